@@ -1,0 +1,47 @@
+#pragma once
+// A failed press: the handler stops at the failing statement and the program
+// tells the student what went wrong, then carries on.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "fields.h"
+
+namespace geometry {
+
+enum class StopReason {
+    EmptyField,        // an input field holds nothing (or blanks only)
+    NotANumber,        // an input field holds something that is not a number
+    WrongSeparator,    // a number written with '.' where the locale uses ',' (or the reverse)
+    NumberTooLarge,    // an input beyond the largest 32-bit float
+    ResultOverflow,    // a result beyond the largest 32-bit float
+    DivisionByZero,
+    InvalidOperation,
+};
+
+class ErrorStop : public std::runtime_error {
+public:
+    // A failed read of an input field.
+    ErrorStop(StopReason reason, Field field, std::string typedText);
+    // A calculation fault in the panel whose caption is given.
+    ErrorStop(StopReason reason, std::string panelCaption);
+
+    StopReason reason() const { return reason_; }
+    std::optional<Field> field() const { return field_; }  // the input to fix, if any
+    const std::string& typedText() const { return typedText_; }
+    const std::string& panelCaption() const { return panelCaption_; }
+
+private:
+    StopReason reason_;
+    std::optional<Field> field_;
+    std::string typedText_;
+    std::string panelCaption_;
+};
+
+// The title and the Bulgarian message of the box that reports a stop. The
+// examples in the message use the locale's decimal separator.
+inline constexpr const char* errorTitle = "Грешка";
+std::string errorMessage(const ErrorStop& stop, const std::string& decimalSeparator);
+
+}  // namespace geometry

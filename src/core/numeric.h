@@ -1,0 +1,37 @@
+#pragma once
+// Conversions between field text and the 32-bit floats the calculator stores.
+//
+// Text to number accepts exactly: blanks, an optional sign, digits with at most
+// one decimal separator (the locale's), an optional exponent (E or e, optional
+// sign, digits), blanks. Nothing else: no "inf", "nan", hexadecimal, thousands
+// separators or currency. The value is the nearest float (ties to even); a
+// number too large for a float is an overflow, a number too small becomes zero
+// or a subnormal without error.
+//
+// Number to text writes at most 7 significant digits, rounded to nearest, with
+// no trailing zeros, switching to exponent form (1.234568E+07) when the decimal
+// exponent after rounding is above 6 or below -4.
+
+#include <string>
+#include <string_view>
+
+namespace geometry {
+
+enum class ConversionStatus {
+    Ok,
+    NotANumber,  // empty, blanks only, or outside the grammar
+    TooLarge,    // rounds beyond the largest float
+};
+
+struct Conversion {
+    ConversionStatus status = ConversionStatus::NotANumber;
+    float value = 0.0f;
+};
+
+// `decimalSeparator` is the locale's separator as UTF-8 (usually "." or ",").
+Conversion textToNumber(std::string_view text, std::string_view decimalSeparator);
+
+// Infinities are written as "∞" and "-∞", a NaN as "NaN"; negative zero as "0".
+std::string numberToText(float value, std::string_view decimalSeparator);
+
+}  // namespace geometry
