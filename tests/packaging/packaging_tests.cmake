@@ -1,0 +1,18 @@
+# Checks of the desktop entry, the AppStream metainfo and the installed tree.
+# A missing validator makes its test fail ("Could not find executable"):
+# scripts/setup.sh installs desktop-file-utils and appstream.
+
+add_test(NAME packaging.desktop_entry_is_valid
+    COMMAND desktop-file-validate "${STEREOMETRY_DESKTOP_FILE}")
+# desktop-file-validate exits 0 on warnings: count them as failures too.
+set_tests_properties(packaging.desktop_entry_is_valid PROPERTIES
+    FAIL_REGULAR_EXPRESSION "error:;warning:")
+
+add_test(NAME packaging.metainfo_is_valid
+    COMMAND appstreamcli validate --no-net "${STEREOMETRY_METAINFO_FILE}")
+
+if(TARGET stereometry)
+    add_test(NAME packaging.installed_tree
+        COMMAND "${CMAKE_CURRENT_LIST_DIR}/install_layout_test.sh"
+                "${PROJECT_BINARY_DIR}" "${STEREOMETRY_APP_ID}" "${PROJECT_VERSION}")
+endif()
