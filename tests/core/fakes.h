@@ -2,12 +2,34 @@
 // A field store and window services without a window, recording what a press did.
 
 #include <map>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "field_store.h"
 #include "form1_handlers.h"
 #include "window_services.h"
+
+namespace geometry {
+
+// Readable names in test failure messages.
+inline void PrintTo(Field field, std::ostream* out) { *out << fieldInfo(field).name; }
+
+inline void PrintTo(StopReason reason, std::ostream* out) {
+    switch (reason) {
+    case StopReason::EmptyField: *out << "EmptyField"; return;
+    case StopReason::NotANumber: *out << "NotANumber"; return;
+    case StopReason::WrongSeparator: *out << "WrongSeparator"; return;
+    case StopReason::NumberTooLarge: *out << "NumberTooLarge"; return;
+    case StopReason::ResultOverflow: *out << "ResultOverflow"; return;
+    case StopReason::DivisionByZero: *out << "DivisionByZero"; return;
+    case StopReason::InvalidOperation: *out << "InvalidOperation"; return;
+    }
+    *out << "StopReason(" << static_cast<int>(reason) << ')';
+}
+
+}  // namespace geometry
 
 namespace geometry::testing {
 
@@ -50,5 +72,23 @@ struct Bench {
     RecordingWindow window;
     Form1Handlers handlers;
 };
+
+// The other of the two common decimal separators: a wrong one to type.
+inline std::string otherSeparator(std::string_view separator) { return separator == "." ? "," : "."; }
+
+// A text as the test tables write it, in the locale's form: '.' stands for the
+// locale's decimal separator and '~' for the other one.
+inline std::string localized(std::string_view text, std::string_view separator) {
+    std::string out;
+    for (char c : text) {
+        if (c == '.') out += separator;
+        else if (c == '~') out += otherSeparator(separator);
+        else out += c;
+    }
+    return out;
+}
+
+// Names a separator in a test's name.
+inline std::string separatorName(std::string_view separator) { return separator == "." ? "Point" : "Comma"; }
 
 }  // namespace geometry::testing

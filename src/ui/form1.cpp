@@ -1,0 +1,223 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "figure_picture.h"
+#include "fonts.h"
+#include "system_colours.h"
+
+// The picture artwork is compiled into the static ui library; registering it
+// here makes sure the linker keeps it.
+static void registerPictures() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace {
+
+using geometry::Button;
+using geometry::Field;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QRect pixelRect(const ControlRow& row) {
+    return {twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+            twipsToPixels(row.height)};
+}
+
+// The classic Windows look, shared by every control of the window and kept for
+// the life of the application.
+QStyle* windowsStyle() {
+    static QStyle* style = [] {
+        QStyle* s = QStyleFactory::create(QStringLiteral("Windows"));
+        s->setParent(qApp);
+        return s;
+    }();
+    return style;
+}
+
+// The system colours of every control; `background` fills the control's own
+// rectangle (the window, a panel or a label).
+QPalette controlPalette(const QColor& background) {
+    QPalette palette;
+    const auto set = [&palette](QPalette::ColorRole role, SystemColour colour) {
+        palette.setColor(role, systemColour(colour));
+    };
+    palette.setColor(QPalette::Window, background);
+    set(QPalette::WindowText, SystemColour::ButtonText);
+    set(QPalette::Base, SystemColour::Window);
+    set(QPalette::AlternateBase, SystemColour::Window);
+    set(QPalette::Text, SystemColour::WindowText);
+    set(QPalette::Button, SystemColour::ButtonFace);
+    set(QPalette::ButtonText, SystemColour::ButtonText);
+    set(QPalette::Light, SystemColour::ButtonHighlight);
+    set(QPalette::Midlight, SystemColour::ButtonLight);
+    set(QPalette::Mid, SystemColour::ButtonShadow);
+    set(QPalette::Dark, SystemColour::ButtonShadow);
+    set(QPalette::Shadow, SystemColour::ButtonDarkShadow);
+    set(QPalette::Highlight, SystemColour::Highlight);
+    set(QPalette::HighlightedText, SystemColour::HighlightText);
+    return palette;
+}
+
+// What every control shares: its name, place, font, colours and look.
+void placeControl(QWidget* widget, const ControlRow& row, const QColor& background) {
+    widget->setObjectName(fromUtf8(row.name));
+    widget->setStyle(windowsStyle());
+    widget->setFont(controlFont(row.font));
+    widget->setPalette(controlPalette(background));
+    widget->setGeometry(pixelRect(row));
+}
+
+std::optional<Button> buttonNamed(std::string_view name) {
+    for (std::size_t i = 0; i < geometry::buttonCount; ++i) {
+        const auto button = static_cast<Button>(i);
+        if (geometry::Form1Handlers::buttonName(button) == name) return button;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Form1::Form1(std::string decimalSeparator, QWidget* parent)
+    : QWidget(parent), handlers_(*this, *this, std::move(decimalSeparator)) {
+    registerPictures();
+    setUpWindow();
+    buildControls();
+    chainTabOrder();
+    fieldEdit(Field::Text1)->setFocus();
+}
+
+void Form1::setUpWindow() {
+    const WindowDescription& window = form1Window();
+    setObjectName(fromUtf8(window.name));
+    setWindowTitle(fromUtf8(window.caption));
+    setStyle(windowsStyle());
+    setFont(controlFont(FontKind::Standard));
+    setPalette(controlPalette(window.background));
+    setAutoFillBackground(true);  // an enlarged window shows its own colour
+    setGeometry(twipsToPixels(window.clientLeft), twipsToPixels(window.clientTop),
+                twipsToPixels(window.clientWidth), twipsToPixels(window.clientHeight));
+    controls_.insert(objectName(), this);
+}
+
+void Form1::buildControls() {
+    for (const ControlRow& row : form1Controls()) {
+        QWidget* container = controls_.value(fromUtf8(row.container));
+        Q_ASSERT(container);
+        controls_.insert(fromUtf8(row.name), createControl(row, container));
+    }
+    // A text field is drawn over any label it overlaps, so every field shows whole.
+    for (QLineEdit* field : fields_) field->raise();
+}
+
+QWidget* Form1::createControl(const ControlRow& row, QWidget* container) {
+    switch (row.kind) {
+    case ControlKind::Panel: return createPanel(row, container);
+    case ControlKind::Label: return createLabel(row, container);
+    case ControlKind::TextField: return createTextField(row, container);
+    case ControlKind::Button: return createButton(row, container);
+    case ControlKind::Picture: return createPicture(row, container);
+    }
+    return nullptr;
+}
+
+QWidget* Form1::createPanel(const ControlRow& row, QWidget* container) {
+    auto* panel = new QGroupBox(fromUtf8(row.caption), container);
+    placeControl(panel, row, systemColour(row.background.value_or(SystemColour::ButtonFace)));
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QWidget* Form1::createLabel(const ControlRow& row, QWidget* container) {
+    auto* label = new QLabel(container);
+    placeControl(label, row, systemColour(SystemColour::ButtonFace));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(fromUtf8(row.caption));
+    label->setWordWrap(true);
+    label->setMargin(0);
+    label->setIndent(0);
+    label->setAlignment(row.align == CaptionAlign::TopCentre ? Qt::AlignTop | Qt::AlignHCenter
+                                                             : Qt::AlignTop | Qt::AlignLeft);
+    label->setAutoFillBackground(true);  // opaque: a button-face strip behind the text
+    return label;
+}
+
+QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
+    auto* edit = new QLineEdit(container);
+    placeControl(edit, row, systemColour(SystemColour::Window));
+    const std::optional<Field> field = geometry::fieldByName(row.name);
+    Q_ASSERT(field);
+    fields_[static_cast<std::size_t>(*field)] = edit;
+    return edit;
+}
+
+QWidget* Form1::createButton(const ControlRow& row, QWidget* container) {
+    auto* button = new QPushButton(fromUtf8(row.caption), container);
+    placeControl(button, row, systemColour(SystemColour::ButtonFace));
+    // No default button: Enter and Escape press nothing.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    const std::optional<Button> which = buttonNamed(row.name);
+    Q_ASSERT(which);
+    connect(button, &QPushButton::clicked, this, [this, b = *which] { handlers_.press(b); });
+    return button;
+}
+
+QWidget* Form1::createPicture(const ControlRow& row, QWidget* container) {
+    const QRect place = pixelRect(row);
+    auto* picture = new FigurePicture(pictureResource(row), place.size(), container);
+    placeControl(picture, row, container->palette().color(QPalette::Window));
+    return picture;
+}
+
+void Form1::chainTabOrder() {
+    const auto stops = form1TabStops();
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(controls_.value(fromUtf8(stops[i - 1]->name)),
+                             controls_.value(fromUtf8(stops[i]->name)));
+}
+
+QLineEdit* Form1::fieldEdit(Field field) const { return fields_[static_cast<std::size_t>(field)]; }
+
+std::string Form1::text(Field field) const { return fieldEdit(field)->text().toStdString(); }
+
+void Form1::setText(Field field, const std::string& text) {
+    QLineEdit* edit = fieldEdit(field);
+    edit->setText(QString::fromStdString(text));
+    edit->setCursorPosition(0);  // a number wider than its field shows its leading digits
+}
+
+void Form1::showMessage(const std::string& prompt, const std::string& title) {
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(title),
+                    QString::fromStdString(prompt), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1::unloadWindow() { close(); }
+
+void Form1::reportErrorStop(const geometry::ErrorStop& stop) {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(geometry::errorTitle),
+                    QString::fromStdString(geometry::errorMessage(stop, handlers_.decimalSeparator())),
+                    QMessageBox::Ok, this);
+    box.exec();
+    activateWindow();  // the keyboard comes back here, whatever the desktop does
+    if (const std::optional<Field> field = stop.field()) {
+        QLineEdit* edit = fieldEdit(*field);
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The calculator's window: every control built from the window description,
+// the text fields serving as the field store, message boxes and closing as the
+// window services, and each button wired to its handler.
+
+#include <array>
+#include <string>
+
+#include <QHash>
+#include <QLocale>
+#include <QWidget>
+
+#include "field_store.h"
+#include "form1_handlers.h"
+#include "layout.h"
+#include "window_services.h"
+
+class QLineEdit;
+class QStyle;
+
+class Form1 : public QWidget, public geometry::FieldStore, public geometry::WindowServices {
+    Q_OBJECT
+public:
+    // `decimalSeparator`: what numbers are read and written with, as UTF-8.
+    explicit Form1(std::string decimalSeparator = QLocale::system().decimalPoint().toStdString(),
+                   QWidget* parent = nullptr);
+
+    // The field store.
+    std::string text(geometry::Field field) const override;
+    void setText(geometry::Field field, const std::string& text) override;
+
+    // The window services.
+    void showMessage(const std::string& prompt, const std::string& title) override;
+    void unloadWindow() override;
+    void reportErrorStop(const geometry::ErrorStop& stop) override;
+
+private:
+    void setUpWindow();
+    void buildControls();
+    QWidget* createControl(const ControlRow& row, QWidget* container);
+    QWidget* createPanel(const ControlRow& row, QWidget* container);
+    QWidget* createLabel(const ControlRow& row, QWidget* container);
+    QWidget* createTextField(const ControlRow& row, QWidget* container);
+    QWidget* createButton(const ControlRow& row, QWidget* container);
+    QWidget* createPicture(const ControlRow& row, QWidget* container);
+    void chainTabOrder();
+    QLineEdit* fieldEdit(geometry::Field field) const;
+
+    QHash<QString, QWidget*> controls_;  // by name, Form1 included
+    std::array<QLineEdit*, geometry::fieldCount> fields_{};
+    geometry::Form1Handlers handlers_;
+};

@@ -1,0 +1,81 @@
+#pragma once
+// Helpers for driving the real window: finding controls by name, reading all
+// fields at once, and answering the modal boxes a press opens.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+#include "fields.h"
+#include "form1.h"
+
+namespace ui_test {
+
+inline QWidget* control(const Form1& form, const QString& name) {
+    return form.findChild<QWidget*>(name);
+}
+
+inline QLineEdit* field(const Form1& form, const QString& name) {
+    return form.findChild<QLineEdit*>(name);
+}
+
+inline QPushButton* button(const Form1& form, const QString& name) {
+    return form.findChild<QPushButton*>(name);
+}
+
+// The texts of all 36 fields, Text1 first.
+inline QStringList allFieldTexts(const Form1& form) {
+    QStringList texts;
+    for (const geometry::FieldInfo& info : geometry::allFields())
+        texts << field(form, QString::fromUtf8(info.name.data(), qsizetype(info.name.size())))->text();
+    return texts;
+}
+
+// Shows the window and waits until it holds the keyboard.
+inline bool showActive(Form1& form) {
+    form.show();
+    return QTest::qWaitForWindowActive(&form);
+}
+
+// Clicks into a field and types, as a student would.
+inline void typeInto(const Form1& form, const QString& name, const QString& text) {
+    QLineEdit* edit = field(form, name);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, text);
+}
+
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons standardButtons;
+    qsizetype buttonCount;
+};
+
+// Watches for modal message boxes while it lives, records each one and
+// dismisses it with its OK button.
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start(5);
+    }
+    QList<ShownBox> shown;
+
+private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        shown.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                      box->buttons().size()});
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+        else box->reject();
+    }
+    QTimer timer_;
+};
+
+}  // namespace ui_test

@@ -1,0 +1,265 @@
+// Through the real widgets: typing into the fields, clicking the buttons and
+// reading the results of each panel, with either decimal separator; the
+// instruction boxes; a failed press; closing the window.
+
+#include <QElapsedTimer>
+
+#include "error_stop.h"
+#include "ui_support.h"
+
+using namespace ui_test;
+
+namespace {
+
+// "Text1=1.5": a field and its text; a point stands for the decimal separator.
+using Entries = QStringList;
+
+const QStringList separators = {",", "."};
+
+QString withSeparator(QString text, const QString& separator) {
+    return text.replace(QLatin1Char('.'), separator);
+}
+
+QPair<QString, QString> split(const QString& entry) {
+    const qsizetype at = entry.indexOf(QLatin1Char('='));
+    return {entry.left(at), entry.mid(at + 1)};
+}
+
+void typeEntries(const Form1& form, const Entries& entries, const QString& separator) {
+    for (const QString& entry : entries) {
+        const auto [name, text] = split(entry);
+        typeInto(form, name, withSeparator(text, separator));
+    }
+}
+
+// One press per panel, with results as the calculator is specified to show them.
+struct PanelPress {
+    const char* name;
+    Entries inputs;
+    const char* calculate;
+    Entries results;
+    const char* clear;
+    QStringList panelFields;
+};
+
+const QList<PanelPress> panelPresses = {
+    {"box", {"Text8=1", "Text1=1.5", "Text2=2.5", "Text3=3.5"}, "Command1",
+     {"Text9=35.5", "Text10=", "Text11=13.125"}, "Command2",
+     {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11"}},
+    {"cube", {"Text8=2", "Text7=3.9"}, "Command1", {"Text9=91.26", "Text10=", "Text11=59.319"},
+     "Command2", {"Text7", "Text8", "Text9", "Text10", "Text11"}},
+    {"other right prism", {"Text8=3", "Text4=1.1", "Text6=3.3", "Text5=2.2"}, "Command1",
+     {"Text9=3.63", "Text10=8.030001", "Text11=7.26"}, "Command2",
+     {"Text4", "Text5", "Text6", "Text8", "Text9", "Text10", "Text11"}},
+    {"regular pyramid", {"Text12=1.1", "Text13=7.25", "Text14=3.3", "Text15=1"}, "Command3",
+     {"Text16=1.815", "Text17=9.065001", "Text18=2.416667"}, "Command4",
+     {"Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18"}},
+    {"regular polygon", {"Text33=2.5", "Text34=1"}, "Command13", {"Text36=2.5", "Text37=0.203075"},
+     "Command14", {"Text33", "Text34", "Text36", "Text37"}},
+    {"cylinder", {"Text19=1", "Text20=11"}, "Command5",
+     {"Text21=69.11502", "Text22=75.3982", "Text23=34.55751"}, "Command6",
+     {"Text19", "Text20", "Text21", "Text22", "Text23"}},
+    {"cone", {"Text24=1", "Text25=4", "Text26=13"}, "Command7",
+     {"Text27=40.84069", "Text28=43.98228", "Text29=4.188789"}, "Command8",
+     {"Text24", "Text25", "Text26", "Text27", "Text28", "Text29"}},
+    {"sphere and ball", {"Text30=2"}, "Command9", {"Text31=50.26547", "Text32=33.51031"}, "Command10",
+     {"Text30", "Text31", "Text32"}},
+};
+
+// A press that fails: what stands in the fields, the field to put right (none
+// for a fault of the calculation), and a retry after the student retypes.
+struct FailedPress {
+    const char* name;
+    Entries inputs;
+    const char* button;
+    const char* offending;  // "" when no field is to blame
+    QStringList mentioned;  // what the message names
+    Entries retype;         // typed after the box, into the focused field or the one named
+    Entries afterRetry;
+};
+
+const QList<FailedPress> failedPresses = {
+    {"empty sphere radius", {"Text31=7", "Text32=8"}, "Command9", "Text30",
+     {"радиус=", "сфера и кълбо"}, {"Text30=2"}, {"Text31=50.26547", "Text32=33.51031"}},
+    {"letters for a radius", {"Text30=abc", "Text31=7"}, "Command9", "Text30",
+     {"радиус=", "сфера и кълбо"}, {"Text30=2"}, {"Text31=50.26547", "Text32=33.51031"}},
+    {"cylinder height not a number", {"Text19=1", "Text20=1a", "Text21=5"}, "Command5", "Text20",
+     {"височина=", "цилиндър"}, {"Text20=11"}, {"Text21=69.11502"}},
+    {"pyramid base area too large", {"Text13=1e39", "Text16=5"}, "Command3", "Text13",
+     {"лице на основата=", "правилна пирамида"}, {}, {}},
+    {"polygon with no sides", {"Text33=0", "Text34=1", "Text36=9"}, "Command13", "",
+     {"периметър и лице на правилен многоъгълник"}, {"Text33=4"}, {"Text36=4", "Text37=1"}},
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void onePressPerPanel_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<int>("press");
+        for (const QString& separator : separators)
+            for (int i = 0; i < panelPresses.size(); ++i)
+                QTest::addRow("%s with '%s'", panelPresses[i].name, qPrintable(separator)) << separator << i;
+    }
+    void onePressPerPanel() {
+        QFETCH(QString, separator);
+        QFETCH(int, press);
+        const PanelPress& row = panelPresses[press];
+        Form1 form(separator.toStdString());
+        QVERIFY(showActive(form));
+        MessageBoxWatcher boxes;
+        typeEntries(form, row.inputs, separator);
+        QTest::mouseClick(button(form, row.calculate), Qt::LeftButton);
+        QVERIFY(boxes.shown.isEmpty());
+        for (const QString& entry : row.results) {
+            const auto [name, text] = split(entry);
+            QCOMPARE(field(form, name)->text(), withSeparator(text, separator));
+        }
+        QTest::mouseClick(button(form, row.clear), Qt::LeftButton);
+        for (const QString& name : row.panelFields) QVERIFY2(field(form, name)->text().isEmpty(), qPrintable(name));
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void longResultShowsItsLeadingDigits() {
+        Form1 form(",");
+        QVERIFY(showActive(form));
+        typeInto(form, "Text30", "123456");
+        QTest::mouseClick(button(form, "Command9"), Qt::LeftButton);
+        QLineEdit* volume = field(form, "Text32");
+        QVERIFY(volume->fontMetrics().horizontalAdvance(volume->text()) > volume->width());
+        QCOMPARE(volume->cursorPosition(), 0);
+    }
+
+    void instructionShowsFourBoxesAndTouchesNoField() {
+        Form1 form(",");
+        QVERIFY(showActive(form));
+        typeEntries(form, {"Text1=2", "Text9=x", "Text30=3", "Text37=y"}, ",");
+        const QStringList before = allFieldTexts(form);
+        MessageBoxWatcher boxes;
+        QTest::mouseClick(button(form, "Command11"), Qt::LeftButton);
+        const QStringList expected = {
+            "Елементите на фигурата въведете на съответното място!",
+            "Ако има няколко варианта въведете 1 или 2 или 3 на съответното място!",
+            "След всяко пресмятане натискайте <изчисти>!",
+            "ПРИЯТНА РАБОТА!!!",
+        };
+        QCOMPARE(boxes.shown.size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const ShownBox& box = boxes.shown[i];
+            QCOMPARE(box.text, expected[i]);
+            QCOMPARE(box.title, QStringLiteral("ИНСТРУКЦИЯ:"));
+            QCOMPARE(box.icon, QMessageBox::Information);
+            QCOMPARE(box.standardButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
+            QCOMPARE(box.buttonCount, 1);
+        }
+        QCOMPARE(allFieldTexts(form), before);
+        QVERIFY(form.isVisible());
+    }
+
+    void failedPress_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<int>("press");
+        for (const QString& separator : separators)
+            for (int i = 0; i < failedPresses.size(); ++i)
+                QTest::addRow("%s with '%s'", failedPresses[i].name, qPrintable(separator)) << separator << i;
+    }
+    void failedPress() {
+        QFETCH(QString, separator);
+        QFETCH(int, press);
+        const FailedPress& row = failedPresses[press];
+        Form1 form(separator.toStdString());
+        QVERIFY(showActive(form));
+        typeEntries(form, row.inputs, separator);
+        const QStringList before = allFieldTexts(form);
+
+        MessageBoxWatcher boxes;
+        QPushButton* pressed = button(form, QString::fromLatin1(row.button));
+        QTest::mouseClick(pressed, Qt::LeftButton);
+        QCOMPARE(boxes.shown.size(), 1);
+        const ShownBox& box = boxes.shown.front();
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.title, QString::fromUtf8(geometry::errorTitle));
+        QCOMPARE(box.standardButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        for (const QString& words : row.mentioned) QVERIFY2(box.text.contains(words), qPrintable(box.text));
+        QCOMPARE(allFieldTexts(form), before);
+        QVERIFY(form.isVisible());
+
+        const QString offending = QString::fromLatin1(row.offending);
+        if (!offending.isEmpty()) {
+            QLineEdit* edit = field(form, offending);
+            QCOMPARE(form.focusWidget(), edit);
+            QTRY_COMPARE(QApplication::focusWidget(), edit);
+            QCOMPARE(edit->selectedText(), edit->text());
+            QCOMPARE(edit->hasSelectedText(), !edit->text().isEmpty());
+        } else {
+            QTRY_COMPARE(QApplication::focusWidget(), pressed);
+        }
+
+        // The program goes on: the student retypes and presses again.
+        if (row.retype.isEmpty()) return;
+        for (const QString& entry : row.retype) {
+            const auto [name, text] = split(entry);
+            if (name == offending) {  // typing replaces the selected text
+                QTest::keyClicks(QApplication::focusWidget(), withSeparator(text, separator));
+            } else {
+                QLineEdit* edit = field(form, name);
+                QTest::mouseClick(edit, Qt::LeftButton);
+                QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(edit, withSeparator(text, separator));
+            }
+            QCOMPARE(field(form, name)->text(), withSeparator(text, separator));
+        }
+        QTest::mouseClick(pressed, Qt::LeftButton);
+        QCOMPARE(boxes.shown.size(), 1);
+        for (const QString& entry : row.afterRetry) {
+            const auto [name, text] = split(entry);
+            QCOMPARE(field(form, name)->text(), withSeparator(text, separator));
+        }
+    }
+
+    void wrongSeparatorIsReported_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("point where a comma is used") << "," << "2.5";
+        QTest::newRow("comma where a point is used") << "." << "2,5";
+    }
+    void wrongSeparatorIsReported() {
+        QFETCH(QString, separator);
+        QFETCH(QString, typed);
+        Form1 form(separator.toStdString());
+        QVERIFY(showActive(form));
+        typeInto(form, "Text30", typed);
+        MessageBoxWatcher boxes;
+        QTest::mouseClick(button(form, "Command9"), Qt::LeftButton);
+        QCOMPARE(boxes.shown.size(), 1);
+        QVERIFY2(boxes.shown.front().text.contains(QStringLiteral("2") + separator + QStringLiteral("5")),
+                 qPrintable(boxes.shown.front().text));
+        QVERIFY(field(form, "Text31")->text().isEmpty());
+        QTRY_COMPARE(QApplication::focusWidget(), field(form, "Text30"));
+        QCOMPARE(field(form, "Text30")->selectedText(), typed);
+    }
+
+    void closeEndsTheProgram() {
+        Form1 form(",");
+        QVERIFY(showActive(form));
+        typeEntries(form, {"Text1=2", "Text30=3", "Text36=x"}, ",");
+        MessageBoxWatcher boxes;
+        QTimer::singleShot(0, &form, [&form] { QTest::mouseClick(button(form, "Command12"), Qt::LeftButton); });
+        QTimer stuck;  // a loop that does not end fails here
+        stuck.setSingleShot(true);
+        connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        stuck.start(5000);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(clock.elapsed() < 4000);
+        QVERIFY(!form.isVisible());
+        QVERIFY(boxes.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,60 @@
+// Draws the calculator's window offscreen and saves it as a PNG.
+//
+//   stereometry_screenshot OUT.png [--filled]
+//
+// --filled types an example into every panel and presses its "пресметни", so
+// that the picture shows numbers in the fields too. The scale follows
+// QT_SCALE_FACTOR.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTextStream>
+
+#include "form1.h"
+
+namespace {
+
+struct Typed {
+    const char* field;
+    const char* text;
+};
+
+// One example per panel, and the button that computes it.
+const Typed examples[] = {
+    {"Text8", "3"},   {"Text4", "12"},  {"Text5", "9"},    {"Text6", "5"},
+    {"Text12", "24"}, {"Text13", "36"}, {"Text14", "5"},   {"Text15", "4"},
+    {"Text33", "6"},  {"Text34", "1"},  {"Text19", "1"},   {"Text20", "1"},
+    {"Text24", "3"},  {"Text25", "4"},  {"Text26", "5"},   {"Text30", "2,5"},
+};
+const char* const calculateButtons[] = {"Command1", "Command3", "Command13",
+                                        "Command5", "Command7", "Command9"};
+
+void fillExamples(Form1& form) {
+    for (const Typed& typed : examples)
+        form.findChild<QLineEdit*>(QString::fromLatin1(typed.field))->setText(QString::fromUtf8(typed.text));
+    for (const char* name : calculateButtons)
+        form.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        QTextStream(stderr) << "usage: stereometry_screenshot OUT.png [--filled]\n";
+        return 2;
+    }
+    Form1 form(",");
+    form.show();
+    if (args.contains(QStringLiteral("--filled"))) fillExamples(form);
+    QApplication::processEvents();
+    const QPixmap shot = form.grab();
+    if (!shot.save(args.at(1), "PNG")) {
+        QTextStream(stderr) << "cannot write " << args.at(1) << "\n";
+        return 1;
+    }
+    return 0;
+}
