@@ -1,24 +1,42 @@
 #!/usr/bin/env bash
-# Builds the screenshot tool and draws the window into docs/.
-#   scripts/screenshot.sh          -> docs/window.png
-#   scripts/screenshot.sh 2        -> docs/window-200.png (QT_SCALE_FACTOR=2)
-# BUILD_DIR chooses the build directory (default: build).
+# Builds the screenshot tool and draws the pictures of docs/ anew:
+#   docs/window.png       the window as it opens, at 100 %
+#   docs/window-200.png   the same at 200 % (QT_SCALE_FACTOR=2)
+#   docs/error.png        the message box of a press with the sphere's radius empty
+# Usage: scripts/screenshot.sh [SCALE]   with a SCALE such as 1.5, only
+# docs/window-150.png. BUILD_DIR chooses the build directory (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scale=${1:-1}
 build_dir=${BUILD_DIR:-build}
 if [ ! -f "$build_dir/build.ninja" ]; then
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
 fi
 cmake --build "$build_dir" --target stereometry_screenshot
-
+tool="$build_dir/src/stereometry_screenshot"
 mkdir -p docs
-if [ "$scale" = "1" ]; then
-    out=docs/window.png
+
+# draw SCALE OUT [OPTIONS...]
+draw() {
+    local scale=$1 out=$2
+    shift 2
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" "$tool" "$out" "$@"
+    echo "$out"
+}
+
+window_at() {
+    local scale=$1
+    if [ "$scale" = "1" ]; then
+        draw 1 docs/window.png
+    else
+        draw "$scale" "docs/window-$(awk -v s="$scale" 'BEGIN { printf "%d", s * 100 + 0.5 }').png"
+    fi
+}
+
+if [ $# -gt 0 ]; then
+    window_at "$1"
 else
-    percent=$(awk -v s="$scale" 'BEGIN { printf "%d", s * 100 + 0.5 }')
-    out=docs/window-$percent.png
+    window_at 1
+    window_at 2
+    draw 1 docs/error.png --error
 fi
-QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" "$build_dir/src/stereometry_screenshot" "$out"
-echo "$out"

@@ -1,15 +1,19 @@
 // Draws the calculator's window offscreen and saves it as a PNG.
 //
-//   stereometry_screenshot OUT.png [--filled]
+//   stereometry_screenshot OUT.png [--filled] [--error]
 //
 // --filled types an example into every panel and presses its "пресметни", so
-// that the picture shows numbers in the fields too. The scale follows
-// QT_SCALE_FACTOR.
+// that the picture shows numbers in the fields too. --error presses the sphere
+// panel's "пресметни" with the radius empty and saves the message box that
+// opens instead of the window. The scale follows QT_SCALE_FACTOR; numbers use
+// the decimal comma of a Bulgarian desktop.
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTextStream>
+#include <QTimer>
 
 #include "form1.h"
 
@@ -37,6 +41,23 @@ void fillExamples(Form1& form) {
         form.findChild<QPushButton*>(QString::fromLatin1(name))->click();
 }
 
+// Presses the sphere's "пресметни" with its radius empty and grabs the error
+// box the press opens; the box is closed again once drawn.
+QPixmap errorBox(Form1& form) {
+    QPixmap shot;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&shot] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        shot = box->grab();
+        box->accept();
+    });
+    watch.start(20);
+    form.findChild<QLineEdit*>(QStringLiteral("Text30"))->clear();
+    form.findChild<QPushButton*>(QStringLiteral("Command9"))->click();  // returns when the box closes
+    return shot;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -44,14 +65,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        QTextStream(stderr) << "usage: stereometry_screenshot OUT.png [--filled]\n";
+        QTextStream(stderr) << "usage: stereometry_screenshot OUT.png [--filled] [--error]\n";
         return 2;
     }
     Form1 form(",");
     form.show();
     if (args.contains(QStringLiteral("--filled"))) fillExamples(form);
     QApplication::processEvents();
-    const QPixmap shot = form.grab();
+    const QPixmap shot = args.contains(QStringLiteral("--error")) ? errorBox(form) : form.grab();
     if (!shot.save(args.at(1), "PNG")) {
         QTextStream(stderr) << "cannot write " << args.at(1) << "\n";
         return 1;

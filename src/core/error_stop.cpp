@@ -5,18 +5,25 @@ namespace {
 
 std::string quoted(std::string_view text) { return "„" + std::string(text) + "“"; }
 
+// A field as the student sees it, named by its label without the "=":
+// "Полето „радиус“ в „сфера и кълбо“".
 std::string fieldPhrase(Field field) {
     const FieldInfo& info = fieldInfo(field);
-    return "Полето " + quoted(info.label) + " в " + quoted(info.panelCaption);
+    std::string_view label = info.label;
+    if (label.ends_with('=')) label.remove_suffix(1);
+    return "Полето " + quoted(label) + " в " + quoted(info.panelCaption);
 }
 
 std::string example(const std::string& separator) { return "например 2" + separator + "5"; }
 
+// "десетична запетая", "десетична точка".
 std::string separatorName(const std::string& separator) {
-    if (separator == ",") return "запетая";
-    if (separator == ".") return "точка";
-    return quoted(separator);
+    if (separator == ",") return "десетична запетая";
+    if (separator == ".") return "десетична точка";
+    return "десетичен знак " + quoted(separator);
 }
+
+std::string otherSeparator(const std::string& separator) { return separator == "," ? "." : ","; }
 
 }  // namespace
 
@@ -39,19 +46,17 @@ std::string errorMessage(const ErrorStop& stop, const std::string& separator) {
         return fieldPhrase(*stop.field()) + " не съдържа число. Въведете число, " +
                example(separator) + ".";
     case StopReason::WrongSeparator:
-        return fieldPhrase(*stop.field()) + ": за десетичен знак пишете " +
-               separatorName(separator) + ", " + example(separator) + ".";
+        return fieldPhrase(*stop.field()) + " е с " + separatorName(otherSeparator(separator)) +
+               ". Пишете " + separatorName(separator) + ", " + example(separator) + ".";
     case StopReason::NumberTooLarge:
-        return fieldPhrase(*stop.field()) +
-               " съдържа твърде голямо число. Въведете число, по-малко от 3" + separator +
-               "4E+38 по абсолютна стойност.";
+        return fieldPhrase(*stop.field()) + " съдържа твърде голямо число. Въведете число между -3" +
+               separator + "4E+38 и 3" + separator + "4E+38.";
     case StopReason::ResultOverflow:
-        return "В " + panel +
-               " резултатът е твърде голям и не може да бъде показан. Въведете по-малки числа.";
+        return "В " + panel + " резултатът е твърде голям, за да бъде показан. Въведете по-малки числа.";
     case StopReason::DivisionByZero:
-        return "В " + panel + " се получава деление на нула. Въведете число, различно от 0.";
+        return "В " + panel + " се получава деление на нула. Заменете нулата с друго число.";
     case StopReason::InvalidOperation:
-        return "В " + panel + " пресмятането е невъзможно. Проверете въведените числа.";
+        return "В " + panel + " пресмятането с тези числа е невъзможно. Проверете ги и въведете други.";
     }
     return {};
 }

@@ -1,7 +1,10 @@
 #include "form1.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -25,6 +28,42 @@ static void registerPictures() {
 }
 
 namespace {
+
+// To a screen reader the window is a window with its caption, not a bare pane,
+// and a figure picture is an image.
+QAccessibleInterface* ownAccessibility(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("Form1")) return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("FigurePicture")) return new QAccessibleWidget(widget, QAccessible::Graphic);
+    return nullptr;
+}
+
+void registerAccessibility() {
+    static const bool registered = [] {
+        QAccessible::installFactory(ownAccessibility);
+        return true;
+    }();
+    (void)registered;
+}
+
+// Liberation Sans, standing in for "MS Sans Serif", is wider than the face the
+// labels were measured for: "радиус=" and "ръб=" would run a pixel under their
+// fields. Narrowed this much, every caption fits and the face reads the same.
+constexpr int substituteStretch = 94;
+
+QFont windowFont(FontKind kind) {
+    QFont font = controlFont(kind);
+    if (kind == FontKind::Standard && font.family() == substituteFace) font.setStretch(substituteStretch);
+    return font;
+}
+
+// The keypad key that stands for the decimal separator (Del with NumLock on,
+// on some layouts its comma form).
+bool isKeypadDecimal(const QKeyEvent& key) {
+    return key.modifiers() == Qt::KeypadModifier &&
+           (key.key() == Qt::Key_Period || key.key() == Qt::Key_Comma);
+}
 
 using geometry::Button;
 using geometry::Field;
@@ -77,9 +116,16 @@ QPalette controlPalette(const QColor& background) {
 void placeControl(QWidget* widget, const ControlRow& row, const QColor& background) {
     widget->setObjectName(fromUtf8(row.name));
     widget->setStyle(windowsStyle());
-    widget->setFont(controlFont(row.font));
+    widget->setFont(windowFont(row.font));
     widget->setPalette(controlPalette(background));
     widget->setGeometry(pixelRect(row));
+}
+
+// "сфера и кълбо: пресметни" for a control in a panel; the words alone on the window.
+QString withPanelCaption(const ControlRow& row, const QString& words) {
+    const ControlRow* container = findControl(row.container);
+    if (!container) return words;
+    return fromUtf8(container->caption) + QStringLiteral(": ") + words;
 }
 
 std::optional<Button> buttonNamed(std::string_view name) {
@@ -95,9 +141,11 @@ std::optional<Button> buttonNamed(std::string_view name) {
 Form1::Form1(std::string decimalSeparator, QWidget* parent)
     : QWidget(parent), handlers_(*this, *this, std::move(decimalSeparator)) {
     registerPictures();
+    registerAccessibility();
     setUpWindow();
     buildControls();
     chainTabOrder();
+    nameForScreenReaders();
     fieldEdit(Field::Text1)->setFocus();
 }
 
@@ -106,7 +154,7 @@ void Form1::setUpWindow() {
     setObjectName(fromUtf8(window.name));
     setWindowTitle(fromUtf8(window.caption));
     setStyle(windowsStyle());
-    setFont(controlFont(FontKind::Standard));
+    setFont(windowFont(FontKind::Standard));
     setPalette(controlPalette(window.background));
     setAutoFillBackground(true);  // an enlarged window shows its own colour
     setGeometry(twipsToPixels(window.clientLeft), twipsToPixels(window.clientTop),
@@ -162,6 +210,7 @@ QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
     const std::optional<Field> field = geometry::fieldByName(row.name);
     Q_ASSERT(field);
     fields_[static_cast<std::size_t>(*field)] = edit;
+    edit->installEventFilter(this);
     return edit;
 }
 
@@ -189,6 +238,58 @@ void Form1::chainTabOrder() {
     for (std::size_t i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(controls_.value(fromUtf8(stops[i - 1]->name)),
                              controls_.value(fromUtf8(stops[i]->name)));
+}
+
+// What a screen reader says of each control: a field by its panel and label
+// ("сфера и кълбо: радиус="), a button by its panel and caption, a panel by its
+// caption, a picture by its figure. Labels keep their captions and are the
+// buddies of the fields they name.
+void Form1::nameForScreenReaders() {
+    for (const ControlRow& row : form1Controls()) {
+        QWidget* widget = controls_.value(fromUtf8(row.name));
+        switch (row.kind) {
+        case ControlKind::Panel:
+            widget->setAccessibleName(fromUtf8(row.caption));
+            break;
+        case ControlKind::Button:
+            widget->setAccessibleName(withPanelCaption(row, fromUtf8(row.caption)));
+            break;
+        case ControlKind::TextField:
+            nameField(row, widget);
+            break;
+        case ControlKind::Picture: {
+            const QString figure = fromUtf8(pictureFigure(row.name));
+            widget->setAccessibleName(figure);
+            widget->setAccessibleDescription(QStringLiteral("рисунка на ") + figure);
+            break;
+        }
+        case ControlKind::Label:
+            break;
+        }
+    }
+}
+
+void Form1::nameField(const ControlRow& row, QWidget* edit) {
+    const FieldNaming* naming = fieldNaming(row.name);
+    Q_ASSERT(naming);
+    auto* label = qobject_cast<QLabel*>(controls_.value(fromUtf8(naming->label)));
+    Q_ASSERT(label);
+    label->setBuddy(edit);
+    QString name = withPanelCaption(row, label->text());
+    if (!naming->distinction.empty()) name += QStringLiteral(" (%1)").arg(fromUtf8(naming->distinction));
+    edit->setAccessibleName(name);
+    if (!naming->rowCaption.empty())
+        edit->setAccessibleDescription(qobject_cast<QLabel*>(controls_.value(fromUtf8(naming->rowCaption)))->text());
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isKeypadDecimal(*static_cast<QKeyEvent*>(event))) {
+        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
+            edit->insert(QString::fromStdString(handlers_.decimalSeparator()));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QLineEdit* Form1::fieldEdit(Field field) const { return fields_[static_cast<std::size_t>(field)]; }

@@ -1,7 +1,9 @@
 #pragma once
 // The calculator's window: every control built from the window description,
 // the text fields serving as the field store, message boxes and closing as the
-// window services, and each button wired to its handler.
+// window services, and each button wired to its handler. Every field, button,
+// panel and picture carries a name for screen readers, and the numeric keypad's
+// decimal key types the decimal separator in use.
 
 #include <array>
 #include <string>
@@ -34,6 +36,10 @@ public:
     void unloadWindow() override;
     void reportErrorStop(const geometry::ErrorStop& stop) override;
 
+protected:
+    // The keypad's decimal key in a text field types the decimal separator.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void setUpWindow();
     void buildControls();
@@ -44,6 +50,8 @@ private:
     QWidget* createButton(const ControlRow& row, QWidget* container);
     QWidget* createPicture(const ControlRow& row, QWidget* container);
     void chainTabOrder();
+    void nameForScreenReaders();
+    void nameField(const ControlRow& row, QWidget* edit);
     QLineEdit* fieldEdit(geometry::Field field) const;
 
     QHash<QString, QWidget*> controls_;  // by name, Form1 included

@@ -154,6 +154,67 @@ const ControlRow controls[] = {
 };
 // clang-format on
 
+// Each text field with the label that names it (the one reaching into it from
+// the left), the label that captions its row where there is one, and the words
+// that tell the prism's four edge fields apart.
+// clang-format off
+const FieldNaming fieldNamings[] = {
+    // Field     Label         Row caption Distinction
+    {"Text1",  "Label2_0",  "Label1",  "първи ръб на паралелепипеда"},
+    {"Text2",  "Label3",    "Label1",  "втори ръб на паралелепипеда"},
+    {"Text3",  "Label4",    "Label1",  "трети ръб на паралелепипеда"},
+    {"Text4",  "Label7_0",  "Label6",  ""},
+    {"Text5",  "Label8_0",  "Label6",  ""},
+    {"Text6",  "Label9_0",  "Label6",  ""},
+    {"Text7",  "Label2_1",  "Label5",  "ръб на куба"},
+    {"Text8",  "Label10",   "",        ""},
+    {"Text9",  "Label11_0", "",        ""},
+    {"Text10", "Label12_0", "",        ""},
+    {"Text11", "Label13_0", "",        ""},
+    {"Text12", "Label7_1",  "",        ""},
+    {"Text13", "Label8_1",  "",        ""},
+    {"Text14", "Label14",   "",        ""},
+    {"Text15", "Label9_1",  "",        ""},
+    {"Text16", "Label11_1", "",        ""},
+    {"Text17", "Label12_1", "",        ""},
+    {"Text18", "Label13_1", "",        ""},
+    {"Text19", "Label15_0", "",        ""},
+    {"Text20", "Label9_2",  "",        ""},
+    {"Text21", "Label11_2", "",        ""},
+    {"Text22", "Label12_2", "",        ""},
+    {"Text23", "Label13_2", "",        ""},
+    {"Text24", "Label15_1", "",        ""},
+    {"Text25", "Label9_3",  "",        ""},
+    {"Text26", "Label16",   "",        ""},
+    {"Text27", "Label11_3", "",        ""},
+    {"Text28", "Label12_3", "",        ""},
+    {"Text29", "Label13_3", "",        ""},
+    {"Text30", "Label15_2", "",        ""},
+    {"Text31", "Label11_4", "Label17", ""},
+    {"Text32", "Label13_4", "Label18", ""},
+    {"Text33", "Label20",   "",        ""},
+    {"Text34", "Label21",   "",        ""},
+    {"Text36", "Label23",   "",        ""},
+    {"Text37", "Label24",   "",        ""},
+};
+
+struct PictureFigure {
+    std::string_view picture;
+    std::string_view figure;
+};
+
+const PictureFigure pictureFigures[] = {
+    {"Image8", "правоъгълен паралелепипед"},
+    {"Image7", "куб"},
+    {"Image1", "шестоъгълна права призма"},
+    {"Image4", "правилна четириъгълна пирамида"},
+    {"Image6", "правилен шестоъгълник"},
+    {"Image2", "цилиндър"},
+    {"Image3", "конус"},
+    {"Image5", "сфера"},
+};
+// clang-format on
+
 }  // namespace
 
 const WindowDescription& form1Window() { return window; }
@@ -180,4 +241,16 @@ std::span<const ControlRow* const> form1TabStops() {
 QString pictureResource(const ControlRow& row) {
     return QStringLiteral(":/pictures/") + QString::fromUtf8(row.name.data(), qsizetype(row.name.size())) +
            QStringLiteral(".svg");
+}
+
+std::span<const FieldNaming> form1FieldNamings() { return fieldNamings; }
+
+const FieldNaming* fieldNaming(std::string_view field) {
+    const auto* naming = std::ranges::find(fieldNamings, field, &FieldNaming::field);
+    return naming == std::end(fieldNamings) ? nullptr : naming;
+}
+
+std::string_view pictureFigure(std::string_view picture) {
+    const auto* entry = std::ranges::find(pictureFigures, picture, &PictureFigure::picture);
+    return entry == std::end(pictureFigures) ? std::string_view() : entry->figure;
 }

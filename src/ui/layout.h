@@ -58,3 +58,19 @@ std::span<const ControlRow* const> form1TabStops();
 
 // Where a picture's artwork lives: ":/pictures/Image5.svg".
 QString pictureResource(const ControlRow& row);
+
+// What a screen reader is told beyond the captions on screen.
+struct FieldNaming {
+    std::string_view field;        // "Text1"
+    std::string_view label;        // the label that names it on screen: "Label2_0"
+    std::string_view rowCaption;   // the label captioning its row, if any: "Label1"
+    std::string_view distinction;  // tells apart fields of one panel with the same label
+};
+
+// The naming of every text field, Text1 first.
+std::span<const FieldNaming> form1FieldNamings();
+// The naming of one field; nullptr for a name that is no field.
+const FieldNaming* fieldNaming(std::string_view field);
+
+// The figure a picture shows, in a few Bulgarian words: "правоъгълен паралелепипед".
+std::string_view pictureFigure(std::string_view picture);

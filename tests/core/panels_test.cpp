@@ -744,7 +744,9 @@ TEST_P(InputErrorMessages, NameTheFieldsLabelAndPanel) {
         for (StopReason reason : {EmptyField, NotANumber, WrongSeparator, NumberTooLarge}) {
             const std::string message = errorMessage(ErrorStop(reason, input.field, "x"), separator);
             EXPECT_TRUE(hasCyrillic(message)) << message;
-            EXPECT_TRUE(contains(message, input.label)) << message;
+            // The label as the student reads it, quoted and without its "=".
+            EXPECT_TRUE(contains(message, "„" + std::string(input.label) + "“")) << message;
+            EXPECT_FALSE(contains(message, std::string(input.label) + "=")) << message;
             EXPECT_TRUE(contains(message, input.panel)) << message;
             if (reason != NumberTooLarge) {
                 EXPECT_TRUE(contains(message, "2" + separator + "5")) << message;

@@ -80,13 +80,13 @@ struct FailedPress {
 
 const QList<FailedPress> failedPresses = {
     {"empty sphere radius", {"Text31=7", "Text32=8"}, "Command9", "Text30",
-     {"радиус=", "сфера и кълбо"}, {"Text30=2"}, {"Text31=50.26547", "Text32=33.51031"}},
+     {"„радиус“", "сфера и кълбо"}, {"Text30=2"}, {"Text31=50.26547", "Text32=33.51031"}},
     {"letters for a radius", {"Text30=abc", "Text31=7"}, "Command9", "Text30",
-     {"радиус=", "сфера и кълбо"}, {"Text30=2"}, {"Text31=50.26547", "Text32=33.51031"}},
+     {"„радиус“", "сфера и кълбо"}, {"Text30=2"}, {"Text31=50.26547", "Text32=33.51031"}},
     {"cylinder height not a number", {"Text19=1", "Text20=1a", "Text21=5"}, "Command5", "Text20",
-     {"височина=", "цилиндър"}, {"Text20=11"}, {"Text21=69.11502"}},
+     {"„височина“", "цилиндър"}, {"Text20=11"}, {"Text21=69.11502"}},
     {"pyramid base area too large", {"Text13=1e39", "Text16=5"}, "Command3", "Text13",
-     {"лице на основата=", "правилна пирамида"}, {}, {}},
+     {"„лице на основата“", "правилна пирамида"}, {}, {}},
     {"polygon with no sides", {"Text33=0", "Text34=1", "Text36=9"}, "Command13", "",
      {"периметър и лице на правилен многоъгълник"}, {"Text33=4"}, {"Text36=4", "Text37=1"}},
 };

@@ -1,0 +1,270 @@
+// What a screen reader learns of the window, read through Qt's accessibility
+// interfaces: every field by its panel and label, every button by its panel and
+// caption, the panels by their captions, the pictures by their figures; labels
+// tied to their fields; and a button pressed through its accessible action.
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSet>
+
+#include "figure_picture.h"
+#include "layout.h"
+#include "ui_support.h"
+
+using namespace ui_test;
+
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
+
+QString accessibleName(QWidget* widget) { return accessible(widget)->text(QAccessible::Name); }
+
+// The fields whose panel and label repeat, and what tells them apart.
+struct Distinguished {
+    const char* field;
+    const char* words;
+};
+const Distinguished distinguished[] = {
+    {"Text1", "първи ръб на паралелепипеда"},
+    {"Text2", "втори ръб на паралелепипеда"},
+    {"Text3", "трети ръб на паралелепипеда"},
+    {"Text7", "ръб на куба"},
+};
+
+// Fields that stand in a captioned row: the row's caption as their description.
+struct RowCaption {
+    const char* field;
+    const char* caption;
+};
+const RowCaption rowCaptions[] = {
+    {"Text1", "1 правоъгълен паралелепипед"},
+    {"Text2", "1 правоъгълен паралелепипед"},
+    {"Text3", "1 правоъгълен паралелепипед"},
+    {"Text7", "2 куб"},
+    {"Text4", "3 друга права призма"},
+    {"Text5", "3 друга права призма"},
+    {"Text6", "3 друга права призма"},
+    {"Text31", "лице на сфера"},
+    {"Text32", "обем на кълбо"},
+};
+
+struct Named {
+    const char* control;
+    const char* name;
+};
+
+const Named buttonTable[] = {
+    {"Command1", "права призма: пресметни"},
+    {"Command2", "права призма: изчисти"},
+    {"Command3", "правилна пирамида: пресметни"},
+    {"Command4", "правилна пирамида: изчисти"},
+    {"Command5", "цилиндър: пресметни"},
+    {"Command6", "цилиндър: изчисти"},
+    {"Command7", "конус: пресметни"},
+    {"Command8", "конус: изчисти"},
+    {"Command9", "сфера и кълбо: пресметни"},
+    {"Command10", "сфера и кълбо: изчисти"},
+    {"Command11", "инструкция"},
+    {"Command12", "затвори"},
+    {"Command13", "периметър и лице на правилен многоъгълник: пресметни"},
+    {"Command14", "периметър и лице на правилен многоъгълник: изчисти"},
+};
+
+const Named panelTable[] = {
+    {"Frame1", "права призма"},
+    {"Frame2", "правилна пирамида"},
+    {"Frame3", "цилиндър"},
+    {"Frame4", "конус"},
+    {"Frame5", "сфера и кълбо"},
+    {"Frame6", "периметър и лице на правилен многоъгълник"},
+};
+
+const Named pictureTable[] = {
+    {"Image8", "правоъгълен паралелепипед"},
+    {"Image7", "куб"},
+    {"Image1", "шестоъгълна права призма"},
+    {"Image4", "правилна четириъгълна пирамида"},
+    {"Image6", "правилен шестоъгълник"},
+    {"Image2", "цилиндър"},
+    {"Image3", "конус"},
+    {"Image5", "сфера"},
+};
+
+// Labels that name no field.
+const QStringList captionsOnly = {"Label1", "Label5", "Label6", "Label17", "Label18", "Label19"};
+
+template <std::size_t N>
+void addNamedRows(const Named (&table)[N]) {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    for (const Named& row : table)
+        QTest::newRow(row.control) << QString::fromLatin1(row.control) << QString::fromUtf8(row.name);
+}
+
+QString distinctionOf(const QString& field) {
+    for (const Distinguished& row : distinguished)
+        if (field == QLatin1String(row.field)) return QString::fromUtf8(row.words);
+    return {};
+}
+
+QString rowCaptionOf(const QString& field) {
+    for (const RowCaption& row : rowCaptions)
+        if (field == QLatin1String(row.field)) return QString::fromUtf8(row.caption);
+    return {};
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QAccessible::setActive(true); }
+
+    void theWindow() {
+        Form1 form(",");
+        QAccessibleInterface* window = accessible(&form);
+        QVERIFY(window);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("лица на повърхнини и обеми"));
+    }
+
+    // "<panel>: <label>" from what the core knows of each field, an edge of the
+    // prism told apart in brackets, its row's caption as the description.
+    void fieldNames_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label");
+        for (const geometry::FieldInfo& info : geometry::allFields()) {
+            QString name = qs(info.panelCaption) + QStringLiteral(": ") + qs(info.label);
+            const QString distinction = distinctionOf(qs(info.name));
+            if (!distinction.isEmpty()) name += QStringLiteral(" (") + distinction + QStringLiteral(")");
+            QTest::newRow(std::string(info.name).c_str()) << qs(info.name) << name << qs(info.label);
+        }
+    }
+    void fieldNames() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, label);
+        Form1 form(",");
+        QLineEdit* edit = field(form, control);
+        QAccessibleInterface* reader = accessible(edit);
+        QVERIFY(reader);
+        QCOMPARE(reader->role(), QAccessible::EditableText);
+        QCOMPARE(reader->text(QAccessible::Name), name);
+        QCOMPARE(reader->text(QAccessible::Description), rowCaptionOf(control));
+
+        // The label reaching into the field from the left is its buddy and the
+        // reader's "labelled by".
+        QLabel* naming = nullptr;
+        for (QLabel* candidate : edit->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (candidate->buddy() == edit) naming = candidate;
+        QVERIFY(naming);
+        QCOMPARE(naming->text(), label);
+        QCOMPARE(naming->geometry().top(), edit->geometry().top());
+        QVERIFY(naming->geometry().left() < edit->geometry().left());
+        QVERIFY(naming->geometry().right() >= edit->geometry().left());
+        bool labelled = false;
+        for (const auto& [other, relation] : reader->relations(QAccessible::Label))
+            labelled = labelled || other->object() == naming;
+        QVERIFY(labelled);
+    }
+
+    void buttonNames_data() { addNamedRows(buttonTable); }
+    void buttonNames() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        Form1 form(",");
+        QAccessibleInterface* reader = accessible(button(form, control));
+        QCOMPARE(reader->role(), QAccessible::Button);
+        QCOMPARE(reader->text(QAccessible::Name), name);
+        QVERIFY(reader->actionInterface());
+        QVERIFY(reader->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    }
+
+    void panelNames_data() { addNamedRows(panelTable); }
+    void panelNames() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        Form1 form(",");
+        QAccessibleInterface* reader = accessible(form.findChild<QGroupBox*>(control));
+        QCOMPARE(reader->role(), QAccessible::Grouping);
+        QCOMPARE(reader->text(QAccessible::Name), name);
+    }
+
+    void pictureNames_data() { addNamedRows(pictureTable); }
+    void pictureNames() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        Form1 form(",");
+        auto* picture = form.findChild<FigurePicture*>(control);
+        QVERIFY(picture);
+        QAccessibleInterface* reader = accessible(picture);
+        QCOMPARE(reader->role(), QAccessible::Graphic);
+        QCOMPARE(reader->text(QAccessible::Name), name);
+        QCOMPARE(reader->text(QAccessible::Description), QStringLiteral("рисунка на ") + name);
+        QVERIFY(!reader->state().focusable);
+    }
+
+    void labelsReadTheirCaptions_data() {
+        QTest::addColumn<QString>("control");
+        for (const ControlRow& row : form1Controls())
+            if (row.kind == ControlKind::Label) QTest::newRow(std::string(row.name).c_str()) << qs(row.name);
+    }
+    void labelsReadTheirCaptions() {
+        QFETCH(QString, control);
+        Form1 form(",");
+        auto* label = form.findChild<QLabel*>(control);
+        QAccessibleInterface* reader = accessible(label);
+        QCOMPARE(reader->role(), QAccessible::StaticText);
+        QCOMPARE(reader->text(QAccessible::Name), label->text());
+        QCOMPARE(label->buddy() == nullptr, captionsOnly.contains(control));
+    }
+
+    // Among the fields and buttons no two sound alike.
+    void everyFieldAndButtonNamedOnce() {
+        Form1 form(",");
+        QSet<QString> names;
+        int count = 0;
+        for (const ControlRow* stop : form1TabStops()) {
+            const QString name = accessibleName(control(form, qs(stop->name)));
+            QVERIFY2(!name.isEmpty(), stop->name.data());
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names.insert(name);
+            ++count;
+        }
+        QCOMPARE(count, 50);
+    }
+
+    // A screen reader presses a button through its action, as a click would.
+    void pressThroughTheAccessibleAction() {
+        Form1 form(",");
+        QVERIFY(showActive(form));
+        field(form, "Text30")->setText(QStringLiteral("2"));
+        MessageBoxWatcher boxes;
+        accessible(button(form, "Command9"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(field(form, "Text31")->text(), QStringLiteral("50,26547"));
+        accessible(button(form, "Command10"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(field(form, "Text30")->text().isEmpty());
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    // After a failed press the reader lands on the field to fix, by its name.
+    void aFailedPressFocusesTheNamedField() {
+        Form1 form(",");
+        QVERIFY(showActive(form));
+        MessageBoxWatcher boxes;
+        QTest::mouseClick(button(form, "Command9"), Qt::LeftButton);
+        QCOMPARE(boxes.shown.size(), 1);
+        QTRY_COMPARE(QApplication::focusWidget(), field(form, "Text30"));
+        QCOMPARE(accessibleName(QApplication::focusWidget()), QStringLiteral("сфера и кълбо: радиус="));
+        QVERIFY(accessible(QApplication::focusWidget())->state().focused);
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
