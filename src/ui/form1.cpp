@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include <limits>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -207,6 +209,8 @@ QWidget* Form1::createLabel(const ControlRow& row, QWidget* container) {
 QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
     auto* edit = new QLineEdit(container);
     placeControl(edit, row, systemColour(SystemColour::Window));
+    // Any text of any length: a long paste is kept whole, never cut silently.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     const std::optional<Field> field = geometry::fieldByName(row.name);
     Q_ASSERT(field);
     fields_[static_cast<std::size_t>(*field)] = edit;
