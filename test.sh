@@ -5,10 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure
+build_dir="${BUILD_DIR:-build}"
+
 # The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,
 # in their own build directory; any report fails the run.
-sanitized_dir="${BUILD_DIR:-build}-asan"
+sanitized_dir="$build_dir-asan"
 sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S . -B "$sanitized_dir" -G Ninja -DSTEREOMETRY_BUILD_UI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DCMAKE_CXX_FLAGS="$sanitizers" \
@@ -16,5 +17,9 @@ cmake -S . -B "$sanitized_dir" -G Ninja -DSTEREOMETRY_BUILD_UI=OFF -DCMAKE_BUILD
 cmake --build "$sanitized_dir"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$sanitized_dir" --output-on-failure --parallel "$(nproc)"
+
 # As root: build the .deb, install it with apt-get, start it, remove it again.
-if [ "$(id -u)" -eq 0 ]; then tests/packaging/deb_test.sh "${BUILD_DIR:-build}"; fi
+if [ "$(id -u)" -eq 0 ]; then tests/packaging/deb_test.sh "$build_dir"; fi
+
+# The whole suite on the Release build users run.
+ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
