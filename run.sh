@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
-exec "${BUILD_DIR:-build}/stereometry" "$@"
+exec "${BUILD_DIR:-build}/src/stereometry" "$@"
