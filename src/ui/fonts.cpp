@@ -43,6 +43,10 @@ QFont controlFont(FontKind kind) {
     switch (kind) {
     case FontKind::Standard:
         font.setPointSizeF(8.25);
+        // Liberation Sans is wider than the face the labels were measured for:
+        // "радиус=" and "ръб=" would run a pixel under their fields. Narrowed
+        // this much, every caption fits and the face reads the same.
+        if (font.family() == substituteFace) font.setStretch(94);
         break;
     case FontKind::LargeBold:
         font.setPointSizeF(12.0);

@@ -49,17 +49,6 @@ void registerAccessibility() {
     (void)registered;
 }
 
-// Liberation Sans, standing in for "MS Sans Serif", is wider than the face the
-// labels were measured for: "радиус=" and "ръб=" would run a pixel under their
-// fields. Narrowed this much, every caption fits and the face reads the same.
-constexpr int substituteStretch = 94;
-
-QFont windowFont(FontKind kind) {
-    QFont font = controlFont(kind);
-    if (kind == FontKind::Standard && font.family() == substituteFace) font.setStretch(substituteStretch);
-    return font;
-}
-
 // The keypad key that stands for the decimal separator (Del with NumLock on,
 // on some layouts its comma form).
 bool isKeypadDecimal(const QKeyEvent& key) {
@@ -118,7 +107,7 @@ QPalette controlPalette(const QColor& background) {
 void placeControl(QWidget* widget, const ControlRow& row, const QColor& background) {
     widget->setObjectName(fromUtf8(row.name));
     widget->setStyle(windowsStyle());
-    widget->setFont(windowFont(row.font));
+    widget->setFont(controlFont(row.font));
     widget->setPalette(controlPalette(background));
     widget->setGeometry(pixelRect(row));
 }
@@ -156,7 +145,7 @@ void Form1::setUpWindow() {
     setObjectName(fromUtf8(window.name));
     setWindowTitle(fromUtf8(window.caption));
     setStyle(windowsStyle());
-    setFont(windowFont(FontKind::Standard));
+    setFont(controlFont(FontKind::Standard));
     setPalette(controlPalette(window.background));
     setAutoFillBackground(true);  // an enlarged window shows its own colour
     setGeometry(twipsToPixels(window.clientLeft), twipsToPixels(window.clientTop),
