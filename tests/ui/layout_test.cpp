@@ -221,6 +221,37 @@ private slots:
         QVERIFY(picture->parentWidget()->rect().contains(picture->geometry()));
     }
 
+    // Colours in the window as shown, at points of the pictures (their own
+    // pixels): the vector drawings let their panel's colour show around them,
+    // the others show their own white background.
+    void pictureColoursInTheWindow_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QColor>("colour");
+        const QColor red(255, 0, 0), frame1(200, 200, 200), frame6(240, 240, 240);
+        QTest::newRow("hexagon centre") << "Image6" << QPoint(25, 22) << red;
+        QTest::newRow("around the hexagon") << "Image6" << QPoint(1, 1) << frame6;
+        QTest::newRow("around the hexagon, below") << "Image6" << QPoint(48, 42) << frame6;
+        QTest::newRow("cube front") << "Image7" << QPoint(14, 20) << QColor(0, 255, 0);
+        QTest::newRow("around the cube") << "Image7" << QPoint(35, 30) << frame1;
+        QTest::newRow("box front") << "Image8" << QPoint(25, 20) << QColor(153, 204, 0);
+        QTest::newRow("around the box") << "Image8" << QPoint(59, 30) << frame1;
+        QTest::newRow("pyramid corner") << "Image4" << QPoint(0, 0) << white;
+        QTest::newRow("cylinder corner") << "Image2" << QPoint(0, 67) << white;
+        QTest::newRow("cone corner") << "Image3" << QPoint(65, 0) << white;
+        QTest::newRow("sphere corner") << "Image5" << QPoint(0, 0) << white;
+    }
+    void pictureColoursInTheWindow() {
+        QFETCH(QString, name);
+        QFETCH(QPoint, point);
+        QFETCH(QColor, colour);
+        Form1 form(",");
+        auto* picture = form.findChild<FigurePicture*>(name);
+        QVERIFY(picture);
+        const QImage shown = form.grab().toImage();
+        QCOMPARE(shown.pixelColor(picture->mapTo(&form, point)), colour);
+    }
+
     void bottomRowAboveTheWindowEdge_data() {
         QTest::addColumn<QString>("name");
         for (const char* name : {"Command11", "Command12", "Label19"}) QTest::newRow(name) << QString::fromLatin1(name);
