@@ -7,11 +7,13 @@
 //   test program                 -> the matrix: one child per row
 //   test program --child VALUE   -> the checks, told what to expect through VALUE
 
+#include <QApplication>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTest>
 
 #include <vector>
 
@@ -59,6 +61,24 @@ inline std::vector<char*> argumentsWithoutChildFlag(int argc, char* argv[]) {
     for (int i = childValue(argc, argv).isEmpty() ? 1 : 3; i < argc; ++i) kept.push_back(argv[i]);
     kept.push_back(nullptr);
     return kept;
+}
+
+// The main of such a test: without `--child` it runs the Matrix, which starts
+// the children; with it, the Checks, made from the child's value.
+template <typename Matrix, typename Checks, typename FromValue>
+int matrixOrChildMain(int argc, char* argv[], FromValue fromValue) {
+    const QByteArray value = childValue(argc, argv);
+    std::vector<char*> arguments = argumentsWithoutChildFlag(argc, argv);
+    int count = int(arguments.size()) - 1;
+    if (value.isEmpty()) {
+        QCoreApplication app(count, arguments.data());
+        Matrix matrix;
+        return QTest::qExec(&matrix, count, arguments.data());
+    }
+    QApplication app(count, arguments.data());
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    Checks checks(fromValue(value));
+    return QTest::qExec(&checks, count, arguments.data());
 }
 
 }  // namespace ui_test

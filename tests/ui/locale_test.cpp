@@ -232,18 +232,8 @@ private:
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const QByteArray separator = childValue(argc, argv);
-    std::vector<char*> arguments = argumentsWithoutChildFlag(argc, argv);
-    int count = int(arguments.size()) - 1;
-    if (separator.isEmpty()) {
-        QCoreApplication app(count, arguments.data());
-        LocaleMatrix matrix;
-        return QTest::qExec(&matrix, count, arguments.data());
-    }
-    QApplication app(count, arguments.data());
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    LocaleChecks checks(QString::fromUtf8(separator));
-    return QTest::qExec(&checks, count, arguments.data());
+    return ui_test::matrixOrChildMain<LocaleMatrix, LocaleChecks>(
+        argc, argv, [](const QByteArray& value) { return QString::fromUtf8(value); });
 }
 
 #include "locale_test.moc"

@@ -282,18 +282,8 @@ private:
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const QByteArray factor = childValue(argc, argv);
-    std::vector<char*> arguments = argumentsWithoutChildFlag(argc, argv);
-    int count = int(arguments.size()) - 1;
-    if (factor.isEmpty()) {
-        QCoreApplication app(count, arguments.data());
-        ScalingMatrix matrix;
-        return QTest::qExec(&matrix, count, arguments.data());
-    }
-    QApplication app(count, arguments.data());
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    ScaledWindow checks(factor.toDouble());
-    return QTest::qExec(&checks, count, arguments.data());
+    return ui_test::matrixOrChildMain<ScalingMatrix, ScaledWindow>(
+        argc, argv, [](const QByteArray& value) { return value.toDouble(); });
 }
 
 #include "scaling_test.moc"
