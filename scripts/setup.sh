@@ -8,7 +8,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev fonts-wine fonts-liberation
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file procps
     "$@"
 )
 
