@@ -26,21 +26,6 @@ const QColor buttonFace(240, 240, 240);
 const QColor white(255, 255, 255);
 const QColor black(0, 0, 0);
 
-// The panels in pixels at 96 dpi, and the colour each system colour role gives.
-struct PanelInPixels {
-    const char* name;
-    QRect place;
-    QColor background;
-};
-const PanelInPixels panelPlaces[] = {
-    {"Frame1", {8, 8, 497, 169}, {200, 200, 200}},    // scroll bar
-    {"Frame2", {8, 176, 497, 89}, {255, 255, 225}},   // tooltip background
-    {"Frame6", {8, 272, 497, 73}, {240, 240, 240}},   // button face
-    {"Frame3", {8, 352, 497, 81}, {109, 109, 109}},   // grey text
-    {"Frame4", {8, 432, 497, 81}, {191, 205, 219}},   // inactive title bar
-    {"Frame5", {8, 520, 497, 89}, {180, 180, 180}},   // active window border
-};
-
 // Each picture's natural size in pixels.
 struct PictureSize {
     const char* name;

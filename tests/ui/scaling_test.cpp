@@ -68,15 +68,6 @@ private slots:
 const QColor lightOrange(255, 192, 128);
 
 // The panels in device-independent pixels, as at 96 dpi.
-struct PanelPlace {
-    const char* name;
-    QRect place;
-};
-const PanelPlace panelPlaces[] = {
-    {"Frame1", {8, 8, 497, 169}},  {"Frame2", {8, 176, 497, 89}}, {"Frame6", {8, 272, 497, 73}},
-    {"Frame3", {8, 352, 497, 81}}, {"Frame4", {8, 432, 497, 81}}, {"Frame5", {8, 520, 497, 89}},
-};
-
 QRect pixels(const ControlRow& row) {
     return {row.left / 15, row.top / 15, row.width / 15, row.height / 15};
 }
@@ -172,7 +163,7 @@ private slots:
     void panelsInPixels_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("place");
-        for (const PanelPlace& panel : panelPlaces)
+        for (const PanelInPixels& panel : panelPlaces)
             QTest::newRow(panel.name) << QString::fromLatin1(panel.name) << panel.place;
     }
     void panelsInPixels() {

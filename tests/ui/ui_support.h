@@ -3,9 +3,11 @@
 // fields at once, and answering the modal boxes a press opens.
 
 #include <QApplication>
+#include <QColor>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRect>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -76,6 +78,22 @@ private:
         else box->reject();
     }
     QTimer timer_;
+};
+
+// The panels in pixels at 96 dpi (device-independent pixels when scaled), and
+// the colour each one's system colour role gives.
+struct PanelInPixels {
+    const char* name;
+    QRect place;
+    QColor background;
+};
+inline const PanelInPixels panelPlaces[] = {
+    {"Frame1", {8, 8, 497, 169}, {200, 200, 200}},    // scroll bar
+    {"Frame2", {8, 176, 497, 89}, {255, 255, 225}},   // tooltip background
+    {"Frame6", {8, 272, 497, 73}, {240, 240, 240}},   // button face
+    {"Frame3", {8, 352, 497, 81}, {109, 109, 109}},   // grey text
+    {"Frame4", {8, 432, 497, 81}, {191, 205, 219}},   // inactive title bar
+    {"Frame5", {8, 520, 497, 89}, {180, 180, 180}},   // active window border
 };
 
 }  // namespace ui_test
