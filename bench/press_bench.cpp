@@ -25,6 +25,7 @@ namespace {
 
 using geometry::Button;
 using geometry::Field;
+using geometry::ui::Form1;
 
 struct PressCase {
     const char* name;
@@ -34,22 +35,22 @@ struct PressCase {
 
 // Each calculate handler on inputs that compute, then each clear handler.
 const std::vector<PressCase> pressCases = {
-    {"box", Button::Command1, {{Field::Text8, "1"}, {Field::Text1, "1.5"}, {Field::Text2, "2.5"}, {Field::Text3, "3.5"}}},
-    {"cube", Button::Command1, {{Field::Text8, "2"}, {Field::Text7, "3.9"}}},
-    {"other right prism", Button::Command1,
-     {{Field::Text8, "3"}, {Field::Text4, "1.1"}, {Field::Text6, "3.3"}, {Field::Text5, "2.2"}}},
-    {"regular pyramid", Button::Command3,
-     {{Field::Text12, "1.1"}, {Field::Text13, "7.25"}, {Field::Text14, "3.3"}, {Field::Text15, "1"}}},
-    {"cylinder", Button::Command5, {{Field::Text19, "1"}, {Field::Text20, "11"}}},
-    {"cone", Button::Command7, {{Field::Text24, "1"}, {Field::Text25, "4"}, {Field::Text26, "13"}}},
-    {"sphere and ball", Button::Command9, {{Field::Text30, "2"}}},
-    {"regular polygon", Button::Command13, {{Field::Text33, "6"}, {Field::Text34, "2.5"}}},
-    {"clear right prism", Button::Command2, {}},
-    {"clear regular pyramid", Button::Command4, {}},
-    {"clear cylinder", Button::Command6, {}},
-    {"clear cone", Button::Command8, {}},
-    {"clear sphere and ball", Button::Command10, {}},
-    {"clear regular polygon", Button::Command14, {}},
+    {"box", Button::CalculateRightPrism, {{Field::PrismKind, "1"}, {Field::BoxEdgeA, "1.5"}, {Field::BoxEdgeB, "2.5"}, {Field::BoxEdgeC, "3.5"}}},
+    {"cube", Button::CalculateRightPrism, {{Field::PrismKind, "2"}, {Field::CubeEdge, "3.9"}}},
+    {"other right prism", Button::CalculateRightPrism,
+     {{Field::PrismKind, "3"}, {Field::PrismBasePerimeter, "1.1"}, {Field::PrismHeight, "3.3"}, {Field::PrismBaseArea, "2.2"}}},
+    {"regular pyramid", Button::CalculateRegularPyramid,
+     {{Field::PyramidBasePerimeter, "1.1"}, {Field::PyramidBaseArea, "7.25"}, {Field::PyramidApothem, "3.3"}, {Field::PyramidHeight, "1"}}},
+    {"cylinder", Button::CalculateCylinder, {{Field::CylinderRadius, "1"}, {Field::CylinderHeight, "11"}}},
+    {"cone", Button::CalculateCone, {{Field::ConeRadius, "1"}, {Field::ConeHeight, "4"}, {Field::ConeSlantHeight, "13"}}},
+    {"sphere and ball", Button::CalculateSphereAndBall, {{Field::SphereRadius, "2"}}},
+    {"regular polygon", Button::CalculateRegularPolygon, {{Field::PolygonSides, "6"}, {Field::PolygonSide, "2.5"}}},
+    {"clear right prism", Button::ClearRightPrism, {}},
+    {"clear regular pyramid", Button::ClearRegularPyramid, {}},
+    {"clear cylinder", Button::ClearCylinder, {}},
+    {"clear cone", Button::ClearCone, {}},
+    {"clear sphere and ball", Button::ClearSphereAndBall, {}},
+    {"clear regular polygon", Button::ClearRegularPolygon, {}},
 };
 
 const std::string separator = ",";
@@ -57,7 +58,7 @@ const std::string separator = ",";
 std::string localized(const char* text) { return geometry::testing::localized(text, separator); }
 
 QString buttonObjectName(Button button) {
-    const std::string_view name = geometry::Form1Handlers::buttonName(button);
+    const std::string_view name = geometry::buttonName(button);
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
@@ -125,7 +126,7 @@ void pressThroughWindow(benchmark::State& state, const PressCase& press, bool re
 // A press that fails: the sphere's radius is a word. The window shows its
 // error box (answered at once) and puts the focus in the field.
 void failedPressThroughWindow(benchmark::State& state) {
-    const PressCase press{"sphere with a word", Button::Command9, {{Field::Text30, "abc"}}};
+    const PressCase press{"sphere with a word", Button::CalculateSphereAndBall, {{Field::SphereRadius, "abc"}}};
     ShownWindow window(press);
     BoxAnswerer boxes;
     for (auto _ : state) window.button->click();

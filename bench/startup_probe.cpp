@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
     label.move(8, 8);
 #endif
 #else
-    Form1 form1;
+    geometry::ui::Form1 form1;
 #endif
     FirstFrame firstFrame(&form1, appMade, monotonicNanoseconds());
     form1.show();

@@ -50,7 +50,7 @@ inline constexpr std::size_t maxOperations = 64;
 // A calculate button, with the choice (prism only) that selects its inputs.
 struct CalculateRow {
     Button button;
-    std::string_view choice;    // the text of `Text8` that selects this row; empty: any
+    std::string_view choice;    // the text of `PrismKind` that selects this row; empty: any
     std::vector<Field> inputs;  // in reading order
     std::vector<Field> results; // in writing order
 };
@@ -60,34 +60,32 @@ struct ClearRow {
     std::vector<Field> fields;  // in writing order
 };
 
+// Every calculate button, once per kind of prism, as the panel table gives them.
 inline const std::vector<CalculateRow>& calculateRows() {
-    using F = Field;
-    using B = Button;
-    static const std::vector<CalculateRow> rows{
-        {B::Command1, "1", {F::Text1, F::Text2, F::Text3}, {F::Text9, F::Text10, F::Text11}},
-        {B::Command1, "2", {F::Text7}, {F::Text9, F::Text10, F::Text11}},
-        {B::Command1, "3", {F::Text4, F::Text6, F::Text5}, {F::Text9, F::Text10, F::Text11}},
-        {B::Command3, "", {F::Text13, F::Text14, F::Text15, F::Text12}, {F::Text16, F::Text17, F::Text18}},
-        {B::Command5, "", {F::Text19, F::Text20}, {F::Text21, F::Text22, F::Text23}},
-        {B::Command7, "", {F::Text24, F::Text25, F::Text26}, {F::Text27, F::Text28, F::Text29}},
-        {B::Command9, "", {F::Text30}, {F::Text31, F::Text32}},
-        {B::Command13, "", {F::Text33, F::Text34}, {F::Text36, F::Text37}},
-    };
+    static const std::vector<CalculateRow> rows = [] {
+        std::vector<CalculateRow> built;
+        for (const PanelRow& panel : allPanels()) {
+            std::vector<Field> results;
+            for (const ResultRow& result : panel.results) results.push_back(result.field);
+            for (const InputRow& input : panel.inputs) {
+                if (built.empty() || built.back().button != panel.calculate.button ||
+                    built.back().choice != input.kind)
+                    built.push_back({panel.calculate.button, input.kind, {}, results});
+                built.back().inputs.push_back(input.field);
+            }
+        }
+        return built;
+    }();
     return rows;
 }
 
 inline const std::vector<ClearRow>& clearRows() {
-    using F = Field;
-    using B = Button;
-    static const std::vector<ClearRow> rows{
-        {B::Command2, {F::Text1, F::Text2, F::Text3, F::Text4, F::Text5, F::Text6, F::Text7, F::Text8,
-                       F::Text9, F::Text10, F::Text11}},
-        {B::Command4, {F::Text12, F::Text13, F::Text14, F::Text15, F::Text16, F::Text17, F::Text18}},
-        {B::Command6, {F::Text19, F::Text20, F::Text21, F::Text22, F::Text23}},
-        {B::Command8, {F::Text24, F::Text25, F::Text26, F::Text27, F::Text28, F::Text29}},
-        {B::Command10, {F::Text30, F::Text31, F::Text32}},
-        {B::Command14, {F::Text33, F::Text34, F::Text36, F::Text37}},
-    };
+    static const std::vector<ClearRow> rows = [] {
+        std::vector<ClearRow> built;
+        for (const PanelRow& panel : allPanels())
+            built.push_back({panel.clear.button, {panel.clearing.begin(), panel.clearing.end()}});
+        return built;
+    }();
     return rows;
 }
 
@@ -168,11 +166,11 @@ private:
     std::string separator() const { return bench_.handlers.decimalSeparator(); }
 
     std::string fail(const std::string& what) const {
-        return std::string(Form1Handlers::buttonName(button_)) + " (separator '" + separator() + "'): " + what;
+        return std::string(buttonName(button_)) + " (separator '" + separator() + "'): " + what;
     }
 
     const CalculateRow* calculateRow() const {
-        const std::string choice = textOf(before_.texts, Field::Text8);
+        const std::string choice = textOf(before_.texts, Field::PrismKind);
         for (const CalculateRow& row : calculateRows())
             if (row.button == button_ && (row.choice.empty() || row.choice == choice)) return &row;
         return nullptr;
@@ -187,9 +185,9 @@ private:
     std::string checkWindow() const {
         const std::size_t messages = bench_.window.messages.size() - before_.messages;
         const int unloads = bench_.window.unloads - before_.unloads;
-        if (messages != (button_ == Button::Command11 ? 4u : 0u))
+        if (messages != (button_ == Button::ShowInstruction ? 4u : 0u))
             return fail(std::to_string(messages) + " message boxes shown");
-        if (unloads != (button_ == Button::Command12 ? 1 : 0))
+        if (unloads != (button_ == Button::CloseWindow ? 1 : 0))
             return fail(std::to_string(unloads) + " unloads");
         if (stopCount() > 1) return fail(std::to_string(stopCount()) + " error stops in one press");
         return {};
@@ -205,7 +203,7 @@ private:
     std::vector<Field> inputReads() const {
         std::vector<Field> inputs;
         for (Field field : reads_)
-            if (field != Field::Text8) inputs.push_back(field);
+            if (field != Field::PrismKind) inputs.push_back(field);
         return inputs;
     }
 
@@ -299,10 +297,10 @@ private:
 
     std::string checkResultText(const CalculateRow& row, Field result) const {
         const std::string text = textOf(bench_.fields.texts, result);
-        const bool boxOrCube = row.button == Button::Command1 && row.choice != "3";
-        if (boxOrCube && result == Field::Text10)
+        const bool boxOrCube = row.button == Button::CalculateRightPrism && row.choice != "3";
+        if (boxOrCube && result == Field::PrismFullSurface)
             return text.empty() ? std::string() : fail("\"S1=\" of the box or cube shows \"" + text + "\"");
-        const bool cubeVolume = row.button == Button::Command1 && row.choice == "2" && result == Field::Text11;
+        const bool cubeVolume = row.button == Button::CalculateRightPrism && row.choice == "2" && result == Field::PrismVolume;
         if (cubeVolume && (text == "∞" || text == "-∞")) return {};
         // A number as numberToText writes them: it reads back to a float shown
         // with the same text (or, at 1E+28 and 1E-38, its seventh-digit neighbour).
@@ -337,7 +335,7 @@ inline std::string powerOfTenText(ByteReader& input) {
 // Types numbers into every input of a panel; returns the button to press.
 inline Button fillPanel(std::map<Field, std::string>& texts, ByteReader& input) {
     const CalculateRow& row = calculateRows()[input.next() % calculateRows().size()];
-    if (!row.choice.empty()) texts[Field::Text8] = std::string(row.choice);
+    if (!row.choice.empty()) texts[Field::PrismKind] = std::string(row.choice);
     for (Field field : row.inputs) texts[field] = powerOfTenText(input);
     return row.button;
 }

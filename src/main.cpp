@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    Form1 form1;
+    geometry::ui::Form1 form1;
     form1.show();
     return app.exec();
 }

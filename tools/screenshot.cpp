@@ -19,6 +19,8 @@
 
 namespace {
 
+using geometry::ui::Form1;
+
 struct Typed {
     const char* field;
     const char* text;

@@ -1,5 +1,7 @@
 #include "error_stop.h"
 
+#include "numeric.h"
+
 namespace geometry {
 namespace {
 
@@ -23,8 +25,6 @@ std::string separatorName(const std::string& separator) {
     return "десетичен знак " + quoted(separator);
 }
 
-std::string otherSeparator(const std::string& separator) { return separator == "," ? "." : ","; }
-
 }  // namespace
 
 ErrorStop::ErrorStop(StopReason reason, Field field, std::string typedText)
@@ -46,7 +46,7 @@ std::string errorMessage(const ErrorStop& stop, const std::string& separator) {
         return fieldPhrase(*stop.field()) + " не съдържа число. Въведете число, " +
                example(separator) + ".";
     case StopReason::WrongSeparator:
-        return fieldPhrase(*stop.field()) + " е с " + separatorName(otherSeparator(separator)) +
+        return fieldPhrase(*stop.field()) + " е с " + separatorName(std::string(otherDecimalSeparator(separator))) +
                ". Пишете " + separatorName(separator) + ", " + example(separator) + ".";
     case StopReason::NumberTooLarge:
         return fieldPhrase(*stop.field()) + " съдържа твърде голямо число. Въведете число между -3" +

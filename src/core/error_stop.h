@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "fields.h"
+#include "panel_table.h"
 
 namespace geometry {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "fields.h"
+#include "panel_table.h"
 
 namespace geometry {
 

@@ -77,6 +77,12 @@ long long leadingDigitExponent(const NumberParts& p) {
 
 }  // namespace
 
+std::string_view otherDecimalSeparator(std::string_view decimalSeparator) {
+    if (decimalSeparator == ",") return ".";
+    if (decimalSeparator == ".") return ",";
+    return {};
+}
+
 Conversion textToNumber(std::string_view text, std::string_view decimalSeparator) {
     NumberParts parts;
     if (!splitNumber(text, decimalSeparator, parts)) return {ConversionStatus::NotANumber, 0.0f};

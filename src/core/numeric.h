@@ -31,6 +31,10 @@ struct Conversion {
 // `decimalSeparator` is the locale's separator as UTF-8 (usually "." or ",").
 Conversion textToNumber(std::string_view text, std::string_view decimalSeparator);
 
+// The other of the two common decimal separators, "." for "," and "," for ".",
+// the one a student may type by mistake; empty for any other separator.
+std::string_view otherDecimalSeparator(std::string_view decimalSeparator);
+
 // Infinities are written as "∞" and "-∞", a NaN as "NaN"; negative zero as "0".
 std::string numberToText(float value, std::string_view decimalSeparator);
 

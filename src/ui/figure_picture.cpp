@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+namespace geometry::ui {
+
 FigurePicture::FigurePicture(const QString& resource, QSize naturalSize, QWidget* parent)
     : QWidget(parent), resource_(resource), naturalSize_(naturalSize) {
     setFixedSize(naturalSize_);
@@ -27,3 +29,5 @@ void FigurePicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, rendered(devicePixelRatioF()));
 }
+
+}  // namespace geometry::ui

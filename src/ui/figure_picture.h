@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-class QSvgRenderer;
+namespace geometry::ui {
 
 class FigurePicture : public QWidget {
     Q_OBJECT
@@ -26,3 +26,5 @@ private:
     QSize naturalSize_;
     mutable QPixmap cache_;
 };
+
+}  // namespace geometry::ui

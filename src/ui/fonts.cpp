@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QStringList>
 
+namespace geometry::ui {
 namespace {
 
 const QString wineCopy = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
@@ -60,3 +61,5 @@ QFont controlFont(FontKind kind) {
     }
     return font;
 }
+
+}  // namespace geometry::ui

@@ -14,6 +14,10 @@
 
 #include "layout.h"
 
+namespace geometry::ui {
+
+using layout::FontKind;
+
 inline const QString designFace = QStringLiteral("MS Sans Serif");
 inline const QString substituteFace = QStringLiteral("Liberation Sans");
 
@@ -25,3 +29,5 @@ QString fontFamily(FontKind kind);
 
 // The font of a control of the given kind.
 QFont controlFont(FontKind kind);
+
+}  // namespace geometry::ui

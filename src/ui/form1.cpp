@@ -17,7 +17,7 @@
 
 #include "figure_picture.h"
 #include "fonts.h"
-#include "system_colours.h"
+#include "qt_layout.h"
 
 // The picture artwork is compiled into the static ui library; registering it
 // here makes sure the linker keeps it.
@@ -29,15 +29,20 @@ static void registerPictures() {
     (void)registered;
 }
 
+namespace geometry::ui {
 namespace {
+
+using namespace layout;
 
 // To a screen reader the window is a window with its caption, not a bare pane,
 // and a figure picture is an image.
 QAccessibleInterface* ownAccessibility(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String("Form1")) return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String("FigurePicture")) return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String(Form1::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String(FigurePicture::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
     return nullptr;
 }
 
@@ -56,18 +61,6 @@ bool isKeypadDecimal(const QKeyEvent& key) {
            (key.key() == Qt::Key_Period || key.key() == Qt::Key_Comma);
 }
 
-using geometry::Button;
-using geometry::Field;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-QRect pixelRect(const ControlRow& row) {
-    return {twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
-            twipsToPixels(row.height)};
-}
-
 // The classic Windows look, shared by every control of the window and kept for
 // the life of the application.
 QStyle* windowsStyle() {
@@ -84,7 +77,7 @@ QStyle* windowsStyle() {
 QPalette controlPalette(const QColor& background) {
     QPalette palette;
     const auto set = [&palette](QPalette::ColorRole role, SystemColour colour) {
-        palette.setColor(role, systemColour(colour));
+        palette.setColor(role, roleColour(colour));
     };
     palette.setColor(QPalette::Window, background);
     set(QPalette::WindowText, SystemColour::ButtonText);
@@ -119,14 +112,6 @@ QString withPanelCaption(const ControlRow& row, const QString& words) {
     return fromUtf8(container->caption) + QStringLiteral(": ") + words;
 }
 
-std::optional<Button> buttonNamed(std::string_view name) {
-    for (std::size_t i = 0; i < geometry::buttonCount; ++i) {
-        const auto button = static_cast<Button>(i);
-        if (geometry::Form1Handlers::buttonName(button) == name) return button;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 Form1::Form1(std::string decimalSeparator, QWidget* parent)
@@ -137,7 +122,7 @@ Form1::Form1(std::string decimalSeparator, QWidget* parent)
     buildControls();
     chainTabOrder();
     nameForScreenReaders();
-    fieldEdit(Field::Text1)->setFocus();
+    fieldEdit(Field::BoxEdgeA)->setFocus();
 }
 
 void Form1::setUpWindow() {
@@ -146,7 +131,7 @@ void Form1::setUpWindow() {
     setWindowTitle(fromUtf8(window.caption));
     setStyle(windowsStyle());
     setFont(controlFont(FontKind::Standard));
-    setPalette(controlPalette(window.background));
+    setPalette(controlPalette(toQColor(window.background)));
     setAutoFillBackground(true);  // an enlarged window shows its own colour
     setGeometry(twipsToPixels(window.clientLeft), twipsToPixels(window.clientTop),
                 twipsToPixels(window.clientWidth), twipsToPixels(window.clientHeight));
@@ -176,14 +161,14 @@ QWidget* Form1::createControl(const ControlRow& row, QWidget* container) {
 
 QWidget* Form1::createPanel(const ControlRow& row, QWidget* container) {
     auto* panel = new QGroupBox(fromUtf8(row.caption), container);
-    placeControl(panel, row, systemColour(row.background.value_or(SystemColour::ButtonFace)));
+    placeControl(panel, row, roleColour(row.background.value_or(SystemColour::ButtonFace)));
     panel->setAutoFillBackground(true);
     return panel;
 }
 
 QWidget* Form1::createLabel(const ControlRow& row, QWidget* container) {
     auto* label = new QLabel(container);
-    placeControl(label, row, systemColour(SystemColour::ButtonFace));
+    placeControl(label, row, roleColour(SystemColour::ButtonFace));
     label->setTextFormat(Qt::PlainText);
     label->setText(fromUtf8(row.caption));
     label->setWordWrap(true);
@@ -197,10 +182,10 @@ QWidget* Form1::createLabel(const ControlRow& row, QWidget* container) {
 
 QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
     auto* edit = new QLineEdit(container);
-    placeControl(edit, row, systemColour(SystemColour::Window));
+    placeControl(edit, row, roleColour(SystemColour::Window));
     // Any text of any length: a long paste is kept whole, never cut silently.
     edit->setMaxLength(std::numeric_limits<int>::max());
-    const std::optional<Field> field = geometry::fieldByName(row.name);
+    const std::optional<Field> field = fieldByName(row.name);
     Q_ASSERT(field);
     fields_[static_cast<std::size_t>(*field)] = edit;
     edit->installEventFilter(this);
@@ -209,11 +194,11 @@ QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
 
 QWidget* Form1::createButton(const ControlRow& row, QWidget* container) {
     auto* button = new QPushButton(fromUtf8(row.caption), container);
-    placeControl(button, row, systemColour(SystemColour::ButtonFace));
+    placeControl(button, row, roleColour(SystemColour::ButtonFace));
     // No default button: Enter and Escape press nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
-    const std::optional<Button> which = buttonNamed(row.name);
+    const std::optional<Button> which = buttonByName(row.name);
     Q_ASSERT(which);
     connect(button, &QPushButton::clicked, this, [this, b = *which] { handlers_.press(b); });
     return button;
@@ -263,16 +248,17 @@ void Form1::nameForScreenReaders() {
 }
 
 void Form1::nameField(const ControlRow& row, QWidget* edit) {
-    const FieldNaming* naming = fieldNaming(row.name);
-    Q_ASSERT(naming);
-    auto* label = qobject_cast<QLabel*>(controls_.value(fromUtf8(naming->label)));
+    const std::optional<Field> field = fieldByName(row.name);
+    const FieldInfo& info = fieldInfo(*field);
+    auto* label = qobject_cast<QLabel*>(controls_.value(fromUtf8(labelNaming(row.name)->name)));
     Q_ASSERT(label);
     label->setBuddy(edit);
-    QString name = withPanelCaption(row, label->text());
-    if (!naming->distinction.empty()) name += QStringLiteral(" (%1)").arg(fromUtf8(naming->distinction));
+    QString name = withPanelCaption(row, fromUtf8(info.label));
+    const std::string_view distinction = info.input ? info.input->distinction : std::string_view();
+    if (!distinction.empty()) name += QStringLiteral(" (%1)").arg(fromUtf8(distinction));
     edit->setAccessibleName(name);
-    if (!naming->rowCaption.empty())
-        edit->setAccessibleDescription(qobject_cast<QLabel*>(controls_.value(fromUtf8(naming->rowCaption)))->text());
+    const std::string_view description = info.input ? info.input->description : info.result->description;
+    if (!description.empty()) edit->setAccessibleDescription(fromUtf8(description));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -303,9 +289,9 @@ void Form1::showMessage(const std::string& prompt, const std::string& title) {
 
 void Form1::unloadWindow() { close(); }
 
-void Form1::reportErrorStop(const geometry::ErrorStop& stop) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(geometry::errorTitle),
-                    QString::fromStdString(geometry::errorMessage(stop, handlers_.decimalSeparator())),
+void Form1::reportErrorStop(const ErrorStop& stop) {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(errorTitle),
+                    QString::fromStdString(errorMessage(stop, handlers_.decimalSeparator())),
                     QMessageBox::Ok, this);
     box.exec();
     activateWindow();  // the keyboard comes back here, whatever the desktop does
@@ -315,3 +301,5 @@ void Form1::reportErrorStop(const geometry::ErrorStop& stop) {
         edit->selectAll();
     }
 }
+
+}  // namespace geometry::ui

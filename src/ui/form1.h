@@ -18,9 +18,10 @@
 #include "window_services.h"
 
 class QLineEdit;
-class QStyle;
 
-class Form1 : public QWidget, public geometry::FieldStore, public geometry::WindowServices {
+namespace geometry::ui {
+
+class Form1 : public QWidget, public FieldStore, public WindowServices {
     Q_OBJECT
 public:
     // `decimalSeparator`: what numbers are read and written with, as UTF-8.
@@ -28,13 +29,13 @@ public:
                    QWidget* parent = nullptr);
 
     // The field store.
-    std::string text(geometry::Field field) const override;
-    void setText(geometry::Field field, const std::string& text) override;
+    std::string text(Field field) const override;
+    void setText(Field field, const std::string& text) override;
 
     // The window services.
     void showMessage(const std::string& prompt, const std::string& title) override;
     void unloadWindow() override;
-    void reportErrorStop(const geometry::ErrorStop& stop) override;
+    void reportErrorStop(const ErrorStop& stop) override;
 
 protected:
     // The keypad's decimal key in a text field types the decimal separator.
@@ -43,18 +44,20 @@ protected:
 private:
     void setUpWindow();
     void buildControls();
-    QWidget* createControl(const ControlRow& row, QWidget* container);
-    QWidget* createPanel(const ControlRow& row, QWidget* container);
-    QWidget* createLabel(const ControlRow& row, QWidget* container);
-    QWidget* createTextField(const ControlRow& row, QWidget* container);
-    QWidget* createButton(const ControlRow& row, QWidget* container);
-    QWidget* createPicture(const ControlRow& row, QWidget* container);
+    QWidget* createControl(const layout::ControlRow& row, QWidget* container);
+    QWidget* createPanel(const layout::ControlRow& row, QWidget* container);
+    QWidget* createLabel(const layout::ControlRow& row, QWidget* container);
+    QWidget* createTextField(const layout::ControlRow& row, QWidget* container);
+    QWidget* createButton(const layout::ControlRow& row, QWidget* container);
+    QWidget* createPicture(const layout::ControlRow& row, QWidget* container);
     void chainTabOrder();
     void nameForScreenReaders();
-    void nameField(const ControlRow& row, QWidget* edit);
-    QLineEdit* fieldEdit(geometry::Field field) const;
+    void nameField(const layout::ControlRow& row, QWidget* edit);
+    QLineEdit* fieldEdit(Field field) const;
 
     QHash<QString, QWidget*> controls_;  // by name, Form1 included
-    std::array<QLineEdit*, geometry::fieldCount> fields_{};
-    geometry::Form1Handlers handlers_;
+    std::array<QLineEdit*, fieldCount> fields_{};
+    Form1Handlers handlers_;
 };
+
+}  // namespace geometry::ui

@@ -9,6 +9,7 @@
 
 #include "field_store.h"
 #include "form1_handlers.h"
+#include "numeric.h"
 #include "window_services.h"
 
 namespace geometry {
@@ -73,16 +74,13 @@ struct Bench {
     Form1Handlers handlers;
 };
 
-// The other of the two common decimal separators: a wrong one to type.
-inline std::string otherSeparator(std::string_view separator) { return separator == "." ? "," : "."; }
-
 // A text as the test tables write it, in the locale's form: '.' stands for the
 // locale's decimal separator and '~' for the other one.
 inline std::string localized(std::string_view text, std::string_view separator) {
     std::string out;
     for (char c : text) {
         if (c == '.') out += separator;
-        else if (c == '~') out += otherSeparator(separator);
+        else if (c == '~') out += otherDecimalSeparator(separator);
         else out += c;
     }
     return out;

@@ -161,18 +161,18 @@ struct Machine {
     Outcome (*statements)(const std::vector<float>&);
 };
 
-const Machine box{"box", Command1, "1", {Text1, Text2, Text3}, {Text9, Text11}, 2, boxStatements};
-const Machine cube{"cube", Command1, "2", {Text7}, {Text9, Text11}, 1, cubeStatements};
-const Machine otherPrism{"otherPrism", Command1, "3", {Text4, Text5, Text6}, {Text9, Text10, Text11},
+const Machine box{"box", CalculateRightPrism, "1", {BoxEdgeA, BoxEdgeB, BoxEdgeC}, {PrismSurface, PrismVolume}, 2, boxStatements};
+const Machine cube{"cube", CalculateRightPrism, "2", {CubeEdge}, {PrismSurface, PrismVolume}, 1, cubeStatements};
+const Machine otherPrism{"otherPrism", CalculateRightPrism, "3", {PrismBasePerimeter, PrismBaseArea, PrismHeight}, {PrismSurface, PrismFullSurface, PrismVolume},
                          3, otherPrismStatements};
-const Machine pyramid{"pyramid", Command3, "", {Text12, Text13, Text14, Text15}, {Text16, Text17, Text18},
+const Machine pyramid{"pyramid", CalculateRegularPyramid, "", {PyramidBasePerimeter, PyramidBaseArea, PyramidApothem, PyramidHeight}, {PyramidLateralSurface, PyramidFullSurface, PyramidVolume},
                       3, pyramidStatements};
-const Machine polygon{"polygon", Command13, "", {Text33, Text34}, {Text36, Text37}, 5, polygonStatements};
-const Machine cylinder{"cylinder", Command5, "", {Text19, Text20}, {Text21, Text22, Text23}, 3,
+const Machine polygon{"polygon", CalculateRegularPolygon, "", {PolygonSides, PolygonSide}, {PolygonPerimeter, PolygonArea}, 5, polygonStatements};
+const Machine cylinder{"cylinder", CalculateCylinder, "", {CylinderRadius, CylinderHeight}, {CylinderLateralSurface, CylinderFullSurface, CylinderVolume}, 3,
                        cylinderStatements};
-const Machine cone{"cone", Command7, "", {Text24, Text25, Text26}, {Text27, Text28, Text29}, 3,
+const Machine cone{"cone", CalculateCone, "", {ConeRadius, ConeHeight, ConeSlantHeight}, {ConeLateralSurface, ConeFullSurface, ConeVolume}, 3,
                    coneStatements};
-const Machine sphere{"sphere", Command9, "", {Text30}, {Text31, Text32}, 2, sphereStatements};
+const Machine sphere{"sphere", CalculateSphereAndBall, "", {SphereRadius}, {SphereSurface, BallVolume}, 2, sphereStatements};
 
 std::string typed(float value, const std::string& separator) {
     char buffer[64];
@@ -193,7 +193,7 @@ std::string disagreement(const Machine& machine, const std::vector<float>& in, c
     const Outcome expected = machine.statements(in);
     Bench bench(separator);
     auto& texts = bench.fields.texts;
-    if (!machine.choice.empty()) texts[Text8] = machine.choice;
+    if (!machine.choice.empty()) texts[PrismKind] = machine.choice;
     for (size_t i = 0; i < in.size(); ++i) texts[machine.inputs[i]] = typed(in[i], separator);
     for (Field field : machine.results) texts[field] = "old";
     bench.handlers.press(machine.calculate);
@@ -301,6 +301,8 @@ std::vector<std::vector<float>> casesFor(const Machine& machine) {
     return cases;
 }
 
+void PrintTo(const Machine* machine, std::ostream* out) { *out << machine->name; }
+
 class HardwareFlags : public ::testing::TestWithParam<const Machine*> {};
 
 TEST_P(HardwareFlags, APressFailsExactlyWhenTheProcessorRaisesAFault) {
@@ -350,6 +352,10 @@ const Edge edges[] = {
     {&pyramid, 3, {1, 1e20f, 1, 0}, 3, 1e19, 1e20},  // h 10^19 with B 10^20 still fits
     {&polygon, 1, {4, 0}, 5, 1e19, 2e19},            // the square's area a² overflows
 };
+
+void PrintTo(const Edge& edge, std::ostream* out) {
+    *out << edge.machine->name << ", input " << edge.input << ", check " << edge.check;
+}
 
 class FaultEdges : public ::testing::TestWithParam<Edge> {};
 

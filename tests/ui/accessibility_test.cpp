@@ -17,8 +17,6 @@ using namespace ui_test;
 
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
 
 QString accessibleName(QWidget* widget) { return accessible(widget)->text(QAccessible::Name); }

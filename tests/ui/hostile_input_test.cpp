@@ -31,6 +31,7 @@ using geometry::Button;
 using geometry::ErrorStop;
 using geometry::Field;
 using geometry::StopReason;
+using namespace ui_test;
 
 namespace {
 
@@ -41,15 +42,6 @@ namespace {
 template <std::size_t N>
 QString u16(const char16_t (&text)[N]) {  // keeps an embedded NUL
     return QString(reinterpret_cast<const QChar*>(text), qsizetype(N - 1));
-}
-
-QString localized(QString text, const QString& separator) {
-    const QChar other = separator == QStringLiteral(",") ? QLatin1Char('.') : QLatin1Char(',');
-    for (QChar& c : text) {
-        if (c == QLatin1Char('.')) c = separator.front();
-        else if (c == QLatin1Char('~')) c = other;
-    }
-    return text;
 }
 
 struct TextFamily {
@@ -184,21 +176,23 @@ struct Press {
     QList<Field> inputs;
 };
 
-const QList<Press> presses = {
-    {Button::Command1, "Command1", 12, {Field::Text8, Field::Text1, Field::Text2, Field::Text3, Field::Text4,
-                                        Field::Text5, Field::Text6, Field::Text7}},
-    {Button::Command2, "Command2", 2, {}},
-    {Button::Command3, "Command3", 6, {Field::Text12, Field::Text13, Field::Text14, Field::Text15}},
-    {Button::Command4, "Command4", 2, {}},
-    {Button::Command5, "Command5", 6, {Field::Text19, Field::Text20}},
-    {Button::Command6, "Command6", 2, {}},
-    {Button::Command7, "Command7", 6, {Field::Text24, Field::Text25, Field::Text26}},
-    {Button::Command8, "Command8", 2, {}},
-    {Button::Command9, "Command9", 6, {Field::Text30}},
-    {Button::Command10, "Command10", 2, {}},
-    {Button::Command13, "Command13", 6, {Field::Text33, Field::Text34}},
-    {Button::Command14, "Command14", 2, {}},
-};
+// Every panel's two buttons, as the panel table gives them; a calculate
+// button with the fields it may read (the prism's kind first), weighted by them.
+const QList<Press> presses = [] {
+    QList<Press> all;
+    for (const geometry::PanelRow& panel : geometry::allPanels()) {
+        QList<Field> inputs;
+        if (panel.kindField) inputs << panel.kindField->field;
+        QList<Field> numbers;
+        for (const geometry::InputRow& input : panel.inputs) numbers << input.field;
+        std::ranges::sort(numbers);
+        inputs << numbers;
+        const int weight = panel.kindField ? 12 : 6;
+        all << Press{panel.calculate.button, panel.calculate.name.data(), weight, inputs}
+            << Press{panel.clear.button, panel.clear.name.data(), 2, {}};
+    }
+    return all;
+}();
 
 const Press& randomPress(Dice& dice) {
     int total = 0;
@@ -495,12 +489,12 @@ private slots:
             return nextMegabyte < megabytes.size() && i >= count * (nextMegabyte + 1) / (megabytes.size() + 1);
         };
 
-        const Press instructionPress{Button::Command11, "Command11", 0, {}};
+        const Press instructionPress{Button::ShowInstruction, "Command11", 0, {}};
         for (long long i = 0; i < count; ++i) {
             const Press& press = randomPress(dice);
             for (Field input : press.inputs) {
                 if (!dice.oneIn(2)) continue;
-                const QString text = input == Field::Text8 && !dice.oneIn(8) ? dice.pick(choices) : randomText(dice);
+                const QString text = input == Field::PrismKind && !dice.oneIn(8) ? dice.pick(choices) : randomText(dice);
                 const QString changed = run.type(input, localized(text, separator));
                 QVERIFY2(changed.isEmpty(), qPrintable(changed));
             }
@@ -529,11 +523,11 @@ private slots:
         // The program is still running: the window shows, answers a plain press,
         // and closes when asked.
         QVERIFY(run.form().isVisible());
-        QVERIFY(run.type(Field::Text30, localized("2", separator)).isEmpty());
-        const Press sphere{Button::Command9, "Command9", 0, {}};
+        QVERIFY(run.type(Field::SphereRadius, localized("2", separator)).isEmpty());
+        const Press sphere{Button::CalculateSphereAndBall, "Command9", 0, {}};
         const QString differs = run.press(sphere, true);
         QVERIFY2(differs.isEmpty(), qPrintable(differs));
-        QVERIFY(!run.form().text(Field::Text31).empty());
+        QVERIFY(!run.form().text(Field::SphereSurface).empty());
         run.form().findChild<QPushButton*>(QStringLiteral("Command12"))->click();
         QVERIFY(!run.form().isVisible());
 

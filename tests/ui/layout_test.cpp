@@ -19,8 +19,6 @@ using namespace ui_test;
 
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 const QColor lightOrange(255, 192, 128);
 const QColor buttonFace(240, 240, 240);
 const QColor white(255, 255, 255);
@@ -116,7 +114,7 @@ private slots:
             QVERIFY(panel);
             QCOMPARE(panel->title(), qs(row.caption));
             QVERIFY(panel->autoFillBackground());
-            QCOMPARE(panel->palette().color(QPalette::Window), systemColour(*row.background));
+            QCOMPARE(panel->palette().color(QPalette::Window), roleColour(*row.background));
             QCOMPARE(panel->palette().color(QPalette::WindowText), black);
             QCOMPARE(panel->focusPolicy(), Qt::NoFocus);
             break;
@@ -263,10 +261,17 @@ private slots:
         QCOMPARE(kinds[ControlKind::TextField], 36);
         QCOMPARE(kinds[ControlKind::Button], 14);
         QCOMPARE(kinds[ControlKind::Picture], 8);
-        for (const geometry::FieldInfo& info : geometry::allFields())
+        // The panel table and the window agree: every field stands beside the
+        // label the table gives it, every panel and button is on the window.
+        for (const geometry::FieldInfo& info : geometry::allFields()) {
             QVERIFY2(findControl(info.name), info.name.data());
+            const ControlRow* label = labelNaming(info.name);
+            QVERIFY2(label && label->caption == info.label, info.name.data());
+        }
+        for (const geometry::PanelRow& panel : geometry::allPanels())
+            QCOMPARE(qs(findControl(panel.frame)->caption), qs(panel.caption));
         for (std::size_t i = 0; i < geometry::buttonCount; ++i)
-            QVERIFY(findControl(geometry::Form1Handlers::buttonName(static_cast<geometry::Button>(i))));
+            QVERIFY(findControl(geometry::buttonName(static_cast<geometry::Button>(i))));
     }
 
     void fieldsDrawnOverTheLabelsTheyOverlap() {

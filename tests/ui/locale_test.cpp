@@ -17,8 +17,6 @@ using namespace ui_test;
 
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 // ---------------------------------------------------------------------------
 // The matrix: one desktop per row
 // ---------------------------------------------------------------------------
@@ -85,19 +83,13 @@ const QList<Press> presses = {
     {"polygon", {"Text33=2.5", "Text34=1"}, "Command13", {"Text36=2.5", "Text37=0.203075"}},
 };
 
-QPair<QString, QString> split(const QString& entry) {
-    const qsizetype at = entry.indexOf(QLatin1Char('='));
-    return {entry.left(at), entry.mid(at + 1)};
-}
-
 class LocaleChecks : public QObject {
     Q_OBJECT
 public:
     explicit LocaleChecks(QString separator) : separator_(std::move(separator)) {}
 
 private:
-    QString localized(QString text) const { return text.replace(QLatin1Char('.'), separator_); }
-    QString otherSeparator() const { return separator_ == QLatin1String(",") ? "." : ","; }
+    QString localized(QString text) const { return ui_test::localized(std::move(text), separator_); }
 
 private slots:
     void theDesktopsSeparator() {
@@ -129,7 +121,7 @@ private slots:
     void theOtherSeparatorIsExplained() {
         Form1 form;
         QVERIFY(showActive(form));
-        typeInto(form, "Text30", QStringLiteral("2") + otherSeparator() + QStringLiteral("5"));
+        typeInto(form, "Text30", localized(QStringLiteral("2~5")));
         MessageBoxWatcher boxes;
         QTest::mouseClick(button(form, "Command9"), Qt::LeftButton);
         QCOMPARE(boxes.shown.size(), 1);

@@ -16,6 +16,8 @@
 
 #include "figure_picture.h"
 
+using geometry::ui::FigurePicture;
+
 namespace {
 
 struct PictureInfo {

@@ -22,8 +22,6 @@ using namespace ui_test;
 
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 // ---------------------------------------------------------------------------
 // The matrix: one scale per row
 // ---------------------------------------------------------------------------

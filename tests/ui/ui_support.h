@@ -12,10 +12,36 @@
 #include <QTest>
 #include <QTimer>
 
-#include "fields.h"
+#include "../core/fakes.h"
 #include "form1.h"
+#include "panel_table.h"
+#include "qt_layout.h"
 
 namespace ui_test {
+
+using namespace geometry::layout;
+using namespace geometry::ui;
+
+inline QString qs(std::string_view text) { return fromUtf8(text); }
+
+// A text as the test tables write it, in the locale's form: '.' stands for the
+// decimal separator and '~' for the other one.
+inline QString localized(const QString& text, const QString& separator) {
+    return QString::fromStdString(geometry::testing::localized(text.toStdString(), separator.toStdString()));
+}
+
+// "Text30=2.5" as the field's name and its text.
+inline QPair<QString, QString> split(const QString& entry) {
+    const qsizetype at = entry.indexOf(QLatin1Char('='));
+    return {entry.left(at), entry.mid(at + 1)};
+}
+
+// The window names of a panel's fields, in the order its clear button empties them.
+inline QStringList clearedFields(geometry::Panel panel) {
+    QStringList names;
+    for (geometry::Field field : geometry::panelRow(panel).clearing) names << qs(geometry::fieldInfo(field).name);
+    return names;
+}
 
 inline QWidget* control(const Form1& form, const QString& name) {
     return form.findChild<QWidget*>(name);
@@ -29,11 +55,11 @@ inline QPushButton* button(const Form1& form, const QString& name) {
     return form.findChild<QPushButton*>(name);
 }
 
-// The texts of all 36 fields, Text1 first.
+// The texts of all 36 fields, BoxEdgeA first.
 inline QStringList allFieldTexts(const Form1& form) {
     QStringList texts;
     for (const geometry::FieldInfo& info : geometry::allFields())
-        texts << field(form, QString::fromUtf8(info.name.data(), qsizetype(info.name.size())))->text();
+        texts << field(form, qs(info.name))->text();
     return texts;
 }
 

@@ -16,54 +16,45 @@ using Entries = QStringList;
 
 const QStringList separators = {",", "."};
 
-QString withSeparator(QString text, const QString& separator) {
-    return text.replace(QLatin1Char('.'), separator);
-}
-
-QPair<QString, QString> split(const QString& entry) {
-    const qsizetype at = entry.indexOf(QLatin1Char('='));
-    return {entry.left(at), entry.mid(at + 1)};
-}
-
 void typeEntries(const Form1& form, const Entries& entries, const QString& separator) {
     for (const QString& entry : entries) {
         const auto [name, text] = split(entry);
-        typeInto(form, name, withSeparator(text, separator));
+        typeInto(form, name, localized(text, separator));
     }
 }
 
-// One press per panel, with results as the calculator is specified to show them.
+// One press per panel, with the results the calculator shows for it.
 struct PanelPress {
     const char* name;
     Entries inputs;
     const char* calculate;
     Entries results;
     const char* clear;
-    QStringList panelFields;
+    geometry::Panel panel;  // whose fields the clear button empties
 };
 
 const QList<PanelPress> panelPresses = {
     {"box", {"Text8=1", "Text1=1.5", "Text2=2.5", "Text3=3.5"}, "Command1",
      {"Text9=35.5", "Text10=", "Text11=13.125"}, "Command2",
-     {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11"}},
+     geometry::Panel::RightPrism},
     {"cube", {"Text8=2", "Text7=3.9"}, "Command1", {"Text9=91.26", "Text10=", "Text11=59.319"},
-     "Command2", {"Text7", "Text8", "Text9", "Text10", "Text11"}},
+     "Command2", geometry::Panel::RightPrism},
     {"other right prism", {"Text8=3", "Text4=1.1", "Text6=3.3", "Text5=2.2"}, "Command1",
      {"Text9=3.63", "Text10=8.030001", "Text11=7.26"}, "Command2",
-     {"Text4", "Text5", "Text6", "Text8", "Text9", "Text10", "Text11"}},
+     geometry::Panel::RightPrism},
     {"regular pyramid", {"Text12=1.1", "Text13=7.25", "Text14=3.3", "Text15=1"}, "Command3",
      {"Text16=1.815", "Text17=9.065001", "Text18=2.416667"}, "Command4",
-     {"Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18"}},
+     geometry::Panel::RegularPyramid},
     {"regular polygon", {"Text33=2.5", "Text34=1"}, "Command13", {"Text36=2.5", "Text37=0.203075"},
-     "Command14", {"Text33", "Text34", "Text36", "Text37"}},
+     "Command14", geometry::Panel::RegularPolygon},
     {"cylinder", {"Text19=1", "Text20=11"}, "Command5",
      {"Text21=69.11502", "Text22=75.3982", "Text23=34.55751"}, "Command6",
-     {"Text19", "Text20", "Text21", "Text22", "Text23"}},
+     geometry::Panel::Cylinder},
     {"cone", {"Text24=1", "Text25=4", "Text26=13"}, "Command7",
      {"Text27=40.84069", "Text28=43.98228", "Text29=4.188789"}, "Command8",
-     {"Text24", "Text25", "Text26", "Text27", "Text28", "Text29"}},
+     geometry::Panel::Cone},
     {"sphere and ball", {"Text30=2"}, "Command9", {"Text31=50.26547", "Text32=33.51031"}, "Command10",
-     {"Text30", "Text31", "Text32"}},
+     geometry::Panel::SphereAndBall},
 };
 
 // A press that fails: what stands in the fields, the field to put right (none
@@ -116,10 +107,10 @@ private slots:
         QVERIFY(boxes.shown.isEmpty());
         for (const QString& entry : row.results) {
             const auto [name, text] = split(entry);
-            QCOMPARE(field(form, name)->text(), withSeparator(text, separator));
+            QCOMPARE(field(form, name)->text(), localized(text, separator));
         }
         QTest::mouseClick(button(form, row.clear), Qt::LeftButton);
-        for (const QString& name : row.panelFields) QVERIFY2(field(form, name)->text().isEmpty(), qPrintable(name));
+        for (const QString& name : clearedFields(row.panel)) QVERIFY2(field(form, name)->text().isEmpty(), qPrintable(name));
         QVERIFY(boxes.shown.isEmpty());
     }
 
@@ -203,20 +194,20 @@ private slots:
         for (const QString& entry : row.retype) {
             const auto [name, text] = split(entry);
             if (name == offending) {  // typing replaces the selected text
-                QTest::keyClicks(QApplication::focusWidget(), withSeparator(text, separator));
+                QTest::keyClicks(QApplication::focusWidget(), localized(text, separator));
             } else {
                 QLineEdit* edit = field(form, name);
                 QTest::mouseClick(edit, Qt::LeftButton);
                 QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(edit, withSeparator(text, separator));
+                QTest::keyClicks(edit, localized(text, separator));
             }
-            QCOMPARE(field(form, name)->text(), withSeparator(text, separator));
+            QCOMPARE(field(form, name)->text(), localized(text, separator));
         }
         QTest::mouseClick(pressed, Qt::LeftButton);
         QCOMPARE(boxes.shown.size(), 1);
         for (const QString& entry : row.afterRetry) {
             const auto [name, text] = split(entry);
-            QCOMPARE(field(form, name)->text(), withSeparator(text, separator));
+            QCOMPARE(field(form, name)->text(), localized(text, separator));
         }
     }
 

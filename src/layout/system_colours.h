@@ -3,7 +3,12 @@
 // numbers, fixed at the Windows 10 defaults. Every colour of the window that
 // comes from a role is looked up here and nowhere else.
 
-#include <QColor>
+namespace geometry::layout {
+
+struct Rgb {
+    int red, green, blue;
+    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
+};
 
 enum class SystemColour {
     ScrollBar = 0,
@@ -23,7 +28,7 @@ enum class SystemColour {
     InfoBackground = 24,
 };
 
-inline QColor systemColour(SystemColour role) {
+constexpr Rgb systemColour(SystemColour role) {
     switch (role) {
     case SystemColour::ScrollBar:        return {200, 200, 200};
     case SystemColour::InactiveCaption:  return {191, 205, 219};
@@ -43,3 +48,5 @@ inline QColor systemColour(SystemColour role) {
     }
     return {};
 }
+
+}  // namespace geometry::layout

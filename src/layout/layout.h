@@ -2,13 +2,15 @@
 // The description of Form1: the window itself and one row per control, in
 // twips (1440 to the inch, 15 to a pixel at 96 dots per inch). The window is
 // built from these rows alone; nothing else places, sizes, captions or colours
-// a control.
+// a control. No toolkit here: every front end builds its window from it.
 
 #include <optional>
 #include <span>
 #include <string_view>
 
 #include "system_colours.h"
+
+namespace geometry::layout {
 
 enum class ControlKind { Panel, Label, TextField, Button, Picture };
 
@@ -32,6 +34,7 @@ struct ControlRow {
     std::string_view container;  // "Form1" or "FrameN"
     int left, top, width, height;  // twips, relative to the container's top-left corner
     int tabIndex;                  // noTabIndex for pictures
+    std::string_view names = {};   // labels: the text field the label names, if any
     FontKind font = FontKind::Standard;
     std::optional<SystemColour> background = std::nullopt;  // panels only
     CaptionAlign align = CaptionAlign::TopLeft;
@@ -42,7 +45,7 @@ struct WindowDescription {
     std::string_view caption;
     int clientLeft, clientTop;       // twips from the screen's top-left corner
     int clientWidth, clientHeight;   // twips
-    QColor background;
+    Rgb background;
 };
 
 const WindowDescription& form1Window();
@@ -56,21 +59,10 @@ const ControlRow* findControl(std::string_view name);
 // The text fields and buttons in focus order: by ascending tab index.
 std::span<const ControlRow* const> form1TabStops();
 
-// Where a picture's artwork lives: ":/pictures/Image5.svg".
-QString pictureResource(const ControlRow& row);
-
-// What a screen reader is told beyond the captions on screen.
-struct FieldNaming {
-    std::string_view field;        // "Text1"
-    std::string_view label;        // the label that names it on screen: "Label2_0"
-    std::string_view rowCaption;   // the label captioning its row, if any: "Label1"
-    std::string_view distinction;  // tells apart fields of one panel with the same label
-};
-
-// The naming of every text field, Text1 first.
-std::span<const FieldNaming> form1FieldNamings();
-// The naming of one field; nullptr for a name that is no field.
-const FieldNaming* fieldNaming(std::string_view field);
+// The label that names a text field on screen; nullptr for a name that is no field.
+const ControlRow* labelNaming(std::string_view field);
 
 // The figure a picture shows, in a few Bulgarian words: "правоъгълен паралелепипед".
 std::string_view pictureFigure(std::string_view picture);
+
+}  // namespace geometry::layout

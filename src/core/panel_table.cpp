@@ -1,0 +1,215 @@
+#include "panel_table.h"
+
+#include <algorithm>
+#include <array>
+
+#include "statements.h"
+
+namespace geometry {
+
+// The statement lists, one file per panel in panels/.
+template <> void Calculation<Panel::RightPrism>::run();
+template <> void Calculation<Panel::RegularPyramid>::run();
+template <> void Calculation<Panel::Cylinder>::run();
+template <> void Calculation<Panel::Cone>::run();
+template <> void Calculation<Panel::SphereAndBall>::run();
+template <> void Calculation<Panel::RegularPolygon>::run();
+
+namespace {
+
+using enum Field;
+using enum Quantity;
+
+// clang-format off
+
+// Right prism: the kind field picks a box ("1"), a cube ("2") or any other
+// right prism ("3"); each kind reads only its own fields.
+constexpr InputRow rightPrismKind{PrismKind, "Text8", "1 или 2 или 3"};
+constexpr InputRow rightPrismInputs[] = {
+    {BoxEdgeA,           "Text1", "ръб=", "1", "първи ръб на паралелепипеда", "1 правоъгълен паралелепипед"},
+    {BoxEdgeB,           "Text2", "ръб=", "1", "втори ръб на паралелепипеда", "1 правоъгълен паралелепипед"},
+    {BoxEdgeC,           "Text3", "ръб=", "1", "трети ръб на паралелепипеда", "1 правоъгълен паралелепипед"},
+    {CubeEdge,           "Text7", "ръб=", "2", "ръб на куба", "2 куб"},
+    {PrismBasePerimeter, "Text4", "периметър на основата=", "3", "", "3 друга права призма"},
+    {PrismHeight,        "Text6", "височина=", "3", "", "3 друга права призма"},
+    {PrismBaseArea,      "Text5", "лице на основата=", "3", "", "3 друга права призма"},
+};
+// For the box and the cube "S=" holds the full surface and "S1=" is emptied.
+constexpr ResultRow rightPrismResults[] = {
+    {PrismSurface,     "Text9",  "S=",  LateralSurface},
+    {PrismFullSurface, "Text10", "S1=", FullSurface},
+    {PrismVolume,      "Text11", "V=",  Volume},
+};
+constexpr Field rightPrismClearing[] = {
+    BoxEdgeA, BoxEdgeB, BoxEdgeC, PrismBasePerimeter, PrismBaseArea, PrismHeight, CubeEdge,
+    PrismKind, PrismSurface, PrismFullSurface, PrismVolume,
+};
+
+// Regular pyramid: base area, apothem and height are read before the perimeter.
+constexpr InputRow regularPyramidInputs[] = {
+    {PyramidBaseArea,      "Text13", "лице на основата="},
+    {PyramidApothem,       "Text14", "апотема на пирамидата="},
+    {PyramidHeight,        "Text15", "височина на пирамидата="},
+    {PyramidBasePerimeter, "Text12", "периметър на основата="},
+};
+constexpr ResultRow regularPyramidResults[] = {
+    {PyramidLateralSurface, "Text16", "S=",  LateralSurface},
+    {PyramidFullSurface,    "Text17", "S1=", FullSurface},
+    {PyramidVolume,         "Text18", "V=",  Volume},
+};
+constexpr Field regularPyramidClearing[] = {
+    PyramidBasePerimeter, PyramidBaseArea, PyramidApothem, PyramidHeight,
+    PyramidLateralSurface, PyramidFullSurface, PyramidVolume,
+};
+
+constexpr InputRow cylinderInputs[] = {
+    {CylinderRadius, "Text19", "радиус="},
+    {CylinderHeight, "Text20", "височина="},
+};
+constexpr ResultRow cylinderResults[] = {
+    {CylinderLateralSurface, "Text21", "S=",  LateralSurface},
+    {CylinderFullSurface,    "Text22", "S1=", FullSurface},
+    {CylinderVolume,         "Text23", "V=",  Volume},
+};
+constexpr Field cylinderClearing[] = {
+    CylinderRadius, CylinderHeight, CylinderLateralSurface, CylinderFullSurface, CylinderVolume,
+};
+
+constexpr InputRow coneInputs[] = {
+    {ConeRadius,      "Text24", "радиус="},
+    {ConeHeight,      "Text25", "височина="},
+    {ConeSlantHeight, "Text26", "образуваща="},
+};
+constexpr ResultRow coneResults[] = {
+    {ConeLateralSurface, "Text27", "S=",  LateralSurface},
+    {ConeFullSurface,    "Text28", "S1=", FullSurface},
+    {ConeVolume,         "Text29", "V=",  Volume},
+};
+constexpr Field coneClearing[] = {
+    ConeRadius, ConeHeight, ConeSlantHeight, ConeLateralSurface, ConeFullSurface, ConeVolume,
+};
+
+constexpr InputRow sphereAndBallInputs[] = {
+    {SphereRadius, "Text30", "радиус="},
+};
+constexpr ResultRow sphereAndBallResults[] = {
+    {SphereSurface, "Text31", "S=", FullSurface, "лице на сфера"},
+    {BallVolume,    "Text32", "V=", Volume,      "обем на кълбо"},
+};
+constexpr Field sphereAndBallClearing[] = {SphereRadius, SphereSurface, BallVolume};
+
+constexpr InputRow regularPolygonInputs[] = {
+    {PolygonSides, "Text33", "брой страни="},
+    {PolygonSide,  "Text34", "страна="},
+};
+constexpr ResultRow regularPolygonResults[] = {
+    {PolygonPerimeter, "Text36", "P=", Perimeter},
+    {PolygonArea,      "Text37", "B=", Area},
+};
+constexpr Field regularPolygonClearing[] = {PolygonSides, PolygonSide, PolygonPerimeter, PolygonArea};
+
+using enum Button;
+
+constexpr PanelRow panels[] = {
+    {Panel::RightPrism, "Frame1", "права призма",
+     rightPrismInputs, rightPrismResults, rightPrismClearing,
+     {CalculateRightPrism, "Command1"}, {ClearRightPrism, "Command2"}, calculate<Panel::RightPrism>, &rightPrismKind},
+    {Panel::RegularPyramid, "Frame2", "правилна пирамида",
+     regularPyramidInputs, regularPyramidResults, regularPyramidClearing,
+     {CalculateRegularPyramid, "Command3"}, {ClearRegularPyramid, "Command4"}, calculate<Panel::RegularPyramid>},
+    {Panel::Cylinder, "Frame3", "цилиндър",
+     cylinderInputs, cylinderResults, cylinderClearing,
+     {CalculateCylinder, "Command5"}, {ClearCylinder, "Command6"}, calculate<Panel::Cylinder>},
+    {Panel::Cone, "Frame4", "конус",
+     coneInputs, coneResults, coneClearing,
+     {CalculateCone, "Command7"}, {ClearCone, "Command8"}, calculate<Panel::Cone>},
+    {Panel::SphereAndBall, "Frame5", "сфера и кълбо",
+     sphereAndBallInputs, sphereAndBallResults, sphereAndBallClearing,
+     {CalculateSphereAndBall, "Command9"}, {ClearSphereAndBall, "Command10"}, calculate<Panel::SphereAndBall>},
+    {Panel::RegularPolygon, "Frame6", "периметър и лице на правилен многоъгълник",
+     regularPolygonInputs, regularPolygonResults, regularPolygonClearing,
+     {CalculateRegularPolygon, "Command13"}, {ClearRegularPolygon, "Command14"}, calculate<Panel::RegularPolygon>},
+};
+
+constexpr ButtonRow buttonsOnTheWindow[] = {
+    {ShowInstruction, "Command11"},
+    {CloseWindow,     "Command12"},
+};
+
+// clang-format on
+
+constexpr std::size_t index(auto enumerator) { return static_cast<std::size_t>(enumerator); }
+
+// Every field and button found in the rows above, by its enumerator.
+struct Index {
+    std::array<FieldInfo, fieldCount> fields{};
+    std::array<ButtonRow, buttonCount> buttons{};
+    std::array<const PanelRow*, buttonCount> buttonPanels{};
+
+    Index() {
+        for (const PanelRow& panel : panels) {
+            if (const InputRow* kind = panel.kindField)
+                fields[index(kind->field)] = {kind->field, kind->name, kind->label, panel.caption,
+                                              panel.panel, kind, nullptr};
+            for (const InputRow& input : panel.inputs)
+                fields[index(input.field)] = {input.field, input.name, input.label, panel.caption,
+                                              panel.panel, &input, nullptr};
+            for (const ResultRow& result : panel.results)
+                fields[index(result.field)] = {result.field, result.name, result.label, panel.caption,
+                                               panel.panel, nullptr, &result};
+            for (const ButtonRow& button : {panel.calculate, panel.clear}) {
+                buttons[index(button.button)] = button;
+                buttonPanels[index(button.button)] = &panel;
+            }
+        }
+        for (const ButtonRow& button : buttonsOnTheWindow) buttons[index(button.button)] = button;
+    }
+};
+
+const Index& theIndex() {
+    static const Index built;
+    return built;
+}
+
+}  // namespace
+
+std::span<const PanelRow> allPanels() { return panels; }
+
+const PanelRow& panelRow(Panel panel) {
+    return *std::ranges::find(panels, panel, &PanelRow::panel);
+}
+
+std::span<const ButtonRow> windowButtons() { return buttonsOnTheWindow; }
+
+std::span<const FieldInfo> allFields() { return theIndex().fields; }
+
+const FieldInfo& fieldInfo(Field field) { return theIndex().fields[index(field)]; }
+
+std::optional<Field> fieldByName(std::string_view name) {
+    for (const FieldInfo& info : allFields())
+        if (info.name == name) return info.field;
+    return std::nullopt;
+}
+
+std::string_view buttonName(Button button) { return theIndex().buttons[index(button)].name; }
+
+std::optional<Button> buttonByName(std::string_view name) {
+    for (const ButtonRow& row : theIndex().buttons)
+        if (row.name == name) return row.button;
+    return std::nullopt;
+}
+
+const PanelRow* panelOf(Button button) { return theIndex().buttonPanels[index(button)]; }
+
+std::string_view quantityName(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::LateralSurface: return "околна повърхнина";
+    case Quantity::FullSurface: return "пълна повърхнина";
+    case Quantity::Volume: return "обем";
+    case Quantity::Perimeter: return "периметър";
+    case Quantity::Area: return "лице";
+    }
+    return {};
+}
+
+}  // namespace geometry
