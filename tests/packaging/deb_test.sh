@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a finished build, checks its dependencies,
-# installs it (with apt-get as root, else unpacked into a scratch root),
-# starts the installed program headless and removes the package again.
+# SPDX-License-Identifier: MIT
+# Builds the Debian package from a finished build, checks it with lintian and
+# checks its dependencies, installs it (with apt-get as root, else unpacked
+# into a scratch root), starts the installed program headless and on a virtual
+# X display, and removes the package again.
 # Usage: tests/packaging/deb_test.sh [BUILD_DIR]   (default: $BUILD_DIR or build)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build_dir=$(cd "${1:-${BUILD_DIR:-build}}" && pwd)
 package=stereometry
-app_id=bg.lica_i_obemi.Stereometry
+app_id=bg.lica_i_obemi.stereometry
 
 passed=0 failed=0
 check() {  # check DESCRIPTION COMMAND...
@@ -25,13 +27,28 @@ debs=("$build_dir"/${package}_*.deb)
 deb=${debs[0]}
 echo "built $(basename "$deb")"
 
-# Each of these must be pulled in by apt-get on a fresh system.
+# Debian's own checks: any error or warning fails. Info tags are not expected
+# either; packaging/Packaging.cmake says why if one is left.
+echo "== lintian --pedantic"
+lintian_report=$(lintian --pedantic --display-level '>=pedantic' "$deb" 2>&1 | grep -v '^running with root privileges' || true)
+[ -z "$lintian_report" ] || echo "$lintian_report"
+check "lintian reports no error or warning" test -z "$(grep -E '^[EW]: ' <<<"$lintian_report")"
+
+# Each of these must be pulled in by apt-get on a fresh system, each once.
+# The X11 platform plugin comes with libqt6gui6; qt6-qpa-plugins holds others.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-required_depends=(fonts-wine libqt6svg6 qt6-qpa-plugins libqt6widgets6 libqt6gui6 libqt6core6 libc6)
+required_depends=(fonts-wine fonts-liberation libqt6svg6 libqt6widgets6 libqt6gui6 libqt6core6 libc6)
 for dep in "${required_depends[@]}"; do
     check "Depends names $dep" grep -Eq "(^|, )$dep( |,|$)" <<<"$depends"
 done
+check "Depends does not name qt6-qpa-plugins" test -z "$(grep -E '(^|, )qt6-qpa-plugins( |,|$)' <<<"$depends")"
+repeated=$(sed 's/, /\n/g' <<<"$depends" | sed 's/ .*//' | sort | uniq -d | tr '\n' ' ')
+check "Depends names no package twice (${repeated:-none})" test -z "$repeated"
+changelog_version=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/$package/changelog.Debian.gz \
+    | zcat | sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p')
+check "Version is the Debian changelog's ($changelog_version)" \
+    test "$(dpkg-deb -f "$deb" Version)" = "$changelog_version"
 check "Section is education" test "$(dpkg-deb -f "$deb" Section)" = education
 check "Package is $package" test "$(dpkg-deb -f "$deb" Package)" = "$package"
 
@@ -64,6 +81,10 @@ installed_files=(
     /usr/bin/stereometry
     /usr/share/applications/$app_id.desktop
     /usr/share/metainfo/$app_id.metainfo.xml
+    /usr/share/icons/hicolor/scalable/apps/$app_id.svg
+    /usr/share/icons/hicolor/16x16/apps/$app_id.png
+    /usr/share/icons/hicolor/256x256/apps/$app_id.png
+    /usr/share/man/man1/stereometry.1.gz
 )
 for f in "${installed_files[@]}"; do
     check "installed $f" test -e "$root$f"
@@ -76,6 +97,34 @@ echo "== starting $root/usr/bin/stereometry"
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/stereometry" || status=$?
 check "installed program keeps running (status $status, 124 expected)" test "$status" -eq 124
+if [ -z "$root" ]; then
+    check "man finds the manual page by name" test "$(man -w stereometry)" = /usr/share/man/man1/stereometry.1.gz
+fi
+
+# On a real (virtual) X display: the window's class is the application id, so
+# docks match it to the menu entry, and it carries the icon.
+echo "== starting it on Xvfb"
+x_display=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$x_display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$x_display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$x_display")
+env -u QT_QPA_PLATFORM "$root/usr/bin/stereometry" >/dev/null 2>&1 &
+program=$!
+window=
+for _ in $(seq 100); do
+    window=$(xwininfo -root -children 2>/dev/null | awk '/"лица на повърхнини и обеми"/ {print $1; exit}')
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+wm_class=$( [ -n "$window" ] && xprop -id "$window" WM_CLASS)
+icon_sizes=$( [ -n "$window" ] && xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+kill "$program" "$xvfb" 2>/dev/null
+wait "$program" "$xvfb" 2>/dev/null
+rm -f "$x_display"
+check "the window's WM_CLASS is the application id ($wm_class)" \
+    test "$wm_class" = "WM_CLASS(STRING) = \"stereometry\", \"$app_id\""
+check "the window carries its icon, 16 px among others ($icon_sizes)" grep -q "Icon (16 x 16)" <<<"$icon_sizes"
 
 echo "package checks: $((passed + failed)) run, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch root with prefix /usr, as the Debian
 # package does, and checks where every file lands and that the desktop entry,
-# the metainfo and the project version agree with each other.
-# Usage: install_layout_test.sh BUILD_DIR APP_ID VERSION
+# the metainfo, the icons, the manual pages, the changelogs and the project
+# version agree with each other, and that a software centre accepts the tree.
+# Usage: install_layout_test.sh BUILD_DIR APP_ID VERSION DEBIAN_REVISION
 set -uo pipefail
-build_dir=$1 app_id=$2 version=$3
+build_dir=$1 app_id=$2 version=$3 revision=$4
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -26,18 +28,36 @@ check() {  # check DESCRIPTION COMMAND...
 desktop_key() { sed -n "s/^$1=//p" "$root/$desktop"; }
 metainfo_value() { sed -n "s:.*<$1[^>]*>\(.*\)</$1>.*:\1:p" "$root/$metainfo" | head -n 1; }
 newest_release() { sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$root/$metainfo" | head -n 1; }
+doc=usr/share/doc/stereometry
+gz_line() { zcat "$root/$1" 2>/dev/null | sed -n "$2" | head -n 1; }
+icons=usr/share/icons/hicolor
+png_sizes=(16 22 24 32 48 64 128 192 256 512)
 
 # What lands where: one row per installed file.
 installed_files=(
     "usr/bin/stereometry|executable"
     "$desktop|file"
     "$metainfo|file"
-    "usr/share/doc/stereometry/copyright|file"
+    "$doc/copyright|file"
+    "$doc/changelog.gz|gzip"
+    "$doc/changelog.Debian.gz|gzip"
+    "usr/share/man/man1/stereometry.1.gz|gzip"
+    "usr/share/man/bg/man1/stereometry.1.gz|gzip"
+    "usr/share/lintian/overrides/stereometry|file"
+    "$icons/scalable/apps/$app_id.svg|file"
 )
+for size in "${png_sizes[@]}"; do installed_files+=("$icons/${size}x$size/apps/$app_id.png|png $size"); done
 for row in "${installed_files[@]}"; do
     path=${row%%|*} kind=${row##*|}
     if [ "$kind" = executable ]; then
         check "$path is an executable" test -x "$root/$path"
+    elif [ "$kind" = gzip ]; then
+        check "$path is gzip -9n (no name, no time)" \
+            grep -q "^gzip compressed data, max compression," <(file -b "$root/$path")
+    elif [ "${kind% *}" = png ]; then
+        size=${kind#png }
+        check "$path is a $size x $size PNG" \
+            grep -q "^PNG image data, $size x $size," <(file -b "$root/$path")
     else
         check "$path is installed" test -s "$root/$path"
     fi
@@ -51,14 +71,31 @@ links=(
     "metainfo provides the installed program|$(metainfo_value binary)|stereometry"
     "newest metainfo release is the project version|$(newest_release)|$version"
     "Bulgarian name is the window caption|$(desktop_key 'Name\[bg\]')|лица на повърхнини и обеми"
+    "desktop Icon is the application id|$(desktop_key Icon)|$app_id"
+    "desktop StartupWMClass is the application id|$(desktop_key StartupWMClass)|$app_id"
+    "metainfo icon is the application id|$(metainfo_value icon)|$app_id"
+    "newest CHANGELOG.md entry is the project version|$(gz_line $doc/changelog.gz 's/^## \([^ ]*\).*/\1/p')|$version"
+    "newest Debian changelog entry is version-revision|$(gz_line $doc/changelog.Debian.gz 's/^stereometry (\([^)]*\)).*/\1/p')|$version-$revision"
+    "English manual page is of the project version|$(gz_line usr/share/man/man1/stereometry.1.gz 's/^\.TH .* "stereometry \([^"]*\)".*/\1/p')|$version"
+    "Bulgarian manual page is of the project version|$(gz_line usr/share/man/bg/man1/stereometry.1.gz 's/^\.TH .* "stereometry \([^"]*\)".*/\1/p')|$version"
 )
 for row in "${links[@]}"; do
     IFS='|' read -r what found expected <<<"$row"
     check "$what (found '$found', expected '$expected')" test "$found" = "$expected"
 done
 
-# The installed tree as a software centre sees it.
-check "appstreamcli validate-tree" appstreamcli validate-tree --no-net "$root"
+# The installed tree as a software centre sees it: valid, and composed into a
+# catalogue with no error or warning, which needs the icon to be found by its
+# name in the hicolor theme.
+check "appstreamcli validate-tree --pedantic" appstreamcli validate-tree --pedantic --strict --no-net "$root"
+compose_report=$(appstreamcli compose --no-net --no-color --print-report=full --prefix=/usr \
+    --result-root="$root.compose" --origin=stereometry "$root" 2>&1)
+compose_status=$?
+rm -rf "$root.compose"
+check "appstreamcli compose succeeds (status $compose_status)" test "$compose_status" -eq 0
+check "appstreamcli compose reports no issue" \
+    test -z "$(grep -E '^ +[EWIP]: ' <<<"$compose_report")"
+[ "$failed" -eq 0 ] || echo "$compose_report"
 
 echo "installed tree checks: $((passed + failed)) run, $failed failed"
 [ "$failed" -eq 0 ]
