@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the Release build and starts the calculator.
+# Installs what is missing, builds the program (not the tests: ./test.sh does)
+# and starts the calculator.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+SETUP_TARGET=stereometry scripts/setup.sh
 exec "${BUILD_DIR:-build}/src/stereometry" "$@"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Usage: scripts/setup.sh [extra packages...]
+# SETUP_TARGET=stereometry builds the program alone (run.sh); default: everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +11,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev fonts-wine fonts-liberation
     desktop-file-utils appstream dpkg-dev file procps
+    appstream-compose lintian xvfb xauth x11-utils man-db
     "$@"
 )
 
@@ -40,4 +43,4 @@ build_dir=${BUILD_DIR:-build}
 if [ ! -f "$build_dir/build.ninja" ]; then
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
 fi
-cmake --build "$build_dir"
+cmake --build "$build_dir" ${SETUP_TARGET:+--target "$SETUP_TARGET"}
