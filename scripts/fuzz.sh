@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets (clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for a bounded time, both at once.
 # Fails on any crash, hang, leak, out-of-memory or sanitizer report.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds fuzz/number_to_text_all with the Release flags and compares
 # numberToText with printf's "%.7G" for all 2^32 float bit patterns, on every
 # core. Takes a long while (tens of minutes on two cores).

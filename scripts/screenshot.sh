@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the screenshot tool and draws the pictures of docs/ anew:
 #   docs/window.png       the window as it opens, at 100 %
 #   docs/window-200.png   the same at 200 % (QT_SCALE_FACTOR=2)
