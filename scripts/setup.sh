@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev fonts-wine fonts-liberation
     desktop-file-utils appstream dpkg-dev file procps
-    appstream-compose lintian xvfb xauth x11-utils man-db
+    appstream-compose lintian xvfb xauth x11-utils man-db python3-xdg hicolor-icon-theme
     "$@"
 )
 

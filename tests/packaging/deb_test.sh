@@ -97,6 +97,15 @@ echo "== starting $root/usr/bin/stereometry"
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/stereometry" || status=$?
 check "installed program keeps running (status $status, 124 expected)" test "$status" -eq 124
+# The icon as a desktop looks it up: by its name in the hicolor theme
+# (pyxdg's implementation of the icon theme lookup).
+for size in 16 48; do
+    found=$(XDG_DATA_DIRS="${root:+$root/usr/share:}/usr/share" /usr/bin/python3 -c \
+        'import sys; from xdg import IconTheme; print(IconTheme.getIconPath(sys.argv[1], int(sys.argv[2]), "hicolor"))' \
+        "$app_id" "$size")
+    check "the hicolor theme finds the icon by its name at $size px ($found)" \
+        test "$found" = "$root/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png"
+done
 if [ -z "$root" ]; then
     check "man finds the manual page by name" test "$(man -w stereometry)" = /usr/share/man/man1/stereometry.1.gz
 fi
