@@ -1,7 +1,5 @@
 #include "form1.h"
 
-#include <limits>
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -17,7 +15,9 @@
 
 #include "figure_picture.h"
 #include "fonts.h"
+#include "message_boxes.h"
 #include "qt_layout.h"
+#include "text_field.h"
 
 // The picture artwork is compiled into the static ui library; registering it
 // here makes sure the linker keeps it.
@@ -181,12 +181,11 @@ QWidget* Form1::createLabel(const ControlRow& row, QWidget* container) {
 }
 
 QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
-    auto* edit = new QLineEdit(container);
-    placeControl(edit, row, roleColour(SystemColour::Window));
-    // Any text of any length: a long paste is kept whole, never cut silently.
-    edit->setMaxLength(std::numeric_limits<int>::max());
     const std::optional<Field> field = fieldByName(row.name);
     Q_ASSERT(field);
+    const FieldInfo& info = fieldInfo(*field);
+    auto* edit = new TextField(fromUtf8(info.label), fromUtf8(info.panelCaption), container);
+    placeControl(edit, row, roleColour(SystemColour::Window));
     fields_[static_cast<std::size_t>(*field)] = edit;
     edit->installEventFilter(this);
     return edit;
@@ -282,18 +281,14 @@ void Form1::setText(Field field, const std::string& text) {
 }
 
 void Form1::showMessage(const std::string& prompt, const std::string& title) {
-    QMessageBox box(QMessageBox::Information, QString::fromStdString(title),
-                    QString::fromStdString(prompt), QMessageBox::Ok, this);
-    box.exec();
+    showMessageBox(this, QMessageBox::Information, QString::fromStdString(title), QString::fromStdString(prompt));
 }
 
 void Form1::unloadWindow() { close(); }
 
 void Form1::reportErrorStop(const ErrorStop& stop) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(errorTitle),
-                    QString::fromStdString(errorMessage(stop, handlers_.decimalSeparator())),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showMessageBox(this, QMessageBox::Warning, QString::fromUtf8(errorTitle),
+                   QString::fromStdString(errorMessage(stop, handlers_.decimalSeparator())));
     activateWindow();  // the keyboard comes back here, whatever the desktop does
     if (const std::optional<Field> field = stop.field()) {
         QLineEdit* edit = fieldEdit(*field);

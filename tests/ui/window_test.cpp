@@ -1,8 +1,11 @@
 // Through the real widgets: typing into the fields, clicking the buttons and
 // reading the results of each panel, with either decimal separator; the
-// instruction boxes; a failed press; closing the window.
+// instruction boxes; a failed press; thousands of boxes in a row; closing the window.
+
+#include <malloc.h>
 
 #include <QElapsedTimer>
+#include <QProxyStyle>
 
 #include "error_stop.h"
 #include "ui_support.h"
@@ -83,6 +86,46 @@ const QList<FailedPress> failedPresses = {
 };
 
 }  // namespace
+
+// Bytes in use on the heap.
+std::size_t heapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// The boxes' OK buttons carry icons, as X11 desktops give them.
+class ButtonIconStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
+
+// Paints every box as it opens, as a screen would, then presses its OK.
+class PaintingAnswerer : public QObject {
+public:
+    PaintingAnswerer() { qApp->installEventFilter(this); }
+    ~PaintingAnswerer() override { qApp->removeEventFilter(this); }
+    int answered = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (event->type() != QEvent::Show || !box) return false;
+        QMetaObject::invokeMethod(
+            box,
+            [this, box] {
+                box->grab();
+                box->button(QMessageBox::Ok)->click();
+                ++answered;
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+};
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -231,6 +274,37 @@ private slots:
         QVERIFY(field(form, "Text31")->text().isEmpty());
         QTRY_COMPARE(QApplication::focusWidget(), field(form, "Text30"));
         QCOMPARE(field(form, "Text30")->selectedText(), typed);
+    }
+
+    // Every box shown leaves nothing behind: an error box per press and the
+    // four instruction boxes, a few thousand times.
+    void thousandsOfBoxesKeepNoMemory() {
+        const QString appStyle = QApplication::style()->name();
+        QApplication::setStyle(new ButtonIconStyle(appStyle));
+        Form1 form(",");
+        QVERIFY(showActive(form));
+        PaintingAnswerer answerer;
+        // The offscreen platform's warning at every box would pile up in the test log.
+        static QtMessageHandler testLog = nullptr;
+        testLog = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (!text.contains(QLatin1String("propagateSizeHints"))) testLog(type, context, text);
+        });
+        const auto presses = [&form](const char* name, int count) {
+            for (int i = 0; i < count; ++i) QTest::mouseClick(button(form, QString::fromLatin1(name)), Qt::LeftButton);
+        };
+        presses("Command9", 200);  // warmed up: fonts, icons, caches
+        presses("Command11", 50);
+        const std::size_t before = heapInUse();
+        presses("Command9", 2000);
+        std::printf("  after errors %.1f KB\n", (double(heapInUse()) - double(before)) / 1024.0);
+        presses("Command11", 500);
+        const std::size_t after = heapInUse();
+        qInstallMessageHandler(testLog);
+        QApplication::setStyle(appStyle);
+        QCOMPARE(answerer.answered, 200 + 50 * 4 + 2000 + 500 * 4);
+        const double grownKb = (double(after) - double(before)) / 1024.0;
+        std::printf("  4000 boxes: the heap grew by %.1f KB\n", grownKb);
+        QVERIFY2(grownKb < 256.0, qPrintable(QStringLiteral("the heap grew by %1 KB").arg(grownKb)));
     }
 
     void closeEndsTheProgram() {
