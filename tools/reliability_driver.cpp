@@ -489,7 +489,6 @@ int soakRun(int pid, long count) {
             ++failures;
             std::fprintf(stderr, "error box %ld did not open and close\n", i);
         }
-        if (std::getenv("DRIVER_DEBUG")) std::fprintf(stderr, "%ld %.0f ms\n", i, millisecondsSince(started));
         sample("error boxes", i);
     }
     // Completed presses: "2" in the radius, results written each time.

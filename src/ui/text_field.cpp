@@ -81,9 +81,13 @@ void TextField::keyPressEvent(QKeyEvent* event) {
 
 void TextField::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
-    if (QAction* pasteAction = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
-        connect(pasteAction, &QAction::triggered, this, [this] {
+    // The menu's paste is the action wired to paste(); it is rewired to measure first.
+    for (QAction* action : menu->actions()) {
+        // Qt 6.4 wires it by name; later versions may wire it by pointer.
+        const bool wiredToPaste = disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
+                                  disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+        if (!wiredToPaste) continue;
+        connect(action, &QAction::triggered, this, [this] {
             if (!refusedPaste(QClipboard::Clipboard)) paste();
         });
     }

@@ -1,14 +1,20 @@
 // Hostile input through the real window: seeded random presses of every
-// calculate and clear button with random texts in the fields (empty, a
-// megabyte of digits, control characters, right-to-left text, emoji, NUL,
-// numbers at each panel's overflow edge, either separator). After every press
-// the 36 field texts and the error reported, if any, must be what the handlers
-// give over a field store in memory holding the same texts.
+// calculate and clear button with random texts in the fields (empty, pastes of
+// a megabyte of digits and of a field's whole capacity, control characters,
+// right-to-left text, emoji, NUL, numbers at each panel's overflow edge, either
+// separator). After every press the 36 field texts and the error reported, if
+// any, must be what the handlers give over a field store in memory holding the
+// same texts. Texts longer than a field holds, by every way in, are refused
+// whole and quickly.
 //
 // The seed is printed; HOSTILE_SEED=n repeats a run, HOSTILE_PRESSES=n changes
 // its length (presses per separator).
 
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 
 #include <array>
@@ -25,6 +31,7 @@
 
 #include "../core/fakes.h"
 #include "error_stop.h"
+#include "text_field.h"
 #include "ui_support.h"
 
 using geometry::Button;
@@ -100,18 +107,18 @@ const QList<TextFamily> families = {
 const QStringList choices = {"1", "2", "3", "1", "2", "3", " 1", "1 ", "01", "4", "0", "", u16(u"١"),
                              u16(u"２"), u16(u"3\0")};
 
-// A megabyte of digits, in ways that mean different numbers.
-struct Megabyte {
+// Long runs of digits, in ways that mean different numbers, `length` characters long.
+struct LongNumber {
     const char* name;
-    QString (*make)();
+    QString (*make)(qsizetype length);
 };
 constexpr qsizetype megabyte = 1 << 20;
-const QList<Megabyte> megabytes = {
-    {"nines", [] { return QString(megabyte, QLatin1Char('9')); }},
-    {"one then zeros", [] { return QStringLiteral("1") + QString(megabyte - 1, QLatin1Char('0')); }},
-    {"a tiny fraction", [] { return QStringLiteral("0.") + QString(megabyte - 3, QLatin1Char('0')) + "1"; }},
+const QList<LongNumber> longNumbers = {
+    {"nines", [](qsizetype n) { return QString(n, QLatin1Char('9')); }},
+    {"one then zeros", [](qsizetype n) { return QStringLiteral("1") + QString(n - 1, QLatin1Char('0')); }},
+    {"a tiny fraction", [](qsizetype n) { return QStringLiteral("0.") + QString(n - 3, QLatin1Char('0')) + "1"; }},
     {"one with a huge negative exponent",
-     [] { return QStringLiteral("1") + QString(megabyte - 10, QLatin1Char('0')) + "e-1048566"; }},
+     [](qsizetype n) { return QStringLiteral("1") + QString(n - 10, QLatin1Char('0')) + "e-1048566"; }},
 };
 
 // ---------------------------------------------------------------------------
@@ -345,8 +352,37 @@ public:
     const BoxAnswerer& boxes() const { return boxes_; }
     long long pressesMade() const { return pressesMade_; }
 
+    // Pastes `text` over the whole field with Ctrl+V, as a student would. A
+    // text the field holds is kept whole, in the mirror too; a longer one is
+    // refused whole, with a box that says so, and nothing changes.
+    QString paste(Field field, const QString& text) {
+        QLineEdit* edit = edits_[std::size_t(field)];
+        const QString before = edit->text();
+        const qsizetype boxesBefore = boxes_.shown.size();
+        QGuiApplication::clipboard()->setText(text);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        if (text.size() <= TextField::capacity) {
+            if (edit->text() != text)
+                return QStringLiteral("a paste into %1 of %2 characters left %3")
+                    .arg(fieldName(field))
+                    .arg(text.size())
+                    .arg(shortened(edit->text()));
+            mirror_.fields.texts[field] = text.toStdString();
+            return {};
+        }
+        if (!QTest::qWaitFor([&] { return boxes_.shown.size() > boxesBefore && !QApplication::activeModalWidget(); }))
+            return QStringLiteral("no box after a paste of %1 characters into %2").arg(text.size()).arg(fieldName(field));
+        if (edit->text() != before) return QStringLiteral("a refused paste changed %1").arg(fieldName(field));
+        const QString expected = static_cast<TextField*>(edit)->tooLongMessage(text.size());
+        if (boxes_.shown.size() != boxesBefore + 1 || boxes_.shown.back().text != expected)
+            return QStringLiteral("the box after a refused paste shows \"%1\"").arg(boxes_.shown.back().text);
+        return {};
+    }
+
     // Types `text` into the field of the window and of the mirror. The window
-    // keeps every text whole, a megabyte included.
+    // keeps every text whole.
     QString type(Field field, const QString& text) {
         QLineEdit* edit = edits_[std::size_t(field)];
         edit->setText(text);
@@ -482,11 +518,13 @@ private slots:
         QElapsedTimer clock;
         clock.start();
 
-        // The megabytes go in at evenly spaced presses (the next one that reads
-        // a field), one each.
-        qsizetype nextMegabyte = 0;
-        const auto megabyteDue = [&](long long i) {
-            return nextMegabyte < megabytes.size() && i >= count * (nextMegabyte + 1) / (megabytes.size() + 1);
+        // The long numbers are pasted at evenly spaced presses (the next one
+        // that reads a field), each as a megabyte (refused) and at the field's
+        // capacity (kept).
+        const qsizetype longPastes = 2 * longNumbers.size();
+        qsizetype nextLong = 0;
+        const auto longDue = [&](long long i) {
+            return nextLong < longPastes && i >= count * (nextLong + 1) / (longPastes + 1);
         };
 
         const Press instructionPress{Button::ShowInstruction, "Command11", 0, {}};
@@ -503,9 +541,10 @@ private slots:
                 const QString changed = run.type(any, localized(randomText(dice), separator));
                 QVERIFY2(changed.isEmpty(), qPrintable(changed));
             }
-            if (megabyteDue(i) && !press.inputs.isEmpty()) {
-                const QString huge = localized(megabytes[nextMegabyte++].make(), separator);
-                const QString changed = run.type(dice.pick(press.inputs), huge);
+            if (longDue(i) && !press.inputs.isEmpty()) {
+                const qsizetype length = nextLong % 2 == 0 ? megabyte : TextField::capacity;
+                const QString text = localized(longNumbers[nextLong++ / 2].make(length), separator);
+                const QString changed = run.paste(dice.pick(press.inputs), text);
                 QVERIFY2(changed.isEmpty(), qPrintable(changed));
             }
             const bool instruction = dice.oneIn(2000);
@@ -539,11 +578,107 @@ private slots:
         QVERIFY(run.form().stopCount > count / 10);     // the texts really do fail
         QVERIFY(run.form().stopCount < count * 9 / 10);  // and really do compute
         QVERIFY(run.form().realReports > 0);
-        QCOMPARE(nextMegabyte, megabytes.size());
+        QCOMPARE(nextLong, longPastes);
     }
 
-    // A megabyte of digits goes to the handlers whole (the window keeps only
-    // a line edit's worth) and means what its short form means.
+    // Every way a text comes into a field: ten megabytes are refused whole, with
+    // a box that names the field and its capacity, within a bound far above
+    // what a window may take to answer (100 ms); a text that fills the field
+    // to its capacity is kept whole.
+    void longTextsComeInWholeOrNotAtAll_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<qsizetype>("incoming");
+        for (const char* way : {"Ctrl+V", "Shift+Insert", "context menu", "middle button", "drop", "input method",
+                                "typed key"}) {
+            // A key brings one character: it is refused one past the capacity.
+            const bool key = way == std::string_view("typed key");
+            QTest::addRow(key ? "%s, one past the capacity" : "%s, 10 MB", way)
+                << QString::fromLatin1(way) << (key ? TextField::capacity - 2 : qsizetype(10 * megabyte));
+            QTest::addRow("%s, up to the capacity", way) << QString::fromLatin1(way) << TextField::capacity - 3;
+        }
+    }
+
+    void longTextsComeInWholeOrNotAtAll() {
+        QFETCH(QString, way);
+        QFETCH(qsizetype, incoming);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const bool selection = way == QLatin1String("middle button");
+        if (selection && !clipboard->supportsSelection()) QSKIP("no selection to paste on this platform");
+
+        Form1 form(",");
+        QVERIFY(ui_test::showActive(form));
+        auto* edit = static_cast<TextField*>(ui_test::field(form, QStringLiteral("Text30")));
+        const QString held = QStringLiteral("2,5");
+        const QString text(incoming, QLatin1Char('7'));
+        // A typed key comes last, after all but one of the characters.
+        const bool typed = way == QLatin1String("typed key");
+        edit->setText(typed ? held + text.chopped(1) : held);
+        const QString before = edit->text();
+        clipboard->setText(text, selection ? QClipboard::Selection : QClipboard::Clipboard);
+        QMimeData dropped;
+        dropped.setText(text);
+        BoxAnswerer boxes;
+
+        QElapsedTimer clock;
+        clock.start();
+        if (way == QLatin1String("Ctrl+V")) {
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else if (way == QLatin1String("Shift+Insert")) {
+            QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+        } else if (way == QLatin1String("context menu")) {
+            QContextMenuEvent open(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
+            QApplication::sendEvent(edit, &open);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QAction* paste = nullptr;
+            for (QAction* action : menu->actions())
+                if (action->text().startsWith(QLatin1String("&Paste"))) paste = action;
+            QVERIFY(paste && paste->isEnabled());
+            paste->trigger();
+            menu->close();
+        } else if (selection) {
+            QTest::mouseClick(edit, Qt::MiddleButton);
+        } else if (way == QLatin1String("drop")) {
+            const QPoint at(edit->width() - 2, 5);
+            QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &enter);
+            QDragMoveEvent move(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &move);
+            QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &drop);
+        } else if (way == QLatin1String("input method")) {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(edit, &commit);
+        } else {
+            QTest::keyClick(edit, Qt::Key_7);
+        }
+        const qsizetype length = held.size() + incoming;
+        if (length <= TextField::capacity) {
+            QCOMPARE(edit->text().size(), length);
+            QCOMPARE(edit->text().count(QLatin1Char('7')), incoming);
+            QCoreApplication::processEvents();
+            QVERIFY(boxes.shown.isEmpty());
+            return;
+        }
+        QVERIFY(QTest::qWaitFor([&] { return !boxes.shown.isEmpty() && !QApplication::activeModalWidget(); }));
+        const qint64 elapsed = clock.elapsed();
+        std::printf("  %s of %lld characters refused in %lld ms\n", qPrintable(way), static_cast<long long>(incoming),
+                    static_cast<long long>(elapsed));
+        QVERIFY2(elapsed < 2000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+        QCOMPARE(edit->text(), before);
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].title, QString::fromUtf8(geometry::errorTitle));
+        QCOMPARE(boxes.shown[0].icon, QMessageBox::Warning);
+        QCOMPARE(boxes.shown[0].text, QStringLiteral("Полето „радиус“ в „сфера и кълбо“ побира до 5000 знака, а с новия "
+                                                     "текст щеше да съдържа %1. Текстът не е приет и полето е "
+                                                     "непроменено.")
+                                          .arg(length));
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+    }
+
+    // A megabyte of digits, set in a field by the program, goes to the handlers
+    // whole and means what its short form means.
     void megabyteMeansItsShortForm_data() {
         QTest::addColumn<int>("which");
         QTest::addColumn<QString>("shortForm");
@@ -557,7 +692,8 @@ private slots:
         QFETCH(int, which);
         QFETCH(QString, shortForm);
         for (const std::string separator : {",", "."}) {
-            const std::string huge = localized(megabytes[which].make(), QString::fromStdString(separator)).toStdString();
+            const std::string huge =
+                localized(longNumbers[which].make(megabyte), QString::fromStdString(separator)).toStdString();
             QCOMPARE(huge.size(), std::size_t(megabyte));
             for (const Press& press : presses) {
                 if (press.inputs.isEmpty()) continue;
