@@ -1,9 +1,9 @@
 #include "text_field.h"
 
+#include <algorithm>
 #include <limits>
 
 #include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QValidator>
 
 #include "error_stop.h"
