@@ -2,10 +2,12 @@
 // The window's modal message boxes.
 //
 // Each kind of box (information, warning) is made once per window and shown
-// again for every message. A box made anew for every message costs a native
-// window each time, and the icon of its OK button is loaded anew and its
-// pixmaps kept in Qt's pixmap cache under that icon's own key: thousands of
-// messages filled the cache up to its 10 MB limit.
+// again for every message, and its native window is released whenever it
+// closes. A box made anew for every message loads its OK button's icon anew,
+// and Qt keeps that icon's pixmaps in its pixmap cache under the icon's own
+// key: thousands of messages filled the cache up to its 10 MB limit. A native
+// window kept and shown thousands of times gathers Qt's records of its
+// activations instead.
 
 #include <QMessageBox>
 #include <QString>
