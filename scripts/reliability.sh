@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the real window under Xvfb, as a mischievous user and a desktop would,
 # and measures it (not part of ./test.sh):
 #   - pastes of 100 kB, 1 MB and 10 MB of digits (and one of exactly 5000, what a
