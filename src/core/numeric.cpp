@@ -1,11 +1,18 @@
 #include "numeric.h"
 
+// The two conversions rest on libraries that every toolchain the calculator is
+// built with has, so that the desktop and the WebAssembly build show the same
+// digits: fast_float reads the nearest float (the algorithm libstdc++'s
+// std::from_chars uses), {fmt} writes a float's exact value correctly rounded
+// to any number of digits. {fmt} is used header-only: nothing to link.
+#define FMT_HEADER_ONLY
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <system_error>
 
 namespace geometry {
@@ -61,20 +68,6 @@ bool splitNumber(std::string_view s, std::string_view separator, NumberParts& pa
     return s.empty();
 }
 
-// Decimal exponent of the first non-zero digit (value = d.ddd × 10^m), saturated;
-// only its sign matters, to tell an overflow from an underflow.
-long long leadingDigitExponent(const NumberParts& p) {
-    constexpr long long limit = 1'000'000'000'000LL;
-    long long exponent = 0;
-    for (char c : p.exponentDigits) exponent = std::min(limit, exponent * 10 + (c - '0'));
-    if (p.exponentNegative) exponent = -exponent;
-    size_t firstNonZero = p.integerDigits.find_first_not_of('0');
-    if (firstNonZero != std::string_view::npos)
-        return exponent + static_cast<long long>(p.integerDigits.size() - firstNonZero) - 1;
-    size_t leadingZeros = p.fractionDigits.find_first_not_of('0');
-    return exponent - static_cast<long long>(leadingZeros) - 1;
-}
-
 }  // namespace
 
 std::string_view otherDecimalSeparator(std::string_view decimalSeparator) {
@@ -87,7 +80,8 @@ Conversion textToNumber(std::string_view text, std::string_view decimalSeparator
     NumberParts parts;
     if (!splitNumber(text, decimalSeparator, parts)) return {ConversionStatus::NotANumber, 0.0f};
 
-    // Rebuilt in the one form std::from_chars reads regardless of locale.
+    // Rebuilt in the one plain form "-ddd.ddde+ddd": fast_float never sees a text
+    // outside the grammar above, so its own extras (inf, nan) cannot slip in.
     std::string plain;
     plain.reserve(parts.integerDigits.size() + parts.fractionDigits.size() +
                   parts.exponentDigits.size() + 5);
@@ -100,14 +94,15 @@ Conversion textToNumber(std::string_view text, std::string_view decimalSeparator
         plain += parts.exponentDigits;
     }
 
+    // Rounds to nearest, ties to even, from all the digits however many there
+    // are; beyond the largest float it gives an infinity, below the smallest
+    // subnormal a zero of the text's sign.
     float value = 0.0f;
-    auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (leadingDigitExponent(parts) >= 0) return {ConversionStatus::TooLarge, 0.0f};
-        return {ConversionStatus::Ok, parts.negative ? -0.0f : 0.0f};
-    }
+    auto [end, error] = fast_float::from_chars(plain.data(), plain.data() + plain.size(), value,
+                                               fast_float::chars_format::general);
     if (error != std::errc() || end != plain.data() + plain.size())
         return {ConversionStatus::NotANumber, 0.0f};
+    if (std::isinf(value)) return {ConversionStatus::TooLarge, 0.0f};
     return {ConversionStatus::Ok, value};
 }
 
@@ -119,10 +114,8 @@ std::string numberToText(float value, std::string_view decimalSeparator) {
     // Seven significant digits, correctly rounded from the float's exact value:
     // "-d.dddddde±XX".
     char buffer[32];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, 6);
-    (void)error;  // 32 characters always suffice for a float
-    std::string_view scientific(buffer, static_cast<size_t>(end - buffer));
+    const auto written = fmt::format_to_n(buffer, sizeof buffer, "{:.6e}", value);
+    std::string_view scientific(buffer, std::min(written.size, sizeof buffer));  // 15 at most
 
     const bool negative = scientific.front() == '-';
     if (negative) scientific.remove_prefix(1);
