@@ -4,10 +4,14 @@
 // built with has, so that the desktop and the WebAssembly build show the same
 // digits: fast_float reads the nearest float (the algorithm libstdc++'s
 // std::from_chars uses), {fmt} writes a float's exact value correctly rounded
-// to any number of digits. {fmt} is used header-only: nothing to link.
+// to any number of digits. {fmt} is used header-only (nothing to link), with its
+// one format compiled in and without the locale's thousands separator, which
+// these digits never use: that keeps the WebAssembly module small (the runtime
+// format parser and the C++ locale would triple it).
 #define FMT_HEADER_ONLY
+#define FMT_STATIC_THOUSANDS_SEPARATOR ','
 #include <fast_float/fast_float.h>
-#include <fmt/format.h>
+#include <fmt/compile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -114,7 +118,7 @@ std::string numberToText(float value, std::string_view decimalSeparator) {
     // Seven significant digits, correctly rounded from the float's exact value:
     // "-d.dddddde±XX".
     char buffer[32];
-    const auto written = fmt::format_to_n(buffer, sizeof buffer, "{:.6e}", value);
+    const auto written = fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.6e}"), value);
     std::string_view scientific(buffer, std::min(written.size, sizeof buffer));  // 15 at most
 
     const bool negative = scientific.front() == '-';
