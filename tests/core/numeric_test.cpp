@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <random>
@@ -17,6 +17,12 @@
 #include <vector>
 
 #include "fakes.h"
+
+#if !defined(__cpp_lib_to_chars)
+#define FMT_HEADER_ONLY  // as numeric.cpp has it
+#define FMT_STATIC_THOUSANDS_SEPARATOR ','
+#include <fmt/format.h>
+#endif
 
 namespace geometry::testing {
 namespace {
@@ -30,8 +36,30 @@ class NumberToText : public ::testing::TestWithParam<std::string> {};
 INSTANTIATE_TEST_SUITE_P(BothSeparators, TextToNumber, bothSeparators, nameOf);
 INSTANTIATE_TEST_SUITE_P(BothSeparators, NumberToText, bothSeparators, nameOf);
 
-std::uint32_t bitsOf(float value) { return std::bit_cast<std::uint32_t>(value); }
-float fromBits(std::uint32_t bits) { return std::bit_cast<float>(bits); }
+// By memcpy: the WebAssembly build's libc++ 13 has no std::bit_cast.
+std::uint32_t bitsOf(float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+float fromBits(std::uint32_t bits) {
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// The shortest text that reads back to the value: std::to_chars where the C++
+// library writes floats, {fmt}'s shortest form (the same digits) in the
+// WebAssembly build, whose libc++ 13 does not.
+std::string shortestText(float value) {
+#if defined(__cpp_lib_to_chars)
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+#else
+    return fmt::format("{}", value);
+#endif
+}
 
 // Same float, bit for bit (so -0 differs from 0).
 ::testing::AssertionResult sameFloat(float expected, float actual) {
@@ -228,11 +256,9 @@ TEST_P(TextToNumber, ShortestAndNineDigitTextsReadBackToTheSameFloat) {
     for (int i = 0; i < 100000; ++i) {
         const float value = fromBits(anyBits(random));
         if (!std::isfinite(value)) continue;
-        char shortest[64];
-        const auto result = std::to_chars(shortest, shortest + sizeof shortest, value);
         char nineDigits[64];
         std::snprintf(nineDigits, sizeof nineDigits, "%.9g", double(value));
-        for (const std::string& text : {std::string(shortest, result.ptr), std::string(nineDigits)}) {
+        for (const std::string& text : {shortestText(value), std::string(nineDigits)}) {
             const std::string typed = swapPointFor(text, separator);
             const Conversion conversion = textToNumber(typed, separator);
             ASSERT_EQ(conversion.status, ConversionStatus::Ok) << typed;
