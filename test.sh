@@ -3,7 +3,11 @@
 # headless. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+# Emscripten and Node.js only for the tests, not for run.sh. Node.js is asked
+# for by its command: NodeSource's build, for one, is no Debian nodejs.
+wasm_packages=(emscripten node-acorn googletest)
+command -v node >/dev/null 2>&1 || wasm_packages+=(nodejs)
+scripts/setup.sh "${wasm_packages[@]}"
 export QT_QPA_PLATFORM=offscreen
 build_dir="${BUILD_DIR:-build}"
 
@@ -17,6 +21,10 @@ cmake -S . -B "$sanitized_dir" -G Ninja -DSTEREOMETRY_BUILD_UI=OFF -DCMAKE_BUILD
 cmake --build "$sanitized_dir"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$sanitized_dir" --output-on-failure --parallel "$(nproc)"
+
+# The core tests once more as WebAssembly (Emscripten, -O2), under Node.
+WASM_BUILD_DIR="$build_dir-wasm" scripts/wasm_build.sh
+ctest --test-dir "$build_dir-wasm" --output-on-failure
 
 # As root: build the .deb, install it with apt-get, start it, remove it again.
 if [ "$(id -u)" -eq 0 ]; then tests/packaging/deb_test.sh "$build_dir"; fi

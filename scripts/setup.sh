@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    libgtest-dev fonts-wine fonts-liberation
+    libgtest-dev fonts-wine fonts-liberation libfast-float-dev libfmt-dev
     desktop-file-utils appstream dpkg-dev file procps
     appstream-compose lintian xvfb xauth x11-utils man-db python3-xdg hicolor-icon-theme
     "$@"
