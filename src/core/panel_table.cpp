@@ -176,7 +176,9 @@ const Index& theIndex() {
 std::span<const PanelRow> allPanels() { return panels; }
 
 const PanelRow& panelRow(Panel panel) {
-    return *std::ranges::find(panels, panel, &PanelRow::panel);
+    // Not std::ranges::find: the WebAssembly build's libc++ 13 lacks it.
+    return *std::find_if(std::begin(panels), std::end(panels),
+                         [panel](const PanelRow& row) { return row.panel == panel; });
 }
 
 std::span<const ButtonRow> windowButtons() { return buttonsOnTheWindow; }

@@ -188,19 +188,23 @@ std::span<const ControlRow* const> form1TabStops() {
         std::vector<const ControlRow*> takesFocus;
         for (const ControlRow& row : controls)
             if (row.kind == TextField || row.kind == Button) takesFocus.push_back(&row);
-        std::ranges::sort(takesFocus, {}, &ControlRow::tabIndex);
+        // Plain std:: algorithms here: the WebAssembly build's libc++ 13 has no std::ranges ones.
+        std::sort(takesFocus.begin(), takesFocus.end(),
+                  [](const ControlRow* x, const ControlRow* y) { return x->tabIndex < y->tabIndex; });
         return takesFocus;
     }();
     return stops;
 }
 
 const ControlRow* labelNaming(std::string_view field) {
-    const auto* row = std::ranges::find(controls, field, &ControlRow::names);
+    const auto* row = std::find_if(std::begin(controls), std::end(controls),
+                                   [field](const ControlRow& r) { return r.names == field; });
     return field.empty() || row == std::end(controls) ? nullptr : row;
 }
 
 std::string_view pictureFigure(std::string_view picture) {
-    const auto* entry = std::ranges::find(pictureFigures, picture, &PictureFigure::picture);
+    const auto* entry = std::find_if(std::begin(pictureFigures), std::end(pictureFigures),
+                                     [picture](const PictureFigure& p) { return p.picture == picture; });
     return entry == std::end(pictureFigures) ? std::string_view() : entry->figure;
 }
 
