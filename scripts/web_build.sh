@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Builds the web edition into one folder of static files that any web server
+# can host: the page written from the window description, the core as
+# WebAssembly, the pictures, the fonts for systems without the window's face,
+# the manifest, the icons and the service worker that keeps it all offline.
+#
+#   scripts/web_build.sh            into ${WASM_BUILD_DIR:-${BUILD_DIR:-build}-wasm}/site
+#
+# Expects the packages of scripts/setup.sh with the web ones (run.sh --web and
+# test.sh install them) and a configured native build in ${BUILD_DIR:-build}.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=${BUILD_DIR:-build}
+wasm_dir=${WASM_BUILD_DIR:-$build_dir-wasm}
+site=$wasm_dir/site
+
+# The page generator, native and without Qt; the module, with Emscripten.
+cmake --build "$build_dir" --target stereometry_page
+WASM_BUILD_DIR="$wasm_dir" scripts/wasm_build.sh --target stereometry_web
+generator=$build_dir/web/stereometry_page
+
+rm -rf "$site.new"
+mkdir -p "$site.new/pictures" "$site.new/icons" "$site.new/fonts"
+"$generator" index "$site.new/index.html"
+"$generator" manifest "$site.new/manifest.webmanifest"
+# One script: the core's loader, then the page's own code that starts it.
+cat "$wasm_dir/web/core.js" web/page.js >"$site.new/calculator.js"
+cp "$wasm_dir/web/core.wasm" "$site.new/"
+cp resources/pictures/Image*.svg "$site.new/pictures/"
+
+icons=resources/icons/hicolor
+app_id=bg.lica_i_obemi.stereometry
+cp "$icons/192x192/apps/$app_id.png" "$site.new/icons/icon-192.png"
+cp "$icons/512x512/apps/$app_id.png" "$site.new/icons/icon-512.png"
+cp "$icons/scalable/apps/$app_id.svg" "$site.new/icons/icon.svg"
+
+# Liberation Sans, subset and renamed, with its licence beside it.
+/usr/bin/python3 web/fonts.py "$site.new/fonts" \
+    "$("$generator" characters standard)" "$("$generator" characters large-bold)" \
+    "$("$generator" characters credit-italic)"
+{
+    echo "The Stereometry Sans faces in this folder are made by web/fonts.py of the"
+    echo "calculator's sources from Liberation Sans $(dpkg-query -W -f='${Version}' fonts-liberation)"
+    echo "(Debian package fonts-liberation): cut down to the characters the page uses,"
+    echo "the regular face narrowed to 92 %, renamed. Liberation Sans is licensed as follows;"
+    echo "the modified faces are shared under the same licence."
+    echo
+    cat /usr/share/doc/fonts-liberation/copyright
+    echo
+    echo "------------------------------------------------------------------------------"
+    echo
+    cat /usr/share/common-licenses/GPL-2
+} >"$site.new/fonts/LICENSE.txt"
+
+# The service worker keeps every file; its version changes with any of them.
+files=$(cd "$site.new" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+version=$(cd "$site.new" && echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
+list=$(echo "$files" | sed 's/.*/"&"/' | paste -sd, -)
+sed -e "s/@VERSION@/$version/" -e "s|@FILES@|[\"./\",$list]|" web/sw.js >"$site.new/sw.js"
+
+rm -rf "$site"
+mv "$site.new" "$site"
+echo "web edition: $site ($(du -sk "$site" | cut -f1) KB, version $version)"

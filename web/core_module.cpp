@@ -1,0 +1,99 @@
+// The calculator's core in the browser, compiled to WebAssembly: every button
+// of the page runs Form1Handlers::press(), the same code as the desktop window.
+// The field store is the page's text inputs and the window services are its
+// message box, reached through the object the page hands the module as
+// `page` (web/page.js):
+//
+//   page.decimalSeparator            the browser language's, "," or "."
+//   page.fieldText(name)             the text of the input named "Text30"
+//   page.showFieldText(name, text)   a handler writes a field
+//   page.showMessage(title, prompt)  a message box, queued: it opens after the press
+//   page.reportError(title, prompt, field)  the same for an error stop; afterwards
+//                                    the field (a name, or "") takes the focus
+//   page.closeWindow()               "затвори"
+//
+// Message boxes return at once here and open one after another once press()
+// has returned; no handler reads their answer, so nothing has to wait inside.
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "error_stop.h"
+#include "field_store.h"
+#include "form1_handlers.h"
+#include "panel_table.h"
+#include "window_services.h"
+
+// clang-format off
+EM_JS(char*, pageDecimalSeparator, (), {
+    return allocateUTF8(String(Module.page.decimalSeparator));
+});
+EM_JS(char*, pageFieldText, (const char* name), {
+    return allocateUTF8(String(Module.page.fieldText(UTF8ToString(name))));
+});
+EM_JS(void, pageShowFieldText, (const char* name, const char* text), {
+    Module.page.showFieldText(UTF8ToString(name), UTF8ToString(text));
+});
+EM_JS(void, pageShowMessage, (const char* title, const char* prompt), {
+    Module.page.showMessage(UTF8ToString(title), UTF8ToString(prompt));
+});
+EM_JS(void, pageReportError, (const char* title, const char* prompt, const char* field), {
+    Module.page.reportError(UTF8ToString(title), UTF8ToString(prompt), UTF8ToString(field));
+});
+EM_JS(void, pageCloseWindow, (), {
+    Module.page.closeWindow();
+});
+// clang-format on
+
+namespace geometry::web {
+namespace {
+
+// A string the page allocated with malloc, taken over and freed.
+std::string takeString(char* text) {
+    std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
+    return text ? std::string(text) : std::string();
+}
+
+class Page : public FieldStore, public WindowServices {
+public:
+    std::string text(Field field) const override {
+        return takeString(pageFieldText(std::string(fieldInfo(field).name).c_str()));
+    }
+    void setText(Field field, const std::string& text) override {
+        pageShowFieldText(std::string(fieldInfo(field).name).c_str(), text.c_str());
+    }
+    void showMessage(const std::string& prompt, const std::string& title) override {
+        pageShowMessage(title.c_str(), prompt.c_str());
+    }
+    void unloadWindow() override { pageCloseWindow(); }
+    void reportErrorStop(const ErrorStop& stop) override {
+        const std::string field = stop.field() ? std::string(fieldInfo(*stop.field()).name) : std::string();
+        pageReportError(errorTitle, errorMessage(stop, separator).c_str(), field.c_str());
+    }
+
+    std::string separator = takeString(pageDecimalSeparator());
+};
+
+struct Window {
+    Page page;
+    Form1Handlers handlers{page, page, page.separator};
+};
+
+Window& window() {
+    static Window built;
+    return built;
+}
+
+}  // namespace
+}  // namespace geometry::web
+
+// A press of the button whose window name is "Command<number>"; false for a
+// number no button has.
+extern "C" EMSCRIPTEN_KEEPALIVE bool pressButton(int number) {
+    const auto button = geometry::buttonByName("Command" + std::to_string(number));
+    if (!button) return false;
+    geometry::web::window().handlers.press(*button);
+    return true;
+}

@@ -1,0 +1,192 @@
+// The calculator's page: gives the core (core.js and core.wasm, the desktop's
+// C++ handlers) its field store and window services, and binds the inputs and
+// buttons that the page generator wrote. Nothing is calculated, converted or
+// checked here: every press goes to the core's press().
+//
+// The site build appends this file to core.js as calculator.js, loaded async
+// from the page's head: the core starts while the page is still being parsed,
+// and the page is bound once it is.
+'use strict';
+(function () {
+  const byId = (id) => document.getElementById(id);
+
+  // The browser language's decimal separator: a comma for bg or de, a point for en.
+  function decimalSeparator() {
+    try {
+      const part = new Intl.NumberFormat(navigator.language)
+        .formatToParts(0.5)
+        .find((p) => p.type === 'decimal');
+      if (part && part.value) return part.value;
+    } catch (e) {
+      // An unknown language: the point.
+    }
+    return '.';
+  }
+
+  // What presses asked of the window, done once each press has returned: the
+  // message boxes one after another, then the focus or the closing.
+  const pending = [];
+
+  // The field store and window services, as the core calls them.
+  const page = {
+    decimalSeparator: decimalSeparator(),
+    fieldText: (name) => byId(name).value,
+    // A handler writes a field: its text shows from the first character.
+    showFieldText(name, text) {
+      const field = byId(name);
+      field.value = text;
+      if (document.activeElement === field) field.setSelectionRange(0, 0);
+      field.scrollLeft = 0;
+    },
+    showMessage(title, prompt) {
+      pending.push({ title, prompt, icon: 'information' });
+    },
+    reportError(title, prompt, field) {
+      pending.push({ title, prompt, icon: 'warning', field });
+    },
+    closeWindow() {
+      pending.push({ close: true });
+    },
+  };
+
+  let showing = false;
+
+  // The next message box, once the one before it is dismissed (OK, Enter or Escape).
+  function showPending() {
+    if (showing) return;
+    const next = pending.shift();
+    if (!next) return;
+    if (next.close) {
+      closeWindow();
+      showPending();
+      return;
+    }
+    showing = true;
+    const dialog = byId('Message');
+    byId('MessageTitle').textContent = next.title;
+    byId('MessageText').textContent = next.prompt;
+    dialog.className = next.icon;
+    dialog.addEventListener(
+      'close',
+      () => {
+        showing = false;
+        // After an error the field to correct takes the focus, its text selected.
+        if (next.field) {
+          const field = byId(next.field);
+          field.focus();
+          field.select();
+        }
+        showPending();
+      },
+      { once: true },
+    );
+    dialog.showModal();
+  }
+
+  // "затвори": an installed app's window closes; a browser tab cannot be closed
+  // by its page, and says so.
+  function closeWindow() {
+    const installed = ['standalone', 'minimal-ui', 'fullscreen', 'window-controls-overlay'].some(
+      (mode) => matchMedia('(display-mode: ' + mode + ')').matches,
+    );
+    if (installed) {
+      window.close();
+      if (window.closed) return;
+    }
+    pending.unshift({
+      title: document.title,
+      prompt: 'Браузърът не позволява на страницата да затвори своя раздел. Затворете го от браузъра.',
+      icon: 'information',
+    });
+  }
+
+  let core = null;
+  let bound = false;
+  const early = []; // presses made before the core was ready, run once it is
+
+  function press(number) {
+    if (!core) {
+      early.push(number);
+      return;
+    }
+    core._pressButton(number);
+    showPending();
+  }
+
+  // Both done: the core is there and the page is bound.
+  function readyWhenBoth() {
+    if (!core || !bound) return;
+    performance.mark('core-ready');
+    document.documentElement.dataset.ready = '';
+    for (const number of early.splice(0)) press(number);
+  }
+
+  createCore({ page })
+    .then((module) => {
+      core = module;
+      readyWhenBoth();
+    })
+    .catch(() => {
+      pending.push({
+        title: document.title,
+        prompt: 'Този браузър не може да изпълни калкулатора. Отворете страницата в по-нов браузър.',
+        icon: 'warning',
+      });
+      if (bound) showPending();
+    });
+
+  function bindPage() {
+    for (const button of document.querySelectorAll('#Form1 button[id^="Command"]')) {
+      const number = Number(button.id.slice('Command'.length));
+      button.addEventListener('click', () => press(number));
+    }
+
+    // The keypad's decimal key types the separator in use, whatever the layout sends.
+    document.addEventListener('keydown', (event) => {
+      const field = event.target;
+      if (
+        event.code === 'NumpadDecimal' &&
+        (event.key === '.' || event.key === ',') &&
+        !event.ctrlKey && !event.altKey && !event.metaKey &&
+        field instanceof HTMLInputElement && field.classList.contains('t')
+      ) {
+        event.preventDefault();
+        field.setRangeText(page.decimalSeparator, field.selectionStart, field.selectionEnd, 'end');
+        field.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText', data: page.decimalSeparator }));
+      }
+    });
+
+    // Tab and Shift+Tab go round the window's tab stops, as in the desktop window.
+    const stops = Array.from(document.querySelectorAll('#Form1 [tabindex]')).sort((a, b) => a.tabIndex - b.tabIndex);
+    document.addEventListener('keydown', (event) => {
+      if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey || byId('Message').open) return;
+      const first = stops[0];
+      const last = stops[stops.length - 1];
+      const wrapTo = event.shiftKey ? document.activeElement === first && last : document.activeElement === last && first;
+      if (wrapTo) {
+        event.preventDefault();
+        wrapTo.focus();
+        if (wrapTo instanceof HTMLInputElement) wrapTo.select(); // as Tab into a field does
+      }
+    });
+
+    // Enter dismisses a message box wherever its focus is, as OK and Escape do.
+    byId('Message').addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter') return;
+      event.preventDefault();
+      byId('Message').close();
+    });
+
+    bound = true;
+    readyWhenBoth();
+    showPending(); // a message from before, if the core could not start
+  }
+
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', bindPage);
+  else bindPage();
+
+  // After the first visit the page works offline (sw.js keeps the whole site).
+  if ('serviceWorker' in navigator) {
+    addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+  }
+})();

@@ -1,0 +1,132 @@
+// A small static web server for the built site, as any web host would serve it:
+// the right types (application/wasm above all), gzip or brotli for text, ETag
+// revalidation, nothing outside the site's folder.
+//
+//   node web/serve.mjs SITE_DIR        on http://127.0.0.1:$PORT/ (8080 by default)
+//
+// The benchmark and the browser test import serve() and read bytesWritten().
+import { createHash } from 'node:crypto';
+import { readFile, stat } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { extname, join, resolve, sep } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
+
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.mjs': 'text/javascript; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.css': 'text/css; charset=utf-8',
+  '.svg': 'image/svg+xml',
+  '.png': 'image/png',
+  '.woff2': 'font/woff2',
+  '.webmanifest': 'application/manifest+json',
+  '.json': 'application/json',
+  '.txt': 'text/plain; charset=utf-8',
+};
+const compressible = new Set(['.html', '.js', '.mjs', '.wasm', '.css', '.svg', '.webmanifest', '.json', '.txt']);
+
+// Serves `root` on 127.0.0.1:`port` (0: any free port). Resolves to the
+// server, its URL and a count of the bytes written to every connection.
+export function serve(root, port) {
+  root = resolve(root);
+  const kept = new Map(); // path -> { mtime, etag, bodies by encoding }
+  const sockets = new Set();
+  let written = 0;
+
+  async function file(path) {
+    const info = await stat(path);
+    const known = kept.get(path);
+    if (known && known.mtime === info.mtimeMs) return known;
+    const body = await readFile(path);
+    const entry = {
+      mtime: info.mtimeMs,
+      etag: '"' + createHash('sha256').update(body).digest('base64url').slice(0, 22) + '"',
+      bodies: { identity: body },
+    };
+    if (compressible.has(extname(path))) {
+      entry.bodies.gzip = gzipSync(body, { level: 9 });
+      entry.bodies.br = brotliCompressSync(body, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } });
+    }
+    kept.set(path, entry);
+    return entry;
+  }
+
+  const server = createServer(async (request, response) => {
+    try {
+      if (request.method !== 'GET' && request.method !== 'HEAD') {
+        response.writeHead(405, { Allow: 'GET, HEAD' }).end();
+        return;
+      }
+      const url = new URL(request.url, 'http://localhost');
+      let path = resolve(join(root, decodeURIComponent(url.pathname)));
+      if (path !== root && !path.startsWith(root + sep)) throw Object.assign(new Error(), { code: 'ENOENT' });
+      if ((await stat(path)).isDirectory()) path = join(path, 'index.html');
+      const entry = await file(path);
+      const headers = {
+        'Content-Type': types[extname(path)] || 'application/octet-stream',
+        'Cache-Control': 'no-cache',
+        ETag: entry.etag,
+        'X-Content-Type-Options': 'nosniff',
+      };
+      if (entry.bodies.gzip) headers.Vary = 'Accept-Encoding';
+      if (request.headers['if-none-match'] === entry.etag) {
+        response.writeHead(304, headers).end();
+        return;
+      }
+      const accepted = String(request.headers['accept-encoding'] || '');
+      const encoding = ['br', 'gzip'].find((e) => entry.bodies[e] && new RegExp('\\b' + e + '\\b').test(accepted));
+      const body = entry.bodies[encoding || 'identity'];
+      if (encoding) headers['Content-Encoding'] = encoding;
+      headers['Content-Length'] = body.length;
+      response.writeHead(200, headers);
+      response.end(request.method === 'HEAD' ? undefined : body);
+    } catch (error) {
+      const missing = error.code === 'ENOENT' || error.code === 'ENOTDIR' || error instanceof URIError;
+      response.writeHead(missing ? 404 : 500, { 'Content-Type': 'text/plain; charset=utf-8' });
+      response.end(missing ? 'Not found\n' : 'Server error\n');
+    }
+  });
+  server.on('connection', (socket) => {
+    sockets.add(socket);
+    socket.on('close', () => {
+      written += socket.bytesWritten;
+      sockets.delete(socket);
+    });
+  });
+
+  return new Promise((resolveStarted, reject) => {
+    server.once('error', reject);
+    server.listen(port, '127.0.0.1', () => {
+      const { port: actual } = server.address();
+      resolveStarted({
+        server,
+        url: `http://127.0.0.1:${actual}/`,
+        // Bytes on the wire so far, headers included.
+        bytesWritten: () => written + [...sockets].reduce((sum, s) => sum + s.bytesWritten, 0),
+        // Stops at once, open connections included.
+        close: () =>
+          new Promise((done) => {
+            server.close(done);
+            for (const socket of sockets) socket.destroy();
+          }),
+      });
+    });
+  });
+}
+
+if (process.argv[1] && resolve(process.argv[1]) === fileURLToPath(import.meta.url)) {
+  const root = process.argv[2];
+  if (!root) {
+    console.error('usage: node web/serve.mjs SITE_DIR   (PORT picks the port, 8080 by default)');
+    process.exit(2);
+  }
+  const port = Number(process.env.PORT || 8080);
+  serve(root, port)
+    .then(({ url }) => console.log(`The calculator is served on ${url}  (Ctrl+C stops)`))
+    .catch((error) => {
+      console.error(`Cannot serve on port ${port}: ${error.message}`);
+      process.exit(1);
+    });
+}
