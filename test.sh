@@ -3,11 +3,14 @@
 # headless. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
-# Emscripten and Node.js only for the tests, not for run.sh. Node.js is asked
-# for by its command: NodeSource's build, for one, is no Debian nodejs.
-wasm_packages=(emscripten node-acorn googletest)
-command -v node >/dev/null 2>&1 || wasm_packages+=(nodejs)
-scripts/setup.sh "${wasm_packages[@]}"
+# Emscripten, Node.js, npm, Chromium and fontTools only for the tests (the
+# WebAssembly core tests and the web edition), not for run.sh. Node.js and npm
+# are asked for by their commands: NodeSource's nodejs, for one, is no Debian
+# nodejs and brings its own npm.
+test_packages=(emscripten node-acorn googletest python3-fonttools python3-brotli chromium)
+command -v node >/dev/null 2>&1 || test_packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || test_packages+=(npm)
+scripts/setup.sh "${test_packages[@]}"
 export QT_QPA_PLATFORM=offscreen
 build_dir="${BUILD_DIR:-build}"
 
@@ -25,6 +28,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 # The core tests once more as WebAssembly (Emscripten, -O2), under Node.
 WASM_BUILD_DIR="$build_dir-wasm" scripts/wasm_build.sh
 ctest --test-dir "$build_dir-wasm" --output-on-failure
+
+# The web edition: the site built, then used in headless Chromium.
+tests/web/run.sh "$build_dir"
 
 # As root: build the .deb, install it with apt-get, start it, remove it again.
 if [ "$(id -u)" -eq 0 ]; then tests/packaging/deb_test.sh "$build_dir"; fi

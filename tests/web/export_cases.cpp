@@ -1,0 +1,137 @@
+// Writes, as JSON, the cases the web edition's browser test replays, taken from
+// the core tests' own tables (tests/core/panel_cases.h) and from the core, so
+// that no expected text is written a second time in JavaScript:
+//
+//   - per decimal separator, one press per panel: the first row of its table
+//     that shows results and has a number with a decimal separator typed (or
+//     else the first that shows results), in that separator's form;
+//   - per separator, one failed press: the first row that stops at an input
+//     written with the wrong separator, with the title and message the core
+//     reports for it;
+//   - the instruction's messages, in order, as the core shows them.
+//
+//   stereometry_web_cases OUT.json
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "error_stop.h"
+#include "fakes.h"
+#include "panel_cases.h"
+
+namespace geometry::testing {
+namespace {
+
+std::string json(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            static const char hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+std::string fieldTexts(const Texts& texts, const std::string& separator) {
+    std::string out = "[";
+    for (const auto& [field, text] : texts) {
+        if (out.size() > 1) out += ", ";
+        out += "[" + json(fieldInfo(field).name) + ", " + json(localized(text, separator)) + "]";
+    }
+    return out + "]";
+}
+
+std::string press(const PanelTable& table, const Row& row, const std::string& separator) {
+    return "{\"panel\": " + json(table.panel.caption) + ", \"what\": " + json(row.what) +
+           ", \"button\": " + json(buttonName(table.panel.calculate)) +
+           ", \"typed\": " + fieldTexts(row.typed, separator) + ", \"shown\": " + fieldTexts(row.shown, separator);
+}
+
+bool typesASeparator(const Row& row) {
+    for (const auto& [field, text] : row.typed)
+        if (text.find('.') != std::string::npos) return true;
+    return false;
+}
+
+const Row& rowToPress(const PanelTable& table) {
+    const Row* shows = nullptr;
+    for (const Row& row : table.rows) {
+        if (row.shown.empty() || row.stop) continue;
+        if (typesASeparator(row)) return row;
+        if (!shows) shows = &row;
+    }
+    if (!shows) throw std::runtime_error(std::string("no row shows results: ") + table.panel.name);
+    return *shows;
+}
+
+std::string presses(const std::string& separator) {
+    std::string out;
+    for (const PanelTable* table : panelTables)
+        out += std::string(out.empty() ? "" : ",\n        ") + press(*table, rowToPress(*table), separator) + "}";
+    return "[\n        " + out + "\n      ]";
+}
+
+// The row pressed on the core, for the error stop it reports.
+std::string failedPress(const std::string& separator) {
+    for (const PanelTable* table : panelTables)
+        for (const Row& row : table->rows) {
+            if (row.stop != StopReason::WrongSeparator || !row.stopField) continue;
+            Bench bench(separator);
+            for (const auto& [field, text] : row.typed) bench.fields.texts[field] = localized(text, separator);
+            bench.handlers.press(table->panel.calculate);
+            const ErrorStop& stop = bench.window.stops.at(0);
+            return press(*table, row, separator) + ", \"field\": " + json(fieldInfo(*stop.field()).name) +
+                   ", \"title\": " + json(errorTitle) + ", \"message\": " + json(errorMessage(stop, separator)) +
+                   "}";
+        }
+    throw std::runtime_error("no row stops at a wrong separator");
+}
+
+std::string instruction() {
+    Bench bench(".");
+    bench.handlers.press(Button::ShowInstruction);
+    std::string out;
+    for (const RecordingWindow::Message& message : bench.window.messages)
+        out += std::string(out.empty() ? "" : ",\n    ") + "{\"title\": " + json(message.title) +
+               ", \"prompt\": " + json(message.prompt) + "}";
+    return "[\n    " + out + "\n  ]";
+}
+
+std::string cases() {
+    std::string out = "{\n  \"instructionButton\": " + json(buttonName(Button::ShowInstruction)) +
+                      ",\n  \"closeButton\": " + json(buttonName(Button::CloseWindow)) +
+                      ",\n  \"instruction\": " + instruction() + ",\n  \"separators\": {";
+    for (const std::string separator : {".", ","}) {
+        out += std::string(separator == "." ? "" : ",") + "\n    " + json(separator) + ": {\n      \"presses\": " +
+               presses(separator) + ",\n      \"failedPress\": " + failedPress(separator) + "\n    }";
+    }
+    return out + "\n  }\n}\n";
+}
+
+}  // namespace
+}  // namespace geometry::testing
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::cerr << "usage: stereometry_web_cases OUT.json\n";
+        return 2;
+    }
+    std::ofstream out(argv[1], std::ios::binary);
+    out << geometry::testing::cases();
+    if (!out.flush()) {
+        std::cerr << "stereometry_web_cases: cannot write " << argv[1] << "\n";
+        return 1;
+    }
+    return 0;
+}
