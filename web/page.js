@@ -28,8 +28,13 @@
   const pending = [];
 
   // The field store and window services, as the core calls them.
+  let separator = null;
   const page = {
-    decimalSeparator: decimalSeparator(),
+    // Asked for at the first press: the language data need not load before.
+    get decimalSeparator() {
+      if (separator === null) separator = decimalSeparator();
+      return separator;
+    },
     fieldText: (name) => byId(name).value,
     // A handler writes a field: its text shows from the first character.
     showFieldText(name, text) {
@@ -151,8 +156,9 @@
         field instanceof HTMLInputElement && field.classList.contains('t')
       ) {
         event.preventDefault();
-        field.setRangeText(page.decimalSeparator, field.selectionStart, field.selectionEnd, 'end');
-        field.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText', data: page.decimalSeparator }));
+        const typed = page.decimalSeparator;
+        field.setRangeText(typed, field.selectionStart, field.selectionEnd, 'end');
+        field.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText', data: typed }));
       }
     });
 

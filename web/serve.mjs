@@ -4,7 +4,8 @@
 //
 //   node web/serve.mjs SITE_DIR        on http://127.0.0.1:$PORT/ (8080 by default)
 //
-// The benchmark and the browser test import serve() and read bytesWritten().
+// The browser test imports serve(); the benchmark starts this file as a child
+// process with an IPC channel and asks it for the bytes written.
 import { createHash } from 'node:crypto';
 import { readFile, stat } from 'node:fs/promises';
 import { createServer } from 'node:http';
@@ -124,7 +125,14 @@ if (process.argv[1] && resolve(process.argv[1]) === fileURLToPath(import.meta.ur
   }
   const port = Number(process.env.PORT || 8080);
   serve(root, port)
-    .then(({ url }) => console.log(`The calculator is served on ${url}  (Ctrl+C stops)`))
+    .then((site) => {
+      console.log(`The calculator is served on ${site.url}  (Ctrl+C stops)`);
+      // Started by the benchmark, in a process of its own: it asks for the bytes.
+      if (process.send) {
+        process.send({ url: site.url });
+        process.on('message', () => process.send({ bytes: site.bytesWritten() }));
+      }
+    })
     .catch((error) => {
       console.error(`Cannot serve on port ${port}: ${error.message}`);
       process.exit(1);
