@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the web edition and draws docs/web.png, the page as it opens in
+# Chromium (see scripts/web_screenshot.mjs).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/web_build.sh >/dev/null
+tests/web/node_modules.sh
+node scripts/web_screenshot.mjs "${WASM_BUILD_DIR:-${BUILD_DIR:-build}-wasm}/site" docs/web.png
