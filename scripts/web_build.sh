@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the web edition into one folder of static files that any web server
 # can host: the page written from the window description, the core as
 # WebAssembly, the pictures, the fonts for systems without the window's face,

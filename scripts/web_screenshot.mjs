@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws docs/web.png: the web edition as it opens in Chromium with a Bulgarian
 // browser, the window at 100 %, for the README beside the desktop's window.png.
 //   node scripts/web_screenshot.mjs SITE_DIR OUT.png     (scripts/web_screenshot.sh)

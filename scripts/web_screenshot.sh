@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the web edition and draws docs/web.png, the page as it opens in
 # Chromium (see scripts/web_screenshot.mjs).
 set -euo pipefail
