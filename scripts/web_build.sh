@@ -23,10 +23,11 @@ generator=$build_dir/web/stereometry_page
 
 rm -rf "$site.new"
 mkdir -p "$site.new/pictures" "$site.new/icons" "$site.new/fonts"
-"$generator" index "$site.new/index.html"
+# The page's script, inlined at its end: the core's loader, then the page's own
+# code that starts it.
+cat "$wasm_dir/web/core.js" web/page.js >"$wasm_dir/web/calculator.js"
+"$generator" index "$site.new/index.html" "$wasm_dir/web/calculator.js"
 "$generator" manifest "$site.new/manifest.webmanifest"
-# One script: the core's loader, then the page's own code that starts it.
-cat "$wasm_dir/web/core.js" web/page.js >"$site.new/calculator.js"
 cp "$wasm_dir/web/core.wasm" "$site.new/"
 cp resources/pictures/Image*.svg "$site.new/pictures/"
 

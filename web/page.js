@@ -3,9 +3,9 @@
 // buttons that the page generator wrote. Nothing is calculated, converted or
 // checked here: every press goes to the core's press().
 //
-// The site build appends this file to core.js as calculator.js, loaded async
-// from the page's head: the core starts while the page is still being parsed,
-// and the page is bound once it is.
+// The site build appends this file to core.js and the page generator puts the
+// two at the end of the page, after the controls. The page's head has started
+// compiling core.wasm (window.coreModule) by then; here it is instantiated.
 'use strict';
 (function () {
   const byId = (id) => document.getElementById(id);
@@ -126,19 +126,32 @@
     for (const number of early.splice(0)) press(number);
   }
 
-  createCore({ page })
+  // The module the page's head compiles, if it did; else the core fetches it.
+  const options = { page };
+  if (window.coreModule) {
+    options.instantiateWasm = (imports, instantiated) => {
+      window.coreModule
+        .then((module) => WebAssembly.instantiate(module, imports).then((instance) => instantiated(instance, module)))
+        .catch(cannotRun);
+      return {};
+    };
+  }
+
+  function cannotRun() {
+    pending.push({
+      title: document.title,
+      prompt: 'Този браузър не може да изпълни калкулатора. Отворете страницата в по-нов браузър.',
+      icon: 'warning',
+    });
+    if (bound) showPending();
+  }
+
+  createCore(options)
     .then((module) => {
       core = module;
       readyWhenBoth();
     })
-    .catch(() => {
-      pending.push({
-        title: document.title,
-        prompt: 'Този браузър не може да изпълни калкулатора. Отворете страницата в по-нов браузър.',
-        icon: 'warning',
-      });
-      if (bound) showPending();
-    });
+    .catch(cannotRun);
 
   function bindPage() {
     for (const button of document.querySelectorAll('#Form1 button[id^="Command"]')) {

@@ -1,7 +1,7 @@
 // Writes the web edition's page from the window description and the panel
 // table, the same rows the Qt window is built from:
 //
-//   stereometry_page index OUT.html       the page, with its scripts
+//   stereometry_page index OUT.html SCRIPT.js   the page, with the script inlined
 //   stereometry_page static OUT.html      the same controls without any script
 //                                         (the benchmark's yardstick)
 //   stereometry_page manifest OUT.json    the web app manifest
@@ -99,6 +99,15 @@ constexpr std::string_view warningIcon =
     "%3Cpath d='M16 2.5L30.5 29H1.5Z' fill='%23fc0' stroke='%23000' stroke-width='1.5' stroke-linejoin='round'/%3E"
     "%3Crect x='14.5' y='10' width='3' height='11' fill='%23000'/%3E"
     "%3Ccircle cx='16' cy='24.5' r='1.8' fill='%23000'/%3E%3C/svg%3E";
+
+// Starts compiling core.wasm as soon as the page's head is read: streamed,
+// on the browser's own threads, as the bytes arrive; from its bytes where the
+// server does not send it as application/wasm. web/page.js instantiates it.
+constexpr std::string_view compileTheCore =
+    "window.coreModule=(WebAssembly.compileStreaming?WebAssembly.compileStreaming(fetch('core.wasm')):"
+    "Promise.reject()).catch(function(){return fetch('core.wasm').then(function(r){"
+    "if(!r.ok)throw new Error('core.wasm: '+r.status);return r.arrayBuffer()}).then(WebAssembly.compile)});"
+    "window.coreModule.catch(function(){});";
 
 // The look of the classic Windows controls in the system colours: raised
 // buttons, sunken fields, etched panel frames, opaque labels.
@@ -249,7 +258,10 @@ void writeControl(std::ostream& html, const ControlRow& row) {
     }
 }
 
-std::string page(bool withScript) {
+// The page; `script` (the core's loader and web/page.js) inlined at its end, or
+// no script at all.
+std::string page(const std::string* script) {
+    const bool withScript = script != nullptr;
     const WindowDescription& window = form1Window();
     std::ostringstream html;
     html << "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -261,10 +273,8 @@ std::string page(bool withScript) {
              << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
              << "<link rel=\"icon\" href=\"icons/icon.svg\" type=\"image/svg+xml\">\n"
              << "<link rel=\"apple-touch-icon\" href=\"icons/icon-192.png\">\n"
-             // The core and its module are fetched and started while the page is
-             // parsed; the script binds the page once it is.
-             << "<link rel=\"preload\" href=\"core.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n"
-             << "<script src=\"calculator.js\" async></script>\n";
+             // The core's module is fetched and compiled while the page loads.
+             << "<script>" << compileTheCore << "</script>\n";
     }
     html << "<style>\n" << styleSheet() << "</style>\n</head>\n<body>\n"
          << "<main id=\"" << window.name << "\" aria-label=\"" << escaped(window.caption) << "\">\n";
@@ -275,7 +285,10 @@ std::string page(bool withScript) {
         html << "<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" aria-describedby=\"MessageText\">"
              << "<h2 id=\"MessageTitle\"></h2><div id=\"MessageBody\"><div id=\"MessageIcon\" aria-hidden=\"true\">"
              << "</div><p id=\"MessageText\"></p></div><form id=\"MessageButtons\" method=\"dialog\">"
-             << "<button id=\"MessageOK\" autofocus>OK</button></form></dialog>\n";
+             << "<button id=\"MessageOK\" autofocus>OK</button></form></dialog>\n"
+             // In the page, not a file of its own: one request less before the
+             // first press; it runs as soon as the controls are parsed.
+             << "<script>\n" << *script << "</script>\n";
     }
     html << "</body>\n</html>\n";
     return html.str();
@@ -319,6 +332,14 @@ std::string characters(FontKind kind) {
     return out;
 }
 
+bool readFile(const char* path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream read;
+    read << in.rdbuf();
+    text = read.str();
+    return static_cast<bool>(in);
+}
+
 bool writeFile(const char* path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
@@ -326,7 +347,8 @@ bool writeFile(const char* path, const std::string& text) {
 }
 
 int usage() {
-    std::cerr << "usage: stereometry_page index|static|manifest OUT\n"
+    std::cerr << "usage: stereometry_page index OUT SCRIPT\n"
+                 "       stereometry_page static|manifest OUT\n"
                  "       stereometry_page characters standard|large-bold|credit-italic\n";
     return 2;
 }
@@ -334,9 +356,9 @@ int usage() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) return usage();
+    if (argc < 3) return usage();
     const std::string_view what = argv[1];
-    if (what == "characters") {
+    if (what == "characters" && argc == 3) {
         const std::string_view kind = argv[2];
         if (kind == "standard") std::cout << characters(FontKind::Standard);
         else if (kind == "large-bold") std::cout << characters(FontKind::LargeBold);
@@ -345,10 +367,25 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     std::string text;
-    if (what == "index") text = page(true);
-    else if (what == "static") text = page(false);
-    else if (what == "manifest") text = manifest();
-    else return usage();
+    if (what == "index" && argc == 4) {
+        std::string script;
+        if (!readFile(argv[3], script)) {
+            std::cerr << "stereometry_page: cannot read " << argv[3] << "\n";
+            return 1;
+        }
+        // Inlined, the script must not hold what would end its element early.
+        if (script.find("</script") != std::string::npos || script.find("<!--") != std::string::npos) {
+            std::cerr << "stereometry_page: " << argv[3] << " holds \"</script\" or \"<!--\"\n";
+            return 1;
+        }
+        text = page(&script);
+    } else if (what == "static" && argc == 3) {
+        text = page(nullptr);
+    } else if (what == "manifest" && argc == 3) {
+        text = manifest();
+    } else {
+        return usage();
+    }
     if (!writeFile(argv[2], text)) {
         std::cerr << "stereometry_page: cannot write " << argv[2] << "\n";
         return 1;
