@@ -1,13 +1,13 @@
 // Writes the web edition's page from the window description and the panel
 // table, the same rows the Qt window is built from:
 //
-//   stereometry_page index OUT.html SCRIPT.js   the page, with the script inlined
-//   stereometry_page static OUT.html      the same controls without any script
-//                                         (the benchmark's yardstick)
-//   stereometry_page manifest OUT.json    the web app manifest
-//   stereometry_page characters KIND      the characters the captions drawn in a
-//                                         font kind use (standard, large-bold,
-//                                         credit-italic), for the font subsets
+//   stereometry_page index OUT.html SCRIPT.js   the page, the script inlined at its end
+//   stereometry_page static OUT.html            the same controls without any script
+//                                               (the benchmark's yardstick)
+//   stereometry_page manifest OUT.json          the web app manifest
+//   stereometry_page characters KIND            the characters of the captions drawn
+//                                               in a font kind (standard, large-bold,
+//                                               credit-italic), for the font subsets
 //
 // Every control stands where the description puts it, one CSS pixel per pixel
 // (15 twips), with its caption, colours, font kind and tab index; its element
@@ -62,12 +62,12 @@ std::string cssColour(SystemColour role) { return cssColour(systemColour(role));
 
 int px(int twips) { return twipsToPixels(twips); }
 
-// The window's face where the system has it ("Microsoft Sans Serif" is the
-// outline face Windows and macOS carry under that design), otherwise the face
-// shipped with the page: Liberation Sans, subset and renamed, the regular
-// narrowed as on the desktop so that every caption fits.
-constexpr std::string_view fontStack =
-    R"("Microsoft Sans Serif","MS Sans Serif","Stereometry Sans",sans-serif)";
+// The window's face where the system has it: "Microsoft Sans Serif", the
+// outline face Windows and macOS carry of that design. Not "MS Sans Serif"
+// itself, which is a bitmap face that cannot follow the browser's zoom.
+// Otherwise the face shipped with the page: Liberation Sans, subset and
+// renamed, the regular narrowed so that every caption fits (web/fonts.py).
+constexpr std::string_view fontStack = R"("Microsoft Sans Serif","Stereometry Sans",sans-serif)";
 
 std::string fontFaces() {
     std::ostringstream css;
