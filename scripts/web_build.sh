@@ -23,12 +23,11 @@ generator=$build_dir/web/stereometry_page
 
 rm -rf "$site.new"
 mkdir -p "$site.new/pictures" "$site.new/icons" "$site.new/fonts"
-# The page's script, inlined at its end: the core's loader, then the page's own
-# code that starts it.
+# The page's script, inlined at its end: the core (its module inside), then
+# the page's own code that starts it.
 cat "$wasm_dir/web/core.js" web/page.js >"$wasm_dir/web/calculator.js"
 "$generator" index "$site.new/index.html" "$wasm_dir/web/calculator.js"
 "$generator" manifest "$site.new/manifest.webmanifest"
-cp "$wasm_dir/web/core.wasm" "$site.new/"
 cp resources/pictures/Image*.svg "$site.new/pictures/"
 
 icons=resources/icons/hicolor

@@ -3,9 +3,9 @@
 // buttons that the page generator wrote. Nothing is calculated, converted or
 // checked here: every press goes to the core's press().
 //
-// The site build appends this file to core.js and the page generator puts the
-// two at the end of the page, after the controls. The page's head has started
-// compiling core.wasm (window.coreModule) by then; here it is instantiated.
+// The site build appends this file to core.js (the core's loader with its
+// module inside) and the page generator puts the two at the end of the page,
+// after the controls: the core is ready as soon as the page is parsed.
 'use strict';
 (function () {
   const byId = (id) => document.getElementById(id);
@@ -126,17 +126,6 @@
     for (const number of early.splice(0)) press(number);
   }
 
-  // The module the page's head compiles, if it did; else the core fetches it.
-  const options = { page };
-  if (window.coreModule) {
-    options.instantiateWasm = (imports, instantiated) => {
-      window.coreModule
-        .then((module) => WebAssembly.instantiate(module, imports).then((instance) => instantiated(instance, module)))
-        .catch(cannotRun);
-      return {};
-    };
-  }
-
   function cannotRun() {
     pending.push({
       title: document.title,
@@ -146,7 +135,15 @@
     if (bound) showPending();
   }
 
-  createCore(options)
+  // The core is built as this script runs; a browser without WebAssembly
+  // throws here.
+  let built;
+  try {
+    built = createCore({ page });
+  } catch (error) {
+    built = Promise.reject(error);
+  }
+  Promise.resolve(built)
     .then((module) => {
       core = module;
       readyWhenBoth();
@@ -201,8 +198,9 @@
     showPending(); // a message from before, if the core could not start
   }
 
-  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', bindPage);
-  else bindPage();
+  // At the page's end, the controls are all there already.
+  if (byId('Message')) bindPage();
+  else document.addEventListener('DOMContentLoaded', bindPage);
 
   // After the first visit the page works offline (sw.js keeps the whole site).
   if ('serviceWorker' in navigator) {

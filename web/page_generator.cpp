@@ -1,7 +1,8 @@
 // Writes the web edition's page from the window description and the panel
 // table, the same rows the Qt window is built from:
 //
-//   stereometry_page index OUT.html SCRIPT.js   the page, the script inlined at its end
+//   stereometry_page index OUT.html SCRIPT.js   the page, SCRIPT (the core and
+//                                               web/page.js) inlined at its end
 //   stereometry_page static OUT.html            the same controls without any script
 //                                               (the benchmark's yardstick)
 //   stereometry_page manifest OUT.json          the web app manifest
@@ -99,15 +100,6 @@ constexpr std::string_view warningIcon =
     "%3Cpath d='M16 2.5L30.5 29H1.5Z' fill='%23fc0' stroke='%23000' stroke-width='1.5' stroke-linejoin='round'/%3E"
     "%3Crect x='14.5' y='10' width='3' height='11' fill='%23000'/%3E"
     "%3Ccircle cx='16' cy='24.5' r='1.8' fill='%23000'/%3E%3C/svg%3E";
-
-// Starts compiling core.wasm as soon as the page's head is read: streamed,
-// on the browser's own threads, as the bytes arrive; from its bytes where the
-// server does not send it as application/wasm. web/page.js instantiates it.
-constexpr std::string_view compileTheCore =
-    "window.coreModule=(WebAssembly.compileStreaming?WebAssembly.compileStreaming(fetch('core.wasm')):"
-    "Promise.reject()).catch(function(){return fetch('core.wasm').then(function(r){"
-    "if(!r.ok)throw new Error('core.wasm: '+r.status);return r.arrayBuffer()}).then(WebAssembly.compile)});"
-    "window.coreModule.catch(function(){});";
 
 // The look of the classic Windows controls in the system colours: raised
 // buttons, sunken fields, etched panel frames, opaque labels.
@@ -272,9 +264,7 @@ std::string page(const std::string* script) {
         html << "<meta name=\"theme-color\" content=\"" << cssColour(window.background) << "\">\n"
              << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
              << "<link rel=\"icon\" href=\"icons/icon.svg\" type=\"image/svg+xml\">\n"
-             << "<link rel=\"apple-touch-icon\" href=\"icons/icon-192.png\">\n"
-             // The core's module is fetched and compiled while the page loads.
-             << "<script>" << compileTheCore << "</script>\n";
+             << "<link rel=\"apple-touch-icon\" href=\"icons/icon-192.png\">\n";
     }
     html << "<style>\n" << styleSheet() << "</style>\n</head>\n<body>\n"
          << "<main id=\"" << window.name << "\" aria-label=\"" << escaped(window.caption) << "\">\n";
@@ -286,8 +276,9 @@ std::string page(const std::string* script) {
              << "<h2 id=\"MessageTitle\"></h2><div id=\"MessageBody\"><div id=\"MessageIcon\" aria-hidden=\"true\">"
              << "</div><p id=\"MessageText\"></p></div><form id=\"MessageButtons\" method=\"dialog\">"
              << "<button id=\"MessageOK\" autofocus>OK</button></form></dialog>\n"
-             // In the page, not a file of its own: one request less before the
-             // first press; it runs as soon as the controls are parsed.
+             // The core and the page's own script, the module inside: no request
+             // of their own before the first press; they run as soon as the
+             // controls are parsed.
              << "<script>\n" << *script << "</script>\n";
     }
     html << "</body>\n</html>\n";
