@@ -54,10 +54,11 @@ cp "$icons/scalable/apps/$app_id.svg" "$site.new/icons/icon.svg"
     cat /usr/share/common-licenses/GPL-2
 } >"$site.new/fonts/LICENSE.txt"
 
-# The service worker keeps every file; its version changes with any of them.
+# The service worker keeps every file, the page as "./"; its version changes
+# with any of them.
 files=$(cd "$site.new" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 version=$(cd "$site.new" && echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
-list=$(echo "$files" | sed 's/.*/"&"/' | paste -sd, -)
+list=$(echo "$files" | grep -vx index.html | sed 's/.*/"&"/' | paste -sd, -)
 sed -e "s/@VERSION@/$version/" -e "s|@FILES@|[\"./\",$list]|" web/sw.js >"$site.new/sw.js"
 
 rm -rf "$site"

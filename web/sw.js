@@ -29,7 +29,11 @@ self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
   event.respondWith(
     caches.open(CACHE).then((cache) =>
-      cache.match(event.request, { ignoreSearch: true }).then((kept) => kept || fetch(event.request)),
+      cache
+        .match(event.request, { ignoreSearch: true, ignoreVary: true })
+        // The page is kept once, as "./"; "index.html" is the same page.
+        .then((kept) => kept || (event.request.mode === 'navigate' ? cache.match('./') : undefined))
+        .then((kept) => kept || fetch(event.request)),
     ),
   );
 });
