@@ -20,4 +20,4 @@ mkdir -p "$static"
 cp -r "$wasm_dir/site/pictures" "$wasm_dir/site/fonts" "$static/"
 rm "$static/fonts/LICENSE.txt"
 
-nice node bench/web_bench.mjs "$wasm_dir/site" "$static" "${RUNS:-31}"
+node bench/web_bench.mjs "$wasm_dir/site" "$static" "${RUNS:-31}"
