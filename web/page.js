@@ -1,7 +1,7 @@
-// The calculator's page: gives the core (core.js and core.wasm, the desktop's
-// C++ handlers) its field store and window services, and binds the inputs and
-// buttons that the page generator wrote. Nothing is calculated, converted or
-// checked here: every press goes to the core's press().
+// The calculator's page: gives the core (core.js, the desktop's C++ handlers
+// compiled to WebAssembly) its field store and window services, and binds the
+// inputs and buttons that the page generator wrote. Nothing is calculated,
+// converted or checked here: every press goes to the core's press().
 //
 // The site build appends this file to core.js (the core's loader with its
 // module inside) and the page generator puts the two at the end of the page,
