@@ -34,20 +34,22 @@ struct ComparisonResult {
 inline constexpr std::size_t exampleLimit = 20;
 
 // numberToText, with an exception turned into a text that matches nothing.
-inline std::string shownText(float value, std::string_view separator) {
+inline std::string shownText(float value, std::string_view separator, int digits) {
     try {
-        return numberToText(value, separator);
+        return digits == 7 ? numberToText(value, separator) : numberToText(value, separator, digits);
     } catch (const std::exception& error) {
         return std::string("exception: ") + error.what();
     }
 }
 inline constexpr std::uint64_t blockSize = 1 << 16;
 
-// Compares the floats bitsAt(0) .. bitsAt(count - 1). `done`, when given, counts
-// the floats compared so far, for a progress display.
+// Compares the floats bitsAt(0) .. bitsAt(count - 1), written with `digits`
+// significant digits. `done`, when given, counts the floats compared so far,
+// for a progress display.
 template <class BitsAt>
 ComparisonResult compareInParallel(std::uint64_t count, BitsAt bitsAt, unsigned threads,
-                                   std::string_view separator, std::atomic<std::uint64_t>* done = nullptr) {
+                                   std::string_view separator, std::atomic<std::uint64_t>* done = nullptr,
+                                   int digits = 7) {
     std::atomic<std::uint64_t> nextBlock{0};
     std::mutex merge;
     ComparisonResult total;
@@ -61,8 +63,8 @@ ComparisonResult compareInParallel(std::uint64_t count, BitsAt bitsAt, unsigned 
             for (std::uint64_t i = first; i < last; ++i) {
                 const std::uint32_t bits = bitsAt(i);
                 const float value = std::bit_cast<float>(bits);
-                std::string shown = shownText(value, separator);
-                std::string expected = numberText(value, separator);
+                std::string shown = shownText(value, separator, digits);
+                std::string expected = numberText(value, separator, digits);
                 if (shown != expected) {
                     ++mine.mismatches;
                     if (mine.examples.size() < exampleLimit)

@@ -43,14 +43,15 @@ inline bool hasWellFormedExponent(std::string_view text) {
 }
 
 // Empty when printf's text is not in the expected form (then nothing can match).
-inline std::string numberText(float value, std::string_view separator) {
+// `digits` other than 7: "%.<digits>G", the shortened forms of a narrow field.
+inline std::string numberText(float value, std::string_view separator, int digits = 7) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "∞" : "-∞";
 
     char buffer[48];
     {
         CLocaleScope c;
-        std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(value));
+        std::snprintf(buffer, sizeof buffer, "%.*G", digits, static_cast<double>(value));
     }
     std::string printed(buffer);
     if (printed == "-0") printed = "0";

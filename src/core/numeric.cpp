@@ -111,22 +111,29 @@ Conversion textToNumber(std::string_view text, std::string_view decimalSeparator
 }
 
 std::string numberToText(float value, std::string_view decimalSeparator) {
+    return numberToText(value, decimalSeparator, 7);
+}
+
+std::string numberToText(float value, std::string_view decimalSeparator, int significantDigits,
+                         NumberForm form) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "∞" : "-∞";
     if (value == 0.0f) return "0";
+    significantDigits = std::clamp(significantDigits, 1, 9);
 
-    // Seven significant digits, correctly rounded from the float's exact value:
-    // "-d.dddddde±XX".
+    // The significant digits, correctly rounded from the float's exact value:
+    // "-d.dddddde±XX" ("-de±XX" for one digit).
     char buffer[32];
-    const auto written = fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.6e}"), value);
+    const auto written =
+        fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.{}e}"), value, significantDigits - 1);
     std::string_view scientific(buffer, std::min(written.size, sizeof buffer));  // 15 at most
 
     const bool negative = scientific.front() == '-';
     if (negative) scientific.remove_prefix(1);
     const size_t e = scientific.find('e');
-    std::string digits;  // the seven digits, without the point
+    std::string digits;  // the significant digits, without the point
     digits += scientific[0];
-    digits += scientific.substr(2, e - 2);
+    if (e > 2) digits += scientific.substr(2, e - 2);
     const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
 
     std::string text = negative ? "-" : "";
@@ -139,7 +146,7 @@ std::string numberToText(float value, std::string_view decimalSeparator) {
         }
     };
 
-    if (exponent > 6 || exponent < -4) {
+    if (form == NumberForm::Exponent || exponent >= significantDigits || exponent < -4) {
         appendWithoutTrailingZeros(std::string_view(digits).substr(0, 1),
                                    std::string_view(digits).substr(1));
         char exponentText[16];

@@ -10,7 +10,10 @@
 //
 // Number to text writes at most 7 significant digits, rounded to nearest, with
 // no trailing zeros, switching to exponent form (1.234568E+07) when the decimal
-// exponent after rounding is above 6 or below -4.
+// exponent after rounding is above 6 or below -4. With fewer digits the same
+// rules hold for that many: exponent form once the rounded exponent reaches the
+// number of digits, so no digit before the separator is ever replaced by a zero
+// (9361213 to two digits is 9.4E+06, never 9400000).
 
 #include <string>
 #include <string_view>
@@ -37,5 +40,13 @@ std::string_view otherDecimalSeparator(std::string_view decimalSeparator);
 
 // Infinities are written as "∞" and "-∞", a NaN as "NaN"; negative zero as "0".
 std::string numberToText(float value, std::string_view decimalSeparator);
+
+// How a shortened number is written: by the rules above, or always in exponent form.
+enum class NumberForm { Usual, Exponent };
+
+// The same conversion with `significantDigits` (1 to 9) in place of 7, rounded
+// to nearest from the float's exact value.
+std::string numberToText(float value, std::string_view decimalSeparator, int significantDigits,
+                         NumberForm form = NumberForm::Usual);
 
 }  // namespace geometry

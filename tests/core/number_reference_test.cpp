@@ -76,22 +76,24 @@ Bits powersOfTen() {
     return bits;
 }
 
-// For sampled seven-digit mantissas in every decade: the float nearest to the
-// midpoint d.dddddd5×10^e and the floats on either side of it.
-Bits midpointsInEveryDecade() {
+// For sampled mantissas of `digits` digits in every decade: the float nearest to
+// the midpoint d.dd…d5×10^e and the floats on either side of it.
+Bits midpointsInEveryDecade(int digits, unsigned perDecade) {
     Bits bits;
-    const unsigned perDecade = 12000 / scale;
-    std::mt19937 random(2024);
-    std::uniform_int_distribution<int> mantissa(1000000, 9999999);
+    std::mt19937 random(2024 + digits);
+    const int lowest = static_cast<int>(std::pow(10, digits - 1));
+    std::uniform_int_distribution<int> mantissa(lowest, 10 * lowest - 1);
     for (int e = lowestDecade; e <= highestDecade; ++e) {
         for (unsigned i = 0; i < perDecade; ++i) {
-            const std::string digits = std::to_string(mantissa(random));
-            const float near = nearestFloat(digits.substr(0, 1) + "." + digits.substr(1) + "5e" + std::to_string(e));
+            const std::string m = std::to_string(mantissa(random));
+            const float near = nearestFloat(m.substr(0, 1) + "." + m.substr(1) + "5e" + std::to_string(e));
             addNeighbourhood(bits, near, 1);
         }
     }
     return bits;
 }
+
+Bits midpointsInEveryDecade() { return midpointsInEveryDecade(7, 12000 / scale); }
 
 // The midpoints where rounding carries into the next decade (9.9999995×10^e),
 // among them the switch to exponent form at 1E+07 and below 1E-04.
@@ -162,6 +164,30 @@ TEST_P(NumberToTextAgainstPrintf, ShowsWhatPrintfShows) {
 
 INSTANTIATE_TEST_SUITE_P(Floats, NumberToTextAgainstPrintf, ::testing::ValuesIn(sources),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The shorter forms a narrow result field shows against "%.1G" to "%.6G": the
+// midpoints of that many digits in every decade, exact ties among the whole
+// numbers and halves, the powers of ten and the special values.
+class FewerDigitsAgainstPrintf : public ::testing::TestWithParam<int> {};
+
+TEST_P(FewerDigitsAgainstPrintf, ShowWhatPrintfShows) {
+    const int digits = GetParam();
+    Bits bits = midpointsInEveryDecade(digits, 500 / scale);
+    for (const Bits& more : {powersOfTen(), specialValues()}) bits.insert(bits.end(), more.begin(), more.end());
+    for (std::uint32_t n = 0; n < 50000 / scale; ++n) {
+        bits.push_back(bitsOf(static_cast<float>(10 * n + 5)));
+        bits.push_back(bitsOf(static_cast<float>(n) + 0.5f));
+    }
+    const auto result = geometry::reference::compareInParallel(
+        bits.size(), [&](std::uint64_t i) { return bits[i]; }, 2, ",", nullptr, digits);
+    EXPECT_EQ(result.mismatches, 0u);
+    for (const auto& mismatch : result.examples)
+        ADD_FAILURE() << std::bit_cast<float>(mismatch.bits) << ": shown \"" << mismatch.shown << "\", printf \""
+                      << mismatch.expected << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(Digits, FewerDigitsAgainstPrintf, ::testing::Range(1, 7),
+                         [](const auto& info) { return std::to_string(info.param); });
 
 // The reference itself must be in the expected shape, or the comparison proves nothing.
 struct ReferenceRow {

@@ -11,12 +11,14 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "fakes.h"
+#include "shown_text.h"
 
 #if !defined(__cpp_lib_to_chars)
 #define FMT_HEADER_ONLY  // as numeric.cpp has it
@@ -418,6 +420,80 @@ TEST_P(NumberToText, WritesSevenSignificantDigits) {
     for (const Shown& row : shownNumbers)
         EXPECT_EQ(numberToText(row.value, separator), localized(row.text, separator))
             << std::hexfloat << row.value;
+}
+
+// Fewer digits, as a result field too narrow for its number shows it: rounded
+// from the float's exact value, exponent form once the rounded exponent reaches
+// the number of digits, so no digit before the separator becomes a zero.
+struct ShownShorter {
+    float value;
+    int digits;
+    NumberForm form;
+    const char* text;
+};
+
+const ShownShorter shorterNumbers[] = {
+    {6.283184f, 5, NumberForm::Usual, "6.2832"},
+    {37.69911f, 5, NumberForm::Usual, "37.699"},
+    {130107.2f, 6, NumberForm::Usual, "130107"},
+    {130107.2f, 5, NumberForm::Usual, "1.3011E+05"},
+    {9361213.0f, 2, NumberForm::Usual, "9.4E+06"},
+    {1.248162e7f, 2, NumberForm::Usual, "1.2E+07"},
+    {1.000045f, 6, NumberForm::Usual, "1.00004"},  // the float is 1.0000449…: its text "1.000045" would round up
+    {9.5f, 1, NumberForm::Usual, "1E+01"},           // an exact tie goes to the even digit, and carries
+    {-2.5f, 1, NumberForm::Usual, "-2"},
+    {0.00012345678f, 3, NumberForm::Usual, "0.000123"},
+    {0.00012345678f, 3, NumberForm::Exponent, "1.23E-04"},
+    {123.456f, 3, NumberForm::Exponent, "1.23E+02"},
+    {100000.0f, 6, NumberForm::Exponent, "1E+05"},
+    {-382502.9f, 4, NumberForm::Usual, "-3.825E+05"},
+    {std::numeric_limits<float>::infinity(), 2, NumberForm::Exponent, "∞"},
+};
+
+TEST_P(NumberToText, WritesFewerDigitsWhenAsked) {
+    const std::string& separator = GetParam();
+    for (const ShownShorter& row : shorterNumbers)
+        EXPECT_EQ(numberToText(row.value, separator, row.digits, row.form), localized(row.text, separator))
+            << row.value << " to " << row.digits << " digits";
+}
+
+// What a result field shows, with a field that holds `room` characters.
+struct ShownInField {
+    const char* what;
+    const char* text;            // the field's text; '.' is the locale's separator
+    std::optional<float> value;  // the float the calculator wrote there, if it did
+    size_t room;
+    const char* shown;
+};
+
+const ShownInField shownInFields[] = {
+    {"a text that fits shows whole", "52", 52.0f, 6, "52"},
+    {"rounded, not cut", "6.283184", 6.283184f, 6, "6.2832"},
+    {"the last whole digit kept", "9361213", 9361213.0f, 7, "9361213"},
+    {"whole digits go only with the exponent form", "9361213", 9361213.0f, 6, "9E+06"},
+    {"the exponent never goes", "1.248162E+07", 1.248162e7f, 7, "1.2E+07"},
+    {"one digit and the exponent", "1.248162E+07", 1.248162e7f, 5, "1E+07"},
+    {"a negative number", "-382502.9", -382502.9f, 7, "-382503"},
+    {"rounded from the float, not from its text", "1.000045", 1.000045f, 7, "1.00004"},
+    {"wider than the field", "-1.248162E+07", -1.248162e7f, 5, "###"},
+    {"a number typed into a result field", "0.333333333333", std::nullopt, 6, "0.3333"},
+    {"a text that is no number shows as it is", "сто и двадесет", std::nullopt, 6, "сто и двадесет"},
+    {"an infinity", "∞", std::numeric_limits<float>::infinity(), 6, "∞"},
+};
+
+TEST_P(NumberToText, AResultFieldShowsTheRoundedNumberThatFits) {
+    const std::string& separator = GetParam();
+    for (const ShownInField& row : shownInFields) {
+        // Characters, not bytes: "∞" is one.
+        const TextFits fits = [&](std::string_view text) {
+            size_t characters = 0;
+            for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
+            return characters <= row.room;
+        };
+        EXPECT_EQ(shownText(localized(row.text, separator), row.value, separator, fits),
+                  localized(row.shown, separator))
+            << row.what;
+    }
 }
 
 TEST(NumberToTextReference, WrittenTextReadsBackToTheFloatRoundedToSevenDigits) {
