@@ -116,7 +116,7 @@ private:
 // Everything a press can change, taken before it.
 struct Before {
     std::map<Field, std::string> texts;
-    std::size_t reads, writes, messages, stops;
+    std::size_t reads, writes, messages, stops, announcements;
     int unloads;
 };
 
@@ -139,7 +139,8 @@ class PressChecker {
 public:
     PressChecker(testing::Bench& bench, Button button) : bench_(bench), button_(button) {
         before_ = {bench.fields.texts, bench.fields.reads.size(), bench.fields.writes.size(),
-                   bench.window.messages.size(), bench.window.stops.size(), bench.window.unloads};
+                   bench.window.messages.size(), bench.window.stops.size(), bench.window.announcements.size(),
+                   bench.window.unloads};
     }
 
     // Presses the button and checks the press; empty when everything holds.
@@ -158,11 +159,26 @@ public:
         std::string error = checkWindow();
         if (error.empty()) error = checkReadsNoResult();
         if (error.empty()) error = stopCount() == 1 ? checkStop() : checkCompleted();
+        if (error.empty()) error = checkAnnounced();
         return error;
     }
 
 private:
     std::size_t stopCount() const { return bench_.window.stops.size() - before_.stops; }
+
+    bool isCalculateButton() const {
+        const PanelRow* panel = panelOf(button_);
+        return panel && panel->calculate.button == button_;
+    }
+
+    // A calculation that completed is announced once; nothing else is.
+    std::string checkAnnounced() const {
+        const std::size_t announced = bench_.window.announcements.size() - before_.announcements;
+        const bool completedCalculation = isCalculateButton() && stopCount() == 0;
+        if (announced != (completedCalculation ? 1u : 0u))
+            return fail(std::to_string(announced) + " announcements");
+        return {};
+    }
     std::string separator() const { return bench_.handlers.decimalSeparator(); }
 
     std::string fail(const std::string& what) const {
@@ -218,12 +234,20 @@ private:
 
     std::string checkStop() const {
         const ErrorStop& stop = bench_.window.stops.back();
-        const CalculateRow* row = calculateRow();
-        if (!row) return fail("an error stop from a button that computes nothing");
         if (!writes_.empty()) return fail("a failed press wrote " + fieldList(writes_));
         std::string error = checkUnchangedExcept({});
         if (!error.empty()) return error;
         if (errorMessage(stop, separator()).empty()) return fail("an error stop without a message");
+        const CalculateRow* row = calculateRow();
+        if (!row) {
+            // The prism's kind field matching none of its kinds: the press asks for one.
+            if (!isCalculateButton()) return fail("an error stop from a button that computes nothing");
+            if (stop.reason() != StopReason::NotAKind || stop.field() != Field::PrismKind)
+                return fail("a kind matching nothing is not reported on the kind field");
+            if (!inputReads().empty()) return fail("read " + fieldList(inputReads()) + " without a kind");
+            return {};
+        }
+        if (stop.reason() == StopReason::NotAKind) return fail("a kind that matches was refused");
 
         // The first input, in reading order, whose text does not read.
         const Field* failing = nullptr;
@@ -237,7 +261,10 @@ private:
         }
         const std::vector<Field> read = inputReads();
         if (!failing) {
-            if (stop.field())
+            // A division by an input that holds zero points at that input.
+            if (stop.field() && !(stop.reason() == StopReason::DivisionByZero &&
+                                  std::find(row->inputs.begin(), row->inputs.end(), *stop.field()) != row->inputs.end() &&
+                                  textToNumber(textOf(before_.texts, *stop.field()), separator()).value == 0.0f))
                 return fail("every input reads, yet the stop names " + fieldName(*stop.field()));
             if (stop.reason() != StopReason::ResultOverflow && stop.reason() != StopReason::DivisionByZero &&
                 stop.reason() != StopReason::InvalidOperation)
@@ -271,6 +298,7 @@ private:
         if (const ClearRow* row = clearRow()) return checkCleared(*row);
         const CalculateRow* row = calculateRow();
         if (!row) {
+            if (isCalculateButton()) return fail("a kind matching nothing, and no message");
             if (!writes_.empty()) return fail("wrote " + fieldList(writes_) + " without computing");
             if (!inputReads().empty()) return fail("read " + fieldList(inputReads()) + " without computing");
             return checkUnchangedExcept({});

@@ -34,6 +34,8 @@ ErrorStop::ErrorStop(StopReason reason, Field field, std::string typedText)
       typedText_(std::move(typedText)),
       panelCaption_(fieldInfo(field).panelCaption) {}
 
+ErrorStop::ErrorStop(StopReason reason, Field field) : ErrorStop(reason, field, std::string()) {}
+
 ErrorStop::ErrorStop(StopReason reason, std::string panelCaption)
     : std::runtime_error(panelCaption), reason_(reason), panelCaption_(std::move(panelCaption)) {}
 
@@ -54,9 +56,17 @@ std::string errorMessage(const ErrorStop& stop, const std::string& separator) {
     case StopReason::ResultOverflow:
         return "В " + panel + " резултатът е твърде голям, за да бъде показан. Въведете по-малки числа.";
     case StopReason::DivisionByZero:
+        if (stop.field())
+            return fieldPhrase(*stop.field()) + " съдържа нула, а на нула не се дели. Въведете число, различно от нула.";
         return "В " + panel + " се получава деление на нула. Заменете нулата с друго число.";
     case StopReason::InvalidOperation:
         return "В " + panel + " пресмятането с тези числа е невъзможно. Проверете ги и въведете други.";
+    case StopReason::NotAKind: {
+        const bool empty = stop.typedText().find_first_not_of(" \t") == std::string::npos;
+        return fieldPhrase(*stop.field()) +
+               (empty ? " е празно. Въведете " : " трябва да съдържа само една цифра, без интервали: ") +
+               "1 за правоъгълен паралелепипед, 2 за куб или 3 за друга права призма.";
+    }
     }
     return {};
 }

@@ -16,14 +16,17 @@ enum class StopReason {
     WrongSeparator,    // a number written with '.' where the locale uses ',' (or the reverse)
     NumberTooLarge,    // an input beyond the largest 32-bit float
     ResultOverflow,    // a result beyond the largest 32-bit float
-    DivisionByZero,
+    DivisionByZero,    // named by the panel, or by the input divided by
     InvalidOperation,
+    NotAKind,          // the right prism's kind field holds none of "1", "2", "3" exactly
 };
 
 class ErrorStop : public std::runtime_error {
 public:
-    // A failed read of an input field.
+    // A failed read of an input field (or of the prism's kind field).
     ErrorStop(StopReason reason, Field field, std::string typedText);
+    // A calculation fault caused by the value of an input field: a division by it.
+    ErrorStop(StopReason reason, Field field);
     // A calculation fault in the panel whose caption is given.
     ErrorStop(StopReason reason, std::string panelCaption);
 

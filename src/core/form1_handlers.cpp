@@ -14,6 +14,20 @@ public:
     }
 };
 
+// "S= 78,5398, V= 65,44984": each result the press wrote, by its label, left to
+// right; a field it emptied (the box's "S1=") is left out.
+std::string resultsAnnouncement(const PanelRow& panel, const Press& press) {
+    std::string announcement;
+    for (const ResultRow& result : panel.results) {
+        for (const auto& [field, text] : press.written()) {
+            if (field != result.field || text.empty()) continue;
+            if (!announcement.empty()) announcement += ", ";
+            announcement += std::string(result.label) + " " + text;
+        }
+    }
+    return announcement;
+}
+
 }  // namespace
 
 Form1Handlers::Form1Handlers(FieldStore& fields, WindowServices& window, std::string decimalSeparator)
@@ -28,6 +42,7 @@ void Form1Handlers::press(Button button) {
             else closeWindow();
         } else if (button == panel->calculate.button) {
             panel->calculation(press);
+            window_.announceResults(panel->panel, resultsAnnouncement(*panel, press));
         } else {
             Clearing(press).run(panel->clearing);
         }

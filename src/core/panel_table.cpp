@@ -24,20 +24,21 @@ using enum Quantity;
 
 // Right prism: the kind field picks a box ("1"), a cube ("2") or any other
 // right prism ("3"); each kind reads only its own fields.
-constexpr InputRow rightPrismKind{PrismKind, "Text8", "1 или 2 или 3"};
+constexpr InputRow rightPrismKind{PrismKind, "Text8", "1 или 2 или 3", "", "",
+                                   "1 за правоъгълен паралелепипед, 2 за куб или 3 за друга права призма"};
 constexpr InputRow rightPrismInputs[] = {
-    {BoxEdgeA,           "Text1", "ръб=", "1", "първи ръб на паралелепипеда", "1 правоъгълен паралелепипед"},
-    {BoxEdgeB,           "Text2", "ръб=", "1", "втори ръб на паралелепипеда", "1 правоъгълен паралелепипед"},
-    {BoxEdgeC,           "Text3", "ръб=", "1", "трети ръб на паралелепипеда", "1 правоъгълен паралелепипед"},
-    {CubeEdge,           "Text7", "ръб=", "2", "ръб на куба", "2 куб"},
-    {PrismBasePerimeter, "Text4", "периметър на основата=", "3", "", "3 друга права призма"},
-    {PrismHeight,        "Text6", "височина=", "3", "", "3 друга права призма"},
-    {PrismBaseArea,      "Text5", "лице на основата=", "3", "", "3 друга права призма"},
+    {BoxEdgeA,           "Text1", "ръб=", "1", "първи ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
+    {BoxEdgeB,           "Text2", "ръб=", "1", "втори ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
+    {BoxEdgeC,           "Text3", "ръб=", "1", "трети ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
+    {CubeEdge,           "Text7", "ръб=", "2", "ръб на куба", "дължината на ръба, за 2 куб"},
+    {PrismBasePerimeter, "Text4", "периметър на основата=", "3", "", "за 3 друга права призма"},
+    {PrismHeight,        "Text6", "височина=", "3", "", "височината на призмата, за 3 друга права призма"},
+    {PrismBaseArea,      "Text5", "лице на основата=", "3", "", "за 3 друга права призма"},
 };
 // For the box and the cube "S=" holds the full surface and "S1=" is emptied.
 constexpr ResultRow rightPrismResults[] = {
-    {PrismSurface,     "Text9",  "S=",  LateralSurface},
-    {PrismFullSurface, "Text10", "S1=", FullSurface},
+    {PrismSurface,     "Text9",  "S=",  LateralSurface, "околна повърхнина; за паралелепипед и куб пълна повърхнина"},
+    {PrismFullSurface, "Text10", "S1=", FullSurface,    "пълна повърхнина, само за друга права призма"},
     {PrismVolume,      "Text11", "V=",  Volume},
 };
 constexpr Field rightPrismClearing[] = {
@@ -63,8 +64,8 @@ constexpr Field regularPyramidClearing[] = {
 };
 
 constexpr InputRow cylinderInputs[] = {
-    {CylinderRadius, "Text19", "радиус="},
-    {CylinderHeight, "Text20", "височина="},
+    {CylinderRadius, "Text19", "радиус=",   "", "", "радиусът на основата на цилиндъра"},
+    {CylinderHeight, "Text20", "височина=", "", "", "височината на цилиндъра"},
 };
 constexpr ResultRow cylinderResults[] = {
     {CylinderLateralSurface, "Text21", "S=",  LateralSurface},
@@ -76,9 +77,9 @@ constexpr Field cylinderClearing[] = {
 };
 
 constexpr InputRow coneInputs[] = {
-    {ConeRadius,      "Text24", "радиус="},
-    {ConeHeight,      "Text25", "височина="},
-    {ConeSlantHeight, "Text26", "образуваща="},
+    {ConeRadius,      "Text24", "радиус=",     "", "", "радиусът на основата на конуса"},
+    {ConeHeight,      "Text25", "височина=",   "", "", "височината на конуса"},
+    {ConeSlantHeight, "Text26", "образуваща=", "", "", "дължината на образуващата на конуса"},
 };
 constexpr ResultRow coneResults[] = {
     {ConeLateralSurface, "Text27", "S=",  LateralSurface},
@@ -90,7 +91,7 @@ constexpr Field coneClearing[] = {
 };
 
 constexpr InputRow sphereAndBallInputs[] = {
-    {SphereRadius, "Text30", "радиус="},
+    {SphereRadius, "Text30", "радиус=", "", "", "радиусът на сферата и кълбото"},
 };
 constexpr ResultRow sphereAndBallResults[] = {
     {SphereSurface, "Text31", "S=", FullSurface, "лице на сфера"},
@@ -99,8 +100,8 @@ constexpr ResultRow sphereAndBallResults[] = {
 constexpr Field sphereAndBallClearing[] = {SphereRadius, SphereSurface, BallVolume};
 
 constexpr InputRow regularPolygonInputs[] = {
-    {PolygonSides, "Text33", "брой страни="},
-    {PolygonSide,  "Text34", "страна="},
+    {PolygonSides, "Text33", "брой страни=", "", "", "колко страни има многоъгълникът, например 6"},
+    {PolygonSide,  "Text34", "страна=",      "", "", "дължината на една страна"},
 };
 constexpr ResultRow regularPolygonResults[] = {
     {PolygonPerimeter, "Text36", "P=", Perimeter},
@@ -202,6 +203,12 @@ std::optional<Button> buttonByName(std::string_view name) {
 }
 
 const PanelRow* panelOf(Button button) { return theIndex().buttonPanels[index(button)]; }
+
+std::string_view fieldDescription(Field field) {
+    const FieldInfo& info = fieldInfo(field);
+    if (info.input) return info.input->description;
+    return info.result->description.empty() ? quantityName(info.result->quantity) : info.result->description;
+}
 
 std::string_view quantityName(Quantity quantity) {
     switch (quantity) {

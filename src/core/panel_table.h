@@ -120,4 +120,8 @@ const PanelRow* panelOf(Button button);
 // "околна повърхнина", "пълна повърхнина", "обем", "периметър", "лице".
 std::string_view quantityName(Quantity quantity);
 
+// What a screen reader says of a field besides its name: for a result what it
+// holds, for an input what to type where its label is terse; may be empty.
+std::string_view fieldDescription(Field field);
+
 }  // namespace geometry

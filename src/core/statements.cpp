@@ -62,12 +62,15 @@ Single Statements::read(Field field) {
 
 void Statements::write(Field field, Single value) {
     clearPendingFaults();
-    press_.fields_.setText(field, numberToText(value.value, press_.decimalSeparator_));
+    std::string text = numberToText(value.value, press_.decimalSeparator_);
+    press_.fields_.setResult(field, text, value.value);
+    press_.written_.emplace_back(field, std::move(text));
 }
 
 void Statements::writeEmpty(Field field) {
     clearPendingFaults();
     press_.fields_.setText(field, std::string());
+    press_.written_.emplace_back(field, std::string());
 }
 
 Single Statements::store(double value) {
@@ -77,10 +80,10 @@ Single Statements::store(double value) {
     return Single{rounded};
 }
 
-double Statements::checked(double value) {
+double Statements::checked(double value, std::optional<Field> divisor) {
     if (std::isnan(value)) press_.pendingFaults_ |= Invalid;
     else if (std::isinf(value)) press_.pendingFaults_ |= Overflow;
-    check();
+    check(divisor);
     return value;
 }
 
@@ -90,10 +93,13 @@ double Statements::divide(double dividend, double divisor) {
     return dividend / divisor;
 }
 
-void Statements::check() {
+void Statements::check(std::optional<Field> divisor) {
     const std::string caption(press_.panelCaption_);
     if (press_.pendingFaults_ & Invalid) throw ErrorStop(StopReason::InvalidOperation, caption);
-    if (press_.pendingFaults_ & DivideByZero) throw ErrorStop(StopReason::DivisionByZero, caption);
+    if (press_.pendingFaults_ & DivideByZero) {
+        if (divisor) throw ErrorStop(StopReason::DivisionByZero, *divisor);
+        throw ErrorStop(StopReason::DivisionByZero, caption);
+    }
     if (press_.pendingFaults_ & Overflow) throw ErrorStop(StopReason::ResultOverflow, caption);
 }
 

@@ -8,7 +8,10 @@
 // zero, invalid operation) are recorded as they arise and reported by check(),
 // which sees everything since the last field access.
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "field_store.h"
 #include "panel_table.h"
@@ -40,6 +43,10 @@ struct WorkingVariables {
 // stop after it. Only Form1Handlers::press() makes one, so no handler runs
 // without them.
 class Press {
+public:
+    // The texts the press wrote, in order, empty ones included.
+    const std::vector<std::pair<Field, std::string>>& written() const { return written_; }
+
 private:
     friend class Form1Handlers;
     friend class Statements;
@@ -53,6 +60,7 @@ private:
     WorkingVariables& variables_;
     std::string_view panelCaption_;
     unsigned pendingFaults_ = 0;
+    std::vector<std::pair<Field, std::string>> written_;
 };
 
 // A handler's statement list derives from this and runs on one press.
@@ -65,9 +73,12 @@ protected:
     void write(Field field, Single value);  // number to text
     void writeEmpty(Field field);
     Single store(double value);             // round to 32-bit, recording an overflow
-    double checked(double value);           // check a double before it goes on
+    // The calculation-fault check, and the same on a double before it goes on.
+    // Given the input a value was divided by, a division by zero points at that
+    // input, for the student to correct.
+    void check(std::optional<Field> divisor = std::nullopt);
+    double checked(double value, std::optional<Field> divisor = std::nullopt);
     double divide(double dividend, double divisor);
-    void check();                           // the calculation-fault check
 
     Single &a, &b, &c, &cubeEdge, &P, &B, &k, &h, &l, &n, &r, &S, &S1, &V;
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "error_stop.h"
+#include "panel_table.h"
 
 namespace geometry {
 
@@ -21,6 +22,15 @@ public:
     // A modal box naming the error; afterwards the offending input field, if
     // there is one, takes the focus with its text selected.
     virtual void reportErrorStop(const ErrorStop& stop) = 0;
+
+    // After a calculation that completed: its results as one line to be read
+    // out once by a screen reader, "S= 78,5398, V= 65,44984". A window without
+    // a way to speak may leave it unsaid. A failed press announces nothing: its
+    // message box speaks for it.
+    virtual void announceResults(Panel panel, const std::string& announcement) {
+        (void)panel;
+        (void)announcement;
+    }
 };
 
 }  // namespace geometry

@@ -26,6 +26,7 @@ inline void PrintTo(StopReason reason, std::ostream* out) {
     case StopReason::ResultOverflow: *out << "ResultOverflow"; return;
     case StopReason::DivisionByZero: *out << "DivisionByZero"; return;
     case StopReason::InvalidOperation: *out << "InvalidOperation"; return;
+    case StopReason::NotAKind: *out << "NotAKind"; return;
     }
     *out << "StopReason(" << static_cast<int>(reason) << ')';
 }
@@ -60,10 +61,14 @@ public:
     }
     void unloadWindow() override { ++unloads; }
     void reportErrorStop(const ErrorStop& stop) override { stops.push_back(stop); }
+    void announceResults(Panel panel, const std::string& announcement) override {
+        announcements.push_back({panel, announcement});
+    }
 
     std::vector<Message> messages;
     int unloads = 0;
     std::vector<ErrorStop> stops;
+    std::vector<std::pair<Panel, std::string>> announcements;
 };
 
 // One handler set with its own fields and window.

@@ -27,20 +27,26 @@ struct PanelUnderTest {
     PanelUnderTest(const char* testName, Panel panel) : name(testName) {
         const PanelRow& row = panelRow(panel);
         calculate = row.calculate.button;
-        for (const ResultRow& result : row.results) results.push_back(result.field);
+        for (const ResultRow& result : row.results) {
+            results.push_back(result.field);
+            labels.emplace_back(result.label);
+        }
         caption = row.caption;
+        which = panel;
     }
     const char* name;
     Button calculate;
     std::vector<Field> results;  // in the order a press writes them
+    std::vector<std::string> labels;  // "S=", ... of the results
     std::string caption;
+    Panel which;
 };
 
 // Texts in a row: '.' stands for the locale's separator, '~' for the other one.
 struct Row {
     const char* what = "";
     Texts typed = {};
-    Texts shown = {};                      // after the press; empty when it fails or does nothing
+    Texts shown = {};                      // after the press; empty when it fails
     std::optional<StopReason> stop = {};   // a failed press
     std::optional<Field> stopField = {};   // the input to fix, for input errors
     std::vector<Field> reads = {};         // every field read, in order (checked when given)
@@ -60,10 +66,11 @@ const std::vector<Field> cubeReads = {PrismKind, PrismKind, CubeEdge, PrismKind}
 const std::vector<Field> otherPrismReads = {PrismKind, PrismKind, PrismKind, PrismBasePerimeter, PrismHeight, PrismBaseArea};
 const std::vector<Field> noKindReads = {PrismKind, PrismKind, PrismKind};
 
+// Such a press once did nothing at all, and looked as if it had worked.
 Row choiceMatchingNothing(const char* choice) {
-    return {.what = "a choice that matches no kind does nothing",
+    return {.what = "a choice that matches no kind asks for one and changes nothing",
             .typed = {{PrismKind, choice}},
-            .reads = noKindReads};
+            .stop = NotAKind, .stopField = PrismKind, .reads = noKindReads};
 }
 
 const PanelTable rightPrism{
@@ -133,7 +140,7 @@ const PanelTable rightPrism{
         choiceMatchingNothing("\xEF\xBC\x91"),  // fullwidth 1
         {.what = "a choice matching nothing reads nothing else, even beside filled fields",
          .typed = {{PrismKind, "0"}, {BoxEdgeA, "2"}, {BoxEdgeB, "3"}, {BoxEdgeC, "4"}, {CubeEdge, "3"}},
-         .reads = noKindReads},
+         .stop = NotAKind, .stopField = PrismKind, .reads = noKindReads},
         {.what = "an empty box edge stops at its read",
          .typed = {{PrismKind, "1"}, {BoxEdgeA, "2"}, {BoxEdgeB, ""}, {BoxEdgeC, "4"}},
          .stop = EmptyField, .stopField = BoxEdgeB, .reads = {PrismKind, BoxEdgeA, BoxEdgeB}},
@@ -275,11 +282,11 @@ const PanelTable regularPolygon{
         {.what = "a zero side", .typed = polygonInputs("5", "0"),
          .shown = {{PolygonPerimeter, "0"}, {PolygonArea, "0"}}},
         {.what = "no sides: a division by zero", .typed = polygonInputs("0", "1"),
-         .stop = DivisionByZero, .reads = polygonReads},
+         .stop = DivisionByZero, .stopField = PolygonSides, .reads = polygonReads},
         {.what = "minus zero sides", .typed = polygonInputs("-0", "2.5"),
-         .stop = DivisionByZero, .reads = polygonReads},
+         .stop = DivisionByZero, .stopField = PolygonSides, .reads = polygonReads},
         {.what = "no sides and no side length", .typed = polygonInputs("0", "0"),
-         .stop = DivisionByZero, .reads = polygonReads},
+         .stop = DivisionByZero, .stopField = PolygonSides, .reads = polygonReads},
         {.what = "an empty side", .typed = polygonInputs("4", ""),
          .stop = EmptyField, .stopField = PolygonSide, .reads = polygonReads},
         {.what = "the side is read even when n is zero", .typed = polygonInputs("0", "abc"),

@@ -52,6 +52,16 @@ void expectRow(const PanelUnderTest& panel, const Row& row, const std::string& s
     } else {
         EXPECT_TRUE(bench.window.stops.empty()) << "unexpected error stop";
     }
+    // A completed press reads its results out once, by their labels; the
+    // results it empties are left out. A failed press announces nothing.
+    std::string announcement;
+    for (size_t i = 0; i < panel.results.size(); ++i) {
+        const std::string& text = texts.at(panel.results[i]);
+        if (row.shown.empty() || text.empty()) continue;
+        announcement += (announcement.empty() ? "" : ", ") + panel.labels[i] + " " + text;
+    }
+    const std::vector<std::pair<Panel, std::string>> announced = {{panel.which, announcement}};
+    EXPECT_EQ(bench.window.announcements, row.stop ? decltype(announced){} : announced);
     if (row.shown.empty()) {
         EXPECT_TRUE(bench.fields.writes.empty());
         for (Field field : panel.results) EXPECT_EQ(texts.at(field), old) << ::testing::PrintToString(field);
@@ -120,7 +130,7 @@ TEST(RightPrism, AKindOneAfterAKindThreeEmptiesS1) {
     }
 }
 
-TEST(RightPrism, AfterClearThePressDoesNothingUntilAKindIsTyped) {
+TEST(RightPrism, AfterClearThePressAsksForAKindUntilOneIsTyped) {
     Bench bench(",");
     auto& texts = bench.fields.texts;
     texts = {{PrismKind, "2"}, {CubeEdge, "3"}};
@@ -132,7 +142,8 @@ TEST(RightPrism, AfterClearThePressDoesNothingUntilAKindIsTyped) {
     bench.handlers.press(CalculateRightPrism);
     EXPECT_EQ(bench.fields.reads, noKindReads);
     EXPECT_TRUE(bench.fields.writes.empty());
-    EXPECT_TRUE(bench.window.stops.empty());
+    ASSERT_EQ(bench.window.stops.size(), 1u);
+    EXPECT_EQ(bench.window.stops.front().reason(), NotAKind);
     texts[PrismKind] = "2";
     bench.handlers.press(CalculateRightPrism);
     EXPECT_EQ(texts[PrismSurface], "54");
@@ -380,6 +391,38 @@ TEST(ErrorMessages, CalculationFaultsNameThePanel) {
         EXPECT_NE(messages[1], messages[2]);
         EXPECT_NE(messages[0], messages[2]);
     }
+}
+
+// The kind field's message names it and says what to type; the polygon's
+// division by zero names the field that holds the zero.
+TEST(ErrorMessages, NameTheKindFieldAndTheZeroNumberOfSides) {
+    for (const char* choice : {"", "4", " 1", "01", "1,0"}) {
+        Bench bench(",");
+        bench.fields.texts[PrismKind] = choice;
+        bench.handlers.press(CalculateRightPrism);
+        ASSERT_EQ(bench.window.stops.size(), 1u);
+        const std::string message = errorMessage(bench.window.stops.front(), ",");
+        for (const char* part : {"„1 или 2 или 3“", "„права призма“", "1 за правоъгълен паралелепипед", "2 за куб",
+                                 "3 за друга права призма"})
+            EXPECT_TRUE(contains(message, part)) << '"' << choice << "\": " << message;
+        EXPECT_EQ(contains(message, "празно"), *choice == '\0') << message;
+    }
+    Bench bench(".");
+    bench.fields.texts = {{PolygonSides, "0"}, {PolygonSide, "1"}};
+    bench.handlers.press(CalculateRegularPolygon);
+    ASSERT_EQ(bench.window.stops.size(), 1u);
+    const std::string message = errorMessage(bench.window.stops.front(), ".");
+    EXPECT_TRUE(contains(message, "„брой страни“")) << message;
+    EXPECT_TRUE(contains(message, "нула")) << message;
+}
+
+// The announcement as a screen reader user hears it.
+TEST(Announcement, SaysTheResultsByTheirLabels) {
+    Bench bench(",");
+    bench.fields.texts[SphereRadius] = "2,5";
+    bench.handlers.press(CalculateSphereAndBall);
+    ASSERT_EQ(bench.window.announcements.size(), 1u);
+    EXPECT_EQ(bench.window.announcements.front().second, "S= 78,5398, V= 65,44984");
 }
 
 TEST(ErrorMessages, AWrongSeparatorPressShowsTheLocalesForm) {

@@ -13,9 +13,9 @@ void Calculation<Panel::RegularPolygon>::run() {
     check();
     // One statement for the area, checked before each value is handed on. The
     // angle, its cosine and sine and the quarter product stay in double precision.
-    double x = checked(divide(pi, n));  // a zero n stops here
+    double x = checked(divide(pi, n), Field::PolygonSides);  // a zero n stops here, pointing at it
     const double C = std::cos(x);
-    x = checked(divide(pi, n));  // the same division once more, for the sine
+    x = checked(divide(pi, n), Field::PolygonSides);  // the same division once more, for the sine
     const double D = std::sin(x);
     const double q = checked(((a * n) * a) / 4);
     B = store(q * divide(C, D));  // the cotangent as cosine over sine

@@ -1,14 +1,16 @@
 // Right prism: the kind field picks a box ("1"), a cube ("2") or any other
 // right prism ("3"). The kind is compared as text, exactly; anything else
-// matches nothing and the press does nothing.
+// matches nothing, and the press changes no field and says what to type.
 #include <cmath>
 
+#include "../error_stop.h"
 #include "../statements.h"
 
 namespace geometry {
 
 template <>
 void Calculation<Panel::RightPrism>::run() {
+    bool computed = false;
     // The box: its full surface goes under "S=" and "S1=" is emptied.
     if (readText(Field::PrismKind) == "1") {
         a = read(Field::BoxEdgeA);
@@ -21,6 +23,7 @@ void Calculation<Panel::RightPrism>::run() {
         write(Field::PrismSurface, S);
         writeEmpty(Field::PrismFullSurface);
         write(Field::PrismVolume, V);
+        computed = true;
     }
     // The cube: the volume has no check, so an overflow there shows an infinity.
     if (readText(Field::PrismKind) == "2") {
@@ -31,9 +34,11 @@ void Calculation<Panel::RightPrism>::run() {
         write(Field::PrismSurface, S);
         writeEmpty(Field::PrismFullSurface);
         write(Field::PrismVolume, V);
+        computed = true;
     }
     // Any other right prism: read perimeter, height, then base area.
-    if (readText(Field::PrismKind) == "3") {
+    const std::string kind = readText(Field::PrismKind);
+    if (kind == "3") {
         P = read(Field::PrismBasePerimeter);
         h = read(Field::PrismHeight);
         B = read(Field::PrismBaseArea);
@@ -45,6 +50,9 @@ void Calculation<Panel::RightPrism>::run() {
         write(Field::PrismSurface, S);
         write(Field::PrismFullSurface, S1);
         write(Field::PrismVolume, V);
+    } else if (!computed) {
+        // None matched: a silent press would look as if it had worked.
+        throw ErrorStop(StopReason::NotAKind, Field::PrismKind, kind);
     }
 }
 
