@@ -4,10 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 # Emscripten, Node.js, npm, Chromium and fontTools only for the tests (the
-# WebAssembly core tests and the web edition), not for run.sh. Node.js and npm
+# WebAssembly core tests and the web edition), not for run.sh; so too a session
+# bus, AT-SPI and pyatspi (the accessibility bus check). Node.js and npm
 # are asked for by their commands: NodeSource's nodejs, for one, is no Debian
 # nodejs and brings its own npm.
-test_packages=(emscripten node-acorn googletest python3-fonttools python3-brotli chromium)
+test_packages=(emscripten node-acorn googletest python3-fonttools python3-brotli chromium
+               dbus-daemon at-spi2-core python3-pyatspi)
 command -v node >/dev/null 2>&1 || test_packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || test_packages+=(npm)
 scripts/setup.sh "${test_packages[@]}"

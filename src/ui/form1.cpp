@@ -10,13 +10,18 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWindow>
 
+#include "announcement.h"
 #include "figure_picture.h"
 #include "fonts.h"
 #include "message_boxes.h"
+#include "placement.h"
 #include "qt_layout.h"
+#include "result_field.h"
 #include "text_field.h"
 
 // The picture artwork is compiled into the static ui library; registering it
@@ -43,6 +48,8 @@ QAccessibleInterface* ownAccessibility(const QString& className, QObject* object
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(FigurePicture::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String(Announcement::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 
@@ -120,6 +127,7 @@ Form1::Form1(std::string decimalSeparator, QWidget* parent)
     registerAccessibility();
     setUpWindow();
     buildControls();
+    announcement_ = new Announcement(this);
     chainTabOrder();
     nameForScreenReaders();
     fieldEdit(Field::BoxEdgeA)->setFocus();
@@ -133,9 +141,23 @@ void Form1::setUpWindow() {
     setFont(controlFont(FontKind::Standard));
     setPalette(controlPalette(toQColor(window.background)));
     setAutoFillBackground(true);  // an enlarged window shows its own colour
-    setGeometry(twipsToPixels(window.clientLeft), twipsToPixels(window.clientTop),
-                twipsToPixels(window.clientWidth), twipsToPixels(window.clientHeight));
+    keepOnScreen();
     controls_.insert(objectName(), this);
+}
+
+// The designed place, or as near as the screen allows with the frame as far as
+// it is known: before the window is first shown, on X11, not at all.
+void Form1::keepOnScreen() {
+    const WindowDescription& window = form1Window();
+    const QRect designed(twipsToPixels(window.clientLeft), twipsToPixels(window.clientTop),
+                         twipsToPixels(window.clientWidth), twipsToPixels(window.clientHeight));
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setGeometry(placeOnScreen(designed, frame, screen()->availableGeometry()));
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!placedWithFrame_ && windowHandle()) windowHandle()->installEventFilter(this);
 }
 
 void Form1::buildControls() {
@@ -184,7 +206,9 @@ QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
     const std::optional<Field> field = fieldByName(row.name);
     Q_ASSERT(field);
     const FieldInfo& info = fieldInfo(*field);
-    auto* edit = new TextField(fromUtf8(info.label), fromUtf8(info.panelCaption), container);
+    TextField* edit =
+        info.result ? new ResultField(fromUtf8(info.label), fromUtf8(info.panelCaption), handlers_.decimalSeparator(), container)
+                    : new TextField(fromUtf8(info.label), fromUtf8(info.panelCaption), container);
     placeControl(edit, row, roleColour(SystemColour::Window));
     fields_[static_cast<std::size_t>(*field)] = edit;
     edit->installEventFilter(this);
@@ -199,7 +223,12 @@ QWidget* Form1::createButton(const ControlRow& row, QWidget* container) {
     button->setDefault(false);
     const std::optional<Button> which = buttonByName(row.name);
     Q_ASSERT(which);
-    connect(button, &QPushButton::clicked, this, [this, b = *which] { handlers_.press(b); });
+    connect(button, &QPushButton::clicked, this, [this, b = *which] {
+        handlers_.press(b);
+        // Once fields are emptied the last results may be gone from the window.
+        const PanelRow* panel = panelOf(b);
+        if (panel && b == panel->clear.button) announcement_->withdraw();
+    });
     return button;
 }
 
@@ -256,11 +285,18 @@ void Form1::nameField(const ControlRow& row, QWidget* edit) {
     const std::string_view distinction = info.input ? info.input->distinction : std::string_view();
     if (!distinction.empty()) name += QStringLiteral(" (%1)").arg(fromUtf8(distinction));
     edit->setAccessibleName(name);
-    const std::string_view description = info.input ? info.input->description : info.result->description;
+    const std::string_view description = fieldDescription(*field);
     if (!description.empty()) edit->setAccessibleDescription(fromUtf8(description));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        // Once exposed the window has its frame, if the desktop gives it one.
+        windowHandle()->removeEventFilter(this);
+        placedWithFrame_ = true;
+        keepOnScreen();
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress && isKeypadDecimal(*static_cast<QKeyEvent*>(event))) {
         if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
             edit->insert(QString::fromStdString(handlers_.decimalSeparator()));
@@ -278,6 +314,20 @@ void Form1::setText(Field field, const std::string& text) {
     QLineEdit* edit = fieldEdit(field);
     edit->setText(QString::fromStdString(text));
     edit->setCursorPosition(0);  // a number wider than its field shows its leading digits
+}
+
+void Form1::setResult(Field field, const std::string& text, float value) {
+    auto* result = qobject_cast<ResultField*>(fieldEdit(field));
+    if (!result) {
+        setText(field, text);
+        return;
+    }
+    result->setResult(QString::fromStdString(text), value);
+    result->setCursorPosition(0);
+}
+
+void Form1::announceResults(Panel, const std::string& announcement) {
+    announcement_->announce(QString::fromStdString(announcement));
 }
 
 void Form1::showMessage(const std::string& prompt, const std::string& title) {

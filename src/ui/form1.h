@@ -21,6 +21,8 @@ class QLineEdit;
 
 namespace geometry::ui {
 
+class Announcement;
+
 class Form1 : public QWidget, public FieldStore, public WindowServices {
     Q_OBJECT
 public:
@@ -31,18 +33,24 @@ public:
     // The field store.
     std::string text(Field field) const override;
     void setText(Field field, const std::string& text) override;
+    void setResult(Field field, const std::string& text, float value) override;
 
     // The window services.
     void showMessage(const std::string& prompt, const std::string& title) override;
     void unloadWindow() override;
     void reportErrorStop(const ErrorStop& stop) override;
+    // Read out by screen readers as a notification.
+    void announceResults(Panel panel, const std::string& announcement) override;
 
 protected:
-    // The keypad's decimal key in a text field types the decimal separator.
+    // The keypad's decimal key in a text field types the decimal separator;
+    // the first exposure of the framed window keeps it on the screen.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void setUpWindow();
+    void keepOnScreen();
     void buildControls();
     QWidget* createControl(const layout::ControlRow& row, QWidget* container);
     QWidget* createPanel(const layout::ControlRow& row, QWidget* container);
@@ -58,6 +66,8 @@ private:
     QHash<QString, QWidget*> controls_;  // by name, Form1 included
     std::array<QLineEdit*, fieldCount> fields_{};
     Form1Handlers handlers_;
+    Announcement* announcement_ = nullptr;
+    bool placedWithFrame_ = false;
 };
 
 }  // namespace geometry::ui

@@ -13,6 +13,7 @@
 #include "fonts.h"
 #include "form1_handlers.h"
 #include "layout.h"
+#include "placement.h"
 #include "ui_support.h"
 
 using namespace ui_test;
@@ -83,6 +84,28 @@ private slots:
         QVERIFY(showActive(form));
         QCOMPARE(form.size(), QSize(508, 650));
         QCOMPARE(form.grab().toImage().pixelColor(2, 2), lightOrange);
+    }
+
+    // On screens too small for the window at (347, 141), frame included, it moves
+    // up and left just enough; its title bar never leaves the screen.
+    void placementOnTheScreen_data() {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QRect>("placed");
+        const QMargins frame(4, 30, 4, 4);
+        QTest::newRow("1920 x 1080, task bar below") << QRect(0, 0, 1920, 1040) << frame << QRect(347, 141, 508, 650);
+        QTest::newRow("1366 x 768, task bar below") << QRect(0, 0, 1366, 728) << frame << QRect(347, 74, 508, 650);
+        QTest::newRow("1366 x 768, bar above") << QRect(0, 27, 1366, 741) << QMargins(0, 37, 0, 0)
+                                               << QRect(347, 118, 508, 650);
+        QTest::newRow("1024 x 768, task bar below") << QRect(0, 0, 1024, 738) << frame << QRect(347, 84, 508, 650);
+        QTest::newRow("1024 x 768, no frame yet") << QRect(0, 0, 1024, 768) << QMargins() << QRect(347, 118, 508, 650);
+        QTest::newRow("800 x 600") << QRect(0, 0, 800, 600) << frame << QRect(288, 30, 508, 650);
+    }
+    void placementOnTheScreen() {
+        QFETCH(QRect, available);
+        QFETCH(QMargins, frame);
+        QFETCH(QRect, placed);
+        QCOMPARE(placeOnScreen(QRect(347, 141, 508, 650), frame, available), placed);
     }
 
     void everyControl_data() {

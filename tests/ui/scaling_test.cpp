@@ -16,6 +16,7 @@
 #include "figure_picture.h"
 #include "fonts.h"
 #include "layout.h"
+#include "result_field_checks.h"
 #include "ui_support.h"
 
 using namespace ui_test;
@@ -248,6 +249,9 @@ private slots:
                                 .arg(label->width())
                                 .arg(qFloor(shows * factor_))));
     }
+
+    void resultFieldsShowRoundedNumbers_data() { addShownResultRows(); }
+    void resultFieldsShowRoundedNumbers() { checkShownResult(); }
 
     void buttonAndPanelCaptionsFit_data() { addRowsOfKinds({ControlKind::Button, ControlKind::Panel}); }
     void buttonAndPanelCaptionsFit() {

@@ -11,6 +11,7 @@
 #include <QProxyStyle>
 
 #include "error_stop.h"
+#include "result_field_checks.h"
 #include "session_end.h"
 #include "ui_support.h"
 
@@ -85,8 +86,10 @@ const QList<FailedPress> failedPresses = {
      {"„височина“", "цилиндър"}, {"Text20=11"}, {"Text21=69.11502"}},
     {"pyramid base area too large", {"Text13=1e39", "Text16=5"}, "Command3", "Text13",
      {"„лице на основата“", "правилна пирамида"}, {}, {}},
-    {"polygon with no sides", {"Text33=0", "Text34=1", "Text36=9"}, "Command13", "",
-     {"периметър и лице на правилен многоъгълник"}, {"Text33=4"}, {"Text36=4", "Text37=1"}},
+    {"polygon with no sides", {"Text33=0", "Text34=1", "Text36=9"}, "Command13", "Text33",
+     {"„брой страни“", "периметър и лице на правилен многоъгълник"}, {"Text33=4"}, {"Text36=4", "Text37=1"}},
+    {"prism kind with a blank", {"Text8= 1", "Text1=2", "Text2=3", "Text3=4", "Text9=7"}, "Command1", "Text8",
+     {"„1 или 2 или 3“", "права призма"}, {"Text8=1"}, {"Text9=52", "Text10=", "Text11=24"}},
 };
 
 }  // namespace
@@ -185,6 +188,36 @@ private slots:
         QLineEdit* volume = field(form, "Text32");
         QVERIFY(volume->fontMetrics().horizontalAdvance(volume->text()) > volume->width());
         QCOMPARE(volume->cursorPosition(), 0);
+    }
+
+    void resultFieldsShowRoundedNumbers_data() { addShownResultRows(); }
+    void resultFieldsShowRoundedNumbers() { checkShownResult(); }
+
+    // The press the student made: 143,9 into the cylinder's radius and height.
+    // A number typed into a result field is rounded from its own value, a text
+    // that is no number shows as it is; with the focus the whole text shows.
+    void resultFieldsAfterAPressAndTyping() {
+        Form1 form(",");
+        QVERIFY(showActive(form));
+        typeEntries(form, {"Text19=143.9", "Text20=143.9"}, ",");
+        QTest::mouseClick(button(form, "Command5"), Qt::LeftButton);
+        auto* volume = qobject_cast<ResultField*>(field(form, "Text23"));
+        QCOMPARE(volume->text(), QStringLiteral("9361213"));
+        QVERIFY(volume->shownText() != QStringLiteral("936121"));
+        QVERIFY(volume->shownText().endsWith(QStringLiteral("E+06")));
+        QCOMPARE(hoverText(volume), QStringLiteral("9361213"));
+        QTest::mouseClick(volume, Qt::LeftButton);
+        volume->selectAll();
+        QTest::keyClicks(volume, QStringLiteral("0,000012345678"));
+        QTest::mouseClick(field(form, "Text1"), Qt::LeftButton);
+        QVERIFY(!volume->hasFocus());
+        QCOMPARE(volume->text(), QStringLiteral("0,000012345678"));
+        QVERIFY2(volume->shownText().endsWith(QStringLiteral("E-05")), qPrintable(volume->shownText()));
+        QTest::mouseClick(volume, Qt::LeftButton);
+        volume->selectAll();
+        volume->insert(QStringLiteral("много голямо число"));
+        QTest::mouseClick(field(form, "Text1"), Qt::LeftButton);
+        QCOMPARE(volume->shownText(), QStringLiteral("много голямо число"));
     }
 
     void instructionShowsFourBoxesAndTouchesNoField() {

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Proves on the real accessibility bus (AT-SPI) that a completed press of
+# "пресметни" sends its results to a screen reader once, and a failed press
+# nothing: a virtual X display (Xvfb), a session bus of its own, the AT-SPI bus
+# and registry it starts on demand, the calculator with Qt's bridge on, and
+# scripts/results_heard.py listening and pressing as a screen reader would.
+# Usage: scripts/results_heard.sh [BUILD_DIR]   (default: build, built already)
+# Needs: xvfb dbus at-spi2-core python3-pyatspi
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=$(realpath "${1:-${BUILD_DIR:-build}}")
+
+scratch=$(mktemp -d)
+chmod 700 "$scratch"
+export XDG_RUNTIME_DIR="$scratch"
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$scratch/display")"
+
+# Without the buses' start-up notices.
+dbus-run-session -- /usr/bin/python3 scripts/results_heard.py "$build_dir" 2>&1 |
+    grep -v -e '^dbus-daemon\[' -e 'SpiRegistry daemon is running'
