@@ -4,6 +4,7 @@
 #   docs/window.png       the window as it opens, at 100 %
 #   docs/window-200.png   the same at 200 % (QT_SCALE_FACTOR=2)
 #   docs/error.png        the message box of a press with the sphere's radius empty
+#   docs/long-results.png results wider than their fields, shown rounded
 # Usage: scripts/screenshot.sh [SCALE]   with a SCALE such as 1.5, only
 # docs/window-150.png. BUILD_DIR chooses the build directory (default: build).
 set -euo pipefail
@@ -40,4 +41,5 @@ else
     window_at 1
     window_at 2
     draw 1 docs/error.png --error
+    draw 1 docs/long-results.png --long
 fi

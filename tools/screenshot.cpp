@@ -1,9 +1,11 @@
 // Draws the calculator's window offscreen and saves it as a PNG.
 //
-//   stereometry_screenshot OUT.png [--filled] [--error]
+//   stereometry_screenshot OUT.png [--filled | --long] [--error]
 //
 // --filled types an example into every panel and presses its "пресметни", so
-// that the picture shows numbers in the fields too. --error presses the sphere
+// that the picture shows numbers in the fields too; --long does the same with
+// numbers whose results are wider than their fields, which show rounded to the
+// digits that fit. --error presses the sphere
 // panel's "пресметни" with the radius empty and saves the message box that
 // opens instead of the window. The scale follows QT_SCALE_FACTOR; numbers use
 // the decimal comma of a Bulgarian desktop.
@@ -33,10 +35,17 @@ const Typed examples[] = {
     {"Text33", "6"},  {"Text34", "1"},  {"Text19", "1"},   {"Text20", "1"},
     {"Text24", "3"},  {"Text25", "4"},  {"Text26", "5"},   {"Text30", "2,5"},
 };
+// The same with results too wide for their fields.
+const Typed longExamples[] = {
+    {"Text8", "2"},     {"Text7", "143,9"},  {"Text12", "1234,5"}, {"Text13", "98765,4"}, {"Text14", "321,5"},
+    {"Text15", "0,07"}, {"Text33", "7"},     {"Text34", "12,34"},  {"Text19", "143,9"},   {"Text20", "143,9"},
+    {"Text24", "3,3"},  {"Text25", "0,004"}, {"Text26", "5,5"},    {"Text30", "143,9"},
+};
 const char* const calculateButtons[] = {"Command1", "Command3", "Command13",
                                         "Command5", "Command7", "Command9"};
 
-void fillExamples(Form1& form) {
+template <std::size_t N>
+void fillExamples(Form1& form, const Typed (&examples)[N]) {
     for (const Typed& typed : examples)
         form.findChild<QLineEdit*>(QString::fromLatin1(typed.field))->setText(QString::fromUtf8(typed.text));
     for (const char* name : calculateButtons)
@@ -67,12 +76,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        QTextStream(stderr) << "usage: stereometry_screenshot OUT.png [--filled] [--error]\n";
+        QTextStream(stderr) << "usage: stereometry_screenshot OUT.png [--filled | --long] [--error]\n";
         return 2;
     }
     Form1 form(",");
     form.show();
-    if (args.contains(QStringLiteral("--filled"))) fillExamples(form);
+    if (args.contains(QStringLiteral("--filled"))) fillExamples(form, examples);
+    if (args.contains(QStringLiteral("--long"))) fillExamples(form, longExamples);
     QApplication::processEvents();
     const QPixmap shot = args.contains(QStringLiteral("--error")) ? errorBox(form) : form.grab();
     if (!shot.save(args.at(1), "PNG")) {
