@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """After a press of "пресметни" a screen reader hears the results: proved on the
 real accessibility bus. Run by scripts/results_heard.sh inside a virtual display
 and a session bus of its own, where the AT-SPI bus starts on demand. Starts the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Proves on the real accessibility bus (AT-SPI) that a completed press of
 # "пресметни" sends its results to a screen reader once, and a failed press
 # nothing: a virtual X display (Xvfb), a session bus of its own, the AT-SPI bus
