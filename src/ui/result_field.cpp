@@ -1,13 +1,13 @@
 #include "result_field.h"
 
 #include <QEvent>
-#include <QHelpEvent>
-#include <QToolTip>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
+#include <QToolTip>
 
 #include "shown_text.h"
 
@@ -61,7 +61,9 @@ QString ResultField::shownText() const {
 }
 
 void ResultField::paintEvent(QPaintEvent* event) {
-    if (hasFocus() || text().isEmpty()) {
+    // With the focus, or a selection kept while a context menu has it, the
+    // field shows what it holds.
+    if (hasFocus() || hasSelectedText() || text().isEmpty()) {
         TextField::paintEvent(event);
         return;
     }
