@@ -7,6 +7,10 @@
 //   page.decimalSeparator            the browser language's, "," or "."
 //   page.fieldText(name)             the text of the input named "Text30"
 //   page.showFieldText(name, text)   a handler writes a field
+//   page.textFits(name, text)        whether a text fits the field, at its font
+//   page.showRounded(name, text)     what a result field shows without the focus
+//                                    when its text is wider ("" : its text)
+//   page.announce(text)              the results of a press, for screen readers
 //   page.showMessage(title, prompt)  a message box, queued: it opens after the press
 //   page.reportError(title, prompt, field)  the same for an error stop; afterwards
 //                                    the field (a name, or "") takes the focus
@@ -16,14 +20,17 @@
 // has returned; no handler reads their answer, so nothing has to wait inside.
 #include <emscripten.h>
 
+#include <array>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "error_stop.h"
 #include "field_store.h"
 #include "form1_handlers.h"
 #include "panel_table.h"
+#include "shown_text.h"
 #include "window_services.h"
 
 // clang-format off
@@ -45,6 +52,15 @@ EM_JS(void, pageReportError, (const char* title, const char* prompt, const char*
 EM_JS(void, pageCloseWindow, (), {
     Module.page.closeWindow();
 });
+EM_JS(bool, pageTextFits, (const char* name, const char* text), {
+    return Module.page.textFits(UTF8ToString(name), UTF8ToString(text));
+});
+EM_JS(void, pageShowRounded, (const char* name, const char* text), {
+    Module.page.showRounded(UTF8ToString(name), UTF8ToString(text));
+});
+EM_JS(void, pageAnnounce, (const char* text), {
+    Module.page.announce(UTF8ToString(text));
+});
 // clang-format on
 
 namespace geometry::web {
@@ -61,9 +77,8 @@ public:
     std::string text(Field field) const override {
         return takeString(pageFieldText(std::string(fieldInfo(field).name).c_str()));
     }
-    void setText(Field field, const std::string& text) override {
-        pageShowFieldText(std::string(fieldInfo(field).name).c_str(), text.c_str());
-    }
+    void setText(Field field, const std::string& text) override { show(field, text, std::nullopt); }
+    void setResult(Field field, const std::string& text, float value) override { show(field, text, value); }
     void showMessage(const std::string& prompt, const std::string& title) override {
         pageShowMessage(title.c_str(), prompt.c_str());
     }
@@ -72,8 +87,38 @@ public:
         const std::string field = stop.field() ? std::string(fieldInfo(*stop.field()).name) : std::string();
         pageReportError(errorTitle, errorMessage(stop, separator).c_str(), field.c_str());
     }
+    void announceResults(Panel, const std::string& announcement) override { pageAnnounce(announcement.c_str()); }
+
+    // A result field too narrow for its text shows the number rounded to what
+    // fits, from the float the calculator wrote while the text is still its.
+    void showRounded(Field field) {
+        const FieldInfo& info = fieldInfo(field);
+        if (!info.result) return;
+        const std::string name(info.name);
+        const std::string full = text(field);
+        const Written& written = written_[static_cast<std::size_t>(field)];
+        const std::optional<float> exact = written.text == full ? written.value : std::nullopt;
+        const std::string shown = shownText(full, exact, separator, [&name](std::string_view candidate) {
+            return pageTextFits(name.c_str(), std::string(candidate).c_str());
+        });
+        pageShowRounded(name.c_str(), shown == full ? "" : shown.c_str());
+    }
 
     std::string separator = takeString(pageDecimalSeparator());
+
+private:
+    struct Written {
+        std::string text;
+        std::optional<float> value;
+    };
+
+    void show(Field field, const std::string& text, std::optional<float> value) {
+        pageShowFieldText(std::string(fieldInfo(field).name).c_str(), text.c_str());
+        written_[static_cast<std::size_t>(field)] = {text, value};
+        showRounded(field);
+    }
+
+    std::array<Written, fieldCount> written_;
 };
 
 struct Window {
@@ -96,4 +141,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE bool pressButton(int number) {
     if (!button) return false;
     geometry::web::window().handlers.press(*button);
     return true;
+}
+
+// The text a result field shows without the focus, worked out again after the
+// student typed into it ("Text<number>"), or once the page's fonts are there.
+extern "C" EMSCRIPTEN_KEEPALIVE void showRounded(int number) {
+    if (const auto field = geometry::fieldByName("Text" + std::to_string(number)))
+        geometry::web::window().page.showRounded(*field);
 }

@@ -23,6 +23,8 @@
     return '.';
   }
 
+  const measuring = document.createElement('canvas').getContext('2d');
+
   // What presses asked of the window, done once each press has returned: the
   // message boxes one after another, then the focus or the closing.
   const pending = [];
@@ -42,6 +44,30 @@
       field.value = text;
       if (document.activeElement === field) field.setSelectionRange(0, 0);
       field.scrollLeft = 0;
+    },
+    // Whether a text fits a field, measured at the field's font: the room
+    // between its paddings.
+    textFits(name, text) {
+      const field = byId(name);
+      const style = getComputedStyle(field);
+      measuring.font = style.font;
+      const room = field.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+      return measuring.measureText(text).width <= room;
+    },
+    // A result field too narrow for its text shows `text` instead while it has
+    // no focus; its value, what is copied and read out, stays the whole text,
+    // which hovering shows.
+    showRounded(name, text) {
+      const field = byId(name);
+      field.nextElementSibling.textContent = text;
+      field.classList.toggle('rounded', text !== '');
+      if (text !== '') field.title = field.value;
+      else field.removeAttribute('title');
+    },
+    announce(text) {
+      const region = byId('Announcement');
+      region.textContent = '';
+      setTimeout(() => (region.textContent = text), 50); // a change a screen reader reads out
     },
     showMessage(title, prompt) {
       pending.push({ title, prompt, icon: 'information' });
@@ -192,6 +218,13 @@
       event.preventDefault();
       byId('Message').close();
     });
+
+    // A result field the student types into shows what it holds, rounded if need be.
+    const results = Array.from(document.querySelectorAll('#Form1 input.r'));
+    const showRounded = (field) => core && core._showRounded(Number(field.id.slice('Text'.length)));
+    for (const field of results) field.addEventListener('input', () => showRounded(field));
+    // Widths measured before the page's own font came are measured again.
+    if (document.fonts) document.fonts.ready.then(() => results.forEach(showRounded));
 
     bound = true;
     readyWhenBoth();

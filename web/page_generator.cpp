@@ -136,8 +136,15 @@ std::string styleSheet() {
         << form << ".l{background:" << face << ";overflow:hidden}\n"
         << form << ".c{text-align:center}\n"
         << form << ".t{background:" << cssColour(SystemColour::Window) << ";color:" << cssColour(SystemColour::WindowText)
-        << ";box-shadow:" << sunken << ";padding:0 2px 0 3px;z-index:1;outline:0;border-radius:0;"
+        << ";box-shadow:" << sunken << ";padding:0 2px 0 3px;z-index:1;outline:0;border-radius:0;touch-action:manipulation;"
         << "-webkit-user-select:text;user-select:text}\n"
+        // A result field too narrow for its number shows it rounded, drawn over
+        // the field's own text while the field has no focus (web/page.js).
+        << form << ".t.rounded:not(:focus){color:transparent}\n"
+        << form << ".shown{display:none;z-index:2;padding:0 2px 0 3px;white-space:pre;overflow:hidden;"
+        << "pointer-events:none;color:" << cssColour(SystemColour::WindowText) << "}\n"
+        << form << ".t.rounded:not(:focus)+.shown{display:block}\n"
+        << "#Announcement{left:0;top:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}\n"
         << form << ".t::selection{background:" << cssColour(SystemColour::Highlight)
         << ";color:" << cssColour(SystemColour::HighlightText) << "}\n"
         << form << ".b{background:" << face << ";box-shadow:" << raised
@@ -194,7 +201,7 @@ void describeField(std::ostream& html, const ControlRow& row) {
     const std::string_view distinction = info.input ? info.input->distinction : std::string_view();
     if (!distinction.empty()) name += " (" + std::string(distinction) + ")";
     html << " aria-label=\"" << escaped(name) << "\"";
-    const std::string_view description = info.input ? info.input->description : info.result->description;
+    const std::string_view description = fieldDescription(info.field);
     if (!description.empty()) html << " aria-description=\"" << escaped(description) << "\"";
 }
 
@@ -227,13 +234,18 @@ void writeControl(std::ostream& html, const ControlRow& row) {
         return;
     }
     case ControlKind::TextField:
-        html << "<input id=\"" << id << "\" class=\"t\" type=\"text\" inputmode=\"decimal\" autocomplete=\"off\""
+        html << "<input id=\"" << id << "\" class=\"t" << (fieldInfo(*fieldByName(row.name)).result ? " r" : "")
+             << "\" type=\"text\" inputmode=\"decimal\" autocomplete=\"off\""
              << " autocapitalize=\"off\" autocorrect=\"off\" spellcheck=\"false\" tabindex=\"" << row.tabIndex
              << "\" style=\"" << place(row) << "\"";
         describeField(html, row);
         // The focus starts in the first tab stop.
         if (row.name == form1TabStops().front()->name) html << " autofocus";
         html << ">\n";
+        // Where a result field shows its number rounded, when it is too wide.
+        if (fieldInfo(*fieldByName(row.name)).result)
+            html << "<span class=\"shown\" aria-hidden=\"true\" style=\"" << place(row) << ";line-height:"
+                 << px(row.height) << "px\"></span>\n";
         return;
     case ControlKind::Button:
         html << "<button id=\"" << id << "\" class=\"b" << fontClass(row.font) << "\" type=\"button\" tabindex=\""
@@ -268,6 +280,9 @@ std::string page(const std::string* script) {
     }
     html << "<style>\n" << styleSheet() << "</style>\n</head>\n<body>\n"
          << "<main id=\"" << window.name << "\" aria-label=\"" << escaped(window.caption) << "\">\n";
+    // What a completed press announces to a screen reader; inside the window,
+    // where nothing of it shows.
+    if (withScript) html << "<div id=\"Announcement\" role=\"status\" aria-live=\"polite\"></div>\n";
     writeChildren(html, window.name);
     html << "</main>\n";
     if (withScript) {

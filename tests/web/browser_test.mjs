@@ -6,7 +6,8 @@
 //
 //   node tests/web/browser_test.mjs SITE_DIR CASES.json
 //
-// Checks, per language: one press per panel; a failed press with its message,
+// Checks, per language: one press per panel, its results announced and a result
+// too wide for its field shown rounded, not cut; a failed press with its message,
 // the focus back on the field with its text selected and no field changed.
 // In Bulgarian also: every caption within its box at several zoom levels, the
 // four instruction messages in order, "затвори" in a tab, installability, and
@@ -97,6 +98,34 @@ async function noDialogAfterAWhile(page) {
 // The checks
 // ---------------------------------------------------------------------------
 
+// The result fields that are not shown whole: a number too wide for its field
+// must show within it, and as the same number to within half a unit of its last
+// digit, never cut ("9361213" cut to "936121" reads ten times too small).
+function resultsNotShownRight(names) {
+  const number = (text) => {
+    const parts = /^(-?\d+)(?:[.,](\d+))?(?:E([+-]\d+))?$/.exec(text);
+    if (!parts) return null;
+    const fraction = parts[2] || '';
+    const exponent = Number(parts[3] || 0);
+    return { value: Number(`${parts[1]}.${fraction || '0'}e${exponent}`), unit: 10 ** (exponent - fraction.length) };
+  };
+  const wrong = [];
+  for (const name of names) {
+    const field = document.getElementById(name);
+    if (!field.classList.contains('rounded')) {
+      if (field.scrollWidth > field.clientWidth) wrong.push(`${name} "${field.value}" is cut`);
+      continue;
+    }
+    const shown = field.nextElementSibling;
+    const full = number(field.value);
+    const rounded = number(shown.textContent);
+    if (shown.scrollWidth > shown.clientWidth || !full || !rounded ||
+        Math.abs(rounded.value - full.value) > rounded.unit * 0.5000001)
+      wrong.push(`${name} "${field.value}" shown as "${shown.textContent}"`);
+  }
+  return wrong;
+}
+
 async function pressEachPanel(page, language, presses) {
   for (const row of presses) {
     for (const [name, text] of row.typed) await typeInto(page, language, name, text);
@@ -108,6 +137,13 @@ async function pressEachPanel(page, language, presses) {
     check(same(shown, row.shown) && same(typed, row.typed) && (await page.$$('dialog[open]')).length === 0,
       `${language.locale}: ${row.panel}: ${row.what}`,
       `shown ${JSON.stringify(shown)}, expected ${JSON.stringify(row.shown)}; inputs ${JSON.stringify(typed)}`);
+    const wrong = await page.evaluate(resultsNotShownRight, row.shown.map(([name]) => name));
+    check(wrong.length === 0, `${language.locale}: ${row.panel}: results too wide for their fields show rounded`,
+      wrong.join('\n    '));
+    const heard = await page.waitForFunction((text) => document.getElementById('Announcement').textContent === text,
+      row.announcement).then(() => true, () => false);
+    check(heard, `${language.locale}: ${row.panel}: the results are announced`,
+      `"${await page.textContent('#Announcement')}", expected "${row.announcement}"`);
   }
 }
 

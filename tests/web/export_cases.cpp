@@ -4,7 +4,8 @@
 //
 //   - per decimal separator, one press per panel: the first row of its table
 //     that shows results and has a number with a decimal separator typed (or
-//     else the first that shows results), in that separator's form;
+//     else the first that shows results), in that separator's form, with the
+//     results as the core announces them;
 //   - per separator, one failed press: the first row that stops at an input
 //     written with the wrong separator, with the title and message the core
 //     reports for it;
@@ -75,10 +76,21 @@ const Row& rowToPress(const PanelTable& table) {
     return *shows;
 }
 
+// The row pressed on the core, for what it announces.
+std::string announcement(const PanelTable& table, const Row& row, const std::string& separator) {
+    Bench bench(separator);
+    for (const auto& [field, text] : row.typed) bench.fields.texts[field] = localized(text, separator);
+    bench.handlers.press(table.panel.calculate);
+    return bench.window.announcements.at(0).second;
+}
+
 std::string presses(const std::string& separator) {
     std::string out;
-    for (const PanelTable* table : panelTables)
-        out += std::string(out.empty() ? "" : ",\n        ") + press(*table, rowToPress(*table), separator) + "}";
+    for (const PanelTable* table : panelTables) {
+        const Row& row = rowToPress(*table);
+        out += std::string(out.empty() ? "" : ",\n        ") + press(*table, row, separator) +
+               ", \"announcement\": " + json(announcement(*table, row, separator)) + "}";
+    }
     return "[\n        " + out + "\n      ]";
 }
 
