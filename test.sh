@@ -7,9 +7,12 @@ cd "$(dirname "$0")"
 # WebAssembly core tests and the web edition), not for run.sh; so too a session
 # bus, AT-SPI and pyatspi (the accessibility bus check). Node.js and npm
 # are asked for by their commands: NodeSource's nodejs, for one, is no Debian
-# nodejs and brings its own npm.
+# nodejs and brings its own npm. The package checks need the validators, lintian,
+# dpkg's tools, Xvfb and the icon theme.
 test_packages=(emscripten node-acorn googletest python3-fonttools python3-brotli chromium
-               dbus-daemon at-spi2-core python3-pyatspi)
+               dbus-daemon at-spi2-core python3-pyatspi
+               desktop-file-utils appstream appstream-compose dpkg-dev lintian file procps
+               xvfb xauth x11-utils man-db python3-xdg hicolor-icon-theme)
 command -v node >/dev/null 2>&1 || test_packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || test_packages+=(npm)
 scripts/setup.sh "${test_packages[@]}"

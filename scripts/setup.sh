@@ -6,12 +6,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# What the program needs to build and run (GoogleTest too: the build is
+# configured with its tests, which ./test.sh builds); callers add their own.
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
     libgtest-dev fonts-wine fonts-liberation libfast-float-dev libfmt-dev
-    desktop-file-utils appstream dpkg-dev file procps
-    appstream-compose lintian xvfb xauth x11-utils man-db python3-xdg hicolor-icon-theme
     "$@"
 )
 
