@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds the program (not the tests: ./test.sh does)
 # and starts the calculator.
 #   ./run.sh --web   builds the web edition instead and serves it on

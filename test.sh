@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds the Release build and runs the whole suite
 # headless. Exits non-zero on any failure.
 set -euo pipefail

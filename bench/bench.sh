@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the benchmarks (Release) and runs them: time per press of every handler,
 # on the field store alone and through the window offscreen, then start-up and
 # peak memory against a bare Qt window, offscreen and, where xvfb-run is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time per press of every calculate and clear handler: on the field store in
 // memory alone, and through the window offscreen (the button's click() with the
 // panel's fields filled), with and without letting the window repaint the

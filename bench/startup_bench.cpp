@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up of the calculator against a bare Qt window of the same size (and
 // that window with one label, the floor for a window with text), side by side
 // in one run: the time from starting the process to its first painted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts a window, waits for its first painted frame, then prints the moments
 // the application was made, the window was built and the frame was done
 // (CLOCK_MONOTONIC, nanoseconds), and the peak and current memory, and ends.

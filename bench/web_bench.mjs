@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web edition's benchmark (not a test), in headless Chromium with a fresh
 // browser context, so an empty cache, for every load:
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The web edition's benchmark (not a test): builds the site and a static page
 # with the same controls and no script, serves both and measures them in
 # headless Chromium. See bench/web_bench.mjs for what is measured.

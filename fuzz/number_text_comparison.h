@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // numberToText against the printf reference over many floats, on several
 // threads. Used by the unit test (some ten million chosen floats) and by

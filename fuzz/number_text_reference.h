@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The text a float should be shown as, made independently of numberToText: the
 // C library's "%.7G" (seven significant digits, rounded to nearest from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // numberToText against printf's "%.7G" for every one of the 2^32 bit patterns
 // of a float: NaNs, infinities, both zeros, subnormals and all the rest.
 // Usage: number_to_text_all [threads]   (default: every core)

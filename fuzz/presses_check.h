@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Random sessions at the window without a window: field texts typed at random
 // and presses of all fourteen buttons, each press checked against what the

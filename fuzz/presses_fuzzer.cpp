@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target: a session of typed texts and button presses, every press
 // checked against what its button may touch.
 #include <cstddef>

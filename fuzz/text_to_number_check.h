@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What must hold for any text typed into an input field, checked against a
 // reading made apart from textToNumber:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target: any bytes as the text of an input field, read with the
 // point, the comma and a two-byte separator, and checked against the reference
 // reading.

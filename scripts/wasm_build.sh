@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the calculator's core and its core tests for WebAssembly with
 # Emscripten, Release (-O2), in ${WASM_BUILD_DIR:-${BUILD_DIR:-build}-wasm}.
 # Configures once; a second run only rebuilds what changed.

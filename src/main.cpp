@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculator: one window, run until it closes.
 #include <QApplication>
 

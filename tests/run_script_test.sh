@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # ./run.sh on a built tree: it must start the calculator and keep it running
 # (timeout's 124), not fail to find it or crash.
 # Usage: run_script_test.sh SOURCE_DIR BUILD_DIR

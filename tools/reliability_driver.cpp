@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives the running calculator through its real X11 window, as a user and a
 // window manager would, and measures how it answers. Used by
 // scripts/reliability.sh; not a test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the calculator's window offscreen and saves it as a PNG.
 //
 //   stereometry_screenshot OUT.png [--filled | --long] [--error]

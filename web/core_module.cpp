@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculator's core in the browser, compiled to WebAssembly: every button
 // of the page runs Form1Handlers::press(), the same code as the desktop window.
 // The field store is the page's text inputs and the window services are its

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """The faces the web page ships for systems without the window's own face.
 
     web/fonts.py OUTDIR STANDARD_TEXT LARGE_BOLD_TEXT CREDIT_ITALIC_TEXT

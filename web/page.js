@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculator's page: gives the core (core.js, the desktop's C++ handlers
 // compiled to WebAssembly) its field store and window services, and binds the
 // inputs and buttons that the page generator wrote. Nothing is calculated,

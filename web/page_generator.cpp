@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the web edition's page from the window description and the panel
 // table, the same rows the Qt window is built from:
 //

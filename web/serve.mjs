@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A small static web server for the built site, as any web host would serve it:
 // the right types (application/wasm above all), gzip or brotli for text, ETag
 // revalidation, nothing outside the site's folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The service worker: keeps every file of the site, so that after the first
 // visit the calculator opens and works without a network. The site build
 // writes the version (a hash of every file) and the list of files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "error_stop.h"
 
 #include "numeric.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A failed press: the handler stops at the failing statement and the program
 // tells the student what went wrong, then carries on.

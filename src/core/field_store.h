@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The field store: the only way a handler reads or writes the window's text fields.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form1_handlers.h"
 
 #include "error_stop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fourteen click handlers of the window, run against the field store and the
 // window services alone, so that they work with or without a real window.

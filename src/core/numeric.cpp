@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "numeric.h"
 
 // The two conversions rest on libraries that every toolchain the calculator is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Conversions between field text and the 32-bit floats the calculator stores.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "panel_table.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What each panel of the window is: its caption, its inputs in the order its
 // calculation reads them, its results left to right, the order in which its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a result field shows while it does not have the focus. The fields are
 // narrow (41 and 49 pixels); a number wider than its field is shown rounded to

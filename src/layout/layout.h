@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The description of Form1: the window itself and one row per control, in
 // twips (1440 to the inch, 15 to a pixel at 96 dots per inch). The window is

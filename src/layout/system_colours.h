@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The desktop's system colours that the window uses, by their Windows role
 // numbers, fixed at the Windows 10 defaults. Every colour of the window that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "announcement.h"
 
 namespace geometry::ui {

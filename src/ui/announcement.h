@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a screen reader says without the focus moving: a notification, as the
 // desktop's own pop-ups are. It has no size and takes no focus or click; each

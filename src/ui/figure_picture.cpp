@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "figure_picture.h"
 
 #include <QPainter>

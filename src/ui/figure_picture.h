@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A borderless picture of a figure: a vector drawing shown at its natural size,
 // never stretched, rendered once per device pixel ratio and reacting to no click.

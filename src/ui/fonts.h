@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window's fonts: "MS Sans Serif" as the window was designed for, 8.25 pt
 // for everything, 12 pt bold for the two window buttons and 9.75 pt bold italic

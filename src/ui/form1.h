@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The calculator's window: every control built from the window description,
 // the text fields serving as the field store, message boxes and closing as the

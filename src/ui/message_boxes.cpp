@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "message_boxes.h"
 
 #include "session_end.h"

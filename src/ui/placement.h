@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the window opens: its client area at its designed place (347, 141)
 // wherever the whole window, frame included, fits the screen's available area.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window description in Qt's terms: texts, colours, places and pictures.
 

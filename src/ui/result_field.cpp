@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "result_field.h"
 
 #include <QEvent>

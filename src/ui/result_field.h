@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A result field: a text field that, while it does not have the focus, shows
 // its number rounded to as many significant digits as fit its width instead of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "session_end.h"
 
 #include <sys/socket.h>

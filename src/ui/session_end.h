@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The end of a desktop session: the session manager (or a user at a terminal)
 // asks the program to stop with SIGTERM, SIGHUP or SIGINT. The program then ends

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A one-line text field that holds up to `TextField::capacity` characters,
 // thousands more than any number needs, so that the window stays quick whatever

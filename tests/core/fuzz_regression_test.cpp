@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every input kept in fuzz/corpus/ (hard cases written by hand and what the
 // fuzzers found) replayed through the same checks as the fuzz targets.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The handlers track calculation faults themselves. Here every statement is
 // recomputed on the processor, in volatile doubles, and the processor's own
 // exception flags (overflow, division by zero, invalid) decide whether each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // numberToText against the C library's "%.7G" over some ten million floats:
 // random bit patterns in every binary exponent, the powers of ten and their
 // neighbours, the floats around the decimal midpoints d.dddddd5×10^e where

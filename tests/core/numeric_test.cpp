@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Field text to 32-bit float and back, under both decimal separators.
 #include "numeric.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The six panels' cases: one table per panel, one row per press of its
 // calculate button, with the texts typed and what the press shows or where it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The six panels pressed through Form1Handlers against a memory field store:
 // one table per panel, one row per case, every row run under both separators.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader learns of the window, read through Qt's accessibility
 // interfaces: every field by its panel and label, every button by its panel and
 // caption, the panels by their captions, the pictures by their figures; labels

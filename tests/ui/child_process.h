@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Some of what the window depends on is read once, when the application starts:
 // the desktop's locale and its scale. A test of those runs its own program again

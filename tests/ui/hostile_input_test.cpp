@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hostile input through the real window: seeded random presses of every
 // calculate and clear button with random texts in the fields (empty, pastes of
 // a megabyte of digits and of a field's whole capacity, control characters,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keyboard: where the focus starts, the fifty tab stops in order both
 // ways, and Enter and Escape pressing nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as built: every control's place, caption, font and colours, the
 // panels and pictures in pixels, captions that fit, and a layout that stays put.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop's locale, as the program meets it at start: the window is built
 // with the separator of QLocale::system(), which follows LC_ALL, LC_NUMERIC and
 // LANG. Each row starts this program again with that environment; the child

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The eight figure pictures: their sizes, the colours they show at 1x and 2x,
 // their transparent or opaque background, and that a click on one does nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a result field shows when its number is wider than the field, checked at
 // the scale the test program runs at: 100 % in the window test, 125 % to 200 %

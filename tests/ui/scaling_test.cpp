@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window on a scaled screen (125 % to 200 %): the same layout in
 // device-independent pixels, drawn with device pixels to spare, the stand-in
 // face for every font, and every caption whole. Each row starts this program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers for driving the real window: finding controls by name, reading all
 // fields at once, and answering the modal boxes a press opens.

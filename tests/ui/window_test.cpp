@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Through the real widgets: typing into the fields, clicking the buttons and
 // reading the results of each panel, with either decimal separator; the
 // instruction boxes; a failed press; thousands of boxes in a row; closing the window.

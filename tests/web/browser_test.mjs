@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web edition in headless Chromium (Debian's, driven by playwright-core),
 // used as a student would: with a Bulgarian browser on a desktop and an
 // English one on a phone, it types into #TextN, clicks or taps #CommandN,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes, as JSON, the cases the web edition's browser test replays, taken from
 // the core tests' own tables (tests/core/panel_cases.h) and from the core, so
 // that no expected text is written a second time in JavaScript:

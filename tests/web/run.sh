@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The web edition's browser test: builds the site, takes the cases from the
 # core's tables, and drives the page in headless Chromium.
 #   tests/web/run.sh [BUILD_DIR]     (the site goes to BUILD_DIR-wasm/site)

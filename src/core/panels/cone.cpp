@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cone: lateral surface and full surface from radius and slant height, volume
 // from radius and height. The slant height is taken as typed.
 #include "../statements.h"

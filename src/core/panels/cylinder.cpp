@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cylinder: lateral surface, full surface and volume from radius and height.
 #include "../statements.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Regular polygon: perimeter n·a and area (n·a²/4)·cot(π/n), π as 3.141592.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Regular pyramid: lateral surface, full surface and volume from the perimeter
 // and area of the base, the apothem and the height, used as typed.
 #include "../statements.h"

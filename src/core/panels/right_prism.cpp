@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Right prism: the kind field picks a box ("1"), a cube ("2") or any other
 // right prism ("3"). The kind is compared as text, exactly; anything else
 // matches nothing, and the press changes no field and says what to type.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sphere and ball: the sphere's surface and the ball's volume from one radius.
 #include "../statements.h"
 
