@@ -149,6 +149,22 @@ Place placeOf(Display& d, xcb_window_t w) {
     return place;
 }
 
+// A _NET_WM_PING to the window, as a window manager sends it; the answer comes
+// back to the root window with the same serial.
+void sendPing(xcb_connection_t* c, xcb_window_t window, xcb_atom_t protocols, xcb_atom_t ping,
+              uint32_t serial) {
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = protocols;
+    message.data.data32[0] = ping;
+    message.data.data32[1] = serial;
+    message.data.data32[2] = window;
+    xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+}
+
 // ---------------------------------------------------------------------------
 // Pings on a connection of their own, every 10 ms, one at a time.
 
@@ -185,21 +201,12 @@ private:
     void run() {
         uint32_t serial = 0;
         while (!stopping_) {
-            xcb_client_message_event_t message{};
-            message.response_type = XCB_CLIENT_MESSAGE;
-            message.format = 32;
-            message.window = window_;
-            message.type = protocols_;
-            message.data.data32[0] = ping_;
-            message.data.data32[1] = ++serial;
-            message.data.data32[2] = window_;
             {
                 std::lock_guard lock(mutex_);
                 sent_ = Clock::now();
                 waiting_ = true;
             }
-            xcb_send_event(d_.c, 0, window_, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
-            xcb_flush(d_.c);
+            sendPing(d_.c, window_, protocols_, ping_, ++serial);
             while (!stopping_ && !answered(serial)) {
                 pollfd fd{xcb_get_file_descriptor(d_.c), POLLIN, 0};
                 poll(&fd, 1, 20);
@@ -304,16 +311,7 @@ public:
     // Waits until the calculator has answered a ping sent after everything so
     // far: it has taken the events before it from the server.
     bool roundTrip(std::chrono::milliseconds limit) {
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = window_;
-        message.type = protocols_;
-        message.data.data32[0] = ping_;
-        message.data.data32[1] = ++serial_;
-        message.data.data32[2] = window_;
-        xcb_send_event(d_.c, 0, window_, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
-        xcb_flush(d_.c);
+        sendPing(d_.c, window_, protocols_, ping_, ++serial_);
         return waitFor(XCB_CLIENT_MESSAGE, limit);
     }
 
