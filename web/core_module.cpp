@@ -16,6 +16,8 @@
 //   page.reportError(title, prompt, field)  the same for an error stop; afterwards
 //                                    the field (a name, or "") takes the focus
 //   page.closeWindow()               "затвори"
+//   page.refuseEdit(title, prompt, field)  an edit of the field refused: the box,
+//                                    then the focus back, its selection as it was
 //
 // Message boxes return at once here and open one after another once press()
 // has returned; no handler reads their answer, so nothing has to wait inside.
@@ -58,6 +60,9 @@ EM_JS(bool, pageTextFits, (const char* name, const char* text), {
 });
 EM_JS(void, pageShowRounded, (const char* name, const char* text), {
     Module.page.showRounded(UTF8ToString(name), UTF8ToString(text));
+});
+EM_JS(void, pageRefuseEdit, (const char* title, const char* prompt, const char* field), {
+    Module.page.refuseEdit(UTF8ToString(title), UTF8ToString(prompt), UTF8ToString(field));
 });
 EM_JS(void, pageAnnounce, (const char* text), {
     Module.page.announce(UTF8ToString(text));
@@ -149,4 +154,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE bool pressButton(int number) {
 extern "C" EMSCRIPTEN_KEEPALIVE void showRounded(int number) {
     if (const auto field = geometry::fieldByName("Text" + std::to_string(number)))
         geometry::web::window().page.showRounded(*field);
+}
+
+// An edit that would make "Text<number>" `length` characters long: true if it
+// is refused (longer than a field takes), its box then queued for the page.
+extern "C" EMSCRIPTEN_KEEPALIVE bool refuseLongText(int number, double length) {
+    const auto field = geometry::fieldByName("Text" + std::to_string(number));
+    if (!field || !(length > double(geometry::fieldCapacity))) return false;
+    const std::string message = geometry::tooLongMessage(*field, std::size_t(length));
+    pageRefuseEdit(geometry::errorTitle, message.c_str(), std::string(geometry::fieldInfo(*field).name).c_str());
+    return true;
 }

@@ -79,6 +79,9 @@
     closeWindow() {
       pending.push({ close: true });
     },
+    refuseEdit(title, prompt, field) {
+      pending.push({ title, prompt, icon: 'warning', field, keepSelection: true });
+    },
   };
 
   let showing = false;
@@ -102,11 +105,12 @@
       'close',
       () => {
         showing = false;
-        // After an error the field to correct takes the focus, its text selected.
+        // After an error the field to correct takes the focus, its text
+        // selected; after a refused edit the field is as it was.
         if (next.field) {
           const field = byId(next.field);
           field.focus();
-          field.select();
+          if (!next.keepSelection) field.select();
         }
         showPending();
       },
@@ -196,6 +200,19 @@
         const typed = page.decimalSeparator;
         field.setRangeText(typed, field.selectionStart, field.selectionEnd, 'end');
         field.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText', data: typed }));
+      }
+    });
+
+    // An edit that would make a field longer than it takes is refused whole,
+    // before the browser lays out the text: the core says whether and why.
+    document.addEventListener('beforeinput', (event) => {
+      const field = event.target;
+      if (!core || !(field instanceof HTMLInputElement) || !field.classList.contains('t')) return;
+      const incoming = event.data ?? (event.dataTransfer ? event.dataTransfer.getData('text/plain') : '');
+      const length = field.value.length - (field.selectionEnd - field.selectionStart) + incoming.length;
+      if (core._refuseLongText(Number(field.id.slice('Text'.length)), length)) {
+        event.preventDefault();
+        showPending();
       }
     });
 

@@ -28,6 +28,12 @@ std::string separatorName(const std::string& separator) {
 
 }  // namespace
 
+std::string tooLongMessage(Field field, std::size_t length) {
+    return fieldPhrase(field) + " побира до " + std::to_string(fieldCapacity) +
+           " знака, а с новия текст щеше да съдържа " + std::to_string(length) +
+           ". Текстът не е приет и полето е непроменено.";
+}
+
 ErrorStop::ErrorStop(StopReason reason, Field field, std::string typedText)
     : std::runtime_error(std::string(fieldInfo(field).name)),
       reason_(reason),

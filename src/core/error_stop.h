@@ -3,6 +3,7 @@
 // A failed press: the handler stops at the failing statement and the program
 // tells the student what went wrong, then carries on.
 
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -47,5 +48,13 @@ private:
 // examples in the message use the locale's decimal separator.
 inline constexpr const char* errorTitle = "Грешка";
 std::string errorMessage(const ErrorStop& stop, const std::string& decimalSeparator);
+
+// The most characters a text field takes, counted in UTF-16 units as the window
+// and the page count them: thousands more than any number needs, few enough
+// that every edit stays quick. A longer edit is refused whole, never cut.
+inline constexpr std::size_t fieldCapacity = 5000;
+// The message for an edit refused because it would have made `field` `length`
+// characters long.
+std::string tooLongMessage(Field field, std::size_t length);
 
 }  // namespace geometry

@@ -206,10 +206,8 @@ QWidget* Form1::createLabel(const ControlRow& row, QWidget* container) {
 QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
     const std::optional<Field> field = fieldByName(row.name);
     Q_ASSERT(field);
-    const FieldInfo& info = fieldInfo(*field);
-    TextField* edit =
-        info.result ? new ResultField(fromUtf8(info.label), fromUtf8(info.panelCaption), handlers_.decimalSeparator(), container)
-                    : new TextField(fromUtf8(info.label), fromUtf8(info.panelCaption), container);
+    TextField* edit = fieldInfo(*field).result ? new ResultField(*field, handlers_.decimalSeparator(), container)
+                                               : new TextField(*field, container);
     placeControl(edit, row, roleColour(SystemColour::Window));
     fields_[static_cast<std::size_t>(*field)] = edit;
     edit->installEventFilter(this);

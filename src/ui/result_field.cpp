@@ -20,9 +20,8 @@ constexpr int horizontalMargin = 2;
 
 }  // namespace
 
-ResultField::ResultField(const QString& label, const QString& panelCaption, std::string decimalSeparator,
-                         QWidget* parent)
-    : TextField(label, panelCaption, parent), decimalSeparator_(std::move(decimalSeparator)) {
+ResultField::ResultField(geometry::Field field, std::string decimalSeparator, QWidget* parent)
+    : TextField(field, parent), decimalSeparator_(std::move(decimalSeparator)) {
     connect(this, &QLineEdit::textChanged, this, &ResultField::textChangedOtherwise);
 }
 

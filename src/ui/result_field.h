@@ -17,10 +17,9 @@ namespace geometry::ui {
 class ResultField : public TextField {
     Q_OBJECT
 public:
-    // `label`, `panelCaption` as for any text field; `decimalSeparator`: the one
-    // numbers are written with, as UTF-8.
-    ResultField(const QString& label, const QString& panelCaption, std::string decimalSeparator,
-                QWidget* parent = nullptr);
+    // `field` as for any text field; `decimalSeparator`: the one numbers are
+    // written with, as UTF-8.
+    ResultField(geometry::Field field, std::string decimalSeparator, QWidget* parent = nullptr);
 
     // A calculated result: its text and the float it was written from. Any
     // other change of the text (typing, setText) forgets the float.

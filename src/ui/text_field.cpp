@@ -36,10 +36,7 @@ private:
     TextField* field_;
 };
 
-TextField::TextField(const QString& label, const QString& panelCaption, QWidget* parent) : QLineEdit(parent) {
-    QString name = label;
-    if (name.endsWith(QLatin1Char('='))) name.chop(1);
-    fieldPhrase_ = QStringLiteral("„%1“ в „%2“").arg(name, panelCaption);
+TextField::TextField(geometry::Field field, QWidget* parent) : QLineEdit(parent), field_(field) {
     // The validator sets the limit: the line edit's own maximum would cut a
     // long paste silently.
     setMaxLength(std::numeric_limits<int>::max());
@@ -47,11 +44,7 @@ TextField::TextField(const QString& label, const QString& panelCaption, QWidget*
 }
 
 QString TextField::tooLongMessage(qsizetype length) const {
-    return QStringLiteral("Полето %1 побира до %2 знака, а с новия текст щеше да съдържа %3. "
-                          "Текстът не е приет и полето е непроменено.")
-        .arg(fieldPhrase_)
-        .arg(capacity)
-        .arg(length);
+    return QString::fromStdString(geometry::tooLongMessage(field_, std::size_t(length)));
 }
 
 qsizetype TextField::lengthWith(qsizetype incoming) const {

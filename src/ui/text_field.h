@@ -20,15 +20,18 @@
 #include <QLineEdit>
 #include <QString>
 
+#include "error_stop.h"
+#include "panel_table.h"
+
 namespace geometry::ui {
 
 class TextField : public QLineEdit {
     Q_OBJECT
 public:
-    static constexpr qsizetype capacity = 5000;
+    static constexpr qsizetype capacity = qsizetype(geometry::fieldCapacity);
 
-    // `label` and `panelCaption` name the field in the box: "радиус=", "сфера и кълбо".
-    TextField(const QString& label, const QString& panelCaption, QWidget* parent = nullptr);
+    // `field` is the one the box names: „радиус“ в „сфера и кълбо“.
+    explicit TextField(geometry::Field field, QWidget* parent = nullptr);
 
     // The box's text for an edit that would have made the field `length` characters long.
     QString tooLongMessage(qsizetype length) const;
@@ -51,7 +54,7 @@ private:
     void refuseLater(qsizetype length);
     void showRefusal();
 
-    QString fieldPhrase_;     // „радиус“ в „сфера и кълбо“
+    geometry::Field field_;
     qsizetype refused_ = -1;  // the length of a refused edit whose box is still to come
 };
 

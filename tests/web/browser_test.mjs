@@ -11,7 +11,7 @@
 // too wide for its field shown rounded, not cut; a failed press with its message,
 // the focus back on the field with its text selected and no field changed.
 // In Bulgarian also: every caption within its box at several zoom levels, the
-// four instruction messages in order, "затвори" in a tab, installability, and
+// four instruction messages in order, a megabyte's paste refused, "затвори" in a tab, installability, and
 // the page working with the server stopped after the first visit. On the phone:
 // the whole window within a 360-pixel-wide screen.
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
@@ -183,6 +183,25 @@ async function instruction(page, language) {
   check(same(await allFields(page), before), `${language.locale}: the instruction changed no field`);
 }
 
+// A megabyte pasted into a field is refused whole with the core's message, and
+// the field keeps its text and the focus.
+async function longPaste(page, language, paste) {
+  await typeInto(page, language, paste.field, '12');
+  await page.keyboard.press('Control+A'); // the paste would replace the whole text
+  await page.evaluate((length) => navigator.clipboard.writeText('7'.repeat(length)), paste.length);
+  const started = Date.now();
+  await page.keyboard.press('Control+V');
+  const dialog = await openDialog(page);
+  const took = Date.now() - started;
+  check(dialog.count === 1 && dialog.title === paste.title && dialog.prompt === paste.message && took < 2000,
+    `${language.locale}: a megabyte pasted into #${paste.field} is refused with the core's message`,
+    `got ${JSON.stringify(dialog)} after ${took} ms, expected ${JSON.stringify([paste.title, paste.message])}`);
+  await dismiss(page, language, 'Escape');
+  await page.waitForFunction((id) => document.activeElement.id === id, paste.field).catch(() => {});
+  const field = await page.$eval(`#${paste.field}`, (input) => [input.value, document.activeElement === input]);
+  check(same(field, ['12', true]), `${language.locale}: #${paste.field} kept its text and the focus`, JSON.stringify(field));
+}
+
 async function closeInATab(page, language) {
   await activate(page, language, `#${cases.closeButton}`);
   const dialog = await openDialog(page);
@@ -305,6 +324,8 @@ async function run(language, site) {
     await failedPress(page, language, expected.failedPress);
     if (!language.phone) {
       await instruction(page, language);
+      await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+      await longPaste(page, language, cases.longPaste);
       await closeInATab(page, language);
       await installable(page, context);
 

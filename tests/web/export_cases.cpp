@@ -10,7 +10,8 @@
 //   - per separator, one failed press: the first row that stops at an input
 //     written with the wrong separator, with the title and message the core
 //     reports for it;
-//   - the instruction's messages, in order, as the core shows them.
+//   - the instruction's messages, in order, as the core shows them;
+//   - a paste of a megabyte into the sphere's radius, with the core's refusal.
 //
 //   stereometry_web_cases OUT.json
 #include <fstream>
@@ -121,10 +122,18 @@ std::string instruction() {
     return "[\n    " + out + "\n  ]";
 }
 
+std::string longPaste() {
+    const std::size_t length = 1 << 20;
+    return "{\"field\": " + json(fieldInfo(Field::SphereRadius).name) + ", \"length\": " + std::to_string(length) +
+           ", \"title\": " + json(errorTitle) + ", \"message\": " + json(tooLongMessage(Field::SphereRadius, length)) +
+           "}";
+}
+
 std::string cases() {
     std::string out = "{\n  \"instructionButton\": " + json(buttonName(Button::ShowInstruction)) +
                       ",\n  \"closeButton\": " + json(buttonName(Button::CloseWindow)) +
-                      ",\n  \"instruction\": " + instruction() + ",\n  \"separators\": {";
+                      ",\n  \"instruction\": " + instruction() + ",\n  \"longPaste\": " + longPaste() +
+                      ",\n  \"separators\": {";
     for (const std::string separator : {".", ","}) {
         out += std::string(separator == "." ? "" : ",") + "\n    " + json(separator) + ": {\n      \"presses\": " +
                presses(separator) + ",\n      \"failedPress\": " + failedPress(separator) + "\n    }";
