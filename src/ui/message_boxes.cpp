@@ -18,6 +18,12 @@ public:
     void execAndRelease() {
         exec();
         destroy();
+        // Its next native window goes where the window manager puts it (the
+        // screen's corner when there is none) until the dialog moves it over
+        // the calculator; a dialog moves only to a new place, so the last one
+        // is forgotten.
+        move(QPoint());
+        setAttribute(Qt::WA_Moved, false);
     }
 };
 

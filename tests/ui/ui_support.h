@@ -83,6 +83,7 @@ struct ShownBox {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons standardButtons;
     qsizetype buttonCount;
+    QPoint centre;  // on the screen
 };
 
 // Watches for modal message boxes while it lives, records each one and
@@ -100,7 +101,7 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
         shown.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                      box->buttons().size()});
+                      box->buttons().size(), box->windowHandle()->geometry().center()});
         if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
         else box->reject();
     }

@@ -266,7 +266,10 @@ private slots:
         MessageBoxWatcher boxes;
         QPushButton* pressed = button(form, QString::fromLatin1(row.button));
         QTest::mouseClick(pressed, Qt::LeftButton);
-        QCOMPARE(boxes.shown.size(), 1);
+        QTest::mouseClick(pressed, Qt::LeftButton);  // the same box again, in the same place
+        QCOMPARE(boxes.shown.size(), 2);
+        QCOMPARE(boxes.shown.back().text, boxes.shown.front().text);
+        QCOMPARE(boxes.shown.back().centre, boxes.shown.front().centre);
         const ShownBox& box = boxes.shown.front();
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(box.title, QString::fromUtf8(geometry::errorTitle));
@@ -301,7 +304,7 @@ private slots:
             QCOMPARE(field(form, name)->text(), localized(text, separator));
         }
         QTest::mouseClick(pressed, Qt::LeftButton);
-        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown.size(), 2);
         for (const QString& entry : row.afterRetry) {
             const auto [name, text] = split(entry);
             QCOMPARE(field(form, name)->text(), localized(text, separator));
