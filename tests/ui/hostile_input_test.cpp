@@ -266,7 +266,7 @@ protected:
         auto* box = qobject_cast<QMessageBox*>(watched);
         if (!box) return false;
         shown.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                      box->buttons().size()});
+                      box->buttons().size(), QPoint()});
         QMetaObject::invokeMethod(
             box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
         return false;
