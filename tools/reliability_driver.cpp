@@ -403,6 +403,32 @@ void waitQuiet(Pinger& pinger, std::chrono::milliseconds settle) {
     (void)pinger;
 }
 
+// How the window answered an action: whether a box came, when, and the slowest
+// ping until things were quiet again (the box, if any, dismissed).
+struct Answer {
+    bool box;
+    double milliseconds;
+    double slowestPing;
+    long pings;
+
+    void print() const {
+        std::printf("%s after %.0f ms, slowest ping %.1f ms (%ld answers)\n", box ? "a box" : "no box",
+                    milliseconds, slowestPing, pings);
+    }
+};
+
+template <typename Action>
+Answer answerTo(User& user, Pinger& pinger, const char* what, Action action) {
+    const auto started = Clock::now();
+    action();
+    const bool box = user.waitForBox(15000ms);
+    const double answered = millisecondsSince(started);
+    if (box && !user.dismissBox()) fail(std::string("the box after ") + what + " did not close");
+    waitQuiet(pinger, 1000ms);
+    const auto [slowest, pings] = pinger.takeSlowest();
+    return {box, answered, slowest, pings};
+}
+
 int pasteRun(int pid, long bytes) {
     Display d;
     User user(d, pid);
@@ -412,23 +438,13 @@ int pasteRun(int pid, long bytes) {
     pinger.takeSlowest();
 
     // The paste: Ctrl+A, Ctrl+V, and whatever it brings (the text, or a box).
-    const auto pasted = Clock::now();
-    user.key(keyA, keyControl);
-    user.key(keyV, keyControl);
-    const bool boxAfterPaste = user.waitForBox(15000ms);
-    const double pasteAnswered = millisecondsSince(pasted);
-    if (boxAfterPaste && !user.dismissBox()) fail("the box after the paste did not close");
-    waitQuiet(pinger, 1000ms);
-    const auto [pasteSlowest, pasteAnswers] = pinger.takeSlowest();
-
+    const Answer paste = answerTo(user, pinger, "the paste", [&user] {
+        user.key(keyA, keyControl);
+        user.key(keyV, keyControl);
+    });
     // "пресметни" with whatever the field holds: every outcome opens a box here.
-    const auto pressed = Clock::now();
-    user.click(sphereCalculateX, sphereCalculateY);
-    const bool boxAfterPress = user.waitForBox(15000ms);
-    const double pressAnswered = millisecondsSince(pressed);
-    if (boxAfterPress && !user.dismissBox()) fail("the box after the press did not close");
-    waitQuiet(pinger, 1000ms);
-    const auto [pressSlowest, pressAnswers] = pinger.takeSlowest();
+    const Answer press = answerTo(user, pinger, "the press",
+                                  [&user] { user.click(sphereCalculateX, sphereCalculateY); });
 
     // Idle, the field focused: first the processor time with no pings, then the pings.
     user.click(radiusX, radiusY);
@@ -444,10 +460,10 @@ int pasteRun(int pid, long bytes) {
     std::this_thread::sleep_for(3000ms);
     const auto [idleSlowest, idleAnswers] = pinger.takeSlowest();
 
-    std::printf("paste %ld bytes: %s after %.0f ms, slowest ping %.1f ms (%ld answers)\n", bytes,
-                boxAfterPaste ? "a box" : "no box", pasteAnswered, pasteSlowest, pasteAnswers);
-    std::printf("  press: %s after %.0f ms, slowest ping %.1f ms (%ld answers)\n",
-                boxAfterPress ? "a box" : "no box", pressAnswered, pressSlowest, pressAnswers);
+    std::printf("paste %ld bytes: ", bytes);
+    paste.print();
+    std::printf("  press: ");
+    press.print();
     std::printf("  idle with the field focused: %.2f %% CPU over %.0f s; then slowest ping %.1f ms (%ld answers)\n",
                 idleCpu, idleSeconds, idleSlowest, idleAnswers);
     std::printf("  memory: VmRSS %.1f MB, peak VmHWM %.1f MB\n", statusKb(pid, "VmRSS:") / 1024.0,
