@@ -65,6 +65,10 @@
       if (text !== '') field.title = field.value;
       else field.removeAttribute('title');
     },
+    // How each result of the panel in "Frame<n>" was found, one line each; "" after its clear.
+    showSolution(frame, text) {
+      byId('Solution' + frame.slice('Frame'.length)).textContent = text;
+    },
     announce(text) {
       const region = byId('Announcement');
       region.textContent = '';
@@ -216,18 +220,22 @@
       }
     });
 
-    // Tab and Shift+Tab go round the window's tab stops, as in the desktop window.
-    const stops = Array.from(document.querySelectorAll('#Form1 [tabindex]')).sort((a, b) => a.tabIndex - b.tabIndex);
+    // Where the window is shown, Tab and Shift+Tab follow the window's tab
+    // order, then go on to what follows the window on the page and to the
+    // browser; on a phone they follow the page as it reads.
+    const form = byId('Form1');
+    const windowShown = matchMedia(form.dataset.windowLayout);
+    const afterWindow = Array.from(document.querySelectorAll('body > :not(main):not(dialog) :is(a[href], button, input)'));
+    const order = form.dataset.tabOrder.split(' ').map(byId).concat(afterWindow);
     document.addEventListener('keydown', (event) => {
       if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey || byId('Message').open) return;
-      const first = stops[0];
-      const last = stops[stops.length - 1];
-      const wrapTo = event.shiftKey ? document.activeElement === first && last : document.activeElement === last && first;
-      if (wrapTo) {
-        event.preventDefault();
-        wrapTo.focus();
-        if (wrapTo instanceof HTMLInputElement) wrapTo.select(); // as Tab into a field does
-      }
+      if (!windowShown.matches) return;
+      const at = order.indexOf(document.activeElement);
+      const next = at < 0 ? null : order[at + (event.shiftKey ? -1 : 1)];
+      if (!next) return;
+      event.preventDefault();
+      next.focus();
+      if (next instanceof HTMLInputElement) next.select(); // as Tab into a field does
     });
 
     // Enter dismisses a message box wherever its focus is, as OK and Escape do.
@@ -241,8 +249,10 @@
     const results = Array.from(document.querySelectorAll('#Form1 input.r'));
     const showRounded = (field) => core && core._showRounded(Number(field.id.slice('Text'.length)));
     for (const field of results) field.addEventListener('input', () => showRounded(field));
-    // Widths measured before the page's own font came are measured again.
+    // Widths measured before the page's own font came, or in the other
+    // layout, are measured again.
     if (document.fonts) document.fonts.ready.then(() => results.forEach(showRounded));
+    windowShown.addEventListener('change', () => results.forEach(showRounded));
 
     bound = true;
     readyWhenBoth();

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: MIT
+#include "page_style.h"
+
+#include <cstdio>
+#include <sstream>
+#include <string_view>
+
+#include "layout.h"
+#include "page_markup.h"
+
+namespace geometry::web {
+namespace {
+
+using namespace geometry::layout;
+
+std::string cssColour(Rgb colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return text;
+}
+
+// The colour behind a system role on the page. Grey text is the classic grey
+// (128, 128, 128) here, not the desktop's darker one: the cylinder's panel is
+// filled with it and its black caption needs a contrast of 4.5:1 (5.3:1 so).
+std::string cssColour(SystemColour role) {
+    if (role == SystemColour::GrayText) return cssColour(Rgb{128, 128, 128});
+    return cssColour(systemColour(role));
+}
+
+int px(int twips) { return twipsToPixels(twips); }
+
+// The window's face where the system has it: "Microsoft Sans Serif", the
+// outline face Windows and macOS carry of that design. Not "MS Sans Serif"
+// itself, which is a bitmap face that cannot follow the browser's zoom.
+// Otherwise the face shipped with the page: Liberation Sans, subset and
+// renamed, the regular narrowed so that every caption fits (web/fonts.py).
+constexpr std::string_view windowFonts = R"("Microsoft Sans Serif","Stereometry Sans",sans-serif)";
+// On a phone the system's own face, at sizes made for reading.
+constexpr std::string_view phoneFonts = R"(system-ui,-apple-system,"Segoe UI",Roboto,"Noto Sans",sans-serif)";
+
+std::string fontFaces() {
+    std::ostringstream css;
+    const struct {
+        const char* file;
+        const char* weight;
+        const char* style;
+    } faces[] = {
+        {"stereometry-sans-regular", "400", "normal"},
+        {"stereometry-sans-bold", "700", "normal"},
+        {"stereometry-sans-bolditalic", "700", "italic"},
+    };
+    // The text shows at once in a fallback face, and again once the face is there.
+    for (const auto& face : faces)
+        css << "@font-face{font-family:\"Stereometry Sans\";src:url(fonts/" << face.file
+            << ".woff2) format(\"woff2\");font-weight:" << face.weight << ";font-style:" << face.style
+            << ";font-display:swap}\n";
+    return css.str();
+}
+
+// The message box's icons, as a URL's data: the information "i" and the
+// warning triangle.
+constexpr std::string_view informationIcon =
+    "%3Csvg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 32 32'%3E"
+    "%3Ccircle cx='16' cy='16' r='15' fill='%230063b1'/%3E"
+    "%3Crect x='14' y='13' width='4' height='12' fill='%23fff'/%3E"
+    "%3Ccircle cx='16' cy='8.5' r='2.3' fill='%23fff'/%3E%3C/svg%3E";
+constexpr std::string_view warningIcon =
+    "%3Csvg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 32 32'%3E"
+    "%3Cpath d='M16 2.5L30.5 29H1.5Z' fill='%23fc0' stroke='%23000' stroke-width='1.5' stroke-linejoin='round'/%3E"
+    "%3Crect x='14.5' y='10' width='3' height='11' fill='%23000'/%3E"
+    "%3Ccircle cx='16' cy='24.5' r='1.8' fill='%23000'/%3E%3C/svg%3E";
+
+std::string cssString(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+// The look of the classic Windows controls in the system colours, in both
+// layouts: raised buttons, sunken fields, each panel in its colour.
+std::string sharedRules() {
+    const std::string face = cssColour(SystemColour::ButtonFace);
+    const std::string highlight = cssColour(SystemColour::ButtonHighlight);
+    const std::string shadow = cssColour(SystemColour::ButtonShadow);
+    const std::string darkShadow = cssColour(SystemColour::ButtonDarkShadow);
+    const std::string light = cssColour(SystemColour::ButtonLight);
+    const std::string buttonText = cssColour(SystemColour::ButtonText);
+    const std::string windowText = cssColour(SystemColour::WindowText);
+    const std::string raised = "inset -1px -1px " + darkShadow + ",inset 1px 1px " + highlight +
+                               ",inset -2px -2px " + shadow + ",inset 2px 2px " + light;
+    const std::string sunken = "inset 1px 1px " + shadow + ",inset -1px -1px " + highlight +
+                               ",inset 2px 2px " + darkShadow + ",inset -2px -2px " + light;
+    const std::string pressed = "inset 1px 1px " + darkShadow + ",inset -1px -1px " + highlight +
+                                ",inset 2px 2px " + shadow + ",inset -2px -2px " + light;
+    std::ostringstream css;
+    css << fontFaces() << "html{background:" << cssColour(form1Window().background)
+        << ";-webkit-text-size-adjust:100%;text-size-adjust:100%}\n"
+        << "body{margin:0}\n"
+        << "#Form1{color:" << buttonText << ";-webkit-user-select:none;user-select:none}\n"
+        << "#Form1 :is(h1,h2,.l,.t,.b,.i,.shown){box-sizing:border-box;margin:0;padding:0;border:0;font:inherit}\n"
+        << ".t{background:" << cssColour(SystemColour::Window) << ";color:" << windowText << ";box-shadow:" << sunken
+        << ";border-radius:0;touch-action:manipulation;-webkit-user-select:text;user-select:text}\n"
+        // Fields show where the focus is, as buttons do.
+        << ".t:focus{outline:2px solid " << cssColour(SystemColour::Highlight) << ";outline-offset:-2px}\n"
+        << ".t::selection{background:" << cssColour(SystemColour::Highlight)
+        << ";color:" << cssColour(SystemColour::HighlightText) << "}\n"
+        // A result field too narrow for its number shows it rounded, drawn over
+        // the field's own text while the field has no focus (web/page.js).
+        << ".t.rounded:not(:focus){color:transparent}\n"
+        << ".shown{display:none;pointer-events:none;white-space:pre;overflow:hidden;color:" << windowText << "}\n"
+        << ".t.rounded:not(:focus)+.shown{display:block}\n"
+        << ".b{background:" << face << ";box-shadow:" << raised
+        << ";text-align:center;white-space:nowrap;overflow:hidden;touch-action:manipulation;border-radius:0}\n"
+        << ".b:active{box-shadow:" << pressed << "}\n"
+        << ".b:focus-visible{outline:1px dotted " << buttonText << ";outline-offset:-4px}\n"
+        << ".i{pointer-events:none}\n"
+        << ".sol{-webkit-user-select:text;user-select:text;white-space:pre-wrap;color:" << windowText << "}\n"
+        << ".sol:empty{display:none}\n"
+        << "#Announcement{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}\n"
+        << "footer{padding:8px 12px 16px}\n"
+        << "footer a{color:#00007a}\n"
+        // The message box: a title bar, the icon, the text and one OK button.
+        << "dialog{padding:0;border:1px solid " << darkShadow << ";background:" << face << ";color:" << buttonText
+        << ";font:12px/16px " << windowFonts << ";min-width:240px;max-width:min(440px,92vw)}\n"
+        << "dialog::backdrop{background:transparent}\n"
+        << "#MessageTitle{margin:0;padding:4px 8px;background:" << highlight << ";font:inherit}\n"
+        << "#MessageBody{display:flex;gap:12px;align-items:flex-start;padding:16px 16px 12px}\n"
+        << "#MessageIcon{flex:none;width:32px;height:32px}\n"
+        << "dialog.information #MessageIcon{background:url(\"data:image/svg+xml," << informationIcon << "\")}\n"
+        << "dialog.warning #MessageIcon{background:url(\"data:image/svg+xml," << warningIcon << "\")}\n"
+        << "#MessageText{margin:6px 0 0;white-space:pre-wrap}\n"
+        << "#MessageButtons{margin:0;padding:0 16px 12px;text-align:right}\n"
+        << "#MessageOK{min-width:75px;height:23px;font:inherit;background:" << face << ";border:0;box-shadow:"
+        << raised << ";border-radius:0;color:" << buttonText << "}\n"
+        << "#MessageOK:focus-visible{outline:1px dotted " << buttonText << ";outline-offset:-4px}\n";
+    for (const ControlRow& row : form1Controls())
+        if (row.kind == ControlKind::Panel)
+            css << "#" << row.name << ",#" << solutionId(row) << "{background:"
+                << cssColour(row.background.value_or(SystemColour::ButtonFace)) << "}\n";
+    return css.str();
+}
+
+std::string place(const ControlRow& row) {
+    std::ostringstream rule;
+    rule << "{left:" << px(row.left) << "px;top:" << px(row.top) << "px;width:" << px(row.width)
+         << "px;height:" << px(row.height) << "px}";
+    return rule.str();
+}
+
+// Every control where the window description puts it, relative to its panel
+// or the window; the solutions in the flow under the window, never over it.
+std::string windowRules() {
+    const WindowDescription& window = form1Window();
+    const std::string shadow = cssColour(SystemColour::ButtonShadow);
+    const std::string highlight = cssColour(SystemColour::ButtonHighlight);
+    std::ostringstream css;
+    css << "#Form1{position:relative;width:" << px(window.clientWidth) << "px;padding-top:" << px(window.clientHeight)
+        << "px;font:11px/13px " << windowFonts << "}\n"
+        << "#Caption{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);"
+        << "white-space:nowrap}\n"
+        << "#Form1 :is(.p,.pc,.l,.t,.b,.i,.shown){position:absolute}\n"
+        << ".rw,.pics,.e{display:contents}\n"
+        << "#Figures{display:none}\n"
+        // A panel: its caption set into the top edge of an etched frame.
+        << ".p::before{content:\"\";position:absolute;left:0;top:6px;right:1px;bottom:1px;border:1px solid " << shadow
+        << ";box-shadow:1px 1px " << highlight << ",inset 1px 1px " << highlight << "}\n"
+        << "#Form1 .pc{left:7px;top:0;padding:0 2px;background:inherit;white-space:nowrap}\n"
+        << ".l{background:" << cssColour(SystemColour::ButtonFace) << ";overflow:hidden}\n"
+        << ".c{text-align:center}\n"
+        << "#Form1 .t{padding:0 2px 0 3px;z-index:1}\n"
+        << "#Form1 .shown{z-index:2;padding:0 2px 0 3px}\n"
+        << "#Form1 .b:active{padding:1px 0 0 1px}\n"
+        << "#Form1 .lb{font:bold 16px/19px " << windowFonts << "}\n"
+        << "#Form1 .ci{font:italic bold 13px/15px " << windowFonts << "}\n"
+        << ".sol{margin:8px 8px 0;padding:4px 8px 6px;font:13px/18px " << windowFonts << ";border:1px solid " << shadow
+        << "}\n"
+        << ".sol::before{display:block;font-weight:bold}\n"
+        << "footer{width:" << px(window.clientWidth) - 24 << "px;font:13px/18px " << windowFonts << "}\n";
+    for (const ControlRow& row : form1Controls()) {
+        if (row.kind == ControlKind::Panel)
+            css << "#" << solutionId(row) << "::before{content:" << cssString(row.caption) << "}\n";
+        if (isResultField(row))
+            css << "#" << row.name << ",#" << row.name << "+.shown" << place(row) << "\n#" << row.name
+                << "+.shown{line-height:" << px(row.height) << "px}\n";
+        else
+            css << "#" << row.name << place(row) << "\n";
+    }
+    return css.str();
+}
+
+// One column: each panel a card with its caption as a heading, its pictures,
+// each input beside its label, "пресметни", each result beside its label,
+// "изчисти" and the solution; fields and buttons at least 44 pixels square.
+std::string phoneRules() {
+    const std::string shadow = cssColour(SystemColour::ButtonShadow);
+    std::ostringstream css;
+    css << "#Form1{max-width:30rem;margin:0 auto;padding:8px 8px 4px;font:16px/1.35 " << phoneFonts << "}\n"
+        << "#Form1 #Caption{font:bold 1.25rem/1.3 " << phoneFonts << ";text-align:center;margin:4px 0 2px}\n"
+        << "#Figures{display:flex;gap:4px;margin-top:8px}\n"
+        << "#Figures a{flex:1 1 0;min-width:44px;height:52px;display:flex;align-items:center;justify-content:center;"
+        << "background:" << cssColour(SystemColour::Window) << ";border:1px solid " << shadow << ";border-radius:6px}\n"
+        << "#Figures img{max-width:40px;max-height:44px;width:auto;height:auto}\n"
+        << ".p{position:relative;margin-top:12px;padding:10px 10px 12px;border:1px solid " << shadow
+        << ";border-radius:6px}\n"
+        << ".p:has(+.sol:not(:empty)){border-radius:6px 6px 0 0}\n"
+        << "#Form1 .pc{font:bold 1.125rem/1.3 " << phoneFonts << "}\n"
+        << ".pics{display:flex;flex-wrap:wrap;align-items:flex-end;gap:12px;margin:8px 0 4px}\n"
+        << ".e{display:flex;align-items:center;gap:8px;margin-top:8px}\n"
+        << "#Form1 .l{flex:1 1 auto;min-width:0;font-size:15px;line-height:1.3;overflow-wrap:anywhere}\n"
+        << "#Form1 .f{margin-top:12px;font-weight:bold}\n"
+        << "#Form1 .t,.rw{flex:0 0 9.5em;min-width:0;height:44px}\n"
+        << "#Form1 .t{padding:0 6px;font-size:16px}\n"
+        << ".rw{position:relative}\n"
+        << "#Form1 .rw .t{width:100%;height:100%}\n"
+        << "#Form1 .shown{position:absolute;inset:0;padding:0 6px;line-height:44px;font-size:16px}\n"
+        << "#Form1 .b{display:block;width:100%;min-height:44px;margin-top:12px;padding:8px;font-size:16px;"
+        << "font-weight:bold;white-space:normal}\n"
+        << "#Form1 > .b{min-height:48px}\n"
+        << "#Form1 > .l{margin:16px 0 4px;text-align:center;font:italic bold 14px/1.3 " << phoneFonts << "}\n"
+        << ".sol{padding:4px 10px 12px;border:1px solid " << shadow
+        << ";border-top:0;border-radius:0 0 6px 6px;font-size:15px;line-height:1.45;overflow-wrap:anywhere}\n"
+        << "footer{max-width:30rem;margin:0 auto;font:15px/1.4 " << phoneFonts << "}\n"
+        << "dialog{font-size:16px;line-height:1.4}\n"
+        << "#MessageOK{min-width:88px;min-height:44px}\n";
+    return css.str();
+}
+
+// High-contrast themes draw no shadows: every field and button keeps an edge
+// of its own, and a result shown rounded hides the field's own text still.
+std::string forcedColourRules() {
+    return "#Form1 :is(.t,.b),#MessageOK{border:1px solid}\n"
+           "#Form1 .t.rounded:not(:focus){forced-color-adjust:none;color:transparent;background:Field;"
+           "border-color:FieldText;box-shadow:none}\n";
+}
+
+}  // namespace
+
+int windowWidthPixels() { return px(form1Window().clientWidth); }
+
+std::string styleSheet() {
+    const int width = windowWidthPixels();
+    return sharedRules() + "@media (min-width:" + std::to_string(width) + "px){\n" + windowRules() +
+           "}\n@media (max-width:" + std::to_string(width - 1) + ".98px){\n" + phoneRules() + "}\n@media (forced-colors:active){\n" + forcedColourRules() + "}\n";
+}
+
+}  // namespace geometry::web
