@@ -11,7 +11,9 @@
 //     written with the wrong separator, with the title and message the core
 //     reports for it;
 //   - the instruction's messages, in order, as the core shows them;
-//   - a paste of a megabyte into the sphere's radius, with the core's refusal.
+//   - a paste of a megabyte into the sphere's radius, with the core's refusal;
+//   - where the window description puts each control, in pixels from the
+//     window's corner, and the window's tab stops in order.
 //
 //   stereometry_web_cases OUT.json
 #include <fstream>
@@ -22,6 +24,7 @@
 
 #include "error_stop.h"
 #include "fakes.h"
+#include "layout.h"
 #include "panel_cases.h"
 
 namespace geometry::testing {
@@ -56,8 +59,12 @@ std::string fieldTexts(const Texts& texts, const std::string& separator) {
 }
 
 std::string press(const PanelTable& table, const Row& row, const std::string& separator) {
+    const PanelRow& panel = panelRow(table.panel.which);
+    const std::string frame(panel.frame);
     return "{\"panel\": " + json(table.panel.caption) + ", \"what\": " + json(row.what) +
+           ", \"frame\": " + json(frame) + ", \"solutionId\": " + json("Solution" + frame.substr(5)) +
            ", \"button\": " + json(buttonName(table.panel.calculate)) +
+           ", \"clearButton\": " + json(buttonName(panel.clear.button)) +
            ", \"typed\": " + fieldTexts(row.typed, separator) + ", \"shown\": " + fieldTexts(row.shown, separator);
 }
 
@@ -129,8 +136,26 @@ std::string longPaste() {
            "}";
 }
 
+// Where each control of the window stands, in pixels from the window's
+// top-left corner, and the window's tab stops in order.
+std::string window() {
+    std::string places, order;
+    for (const layout::ControlRow& row : layout::form1Controls()) {
+        const layout::ControlRow* panel = layout::findControl(row.container);
+        const int left = row.left + (panel ? panel->left : 0), top = row.top + (panel ? panel->top : 0);
+        places += std::string(places.empty() ? "" : ",\n      ") + "[" + json(row.name) + ", " +
+                  std::to_string(layout::twipsToPixels(left)) + ", " + std::to_string(layout::twipsToPixels(top)) +
+                  ", " + std::to_string(layout::twipsToPixels(row.width)) + ", " +
+                  std::to_string(layout::twipsToPixels(row.height)) + "]";
+    }
+    for (const layout::ControlRow* stop : layout::form1TabStops())
+        order += std::string(order.empty() ? "" : ", ") + json(stop->name);
+    return "{\n    \"places\": [\n      " + places + "\n    ],\n    \"tabOrder\": [" + order + "]\n  }";
+}
+
 std::string cases() {
-    std::string out = "{\n  \"instructionButton\": " + json(buttonName(Button::ShowInstruction)) +
+    std::string out = "{\n  \"window\": " + window() +
+                      ",\n  \"instructionButton\": " + json(buttonName(Button::ShowInstruction)) +
                       ",\n  \"closeButton\": " + json(buttonName(Button::CloseWindow)) +
                       ",\n  \"instruction\": " + instruction() + ",\n  \"longPaste\": " + longPaste() +
                       ",\n  \"separators\": {";
