@@ -12,7 +12,7 @@
 // the focus back on the field with its text selected and no field changed.
 // In Bulgarian also: every caption within its box at several zoom levels, the
 // four instruction messages in order, a megabyte's paste refused, "затвори" in a tab, installability, and
-// the page working with the server stopped after the first visit. On the phone:
+// the page and its guide working with the server stopped after the first visit. On the phone:
 // the whole window within a 360-pixel-wide screen.
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -210,6 +210,26 @@ async function closeInATab(page, language) {
   await dismiss(page, language, 'Escape');
 }
 
+// The guide, a page of its own, from the service worker's copies: styled, every
+// picture shown, and its link back to the calculator.
+async function guideOffline(page, language) {
+  await page.goto(new URL('guide.html', page.url()).href);
+  const guide = await page.evaluate(async () => {
+    const pictures = [...document.images];
+    pictures.forEach((picture) => { picture.loading = 'eager'; });
+    await Promise.all(pictures.map((picture) => picture.decode().catch(() => {})));
+    return {
+      headings: document.querySelectorAll('h1').length,
+      styled: getComputedStyle(document.body).maxWidth !== 'none',
+      missing: pictures.filter((picture) => picture.naturalWidth === 0).map((picture) => picture.src),
+    };
+  });
+  check(guide.headings === 1 && guide.styled && guide.missing.length === 0,
+    `${language.locale}: the guide offline, styled, with every picture`, JSON.stringify(guide));
+  await page.click('nav a[href="index.html"]');
+  await page.waitForSelector('html[data-ready]');
+}
+
 // Every label, button and panel caption within its box at every zoom level:
 // whole, on as many lines as its box holds, and not under a field or a later
 // label that the layout puts over it. Where the layout puts a field further
@@ -337,6 +357,7 @@ async function run(language, site) {
       await page.waitForSelector('html[data-ready]');
       const offline = expected.presses[expected.presses.length - 1];
       await pressEachPanel(page, { ...language, locale: `${language.locale}, offline` }, [offline]);
+      await guideOffline(page, language);
     }
   } catch (error) {
     check(false, `${language.locale}: the run went through`, error.stack);
