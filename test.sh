@@ -22,6 +22,9 @@ scripts/setup.sh "${test_packages[@]}"
 export QT_QPA_PLATFORM=offscreen
 build_dir="${BUILD_DIR:-build}"
 
+# README.md and docs/: every relative link and picture leads to a file.
+scripts/check_links.py
+
 # The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,
 # in their own build directory; any report fails the run.
 sanitized_dir="$build_dir-asan"
