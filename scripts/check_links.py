@@ -13,6 +13,7 @@ import sys
 from pathlib import Path
 from urllib.parse import unquote
 
+sys.dont_write_bytecode = True  # no __pycache__ left in web/
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "web"))
 from guide import heading_id  # noqa: E402  (the guide page names its headings alike)
 
