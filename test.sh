@@ -4,13 +4,15 @@
 # headless. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
-# Emscripten, Node.js, npm, Chromium and fontTools only for the tests (the
-# WebAssembly core tests and the web edition), not for run.sh; so too a session
-# bus, AT-SPI and pyatspi (the accessibility bus check). Node.js and npm
-# are asked for by their commands: NodeSource's nodejs, for one, is no Debian
-# nodejs and brings its own npm. The package checks need the validators, lintian,
-# dpkg's tools, Xvfb and the icon theme.
-test_packages=(emscripten node-acorn googletest python3-fonttools python3-brotli chromium
+# Emscripten, Node.js, npm, Chromium, fontTools, Python-Markdown and pngquant
+# only for the tests (the WebAssembly core tests and the web edition with its
+# guide), not for run.sh; so too a session bus, AT-SPI and pyatspi (the
+# accessibility bus check). Node.js and npm are asked for by their commands:
+# NodeSource's nodejs, for one, is no Debian nodejs and brings its own npm. The
+# package checks need the validators, lintian, dpkg's tools, Xvfb and the icon
+# theme.
+test_packages=(emscripten node-acorn googletest python3-fonttools python3-brotli python3-markdown
+               pngquant chromium
                dbus-daemon at-spi2-core python3-pyatspi
                desktop-file-utils appstream appstream-compose dpkg-dev lintian file procps
                xvfb xauth x11-utils man-db python3-xdg hicolor-icon-theme)
@@ -19,6 +21,9 @@ command -v npm >/dev/null 2>&1 || test_packages+=(npm)
 scripts/setup.sh "${test_packages[@]}"
 export QT_QPA_PLATFORM=offscreen
 build_dir="${BUILD_DIR:-build}"
+
+# README.md and docs/: every relative link and picture leads to a file.
+scripts/check_links.py
 
 # The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,
 # in their own build directory; any report fails the run.

@@ -3,7 +3,8 @@
 # Builds the web edition into one folder of static files that any web server
 # can host: the page written from the window description, the core as
 # WebAssembly, the pictures, the fonts for systems without the window's face,
-# the manifest, the icons and the service worker that keeps it all offline.
+# the manifest, the icons, the guide (guide.html) and the service worker that
+# keeps it all offline.
 #
 #   scripts/web_build.sh            into ${WASM_BUILD_DIR:-${BUILD_DIR:-build}-wasm}/site
 #
@@ -35,6 +36,9 @@ app_id=bg.lica_i_obemi.stereometry
 cp "$icons/192x192/apps/$app_id.png" "$site.new/icons/icon-192.png"
 cp "$icons/512x512/apps/$app_id.png" "$site.new/icons/icon-512.png"
 cp "$icons/scalable/apps/$app_id.svg" "$site.new/icons/icon.svg"
+
+# The guide, a page of its own beside the calculator, its pictures in guide/.
+/usr/bin/python3 web/guide.py docs/rakovodstvo.md "$site.new"
 
 # Liberation Sans, subset and renamed, with its licence beside it.
 /usr/bin/python3 web/fonts.py "$site.new/fonts" \

@@ -16,8 +16,8 @@
 // the window description puts it, Tab in the window's order, every caption
 // within its box at several zoom levels, a press in forced colours, the four
 // instruction messages in order, a megabyte's paste refused, "затвори" in a tab,
-// installability, the page working with the server stopped after the first visit,
-// and the site opened from its folder. On the phones: no horizontal scrolling,
+// installability, the page and its guide working with the server stopped after
+// the first visit, and the site opened from its folder. On the phones: no horizontal scrolling,
 // no zoomed-out page, fields and buttons at least 44 pixels square, field text at
 // least 16 pixels and every other text at least 12, focus in the order shown.
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
@@ -255,6 +255,26 @@ async function closeInATab(page, user) {
   check(dialog.count === 1 && /[а-я]/.test(dialog.prompt) && !page.isClosed(),
     `${user.name}: "затвори" in a browser tab says in Bulgarian that the tab stays`, JSON.stringify(dialog));
   await dismiss(page, user, 'Escape');
+}
+
+// The guide, a page of its own, from the service worker's copies: styled, every
+// picture shown, and its link back to the calculator.
+async function guideOffline(page, user) {
+  await page.goto(new URL('guide.html', page.url()).href);
+  const guide = await page.evaluate(async () => {
+    const pictures = [...document.images];
+    pictures.forEach((picture) => { picture.loading = 'eager'; });
+    await Promise.all(pictures.map((picture) => picture.decode().catch(() => {})));
+    return {
+      headings: document.querySelectorAll('h1').length,
+      styled: getComputedStyle(document.body).maxWidth !== 'none',
+      missing: pictures.filter((picture) => picture.naturalWidth === 0).map((picture) => picture.src),
+    };
+  });
+  check(guide.headings === 1 && guide.styled && guide.missing.length === 0,
+    `${user.name}: the guide offline, styled, with every picture`, JSON.stringify(guide));
+  await page.click('nav a[href="index.html"]');
+  await page.waitForSelector('html[data-ready]');
 }
 
 // Every label, button and panel caption within its box at every zoom level:
@@ -497,6 +517,7 @@ async function run(user, site) {
       await page.waitForSelector('html[data-ready]');
       const offline = expected.presses[expected.presses.length - 1];
       await pressEachPanel(page, { ...user, name: `${user.name}, offline` }, [offline]);
+      await guideOffline(page, user);
     }
   } catch (error) {
     check(false, `${user.name}: the run went through`, error.stack);
