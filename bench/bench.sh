@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Builds the benchmarks (Release) and runs them: time per press of every handler,
 # on the field store alone and through the window offscreen, then start-up and
-# peak memory against a bare Qt window, offscreen and, where xvfb-run is
-# installed, on an X server.
+# peak memory against a bare Qt window and against the same controls made
+# plainly, offscreen and, where xvfb-run is installed, on an X server.
 #
 #   bench/bench.sh                 (BUILD_DIR=build-bench RUNS=31 by default)
 #   BENCH_FILTER='window/' bench/bench.sh
@@ -17,7 +17,8 @@ runs=${RUNS:-31}
 BUILD_DIR="$build_dir" scripts/setup.sh libbenchmark-dev
 cmake -S . -B "$build_dir" -DSTEREOMETRY_BUILD_BENCH=ON >/dev/null
 cmake --build "$build_dir" --target stereometry_press_bench stereometry_startup_bench \
-    stereometry_startup_probe bare_window_startup_probe labelled_window_startup_probe
+    stereometry_startup_probe bare_window_startup_probe labelled_window_startup_probe \
+    plain_controls_startup_probe
 
 bench="$build_dir/bench"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Start-up of the calculator against a bare Qt window of the same size (and
-// that window with one label, the floor for a window with text), side by side
-// in one run: the time from starting the process to its first painted
+// that window with one label, the floor for a window with text, and with the
+// calculator's controls made plainly, the floor for its widget tree), side by
+// side in one run: the time from starting the process to its first painted
 // frame, and the peak memory (VmHWM at that frame, and ru_maxrss of the whole
 // run). The probes are started in turn, N times each after a warm-up, and the
 // medians compared.
@@ -152,6 +153,7 @@ int main(int argc, char* argv[]) {
         {"calculator", here + "/stereometry_startup_probe", {}},
         {"bare Qt window", here + "/bare_window_startup_probe", {}},
         {"window + 1 label", here + "/labelled_window_startup_probe", {}},
+        {"plain controls", here + "/plain_controls_startup_probe", {}},
     };
 
     for (int i = 0; i < warmUp + runs; ++i) {
@@ -178,12 +180,14 @@ int main(int argc, char* argv[]) {
     const Summary& c = summaries[0];
     const Summary& bare = summaries[1];
     const Summary& labelled = summaries[2];
+    const Summary& plain = summaries[3];
     const double ratio = c.startupMs / bare.startupMs;
     const double extraHwm = c.hwmMiB - bare.hwmMiB;
     const double extraMaxrss = c.maxrssMiB - bare.maxrssMiB;
     std::printf("start-up: calculator / bare window %.2f (goal at most 1.20: %s); "
                 "calculator / window with 1 label %.2f\n",
                 ratio, ratio <= 1.2 ? "met" : "NOT met", c.startupMs / labelled.startupMs);
+    std::printf("start-up: calculator / the same controls made plainly %.2f\n", c.startupMs / plain.startupMs);
     std::printf("peak memory: calculator - bare window %+.1f MiB at the frame, %+.1f MiB to exit "
                 "(goal at most +8 MiB: %s); calculator - window with 1 label %+.1f MiB at the frame\n",
                 extraHwm, extraMaxrss, std::max(extraHwm, extraMaxrss) <= 8.0 ? "met" : "NOT met",

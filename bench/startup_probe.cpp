@@ -3,16 +3,24 @@
 // the application was made, the window was built and the frame was done
 // (CLOCK_MONOTONIC, nanoseconds), and the peak and current memory, and ends.
 //
-// Built three times: as the calculator, creating Form1 just as the program's
+// Built four times: as the calculator, creating Form1 just as the program's
 // main() does; with BARE_WINDOW as an empty Qt window of the same size, the
-// floor for any Qt Widgets program; and with BARE_WINDOW and ONE_LABEL as that
+// floor for any Qt Widgets program; with BARE_WINDOW and ONE_LABEL as that
 // window showing one line of text, the floor for any Qt window with text in
-// it. stereometry_startup_bench runs them side by side.
+// it; and with BARE_WINDOW and PLAIN_CONTROLS as that window holding the
+// calculator's panels, labels, fields and buttons from the window description,
+// at their places, with Qt's defaults (no pictures, fonts, colours or logic of
+// their own), the floor for the calculator's widget tree.
+// stereometry_startup_bench runs them side by side.
 
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QGroupBox>
+#include <QHash>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include <cstdio>
@@ -20,6 +28,9 @@
 
 #ifndef BARE_WINDOW
 #include "form1.h"
+#endif
+#ifdef PLAIN_CONTROLS
+#include "qt_layout.h"
 #endif
 
 namespace {
@@ -72,6 +83,29 @@ private:
     bool seen_ = false;
 };
 
+#ifdef PLAIN_CONTROLS
+// Every control of the window description but the pictures, as Qt makes it by default.
+void buildPlainControls(QWidget* window) {
+    using namespace geometry::layout;
+    using geometry::ui::fromUtf8;
+    QHash<QString, QWidget*> containers = {{fromUtf8(form1Window().name), window}};
+    for (const ControlRow& row : form1Controls()) {
+        QWidget* container = containers.value(fromUtf8(row.container));
+        QWidget* control = nullptr;
+        switch (row.kind) {
+        case ControlKind::Panel: control = new QGroupBox(fromUtf8(row.caption), container); break;
+        case ControlKind::Label: control = new QLabel(fromUtf8(row.caption), container); break;
+        case ControlKind::TextField: control = new QLineEdit(container); break;
+        case ControlKind::Button: control = new QPushButton(fromUtf8(row.caption), container); break;
+        case ControlKind::Picture: continue;
+        }
+        control->setObjectName(fromUtf8(row.name));
+        control->setGeometry(geometry::ui::pixelRect(row));
+        containers.insert(control->objectName(), control);
+    }
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -83,6 +117,9 @@ int main(int argc, char* argv[]) {
 #ifdef ONE_LABEL
     QLabel label(QStringLiteral("лица на повърхнини и обеми"), &form1);
     label.move(8, 8);
+#endif
+#ifdef PLAIN_CONTROLS
+    buildPlainControls(&form1);
 #endif
 #else
     geometry::ui::Form1 form1;

@@ -2,6 +2,7 @@
 #include "form1_handlers.h"
 
 #include "error_stop.h"
+#include "solution.h"
 
 namespace geometry {
 namespace {
@@ -19,12 +20,9 @@ public:
 // right; a field it emptied (the box's "S1=") is left out.
 std::string resultsAnnouncement(const PanelRow& panel, const Press& press) {
     std::string announcement;
-    for (const ResultRow& result : panel.results) {
-        for (const auto& [field, text] : press.written()) {
-            if (field != result.field || text.empty()) continue;
-            if (!announcement.empty()) announcement += ", ";
-            announcement += std::string(result.label) + " " + text;
-        }
+    for (const auto& [result, text] : resultsWritten(panel, press)) {
+        if (!announcement.empty()) announcement += ", ";
+        announcement += std::string(result->label) + " " + std::string(text);
     }
     return announcement;
 }
@@ -44,8 +42,10 @@ void Form1Handlers::press(Button button) {
         } else if (button == panel->calculate.button) {
             panel->calculation(press);
             window_.announceResults(panel->panel, resultsAnnouncement(*panel, press));
+            window_.showSolution(panel->panel, solutionLines(*panel, press, decimalSeparator_));
         } else {
             Clearing(press).run(panel->clearing);
+            window_.showSolution(panel->panel, {});
         }
     } catch (const ErrorStop& stop) {
         window_.reportErrorStop(stop);

@@ -25,22 +25,31 @@ using enum Quantity;
 
 // Right prism: the kind field picks a box ("1"), a cube ("2") or any other
 // right prism ("3"); each kind reads only its own fields.
-constexpr InputRow rightPrismKind{PrismKind, "Text8", "1 или 2 или 3", "", "",
+constexpr InputRow rightPrismKind{PrismKind, "Text8", "1 или 2 или 3", "", "", "",
                                    "1 за правоъгълен паралелепипед, 2 за куб или 3 за друга права призма"};
 constexpr InputRow rightPrismInputs[] = {
-    {BoxEdgeA,           "Text1", "ръб=", "1", "първи ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
-    {BoxEdgeB,           "Text2", "ръб=", "1", "втори ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
-    {BoxEdgeC,           "Text3", "ръб=", "1", "трети ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
-    {CubeEdge,           "Text7", "ръб=", "2", "ръб на куба", "дължината на ръба, за 2 куб"},
-    {PrismBasePerimeter, "Text4", "периметър на основата=", "3", "", "за 3 друга права призма"},
-    {PrismHeight,        "Text6", "височина=", "3", "", "височината на призмата, за 3 друга права призма"},
-    {PrismBaseArea,      "Text5", "лице на основата=", "3", "", "за 3 друга права призма"},
+    {BoxEdgeA,           "Text1", "ръб=", "a", "1", "първи ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
+    {BoxEdgeB,           "Text2", "ръб=", "b", "1", "втори ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
+    {BoxEdgeC,           "Text3", "ръб=", "c", "1", "трети ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
+    {CubeEdge,           "Text7", "ръб=", "a", "2", "ръб на куба", "дължината на ръба, за 2 куб"},
+    {PrismBasePerimeter, "Text4", "периметър на основата=", "P", "3", "", "за 3 друга права призма"},
+    {PrismHeight,        "Text6", "височина=", "h", "3", "", "височината на призмата, за 3 друга права призма"},
+    {PrismBaseArea,      "Text5", "лице на основата=", "B", "3", "", "за 3 друга права призма"},
 };
 // For the box and the cube "S=" holds the full surface and "S1=" is emptied.
 constexpr ResultRow rightPrismResults[] = {
-    {PrismSurface,     "Text9",  "S=",  LateralSurface, "околна повърхнина; за паралелепипед и куб пълна повърхнина"},
-    {PrismFullSurface, "Text10", "S1=", FullSurface,    "пълна повърхнина, само за друга права призма"},
-    {PrismVolume,      "Text11", "V=",  Volume},
+    {PrismSurface,     "Text9",  "S=",  LateralSurface, "", "околна повърхнина; за паралелепипед и куб пълна повърхнина"},
+    {PrismFullSurface, "Text10", "S1=", FullSurface,    "", "пълна повърхнина, само за друга права призма"},
+    {PrismVolume,      "Text11", "V=",  Volume,         ""},
+};
+constexpr KindFormula rightPrismFormulas[] = {
+    {"1", PrismSurface,     "S (пълна повърхнина)", "2·(a·b + a·c + b·c)"},
+    {"1", PrismVolume,      "V",                    "a·b·c"},
+    {"2", PrismSurface,     "S (пълна повърхнина)", "6·a²"},
+    {"2", PrismVolume,      "V",                    "a³"},
+    {"3", PrismSurface,     "S",                    "P·h"},
+    {"3", PrismFullSurface, "S1",                   "2·B + S"},
+    {"3", PrismVolume,      "V",                    "B·h"},
 };
 constexpr Field rightPrismClearing[] = {
     BoxEdgeA, BoxEdgeB, BoxEdgeC, PrismBasePerimeter, PrismBaseArea, PrismHeight, CubeEdge,
@@ -49,15 +58,15 @@ constexpr Field rightPrismClearing[] = {
 
 // Regular pyramid: base area, apothem and height are read before the perimeter.
 constexpr InputRow regularPyramidInputs[] = {
-    {PyramidBaseArea,      "Text13", "лице на основата="},
-    {PyramidApothem,       "Text14", "апотема на пирамидата="},
-    {PyramidHeight,        "Text15", "височина на пирамидата="},
-    {PyramidBasePerimeter, "Text12", "периметър на основата="},
+    {PyramidBaseArea,      "Text13", "лице на основата=",       "B"},
+    {PyramidApothem,       "Text14", "апотема на пирамидата=",  "k"},
+    {PyramidHeight,        "Text15", "височина на пирамидата=", "h"},
+    {PyramidBasePerimeter, "Text12", "периметър на основата=",  "P"},
 };
 constexpr ResultRow regularPyramidResults[] = {
-    {PyramidLateralSurface, "Text16", "S=",  LateralSurface},
-    {PyramidFullSurface,    "Text17", "S1=", FullSurface},
-    {PyramidVolume,         "Text18", "V=",  Volume},
+    {PyramidLateralSurface, "Text16", "S=",  LateralSurface, "P·k : 2"},
+    {PyramidFullSurface,    "Text17", "S1=", FullSurface,    "S + B"},
+    {PyramidVolume,         "Text18", "V=",  Volume,         "B·h : 3"},
 };
 constexpr Field regularPyramidClearing[] = {
     PyramidBasePerimeter, PyramidBaseArea, PyramidApothem, PyramidHeight,
@@ -65,48 +74,48 @@ constexpr Field regularPyramidClearing[] = {
 };
 
 constexpr InputRow cylinderInputs[] = {
-    {CylinderRadius, "Text19", "радиус=",   "", "", "радиусът на основата на цилиндъра"},
-    {CylinderHeight, "Text20", "височина=", "", "", "височината на цилиндъра"},
+    {CylinderRadius, "Text19", "радиус=",   "r", "", "", "радиусът на основата на цилиндъра"},
+    {CylinderHeight, "Text20", "височина=", "h", "", "", "височината на цилиндъра"},
 };
 constexpr ResultRow cylinderResults[] = {
-    {CylinderLateralSurface, "Text21", "S=",  LateralSurface},
-    {CylinderFullSurface,    "Text22", "S1=", FullSurface},
-    {CylinderVolume,         "Text23", "V=",  Volume},
+    {CylinderLateralSurface, "Text21", "S=",  LateralSurface, "2π·r·h"},
+    {CylinderFullSurface,    "Text22", "S1=", FullSurface,    "2π·r² + S"},
+    {CylinderVolume,         "Text23", "V=",  Volume,         "π·r²·h"},
 };
 constexpr Field cylinderClearing[] = {
     CylinderRadius, CylinderHeight, CylinderLateralSurface, CylinderFullSurface, CylinderVolume,
 };
 
 constexpr InputRow coneInputs[] = {
-    {ConeRadius,      "Text24", "радиус=",     "", "", "радиусът на основата на конуса"},
-    {ConeHeight,      "Text25", "височина=",   "", "", "височината на конуса"},
-    {ConeSlantHeight, "Text26", "образуваща=", "", "", "дължината на образуващата на конуса"},
+    {ConeRadius,      "Text24", "радиус=",     "r", "", "", "радиусът на основата на конуса"},
+    {ConeHeight,      "Text25", "височина=",   "h", "", "", "височината на конуса"},
+    {ConeSlantHeight, "Text26", "образуваща=", "l", "", "", "дължината на образуващата на конуса"},
 };
 constexpr ResultRow coneResults[] = {
-    {ConeLateralSurface, "Text27", "S=",  LateralSurface},
-    {ConeFullSurface,    "Text28", "S1=", FullSurface},
-    {ConeVolume,         "Text29", "V=",  Volume},
+    {ConeLateralSurface, "Text27", "S=",  LateralSurface, "π·r·l"},
+    {ConeFullSurface,    "Text28", "S1=", FullSurface,    "π·r² + S"},
+    {ConeVolume,         "Text29", "V=",  Volume,         "π·r²·h : 3"},
 };
 constexpr Field coneClearing[] = {
     ConeRadius, ConeHeight, ConeSlantHeight, ConeLateralSurface, ConeFullSurface, ConeVolume,
 };
 
 constexpr InputRow sphereAndBallInputs[] = {
-    {SphereRadius, "Text30", "радиус=", "", "", "радиусът на сферата и кълбото"},
+    {SphereRadius, "Text30", "радиус=", "r", "", "", "радиусът на сферата и кълбото"},
 };
 constexpr ResultRow sphereAndBallResults[] = {
-    {SphereSurface, "Text31", "S=", FullSurface, "лице на сфера"},
-    {BallVolume,    "Text32", "V=", Volume,      "обем на кълбо"},
+    {SphereSurface, "Text31", "S=", FullSurface, "4π·r²",     "лице на сфера"},
+    {BallVolume,    "Text32", "V=", Volume,      "4/3·π·r³", "обем на кълбо"},
 };
 constexpr Field sphereAndBallClearing[] = {SphereRadius, SphereSurface, BallVolume};
 
 constexpr InputRow regularPolygonInputs[] = {
-    {PolygonSides, "Text33", "брой страни=", "", "", "колко страни има многоъгълникът, например 6"},
-    {PolygonSide,  "Text34", "страна=",      "", "", "дължината на една страна"},
+    {PolygonSides, "Text33", "брой страни=", "n", "", "", "колко страни има многоъгълникът, например 6"},
+    {PolygonSide,  "Text34", "страна=",      "a", "", "", "дължината на една страна"},
 };
 constexpr ResultRow regularPolygonResults[] = {
-    {PolygonPerimeter, "Text36", "P=", Perimeter},
-    {PolygonArea,      "Text37", "B=", Area},
+    {PolygonPerimeter, "Text36", "P=", Perimeter, "n·a"},
+    {PolygonArea,      "Text37", "B=", Area,      "n·a² : 4·cotg(π : n)"},
 };
 constexpr Field regularPolygonClearing[] = {PolygonSides, PolygonSide, PolygonPerimeter, PolygonArea};
 
@@ -115,7 +124,8 @@ using enum Button;
 constexpr PanelRow panels[] = {
     {Panel::RightPrism, "Frame1", "права призма",
      rightPrismInputs, rightPrismResults, rightPrismClearing,
-     {CalculateRightPrism, "Command1"}, {ClearRightPrism, "Command2"}, calculate<Panel::RightPrism>, &rightPrismKind},
+     {CalculateRightPrism, "Command1"}, {ClearRightPrism, "Command2"}, calculate<Panel::RightPrism>, &rightPrismKind,
+     rightPrismFormulas},
     {Panel::RegularPyramid, "Frame2", "правилна пирамида",
      regularPyramidInputs, regularPyramidResults, regularPyramidClearing,
      {CalculateRegularPyramid, "Command3"}, {ClearRegularPyramid, "Command4"}, calculate<Panel::RegularPyramid>},

@@ -19,6 +19,8 @@ namespace geometry {
 
 enum class Panel { RightPrism, RegularPyramid, Cylinder, Cone, SphereAndBall, RegularPolygon };
 
+inline constexpr std::size_t panelCount = 6;
+
 // The window's text fields, in the order of their window names (Text1 first).
 enum class Field {
     // Right prism.
@@ -55,6 +57,7 @@ struct InputRow {
     Field field;
     std::string_view name;   // the window name: "Text24"
     std::string_view label;  // the caption beside it: "радиус="
+    std::string_view letter = {};  // what formulas call it, as the textbooks do: "r"
     std::string_view kind = {};  // the right prism reads it only for this kind: "1", "2" or "3"
     std::string_view distinction = {};  // tells apart fields of one panel with the same label
     std::string_view description = {};  // for screen readers: what to type, where the label is terse
@@ -65,12 +68,25 @@ struct ResultRow {
     std::string_view name;   // "Text27"
     std::string_view label;  // "S="
     Quantity quantity;
+    // How it is found, as a Bulgarian textbook writes it, in the letters of the
+    // inputs and of the results before it, in the order the calculation
+    // computes it: "π·r²·h : 3". The right prism's depend on its kind (below).
+    std::string_view formula;
     std::string_view description = {};  // for screen readers, where the quantity alone says too little
 };
 
 struct ButtonRow {
     Button button;
     std::string_view name;  // "Command7"
+};
+
+// The right prism's formula for a result, by its kind. The box and the cube
+// hold their full surface under "S=", and their solution says so.
+struct KindFormula {
+    std::string_view kind;     // "1", "2" or "3"
+    Field field;
+    std::string_view symbol;   // how the solution names the result: "S (пълна повърхнина)"
+    std::string_view formula;  // "6·a²"
 };
 
 class Press;
@@ -88,6 +104,7 @@ struct PanelRow {
     // The right prism's "1 или 2 или 3": read as text, never as a number, before
     // any input; it picks the kind of prism.
     const InputRow* kindField = nullptr;
+    std::span<const KindFormula> kindFormulas = {};  // in place of the results' own formulas
 };
 
 // The six panels, Frame1 first.

@@ -34,6 +34,14 @@ StopReason whyNotANumber(const std::string& text, const std::string& separator) 
 
 }  // namespace
 
+std::vector<std::pair<const ResultRow*, std::string_view>> resultsWritten(const PanelRow& panel, const Press& press) {
+    std::vector<std::pair<const ResultRow*, std::string_view>> results;
+    for (const ResultRow& result : panel.results)
+        for (const auto& [field, text] : press.written())
+            if (field == result.field && !text.empty()) results.emplace_back(&result, text);
+    return results;
+}
+
 Statements::Statements(Press& press)
     : a(press.variables_.a), b(press.variables_.b), c(press.variables_.c),
       cubeEdge(press.variables_.cubeEdge), P(press.variables_.P), B(press.variables_.B),
@@ -52,6 +60,7 @@ Single Statements::read(Field field) {
     const Conversion conversion = textToNumber(text, press_.decimalSeparator_);
     switch (conversion.status) {
     case ConversionStatus::Ok:
+        press_.valuesRead_.emplace_back(field, conversion.value);
         return Single{conversion.value};
     case ConversionStatus::TooLarge:
         throw ErrorStop(StopReason::NumberTooLarge, field, text);

@@ -45,6 +45,8 @@ struct WorkingVariables {
 // without them.
 class Press {
 public:
+    // The inputs the press read as numbers, in order, with the values read.
+    const std::vector<std::pair<Field, float>>& valuesRead() const { return valuesRead_; }
     // The texts the press wrote, in order, empty ones included.
     const std::vector<std::pair<Field, std::string>>& written() const { return written_; }
 
@@ -61,8 +63,13 @@ private:
     WorkingVariables& variables_;
     std::string_view panelCaption_;
     unsigned pendingFaults_ = 0;
+    std::vector<std::pair<Field, float>> valuesRead_;
     std::vector<std::pair<Field, std::string>> written_;
 };
+
+// The results a completed press wrote, in the panel's order, with their texts;
+// a field it emptied (the box's "S1=") is left out.
+std::vector<std::pair<const ResultRow*, std::string_view>> resultsWritten(const PanelRow& panel, const Press& press);
 
 // A handler's statement list derives from this and runs on one press.
 class Statements {

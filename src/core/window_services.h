@@ -3,6 +3,7 @@
 // What a handler may ask of the window besides the field store.
 
 #include <string>
+#include <vector>
 
 #include "error_stop.h"
 #include "panel_table.h"
@@ -32,6 +33,10 @@ public:
         (void)panel;
         (void)announcement;
     }
+
+    // After a completed calculation: how each result was found, one line per result the
+    // press wrote, in the results' order; after the panel's clear: no lines.
+    virtual void showSolution(Panel panel, const std::vector<std::string>& lines) { (void)panel; (void)lines; }
 };
 
 }  // namespace geometry

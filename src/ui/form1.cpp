@@ -4,10 +4,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
@@ -209,6 +211,7 @@ QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
     TextField* edit = fieldInfo(*field).result ? new ResultField(*field, handlers_.decimalSeparator(), container)
                                                : new TextField(*field, container);
     placeControl(edit, row, roleColour(SystemColour::Window));
+    edit->setMenuItems([this, panel = fieldInfo(*field).panel](QMenu& menu) { addCopySolution(menu, panel); });
     fields_[static_cast<std::size_t>(*field)] = edit;
     edit->installEventFilter(this);
     return edit;
@@ -327,6 +330,32 @@ void Form1::setResult(Field field, const std::string& text, float value) {
 
 void Form1::announceResults(Panel, const std::string& announcement) {
     announcement_->announce(QString::fromStdString(announcement));
+}
+
+void Form1::showSolution(Panel panel, const std::vector<std::string>& lines) {
+    solutions_[static_cast<std::size_t>(panel)] = lines;
+    // A line for each result field the press filled, in order; a field it
+    // emptied (the box's "S1=") has none.
+    auto line = lines.begin();
+    for (const ResultRow& result : panelRow(panel).results) {
+        auto* field = qobject_cast<ResultField*>(fieldEdit(result.field));
+        if (field && !field->text().isEmpty() && line != lines.end())
+            field->setSolutionLine(QString::fromStdString(*line++));
+    }
+}
+
+// "Копирай решението": the panel's lines as plain text, one per line; greyed
+// out while there are none.
+void Form1::addCopySolution(QMenu& menu, Panel panel) {
+    const std::vector<std::string>& lines = solutions_[static_cast<std::size_t>(panel)];
+    menu.addSeparator();
+    QAction* copy = menu.addAction(QStringLiteral("Копирай решението"));
+    copy->setEnabled(!lines.empty());
+    connect(copy, &QAction::triggered, this, [this, panel] {
+        QStringList text;
+        for (const std::string& line : solutions_[static_cast<std::size_t>(panel)]) text << QString::fromStdString(line);
+        QApplication::clipboard()->setText(text.join(QLatin1Char('\n')));
+    });
 }
 
 void Form1::showMessage(const std::string& prompt, const std::string& title) {

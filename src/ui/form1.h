@@ -4,10 +4,13 @@
 // the text fields serving as the field store, message boxes and closing as the
 // window services, and each button wired to its handler. Every field, button,
 // panel and picture carries a name for screen readers, and the numeric keypad's
-// decimal key types the decimal separator in use.
+// decimal key types the decimal separator in use. How a panel's last press
+// found its results shows in each result field's tooltip, and every field of
+// the panel offers to copy it from its context menu.
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include <QHash>
 #include <QLocale>
@@ -19,6 +22,7 @@
 #include "window_services.h"
 
 class QLineEdit;
+class QMenu;
 
 namespace geometry::ui {
 
@@ -42,6 +46,8 @@ public:
     void reportErrorStop(const ErrorStop& stop) override;
     // Read out by screen readers as a notification.
     void announceResults(Panel panel, const std::string& announcement) override;
+    // Kept for the panel's menus; each line also becomes its result field's tooltip.
+    void showSolution(Panel panel, const std::vector<std::string>& lines) override;
 
 protected:
     // The keypad's decimal key in a text field types the decimal separator;
@@ -63,9 +69,11 @@ private:
     void nameForScreenReaders();
     void nameField(const layout::ControlRow& row, QWidget* edit);
     QLineEdit* fieldEdit(Field field) const;
+    void addCopySolution(QMenu& menu, Panel panel);
 
     QHash<QString, QWidget*> controls_;  // by name, Form1 included
     std::array<QLineEdit*, fieldCount> fields_{};
+    std::array<std::vector<std::string>, panelCount> solutions_;  // by panel
     Form1Handlers handlers_;
     Announcement* announcement_ = nullptr;
     bool placedWithFrame_ = false;

@@ -26,6 +26,7 @@ ResultField::ResultField(geometry::Field field, std::string decimalSeparator, QW
 }
 
 void ResultField::setResult(const QString& text, float value) {
+    solutionLine_.clear();  // the press's own comes after its results
     writingResult_ = true;
     setText(text);
     writingResult_ = false;
@@ -34,7 +35,9 @@ void ResultField::setResult(const QString& text, float value) {
 }
 
 void ResultField::textChangedOtherwise() {
-    if (!writingResult_) value_.reset();
+    if (writingResult_) return;
+    value_.reset();
+    solutionLine_.clear();
 }
 
 QRect ResultField::textLineRect(const QString& text) const {
@@ -94,8 +97,9 @@ bool ResultField::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return TextField::event(event);
     // Worked out on hovering only: a press does not measure texts.
     const QString full = text();
-    if (shownText() != full)
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), full, this);
+    const QString tip = !solutionLine_.isEmpty() ? solutionLine_ : shownText() != full ? full : QString();
+    if (!tip.isEmpty())
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
     else
         QToolTip::hideText();
     return true;

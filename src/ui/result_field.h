@@ -5,7 +5,8 @@
 // the leading characters of a text too wide for it ("9,4E+06", not "936121").
 // Its text stays the full text the calculator wrote: text(), copying, the field
 // store and screen readers get that, and with the focus it shows and scrolls as
-// any text field. Hovering shows the full text when the field shows less.
+// any text field. Hovering shows how the press found the result while the field
+// holds the text the press wrote; otherwise the full text, when the field shows less.
 
 #include <optional>
 #include <string>
@@ -24,6 +25,9 @@ public:
     // A calculated result: its text and the float it was written from. Any
     // other change of the text (typing, setText) forgets the float.
     void setResult(const QString& text, float value);
+    // How the press that wrote the result found it: "V = π·r²·h = … = 9361213".
+    // Any change of the text forgets it.
+    void setSolutionLine(const QString& line) { solutionLine_ = line; }
 
     // What the field shows while it does not have the focus.
     QString shownText() const;
@@ -37,7 +41,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Hovering shows the full text where the field shows less.
+    // Hovering shows the solution line, or the full text where the field shows less.
     bool event(QEvent* event) override;
 
 private:
@@ -45,6 +49,7 @@ private:
 
     std::string decimalSeparator_;
     std::optional<float> value_;
+    QString solutionLine_;
     bool writingResult_ = false;
 };
 

@@ -84,6 +84,7 @@ void TextField::contextMenuEvent(QContextMenuEvent* event) {
             if (!refusedPaste(QClipboard::Clipboard)) paste();
         });
     }
+    if (addMenuItems_) addMenuItems_(*menu);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
     event->accept();

@@ -16,12 +16,16 @@
 // character. A validator catches every other edit (typing at the limit, the
 // keypad's decimal key) and lets the line edit undo it.
 
+#include <functional>
+
 #include <QClipboard>
 #include <QLineEdit>
 #include <QString>
 
 #include "error_stop.h"
 #include "panel_table.h"
+
+class QMenu;
 
 namespace geometry::ui {
 
@@ -35,6 +39,10 @@ public:
 
     // The box's text for an edit that would have made the field `length` characters long.
     QString tooLongMessage(qsizetype length) const;
+
+    // Adds the window's own items to the field's context menu as it opens.
+    using MenuItems = std::function<void(QMenu& menu)>;
+    void setMenuItems(MenuItems addItems) { addMenuItems_ = std::move(addItems); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -55,6 +63,7 @@ private:
     void showRefusal();
 
     geometry::Field field_;
+    MenuItems addMenuItems_;
     qsizetype refused_ = -1;  // the length of a refused edit whose box is still to come
 };
 

@@ -65,11 +65,15 @@ public:
     void announceResults(Panel panel, const std::string& announcement) override {
         announcements.push_back({panel, announcement});
     }
+    void showSolution(Panel panel, const std::vector<std::string>& lines) override {
+        solutions.push_back({panel, lines});
+    }
 
     std::vector<Message> messages;
     int unloads = 0;
     std::vector<ErrorStop> stops;
     std::vector<std::pair<Panel, std::string>> announcements;
+    std::vector<std::pair<Panel, std::vector<std::string>>> solutions;
 };
 
 // One handler set with its own fields and window.

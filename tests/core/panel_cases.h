@@ -2,8 +2,10 @@
 #pragma once
 // The six panels' cases: one table per panel, one row per press of its
 // calculate button, with the texts typed and what the press shows or where it
-// stops. panels_test.cpp runs every row under both separators; the web
-// edition's browser test gets rows of them through tests/web/export_cases.cpp.
+// stops, and for a few rows how each result was found. panels_test.cpp runs
+// every row under both separators; the window test checks the rows' solutions
+// in its tooltips and copies, and the web edition's browser test gets rows of
+// them through tests/web/export_cases.cpp.
 //
 // Each program that uses the tables includes this header in one file only.
 
@@ -48,6 +50,7 @@ struct Row {
     const char* what = "";
     Texts typed = {};
     Texts shown = {};                      // after the press; empty when it fails
+    std::vector<std::string> solution = {};  // how each result was found (given for a few rows)
     std::optional<StopReason> stop = {};   // a failed press
     std::optional<Field> stopField = {};   // the input to fix, for input errors
     std::vector<Field> reads = {};         // every field read, in order (checked when given)
@@ -83,7 +86,9 @@ const PanelTable rightPrism{
          .reads = boxReads},
         {.what = "halves and eighths are exact",
          .typed = {{PrismKind, "1"}, {BoxEdgeA, "1.5"}, {BoxEdgeB, "2.5"}, {BoxEdgeC, "3.5"}},
-         .shown = {{PrismSurface, "35.5"}, {PrismFullSurface, ""}, {PrismVolume, "13.125"}}},
+         .shown = {{PrismSurface, "35.5"}, {PrismFullSurface, ""}, {PrismVolume, "13.125"}},
+         .solution = {"S (пълна повърхнина) = 2·(a·b + a·c + b·c) = 2·(1.5·2.5 + 1.5·3.5 + 2.5·3.5) = 35.5",
+                      "V = a·b·c = 1.5·2.5·3.5 = 13.125"}},
         {.what = "the box's products stay in double precision",
          .typed = {{PrismKind, "1"}, {BoxEdgeA, "1.1"}, {BoxEdgeB, "1.1"}, {BoxEdgeC, "1.3"}},
          .shown = {{PrismSurface, "8.14"}, {PrismFullSurface, ""}, {PrismVolume, "1.573"}}},
@@ -93,6 +98,7 @@ const PanelTable rightPrism{
         {.what = "the ordinary cube",
          .typed = {{PrismKind, "2"}, {CubeEdge, "3"}},
          .shown = {{PrismSurface, "54"}, {PrismFullSurface, ""}, {PrismVolume, "27"}},
+         .solution = {"S (пълна повърхнина) = 6·a² = 6·3² = 54", "V = a³ = 3³ = 27"},
          .reads = cubeReads},
         {.what = "the cube's power and factor 6 stay in double precision",
          .typed = {{PrismKind, "2"}, {CubeEdge, "3.9"}},
@@ -102,13 +108,16 @@ const PanelTable rightPrism{
          .shown = {{PrismSurface, "588.0599"}, {PrismFullSurface, ""}, {PrismVolume, "970.2989"}}},
         {.what = "a negative edge gives a negative volume",
          .typed = {{PrismKind, "2"}, {CubeEdge, "-2"}},
-         .shown = {{PrismSurface, "24"}, {PrismFullSurface, ""}, {PrismVolume, "-8"}}},
+         .shown = {{PrismSurface, "24"}, {PrismFullSurface, ""}, {PrismVolume, "-8"}},
+         .solution = {"S (пълна повърхнина) = 6·a² = 6·(-2)² = 24", "V = a³ = (-2)³ = -8"}},
         {.what = "a volume near the top of the range still fits",
          .typed = {{PrismKind, "2"}, {CubeEdge, "6000000000000"}},
-         .shown = {{PrismSurface, "2.16E+26"}, {PrismFullSurface, ""}, {PrismVolume, "2.16E+38"}}},
+         .shown = {{PrismSurface, "2.16E+26"}, {PrismFullSurface, ""}, {PrismVolume, "2.16E+38"}},
+         .solution = {"S (пълна повърхнина) = 6·a² = 6·(6E+12)² = 2.16E+26", "V = a³ = (6E+12)³ = 2.16E+38"}},
         {.what = "the cube's volume is not checked: it shows infinity",
          .typed = {{PrismKind, "2"}, {CubeEdge, "10000000000000"}},
          .shown = {{PrismSurface, "6E+26"}, {PrismFullSurface, ""}, {PrismVolume, "∞"}},
+         .solution = {"S (пълна повърхнина) = 6·a² = 6·(1E+13)² = 6E+26", "V = a³ = (1E+13)³ = ∞"},
          .reads = cubeReads},
         {.what = "an unchecked volume takes the edge's sign",
          .typed = {{PrismKind, "2"}, {CubeEdge, "-1e13"}},
@@ -121,6 +130,7 @@ const PanelTable rightPrism{
         {.what = "the ordinary prism",
          .typed = {{PrismKind, "3"}, {PrismBasePerimeter, "12"}, {PrismHeight, "5"}, {PrismBaseArea, "9"}},
          .shown = {{PrismSurface, "60"}, {PrismFullSurface, "78"}, {PrismVolume, "45"}},
+         .solution = {"S = P·h = 12·5 = 60", "S1 = 2·B + S = 2·9 + 60 = 78", "V = B·h = 9·5 = 45"},
          .reads = otherPrismReads},
         {.what = "S1 adds the 32-bit S",
          .typed = {{PrismKind, "3"}, {PrismBasePerimeter, "1.1"}, {PrismHeight, "3.3"}, {PrismBaseArea, "2.2"}},
@@ -209,19 +219,24 @@ const PanelTable regularPyramid{
          .shown = {{PyramidLateralSurface, "15"}, {PyramidFullSurface, "22"}, {PyramidVolume, "2.333333"}}},
         {.what = "S1 adds the 32-bit S",
          .typed = pyramidInputs("1.1", "7.25", "3.3", "1"),
-         .shown = {{PyramidLateralSurface, "1.815"}, {PyramidFullSurface, "9.065001"}, {PyramidVolume, "2.416667"}}},
+         .shown = {{PyramidLateralSurface, "1.815"}, {PyramidFullSurface, "9.065001"}, {PyramidVolume, "2.416667"}},
+         .solution = {"S = P·k : 2 = 1.1·3.3 : 2 = 1.815", "S1 = S + B = 1.815 + 7.25 = 9.065001",
+                      "V = B·h : 3 = 7.25·1 : 3 = 2.416667"}},
         {.what = "(h × B) ÷ 3 in double precision",
          .typed = pyramidInputs("1.1", "7.7", "1", "1.1"),
          .shown = {{PyramidLateralSurface, "0.55"}, {PyramidFullSurface, "8.25"}, {PyramidVolume, "2.823333"}}},
         {.what = "a product beyond the 32-bit range whose third fits is no fault",
          .typed = pyramidInputs("1", "1e20", "1", "1e19"),
-         .shown = {{PyramidLateralSurface, "0.5"}, {PyramidFullSurface, "1E+20"}, {PyramidVolume, "3.333333E+38"}}},
+         .shown = {{PyramidLateralSurface, "0.5"}, {PyramidFullSurface, "1E+20"}, {PyramidVolume, "3.333333E+38"}},
+         .solution = {"S = P·k : 2 = 1·1 : 2 = 0.5", "S1 = S + B = 0.5 + 1E+20 = 1E+20",
+                      "V = B·h : 3 = 1E+20·1E+19 : 3 = 3.333333E+38"}},
         {.what = "zeros",
          .typed = pyramidInputs("0", "0", "0", "0"),
          .shown = {{PyramidLateralSurface, "0"}, {PyramidFullSurface, "0"}, {PyramidVolume, "0"}}},
         {.what = "negative inputs follow the formulas",
          .typed = pyramidInputs("-10", "7", "3", "1"),
-         .shown = {{PyramidLateralSurface, "-15"}, {PyramidFullSurface, "-8"}, {PyramidVolume, "2.333333"}}},
+         .shown = {{PyramidLateralSurface, "-15"}, {PyramidFullSurface, "-8"}, {PyramidVolume, "2.333333"}},
+         .solution = {"S = P·k : 2 = (-10)·3 : 2 = -15", "S1 = S + B = (-15) + 7 = -8", "V = B·h : 3 = 7·1 : 3 = 2.333333"}},
         {.what = "the base area is read first: its overflow is reported",
          .typed = {{PyramidBaseArea, "1e39"}, {PyramidBasePerimeter, ""}},
          .stop = NumberTooLarge, .stopField = PyramidBaseArea, .reads = {PyramidBaseArea}},
@@ -273,13 +288,16 @@ const PanelTable regularPolygon{
         {.what = "sine and cosine stay in double precision", .typed = polygonInputs("100", "1"),
          .shown = {{PolygonPerimeter, "100"}, {PolygonArea, "795.5131"}}},
         {.what = "a fractional number of sides", .typed = polygonInputs("2.5", "1"),
-         .shown = {{PolygonPerimeter, "2.5"}, {PolygonArea, "0.203075"}}},
+         .shown = {{PolygonPerimeter, "2.5"}, {PolygonArea, "0.203075"}},
+         .solution = {"P = n·a = 2.5·1 = 2.5", "B = n·a² : 4·cotg(π : n) = 2.5·1² : 4·cotg(3.141592 : 2.5) = 0.203075"}},
         {.what = "the cosine of 3.141592 ÷ 2 is not zero", .typed = polygonInputs("2", "1"),
-         .shown = {{PolygonPerimeter, "2"}, {PolygonArea, "1.633974E-07"}}},
+         .shown = {{PolygonPerimeter, "2"}, {PolygonArea, "1.633974E-07"}},
+         .solution = {"P = n·a = 2·1 = 2", "B = n·a² : 4·cotg(π : n) = 2·1² : 4·cotg(3.141592 : 2) = 1.633974E-07"}},
         {.what = "a one-sided polygon", .typed = polygonInputs("1", "1"),
          .shown = {{PolygonPerimeter, "1"}, {PolygonArea, "-382502.9"}}},
         {.what = "a negative number of sides", .typed = polygonInputs("-4", "2"),
-         .shown = {{PolygonPerimeter, "-8"}, {PolygonArea, "4.000001"}}},
+         .shown = {{PolygonPerimeter, "-8"}, {PolygonArea, "4.000001"}},
+         .solution = {"P = n·a = (-4)·2 = -8", "B = n·a² : 4·cotg(π : n) = (-4)·2² : 4·cotg(3.141592 : (-4)) = 4.000001"}},
         {.what = "a zero side", .typed = polygonInputs("5", "0"),
          .shown = {{PolygonPerimeter, "0"}, {PolygonArea, "0"}}},
         {.what = "no sides: a division by zero", .typed = polygonInputs("0", "1"),
@@ -312,6 +330,8 @@ const PanelTable cylinder{
     {
         {.what = "unit radius and height", .typed = cylinderInputs("1", "1"),
          .shown = {{CylinderLateralSurface, "6.283184"}, {CylinderFullSurface, "12.56637"}, {CylinderVolume, "3.141592"}},
+         .solution = {"S = 2π·r·h = 6.283184·1·1 = 6.283184", "S1 = 2π·r² + S = 6.283184·1² + 6.283184 = 12.56637",
+                      "V = π·r²·h = 3.141592·1²·1 = 3.141592"},
          .reads = cylinderReads},
         {.what = "the ordinary case", .typed = cylinderInputs("2", "5"),
          .shown = {{CylinderLateralSurface, "62.83184"}, {CylinderFullSurface, "87.96458"}, {CylinderVolume, "62.83184"}}},
@@ -326,7 +346,10 @@ const PanelTable cylinder{
         {.what = "a zero radius", .typed = cylinderInputs("0", "5"),
          .shown = {{CylinderLateralSurface, "0"}, {CylinderFullSurface, "0"}, {CylinderVolume, "0"}}},
         {.what = "negative inputs follow the formulas", .typed = cylinderInputs("-1", "2"),
-         .shown = {{CylinderLateralSurface, "-12.56637"}, {CylinderFullSurface, "-6.283184"}, {CylinderVolume, "6.283184"}}},
+         .shown = {{CylinderLateralSurface, "-12.56637"}, {CylinderFullSurface, "-6.283184"}, {CylinderVolume, "6.283184"}},
+         .solution = {"S = 2π·r·h = 6.283184·(-1)·2 = -12.56637",
+                      "S1 = 2π·r² + S = 6.283184·(-1)² + (-12.56637) = -6.283184",
+                      "V = π·r²·h = 3.141592·(-1)²·2 = 6.283184"}},
         {.what = "an empty radius", .typed = cylinderInputs("", "1"),
          .stop = EmptyField, .stopField = CylinderRadius, .reads = {CylinderRadius}},
         {.what = "an empty height", .typed = cylinderInputs("1", ""),
@@ -355,6 +378,8 @@ const PanelTable cone{
     {
         {.what = "the ordinary case", .typed = coneInputs("3", "4", "5"),
          .shown = {{ConeLateralSurface, "47.12388"}, {ConeFullSurface, "75.39821"}, {ConeVolume, "37.6991"}},
+         .solution = {"S = π·r·l = 3.141592·3·5 = 47.12388", "S1 = π·r² + S = 3.141592·3² + 47.12388 = 75.39821",
+                      "V = π·r²·h : 3 = 3.141592·3²·4 : 3 = 37.6991"},
          .reads = coneReads},
         {.what = "the slant height is used as typed", .typed = coneInputs("3", "4", "10"),
          .shown = {{ConeLateralSurface, "94.24776"}, {ConeFullSurface, "122.5221"}, {ConeVolume, "37.6991"}}},
@@ -363,7 +388,9 @@ const PanelTable cone{
         {.what = "a zero slant height leaves the base", .typed = coneInputs("3", "4", "0"),
          .shown = {{ConeLateralSurface, "0"}, {ConeFullSurface, "28.27433"}, {ConeVolume, "37.6991"}}},
         {.what = "S1 adds the 32-bit S", .typed = coneInputs("1", "4", "13"),
-         .shown = {{ConeLateralSurface, "40.84069"}, {ConeFullSurface, "43.98228"}, {ConeVolume, "4.188789"}}},
+         .shown = {{ConeLateralSurface, "40.84069"}, {ConeFullSurface, "43.98228"}, {ConeVolume, "4.188789"}},
+         .solution = {"S = π·r·l = 3.141592·1·13 = 40.84069", "S1 = π·r² + S = 3.141592·1² + 40.84069 = 43.98228",
+                      "V = π·r²·h : 3 = 3.141592·1²·4 : 3 = 4.188789"}},
         {.what = "V stays in double precision", .typed = coneInputs("6", "10", "10"),
          .shown = {{ConeLateralSurface, "188.4955"}, {ConeFullSurface, "301.5928"}, {ConeVolume, "376.991"}}},
         {.what = "a zero radius", .typed = coneInputs("0", "4", "5"),
@@ -394,7 +421,9 @@ const PanelTable sphereAndBall{
     {"SphereAndBall", Panel::SphereAndBall},
     {
         {.what = "the ordinary case", .typed = radius("2"),
-         .shown = {{SphereSurface, "50.26547"}, {BallVolume, "33.51031"}}, .reads = {SphereRadius}},
+         .shown = {{SphereSurface, "50.26547"}, {BallVolume, "33.51031"}},
+         .solution = {"S = 4π·r² = 12.566368·2² = 50.26547", "V = 4/3·π·r³ = 4/3·3.141592·2³ = 33.51031"},
+         .reads = {SphereRadius}},
         {.what = "the constants rounded to 32-bit", .typed = radius("1"),
          .shown = {{SphereSurface, "12.56637"}, {BallVolume, "4.188789"}}},
         {.what = "V is rounded to 32-bit before display", .typed = radius("10"),
@@ -408,7 +437,8 @@ const PanelTable sphereAndBall{
         {.what = "a zero radius", .typed = radius("0"),
          .shown = {{SphereSurface, "0"}, {BallVolume, "0"}}},
         {.what = "a negative radius", .typed = radius("-2"),
-         .shown = {{SphereSurface, "50.26547"}, {BallVolume, "-33.51031"}}},
+         .shown = {{SphereSurface, "50.26547"}, {BallVolume, "-33.51031"}},
+         .solution = {"S = 4π·r² = 12.566368·(-2)² = 50.26547", "V = 4/3·π·r³ = 4/3·3.141592·(-2)³ = -33.51031"}},
         {.what = "an empty radius", .typed = radius(""),
          .stop = EmptyField, .stopField = SphereRadius, .reads = {SphereRadius}},
         {.what = "blanks only", .typed = radius("  \t"),

@@ -63,6 +63,27 @@ void expectRow(const PanelUnderTest& panel, const Row& row, const std::string& s
     }
     const std::vector<std::pair<Panel, std::string>> announced = {{panel.which, announcement}};
     EXPECT_EQ(bench.window.announcements, row.stop ? decltype(announced){} : announced);
+    // A completed press shows how each result it wrote was found, a line each,
+    // ending in the result's text; a failed press leaves the solution as it was.
+    if (row.stop) {
+        EXPECT_TRUE(bench.window.solutions.empty());
+    } else {
+        ASSERT_EQ(bench.window.solutions.size(), 1u);
+        const auto& [shownFor, lines] = bench.window.solutions.front();
+        EXPECT_EQ(shownFor, panel.which);
+        auto line = lines.begin();
+        for (Field field : panel.results) {
+            if (texts.at(field).empty()) continue;
+            ASSERT_NE(line, lines.end());
+            EXPECT_TRUE(line++->ends_with(" = " + texts.at(field))) << *std::prev(line);
+        }
+        EXPECT_EQ(line, lines.end());
+        std::vector<std::string> expected;
+        for (const std::string& written : row.solution) expected.push_back(localized(written, separator));
+        if (!expected.empty()) {
+            EXPECT_EQ(lines, expected);
+        }
+    }
     if (row.shown.empty()) {
         EXPECT_TRUE(bench.fields.writes.empty());
         for (Field field : panel.results) EXPECT_EQ(texts.at(field), old) << ::testing::PrintToString(field);
@@ -284,6 +305,8 @@ TEST_P(ClearHandlers, EmptyThePanelsFieldsInOrderAndReadNothing) {
     EXPECT_TRUE(bench.window.stops.empty());
     EXPECT_TRUE(bench.window.messages.empty());
     EXPECT_EQ(bench.window.unloads, 0);
+    const std::vector<std::pair<Panel, std::vector<std::string>>> noSolution = {{panelOf(clearing.clear)->panel, {}}};
+    EXPECT_EQ(bench.window.solutions, noSolution);
 }
 
 TEST_P(ClearHandlers, OnAnEmptyPanelChangeNothingAndDoNotFail) {

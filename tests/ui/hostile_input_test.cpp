@@ -627,16 +627,10 @@ private slots:
         } else if (way == QLatin1String("Shift+Insert")) {
             QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
         } else if (way == QLatin1String("context menu")) {
-            QContextMenuEvent open(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
-            QApplication::sendEvent(edit, &open);
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            QAction* paste = nullptr;
-            for (QAction* action : menu->actions())
-                if (action->text().startsWith(QLatin1String("&Paste"))) paste = action;
+            QAction* paste = ui_test::contextMenuItem(edit, QStringLiteral("&Paste"));
             QVERIFY(paste && paste->isEnabled());
             paste->trigger();
-            menu->close();
+            ui_test::closeContextMenu();
         } else if (selection) {
             QTest::mouseClick(edit, Qt::MiddleButton);
         } else if (way == QLatin1String("drop")) {

@@ -3,9 +3,12 @@
 // Helpers for driving the real window: finding controls by name, reading all
 // fields at once, and answering the modal boxes a press opens.
 
+#include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRect>
@@ -75,6 +78,23 @@ inline void typeInto(const Form1& form, const QString& name, const QString& text
     QLineEdit* edit = field(form, name);
     QTest::mouseClick(edit, Qt::LeftButton);
     QTest::keyClicks(edit, text);
+}
+
+// Opens the field's context menu as a right click does and returns its item
+// whose text starts with `text`, or null; the menu stays open for the caller
+// to close.
+inline QAction* contextMenuItem(QLineEdit* edit, const QString& text) {
+    QContextMenuEvent open(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
+    QApplication::sendEvent(edit, &open);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(text)) return action;
+    return nullptr;
+}
+
+inline void closeContextMenu() {
+    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
 }
 
 struct ShownBox {

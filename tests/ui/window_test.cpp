@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QProxyStyle>
 
+#include "../core/panel_cases.h"
 #include "error_stop.h"
 #include "result_field_checks.h"
 #include "session_end.h"
@@ -92,6 +93,18 @@ const QList<FailedPress> failedPresses = {
     {"prism kind with a blank", {"Text8= 1", "Text1=2", "Text2=3", "Text3=4", "Text9=7"}, "Command1", "Text8",
      {"„1 или 2 или 3“", "права призма"}, {"Text8=1"}, {"Text9=52", "Text10=", "Text11=24"}},
 };
+
+// The field's "Копирай решението", triggered if it can be: what it put on the
+// clipboard, or that it is greyed out.
+QString copiedSolution(QLineEdit* edit) {
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    QAction* copy = contextMenuItem(edit, QStringLiteral("Копирай решението"));
+    if (!copy) return QStringLiteral("(no such item)");
+    const bool enabled = copy->isEnabled();
+    if (enabled) copy->trigger();
+    closeContextMenu();
+    return enabled ? QApplication::clipboard()->text() : QStringLiteral("(greyed out)");
+}
 
 }  // namespace
 
@@ -206,7 +219,7 @@ private slots:
         QCOMPARE(volume->text(), QStringLiteral("9361213"));
         QVERIFY(volume->shownText() != QStringLiteral("936121"));
         QVERIFY(volume->shownText().endsWith(QStringLiteral("E+06")));
-        QCOMPARE(hoverText(volume), QStringLiteral("9361213"));
+        QCOMPARE(hoverText(volume), QStringLiteral("V = π·r²·h = 3,141592·143,9²·143,9 = 9361213"));
         QTest::mouseClick(volume, Qt::LeftButton);
         volume->selectAll();
         QTest::keyClicks(volume, QStringLiteral("0,000012345678"));
@@ -214,11 +227,58 @@ private slots:
         QVERIFY(!volume->hasFocus());
         QCOMPARE(volume->text(), QStringLiteral("0,000012345678"));
         QVERIFY2(volume->shownText().endsWith(QStringLiteral("E-05")), qPrintable(volume->shownText()));
+        QCOMPARE(hoverText(volume), QStringLiteral("0,000012345678"));  // no longer the press's result
         QTest::mouseClick(volume, Qt::LeftButton);
         volume->selectAll();
         volume->insert(QStringLiteral("много голямо число"));
         QTest::mouseClick(field(form, "Text1"), Qt::LeftButton);
         QCOMPARE(volume->shownText(), QStringLiteral("много голямо число"));
+    }
+
+    // The rows of the core's case tables that say how their results are found,
+    // pressed in the window: each result field's tooltip is its line, and the
+    // menus of the panel's fields copy all of them; before the press and after
+    // the clear there is nothing to copy.
+    void solutionInTooltipsAndCopied_data() {
+        using geometry::testing::panelTables;
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<int>("table");
+        QTest::addColumn<int>("row");
+        for (const QString& separator : separators)
+            for (int table = 0; table < int(std::size(panelTables)); ++table)
+                for (int row = 0; row < int(panelTables[table]->rows.size()); ++row)
+                    if (!panelTables[table]->rows[row].solution.empty())
+                        QTest::addRow("%s row %d with '%s'", panelTables[table]->panel.name, row, qPrintable(separator))
+                            << separator << table << row;
+    }
+    void solutionInTooltipsAndCopied() {
+        QFETCH(QString, separator);
+        QFETCH(int, table);
+        QFETCH(int, row);
+        const geometry::testing::PanelUnderTest& panel = geometry::testing::panelTables[table]->panel;
+        const geometry::testing::Row& pressed = geometry::testing::panelTables[table]->rows[row];
+        Form1 form(separator.toStdString());
+        QVERIFY(showActive(form));
+        QLineEdit* input = field(form, qs(geometry::fieldInfo(pressed.typed.back().first).name));
+        QLineEdit* result = field(form, qs(geometry::fieldInfo(panel.results.back()).name));
+        QCOMPARE(copiedSolution(input), QStringLiteral("(greyed out)"));
+
+        for (const auto& [typedInto, text] : pressed.typed)
+            field(form, qs(geometry::fieldInfo(typedInto).name))->setText(localized(qs(text), separator));
+        QTest::mouseClick(button(form, qs(geometry::buttonName(panel.calculate))), Qt::LeftButton);
+        QStringList lines;
+        for (const std::string& line : pressed.solution) lines << localized(qs(line), separator);
+        QStringList tooltips;
+        for (geometry::Field written : panel.results) {
+            QLineEdit* edit = field(form, qs(geometry::fieldInfo(written).name));
+            if (!edit->text().isEmpty()) tooltips << hoverText(edit);
+        }
+        QCOMPARE(tooltips, lines);
+        QCOMPARE(copiedSolution(input), lines.join(QLatin1Char('\n')));
+        QCOMPARE(copiedSolution(result), lines.join(QLatin1Char('\n')));
+
+        QTest::mouseClick(button(form, qs(geometry::panelRow(panel.which).clear.name)), Qt::LeftButton);
+        QCOMPARE(copiedSolution(result), QStringLiteral("(greyed out)"));
     }
 
     void instructionShowsFourBoxesAndTouchesNoField() {

@@ -6,7 +6,8 @@
 //   - per decimal separator, one press per panel: the first row of its table
 //     that shows results and has a number with a decimal separator typed (or
 //     else the first that shows results), in that separator's form, with the
-//     results as the core announces them;
+//     results as the core announces them and the row's own lines of how each
+//     result was found;
 //   - per separator, one failed press: the first row that stops at an input
 //     written with the wrong separator, with the title and message the core
 //     reports for it;
@@ -78,11 +79,22 @@ const Row& rowToPress(const PanelTable& table) {
     const Row* shows = nullptr;
     for (const Row& row : table.rows) {
         if (row.shown.empty() || row.stop) continue;
-        if (typesASeparator(row)) return row;
+        if (typesASeparator(row)) {
+            shows = &row;
+            break;
+        }
         if (!shows) shows = &row;
     }
     if (!shows) throw std::runtime_error(std::string("no row shows results: ") + table.panel.name);
+    if (shows->solution.empty())
+        throw std::runtime_error(std::string("the row pressed has no solution lines: ") + table.panel.name);
     return *shows;
+}
+
+std::string solution(const Row& row, const std::string& separator) {
+    std::string out = "[";
+    for (const std::string& line : row.solution) out += (out.size() > 1 ? ", " : "") + json(localized(line, separator));
+    return out + "]";
 }
 
 // The row pressed on the core, for what it announces.
@@ -98,7 +110,8 @@ std::string presses(const std::string& separator) {
     for (const PanelTable* table : panelTables) {
         const Row& row = rowToPress(*table);
         out += std::string(out.empty() ? "" : ",\n        ") + press(*table, row, separator) +
-               ", \"announcement\": " + json(announcement(*table, row, separator)) + "}";
+               ", \"announcement\": " + json(announcement(*table, row, separator)) +
+               ", \"solution\": " + solution(row, separator) + "}";
     }
     return "[\n        " + out + "\n      ]";
 }
