@@ -12,6 +12,8 @@
 //   page.showRounded(name, text)     what a result field shows without the focus
 //                                    when its text is wider ("" : its text)
 //   page.announce(text)              the results of a press, for screen readers
+//   page.showSolution(frame, text)   how the results of the panel in "Frame<n>"
+//                                    were found, one line each; "" after its clear
 //   page.showMessage(title, prompt)  a message box, queued: it opens after the press
 //   page.reportError(title, prompt, field)  the same for an error stop; afterwards
 //                                    the field (a name, or "") takes the focus
@@ -28,6 +30,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "error_stop.h"
 #include "field_store.h"
@@ -67,6 +70,9 @@ EM_JS(void, pageRefuseEdit, (const char* title, const char* prompt, const char* 
 EM_JS(void, pageAnnounce, (const char* text), {
     Module.page.announce(UTF8ToString(text));
 });
+EM_JS(void, pageShowSolution, (const char* frame, const char* text), {
+    Module.page.showSolution(UTF8ToString(frame), UTF8ToString(text));
+});
 // clang-format on
 
 namespace geometry::web {
@@ -94,6 +100,11 @@ public:
         pageReportError(errorTitle, errorMessage(stop, separator).c_str(), field.c_str());
     }
     void announceResults(Panel, const std::string& announcement) override { pageAnnounce(announcement.c_str()); }
+    void showSolution(Panel panel, const std::vector<std::string>& lines) override {
+        std::string text;
+        for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+        pageShowSolution(std::string(panelRow(panel).frame).c_str(), text.c_str());
+    }
 
     // A result field too narrow for its text shows the number rounded to what
     // fits, from the float the calculator wrote while the text is still its.
