@@ -134,7 +134,15 @@ inline std::string fieldList(const std::vector<Field>& fields) {
     return "[" + list + "]";
 }
 
-inline bool blankOnly(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+// Nothing but spaces, tabs and no-break spaces (U+00A0, U+202F).
+inline bool blankOnly(std::string_view text) {
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = blankAt(text, at);
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
 
 class PressChecker {
 public:

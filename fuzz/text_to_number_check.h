@@ -4,7 +4,8 @@
 // reading made apart from textToNumber:
 //  - the grammar (blanks, optional sign, digits with at most one separator and
 //    at least one digit, optional exponent E/e with optional sign and digits,
-//    blanks) is recognised by a state machine of its own;
+//    blanks; a blank is a space, a tab or a no-break space, U+00A0 or U+202F)
+//    is recognised by a state machine of its own;
 //  - the text it accepts is rewritten in the C form ("-12.5e+3") and read by
 //    std::from_chars; the C library's strtof must agree to the bit, and tells
 //    an overflow from an underflow to zero;
@@ -60,6 +61,18 @@ inline std::string describe(float value) {
     return text;
 }
 
+// The length in bytes of the blank that starts at `at`, 0 when none does: a
+// space, a tab, or a no-break space in UTF-8 (C2 A0, or E2 80 AF for the narrow one).
+inline size_t blankAt(std::string_view text, size_t at) {
+    const auto byte = [&](size_t offset) {
+        return at + offset < text.size() ? static_cast<unsigned char>(text[at + offset]) : 0u;
+    };
+    if (byte(0) == 0x20 || byte(0) == 0x09) return 1;
+    if (byte(0) == 0xC2 && byte(1) == 0xA0) return 2;
+    if (byte(0) == 0xE2 && byte(1) == 0x80 && byte(2) == 0xAF) return 3;
+    return 0;
+}
+
 // The accepted text in the C form, or nothing when the text is outside the grammar.
 inline std::optional<std::string> cForm(std::string_view text, std::string_view separator) {
     enum class State {
@@ -72,12 +85,13 @@ inline std::optional<std::string> cForm(std::string_view text, std::string_view 
     size_t i = 0;
     while (i < text.size()) {
         const char ch = text[i];
-        const bool blank = ch == ' ' || ch == '\t';
+        const size_t blankLength = blankAt(text, i);
+        const bool blank = blankLength > 0;
         const bool digit = ch >= '0' && ch <= '9';
         const bool sign = ch == '+' || ch == '-';
         const bool separatorHere = !separator.empty() && text.substr(i, separator.size()) == separator;
         const bool exponentMark = ch == 'e' || ch == 'E';
-        size_t step = 1;
+        size_t step = blank ? blankLength : 1;
 
         switch (state) {
         case State::LeadingBlanks:

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 // A small static web server for the built site, as any web host would serve it:
 // the right types (application/wasm above all), gzip or brotli for text, ETag
-// revalidation, nothing outside the site's folder.
+// revalidation, nothing outside the site's folder. What a client gets wrong is
+// answered as such: 400 for a path that is no path, 404 for a path outside the
+// site or to no file, 405 for a method other than GET and HEAD; 500 only for a
+// fault of the server itself.
 //
 //   node web/serve.mjs SITE_DIR        on http://127.0.0.1:$PORT/ (8080 by default)
 //
@@ -28,6 +31,31 @@ const types = {
   '.txt': 'text/plain; charset=utf-8',
 };
 const compressible = new Set(['.html', '.js', '.mjs', '.wasm', '.css', '.svg', '.webmanifest', '.json', '.txt']);
+
+// The errors of the file system that mean the path names no file of the site.
+const noSuchFile = new Set(['ENOENT', 'ENOTDIR', 'ENAMETOOLONG']);
+
+// The file that a request's target names inside `root`, or the status that
+// answers it: 400 when the path does not decode (a broken percent-encoding)
+// or holds a NUL, 404 when it leads outside the site.
+function sitePath(root, target) {
+  let pathname;
+  try {
+    pathname = decodeURIComponent(new URL(target, 'http://localhost').pathname);
+  } catch {
+    return { status: 400 };
+  }
+  if (pathname.includes('\0')) return { status: 400 };
+  const path = resolve(join(root, pathname));
+  if (path !== root && !path.startsWith(root + sep)) return { status: 404 };
+  return { path };
+}
+
+const plainAnswers = { 400: 'Bad request\n', 404: 'Not found\n', 500: 'Server error\n' };
+
+function answerPlainly(response, status) {
+  response.writeHead(status, { 'Content-Type': 'text/plain; charset=utf-8' }).end(plainAnswers[status]);
+}
 
 // Serves `root` on 127.0.0.1:`port` (0: any free port). Resolves to the
 // server, its URL and a count of the bytes written to every connection.
@@ -61,9 +89,12 @@ export function serve(root, port) {
         response.writeHead(405, { Allow: 'GET, HEAD' }).end();
         return;
       }
-      const url = new URL(request.url, 'http://localhost');
-      let path = resolve(join(root, decodeURIComponent(url.pathname)));
-      if (path !== root && !path.startsWith(root + sep)) throw Object.assign(new Error(), { code: 'ENOENT' });
+      const target = sitePath(root, request.url);
+      if (target.status) {
+        answerPlainly(response, target.status);
+        return;
+      }
+      let path = target.path;
       if ((await stat(path)).isDirectory()) path = join(path, 'index.html');
       const entry = await file(path);
       const headers = {
@@ -85,9 +116,8 @@ export function serve(root, port) {
       response.writeHead(200, headers);
       response.end(request.method === 'HEAD' ? undefined : body);
     } catch (error) {
-      const missing = error.code === 'ENOENT' || error.code === 'ENOTDIR' || error instanceof URIError;
-      response.writeHead(missing ? 404 : 500, { 'Content-Type': 'text/plain; charset=utf-8' });
-      response.end(missing ? 'Not found\n' : 'Server error\n');
+      if (response.headersSent) response.destroy(); // too late for a status: the client sees the cut
+      else answerPlainly(response, noSuchFile.has(error.code) ? 404 : 500);
     }
   });
   server.on('connection', (socket) => {

@@ -69,7 +69,7 @@ std::string errorMessage(const ErrorStop& stop, const std::string& separator) {
     case StopReason::InvalidOperation:
         return "В " + panel + " пресмятането с тези числа е невъзможно. Проверете ги и въведете други.";
     case StopReason::NotAKind: {
-        const bool empty = stop.typedText().find_first_not_of(" \t") == std::string::npos;
+        const bool empty = blankOnly(stop.typedText());
         return fieldPhrase(*stop.field()) +
                (empty ? " е празно. Въведете " : " трябва да съдържа само една цифра, без интервали: ") +
                "1 за правоъгълен паралелепипед, 2 за куб или 3 за друга права призма.";

@@ -23,12 +23,28 @@
 namespace geometry {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+// The blanks that may stand around a number, in UTF-8: the space, the tab, and
+// the no-break spaces (U+00A0 and the narrow U+202F) that word processors and
+// web pages put after a number, so that a number copied from them reads.
+constexpr std::string_view blanks[] = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF"};
+
+size_t leadingBlankSize(std::string_view s) {
+    for (std::string_view blank : blanks)
+        if (s.starts_with(blank)) return blank.size();
+    return 0;
+}
+
+size_t trailingBlankSize(std::string_view s) {
+    for (std::string_view blank : blanks)
+        if (s.ends_with(blank)) return blank.size();
+    return 0;
+}
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    while (const size_t size = leadingBlankSize(s)) s.remove_prefix(size);
+    while (const size_t size = trailingBlankSize(s)) s.remove_suffix(size);
     return s;
 }
 
@@ -74,6 +90,8 @@ bool splitNumber(std::string_view s, std::string_view separator, NumberParts& pa
 }
 
 }  // namespace
+
+bool blankOnly(std::string_view text) { return trimBlanks(text).empty(); }
 
 std::string_view otherDecimalSeparator(std::string_view decimalSeparator) {
     if (decimalSeparator == ",") return ".";

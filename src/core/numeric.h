@@ -4,8 +4,9 @@
 //
 // Text to number accepts exactly: blanks, an optional sign, digits with at most
 // one decimal separator (the locale's), an optional exponent (E or e, optional
-// sign, digits), blanks. Nothing else: no "inf", "nan", hexadecimal, thousands
-// separators or currency. The value is the nearest float (ties to even); a
+// sign, digits), blanks. Blanks are the space, the tab and the no-break spaces
+// U+00A0 and U+202F, and only around the number. Nothing else: no "inf", "nan",
+// hexadecimal, thousands separators or currency. The value is the nearest float (ties to even); a
 // number too large for a float is an overflow, a number too small becomes zero
 // or a subnormal without error.
 //
@@ -34,6 +35,9 @@ struct Conversion {
 
 // `decimalSeparator` is the locale's separator as UTF-8 (usually "." or ",").
 Conversion textToNumber(std::string_view text, std::string_view decimalSeparator);
+
+// True when the text holds nothing but blanks (or nothing at all).
+bool blankOnly(std::string_view text);
 
 // The other of the two common decimal separators, "." for "," and "," for ".",
 // the one a student may type by mistake; empty for any other separator.

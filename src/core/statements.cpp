@@ -17,10 +17,6 @@ std::string replaceAll(std::string text, std::string_view from, std::string_view
     return text;
 }
 
-bool blankOnly(const std::string& text) {
-    return text.find_first_not_of(" \t") == std::string::npos;
-}
-
 // Why a text that does not read is no number: empty, or written with the other
 // decimal separator, or anything else.
 StopReason whyNotANumber(const std::string& text, const std::string& separator) {

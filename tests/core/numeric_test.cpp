@@ -93,6 +93,8 @@ const Accepted acceptedTexts[] = {
     {" 2 ", 2.0f},
     {"\t2\t", 2.0f},
     {" \t -2.5\t ", -2.5f},
+    {"2\xC2\xA0", 2.0f},                             // a no-break space after it, as pasted
+    {"\xE2\x80\xAF\xC2\xA0-2.5\xE2\x80\xAF \t", -2.5f},  // narrow no-break spaces too
     {"2.5", 2.5f},
     {".5", 0.5f},
     {"5.", 5.0f},
@@ -146,8 +148,11 @@ const char* const rejectedTexts[] = {
     "+-1", "-+1", "--1", "++1", "1-", "1+", "1e--5", "1e+-5",
     "inf", "-inf", "Inf", "infinity", "INFINITY", "nan", "NaN", "-nan",
     "0x10", "0X1p3", "1d5", "1D5", "1f", "$1", "1%", "1лв",
-    "1\n", "\n1", "1\r", "\v1", "1\f",                            // blanks are space and tab only
-    "1\xC2\xA0", "\xC2\xA0" "1",                                  // no-break space
+    "\xC2\xA0", "\xE2\x80\xAF \xC2\xA0",                       // no-break spaces only
+    "1\n", "\n1", "1\r", "\v1", "1\f",                            // no other blanks
+    "1\xE2\x80\x89", "\xE3\x80\x80" "1", "1\xE2\x80\x87", "\xEF\xBB\xBF" "1",  // thin, ideographic, figure space, BOM
+    "1\xC2\xA0" "000", "1\xE2\x80\xAF" "000", "-\xC2\xA0" "1", "1e\xC2\xA0" "5",  // no-break spaces inside
+    "1\xC2", "1\xA0", "\xA0" "1", "1\xE2\x80", "1\xC2\xC2\xA0",          // pieces of them
     "\xD9\xA1\xD9\xA2",                                            // Arabic-Indic digits 12
     "\xEF\xBC\x91",                                                // fullwidth 1
     "\xE2\x88\x92" "1",                                            // minus sign U+2212

@@ -443,6 +443,8 @@ const PanelTable sphereAndBall{
          .stop = EmptyField, .stopField = SphereRadius, .reads = {SphereRadius}},
         {.what = "blanks only", .typed = radius("  \t"),
          .stop = EmptyField, .stopField = SphereRadius, .reads = {SphereRadius}},
+        {.what = "no-break spaces only, as a paste may bring", .typed = radius("\xC2\xA0 \xE2\x80\xAF"),
+         .stop = EmptyField, .stopField = SphereRadius, .reads = {SphereRadius}},
         {.what = "V overflows while S fits", .typed = radius("10000000000000"),
          .stop = ResultOverflow, .reads = {SphereRadius}},
         {.what = "a negative radius overflows too", .typed = radius("-1e13"),

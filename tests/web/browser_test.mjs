@@ -21,6 +21,7 @@
 // no zoomed-out page, fields and buttons at least 44 pixels square, field text at
 // least 16 pixels and every other text at least 12, focus in the order shown.
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { request } from 'node:http';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -528,6 +529,38 @@ async function run(user, site) {
   }
 }
 
+// The server's answers to what a client sends, by plain HTTP (node:http sends
+// the path as written, where a browser would tidy it): method, path, status.
+const serverAnswers = [
+  ['GET', '/', 200],
+  ['HEAD', '/index.html', 200],
+  ['GET', '/%00', 400],
+  ['GET', '/%E0%A4%A', 400],
+  ['GET', '/../etc/passwd', 404],
+  ['GET', '/..%2fetc%2fpasswd', 404],
+  ['GET', `/${'a'.repeat(300)}`, 404],
+  ['POST', '/', 405],
+  ['DELETE', '/index.html', 405],
+];
+
+async function serverAnswersClients() {
+  const site = await serve(siteDir, 0);
+  const { hostname, port } = new URL(site.url);
+  try {
+    for (const [method, path, status] of serverAnswers) {
+      const answer = await new Promise((done, fail) => {
+        const sent = request({ hostname, port, method, path }, (response) => done(response.resume()));
+        sent.on('error', fail).end();
+      });
+      const allowed = status !== 405 || answer.headers.allow === 'GET, HEAD';
+      check(answer.statusCode === status && allowed, `server: ${method} ${path.slice(0, 40)} answers ${status}`,
+        `answered ${answer.statusCode}, Allow: ${answer.headers.allow ?? 'none'}`);
+    }
+  } finally {
+    await site.close();
+  }
+}
+
 for (const user of runs) {
   const site = await serve(siteDir, 0);
   try {
@@ -536,5 +569,6 @@ for (const user of runs) {
     await site.close();
   }
 }
+await serverAnswersClients();
 console.log(failures === 0 ? 'browser test: all checks passed' : `browser test: ${failures} check(s) failed`);
 process.exit(failures === 0 ? 0 : 1);
