@@ -143,6 +143,8 @@ constexpr PanelRow panels[] = {
      {CalculateRegularPolygon, "Command13"}, {ClearRegularPolygon, "Command14"}, calculate<Panel::RegularPolygon>},
 };
 
+static_assert(std::size(panels) == panelCount);
+
 constexpr ButtonRow buttonsOnTheWindow[] = {
     {ShowInstruction, "Command11"},
     {CloseWindow,     "Command12"},

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "solution.h"
 
-#include <optional>
+#include <utility>
 
 #include "numeric.h"
 #include "statements.h"
@@ -57,33 +57,37 @@ std::string withSeparator(std::string_view digits, std::string_view separator) {
     return text;
 }
 
-// What the letters of the formulas stand for in one press.
+// What the letters of the formulas stand for in one press: each input it read,
+// written as the calculator writes numbers into fields, and each result it
+// wrote, as its field shows it.
 class PressValues {
 public:
-    PressValues(const Press& press, std::string_view separator) : press_(press), separator_(separator) {}
-
-    // An input's letter: its value as read; a result's symbol: its text as
-    // written; none for any other word ("cotg").
-    std::optional<std::string> text(std::string_view symbol) const {
-        for (const auto& [field, value] : press_.valuesRead())
-            if (fieldInfo(field).input->letter == symbol) return numberToText(value, separator_);
-        for (const auto& [field, text] : press_.written()) {
-            const ResultRow* result = fieldInfo(field).result;
-            if (result && symbolOfLabel(result->label) == symbol && !text.empty()) return text;
+    PressValues(const Press& press, std::string_view separator) : separator_(separator) {
+        for (const auto& [field, value] : press.valuesRead()) {
+            const InputRow& input = *fieldInfo(field).input;
+            if (kind_.empty()) kind_ = input.kind;
+            texts_.emplace_back(input.letter, numberToText(value, separator));
         }
-        return std::nullopt;
+        for (const auto& [field, text] : press.written())
+            if (const ResultRow* result = fieldInfo(field).result; result && !text.empty())
+                texts_.emplace_back(symbolOfLabel(result->label), text);
+    }
+
+    // None for any other word ("cotg").
+    const std::string* text(std::string_view symbol) const {
+        for (const auto& [name, text] : texts_)
+            if (name == symbol) return &text;
+        return nullptr;
     }
 
     // The right prism's kind, as the inputs read belong to it; empty elsewhere.
-    std::string_view kind() const {
-        return press_.valuesRead().empty() ? std::string_view() : fieldInfo(press_.valuesRead().front().first).input->kind;
-    }
-
+    std::string_view kind() const { return kind_; }
     std::string_view separator() const { return separator_; }
 
 private:
-    const Press& press_;
     std::string_view separator_;
+    std::string_view kind_;
+    std::vector<std::pair<std::string_view, std::string>> texts_;
 };
 
 // A number put in for a symbol, in parentheses where it would misread:
@@ -113,7 +117,7 @@ std::string withNumbers(std::string_view formula, const PressValues& values) {
             while (length < formula.size() && isDigitOrLetter(formula[length])) ++length;
             const std::string_view symbol = formula.substr(0, length);
             formula.remove_prefix(length);
-            const std::optional<std::string> number = values.text(symbol);
+            const std::string* number = values.text(symbol);
             text += number ? putIn(*number, formula) : std::string(symbol);
         } else {
             text += formula.front();
