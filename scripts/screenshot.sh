@@ -5,6 +5,7 @@
 #   docs/window-200.png   the same at 200 % (QT_SCALE_FACTOR=2)
 #   docs/error.png        the message box of a press with the sphere's radius empty
 #   docs/long-results.png results wider than their fields, shown rounded
+#   docs/tooltip.png      how the cylinder's volume was found, in its tooltip
 # Usage: scripts/screenshot.sh [SCALE]   with a SCALE such as 1.5, only
 # docs/window-150.png. BUILD_DIR chooses the build directory (default: build).
 set -euo pipefail
@@ -42,4 +43,5 @@ else
     window_at 2
     draw 1 docs/error.png --error
     draw 1 docs/long-results.png --long
+    draw 1 docs/tooltip.png --long --tooltip
 fi

@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: MIT
 // Draws the calculator's window offscreen and saves it as a PNG.
 //
-//   stereometry_screenshot OUT.png [--filled | --long] [--error]
+//   stereometry_screenshot OUT.png [--filled | --long] [--error | --tooltip]
 //
 // --filled types an example into every panel and presses its "пресметни", so
 // that the picture shows numbers in the fields too; --long does the same with
 // numbers whose results are wider than their fields, which show rounded to the
 // digits that fit. --error presses the sphere
 // panel's "пресметни" with the radius empty and saves the message box that
-// opens instead of the window. The scale follows QT_SCALE_FACTOR; numbers use
-// the decimal comma of a Bulgarian desktop.
+// opens instead of the window. --tooltip shows the cylinder's "V=" with the
+// tooltip that says how the press found it, drawn over the window where it
+// opens. The scale follows QT_SCALE_FACTOR; numbers use the decimal comma of a
+// Bulgarian desktop.
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTextStream>
@@ -70,6 +74,32 @@ QPixmap errorBox(Form1& form) {
     return shot;
 }
 
+// The window with the tooltip of a result field, as hovering shows it.
+QPixmap withTooltip(Form1& form, const QString& fieldName) {
+    auto* field = form.findChild<QLineEdit*>(fieldName);
+    const QPoint inside = field->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, inside, field->mapToGlobal(inside));
+    QApplication::sendEvent(field, &hover);
+    QApplication::processEvents();
+    QPixmap shot = form.grab();
+    for (QWidget* tip : QApplication::topLevelWidgets()) {
+        if (!tip->inherits("QTipLabel") || !tip->isVisible()) continue;
+        // Under the field, as near its left edge as the window's width allows.
+        const QPoint below = field->mapTo(&form, field->rect().bottomLeft()) + QPoint(0, 3);
+        const QRect place(QPoint(qMax(0, qMin(below.x(), form.width() - tip->width())), below.y()), tip->size());
+        QPixmap canvas(shot.deviceIndependentSize().toSize().expandedTo(QSize(place.right() + 1, place.bottom() + 1)) *
+                       shot.devicePixelRatio());
+        canvas.setDevicePixelRatio(shot.devicePixelRatio());
+        canvas.fill(form.palette().color(QPalette::Window));
+        QPainter painter(&canvas);
+        painter.drawPixmap(0, 0, shot);
+        painter.drawPixmap(place.topLeft(), tip->grab());
+        painter.end();
+        return canvas;
+    }
+    return shot;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -77,7 +107,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        QTextStream(stderr) << "usage: stereometry_screenshot OUT.png [--filled | --long] [--error]\n";
+        QTextStream(stderr) << "usage: stereometry_screenshot OUT.png [--filled | --long] [--error | --tooltip]\n";
         return 2;
     }
     Form1 form(",");
@@ -85,7 +115,9 @@ int main(int argc, char* argv[]) {
     if (args.contains(QStringLiteral("--filled"))) fillExamples(form, examples);
     if (args.contains(QStringLiteral("--long"))) fillExamples(form, longExamples);
     QApplication::processEvents();
-    const QPixmap shot = args.contains(QStringLiteral("--error")) ? errorBox(form) : form.grab();
+    const QPixmap shot = args.contains(QStringLiteral("--error"))     ? errorBox(form)
+                         : args.contains(QStringLiteral("--tooltip")) ? withTooltip(form, QStringLiteral("Text23"))
+                                                                      : form.grab();
     if (!shot.save(args.at(1), "PNG")) {
         QTextStream(stderr) << "cannot write " << args.at(1) << "\n";
         return 1;
