@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Draws docs/web.png: the web edition as it opens in Chromium with a Bulgarian
-// browser, the window at 100 %, for the README beside the desktop's window.png.
-//   node scripts/web_screenshot.mjs SITE_DIR OUT.png     (scripts/web_screenshot.sh)
+// Draws the web edition's pictures for docs/, in Chromium with a Bulgarian
+// browser:
+//   web.png       the window as it opens on a desktop, at 100 %
+//   phone.png     the first screen of the page on a 360-pixel phone
+//   solution.png  the cone on that phone after a press: its results and how
+//                 they were found
+//   node scripts/web_screenshot.mjs SITE_DIR DOCS_DIR     (scripts/web_screenshot.sh)
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -10,22 +14,49 @@ import { chromium } from 'playwright-core';
 
 import { serve } from '../web/serve.mjs';
 
-const [siteDir, out] = process.argv.slice(2);
+const [siteDir, docs] = process.argv.slice(2);
 const site = await serve(siteDir, 0);
-const profile = mkdtempSync(join(tmpdir(), 'stereometry-chromium-'));
-const context = await chromium.launchPersistentContext(profile, {
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-  headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'],
-  locale: 'bg-BG',
-  viewport: { width: 508, height: 650 },
+
+async function withPage(options, draw) {
+  const profile = mkdtempSync(join(tmpdir(), 'stereometry-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'],
+    locale: 'bg-BG',
+    ...options,
+  });
+  const page = context.pages()[0] || (await context.newPage());
+  await page.goto(site.url);
+  await page.waitForSelector('html[data-ready]');
+  await page.evaluate(() => document.fonts.ready);
+  await draw(page);
+  await context.close();
+  rmSync(profile, { recursive: true, force: true });
+}
+
+const phone = { viewport: { width: 360, height: 740 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true };
+
+await withPage({ viewport: { width: 508, height: 650 } }, (page) =>
+  page.locator('#Form1').screenshot({ path: join(docs, 'web.png') }));
+await withPage(phone, async (page) => {
+  await page.evaluate(() => document.activeElement.blur());
+  await page.screenshot({ path: join(docs, 'phone.png') });
 });
-const page = context.pages()[0] || (await context.newPage());
-await page.goto(site.url);
-await page.waitForSelector('html[data-ready]');
-await page.evaluate(() => document.fonts.ready);
-await page.locator('#Form1').screenshot({ path: out });
-await context.close();
-rmSync(profile, { recursive: true, force: true });
+await withPage(phone, async (page) => {
+  for (const [field, text] of [['Text24', '3'], ['Text25', '4'], ['Text26', '5']]) await page.fill(`#${field}`, text);
+  await page.tap('#Command7');
+  await page.evaluate(() => document.activeElement.blur());
+  // From the top of the panel to the bottom of its solution, on the page.
+  const [top, bottom] = await page.evaluate(() => [
+    document.getElementById('Frame4').getBoundingClientRect().top + scrollY,
+    document.getElementById('Solution4').getBoundingClientRect().bottom + scrollY,
+  ]);
+  await page.screenshot({
+    path: join(docs, 'solution.png'),
+    fullPage: true,
+    clip: { x: 0, y: top - 8, width: 360, height: bottom - top + 16 },
+  });
+});
 await site.close();
-console.log(out);
+console.log(['web.png', 'phone.png', 'solution.png'].map((name) => join(docs, name)).join('\n'));

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the web edition and draws docs/web.png, the page as it opens in
-# Chromium (see scripts/web_screenshot.mjs).
+# Builds the web edition and draws its pictures in docs/: the window as it
+# opens in Chromium, the page on a phone and a solution on it (see
+# scripts/web_screenshot.mjs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/web_build.sh >/dev/null
 tests/web/node_modules.sh
-node scripts/web_screenshot.mjs "${WASM_BUILD_DIR:-${BUILD_DIR:-build}-wasm}/site" docs/web.png
+node scripts/web_screenshot.mjs "${WASM_BUILD_DIR:-${BUILD_DIR:-build}-wasm}/site" docs
