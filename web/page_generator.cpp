@@ -37,21 +37,6 @@ using namespace geometry;
 using namespace geometry::layout;
 using namespace geometry::web;
 
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
-
-std::string cssColour(Rgb colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    return text;
-}
-
 constexpr std::string_view description =
     "Калкулатор за лицата на повърхнините и обемите на призма, пирамида, цилиндър, конус и кълбо и за "
     "периметъра и лицето на правилен многоъгълник: въведете размерите и вижте резултатите и как се намират.";
@@ -116,7 +101,7 @@ std::string manifest() {
     const WindowDescription& window = form1Window();
     const std::string background = cssColour(window.background);
     std::ostringstream json;
-    json << "{\n  \"name\": " << jsonString(window.caption) << ",\n"
+    json << "{\n  \"name\": " << quotedString(window.caption) << ",\n"
          << "  \"short_name\": \"стереометрия\",\n"
          << "  \"lang\": \"bg\",\n  \"dir\": \"ltr\",\n"
          << "  \"id\": \"./\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n"

@@ -13,16 +13,10 @@ namespace {
 
 using namespace geometry::layout;
 
-std::string cssColour(Rgb colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    return text;
-}
-
 // The colour behind a system role on the page. Grey text is the classic grey
 // (128, 128, 128) here, not the desktop's darker one: the cylinder's panel is
 // filled with it and its black caption needs a contrast of 4.5:1 (5.3:1 so).
-std::string cssColour(SystemColour role) {
+std::string roleColour(SystemColour role) {
     if (role == SystemColour::GrayText) return cssColour(Rgb{128, 128, 128});
     return cssColour(systemColour(role));
 }
@@ -70,25 +64,16 @@ constexpr std::string_view warningIcon =
     "%3Crect x='14.5' y='10' width='3' height='11' fill='%23000'/%3E"
     "%3Ccircle cx='16' cy='24.5' r='1.8' fill='%23000'/%3E%3C/svg%3E";
 
-std::string cssString(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
-
 // The look of the classic Windows controls in the system colours, in both
 // layouts: raised buttons, sunken fields, each panel in its colour.
 std::string sharedRules() {
-    const std::string face = cssColour(SystemColour::ButtonFace);
-    const std::string highlight = cssColour(SystemColour::ButtonHighlight);
-    const std::string shadow = cssColour(SystemColour::ButtonShadow);
-    const std::string darkShadow = cssColour(SystemColour::ButtonDarkShadow);
-    const std::string light = cssColour(SystemColour::ButtonLight);
-    const std::string buttonText = cssColour(SystemColour::ButtonText);
-    const std::string windowText = cssColour(SystemColour::WindowText);
+    const std::string face = roleColour(SystemColour::ButtonFace);
+    const std::string highlight = roleColour(SystemColour::ButtonHighlight);
+    const std::string shadow = roleColour(SystemColour::ButtonShadow);
+    const std::string darkShadow = roleColour(SystemColour::ButtonDarkShadow);
+    const std::string light = roleColour(SystemColour::ButtonLight);
+    const std::string buttonText = roleColour(SystemColour::ButtonText);
+    const std::string windowText = roleColour(SystemColour::WindowText);
     const std::string raised = "inset -1px -1px " + darkShadow + ",inset 1px 1px " + highlight +
                                ",inset -2px -2px " + shadow + ",inset 2px 2px " + light;
     const std::string sunken = "inset 1px 1px " + shadow + ",inset -1px -1px " + highlight +
@@ -101,12 +86,12 @@ std::string sharedRules() {
         << "body{margin:0}\n"
         << "#Form1{color:" << buttonText << ";-webkit-user-select:none;user-select:none}\n"
         << "#Form1 :is(h1,h2,.l,.t,.b,.i,.shown){box-sizing:border-box;margin:0;padding:0;border:0;font:inherit}\n"
-        << ".t{background:" << cssColour(SystemColour::Window) << ";color:" << windowText << ";box-shadow:" << sunken
+        << ".t{background:" << roleColour(SystemColour::Window) << ";color:" << windowText << ";box-shadow:" << sunken
         << ";border-radius:0;touch-action:manipulation;-webkit-user-select:text;user-select:text}\n"
         // Fields show where the focus is, as buttons do.
-        << ".t:focus{outline:2px solid " << cssColour(SystemColour::Highlight) << ";outline-offset:-2px}\n"
-        << ".t::selection{background:" << cssColour(SystemColour::Highlight)
-        << ";color:" << cssColour(SystemColour::HighlightText) << "}\n"
+        << ".t:focus{outline:2px solid " << roleColour(SystemColour::Highlight) << ";outline-offset:-2px}\n"
+        << ".t::selection{background:" << roleColour(SystemColour::Highlight)
+        << ";color:" << roleColour(SystemColour::HighlightText) << "}\n"
         // A result field too narrow for its number shows it rounded, drawn over
         // the field's own text while the field has no focus (web/page.js).
         << ".t.rounded:not(:focus){color:transparent}\n"
@@ -139,7 +124,7 @@ std::string sharedRules() {
     for (const ControlRow& row : form1Controls())
         if (row.kind == ControlKind::Panel)
             css << "#" << row.name << ",#" << solutionId(row) << "{background:"
-                << cssColour(row.background.value_or(SystemColour::ButtonFace)) << "}\n";
+                << roleColour(row.background.value_or(SystemColour::ButtonFace)) << "}\n";
     return css.str();
 }
 
@@ -154,8 +139,8 @@ std::string place(const ControlRow& row) {
 // or the window; the solutions in the flow under the window, never over it.
 std::string windowRules() {
     const WindowDescription& window = form1Window();
-    const std::string shadow = cssColour(SystemColour::ButtonShadow);
-    const std::string highlight = cssColour(SystemColour::ButtonHighlight);
+    const std::string shadow = roleColour(SystemColour::ButtonShadow);
+    const std::string highlight = roleColour(SystemColour::ButtonHighlight);
     std::ostringstream css;
     css << "#Form1{position:relative;width:" << px(window.clientWidth) << "px;padding-top:" << px(window.clientHeight)
         << "px;font:11px/13px " << windowFonts << "}\n"
@@ -168,7 +153,7 @@ std::string windowRules() {
         << ".p::before{content:\"\";position:absolute;left:0;top:6px;right:1px;bottom:1px;border:1px solid " << shadow
         << ";box-shadow:1px 1px " << highlight << ",inset 1px 1px " << highlight << "}\n"
         << "#Form1 .pc{left:7px;top:0;padding:0 2px;background:inherit;white-space:nowrap}\n"
-        << ".l{background:" << cssColour(SystemColour::ButtonFace) << ";overflow:hidden}\n"
+        << ".l{background:" << roleColour(SystemColour::ButtonFace) << ";overflow:hidden}\n"
         << ".c{text-align:center}\n"
         << "#Form1 .t{padding:0 2px 0 3px;z-index:1}\n"
         << "#Form1 .shown{z-index:2;padding:0 2px 0 3px}\n"
@@ -181,7 +166,7 @@ std::string windowRules() {
         << "footer{width:" << px(window.clientWidth) - 24 << "px;font:13px/18px " << windowFonts << "}\n";
     for (const ControlRow& row : form1Controls()) {
         if (row.kind == ControlKind::Panel)
-            css << "#" << solutionId(row) << "::before{content:" << cssString(row.caption) << "}\n";
+            css << "#" << solutionId(row) << "::before{content:" << quotedString(row.caption) << "}\n";
         if (isResultField(row))
             css << "#" << row.name << ",#" << row.name << "+.shown" << place(row) << "\n#" << row.name
                 << "+.shown{line-height:" << px(row.height) << "px}\n";
@@ -195,13 +180,13 @@ std::string windowRules() {
 // each input beside its label, "пресметни", each result beside its label,
 // "изчисти" and the solution; fields and buttons at least 44 pixels square.
 std::string phoneRules() {
-    const std::string shadow = cssColour(SystemColour::ButtonShadow);
+    const std::string shadow = roleColour(SystemColour::ButtonShadow);
     std::ostringstream css;
     css << "#Form1{max-width:30rem;margin:0 auto;padding:8px 8px 4px;font:16px/1.35 " << phoneFonts << "}\n"
         << "#Form1 #Caption{font:bold 1.25rem/1.3 " << phoneFonts << ";text-align:center;margin:4px 0 2px}\n"
         << "#Figures{display:flex;gap:4px;margin-top:8px}\n"
         << "#Figures a{flex:1 1 0;min-width:44px;height:52px;display:flex;align-items:center;justify-content:center;"
-        << "background:" << cssColour(SystemColour::Window) << ";border:1px solid " << shadow << ";border-radius:6px}\n"
+        << "background:" << roleColour(SystemColour::Window) << ";border:1px solid " << shadow << ";border-radius:6px}\n"
         << "#Figures img{max-width:40px;max-height:44px;width:auto;height:auto}\n"
         << ".p{position:relative;margin-top:12px;padding:10px 10px 12px;border:1px solid " << shadow
         << ";border-radius:6px}\n"
@@ -237,6 +222,21 @@ std::string forcedColourRules() {
 }
 
 }  // namespace
+
+std::string cssColour(Rgb colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return text;
+}
+
+std::string quotedString(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
 
 int windowWidthPixels() { return px(form1Window().clientWidth); }
 
