@@ -17,9 +17,10 @@
 // within its box at several zoom levels, a press in forced colours, the four
 // instruction messages in order, a megabyte's paste refused, "затвори" in a tab,
 // installability, the page and its guide working with the server stopped after
-// the first visit, and the site opened from its folder. On the phones: no horizontal scrolling,
-// no zoomed-out page, fields and buttons at least 44 pixels square, field text at
-// least 16 pixels and every other text at least 12, focus in the order shown.
+// the first visit, and the site opened from its folder. On the phones: no
+// horizontal scrolling, no zoomed-out page, fields and buttons at least 44 pixels
+// square, field text at least 16 pixels and every other text at least 12, focus
+// in the order shown. Last, the site's server's answers to what a client sends.
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { request } from 'node:http';
 import { tmpdir } from 'node:os';
