@@ -113,11 +113,11 @@ void writeControl(std::ostream& html, const ControlRow& row) {
     }
 }
 
-// A field with the captions before it: the labels that name nothing since the
-// last field, then the label that names it.
+// A field, the label that names it, and the labels that name nothing since
+// the field before it ("2 куб"), which head it.
 struct Entry {
-    std::vector<const ControlRow*> controls;
-    const ControlRow* field = nullptr;
+    std::vector<const ControlRow*> captions;
+    const ControlRow* field;
 };
 
 bool isCalculateButton(const ControlRow& row) {
@@ -142,21 +142,17 @@ void writePanel(std::ostream& html, const ControlRow& panel) {
         } else if (row->kind == ControlKind::Label && row->names.empty()) {
             captions.push_back(row);
         } else if (row->kind == ControlKind::TextField) {
-            Entry entry{captions, row};
+            (isResultField(*row) ? results : inputs).push_back({captions, row});
             captions.clear();
-            if (const ControlRow* label = labelNaming(row->name)) entry.controls.push_back(label);
-            entry.controls.push_back(row);
-            (isResultField(*row) ? results : inputs).push_back(entry);
         }
     }
     // Each field on one line with its label, after the captions that head it.
     const auto writeEntries = [&html](const std::vector<Entry>& entries) {
         for (const Entry& entry : entries) {
-            for (const ControlRow* row : entry.controls)
-                if (row->kind == ControlKind::Label && row->names.empty()) writeControl(html, *row);
+            for (const ControlRow* caption : entry.captions) writeControl(html, *caption);
             html << "<div class=\"e\">\n";
-            for (const ControlRow* row : entry.controls)
-                if (row->kind != ControlKind::Label || !row->names.empty()) writeControl(html, *row);
+            if (const ControlRow* label = labelNaming(entry.field->name)) writeControl(html, *label);
+            writeControl(html, *entry.field);
             html << "</div>\n";
         }
     };
