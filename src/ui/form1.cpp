@@ -134,6 +134,8 @@ Form1::Form1(std::string decimalSeparator, QWidget* parent)
     chainTabOrder();
     nameForScreenReaders();
     fieldEdit(Field::BoxEdgeA)->setFocus();
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* focused) { selectFieldToCorrect(focused); });
 }
 
 void Form1::setUpWindow() {
@@ -370,9 +372,19 @@ void Form1::reportErrorStop(const ErrorStop& stop) {
     activateWindow();  // the keyboard comes back here, whatever the desktop does
     if (const std::optional<Field> field = stop.field()) {
         QLineEdit* edit = fieldEdit(*field);
+        selectWhenFocused_ = edit;
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
     }
+}
+
+// The window comes back to the front when the desktop gets round to it; events
+// of the box's going may come before that and cost the field its selection.
+// The field to correct is selected again as it takes the focus.
+void Form1::selectFieldToCorrect(QWidget* focused) {
+    if (!focused) return;
+    if (focused == selectWhenFocused_) selectWhenFocused_->selectAll();
+    selectWhenFocused_ = nullptr;
 }
 
 }  // namespace geometry::ui

@@ -14,6 +14,7 @@
 
 #include <QHash>
 #include <QLocale>
+#include <QPointer>
 #include <QWidget>
 
 #include "field_store.h"
@@ -69,6 +70,7 @@ private:
     void nameForScreenReaders();
     void nameField(const layout::ControlRow& row, QWidget* edit);
     QLineEdit* fieldEdit(Field field) const;
+    void selectFieldToCorrect(QWidget* focused);
     void addCopySolution(QMenu& menu, Panel panel);
 
     QHash<QString, QWidget*> controls_;  // by name, Form1 included
@@ -77,6 +79,7 @@ private:
     Form1Handlers handlers_;
     Announcement* announcement_ = nullptr;
     bool placedWithFrame_ = false;
+    QPointer<QLineEdit> selectWhenFocused_;  // after an error stop, until the focus comes
 };
 
 }  // namespace geometry::ui
