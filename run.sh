@@ -4,6 +4,8 @@
 # and starts the calculator.
 #   ./run.sh --web   builds the web edition instead and serves it on
 #                    http://127.0.0.1:8080/ (PORT picks another port)
+#   ./run.sh --solve SOLID KEY=VALUE...   builds and runs the task solver,
+#                    stereometry-solve (its --help says more)
 set -euo pipefail
 cd "$(dirname "$0")"
 if [ "${1:-}" = "--web" ]; then
@@ -15,6 +17,12 @@ if [ "${1:-}" = "--web" ]; then
     SETUP_TARGET=stereometry_page scripts/setup.sh "${web_packages[@]}"
     scripts/web_build.sh
     exec node web/serve.mjs "${WASM_BUILD_DIR:-${BUILD_DIR:-build}-wasm}/site"
+fi
+if [ "${1:-}" = "--solve" ]; then
+    # The task solver on the command line: ./run.sh --solve cone r=3 h=4
+    shift
+    SETUP_TARGET=stereometry-solve scripts/setup.sh >&2
+    exec "${BUILD_DIR:-build}/stereometry-solve" "$@"
 fi
 SETUP_TARGET=stereometry scripts/setup.sh
 exec "${BUILD_DIR:-build}/src/stereometry" "$@"

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: MIT
+// stereometry-solve: a school task's solid from what the task gives, for
+// teachers' scripts and for tests.
+//
+//   stereometry-solve [--json] [--pi=exact|3.14|3.141592] [--unit=mm|cm|dm|m]
+//                     [--digits=N] [--separator=,|.] SOLID KEY=VALUE...
+//
+// Exit status: 0 solved, 1 no solid fits or the givens do not suffice,
+// 2 a given (or an option) that cannot be used.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "json.h"
+#include "solver.h"
+
+#ifndef STEREOMETRY_VERSION
+#define STEREOMETRY_VERSION "1.2.0"
+#endif
+
+namespace {
+
+using namespace solver;
+
+constexpr std::string_view usage =
+    "Употреба: stereometry-solve [--json] [--pi=exact|3.14|3.141592] [--unit=mm|cm|dm|m]\n"
+    "                            [--digits=N] [--separator=,|.] ТЯЛО ВЕЛИЧИНА=СТОЙНОСТ...\n"
+    "\n"
+    "Решава задача по стереометрия от дадените величини: намира всички величини на\n"
+    "тялото, точно (15π, 9√3) и приближено, с решението стъпка по стъпка.\n"
+    "\n"
+    "Тела: cube (куб), box (правоъгълен паралелепипед), prism (права призма),\n"
+    "      pyramid (правилна пирамида), polygon (правилен многоъгълник),\n"
+    "      cylinder (цилиндър), cone (конус), sphere (сфера и кълбо).\n"
+    "Стойности: 3, 2,5, 3/4, 70π (или 70pi), 4√3 (или 4sqrt3), 8√3+96, с мерна\n"
+    "      единица или без: 12cm, 104mm, 1,5dm, 2 l.\n"
+    "\n"
+    "  --json          резултатът като JSON\n"
+    "  --pi=exact      π точно: 15π ≈ 47,12 (по подразбиране)\n"
+    "  --pi=3.14       π ≈ 3,14 в десетичните дроби\n"
+    "  --pi=3.141592   π като в калкулатора\n"
+    "  --unit=cm       мерна единица на резултатите (иначе тази на първата дадена)\n"
+    "  --digits=N      цифри след десетичния знак (по подразбиране 2)\n"
+    "  --separator=.   десетичен знак (по подразбиране запетая)\n"
+    "\n"
+    "Пример: stereometry-solve cone r=3 h=4\n"
+    "Изходен код: 0 решена, 1 няма решение или данните не стигат, 2 грешни данни.\n";
+
+struct Arguments {
+    bool json = false;
+    Settings settings;
+    std::string solid;
+    std::vector<Given> givens;
+    std::string error;
+};
+
+bool optionValue(std::string_view argument, std::string_view name, std::string& value) {
+    if (!argument.starts_with(name) || argument.size() <= name.size() || argument[name.size()] != '=') return false;
+    value = std::string(argument.substr(name.size() + 1));
+    return true;
+}
+
+Arguments parse(int argc, char** argv) {
+    Arguments a;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        std::string value;
+        if (argument == "--json") {
+            a.json = true;
+        } else if (optionValue(argument, "--pi", value)) {
+            if (value == "exact") a.settings.pi = PiSetting::Exact;
+            else if (value == "3.14" || value == "3,14") a.settings.pi = PiSetting::School;
+            else if (value == "3.141592" || value == "3,141592") a.settings.pi = PiSetting::Calculator;
+            else a.error = "--pi приема exact, 3.14 или 3.141592, а не „" + value + "“";
+        } else if (optionValue(argument, "--unit", value)) {
+            a.settings.unit = unitByName(value);
+            if (!a.settings.unit) a.error = "--unit приема mm, cm, dm или m, а не „" + value + "“";
+        } else if (optionValue(argument, "--digits", value)) {
+            if (value.size() == 1 && value[0] >= '0' && value[0] <= '9') a.settings.digits = value[0] - '0';
+            else if (value == "10" || value == "11" || value == "12") a.settings.digits = std::stoi(value);
+            else a.error = "--digits приема цяло число от 0 до 12, а не „" + value + "“";
+        } else if (optionValue(argument, "--separator", value)) {
+            if (value == "," || value == ".") a.settings.separator = value;
+            else a.error = "--separator приема „,“ или „.“, а не „" + value + "“";
+        } else if (argument.starts_with("--")) {
+            a.error = "непозната опция „" + std::string(argument) + "“ (--help ги изброява)";
+        } else if (a.solid.empty()) {
+            a.solid = std::string(argument);
+        } else {
+            const auto equals = argument.find('=');
+            if (equals == std::string_view::npos) {
+                a.error = "„" + std::string(argument) + "“ не е от вида ВЕЛИЧИНА=СТОЙНОСТ (например r=3)";
+            } else {
+                a.givens.push_back({std::string(argument.substr(0, equals)), std::string(argument.substr(equals + 1))});
+            }
+        }
+        if (!a.error.empty()) break;
+    }
+    if (a.error.empty() && a.solid.empty()) a.error = "липсва тялото (например cone)";
+    return a;
+}
+
+std::string jsonOf(const Outcome& outcome) {
+    Json json;
+    json.beginObject();
+    json.key("status").string(statusKey(outcome.status));
+    json.key("message").string(outcome.message);
+    if (outcome.solid) json.key("solid").string(outcome.solid->key);
+    json.key("unit");
+    if (outcome.unit) json.string(unitSymbol(*outcome.unit));
+    else json.null();
+    json.key("concerned").beginArray();
+    for (const std::string& key : outcome.concerned) json.string(key);
+    json.endArray();
+    json.key("suggestions").beginArray();
+    for (const std::string& key : outcome.suggestions) json.string(key);
+    json.endArray();
+    json.key("solutions").beginArray();
+    for (const Solution& solution : outcome.solutions) {
+        json.beginObject();
+        for (const QuantityResult& q : solution.quantities) {
+            json.key(q.key).beginObject();
+            json.key("exact");
+            if (q.exact) json.string(q.exact->ascii());
+            else json.null();
+            json.key("value").number(q.value);
+            json.key("text").string(q.text);
+            json.key("given").boolean(q.given);
+            json.endObject();
+        }
+        json.endObject();
+    }
+    json.endArray();
+    json.key("steps").beginArray();
+    for (const Solution& solution : outcome.solutions) {
+        json.beginArray();
+        for (const std::string& step : solution.steps) json.string(step);
+        json.endArray();
+    }
+    json.endArray();
+    json.endObject();
+    return json.text();
+}
+
+std::string plainOf(const Outcome& outcome) {
+    std::string text;
+    if (outcome.status != Status::Solved) return outcome.message + "\n";
+    text += std::string(outcome.solid->name) + "\n";
+    for (std::size_t i = 0; i < outcome.solutions.size(); ++i) {
+        const Solution& solution = outcome.solutions[i];
+        text += "\n";
+        if (outcome.solutions.size() > 1) text += "Решение " + std::to_string(i + 1) + ":\n";
+        for (const QuantityResult& q : solution.quantities) {
+            text += "  " + q.key + (q.text.starts_with("≈") ? " " : " = ") + q.text;
+            if (q.given) text += " (дадено)";
+            text += "\n";
+        }
+        if (!solution.steps.empty()) {
+            text += "Как се намира:\n";
+            for (const std::string& step : solution.steps) text += "  " + step + "\n";
+        }
+    }
+    return text;
+}
+
+int exitStatus(Status status) {
+    switch (status) {
+    case Status::Solved: return 0;
+    case Status::None:
+    case Status::Underdetermined: return 1;
+    case Status::Invalid: return 2;
+    }
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::cout << usage;
+            return 0;
+        }
+        if (argument == "--version") {
+            std::cout << "stereometry-solve " STEREOMETRY_VERSION "\n";
+            return 0;
+        }
+    }
+    const Arguments arguments = parse(argc, argv);
+    if (!arguments.error.empty()) {
+        std::cerr << "stereometry-solve: " << arguments.error << "\n" << usage;
+        return 2;
+    }
+    const Outcome outcome = solve(arguments.solid, arguments.givens, arguments.settings);
+    std::cout << (arguments.json ? jsonOf(outcome) + "\n" : plainOf(outcome));
+    return exitStatus(outcome.status);
+}

@@ -1,0 +1,527 @@
+// SPDX-License-Identifier: MIT
+#include "expression.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "superscript.h"
+
+namespace solver {
+namespace {
+
+using Kind = Node::Kind;
+
+constexpr int maxDepth = 40;
+constexpr int maxExponent = 12;
+constexpr std::size_t maxDigits = 60;
+
+struct Symbol {
+    std::string_view text;
+    char meaning;  // '+', '-', '*', '/', '^', '2', '3', 'r' (√), 'c' (∛), 'p' (π), '(', ')', 'd' (°)
+};
+
+// Every spelling of every sign, longest first where one begins another.
+constexpr std::array<Symbol, 22> symbols{{
+    {"+", '+'}, {"-", '-'}, {"−", '-'}, {"–", '-'},
+    {"*", '*'}, {"·", '*'}, {"×", '*'}, {"⋅", '*'}, {"∙", '*'},
+    {"/", '/'}, {":", '/'}, {"÷", '/'},
+    {"^", '^'}, {"²", '2'}, {"³", '3'},
+    {"√", 'r'}, {"∛", 'c'}, {"π", 'p'},
+    {"(", '('}, {")", ')'}, {"°", 'd'}, {"[", '('},
+}};
+
+constexpr std::string_view blanks[] = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x89"};
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLatin(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+Node leaf(Kind kind) {
+    Node node;
+    node.kind = kind;
+    return node;
+}
+
+Node branch(Kind kind, std::vector<Node> children, int index = 0) {
+    Node node;
+    node.kind = kind;
+    node.children = std::move(children);
+    node.index = index;
+    return node;
+}
+
+Node numberNode(const Exact& x) {
+    Node node = leaf(Kind::Number);
+    node.number = x;
+    return node;
+}
+
+class Reader {
+public:
+    Reader(std::string_view text, const LetterIndex* letters) : text_(text), letters_(letters) {}
+
+    Node whole() {
+        Node node = sum();
+        skipBlanks();
+        if (pos_ < text_.size()) fail("неочакван знак „" + std::string(characterAt(pos_)) + "“");
+        return node;
+    }
+
+    bool decimal() const { return decimal_; }
+    int decimals() const { return decimals_; }
+
+private:
+    [[noreturn]] void fail(const std::string& what) const { throw ReadError{what}; }
+
+    std::string_view characterAt(std::size_t at) const {
+        std::size_t length = 1;
+        const auto lead = static_cast<unsigned char>(text_[at]);
+        if (lead >= 0xF0) length = 4;
+        else if (lead >= 0xE0) length = 3;
+        else if (lead >= 0xC0) length = 2;
+        return text_.substr(at, length);
+    }
+
+    void skipBlanks() {
+        for (bool more = true; more;) {
+            more = false;
+            for (std::string_view blank : blanks) {
+                if (text_.substr(pos_).starts_with(blank)) {
+                    pos_ += blank.size();
+                    more = true;
+                }
+            }
+        }
+    }
+
+    // The next sign's meaning, without taking it; 0 for none.
+    char peek() {
+        skipBlanks();
+        for (const Symbol& s : symbols)
+            if (text_.substr(pos_).starts_with(s.text)) return s.meaning;
+        if (text_.substr(pos_).starts_with("pi") || text_.substr(pos_).starts_with("Pi") ||
+            text_.substr(pos_).starts_with("PI"))
+            return 'p';
+        if (text_.substr(pos_).starts_with("sqrt")) return 'r';
+        return 0;
+    }
+
+    void take() {
+        skipBlanks();
+        for (const Symbol& s : symbols) {
+            if (text_.substr(pos_).starts_with(s.text)) {
+                pos_ += s.text.size();
+                return;
+            }
+        }
+        if (peek() == 'p') pos_ += 2;
+        else if (peek() == 'r') pos_ += 4;
+    }
+
+    bool startsFactor() {
+        const char next = peek();
+        if (next == 'p' || next == 'r' || next == 'c' || next == '(') return true;
+        return pos_ < text_.size() && (isDigit(text_[pos_]) || text_[pos_] == ',' || text_[pos_] == '.' ||
+                                       (letters_ && isLatin(text_[pos_])));
+    }
+
+    struct Depth {
+        explicit Depth(Reader& reader) : reader_(reader) {
+            if (++reader_.depth_ > maxDepth) reader_.fail("твърде много скоби");
+        }
+        ~Depth() { --reader_.depth_; }
+        Reader& reader_;
+    };
+
+    Node sum() {
+        Depth depth(*this);
+        bool negative = false;
+        if (peek() == '+' || peek() == '-') {
+            negative = peek() == '-';
+            take();
+        }
+        Node node = product();
+        if (negative) node = branch(Kind::Negate, {std::move(node)});
+        while (peek() == '+' || peek() == '-') {
+            const Kind kind = peek() == '+' ? Kind::Add : Kind::Subtract;
+            take();
+            node = branch(kind, {std::move(node), product()});
+        }
+        return node;
+    }
+
+    Node product() {
+        Node node = powered();
+        for (;;) {
+            const char next = peek();
+            if (next == '*' || next == '/') {
+                take();
+                node = branch(next == '*' ? Kind::Multiply : Kind::Divide, {std::move(node), powered()});
+            } else if (startsFactor() && !startsNumber()) {
+                node = branch(Kind::Multiply, {std::move(node), powered()});
+            } else {
+                return node;
+            }
+        }
+    }
+
+    bool startsNumber() {
+        skipBlanks();
+        return pos_ < text_.size() && (isDigit(text_[pos_]) || text_[pos_] == ',' || text_[pos_] == '.');
+    }
+
+    Node powered() {
+        Node node = atom();
+        for (;;) {
+            const char next = peek();
+            if (next == '2' || next == '3') {
+                take();
+                node = branch(Kind::Power, {std::move(node)}, next - '0');
+            } else if (next == '^') {
+                take();
+                node = branch(Kind::Power, {std::move(node)}, exponent());
+            } else {
+                return node;
+            }
+        }
+    }
+
+    int exponent() {
+        const bool bracketed = peek() == '(';
+        if (bracketed) take();
+        bool negative = false;
+        if (peek() == '-') {
+            negative = true;
+            take();
+        }
+        skipBlanks();
+        std::size_t start = pos_;
+        while (pos_ < text_.size() && isDigit(text_[pos_])) ++pos_;
+        if (start == pos_ || pos_ - start > 2) fail("степента трябва да е цяло число до " + std::to_string(maxExponent));
+        const int value = std::stoi(std::string(text_.substr(start, pos_ - start)));
+        if (value > maxExponent) fail("степента трябва да е цяло число до " + std::to_string(maxExponent));
+        if (bracketed) expect(')');
+        return negative ? -value : value;
+    }
+
+    void expect(char meaning) {
+        if (peek() != meaning) fail(meaning == ')' ? "липсва затваряща скоба" : "непълен израз");
+        take();
+    }
+
+    Node atom() {
+        Depth depth(*this);
+        const char next = peek();
+        if (next == '(') {
+            take();
+            Node inside = sum();
+            expect(')');
+            return inside;
+        }
+        if (next == 'p') {
+            take();
+            return leaf(Kind::Pi);
+        }
+        if (next == 'r' || next == 'c') {
+            take();
+            return branch(Kind::Root, {peek() == '(' ? atom() : radicand()}, next == 'r' ? 2 : 3);
+        }
+        if (startsNumber()) return number();
+        if (letters_ && pos_ < text_.size() && isLatin(text_[pos_])) return letter();
+        if (pos_ >= text_.size()) fail("изразът свършва преждевременно");
+        fail("неочакван знак „" + std::string(characterAt(pos_)) + "“");
+    }
+
+    // What a root sign takes without brackets: "√3", "√13π" is √13·π.
+    Node radicand() {
+        if (startsNumber()) return number();
+        return atom();
+    }
+
+    Node number() {
+        skipBlanks();
+        std::string digits;
+        int decimals = 0;
+        auto takeDigits = [&](bool afterSeparator) {
+            while (pos_ < text_.size() && isDigit(text_[pos_])) {
+                digits += text_[pos_++];
+                if (afterSeparator) ++decimals;
+            }
+        };
+        takeDigits(false);
+        // Digits grouped by threes, as documents write them: "12 345,5".
+        for (bool grouping = !digits.empty() && digits.size() <= 3; grouping;) {
+            const std::size_t mark = pos_;
+            bool blank = false;
+            for (std::string_view b : blanks)
+                if (text_.substr(pos_).starts_with(b)) {
+                    pos_ += b.size();
+                    blank = true;
+                    break;
+                }
+            if (!blank || pos_ + 3 > text_.size() || !isDigit(text_[pos_]) || !isDigit(text_[pos_ + 1]) ||
+                !isDigit(text_[pos_ + 2]) || (pos_ + 3 < text_.size() && isDigit(text_[pos_ + 3]))) {
+                pos_ = mark;
+                grouping = false;
+                continue;
+            }
+            digits.append(text_.substr(pos_, 3));
+            pos_ += 3;
+        }
+        if (pos_ + 1 < text_.size() && (text_[pos_] == ',' || text_[pos_] == '.') && isDigit(text_[pos_ + 1])) {
+            ++pos_;
+            decimal_ = true;
+            takeDigits(true);
+        }
+        if (digits.empty()) fail("след десетичния знак трябват цифри");
+        decimals_ = std::max(decimals_, decimals);
+        if (digits.size() > maxDigits) fail("твърде много цифри");
+        Rational value{Integer(digits)};
+        value /= boost::multiprecision::pow(Integer(10), unsigned(decimals));
+        if (!letters_ && pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
+            std::size_t at = pos_ + 1;
+            bool negative = false;
+            if (at < text_.size() && (text_[at] == '+' || text_[at] == '-')) negative = text_[at++] == '-';
+            std::size_t start = at;
+            while (at < text_.size() && isDigit(text_[at])) ++at;
+            if (at > start && at - start <= 3) {
+                const unsigned power = unsigned(std::stoi(std::string(text_.substr(start, at - start))));
+                const Rational scale(boost::multiprecision::pow(Integer(10), power));
+                if (negative) value /= scale;
+                else value *= scale;
+                pos_ = at;
+                decimal_ = true;
+            }
+        }
+        return numberNode(Exact(value));
+    }
+
+    Node letter() {
+        skipBlanks();
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && isLatin(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && isDigit(text_[pos_])) ++pos_;
+        const std::string_view word = text_.substr(start, pos_ - start);
+        if (word == "tg" || word == "sin") return angleFunction(word == "tg" ? Kind::Tangent : Kind::Sine);
+        const int index = (*letters_)(word);
+        if (index < 0) fail("непозната буква „" + std::string(word) + "“");
+        Node node = leaf(Kind::Quantity);
+        node.index = index;
+        return node;
+    }
+
+    // tg(180° : n) and sin(180° : n): the only angles the tables need.
+    Node angleFunction(Kind kind) {
+        expect('(');
+        Node straight = number();
+        if (!(straight.number == Exact(180)) || peek() != 'd') fail("ъгълът трябва да е 180° : n");
+        take();
+        expect('/');
+        Node sides = letter();
+        expect(')');
+        return branch(kind, {std::move(sides)});
+    }
+
+    std::string_view text_;
+    const LetterIndex* letters_;
+    std::size_t pos_ = 0;
+    int depth_ = 0;
+    bool decimal_ = false;
+    int decimals_ = 0;
+};
+
+// How tightly a written part holds together: a sum; a product or quotient;
+// a number joined to a root or π ("2√3", "15π"), which a product takes as a
+// factor but a power or a divisor brackets; a power; a single number or letter.
+enum class Binding { Sum = 1, Product = 2, Joined = 3, Power = 4, Atom = 5 };
+
+struct Written {
+    std::string text;
+    Binding binding;
+    bool plainNumber = false;  // digits alone: "4", "2,5"
+    bool pi = false;           // the letter π
+};
+
+std::string bracketed(const Written& w, Binding needed) {
+    return w.binding < needed ? "(" + w.text + ")" : w.text;
+}
+
+// A value in place of a letter: how tightly its text holds together.
+Written writtenValue(const std::string& text) {
+    const bool digitsOnly = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return isDigit(c) || c == ',' || c == '.';
+    });
+    if (digitsOnly) return {text, Binding::Atom, true};
+    const bool sum = text.find(" + ") != std::string::npos || text.find(" − ") != std::string::npos;
+    if (sum && text.front() != '(') return {text, Binding::Sum};
+    if (sum && text.back() == ')') return {text, Binding::Sum};
+    if (text.find('/') != std::string::npos || text.find("·") != std::string::npos) return {text, Binding::Product};
+    return {text, Binding::Joined};
+}
+
+std::string angleText(int sides, std::string_view separator) {
+    if (sides <= 0) return "(180° : n)";
+    const Rational angle(180, sides);
+    if (Exact::endsInDecimals(angle, 3)) return " " + decimalText(angle, separator) + "°";
+    return "(180° : " + std::to_string(sides) + ")";
+}
+
+Written write(const Node& node, const Substitution& with);
+
+void productFactors(const Node& node, std::vector<const Node*>& factors) {
+    if (node.kind == Kind::Multiply) {
+        productFactors(node.children[0], factors);
+        productFactors(node.children[1], factors);
+    } else {
+        factors.push_back(&node);
+    }
+}
+
+Written writeProduct(const Node& node, const Substitution& with) {
+    std::vector<const Node*> factors;
+    productFactors(node, factors);
+    std::vector<Written> parts;
+    for (const Node* factor : factors) parts.push_back(write(*factor, with));
+    // π and one number: "4π", as a textbook writes it.
+    if (parts.size() == 2 && (parts[0].pi || parts[1].pi)) {
+        const Written& other = parts[0].pi ? parts[1] : parts[0];
+        if (other.plainNumber) return {other.text + "π", Binding::Product};
+    }
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        // A number written before π or a root joins it: "2π·r", "2√3".
+        const bool joined = i > 0 && factors[i - 1]->kind == Kind::Number && parts[i - 1].plainNumber &&
+                            (factors[i]->kind == Kind::Pi || factors[i]->kind == Kind::Root);
+        if (i > 0 && !joined) text += "·";
+        text += bracketed(parts[i], i == 0 ? Binding::Product : Binding::Joined);
+    }
+    return {text, Binding::Product};
+}
+
+Written write(const Node& node, const Substitution& with) {
+    switch (node.kind) {
+    case Kind::Number: {
+        const std::string text = node.number.text({with.separator, false});
+        return writtenValue(text);
+    }
+    case Kind::Pi: return {"π", Binding::Atom, false, true};
+    case Kind::Quantity: {
+        if (with.letter) return {with.letter(node.index), Binding::Atom};
+        const Value* value = with.quantity ? with.quantity(node.index) : nullptr;
+        if (!value) return {"?", Binding::Atom};
+        return writtenValue(with.valueText(*value));
+    }
+    case Kind::Add:
+    case Kind::Subtract: {
+        const Written left = write(node.children[0], with), right = write(node.children[1], with);
+        const std::string sign = node.kind == Kind::Add ? " + " : " − ";
+        return {left.text + sign + bracketed(right, node.kind == Kind::Add ? Binding::Sum : Binding::Product),
+                Binding::Sum};
+    }
+    case Kind::Multiply: return writeProduct(node, with);
+    case Kind::Divide: {
+        const Written left = write(node.children[0], with), right = write(node.children[1], with);
+        return {bracketed(left, Binding::Product) + " : " + bracketed(right, Binding::Power), Binding::Product};
+    }
+    case Kind::Power: {
+        const Written base = write(node.children[0], with);
+        return {bracketed(base, Binding::Atom) + superscript(node.index),
+                Binding::Power};
+    }
+    case Kind::Root: {
+        const Written inside = write(node.children[0], with);
+        const std::string sign = node.index == 2 ? "√" : "∛";
+        return {sign + (inside.binding == Binding::Atom ? inside.text : "(" + inside.text + ")"), Binding::Atom};
+    }
+    case Kind::Negate: {
+        const Written inside = write(node.children[0], with);
+        return {"−" + bracketed(inside, Binding::Product), Binding::Sum};
+    }
+    case Kind::Tangent: return {"tg" + angleText(with.sides, with.separator), Binding::Atom};
+    case Kind::Sine: return {"sin" + angleText(with.sides, with.separator), Binding::Atom};
+    }
+    return {"?", Binding::Atom};
+}
+
+Value notKnown() { return Value::decimal(NAN); }
+
+}  // namespace
+
+Node readFormula(std::string_view text, const LetterIndex& letters) {
+    Reader reader(text, &letters);
+    return reader.whole();
+}
+
+TypedValue readValue(std::string_view text) {
+    TypedValue typed;
+    try {
+        Reader reader(text, nullptr);
+        const Node tree = reader.whole();
+        const Value value = evaluate(tree, Substitution{});
+        if (!value.exact) {
+            typed.error = "няма точен вид (например корен от корен)";
+            return typed;
+        }
+        typed.value = *value.exact;
+        typed.decimal = reader.decimal();
+        typed.decimals = reader.decimals();
+        typed.read = true;
+    } catch (const ReadError& error) {
+        typed.error = error.what;
+    }
+    return typed;
+}
+
+Value tangentOfStraightAngleOver(int n) {
+    const Exact root2 = *Exact::squareRoot(2), root3 = *Exact::squareRoot(3);
+    switch (n) {
+    case 3: return Value(root3, truePi);
+    case 4: return Value::whole(1);
+    case 6: return Value(*root3.dividedBy(Exact(3)), truePi);
+    case 8: return Value(root2 - Exact(1), truePi);
+    case 12: return Value(Exact(2) - root3, truePi);
+    default: return Value::decimal(n >= 3 ? std::tan(truePi / n) : NAN);
+    }
+}
+
+Value sineOfStraightAngleOver(int n) {
+    const Exact root2 = *Exact::squareRoot(2), root3 = *Exact::squareRoot(3), root6 = *Exact::squareRoot(6);
+    switch (n) {
+    case 3: return Value(*root3.dividedBy(Exact(2)), truePi);
+    case 4: return Value(*root2.dividedBy(Exact(2)), truePi);
+    case 6: return Value(Exact(Rational(1, 2)), truePi);
+    case 12: return Value(*(root6 - root2).dividedBy(Exact(4)), truePi);
+    default: return Value::decimal(n >= 3 ? std::sin(truePi / n) : NAN);
+    }
+}
+
+Value evaluate(const Node& node, const Substitution& with) {
+    switch (node.kind) {
+    case Kind::Number: return Value(node.number, with.piValue);
+    case Kind::Pi: return Value(Exact::pi(), with.piValue);
+    case Kind::Quantity: {
+        const Value* value = with.quantity ? with.quantity(node.index) : nullptr;
+        return value ? *value : notKnown();
+    }
+    case Kind::Add: return evaluate(node.children[0], with) + evaluate(node.children[1], with);
+    case Kind::Subtract: return evaluate(node.children[0], with) - evaluate(node.children[1], with);
+    case Kind::Multiply: return evaluate(node.children[0], with) * evaluate(node.children[1], with);
+    case Kind::Divide: return evaluate(node.children[0], with) / evaluate(node.children[1], with);
+    case Kind::Power: return power(evaluate(node.children[0], with), node.index);
+    case Kind::Root: return root(evaluate(node.children[0], with), node.index);
+    case Kind::Negate: return -evaluate(node.children[0], with);
+    case Kind::Tangent: return with.sides ? tangentOfStraightAngleOver(with.sides) : notKnown();
+    case Kind::Sine: return with.sides ? sineOfStraightAngleOver(with.sides) : notKnown();
+    }
+    return notKnown();
+}
+
+std::string writeWithNumbers(const Node& node, const Substitution& with) { return write(node, with).text; }
+
+void collectQuantities(const Node& node, std::vector<int>& indices) {
+    if (node.kind == Kind::Quantity && std::find(indices.begin(), indices.end(), node.index) == indices.end())
+        indices.push_back(node.index);
+    for (const Node& child : node.children) collectQuantities(child, indices);
+}
+
+}  // namespace solver

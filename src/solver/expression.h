@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Formulas and typed values as trees. One reader takes both: the formulas of
+// the solid tables ("V = π·r²·h : 3", "r = a : (2·tg(180° : n))"), whose
+// letters are a solid's quantities, and the values a student types ("2,5",
+// "70π", "4√3", "8√3+96", "3/4", "15*pi"), which have none. The trees are
+// evaluated on values, written back with numbers in place of letters for the
+// steps, and turned into polynomials for the equations.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exact.h"
+#include "value.h"
+
+namespace solver {
+
+struct Node {
+    enum class Kind { Number, Pi, Quantity, Add, Subtract, Multiply, Divide, Power, Root, Negate, Tangent, Sine };
+    Kind kind = Kind::Number;
+    Exact number;          // Number
+    int index = 0;         // Quantity: the solid's quantity; Power: the exponent; Root: the degree
+    std::vector<Node> children;
+};
+
+// A formula's text could not be read: where and why, in Bulgarian.
+struct ReadError {
+    std::string what;
+};
+
+// The letters a formula may use: the index of a quantity by its key, or -1.
+using LetterIndex = std::function<int(std::string_view)>;
+
+// A formula of the tables; throws ReadError (the tables are checked by the tests).
+Node readFormula(std::string_view text, const LetterIndex& letters);
+
+// A value typed by a student, without its unit: the tree, or a ReadError.
+struct TypedValue {
+    bool read = false;
+    Exact value;
+    bool decimal = false;  // written with a decimal separator ("2,5")
+    int decimals = 0;      // the most digits after a separator
+    std::string error;     // when not read: what is wrong, for a message
+};
+TypedValue readValue(std::string_view text);
+
+// What a formula's letters stand for when it is evaluated or written out.
+struct Substitution {
+    std::function<const Value*(int)> quantity;  // null where not known
+    long double piValue = truePi;
+    int sides = 0;  // n, for tg(180° : n) and sin(180° : n); 0 where not known
+    std::string_view separator = ",";
+    // How a number is written in place of a letter: a whole number, an exact
+    // form, or a rounded decimal.
+    std::function<std::string(const Value&)> valueText;
+    // Where set, letters are written as themselves: "l² − r²".
+    std::function<std::string(int)> letter;
+};
+
+// The value of a formula; a decimal NaN where something is not known.
+Value evaluate(const Node& node, const Substitution& with);
+
+// The formula with numbers in place of letters: "π·3·5", "36π : (4π)", "√(3² + 4²)".
+std::string writeWithNumbers(const Node& node, const Substitution& with);
+
+// tg(180° : n) and sin(180° : n) exactly where an answer key writes them so
+// (n = 3, 4, 6, 8, 12), else as decimals with the true π.
+Value tangentOfStraightAngleOver(int n);
+Value sineOfStraightAngleOver(int n);
+
+// Which quantities a formula names.
+void collectQuantities(const Node& node, std::vector<int>& indices);
+
+}  // namespace solver

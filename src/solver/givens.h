@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The givens of a task read and checked: each value with its unit, brought to
+// the unit of the results exactly; every given that cannot be read, or names
+// no quantity of the solid, or is no positive number, gets a sentence saying
+// what to type instead.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exact.h"
+#include "solids.h"
+#include "solver.h"
+
+namespace solver {
+
+struct ReadGiven {
+    int quantity = 0;
+    std::string key;
+    Exact value;               // in the results' unit
+    Exact typedValue;          // as typed, in its own unit
+    std::optional<Unit> unit;  // as typed; none where the given had no unit
+    bool litres = false;       // typed in litres (or millilitres)
+    bool millilitres = false;
+};
+
+struct GivenReading {
+    std::vector<ReadGiven> givens;
+    std::vector<std::string> problems;   // one sentence per given that is wrong
+    std::vector<std::string> concerned;  // their keys
+    std::optional<Unit> unit;            // of the results
+    bool decimals = false;               // some given was written as a decimal
+};
+
+GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens, std::optional<Unit> asked);
+
+// How many of `to` make one `from`, raised to the dimension: 100 for m → cm, length.
+Rational unitFactor(Unit from, Unit to, int power);
+
+}  // namespace solver

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The search behind solve(): from the givens, what each relation determines
+// once all its other letters are known; where none has one unknown left, one
+// equation in one unknown by eliminating the others, and a branch for each of
+// its positive roots. Each branch ends as a solid, a contradiction (the givens
+// cannot go together) or stuck (they do not suffice).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "compiled.h"
+#include "value.h"
+#include "wording.h"
+
+namespace solver {
+
+struct Known {
+    Value value;
+    std::uint32_t from = 0;  // the givens it follows from, one bit each
+    bool given = false;
+};
+
+struct State {
+    std::vector<std::optional<Known>> known;
+    std::vector<bool> checked;  // relations found to hold
+    std::vector<std::string> steps;
+    int sides = 0;  // n, once known
+};
+
+struct Contradiction {
+    std::uint32_t from = 0;  // the givens that cannot go together
+    std::string why;         // a sentence or two, in Bulgarian
+};
+
+struct SearchOptions {
+    bool exact = true;     // carry exact forms (off for quick trials)
+    bool steps = true;
+    bool regular = true;   // a regular base: n and what depends on it count
+};
+
+class Search {
+public:
+    Search(const CompiledSolid& solid, const Wording& wording, SearchOptions options);
+
+    void run(State start);
+
+    const std::vector<State>& solutions() const { return solutions_; }
+    const std::vector<Contradiction>& contradictions() const { return contradictions_; }
+    const std::vector<State>& stuck() const { return stuck_; }
+
+    bool applicable(int quantity) const;
+    bool complete(const State& state) const;
+
+private:
+    enum class Progress { Advanced, Branched, Contradicted, Stuck };
+
+    Progress advance(State& state);
+    Progress solveFor(State& state, std::size_t relation, int target);
+    Progress eliminate(State& state);
+    bool assign(State& state, int quantity, Value value, std::uint32_t from, std::string step);
+    bool checkRelations(State& state);
+    void branch(const State& state, int quantity, const std::vector<Value>& roots, std::uint32_t from,
+                const std::string& lead);
+
+    bool usable(const State& state, std::size_t relation) const;
+    std::uint32_t sources(const State& state, const std::vector<int>& quantities) const;
+    Substitution substitution(const State& state) const;
+    Polynomial knownPolynomial(const State& state, std::size_t relation) const;
+    Value adopted(Value value) const;
+    std::string letter(int quantity) const;
+    void contradict(const State& state, std::uint32_t from, std::string why);
+
+    const CompiledSolid& solid_;
+    const Wording& wording_;
+    SearchOptions options_;
+    std::vector<State> pending_;
+    std::vector<State> solutions_, stuck_;
+    std::vector<Contradiction> contradictions_;
+    int budget_ = 64;  // branches explored at most
+};
+
+}  // namespace solver

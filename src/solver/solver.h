@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Solving a school task from what it gives: from any of a solid's quantities,
+// every quantity they determine, for every solid that fits them, exactly where
+// an answer key writes it exactly, with the steps as a textbook writes them.
+//
+//   solve("cone", {{"r", "3"}, {"h", "4"}}, {})
+//     l = 5, S = 15π ≈ 47,12, S1 = 24π, V = 12π, Q = 12, d = 6, and the steps
+//     "l² = r² + h² ⇒ l = √(3² + 4²) = 5", "S = π·r·l = π·3·5 = 15π ≈ 47,12", …
+//
+// The solver fills in what each relation of the solid's table determines once
+// all its other letters are known (exactly, by the formula a textbook uses);
+// where no relation has a single unknown left, it reduces the relations to one
+// equation in one unknown and solves that for all its positive roots, each
+// root a solid of its own. It records every step as it takes it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exact.h"
+#include "solids.h"
+
+namespace solver {
+
+enum class PiSetting {
+    Exact,       // "15π ≈ 47,12": exact forms, decimals with π itself
+    School,      // π ≈ 3,14, as grade-6 tasks ask
+    Calculator,  // π as 3,141592, the calculator's
+};
+long double piValue(PiSetting setting);
+
+struct Settings {
+    PiSetting pi = PiSetting::Exact;
+    std::optional<Unit> unit;  // of the results; else the first given's
+    int digits = 2;            // after the decimal separator
+    std::string separator = ",";
+    bool steps = true;
+};
+
+// A given as a student copies it from a task: the quantity's key and its
+// value with an optional unit ("70π", "2,5 cm", "4√3", "3/4", "104mm").
+struct Given {
+    std::string key;
+    std::string text;
+};
+
+enum class Status { Solved, None, Underdetermined, Invalid };
+std::string_view statusKey(Status status);  // "solved", "none", "underdetermined", "invalid"
+
+struct QuantityResult {
+    std::string key;
+    bool given = false;
+    // False for what the givens leave open by the solid's nature: the base
+    // edge of a prism given by the perimeter and area of any base.
+    bool determined = false;
+    std::optional<Exact> exact;
+    double value = 0;          // in the results' unit, with π as set; NaN where not determined
+    std::string exactText;     // "15π"; empty where there is no exact form
+    std::string text;          // "15π ≈ 47,12 cm²", "5 cm", "≈ 2,88 cm"
+};
+
+struct Solution {
+    std::vector<QuantityResult> quantities;  // in the order of the solid's table
+    std::vector<std::string> steps;          // from the givens to the last quantity found
+    int sides = 0;                           // n, where the base is regular
+    const QuantityResult* find(std::string_view key) const;
+};
+
+struct Outcome {
+    Status status = Status::Invalid;
+    const SolidRow* solid = nullptr;
+    std::string message;                 // why there is no single answer, in Bulgarian; empty when solved
+    std::vector<std::string> concerned;  // the keys of the givens the message is about
+    std::vector<std::string> suggestions;  // underdetermined: what one more given could be
+    std::optional<Unit> unit;            // of the results
+    std::vector<Solution> solutions;
+};
+
+Outcome solve(std::string_view solid, const std::vector<Given>& givens, const Settings& settings = {});
+
+// What the student typed as a value, read as the solver reads givens (for
+// answers to check): an exact number, and whether it was written as a decimal.
+struct ReadNumber {
+    bool read = false;
+    Exact value;
+    bool decimal = false;
+    int decimals = 0;  // digits after the separator, for rounding checks
+    std::string error;
+};
+ReadNumber readNumber(std::string_view text);
+
+// A unit as typed ("cm", "см"), for settings; none for anything else.
+std::optional<Unit> unitByName(std::string_view name);
+
+}  // namespace solver

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "superscript.h"
+
+#include <algorithm>
+#include <cmath>
+#define FMT_HEADER_ONLY
+#include <fmt/format.h>
+
+namespace solver {
+
+std::string superscript(long long number) {
+    static constexpr std::string_view digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text = number < 0 ? "⁻" : "";
+    for (char c : std::to_string(number < 0 ? -number : number)) text += digits[c - '0'];
+    return text;
+}
+
+namespace {
+
+std::string withSeparator(std::string text, std::string_view separator) {
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+        else text.replace(point, 1, separator);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string roundedText(long double value, int digits, std::string_view separator) {
+    const double x = static_cast<double>(value);
+    if (!std::isfinite(x)) return x > 0 ? "∞" : x < 0 ? "−∞" : "?";
+    const double magnitude = std::fabs(x);
+    const std::string sign = x < 0 ? "−" : "";
+    if (magnitude != 0 && (magnitude >= 1e15 || magnitude < 0.5 * std::pow(10.0, -digits))) {
+        // One digit before the separator, then as many as were asked for (at least two).
+        const std::string scientific = fmt::format("{:.{}e}", magnitude, std::max(digits, 2));
+        const auto e = scientific.find('e');
+        const int exponent = std::stoi(scientific.substr(e + 1));
+        return sign + withSeparator(scientific.substr(0, e), separator) + "·10" + superscript(exponent);
+    }
+    std::string text = withSeparator(fmt::format("{:.{}f}", magnitude, digits), separator);
+    if (text == "0") return "0";
+    return sign + text;
+}
+
+bool roundingChanges(long double value, int digits) {
+    const double x = static_cast<double>(value);
+    if (!std::isfinite(x) || x == 0) return false;
+    const double rounded = std::stod(fmt::format("{:.{}f}", x, std::clamp(digits, 0, 17)));
+    return std::fabs(rounded - x) > 1e-9 * std::fabs(x);
+}
+
+}  // namespace solver

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// How values are written in a task's results and steps: exact forms as an
+// answer key writes them, decimals rounded with the user's separator, units
+// squared and cubed, volumes also in litres.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "expression.h"
+#include "solids.h"
+#include "solver.h"
+#include "value.h"
+
+namespace solver {
+
+class Wording {
+public:
+    Wording(const Settings& settings, std::optional<Unit> unit, bool decimalGivens);
+
+    TextStyle style() const { return style_; }
+    int digits() const { return settings_.digits; }
+    long double pi() const { return piValue(settings_.pi); }
+    // " cm²" for an area, "" without a unit or for a count.
+    std::string unitText(Dimension dimension) const;
+    // A number inside a formula: "15π", "25/3", "2,88".
+    std::string number(const Value& value) const;
+    // What follows a letter: "= 15π ≈ 47,12", "= 5", "≈ 2,88".
+    std::string equals(const Value& value) const;
+    // A quantity's value for people: "15π ≈ 47,12 cm²", "1872 cm³ (1,872 l)".
+    std::string quantity(const Value& value, Dimension dimension) const;
+    // The letters of a formula replaced by the values `known` gives.
+    Substitution substitution(std::function<const Value*(int)> known, int sides) const;
+
+private:
+    struct Parts {
+        bool approximate;  // a decimal that is not the number itself
+        std::string text;  // "15π ≈ 47,12", "5", "2,88"
+    };
+    Parts parts(const Value& value) const;
+
+    Settings settings_;
+    std::optional<Unit> unit_;
+    TextStyle style_;
+};
+
+}  // namespace solver
