@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// School tasks, one table for every solid: what a task gives (as the command
+// line takes it), and what the answer key says. The core's tests run every row
+// through solve(); tests/solver/export_tasks.cpp writes the table as JSON for
+// the command line's test (which compares the exact forms with a computer
+// algebra system) and for the page's browser test.
+//
+// `answers` holds one string per solution, in the order the solver gives
+// them: "l=5 S=15*pi" compares exact forms as the solver writes them in ASCII;
+// "r~2.88374853584294" compares the decimal to the digits written and says
+// there is no exact form; "n=-" says the quantity is not determined.
+
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace solver::testing {
+
+enum class Expect { Solved, None, Underdetermined, Invalid };
+
+struct SchoolTask {
+    std::string_view what;
+    std::string_view task;  // "cone r=3 h=4", options first where a task needs them: "--pi=3.14 sphere S=36π"
+    Expect status = Expect::Solved;
+    std::vector<std::string_view> answers = {};
+    std::string_view message = {};  // part of the message, for the other statuses
+};
+
+inline void PrintTo(const SchoolTask& task, std::ostream* out) { *out << task.task; }
+
+// clang-format off
+inline const std::vector<SchoolTask>& schoolTasks() {
+    static const std::vector<SchoolTask> tasks = {
+    // Cube.
+    {"a cube from its edge", "cube a=5", Expect::Solved, {"d=5*sqrt(3) d1=5*sqrt(2) S=100 S1=150 V=125"}},
+    {"a cube from its diagonal", "cube d=6", Expect::Solved, {"a=2*sqrt(3) d1=2*sqrt(6) S=48 S1=72 V=24*sqrt(3)"}},
+    {"a cube from its volume", "cube V=27", Expect::Solved, {"a=3 S=36 S1=54"}},
+    {"a cube from its full surface", "cube S1=96", Expect::Solved, {"a=4 V=64"}},
+    {"a cube whose edge is a cube root", "cube V=16", Expect::Solved, {"a~2.51984209978975 S1~38.0976252472368"}},
+    {"a cube from a face diagonal", "cube d1=4√2", Expect::Solved, {"a=4 d=4*sqrt(3)"}},
+    // Rectangular box.
+    {"a box from its three edges", "box a=3 b=4 c=12", Expect::Solved, {"d=13 S=168 S1=192 V=144"}},
+    {"edges in three units, results in centimetres", "box a=12cm b=104mm c=1,5dm --unit=cm", Expect::Solved,
+     {"b=52/5 c=15 V=1872 S=672 S1=4608/5 d=sqrt(11929)/5"}},
+    {"the height from the volume", "box a=3 b=4 V=60", Expect::Solved, {"c=5 d=5*sqrt(2)"}},
+    {"two boxes from an edge, the diagonal and the volume", "box a=1 d=√14 V=6", Expect::Solved,
+     {"b=2 c=3 S=18 S1=22", "b=3 c=2 S=16 S1=22"}},
+    {"the height from the lateral surface", "box a=2 b=3 S=40", Expect::Solved, {"c=4 V=24 S1=52"}},
+    {"an edge longer than the diagonal", "box a=3 b=4 d=4", Expect::None, {}, "d² = a² + b² + c²"},
+    // Right prism.
+    {"a regular quadrilateral prism", "prism n=4 a=3 h=5", Expect::Solved, {"P=12 B=9 S=60 S1=78 V=45"}},
+    {"a regular triangular prism", "prism n=3 a=4 h=10", Expect::Solved,
+     {"P=12 B=4*sqrt(3) S=120 S1=120+8*sqrt(3) V=40*sqrt(3)"}},
+    {"a regular hexagonal prism", "prism n=6 a=2 h=5", Expect::Solved, {"B=6*sqrt(3) S=60 S1=60+12*sqrt(3) V=30*sqrt(3)"}},
+    {"any right prism from its base's perimeter and area", "prism P=24 B=36 h=5", Expect::Solved,
+     {"S=120 S1=192 V=180 n=- a=-"}},
+    {"the base edge from the lateral surface", "prism n=4 S=80 h=5", Expect::Solved, {"P=16 a=4 B=16 S1=112 V=80"}},
+    // Regular pyramid.
+    {"a regular triangular pyramid", "pyramid n=3 a=6 h=4", Expect::Solved,
+     {"r=sqrt(3) k=sqrt(19) B=9*sqrt(3) S=9*sqrt(19) V=12*sqrt(3) R=2*sqrt(3) b=2*sqrt(7)"}},
+    {"a regular quadrilateral pyramid", "pyramid n=4 a=6 h=4", Expect::Solved,
+     {"r=3 k=5 P=24 B=36 S=60 S1=96 V=48 R=3*sqrt(2) b=sqrt(34)"}},
+    {"the height from the apothem", "pyramid n=4 a=6 k=5", Expect::Solved, {"h=4 V=48"}},
+    {"a regular hexagonal pyramid", "pyramid n=6 a=2 h=3", Expect::Solved,
+     {"r=sqrt(3) k=2*sqrt(3) B=6*sqrt(3) S=12*sqrt(3) V=6*sqrt(3) R=2 b=sqrt(13)"}},
+    {"the calculator's pyramid: perimeter, area, apothem and height that agree", "pyramid P=24 B=36 k=5 h=4",
+     Expect::Solved, {"r=3 S=60 S1=96 V=48 n=- a=-"}},
+    {"an apothem shorter than the base's inradius", "pyramid n=4 a=6 k=2", Expect::None, {}, "апотемата"},
+    // Regular polygon.
+    {"a regular hexagon", "polygon n=6 a=2", Expect::Solved, {"P=12 B=6*sqrt(3) r=sqrt(3) R=2"}},
+    {"an equilateral triangle", "polygon n=3 a=6", Expect::Solved, {"P=18 B=9*sqrt(3) r=sqrt(3) R=2*sqrt(3)"}},
+    {"a regular pentagon: decimals alone", "polygon n=5 a=2", Expect::Solved,
+     {"P=10 B~6.88190960235587 r~1.37638192047117 R~1.70130161670408"}},
+    {"a square from its circumradius", "polygon n=4 R=√2", Expect::Solved, {"a=2 B=4 r=1 P=8"}},
+    {"the number of sides from the perimeter", "polygon a=2 P=12", Expect::Solved, {"n=6 B=6*sqrt(3)"}},
+    {"a regular dodecagon", "polygon n=12 a=1", Expect::Solved, {"r=(2+sqrt(3))/2 R=(sqrt(2)+sqrt(6))/2 B=6+3*sqrt(3)"}},
+    {"a perimeter that is no multiple of the side", "polygon P=12 a=5", Expect::None, {}, "цяло число"},
+    {"two sides are no polygon", "polygon n=2 a=3", Expect::Invalid, {}, "поне 3"},
+    // Cylinder.
+    {"a cylinder from radius and height", "cylinder r=3 h=4", Expect::Solved, {"d=6 S=24*pi S1=42*pi V=36*pi Q=24"}},
+    {"the radius from the lateral surface", "cylinder h=7 S=70π", Expect::Solved, {"r=5 S1=120*pi V=175*pi"}},
+    {"two cylinders from the full surface and the volume", "cylinder S1=42π V=36π", Expect::Solved,
+     {"r=3 h=4", "r=(sqrt(57)-3)/2 h=(33+3*sqrt(57))/8"}},
+    {"the height from the volume and the diameter", "cylinder d=10 V=250π", Expect::Solved, {"r=5 h=10"}},
+    {"the lateral surface is always π times the axial section", "cylinder S=20π Q=20", Expect::Underdetermined},
+    {"a lateral surface that is not π times the axial section", "cylinder S=20π Q=30", Expect::None},
+    {"the height alone", "cylinder h=5", Expect::Underdetermined, {}, "още една величина"},
+    {"π ≈ 3,14 in the decimals", "--pi=3.14 cylinder r=3 h=4", Expect::Solved, {"S=24*pi S1=42*pi"}},
+    // Cone.
+    {"a cone from radius and height", "cone r=3 h=4", Expect::Solved, {"l=5 S=15*pi S1=24*pi V=12*pi Q=12"}},
+    {"two cones from the lateral surface and the volume", "cone S=15π V=12π", Expect::Solved,
+     {"r=3 h=4 l=5", "r~2.88374853584294 h~4.32900140449407 l~5.20156310911326"}},
+    {"a slant height shorter than the radius", "cone r=5 l=3", Expect::None, {}, "по-дълга от радиуса"},
+    {"three givens that agree", "cone r=3 h=4 l=5", Expect::Solved, {"S=15*pi V=12*pi"}},
+    {"three givens that disagree", "cone r=3 h=4 l=6", Expect::None, {}, "l² = r² + h²"},
+    {"the radius from the slant height and the lateral surface", "cone l=10 S=60π", Expect::Solved,
+     {"r=6 h=8 V=96*pi S1=96*pi"}},
+    {"the slant height from the full surface", "cone r=6 S1=96π", Expect::Solved, {"l=10 h=8"}},
+    {"two cones from the slant height and the axial section", "cone l=5 Q=12", Expect::Solved,
+     {"r=3 h=4", "r=4 h=3"}},
+    {"roots in the surfaces", "cone r=2 h=2", Expect::Solved, {"l=2*sqrt(2) S=4*sqrt(2)*pi S1=(4+4*sqrt(2))*pi"}},
+    // Sphere and ball.
+    {"a ball from its radius", "sphere r=3", Expect::Solved, {"d=6 S=36*pi V=36*pi"}},
+    {"π ≈ 3,14, as grade-6 tasks ask", "--pi=3.14 sphere S=36π", Expect::Solved, {"r=3 V=36*pi"}},
+    {"the radius from the volume", "sphere V=36π", Expect::Solved, {"r=3 S=36*pi"}},
+    {"a radius that is not positive", "sphere r=-2", Expect::Invalid, {}, "положително"},
+    {"a radius that is no number", "sphere r=abc", Expect::Invalid, {}, "не се чете"},
+    {"a quantity the ball has not", "sphere x=2", Expect::Invalid, {}, "не е величина"},
+    {"a solid that does not exist", "kubche a=2", Expect::Invalid, {}, "Няма тяло"},
+    };
+    return tasks;
+}
+// clang-format on
+
+}  // namespace solver::testing
