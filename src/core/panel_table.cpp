@@ -51,6 +51,7 @@ constexpr KindFormula rightPrismFormulas[] = {
     {"3", PrismFullSurface, "S1",                   "2·B + S"},
     {"3", PrismVolume,      "V",                    "B·h"},
 };
+constexpr KindSolid rightPrismSolids[] = {{"1", "box"}, {"2", "cube"}, {"3", "prism"}};
 constexpr Field rightPrismClearing[] = {
     BoxEdgeA, BoxEdgeB, BoxEdgeC, PrismBasePerimeter, PrismBaseArea, PrismHeight, CubeEdge,
     PrismKind, PrismSurface, PrismFullSurface, PrismVolume,
@@ -125,22 +126,25 @@ constexpr PanelRow panels[] = {
     {Panel::RightPrism, "Frame1", "права призма",
      rightPrismInputs, rightPrismResults, rightPrismClearing,
      {CalculateRightPrism, "Command1"}, {ClearRightPrism, "Command2"}, calculate<Panel::RightPrism>, &rightPrismKind,
-     rightPrismFormulas},
+     rightPrismFormulas, "", rightPrismSolids},
     {Panel::RegularPyramid, "Frame2", "правилна пирамида",
      regularPyramidInputs, regularPyramidResults, regularPyramidClearing,
-     {CalculateRegularPyramid, "Command3"}, {ClearRegularPyramid, "Command4"}, calculate<Panel::RegularPyramid>},
+     {CalculateRegularPyramid, "Command3"}, {ClearRegularPyramid, "Command4"}, calculate<Panel::RegularPyramid>,
+     nullptr, {}, "pyramid"},
     {Panel::Cylinder, "Frame3", "цилиндър",
      cylinderInputs, cylinderResults, cylinderClearing,
-     {CalculateCylinder, "Command5"}, {ClearCylinder, "Command6"}, calculate<Panel::Cylinder>},
+     {CalculateCylinder, "Command5"}, {ClearCylinder, "Command6"}, calculate<Panel::Cylinder>, nullptr, {}, "cylinder"},
     {Panel::Cone, "Frame4", "конус",
      coneInputs, coneResults, coneClearing,
-     {CalculateCone, "Command7"}, {ClearCone, "Command8"}, calculate<Panel::Cone>},
+     {CalculateCone, "Command7"}, {ClearCone, "Command8"}, calculate<Panel::Cone>, nullptr, {}, "cone"},
     {Panel::SphereAndBall, "Frame5", "сфера и кълбо",
      sphereAndBallInputs, sphereAndBallResults, sphereAndBallClearing,
-     {CalculateSphereAndBall, "Command9"}, {ClearSphereAndBall, "Command10"}, calculate<Panel::SphereAndBall>},
+     {CalculateSphereAndBall, "Command9"}, {ClearSphereAndBall, "Command10"}, calculate<Panel::SphereAndBall>,
+     nullptr, {}, "sphere"},
     {Panel::RegularPolygon, "Frame6", "периметър и лице на правилен многоъгълник",
      regularPolygonInputs, regularPolygonResults, regularPolygonClearing,
-     {CalculateRegularPolygon, "Command13"}, {ClearRegularPolygon, "Command14"}, calculate<Panel::RegularPolygon>},
+     {CalculateRegularPolygon, "Command13"}, {ClearRegularPolygon, "Command14"}, calculate<Panel::RegularPolygon>,
+     nullptr, {}, "polygon"},
 };
 
 static_assert(std::size(panels) == panelCount);

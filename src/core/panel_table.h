@@ -89,6 +89,12 @@ struct KindFormula {
     std::string_view formula;  // "6·a²"
 };
 
+// The right prism's kinds as the task solver names their solids.
+struct KindSolid {
+    std::string_view kind;   // "1"
+    std::string_view solid;  // "box"
+};
+
 class Press;
 using CalculateHandler = void (*)(Press&);
 
@@ -105,6 +111,10 @@ struct PanelRow {
     // any input; it picks the kind of prism.
     const InputRow* kindField = nullptr;
     std::span<const KindFormula> kindFormulas = {};  // in place of the results' own formulas
+    // The solid the task solver makes of its inputs ("cone"), each input's
+    // letter its quantity; the right prism's by its kind.
+    std::string_view solid = {};
+    std::span<const KindSolid> kindSolids = {};
 };
 
 // The six panels, Frame1 first.

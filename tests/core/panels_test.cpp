@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -13,6 +14,7 @@
 #include "error_stop.h"
 #include "fakes.h"
 #include "panel_cases.h"
+#include "panel_task.h"
 
 namespace geometry::testing {
 namespace {
@@ -459,6 +461,39 @@ TEST(ErrorMessages, AWrongSeparatorPressShowsTheLocalesForm) {
         EXPECT_TRUE(contains(message, "2" + separator + "5")) << message;
         EXPECT_TRUE(contains(message, "радиус")) << message;
         EXPECT_EQ(bench.window.stops.front().typedText(), localized("2~5", separator));
+    }
+}
+
+// „Реши като задача“: each panel's inputs as the solver's givens, by letter.
+TEST(PanelTask, EveryPanelGivesItsSolidAndItsNonEmptyInputsByLetter) {
+    struct Case {
+        Panel panel;
+        std::map<Field, std::string> typed;
+        std::optional<std::string> solid;  // none: no task
+        std::vector<std::pair<std::string, std::string>> givens;
+    };
+    const Case cases[] = {
+        {Panel::Cone, {{ConeRadius, " 3 "}, {ConeHeight, "4"}, {ConeSlantHeight, "6"}}, "cone",
+         {{"r", "3"}, {"h", "4"}, {"l", "6"}}},
+        {Panel::RightPrism, {{PrismKind, "1"}, {BoxEdgeA, "2,5"}, {BoxEdgeC, "4"}, {CubeEdge, "9"}}, "box",
+         {{"a", "2,5"}, {"c", "4"}}},
+        {Panel::RightPrism, {{PrismKind, "2"}, {CubeEdge, "\xC2\xA0" "9"}}, "cube", {{"a", "9"}}},
+        {Panel::RightPrism, {{PrismKind, "3"}, {PrismBasePerimeter, "24"}, {PrismBaseArea, "36"}, {PrismHeight, "5"}},
+         "prism", {{"P", "24"}, {"h", "5"}, {"B", "36"}}},
+        {Panel::RightPrism, {{PrismKind, "4"}, {CubeEdge, "9"}}, std::nullopt, {}},
+        {Panel::RegularPyramid, {{PyramidBasePerimeter, "24"}, {PyramidApothem, "5"}}, "pyramid",
+         {{"k", "5"}, {"P", "24"}}},
+        {Panel::RegularPolygon, {{PolygonSides, "6"}, {PolygonSide, "2"}}, "polygon", {{"n", "6"}, {"a", "2"}}},
+        {Panel::SphereAndBall, {}, "sphere", {}},
+    };
+    for (const Case& c : cases) {
+        MemoryFieldStore fields;
+        fields.texts = c.typed;
+        const auto task = panelTask(c.panel, fields);
+        ASSERT_EQ(task.has_value(), c.solid.has_value()) << panelRow(c.panel).caption;
+        if (!task) continue;
+        EXPECT_EQ(task->solid, *c.solid);
+        EXPECT_EQ(task->givens, c.givens) << task->solid;
     }
 }
 
