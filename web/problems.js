@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: MIT
+// The problems page (zadachi.html): hands the solver's module (solver.js, the
+// task solver compiled to WebAssembly, with solver.wasm beside the page) the
+// task as the form holds it, and puts what the module returns where the page
+// generator made room for it (web/problems_markup.cpp). Nothing is solved,
+// read, converted or worded here: the module reads the address and writes it
+// anew, and words every value and message (web/problems_task.h).
+//
+// The site build appends this file to solver.js (the module's loader) and the
+// page generator puts the two at the end of the page, after the controls.
+'use strict';
+(function () {
+  const byId = (id) => document.getElementById(id);
+  const form = byId('task');
+  const settings = ['unit', 'pi', 'digits'];
+
+  // What the module solves: the page's own address as it was opened, until
+  // the student changes the form; then the form.
+  let address = location.search;
+  let edited = false;
+  let shown = false;
+  let solver = null;
+  // The address's pairs that no control holds (a key the solid has not),
+  // kept until the student changes the form, so that the message about them
+  // stands on what was given.
+  let unheld = new URLSearchParams();
+  const openedSolid = new URLSearchParams(location.search).get('solid') || '';
+
+  const chosenSolid = () => (form.querySelector('input[name="solid"]:checked') || { value: '' }).value;
+  const fieldsOf = (solid) => byId('fields-' + solid);
+
+  function formAddress() {
+    const solid = chosenSolid();
+    const pairs = new URLSearchParams({ solid: solid || openedSolid });
+    const fields = fieldsOf(solid);
+    if (fields) for (const input of fields.querySelectorAll('input')) pairs.append(input.id.slice(solid.length + 1), input.value);
+    for (const [key, value] of unheld) pairs.append(key, value);
+    for (const id of settings) pairs.append(id, byId(id).value);
+    return pairs.toString();
+  }
+
+  // The first answer: the controls take what the page's address gave.
+  function fillFromAddress(task) {
+    for (const radio of form.querySelectorAll('input[name="solid"]')) radio.checked = radio.value === task.solid;
+    for (const id of settings) byId(id).value = task.settings[id];
+    for (const [key, value] of new URLSearchParams(location.search)) {
+      if (key === 'solid' || settings.includes(key)) continue;
+      const field = task.solid ? byId(task.solid + '-' + key) : null;
+      if (field && field.value === '') field.value = value;
+      else unheld.append(key, value);
+    }
+  }
+
+  function showNote(container, note, field, state, text) {
+    container.dataset.state = state;
+    note.textContent = text;
+    if (state === 'invalid' || state === 'concerned') field.setAttribute('aria-invalid', 'true');
+    else field.removeAttribute('aria-invalid');
+  }
+
+  function showFields(task) {
+    form.dataset.unit = task.settings.unit;
+    for (const fields of form.querySelectorAll('.quantities')) fields.hidden = fields.dataset.solid !== task.solid;
+    const rows = task.solid ? Array.from(fieldsOf(task.solid).querySelectorAll('.q')) : [];
+    for (const row of rows) showNote(row, row.querySelector('.note'), row.querySelector('input'), '', '');
+    for (const id of settings) showNote(byId(id).parentElement, byId('note-' + id), byId(id), '', '');
+    for (const { key, state, note } of task.fields) {
+      if (settings.includes(key)) {
+        showNote(byId(key).parentElement, byId('note-' + key), byId(key), state, note);
+        continue;
+      }
+      const row = byId('row-' + task.solid + '-' + key);
+      if (row) showNote(row, row.querySelector('.note'), row.querySelector('input'), state, note);
+    }
+    const message = byId('task-message');
+    message.textContent = task.message;
+    message.dataset.status = task.status;
+    message.hidden = task.message === '';
+  }
+
+  function solutionElement(solution, number) {
+    const article = byId('solution-template').content.firstElementChild.cloneNode(true);
+    const valueTemplate = byId('value-template').content.firstElementChild;
+    article.dataset.solution = String(number);
+    article.querySelector('h3').textContent = solution.title;
+    for (const quantity of solution.quantities) {
+      const value = valueTemplate.cloneNode(true);
+      value.dataset.quantity = quantity.key;
+      if (quantity.value !== null) value.dataset.value = String(quantity.value);
+      if (quantity.exact !== null) value.dataset.exact = quantity.exact;
+      value.classList.toggle('given', quantity.given);
+      value.querySelector('.letter').textContent = quantity.key;
+      value.querySelector('dt span').textContent = quantity.name;
+      value.querySelector('.shown').textContent = quantity.shown;
+      article.querySelector('.values').append(value);
+    }
+    for (const step of solution.steps) article.querySelector('.steps').append(Object.assign(document.createElement('li'), { textContent: step }));
+    return article;
+  }
+
+  function showSolutions(task) {
+    const section = byId('solutions');
+    for (const old of section.querySelectorAll('article')) old.remove();
+    byId('summary').textContent = task.summary;
+    task.solutions.forEach((solution, index) => section.append(solutionElement(solution, index + 1)));
+    section.dataset.status = task.status;
+  }
+
+  // Results are read out once the student stops typing, or at once after
+  // Enter or „реши“.
+  let announcing = 0;
+  let announceNow = true;
+  function announce(text) {
+    clearTimeout(announcing);
+    const region = byId('announcement');
+    announcing = setTimeout(() => {
+      region.textContent = '';
+      setTimeout(() => (region.textContent = text), 50);
+    }, announceNow ? 0 : 1000);
+  }
+
+  function showTask(task) {
+    if (!shown) fillFromAddress(task);
+    showFields(task);
+    showSolutions(task);
+    announce(task.announcement);
+    if (edited) history.replaceState(history.state, '', '?' + task.address + location.hash);
+    if (!shown) document.documentElement.dataset.ready = '';
+    shown = true;
+    performance.mark('task-shown');
+  }
+
+  function solve(now) {
+    if (!solver) return;
+    if (edited) address = formAddress();
+    announceNow = now;
+    solver._solveTask();
+  }
+
+  // Before the first answer the form is the page's address still: what is
+  // typed then is solved with it.
+  function changed() {
+    if (!shown) return;
+    if (!edited) unheld = new URLSearchParams();
+    edited = true;
+    solve(false);
+  }
+
+  form.addEventListener('input', changed);
+  form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    solve(true);
+    // „реши“ on a phone: the solutions are further down.
+    const solutions = byId('solutions');
+    if (event.submitter === byId('solve') && solutions.getBoundingClientRect().top > innerHeight * 0.8)
+      solutions.scrollIntoView({ block: 'start' });
+  });
+
+  // π, √ and / go into the field last typed in, at its caret; the field keeps
+  // the focus, and a phone its keyboard.
+  let lastField = null;
+  form.addEventListener('focusin', (event) => {
+    if (event.target.matches('.q input')) lastField = event.target;
+  });
+  for (const key of form.querySelectorAll('.key')) {
+    for (const type of ['pointerdown', 'mousedown']) key.addEventListener(type, (event) => event.preventDefault());
+    key.addEventListener('click', () => {
+      const shownFields = fieldsOf(chosenSolid());
+      const field = lastField && shownFields && shownFields.contains(lastField) ? lastField
+        : shownFields && shownFields.querySelector('input');
+      if (!field) return;
+      field.focus();
+      field.setRangeText(key.dataset.insert, field.selectionStart, field.selectionEnd, 'end');
+      field.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText', data: key.dataset.insert }));
+    });
+  }
+
+  function cannotRun() {
+    const message = byId('task-message');
+    message.dataset.status = 'invalid';
+    message.textContent = location.protocol === 'file:'
+      ? 'Задачите се решават, когато страницата е отворена от уеб сървър или като инсталирано приложение, а не от папка.'
+      : 'Този браузър не може да изпълни решаването на задачите. Отворете страницата в по-нов браузър.';
+    message.hidden = false;
+  }
+
+  const page = {
+    taskAddress: () => address,
+    showTask: (json) => showTask(JSON.parse(json)),
+  };
+  let loading;
+  try {
+    loading = createSolver({ page });
+  } catch (error) {
+    loading = Promise.reject(error);
+  }
+  Promise.resolve(loading)
+    .then((module) => {
+      solver = module;
+      performance.mark('solver-ready');
+      solve(true);
+    })
+    .catch(cannotRun);
+
+  // After the first visit the page works offline (sw.js keeps the whole site).
+  if ('serviceWorker' in navigator) {
+    addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+  }
+})();
