@@ -126,6 +126,14 @@ bool isCalculateButton(const ControlRow& row) {
     return panel && panel->calculate.button == *button;
 }
 
+// „Реши като задача“ under a panel's solution: the problems page with the
+// panel's inputs, its address set by the core with the solution ("Task5").
+void writeTaskLink(std::ostream& html, const ControlRow& panel) {
+    const std::string id = "Task" + solutionId(panel).substr(std::string_view("Solution").size());
+    html << "<a id=\"" << id << "\" class=\"task\" href=\"zadachi.html\" hidden aria-label=\""
+         << escaped(panel.caption) << ": реши като задача" << "\">Реши като задача</a>\n";
+}
+
 void writePanel(std::ostream& html, const ControlRow& panel) {
     html << "<section id=\"" << panel.name << "\" class=\"p\" aria-labelledby=\"" << panel.name << "_Caption\">\n<h2 id=\""
          << panel.name << "_Caption\" class=\"pc\">" << escaped(panel.caption) << "</h2>\n";
@@ -164,6 +172,7 @@ void writePanel(std::ostream& html, const ControlRow& panel) {
     html << "</section>\n";
     // How the panel's results were found: one line each, written by the core.
     html << "<div id=\"" << solutionId(panel) << "\" class=\"sol\"></div>\n";
+    writeTaskLink(html, panel);
 }
 
 }  // namespace

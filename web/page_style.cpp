@@ -106,7 +106,8 @@ std::string sharedRules() {
         << ".sol:empty{display:none}\n"
         << "#Announcement{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}\n"
         << "footer{padding:8px 12px 16px}\n"
-        << "footer a{color:#00007a}\n"
+        << "footer a,.task{color:#00007a}\n"
+        << ".task[hidden]{display:none}\n"
         // The message box: a title bar, the icon, the text and one OK button.
         << "dialog{padding:0;border:1px solid " << darkShadow << ";background:" << face << ";color:" << buttonText
         << ";font:12px/16px " << windowFonts << ";min-width:240px;max-width:min(440px,92vw)}\n"
@@ -163,7 +164,8 @@ std::string windowRules() {
         << ".sol{margin:8px 8px 0;padding:4px 8px 6px;font:13px/18px " << windowFonts << ";border:1px solid " << shadow
         << "}\n"
         << ".sol::before{display:block;font-weight:bold}\n"
-        << "footer{width:" << px(window.clientWidth) - 24 << "px;font:13px/18px " << windowFonts << "}\n";
+        << "footer{width:" << px(window.clientWidth) - 24 << "px;font:13px/18px " << windowFonts << "}\n"
+        << ".task{display:block;width:max-content;margin:2px 8px 0 auto;font:13px/18px " << windowFonts << "}\n";
     for (const ControlRow& row : form1Controls()) {
         if (row.kind == ControlKind::Panel)
             css << "#" << solutionId(row) << "::before{content:" << quotedString(row.caption) << "}\n";
@@ -208,6 +210,7 @@ std::string phoneRules() {
         << ".sol{padding:4px 10px 12px;border:1px solid " << shadow
         << ";border-top:0;border-radius:0 0 6px 6px;font-size:15px;line-height:1.45;overflow-wrap:anywhere}\n"
         << "footer{max-width:30rem;margin:0 auto;font:15px/1.4 " << phoneFonts << "}\n"
+        << ".task{display:block;min-height:44px;padding:0 10px;line-height:44px;text-align:right;font-size:15px}\n"
         << "dialog{font-size:16px;line-height:1.4}\n"
         << "#MessageOK{min-width:88px;min-height:44px}\n";
     return css.str();
