@@ -157,10 +157,18 @@
   });
 
   // π, √ and / go into the field last typed in, at its caret; the field keeps
-  // the focus, and a phone its keyboard.
+  // the focus, and a phone its keyboard. On a touch screen the keys stand
+  // under that field, in sight above the keyboard.
   let lastField = null;
+  const keys = byId('keys');
   form.addEventListener('focusin', (event) => {
-    if (event.target.matches('.q input')) lastField = event.target;
+    if (!event.target.matches('.q input')) return;
+    lastField = event.target;
+    const row = lastField.closest('.q');
+    if (keys.parentElement !== row && getComputedStyle(keys).display !== 'none') {
+      row.append(keys);
+      requestAnimationFrame(() => keys.scrollIntoView({ block: 'nearest' }));
+    }
   });
   for (const key of form.querySelectorAll('.key')) {
     for (const type of ['pointerdown', 'mousedown']) key.addEventListener(type, (event) => event.preventDefault());

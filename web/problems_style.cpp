@@ -48,13 +48,14 @@ std::string sharedRules() {
 
 // The solids: two columns of four on a phone, each its picture and name.
 std::string solidRules() {
-    return ".solid-list{display:grid;grid-template-columns:1fr 1fr;gap:6px}\n"
+    return ".solid-list{display:grid;grid-template-columns:repeat(2,minmax(0,1fr));gap:6px}\n"
            ".solid{position:relative;display:flex;align-items:center;gap:6px;min-height:56px;padding:4px 6px;"
            "background:var(--surface);border:1px solid var(--line);border-radius:8px;cursor:pointer;"
            "-webkit-tap-highlight-color:transparent}\n"
            ".solid input{position:absolute;inset:0;width:100%;height:100%;margin:0;opacity:0;cursor:pointer}\n"
            ".solid img{flex:none;width:auto;height:auto;max-width:40px;max-height:44px;background:#fff;border-radius:4px}\n"
-           ".solid span{font-size:14px;line-height:1.2}\n"
+           ".solid span{min-width:0;font-size:14px;line-height:1.2;overflow-wrap:break-word;hyphens:auto}\n"
+           "@media (max-width:359px){.solid img{max-width:32px}.solid span{font-size:13px}}\n"
            ".solid:has(input:checked){border:2px solid var(--accent);padding:3px 5px;background:var(--chosen);"
            "font-weight:700}\n"
            ".solid:has(input:focus-visible){outline:3px solid var(--focus);outline-offset:2px}\n";
@@ -116,14 +117,14 @@ std::string actionRules() {
            ".message[data-status=\"invalid\"],.message[data-status=\"none\"]{background:var(--problem-back);"
            "border-left-color:var(--problem)}\n"
            "#actions{display:flex;gap:6px;margin-top:12px}\n"
-           "#keys{display:none;gap:6px}\n"
+           "#keys{display:none;gap:6px;justify-content:flex-end}\n"
+           ".q #keys{grid-column:1/-1;margin:4px 0 2px}\n"
            "button{min-height:44px;border-radius:8px;cursor:pointer;touch-action:manipulation}\n"
            ".key{min-width:52px;font-size:20px;background:var(--surface);border:1px solid var(--line)}\n"
            "#solve{flex:1 1 auto;padding:0 16px;font-size:17px;font-weight:700;background:var(--accent);"
            "color:var(--accent-text);border:2px solid var(--accent)}\n"
-           // On touch screens π, √ and / and „реши“ stay in sight above the keyboard.
-           "@media (any-pointer:coarse){#keys{display:flex}#actions{position:sticky;bottom:0;z-index:1;"
-           "padding:6px 0;background:var(--page);border-top:1px solid var(--rule)}}\n";
+           // On touch screens π, √ and /, under the field being typed in.
+           "@media (any-pointer:coarse){#keys{display:flex}}\n";
 }
 
 std::string solutionRules() {
@@ -178,7 +179,7 @@ std::string printRules() {
     return "@media print{\n"
            ":root{" + std::string(lightColours) + "}\n"
            "html{background:#fff;color:#000;font-size:12pt}\n"
-           "header nav,#intro,#actions,#announcement,.solid:not(:has(input:checked)),.q:not([data-state=\"given\"]):not([data-state=\"invalid\"]):not([data-state=\"concerned\"]){display:none!important}\n"
+           "header nav,#intro,#actions,#keys,#announcement,.solid:not(:has(input:checked)),.q:not([data-state=\"given\"]):not([data-state=\"invalid\"]):not([data-state=\"concerned\"]){display:none!important}\n"
            "main{display:block;max-width:none;padding:0}\n"
            ".solid-list{display:block}\n"
            ".solid{display:inline-flex;flex-direction:row;min-height:0;border:0;background:none;padding:0!important}\n"
