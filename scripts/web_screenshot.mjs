@@ -5,6 +5,8 @@
 //   phone.png     the first screen of the page on a 360-pixel phone
 //   solution.png  the cone on that phone after a press: its results and how
 //                 they were found
+//   problems-phone.png  a task solved on the problems page on that phone: the
+//                 cone's fields with the values found beside them
 //   node scripts/web_screenshot.mjs SITE_DIR DOCS_DIR     (scripts/web_screenshot.sh)
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -17,7 +19,7 @@ import { serve } from '../web/serve.mjs';
 const [siteDir, docs] = process.argv.slice(2);
 const site = await serve(siteDir, 0);
 
-async function withPage(options, draw) {
+async function withPage(options, draw, path = '') {
   const profile = mkdtempSync(join(tmpdir(), 'stereometry-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -27,7 +29,7 @@ async function withPage(options, draw) {
     ...options,
   });
   const page = context.pages()[0] || (await context.newPage());
-  await page.goto(site.url);
+  await page.goto(site.url + path);
   await page.waitForSelector('html[data-ready]');
   await page.evaluate(() => document.fonts.ready);
   await draw(page);
@@ -58,5 +60,9 @@ await withPage(phone, async (page) => {
     clip: { x: 0, y: top - 8, width: 360, height: bottom - top + 16 },
   });
 });
+await withPage(phone, async (page) => {
+  await page.evaluate(() => scrollTo(0, document.getElementById('settings').getBoundingClientRect().top + scrollY - 8));
+  await page.screenshot({ path: join(docs, 'problems-phone.png') });
+}, 'zadachi.html?solid=cone&r=3&h=4&pi=exact&unit=cm&digits=2');
 await site.close();
-console.log(['web.png', 'phone.png', 'solution.png'].map((name) => join(docs, name)).join('\n'));
+console.log(['web.png', 'phone.png', 'solution.png', 'problems-phone.png'].map((name) => join(docs, name)).join('\n'));

@@ -111,7 +111,7 @@ def write_page(body, title, description, target):
 <link rel="icon" href="icons/icon.svg" type="image/svg+xml">
 </head>
 <body>
-<nav><a href="index.html">← към калкулатора</a></nav>
+<nav><a href="index.html">← към калкулатора</a> · <a href="zadachi.html">Задачи по стереометрия</a></nav>
 <main>
 {body}
 </main>
