@@ -115,6 +115,11 @@ std::string manifest() {
          << "    {\"src\": \"icons/icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
          << "    {\"src\": \"icons/icon-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
          << "    {\"src\": \"icons/icon.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n"
+         << "  ],\n"
+         // The problems page, offered beside the calculator where the app is installed.
+         << "  \"shortcuts\": [\n"
+         << "    {\"name\": \"Задачи по стереометрия\", \"short_name\": \"Задачи\", \"url\": \"zadachi.html\",\n"
+         << "     \"icons\": [{\"src\": \"icons/icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"}]}\n"
          << "  ]\n}\n";
     return json.str();
 }

@@ -39,17 +39,25 @@
     return pairs.toString();
   }
 
-  // The first answer: the controls take what the page's address gave.
-  function fillFromAddress(task) {
-    for (const radio of form.querySelectorAll('input[name="solid"]')) radio.checked = radio.value === task.solid;
-    for (const id of settings) byId(id).value = task.settings[id];
+  // The controls take what the page's address gives: at once where it names
+  // the solid by its key, so that nothing moves once it is solved, and again
+  // with the module's first answer, which knows the solid by any name.
+  function fillFromAddress(solid, keep) {
+    for (const radio of form.querySelectorAll('input[name="solid"]')) radio.checked = radio.value === solid;
+    for (const fields of form.querySelectorAll('.quantities')) fields.hidden = fields.dataset.solid !== solid;
+    const taken = new Set();
     for (const [key, value] of new URLSearchParams(location.search)) {
       if (key === 'solid' || settings.includes(key)) continue;
-      const field = task.solid ? byId(task.solid + '-' + key) : null;
-      if (field && field.value === '') field.value = value;
-      else unheld.append(key, value);
+      const field = solid ? byId(solid + '-' + key) : null;
+      if (field && !taken.has(field) && (field.value === '' || field.value === value)) {
+        field.value = value;
+        taken.add(field);
+      } else if (keep) {
+        unheld.append(key, value);
+      }
     }
   }
+  if (byId('fields-' + openedSolid)) fillFromAddress(openedSolid, false);
 
   function showNote(container, note, field, state, text) {
     container.dataset.state = state;
@@ -120,7 +128,10 @@
   }
 
   function showTask(task) {
-    if (!shown) fillFromAddress(task);
+    if (!shown && !edited) {
+      fillFromAddress(task.solid, true);
+      for (const id of settings) byId(id).value = task.settings[id];
+    }
     showFields(task);
     showSolutions(task);
     announce(task.announcement);
@@ -137,10 +148,9 @@
     solver._solveTask();
   }
 
-  // Before the first answer the form is the page's address still: what is
-  // typed then is solved with it.
+  // From the first change on, the form is the task (and what is typed before
+  // the module is ready is solved once it is).
   function changed() {
-    if (!shown) return;
     if (!edited) unheld = new URLSearchParams();
     edited = true;
     solve(false);

@@ -53,9 +53,9 @@ std::string solidRules() {
            "background:var(--surface);border:1px solid var(--line);border-radius:8px;cursor:pointer;"
            "-webkit-tap-highlight-color:transparent}\n"
            ".solid input{position:absolute;inset:0;width:100%;height:100%;margin:0;opacity:0;cursor:pointer}\n"
-           ".solid img{flex:none;width:auto;height:auto;max-width:40px;max-height:44px;background:#fff;border-radius:4px}\n"
+           ".solid img{flex:none;width:auto;height:auto;max-width:34px;max-height:40px;background:#fff;border-radius:4px}\n"
            ".solid span{min-width:0;font-size:14px;line-height:1.2;overflow-wrap:break-word;hyphens:auto}\n"
-           "@media (max-width:359px){.solid img{max-width:32px}.solid span{font-size:13px}}\n"
+           "@media (max-width:359px){.solid img{max-width:28px}.solid span{font-size:13px}}\n"
            ".solid:has(input:checked){border:2px solid var(--accent);padding:3px 5px;background:var(--chosen);"
            "font-weight:700}\n"
            ".solid:has(input:focus-visible){outline:3px solid var(--focus);outline-offset:2px}\n";
@@ -97,14 +97,16 @@ std::string fieldRules() {
            ".unit{flex:none;width:2.4em;font-size:14px;color:var(--muted)}\n"
            "#task:not([data-unit]) .unit,#task[data-unit=\"\"] .unit{display:none}\n"
            ".q[data-dimension=\"count\"] .unit{visibility:hidden}\n"
-           ".note{grid-area:note;display:block;font-size:15px;overflow-wrap:anywhere}\n"
-           ".note:empty{display:none}\n"
+           // A line for each field's note even while it is empty: the rows
+           // keep their places as notes come and go with each letter typed.
+           ".note{grid-area:note;display:block;min-height:1.4em;font-size:15px;line-height:1.4;overflow-wrap:anywhere}\n"
+           "#settings .note:empty{display:none}\n"
            ".q[data-state=\"found\"] .note{font-weight:600}\n"
            ".q[data-state=\"given\"] .note{color:var(--given)}\n"
            ".q[data-state=\"given\"] input{border:2px solid var(--given);padding:0 7px}\n"
            ":is(.q,.setting):is([data-state=\"invalid\"],[data-state=\"concerned\"]) :is(input,select){"
            "border:2px solid var(--problem);padding:0 7px}\n"
-           ":is(.q[data-state=\"invalid\"],.q[data-state=\"concerned\"]) .note,#settings .note{color:var(--problem);"
+           ":is(.q[data-state=\"invalid\"],.q[data-state=\"concerned\"]) .note,#settings .note:not(:empty){color:var(--problem);"
            "background:var(--problem-back);padding:4px 8px;border-radius:6px}\n"
            ".q[data-state=\"suggested\"] input{border-style:dashed;border-color:var(--accent)}\n"
            ".q[data-state=\"suggested\"] .note{color:var(--muted);font-style:italic}\n" +
@@ -153,12 +155,14 @@ std::string solutionRules() {
 // solutions in a column of their own beside them.
 std::string wideRules() {
     return "@media (min-width:56rem){\n"
-           "main{display:grid;grid-template-columns:minmax(0,30rem) minmax(0,1fr);grid-template-areas:\"intro intro\" "
+           "main{display:grid;grid-template-columns:minmax(0,40rem) minmax(0,1fr);grid-template-areas:\"intro intro\" "
            "\"task solutions\";gap:0 28px;align-items:start}\n"
            "#intro{grid-area:intro}\n#task{grid-area:task}\n#solutions{grid-area:solutions;margin-top:0}\n"
            ".solid-list{grid-template-columns:repeat(4,minmax(0,1fr))}\n"
            ".solid{flex-direction:column;justify-content:flex-end;text-align:center;min-height:92px;padding:6px 4px}\n"
            ".solid:has(input:checked){padding:5px 3px}\n"
+           // Each note on its field's line, to its right.
+           ".q{grid-template-columns:minmax(0,12rem) 11rem minmax(0,1fr);grid-template-areas:\"label field note\"}\n"
            "}\n";
 }
 

@@ -179,6 +179,8 @@ std::vector<Field> unsolvedFields(const Request& request, const Outcome& outcome
     }
     case Status::Underdetermined:
         message = outcome.message;
+        // Nothing given yet: nothing to mark.
+        if (request.givens.empty()) break;
         for (const std::string& key : outcome.suggestions)
             if (hasField(solid, key)) *field(key) = {key, "suggested", "може да се даде"};
         break;
@@ -187,13 +189,14 @@ std::vector<Field> unsolvedFields(const Request& request, const Outcome& outcome
     return fields;
 }
 
-std::string summaryOf(const Outcome& outcome) {
+std::string summaryOf(const Outcome& outcome, bool nothingGiven) {
     switch (outcome.status) {
     case Status::Solved:
         return outcome.solutions.size() == 1 ? "Задачата има едно решение."
                                              : "Задачата има " + numberWord(outcome.solutions.size()) + " решения.";
     case Status::None: return "Задачата няма решение: няма " + std::string(outcome.solid->single) + " с тези данни.";
-    case Status::Underdetermined: return "Данните не стигат за решение.";
+    case Status::Underdetermined:
+        return nothingGiven ? "Въведете каквото дава задачата." : "Данните не стигат за решение.";
     case Status::Invalid: return "Някои данни не могат да се използват.";
     }
     return {};
@@ -276,7 +279,7 @@ std::string solvedTask(std::string_view query) {
     const std::string summary = !outcome.solid              ? "Няма такова тяло."
                                 : outcome.concerned.empty() && !request.unusable.empty()
                                     ? "Някои настройки не могат да се използват."
-                                    : summaryOf(outcome);
+                                    : summaryOf(outcome, request.givens.empty());
     json.key("status").string(statusKey(outcome.status)).key("summary").string(summary).key("message").string(message);
     writeFields(json, fields);
     writeSolutions(json, outcome);
