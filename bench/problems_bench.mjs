@@ -11,7 +11,7 @@
 //      inlined into both pages): their sizes, the calculator's first possible
 //      press and the problems page's first task solved;
 //   3. a keystroke to the solve painted: every school task typed, its last
-//      letter timed from its keydown to the next frame after the page showed
+//      letter timed from its input (beforeinput) to the next frame after the page showed
 //      the answer, on this machine and with the processor 4 times slower
 //      (Lighthouse's mobile throttling).
 //
@@ -146,7 +146,7 @@ function typedTasks() {
   return tasks;
 }
 
-// Keydown of the last letter to the frame painted after the answer, per task.
+// The last letter typed to the frame painted after the answer, per task.
 async function keystrokeToPaint(url, slowdown) {
   const context = await browser.newContext({ locale: 'bg-BG', viewport: { width: 1280, height: 800 } });
   const page = await context.newPage();
@@ -161,7 +161,8 @@ async function keystrokeToPaint(url, slowdown) {
     await page.focus(`#${task.field}`);
     await page.evaluate(() => {
       window.benchTimes = [];
-      document.addEventListener('keydown', (event) => {
+      // The letter's beforeinput: a key's, or a letter a keyboard inserts as text (π).
+      document.addEventListener('beforeinput', (event) => {
         const pressed = event.timeStamp;
         const shown = performance.getEntriesByName('task-shown').length;
         const painted = () => requestAnimationFrame(() => {

@@ -30,5 +30,6 @@ cat "$wasm_dir/web/core_with_solver.js" web/page.js >"$wasm_dir/web/calculator-w
     >"$wasm_dir/web/problems-in-core.js"
 "$generator" index "$other/index.html" "$wasm_dir/web/calculator-with-solver.js"
 "$generator" problems "$other/zadachi.html" "$wasm_dir/web/problems-in-core.js"
+rm "$other/solver.wasm"
 
 node bench/problems_bench.mjs "$wasm_dir/site" "$other" "$wasm_dir/school_tasks.json" "${RUNS:-15}" ${1:+"$1"}

@@ -59,59 +59,86 @@
   }
   if (byId('fields-' + openedSolid)) fillFromAddress(openedSolid, false);
 
+  // Only what changed is written: each letter typed lays out and paints as
+  // little of the page as it can.
   function showNote(container, note, field, state, text) {
-    container.dataset.state = state;
-    note.textContent = text;
-    if (state === 'invalid' || state === 'concerned') field.setAttribute('aria-invalid', 'true');
+    if (container.dataset.state !== state) container.dataset.state = state;
+    if (note.textContent !== text) note.textContent = text;
+    const invalid = state === 'invalid' || state === 'concerned';
+    if (field.hasAttribute('aria-invalid') === invalid) return;
+    if (invalid) field.setAttribute('aria-invalid', 'true');
     else field.removeAttribute('aria-invalid');
   }
 
   function showFields(task) {
-    form.dataset.unit = task.settings.unit;
-    for (const fields of form.querySelectorAll('.quantities')) fields.hidden = fields.dataset.solid !== task.solid;
+    if (form.dataset.unit !== task.settings.unit) form.dataset.unit = task.settings.unit;
+    for (const fields of form.querySelectorAll('.quantities')) {
+      const hidden = fields.dataset.solid !== task.solid;
+      if (fields.hidden !== hidden) fields.hidden = hidden;
+    }
+    const notes = new Map(task.fields.map((field) => [field.key, field]));
     const rows = task.solid ? Array.from(fieldsOf(task.solid).querySelectorAll('.q')) : [];
-    for (const row of rows) showNote(row, row.querySelector('.note'), row.querySelector('input'), '', '');
-    for (const id of settings) showNote(byId(id).parentElement, byId('note-' + id), byId(id), '', '');
-    for (const { key, state, note } of task.fields) {
-      if (settings.includes(key)) {
-        showNote(byId(key).parentElement, byId('note-' + key), byId(key), state, note);
-        continue;
-      }
-      const row = byId('row-' + task.solid + '-' + key);
-      if (row) showNote(row, row.querySelector('.note'), row.querySelector('input'), state, note);
+    for (const row of rows) {
+      const { state = '', note = '' } = notes.get(row.id.slice(`row-${task.solid}-`.length)) || {};
+      showNote(row, row.querySelector('.note'), row.querySelector('input'), state, note);
+    }
+    for (const id of settings) {
+      const { state = '', note = '' } = notes.get(id) || {};
+      showNote(byId(id).parentElement, byId('note-' + id), byId(id), state, note);
     }
     const message = byId('task-message');
-    message.textContent = task.message;
-    message.dataset.status = task.status;
-    message.hidden = task.message === '';
+    if (message.textContent !== task.message) message.textContent = task.message;
+    if (message.dataset.status !== task.status) message.dataset.status = task.status;
+    if (message.hidden !== (task.message === '')) message.hidden = task.message === '';
   }
 
-  function solutionElement(solution, number) {
-    const article = byId('solution-template').content.firstElementChild.cloneNode(true);
-    const valueTemplate = byId('value-template').content.firstElementChild;
-    article.dataset.solution = String(number);
-    article.querySelector('h3').textContent = solution.title;
-    for (const quantity of solution.quantities) {
-      const value = valueTemplate.cloneNode(true);
-      value.dataset.quantity = quantity.key;
-      if (quantity.value !== null) value.dataset.value = String(quantity.value);
-      if (quantity.exact !== null) value.dataset.exact = quantity.exact;
-      value.classList.toggle('given', quantity.given);
-      value.querySelector('.letter').textContent = quantity.key;
-      value.querySelector('dt span').textContent = quantity.name;
-      value.querySelector('.shown').textContent = quantity.shown;
-      article.querySelector('.values').append(value);
+  const setText = (element, text) => {
+    if (element.textContent !== text) element.textContent = text;
+  };
+  const setData = (element, name, value) => {
+    if (value === null) delete element.dataset[name];
+    else if (element.dataset[name] !== value) element.dataset[name] = value;
+  };
+
+  // A solution's element, made anew for another solid and otherwise kept,
+  // only its changed values and steps written again.
+  function showSolution(article, solution, number) {
+    const values = article.querySelector('.values');
+    const keys = solution.quantities.map((quantity) => quantity.key).join(' ');
+    if (values.dataset.keys !== keys) {
+      values.replaceChildren(...solution.quantities.map((quantity) => {
+        const value = byId('value-template').content.firstElementChild.cloneNode(true);
+        value.dataset.quantity = quantity.key;
+        value.querySelector('.letter').textContent = quantity.key;
+        value.querySelector('dt span').textContent = quantity.name;
+        return value;
+      }));
+      values.dataset.keys = keys;
     }
-    for (const step of solution.steps) article.querySelector('.steps').append(Object.assign(document.createElement('li'), { textContent: step }));
-    return article;
+    article.dataset.solution = String(number);
+    setText(article.querySelector('h3'), solution.title);
+    solution.quantities.forEach((quantity, index) => {
+      const value = values.children[index];
+      setData(value, 'value', quantity.value === null ? null : String(quantity.value));
+      setData(value, 'exact', quantity.exact);
+      if (value.classList.contains('given') !== quantity.given) value.classList.toggle('given', quantity.given);
+      setText(value.querySelector('.shown'), quantity.shown);
+    });
+    const steps = article.querySelector('.steps');
+    solution.steps.forEach((step, index) => setText(steps.children[index] || steps.appendChild(document.createElement('li')), step));
+    while (steps.children.length > solution.steps.length) steps.lastElementChild.remove();
   }
 
   function showSolutions(task) {
     const section = byId('solutions');
-    for (const old of section.querySelectorAll('article')) old.remove();
-    byId('summary').textContent = task.summary;
-    task.solutions.forEach((solution, index) => section.append(solutionElement(solution, index + 1)));
-    section.dataset.status = task.status;
+    const articles = Array.from(section.querySelectorAll('article'));
+    task.solutions.forEach((solution, index) => {
+      const article = articles[index] || section.appendChild(byId('solution-template').content.firstElementChild.cloneNode(true));
+      showSolution(article, solution, index + 1);
+    });
+    for (const extra of articles.slice(task.solutions.length)) extra.remove();
+    setText(byId('summary'), task.summary);
+    setData(section, 'status', task.status);
   }
 
   // Results are read out once the student stops typing, or at once after
