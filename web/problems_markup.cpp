@@ -112,10 +112,13 @@ void writeSettings(std::ostream& html) {
     for (int count = 0; count <= 12; ++count) digits.emplace_back(std::to_string(count), std::to_string(count));
     writeSelect(html, "digits", "Цифри след запетаята", digits, "2");
     for (const std::string_view id : {"unit", "pi", "digits"})
-        html << "<output id=\"note-" << id << "\" class=\"note\" for=\"" << id << "\"></output>\n";
+        html << "<span id=\"note-" << id << "\" class=\"note\"></span>\n";
     html << "</div>\n";
 }
 
+// A quantity's row: its letter and name, its field, and the note the field's
+// description points to. The notes are no live regions: the results are
+// announced once, together, when the typing stops.
 void writeQuantity(std::ostream& html, const SolidRow& solid, const QuantityRow& quantity) {
     const std::string id = std::string(solid.key) + "-" + std::string(quantity.key);
     html << "<div class=\"q\" id=\"row-" << id << "\" data-dimension=\"" << dimensionName(quantity.dimension)
@@ -123,7 +126,7 @@ void writeQuantity(std::ostream& html, const SolidRow& solid, const QuantityRow&
          << "</label>\n<span class=\"field\"><input id=\"" << id << "\" type=\"text\" inputmode=\"decimal\" "
          << "autocomplete=\"off\" autocapitalize=\"off\" autocorrect=\"off\" spellcheck=\"false\" "
          << "enterkeyhint=\"go\" aria-describedby=\"note-" << id << "\"><span class=\"unit\"></span></span>\n"
-         << "<output id=\"note-" << id << "\" class=\"note\" for=\"" << id << "\"></output>\n</div>\n";
+         << "<span id=\"note-" << id << "\" class=\"note\"></span>\n</div>\n";
 }
 
 void writeQuantities(std::ostream& html) {

@@ -49,14 +49,14 @@ std::string sharedRules() {
 // The solids: two columns of four on a phone, each its picture and name.
 std::string solidRules() {
     return ".solid-list{display:grid;grid-template-columns:repeat(2,minmax(0,1fr));gap:6px}\n"
-           ".solid{position:relative;display:flex;align-items:center;gap:6px;min-height:56px;padding:4px 6px;"
+           ".solid{position:relative;display:flex;align-items:center;gap:5px;min-height:56px;padding:4px;"
            "background:var(--surface);border:1px solid var(--line);border-radius:8px;cursor:pointer;"
            "-webkit-tap-highlight-color:transparent}\n"
            ".solid input{position:absolute;inset:0;width:100%;height:100%;margin:0;opacity:0;cursor:pointer}\n"
            ".solid img{flex:none;width:auto;height:auto;max-width:34px;max-height:40px;background:#fff;border-radius:4px}\n"
            ".solid span{min-width:0;font-size:14px;line-height:1.2;overflow-wrap:break-word;hyphens:auto}\n"
-           "@media (max-width:359px){.solid img{max-width:28px}.solid span{font-size:13px}}\n"
-           ".solid:has(input:checked){border:2px solid var(--accent);padding:3px 5px;background:var(--chosen);"
+           "@media (max-width:359px){.solid img{max-width:24px}.solid span{font-size:13px}}\n"
+           ".solid:has(input:checked){border:2px solid var(--accent);padding:3px;background:var(--chosen);"
            "font-weight:700}\n"
            ".solid:has(input:focus-visible){outline:3px solid var(--focus);outline-offset:2px}\n";
 }
@@ -171,7 +171,7 @@ std::string wideRules() {
 std::string forcedColourRules() {
     return "@media (forced-colors:active){\n"
            ".solid,.key,#solve,.field input,select,.solution{border:1px solid CanvasText}\n"
-           ".solid:has(input:checked){border:3px solid Highlight;padding:2px 6px}\n"
+           ".solid:has(input:checked){border:3px solid Highlight;padding:2px}\n"
            ":is(.q,.setting):is([data-state=\"invalid\"],[data-state=\"concerned\"]) :is(input,select){border:3px double CanvasText}\n"
            ".message,.note:not(:empty){border:1px solid CanvasText}\n"
            "}\n";
