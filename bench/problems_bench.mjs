@@ -16,6 +16,8 @@
 //      (Lighthouse's mobile throttling).
 //
 //   node bench/problems_bench.mjs SITE_DIR OTHER_SITE_DIR TASKS.json [RUNS] [BASE_SITE]
+//
+// PARTS (sizes, modules, keystrokes; all by default) picks what is measured.
 import { fork } from 'node:child_process';
 import { readFileSync, readdirSync, statSync } from 'node:fs';
 import { join, relative } from 'node:path';
@@ -30,6 +32,7 @@ if (!siteDir || !otherDir || !tasksFile) {
   process.exit(2);
 }
 const runs = Number(runsArgument || 15);
+const parts = (process.env.PARTS || 'sizes,modules,keystrokes').split(',');
 
 // The server in a process of its own, as in bench/web_bench.mjs.
 function serve(dir) {
@@ -190,54 +193,63 @@ async function keystrokeToPaint(url, slowdown) {
 
 // ---------------------------------------------------------------------------
 
-console.log('== What the site downloads (brotli, as served)');
-const site = sizes(siteDir);
-for (const file of ['index.html', 'zadachi.html', 'solver.wasm', 'manifest.webmanifest', 'sw.js'])
-  console.log(`${file}: ${kb(site.get(file).raw)} (${kb(site.get(file).brotli)} compressed)`);
-console.log(`the whole site: ${kb(total(site, 'raw'))} (${kb(total(site, 'brotli'))} compressed), ${site.size} files`);
-if (baseDir) {
-  const base = sizes(baseDir);
-  console.log(`the site before the problems page: ${kb(total(base, 'raw'))} (${kb(total(base, 'brotli'))} compressed); ` +
-    `added ${kb(total(site, 'raw') - total(base, 'raw'))} (${kb(total(site, 'brotli') - total(base, 'brotli'))} compressed) ` +
-    '(goal: at most 150 KB)');
-  console.log(`index.html grew by ${kb(site.get('index.html').raw - base.get('index.html').raw)} ` +
-    `(${kb(site.get('index.html').brotli - base.get('index.html').brotli)} compressed)`);
+async function whatTheSiteDownloads() {
+  console.log('== What the site downloads (brotli, as served)');
+  const site = sizes(siteDir);
+  for (const file of ['index.html', 'zadachi.html', 'solver.wasm', 'manifest.webmanifest', 'sw.js'])
+    console.log(`${file}: ${kb(site.get(file).raw)} (${kb(site.get(file).brotli)} compressed)`);
+  console.log(`the whole site: ${kb(total(site, 'raw'))} (${kb(total(site, 'brotli'))} compressed), ${site.size} files`);
+  if (baseDir) {
+    const base = sizes(baseDir);
+    console.log(`the site before the problems page: ${kb(total(base, 'raw'))} (${kb(total(base, 'brotli'))} compressed); ` +
+      `added ${kb(total(site, 'raw') - total(base, 'raw'))} (${kb(total(site, 'brotli') - total(base, 'brotli'))} ` +
+      'compressed) (goal: at most 150 KB)');
+    console.log(`index.html grew by ${kb(site.get('index.html').raw - base.get('index.html').raw)} ` +
+      `(${kb(site.get('index.html').brotli - base.get('index.html').brotli)} compressed)`);
+  }
+  console.log('first visit on the wire, every file kept by the service worker: from the calculator ' +
+    `${kb(await firstVisitBytes(siteDir, ''))}, from the problems page ${kb(await firstVisitBytes(siteDir, 'zadachi.html'))}`);
+  if (baseDir) console.log(`  before the problems page: ${kb(await firstVisitBytes(baseDir, ''))}`);
 }
-const visitCalculator = await firstVisitBytes(siteDir, '');
-const visitProblems = await firstVisitBytes(siteDir, 'zadachi.html');
-console.log(`first visit on the wire, every file kept by the service worker: from the calculator ${kb(visitCalculator)}, ` +
-  `from the problems page ${kb(visitProblems)}`);
-if (baseDir) console.log(`  before the problems page: ${kb(await firstVisitBytes(baseDir, ''))}`);
 
-console.log('\n== The solver: its own module, or inside the calculator\'s');
-const other = sizes(otherDir);
-console.log(`own module: solver.wasm ${kb(site.get('solver.wasm').raw)} (${kb(site.get('solver.wasm').brotli)} compressed) ` +
-  `+ zadachi.html ${kb(site.get('zadachi.html').brotli)} compressed; index.html ${kb(site.get('index.html').brotli)} compressed`);
-console.log(`inside the calculator's: index.html ${kb(other.get('index.html').raw)} (${kb(other.get('index.html').brotli)} ` +
-  `compressed), zadachi.html ${kb(other.get('zadachi.html').raw)} (${kb(other.get('zadachi.html').brotli)} compressed); ` +
-  `the site ${kb(total(other, 'raw'))} (${kb(total(other, 'brotli'))} compressed)`);
+async function theTwoWays(served) {
+  console.log('\n== The solver: its own module, or inside the calculator\'s');
+  const site = sizes(siteDir);
+  const other = sizes(otherDir);
+  console.log(`own module: solver.wasm ${kb(site.get('solver.wasm').raw)} (${kb(site.get('solver.wasm').brotli)} compressed) ` +
+    `+ zadachi.html ${kb(site.get('zadachi.html').brotli)} compressed; index.html ${kb(site.get('index.html').brotli)} compressed`);
+  console.log(`inside the calculator's: index.html ${kb(other.get('index.html').raw)} (${kb(other.get('index.html').brotli)} ` +
+    `compressed), zadachi.html ${kb(other.get('zadachi.html').raw)} (${kb(other.get('zadachi.html').brotli)} compressed); ` +
+    `the site ${kb(total(other, 'raw'))} (${kb(total(other, 'brotli'))} compressed)`);
+  const otherServed = await serve(otherDir);
+  const task = 'zadachi.html?solid=cone&r=3&h=4';
+  const timings = [
+    ['own module: the calculator, first possible press', await firstUses(served.url, 'core-ready')],
+    ['inside the calculator\'s: the calculator, first possible press', await firstUses(otherServed.url, 'core-ready')],
+    ['own module: the problems page, a task shown solved', await firstUses(served.url + task, 'task-shown')],
+    ['inside the calculator\'s: the problems page, a task shown solved', await firstUses(otherServed.url + task, 'task-shown')],
+  ];
+  for (const [what, times] of timings)
+    console.log(`${what}: median ${ms(median(times))}, 90th percentile ${ms(percentile(times, 0.9))} (${runs} cold loads)`);
+  await otherServed.close();
+}
+
+async function keystrokes(served) {
+  console.log('\n== A keystroke to the solve painted (each school task, its last letter typed; medians of 3)');
+  for (const [slowdown, goal] of [[1, 50], [4, 100]]) {
+    const times = await keystrokeToPaint(served.url, slowdown);
+    const values = times.map((t) => t.time);
+    const slowest = [...times].sort((a, b) => b.time - a.time).slice(0, 3);
+    console.log(`processor ${slowdown === 1 ? 'as it is' : `${slowdown} times slower`}: ${times.length} tasks, median ` +
+      `${ms(median(values))}, 90th percentile ${ms(percentile(values, 0.9))}, longest ${ms(Math.max(...values))}; ` +
+      `${values.filter((v) => v <= goal).length} within ${goal} ms`);
+    console.log(`  slowest: ${slowest.map((t) => `${t.what} ${ms(t.time)}`).join('; ')}`);
+  }
+}
+
 const served = await serve(siteDir);
-const otherServed = await serve(otherDir);
-const task = 'zadachi.html?solid=cone&r=3&h=4';
-const timings = [
-  ['own module: the calculator, first possible press', await firstUses(served.url, 'core-ready')],
-  ['inside the calculator\'s: the calculator, first possible press', await firstUses(otherServed.url, 'core-ready')],
-  ['own module: the problems page, a task shown solved', await firstUses(served.url + task, 'task-shown')],
-  ['inside the calculator\'s: the problems page, a task shown solved', await firstUses(otherServed.url + task, 'task-shown')],
-];
-for (const [what, times] of timings)
-  console.log(`${what}: median ${ms(median(times))}, 90th percentile ${ms(percentile(times, 0.9))} (${runs} cold loads)`);
-await otherServed.close();
-
-console.log('\n== A keystroke to the solve painted (each school task, its last letter typed; medians of 3)');
-for (const [slowdown, goal] of [[1, 50], [4, 100]]) {
-  const times = await keystrokeToPaint(served.url, slowdown);
-  const values = times.map((t) => t.time);
-  const slowest = [...times].sort((a, b) => b.time - a.time).slice(0, 3);
-  console.log(`processor ${slowdown === 1 ? 'as it is' : `${slowdown} times slower`}: ${times.length} tasks, median ` +
-    `${ms(median(values))}, 90th percentile ${ms(percentile(values, 0.9))}, longest ${ms(Math.max(...values))}; ` +
-    `${values.filter((v) => v <= goal).length} within ${goal} ms`);
-  console.log(`  slowest: ${slowest.map((t) => `${t.what} ${ms(t.time)}`).join('; ')}`);
-}
+if (parts.includes('sizes')) await whatTheSiteDownloads();
+if (parts.includes('modules')) await theTwoWays(served);
+if (parts.includes('keystrokes')) await keystrokes(served);
 await served.close();
 await browser.close();
