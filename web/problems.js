@@ -58,6 +58,10 @@
     }
   }
   if (byId('fields-' + openedSolid)) fillFromAddress(openedSolid, false);
+  for (const id of settings) {
+    const value = new URLSearchParams(location.search).get(id);
+    if (Array.from(byId(id).options).some((option) => option.value === value)) byId(id).value = value;
+  }
 
   // Only what changed is written: each letter typed lays out and paints as
   // little of the page as it can.
