@@ -44,6 +44,8 @@ public:
     // The coefficient of variableᵈ, a polynomial in the others.
     Polynomial coefficient(int variable, int d) const;
     Polynomial substituted(int variable, const Value& value) const;
+    // The variable replaced by a polynomial in the others.
+    Polynomial substituted(int variable, const Polynomial& replacement) const;
     // The coefficients by power of the only variable left (index 0: the constant).
     std::vector<Value> univariate(int variable) const;
 
