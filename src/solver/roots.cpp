@@ -130,16 +130,25 @@ std::optional<Rational> fractionNear(long double x) {
     return std::nullopt;
 }
 
-// Exact forms a root may have: q·πᵏ or √q·πᵏ for small k.
-std::vector<Exact> candidates(long double x) {
-    std::vector<Exact> found;
+// The exact form a root has among q·πᵏ and √q·πᵏ for small k and small
+// fractions q (each tried on the equation exactly); none where none fits.
+std::optional<Exact> exactRoot(const Coefficients& c, long double x) {
+    auto fits = [&c](const Exact& candidate) { return evaluateExact(c, candidate).isZero(); };
     for (int k : {0, 1, -1, 2, -2, 3, -3}) {
         const long double y = x / std::pow(truePi, k);
-        if (const auto q = fractionNear(y)) found.push_back(Exact(*q) * Exact::pi(k));
-        if (const auto q = fractionNear(y * y))
-            if (const auto r = Exact(*q).root(2)) found.push_back(*r * Exact::pi(k));
+        if (const auto q = fractionNear(y)) {
+            const Exact candidate = Exact(*q) * Exact::pi(k);
+            if (fits(candidate)) return candidate;
+        }
+        // √q only for fractions small enough to come from a school task.
+        const auto q = fractionNear(y * y);
+        if (!q || boost::multiprecision::numerator(*q) * boost::multiprecision::denominator(*q) > 1000000000) continue;
+        if (const auto r = Exact(*q).root(2)) {
+            const Exact candidate = *r * Exact::pi(k);
+            if (fits(candidate)) return candidate;
+        }
     }
-    return found;
+    return std::nullopt;
 }
 
 // c divided by (x − root), exactly; the remainder is zero.
@@ -198,14 +207,12 @@ void solveHigher(Coefficients c, long double piValue, std::vector<Value>& roots)
         for (bool dividedOut = true; dividedOut && c.size() > 3;) {
             dividedOut = false;
             for (long double x : positiveNumericRoots(numbersAt(c, truePi, true))) {
-                for (const Exact& candidate : candidates(x)) {
-                    if (!evaluateExact(c, candidate).isZero()) continue;
-                    keepPositive(roots, Value(candidate, piValue));
-                    c = deflated(c, candidate, piValue);
-                    dividedOut = true;
-                    break;
-                }
-                if (dividedOut) break;
+                const auto exact = exactRoot(c, x);
+                if (!exact) continue;
+                keepPositive(roots, Value(*exact, piValue));
+                c = deflated(c, *exact, piValue);
+                dividedOut = true;
+                break;
             }
         }
         if (c.size() == 3) return solveQuadratic(c, roots);
