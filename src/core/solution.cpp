@@ -151,4 +151,15 @@ std::vector<std::string> solutionLines(const PanelRow& panel, const Press& press
     return lines;
 }
 
+std::vector<std::string_view> wrapPieces(std::string_view line) {
+    constexpr std::string_view times = "·";
+    std::vector<std::string_view> pieces;
+    for (std::size_t at = line.find(times); at != std::string_view::npos; at = line.find(times)) {
+        pieces.push_back(line.substr(0, at + times.size()));
+        line.remove_prefix(at + times.size());
+    }
+    if (!line.empty() || pieces.empty()) pieces.push_back(line);
+    return pieces;
+}
+
 }  // namespace geometry
