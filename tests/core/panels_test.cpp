@@ -480,12 +480,12 @@ TEST(ErrorMessages, TellThePrismsEdgesApart) {
     }
 }
 
-// A long line wraps after a "·" or at a space, never inside a number.
-TEST(Solution, WrapsOnlyAfterATimesSign) {
-    const std::vector<std::string_view> pieces = {"V = π·", "r²·", "h : 3 = 3,141592·", "(-1,234567E-05)²·",
-                                                  "4 : 3 = 6,384E-10"};
-    EXPECT_EQ(wrapPieces("V = π·r²·h : 3 = 3,141592·(-1,234567E-05)²·4 : 3 = 6,384E-10"), pieces);
-    EXPECT_EQ(wrapPieces("S = 52"), std::vector<std::string_view>{"S = 52"});
+// A long line wraps after a space or a "·", never inside a number.
+TEST(Solution, WrapsOnlyBetweenTerms) {
+    const std::vector<std::string_view> pieces = {"V ", "= ", "π·", "r²·", "h ", ": ", "3 ", "= ", "3,141592·",
+                                                  "(-1,234567E-05)²·", "4 ", ": ", "3 ", "= ", "-6,384E-10"};
+    EXPECT_EQ(wrapPieces("V = π·r²·h : 3 = 3,141592·(-1,234567E-05)²·4 : 3 = -6,384E-10"), pieces);
+    EXPECT_EQ(wrapPieces("S1"), std::vector<std::string_view>{"S1"});
 }
 
 // The announcement as a screen reader user hears it.
