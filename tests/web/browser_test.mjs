@@ -21,15 +21,15 @@
 // nothing, every caption within its box at several zoom levels, a press in
 // forced colours, the four instruction messages in order, a megabyte's paste
 // refused, "затвори" in a tab, the printout, installability, the page and its
-// guide working with the server stopped after the first visit, and the site
-// opened from its folder. On the touch screens: the page for fingers whatever
+// guide working with the server stopped after the first visit (the guide read
+// as on the phone below), and the site opened from its folder. On the touch screens: the page for fingers whatever
 // the width, one column on a phone and two or three on a tablet, no horizontal
 // scrolling, no zoomed-out page, fields and buttons at least 44 pixels square,
 // field text at least 16 pixels and every other text at least 12, focus in the
 // order shown, the keyboard's Enter going from field to field and pressing
 // "пресметни" on the last; on the 360-pixel phone also the page at 200 % zoom
-// (180 pixels) and the printout. Last, the site's server's answers to what a
-// client sends.
+// (180 pixels), the printout and the guide. Last, the site's server's answers
+// to what a client sends.
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { request } from 'node:http';
 import { tmpdir } from 'node:os';
@@ -374,8 +374,43 @@ async function guideOffline(page, user) {
   });
   check(guide.headings === 1 && guide.styled && guide.missing.length === 0,
     `${user.name}: the guide offline, styled, with every picture`, JSON.stringify(guide));
+  await guideReadable(page, user);
   await page.click('nav a[href="index.html"]');
   await page.waitForSelector('html[data-ready]');
+}
+
+// The guide as read on this screen: axe-core finds nothing; nothing wider than
+// the screen; a picture shown smaller than its own size opens at its full size;
+// the prism's formulas stand under their kinds; a letter, "=" and its value
+// never part at the end of a line.
+async function guideReadable(page, user) {
+  if (!page.url().endsWith('guide.html')) await page.goto(new URL('guide.html', page.url()).href);
+  await page.evaluate(() => Promise.all([...document.images].map((picture) => {
+    picture.loading = 'eager';
+    return picture.decode().catch(() => {});
+  })));
+  const wrong = await page.evaluate(() => {
+    const faults = [];
+    const root = document.documentElement;
+    if (root.scrollWidth > root.clientWidth) faults.push(`${root.scrollWidth} pixels wide in ${root.clientWidth}`);
+    for (const picture of document.querySelectorAll('main img')) {
+      const shrunk = picture.getBoundingClientRect().width < 0.9 * picture.width;
+      const link = picture.closest('a');
+      if (shrunk && !(link && link.href === picture.currentSrc)) faults.push(`${picture.src} shrunk and not a link to itself`);
+    }
+    const kinds = [...document.querySelectorAll('main li')].filter((item) => /^[123] – /.test(item.textContent));
+    for (const kind of kinds)
+      if (kind.querySelectorAll(':scope > ul > li').length < 2) faults.push(`no formulas under "${kind.textContent.slice(0, 30)}"`);
+    if (kinds.length !== 3) faults.push(`${kinds.length} kinds of prism`);
+    const texts = document.createTreeWalker(document.querySelector('main'), NodeFilter.SHOW_TEXT);
+    for (let text = texts.nextNode(); text; text = texts.nextNode())
+      if (!text.parentElement.closest('code, pre') && /(^|[^\w])[A-Za-zπ]\d? = |(^|[^\w])[A-Za-zπ]\d? =$/.test(text.data))
+        faults.push(`"${text.data.trim().slice(0, 40)}" may part a letter from its value`);
+    return faults;
+  });
+  check(wrong.length === 0, `${user.name}: the guide fits the screen, its pictures readable, formulas under their kinds`,
+    wrong.join('\n    '));
+  await axeFindsNothing(page, user, 'in the guide');
 }
 
 // Every label, button and panel caption within its box at every zoom level:
@@ -673,6 +708,7 @@ async function run(user, site) {
       await zoomedIn(page, user, expected.failedPresses[0]);
       await pressEachPanel(page, user, expected.presses);
       await printout(page, user, expected.presses);
+      await guideReadable(page, user);
     }
     if (!user.touch) {
       await inForcedColours(page, user, cone);
