@@ -177,10 +177,11 @@ std::string windowRules() {
     return css.str();
 }
 
-// One column: each panel a card with its caption as a heading, its pictures,
-// each input beside its label (above it where both would not fit on a line),
-// "пресметни", each result beside its label, "изчисти" and the solution;
-// fields and buttons at least 44 pixels square, down to a 180-pixel screen.
+// The page for fingers, and the ground of the printout. One column: each panel
+// a card with its caption as a heading, its pictures, each input beside its
+// label (above it where both would not fit on a line), "пресметни", each
+// result beside its label, "изчисти" and the solution; fields and buttons at
+// least 44 pixels square, down to a 180-pixel screen.
 std::string phoneRules() {
     const std::string shadow = roleColour(SystemColour::ButtonShadow);
     std::ostringstream css;
