@@ -18,7 +18,8 @@ inline constexpr int maxVariables = 16;
 
 struct Monomial {
     std::array<std::uint8_t, maxVariables> exponents{};
-    auto operator<=>(const Monomial&) const = default;
+    friend bool operator==(const Monomial& a, const Monomial& b) { return a.exponents == b.exponents; }
+    friend bool operator<(const Monomial& a, const Monomial& b) { return a.exponents < b.exponents; }
 };
 
 class Polynomial {
