@@ -181,7 +181,8 @@ Search::Progress Search::solveFor(State& state, std::size_t relation, int target
             step = form->text == r.row->equation ? std::string(form->text)
                                                  : std::string(r.row->equation) + " ⇒ " + std::string(form->text);
             const std::string result = wording_.equals(form->power == 1 ? value : inner);
-            if ("= " + numbers != result) step += " = " + numbers;
+            // "= 36 + 9√3" is not written again before "= 36 + 9√3 ≈ 51,59".
+            if (result != "= " + numbers && !result.starts_with("= " + numbers + " ≈")) step += " = " + numbers;
             step += " " + result;
             if (form->power != 1) step += " ⇒ " + letter(target) + " " + wording_.equals(value);
             step += wording_.unitText(dimension);
