@@ -73,6 +73,7 @@ inline bool close(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::m
 
 // What is wrong with an outcome; `given` holds the givens whose values are known.
 inline std::string check(const Values& given, const Settings& settings, const Outcome& outcome) {
+    if (outcome.message.starts_with(internalFault)) return "a fault of the solver: " + outcome.message;
     if (outcome.status != Status::Solved) {
         if (outcome.message.empty()) return "a status other than solved without a message";
         if (!outcome.solutions.empty()) return "solutions with a status other than solved";

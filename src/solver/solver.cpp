@@ -274,7 +274,28 @@ ReadNumber readNumber(std::string_view text) {
     return {typed.read, typed.value, typed.decimal, typed.decimals, typed.error};
 }
 
+namespace {
+
+Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings);
+
+}  // namespace
+
+// Whatever the givens, an answer: a fault of the solver's own (none is known)
+// is said as such rather than ending the program or the page.
 Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings) {
+    try {
+        return solved(solidKey, givens, settings);
+    } catch (const std::exception& fault) {
+        Outcome outcome;
+        outcome.solid = solidByKey(solidKey);
+        outcome.message = std::string(internalFault) + fault.what();
+        return outcome;
+    }
+}
+
+namespace {
+
+Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings) {
     Outcome outcome;
     outcome.solid = solidByKey(solidKey);
     if (!outcome.solid) {
@@ -344,4 +365,5 @@ Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const
     return outcome;
 }
 
+}  // namespace
 }  // namespace solver

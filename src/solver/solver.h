@@ -80,6 +80,9 @@ struct Outcome {
 
 Outcome solve(std::string_view solid, const std::vector<Given>& givens, const Settings& settings = {});
 
+// How the message of an `invalid` outcome begins where the solver itself failed.
+inline constexpr std::string_view internalFault = "Задачата не можа да се реши поради грешка в програмата: ";
+
 // What the student typed as a value, read as the solver reads givens (for
 // answers to check): an exact number, and whether it was written as a decimal.
 struct ReadNumber {
