@@ -276,7 +276,8 @@ private:
         if (digits.empty()) fail("след десетичния знак трябват цифри");
         decimals_ = std::max(decimals_, decimals);
         if (digits.size() > maxDigits) fail("твърде много цифри");
-        Rational value{Integer(digits)};
+        // Without leading zeros: Boost reads "075" as an octal number.
+        Rational value{Integer(digits.substr(std::min(digits.find_first_not_of('0'), digits.size() - 1)))};
         value /= boost::multiprecision::pow(Integer(10), unsigned(decimals));
         if (!letters_ && pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
             std::size_t at = pos_ + 1;

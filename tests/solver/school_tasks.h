@@ -38,6 +38,7 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     {"a cube from its volume", "cube V=27", Expect::Solved, {"a=3 S=36 S1=54"}},
     {"a cube from its full surface", "cube S1=96", Expect::Solved, {"a=4 V=64"}},
     {"a cube whose edge is a cube root", "cube V=16", Expect::Solved, {"a~2.51984209978975 S1~38.0976252472368"}},
+    {"an edge below one, its zero before the comma", "cube a=0,75", Expect::Solved, {"S=9/4 V=27/64"}},
     {"a cube from a face diagonal", "cube d1=4√2", Expect::Solved, {"a=4 d=4*sqrt(3)"}},
     // Rectangular box.
     {"a box from its three edges", "box a=3 b=4 c=12", Expect::Solved, {"d=13 S=168 S1=192 V=144"}},
