@@ -18,7 +18,9 @@ inline constexpr int maxVariables = 16;
 
 struct Monomial {
     std::array<std::uint8_t, maxVariables> exponents{};
-    auto operator<=>(const Monomial&) const = default;
+    // Ordered as the arrays are (Emscripten's standard library has no <=> for std::array).
+    bool operator==(const Monomial&) const = default;
+    bool operator<(const Monomial& other) const { return exponents < other.exponents; }
 };
 
 class Polynomial {
