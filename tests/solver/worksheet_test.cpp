@@ -182,11 +182,11 @@ struct KnownSheet {
 // clang-format off
 const KnownSheet knownSheets[] = {
     {"number=4711&count=6",
-     {"pyramid n=4 a=10 h=10 ? k S V", "prism n=4 a=7 h=13 ? S1", "box a=1 b=2 V=16 ? c d", "cube S1=864 ? a",
-      "polygon n=4 a=7 ? B R", "sphere S=576π ? r V"}},
+     {"pyramid n=4 a=10 h=10 ? k S V", "prism n=4 a=7 h=13 ? S1", "box a=1 b=2 V=16 ? c d", "cube S1=96 ? a",
+      "polygon n=4 a=7 ? B R", "sphere S=900π ? r V"}},
     {"number=4711&variant=B&count=6",
      {"pyramid n=4 a=8 h=3 ? k S V", "prism n=4 a=5 h=14 ? S1", "box a=3 b=6 V=36 ? c d", "cube S1=726 ? a",
-      "polygon n=4 a=6 ? B R", "sphere S=400π ? r V"}},
+      "polygon n=4 a=6 ? B R", "sphere S=64π ? r V"}},
     {"number=99&count=5&kind=inverse&numbers=decimal&pi=3.14&solids=cone,cylinder,sphere,box",
      {"cylinder r=2.5 S1=189.97 ? h", "cone r=20 S1=3925 ? l", "sphere S=153.86 ? r V", "box a=1.9 b=2.2 S1=31.32 ? c",
       "cylinder r=1.3 Q=33.54 ? h S"}},

@@ -2,7 +2,7 @@
 #pragma once
 // Which numbers a task may give and ask on a sheet, and how they are written.
 // Whole-number sheets give whole lengths and surfaces or volumes like 36π,
-// 48 or 40√3, and ask answers like 24π, 5√2 or (4 + 4√2)π; decimal sheets
+// 48, 40√3 or 32π/3, and ask answers like 24π, 5√2 or (4 + 4√2)π; decimal sheets
 // give lengths with a decimal or two and surfaces or volumes like 22,5π, and
 // ask answers whose decimals are what counts.
 

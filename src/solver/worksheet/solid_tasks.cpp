@@ -169,7 +169,7 @@ std::vector<std::pair<std::string_view, Exact>> niceMeasures(const SolidRow& sol
                                                              Random& random) {
     const std::string_view key = solid.key;
     const bool whole = numbers == Numbers::Whole;
-    if (key == "cube") return {{"a", length(random, numbers, 1, 12)}};
+    if (key == "cube") return {{"a", length(random, numbers, 1, 20)}};
     if (key == "box") {
         if (whole && random.oneIn(3)) {
             auto edges = wholeDiagonalBoxes[random.below(std::size(wholeDiagonalBoxes))];
@@ -210,7 +210,7 @@ std::vector<std::pair<std::string_view, Exact>> niceMeasures(const SolidRow& sol
     if (key == "sphere") {
         // Halves on decimal sheets: their surfaces are 4π·r² with a whole 4r², even with π ≈ 3,14.
         if (!whole && !random.oneIn(3)) return {{"r", Exact(Rational(2 * random.between(0, 9) + 1, 2))}};
-        return {{"r", length(random, numbers, 1, 12)}};
+        return {{"r", length(random, numbers, 1, 15)}};
     }
     throw std::logic_error("no measures for the solid " + std::string(key));
 }
