@@ -24,9 +24,9 @@ bool niceGivenTerm(const Term& term, Dimension dimension, bool polygon, Numbers 
     if (numbers == Numbers::Decimal)
         return term.m == 1 && Exact::endsInDecimals(term.q, dimension == Dimension::Length ? 2 : 3) &&
                (term.k == 0 || (term.k == 1 && dimension != Dimension::Length));
-    // Thirds only in volumes, as a ball's 32π/3.
-    if (!wholeNumber(term.q) && !(dimension == Dimension::Volume && boost::multiprecision::denominator(term.q) == 3))
-        return false;
+    // Thirds only in round solids' volumes, as a ball's 32π/3.
+    const bool piThirds = dimension == Dimension::Volume && term.k == 1 && boost::multiprecision::denominator(term.q) == 3;
+    if (!wholeNumber(term.q) && !piThirds) return false;
     if (dimension == Dimension::Count) return term.m == 1 && term.k == 0;
     if (dimension == Dimension::Length)  // a polygon's radii may be given as 3√3
         return term.k == 0 && (term.m == 1 || (polygon && (term.m == 2 || term.m == 3)));
