@@ -243,6 +243,15 @@ long double piValue(PiSetting setting) {
     return truePi;
 }
 
+std::optional<Rational> piFraction(PiSetting setting) {
+    switch (setting) {
+    case PiSetting::School: return Rational(157, 50);
+    case PiSetting::Calculator: return Rational(392699, 125000);
+    case PiSetting::Exact: break;
+    }
+    return std::nullopt;
+}
+
 std::string_view statusKey(Status status) {
     switch (status) {
     case Status::Solved: return "solved";

@@ -30,6 +30,8 @@ enum class PiSetting {
     Calculator,  // π as 3,141592, the calculator's
 };
 long double piValue(PiSetting setting);
+// π as the fraction a task takes it for (157/50, 392699/125000); none for π itself.
+std::optional<Rational> piFraction(PiSetting setting);
 
 struct Settings {
     PiSetting pi = PiSetting::Exact;

@@ -18,16 +18,6 @@ bool piBelow(const Exact& x) {
     return std::any_of(x.terms().begin(), x.terms().end(), [](const Term& t) { return t.k < 0; });
 }
 
-// π as the fraction a task takes it for: 3,14 or 3,141592.
-std::optional<Rational> piFraction(PiSetting setting) {
-    switch (setting) {
-    case PiSetting::School: return Rational(157, 50);
-    case PiSetting::Calculator: return Rational(392699, 125000);
-    case PiSetting::Exact: break;
-    }
-    return std::nullopt;
-}
-
 // Rounded half away from zero to `digits` places, trailing zeros dropped; none
 // for numbers that a fixed number of places does not suit.
 std::optional<std::string> roundedFraction(const Rational& q, int digits, std::string_view separator) {

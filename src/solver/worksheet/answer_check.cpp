@@ -10,16 +10,6 @@ namespace {
 
 constexpr std::string_view example = "например 15π, 47,12 или 12√3";
 
-// π as the sheet takes it, where it is a fraction: 3,14 and the calculator's 3,141592.
-std::optional<Rational> piFraction(PiSetting pi) {
-    switch (pi) {
-        case PiSetting::School: return Rational(157, 50);
-        case PiSetting::Calculator: return Rational(392699, 125000);
-        case PiSetting::Exact: break;
-    }
-    return std::nullopt;
-}
-
 Rational power(const Rational& base, int exponent) {
     Rational result = 1;
     for (int i = 0; i < std::abs(exponent); ++i) result *= base;

@@ -35,31 +35,33 @@ int foundQuantity(const SolidRow& solid, std::string_view step) {
 
 std::vector<std::string> equationsOf(const SolidRow& solid, const std::vector<std::size_t>& relations) {
     std::vector<std::string> equations;
-    for (std::size_t r : relations) equations.emplace_back(solid.relations[r].equation);
+    const auto rows = relationsOf(solid);
+    for (std::size_t r : relations) equations.emplace_back(rows[r]->equation);
     return equations;
 }
 
 StepReading readStep(const SolidRow& solid, std::string_view step) {
     StepReading reading;
+    const auto rows = relationsOf(solid);
     reading.found = foundQuantity(solid, step);
     if (step.starts_with("От ")) {
         const std::string_view sources = step.substr(0, step.find(implies));
-        for (std::size_t r = 0; r < solid.relations.size(); ++r)
-            if (sources.find(solid.relations[r].equation) != std::string_view::npos) reading.relations.push_back(r);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            if (sources.find(rows[r]->equation) != std::string_view::npos) reading.relations.push_back(r);
         reading.kind = FormulaKind::Equation;
         reading.formula = listed(equationsOf(solid, reading.relations));
         return reading;
     }
-    std::size_t best = solid.relations.size();
-    for (std::size_t r = 0; r < solid.relations.size(); ++r) {
-        const std::string_view equation = solid.relations[r].equation;
+    std::size_t best = rows.size();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const std::string_view equation = rows[r]->equation;
         if (step.starts_with(equation) && step.substr(equation.size()).starts_with(" ") &&
-            (best == solid.relations.size() || equation.size() > solid.relations[best].equation.size()))
+            (best == rows.size() || equation.size() > rows[best]->equation.size()))
             best = r;
     }
-    if (best == solid.relations.size()) return reading;  // a unit brought to the results' unit, or n tried
+    if (best == rows.size()) return reading;  // a unit brought to the results' unit, or n tried
     reading.relations = {best};
-    const RelationRow& relation = solid.relations[best];
+    const RelationRow& relation = *rows[best];
     const std::string_view rest = step.substr(relation.equation.size());
     reading.formula = std::string(relation.equation);
     if (!rest.starts_with(implies)) return reading;

@@ -94,8 +94,8 @@ std::string listed(const std::vector<std::string>& items) {
 }
 
 bool usesPi(const SolidRow& solid) {
-    for (const RelationRow& relation : solid.relations)
-        if (relation.equation.find("π") != std::string_view::npos) return true;
+    for (const RelationRow* relation : relationsOf(solid))
+        if (relation->equation.find("π") != std::string_view::npos) return true;
     return false;
 }
 
