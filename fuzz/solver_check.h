@@ -122,7 +122,8 @@ inline Task taskOf(const std::uint8_t* data, std::size_t size) {
         std::string text;
         if (kind <= 1) {
             // A number from 10⁻³⁰ to 10³⁰: four digits of mantissa and an exponent.
-            const unsigned mantissa = 1000 + (next() << 8 | next()) % 9000;
+            const unsigned high = next();
+            const unsigned mantissa = 1000 + (high << 8 | next()) % 9000;
             const int exponent = int(next() % 61) - 33;
             text = std::to_string(mantissa) + "e" + std::to_string(exponent);
             task.values[key] = mantissa * std::pow(10.0, exponent);
@@ -131,7 +132,10 @@ inline Task taskOf(const std::uint8_t* data, std::size_t size) {
         } else if (kind == 3) {
             text = "-" + std::to_string(next() % 100);
         } else if (kind == 4) {
-            text = std::to_string(1 + next() % 50) + (next() % 2 ? "π" : "√" + std::to_string(2 + next() % 10));
+            // Each byte read in its own statement: the order is the same for every compiler.
+            const unsigned multiple = 1 + next() % 50;
+            const bool pi = next() % 2;
+            text = std::to_string(multiple) + (pi ? "π" : "√" + std::to_string(2 + next() % 10));
         } else {
             const std::size_t length = next() % 64;
             for (std::size_t i = 0; i < length && at < size; ++i) text += char(next());

@@ -33,15 +33,17 @@ long double toLongDouble(const Integer& n) {
 }
 
 long double toLongDouble(const Rational& q) {
-    const Integer& num = boost::multiprecision::numerator(q);
+    const Integer num = boost::multiprecision::abs(boost::multiprecision::numerator(q));
     const Integer& den = boost::multiprecision::denominator(q);
     if (num == 0) return 0;
-    const int numBits = int(boost::multiprecision::msb(boost::multiprecision::abs(num)));
+    const int numBits = int(boost::multiprecision::msb(num));
     const int denBits = int(boost::multiprecision::msb(den));
-    // Both scaled to about 2⁶⁴ first, so neither overflows on its own.
+    // Both scaled to about 2⁶⁴ first (magnitudes only: Boost shifts no negative
+    // number), so neither overflows on its own.
     const int numShift = std::max(0, numBits - 64), denShift = std::max(0, denBits - 64);
     const long double ratio = toLongDouble(Integer(num >> numShift)) / toLongDouble(Integer(den >> denShift));
-    return std::ldexp(ratio, numShift - denShift);
+    const long double magnitude = std::ldexp(ratio, numShift - denShift);
+    return q < 0 ? -magnitude : magnitude;
 }
 
 bool small(const Rational& q) {

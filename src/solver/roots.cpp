@@ -265,7 +265,7 @@ Coefficients withoutContent(const Coefficients& c) {
     int lowestPi = 1000;
     for (const Value& v : c) {
         for (const Term& t : v.exact->terms()) {
-            numerators = boost::multiprecision::gcd(numerators, boost::multiprecision::numerator(t.q));
+            numerators = boost::multiprecision::gcd(numerators, boost::multiprecision::abs(boost::multiprecision::numerator(t.q)));
             const Integer& den = boost::multiprecision::denominator(t.q);
             denominators = denominators / boost::multiprecision::gcd(denominators, den) * den;
             lowestPi = std::min(lowestPi, t.k);
