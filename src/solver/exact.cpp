@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "exact.h"
 
+#include <boost/math/constants/constants.hpp>
+#include <boost/multiprecision/cpp_bin_float.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -44,6 +47,24 @@ long double toLongDouble(const Rational& q) {
     const long double ratio = toLongDouble(Integer(num >> numShift)) / toLongDouble(Integer(den >> denShift));
     const long double magnitude = std::ldexp(ratio, numShift - denShift);
     return q < 0 ? -magnitude : magnitude;
+}
+
+using Precise = boost::multiprecision::cpp_bin_float_50;
+
+// A sum of terms with 50 significant digits; π itself where `piValue` is π, else
+// the decimal it stands for (3,14 or 3,141592), which has fewer than 15 digits.
+long double preciseValue(const std::vector<Term>& terms, long double piValue) {
+    const Precise pi = piValue == truePi
+                           ? boost::math::constants::pi<Precise>()
+                           : Precise(std::llround(static_cast<double>(piValue) * 1e14)) / Precise(1e14);
+    Precise sum = 0;
+    for (const Term& t : terms) {
+        Precise term = Precise(boost::multiprecision::numerator(t.q)) / Precise(boost::multiprecision::denominator(t.q));
+        term *= boost::multiprecision::sqrt(Precise(t.m));
+        term *= boost::multiprecision::pow(pi, t.k);
+        sum += term;
+    }
+    return sum.convert_to<long double>();
 }
 
 bool small(const Rational& q) {
@@ -306,9 +327,15 @@ Rational Exact::rational() const {
 }
 
 long double Exact::value(long double piValue) const {
-    long double sum = 0;
-    for (const Term& t : terms_)
-        sum += toLongDouble(t.q) * std::sqrt(static_cast<long double>(t.m)) * std::pow(piValue, t.k);
+    long double sum = 0, largest = 0;
+    for (const Term& t : terms_) {
+        const long double term = toLongDouble(t.q) * std::sqrt(static_cast<long double>(t.m)) * std::pow(piValue, t.k);
+        sum += term;
+        largest = std::max(largest, std::fabs(term));
+    }
+    // Terms that nearly cancel (√221844605002 − 333050√2 is 2·10⁻⁶) take their
+    // digits with them: such a sum is worked out again with 50 digits.
+    if (std::fabs(sum) < 1e-4L * largest) return preciseValue(terms_, piValue);
     return sum;
 }
 
