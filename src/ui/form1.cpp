@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include <array>
+#include <optional>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -106,12 +109,36 @@ QPalette controlPalette(const QColor& background) {
     return palette;
 }
 
+}  // namespace
+
+// The fonts and palettes of the controls, each made once while the window is
+// built (three fonts, seven palettes) and shared by the controls that use it.
+class ControlLooks {
+public:
+    const QFont& font(FontKind kind) {
+        std::optional<QFont>& font = fonts_[static_cast<std::size_t>(kind)];
+        if (!font) font = controlFont(kind);
+        return *font;
+    }
+    const QPalette& palette(const QColor& background) {
+        auto found = palettes_.find(background.rgba());
+        if (found == palettes_.end()) found = palettes_.insert(background.rgba(), controlPalette(background));
+        return *found;
+    }
+
+private:
+    std::array<std::optional<QFont>, 3> fonts_;
+    QHash<QRgb, QPalette> palettes_;
+};
+
+namespace {
+
 // What every control shares: its name, place, font, colours and look.
-void placeControl(QWidget* widget, const ControlRow& row, const QColor& background) {
+void placeControl(QWidget* widget, const ControlRow& row, const QColor& background, ControlLooks& looks) {
     widget->setObjectName(fromUtf8(row.name));
     widget->setStyle(windowsStyle());
-    widget->setFont(controlFont(row.font));
-    widget->setPalette(controlPalette(background));
+    widget->setFont(looks.font(row.font));
+    widget->setPalette(looks.palette(background));
     widget->setGeometry(pixelRect(row));
 }
 
@@ -125,11 +152,12 @@ QString withPanelCaption(const ControlRow& row, const QString& words) {
 }  // namespace
 
 Form1::Form1(std::string decimalSeparator, QWidget* parent)
-    : QWidget(parent), handlers_(*this, *this, std::move(decimalSeparator)) {
+    : QWidget(parent), handlers_(*this, *this, std::move(decimalSeparator)), looks_(std::make_unique<ControlLooks>()) {
     registerPictures();
     registerAccessibility();
     setUpWindow();
     buildControls();
+    looks_.reset();
     announcement_ = new Announcement(this);
     chainTabOrder();
     nameForScreenReaders();
@@ -138,13 +166,15 @@ Form1::Form1(std::string decimalSeparator, QWidget* parent)
             [this](QWidget*, QWidget* focused) { selectFieldToCorrect(focused); });
 }
 
+Form1::~Form1() = default;
+
 void Form1::setUpWindow() {
     const WindowDescription& window = form1Window();
     setObjectName(fromUtf8(window.name));
     setWindowTitle(fromUtf8(window.caption));
     setStyle(windowsStyle());
-    setFont(controlFont(FontKind::Standard));
-    setPalette(controlPalette(toQColor(window.background)));
+    setFont(looks_->font(FontKind::Standard));
+    setPalette(looks_->palette(toQColor(window.background)));
     setAutoFillBackground(true);  // an enlarged window shows its own colour
     keepOnScreen();
     controls_.insert(objectName(), this);
@@ -188,14 +218,14 @@ QWidget* Form1::createControl(const ControlRow& row, QWidget* container) {
 
 QWidget* Form1::createPanel(const ControlRow& row, QWidget* container) {
     auto* panel = new QGroupBox(fromUtf8(row.caption), container);
-    placeControl(panel, row, roleColour(row.background.value_or(SystemColour::ButtonFace)));
+    placeControl(panel, row, roleColour(row.background.value_or(SystemColour::ButtonFace)), *looks_);
     panel->setAutoFillBackground(true);
     return panel;
 }
 
 QWidget* Form1::createLabel(const ControlRow& row, QWidget* container) {
     auto* label = new QLabel(container);
-    placeControl(label, row, roleColour(SystemColour::ButtonFace));
+    placeControl(label, row, roleColour(SystemColour::ButtonFace), *looks_);
     label->setTextFormat(Qt::PlainText);
     label->setText(fromUtf8(row.caption));
     label->setWordWrap(true);
@@ -212,7 +242,7 @@ QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
     Q_ASSERT(field);
     TextField* edit = fieldInfo(*field).result ? new ResultField(*field, handlers_.decimalSeparator(), container)
                                                : new TextField(*field, container);
-    placeControl(edit, row, roleColour(SystemColour::Window));
+    placeControl(edit, row, roleColour(SystemColour::Window), *looks_);
     edit->setMenuItems([this, panel = fieldInfo(*field).panel](QMenu& menu) { addCopySolution(menu, panel); });
     fields_[static_cast<std::size_t>(*field)] = edit;
     edit->installEventFilter(this);
@@ -221,7 +251,7 @@ QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
 
 QWidget* Form1::createButton(const ControlRow& row, QWidget* container) {
     auto* button = new QPushButton(fromUtf8(row.caption), container);
-    placeControl(button, row, roleColour(SystemColour::ButtonFace));
+    placeControl(button, row, roleColour(SystemColour::ButtonFace), *looks_);
     // No default button: Enter and Escape press nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -239,7 +269,7 @@ QWidget* Form1::createButton(const ControlRow& row, QWidget* container) {
 QWidget* Form1::createPicture(const ControlRow& row, QWidget* container) {
     const QRect place = pixelRect(row);
     auto* picture = new FigurePicture(pictureResource(row), place.size(), container);
-    placeControl(picture, row, container->palette().color(QPalette::Window));
+    placeControl(picture, row, container->palette().color(QPalette::Window), *looks_);
     return picture;
 }
 

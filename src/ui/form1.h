@@ -9,6 +9,7 @@
 // the panel offers to copy it from its context menu.
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ class QMenu;
 namespace geometry::ui {
 
 class Announcement;
+class ControlLooks;
 
 class Form1 : public QWidget, public FieldStore, public WindowServices {
     Q_OBJECT
@@ -35,6 +37,7 @@ public:
     // `decimalSeparator`: what numbers are read and written with, as UTF-8.
     explicit Form1(std::string decimalSeparator = QLocale::system().decimalPoint().toStdString(),
                    QWidget* parent = nullptr);
+    ~Form1() override;
 
     // The field store.
     std::string text(Field field) const override;
@@ -77,6 +80,7 @@ private:
     std::array<QLineEdit*, fieldCount> fields_{};
     std::array<std::vector<std::string>, panelCount> solutions_;  // by panel
     Form1Handlers handlers_;
+    std::unique_ptr<ControlLooks> looks_;  // while the controls are built
     Announcement* announcement_ = nullptr;
     bool placedWithFrame_ = false;
     QPointer<QLineEdit> selectWhenFocused_;  // after an error stop, until the focus comes
