@@ -24,8 +24,10 @@
 #include "announcement.h"
 #include "figure_picture.h"
 #include "fonts.h"
+#include "keypad.h"
 #include "message_boxes.h"
 #include "placement.h"
+#include "problems_window.h"
 #include "qt_layout.h"
 #include "result_field.h"
 #include "text_field.h"
@@ -46,7 +48,7 @@ namespace {
 using namespace layout;
 
 // To a screen reader the window is a window with its caption, not a bare pane,
-// and a figure picture is an image.
+// and a figure picture is an image (the announcement names itself).
 QAccessibleInterface* ownAccessibility(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
@@ -54,8 +56,6 @@ QAccessibleInterface* ownAccessibility(const QString& className, QObject* object
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(FigurePicture::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (className == QLatin1String(Announcement::staticMetaObject.className()))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 
@@ -65,13 +65,6 @@ void registerAccessibility() {
         return true;
     }();
     (void)registered;
-}
-
-// The keypad key that stands for the decimal separator (Del with NumLock on,
-// on some layouts its comma form).
-bool isKeypadDecimal(const QKeyEvent& key) {
-    return key.modifiers() == Qt::KeypadModifier &&
-           (key.key() == Qt::Key_Period || key.key() == Qt::Key_Comma);
 }
 
 // The classic Windows look, shared by every control of the window and kept for
@@ -166,7 +159,7 @@ Form1::Form1(std::string decimalSeparator, QWidget* parent)
             [this](QWidget*, QWidget* focused) { selectFieldToCorrect(focused); });
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() { delete problems_; }
 
 void Form1::setUpWindow() {
     const WindowDescription& window = form1Window();
@@ -243,7 +236,7 @@ QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
     TextField* edit = fieldInfo(*field).result ? new ResultField(*field, handlers_.decimalSeparator(), container)
                                                : new TextField(*field, container);
     placeControl(edit, row, roleColour(SystemColour::Window), *looks_);
-    edit->setMenuItems([this, panel = fieldInfo(*field).panel](QMenu& menu) { addCopySolution(menu, panel); });
+    edit->setMenuItems([this, panel = fieldInfo(*field).panel](QMenu& menu) { addPanelItems(menu, panel); });
     fields_[static_cast<std::size_t>(*field)] = edit;
     edit->installEventFilter(this);
     return edit;
@@ -331,12 +324,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         keepOnScreen();
         return QWidget::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::KeyPress && isKeypadDecimal(*static_cast<QKeyEvent*>(event))) {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-            edit->insert(QString::fromStdString(handlers_.decimalSeparator()));
-            return true;
-        }
-    }
+    if (typeKeypadDecimal(qobject_cast<QLineEdit*>(watched), event, QString::fromStdString(handlers_.decimalSeparator())))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -377,8 +366,9 @@ void Form1::showSolution(Panel panel, const std::vector<std::string>& lines) {
 }
 
 // "Копирай решението": the panel's lines as plain text, one per line; greyed
-// out while there are none.
-void Form1::addCopySolution(QMenu& menu, Panel panel) {
+// out while there are none. „Реши като задача“: the panel's inputs as a task
+// in the problems window; greyed out for a prism whose kind is not 1, 2 or 3.
+void Form1::addPanelItems(QMenu& menu, Panel panel) {
     const std::vector<std::string>& lines = solutions_[static_cast<std::size_t>(panel)];
     menu.addSeparator();
     QAction* copy = menu.addAction(QStringLiteral("Копирай решението"));
@@ -388,6 +378,24 @@ void Form1::addCopySolution(QMenu& menu, Panel panel) {
         for (const std::string& line : solutions_[static_cast<std::size_t>(panel)]) text << QString::fromStdString(line);
         QApplication::clipboard()->setText(text.join(QLatin1Char('\n')));
     });
+    const std::optional<PanelTask> task = panelTask(panel, *this);
+    QAction* solveAsTask = menu.addAction(QStringLiteral("Реши като задача"));
+    solveAsTask->setEnabled(task.has_value());
+    if (task) connect(solveAsTask, &QAction::triggered, this, [this, task = *task] { openProblems(task); });
+}
+
+// The problems window is made when first asked for, and goes with the calculator:
+// closing the calculator still ends the program.
+void Form1::openProblems(const PanelTask& task) {
+    if (!problems_) {
+        problems_ = new ProblemsWindow(handlers_.decimalSeparator());
+        problems_->setAttribute(Qt::WA_DeleteOnClose);
+        problems_->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    problems_->showTask(task.solid, task.givens);
+    problems_->show();
+    problems_->raise();
+    problems_->activateWindow();
 }
 
 void Form1::showMessage(const std::string& prompt, const std::string& title) {
