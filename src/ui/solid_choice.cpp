@@ -23,8 +23,8 @@ constexpr SolidPicture solidPictures[] = {
     {"polygon", "Image6"}, {"cylinder", "Image2"}, {"cone", "Image3"},     {"sphere", "Image5"},
 };
 
-// The room of each picture: the widest picture's width, the tallest's height.
-constexpr QSize pictureRoom(66, 78);
+// The room of each picture: the widest picture's width, the tallest's height and a margin above.
+constexpr QSize pictureRoom(66, 82);
 
 // The solid's picture, standing at the bottom of the room in its middle, so
 // that every name starts at the same height.
