@@ -19,6 +19,18 @@ namespace solver {
 
 inline constexpr std::string_view problemsTitle = "Задачи по стереометрия";
 
+// The captions of such a window, and of the calculator's way into it.
+namespace caption {
+inline constexpr std::string_view solid = "Тяло";
+inline constexpr std::string_view solve = "Реши";
+inline constexpr std::string_view clear = "Изчисти";
+inline constexpr std::string_view unit = "Мерна единица на резултатите";
+inline constexpr std::string_view digits = "Цифри след десетичния знак";
+inline constexpr std::string_view steps = "Решение по стъпки";
+inline constexpr std::string_view insert = "вмъкни";  // "вмъкни π": a button that types π
+inline constexpr std::string_view solveAsTask = "Реши като задача";
+}  // namespace caption
+
 // The settings a student may choose, with what the choice says.
 struct PiChoice {
     PiSetting setting;

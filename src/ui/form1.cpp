@@ -30,6 +30,7 @@
 #include "problems_window.h"
 #include "qt_layout.h"
 #include "result_field.h"
+#include "task_sheet.h"
 #include "text_field.h"
 
 // The picture artwork is compiled into the static ui library; registering it
@@ -379,7 +380,7 @@ void Form1::addPanelItems(QMenu& menu, Panel panel) {
         QApplication::clipboard()->setText(text.join(QLatin1Char('\n')));
     });
     const std::optional<PanelTask> task = panelTask(panel, *this);
-    QAction* solveAsTask = menu.addAction(QStringLiteral("Реши като задача"));
+    QAction* solveAsTask = menu.addAction(fromUtf8(solver::caption::solveAsTask));
     solveAsTask->setEnabled(task.has_value());
     if (task) connect(solveAsTask, &QAction::triggered, this, [this, task = *task] { openProblems(task); });
 }

@@ -2,6 +2,7 @@
 #include "problems_window.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -73,6 +74,8 @@ ProblemsWindow::ProblemsWindow(std::string decimalSeparator, QWidget* parent)
 
 ProblemsWindow::~ProblemsWindow() = default;
 
+// From the top: the solids, how to type, the fields, the buttons, the
+// settings and the steps.
 void ProblemsWindow::buildWindow() {
     setObjectName(QStringLiteral("ProblemsWindow"));
     setWindowTitle(fromUtf8(solver::problemsTitle));
@@ -80,7 +83,7 @@ void ProblemsWindow::buildWindow() {
     setStyleSheet(markedFields);
     auto* column = new QVBoxLayout(this);
 
-    auto* solidCaption = new QLabel(QStringLiteral("&Тяло:"), this);
+    auto* solidCaption = new QLabel(QStringLiteral("&") + fromUtf8(solver::caption::solid) + QLatin1Char(':'), this);
     solids_ = new SolidChoice(this);
     solidCaption->setBuddy(solids_);
     column->addWidget(solidCaption);
@@ -96,33 +99,14 @@ void ProblemsWindow::buildWindow() {
     rowsGrid_->setContentsMargins(0, 4, 0, 4);
     rowsGrid_->setColumnStretch(3, 1);
     column->addWidget(rowsArea_);
-
-    auto* buttons = new QHBoxLayout;
-    solveButton_ = new QPushButton(QStringLiteral("&Реши"), this);
-    solveButton_->setObjectName(QStringLiteral("solve"));
-    clearButton_ = new QPushButton(QStringLiteral("&Изчисти"), this);
-    clearButton_->setObjectName(QStringLiteral("clear"));
-    buttons->addWidget(solveButton_);
-    buttons->addWidget(clearButton_);
-    buttons->addStretch(1);
-    // π and √ into the field last typed in, for keyboards that have neither.
-    for (const QString& sign : {QStringLiteral("π"), QStringLiteral("√")}) {
-        auto* insert = new QPushButton(sign, this);
-        insert->setObjectName(QStringLiteral("insert:") + sign);
-        insert->setAccessibleName(QStringLiteral("вмъкни ") + sign);
-        insert->setFocusPolicy(Qt::NoFocus);
-        insert->setFixedWidth(insert->sizeHint().height() * 3 / 2);
-        connect(insert, &QPushButton::clicked, this, [this, sign] { insertIntoField(sign); });
-        buttons->addWidget(insert);
-    }
-    column->addLayout(buttons);
+    column->addLayout(buildButtons());
 
     settings_ = new TaskSettings(decimalSeparator_, this);
     column->addWidget(settings_);
 
     steps_ = new QTextBrowser(this);
     steps_->setObjectName(QStringLiteral("steps"));
-    steps_->setAccessibleName(QStringLiteral("Решение по стъпки"));
+    steps_->setAccessibleName(fromUtf8(solver::caption::steps));
     steps_->setTabChangesFocus(true);
     steps_->setMinimumHeight(90);
     steps_->document()->setDefaultStyleSheet(QStringLiteral("p { margin: 0 0 3px 0; } h3 { margin: 6px 0 4px 0; }"));
@@ -132,7 +116,36 @@ void ProblemsWindow::buildWindow() {
     typingPause_ = new QTimer(this);
     typingPause_->setSingleShot(true);
     typingPause_->setInterval(typingPauseMs);
+    connectControls();
 
+    const QRect available = screen()->availableGeometry();
+    resize(QSize(std::max(880, sizeHint().width()), 740).boundedTo(available.size() - QSize(40, 60)));
+}
+
+// „Реши“ and „Изчисти“; π and √ into the field last typed in, for keyboards
+// that have neither (from the keyboard they are typed pi and sqrt).
+QHBoxLayout* ProblemsWindow::buildButtons() {
+    auto* buttons = new QHBoxLayout;
+    solveButton_ = new QPushButton(QStringLiteral("&") + fromUtf8(solver::caption::solve), this);
+    solveButton_->setObjectName(QStringLiteral("solve"));
+    clearButton_ = new QPushButton(QStringLiteral("&") + fromUtf8(solver::caption::clear), this);
+    clearButton_->setObjectName(QStringLiteral("clear"));
+    buttons->addWidget(solveButton_);
+    buttons->addWidget(clearButton_);
+    buttons->addStretch(1);
+    for (const QString& sign : {QStringLiteral("π"), QStringLiteral("√")}) {
+        auto* insert = new QPushButton(sign, this);
+        insert->setObjectName(QStringLiteral("insert:") + sign);
+        insert->setAccessibleName(fromUtf8(solver::caption::insert) + QLatin1Char(' ') + sign);
+        insert->setFocusPolicy(Qt::NoFocus);
+        insert->setFixedWidth(insert->sizeHint().height() * 3 / 2);
+        connect(insert, &QPushButton::clicked, this, [this, sign] { insertIntoField(sign); });
+        buttons->addWidget(insert);
+    }
+    return buttons;
+}
+
+void ProblemsWindow::connectControls() {
     connect(typingPause_, &QTimer::timeout, this, &ProblemsWindow::solveQuietly);
     connect(solids_, &SolidChoice::chosen, this, &ProblemsWindow::showSolid);
     connect(solids_, &SolidChoice::confirmed, this, [this] {
@@ -144,9 +157,6 @@ void ProblemsWindow::buildWindow() {
     });
     connect(solveButton_, &QPushButton::clicked, this, &ProblemsWindow::solve);
     connect(clearButton_, &QPushButton::clicked, this, &ProblemsWindow::clear);
-
-    const QRect available = screen()->availableGeometry();
-    resize(QSize(std::max(880, sizeHint().width()), 740).boundedTo(available.size() - QSize(40, 60)));
 }
 
 void ProblemsWindow::showSolid(const solver::SolidRow& solid) {
@@ -160,44 +170,44 @@ void ProblemsWindow::showSolid(const solver::SolidRow& solid) {
     }
     rows_.clear();
 
-    const QString solidKey = fromUtf8(solid.key);
-    int line = 0;
-    for (const solver::QuantityRow& quantity : solid.quantities) {
-        const QString key = fromUtf8(quantity.key);
-        auto* letter = new QLabel(key, rowsArea_);
-        QFont bold = letter->font();
-        bold.setBold(true);
-        letter->setFont(bold);
-        auto* name = new QLabel(fromUtf8(quantity.name), rowsArea_);
-        auto* field = new QLineEdit(typed_.value(solidKey).value(key), rowsArea_);
-        field->setObjectName(QStringLiteral("given:") + key);
-        field->setAccessibleName(key + QLatin1Char(' ') + name->text());
-        name->setBuddy(field);
-        field->installEventFilter(this);
-        auto* beside = new QLabel(rowsArea_);
-        beside->setObjectName(QStringLiteral("beside:") + key);
-        beside->setTextFormat(Qt::PlainText);
-        beside->setWordWrap(true);
-        beside->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        beside->setMinimumWidth(260);
-        int column = 0;
-        for (QWidget* cell : {static_cast<QWidget*>(letter), static_cast<QWidget*>(name), static_cast<QWidget*>(field),
-                              static_cast<QWidget*>(beside)}) {
-            rowsGrid_->addWidget(cell, line, column++);
-            cell->show();  // at once, not when the layout gets round to it: the field may take the focus now
-        }
-        ++line;
-
-        connect(field, &QLineEdit::textEdited, this, [this, solidKey, key](const QString& text) {
-            typed_[solidKey][key] = text;
-            typingPause_->start();
-        });
-        connect(field, &QLineEdit::returnPressed, this, &ProblemsWindow::solve);
-        rows_.push_back({key, field, beside});
-    }
+    for (const solver::QuantityRow& quantity : solid.quantities) addRow(quantity);
     chainTabOrder();
     outcome_ = {};
     solveQuietly();
+}
+
+// A quantity's row: its letter, its name, its field (what was typed into it
+// before, kept) and what stands beside it.
+void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
+    const QString solidKey = fromUtf8(solid_->key), key = fromUtf8(quantity.key);
+    auto* letter = new QLabel(key, rowsArea_);
+    QFont bold = letter->font();
+    bold.setBold(true);
+    letter->setFont(bold);
+    auto* name = new QLabel(fromUtf8(quantity.name), rowsArea_);
+    auto* field = new QLineEdit(typed_.value(solidKey).value(key), rowsArea_);
+    field->setObjectName(QStringLiteral("given:") + key);
+    field->setAccessibleName(key + QLatin1Char(' ') + name->text());
+    name->setBuddy(field);
+    field->installEventFilter(this);
+    auto* beside = new QLabel(rowsArea_);
+    beside->setObjectName(QStringLiteral("beside:") + key);
+    beside->setTextFormat(Qt::PlainText);
+    beside->setWordWrap(true);
+    beside->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    beside->setMinimumWidth(260);
+    const int line = int(rows_.size());
+    int column = 0;
+    for (QWidget* cell : std::initializer_list<QWidget*>{letter, name, field, beside}) {
+        rowsGrid_->addWidget(cell, line, column++);
+        cell->show();  // at once, not when the layout gets round to it: the field may take the focus now
+    }
+    connect(field, &QLineEdit::textEdited, this, [this, solidKey, key](const QString& text) {
+        typed_[solidKey][key] = text;
+        typingPause_->start();
+    });
+    connect(field, &QLineEdit::returnPressed, this, &ProblemsWindow::solve);
+    rows_.push_back({key, field, beside});
 }
 
 // Solid, fields, „Реши“, „Изчисти“, the settings, the steps: as they stand.

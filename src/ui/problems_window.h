@@ -26,6 +26,7 @@
 class QLabel;
 class QLineEdit;
 class QGridLayout;
+class QHBoxLayout;
 class QPushButton;
 class QTextBrowser;
 class QTimer;
@@ -70,7 +71,10 @@ private:
     };
 
     void buildWindow();
+    QHBoxLayout* buildButtons();
+    void connectControls();
     void showSolid(const solver::SolidRow& solid);
+    void addRow(const solver::QuantityRow& quantity);
     void chainTabOrder();
     void solveQuietly();
     void showOutcome();

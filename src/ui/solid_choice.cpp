@@ -10,6 +10,7 @@
 
 #include "picture_rendering.h"
 #include "qt_layout.h"
+#include "task_sheet.h"
 
 namespace geometry::ui {
 namespace {
@@ -58,7 +59,7 @@ QSize cellFor(const QFontMetrics& metrics) {
 
 SolidChoice::SolidChoice(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("solids"));
-    setAccessibleName(QStringLiteral("Тяло"));
+    setAccessibleName(fromUtf8(solver::caption::solid));
     setViewMode(QListView::IconMode);
     setFlow(QListView::LeftToRight);
     setWrapping(false);

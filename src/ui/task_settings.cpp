@@ -32,20 +32,20 @@ TaskSettings::TaskSettings(std::string decimalSeparator, QWidget* parent)
     }
     row->addSpacing(16);
 
-    auto* unitCaption = new QLabel(QStringLiteral("Мерна &единица на резултатите:"), this);
+    auto* unitCaption = new QLabel(QStringLiteral("&") + fromUtf8(solver::caption::unit) + QLatin1Char(':'), this);
     unit_ = new QComboBox(this);
     unit_->setObjectName(QStringLiteral("unit"));
-    unit_->setAccessibleName(QStringLiteral("Мерна единица на резултатите"));
+    unit_->setAccessibleName(fromUtf8(solver::caption::unit));
     for (const solver::UnitChoice& choice : solver::unitChoices()) unit_->addItem(fromUtf8(choice.label));
     unitCaption->setBuddy(unit_);
     row->addWidget(unitCaption);
     row->addWidget(unit_);
     row->addSpacing(16);
 
-    auto* digitsCaption = new QLabel(QStringLiteral("&Цифри след десетичния знак:"), this);
+    auto* digitsCaption = new QLabel(QStringLiteral("&") + fromUtf8(solver::caption::digits) + QLatin1Char(':'), this);
     digits_ = new QSpinBox(this);
     digits_->setObjectName(QStringLiteral("digits"));
-    digits_->setAccessibleName(QStringLiteral("Цифри след десетичния знак"));
+    digits_->setAccessibleName(fromUtf8(solver::caption::digits));
     digits_->setRange(0, solver::largestDigits);
     digits_->setValue(solver::Settings{}.digits);
     digitsCaption->setBuddy(digits_);
