@@ -518,6 +518,17 @@ Value evaluate(const Node& node, const Substitution& with) {
 
 std::string writeWithNumbers(const Node& node, const Substitution& with) { return write(node, with).text; }
 
+bool losesDigits(const Node& node, const Substitution& with) {
+    if (node.kind == Kind::Subtract || node.kind == Kind::Add) {
+        const Value a = evaluate(node.children[0], with), b = evaluate(node.children[1], with);
+        const Value result = node.kind == Kind::Add ? a + b : a - b;
+        if (!result.exact && std::fabs(result.number) < 1e-6L * std::max(std::fabs(a.number), std::fabs(b.number)))
+            return true;
+    }
+    return std::any_of(node.children.begin(), node.children.end(),
+                       [&](const Node& child) { return losesDigits(child, with); });
+}
+
 void collectQuantities(const Node& node, std::vector<int>& indices) {
     if (node.kind == Kind::Quantity && std::find(indices.begin(), indices.end(), node.index) == indices.end())
         indices.push_back(node.index);

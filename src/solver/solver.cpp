@@ -189,10 +189,15 @@ std::vector<State> distinct(const Task& task, const std::vector<State>& states) 
     return kept;
 }
 
-// n found by trying every n the givens might have: "n = 6".
-std::vector<int> fittingSides(const Task& task) {
+// n found by trying every n the givens might have: "n = 6". None where the
+// givens do not fix a solid even with n known (tried with one n).
+std::optional<std::vector<int>> fittingSides(const Task& task) {
     std::vector<int> fitting;
     const auto values = givenValues(task, false);
+    auto withSides = values;
+    withSides.emplace_back(task.solid.sidesIndex, Value::whole(referenceSides));
+    const Search sample = searched(task, withSides, false, false);
+    if (sample.solutions().empty() && !sample.stuck().empty()) return std::nullopt;
     for (int n = 3; n <= largestSidesTried; ++n) {
         auto trial = values;
         trial.emplace_back(task.solid.sidesIndex, Value::whole(n));
@@ -297,7 +302,8 @@ Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const
         std::all_of(search.stuck().begin(), search.stuck().end(),
                     [&](const State& s) { return !s.known[std::size_t(solid.sidesIndex)]; })) {
         // n is not given and no relation gives it: every n is tried.
-        const std::vector<int> sides = fittingSides(task);
+        // (None found as "many": the task needs n, or more givens.)
+        const std::vector<int> sides = fittingSides(task).value_or(std::vector<int>(3));
         if (sides.size() == 1) {
             auto values = givenValues(task, true);
             values.emplace_back(solid.sidesIndex, Value::whole(sides.front()));

@@ -5,6 +5,11 @@
 #include "superscript.h"
 
 namespace solver {
+namespace {
+
+constexpr std::size_t maxExactText = 32;  // bytes: longer exact forms help no one on a phone
+
+}  // namespace
 
 Wording::Wording(const Settings& settings, std::optional<Unit> unit, bool decimalGivens)
     : settings_(settings), unit_(unit), style_{settings_.separator, decimalGivens} {}
@@ -20,21 +25,26 @@ std::string Wording::unitText(Dimension dimension) const {
 }
 
 std::string Wording::number(const Value& value) const {
-    if (value.exact) return value.exact->text(style_);
+    if (value.exact) {
+        const std::string exact = value.exact->text(style_);
+        if (exact.size() <= maxExactText) return exact;
+    }
     return roundedText(value.number, settings_.digits, settings_.separator);
 }
 
 namespace {
 
-bool writtenInFull(const Exact& x) { return x.isRational() && Exact::endsInDecimals(x.rational()); }
+bool writtenInFull(const Exact& x) { return x.isRational() && Exact::endsInDecimals(x.rational(), 60); }
 
 }  // namespace
 
 Wording::Parts Wording::parts(const Value& value) const {
     const std::string rounded = roundedText(value.number, settings_.digits, settings_.separator);
     if (value.exact) {
-        if (writtenInFull(*value.exact)) return {false, value.exact->text(style_)};
-        return {false, value.exact->text(style_) + " ≈ " + rounded};
+        const std::string exact = value.exact->text(style_);
+        if (writtenInFull(*value.exact) && exact.size() <= maxExactText) return {false, exact};
+        // An exact form longer than a line of a phone helps no one: the decimal alone.
+        if (exact.size() <= maxExactText) return {false, exact + " ≈ " + rounded};
     }
     return {roundingChanges(value.number, settings_.digits), rounded};
 }

@@ -15,10 +15,6 @@
 #include "json.h"
 #include "solver.h"
 
-#ifndef STEREOMETRY_VERSION
-#define STEREOMETRY_VERSION "1.2.0"
-#endif
-
 namespace {
 
 using namespace solver;
