@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTextBrowser>
 
+#include <algorithm>
 #include <sstream>
 
 #include "../solver/school_tasks.h"
@@ -37,17 +38,33 @@ struct Task {
     solver::Settings settings;
     int piChoice = 0;    // the π button to choose
     int unitChoice = 0;  // the unit to choose
+    std::string error;   // an option the window has no setting for
 };
 
 Task parse(std::string_view text) {
     Task task;
     std::istringstream words{std::string(text)};
     for (std::string word; words >> word;) {
-        if (word == "--pi=3.14") task.piChoice = 1, task.settings.pi = solver::PiSetting::School;
-        else if (word == "--pi=3.141592") task.piChoice = 2, task.settings.pi = solver::PiSetting::Calculator;
-        else if (word == "--unit=cm") task.unitChoice = 2, task.settings.unit = solver::Unit::Centimetre;
-        else if (task.solid.empty()) task.solid = word;
-        else task.givens.push_back({word.substr(0, word.find('=')), word.substr(word.find('=') + 1)});
+        if (word.starts_with("--pi=")) {
+            const std::vector<std::string> values = {"exact", "3.14", "3.141592"};
+            const auto found = std::find(values.begin(), values.end(), word.substr(5));
+            task.piChoice = int(found - values.begin());
+            if (found == values.end()) task.error = word;
+            else task.settings.pi = solver::piChoices(",")[std::size_t(task.piChoice)].setting;
+        } else if (word.starts_with("--unit=")) {
+            const std::vector<solver::UnitChoice> units = solver::unitChoices();
+            task.settings.unit = solver::unitByName(word.substr(7));
+            task.unitChoice = -1;
+            for (std::size_t i = 0; i < units.size(); ++i)
+                if (units[i].unit == task.settings.unit && task.settings.unit) task.unitChoice = int(i);
+            if (task.unitChoice < 0) task.error = word;
+        } else if (word.starts_with("--")) {
+            task.error = word;
+        } else if (task.solid.empty()) {
+            task.solid = word;
+        } else {
+            task.givens.push_back({word.substr(0, word.find('=')), word.substr(word.find('=') + 1)});
+        }
     }
     return task;
 }
@@ -177,6 +194,7 @@ private slots:
     void schoolTasksShowTheSolversTexts() {
         QFETCH(QString, task);
         const Task parsed = parse(task.toStdString());
+        QVERIFY2(parsed.error.empty(), parsed.error.c_str());
         ProblemsWindow window(",");
         QVERIFY(showActive(window));
         typeTask(window, parsed);
