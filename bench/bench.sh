@@ -3,7 +3,8 @@
 # Builds the benchmarks (Release) and runs them: time per press of every handler,
 # on the field store alone and through the window offscreen, then start-up and
 # peak memory against a bare Qt window and against the same controls made
-# plainly, offscreen and, where xvfb-run is installed, on an X server.
+# plainly, offscreen and, where xvfb-run is installed, on an X server, and
+# where Valgrind is, the same start-ups counted in instructions.
 #
 #   bench/bench.sh                 (BUILD_DIR=build-bench RUNS=31 by default)
 #   BENCH_FILTER='window/' bench/bench.sh
@@ -35,4 +36,10 @@ if command -v xvfb-run >/dev/null 2>&1; then
     echo
     echo "== Start-up, on Xvfb"
     xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb "$bench/stereometry_startup_bench" "$runs"
+fi
+
+if command -v valgrind >/dev/null 2>&1 && command -v Xvfb >/dev/null 2>&1; then
+    echo
+    echo "== Start-up in instructions, on Xvfb"
+    bench/startup_instructions.sh "$bench"
 fi

@@ -7,10 +7,13 @@ include(GNUInstallDirs)
 
 set(STEREOMETRY_DESKTOP_FILE
     "${CMAKE_CURRENT_LIST_DIR}/${STEREOMETRY_APP_ID}.desktop")
+# The problems window's own menu entry, beside the calculator's.
+set(STEREOMETRY_PROBLEMS_DESKTOP_FILE
+    "${CMAKE_CURRENT_LIST_DIR}/${STEREOMETRY_APP_ID}.problems.desktop")
 set(STEREOMETRY_METAINFO_FILE
     "${CMAKE_CURRENT_LIST_DIR}/${STEREOMETRY_APP_ID}.metainfo.xml")
 
-install(FILES "${STEREOMETRY_DESKTOP_FILE}"
+install(FILES "${STEREOMETRY_DESKTOP_FILE}" "${STEREOMETRY_PROBLEMS_DESKTOP_FILE}"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${STEREOMETRY_METAINFO_FILE}"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
@@ -64,7 +67,8 @@ set(CPACK_PACKAGE_DESCRIPTION
 six panels computes the lateral surface area, the full surface area and the
 volume of a right prism (box, cube or any other), a regular pyramid, a
 cylinder, a cone and a sphere, and the perimeter and area of a regular
-polygon. Its window and messages are in Bulgarian.")
+polygon. A second window solves a school problem from what it gives, exactly
+and step by step. Its windows and messages are in Bulgarian.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "stereometry")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

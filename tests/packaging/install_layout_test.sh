@@ -18,6 +18,7 @@ fi
 rm -f "$root.log"
 
 desktop=usr/share/applications/$app_id.desktop
+problems_desktop=usr/share/applications/$app_id.problems.desktop
 metainfo=usr/share/metainfo/$app_id.metainfo.xml
 
 passed=0 failed=0
@@ -25,7 +26,7 @@ check() {  # check DESCRIPTION COMMAND...
     local what=$1; shift
     if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $what"; fi
 }
-desktop_key() { sed -n "s/^$1=//p" "$root/$desktop"; }
+desktop_key() { sed -n "s/^$1=//p" "$root/${2:-$desktop}"; }
 metainfo_value() { sed -n "s:.*<$1[^>]*>\(.*\)</$1>.*:\1:p" "$root/$metainfo" | head -n 1; }
 newest_release() { sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$root/$metainfo" | head -n 1; }
 doc=usr/share/doc/stereometry
@@ -38,6 +39,7 @@ installed_files=(
     "usr/bin/stereometry|executable"
     "usr/bin/stereometry-solve|executable"
     "$desktop|file"
+    "$problems_desktop|file"
     "$metainfo|file"
     "$doc/copyright|file"
     "$doc/changelog.gz|gzip"
@@ -70,6 +72,11 @@ links=(
     "desktop Exec names the installed program|$(desktop_key Exec)|stereometry"
     "metainfo id is the application id|$(metainfo_value id)|$app_id"
     "metainfo launchable is the desktop entry|$(metainfo_value launchable)|$app_id.desktop"
+    "metainfo launches the problems entry too|$(grep -c "<launchable type=\"desktop-id\">$app_id.problems.desktop<" "$root/$metainfo")|1"
+    "problems entry opens the problems window|$(desktop_key Exec "$problems_desktop")|stereometry --problems"
+    "problems entry's Bulgarian name is its window's title|$(desktop_key 'Name\[bg\]' "$problems_desktop")|Задачи по стереометрия"
+    "problems entry has the package's icon|$(desktop_key Icon "$problems_desktop")|$app_id"
+    "problems entry's StartupWMClass is its own id|$(desktop_key StartupWMClass "$problems_desktop")|$app_id.problems"
     "metainfo provides the installed program|$(metainfo_value binary)|stereometry"
     "newest metainfo release is the project version|$(newest_release)|$version"
     "Bulgarian name is the window caption|$(desktop_key 'Name\[bg\]')|лица на повърхнини и обеми"
