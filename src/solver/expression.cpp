@@ -446,6 +446,11 @@ Written write(const Node& node, const Substitution& with) {
 
 Value notKnown() { return Value::decimal(NAN); }
 
+bool dividesByZero(const Node& node) {
+    if (node.kind == Kind::Divide && evaluate(node.children[1], Substitution{}).isZero()) return true;
+    return std::any_of(node.children.begin(), node.children.end(), dividesByZero);
+}
+
 }  // namespace
 
 Node readFormula(std::string_view text, const LetterIndex& letters) {
@@ -460,7 +465,7 @@ TypedValue readValue(std::string_view text) {
         const Node tree = reader.whole();
         const Value value = evaluate(tree, Substitution{});
         if (!value.exact) {
-            typed.error = "няма точен вид (например корен от корен)";
+            typed.error = dividesByZero(tree) ? "деление на нула" : "няма точен вид (например корен от корен)";
             return typed;
         }
         typed.value = *value.exact;

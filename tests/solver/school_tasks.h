@@ -115,6 +115,7 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     {"a decimal radius", "sphere r=2,5", Expect::Solved, {"d=5 S=25*pi V=125*pi/6"}},
     {"a radius that is not positive", "sphere r=-2", Expect::Invalid, {}, "положително"},
     {"a radius that is no number", "sphere r=abc", Expect::Invalid, {}, "не се чете"},
+    {"a radius divided by zero", "sphere r=1/0", Expect::Invalid, {}, "деление на нула"},
     {"a quantity the ball has not", "sphere x=2", Expect::Invalid, {}, "не е величина"},
     {"a solid that does not exist", "kubche a=2", Expect::Invalid, {}, "Няма тяло"},
     };
