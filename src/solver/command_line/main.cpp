@@ -7,6 +7,7 @@
 //
 // Exit status: 0 solved, 1 no solid fits or the givens do not suffice,
 // 2 a given (or an option) that cannot be used.
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -171,9 +172,27 @@ int exitStatus(Status status) {
     return 2;
 }
 
+// "--pi 3.14" as "--pi=3.14", for every option that takes a value.
+std::vector<std::string> joinedOptions(int argc, char** argv) {
+    static constexpr std::string_view valued[] = {"--pi", "--unit", "--digits", "--separator", "--seed", "--variant",
+                                                  "--count", "--solids", "--kind", "--numbers", "--answer"};
+    std::vector<std::string> arguments{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const bool takesNext = i + 1 < argc && std::find(std::begin(valued), std::end(valued), argument) != std::end(valued);
+        arguments.push_back(takesNext ? std::string(argument) + "=" + argv[++i] : std::string(argument));
+    }
+    return arguments;
+}
+
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int originalCount, char** originalArguments) {
+    std::vector<std::string> joined = joinedOptions(originalCount, originalArguments);
+    std::vector<char*> pointers;
+    for (std::string& argument : joined) pointers.push_back(argument.data());
+    int argc = int(pointers.size());
+    char** argv = pointers.data();
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
