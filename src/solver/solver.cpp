@@ -215,21 +215,43 @@ void describeNone(const Task& task, const Search& search, Outcome& outcome) {
                       first.why + ".";
 }
 
+// "една величина", "две величини", "три величини".
+std::string quantitiesWord(std::size_t count) {
+    static constexpr std::string_view words[] = {"", "една величина", "две величини", "три величини"};
+    return count < std::size(words) ? std::string(words[count]) : std::to_string(count) + " величини";
+}
+
 void describeUnderdetermined(const Task& task, Outcome& outcome) {
     outcome.status = Status::Underdetermined;
     outcome.suggestions = suggestions(task);
-    std::vector<std::string> quoted;
-    for (const std::string& key : outcome.suggestions) quoted.push_back(key);
-    const std::string solid(task.solid.row->single);
-    if (task.reading.givens.empty()) {
-        outcome.message = "Не е дадена нито една величина. Дайте " + std::to_string(task.solid.row->base.size()) +
-                          (task.solid.row->base.size() == 1 ? " величина" : " величини") + ", например " +
-                          listed(std::vector<std::string>(task.solid.row->base.begin(), task.solid.row->base.end())) + ".";
+    const SolidRow& row = *task.solid.row;
+    const std::span<const std::string_view> base = task.regular ? row.base : row.baseWithoutSides;
+    // Where no one given more decides it, the measures that fix such a solid and are not given.
+    std::vector<std::string> missing;
+    for (std::string_view key : base)
+        if (std::none_of(task.reading.givens.begin(), task.reading.givens.end(),
+                         [&](const ReadGiven& g) { return g.key == key; }))
+            missing.emplace_back(key);
+    if (task.reading.givens.empty() && !row.baseWithoutSides.empty()) {
+        std::vector<std::string> regular{"n"};
+        regular.insert(regular.end(), row.base.begin(), row.base.end());
+        outcome.message = "Не е дадена нито една величина. Дайте например " + listed(regular) +
+                          " (за правилна основа) или " +
+                          listed(std::vector<std::string>(row.baseWithoutSides.begin(), row.baseWithoutSides.end())) + ".";
         return;
     }
-    outcome.message = "Данните не стигат, за да се намери " + solid + ".";
-    if (!quoted.empty()) outcome.message += " Дайте още една величина, например " + listedWith(quoted, " или ") + ".";
-    else outcome.message += " Дайте още величини.";
+    if (task.reading.givens.empty()) {
+        outcome.message = "Не е дадена нито една величина. Дайте " + quantitiesWord(missing.size()) + ", например " +
+                          listed(missing) + ".";
+        return;
+    }
+    outcome.message = "Данните не стигат, за да се намери " + std::string(row.single) + ".";
+    if (!outcome.suggestions.empty())
+        outcome.message += " Дайте още една величина, например " + listedWith(outcome.suggestions, " или ") + ".";
+    else if (missing.size() > 1)
+        outcome.message += " Дайте още " + quantitiesWord(missing.size()) + ", например " + listed(missing) + ".";
+    else
+        outcome.message += " Дайте още величини.";
 }
 
 }  // namespace
