@@ -228,6 +228,10 @@ void describeUnderdetermined(const Task& task, Outcome& outcome) {
     const std::span<const std::string_view> base = task.regular ? row.base : row.baseWithoutSides;
     // Where no one given more decides it, the measures that fix such a solid and are not given.
     std::vector<std::string> missing;
+    if (task.regular && task.solid.sidesIndex >= 0 &&
+        std::none_of(task.reading.givens.begin(), task.reading.givens.end(),
+                     [&](const ReadGiven& g) { return g.quantity == task.solid.sidesIndex; }))
+        missing.emplace_back("n");
     for (std::string_view key : base)
         if (std::none_of(task.reading.givens.begin(), task.reading.givens.end(),
                          [&](const ReadGiven& g) { return g.key == key; }))
