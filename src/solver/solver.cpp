@@ -100,40 +100,69 @@ std::string givensText(const Task& task, std::uint32_t from, std::vector<std::st
     return listed(parts);
 }
 
-// Which one more given would decide the task: tried on a solid of the same
-// kind with measures that are nothing special.
-std::vector<std::string> suggestions(const Task& task) {
+// A solid of the task's kind with measures that are nothing special (n as
+// given), to try on it what more givens would decide the task.
+std::optional<State> referenceSolid(const Task& task) {
     const SolidRow& row = *task.solid.row;
     const std::span<const std::string_view> base = task.regular ? row.base : row.baseWithoutSides;
-    std::vector<std::pair<int, Value>> reference;
+    std::vector<std::pair<int, Value>> measures;
     for (std::size_t i = 0; i < base.size(); ++i)
-        reference.emplace_back(quantityIndex(row, base[i]), Value::decimal(referenceMeasures[i % 3]));
-    const bool sidesGiven = std::any_of(task.reading.givens.begin(), task.reading.givens.end(),
-                                        [&](const ReadGiven& g) { return g.quantity == task.solid.sidesIndex; });
+        measures.emplace_back(quantityIndex(row, base[i]), Value::decimal(referenceMeasures[i % 3]));
     if (task.regular && task.solid.sidesIndex >= 0) {
         int sides = referenceSides;
         for (const ReadGiven& g : task.reading.givens)
             if (g.quantity == task.solid.sidesIndex) sides = int(g.value.rational().convert_to<long long>());
-        reference.emplace_back(task.solid.sidesIndex, Value::whole(sides));
+        measures.emplace_back(task.solid.sidesIndex, Value::whole(sides));
     }
-    const Search whole = searched(task, reference, false, false);
-    if (whole.solutions().empty()) return {};
-    const State& solid = whole.solutions().front();
+    const Search whole = searched(task, measures, false, false);
+    if (whole.solutions().empty()) return std::nullopt;
+    return whole.solutions().front();
+}
+
+// Whether these quantities of the reference solid, given, decide it.
+bool decides(const Task& task, const State& solid, const std::vector<int>& quantities) {
+    std::vector<std::pair<int, Value>> trial;
+    for (int q : quantities) trial.emplace_back(q, solid.known[std::size_t(q)]->value);
+    return !searched(task, trial, false, false).solutions().empty();
+}
+
+std::vector<int> givenQuantities(const Task& task) {
     std::vector<int> given;
     for (const ReadGiven& g : task.reading.givens) given.push_back(g.quantity);
+    return given;
+}
+
+// Which one more given would decide the task.
+std::vector<std::string> suggestions(const Task& task, const std::optional<State>& solid) {
+    if (!solid) return {};
+    const std::vector<int> given = givenQuantities(task);
     std::vector<std::string> found;
-    for (std::size_t q = 0; q < row.quantities.size(); ++q) {
-        if (std::find(given.begin(), given.end(), int(q)) != given.end() || !solid.known[q]) continue;
-        if (int(q) == task.solid.sidesIndex && !sidesGiven) {
-            found.push_back(std::string(row.quantities[q].key));
-            continue;
-        }
-        std::vector<std::pair<int, Value>> trial;
-        for (int g : given) trial.emplace_back(g, solid.known[std::size_t(g)]->value);
-        trial.emplace_back(int(q), solid.known[q]->value);
-        if (!searched(task, trial, false, false).solutions().empty()) found.push_back(std::string(row.quantities[q].key));
+    for (std::size_t q = 0; q < solid->known.size(); ++q) {
+        if (std::find(given.begin(), given.end(), int(q)) != given.end() || !solid->known[q]) continue;
+        std::vector<int> trial = given;
+        trial.push_back(int(q));
+        if (decides(task, *solid, trial)) found.emplace_back(task.solid.row->quantities[q].key);
     }
     return found;
+}
+
+// Where one more given does not decide it: n and the measures that fix such a
+// solid, taken in turn until they do ("b и c" for a box with a given).
+std::vector<std::string> missingMeasures(const Task& task, const std::optional<State>& solid) {
+    if (!solid) return {};
+    const SolidRow& row = *task.solid.row;
+    std::vector<int> candidates;
+    if (task.regular && task.solid.sidesIndex >= 0) candidates.push_back(task.solid.sidesIndex);
+    for (std::string_view key : task.regular ? row.base : row.baseWithoutSides) candidates.push_back(quantityIndex(row, key));
+    std::vector<int> trial = givenQuantities(task);
+    std::vector<std::string> missing;
+    for (int q : candidates) {
+        if (std::find(trial.begin(), trial.end(), q) != trial.end()) continue;
+        trial.push_back(q);
+        missing.emplace_back(row.quantities[std::size_t(q)].key);
+        if (decides(task, *solid, trial)) return missing;
+    }
+    return missing;
 }
 
 double inUnits(const Value& value) { return static_cast<double>(value.number); }
@@ -223,19 +252,9 @@ std::string quantitiesWord(std::size_t count) {
 
 void describeUnderdetermined(const Task& task, Outcome& outcome) {
     outcome.status = Status::Underdetermined;
-    outcome.suggestions = suggestions(task);
     const SolidRow& row = *task.solid.row;
-    const std::span<const std::string_view> base = task.regular ? row.base : row.baseWithoutSides;
-    // Where no one given more decides it, the measures that fix such a solid and are not given.
-    std::vector<std::string> missing;
-    if (task.regular && task.solid.sidesIndex >= 0 &&
-        std::none_of(task.reading.givens.begin(), task.reading.givens.end(),
-                     [&](const ReadGiven& g) { return g.quantity == task.solid.sidesIndex; }))
-        missing.emplace_back("n");
-    for (std::string_view key : base)
-        if (std::none_of(task.reading.givens.begin(), task.reading.givens.end(),
-                         [&](const ReadGiven& g) { return g.key == key; }))
-            missing.emplace_back(key);
+    const std::optional<State> solid = referenceSolid(task);
+    outcome.suggestions = suggestions(task, solid);
     if (task.reading.givens.empty() && !row.baseWithoutSides.empty()) {
         std::vector<std::string> regular{"n"};
         regular.insert(regular.end(), row.base.begin(), row.base.end());
@@ -244,6 +263,7 @@ void describeUnderdetermined(const Task& task, Outcome& outcome) {
                           listed(std::vector<std::string>(row.baseWithoutSides.begin(), row.baseWithoutSides.end())) + ".";
         return;
     }
+    const std::vector<std::string> missing = missingMeasures(task, solid);
     if (task.reading.givens.empty()) {
         outcome.message = "Не е дадена нито една величина. Дайте " + quantitiesWord(missing.size()) + ", например " +
                           listed(missing) + ".";
@@ -252,7 +272,7 @@ void describeUnderdetermined(const Task& task, Outcome& outcome) {
     outcome.message = "Данните не стигат, за да се намери " + std::string(row.single) + ".";
     if (!outcome.suggestions.empty())
         outcome.message += " Дайте още една величина, например " + listedWith(outcome.suggestions, " или ") + ".";
-    else if (missing.size() > 1)
+    else if (!missing.empty())
         outcome.message += " Дайте още " + quantitiesWord(missing.size()) + ", например " + listed(missing) + ".";
     else
         outcome.message += " Дайте още величини.";
