@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Drawings of a solved solid, as SVG text both editions show alike: the figure
+// a textbook draws (oblique projection, hidden edges dashed, the task's
+// segments labelled with their letters and values) and the net to scale, to
+// print on A4, cut out and glue.
+//
+//   const Outcome outcome = solve("cone", {{"r", "3"}, {"h", "4"}});
+//   figureSvg(*outcome.solid, outcome.solutions[0], {.unit = outcome.unit});
+//   netSvg(*outcome.solid, outcome.solutions[0], {.unit = outcome.unit});
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "solver.h"
+
+namespace solver::drawing {
+
+struct FigureOptions {
+    std::optional<Unit> unit;  // of the solution's values (Outcome::unit)
+    // The keys the task asks for ("Q", "d"): drawn in even where the figure
+    // leaves them out otherwise, as the axial section is.
+    std::vector<std::string> asked = {};
+    // A stylesheet with classes and custom properties (dark scheme, forced
+    // colours, halos behind labels). Without it the colours stay in the
+    // elements' attributes alone, for renderers that read no CSS (Qt SVG).
+    bool stylesheet = true;
+};
+
+// The figure as a standalone <svg> element (a viewBox in CSS pixels, labels of
+// 15 pixels at 1:1, about 320 pixels wide). Its root has the class
+// "stereometry-figure"; a page restyles it through the custom properties
+// --drawing-ink, --drawing-paper, --drawing-given, --drawing-found and
+// --drawing-faint.
+std::string figureSvg(const SolidRow& solid, const Solution& solution, const FigureOptions& options = {});
+
+struct NetOptions {
+    std::optional<Unit> unit;  // of the solution's values; centimetres where the task had none
+    Settings settings = {};    // the separator and digits of the numbers written on the sheet
+};
+
+struct NetSvg {
+    std::string svg;          // empty where the solid has no net
+    std::string message;      // why there is none, as a sentence for the page; empty otherwise
+    double scale = 0;         // drawn length ÷ true length: 1, 0.5, 0.2, 0.1, …
+    double widthMm = 0;       // the sheet's size, within A4 less 10 mm margins
+    double heightMm = 0;
+    bool landscape = false;   // printed on A4 turned sideways
+};
+
+// The net on a sheet in millimetres, at 1:1 in the task's unit where it fits
+// on A4, else at the largest of 1:2, 1:5, 1:10, … that does. Each face is one
+// element with a data-face attribute ("base", "lateral"); the root has
+// data-scale and data-unit.
+NetSvg netSvg(const SolidRow& solid, const Solution& solution, const NetOptions& options = {});
+
+}  // namespace solver::drawing

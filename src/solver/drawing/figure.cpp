@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+// The figure of a solved solid: its proportions from the solution, a short
+// measure drawn longer where it would vanish (and the figure says so), the
+// givens and what was found listed under it.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "drawing.h"
+#include "figure_parts.h"
+#include "solid_model.h"
+
+namespace solver::drawing {
+namespace {
+
+// A measure drawn shorter than this share of the solid's largest is drawn at it.
+constexpr double shortestShare = 0.2;
+
+struct Proportions {
+    std::vector<std::string> stretched;  // letters drawn longer than to scale
+    bool baseEnlarged = false;
+    // The measure, or the share of `largest` it is drawn at where it is shorter.
+    double atLeast(double value, double largest, std::string_view letter) {
+        if (value >= shortestShare * largest) return value;
+        if (letter.empty()) baseEnlarged = true;
+        else stretched.emplace_back(letter);
+        return shortestShare * largest;
+    }
+};
+
+bool shows(const FigureOptions& options, const Measures& m, std::string_view key) {
+    const QuantityResult* q = m.known(key);
+    return q && (q->given || std::find(options.asked.begin(), options.asked.end(), key) != options.asked.end());
+}
+
+// The base a prism or pyramid is drawn on: its regular n-gon, or, for a base
+// of any shape known by its perimeter and area, the regular polygon of that
+// area whose perimeter comes nearest.
+Polygon drawnBase(const Measures& m, bool& anyShape) {
+    const int n = m.sides();
+    anyShape = n < 3;
+    if (!anyShape) return regularPolygon(n, m["a"] / (2 * std::sin(std::numbers::pi / n)));
+    const double perimeter = m["P"], area = m["B"];
+    int best = 4;
+    for (int sides = 3; sides <= 60; ++sides) {
+        auto ratio = [&](int k) { return 4 * k * std::tan(std::numbers::pi / k); };
+        if (std::fabs(ratio(sides) - perimeter * perimeter / area) < std::fabs(ratio(best) - perimeter * perimeter / area))
+            best = sides;
+    }
+    return regularPolygon(best, std::sqrt(2 * area / (best * std::sin(2 * std::numbers::pi / best))));
+}
+
+double circumradius(const Polygon& base) { return length(base.front()); }
+
+Polygon scaled(const Polygon& polygon, double factor) {
+    Polygon out;
+    for (Point p : polygon) out.push_back(factor * p);
+    return out;
+}
+
+Scene polyhedronScene(const SolidRow& solid, const Shown& shown, Proportions& drawn, bool& anyShape) {
+    const Measures& m = shown.measures;
+    if (solid.key == "cube") return boxScene(shown, {1, 1, 1}, true);
+    if (solid.key == "box") {
+        const double largest = std::max({m["a"], m["b"], m["c"]});
+        return boxScene(shown,
+                        {drawn.atLeast(m["a"], largest, "a"), drawn.atLeast(m["b"], largest, "b"),
+                         drawn.atLeast(m["c"], largest, "c")},
+                        false);
+    }
+    Polygon base = drawnBase(m, anyShape);
+    const double width = 2 * circumradius(base), height = m["h"];
+    const double largest = std::max(width, height);
+    base = scaled(base, drawn.atLeast(width, largest, "") / width);
+    const double h = drawn.atLeast(height, largest, "h");
+    return solid.key == "prism" ? prismScene(shown, base, h) : pyramidScene(shown, base, h);
+}
+
+Scene sceneOf(const SolidRow& solid, const Shown& shown, Proportions& drawn, bool& anyShape) {
+    const Measures& m = shown.measures;
+    if (solid.key == "cylinder" || solid.key == "cone") {
+        const double largest = std::max(2 * m["r"], m["h"]);
+        const double r = drawn.atLeast(2 * m["r"], largest, "r") / 2, h = drawn.atLeast(m["h"], largest, "h");
+        return solid.key == "cylinder" ? cylinderScene(shown, r, h) : coneScene(shown, r, h);
+    }
+    if (solid.key == "sphere") return sphereScene(shown);
+    if (solid.key == "polygon") return polygonScene(shown, std::max(3, m.sides()));
+    return polyhedronScene(solid, shown, drawn, anyShape);
+}
+
+std::string listed(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) text += (i == 0 ? "" : i + 1 == items.size() ? " и " : ", ") + items[i];
+    return text;
+}
+
+// Under the drawing: the givens in their colour, the letters found, and why
+// the drawing is not to scale where it is not.
+void addLegend(Scene& scene, const Measures& m, const Proportions& drawn, bool anyShape) {
+    std::vector<LegendItem> given{{"Дадено: ", Ink::Edge}};
+    for (const QuantityResult& q : m.solution().quantities)
+        if (q.given) given.push_back({fullLabel(q) + ", ", Ink::Given});
+    if (given.size() > 1) {
+        given.back().text.resize(given.back().text.size() - 2);
+        scene.legend.push_back(given);
+    }
+    std::vector<LegendItem> found{{"Намерено: ", Ink::Edge}};
+    std::vector<std::string> letters;
+    for (const SceneLabel& label : scene.labels)
+        if (label.ink == Ink::Found) letters.push_back(label.text.substr(0, label.text.find(' ')));
+    if (!letters.empty()) {
+        std::string text;
+        for (const std::string& letter : letters) text += (text.empty() ? "" : ", ") + letter;
+        found.push_back({text, Ink::Found});
+        scene.legend.push_back(found);
+    }
+    if (!drawn.stretched.empty()) {
+        const bool one = drawn.stretched.size() == 1;
+        scene.legend.push_back({{std::string("Не в мащаб: ") + (one ? "отсечката " : "отсечките ") +
+                                     listed(drawn.stretched) + (one ? " е удължена, за да се вижда." : " са удължени, за да се виждат."),
+                                 Ink::Edge}});
+    }
+    if (drawn.baseEnlarged) scene.legend.push_back({{"Не в мащаб: основата е уголемена, за да се вижда.", Ink::Edge}});
+    if (anyShape)
+        scene.legend.push_back({{"Основата може да е всеки многоъгълник с тези P и B; начертан е един от тях.", Ink::Edge}});
+}
+
+std::string titleOf(const SolidRow& solid, const Measures& m) {
+    std::string title = "Чертеж: " + std::string(solid.name);
+    for (const QuantityResult& q : m.solution().quantities)
+        if (q.given) title += ", " + fullLabel(q);
+    return title;
+}
+
+}  // namespace
+
+std::string figureSvg(const SolidRow& solid, const Solution& solution, const FigureOptions& options) {
+    const Measures m(solid, solution);
+    const Shown shown{m, shows(options, m, "Q"), shows(options, m, "d"), shows(options, m, "R")};
+    Proportions drawn;
+    bool anyShape = false;
+    Scene scene = sceneOf(solid, shown, drawn, anyShape);
+    // Givens labelled first, so that they get the best places.
+    std::stable_partition(scene.labels.begin(), scene.labels.end(), [](const SceneLabel& l) { return l.ink == Ink::Given; });
+    addLegend(scene, m, drawn, anyShape);
+    return writeScene(scene, {"stereometry-figure", titleOf(solid, m), std::string(solid.key), options.stylesheet});
+}
+
+}  // namespace solver::drawing

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+// The cube, the box, the prism and the pyramid in oblique projection.
+#include "figure_parts.h"
+#include "solid_model.h"
+
+namespace solver::drawing {
+
+Ink inkOf(const QuantityResult& quantity) { return quantity.given ? Ink::Given : Ink::Found; }
+
+bool segment(Scene& scene, const Measures& measures, std::string_view key, Point a, Point b, bool hidden,
+             Point awayFrom) {
+    const QuantityResult* quantity = measures.known(key);
+    if (!quantity) return false;
+    scene.line(a, b, Stroke{inkOf(*quantity), hidden});
+    scene.labels.push_back({shortLabel(*quantity), inkOf(*quantity), a, b, awayFrom});
+    return true;
+}
+
+Scene boxScene(const Shown& shown, BoxSize size, bool cube) {
+    Scene scene;
+    const Polyhedron solid = prismOver({{0, 0}, {size.a, 0}, {size.a, size.b}, {0, size.b}}, size.c);
+    drawEdges(scene, solid);
+    const Point middle = project(middleOf(solid));
+    const Point frontLeftBottom = project({0, 0, 0}), frontRightBottom = project({size.a, 0, 0});
+    const Point backRightBottom = project({size.a, 0, size.b}), frontLeftTop = project({0, size.c, 0});
+    const Point backRightTop = project({size.a, size.c, size.b});
+    const Measures& m = shown.measures;
+    if (cube) {
+        // The right triangle of the edge, the face's diagonal and the cube's diagonal.
+        segment(scene, m, "a", frontLeftBottom, frontLeftTop, false, middle);
+        if (segment(scene, m, "d1", frontLeftTop, backRightTop, false, middle))
+            scene.rightAngles.push_back({frontLeftTop, frontLeftBottom, backRightTop});
+    } else {
+        segment(scene, m, "a", frontLeftBottom, frontRightBottom, false, middle);
+        segment(scene, m, "b", frontRightBottom, backRightBottom, false, middle);
+        segment(scene, m, "c", frontLeftBottom, frontLeftTop, false, middle);
+    }
+    segment(scene, m, "d", frontLeftBottom, backRightTop, true, middle);
+    return scene;
+}
+
+namespace {
+
+Point onFloor(Point base, double y = 0) { return project({base.x, y, base.y}); }
+
+}  // namespace
+
+Scene prismScene(const Shown& shown, const Polygon& base, double height) {
+    Scene scene;
+    const Polyhedron solid = prismOver(base, height);
+    drawEdges(scene, solid);
+    const Point middle = project(middleOf(solid));
+    // The front side's ends: the last vertex on the left, the first on the right.
+    const Point left = onFloor(base.back()), right = onFloor(base.front());
+    segment(scene, shown.measures, "a", left, right, false, middle);
+    segment(scene, shown.measures, "h", right, onFloor(base.front(), height), false, middle);
+    return scene;
+}
+
+Scene pyramidScene(const Shown& shown, const Polygon& base, double height) {
+    Scene scene;
+    const Polyhedron solid = pyramidOver(base, height);
+    drawEdges(scene, solid);
+    const Measures& m = shown.measures;
+    const Point middle = project(middleOf(solid));
+    const Point centre = onFloor({0, 0}), apex = project({0, height, 0});
+    const Point left = onFloor(base.back()), right = onFloor(base.front());
+    const Point foot = onFloor(0.5 * (base.back() + base.front()));  // the front side's midpoint
+    scene.dots.push_back(centre);
+    segment(scene, m, "a", left, right, false, middle);
+    segment(scene, m, "b", right, apex, false, middle);
+    segment(scene, m, "k", apex, foot, false, middle);
+    if (m.has("k")) scene.rightAngles.push_back({foot, apex, right});
+    if (shown.circumradius) segment(scene, m, "R", centre, right, true, foot);
+    segment(scene, m, "r", centre, foot, true, right);
+    if (segment(scene, m, "h", centre, apex, true, right)) scene.rightAngles.push_back({centre, apex, foot});
+    return scene;
+}
+
+}  // namespace solver::drawing
