@@ -3,15 +3,17 @@
 // teachers' scripts and for tests.
 //
 //   stereometry-solve [--json] [--pi=exact|3.14|3.141592] [--unit=mm|cm|dm|m]
-//                     [--digits=N] [--separator=,|.] SOLID KEY=VALUE...
+//                     [--digits=N] [--separator=,|.] [--svg=figure|net] SOLID KEY=VALUE...
 //
-// Exit status: 0 solved, 1 no solid fits or the givens do not suffice,
-// 2 a given (or an option) that cannot be used.
+// Exit status: 0 solved, 1 no solid fits or the givens do not suffice (or,
+// with --svg=net, the solid has no net), 2 a given (or an option) that cannot
+// be used.
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "drawings.h"
 #include "json.h"
 #include "solver.h"
 
@@ -25,7 +27,8 @@ using namespace solver;
 
 constexpr std::string_view usage =
     "Употреба: stereometry-solve [--json] [--pi=exact|3.14|3.141592] [--unit=mm|cm|dm|m]\n"
-    "                            [--digits=N] [--separator=,|.] ТЯЛО ВЕЛИЧИНА=СТОЙНОСТ...\n"
+    "                            [--digits=N] [--separator=,|.] [--svg=figure|net]\n"
+    "                            ТЯЛО ВЕЛИЧИНА=СТОЙНОСТ...\n"
     "\n"
     "Решава задача по стереометрия от дадените величини: намира всички величини на\n"
     "тялото, точно (15π, 9√3) и приближено, с решението стъпка по стъпка.\n"
@@ -43,6 +46,9 @@ constexpr std::string_view usage =
     "  --unit=cm       мерна единица на резултатите (иначе тази на първата дадена)\n"
     "  --digits=N      цифри след десетичния знак (по подразбиране 2)\n"
     "  --separator=.   десетичен знак (по подразбиране запетая)\n"
+    "  --svg=figure    чертежът на тялото (на първото решение) като SVG\n"
+    "  --svg=net       развивката му в мащаб за печат на A4 като SVG;\n"
+    "                  ВЕЛИЧИНА=? казва какво търси задачата (Q=? чертае осното сечение)\n"
     "\n"
     "Пример: stereometry-solve cone r=3 h=4\n"
     "Изходен код: 0 решена, 1 няма решение или данните не стигат, 2 грешни данни.\n";
@@ -52,6 +58,8 @@ struct Arguments {
     Settings settings;
     std::string solid;
     std::vector<Given> givens;
+    std::string svg;                 // "figure" or "net"
+    std::vector<std::string> asked;  // KEY=?
     std::string error;
 };
 
@@ -83,6 +91,9 @@ Arguments parse(int argc, char** argv) {
         } else if (optionValue(argument, "--separator", value)) {
             if (value == "," || value == ".") a.settings.separator = value;
             else a.error = "--separator приема „,“ или „.“, а не „" + value + "“";
+        } else if (optionValue(argument, "--svg", value)) {
+            a.svg = value;
+            a.error = command_line::drawingKindError(value);
         } else if (argument.starts_with("--")) {
             a.error = "непозната опция „" + std::string(argument) + "“ (--help ги изброява)";
         } else if (a.solid.empty()) {
@@ -91,6 +102,8 @@ Arguments parse(int argc, char** argv) {
             const auto equals = argument.find('=');
             if (equals == std::string_view::npos) {
                 a.error = "„" + std::string(argument) + "“ не е от вида ВЕЛИЧИНА=СТОЙНОСТ (например r=3)";
+            } else if (argument.substr(equals + 1) == "?") {
+                a.asked.emplace_back(argument.substr(0, equals));
             } else {
                 a.givens.push_back({std::string(argument.substr(0, equals)), std::string(argument.substr(equals + 1))});
             }
@@ -194,6 +207,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const Outcome outcome = solve(arguments.solid, arguments.givens, arguments.settings);
+    if (!arguments.svg.empty()) {
+        if (outcome.status == Status::Solved)
+            return command_line::writeDrawing(arguments.svg, outcome, arguments.asked, arguments.settings);
+        std::cerr << "stereometry-solve: " << outcome.message << "\n";
+        return exitStatus(outcome.status);
+    }
     std::cout << (arguments.json ? jsonOf(outcome) + "\n" : plainOf(outcome));
     return exitStatus(outcome.status);
 }
