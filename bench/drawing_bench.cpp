@@ -33,7 +33,8 @@ void figure(benchmark::State& state, const DrawnTask& task) {
 
 void net(benchmark::State& state, const DrawnTask& task) {
     const Outcome outcome = solve(task.solid, task.givens);
-    for (auto _ : state) benchmark::DoNotOptimize(drawing::netSvg(*outcome.solid, outcome.solutions[0], {outcome.unit}));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(drawing::netSvg(*outcome.solid, outcome.solutions[0], {outcome.unit}));
 }
 
 const bool registered = [] {

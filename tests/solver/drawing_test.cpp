@@ -70,7 +70,8 @@ bool named(const XmlElement& root, const std::string& key, const std::string& in
         if (!inClass.empty() && e.attribute("class") != inClass) return;
         for (const std::string_view sign : {" = ", " ≈ "}) {
             const auto at = e.content.find(key + std::string(sign));
-            found = found || (at != std::string::npos && (at == 0 || std::string(" :,").find(e.content[at - 1]) != std::string::npos));
+            found = found || (at != std::string::npos &&
+                              (at == 0 || std::string(" :,").find(e.content[at - 1]) != std::string::npos));
         }
     });
     return found;
@@ -124,7 +125,8 @@ std::vector<Point> pointsOf(const std::string& text) {
 
 double polygonArea(const std::vector<Point>& p) {
     double twice = 0;
-    for (std::size_t i = 0; i < p.size(); ++i) twice += p[i].x * p[(i + 1) % p.size()].y - p[(i + 1) % p.size()].x * p[i].y;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        twice += p[i].x * p[(i + 1) % p.size()].y - p[(i + 1) % p.size()].x * p[i].y;
     return std::fabs(twice) / 2;
 }
 
@@ -177,10 +179,13 @@ void expectFolds(const std::vector<std::vector<Point>>& faces, const std::vector
     std::vector<Side> open;
     int shared = 0;
     for (const Side& s : sides) {
-        const int matches = int(std::count_if(sides.begin(), sides.end(), [&](const Side& t) { return same(s.a, t.b) && same(s.b, t.a); }));
+        const int matches = int(
+            std::count_if(sides.begin(), sides.end(), [&](const Side& t) { return same(s.a, t.b) && same(s.b, t.a); }));
         EXPECT_LE(matches, 1);
-        if (matches == 1) ++shared;
-        else open.push_back(s);
+        if (matches == 1)
+            ++shared;
+        else
+            open.push_back(s);
     }
     EXPECT_EQ(shared / 2, int(faces.size()) - 1) << "the faces meet in a tree";
     ASSERT_EQ(int(open.size()), 2 * (edges - int(faces.size()) + 1));
@@ -190,7 +195,8 @@ void expectFolds(const std::vector<std::vector<Point>>& faces, const std::vector
     for (std::size_t i = 0; i + 1 < lengths.size(); i += 2) EXPECT_NEAR(lengths[i], lengths[i + 1], 2e-3);
     EXPECT_EQ(tabs.size(), open.size() / 2);
     for (const auto& tab : tabs) {
-        EXPECT_TRUE(std::any_of(open.begin(), open.end(), [&](const Side& s) { return same(s.a, tab[0]) && same(s.b, tab[1]); }));
+        EXPECT_TRUE(std::any_of(open.begin(), open.end(),
+                                [&](const Side& s) { return same(s.a, tab[0]) && same(s.b, tab[1]); }));
         Point middle{(tab[0].x + tab[1].x + tab[2].x + tab[3].x) / 4, (tab[0].y + tab[1].y + tab[2].y + tab[3].y) / 4};
         for (const auto& face : faces) EXPECT_FALSE(inside(face, middle)) << "a tab over a face";
     }
@@ -219,7 +225,8 @@ TEST(DrawingTest, NetsCoverTheFullSurfaceAtTheirScaleAndFold) {
                 continue;
             }
             const XmlElement root = wellFormed(net.svg);
-            EXPECT_EQ(root.attribute("width"), root.attribute("width").substr(0, root.attribute("width").find("mm")) + "mm");
+            EXPECT_EQ(root.attribute("width"),
+                      root.attribute("width").substr(0, root.attribute("width").find("mm")) + "mm");
             const double width = std::stod(root.attribute("width")), height = std::stod(root.attribute("height"));
             EXPECT_TRUE((width <= 190 && height <= 277) || (width <= 277 && height <= 190)) << width << " × " << height;
             const double scale = std::stod(root.attribute("data-scale"));
@@ -228,7 +235,9 @@ TEST(DrawingTest, NetsCoverTheFullSurfaceAtTheirScaleAndFold) {
             EXPECT_TRUE(std::fabs(denominator / decade - std::round(denominator / decade)) < 1e-9 &&
                         std::string("125").find(char('0' + std::lround(denominator / decade))) != std::string::npos)
                 << denominator;
-            const double millimetres = std::map<std::string, double>{{"mm", 1}, {"cm", 10}, {"dm", 100}, {"m", 1000}}.at(root.attribute("data-unit"));
+            const double millimetres =
+                std::map<std::string, double>{{"mm", 1}, {"cm", 10}, {"dm", 100}, {"m", 1000}}.at(
+                    root.attribute("data-unit"));
 
             double area = 0;
             std::vector<std::vector<Point>> faces, tabs;
@@ -252,13 +261,13 @@ TEST(DrawingTest, NetsAtOneToOneWhereTheyFitOnA4ElseTheLargestScaleThatDoes) {
         double scale;
         bool landscape;
     } rows[] = {
-        {"cube a=4", 1, false},                // a strip of 16 cm fits upright
-        {"cube a=5", 1, true},                 // of 20 cm only sideways
-        {"cube a=10", 0.5, true},              // 40 cm: at 1:2 a strip of 20 cm, sideways
+        {"cube a=4", 1, false},    // a strip of 16 cm fits upright
+        {"cube a=5", 1, true},     // of 20 cm only sideways
+        {"cube a=10", 0.5, true},  // 40 cm: at 1:2 a strip of 20 cm, sideways
         {"box a=3 b=4 c=12", 1, false},
         {"cone r=3 h=4", 1, false},
-        {"cube a=1m", 0.05, true},             // 4 m at 1:10 would be 40 cm
-        {"cylinder r=1m h=2m", 0.02, false},   // 2π m at 1:20 would be 31,4 cm
+        {"cube a=1m", 0.05, true},            // 4 m at 1:10 would be 40 cm
+        {"cylinder r=1m h=2m", 0.02, false},  // 2π m at 1:20 would be 31,4 cm
         {"cube a=3mm", 1, false},
     };
     for (const auto& row : rows) {
@@ -297,8 +306,7 @@ TEST(DrawingTest, TheConesSectorAngleIsWrittenOnItsNet) {
         std::string task;
         std::string angle;
     } rows[] = {
-        {"cone r=3 h=4", "α = 216°"},
-        {"cone r=2 h=2", "α ≈ 254,56°"},  // 360°·2 : 2√2 = 180√2°
+        {"cone r=3 h=4", "α = 216°"}, {"cone r=2 h=2", "α ≈ 254,56°"},  // 360°·2 : 2√2 = 180√2°
     };
     for (const auto& row : rows) {
         const ParsedTask parsed = parseTask(row.task);

@@ -16,8 +16,7 @@ int writeDrawing(std::string_view kind, const Outcome& outcome, const std::vecto
                  const Settings& settings) {
     const Solution& first = outcome.solutions.front();
     if (outcome.solutions.size() > 1)
-        std::cerr << "stereometry-solve: задачата има " << outcome.solutions.size()
-                  << " решения; чертае се първото.\n";
+        std::cerr << "stereometry-solve: задачата има " << outcome.solutions.size() << " решения; чертае се първото.\n";
     if (kind == "figure") {
         std::cout << drawing::figureSvg(*outcome.solid, first, {outcome.unit, asked}) << "\n";
         return 0;

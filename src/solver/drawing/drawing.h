@@ -41,12 +41,12 @@ struct NetOptions {
 };
 
 struct NetSvg {
-    std::string svg;          // empty where the solid has no net
-    std::string message;      // why there is none, as a sentence for the page; empty otherwise
-    double scale = 0;         // drawn length ÷ true length: 1, 0.5, 0.2, 0.1, …
-    double widthMm = 0;       // the sheet's size, within A4 less 10 mm margins
+    std::string svg;      // empty where the solid has no net
+    std::string message;  // why there is none, as a sentence for the page; empty otherwise
+    double scale = 0;     // drawn length ÷ true length: 1, 0.5, 0.2, 0.1, …
+    double widthMm = 0;   // the sheet's size, within A4 less 10 mm margins
     double heightMm = 0;
-    bool landscape = false;   // printed on A4 turned sideways
+    bool landscape = false;  // printed on A4 turned sideways
 };
 
 // The net on a sheet in millimetres, at 1:1 in the task's unit where it fits

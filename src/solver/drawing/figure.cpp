@@ -22,8 +22,10 @@ struct Proportions {
     // The measure, or the share of `largest` it is drawn at where it is shorter.
     double atLeast(double value, double largest, std::string_view letter) {
         if (value >= shortestShare * largest) return value;
-        if (letter.empty()) baseEnlarged = true;
-        else stretched.emplace_back(letter);
+        if (letter.empty())
+            baseEnlarged = true;
+        else
+            stretched.emplace_back(letter);
         return shortestShare * largest;
     }
 };
@@ -36,18 +38,19 @@ bool shows(const FigureOptions& options, const Measures& m, std::string_view key
 // The base a prism or pyramid is drawn on: its regular n-gon, or, for a base
 // of any shape known by its perimeter and area, the regular polygon of that
 // area whose perimeter comes nearest.
-Polygon drawnBase(const Measures& m, bool& anyShape) {
+Polygon drawnBase(const Measures& m, double facing, bool& anyShape) {
     const int n = m.sides();
     anyShape = n < 3;
-    if (!anyShape) return regularPolygon(n, m["a"] / (2 * std::sin(std::numbers::pi / n)));
+    if (!anyShape) return regularPolygon(n, m["a"] / (2 * std::sin(std::numbers::pi / n)), facing);
     const double perimeter = m["P"], area = m["B"];
     int best = 4;
     for (int sides = 3; sides <= 60; ++sides) {
         auto ratio = [&](int k) { return 4 * k * std::tan(std::numbers::pi / k); };
-        if (std::fabs(ratio(sides) - perimeter * perimeter / area) < std::fabs(ratio(best) - perimeter * perimeter / area))
+        if (std::fabs(ratio(sides) - perimeter * perimeter / area) <
+            std::fabs(ratio(best) - perimeter * perimeter / area))
             best = sides;
     }
-    return regularPolygon(best, std::sqrt(2 * area / (best * std::sin(2 * std::numbers::pi / best))));
+    return regularPolygon(best, std::sqrt(2 * area / (best * std::sin(2 * std::numbers::pi / best))), facing);
 }
 
 double circumradius(const Polygon& base) { return length(base.front()); }
@@ -68,12 +71,16 @@ Scene polyhedronScene(const SolidRow& solid, const Shown& shown, Proportions& dr
                          drawn.atLeast(m["c"], largest, "c")},
                         false);
     }
-    Polygon base = drawnBase(m, anyShape);
+    // A prism shows a side face to the viewer; a pyramid turns one to the
+    // right, so that its height, apothem and inradius lie in a plane facing the
+    // viewer and are drawn in their true shape.
+    const bool prism = solid.key == "prism";
+    Polygon base = drawnBase(m, prism ? -std::numbers::pi / 2 : 0, anyShape);
     const double width = 2 * circumradius(base), height = m["h"];
     const double largest = std::max(width, height);
     base = scaled(base, drawn.atLeast(width, largest, "") / width);
     const double h = drawn.atLeast(height, largest, "h");
-    return solid.key == "prism" ? prismScene(shown, base, h) : pyramidScene(shown, base, h);
+    return prism ? prismScene(shown, base, h) : pyramidScene(shown, base, h);
 }
 
 Scene sceneOf(const SolidRow& solid, const Shown& shown, Proportions& drawn, bool& anyShape) {
@@ -90,7 +97,8 @@ Scene sceneOf(const SolidRow& solid, const Shown& shown, Proportions& drawn, boo
 
 std::string listed(const std::vector<std::string>& items) {
     std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) text += (i == 0 ? "" : i + 1 == items.size() ? " и " : ", ") + items[i];
+    for (std::size_t i = 0; i < items.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == items.size() ? " и " : ", ") + items[i];
     return text;
 }
 
@@ -116,13 +124,15 @@ void addLegend(Scene& scene, const Measures& m, const Proportions& drawn, bool a
     }
     if (!drawn.stretched.empty()) {
         const bool one = drawn.stretched.size() == 1;
-        scene.legend.push_back({{std::string("Не в мащаб: ") + (one ? "отсечката " : "отсечките ") +
-                                     listed(drawn.stretched) + (one ? " е удължена, за да се вижда." : " са удължени, за да се виждат."),
-                                 Ink::Edge}});
+        scene.legend.push_back(
+            {{std::string("Не в мащаб: ") + (one ? "отсечката " : "отсечките ") + listed(drawn.stretched) +
+                  (one ? " е удължена, за да се вижда." : " са удължени, за да се виждат."),
+              Ink::Edge}});
     }
     if (drawn.baseEnlarged) scene.legend.push_back({{"Не в мащаб: основата е уголемена, за да се вижда.", Ink::Edge}});
     if (anyShape)
-        scene.legend.push_back({{"Основата може да е всеки многоъгълник с тези P и B; начертан е един от тях.", Ink::Edge}});
+        scene.legend.push_back(
+            {{"Основата може да е всеки многоъгълник с тези P и B; начертан е един от тях.", Ink::Edge}});
 }
 
 std::string titleOf(const SolidRow& solid, const Measures& m) {
@@ -135,13 +145,14 @@ std::string titleOf(const SolidRow& solid, const Measures& m) {
 }  // namespace
 
 std::string figureSvg(const SolidRow& solid, const Solution& solution, const FigureOptions& options) {
-    const Measures m(solid, solution);
+    const Measures m(solid, solution, options.unit);
     const Shown shown{m, shows(options, m, "Q"), shows(options, m, "d"), shows(options, m, "R")};
     Proportions drawn;
     bool anyShape = false;
     Scene scene = sceneOf(solid, shown, drawn, anyShape);
     // Givens labelled first, so that they get the best places.
-    std::stable_partition(scene.labels.begin(), scene.labels.end(), [](const SceneLabel& l) { return l.ink == Ink::Given; });
+    std::stable_partition(scene.labels.begin(), scene.labels.end(),
+                          [](const SceneLabel& l) { return l.ink == Ink::Given; });
     addLegend(scene, m, drawn, anyShape);
     return writeScene(scene, {"stereometry-figure", titleOf(solid, m), std::string(solid.key), options.stylesheet});
 }

@@ -19,8 +19,8 @@ inline constexpr double ellipseShare = 0.35;
 // What the drawing shows beyond its outline.
 struct Shown {
     const Measures& measures;
-    bool section = false;   // the axial section (Q)
-    bool diameter = false;  // d, where it is not always drawn
+    bool section = false;       // the axial section (Q)
+    bool diameter = false;      // d, where it is not always drawn
     bool circumradius = false;  // the pyramid's R
 };
 

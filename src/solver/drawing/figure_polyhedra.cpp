@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The cube, the box, the prism and the pyramid in oblique projection.
+#include <utility>
+
 #include "figure_parts.h"
 #include "solid_model.h"
 
@@ -12,7 +14,7 @@ bool segment(Scene& scene, const Measures& measures, std::string_view key, Point
     const QuantityResult* quantity = measures.known(key);
     if (!quantity) return false;
     scene.line(a, b, Stroke{inkOf(*quantity), hidden});
-    scene.labels.push_back({shortLabel(*quantity), inkOf(*quantity), a, b, awayFrom});
+    scene.labels.push_back({measures.label(*quantity), inkOf(*quantity), a, b, awayFrom});
     return true;
 }
 
@@ -64,16 +66,25 @@ Scene pyramidScene(const Shown& shown, const Polygon& base, double height) {
     const Measures& m = shown.measures;
     const Point middle = project(middleOf(solid));
     const Point centre = onFloor({0, 0}), apex = project({0, height, 0});
-    const Point left = onFloor(base.back()), right = onFloor(base.front());
-    const Point foot = onFloor(0.5 * (base.back() + base.front()));  // the front side's midpoint
+    // The side facing right, from its front end (the last vertex) to its back
+    // end (the first): its midpoint is the apothem's foot.
+    const Point front = onFloor(base.back()), back = onFloor(base.front());  // of the side facing right
+    const Point foot = onFloor(0.5 * (base.back() + base.front()));
     scene.dots.push_back(centre);
+    // The base edge labelled is the one nearest the viewer, the lateral edge
+    // the one from its left end: both apart from the apothem's triangle.
+    std::size_t nearest = 0;
+    auto depth = [&](std::size_t i) { return base[i].y + base[(i + 1) % base.size()].y; };
+    for (std::size_t i = 0; i < base.size(); ++i)
+        if (depth(i) < depth(nearest) - 1e-9) nearest = i;
+    Point left = onFloor(base[nearest]), right = onFloor(base[(nearest + 1) % base.size()]);
+    if (left.x > right.x) std::swap(left, right);
     segment(scene, m, "a", left, right, false, middle);
-    segment(scene, m, "b", right, apex, false, middle);
-    segment(scene, m, "k", apex, foot, false, middle);
-    if (m.has("k")) scene.rightAngles.push_back({foot, apex, right});
-    if (shown.circumradius) segment(scene, m, "R", centre, right, true, foot);
-    segment(scene, m, "r", centre, foot, true, right);
-    if (segment(scene, m, "h", centre, apex, true, right)) scene.rightAngles.push_back({centre, apex, foot});
+    segment(scene, m, "b", left, apex, false, middle);
+    if (segment(scene, m, "k", apex, foot, false, centre)) scene.rightAngles.push_back({foot, apex, back});
+    if (shown.circumradius) segment(scene, m, "R", centre, front, true, foot);
+    segment(scene, m, "r", centre, foot, true, apex);
+    if (segment(scene, m, "h", centre, apex, true, foot)) scene.rightAngles.push_back({centre, apex, foot});
     return scene;
 }
 

@@ -21,7 +21,7 @@ void section(Scene& scene, const Shown& shown, const Polygon& outline, Point lab
     const QuantityResult* q = shown.measures.known("Q");
     if (!shown.section || !q) return;
     scene.fills.emplace_back(outline, inkOf(*q));
-    scene.labels.push_back({shortLabel(*q), inkOf(*q), labelAt, labelAt, std::nullopt});
+    scene.labels.push_back({shown.measures.label(*q), inkOf(*q), labelAt, labelAt, std::nullopt});
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ Scene coneScene(const Shown& shown, double r, double h) {
     if (shown.diameter && m.has("d")) {
         const QuantityResult& d = *m.known("d");
         scene.line({-r, 0}, right, Stroke{inkOf(d), true});
-        scene.labels.push_back({shortLabel(d), inkOf(d), {-r, 0}, centre, apex});
+        scene.labels.push_back({m.label(d), inkOf(d), {-r, 0}, centre, apex});
     } else if (shown.section && m.has("Q")) {
         scene.line({-r, 0}, centre, Stroke{Ink::Edge, true});
     }

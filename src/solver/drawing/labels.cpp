@@ -32,38 +32,41 @@ Box boxAround(Point centre, double width, double height) {
 
 struct Candidate {
     Box box;
-    double cost;
+    double distance = 0;  // from the segment
 };
 
 // Positions to try, best first: beside the segment's middle on the preferred
 // side, then further along it and on the other side, then further out.
-std::vector<Box> candidates(const LabelRequest& request, double width, double height) {
-    std::vector<Box> boxes;
+std::vector<Candidate> candidates(const LabelRequest& request, double width, double height) {
+    std::vector<Candidate> boxes;
     const Point direction = unit(request.b - request.a);
     if (length(request.b - request.a) == 0) {
         const Point at = request.a;
         const double dx = width / 2 + 6, dy = height / 2 + 4;
         for (Point offset : {Point{0, 0}, Point{0, -dy}, Point{0, dy}, Point{dx, 0}, Point{-dx, 0}, Point{dx, -dy},
                              Point{-dx, -dy}, Point{dx, dy}, Point{-dx, dy}})
-            boxes.push_back(boxAround(at + offset, width, height));
+            boxes.push_back({boxAround(at + offset, width, height), length(offset) / 2});
         return boxes;
     }
     Point normal{-direction.y, direction.x};
     const Point middle = 0.5 * (request.a + request.b);
     if (request.awayFrom && dot(normal, middle - *request.awayFrom) < 0) normal = -1.0 * normal;
     const double extent = std::fabs(normal.x) * width / 2 + std::fabs(normal.y) * height / 2;
-    for (double gap : {4.0, 14.0, 28.0})
+    for (double gap : {3.0, 12.0, 24.0})
         for (double t : {0.5, 0.35, 0.65, 0.2, 0.8, 0.1, 0.9})
             for (double side : {1.0, -1.0}) {
                 const Point along = request.a + t * (request.b - request.a);
-                boxes.push_back(boxAround(along + (side * (gap + extent)) * normal, width, height));
+                boxes.push_back({boxAround(along + (side * (gap + extent)) * normal, width, height), gap});
             }
     return boxes;
 }
 
-double cost(const Box& box, std::size_t rank, const std::vector<Box>& placed,
+double cost(const Candidate& candidate, std::size_t rank, const std::vector<Box>& placed,
             const std::vector<Obstacle>& lines, const Box& drawing) {
-    double total = 0.5 * double(rank);
+    const Box& box = candidate.box;
+    // Far from its segment a label names it less clearly than across a line,
+    // which its halo keeps readable.
+    double total = 0.3 * double(rank) + candidate.distance * candidate.distance / 20;
     for (const Box& other : placed)
         if (box.overlaps(other, 3)) total += 10000;
     const Box inner{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
@@ -76,19 +79,19 @@ double cost(const Box& box, std::size_t rank, const std::vector<Box>& placed,
 
 }  // namespace
 
-std::vector<Box> placeLabels(const std::vector<LabelRequest>& requests,
-                             const std::vector<Obstacle>& lines, const Box& drawing, double fontSize) {
+std::vector<Box> placeLabels(const std::vector<LabelRequest>& requests, const std::vector<Obstacle>& lines,
+                             const Box& drawing, double fontSize) {
     std::vector<Box> placed;
     for (const LabelRequest& request : requests) {
         const double width = textWidth(request.text, fontSize) + 4, height = fontSize * 1.15;
-        const std::vector<Box> boxes = candidates(request, width, height);
+        const std::vector<Candidate> boxes = candidates(request, width, height);
         std::size_t best = 0;
         double bestCost = 1e300;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             const double c = cost(boxes[i], i, placed, lines, drawing);
             if (c < bestCost) bestCost = c, best = i;
         }
-        placed.push_back(boxes[best]);
+        placed.push_back(boxes[best].box);
     }
     return placed;
 }
@@ -109,8 +112,10 @@ std::vector<std::vector<LegendItem>> wrapped(const std::vector<LegendItem>& item
                 used = 0;
             }
             std::vector<LegendItem>& line = lines.back();
-            if (!line.empty() && line.back().ink == item.ink) line.back().text += word;
-            else line.push_back({word, item.ink});
+            if (!line.empty() && line.back().ink == item.ink)
+                line.back().text += word;
+            else
+                line.push_back({word, item.ink});
             used += w;
         }
     }

@@ -31,8 +31,8 @@ double textWidth(std::string_view text, double fontSize);
 double textWidth(const std::vector<LegendItem>& line, double fontSize);
 
 // One box per request, in the requests' order; each placed after those before it.
-std::vector<Box> placeLabels(const std::vector<LabelRequest>& requests,
-                             const std::vector<Obstacle>& lines, const Box& drawing, double fontSize);
+std::vector<Box> placeLabels(const std::vector<LabelRequest>& requests, const std::vector<Obstacle>& lines,
+                             const Box& drawing, double fontSize);
 
 // The items in lines no wider than `width` (an item longer than that alone on its line).
 std::vector<std::vector<LegendItem>> wrapped(const std::vector<LegendItem>& items, double width, double fontSize);

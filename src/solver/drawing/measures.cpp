@@ -22,6 +22,16 @@ int Measures::sides() const {
     return n >= 3 ? int(std::lround(n)) : 0;
 }
 
+std::string Measures::label(const QuantityResult& quantity) const {
+    std::string text = shortLabel(quantity);
+    if (!unit_) return text;
+    const std::string symbol = " " + std::string(unitSymbol(*unit_));
+    for (const char* power : {"", "²", "³"})
+        if (text.ends_with(symbol + power))
+            return text.substr(0, text.size() - symbol.size() - std::string(power).size());
+    return text;
+}
+
 std::string shortLabel(const QuantityResult& quantity) {
     const std::string_view text = quantity.text;
     const auto approximately = text.rfind("≈ ");

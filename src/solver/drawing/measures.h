@@ -3,6 +3,7 @@
 // A solution's measures as the drawings read them: each length's value where
 // the task determines it, and the words a label writes for it.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,8 @@ namespace solver::drawing {
 
 class Measures {
 public:
-    Measures(const SolidRow& solid, const Solution& solution) : solid_(solid), solution_(solution) {}
+    Measures(const SolidRow& solid, const Solution& solution, std::optional<Unit> unit = {})
+        : solid_(solid), solution_(solution), unit_(unit) {}
 
     const SolidRow& solid() const { return solid_; }
     const Solution& solution() const { return solution_; }
@@ -22,10 +24,14 @@ public:
     double operator[](std::string_view key) const;  // its value, 0 where unknown
     // n where the base is regular and known; 0 for a base of any shape.
     int sides() const;
+    // The label of a segment on the figure: "h = 4", "b ≈ 5,83" (shortLabel
+    // without the unit, which the givens under the figure say).
+    std::string label(const QuantityResult& quantity) const;
 
 private:
     const SolidRow& solid_;
     const Solution& solution_;
+    std::optional<Unit> unit_;
 };
 
 // "h = 4 cm", "b ≈ 5,83 cm" (the decimal alone where the solver writes both

@@ -46,13 +46,18 @@ SheetText textOf(const Measures& m, const Wording& wording, bool unitGiven) {
     SheetText text;
     text.title = "Развивка " + std::string(m.solid().genitive);
     if (!unitGiven) text.unitNote = "(задачата е без мерна единица: дължините са в сантиметри)";
-    text.instructions = "Изрежете по плътните линии, сгънете по пунктираните и залепете сивите ушенца под "
-                        "съседните стени.";
+    text.instructions =
+        "Изрежете по плътните линии, сгънете по пунктираните и залепете сивите ушенца под "
+        "съседните стени.";
     text.withoutTabs = "Изрежете по плътните линии, сгънете по пунктираните и залепете ръбовете с тиксо.";
-    if (key == "cube") text.measures = measuresOf(m, {"a"});
-    else if (key == "box") text.measures = measuresOf(m, {"a", "b", "c"});
-    else if (key == "prism") text.measures = measuresOf(m, {"n", "a", "h"});
-    else if (key == "pyramid") text.measures = measuresOf(m, {"n", "a", "b", "k"});
+    if (key == "cube")
+        text.measures = measuresOf(m, {"a"});
+    else if (key == "box")
+        text.measures = measuresOf(m, {"a", "b", "c"});
+    else if (key == "prism")
+        text.measures = measuresOf(m, {"n", "a", "h"});
+    else if (key == "pyramid")
+        text.measures = measuresOf(m, {"n", "a", "b", "k"});
     else {
         text.instructions = "Изрежете по плътните линии, залепете шева със сивото ушенце, а основите — с тиксо.";
         text.withoutTabs = "Изрежете по плътните линии и залепете шева и основите с тиксо.";

@@ -65,7 +65,8 @@ std::vector<NetFace> prismFaces(const std::vector<double>& widths, double height
 // apothem's distance.
 std::vector<NetFace> pyramidFaces(int n, double a, double apothem) {
     NetFace base{NetFace::Shape::Polygon, "base", "основа"};
-    base.corners = walked({a / 2, a / (2 * std::tan(pi / n))}, {-1, 0}, std::vector<double>(std::size_t(n), a), 2 * pi / n);
+    base.corners =
+        walked({a / 2, a / (2 * std::tan(pi / n))}, {-1, 0}, std::vector<double>(std::size_t(n), a), 2 * pi / n);
     std::vector<NetFace> faces;
     for (int i = 0; i < n; ++i) {
         const Point p = base.corners[std::size_t(i)], q = base.corners[std::size_t((i + 1) % n)];

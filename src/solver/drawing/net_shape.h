@@ -15,8 +15,8 @@ namespace solver::drawing {
 
 struct NetFace {
     enum class Shape { Polygon, Rectangle, Circle, Sector } shape = Shape::Polygon;
-    std::string role;   // "base" or "lateral": the data-face attribute
-    std::string label;  // "основа", "околна стена"
+    std::string role;      // "base" or "lateral": the data-face attribute
+    std::string label;     // "основа", "околна стена"
     Polygon corners = {};  // Polygon and Rectangle: in order round the face
     // Per side of `corners` (side i from corner i to i + 1): the solid's edge
     // it becomes; sides of one edge share the name.

@@ -16,9 +16,31 @@ struct SheetText {
     std::vector<std::string> measures;  // "r = 3 cm", "l = 5 cm", "α = 360°·r : l = 216°"
     std::string unitNote;               // where the task had no unit
     std::string instructions;
-    std::string withoutTabs;            // the instructions where some side has no room for a tab
-    std::string angle;                  // the cone's sector: "216°"
+    std::string withoutTabs;  // the instructions where some side has no room for a tab
+    std::string angle;        // the cone's sector: "α = 216°"
 };
+
+// A line of the heading above the net.
+struct HeadingLine {
+    std::string text;
+    double size;  // mm
+    bool bold;
+};
+
+// The net placed on its sheet.
+struct SheetLayout {
+    NetShape net;
+    std::vector<HeadingLine> heading;
+    double width = 0, height = 0;  // the sheet
+    bool landscape = false;
+    double scale = 1;
+};
+
+inline constexpr double sheetPadding = 2;    // mm round the sheet's content
+inline constexpr double lineSpacing = 1.35;  // of a heading line's font size
+
+// The sheet as SVG: faces, tabs, fold and cut lines, the faces' names, the heading.
+std::string sheetSvg(const SheetLayout& layout, const std::string& unitSymbol, const SheetText& text);
 
 // The net at the largest scale of 1, 1/2, 1/5, 1/10, … that fits A4 with
 // margins, upright or sideways, as SVG.

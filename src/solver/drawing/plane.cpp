@@ -41,8 +41,10 @@ bool segmentCrosses(Point a, Point b, const Box& box) {
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
         if (t0 >= t1) return false;
     }
     return true;

@@ -29,8 +29,7 @@ struct Inks {
     const char* light;
 };
 // Light-scheme colours, each at least 4.5:1 on white, in the order of Ink.
-constexpr Inks inkColours[] = {
-    {"ink", "#1f1f1f"}, {"given", "#0b57d0"}, {"found", "#b3261e"}, {"faint", "#6b6b6b"}};
+constexpr Inks inkColours[] = {{"ink", "#1f1f1f"}, {"given", "#0b57d0"}, {"found", "#b3261e"}, {"faint", "#6b6b6b"}};
 
 // In the order of Ink.
 const char* colour(Ink ink) { return inkColours[int(ink)].light; }
@@ -42,9 +41,7 @@ struct Transform {
     Point operator()(Point p) const { return {scale * p.x, -scale * p.y}; }
 };
 
-Point arcPoint(const SceneArc& arc, double t) {
-    return arc.centre + Point{arc.rx * std::cos(t), arc.ry * std::sin(t)};
-}
+Point arcPoint(const SceneArc& arc, double t) { return arc.centre + Point{arc.rx * std::cos(t), arc.ry * std::sin(t)}; }
 
 Polygon arcSamples(const SceneArc& arc, const Transform& to) {
     Polygon points;
@@ -68,21 +65,22 @@ Transform fitted(const Scene& scene) {
 // Construction lines matter less than edges and segments.
 std::vector<Obstacle> obstacles(const Scene& scene, const Transform& to) {
     std::vector<Obstacle> segments;
-    auto weight = [](Stroke stroke) { return stroke.ink == Ink::Faint ? 6.0 : 40.0; };
+    auto weight = [](Stroke stroke) { return stroke.ink == Ink::Faint ? 4.0 : 16.0; };
     for (const SceneLine& line : scene.lines) segments.push_back({to(line.a), to(line.b), weight(line.stroke)});
     for (const SceneArc& arc : scene.arcs) {
         const Polygon points = arcSamples(arc, to);
-        for (std::size_t i = 0; i + 1 < points.size(); ++i) segments.push_back({points[i], points[i + 1], weight(arc.stroke)});
+        for (std::size_t i = 0; i + 1 < points.size(); ++i)
+            segments.push_back({points[i], points[i + 1], weight(arc.stroke)});
     }
     return segments;
 }
 
 std::string groupClass(Stroke stroke) {
     switch (stroke.ink) {
-    case Ink::Edge: return stroke.dashed ? "hidden-edges" : "edges";
-    case Ink::Given: return stroke.dashed ? "given-lines hidden" : "given-lines";
-    case Ink::Found: return stroke.dashed ? "found-lines hidden" : "found-lines";
-    case Ink::Faint: return "faint-lines";
+        case Ink::Edge: return stroke.dashed ? "hidden-edges" : "edges";
+        case Ink::Given: return stroke.dashed ? "given-lines hidden" : "given-lines";
+        case Ink::Found: return stroke.dashed ? "found-lines hidden" : "found-lines";
+        case Ink::Faint: return "faint-lines";
     }
     return "edges";
 }
@@ -96,20 +94,20 @@ double strokeWidth(Stroke stroke) {
 // Every line and arc of one stroke as one path.
 std::map<std::pair<int, bool>, std::string> pathsByStroke(const Scene& scene, const Transform& to, const SvgWriter& w) {
     std::map<std::pair<int, bool>, PathData> paths;
-    auto path = [&](Stroke s) -> PathData& {
-        return paths.try_emplace({int(s.ink), s.dashed}, w).first->second;
-    };
+    auto path = [&](Stroke s) -> PathData& { return paths.try_emplace({int(s.ink), s.dashed}, w).first->second; };
     for (const SceneLine& line : scene.lines) path(line.stroke).moveTo(to(line.a)).lineTo(to(line.b));
     for (const SceneArc& arc : scene.arcs) {
-        // Counter-clockwise in the model is clockwise on the figure: sweep 1.
+        // The figure shows the model as it is, only its y axis turned down: what
+        // turns counter-clockwise in the model does so on the figure too, which
+        // SVG calls sweep 0.
         const double span = arc.to - arc.from;
         const double rx = to.scale * arc.rx, ry = to.scale * arc.ry;
         PathData& d = path(arc.stroke).moveTo(to(arcPoint(arc, arc.from)));
         if (std::fabs(span) >= 2 * std::numbers::pi - 1e-9) {
-            d.arcTo(rx, ry, true, span > 0, to(arcPoint(arc, arc.from + span / 2)));
-            d.arcTo(rx, ry, true, span > 0, to(arcPoint(arc, arc.to)));
+            d.arcTo(rx, ry, false, span < 0, to(arcPoint(arc, arc.from + span / 2)));
+            d.arcTo(rx, ry, false, span < 0, to(arcPoint(arc, arc.to)));
         } else {
-            d.arcTo(rx, ry, std::fabs(span) > std::numbers::pi, span > 0, to(arcPoint(arc, arc.to)));
+            d.arcTo(rx, ry, std::fabs(span) > std::numbers::pi, span < 0, to(arcPoint(arc, arc.to)));
         }
     }
     std::map<std::pair<int, bool>, std::string> texts;
@@ -120,7 +118,8 @@ std::map<std::pair<int, bool>, std::string> pathsByStroke(const Scene& scene, co
 std::string stylesheet(const std::string& root) {
     const std::string r = "." + root;
     std::string css = "\n" + r + "{";
-    for (const Inks& ink : inkColours) css += std::string("--sf-") + ink.name + ":var(--drawing-" + ink.name + "," + ink.light + ");";
+    for (const Inks& ink : inkColours)
+        css += std::string("--sf-") + ink.name + ":var(--drawing-" + ink.name + "," + ink.light + ");";
     css += "--sf-paper:var(--drawing-paper,#fff)}\n";
     css += "@media (prefers-color-scheme:dark){" + r +
            "{--sf-ink:var(--drawing-ink,#e3e3e3);--sf-given:var(--drawing-given,#a8c7fa);"
@@ -135,8 +134,11 @@ std::string stylesheet(const std::string& root) {
            " .faint-lines{stroke:var(--sf-faint)}\n";
     css += r + " .section-given{fill:var(--sf-given)}" + r + " .section-found{fill:var(--sf-found)}" + r +
            " .dots{fill:var(--sf-ink)}\n";
-    css += r + " text{fill:var(--sf-ink);stroke:var(--sf-paper);stroke-width:4px;stroke-linejoin:round;paint-order:stroke}\n";
-    css += r + " .given{fill:var(--sf-given)}" + r + " .found{fill:var(--sf-found)}" + r + " .faint{fill:var(--sf-faint)}\n";
+    css +=
+        r +
+        " text{fill:var(--sf-ink);stroke:var(--sf-paper);stroke-width:4px;stroke-linejoin:round;paint-order:stroke}\n";
+    css += r + " .given{fill:var(--sf-given)}" + r + " .found{fill:var(--sf-found)}" + r +
+           " .faint{fill:var(--sf-faint)}\n";
     return css;
 }
 
@@ -146,8 +148,10 @@ void writeStrokes(SvgWriter& w, const Scene& scene, const Transform& to) {
         const std::string width = w.number(strokeWidth(stroke));
         const std::string dashes = stroke.ink == Ink::Edge ? "6 4" : "8 5";
         w.open("g", {{"class", groupClass(stroke)}, {"stroke", colour(stroke.ink)}, {"stroke-width", width}});
-        if (stroke.dashed) w.element("path", {{"d", d}, {"stroke-dasharray", dashes}});
-        else w.element("path", {{"d", d}});
+        if (stroke.dashed)
+            w.element("path", {{"d", d}, {"stroke-dasharray", dashes}});
+        else
+            w.element("path", {{"d", d}});
         w.close("g");
     }
 }
@@ -222,8 +226,10 @@ std::string writeScene(const Scene& scene, const SceneStyle& style) {
                                {"font-size", body.number(legendFont)},
                                {"fill", colour(Ink::Edge)}});
             for (const LegendItem& item : line) {
-                if (item.ink == Ink::Edge) body.text(item.text);
-                else body.textElement("tspan", {{"class", inkName(item.ink)}, {"fill", colour(item.ink)}}, item.text);
+                if (item.ink == Ink::Edge)
+                    body.text(item.text);
+                else
+                    body.textElement("tspan", {{"class", inkName(item.ink)}, {"fill", colour(item.ink)}}, item.text);
             }
             body.close("text");
             bounds.add(Point{bounds.box.left + textWidth(line, legendFont), y + 4});

@@ -31,10 +31,10 @@ Space outwardNormal(const Polyhedron& solid, const std::vector<int>& face, Space
 
 Point project(Space p) { return {p.x + depthShare * p.z, p.y + depthShare * p.z}; }
 
-Polygon regularPolygon(int n, double R) {
+Polygon regularPolygon(int n, double R, double facing) {
     Polygon polygon;
     for (int i = 0; i < n; ++i) {
-        const double angle = -std::numbers::pi / 2 + std::numbers::pi * (2 * i + 1) / n;
+        const double angle = facing + std::numbers::pi * (2 * i + 1) / n;
         polygon.push_back({R * std::cos(angle), R * std::sin(angle)});
     }
     return polygon;

@@ -31,10 +31,10 @@ struct Polyhedron {
 Polyhedron prismOver(const Polygon& base, double height);
 // A base in the plane y = 0 with its apex at `height` above the origin.
 Polyhedron pyramidOver(const Polygon& base, double height);
-// A regular n-gon about the origin with circumradius R, one side facing the
-// viewer (parallel to x, nearest): vertex 0 is that side's right end, vertex
-// n − 1 its left end.
-Polygon regularPolygon(int n, double R);
+// A regular n-gon about the origin in the plane of x and z with circumradius
+// R, its side from vertex n − 1 to vertex 0 facing the direction at `facing`
+// radians from x towards z: −π/2 faces the viewer, 0 faces right.
+Polygon regularPolygon(int n, double R, double facing);
 
 // Every edge: seen ones solid, hidden ones dashed.
 void drawEdges(Scene& scene, const Polyhedron& solid);
