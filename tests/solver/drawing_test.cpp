@@ -110,8 +110,13 @@ TEST(DrawingTest, FiguresLabelWhatWasFoundAndWhatTheTaskAsks) {
     // A cone ten times taller than wide says that its radius is drawn longer.
     const Outcome thin = solve("cone", {{"r", "1"}, {"h", "20"}});
     const XmlElement note = wellFormed(figureSvg(*thin.solid, thin.solutions[0], {thin.unit}));
-    EXPECT_NE(note.content.find("Не в мащаб: отсечката r е удължена"), std::string::npos);
+    EXPECT_NE(note.content.find("Не в мащаб: отсечката r"), std::string::npos);
     EXPECT_EQ(plain.content.find("Не в мащаб"), std::string::npos);
+    // For a page that keeps every rule in its own stylesheet: no <style>, the same classes.
+    const std::string unstyled = figureSvg(*cone.solid, cone.solutions[0], {cone.unit, {}, false});
+    EXPECT_EQ(unstyled.find("<style"), std::string::npos);
+    EXPECT_NE(drawing::drawingStylesheet().find(".stereometry-figure .given{"), std::string::npos);
+    EXPECT_NE(unstyled.find("class=\"given\""), std::string::npos);
 }
 
 // ---- Nets ----

@@ -17,14 +17,20 @@
 
 namespace solver::drawing {
 
+// The rules of both drawings' <style> elements, for a page that keeps its
+// styles in one stylesheet (say, under a Content-Security-Policy that names it
+// by its hash) and asks for the drawings with `stylesheet = false`.
+std::string drawingStylesheet();
+
 struct FigureOptions {
     std::optional<Unit> unit;  // of the solution's values (Outcome::unit)
     // The keys the task asks for ("Q", "d"): drawn in even where the figure
     // leaves them out otherwise, as the axial section is.
     std::vector<std::string> asked = {};
-    // A stylesheet with classes and custom properties (dark scheme, forced
-    // colours, halos behind labels). Without it the colours stay in the
-    // elements' attributes alone, for renderers that read no CSS (Qt SVG).
+    // A <style> with the rules for the dark scheme, forced colours and halos
+    // behind labels. Without it the colours are those of the elements'
+    // attributes, for renderers that read no CSS custom properties (Qt SVG
+    // drops a stylesheet that has any), unless the page has the rules itself.
     bool stylesheet = true;
 };
 
@@ -38,6 +44,7 @@ std::string figureSvg(const SolidRow& solid, const Solution& solution, const Fig
 struct NetOptions {
     std::optional<Unit> unit;  // of the solution's values; centimetres where the task had none
     Settings settings = {};    // the separator and digits of the numbers written on the sheet
+    bool stylesheet = true;    // the rules for forced colours in a <style> of its own
 };
 
 struct NetSvg {

@@ -7,13 +7,21 @@
 namespace solver::drawing {
 
 double textWidth(std::string_view text, double fontSize) {
-    // Sans-serif digits and most letters are about 0.55 em; the signs a label
-    // uses (≈, √, π, ²) about as wide; a blank a little narrower.
+    // Generous for the wider sans-serif faces (DejaVu Sans, which Qt and many
+    // Linux browsers use): most Latin letters and digits 0.6 em, Cyrillic
+    // letters and signs (≈, √, π, ², °) 0.68, "=", "m" and "w" nearly 1, blanks
+    // and commas 0.32.
     double em = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
+        const char c = text[i];
+        const auto byte = static_cast<unsigned char>(c);
         if ((byte & 0xC0) == 0x80) continue;  // a continuation byte of the letter before
-        em += text[i] == ' ' || text[i] == ',' || text[i] == '.' ? 0.3 : byte >= 0x80 ? 0.6 : 0.58;
+        if (c == ' ' || c == ',' || c == '.' || c == ':')
+            em += 0.32;
+        else if (c == '=' || c == '+' || c == 'm' || c == 'w' || c == 'M' || c == 'W')
+            em += 0.95;
+        else
+            em += byte >= 0x80 ? 0.68 : 0.6;
     }
     return em * fontSize;
 }
@@ -100,9 +108,11 @@ std::vector<std::vector<LegendItem>> wrapped(const std::vector<LegendItem>& item
     std::vector<std::vector<LegendItem>> lines(1);
     double used = 0;
     for (const LegendItem& item : items) {
-        // Word by word, each word keeping the blank after it.
+        // Word by word, each word keeping the blank after it; a given or a
+        // quantity found ("a = 12 cm, ") whole.
+        const bool whole = item.ink != Ink::Edge;
         for (std::size_t start = 0; start < item.text.size();) {
-            const std::size_t blank = item.text.find(' ', start);
+            const std::size_t blank = whole ? std::string::npos : item.text.find(' ', start);
             const std::size_t end = blank == std::string::npos ? item.text.size() : blank + 1;
             const std::string word = item.text.substr(start, end - start);
             start = end;

@@ -34,7 +34,8 @@ double textWidth(const std::vector<LegendItem>& line, double fontSize);
 std::vector<Box> placeLabels(const std::vector<LabelRequest>& requests, const std::vector<Obstacle>& lines,
                              const Box& drawing, double fontSize);
 
-// The items in lines no wider than `width` (an item longer than that alone on its line).
+// The items in lines no wider than `width`, broken between words, but not
+// inside an item of a colour of its own (a word longer than that alone on its line).
 std::vector<std::vector<LegendItem>> wrapped(const std::vector<LegendItem>& items, double width, double fontSize);
 
 }  // namespace solver::drawing

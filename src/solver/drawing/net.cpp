@@ -80,7 +80,8 @@ NetSvg netSvg(const SolidRow& solid, const Solution& solution, const NetOptions&
     const Unit unit = options.unit.value_or(Unit::Centimetre);
     const Wording wording(options.settings, unit, false);
     const double millimetres = unitFactor(unit, Unit::Millimetre, 1).convert_to<double>();
-    NetSvg net = sheet(m, millimetres, std::string(unitSymbol(unit)), textOf(m, wording, options.unit.has_value()));
+    NetSvg net = sheet(m, millimetres, std::string(unitSymbol(unit)), textOf(m, wording, options.unit.has_value()),
+                       options.stylesheet);
     if (net.svg.empty()) net.message = "Развивката не може да се начертае: мерките на тялото не са определени.";
     return net;
 }

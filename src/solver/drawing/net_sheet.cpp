@@ -19,7 +19,7 @@ constexpr long long largestDenominator = 1'000'000'000;
 std::vector<HeadingLine> heading(const SheetText& text, const std::string& scale, bool untabbed, double width) {
     std::vector<HeadingLine> lines;
     auto add = [&](const std::string& content, double size, bool bold) {
-        for (const auto& line : wrapped({{content}}, width, size))
+        for (const auto& line : wrapped({{content}}, bold ? width / 1.1 : width, size))
             if (!line.empty()) lines.push_back({line.front().text, size, bold});
     };
     add(text.title, 4.5, true);
@@ -39,7 +39,8 @@ double headingHeight(const std::vector<HeadingLine>& lines) {
 
 double headingWidth(const std::vector<HeadingLine>& lines) {
     double width = 0;
-    for (const HeadingLine& line : lines) width = std::max(width, textWidth(line.text, line.size));
+    for (const HeadingLine& line : lines)
+        width = std::max(width, textWidth(line.text, line.size) * (line.bold ? 1.1 : 1));
     return width;
 }
 
@@ -66,6 +67,11 @@ void moveBy(NetShape& net, Point offset) {
 std::optional<SheetLayout> laidOut(const Measures& m, double mmPerUnit, long long denominator, const SheetText& text) {
     const double scale = 1.0 / double(denominator);
     NetShape net = netShape(m, mmPerUnit * scale);
+    // The faces alone too large for the sheet either way: no need for tabs.
+    const Box faces = boundsOf(net);
+    if (std::min(faces.width(), faces.height()) > printableShort ||
+        std::max(faces.width(), faces.height()) > printableLong)
+        return std::nullopt;
     finish(net, tabWidth);
     const Box box = boundsOf(net);
     for (bool landscape : {false, true}) {
@@ -87,13 +93,14 @@ std::optional<SheetLayout> laidOut(const Measures& m, double mmPerUnit, long lon
 
 }  // namespace
 
-NetSvg sheet(const Measures& measures, double unitMillimetres, const std::string& unitSymbol, const SheetText& text) {
+NetSvg sheet(const Measures& measures, double unitMillimetres, const std::string& unitSymbol, const SheetText& text,
+             bool stylesheet) {
     if (netShape(measures, 1).faces.empty()) return {};
     // 1:1, 1:2, 1:5, 1:10, 1:20, …
     for (long long decade = 1; decade <= largestDenominator; decade *= 10)
         for (long long step : {1, 2, 5}) {
             if (const std::optional<SheetLayout> layout = laidOut(measures, unitMillimetres, step * decade, text))
-                return {sheetSvg(*layout, unitSymbol, text),
+                return {sheetSvg(*layout, unitSymbol, text, stylesheet),
                         "",
                         layout->scale,
                         layout->width,

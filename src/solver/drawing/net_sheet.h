@@ -40,10 +40,11 @@ inline constexpr double sheetPadding = 2;    // mm round the sheet's content
 inline constexpr double lineSpacing = 1.35;  // of a heading line's font size
 
 // The sheet as SVG: faces, tabs, fold and cut lines, the faces' names, the heading.
-std::string sheetSvg(const SheetLayout& layout, const std::string& unitSymbol, const SheetText& text);
+std::string sheetSvg(const SheetLayout& layout, const std::string& unitSymbol, const SheetText& text, bool stylesheet);
 
 // The net at the largest scale of 1, 1/2, 1/5, 1/10, … that fits A4 with
 // margins, upright or sideways, as SVG.
-NetSvg sheet(const Measures& measures, double unitMillimetres, const std::string& unitSymbol, const SheetText& text);
+NetSvg sheet(const Measures& measures, double unitMillimetres, const std::string& unitSymbol, const SheetText& text,
+             bool stylesheet);
 
 }  // namespace solver::drawing

@@ -6,6 +6,7 @@
 
 #include "labels.h"
 #include "net_sheet.h"
+#include "style.h"
 #include "svg_writer.h"
 
 namespace solver::drawing {
@@ -164,15 +165,9 @@ void writeAngle(SvgWriter& w, const SheetLayout& layout, const std::string& angl
     }
 }
 
-constexpr std::string_view netStyle =
-    "\n@media (forced-colors:active){.stereometry-net{forced-color-adjust:none}"
-    ".stereometry-net .paper,.stereometry-net .face{fill:Canvas}"
-    ".stereometry-net .cut,.stereometry-net .fold,.stereometry-net .mark{stroke:CanvasText}"
-    ".stereometry-net .tab{fill:GrayText}.stereometry-net text{fill:CanvasText}}\n";
-
 }  // namespace
 
-std::string sheetSvg(const SheetLayout& layout, const std::string& unitSymbol, const SheetText& text) {
+std::string sheetSvg(const SheetLayout& layout, const std::string& unitSymbol, const SheetText& text, bool stylesheet) {
     SvgWriter w(3);
     const std::string width = w.number(layout.width), height = w.number(layout.height);
     w.open("svg", {{"xmlns", "http://www.w3.org/2000/svg"},
@@ -187,9 +182,11 @@ std::string sheetSvg(const SheetLayout& layout, const std::string& unitSymbol, c
                    {"fill", "none"},
                    {"stroke-linejoin", "round"}});
     w.textElement("title", {}, text.title);
-    w.open("style", {});
-    w.raw(netStyle);
-    w.close("style");
+    if (stylesheet) {
+        w.open("style", {});
+        w.raw(netCss());
+        w.close("style");
+    }
     w.element("rect", {{"class", "paper"}, {"width", width}, {"height", height}, {"fill", "#fff"}});
     for (const Polygon& tab : layout.net.tabs)
         w.element("polygon", {{"class", "tab"}, {"points", w.points(tab)}, {"fill", "#d4d4d4"}});

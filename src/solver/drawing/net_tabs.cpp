@@ -47,13 +47,23 @@ Polygon tabOn(const Side& side, const NetFace& face, double width, double slant)
     return {side.p, side.q, side.q + w * outward - inset * along, side.p + w * outward + inset * along};
 }
 
+Box boxOf(const Polygon& polygon) {
+    Bounds bounds;
+    for (Point p : polygon) bounds.add(p);
+    return bounds.box;
+}
+
 bool coversSomething(const Polygon& tab, const NetShape& net) {
     constexpr double tolerance = 0.05;  // mm: touching along a side is no overlap
+    const Box near = boxOf(tab);
+    auto overlaps = [&](const Polygon& other) {
+        return near.overlaps(boxOf(other)) && convexOverlap(tab, other, tolerance);
+    };
     for (const NetFace& face : net.faces)
         for (const Polygon& piece : convexPieces(face))
-            if (convexOverlap(tab, piece, tolerance)) return true;
+            if (overlaps(piece)) return true;
     for (const Polygon& other : net.tabs)
-        if (convexOverlap(tab, other, tolerance)) return true;
+        if (overlaps(other)) return true;
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "labels.h"
+#include "style.h"
 #include "svg_writer.h"
 
 namespace solver::drawing {
@@ -23,17 +24,6 @@ constexpr double legendFont = 14;
 constexpr double legendLine = 19;
 constexpr double padding = 6;
 constexpr double markSize = 9;
-
-struct Inks {
-    const char* name;
-    const char* light;
-};
-// Light-scheme colours, each at least 4.5:1 on white, in the order of Ink.
-constexpr Inks inkColours[] = {{"ink", "#1f1f1f"}, {"given", "#0b57d0"}, {"found", "#b3261e"}, {"faint", "#6b6b6b"}};
-
-// In the order of Ink.
-const char* colour(Ink ink) { return inkColours[int(ink)].light; }
-const char* inkName(Ink ink) { return inkColours[int(ink)].name; }
 
 // Where the model's points go on the figure: scaled, y turned down.
 struct Transform {
@@ -115,39 +105,12 @@ std::map<std::pair<int, bool>, std::string> pathsByStroke(const Scene& scene, co
     return texts;
 }
 
-std::string stylesheet(const std::string& root) {
-    const std::string r = "." + root;
-    std::string css = "\n" + r + "{";
-    for (const Inks& ink : inkColours)
-        css += std::string("--sf-") + ink.name + ":var(--drawing-" + ink.name + "," + ink.light + ");";
-    css += "--sf-paper:var(--drawing-paper,#fff)}\n";
-    css += "@media (prefers-color-scheme:dark){" + r +
-           "{--sf-ink:var(--drawing-ink,#e3e3e3);--sf-given:var(--drawing-given,#a8c7fa);"
-           "--sf-found:var(--drawing-found,#f2b8b5);--sf-faint:var(--drawing-faint,#a8a8a8);"
-           "--sf-paper:var(--drawing-paper,#1f1f1f)}}\n";
-    css += "@media (forced-colors:active){" + r +
-           "{forced-color-adjust:none;--sf-ink:CanvasText;--sf-given:LinkText;--sf-found:Highlight;"
-           "--sf-faint:GrayText;--sf-paper:Canvas}}\n";
-    css += r + " .paper{fill:var(--sf-paper)}\n";
-    css += r + " :is(.edges,.hidden-edges,.marks){stroke:var(--sf-ink)}\n";
-    css += r + " .given-lines{stroke:var(--sf-given)}" + r + " .found-lines{stroke:var(--sf-found)}" + r +
-           " .faint-lines{stroke:var(--sf-faint)}\n";
-    css += r + " .section-given{fill:var(--sf-given)}" + r + " .section-found{fill:var(--sf-found)}" + r +
-           " .dots{fill:var(--sf-ink)}\n";
-    css +=
-        r +
-        " text{fill:var(--sf-ink);stroke:var(--sf-paper);stroke-width:4px;stroke-linejoin:round;paint-order:stroke}\n";
-    css += r + " .given{fill:var(--sf-given)}" + r + " .found{fill:var(--sf-found)}" + r +
-           " .faint{fill:var(--sf-faint)}\n";
-    return css;
-}
-
 void writeStrokes(SvgWriter& w, const Scene& scene, const Transform& to) {
     for (const auto& [key, d] : pathsByStroke(scene, to, w)) {
         const Stroke stroke{Ink(key.first), key.second};
         const std::string width = w.number(strokeWidth(stroke));
         const std::string dashes = stroke.ink == Ink::Edge ? "6 4" : "8 5";
-        w.open("g", {{"class", groupClass(stroke)}, {"stroke", colour(stroke.ink)}, {"stroke-width", width}});
+        w.open("g", {{"class", groupClass(stroke)}, {"stroke", inkColour(stroke.ink)}, {"stroke-width", width}});
         if (stroke.dashed)
             w.element("path", {{"d", d}, {"stroke-dasharray", dashes}});
         else
@@ -165,12 +128,12 @@ void writeMarks(SvgWriter& w, const Scene& scene, const Transform& to) {
         marks.moveTo(foot + u).lineTo(foot + u + v).lineTo(foot + v);
     }
     if (!scene.rightAngles.empty()) {
-        w.open("g", {{"class", "marks"}, {"stroke", colour(Ink::Edge)}, {"stroke-width", "1.2"}});
+        w.open("g", {{"class", "marks"}, {"stroke", inkColour(Ink::Edge)}, {"stroke-width", "1.2"}});
         w.element("path", {{"d", marks.text()}});
         w.close("g");
     }
     if (!scene.dots.empty()) {
-        w.open("g", {{"class", "dots"}, {"fill", colour(Ink::Edge)}});
+        w.open("g", {{"class", "dots"}, {"fill", inkColour(Ink::Edge)}});
         for (Point dot : scene.dots)
             w.element("circle", {{"cx", w.number(to(dot).x)}, {"cy", w.number(to(dot).y)}, {"r", "2.5"}});
         w.close("g");
@@ -191,7 +154,7 @@ std::string writeScene(const Scene& scene, const SceneStyle& style) {
         for (Point p : polygon) points.push_back(to(p));
         body.element("polygon", {{"class", std::string("section-") + inkName(ink)},
                                  {"points", body.points(points)},
-                                 {"fill", colour(ink)},
+                                 {"fill", inkColour(ink)},
                                  {"fill-opacity", "0.14"}});
     }
     writeStrokes(body, scene, to);
@@ -213,7 +176,7 @@ std::string writeScene(const Scene& scene, const SceneStyle& style) {
                           {"x", body.number(c.x)},
                           {"y", body.number(c.y + 0.35 * labelFont)},
                           {"text-anchor", "middle"},
-                          {"fill", colour(scene.labels[i].ink)}},
+                          {"fill", inkColour(scene.labels[i].ink)}},
                          scene.labels[i].text);
     }
     const double legendWidth = std::max(bounds.box.width(), 290.0);
@@ -224,12 +187,12 @@ std::string writeScene(const Scene& scene, const SceneStyle& style) {
             body.open("text", {{"x", body.number(bounds.box.left)},
                                {"y", body.number(y)},
                                {"font-size", body.number(legendFont)},
-                               {"fill", colour(Ink::Edge)}});
+                               {"fill", inkColour(Ink::Edge)}});
             for (const LegendItem& item : line) {
                 if (item.ink == Ink::Edge)
                     body.text(item.text);
                 else
-                    body.textElement("tspan", {{"class", inkName(item.ink)}, {"fill", colour(item.ink)}}, item.text);
+                    body.textElement("tspan", {{"class", inkName(item.ink)}, {"fill", inkColour(item.ink)}}, item.text);
             }
             body.close("text");
             bounds.add(Point{bounds.box.left + textWidth(line, legendFont), y + 4});
@@ -255,7 +218,7 @@ std::string writeScene(const Scene& scene, const SceneStyle& style) {
     svg.textElement("title", {}, style.title);
     if (style.stylesheet) {
         svg.open("style", {});
-        svg.raw(stylesheet(style.rootClass));
+        svg.raw(figureCss());
         svg.close("style");
     }
     svg.element("rect", {{"class", "paper"},
