@@ -44,6 +44,7 @@ std::vector<Drawn> solvedTasks() {
     }
     tasks.push_back("cylinder r=3 h=4 Q=? d=?");
     tasks.push_back("cone r=3 h=4 Q=? d=?");
+    tasks.push_back("cone r=3cm h=4cm Q=?");
     tasks.push_back("box a=20 b=1 c=1");
     std::vector<Drawn> drawn;
     for (const std::string& task : tasks) {
@@ -77,6 +78,26 @@ bool named(const XmlElement& root, const std::string& key, const std::string& in
     return found;
 }
 
+// No two labels on one another: their boxes, estimated narrowly (0.45 em a
+// letter, 12 pixels high), do not meet.
+void expectLabelsApart(const XmlElement& root) {
+    struct Label {
+        std::string text;
+        double x, y, halfWidth;
+    };
+    std::vector<Label> labels;
+    root.each([&](const XmlElement& e) {
+        if (e.tag != "text" || e.attribute("text-anchor") != "middle") return;
+        const double letters = double(std::count_if(e.content.begin(), e.content.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+        labels.push_back({e.content, std::stod(e.attribute("x")), std::stod(e.attribute("y")), letters * 0.45 * 15 / 2});
+    });
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        for (std::size_t j = i + 1; j < labels.size(); ++j)
+            EXPECT_FALSE(std::fabs(labels[i].x - labels[j].x) < labels[i].halfWidth + labels[j].halfWidth &&
+                         std::fabs(labels[i].y - labels[j].y) < 12)
+                << labels[i].text << " over " << labels[j].text;
+}
+
 TEST(DrawingTest, FiguresNameTheGivensAndStayReadableOnAPhone) {
     for (const Drawn& task : solvedTasks()) {
         SCOPED_TRACE(task.task);
@@ -96,6 +117,7 @@ TEST(DrawingTest, FiguresNameTheGivensAndStayReadableOnAPhone) {
                     EXPECT_GE(std::stod(e.attribute("font-size")), 14.0);
                 }
             });
+            expectLabelsApart(root);
         }
     }
 }

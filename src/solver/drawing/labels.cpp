@@ -49,11 +49,15 @@ std::vector<Candidate> candidates(const LabelRequest& request, double width, dou
     std::vector<Candidate> boxes;
     const Point direction = unit(request.b - request.a);
     if (length(request.b - request.a) == 0) {
-        const Point at = request.a;
+        // Round a point: on it, then in rings further out.
         const double dx = width / 2 + 6, dy = height / 2 + 4;
-        for (Point offset : {Point{0, 0}, Point{0, -dy}, Point{0, dy}, Point{dx, 0}, Point{-dx, 0}, Point{dx, -dy},
-                             Point{-dx, -dy}, Point{dx, dy}, Point{-dx, dy}})
-            boxes.push_back({boxAround(at + offset, width, height), length(offset) / 2});
+        boxes.push_back({boxAround(request.a, width, height), 0});
+        for (double ring : {1.0, 2.0, 3.0})
+            for (Point step : {Point{0, -1}, Point{0, 1}, Point{1, 0}, Point{-1, 0}, Point{1, -1}, Point{-1, -1},
+                               Point{1, 1}, Point{-1, 1}}) {
+                const Point offset{ring * step.x * dx, ring * step.y * dy};
+                boxes.push_back({boxAround(request.a + offset, width, height), length(offset) / 2});
+            }
         return boxes;
     }
     Point normal{-direction.y, direction.x};
