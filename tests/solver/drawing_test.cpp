@@ -14,6 +14,7 @@
 #include "drawing.h"
 #include "parsed_task.h"
 #include "school_tasks.h"
+#include "solid_model.h"
 #include "xml_reader.h"
 
 namespace solver::testing {
@@ -88,8 +89,10 @@ void expectLabelsApart(const XmlElement& root) {
     std::vector<Label> labels;
     root.each([&](const XmlElement& e) {
         if (e.tag != "text" || e.attribute("text-anchor") != "middle") return;
-        const double letters = double(std::count_if(e.content.begin(), e.content.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-        labels.push_back({e.content, std::stod(e.attribute("x")), std::stod(e.attribute("y")), letters * 0.45 * 15 / 2});
+        const double letters =
+            double(std::count_if(e.content.begin(), e.content.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+        labels.push_back(
+            {e.content, std::stod(e.attribute("x")), std::stod(e.attribute("y")), letters * 0.45 * 15 / 2});
     });
     for (std::size_t i = 0; i < labels.size(); ++i)
         for (std::size_t j = i + 1; j < labels.size(); ++j)
@@ -139,6 +142,34 @@ TEST(DrawingTest, FiguresLabelWhatWasFoundAndWhatTheTaskAsks) {
     EXPECT_EQ(unstyled.find("<style"), std::string::npos);
     EXPECT_NE(drawing::drawingStylesheet().find(".stereometry-figure .given{"), std::string::npos);
     EXPECT_NE(unstyled.find("class=\"given\""), std::string::npos);
+}
+
+// A base given by P and B alone is drawn as a polygon that has them, round
+// the circle of radius 2B : P (so that a pyramid's apothems are equal); where
+// none has them, the figure says so.
+TEST(DrawingTest, ABaseOfAnyShapeIsDrawnWithItsPerimeterAndArea) {
+    const struct { double perimeter, area; } rows[] = {{24, 36}, {10, 6}, {100, 100}, {12.6, 12.5}, {3.6, 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.perimeter) + " " + std::to_string(row.area));
+        const auto base = drawing::polygonWithPerimeterAndArea(row.perimeter, row.area, 0);
+        ASSERT_TRUE(base);
+        double perimeter = 0, twiceArea = 0;
+        for (std::size_t i = 0; i < base->size(); ++i) {
+            const drawing::Point p = (*base)[i], q = (*base)[(i + 1) % base->size()];
+            perimeter += std::hypot(q.x - p.x, q.y - p.y);
+            twiceArea += p.x * q.y - q.x * p.y;
+            // Each side touches the circle: its distance from the centre is the inradius.
+            EXPECT_NEAR(std::fabs(p.x * q.y - q.x * p.y) / std::hypot(q.x - p.x, q.y - p.y),
+                        2 * row.area / row.perimeter, 1e-9);
+        }
+        EXPECT_NEAR(perimeter, row.perimeter, 1e-9 * row.perimeter);
+        EXPECT_NEAR(std::fabs(twiceArea) / 2, row.area, 1e-9 * row.area);
+    }
+    EXPECT_FALSE(drawing::polygonWithPerimeterAndArea(10, 100, 0));  // more than P² : (4π)
+    const Outcome none = solve("prism", {{"P", "10"}, {"B", "100"}, {"h", "5"}});
+    ASSERT_EQ(none.status, Status::Solved);
+    const XmlElement root = wellFormed(figureSvg(*none.solid, none.solutions[0], {none.unit}));
+    EXPECT_NE(root.content.find("Няма многоъгълник с тези P и B"), std::string::npos);
 }
 
 // ---- Nets ----

@@ -19,6 +19,8 @@ constexpr double shortestShare = 0.2;
 struct Proportions {
     std::vector<std::string> stretched;  // letters drawn longer than to scale
     bool baseEnlarged = false;
+    bool anyShape = false;    // a base known only by P and B: one of many drawn
+    bool noSuchBase = false;  // no polygon has that P and B
     // The measure, or the share of `largest` it is drawn at where it is shorter.
     double atLeast(double value, double largest, std::string_view letter) {
         if (value >= shortestShare * largest) return value;
@@ -36,24 +38,34 @@ bool shows(const FigureOptions& options, const Measures& m, std::string_view key
 }
 
 // The base a prism or pyramid is drawn on: its regular n-gon, or, for a base
-// of any shape known by its perimeter and area, the regular polygon of that
-// area whose perimeter comes nearest.
-Polygon drawnBase(const Measures& m, double facing, bool& anyShape) {
+// of any shape known by its perimeter and area, one polygon that has them: a
+// prism's a rectangle where one has them, a pyramid's one round a circle, as
+// its equal apothems ask (or, where none has them, the regular one of that
+// area, said under the figure).
+Polygon drawnBase(const Measures& m, bool prism, Proportions& drawn) {
+    const double facing = prism ? -std::numbers::pi / 2 : 0;
     const int n = m.sides();
-    anyShape = n < 3;
-    if (!anyShape) return regularPolygon(n, m["a"] / (2 * std::sin(std::numbers::pi / n)), facing);
-    const double perimeter = m["P"], area = m["B"];
-    int best = 4;
-    for (int sides = 3; sides <= 60; ++sides) {
-        auto ratio = [&](int k) { return 4 * k * std::tan(std::numbers::pi / k); };
-        if (std::fabs(ratio(sides) - perimeter * perimeter / area) <
-            std::fabs(ratio(best) - perimeter * perimeter / area))
-            best = sides;
+    if (n >= 3) return regularPolygon(n, m["a"] / (2 * std::sin(std::numbers::pi / n)), facing);
+    const double P = m["P"], B = m["B"];
+    if (prism && P * P >= 16 * B) {
+        // Sides x and y with x + y = P : 2 and x·y = B, the longer across.
+        const double x = P / 4 + std::sqrt(P * P / 16 - B), y = B / x;
+        drawn.anyShape = true;
+        return {{x / 2, -y / 2}, {x / 2, y / 2}, {-x / 2, y / 2}, {-x / 2, -y / 2}};
     }
-    return regularPolygon(best, std::sqrt(2 * area / (best * std::sin(2 * std::numbers::pi / best))), facing);
+    if (auto base = polygonWithPerimeterAndArea(P, B, facing)) {
+        drawn.anyShape = true;
+        return *base;
+    }
+    drawn.noSuchBase = true;
+    return regularPolygon(12, std::sqrt(m["B"] / (6 * std::sin(std::numbers::pi / 6))), facing);
 }
 
-double circumradius(const Polygon& base) { return length(base.front()); }
+double width(const Polygon& base) {
+    double widest = 0;
+    for (Point p : base) widest = std::max(widest, 2 * length(p));
+    return widest;
+}
 
 Polygon scaled(const Polygon& polygon, double factor) {
     Polygon out;
@@ -61,7 +73,7 @@ Polygon scaled(const Polygon& polygon, double factor) {
     return out;
 }
 
-Scene polyhedronScene(const SolidRow& solid, const Shown& shown, Proportions& drawn, bool& anyShape) {
+Scene polyhedronScene(const SolidRow& solid, const Shown& shown, Proportions& drawn) {
     const Measures& m = shown.measures;
     if (solid.key == "cube") return boxScene(shown, {1, 1, 1}, true);
     if (solid.key == "box") {
@@ -75,15 +87,15 @@ Scene polyhedronScene(const SolidRow& solid, const Shown& shown, Proportions& dr
     // right, so that its height, apothem and inradius lie in a plane facing the
     // viewer and are drawn in their true shape.
     const bool prism = solid.key == "prism";
-    Polygon base = drawnBase(m, prism ? -std::numbers::pi / 2 : 0, anyShape);
-    const double width = 2 * circumradius(base), height = m["h"];
-    const double largest = std::max(width, height);
-    base = scaled(base, drawn.atLeast(width, largest, "") / width);
+    Polygon base = drawnBase(m, prism, drawn);
+    const double across = width(base), height = m["h"];
+    const double largest = std::max(across, height);
+    base = scaled(base, drawn.atLeast(across, largest, "") / across);
     const double h = drawn.atLeast(height, largest, "h");
     return prism ? prismScene(shown, base, h) : pyramidScene(shown, base, h);
 }
 
-Scene sceneOf(const SolidRow& solid, const Shown& shown, Proportions& drawn, bool& anyShape) {
+Scene sceneOf(const SolidRow& solid, const Shown& shown, Proportions& drawn) {
     const Measures& m = shown.measures;
     if (solid.key == "cylinder" || solid.key == "cone") {
         const double largest = std::max(2 * m["r"], m["h"]);
@@ -92,7 +104,7 @@ Scene sceneOf(const SolidRow& solid, const Shown& shown, Proportions& drawn, boo
     }
     if (solid.key == "sphere") return sphereScene(shown);
     if (solid.key == "polygon") return polygonScene(shown, std::max(3, m.sides()));
-    return polyhedronScene(solid, shown, drawn, anyShape);
+    return polyhedronScene(solid, shown, drawn);
 }
 
 std::string listed(const std::vector<std::string>& items) {
@@ -104,7 +116,7 @@ std::string listed(const std::vector<std::string>& items) {
 
 // Under the drawing: the givens in their colour, the letters found, and why
 // the drawing is not to scale where it is not.
-void addLegend(Scene& scene, const Measures& m, const Proportions& drawn, bool anyShape) {
+void addLegend(Scene& scene, const Measures& m, const Proportions& drawn) {
     std::vector<LegendItem> given{{"Дадено: ", Ink::Edge}};
     for (const QuantityResult& q : m.solution().quantities)
         if (q.given) given.push_back({fullLabel(q) + ", ", Ink::Given});
@@ -130,9 +142,14 @@ void addLegend(Scene& scene, const Measures& m, const Proportions& drawn, bool a
               Ink::Edge}});
     }
     if (drawn.baseEnlarged) scene.legend.push_back({{"Не в мащаб: основата е уголемена, за да се вижда.", Ink::Edge}});
-    if (anyShape)
+    if (drawn.anyShape)
         scene.legend.push_back(
             {{"Основата може да е всеки многоъгълник с тези P и B; начертан е един от тях.", Ink::Edge}});
+    if (drawn.noSuchBase)
+        scene.legend.push_back(
+            {{"Няма многоъгълник с тези P и B: при периметър P лицето е най-много P² : (4π). "
+              "Основата е начертана само за изглед.",
+              Ink::Edge}});
 }
 
 std::string titleOf(const SolidRow& solid, const Measures& m) {
@@ -148,12 +165,11 @@ std::string figureSvg(const SolidRow& solid, const Solution& solution, const Fig
     const Measures m(solid, solution, options.unit);
     const Shown shown{m, shows(options, m, "Q"), shows(options, m, "d"), shows(options, m, "R")};
     Proportions drawn;
-    bool anyShape = false;
-    Scene scene = sceneOf(solid, shown, drawn, anyShape);
+    Scene scene = sceneOf(solid, shown, drawn);
     // Givens labelled first, so that they get the best places.
     std::stable_partition(scene.labels.begin(), scene.labels.end(),
                           [](const SceneLabel& l) { return l.ink == Ink::Given; });
-    addLegend(scene, m, drawn, anyShape);
+    addLegend(scene, m, drawn);
     return writeScene(scene, {"stereometry-figure", titleOf(solid, m), std::string(solid.key), options.stylesheet});
 }
 

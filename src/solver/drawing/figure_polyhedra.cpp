@@ -67,9 +67,11 @@ Scene pyramidScene(const Shown& shown, const Polygon& base, double height) {
     const Point middle = project(middleOf(solid));
     const Point centre = onFloor({0, 0}), apex = project({0, height, 0});
     // The side facing right, from its front end (the last vertex) to its back
-    // end (the first): its midpoint is the apothem's foot.
-    const Point front = onFloor(base.back()), back = onFloor(base.front());  // of the side facing right
-    const Point foot = onFloor(0.5 * (base.back() + base.front()));
+    // end (the first): the apothem's foot is where it touches the base's
+    // inscribed circle, the foot of the perpendicular from the centre.
+    const Point front = onFloor(base.back()), back = onFloor(base.front());
+    const Point along = unit(base.front() - base.back());
+    const Point foot = onFloor(base.back() - dot(base.back(), along) * along);
     scene.dots.push_back(centre);
     // The base edge labelled is the one nearest the viewer, the lateral edge
     // the one from its left end: both apart from the apothem's triangle.

@@ -40,6 +40,46 @@ Polygon regularPolygon(int n, double R, double facing) {
     return polygon;
 }
 
+std::optional<Polygon> polygonWithPerimeterAndArea(double P, double B, double facing) {
+    constexpr double pi = std::numbers::pi;
+    // About a circle of radius r, a side whose touching point is θ₁ and θ₂
+    // from its neighbours' is r·(tg(θ₁/2) + tg(θ₂/2)) long: the perimeter is
+    // 2r·Σ tg(θᵢ/2) over the angles θᵢ between touching points, which add up
+    // to 2π.
+    const double r = 2 * B / P, wanted = P / (2 * r);
+    std::vector<double> gaps;
+    if (wanted >= 4) {
+        // A rhombus of side P : 4 with sin θ = 16B : P².
+        const double angle = std::asin(std::min(1.0, 4 / wanted));
+        gaps = {pi - angle, angle, pi - angle, angle};
+    } else {
+        // n − 1 angles α and one β = 2π − (n − 1)α opposite side 0: the sum of
+        // tangents grows from its least, n·tg(π/n) at α = 2π/n, as α shrinks.
+        int n = 5;
+        while (n * std::tan(pi / n) > wanted && n < 1000) ++n;
+        if (n * std::tan(pi / n) > wanted * (1 + 1e-12)) return std::nullopt;
+        auto sum = [&](double alpha) {
+            return (n - 1) * std::tan(alpha / 2) + std::tan((2 * pi - (n - 1) * alpha) / 2);
+        };
+        double low = pi / (n - 1), high = 2 * pi / n;
+        for (int i = 0; i < 200; ++i) {
+            const double middle = (low + high) / 2;
+            (sum(middle) > wanted ? low : high) = middle;
+        }
+        const double alpha = (low + high) / 2;
+        gaps.assign(std::size_t(n), alpha);
+        gaps[std::size_t(n / 2)] = 2 * pi - (n - 1) * alpha;
+    }
+    Polygon polygon;
+    double touching = facing;  // of side 0; vertex i lies between the touching points of sides i and i + 1
+    for (double gap : gaps) {
+        const double angle = touching + gap / 2, distance = r / std::cos(gap / 2);
+        polygon.push_back({distance * std::cos(angle), distance * std::sin(angle)});
+        touching += gap;
+    }
+    return polygon;
+}
+
 Polyhedron prismOver(const Polygon& base, double height) {
     Polyhedron solid;
     const int n = int(base.size());

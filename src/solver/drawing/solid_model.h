@@ -4,6 +4,7 @@
 // viewer, drawn in the oblique (cabinet) projection of the textbooks, the
 // depth at half its length under 45°. Edges behind the solid are dashed.
 
+#include <optional>
 #include <vector>
 
 #include "plane.h"
@@ -38,6 +39,14 @@ Polygon regularPolygon(int n, double R, double facing);
 
 // Every edge: seen ones solid, hidden ones dashed.
 void drawEdges(Scene& scene, const Polyhedron& solid);
+// A polygon with perimeter P and area B, where one exists (P² ≥ 4π·B):
+// circumscribed about the circle of radius 2B : P round the origin, so that
+// a pyramid over it has all its apothems equal; a rhombus where one has them,
+// else with as few sides as it can; its side from the last vertex to the first
+// touching the circle in the direction `facing`, as regularPolygon's faces.
+// None where no polygon has them.
+std::optional<Polygon> polygonWithPerimeterAndArea(double P, double B, double facing);
+
 // The mean of its vertices: a point inside, for labels to keep away from.
 Space middleOf(const Polyhedron& solid);
 
