@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "svg_writer.h"
 
-#include <charconv>
 #include <cmath>
+#define FMT_HEADER_ONLY
+#include <fmt/format.h>
 
 namespace solver::drawing {
 
 std::string SvgWriter::number(double value) const {
     if (!std::isfinite(value)) return "0";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals_);
-    std::string text(buffer, result.ptr);
+    // {fmt} writes a point whatever the locale (the desktop sets the user's).
+    std::string text = fmt::format("{:.{}f}", value, decimals_);
     if (text.find('.') != std::string::npos) {
         while (text.back() == '0') text.pop_back();
         if (text.back() == '.') text.pop_back();
