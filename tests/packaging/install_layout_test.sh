@@ -74,7 +74,7 @@ links=(
     "desktop Icon is the application id|$(desktop_key Icon)|$app_id"
     "desktop StartupWMClass is the application id|$(desktop_key StartupWMClass)|$app_id"
     "metainfo icon is the application id|$(metainfo_value icon)|$app_id"
-    "newest CHANGELOG.md entry is the project version|$(gz_line $doc/changelog.gz 's/^## \([^ ]*\).*/\1/p')|$version"
+    "newest released CHANGELOG.md entry is the project version|$(gz_line $doc/changelog.gz '/^## Unreleased/d; s/^## \([^ ]*\).*/\1/p')|$version"
     "newest Debian changelog entry is version-revision|$(gz_line $doc/changelog.Debian.gz 's/^stereometry (\([^)]*\)).*/\1/p')|$version-$revision"
     "English manual page is of the project version|$(gz_line usr/share/man/man1/stereometry.1.gz 's/^\.TH .* "stereometry \([^"]*\)".*/\1/p')|$version"
     "Bulgarian manual page is of the project version|$(gz_line usr/share/man/bg/man1/stereometry.1.gz 's/^\.TH .* "stereometry \([^"]*\)".*/\1/p')|$version"
