@@ -5,7 +5,7 @@
 # standard output, a Bulgarian sentence on standard error and a non-zero exit.
 #   svg_command_line_test.sh STEREOMETRY_SOLVE
 set -uo pipefail
-solve=$1
+solve=$(realpath "$1")
 failures=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
