@@ -18,7 +18,10 @@ inline constexpr int maxVariables = 16;
 
 struct Monomial {
     std::array<std::uint8_t, maxVariables> exponents{};
-    auto operator<=>(const Monomial&) const = default;
+    // By the exponents in turn. Not a defaulted operator<=>: the libc++ of
+    // Debian's Emscripten has none for std::array, which deletes it.
+    bool operator==(const Monomial&) const = default;
+    bool operator<(const Monomial& other) const { return exponents < other.exponents; }
 };
 
 class Polynomial {
