@@ -20,6 +20,9 @@
 // could not run. They weigh nothing in the scores.
 //
 //   node bench/lighthouse.mjs SITE_DIR LIGHTHOUSE_CLI REPORT_DIR [RUNS]   (bench/lighthouse.sh)
+//
+// PAGE names another page of the site to audit (PAGE=guide.html); by default
+// the calculator's.
 import { execFile, fork } from 'node:child_process';
 import { mkdirSync, readdirSync, readFileSync } from 'node:fs';
 import { loadavg } from 'node:os';
@@ -32,6 +35,7 @@ if (!siteDir || !lighthouseCli || !reportDir) {
   process.exit(2);
 }
 const runs = Number(runsArgument || 3);
+const pageName = process.env.PAGE || '';
 
 const presets = [
   { name: 'mobile', flags: [] },
@@ -107,7 +111,8 @@ function lighthouse(url, preset, reportPath) {
 async function reliableRun(url, preset, index) {
   let failure;
   for (let attempt = 1; attempt <= attempts; attempt += 1) {
-    const result = await lighthouse(url, preset, join(reportDir, `${preset.name}-${index}.json`));
+    const prefix = pageName ? `${pageName.replace(/\.html$/, '')}-` : '';
+    const result = await lighthouse(url, preset, join(reportDir, `${prefix}${preset.name}-${index}.json`));
     if (result.report) return result.report;
     failure = result.failure;
     console.error(`  ${preset.name} run ${index}, attempt ${attempt}: ${failure}`);
@@ -184,10 +189,11 @@ const site = await serve(siteDir);
 try {
   await warmUp(site.url);
   const load = () => loadavg().map((value) => value.toFixed(2)).join(' ');
-  console.log(`Lighthouse on ${site.url}, ${runs} runs per preset; load average at the start ${load()}`);
+  const url = new URL(pageName, site.url).href;
+  console.log(`Lighthouse on ${url}, ${runs} runs per preset; load average at the start ${load()}`);
   for (const preset of presets) {
     const reports = [];
-    for (let index = 1; index <= runs; index += 1) reports.push(await reliableRun(site.url, preset, index));
+    for (let index = 1; index <= runs; index += 1) reports.push(await reliableRun(url, preset, index));
     if (preset === presets[0]) console.log(`Lighthouse ${reports[0].lighthouseVersion}, ${reports[0].environment.hostUserAgent}`);
     printPreset(preset, reports);
   }

@@ -32,11 +32,14 @@ function(stereometry_gzip source name)
 endfunction()
 stereometry_gzip("${CMAKE_CURRENT_LIST_DIR}/stereometry.1" stereometry.1)
 stereometry_gzip("${CMAKE_CURRENT_LIST_DIR}/stereometry.bg.1" stereometry.bg.1)
+stereometry_gzip("${CMAKE_CURRENT_LIST_DIR}/stereometry-solve.1" stereometry-solve.1)
 stereometry_gzip("${PROJECT_SOURCE_DIR}/CHANGELOG.md" changelog)
 stereometry_gzip("${CMAKE_CURRENT_LIST_DIR}/changelog.Debian" changelog.Debian)
 add_custom_target(stereometry_compressed_docs ALL DEPENDS ${compressed_files})
 
 install(FILES "${compressed_dir}/stereometry.1.gz"
+    DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+install(FILES "${compressed_dir}/stereometry-solve.1.gz"
     DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 install(FILES "${compressed_dir}/stereometry.bg.1.gz"
     DESTINATION "${CMAKE_INSTALL_MANDIR}/bg/man1" RENAME stereometry.1.gz)

@@ -13,7 +13,8 @@
 //                                    when its text is wider ("" : its text)
 //   page.announce(text)              the results of a press, for screen readers
 //   page.showSolution(frame, text)   how the results of the panel in "Frame<n>"
-//                                    were found, one line each; "" after its clear
+//                                    were found, one line each, a zero-width space
+//                                    where a line may wrap; "" after its clear
 //   page.showMessage(title, prompt)  a message box, queued: it opens after the press
 //   page.reportError(title, prompt, field)  the same for an error stop; afterwards
 //                                    the field (a name, or "") takes the focus
@@ -37,6 +38,7 @@
 #include "form1_handlers.h"
 #include "panel_table.h"
 #include "shown_text.h"
+#include "solution.h"
 #include "window_services.h"
 
 // clang-format off
@@ -78,6 +80,8 @@ EM_JS(void, pageShowSolution, (const char* frame, const char* text), {
 namespace geometry::web {
 namespace {
 
+constexpr const char* zeroWidthSpace = "\u200B";
+
 // A string the page allocated with malloc, taken over and freed.
 std::string takeString(char* text) {
     std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
@@ -100,9 +104,17 @@ public:
         pageReportError(errorTitle, errorMessage(stop, separator).c_str(), field.c_str());
     }
     void announceResults(Panel, const std::string& announcement) override { pageAnnounce(announcement.c_str()); }
+    // The lines one after another, a zero-width space where the core lets a line wrap.
     void showSolution(Panel panel, const std::vector<std::string>& lines) override {
         std::string text;
-        for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+        for (const std::string& line : lines) {
+            if (!text.empty()) text += "\n";
+            const std::vector<std::string_view> pieces = wrapPieces(line);
+            for (const std::string_view& piece : pieces) {
+                if (&piece != &pieces.front()) text += zeroWidthSpace;
+                text += piece;
+            }
+        }
         pageShowSolution(std::string(panelRow(panel).frame).c_str(), text.c_str());
     }
 

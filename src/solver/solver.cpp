@@ -189,10 +189,15 @@ std::vector<State> distinct(const Task& task, const std::vector<State>& states) 
     return kept;
 }
 
-// n found by trying every n the givens might have: "n = 6".
-std::vector<int> fittingSides(const Task& task) {
+// n found by trying every n the givens might have: "n = 6". None where the
+// givens do not fix a solid even with n known (tried with one n).
+std::optional<std::vector<int>> fittingSides(const Task& task) {
     std::vector<int> fitting;
     const auto values = givenValues(task, false);
+    auto withSides = values;
+    withSides.emplace_back(task.solid.sidesIndex, Value::whole(referenceSides));
+    const Search sample = searched(task, withSides, false, false);
+    if (sample.solutions().empty() && !sample.stuck().empty()) return std::nullopt;
     for (int n = 3; n <= largestSidesTried; ++n) {
         auto trial = values;
         trial.emplace_back(task.solid.sidesIndex, Value::whole(n));
@@ -238,6 +243,15 @@ long double piValue(PiSetting setting) {
     return truePi;
 }
 
+std::optional<Rational> piFraction(PiSetting setting) {
+    switch (setting) {
+    case PiSetting::School: return Rational(157, 50);
+    case PiSetting::Calculator: return Rational(392699, 125000);
+    case PiSetting::Exact: break;
+    }
+    return std::nullopt;
+}
+
 std::string_view statusKey(Status status) {
     switch (status) {
     case Status::Solved: return "solved";
@@ -269,7 +283,28 @@ ReadNumber readNumber(std::string_view text) {
     return {typed.read, typed.value, typed.decimal, typed.decimals, typed.error};
 }
 
+namespace {
+
+Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings);
+
+}  // namespace
+
+// Whatever the givens, an answer: a fault of the solver's own (none is known)
+// is said as such rather than ending the program or the page.
 Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings) {
+    try {
+        return solved(solidKey, givens, settings);
+    } catch (const std::exception& fault) {
+        Outcome outcome;
+        outcome.solid = solidByKey(solidKey);
+        outcome.message = std::string(internalFault) + fault.what();
+        return outcome;
+    }
+}
+
+namespace {
+
+Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings) {
     Outcome outcome;
     outcome.solid = solidByKey(solidKey);
     if (!outcome.solid) {
@@ -297,7 +332,8 @@ Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const
         std::all_of(search.stuck().begin(), search.stuck().end(),
                     [&](const State& s) { return !s.known[std::size_t(solid.sidesIndex)]; })) {
         // n is not given and no relation gives it: every n is tried.
-        const std::vector<int> sides = fittingSides(task);
+        // (None found as "many": the task needs n, or more givens.)
+        const std::vector<int> sides = fittingSides(task).value_or(std::vector<int>(3));
         if (sides.size() == 1) {
             auto values = givenValues(task, true);
             values.emplace_back(solid.sidesIndex, Value::whole(sides.front()));
@@ -338,4 +374,5 @@ Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const
     return outcome;
 }
 
+}  // namespace
 }  // namespace solver

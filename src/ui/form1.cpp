@@ -281,14 +281,10 @@ void Form1::nameForScreenReaders() {
 
 void Form1::nameField(const ControlRow& row, QWidget* edit) {
     const std::optional<Field> field = fieldByName(row.name);
-    const FieldInfo& info = fieldInfo(*field);
     auto* label = qobject_cast<QLabel*>(controls_.value(fromUtf8(labelNaming(row.name)->name)));
     Q_ASSERT(label);
     label->setBuddy(edit);
-    QString name = withPanelCaption(row, fromUtf8(info.label));
-    const std::string_view distinction = info.input ? info.input->distinction : std::string_view();
-    if (!distinction.empty()) name += QStringLiteral(" (%1)").arg(fromUtf8(distinction));
-    edit->setAccessibleName(name);
+    edit->setAccessibleName(withPanelCaption(row, fromUtf8(fieldWords(*field))));
     const std::string_view description = fieldDescription(*field);
     if (!description.empty()) edit->setAccessibleDescription(fromUtf8(description));
 }

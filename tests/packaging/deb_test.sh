@@ -85,6 +85,8 @@ installed_files=(
     /usr/share/icons/hicolor/16x16/apps/$app_id.png
     /usr/share/icons/hicolor/256x256/apps/$app_id.png
     /usr/share/man/man1/stereometry.1.gz
+    /usr/bin/stereometry-solve
+    /usr/share/man/man1/stereometry-solve.1.gz
 )
 for f in "${installed_files[@]}"; do
     check "installed $f" test -e "$root$f"

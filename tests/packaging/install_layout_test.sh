@@ -36,6 +36,7 @@ png_sizes=(16 22 24 32 48 64 128 192 256 512)
 # What lands where: one row per installed file.
 installed_files=(
     "usr/bin/stereometry|executable"
+    "usr/bin/stereometry-solve|executable"
     "$desktop|file"
     "$metainfo|file"
     "$doc/copyright|file"
@@ -43,6 +44,7 @@ installed_files=(
     "$doc/changelog.Debian.gz|gzip"
     "usr/share/man/man1/stereometry.1.gz|gzip"
     "usr/share/man/bg/man1/stereometry.1.gz|gzip"
+    "usr/share/man/man1/stereometry-solve.1.gz|gzip"
     "usr/share/lintian/overrides/stereometry|file"
     "$icons/scalable/apps/$app_id.svg|file"
 )
@@ -74,9 +76,10 @@ links=(
     "desktop Icon is the application id|$(desktop_key Icon)|$app_id"
     "desktop StartupWMClass is the application id|$(desktop_key StartupWMClass)|$app_id"
     "metainfo icon is the application id|$(metainfo_value icon)|$app_id"
-    "newest released CHANGELOG.md entry is the project version|$(gz_line $doc/changelog.gz '/^## Unreleased/d; s/^## \([^ ]*\).*/\1/p')|$version"
+    "newest released CHANGELOG.md entry is the project version|$(gz_line $doc/changelog.gz '/^## Unreleased/d;s/^## \([^ ]*\).*/\1/p')|$version"
     "newest Debian changelog entry is version-revision|$(gz_line $doc/changelog.Debian.gz 's/^stereometry (\([^)]*\)).*/\1/p')|$version-$revision"
     "English manual page is of the project version|$(gz_line usr/share/man/man1/stereometry.1.gz 's/^\.TH .* "stereometry \([^"]*\)".*/\1/p')|$version"
+    "solver's manual page is of the project version|$(gz_line usr/share/man/man1/stereometry-solve.1.gz 's/^\.TH .* "stereometry \([^"]*\)".*/\1/p')|$version"
     "Bulgarian manual page is of the project version|$(gz_line usr/share/man/bg/man1/stereometry.1.gz 's/^\.TH .* "stereometry \([^"]*\)".*/\1/p')|$version"
 )
 for row in "${links[@]}"; do

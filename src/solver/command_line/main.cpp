@@ -16,10 +16,7 @@
 #include "drawings.h"
 #include "json.h"
 #include "solver.h"
-
-#ifndef STEREOMETRY_VERSION
-#define STEREOMETRY_VERSION "1.2.0"
-#endif
+#include "worksheet_command.h"
 
 namespace {
 
@@ -193,7 +190,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
-            std::cout << usage;
+            std::cout << usage << "\n" << worksheetUsage;
             return 0;
         }
         if (argument == "--version") {
@@ -201,9 +198,12 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    if (wantsWorksheet(argc, argv)) return worksheetCommand(argc, argv);
+    std::string answerError;
+    const std::vector<TypedAnswer> answers = takeAnswers(argc, argv, answerError);
     const Arguments arguments = parse(argc, argv);
-    if (!arguments.error.empty()) {
-        std::cerr << "stereometry-solve: " << arguments.error << "\n" << usage;
+    if (!arguments.error.empty() || !answerError.empty()) {
+        std::cerr << "stereometry-solve: " << (answerError.empty() ? arguments.error : answerError) << "\n" << usage;
         return 2;
     }
     const Outcome outcome = solve(arguments.solid, arguments.givens, arguments.settings);
@@ -213,6 +213,12 @@ int main(int argc, char** argv) {
         std::cerr << "stereometry-solve: " << outcome.message << "\n";
         return exitStatus(outcome.status);
     }
-    std::cout << (arguments.json ? jsonOf(outcome) + "\n" : plainOf(outcome));
+    if (const std::string problem = answersProblem(outcome, answers); !problem.empty()) {
+        std::cerr << "stereometry-solve: " << problem << "\n";
+        return 2;
+    }
+    if (answers.empty()) std::cout << (arguments.json ? jsonOf(outcome) + "\n" : plainOf(outcome));
+    else if (arguments.json) std::cout << withAnswersJson(jsonOf(outcome), outcome, answers, arguments.settings) << "\n";
+    else std::cout << plainOf(outcome) << answersText(outcome, answers, arguments.settings);
     return exitStatus(outcome.status);
 }
