@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the benchmarks (Release) and runs them: time per press of every handler,
-# on the field store alone and through the window offscreen, then start-up and
+# on the field store alone and through the window offscreen, the time to write
+# a solved task's figure and net as SVG, then start-up and
 # peak memory against a bare Qt window and against the same controls made
 # plainly, offscreen and, where xvfb-run is installed, on an X server, and
 # where Valgrind is, the same start-ups counted in instructions.
@@ -17,7 +18,7 @@ runs=${RUNS:-31}
 # The usual set-up (packages, Release build) plus Google Benchmark.
 BUILD_DIR="$build_dir" scripts/setup.sh libbenchmark-dev
 cmake -S . -B "$build_dir" -DSTEREOMETRY_BUILD_BENCH=ON >/dev/null
-cmake --build "$build_dir" --target stereometry_press_bench stereometry_startup_bench \
+cmake --build "$build_dir" --target stereometry_press_bench stereometry_drawing_bench stereometry_startup_bench \
     stereometry_startup_probe bare_window_startup_probe labelled_window_startup_probe \
     plain_controls_startup_probe
 
@@ -27,6 +28,10 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 echo "== Presses"
 QT_QPA_PLATFORM=offscreen "$bench/stereometry_press_bench" --benchmark_filter="${BENCH_FILTER:-.}"
+
+echo
+echo "== Drawings: a solved task's figure and net as SVG"
+"$bench/stereometry_drawing_bench" --benchmark_filter="${BENCH_FILTER:-.}"
 
 echo
 echo "== Start-up, offscreen"

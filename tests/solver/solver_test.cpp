@@ -10,31 +10,12 @@
 #define FMT_HEADER_ONLY
 #include <fmt/format.h>
 
+#include "parsed_task.h"
 #include "school_tasks.h"
 #include "solver.h"
 
 namespace solver::testing {
 namespace {
-
-struct Parsed {
-    std::string solid;
-    std::vector<Given> givens;
-    Settings settings;
-};
-
-// A task as the command line takes it: options, the solid, then KEY=VALUE.
-Parsed parse(std::string_view task) {
-    Parsed parsed;
-    std::istringstream words{std::string(task)};
-    for (std::string word; words >> word;) {
-        if (word == "--pi=3.14") parsed.settings.pi = PiSetting::School;
-        else if (word == "--pi=3.141592") parsed.settings.pi = PiSetting::Calculator;
-        else if (word.starts_with("--unit=")) parsed.settings.unit = unitByName(word.substr(7));
-        else if (parsed.solid.empty()) parsed.solid = word;
-        else parsed.givens.push_back({word.substr(0, word.find('=')), word.substr(word.find('=') + 1)});
-    }
-    return parsed;
-}
 
 Status statusOf(Expect expect) {
     switch (expect) {
@@ -78,7 +59,7 @@ class SchoolTaskTest : public ::testing::TestWithParam<SchoolTask> {};
 
 TEST_P(SchoolTaskTest, GivesTheAnswerKey) {
     const SchoolTask& task = GetParam();
-    const Parsed parsed = parse(task.task);
+    const ParsedTask parsed = parseTask(task.task);
     const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
     ASSERT_EQ(statusKey(outcome.status), statusKey(statusOf(task.status))) << outcome.message;
     EXPECT_NE(outcome.message.find(task.message), std::string::npos) << outcome.message;
