@@ -8,6 +8,7 @@
 #include "expression.h"
 #include "givens.h"
 #include "search.h"
+#include "superscript.h"
 #include "wording.h"
 
 namespace solver {
@@ -244,6 +245,22 @@ void describeNone(const Task& task, const Search& search, Outcome& outcome) {
                       first.why + ".";
 }
 
+// A base of any shape, known by its perimeter and area, is a polygon only if
+// B < P² : (4π), the area of a circle with P round it: why not, where it is not.
+std::optional<std::string> noBaseFits(const Task& task, const State& state) {
+    const SolidRow& row = *task.solid.row;
+    if (task.regular || row.baseWithoutSides.empty()) return std::nullopt;
+    const auto& perimeter = state.known[std::size_t(quantityIndex(row, "P"))];
+    const auto& area = state.known[std::size_t(quantityIndex(row, "B"))];
+    if (!perimeter || !area) return std::nullopt;
+    const long double largest = perimeter->value.number * perimeter->value.number / (4 * truePi);
+    if (area->value.number < largest) return std::nullopt;
+    return "Няма " + std::string(row.single) + " с основа с периметър P " + task.wording.equals(perimeter->value) +
+           " и лице B " + task.wording.equals(area->value) +
+           ": многоъгълник с периметър P има лице, по-малко от P² : (4π) (лицето на кръг с обиколка P), тук " +
+           roundedText(largest, task.settings.digits, task.settings.separator) + ".";
+}
+
 // "една величина", "две величини", "три величини".
 std::string quantitiesWord(std::size_t count) {
     static constexpr std::string_view words[] = {"", "една величина", "две величини", "три величини"};
@@ -408,6 +425,12 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
         }
     }
     if (!search.solutions().empty()) {
+        if (const auto why = noBaseFits(task, search.solutions().front())) {
+            outcome.status = Status::None;
+            outcome.message = *why;
+            for (const ReadGiven& g : reading.givens) outcome.concerned.push_back(g.key);
+            return outcome;
+        }
         outcome.status = Status::Solved;
         for (const State& state : distinct(task, search.solutions())) outcome.solutions.push_back(solutionOf(task, state));
         return outcome;

@@ -166,10 +166,8 @@ TEST(DrawingTest, ABaseOfAnyShapeIsDrawnWithItsPerimeterAndArea) {
         EXPECT_NEAR(std::fabs(twiceArea) / 2, row.area, 1e-9 * row.area);
     }
     EXPECT_FALSE(drawing::polygonWithPerimeterAndArea(10, 100, 0));  // more than P² : (4π)
-    const Outcome none = solve("prism", {{"P", "10"}, {"B", "100"}, {"h", "5"}});
-    ASSERT_EQ(none.status, Status::Solved);
-    const XmlElement root = wellFormed(figureSvg(*none.solid, none.solutions[0], {none.unit}));
-    EXPECT_NE(root.content.find("Няма многоъгълник с тези P и B"), std::string::npos);
+    // The solver answers such a task with none, so no figure of it is asked for.
+    EXPECT_EQ(solve("prism", {{"P", "10"}, {"B", "100"}, {"h", "5"}}).status, Status::None);
 }
 
 // ---- Nets ----

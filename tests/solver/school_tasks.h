@@ -57,6 +57,7 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     {"a regular hexagonal prism", "prism n=6 a=2 h=5", Expect::Solved, {"B=6*sqrt(3) S=60 S1=60+12*sqrt(3) V=30*sqrt(3)"}},
     {"any right prism from its base's perimeter and area", "prism P=24 B=36 h=5", Expect::Solved,
      {"S=120 S1=192 V=180 n=- a=-"}},
+    {"a base of area 100 and perimeter 10 is no polygon", "prism P=10 B=100 h=5", Expect::None, {}, "P² : (4π)"},
     {"the base edge from the lateral surface", "prism n=4 S=80 h=5", Expect::Solved, {"P=16 a=4 B=16 S1=112 V=80"}},
     {"the base edge from the volume", "prism n=3 h=10 V=40√3", Expect::Solved, {"a=4 B=4*sqrt(3) S1=120+8*sqrt(3)"}},
     // Regular pyramid.
