@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds the program (not the tests: ./test.sh does)
 # and starts the calculator.
+#   ./run.sh --problems [SOLID KEY=VALUE...]   the problems window instead
+#                    (with that task solved: ./run.sh --problems cone r=3 h=4)
 #   ./run.sh --web   builds the web edition instead and serves it on
 #                    http://127.0.0.1:8080/ (PORT picks another port)
 #   ./run.sh --solve SOLID KEY=VALUE...   builds and runs the task solver,

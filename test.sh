@@ -4,14 +4,15 @@
 # headless. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
-# Emscripten, Node.js, npm, Chromium, fontTools, Python-Markdown and pngquant
+# Emscripten, Node.js, npm, Chromium, fontTools, Python-Markdown, pngquant and
+# SymPy (the solver's exact forms checked)
 # only for the tests (the WebAssembly core tests and the web edition with its
 # guide), not for run.sh; so too a session bus, AT-SPI and pyatspi (the
 # accessibility bus check). Node.js and npm are asked for by their commands:
 # NodeSource's nodejs, for one, is no Debian nodejs and brings its own npm. The
 # package checks need the validators, lintian, dpkg's tools, Xvfb and the icon
 # theme.
-test_packages=(emscripten node-acorn googletest python3-fonttools python3-brotli python3-markdown
+test_packages=(emscripten node-acorn googletest python3-fonttools python3-brotli python3-markdown python3-sympy
                pngquant chromium
                dbus-daemon at-spi2-core python3-pyatspi
                desktop-file-utils appstream appstream-compose dpkg-dev lintian file procps

@@ -21,6 +21,9 @@
 // could not run. They weigh nothing in the scores.
 //
 //   node bench/lighthouse.mjs SITE_DIR LIGHTHOUSE_CLI REPORT_DIR [RUNS]   (bench/lighthouse.sh)
+//
+// PAGE names another page of the site to audit (PAGE=guide.html); by default
+// the calculator's and the problems page with a task solved.
 import { execFile, fork } from 'node:child_process';
 import { mkdirSync, readdirSync, readFileSync } from 'node:fs';
 import { loadavg } from 'node:os';
@@ -33,9 +36,10 @@ if (!siteDir || !lighthouseCli || !reportDir) {
   process.exit(2);
 }
 const runs = Number(runsArgument || 3);
+const pageName = process.env.PAGE || '';
 
-// The calculator's page, and the problems page with a task solved.
-const pages = [
+// The calculator's page and the problems page with a task solved, or PAGE.
+const pages = pageName ? [{ name: pageName.replace(/\.html$/, ''), path: pageName }] : [
   { name: 'calculator', path: '' },
   { name: 'problems', path: 'zadachi.html?solid=cone&r=3&h=4&pi=exact&digits=2' },
 ];
@@ -190,12 +194,12 @@ const site = await serve(siteDir);
 try {
   await warmUp(site.url);
   const load = () => loadavg().map((value) => value.toFixed(2)).join(' ');
-  console.log(`Lighthouse on ${site.url}, ${runs} runs per preset; load average at the start ${load()}`);
+  console.log(`Lighthouse on ${site.url}, ${runs} runs per page and preset; load average at the start ${load()}`);
   for (const page of pages) {
     for (const preset of presets) {
       const reports = [];
       for (let index = 1; index <= runs; index += 1)
-        reports.push(await reliableRun(site.url + page.path, page, preset, index));
+        reports.push(await reliableRun(new URL(page.path, site.url).href, page, preset, index));
       if (page === pages[0] && preset === presets[0])
         console.log(`Lighthouse ${reports[0].lighthouseVersion}, ${reports[0].environment.hostUserAgent}`);
       printPreset(page, preset, reports);

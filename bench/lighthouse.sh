@@ -7,7 +7,7 @@
 # desktop one. Prints per page and preset the medians of the four category scores
 # and the failing audits; bench/lighthouse.mjs says what exactly.
 #
-#   bench/lighthouse.sh      (RUNS=3 by default)
+#   bench/lighthouse.sh      (RUNS=3 by default; PAGE=guide.html audits the guide)
 #
 # Lighthouse is a tool of this benchmark alone: it is installed from npm into
 # ${LIGHTHOUSE_DIR:-build-bench/lighthouse} when missing, not into the

@@ -16,8 +16,8 @@ build_dir=${BUILD_DIR:-build}
 wasm_dir=${WASM_BUILD_DIR:-$build_dir-wasm}
 scripts/web_build.sh >/dev/null
 WASM_BUILD_DIR="$wasm_dir" scripts/wasm_build.sh --target stereometry_web_with_solver >/dev/null
-cmake --build "$build_dir" --target stereometry_school_tasks >/dev/null
-"$build_dir/tests/stereometry_school_tasks" "$wasm_dir/school_tasks.json"
+cmake --build "$build_dir" --target stereometry_solver_tasks >/dev/null
+"$build_dir/tests/stereometry_solver_tasks" "$wasm_dir/school_tasks.json"
 tests/web/node_modules.sh
 
 # The other way: one module for both pages, inside each page's script.

@@ -4,8 +4,10 @@
 // reading made apart from textToNumber:
 //  - the grammar (blanks, optional sign, digits with at most one separator and
 //    at least one digit, optional exponent E/e with optional sign and digits,
-//    blanks; a blank is a space, a tab or a no-break space, U+00A0 or U+202F)
-//    is recognised by a state machine of its own;
+//    blanks; a blank is a space, a tab or a no-break space, U+00A0 or U+202F;
+//    the digits before the separator may be grouped by three, one blank other
+//    than the tab between groups: "12 345 678,5") is recognised by a state
+//    machine of its own, which looks ahead for a group;
 //  - the text it accepts is rewritten in the C form ("-12.5e+3") and read by
 //    std::from_chars; the C library's strtof must agree to the bit, and tells
 //    an overflow from an underflow to zero;
@@ -73,6 +75,16 @@ inline size_t blankAt(std::string_view text, size_t at) {
     return 0;
 }
 
+// Whether the blank at `at` (`length` bytes) parts two digit groups of a whole
+// part: no tab, after a first group of one to three digits or a later group of
+// three (`digits` since the last group blank), before exactly three digits.
+inline bool groupBlankAt(std::string_view text, size_t at, size_t length, int digits, bool grouped) {
+    if (text[at] == '\t' || digits < (grouped ? 3 : 1) || digits > 3) return false;
+    const size_t group = at + length;
+    const auto isDigit = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    return isDigit(group) && isDigit(group + 1) && isDigit(group + 2) && !isDigit(group + 3);
+}
+
 // The accepted text in the C form, or nothing when the text is outside the grammar.
 inline std::optional<std::string> cForm(std::string_view text, std::string_view separator) {
     enum class State {
@@ -80,6 +92,8 @@ inline std::optional<std::string> cForm(std::string_view text, std::string_view 
     };
     State state = State::LeadingBlanks;
     bool mantissaDigit = false;
+    int groupDigits = 0;   // digits of the whole part since its start or its last group blank
+    bool grouped = false;  // a group blank was seen
     std::string form;
 
     size_t i = 0;
@@ -103,6 +117,7 @@ inline std::optional<std::string> cForm(std::string_view text, std::string_view 
             } else if (digit) {
                 form += ch;
                 mantissaDigit = true;
+                groupDigits = 1;
                 state = State::Whole;
             } else if (separatorHere) {
                 form += '.';
@@ -117,6 +132,7 @@ inline std::optional<std::string> cForm(std::string_view text, std::string_view 
             if (digit) {
                 form += ch;
                 mantissaDigit = true;
+                ++groupDigits;
             } else if (separatorHere && state == State::Whole) {
                 form += '.';
                 step = separator.size();
@@ -124,6 +140,9 @@ inline std::optional<std::string> cForm(std::string_view text, std::string_view 
             } else if (exponentMark && mantissaDigit) {
                 form += 'e';
                 state = State::ExponentMark;
+            } else if (blank && state == State::Whole && groupBlankAt(text, i, blankLength, groupDigits, grouped)) {
+                grouped = true;
+                groupDigits = 0;
             } else if (blank && mantissaDigit) {
                 state = State::TrailingBlanks;
             } else {

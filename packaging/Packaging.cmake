@@ -7,10 +7,13 @@ include(GNUInstallDirs)
 
 set(STEREOMETRY_DESKTOP_FILE
     "${CMAKE_CURRENT_LIST_DIR}/${STEREOMETRY_APP_ID}.desktop")
+# The problems window's own menu entry, beside the calculator's.
+set(STEREOMETRY_PROBLEMS_DESKTOP_FILE
+    "${CMAKE_CURRENT_LIST_DIR}/${STEREOMETRY_APP_ID}.problems.desktop")
 set(STEREOMETRY_METAINFO_FILE
     "${CMAKE_CURRENT_LIST_DIR}/${STEREOMETRY_APP_ID}.metainfo.xml")
 
-install(FILES "${STEREOMETRY_DESKTOP_FILE}"
+install(FILES "${STEREOMETRY_DESKTOP_FILE}" "${STEREOMETRY_PROBLEMS_DESKTOP_FILE}"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${STEREOMETRY_METAINFO_FILE}"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
@@ -32,11 +35,14 @@ function(stereometry_gzip source name)
 endfunction()
 stereometry_gzip("${CMAKE_CURRENT_LIST_DIR}/stereometry.1" stereometry.1)
 stereometry_gzip("${CMAKE_CURRENT_LIST_DIR}/stereometry.bg.1" stereometry.bg.1)
+stereometry_gzip("${CMAKE_CURRENT_LIST_DIR}/stereometry-solve.1" stereometry-solve.1)
 stereometry_gzip("${PROJECT_SOURCE_DIR}/CHANGELOG.md" changelog)
 stereometry_gzip("${CMAKE_CURRENT_LIST_DIR}/changelog.Debian" changelog.Debian)
 add_custom_target(stereometry_compressed_docs ALL DEPENDS ${compressed_files})
 
 install(FILES "${compressed_dir}/stereometry.1.gz"
+    DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+install(FILES "${compressed_dir}/stereometry-solve.1.gz"
     DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 install(FILES "${compressed_dir}/stereometry.bg.1.gz"
     DESTINATION "${CMAKE_INSTALL_MANDIR}/bg/man1" RENAME stereometry.1.gz)
@@ -61,7 +67,8 @@ set(CPACK_PACKAGE_DESCRIPTION
 six panels computes the lateral surface area, the full surface area and the
 volume of a right prism (box, cube or any other), a regular pyramid, a
 cylinder, a cone and a sphere, and the perimeter and area of a regular
-polygon. Its window and messages are in Bulgarian.")
+polygon. A second window solves a school problem from what it gives, exactly
+and step by step. Its windows and messages are in Bulgarian.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "stereometry")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -6,6 +6,7 @@
 #   docs/error.png        the message box of a press with the sphere's radius empty
 #   docs/long-results.png results wider than their fields, shown rounded
 #   docs/tooltip.png      how the cylinder's volume was found, in its tooltip
+#   docs/problems-window.png  the problems window with a cone solved
 # Usage: scripts/screenshot.sh [SCALE]   with a SCALE such as 1.5, only
 # docs/window-150.png. BUILD_DIR chooses the build directory (default: build).
 set -euo pipefail
@@ -44,4 +45,5 @@ else
     draw 1 docs/error.png --error
     draw 1 docs/long-results.png --long
     draw 1 docs/tooltip.png --long --tooltip
+    draw 1 docs/problems-window.png --problems cone r=3cm h=4cm
 fi

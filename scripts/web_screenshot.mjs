@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Draws the web edition's pictures for docs/, in Chromium with a Bulgarian
 // browser:
-//   web.png       the window as it opens on a desktop, at 100 %
-//   phone.png     the first screen of the page on a 360-pixel phone
-//   solution.png  the cone on that phone after a press: its results and how
-//                 they were found
+//   web.png          the window as it opens on a desktop, at 100 %
+//   phone.png        the first screen of the page on a 360-pixel phone
+//   solution.png     the cone on that phone after a press: its results and how
+//                    they were found
+//   error-phone.png  the message box on that phone after a press with the
+//                    sphere's radius empty
+//   tablet.png       the first screen on a 1024x768 tablet: the panels side by side
 //   problems-phone.png  a task solved on the problems page on that phone: the
-//                 cone's fields with the values found beside them
+//                    cone's fields with the values found beside them
 //   node scripts/web_screenshot.mjs SITE_DIR DOCS_DIR     (scripts/web_screenshot.sh)
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -61,8 +64,18 @@ await withPage(phone, async (page) => {
   });
 });
 await withPage(phone, async (page) => {
+  await page.tap('#Command9');
+  await page.waitForSelector('dialog[open]');
+  await page.locator('dialog[open]').screenshot({ path: join(docs, 'error-phone.png') });
+});
+await withPage({ viewport: { width: 1024, height: 768 }, isMobile: true, hasTouch: true }, async (page) => {
+  await page.evaluate(() => document.activeElement.blur());
+  await page.screenshot({ path: join(docs, 'tablet.png') });
+});
+await withPage(phone, async (page) => {
   await page.evaluate(() => scrollTo(0, document.getElementById('settings').getBoundingClientRect().top + scrollY - 8));
   await page.screenshot({ path: join(docs, 'problems-phone.png') });
 }, 'zadachi.html?solid=cone&r=3&h=4&pi=exact&unit=cm&digits=2');
 await site.close();
-console.log(['web.png', 'phone.png', 'solution.png', 'problems-phone.png'].map((name) => join(docs, name)).join('\n'));
+console.log(['web.png', 'phone.png', 'solution.png', 'error-phone.png', 'tablet.png', 'problems-phone.png']
+  .map((name) => join(docs, name)).join('\n'));

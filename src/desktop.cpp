@@ -79,11 +79,13 @@ void displayFound() {
     held = nullptr;
 }
 
-void identify() {
+void identify(Window window) {
     // X11 docks match a window to its menu entry by WM_CLASS, whose class part
     // Qt takes from the application name; Wayland ones by the desktop file name.
-    QCoreApplication::setApplicationName(QStringLiteral(STEREOMETRY_APP_ID));
-    QGuiApplication::setDesktopFileName(QStringLiteral(STEREOMETRY_APP_ID));
+    const QString entry = window == Window::Problems ? QStringLiteral(STEREOMETRY_APP_ID ".problems")
+                                                     : QStringLiteral(STEREOMETRY_APP_ID);
+    QCoreApplication::setApplicationName(entry);
+    QGuiApplication::setDesktopFileName(entry);
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));

@@ -12,9 +12,13 @@ namespace desktop {
 void reportMissingDisplay();
 void displayFound();
 
-// The application id (that of the desktop entry and the metainfo) as the
-// window's class and desktop file name, and the program's icon as every
-// window's icon. Call after the QApplication is made, before any window.
-void identify();
+// The window the program opens: each has its own desktop entry.
+enum class Window { Calculator, Problems };
+
+// The desktop entry's id (the application id for the calculator, with
+// ".problems" for the problems window) as the windows' class and desktop file
+// name, so that docks match them to their menu entries, and the program's icon
+// as every window's icon. Call after the QApplication is made, before any window.
+void identify(Window window);
 
 }  // namespace desktop

@@ -2,6 +2,7 @@
 // Draws the calculator's window offscreen and saves it as a PNG.
 //
 //   stereometry_screenshot OUT.png [--filled | --long] [--error | --tooltip]
+//   stereometry_screenshot OUT.png --problems SOLID KEY=VALUE...
 //
 // --filled types an example into every panel and presses its "пресметни", so
 // that the picture shows numbers in the fields too; --long does the same with
@@ -10,8 +11,9 @@
 // panel's "пресметни" with the radius empty and saves the message box that
 // opens instead of the window. --tooltip shows the cylinder's "V=" with the
 // tooltip that says how the press found it, drawn over the window where it
-// opens. The scale follows QT_SCALE_FACTOR; numbers use the decimal comma of a
-// Bulgarian desktop.
+// opens. --problems draws the problems window instead, with that task solved
+// ("cone r=3cm h=4cm"). The scale follows QT_SCALE_FACTOR; numbers use the
+// decimal comma of a Bulgarian desktop.
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -23,6 +25,7 @@
 #include <QTimer>
 
 #include "form1.h"
+#include "problems_window.h"
 
 namespace {
 
@@ -100,6 +103,27 @@ QPixmap withTooltip(Form1& form, const QString& fieldName) {
     return shot;
 }
 
+bool save(const QPixmap& shot, const QString& path) {
+    if (shot.save(path, "PNG")) return true;
+    QTextStream(stderr) << "cannot write " << path << "\n";
+    return false;
+}
+
+// The problems window with the task after --problems solved.
+int drawProblems(const QStringList& args) {
+    geometry::ui::ProblemsWindow window(",");
+    const qsizetype at = args.indexOf(QStringLiteral("--problems"));
+    geometry::ui::ProblemsWindow::Givens givens;
+    for (const QString& given : args.mid(at + 2)) {
+        const qsizetype equals = given.indexOf(QLatin1Char('='));
+        givens.emplace_back(given.left(equals).toStdString(), given.mid(equals + 1).toStdString());
+    }
+    if (!window.showTask(args.value(at + 1).toStdString(), givens)) return 2;
+    window.show();
+    QApplication::processEvents();
+    return save(window.grab(), args.at(1)) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -107,9 +131,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        QTextStream(stderr) << "usage: stereometry_screenshot OUT.png [--filled | --long] [--error | --tooltip]\n";
+        QTextStream(stderr) << "usage: stereometry_screenshot OUT.png [--filled | --long] [--error | --tooltip]\n"
+                               "       stereometry_screenshot OUT.png --problems SOLID KEY=VALUE...\n";
         return 2;
     }
+    if (args.contains(QStringLiteral("--problems"))) return drawProblems(args);
     Form1 form(",");
     form.show();
     if (args.contains(QStringLiteral("--filled"))) fillExamples(form, examples);
@@ -118,9 +144,5 @@ int main(int argc, char* argv[]) {
     const QPixmap shot = args.contains(QStringLiteral("--error"))     ? errorBox(form)
                          : args.contains(QStringLiteral("--tooltip")) ? withTooltip(form, QStringLiteral("Text23"))
                                                                       : form.grab();
-    if (!shot.save(args.at(1), "PNG")) {
-        QTextStream(stderr) << "cannot write " << args.at(1) << "\n";
-        return 1;
-    }
-    return 0;
+    return save(shot, args.at(1)) ? 0 : 1;
 }

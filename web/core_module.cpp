@@ -13,7 +13,8 @@
 //                                    when its text is wider ("" : its text)
 //   page.announce(text)              the results of a press, for screen readers
 //   page.showSolution(frame, text)   how the results of the panel in "Frame<n>"
-//                                    were found, one line each; "" after its clear
+//                                    were found, one line each, a zero-width space
+//                                    where a line may wrap; "" after its clear
 //   page.offerTask(frame, address)   the panel's inputs as a task for the problems
 //                                    page, its address ("solid=cone&r=3&h=4") for
 //                                    „Реши като задача“; "" where there is none
@@ -41,6 +42,7 @@
 #include "panel_table.h"
 #include "panel_task.h"
 #include "shown_text.h"
+#include "solution.h"
 #include "task_address.h"
 #include "window_services.h"
 
@@ -86,6 +88,8 @@ EM_JS(void, pageOfferTask, (const char* frame, const char* address), {
 namespace geometry::web {
 namespace {
 
+constexpr const char* zeroWidthSpace = "\u200B";
+
 // A string the page allocated with malloc, taken over and freed.
 std::string takeString(char* text) {
     std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
@@ -108,9 +112,17 @@ public:
         pageReportError(errorTitle, errorMessage(stop, separator).c_str(), field.c_str());
     }
     void announceResults(Panel, const std::string& announcement) override { pageAnnounce(announcement.c_str()); }
+    // The lines one after another, a zero-width space where the core lets a line wrap.
     void showSolution(Panel panel, const std::vector<std::string>& lines) override {
         std::string text;
-        for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+        for (const std::string& line : lines) {
+            if (!text.empty()) text += "\n";
+            const std::vector<std::string_view> pieces = wrapPieces(line);
+            for (const std::string_view& piece : pieces) {
+                if (&piece != &pieces.front()) text += zeroWidthSpace;
+                text += piece;
+            }
+        }
         const std::string frame(panelRow(panel).frame);
         pageShowSolution(frame.c_str(), text.c_str());
         pageOfferTask(frame.c_str(), lines.empty() ? "" : taskAddress(panel).c_str());

@@ -11,6 +11,13 @@ every file of the site, stays small. A picture the Markdown names but the
 folder lacks is left out with a warning (the link check of ./test.sh fails on
 it); a link to any other file of the repository is an error, as the site does
 not hold it.
+
+On a phone the window's pictures would shrink to two thirds, their text to
+7 pixels: where the page for a phone has a picture of its own (ON_A_PHONE), a
+phone shows that one instead; any other picture of the window opens at its
+full size when tapped. Pictures of the phone are taken at two device pixels to
+a CSS pixel and shown at half their size. A letter, "=" and its value
+("r = 1") are kept on one line.
 """
 import html
 import re
@@ -24,6 +31,17 @@ from pathlib import Path
 # downloads them all, beside the calculator (about 130 KB) and the problems
 # page with its solver (about 130 KB).
 PICTURES_BUDGET = 150 * 1024
+
+# Pictures of the page on a phone, at two device pixels to a CSS pixel.
+DOUBLE_DENSITY = {"phone.png", "solution.png", "error-phone.png"}
+
+# The window's pictures that a phone shows in the page for a phone's own, and
+# the widest screen that counts as a phone here.
+ON_A_PHONE = {"window.png": "phone.png", "error.png": "error-phone.png"}
+PHONE_WIDTH = "40rem"
+
+# "r = 1", "S1 = 78": a letter (with a digit), "=" and what follows it.
+LETTER_EQUALS = re.compile(r"(?<!\w)([A-Za-zπ]\d?) = (?=\S)")
 
 
 def heading_id(text, separator="-"):
@@ -46,29 +64,69 @@ def reduced_copy(source, target):
         shutil.copyfile(source, target)
 
 
+def copied(name, docs, pictures, copies):
+    """The copy of docs/NAME under guide/, made once; None when docs lacks it."""
+    if name not in copies:
+        if not (docs / name).is_file():
+            print(f"guide.py: warning: docs/{name} is missing; guide.html goes without it",
+                  file=sys.stderr)
+            copies[name] = None
+        else:
+            reduced_copy(docs / name, pictures / name)
+            copies[name] = pictures / name
+    return copies[name]
+
+
+def shown_size(name, copy):
+    """The picture's size in CSS pixels."""
+    width, height = png_size(copy)
+    return (width // 2, height // 2) if name in DOUBLE_DENSITY else (width, height)
+
+
 def place_pictures(root, docs, site):
-    """Points every <img> at its copy under guide/ and makes the copies."""
+    """Points every <img> at its copy under guide/ and makes the copies; puts
+    the phone's own picture in place of the window's on a phone, and links any
+    other picture of the window to itself at full size."""
+    import xml.etree.ElementTree as etree
+
     pictures = site / "guide"
     pictures.mkdir(exist_ok=True)
     parents = {child: parent for parent in root.iter() for child in parent}
-    total = 0
+    copies = {}
     for img in list(root.iter("img")):
         name = img.get("src")
         if "/" in name or not name.endswith(".png"):
             sys.exit(f"guide.py: {name}: the guide's pictures are PNG files in docs/")
-        source = docs / name
-        if not source.is_file():
-            print(f"guide.py: warning: docs/{name} is missing; guide.html goes without it",
-                  file=sys.stderr)
+        copy = copied(name, docs, pictures, copies)
+        if copy is None:
             leave_out(img, parents)
             continue
-        reduced_copy(source, pictures / name)
-        total += (pictures / name).stat().st_size
-        width, height = png_size(pictures / name)
+        width, height = shown_size(name, copy)
         img.set("src", "guide/" + name)
+        if name in DOUBLE_DENSITY:
+            img.set("srcset", f"guide/{name} 2x")
         img.set("width", str(width))
         img.set("height", str(height))
         img.set("loading", "lazy")
+        phone = ON_A_PHONE.get(name)
+        phone_copy = phone and copied(phone, docs, pictures, copies)
+        wrapper = etree.Element("picture" if phone_copy else "a")
+        if phone_copy:
+            phone_width, phone_height = shown_size(phone, phone_copy)
+            etree.SubElement(wrapper, "source", media=f"(max-width: {PHONE_WIDTH})",
+                             srcset=f"guide/{phone} 2x" if phone in DOUBLE_DENSITY else f"guide/{phone}",
+                             width=str(phone_width), height=str(phone_height))
+        elif name not in DOUBLE_DENSITY:
+            wrapper.set("href", "guide/" + name)
+        else:
+            continue
+        parent = parents[img]
+        index = list(parent).index(img)
+        parent.remove(img)
+        wrapper.append(img)
+        wrapper.tail, img.tail = img.tail, None
+        parent.insert(index, wrapper)
+    total = sum(copy.stat().st_size for copy in copies.values() if copy)
     if total > PICTURES_BUDGET:
         sys.exit(f"guide.py: the guide's pictures take {total // 1024} KB on the site, more than "
                  f"{PICTURES_BUDGET // 1024} KB: make them smaller")
@@ -80,6 +138,22 @@ def leave_out(img, parents):
     paragraph.remove(img)
     if paragraph.tag == "p" and len(paragraph) == 0 and not (paragraph.text or "").strip():
         parents[paragraph].remove(paragraph)
+
+
+def keep_letter_with_value(root):
+    """No line break between a letter, "=" and its value, outside code."""
+    def mend(text):
+        return LETTER_EQUALS.sub("\\1\u00a0=\u00a0", text) if text else text
+
+    def walk(element):
+        if element.tag in ("code", "pre"):
+            return
+        element.text = mend(element.text)
+        for child in element:
+            walk(child)
+            child.tail = mend(child.tail)
+
+    walk(root)
 
 
 def links_within_the_site(root):
@@ -112,11 +186,11 @@ def write_page(body, title, description, target):
 <link rel="icon" href="icons/icon.svg" type="image/svg+xml">
 </head>
 <body>
-<nav><a href="index.html">← към калкулатора</a> · <a href="zadachi.html">Задачи по стереометрия</a></nav>
+<nav aria-label="към калкулатора и задачите"><a href="index.html">← към калкулатора</a> · <a href="zadachi.html">Задачи по стереометрия</a></nav>
 <main>
 {body}
 </main>
-<nav><a href="index.html">← към калкулатора</a></nav>
+<footer><a href="index.html">← към калкулатора</a></footer>
 </body>
 </html>
 """, encoding="utf-8")
@@ -133,8 +207,9 @@ def main():
 
     class SitePage(Treeprocessor):
         def run(self, root):
-            place_pictures(root, guide.parent, site)
             links_within_the_site(root)
+            place_pictures(root, guide.parent, site)
+            keep_letter_with_value(root)
             headings = list(root.iter("h1"))
             if len(headings) != 1:
                 sys.exit(f"guide.py: {guide} has {len(headings)} first-level headings, not one")
@@ -147,6 +222,7 @@ def main():
     converter.treeprocessors.register(SitePage(converter), "site_page", 0)
     body = converter.convert(guide.read_text(encoding="utf-8"))
     body = re.sub(r"<!--.*?-->\n?", "", body, flags=re.S)
+    body = body.replace("></source>", ">")  # a void element, which the serializer closes
     write_page(body, found["title"], found["description"], site / "guide.html")
     shutil.copyfile(Path(__file__).with_name("guide.css"), site / "guide.css")
 

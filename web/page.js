@@ -66,8 +66,21 @@
       else field.removeAttribute('title');
     },
     // How each result of the panel in "Frame<n>" was found, one line each; "" after its clear.
+    // A zero-width space marks where the core lets a line wrap: each piece
+    // between two is kept on one line (page_style.cpp), an empty <wbr> between
+    // them, so that nothing of the marks is copied.
     showSolution(frame, text) {
-      byId('Solution' + frame.slice('Frame'.length)).textContent = text;
+      const solution = byId('Solution' + frame.slice('Frame'.length));
+      solution.textContent = '';
+      for (const line of text ? text.split('\n') : []) {
+        if (solution.firstChild) solution.append('\n');
+        line.split('\u200b').forEach((piece, i) => {
+          if (i > 0) solution.append(document.createElement('wbr'));
+          const kept = document.createElement('span');
+          kept.textContent = piece;
+          solution.append(kept);
+        });
+      }
     },
     // „Реши като задача“: the problems page with the panel's inputs; hidden after its clear.
     offerTask(frame, address) {
@@ -150,12 +163,21 @@
   let bound = false;
   const early = []; // presses made before the core was ready, run once it is
 
+  // A panel that holds something is printed (data-filled on its card).
+  function markFilled() {
+    for (const card of document.querySelectorAll('#Form1 .ps')) {
+      const filled = Array.from(card.querySelectorAll('input')).some((field) => field.value !== '');
+      card.toggleAttribute('data-filled', filled);
+    }
+  }
+
   function press(number) {
     if (!core) {
       early.push(number);
       return;
     }
     core._pressButton(number);
+    markFilled();
     showPending();
   }
 
@@ -232,7 +254,7 @@
     const form = byId('Form1');
     const windowShown = matchMedia(form.dataset.windowLayout);
     // „Реши като задача“ of each panel comes after the window, where it is shown.
-    const afterWindow = Array.from(document.querySelectorAll('#Form1 > .task, body > :not(main):not(dialog) :is(a[href], button, input)'));
+    const afterWindow = Array.from(document.querySelectorAll('#Form1 .task, body > :not(main):not(dialog) :is(a[href], button, input)'));
     const order = form.dataset.tabOrder.split(' ').map(byId).concat(afterWindow);
     document.addEventListener('keydown', (event) => {
       if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey || byId('Message').open) return;
@@ -247,12 +269,45 @@
       if (next instanceof HTMLInputElement) next.select(); // as Tab into a field does
     });
 
+    // On the page for fingers, the keyboard's Enter goes to the panel's next
+    // input ("next") and on its last presses "пресметни", the button after the
+    // inputs ("go"). In the window it presses nothing, as on the desktop.
+    document.addEventListener('keydown', (event) => {
+      const field = event.target;
+      const hint = field instanceof HTMLInputElement ? field.enterKeyHint : '';
+      if (event.key !== 'Enter' || !hint || windowShown.matches || event.isComposing) return;
+      event.preventDefault();
+      const panel = field.closest('section');
+      const inputs = Array.from(panel.querySelectorAll('input[enterkeyhint]'));
+      if (hint === 'next') {
+        const next = inputs[inputs.indexOf(field) + 1];
+        next.focus();
+        next.select();
+      } else {
+        const last = inputs[inputs.length - 1];
+        const calculate = Array.from(panel.querySelectorAll('button')).find(
+          (button) => last.compareDocumentPosition(button) & Node.DOCUMENT_POSITION_FOLLOWING,
+        );
+        calculate.focus();
+        calculate.click();
+      }
+    });
+
     // Enter dismisses a message box wherever its focus is, as OK and Escape do.
     byId('Message').addEventListener('keydown', (event) => {
       if (event.key !== 'Enter') return;
       event.preventDefault();
       byId('Message').close();
     });
+
+    document.addEventListener('input', markFilled);
+    // A printout says the day it was made.
+    const printed = byId('Printed');
+    const dateToday = () => {
+      printed.textContent = new Date().toLocaleDateString('bg-BG', { day: 'numeric', month: 'long', year: 'numeric' });
+    };
+    dateToday();
+    addEventListener('beforeprint', dateToday);
 
     // A result field the student types into shows what it holds, rounded if need be.
     const results = Array.from(document.querySelectorAll('#Form1 input.r'));

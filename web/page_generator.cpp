@@ -13,10 +13,11 @@
 //                                               in a font kind (standard, large-bold,
 //                                               credit-italic), for the font subsets
 //
-// Where the window fits, every control stands where the description puts it,
-// one CSS pixel per pixel (15 twips), with its caption, colours and font kind;
-// below the window's width the same controls make a page for a phone
-// (page_style.cpp, page_markup.cpp). Element ids are the window names
+// Where the window fits and the pointer is a mouse's, every control stands
+// where the description puts it, one CSS pixel per pixel (15 twips), with its
+// caption, colours and font kind; on a touch screen of any width, and below the
+// window's width, the same controls make a page for fingers, and on paper a
+// printout (page_style.cpp, page_markup.cpp). Element ids are the window names
 // ("Text30", "Label13_2"), screen readers hear the same names and descriptions
 // as in the desktop window, and a Content-Security-Policy lets in the page's
 // own inline script and stylesheet by their hashes and the site's own files.
@@ -78,11 +79,16 @@ std::string page(const std::string* script) {
     const std::string style = "\n" + styleSheet();
     std::ostringstream html;
     writeHead(html, style, script);
-    html << "<body>\n<main id=\"" << window.name << "\" aria-labelledby=\"Caption\" data-window-layout=\"(min-width:"
-         << windowWidthPixels() << "px)\" data-tab-order=\"" << windowTabOrder() << "\">\n<h1 id=\"Caption\">" << escaped(window.caption) << "</h1>\n";
-    // What a completed press announces to a screen reader; inside the window,
-    // where nothing of it shows.
-    if (script) html << "<div id=\"Announcement\" role=\"status\" aria-live=\"polite\"></div>\n";
+    html << "<body>\n<main id=\"" << window.name << "\" aria-labelledby=\"Caption\" data-window-layout=\""
+         << windowLayoutQuery() << "\" data-tab-order=\"" << windowTabOrder() << "\">\n<h1 id=\"Caption\">"
+         << escaped(window.caption) << "</h1>\n";
+    if (script) {
+        // The day a printout was made, under its title; shown only on paper.
+        html << "<p id=\"Printed\"></p>\n"
+             // What a completed press announces to a screen reader; inside the
+             // window, where nothing of it shows.
+             << "<div id=\"Announcement\" role=\"status\" aria-live=\"polite\"></div>\n";
+    }
     writeWindowControls(html);
     html << "</main>\n<footer><a href=\"guide.html\">Ръководство за ученици и учители</a> · "
          << "<a href=\"zadachi.html\">Задачи по стереометрия</a></footer>\n";

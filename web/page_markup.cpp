@@ -67,22 +67,24 @@ void writeLabel(std::ostream& html, const ControlRow& row) {
 
 // A field's accessible name and description, as the desktop window gives them.
 void describeField(std::ostream& html, const ControlRow& row) {
-    const FieldInfo& info = fieldInfo(*fieldByName(row.name));
-    std::string name = withPanelCaption(row, info.label);
-    const std::string_view distinction = info.input ? info.input->distinction : std::string_view();
-    if (!distinction.empty()) name += " (" + std::string(distinction) + ")";
-    html << " aria-label=\"" << escaped(name) << "\"";
-    const std::string_view description = fieldDescription(info.field);
+    const Field field = *fieldByName(row.name);
+    html << " aria-label=\"" << escaped(withPanelCaption(row, fieldWords(field))) << "\"";
+    const std::string_view description = fieldDescription(field);
     if (!description.empty()) html << " aria-description=\"" << escaped(description) << "\"";
 }
 
-void writeTextField(std::ostream& html, const ControlRow& row) {
+// What the phone keyboard's Enter key says in an input: "next" (the panel's
+// next input), "go" on its last (its "пресметни"); none in a result field.
+enum class EnterKey { None, Next, Go };
+
+void writeTextField(std::ostream& html, const ControlRow& row, EnterKey enter = EnterKey::None) {
     const bool result = isResultField(row);
     // A result field and what it shows rounded when its number is too wide.
     if (result) html << "<span class=\"rw\">";
     html << "<input id=\"" << row.name << "\" class=\"t" << (result ? " r" : "")
          << "\" type=\"text\" inputmode=\"decimal\" autocomplete=\"off\""
          << " autocapitalize=\"off\" autocorrect=\"off\" spellcheck=\"false\"";
+    if (enter != EnterKey::None) html << " enterkeyhint=\"" << (enter == EnterKey::Go ? "go" : "next") << "\"";
     describeField(html, row);
     // The focus starts in the window's first tab stop.
     if (row.name == form1TabStops().front()->name) html << " autofocus";
@@ -134,9 +136,11 @@ void writeTaskLink(std::ostream& html, const ControlRow& panel) {
          << escaped(panel.caption) << ": реши като задача" << "\">Реши като задача</a>\n";
 }
 
+// A panel and its solution, kept together where the page is laid out in cards
+// and on paper; the calculate button named for the keyboard's Enter (web/page.js).
 void writePanel(std::ostream& html, const ControlRow& panel) {
-    html << "<section id=\"" << panel.name << "\" class=\"p\" aria-labelledby=\"" << panel.name << "_Caption\">\n<h2 id=\""
-         << panel.name << "_Caption\" class=\"pc\">" << escaped(panel.caption) << "</h2>\n";
+    html << "<div class=\"ps\">\n<section id=\"" << panel.name << "\" class=\"p\" aria-labelledby=\"" << panel.name
+         << "_Caption\">\n<h2 id=\"" << panel.name << "_Caption\" class=\"pc\">" << escaped(panel.caption) << "</h2>\n";
     html << "<div class=\"pics\">\n";
     for (const ControlRow& row : form1Controls())
         if (row.container == panel.name && row.kind == ControlKind::Picture) writePicture(html, row);
@@ -155,24 +159,26 @@ void writePanel(std::ostream& html, const ControlRow& panel) {
         }
     }
     // Each field on one line with its label, after the captions that head it.
-    const auto writeEntries = [&html](const std::vector<Entry>& entries) {
+    const auto writeEntries = [&html](const std::vector<Entry>& entries, bool input) {
         for (const Entry& entry : entries) {
             for (const ControlRow* caption : entry.captions) writeControl(html, *caption);
             html << "<div class=\"e\">\n";
             if (const ControlRow* label = labelNaming(entry.field->name)) writeControl(html, *label);
-            writeControl(html, *entry.field);
+            const EnterKey enter = !input ? EnterKey::None : &entry == &entries.back() ? EnterKey::Go : EnterKey::Next;
+            writeTextField(html, *entry.field, enter);
             html << "</div>\n";
         }
     };
-    writeEntries(inputs);
+    writeEntries(inputs, true);
     for (const ControlRow* row : calculate) writeControl(html, *row);
-    writeEntries(results);
+    writeEntries(results, false);
     for (const ControlRow* row : clear) writeControl(html, *row);
     for (const ControlRow* row : captions) writeControl(html, *row);
     html << "</section>\n";
     // How the panel's results were found: one line each, written by the core.
     html << "<div id=\"" << solutionId(panel) << "\" class=\"sol\"></div>\n";
     writeTaskLink(html, panel);
+    html << "</div>\n";
 }
 
 }  // namespace

@@ -103,7 +103,8 @@ std::string sharedRules() {
         << ".b:focus-visible{outline:1px dotted " << buttonText << ";outline-offset:-4px}\n"
         << ".i{pointer-events:none}\n"
         << ".sol{-webkit-user-select:text;user-select:text;white-space:pre-wrap;color:" << windowText << "}\n"
-        << ".sol:empty{display:none}\n"
+        << ".sol:empty,#Printed{display:none}\n"
+        << ".sol span{white-space:nowrap}\n"
         << "#Announcement{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}\n"
         << "footer{padding:8px 12px 16px}\n"
         << "footer a,.task{color:#00007a}\n"
@@ -148,7 +149,7 @@ std::string windowRules() {
         << "#Caption{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);"
         << "white-space:nowrap}\n"
         << "#Form1 :is(.p,.pc,.l,.t,.b,.i,.shown){position:absolute}\n"
-        << ".rw,.pics,.e{display:contents}\n"
+        << ".ps,.rw,.pics,.e{display:contents}\n"
         << "#Figures{display:none}\n"
         // A panel: its caption set into the top edge of an etched frame.
         << ".p::before{content:\"\";position:absolute;left:0;top:6px;right:1px;bottom:1px;border:1px solid " << shadow
@@ -178,16 +179,19 @@ std::string windowRules() {
     return css.str();
 }
 
-// One column: each panel a card with its caption as a heading, its pictures,
-// each input beside its label, "пресметни", each result beside its label,
-// "изчисти" and the solution; fields and buttons at least 44 pixels square.
+// The page for fingers, and the ground of the printout. One column: each panel
+// a card with its caption as a heading, its pictures, each input beside its
+// label (above it where both would not fit on a line), "пресметни", each
+// result beside its label, "изчисти" and the solution; fields and buttons at
+// least 44 pixels square, down to a 180-pixel screen.
 std::string phoneRules() {
     const std::string shadow = roleColour(SystemColour::ButtonShadow);
     std::ostringstream css;
     css << "#Form1{max-width:30rem;margin:0 auto;padding:8px 8px 4px;font:16px/1.35 " << phoneFonts << "}\n"
         << "#Form1 #Caption{font:bold 1.25rem/1.3 " << phoneFonts << ";text-align:center;margin:4px 0 2px}\n"
-        << "#Figures{display:flex;gap:4px;margin-top:8px}\n"
-        << "#Figures a{flex:1 1 0;min-width:44px;height:52px;display:flex;align-items:center;justify-content:center;"
+        // The figures in one row, or in two where six do not fit.
+        << "#Figures{display:grid;grid-template-columns:repeat(auto-fit,minmax(44px,1fr));gap:4px;margin-top:8px}\n"
+        << "#Figures a{height:52px;display:flex;align-items:center;justify-content:center;"
         << "background:" << roleColour(SystemColour::Window) << ";border:1px solid " << shadow << ";border-radius:6px}\n"
         << "#Figures img{max-width:40px;max-height:44px;width:auto;height:auto}\n"
         << ".p{position:relative;margin-top:12px;padding:10px 10px 12px;border:1px solid " << shadow
@@ -195,10 +199,12 @@ std::string phoneRules() {
         << ".p:has(+.sol:not(:empty)){border-radius:6px 6px 0 0}\n"
         << "#Form1 .pc{font:bold 1.125rem/1.3 " << phoneFonts << "}\n"
         << ".pics{display:flex;flex-wrap:wrap;align-items:flex-end;gap:12px;margin:8px 0 4px}\n"
-        << ".e{display:flex;align-items:center;gap:8px;margin-top:8px}\n"
-        << "#Form1 .l{flex:1 1 auto;min-width:0;font-size:15px;line-height:1.3;overflow-wrap:anywhere}\n"
+        // A label takes what its field leaves of the line; where the two need
+        // more than the line, the field goes under its label, as wide as the line.
+        << ".e{display:flex;flex-wrap:wrap;align-items:center;gap:4px 8px;margin-top:8px}\n"
+        << "#Form1 .l{flex:1000 1 7.5rem;min-width:0;font-size:15px;line-height:1.3;overflow-wrap:break-word}\n"
         << "#Form1 .f{margin-top:12px;font-weight:bold}\n"
-        << "#Form1 .t,.rw{flex:0 0 9.5em;min-width:0;height:44px}\n"
+        << "#Form1 .t,.rw{flex:1 1 9.5em;min-width:0;height:44px}\n"
         << "#Form1 .t{padding:0 6px;font-size:16px}\n"
         << ".rw{position:relative}\n"
         << "#Form1 .rw .t{width:100%;height:100%}\n"
@@ -207,13 +213,49 @@ std::string phoneRules() {
         << "font-weight:bold;white-space:normal}\n"
         << "#Form1 > .b{min-height:48px}\n"
         << "#Form1 > .l{margin:16px 0 4px;text-align:center;font:italic bold 14px/1.3 " << phoneFonts << "}\n"
+        // A line of a solution wraps only between its pieces (web/page.js), never in a number.
         << ".sol{padding:4px 10px 12px;border:1px solid " << shadow
-        << ";border-top:0;border-radius:0 0 6px 6px;font-size:15px;line-height:1.45;overflow-wrap:anywhere}\n"
+        << ";border-top:0;border-radius:0 0 6px 6px;font-size:15px;line-height:1.45}\n"
         << "footer{max-width:30rem;margin:0 auto;font:15px/1.4 " << phoneFonts << "}\n"
         << ".task{display:block;min-height:44px;padding:0 10px;line-height:44px;text-align:right;font-size:15px}\n"
-        << "dialog{font-size:16px;line-height:1.4}\n"
+        // The message box fits the screen; its text goes under the icon where the two do not fit side by side.
+        << "dialog{font-size:16px;line-height:1.4;min-width:min(240px,100vw - 16px)}\n"
+        << "#MessageBody{flex-wrap:wrap}\n#MessageText{flex:1 1 9rem}\n"
         << "#MessageOK{min-width:88px;min-height:44px}\n";
     return css.str();
+}
+
+// A tablet's touch screen: the cards side by side, two or three to a row.
+std::string tabletRules() {
+    return "#Form1{max-width:78rem;display:grid;grid-template-columns:repeat(auto-fill,minmax(20rem,1fr));"
+           "column-gap:16px;align-items:start}\n"
+           "#Form1>:not(.ps){grid-column:1/-1}\n"
+           "#Form1>.b{justify-self:center;width:min(100%,30rem)}\n"
+           "footer{max-width:78rem}\n";
+}
+
+// On paper (A4, upright): the title and the day printed, then each panel that
+// holds something (web/page.js marks them) with its fields, its results whole
+// and its solution, each kept on one page; no buttons, figures' row, credit or links.
+std::string printRules() {
+    return "@page{size:A4 portrait;margin:14mm}\n"
+           "html{background:none}\n"
+           "#Form1{max-width:none;padding:0}\n"
+           "#Form1 #Caption{text-align:left;margin:0}\n"
+           "#Printed{display:block;margin:2px 0 0;font-size:14px}\n"
+           "#Figures,#Form1 .b,#Form1>.l,footer,dialog,.ps:not([data-filled]){display:none}\n"
+           ".ps{break-inside:avoid}\n"
+           "#Form1 .p{margin-top:8px;padding:6px 10px 8px}\n"
+           "#Form1 :is(.p,.sol){background:none}\n"
+           "#Form1 .pics{margin:4px 0 0}\n"
+           ".e{margin-top:3px}\n"
+           "#Form1 .f{margin-top:6px}\n"
+           "#Form1 .e .l{flex:0 0 14rem;font-size:13px}\n"
+           "#Form1 .t,#Form1 .rw{flex:0 1 18rem;height:26px}\n"
+           "#Form1 .t{box-shadow:none;border:1px solid #767676;font-size:14px;outline:none;caret-color:transparent}\n"
+           "#Form1 .t.rounded{color:inherit}\n"
+           "#Form1 .shown{display:none}\n"
+           ".sol{font-size:13px}\n";
 }
 
 // High-contrast themes draw no shadows: every field and button keeps an edge
@@ -241,12 +283,21 @@ std::string quotedString(std::string_view text) {
     return out + '"';
 }
 
-int windowWidthPixels() { return px(form1Window().clientWidth); }
+std::string windowLayoutQuery() {
+    const std::string fits = "screen and (min-width:" + std::to_string(px(form1Window().clientWidth)) + "px)";
+    return fits + " and (pointer:fine), " + fits + " and (pointer:none)";
+}
+
+std::string touchLayoutQuery() {
+    return "screen and (max-width:" + std::to_string(px(form1Window().clientWidth) - 1) +
+           ".98px), screen and (pointer:coarse), print";
+}
 
 std::string styleSheet() {
-    const int width = windowWidthPixels();
-    return sharedRules() + "@media (min-width:" + std::to_string(width) + "px){\n" + windowRules() +
-           "}\n@media (max-width:" + std::to_string(width - 1) + ".98px){\n" + phoneRules() + "}\n@media (forced-colors:active){\n" + forcedColourRules() + "}\n";
+    return sharedRules() + "@media " + windowLayoutQuery() + "{\n" + windowRules() + "}\n@media " +
+           touchLayoutQuery() + "{\n" + phoneRules() +
+           "}\n@media screen and (pointer:coarse) and (min-width:700px) and (min-height:600px){\n" + tabletRules() +
+           "}\n@media print{\n" + printRules() + "}\n@media (forced-colors:active){\n" + forcedColourRules() + "}\n";
 }
 
 }  // namespace geometry::web

@@ -2,9 +2,11 @@
 #pragma once
 // The page's one stylesheet, written from the window description: what both
 // layouts share, then the window as the desktop shows it (every control at its
-// place, one CSS pixel per pixel) wherever it fits, then the page made for a
-// phone below the window's width, then the edges that forced colours keep.
-// The markup carries no style of its own: every place is a rule here.
+// place, one CSS pixel per pixel) where it fits and the pointer is a mouse's,
+// then the page made for fingers on every touch screen and below the window's
+// width (one column, cards side by side on a tablet), then the printout, then
+// the edges that forced colours keep. The markup carries no style of its own:
+// every place is a rule here.
 
 #include <string>
 #include <string_view>
@@ -19,8 +21,13 @@ std::string cssColour(layout::Rgb colour);  // "#ffc080"
 // CSS or of JSON, for the captions (which hold no control characters).
 std::string quotedString(std::string_view text);
 
-// The width below which the page is laid out for a phone: the window's own.
-int windowWidthPixels();
+// Where the window is shown as the desktop shows it: a screen as wide as the
+// window whose primary pointer is fine (a mouse, a touchpad) or none.
+std::string windowLayoutQuery();
+
+// Where the page is laid out for fingers: a touch screen of any width, any
+// screen narrower than the window, and paper.
+std::string touchLayoutQuery();
 
 std::string styleSheet();
 

@@ -8,14 +8,17 @@ namespace {
 
 std::string quoted(std::string_view text) { return "„" + std::string(text) + "“"; }
 
-// A field as the student sees it, named by its label without the "=":
-// "Полето „радиус“ в „сфера и кълбо“".
+// A field as the student sees it, named by its label without the "=", or by
+// its place where its panel repeats the label: "Полето „радиус“ в „сфера и
+// кълбо“", "Полето „вторият ръб (b)“ в „права призма“".
 std::string fieldPhrase(Field field) {
-    const FieldInfo& info = fieldInfo(field);
-    std::string_view label = info.label;
-    if (label.ends_with('=')) label.remove_suffix(1);
-    return "Полето " + quoted(label) + " в " + quoted(info.panelCaption);
+    std::string_view name = fieldWords(field);
+    if (name.ends_with('=')) name.remove_suffix(1);
+    return "Полето " + quoted(name) + " в " + quoted(fieldInfo(field).panelCaption);
 }
+
+// The kinds of right prism, as the kind field's messages list them.
+constexpr const char* prismKinds = "1 за правоъгълен паралелепипед, 2 за куб или 3 за друга права призма.";
 
 std::string example(const std::string& separator) { return "например 2" + separator + "5"; }
 
@@ -69,10 +72,14 @@ std::string errorMessage(const ErrorStop& stop, const std::string& separator) {
     case StopReason::InvalidOperation:
         return "В " + panel + " пресмятането с тези числа е невъзможно. Проверете ги и въведете други.";
     case StopReason::NotAKind: {
-        const bool empty = blankOnly(stop.typedText());
-        return fieldPhrase(*stop.field()) +
-               (empty ? " е празно. Въведете " : " трябва да съдържа само една цифра, без интервали: ") +
-               "1 за правоъгълен паралелепипед, 2 за куб или 3 за друга права призма.";
+        const std::string& typed = stop.typedText();
+        const std::string phrase = fieldPhrase(*stop.field());
+        if (blankOnly(typed)) return phrase + " е празно. Въведете " + prismKinds;
+        // A kind with blanks around it (" 1"): the blanks are what is wrong.
+        const size_t kind = typed.find_first_of("123");
+        if (kind != std::string::npos && blankOnly(typed.substr(0, kind)) && blankOnly(typed.substr(kind + 1)))
+            return phrase + " съдържа интервал. Напишете само цифрата, без интервали: " + prismKinds;
+        return phrase + " приема само 1, 2 или 3: " + prismKinds;
     }
     }
     return {};

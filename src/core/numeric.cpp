@@ -42,6 +42,18 @@ size_t trailingBlankSize(std::string_view s) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The blanks that may stand between groups of three digits of a number's
+// whole part, as documents write thousands ("1 000,5", "12 345 678"): the
+// space and the two no-break spaces, one of them between two groups; never
+// the tab.
+constexpr std::string_view groupBlanks[] = {" ", "\xC2\xA0", "\xE2\x80\xAF"};
+
+size_t groupBlankSize(std::string_view s) {
+    for (std::string_view blank : groupBlanks)
+        if (s.starts_with(blank)) return blank.size();
+    return 0;
+}
+
 std::string_view trimBlanks(std::string_view s) {
     while (const size_t size = leadingBlankSize(s)) s.remove_prefix(size);
     while (const size_t size = trailingBlankSize(s)) s.remove_suffix(size);
@@ -56,10 +68,26 @@ std::string_view takeDigits(std::string_view& s) {
     return digits;
 }
 
+// The digits of a whole part, without the blanks between its groups: a first
+// group of one to three digits, then groups of exactly three, each after one
+// group blank. A blank that does not start such a group is left in `s`.
+std::string takeWholeDigits(std::string_view& s) {
+    std::string digits(takeDigits(s));
+    if (digits.empty() || digits.size() > 3) return digits;
+    while (const size_t blank = groupBlankSize(s)) {
+        std::string_view rest = s.substr(blank);
+        const std::string_view group = takeDigits(rest);
+        if (group.size() != 3) break;
+        digits += group;
+        s = rest;
+    }
+    return digits;
+}
+
 // The pieces of a text that matches the grammar.
 struct NumberParts {
     bool negative = false;
-    std::string_view integerDigits;
+    std::string integerDigits;
     std::string_view fractionDigits;
     bool exponentNegative = false;
     std::string_view exponentDigits;
@@ -71,7 +99,7 @@ bool splitNumber(std::string_view s, std::string_view separator, NumberParts& pa
         parts.negative = s.front() == '-';
         s.remove_prefix(1);
     }
-    parts.integerDigits = takeDigits(s);
+    parts.integerDigits = takeWholeDigits(s);
     if (!separator.empty() && s.substr(0, separator.size()) == separator) {
         s.remove_prefix(separator.size());
         parts.fractionDigits = takeDigits(s);
@@ -109,7 +137,7 @@ Conversion textToNumber(std::string_view text, std::string_view decimalSeparator
     plain.reserve(parts.integerDigits.size() + parts.fractionDigits.size() +
                   parts.exponentDigits.size() + 5);
     if (parts.negative) plain += '-';
-    plain += parts.integerDigits.empty() ? std::string_view("0") : parts.integerDigits;
+    plain += parts.integerDigits.empty() ? std::string_view("0") : std::string_view(parts.integerDigits);
     plain += '.';
     plain += parts.fractionDigits;
     if (!parts.exponentDigits.empty()) {

@@ -5,8 +5,11 @@
 // Text to number accepts exactly: blanks, an optional sign, digits with at most
 // one decimal separator (the locale's), an optional exponent (E or e, optional
 // sign, digits), blanks. Blanks are the space, the tab and the no-break spaces
-// U+00A0 and U+202F, and only around the number. Nothing else: no "inf", "nan",
-// hexadecimal, thousands separators or currency. The value is the nearest float (ties to even); a
+// U+00A0 and U+202F, and only around the number, but for one: the digits before
+// the separator may be grouped by three as documents write them, one space or
+// no-break space (U+00A0, U+202F) between groups ("1 000,5", "12 345 678"; not
+// "10 00", "1  000" or "1,000 5"). Nothing else: no "inf", "nan", hexadecimal,
+// other thousands separators or currency. The value is the nearest float (ties to even); a
 // number too large for a float is an overflow, a number too small becomes zero
 // or a subnormal without error.
 //

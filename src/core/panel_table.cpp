@@ -28,10 +28,10 @@ using enum Quantity;
 constexpr InputRow rightPrismKind{PrismKind, "Text8", "1 или 2 или 3", "", "", "",
                                    "1 за правоъгълен паралелепипед, 2 за куб или 3 за друга права призма"};
 constexpr InputRow rightPrismInputs[] = {
-    {BoxEdgeA,           "Text1", "ръб=", "a", "1", "първи ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
-    {BoxEdgeB,           "Text2", "ръб=", "b", "1", "втори ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
-    {BoxEdgeC,           "Text3", "ръб=", "c", "1", "трети ръб на паралелепипеда", "дължината на ръба, за 1 правоъгълен паралелепипед"},
-    {CubeEdge,           "Text7", "ръб=", "a", "2", "ръб на куба", "дължината на ръба, за 2 куб"},
+    {BoxEdgeA,           "Text1", "ръб=", "a", "1", "първият ръб (a)", "дължината на ръба, за 1 правоъгълен паралелепипед"},
+    {BoxEdgeB,           "Text2", "ръб=", "b", "1", "вторият ръб (b)", "дължината на ръба, за 1 правоъгълен паралелепипед"},
+    {BoxEdgeC,           "Text3", "ръб=", "c", "1", "третият ръб (c)", "дължината на ръба, за 1 правоъгълен паралелепипед"},
+    {CubeEdge,           "Text7", "ръб=", "a", "2", "ръбът на куба (a)", "дължината на ръба, за 2 куб"},
     {PrismBasePerimeter, "Text4", "периметър на основата=", "P", "3", "", "за 3 друга права призма"},
     {PrismHeight,        "Text6", "височина=", "h", "3", "", "височината на призмата, за 3 друга права призма"},
     {PrismBaseArea,      "Text5", "лице на основата=", "B", "3", "", "за 3 друга права призма"},
@@ -220,6 +220,11 @@ std::optional<Button> buttonByName(std::string_view name) {
 }
 
 const PanelRow* panelOf(Button button) { return theIndex().buttonPanels[index(button)]; }
+
+std::string_view fieldWords(Field field) {
+    const FieldInfo& info = fieldInfo(field);
+    return info.input && !info.input->distinction.empty() ? info.input->distinction : info.label;
+}
 
 std::string_view fieldDescription(Field field) {
     const FieldInfo& info = fieldInfo(field);

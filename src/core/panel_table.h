@@ -59,7 +59,9 @@ struct InputRow {
     std::string_view label;  // the caption beside it: "радиус="
     std::string_view letter = {};  // what formulas call it, as the textbooks do: "r"
     std::string_view kind = {};  // the right prism reads it only for this kind: "1", "2" or "3"
-    std::string_view distinction = {};  // tells apart fields of one panel with the same label
+    // Names the field by its place and letter where its panel repeats its label
+    // (the box's three "ръб="): "първият ръб (a)", in messages and for screen readers.
+    std::string_view distinction = {};
     std::string_view description = {};  // for screen readers: what to type, where the label is terse
 };
 
@@ -147,6 +149,10 @@ const PanelRow* panelOf(Button button);
 
 // "околна повърхнина", "пълна повърхнина", "обем", "периметър", "лице".
 std::string_view quantityName(Quantity quantity);
+
+// What names a field in a message and for a screen reader: its distinction
+// ("първият ръб (a)") where it has one, else its label ("радиус=").
+std::string_view fieldWords(Field field);
 
 // What a screen reader says of a field besides its name: for a result what it
 // holds, for an input what to type where its label is terse; may be empty.

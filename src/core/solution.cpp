@@ -151,4 +151,20 @@ std::vector<std::string> solutionLines(const PanelRow& panel, const Press& press
     return lines;
 }
 
+std::vector<std::string_view> wrapPieces(std::string_view line) {
+    constexpr std::string_view times = "·";
+    std::vector<std::string_view> pieces;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at < line.size();) {
+        const std::size_t end = line[at] == ' ' ? at + 1 : line.substr(at).starts_with(times) ? at + times.size() : 0;
+        at = end ? end : at + 1;
+        if (end && end < line.size()) {
+            pieces.push_back(line.substr(start, end - start));
+            start = end;
+        }
+    }
+    pieces.push_back(line.substr(start));
+    return pieces;
+}
+
 }  // namespace geometry

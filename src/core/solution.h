@@ -27,4 +27,10 @@ class Press;
 std::vector<std::string> solutionLines(const PanelRow& panel, const Press& press,
                                        std::string_view decimalSeparator);
 
+// Where a line may wrap on a narrow screen: after a space or after the "·" of a
+// product, never inside a number ("1,234567E-05") or between a sign and its
+// number. The line's pieces in order, each ending where it may wrap; together
+// they are the line.
+std::vector<std::string_view> wrapPieces(std::string_view line);
+
 }  // namespace geometry

@@ -43,7 +43,8 @@ CompiledSolid compile(const SolidRow& solid) {
     result.row = &solid;
     result.sidesIndex = quantityIndex(solid, "n");
     const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
-    for (const RelationRow& row : solid.relations) {
+    for (const RelationRow* taken : relationsOf(solid)) {
+        const RelationRow& row = *taken;
         Relation relation;
         relation.row = &row;
         Sides sides = split(row.equation, letters);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "exact.h"
 
+#include <boost/math/constants/constants.hpp>
+#include <boost/multiprecision/cpp_bin_float.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -33,15 +36,35 @@ long double toLongDouble(const Integer& n) {
 }
 
 long double toLongDouble(const Rational& q) {
-    const Integer& num = boost::multiprecision::numerator(q);
+    const Integer num = boost::multiprecision::abs(boost::multiprecision::numerator(q));
     const Integer& den = boost::multiprecision::denominator(q);
     if (num == 0) return 0;
-    const int numBits = int(boost::multiprecision::msb(boost::multiprecision::abs(num)));
+    const int numBits = int(boost::multiprecision::msb(num));
     const int denBits = int(boost::multiprecision::msb(den));
-    // Both scaled to about 2⁶⁴ first, so neither overflows on its own.
+    // Both scaled to about 2⁶⁴ first (magnitudes only: Boost shifts no negative
+    // number), so neither overflows on its own.
     const int numShift = std::max(0, numBits - 64), denShift = std::max(0, denBits - 64);
     const long double ratio = toLongDouble(Integer(num >> numShift)) / toLongDouble(Integer(den >> denShift));
-    return std::ldexp(ratio, numShift - denShift);
+    const long double magnitude = std::ldexp(ratio, numShift - denShift);
+    return q < 0 ? -magnitude : magnitude;
+}
+
+using Precise = boost::multiprecision::cpp_bin_float_50;
+
+// A sum of terms with 50 significant digits; π itself where `piValue` is π, else
+// the decimal it stands for (3,14 or 3,141592), which has fewer than 15 digits.
+long double preciseValue(const std::vector<Term>& terms, long double piValue) {
+    const Precise pi = piValue == truePi
+                           ? boost::math::constants::pi<Precise>()
+                           : Precise(std::llround(static_cast<double>(piValue) * 1e14)) / Precise(1e14);
+    Precise sum = 0;
+    for (const Term& t : terms) {
+        Precise term = Precise(boost::multiprecision::numerator(t.q)) / Precise(boost::multiprecision::denominator(t.q));
+        term *= boost::multiprecision::sqrt(Precise(t.m));
+        term *= boost::multiprecision::pow(pi, t.k);
+        sum += term;
+    }
+    return sum.convert_to<long double>();
 }
 
 bool small(const Rational& q) {
@@ -119,7 +142,36 @@ std::optional<Integer> cubeRoot(const Integer& n) {
     return negative ? Integer(-root) : root;
 }
 
-std::string wholeText(const Integer& n) { return n.str(); }
+// Whole numbers with long runs of zeros in powers of ten: "6·10³⁰", "10⁻²⁰"
+// (a negative power for the denominators of decimals).
+std::string powerOfTenText(const Integer& mantissa, int exponent) {
+    const std::string digits = mantissa.str();
+    std::string text = digits == "1" ? "" : digits.substr(0, 1) + (digits.size() > 1 ? "," + digits.substr(1) : "");
+    exponent += int(digits.size()) - 1;
+    return text + (text.empty() ? "" : "·") + "10" + superscript(exponent);
+}
+
+std::string wholeText(const Integer& n) {
+    std::string digits = n.str();
+    if (digits.size() <= 12) return digits;
+    std::size_t zeros = 0;
+    while (zeros < digits.size() && digits[digits.size() - 1 - zeros] == '0') ++zeros;
+    if (digits.size() - zeros > 10) return digits;
+    return powerOfTenText(Integer(digits.substr(0, digits.size() - zeros)), int(zeros));
+}
+
+// A positive decimal too long to write out, in a power of ten: "10⁻³⁰",
+// "1,25·10⁻⁴⁶"; none where it is short enough, or its digits too many.
+std::optional<std::string> tenPowerText(const Rational& q) {
+    if (!Exact::endsInDecimals(q, 60) || decimalText(q, ",").size() <= 14) return std::nullopt;
+    Integer num = boost::multiprecision::numerator(q), den = boost::multiprecision::denominator(q);
+    int exponent = 0;
+    while (den % 10 == 0) den /= 10, --exponent;
+    while (den != 1) num *= (den % 2 == 0 ? 5 : 2), den /= (den % 2 == 0 ? 2 : 5), --exponent;
+    while (num % 10 == 0) num /= 10, ++exponent;
+    if (num.str().size() > 10) return std::nullopt;
+    return powerOfTenText(num, exponent);
+}
 
 // "q" for people: a whole number, a decimal where it ends (if asked), or "a/b".
 struct Coefficient {
@@ -134,15 +186,25 @@ Coefficient coefficientText(const Rational& q, const TextStyle& style, bool fact
     if (den != 1 && style.decimalCoefficients && !radical && Exact::endsInDecimals(q, 6))
         return {decimalText(boost::multiprecision::abs(q), style.separator), ""};
     Coefficient c{wholeText(num), den == 1 ? "" : wholeText(den)};
+    if (c.denominator.find("·") != std::string::npos) c.denominator = "(" + c.denominator + ")";
     if (num == 1 && factorFollows) c.numerator.clear();
     return c;
 }
 
 std::string piText(int power) { return power == 1 ? "π" : "π" + superscript(power); }
 
-// One term, sign left out: "2√13·π", "25π/3", "√3/2", "5/π", "3/(2π)".
+// One term, sign left out: "2√13·π", "25π/3", "√3/2", "5/π", "3/(2π)", and
+// with a long decimal coefficient "5√3·10⁻¹⁶".
 std::string termText(const Term& t, const TextStyle& style) {
     const bool radical = t.m > 1, piUp = t.k > 0;
+    if (const auto powered = tenPowerText(boost::multiprecision::abs(t.q)); powered && t.k >= 0) {
+        const auto dot = powered->rfind("10");
+        std::string mantissa = dot == 0 ? "" : powered->substr(0, dot - std::string("·").size());
+        std::string text = mantissa;
+        if (radical) text += "√" + std::to_string(t.m);
+        if (piUp) text += (radical ? "·" : "") + piText(t.k);
+        return text + "·" + powered->substr(dot);
+    }
     const Coefficient c = coefficientText(t.q, style, radical || piUp, radical);
     std::string text = c.numerator;
     if (radical) text += "√" + std::to_string(t.m);
@@ -154,15 +216,17 @@ std::string termText(const Term& t, const TextStyle& style) {
     return text;
 }
 
+std::string asciiWhole(const Integer& n) { return n.str(); }
+
 std::string asciiTerm(const Term& t) {
     const Integer num = boost::multiprecision::abs(boost::multiprecision::numerator(t.q));
     const Integer& den = boost::multiprecision::denominator(t.q);
     std::vector<std::string> above, below;
-    if (num != 1) above.push_back(wholeText(num));
+    if (num != 1) above.push_back(asciiWhole(num));
     if (t.m > 1) above.push_back("sqrt(" + std::to_string(t.m) + ")");
     if (t.k > 0) above.push_back(t.k == 1 ? "pi" : "pi^" + std::to_string(t.k));
     if (above.empty()) above.push_back("1");
-    if (den != 1) below.push_back(wholeText(den));
+    if (den != 1) below.push_back(asciiWhole(den));
     if (t.k < 0) below.push_back(t.k == -1 ? "pi" : "pi^" + std::to_string(-t.k));
     auto join = [](const std::vector<std::string>& parts) {
         std::string text;
@@ -263,9 +327,15 @@ Rational Exact::rational() const {
 }
 
 long double Exact::value(long double piValue) const {
-    long double sum = 0;
-    for (const Term& t : terms_)
-        sum += toLongDouble(t.q) * std::sqrt(static_cast<long double>(t.m)) * std::pow(piValue, t.k);
+    long double sum = 0, largest = 0;
+    for (const Term& t : terms_) {
+        const long double term = toLongDouble(t.q) * std::sqrt(static_cast<long double>(t.m)) * std::pow(piValue, t.k);
+        sum += term;
+        largest = std::max(largest, std::fabs(term));
+    }
+    // Terms that nearly cancel (√221844605002 − 333050√2 is 2·10⁻⁶) take their
+    // digits with them: such a sum is worked out again with 50 digits.
+    if (std::fabs(sum) < 1e-4L * largest) return preciseValue(terms_, piValue);
     return sum;
 }
 
@@ -447,7 +517,10 @@ std::string Exact::text(const TextStyle& style) const {
     if (isRational()) {
         const Rational q = terms_.front().q;
         const std::string sign = q < 0 ? "−" : "";
-        if (endsInDecimals(q)) return sign + decimalText(boost::multiprecision::abs(q), style.separator);
+        if (endsInDecimals(q, 60)) {
+            if (const auto powered = tenPowerText(boost::multiprecision::abs(q))) return sign + *powered;
+            return sign + decimalText(boost::multiprecision::abs(q), style.separator);
+        }
         const Coefficient c = coefficientText(q, {style.separator, false}, false);
         return sign + c.numerator + "/" + c.denominator;
     }
@@ -474,7 +547,7 @@ std::string Exact::ascii() const {
     std::string text = "(" + inner + ")";
     if (common.k > 0) text += common.k == 1 ? "*pi" : "*pi^" + std::to_string(common.k);
     std::vector<std::string> below;
-    if (common.denominator != 1) below.push_back(wholeText(common.denominator));
+    if (common.denominator != 1) below.push_back(common.denominator.str());
     if (common.k < 0) below.push_back(common.k == -1 ? "pi" : "pi^" + std::to_string(-common.k));
     if (below.size() == 1) text += "/" + below[0];
     if (below.size() == 2) text += "/(" + below[0] + "*" + below[1] + ")";

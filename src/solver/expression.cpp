@@ -276,7 +276,8 @@ private:
         if (digits.empty()) fail("след десетичния знак трябват цифри");
         decimals_ = std::max(decimals_, decimals);
         if (digits.size() > maxDigits) fail("твърде много цифри");
-        Rational value{Integer(digits)};
+        // Without leading zeros: Boost reads "075" as an octal number.
+        Rational value{Integer(digits.substr(std::min(digits.find_first_not_of('0'), digits.size() - 1)))};
         value /= boost::multiprecision::pow(Integer(10), unsigned(decimals));
         if (!letters_ && pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
             std::size_t at = pos_ + 1;
@@ -445,6 +446,11 @@ Written write(const Node& node, const Substitution& with) {
 
 Value notKnown() { return Value::decimal(NAN); }
 
+bool dividesByZero(const Node& node) {
+    if (node.kind == Kind::Divide && evaluate(node.children[1], Substitution{}).isZero()) return true;
+    return std::any_of(node.children.begin(), node.children.end(), dividesByZero);
+}
+
 }  // namespace
 
 Node readFormula(std::string_view text, const LetterIndex& letters) {
@@ -459,7 +465,7 @@ TypedValue readValue(std::string_view text) {
         const Node tree = reader.whole();
         const Value value = evaluate(tree, Substitution{});
         if (!value.exact) {
-            typed.error = "няма точен вид (например корен от корен)";
+            typed.error = dividesByZero(tree) ? "деление на нула" : "няма точен вид (например корен от корен)";
             return typed;
         }
         typed.value = *value.exact;
@@ -517,6 +523,17 @@ Value evaluate(const Node& node, const Substitution& with) {
 }
 
 std::string writeWithNumbers(const Node& node, const Substitution& with) { return write(node, with).text; }
+
+bool losesDigits(const Node& node, const Substitution& with) {
+    if (node.kind == Kind::Subtract || node.kind == Kind::Add) {
+        const Value a = evaluate(node.children[0], with), b = evaluate(node.children[1], with);
+        const Value result = node.kind == Kind::Add ? a + b : a - b;
+        if (!result.exact && std::fabs(result.number) < 1e-6L * std::max(std::fabs(a.number), std::fabs(b.number)))
+            return true;
+    }
+    return std::any_of(node.children.begin(), node.children.end(),
+                       [&](const Node& child) { return losesDigits(child, with); });
+}
 
 void collectQuantities(const Node& node, std::vector<int>& indices) {
     if (node.kind == Kind::Quantity && std::find(indices.begin(), indices.end(), node.index) == indices.end())

@@ -71,6 +71,10 @@ std::string writeWithNumbers(const Node& node, const Substitution& with);
 Value tangentOfStraightAngleOver(int n);
 Value sineOfStraightAngleOver(int n);
 
+// Whether evaluating the formula subtracts decimals so nearly equal that most
+// of their digits cancel.
+bool losesDigits(const Node& node, const Substitution& with);
+
 // Which quantities a formula names.
 void collectQuantities(const Node& node, std::vector<int>& indices);
 

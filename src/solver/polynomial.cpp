@@ -148,6 +148,21 @@ Polynomial Polynomial::substituted(int variable, const Value& value) const {
     return p;
 }
 
+Polynomial Polynomial::substituted(int variable, const Polynomial& replacement) const {
+    Polynomial result;
+    std::vector<Polynomial> powers{Polynomial::constant(Value::whole(1))};
+    for (const Term& t : terms_) {
+        const int e = t.monomial.exponents[variable];
+        while (int(powers.size()) <= e) powers.push_back(powers.back() * replacement);
+        Monomial m = t.monomial;
+        m.exponents[variable] = 0;
+        Polynomial term;
+        term.add(m, t.coefficient);
+        result = result + term * powers[std::size_t(e)];
+    }
+    return result;
+}
+
 std::vector<Value> Polynomial::univariate(int variable) const {
     std::vector<Value> coefficients(std::size_t(degree(variable) + 1), Value::whole(0));
     for (const Term& t : terms_) coefficients[t.monomial.exponents[variable]] = t.coefficient;

@@ -18,9 +18,8 @@ inline constexpr int maxVariables = 16;
 
 struct Monomial {
     std::array<std::uint8_t, maxVariables> exponents{};
-    // Written out: the WebAssembly toolchain's library has no <=> for std::array.
-    bool operator==(const Monomial&) const = default;
-    bool operator<(const Monomial& other) const { return exponents < other.exponents; }
+    friend bool operator==(const Monomial& a, const Monomial& b) { return a.exponents == b.exponents; }
+    friend bool operator<(const Monomial& a, const Monomial& b) { return a.exponents < b.exponents; }
 };
 
 class Polynomial {
@@ -46,6 +45,8 @@ public:
     // The coefficient of variableᵈ, a polynomial in the others.
     Polynomial coefficient(int variable, int d) const;
     Polynomial substituted(int variable, const Value& value) const;
+    // The variable replaced by a polynomial in the others.
+    Polynomial substituted(int variable, const Polynomial& replacement) const;
     // The coefficients by power of the only variable left (index 0: the constant).
     std::vector<Value> univariate(int variable) const;
 

@@ -39,11 +39,13 @@ Numbers derivative(const Numbers& c) {
     return d;
 }
 
-// The root in [low, high] where the polynomial changes sign, to the last bit.
+// The root in [low, high] where the polynomial changes sign, to the last bit:
+// halving the ratio while the ends are far apart (roots may lie anywhere from
+// 10⁻¹²⁰ to 10¹²⁰), then the difference.
 long double bisect(const Numbers& c, long double low, long double high) {
     long double atLow = evaluateNumbers(c, low);
-    for (int i = 0; i < 400; ++i) {
-        const long double middle = low + (high - low) / 2;
+    for (int i = 0; i < 2000; ++i) {
+        const long double middle = low > 0 && high > 4 * low ? std::sqrt(low) * std::sqrt(high) : low + (high - low) / 2;
         if (middle <= low || middle >= high) break;
         const long double atMiddle = evaluateNumbers(c, middle);
         if (atMiddle == 0) return middle;
@@ -85,11 +87,14 @@ Numbers realRoots(Numbers c, long double low, long double high) {
     return found;
 }
 
+// Every positive root lies between Cauchy's bounds: below 1 + max|cᵢ/cₙ|, and
+// (the same for the reversed polynomial) above 1 / (1 + max|cᵢ/c₀|).
 Numbers positiveNumericRoots(const Numbers& c) {
-    if (c.size() < 2) return {};
-    long double bound = 0;
-    for (std::size_t i = 0; i + 1 < c.size(); ++i) bound = std::max(bound, std::fabs(c[i] / c.back()));
-    return realRoots(c, 0, 1 + bound);
+    if (c.size() < 2 || c.front() == 0) return {};
+    long double upper = 0, lower = 0;
+    for (std::size_t i = 0; i + 1 < c.size(); ++i) upper = std::max(upper, std::fabs(c[i] / c.back()));
+    for (std::size_t i = 1; i < c.size(); ++i) lower = std::max(lower, std::fabs(c[i] / c.front()));
+    return realRoots(c, 0.5L / (1 + lower), 2 * (1 + upper));  // with room: a root may lie at a bound
 }
 
 Numbers numbersAt(const Coefficients& c, long double piValue, bool fromExact) {
@@ -111,6 +116,7 @@ std::optional<Rational> fractionNear(long double x) {
     Integer p0 = 0, q0 = 1, p1 = 1, q1 = 0;
     for (int step = 0; step < 40; ++step) {
         const long double whole = std::floor(rest);
+        if (!(whole < 1e15L)) break;
         const Integer a = Integer(static_cast<long long>(whole));
         const Integer p2 = a * p1 + p0, q2 = a * q1 + q0;
         if (q2 > 1000000) break;
@@ -124,16 +130,25 @@ std::optional<Rational> fractionNear(long double x) {
     return std::nullopt;
 }
 
-// Exact forms a root may have: q·πᵏ or √q·πᵏ for small k.
-std::vector<Exact> candidates(long double x) {
-    std::vector<Exact> found;
+// The exact form a root has among q·πᵏ and √q·πᵏ for small k and small
+// fractions q (each tried on the equation exactly); none where none fits.
+std::optional<Exact> exactRoot(const Coefficients& c, long double x) {
+    auto fits = [&c](const Exact& candidate) { return evaluateExact(c, candidate).isZero(); };
     for (int k : {0, 1, -1, 2, -2, 3, -3}) {
         const long double y = x / std::pow(truePi, k);
-        if (const auto q = fractionNear(y)) found.push_back(Exact(*q) * Exact::pi(k));
-        if (const auto q = fractionNear(y * y))
-            if (const auto r = Exact(*q).root(2)) found.push_back(*r * Exact::pi(k));
+        if (const auto q = fractionNear(y)) {
+            const Exact candidate = Exact(*q) * Exact::pi(k);
+            if (fits(candidate)) return candidate;
+        }
+        // √q only for fractions small enough to come from a school task.
+        const auto q = fractionNear(y * y);
+        if (!q || boost::multiprecision::numerator(*q) * boost::multiprecision::denominator(*q) > 1000000000) continue;
+        if (const auto r = Exact(*q).root(2)) {
+            const Exact candidate = *r * Exact::pi(k);
+            if (fits(candidate)) return candidate;
+        }
     }
-    return found;
+    return std::nullopt;
 }
 
 // c divided by (x − root), exactly; the remainder is zero.
@@ -192,14 +207,12 @@ void solveHigher(Coefficients c, long double piValue, std::vector<Value>& roots)
         for (bool dividedOut = true; dividedOut && c.size() > 3;) {
             dividedOut = false;
             for (long double x : positiveNumericRoots(numbersAt(c, truePi, true))) {
-                for (const Exact& candidate : candidates(x)) {
-                    if (!evaluateExact(c, candidate).isZero()) continue;
-                    keepPositive(roots, Value(candidate, piValue));
-                    c = deflated(c, candidate, piValue);
-                    dividedOut = true;
-                    break;
-                }
-                if (dividedOut) break;
+                const auto exact = exactRoot(c, x);
+                if (!exact) continue;
+                keepPositive(roots, Value(*exact, piValue));
+                c = deflated(c, *exact, piValue);
+                dividedOut = true;
+                break;
             }
         }
         if (c.size() == 3) return solveQuadratic(c, roots);
@@ -252,7 +265,7 @@ Coefficients withoutContent(const Coefficients& c) {
     int lowestPi = 1000;
     for (const Value& v : c) {
         for (const Term& t : v.exact->terms()) {
-            numerators = boost::multiprecision::gcd(numerators, boost::multiprecision::numerator(t.q));
+            numerators = boost::multiprecision::gcd(numerators, boost::multiprecision::abs(boost::multiprecision::numerator(t.q)));
             const Integer& den = boost::multiprecision::denominator(t.q);
             denominators = denominators / boost::multiprecision::gcd(denominators, den) * den;
             lowestPi = std::min(lowestPi, t.k);

@@ -10,6 +10,8 @@ namespace solver {
 namespace {
 
 constexpr std::size_t maxEliminationTerms = 400;
+constexpr int maxEliminationDegree = 24;
+constexpr int maxResultantSize = 10;  // the Sylvester matrix's rows
 constexpr int maxSides = 1000;
 
 std::string_view countWord(std::size_t count) {
@@ -119,18 +121,25 @@ void Search::run(State start) {
 }
 
 Search::Progress Search::advance(State& state) {
-    for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
-        if (!usable(state, r)) continue;
-        int unknown = -1, count = 0;
-        for (int q : solid_.relations[r].members) {
-            if (!state.known[std::size_t(q)] && applicable(q)) {
-                unknown = q;
-                ++count;
+    // A form that subtracts nearly equal decimals loses their digits (h from
+    // l and r of a very flat cone): another relation that gives the same
+    // letter is taken first where there is one.
+    for (bool carefully : {true, false}) {
+        for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
+            if (!usable(state, r)) continue;
+            int unknown = -1, count = 0;
+            for (int q : solid_.relations[r].members) {
+                if (!state.known[std::size_t(q)] && applicable(q)) {
+                    unknown = q;
+                    ++count;
+                }
             }
+            if (count != 1) continue;
+            const Form* form = solid_.relations[r].formFor(unknown);
+            if (carefully && form && losesDigits(form->expression, substitution(state))) continue;
+            const Progress progress = solveFor(state, r, unknown);
+            if (progress != Progress::Stuck) return progress;
         }
-        if (count != 1) continue;
-        const Progress progress = solveFor(state, r, unknown);
-        if (progress != Progress::Stuck) return progress;
     }
     return Progress::Stuck;
 }
@@ -172,7 +181,8 @@ Search::Progress Search::solveFor(State& state, std::size_t relation, int target
             step = form->text == r.row->equation ? std::string(form->text)
                                                  : std::string(r.row->equation) + " ⇒ " + std::string(form->text);
             const std::string result = wording_.equals(form->power == 1 ? value : inner);
-            if ("= " + numbers != result) step += " = " + numbers;
+            // "= 36 + 9√3" is not written again before "= 36 + 9√3 ≈ 51,59".
+            if (result != "= " + numbers && !result.starts_with("= " + numbers + " ≈")) step += " = " + numbers;
             step += " " + result;
             if (form->power != 1) step += " ⇒ " + letter(target) + " " + wording_.equals(value);
             step += wording_.unitText(dimension);
@@ -195,6 +205,25 @@ Search::Progress Search::solveFor(State& state, std::size_t relation, int target
     return Progress::Branched;
 }
 
+// Which roots lead to a solid: each tried quickly, in decimals and without steps.
+std::vector<std::optional<std::string>> Search::tryRoots(const State& state, int quantity,
+                                                        const std::vector<Value>& roots) const {
+    std::vector<std::optional<std::string>> failures;
+    for (const Value& root : roots) {
+        Search trial(solid_, wording_, SearchOptions{false, false, options_.regular});
+        State next = state;
+        next.steps.clear();
+        if (!trial.assign(next, quantity, root, 0, {})) {
+            failures.push_back(trial.contradictions_.empty() ? std::string() : trial.contradictions_.front().why);
+            continue;
+        }
+        trial.run(std::move(next));
+        if (!trial.solutions_.empty() || !trial.stuck_.empty()) failures.push_back(std::nullopt);
+        else failures.push_back(trial.contradictions_.empty() ? std::string() : trial.contradictions_.front().why);
+    }
+    return failures;
+}
+
 void Search::branch(const State& state, int quantity, const std::vector<Value>& found, std::uint32_t from,
                     const std::string& lead) {
     const Dimension dimension = solid_.row->quantities[std::size_t(quantity)].dimension;
@@ -203,18 +232,30 @@ void Search::branch(const State& state, int quantity, const std::vector<Value>& 
     std::vector<Value> roots = found;
     auto rank = [](const Value& v) { return !v.exact ? 2 : v.exact->isRational() ? 0 : 1; };
     std::stable_sort(roots.begin(), roots.end(), [&](const Value& a, const Value& b) { return rank(a) < rank(b); });
-    std::string all;
-    for (std::size_t i = 0; i < roots.size(); ++i)
-        all += (i == 0 ? "" : " или ") + name + " " + wording_.equals(roots[i]);
+    // Where the equation has several roots, the steps say which give a solid and why the others do not.
+    std::vector<std::optional<std::string>> failures(roots.size());
+    if (roots.size() > 1 && options_.steps) failures = tryRoots(state, quantity, roots);
+    std::string all, rejected;
+    std::size_t solids = 0;
+    for (std::size_t i = 0; i < roots.size(); ++i) {
+        const std::string root = name + " " + wording_.equals(roots[i]);
+        all += (i == 0 ? "" : " или ") + root;
+        if (!failures[i]) ++solids;
+        else rejected += "; при " + root + " няма " + std::string(solid_.row->single) +
+                         (failures[i]->empty() ? "" : ": " + *failures[i]);
+    }
     // The first root on top: its solid comes first.
     for (std::size_t i = roots.size(); i-- > 0;) {
+        if (failures[i]) continue;
         State next = state;
         std::string step;
         if (options_.steps) {
-            step = lead + " ⇒ " + (roots.size() == 1 ? name + " " + wording_.equals(roots[i]) + wording_.unitText(dimension)
-                                                       : all + ": " + std::string(countWord(roots.size())) +
-                                                             " решения; в това " + name + " " +
-                                                             wording_.equals(roots[i]) + wording_.unitText(dimension));
+            step = lead + " ⇒ " + all + rejected;
+            if (solids > 1) step += "; " + std::string(countWord(solids)) + " решения, в това";
+            else if (roots.size() > 1) step += "; остава";
+            step = roots.size() == 1 ? lead + " ⇒ " + name + " " + wording_.equals(roots[i])
+                                     : step + " " + name + " " + wording_.equals(roots[i]);
+            step += wording_.unitText(dimension);
         }
         if (assign(next, quantity, roots[i], from, step)) pending_.push_back(std::move(next));
     }
@@ -264,12 +305,19 @@ Search::Progress Search::eliminate(State& state) {
         Polynomial polynomial;
         std::uint32_t relations;  // the relations it comes from, one bit each
     };
+    // n is a whole number: found from P = n·a or by trying each, never from an equation.
     std::vector<int> unknown;
     for (std::size_t q = 0; q < state.known.size(); ++q)
-        if (!state.known[q] && applicable(int(q))) unknown.push_back(int(q));
+        if (!state.known[q] && applicable(int(q)) && int(q) != solid_.sidesIndex) unknown.push_back(int(q));
+    // Without n a regular base has no shape yet: every n is tried instead (solve()).
+    if (options_.regular && solid_.sidesIndex >= 0 && !state.known[std::size_t(solid_.sidesIndex)])
+        return Progress::Stuck;
+    const bool sidesUnknown = solid_.sidesIndex >= 0 && !state.known[std::size_t(solid_.sidesIndex)];
     std::vector<Equation> system;
     for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
         if (!usable(state, r)) continue;
+        const auto& members = solid_.relations[r].members;
+        if (sidesUnknown && std::find(members.begin(), members.end(), solid_.sidesIndex) != members.end()) continue;
         Polynomial p = knownPolynomial(state, r);
         if (!p.isConstant()) system.push_back({std::move(p), 1u << r});
     }
@@ -299,6 +347,34 @@ Search::Progress Search::eliminate(State& state) {
             break;
         }
     }
+    // A letter an equation gives outright (P = n·a, r = a : (2·tg 60°)) is put
+    // into the others first: no resultant is needed for it.
+    for (int v : unknown) {
+        if (v == sought) continue;
+        const auto defining = std::find_if(system.begin(), system.end(), [v](const Equation& e) {
+            if (e.polynomial.degree(v) != 1) return false;
+            const Polynomial factor = e.polynomial.coefficient(v, 1);
+            return factor.isConstant() && !factor.isZero();
+        });
+        if (defining == system.end()) continue;
+        const Polynomial linear = defining->polynomial.coefficient(v, 1), rest = defining->polynomial.coefficient(v, 0);
+        const Value factor = linear.terms().front().coefficient;
+        Polynomial value;
+        for (const Polynomial::Term& t : rest.terms()) {
+            Polynomial term = Polynomial::constant(-t.coefficient / factor);
+            for (int x = 0; x < maxVariables; ++x)
+                for (int e = 0; e < t.monomial.exponents[x]; ++e) term = term * Polynomial::variable(x);
+            value = value + term;
+        }
+        const std::uint32_t from = defining->relations;
+        system.erase(defining);
+        for (Equation& e : system) {
+            if (!e.polynomial.involves(v)) continue;
+            e.polynomial = e.polynomial.substituted(v, value);
+            e.relations |= from;
+        }
+        std::erase_if(system, [](const Equation& e) { return e.polynomial.isZero(); });
+    }
     for (int v : unknown) {
         if (v == sought) continue;
         std::vector<Equation> containing, rest;
@@ -313,6 +389,7 @@ Search::Progress Search::eliminate(State& state) {
         });
         for (auto e = containing.begin(); e != containing.end(); ++e) {
             if (e == pivot) continue;
+            if (pivot->polynomial.degree(v) + e->polynomial.degree(v) > maxResultantSize) return Progress::Stuck;
             Polynomial eliminated = resultant(pivot->polynomial, e->polynomial, v);
             if (eliminated.terms().size() > maxEliminationTerms) return Progress::Stuck;
             if (!eliminated.isZero()) rest.push_back({std::move(eliminated), pivot->relations | e->relations});
@@ -324,7 +401,7 @@ Search::Progress Search::eliminate(State& state) {
         if (e.polynomial.variables() != std::vector<int>{sought}) continue;
         if (!chosen || e.polynomial.degree(sought) < chosen->polynomial.degree(sought)) chosen = &e;
     }
-    if (!chosen) return Progress::Stuck;
+    if (!chosen || chosen->polynomial.degree(sought) > maxEliminationDegree) return Progress::Stuck;
     const std::vector<Value> coefficients = chosen->polynomial.univariate(sought);
     const PositiveRoots found = positiveRoots(coefficients, wording_.pi());
     if (found.identicallyZero) return Progress::Stuck;

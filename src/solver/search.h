@@ -64,6 +64,8 @@ private:
     bool checkRelations(State& state);
     void branch(const State& state, int quantity, const std::vector<Value>& roots, std::uint32_t from,
                 const std::string& lead);
+    std::vector<std::optional<std::string>> tryRoots(const State& state, int quantity,
+                                                     const std::vector<Value>& roots) const;
 
     bool usable(const State& state, std::size_t relation) const;
     std::uint32_t sources(const State& state, const std::vector<int>& quantities) const;

@@ -81,19 +81,15 @@ constexpr QuantityRow pyramidQuantities[] = {
     {"S1", "пълна повърхнина",                          Area,   "пълната повърхнина"},
     {"V",  "обем",                                      Volume, "обема"},
 };
+// A regular pyramid's base is a regular polygon: its relations come after
+// these (regularPolygonRelations).
 constexpr RelationRow pyramidRelations[] = {
-    {"P = n·a", {"a = P : n", "n = P : a"}},
-    {"r = a : (2·tg(180° : n))", {"a = 2r·tg(180° : n)"}},
-    {"R = a : (2·sin(180° : n))", {"a = 2R·sin(180° : n)"}},
-    {"B = P·r : 2", {"r = 2B : P", "P = 2B : r"}},
     {"k² = h² + r²", {"k = √(h² + r²)", "h = √(k² − r²)", "r = √(k² − h²)"},
      "апотемата k е хипотенуза в правоъгълния триъгълник с катети h и r, затова е по-дълга от тях"},
     {"b² = h² + R²", {"b = √(h² + R²)", "h = √(b² − R²)", "R = √(b² − h²)"},
      "околният ръб b е хипотенуза в правоъгълния триъгълник с катети h и R, затова е по-дълъг от тях"},
     {"b² = k² + (a : 2)²", {"b = √(k² + (a : 2)²)", "k = √(b² − (a : 2)²)", "a = 2√(b² − k²)"},
      "околният ръб b е хипотенуза в правоъгълния триъгълник с катети k и a : 2, затова е по-дълъг от тях"},
-    {"R² = r² + (a : 2)²", {"R = √(r² + (a : 2)²)", "r = √(R² − (a : 2)²)", "a = 2√(R² − r²)"},
-     "радиусът R на описаната окръжност е по-дълъг от радиуса r на вписаната и от a : 2"},
     {"S = P·k : 2", {"k = 2S : P", "P = 2S : k"}},
     {"S1 = S + B", {"S = S1 − B", "B = S1 − S"}, "пълната повърхнина е околната и основата, затова S1 > S"},
     {"V = B·h : 3", {"h = 3V : B", "B = 3V : h"}},
@@ -108,7 +104,8 @@ constexpr QuantityRow polygonQuantities[] = {
     {"r", "радиус на вписаната окръжност", Length, "радиуса на вписаната окръжност"},
     {"R", "радиус на описаната окръжност", Length, "радиуса на описаната окръжност"},
 };
-constexpr RelationRow polygonRelations[] = {
+// A regular polygon's, and a regular pyramid's base's.
+constexpr RelationRow regularPolygonRelations[] = {
     {"P = n·a", {"a = P : n", "n = P : a"}},
     {"r = a : (2·tg(180° : n))", {"a = 2r·tg(180° : n)"}},
     {"R = a : (2·sin(180° : n))", {"a = 2R·sin(180° : n)"}},
@@ -174,17 +171,19 @@ constexpr RelationRow sphereRelations[] = {
 constexpr std::string_view sphereBase[] = {"r"};
 
 constexpr SolidRow solids[] = {
-    {"cube", "куб", "на куба", "куб", Masculine, cubeQuantities, cubeRelations, cubeBase},
-    {"box", "правоъгълен паралелепипед", "на паралелепипеда", "правоъгълен паралелепипед", Masculine, boxQuantities, boxRelations, boxBase,
-     {}, {"a", "b"}},
-    {"prism", "права призма", "на призмата", "права призма", Feminine, prismQuantities, prismRelations, prismBase, anyBase},
-    {"pyramid", "правилна пирамида", "на пирамидата", "правилна пирамида", Feminine, pyramidQuantities, pyramidRelations, pyramidBase,
-     anyBase},
-    {"polygon", "правилен многоъгълник", "на многоъгълника", "правилен многоъгълник", Masculine, polygonQuantities, polygonRelations,
-     polygonBase},
-    {"cylinder", "цилиндър", "на цилиндъра", "цилиндър", Masculine, cylinderQuantities, cylinderRelations, roundBase},
-    {"cone", "конус", "на конуса", "конус", Masculine, coneQuantities, coneRelations, roundBase},
-    {"sphere", "сфера и кълбо", "на кълбото", "кълбо", Neuter, sphereQuantities, sphereRelations, sphereBase},
+    {"cube", "куб", "на куба", "куб", Masculine, cubeQuantities, cubeRelations, {}, cubeBase},
+    {"box", "правоъгълен паралелепипед", "на паралелепипеда", "правоъгълен паралелепипед", Masculine, boxQuantities,
+     boxRelations, {}, boxBase, {}, {"a", "b"}},
+    {"prism", "права призма", "на призмата", "права призма", Feminine, prismQuantities, prismRelations, {},
+     prismBase, anyBase},
+    {"pyramid", "правилна пирамида", "на пирамидата", "правилна пирамида", Feminine, pyramidQuantities,
+     pyramidRelations, regularPolygonRelations, pyramidBase, anyBase},
+    {"polygon", "правилен многоъгълник", "на многоъгълника", "правилен многоъгълник", Masculine, polygonQuantities,
+     {}, regularPolygonRelations, polygonBase},
+    {"cylinder", "цилиндър", "на цилиндъра", "цилиндър", Masculine, cylinderQuantities, cylinderRelations, {},
+     roundBase},
+    {"cone", "конус", "на конуса", "конус", Masculine, coneQuantities, coneRelations, {}, roundBase},
+    {"sphere", "сфера и кълбо", "на кълбото", "кълбо", Neuter, sphereQuantities, sphereRelations, {}, sphereBase},
 };
 
 // clang-format on
@@ -216,6 +215,13 @@ const SolidRow* solidByKey(std::string_view key) {
 }
 
 bool hasSides(const SolidRow& solid) { return quantityIndex(solid, "n") >= 0; }
+
+std::vector<const RelationRow*> relationsOf(const SolidRow& solid) {
+    std::vector<const RelationRow*> rows;
+    for (const RelationRow& row : solid.sharedRelations) rows.push_back(&row);
+    for (const RelationRow& row : solid.relations) rows.push_back(&row);
+    return rows;
+}
 
 int quantityIndex(const SolidRow& solid, std::string_view key) {
     for (std::size_t i = 0; i < solid.quantities.size(); ++i)

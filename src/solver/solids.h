@@ -11,6 +11,7 @@
 #include <array>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace solver {
 
@@ -45,6 +46,9 @@ struct SolidRow {
     Gender gender;
     std::span<const QuantityRow> quantities;
     std::span<const RelationRow> relations;
+    // Relations it shares with another solid (a regular pyramid's base is a
+    // regular polygon), after its own.
+    std::span<const RelationRow> sharedRelations;
     // The measures that fix a solid of this kind, in the order they are sought
     // when the givens do not lead to them directly: {"r", "h"}.
     std::span<const std::string_view> base;
@@ -58,6 +62,8 @@ struct SolidRow {
 
 // Whether the solid has n, the number of its base's sides.
 bool hasSides(const SolidRow& solid);
+// Its relations in the order the solver takes them: the shared ones first.
+std::vector<const RelationRow*> relationsOf(const SolidRow& solid);
 
 std::span<const SolidRow> allSolids();
 // By its key ("cone") or its Bulgarian name ("конус"); null for neither.

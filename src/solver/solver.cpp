@@ -8,6 +8,7 @@
 #include "expression.h"
 #include "givens.h"
 #include "search.h"
+#include "superscript.h"
 #include "wording.h"
 
 namespace solver {
@@ -100,40 +101,69 @@ std::string givensText(const Task& task, std::uint32_t from, std::vector<std::st
     return listed(parts);
 }
 
-// Which one more given would decide the task: tried on a solid of the same
-// kind with measures that are nothing special.
-std::vector<std::string> suggestions(const Task& task) {
+// A solid of the task's kind with measures that are nothing special (n as
+// given), to try on it what more givens would decide the task.
+std::optional<State> referenceSolid(const Task& task) {
     const SolidRow& row = *task.solid.row;
     const std::span<const std::string_view> base = task.regular ? row.base : row.baseWithoutSides;
-    std::vector<std::pair<int, Value>> reference;
+    std::vector<std::pair<int, Value>> measures;
     for (std::size_t i = 0; i < base.size(); ++i)
-        reference.emplace_back(quantityIndex(row, base[i]), Value::decimal(referenceMeasures[i % 3]));
-    const bool sidesGiven = std::any_of(task.reading.givens.begin(), task.reading.givens.end(),
-                                        [&](const ReadGiven& g) { return g.quantity == task.solid.sidesIndex; });
+        measures.emplace_back(quantityIndex(row, base[i]), Value::decimal(referenceMeasures[i % 3]));
     if (task.regular && task.solid.sidesIndex >= 0) {
         int sides = referenceSides;
         for (const ReadGiven& g : task.reading.givens)
             if (g.quantity == task.solid.sidesIndex) sides = int(g.value.rational().convert_to<long long>());
-        reference.emplace_back(task.solid.sidesIndex, Value::whole(sides));
+        measures.emplace_back(task.solid.sidesIndex, Value::whole(sides));
     }
-    const Search whole = searched(task, reference, false, false);
-    if (whole.solutions().empty()) return {};
-    const State& solid = whole.solutions().front();
+    const Search whole = searched(task, measures, false, false);
+    if (whole.solutions().empty()) return std::nullopt;
+    return whole.solutions().front();
+}
+
+// Whether these quantities of the reference solid, given, decide it.
+bool decides(const Task& task, const State& solid, const std::vector<int>& quantities) {
+    std::vector<std::pair<int, Value>> trial;
+    for (int q : quantities) trial.emplace_back(q, solid.known[std::size_t(q)]->value);
+    return !searched(task, trial, false, false).solutions().empty();
+}
+
+std::vector<int> givenQuantities(const Task& task) {
     std::vector<int> given;
     for (const ReadGiven& g : task.reading.givens) given.push_back(g.quantity);
+    return given;
+}
+
+// Which one more given would decide the task.
+std::vector<std::string> suggestions(const Task& task, const std::optional<State>& solid) {
+    if (!solid) return {};
+    const std::vector<int> given = givenQuantities(task);
     std::vector<std::string> found;
-    for (std::size_t q = 0; q < row.quantities.size(); ++q) {
-        if (std::find(given.begin(), given.end(), int(q)) != given.end() || !solid.known[q]) continue;
-        if (int(q) == task.solid.sidesIndex && !sidesGiven) {
-            found.push_back(std::string(row.quantities[q].key));
-            continue;
-        }
-        std::vector<std::pair<int, Value>> trial;
-        for (int g : given) trial.emplace_back(g, solid.known[std::size_t(g)]->value);
-        trial.emplace_back(int(q), solid.known[q]->value);
-        if (!searched(task, trial, false, false).solutions().empty()) found.push_back(std::string(row.quantities[q].key));
+    for (std::size_t q = 0; q < solid->known.size(); ++q) {
+        if (std::find(given.begin(), given.end(), int(q)) != given.end() || !solid->known[q]) continue;
+        std::vector<int> trial = given;
+        trial.push_back(int(q));
+        if (decides(task, *solid, trial)) found.emplace_back(task.solid.row->quantities[q].key);
     }
     return found;
+}
+
+// Where one more given does not decide it: n and the measures that fix such a
+// solid, taken in turn until they do ("b и c" for a box with a given).
+std::vector<std::string> missingMeasures(const Task& task, const std::optional<State>& solid) {
+    if (!solid) return {};
+    const SolidRow& row = *task.solid.row;
+    std::vector<int> candidates;
+    if (task.regular && task.solid.sidesIndex >= 0) candidates.push_back(task.solid.sidesIndex);
+    for (std::string_view key : task.regular ? row.base : row.baseWithoutSides) candidates.push_back(quantityIndex(row, key));
+    std::vector<int> trial = givenQuantities(task);
+    std::vector<std::string> missing;
+    for (int q : candidates) {
+        if (std::find(trial.begin(), trial.end(), q) != trial.end()) continue;
+        trial.push_back(q);
+        missing.emplace_back(row.quantities[std::size_t(q)].key);
+        if (decides(task, *solid, trial)) return missing;
+    }
+    return missing;
 }
 
 double inUnits(const Value& value) { return static_cast<double>(value.number); }
@@ -189,10 +219,15 @@ std::vector<State> distinct(const Task& task, const std::vector<State>& states) 
     return kept;
 }
 
-// n found by trying every n the givens might have: "n = 6".
-std::vector<int> fittingSides(const Task& task) {
+// n found by trying every n the givens might have: "n = 6". None where the
+// givens do not fix a solid even with n known (tried with one n).
+std::optional<std::vector<int>> fittingSides(const Task& task) {
     std::vector<int> fitting;
     const auto values = givenValues(task, false);
+    auto withSides = values;
+    withSides.emplace_back(task.solid.sidesIndex, Value::whole(referenceSides));
+    const Search sample = searched(task, withSides, false, false);
+    if (sample.solutions().empty() && !sample.stuck().empty()) return std::nullopt;
     for (int n = 3; n <= largestSidesTried; ++n) {
         auto trial = values;
         trial.emplace_back(task.solid.sidesIndex, Value::whole(n));
@@ -210,21 +245,54 @@ void describeNone(const Task& task, const Search& search, Outcome& outcome) {
                       first.why + ".";
 }
 
+// A base of any shape, known by its perimeter and area, is a polygon only if
+// B < P² : (4π), the area of a circle with P round it: why not, where it is not.
+std::optional<std::string> noBaseFits(const Task& task, const State& state) {
+    const SolidRow& row = *task.solid.row;
+    if (task.regular || row.baseWithoutSides.empty()) return std::nullopt;
+    const auto& perimeter = state.known[std::size_t(quantityIndex(row, "P"))];
+    const auto& area = state.known[std::size_t(quantityIndex(row, "B"))];
+    if (!perimeter || !area) return std::nullopt;
+    const long double largest = perimeter->value.number * perimeter->value.number / (4 * truePi);
+    if (area->value.number < largest) return std::nullopt;
+    return "Няма " + std::string(row.single) + " с основа с периметър P " + task.wording.equals(perimeter->value) +
+           " и лице B " + task.wording.equals(area->value) +
+           ": многоъгълник с периметър P има лице, по-малко от P² : (4π) (лицето на кръг с обиколка P), тук " +
+           roundedText(largest, task.settings.digits, task.settings.separator) + ".";
+}
+
+// "една величина", "две величини", "три величини".
+std::string quantitiesWord(std::size_t count) {
+    static constexpr std::string_view words[] = {"", "една величина", "две величини", "три величини"};
+    return count < std::size(words) ? std::string(words[count]) : std::to_string(count) + " величини";
+}
+
 void describeUnderdetermined(const Task& task, Outcome& outcome) {
     outcome.status = Status::Underdetermined;
-    outcome.suggestions = suggestions(task);
-    std::vector<std::string> quoted;
-    for (const std::string& key : outcome.suggestions) quoted.push_back(key);
-    const std::string solid(task.solid.row->single);
-    if (task.reading.givens.empty()) {
-        outcome.message = "Не е дадена нито една величина. Дайте " + std::to_string(task.solid.row->base.size()) +
-                          (task.solid.row->base.size() == 1 ? " величина" : " величини") + ", например " +
-                          listed(std::vector<std::string>(task.solid.row->base.begin(), task.solid.row->base.end())) + ".";
+    const SolidRow& row = *task.solid.row;
+    const std::optional<State> solid = referenceSolid(task);
+    outcome.suggestions = suggestions(task, solid);
+    if (task.reading.givens.empty() && !row.baseWithoutSides.empty()) {
+        std::vector<std::string> regular{"n"};
+        regular.insert(regular.end(), row.base.begin(), row.base.end());
+        outcome.message = "Не е дадена нито една величина. Дайте например " + listed(regular) +
+                          " (за правилна основа) или " +
+                          listed(std::vector<std::string>(row.baseWithoutSides.begin(), row.baseWithoutSides.end())) + ".";
         return;
     }
-    outcome.message = "Данните не стигат, за да се намери " + solid + ".";
-    if (!quoted.empty()) outcome.message += " Дайте още една величина, например " + listedWith(quoted, " или ") + ".";
-    else outcome.message += " Дайте още величини.";
+    const std::vector<std::string> missing = missingMeasures(task, solid);
+    if (task.reading.givens.empty()) {
+        outcome.message = "Не е дадена нито една величина. Дайте " + quantitiesWord(missing.size()) + ", например " +
+                          listed(missing) + ".";
+        return;
+    }
+    outcome.message = "Данните не стигат, за да се намери " + std::string(row.single) + ".";
+    if (!outcome.suggestions.empty())
+        outcome.message += " Дайте още една величина, например " + listedWith(outcome.suggestions, " или ") + ".";
+    else if (!missing.empty())
+        outcome.message += " Дайте още " + quantitiesWord(missing.size()) + ", например " + listed(missing) + ".";
+    else
+        outcome.message += " Дайте още величини.";
 }
 
 }  // namespace
@@ -236,6 +304,15 @@ long double piValue(PiSetting setting) {
     case PiSetting::Exact: break;
     }
     return truePi;
+}
+
+std::optional<Rational> piFraction(PiSetting setting) {
+    switch (setting) {
+    case PiSetting::School: return Rational(157, 50);
+    case PiSetting::Calculator: return Rational(392699, 125000);
+    case PiSetting::Exact: break;
+    }
+    return std::nullopt;
 }
 
 std::string_view statusKey(Status status) {
@@ -269,7 +346,28 @@ ReadNumber readNumber(std::string_view text) {
     return {typed.read, typed.value, typed.decimal, typed.decimals, typed.error};
 }
 
+namespace {
+
+Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings);
+
+}  // namespace
+
+// Whatever the givens, an answer: a fault of the solver's own (none is known)
+// is said as such rather than ending the program or the page.
 Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings) {
+    try {
+        return solved(solidKey, givens, settings);
+    } catch (const std::exception& fault) {
+        Outcome outcome;
+        outcome.solid = solidByKey(solidKey);
+        outcome.message = std::string(internalFault) + fault.what();
+        return outcome;
+    }
+}
+
+namespace {
+
+Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings) {
     Outcome outcome;
     outcome.solid = solidByKey(solidKey);
     if (!outcome.solid) {
@@ -297,7 +395,8 @@ Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const
         std::all_of(search.stuck().begin(), search.stuck().end(),
                     [&](const State& s) { return !s.known[std::size_t(solid.sidesIndex)]; })) {
         // n is not given and no relation gives it: every n is tried.
-        const std::vector<int> sides = fittingSides(task);
+        // (None found as "many": the task needs n, or more givens.)
+        const std::vector<int> sides = fittingSides(task).value_or(std::vector<int>(3));
         if (sides.size() == 1) {
             auto values = givenValues(task, true);
             values.emplace_back(solid.sidesIndex, Value::whole(sides.front()));
@@ -326,6 +425,12 @@ Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const
         }
     }
     if (!search.solutions().empty()) {
+        if (const auto why = noBaseFits(task, search.solutions().front())) {
+            outcome.status = Status::None;
+            outcome.message = *why;
+            for (const ReadGiven& g : reading.givens) outcome.concerned.push_back(g.key);
+            return outcome;
+        }
         outcome.status = Status::Solved;
         for (const State& state : distinct(task, search.solutions())) outcome.solutions.push_back(solutionOf(task, state));
         return outcome;
@@ -338,4 +443,5 @@ Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const
     return outcome;
 }
 
+}  // namespace
 }  // namespace solver

@@ -30,6 +30,8 @@ enum class PiSetting {
     Calculator,  // π as 3,141592, the calculator's
 };
 long double piValue(PiSetting setting);
+// π as the fraction a task takes it for (157/50, 392699/125000); none for π itself.
+std::optional<Rational> piFraction(PiSetting setting);
 
 struct Settings {
     PiSetting pi = PiSetting::Exact;
@@ -79,6 +81,9 @@ struct Outcome {
 };
 
 Outcome solve(std::string_view solid, const std::vector<Given>& givens, const Settings& settings = {});
+
+// How the message of an `invalid` outcome begins where the solver itself failed.
+inline constexpr std::string_view internalFault = "Задачата не можа да се реши поради грешка в програмата: ";
 
 // What the student typed as a value, read as the solver reads givens (for
 // answers to check): an exact number, and whether it was written as a decimal.

@@ -28,28 +28,39 @@ std::string withSeparator(std::string text, std::string_view separator) {
 
 }  // namespace
 
+namespace {
+
+bool scientific(double magnitude, int digits) {
+    return magnitude != 0 && (magnitude >= 1e9 || magnitude < 0.5 * std::pow(10.0, -digits));
+}
+
+// The rounded number as fmt writes it, with a point: "47.12", "5.64e+14".
+std::string roundedDigits(double magnitude, int digits) {
+    if (scientific(magnitude, digits)) return fmt::format("{:.{}e}", magnitude, std::max(digits, 2));
+    return fmt::format("{:.{}f}", magnitude, digits);
+}
+
+}  // namespace
+
 std::string roundedText(long double value, int digits, std::string_view separator) {
     const double x = static_cast<double>(value);
     if (!std::isfinite(x)) return x > 0 ? "∞" : x < 0 ? "−∞" : "?";
     const double magnitude = std::fabs(x);
     const std::string sign = x < 0 ? "−" : "";
-    if (magnitude != 0 && (magnitude >= 1e15 || magnitude < 0.5 * std::pow(10.0, -digits))) {
-        // One digit before the separator, then as many as were asked for (at least two).
-        const std::string scientific = fmt::format("{:.{}e}", magnitude, std::max(digits, 2));
-        const auto e = scientific.find('e');
-        const int exponent = std::stoi(scientific.substr(e + 1));
-        return sign + withSeparator(scientific.substr(0, e), separator) + "·10" + superscript(exponent);
+    const std::string rounded = roundedDigits(magnitude, digits);
+    if (const auto e = rounded.find('e'); e != std::string::npos) {
+        const int exponent = std::stoi(rounded.substr(e + 1));
+        return sign + withSeparator(rounded.substr(0, e), separator) + "·10" + superscript(exponent);
     }
-    std::string text = withSeparator(fmt::format("{:.{}f}", magnitude, digits), separator);
-    if (text == "0") return "0";
-    return sign + text;
+    const std::string text = withSeparator(rounded, separator);
+    return text == "0" ? "0" : sign + text;
 }
 
 bool roundingChanges(long double value, int digits) {
     const double x = static_cast<double>(value);
     if (!std::isfinite(x) || x == 0) return false;
-    const double rounded = std::stod(fmt::format("{:.{}f}", x, std::clamp(digits, 0, 17)));
-    return std::fabs(rounded - x) > 1e-9 * std::fabs(x);
+    const double rounded = std::stod(roundedDigits(std::fabs(x), std::clamp(digits, 0, 17)));
+    return std::fabs(rounded - std::fabs(x)) > 1e-9 * std::fabs(x);
 }
 
 }  // namespace solver

@@ -1,10 +1,35 @@
 // SPDX-License-Identifier: MIT
 #include "wording.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "givens.h"
 #include "superscript.h"
 
 namespace solver {
+namespace {
+
+constexpr std::size_t maxExactText = 32;  // bytes: longer exact forms help no one on a phone
+
+bool writtenInFull(const Exact& x) { return x.isRational() && Exact::endsInDecimals(x.rational(), 60); }
+
+bool piBelow(const Exact& x) {
+    return std::any_of(x.terms().begin(), x.terms().end(), [](const Term& t) { return t.k < 0; });
+}
+
+// Rounded half away from zero to `digits` places, trailing zeros dropped; none
+// for numbers that a fixed number of places does not suit.
+std::optional<std::string> roundedFraction(const Rational& q, int digits, std::string_view separator) {
+    const Rational magnitude = boost::multiprecision::abs(q);
+    const Integer scale = boost::multiprecision::pow(Integer(10), unsigned(digits));
+    if (magnitude >= 1000000000 || (magnitude != 0 && magnitude * scale < Rational(1, 2))) return std::nullopt;
+    const Rational scaled = magnitude * scale + Rational(1, 2);
+    const Integer whole = boost::multiprecision::numerator(scaled) / boost::multiprecision::denominator(scaled);
+    return (q < 0 && whole != 0 ? "−" : "") + decimalText(Rational(whole, scale), separator);
+}
+
+}  // namespace
 
 Wording::Wording(const Settings& settings, std::optional<Unit> unit, bool decimalGivens)
     : settings_(settings), unit_(unit), style_{settings_.separator, decimalGivens} {}
@@ -19,24 +44,52 @@ std::string Wording::unitText(Dimension dimension) const {
     }
 }
 
-std::string Wording::number(const Value& value) const {
-    if (value.exact) return value.exact->text(style_);
+std::optional<Rational> Wording::asFraction(const Exact& x) const {
+    if (x.isRational()) return x.rational();
+    const auto pi = piFraction(settings_.pi);
+    if (!pi) return std::nullopt;
+    Rational sum = 0;
+    for (const Term& t : x.terms()) {
+        if (t.m != 1) return std::nullopt;
+        Rational term = t.q;
+        for (int i = 0; i < std::abs(t.k); ++i) {
+            if (t.k > 0) term *= *pi;
+            else term /= *pi;
+        }
+        sum += term;
+    }
+    return sum;
+}
+
+std::string Wording::rounded(const Value& value) const {
+    if (value.exact)
+        if (const auto q = asFraction(*value.exact))
+            if (const auto text = roundedFraction(*q, settings_.digits, settings_.separator)) return *text;
     return roundedText(value.number, settings_.digits, settings_.separator);
 }
 
-namespace {
+bool Wording::shownExactly(const Exact& x) const {
+    // With π a decimal, π under a fraction bar helps no one: 12,56/π is 4.
+    if (settings_.pi != PiSetting::Exact && piBelow(x)) return false;
+    // Nor does an exact form longer than a line of a phone.
+    return x.text(style_).size() <= maxExactText;
+}
 
-bool writtenInFull(const Exact& x) { return x.isRational() && Exact::endsInDecimals(x.rational()); }
-
-}  // namespace
+std::string Wording::number(const Value& value) const {
+    if (value.exact && shownExactly(*value.exact)) return value.exact->text(style_);
+    return parts(value).text;
+}
 
 Wording::Parts Wording::parts(const Value& value) const {
-    const std::string rounded = roundedText(value.number, settings_.digits, settings_.separator);
-    if (value.exact) {
-        if (writtenInFull(*value.exact)) return {false, value.exact->text(style_)};
-        return {false, value.exact->text(style_) + " ≈ " + rounded};
+    const std::string decimal = rounded(value);
+    if (value.exact && shownExactly(*value.exact)) {
+        const std::string exact = value.exact->text(style_);
+        if (writtenInFull(*value.exact)) return {false, exact};
+        return {false, exact + " ≈ " + decimal};
     }
-    return {roundingChanges(value.number, settings_.digits), rounded};
+    if (value.exact)
+        if (const auto q = asFraction(*value.exact)) return {!Exact::endsInDecimals(*q, settings_.digits), decimal};
+    return {roundingChanges(value.number, settings_.digits), decimal};
 }
 
 std::string Wording::equals(const Value& value) const {
@@ -49,12 +102,16 @@ std::string Wording::quantity(const Value& value, Dimension dimension) const {
     std::string text = (p.approximate ? "≈ " : "") + p.text + unitText(dimension);
     if (dimension == Dimension::Volume && unit_) {
         const Rational toLitres = unitFactor(*unit_, Unit::Decimetre, 3);
-        const long double litres = value.number * static_cast<long double>(toLitres.convert_to<double>());
-        if (value.exact && writtenInFull(*value.exact * Exact(toLitres)))
-            text += " (" + (*value.exact * Exact(toLitres)).text(style_) + " l)";
-        else
-            text += " (" + std::string(roundingChanges(litres, settings_.digits) ? "≈ " : "") +
-                    roundedText(litres, settings_.digits, settings_.separator) + " l)";
+        Value litres = value;
+        litres.number *= static_cast<long double>(toLitres.convert_to<double>());
+        if (litres.exact) litres.exact = *litres.exact * Exact(toLitres);
+        const Parts l = litres.exact && writtenInFull(*litres.exact) ? Parts{false, litres.exact->text(style_)}
+                                                                      : Parts{false, rounded(litres)};
+        const bool approximate = !(litres.exact && writtenInFull(*litres.exact)) &&
+                                 (litres.exact && asFraction(*litres.exact)
+                                      ? !Exact::endsInDecimals(*asFraction(*litres.exact), settings_.digits)
+                                      : roundingChanges(litres.number, settings_.digits));
+        text += " (" + std::string(approximate ? "≈ " : "") + l.text + " l)";
     }
     return text;
 }

@@ -39,6 +39,13 @@ private:
         std::string text;  // "15π ≈ 47,12", "5", "2,88"
     };
     Parts parts(const Value& value) const;
+    // The decimal rounded to the digits asked for, from the exact value itself
+    // where that is a fraction (16,25π with π as 3,14 is 51,025: 51,03).
+    std::string rounded(const Value& value) const;
+    // An exact form's value as a fraction, π taken as the task takes it; none
+    // with roots in it, or π exact and in it.
+    std::optional<Rational> asFraction(const Exact& x) const;
+    bool shownExactly(const Exact& x) const;
 
     Settings settings_;
     std::optional<Unit> unit_;

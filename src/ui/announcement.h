@@ -16,6 +16,10 @@ class Announcement : public QWidget {
 public:
     explicit Announcement(QWidget* parent);
 
+    // Tells Qt's accessibility that an announcement is a notification; done
+    // by the first announcement made, before anything can ask.
+    static void registerForScreenReaders();
+
     // Shows the notification anew with `text`: said once.
     void announce(const QString& text);
     // Takes it away, once what it said no longer stands.

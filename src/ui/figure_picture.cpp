@@ -2,7 +2,8 @@
 #include "figure_picture.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
+
+#include "picture_rendering.h"
 
 namespace geometry::ui {
 
@@ -15,13 +16,9 @@ FigurePicture::FigurePicture(const QString& resource, QSize naturalSize, QWidget
 
 QPixmap FigurePicture::rendered(qreal devicePixelRatio) const {
     if (cache_.isNull() || !qFuzzyCompare(cache_.devicePixelRatio(), devicePixelRatio)) {
-        QPixmap pixmap(naturalSize_ * devicePixelRatio);
-        pixmap.setDevicePixelRatio(devicePixelRatio);
-        pixmap.fill(Qt::transparent);
-        QSvgRenderer renderer(resource_);
-        QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(naturalSize_)));
-        cache_ = pixmap;
+        // At 100 % as drawn when the program was built; otherwise drawn now.
+        const QImage drawn = qFuzzyCompare(devicePixelRatio, 1.0) ? prerenderedPicture(resource_, naturalSize_) : QImage();
+        cache_ = QPixmap::fromImage(drawn.isNull() ? renderPicture(resource_, naturalSize_, devicePixelRatio) : drawn);
     }
     return cache_;
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // A borderless picture of a figure: a vector drawing shown at its natural size,
-// never stretched, rendered once per device pixel ratio and reacting to no click.
+// never stretched, rendered once per device pixel ratio (at 100 % copied from
+// its drawing made when the program was built) and reacting to no click.
 
 #include <QPixmap>
 #include <QString>

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include <array>
+#include <optional>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -21,10 +24,13 @@
 #include "announcement.h"
 #include "figure_picture.h"
 #include "fonts.h"
+#include "keypad.h"
 #include "message_boxes.h"
 #include "placement.h"
+#include "problems_window.h"
 #include "qt_layout.h"
 #include "result_field.h"
+#include "task_sheet.h"
 #include "text_field.h"
 
 // The picture artwork is compiled into the static ui library; registering it
@@ -43,7 +49,7 @@ namespace {
 using namespace layout;
 
 // To a screen reader the window is a window with its caption, not a bare pane,
-// and a figure picture is an image.
+// and a figure picture is an image (the announcement names itself).
 QAccessibleInterface* ownAccessibility(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
@@ -51,8 +57,6 @@ QAccessibleInterface* ownAccessibility(const QString& className, QObject* object
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(FigurePicture::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (className == QLatin1String(Announcement::staticMetaObject.className()))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 
@@ -62,13 +66,6 @@ void registerAccessibility() {
         return true;
     }();
     (void)registered;
-}
-
-// The keypad key that stands for the decimal separator (Del with NumLock on,
-// on some layouts its comma form).
-bool isKeypadDecimal(const QKeyEvent& key) {
-    return key.modifiers() == Qt::KeypadModifier &&
-           (key.key() == Qt::Key_Period || key.key() == Qt::Key_Comma);
 }
 
 // The classic Windows look, shared by every control of the window and kept for
@@ -106,12 +103,36 @@ QPalette controlPalette(const QColor& background) {
     return palette;
 }
 
+}  // namespace
+
+// The fonts and palettes of the controls, each made once while the window is
+// built (three fonts, seven palettes) and shared by the controls that use it.
+class ControlLooks {
+public:
+    const QFont& font(FontKind kind) {
+        std::optional<QFont>& font = fonts_[static_cast<std::size_t>(kind)];
+        if (!font) font = controlFont(kind);
+        return *font;
+    }
+    const QPalette& palette(const QColor& background) {
+        auto found = palettes_.find(background.rgba());
+        if (found == palettes_.end()) found = palettes_.insert(background.rgba(), controlPalette(background));
+        return *found;
+    }
+
+private:
+    std::array<std::optional<QFont>, 3> fonts_;
+    QHash<QRgb, QPalette> palettes_;
+};
+
+namespace {
+
 // What every control shares: its name, place, font, colours and look.
-void placeControl(QWidget* widget, const ControlRow& row, const QColor& background) {
+void placeControl(QWidget* widget, const ControlRow& row, const QColor& background, ControlLooks& looks) {
     widget->setObjectName(fromUtf8(row.name));
     widget->setStyle(windowsStyle());
-    widget->setFont(controlFont(row.font));
-    widget->setPalette(controlPalette(background));
+    widget->setFont(looks.font(row.font));
+    widget->setPalette(looks.palette(background));
     widget->setGeometry(pixelRect(row));
 }
 
@@ -125,11 +146,12 @@ QString withPanelCaption(const ControlRow& row, const QString& words) {
 }  // namespace
 
 Form1::Form1(std::string decimalSeparator, QWidget* parent)
-    : QWidget(parent), handlers_(*this, *this, std::move(decimalSeparator)) {
+    : QWidget(parent), handlers_(*this, *this, std::move(decimalSeparator)), looks_(std::make_unique<ControlLooks>()) {
     registerPictures();
     registerAccessibility();
     setUpWindow();
     buildControls();
+    looks_.reset();
     announcement_ = new Announcement(this);
     chainTabOrder();
     nameForScreenReaders();
@@ -138,13 +160,15 @@ Form1::Form1(std::string decimalSeparator, QWidget* parent)
             [this](QWidget*, QWidget* focused) { selectFieldToCorrect(focused); });
 }
 
+Form1::~Form1() { delete problems_; }
+
 void Form1::setUpWindow() {
     const WindowDescription& window = form1Window();
     setObjectName(fromUtf8(window.name));
     setWindowTitle(fromUtf8(window.caption));
     setStyle(windowsStyle());
-    setFont(controlFont(FontKind::Standard));
-    setPalette(controlPalette(toQColor(window.background)));
+    setFont(looks_->font(FontKind::Standard));
+    setPalette(looks_->palette(toQColor(window.background)));
     setAutoFillBackground(true);  // an enlarged window shows its own colour
     keepOnScreen();
     controls_.insert(objectName(), this);
@@ -188,14 +212,14 @@ QWidget* Form1::createControl(const ControlRow& row, QWidget* container) {
 
 QWidget* Form1::createPanel(const ControlRow& row, QWidget* container) {
     auto* panel = new QGroupBox(fromUtf8(row.caption), container);
-    placeControl(panel, row, roleColour(row.background.value_or(SystemColour::ButtonFace)));
+    placeControl(panel, row, roleColour(row.background.value_or(SystemColour::ButtonFace)), *looks_);
     panel->setAutoFillBackground(true);
     return panel;
 }
 
 QWidget* Form1::createLabel(const ControlRow& row, QWidget* container) {
     auto* label = new QLabel(container);
-    placeControl(label, row, roleColour(SystemColour::ButtonFace));
+    placeControl(label, row, roleColour(SystemColour::ButtonFace), *looks_);
     label->setTextFormat(Qt::PlainText);
     label->setText(fromUtf8(row.caption));
     label->setWordWrap(true);
@@ -212,8 +236,8 @@ QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
     Q_ASSERT(field);
     TextField* edit = fieldInfo(*field).result ? new ResultField(*field, handlers_.decimalSeparator(), container)
                                                : new TextField(*field, container);
-    placeControl(edit, row, roleColour(SystemColour::Window));
-    edit->setMenuItems([this, panel = fieldInfo(*field).panel](QMenu& menu) { addCopySolution(menu, panel); });
+    placeControl(edit, row, roleColour(SystemColour::Window), *looks_);
+    edit->setMenuItems([this, panel = fieldInfo(*field).panel](QMenu& menu) { addPanelItems(menu, panel); });
     fields_[static_cast<std::size_t>(*field)] = edit;
     edit->installEventFilter(this);
     return edit;
@@ -221,7 +245,7 @@ QWidget* Form1::createTextField(const ControlRow& row, QWidget* container) {
 
 QWidget* Form1::createButton(const ControlRow& row, QWidget* container) {
     auto* button = new QPushButton(fromUtf8(row.caption), container);
-    placeControl(button, row, roleColour(SystemColour::ButtonFace));
+    placeControl(button, row, roleColour(SystemColour::ButtonFace), *looks_);
     // No default button: Enter and Escape press nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -239,7 +263,7 @@ QWidget* Form1::createButton(const ControlRow& row, QWidget* container) {
 QWidget* Form1::createPicture(const ControlRow& row, QWidget* container) {
     const QRect place = pixelRect(row);
     auto* picture = new FigurePicture(pictureResource(row), place.size(), container);
-    placeControl(picture, row, container->palette().color(QPalette::Window));
+    placeControl(picture, row, container->palette().color(QPalette::Window), *looks_);
     return picture;
 }
 
@@ -281,14 +305,10 @@ void Form1::nameForScreenReaders() {
 
 void Form1::nameField(const ControlRow& row, QWidget* edit) {
     const std::optional<Field> field = fieldByName(row.name);
-    const FieldInfo& info = fieldInfo(*field);
     auto* label = qobject_cast<QLabel*>(controls_.value(fromUtf8(labelNaming(row.name)->name)));
     Q_ASSERT(label);
     label->setBuddy(edit);
-    QString name = withPanelCaption(row, fromUtf8(info.label));
-    const std::string_view distinction = info.input ? info.input->distinction : std::string_view();
-    if (!distinction.empty()) name += QStringLiteral(" (%1)").arg(fromUtf8(distinction));
-    edit->setAccessibleName(name);
+    edit->setAccessibleName(withPanelCaption(row, fromUtf8(fieldWords(*field))));
     const std::string_view description = fieldDescription(*field);
     if (!description.empty()) edit->setAccessibleDescription(fromUtf8(description));
 }
@@ -301,12 +321,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         keepOnScreen();
         return QWidget::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::KeyPress && isKeypadDecimal(*static_cast<QKeyEvent*>(event))) {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-            edit->insert(QString::fromStdString(handlers_.decimalSeparator()));
-            return true;
-        }
-    }
+    if (typeKeypadDecimal(qobject_cast<QLineEdit*>(watched), event, QString::fromStdString(handlers_.decimalSeparator())))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -347,8 +363,9 @@ void Form1::showSolution(Panel panel, const std::vector<std::string>& lines) {
 }
 
 // "Копирай решението": the panel's lines as plain text, one per line; greyed
-// out while there are none.
-void Form1::addCopySolution(QMenu& menu, Panel panel) {
+// out while there are none. „Реши като задача“: the panel's inputs as a task
+// in the problems window; greyed out for a prism whose kind is not 1, 2 or 3.
+void Form1::addPanelItems(QMenu& menu, Panel panel) {
     const std::vector<std::string>& lines = solutions_[static_cast<std::size_t>(panel)];
     menu.addSeparator();
     QAction* copy = menu.addAction(QStringLiteral("Копирай решението"));
@@ -358,6 +375,24 @@ void Form1::addCopySolution(QMenu& menu, Panel panel) {
         for (const std::string& line : solutions_[static_cast<std::size_t>(panel)]) text << QString::fromStdString(line);
         QApplication::clipboard()->setText(text.join(QLatin1Char('\n')));
     });
+    const std::optional<PanelTask> task = panelTask(panel, *this);
+    QAction* solveAsTask = menu.addAction(fromUtf8(solver::caption::solveAsTask));
+    solveAsTask->setEnabled(task.has_value());
+    if (task) connect(solveAsTask, &QAction::triggered, this, [this, task = *task] { openProblems(task); });
+}
+
+// The problems window is made when first asked for, and goes with the calculator:
+// closing the calculator still ends the program.
+void Form1::openProblems(const PanelTask& task) {
+    if (!problems_) {
+        problems_ = new ProblemsWindow(handlers_.decimalSeparator());
+        problems_->setAttribute(Qt::WA_DeleteOnClose);
+        problems_->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    problems_->showTask(task.solid, task.givens);
+    problems_->show();
+    problems_->raise();
+    problems_->activateWindow();
 }
 
 void Form1::showMessage(const std::string& prompt, const std::string& title) {

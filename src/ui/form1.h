@@ -6,9 +6,11 @@
 // panel and picture carries a name for screen readers, and the numeric keypad's
 // decimal key types the decimal separator in use. How a panel's last press
 // found its results shows in each result field's tooltip, and every field of
-// the panel offers to copy it from its context menu.
+// the panel offers to copy it from its context menu, and to solve the panel's
+// inputs as a task in the problems window („Реши като задача“).
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@
 #include "field_store.h"
 #include "form1_handlers.h"
 #include "layout.h"
+#include "panel_task.h"
 #include "window_services.h"
 
 class QLineEdit;
@@ -28,6 +31,8 @@ class QMenu;
 namespace geometry::ui {
 
 class Announcement;
+class ControlLooks;
+class ProblemsWindow;
 
 class Form1 : public QWidget, public FieldStore, public WindowServices {
     Q_OBJECT
@@ -35,6 +40,7 @@ public:
     // `decimalSeparator`: what numbers are read and written with, as UTF-8.
     explicit Form1(std::string decimalSeparator = QLocale::system().decimalPoint().toStdString(),
                    QWidget* parent = nullptr);
+    ~Form1() override;
 
     // The field store.
     std::string text(Field field) const override;
@@ -71,15 +77,18 @@ private:
     void nameField(const layout::ControlRow& row, QWidget* edit);
     QLineEdit* fieldEdit(Field field) const;
     void selectFieldToCorrect(QWidget* focused);
-    void addCopySolution(QMenu& menu, Panel panel);
+    void addPanelItems(QMenu& menu, Panel panel);
+    void openProblems(const PanelTask& task);
 
     QHash<QString, QWidget*> controls_;  // by name, Form1 included
     std::array<QLineEdit*, fieldCount> fields_{};
     std::array<std::vector<std::string>, panelCount> solutions_;  // by panel
     Form1Handlers handlers_;
+    std::unique_ptr<ControlLooks> looks_;  // while the controls are built
     Announcement* announcement_ = nullptr;
     bool placedWithFrame_ = false;
     QPointer<QLineEdit> selectWhenFocused_;  // after an error stop, until the focus comes
+    QPointer<ProblemsWindow> problems_;      // once „Реши като задача“ has opened it
 };
 
 }  // namespace geometry::ui

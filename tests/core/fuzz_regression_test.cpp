@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "presses_check.h"
+#include "solver_check.h"
 #include "text_to_number_check.h"
 
 namespace {
@@ -24,6 +25,10 @@ std::string checkText(const std::string& bytes) { return geometry::fuzzing::chec
 
 std::string checkSession(const std::string& bytes) {
     return geometry::fuzzing::checkPresses(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+std::string checkTask(const std::string& bytes) {
+    return solver::fuzzing::checkTask(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 struct Target {
@@ -37,6 +42,7 @@ void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
 const Target targets[] = {
     {"text_to_number", checkText, 40},
     {"presses", checkSession, 10},
+    {"solver", checkTask, 10},
 };
 
 std::string contents(const fs::path& file) {

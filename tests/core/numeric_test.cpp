@@ -117,6 +117,13 @@ const Accepted acceptedTexts[] = {
     {"1e0000000000000000000000001", 10.0f},
     {"6000000000000", 6e12f},
     {"123456789012345678901234567890", 123456789012345678901234567890.0f},
+    // Digits grouped by three before the separator, as documents write them.
+    {"1 000", 1000.0f},
+    {"1\xC2\xA0" "000.5", 1000.5f},
+    {" -12\xE2\x80\xAF" "345\xE2\x80\xAF" "678 ", -12345678.0f},
+    {"999 999 999.25e-3", 999999.99925f},
+    {"0 001", 1.0f},
+    {"+1 000.", 1000.0f},
 };
 
 TEST_P(TextToNumber, AcceptsTheGrammarAndReadsTheNearestFloat) {
@@ -151,13 +158,17 @@ const char* const rejectedTexts[] = {
     "\xC2\xA0", "\xE2\x80\xAF \xC2\xA0",                       // no-break spaces only
     "1\n", "\n1", "1\r", "\v1", "1\f",                            // no other blanks
     "1\xE2\x80\x89", "\xE3\x80\x80" "1", "1\xE2\x80\x87", "\xEF\xBB\xBF" "1",  // thin, ideographic, figure space, BOM
-    "1\xC2\xA0" "000", "1\xE2\x80\xAF" "000", "-\xC2\xA0" "1", "1e\xC2\xA0" "5",  // no-break spaces inside
+    "-\xC2\xA0" "1", "1e\xC2\xA0" "5", "1.\xC2\xA0" "5",      // no-break spaces inside, not between groups
     "1\xC2", "1\xA0", "\xA0" "1", "1\xE2\x80", "1\xC2\xC2\xA0",          // pieces of them
     "\xD9\xA1\xD9\xA2",                                            // Arabic-Indic digits 12
     "\xEF\xBC\x91",                                                // fullwidth 1
     "\xE2\x88\x92" "1",                                            // minus sign U+2212
     "\xE2\x80\x93" "1",                                            // en dash
     "1\xE2\x80\x89" "000",                                         // thin space as thousands separator
+    "10 00", "1 0000", "1234 567", "1 00 000", "1 000 00",       // groups not of three,
+    "1  000", "1\t000", "1 000 .5",                               // two blanks, a tab, a blank before the separator,
+    "0.123 456", "1.5 000", "1 000e3 000",                        // groups after the separator or the exponent,
+    "1~000 000", "1 000~5",                                       // the other separator
 };
 
 TEST_P(TextToNumber, RejectsEverythingElseAsNotANumber) {

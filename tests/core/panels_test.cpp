@@ -15,6 +15,7 @@
 #include "fakes.h"
 #include "panel_cases.h"
 #include "panel_task.h"
+#include "solution.h"
 
 namespace geometry::testing {
 namespace {
@@ -376,13 +377,15 @@ TEST_P(InputErrorMessages, NameTheFieldsLabelAndPanel) {
     const std::string& separator = GetParam();
     for (const FieldInfo& input : allFields()) {
         if (!input.input || input.field == PrismKind) continue;  // the kind is never read as a number
-        const std::string label(input.label.substr(0, input.label.find('=')));
+        // The label, or the place where the panel repeats the label ("първият ръб (a)").
+        const std::string_view name = fieldWords(input.field);
+        const std::string label(name.substr(0, name.find('=')));
         for (StopReason reason : {EmptyField, NotANumber, WrongSeparator, NumberTooLarge}) {
             const std::string message = errorMessage(ErrorStop(reason, input.field, "x"), separator);
             EXPECT_TRUE(hasCyrillic(message)) << message;
             // The label as the student reads it, quoted and without its "=".
             EXPECT_TRUE(contains(message, "„" + label + "“")) << message;
-            EXPECT_FALSE(contains(message, label + "=")) << message;
+            EXPECT_FALSE(contains(message, "=")) << message;
             EXPECT_TRUE(contains(message, std::string(input.panelCaption))) << message;
             if (reason != NumberTooLarge) {
                 EXPECT_TRUE(contains(message, "2" + separator + "5")) << message;
@@ -419,19 +422,33 @@ TEST(ErrorMessages, CalculationFaultsNameThePanel) {
     }
 }
 
-// The kind field's message names it and says what to type; the polygon's
-// division by zero names the field that holds the zero.
+// The kind field's message names it, says what is wrong (empty, blanks around
+// a kind, anything else) and which digit is which kind; the polygon's division
+// by zero names the field that holds the zero.
 TEST(ErrorMessages, NameTheKindFieldAndTheZeroNumberOfSides) {
-    for (const char* choice : {"", "4", " 1", "01", "1,0"}) {
+    const struct {
+        const char* choice;
+        const char* what;
+    } choices[] = {
+        {"", " е празно. Въведете 1"},
+        {"4", " приема само 1, 2 или 3: 1"},
+        {" 1", " съдържа интервал. Напишете само цифрата"},
+        {"3\xC2\xA0", " съдържа интервал."},
+        {"01", " приема само 1, 2 или 3"},
+        {"1,0", " приема само 1, 2 или 3"},
+        {"1 2", " приема само 1, 2 или 3"},
+        {"куб", " приема само 1, 2 или 3"},
+    };
+    for (const auto& [choice, what] : choices) {
         Bench bench(",");
         bench.fields.texts[PrismKind] = choice;
         bench.handlers.press(CalculateRightPrism);
         ASSERT_EQ(bench.window.stops.size(), 1u);
         const std::string message = errorMessage(bench.window.stops.front(), ",");
-        for (const char* part : {"„1 или 2 или 3“", "„права призма“", "1 за правоъгълен паралелепипед", "2 за куб",
-                                 "3 за друга права призма"})
+        for (const char* part : {"Полето „1 или 2 или 3“ в „права призма“", what, "1 за правоъгълен паралелепипед",
+                                 "2 за куб", "3 за друга права призма."})
             EXPECT_TRUE(contains(message, part)) << '"' << choice << "\": " << message;
-        EXPECT_EQ(contains(message, "празно"), *choice == '\0') << message;
+        EXPECT_EQ(contains(message, "цифра"), contains(what, "интервал")) << message;
     }
     Bench bench(".");
     bench.fields.texts = {{PolygonSides, "0"}, {PolygonSide, "1"}};
@@ -440,6 +457,37 @@ TEST(ErrorMessages, NameTheKindFieldAndTheZeroNumberOfSides) {
     const std::string message = errorMessage(bench.window.stops.front(), ".");
     EXPECT_TRUE(contains(message, "„брой страни“")) << message;
     EXPECT_TRUE(contains(message, "нула")) << message;
+}
+
+// The prism repeats "ръб=" four times: a message names the edge by its place and letter.
+TEST(ErrorMessages, TellThePrismsEdgesApart) {
+    const struct {
+        const char* kind;
+        Field empty;
+        const char* message;
+    } edges[] = {
+        {"1", BoxEdgeA, "Полето „първият ръб (a)“ в „права призма“ е празно. Въведете число, например 2,5."},
+        {"1", BoxEdgeB, "Полето „вторият ръб (b)“ в „права призма“ е празно. Въведете число, например 2,5."},
+        {"1", BoxEdgeC, "Полето „третият ръб (c)“ в „права призма“ е празно. Въведете число, например 2,5."},
+        {"2", CubeEdge, "Полето „ръбът на куба (a)“ в „права призма“ е празно. Въведете число, например 2,5."},
+    };
+    for (const auto& [kind, empty, expected] : edges) {
+        Bench bench(",");
+        bench.fields.texts = {{PrismKind, kind}, {BoxEdgeA, "2"}, {BoxEdgeB, "3"}, {BoxEdgeC, "4"}, {CubeEdge, "5"}};
+        bench.fields.texts[empty] = "";
+        bench.handlers.press(CalculateRightPrism);
+        ASSERT_EQ(bench.window.stops.size(), 1u);
+        EXPECT_EQ(errorMessage(bench.window.stops.front(), ","), expected);
+        EXPECT_EQ(bench.window.stops.front().field(), empty);
+    }
+}
+
+// A long line wraps after a space or a "·", never inside a number.
+TEST(Solution, WrapsOnlyBetweenTerms) {
+    const std::vector<std::string_view> pieces = {"V ", "= ", "π·", "r²·", "h ", ": ", "3 ", "= ", "3,141592·",
+                                                  "(-1,234567E-05)²·", "4 ", ": ", "3 ", "= ", "-6,384E-10"};
+    EXPECT_EQ(wrapPieces("V = π·r²·h : 3 = 3,141592·(-1,234567E-05)²·4 : 3 = -6,384E-10"), pieces);
+    EXPECT_EQ(wrapPieces("S1"), std::vector<std::string_view>{"S1"});
 }
 
 // The announcement as a screen reader user hears it.

@@ -80,11 +80,14 @@ fi
 installed_files=(
     /usr/bin/stereometry
     /usr/share/applications/$app_id.desktop
+    /usr/share/applications/$app_id.problems.desktop
     /usr/share/metainfo/$app_id.metainfo.xml
     /usr/share/icons/hicolor/scalable/apps/$app_id.svg
     /usr/share/icons/hicolor/16x16/apps/$app_id.png
     /usr/share/icons/hicolor/256x256/apps/$app_id.png
     /usr/share/man/man1/stereometry.1.gz
+    /usr/bin/stereometry-solve
+    /usr/share/man/man1/stereometry-solve.1.gz
 )
 for f in "${installed_files[@]}"; do
     check "installed $f" test -e "$root$f"
@@ -97,6 +100,9 @@ echo "== starting $root/usr/bin/stereometry"
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/stereometry" || status=$?
 check "installed program keeps running (status $status, 124 expected)" test "$status" -eq 124
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/stereometry" --problems cone r=3 h=4 || status=$?
+check "installed program keeps its problems window open (status $status, 124 expected)" test "$status" -eq 124
 # The icon as a desktop looks it up: by its name in the hicolor theme
 # (pyxdg's implementation of the icon theme lookup).
 for size in 16 48; do
@@ -118,22 +124,39 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$x_display" >/dev/null 
 xvfb=$!
 for _ in $(seq 50); do [ -s "$x_display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$x_display")
-env -u QT_QPA_PLATFORM "$root/usr/bin/stereometry" >/dev/null 2>&1 &
-program=$!
-window=
-for _ in $(seq 100); do
-    window=$(xwininfo -root -children 2>/dev/null | awk '/"лица на повърхнини и обеми"/ {print $1; exit}')
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-wm_class=$( [ -n "$window" ] && xprop -id "$window" WM_CLASS)
-icon_sizes=$( [ -n "$window" ] && xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-kill "$program" "$xvfb" 2>/dev/null
-wait "$program" "$xvfb" 2>/dev/null
+# window_class TITLE ARGUMENTS...: starts the installed program, finds its
+# window by its title and prints its WM_CLASS, then the icon sizes it carries.
+window_class() {
+    local title=$1 window= program
+    shift
+    env -u QT_QPA_PLATFORM "$root/usr/bin/stereometry" "$@" >/dev/null 2>&1 &
+    program=$!
+    for _ in $(seq 100); do
+        window=$(xwininfo -root -children 2>/dev/null | awk -v t="\"$title\"" 'index($0, t) {print $1; exit}')
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    if [ -n "$window" ]; then
+        xprop -id "$window" WM_CLASS
+        xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true
+    fi
+    kill "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+}
+calculator=$(window_class "лица на повърхнини и обеми")
+problems=$(window_class "Задачи по стереометрия" --problems)
+kill "$xvfb" 2>/dev/null || true
+wait "$xvfb" 2>/dev/null || true
 rm -f "$x_display"
+wm_class=$(head -n 1 <<<"$calculator")
+icon_sizes=$(tail -n +2 <<<"$calculator")
 check "the window's WM_CLASS is the application id ($wm_class)" \
     test "$wm_class" = "WM_CLASS(STRING) = \"stereometry\", \"$app_id\""
 check "the window carries its icon, 16 px among others ($icon_sizes)" grep -q "Icon (16 x 16)" <<<"$icon_sizes"
+problems_class=$(head -n 1 <<<"$problems")
+check "the problems window's WM_CLASS is its entry's id ($problems_class)" \
+    test "$problems_class" = "WM_CLASS(STRING) = \"stereometry\", \"$app_id.problems\""
+check "the problems window carries the icon ($(tail -n +2 <<<"$problems"))" grep -q "Icon (16 x 16)" <<<"$problems"
 
 echo "package checks: $((passed + failed)) run, $failed failed"
 [ "$failed" -eq 0 ]

@@ -18,6 +18,7 @@ fi
 rm -f "$root.log"
 
 desktop=usr/share/applications/$app_id.desktop
+problems_desktop=usr/share/applications/$app_id.problems.desktop
 metainfo=usr/share/metainfo/$app_id.metainfo.xml
 
 passed=0 failed=0
@@ -25,7 +26,7 @@ check() {  # check DESCRIPTION COMMAND...
     local what=$1; shift
     if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $what"; fi
 }
-desktop_key() { sed -n "s/^$1=//p" "$root/$desktop"; }
+desktop_key() { sed -n "s/^$1=//p" "$root/${2:-$desktop}"; }
 metainfo_value() { sed -n "s:.*<$1[^>]*>\(.*\)</$1>.*:\1:p" "$root/$metainfo" | head -n 1; }
 newest_release() { sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$root/$metainfo" | head -n 1; }
 doc=usr/share/doc/stereometry
@@ -36,13 +37,16 @@ png_sizes=(16 22 24 32 48 64 128 192 256 512)
 # What lands where: one row per installed file.
 installed_files=(
     "usr/bin/stereometry|executable"
+    "usr/bin/stereometry-solve|executable"
     "$desktop|file"
+    "$problems_desktop|file"
     "$metainfo|file"
     "$doc/copyright|file"
     "$doc/changelog.gz|gzip"
     "$doc/changelog.Debian.gz|gzip"
     "usr/share/man/man1/stereometry.1.gz|gzip"
     "usr/share/man/bg/man1/stereometry.1.gz|gzip"
+    "usr/share/man/man1/stereometry-solve.1.gz|gzip"
     "usr/share/lintian/overrides/stereometry|file"
     "$icons/scalable/apps/$app_id.svg|file"
 )
@@ -68,15 +72,21 @@ links=(
     "desktop Exec names the installed program|$(desktop_key Exec)|stereometry"
     "metainfo id is the application id|$(metainfo_value id)|$app_id"
     "metainfo launchable is the desktop entry|$(metainfo_value launchable)|$app_id.desktop"
+    "metainfo launches the problems entry too|$(grep -c "<launchable type=\"desktop-id\">$app_id.problems.desktop<" "$root/$metainfo")|1"
+    "problems entry opens the problems window|$(desktop_key Exec "$problems_desktop")|stereometry --problems"
+    "problems entry's Bulgarian name is its window's title|$(desktop_key 'Name\[bg\]' "$problems_desktop")|Задачи по стереометрия"
+    "problems entry has the package's icon|$(desktop_key Icon "$problems_desktop")|$app_id"
+    "problems entry's StartupWMClass is its own id|$(desktop_key StartupWMClass "$problems_desktop")|$app_id.problems"
     "metainfo provides the installed program|$(metainfo_value binary)|stereometry"
     "newest metainfo release is the project version|$(newest_release)|$version"
     "Bulgarian name is the window caption|$(desktop_key 'Name\[bg\]')|лица на повърхнини и обеми"
     "desktop Icon is the application id|$(desktop_key Icon)|$app_id"
     "desktop StartupWMClass is the application id|$(desktop_key StartupWMClass)|$app_id"
     "metainfo icon is the application id|$(metainfo_value icon)|$app_id"
-    "newest CHANGELOG.md entry is the project version|$(gz_line $doc/changelog.gz 's/^## \([^ ]*\).*/\1/p')|$version"
+    "newest released CHANGELOG.md entry is the project version|$(gz_line $doc/changelog.gz '/^## Unreleased/d;s/^## \([^ ]*\).*/\1/p')|$version"
     "newest Debian changelog entry is version-revision|$(gz_line $doc/changelog.Debian.gz 's/^stereometry (\([^)]*\)).*/\1/p')|$version-$revision"
     "English manual page is of the project version|$(gz_line usr/share/man/man1/stereometry.1.gz 's/^\.TH .* "stereometry \([^"]*\)".*/\1/p')|$version"
+    "solver's manual page is of the project version|$(gz_line usr/share/man/man1/stereometry-solve.1.gz 's/^\.TH .* "stereometry \([^"]*\)".*/\1/p')|$version"
     "Bulgarian manual page is of the project version|$(gz_line usr/share/man/bg/man1/stereometry.1.gz 's/^\.TH .* "stereometry \([^"]*\)".*/\1/p')|$version"
 )
 for row in "${links[@]}"; do

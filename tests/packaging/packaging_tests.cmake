@@ -4,7 +4,7 @@
 # scripts/setup.sh installs desktop-file-utils, appstream and appstream-compose.
 
 add_test(NAME packaging.desktop_entry_is_valid
-    COMMAND desktop-file-validate "${STEREOMETRY_DESKTOP_FILE}")
+    COMMAND desktop-file-validate "${STEREOMETRY_DESKTOP_FILE}" "${STEREOMETRY_PROBLEMS_DESKTOP_FILE}")
 # desktop-file-validate exits 0 on warnings: count them as failures too.
 set_tests_properties(packaging.desktop_entry_is_valid PROPERTIES
     FAIL_REGULAR_EXPRESSION "error:;warning:")

@@ -3,34 +3,19 @@
 // exact forms and decimals of every solution.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
+#define FMT_HEADER_ONLY
+#include <fmt/format.h>
+
+#include "parsed_task.h"
 #include "school_tasks.h"
 #include "solver.h"
 
 namespace solver::testing {
 namespace {
-
-struct Parsed {
-    std::string solid;
-    std::vector<Given> givens;
-    Settings settings;
-};
-
-// A task as the command line takes it: options, the solid, then KEY=VALUE.
-Parsed parse(std::string_view task) {
-    Parsed parsed;
-    std::istringstream words{std::string(task)};
-    for (std::string word; words >> word;) {
-        if (word == "--pi=3.14") parsed.settings.pi = PiSetting::School;
-        else if (word == "--pi=3.141592") parsed.settings.pi = PiSetting::Calculator;
-        else if (word.starts_with("--unit=")) parsed.settings.unit = unitByName(word.substr(7));
-        else if (parsed.solid.empty()) parsed.solid = word;
-        else parsed.givens.push_back({word.substr(0, word.find('=')), word.substr(word.find('=') + 1)});
-    }
-    return parsed;
-}
 
 Status statusOf(Expect expect) {
     switch (expect) {
@@ -74,7 +59,7 @@ class SchoolTaskTest : public ::testing::TestWithParam<SchoolTask> {};
 
 TEST_P(SchoolTaskTest, GivesTheAnswerKey) {
     const SchoolTask& task = GetParam();
-    const Parsed parsed = parse(task.task);
+    const ParsedTask parsed = parseTask(task.task);
     const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
     ASSERT_EQ(statusKey(outcome.status), statusKey(statusOf(task.status))) << outcome.message;
     EXPECT_NE(outcome.message.find(task.message), std::string::npos) << outcome.message;
@@ -103,6 +88,70 @@ std::string rowName(const ::testing::TestParamInfo<SchoolTask>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SchoolTaskTest, ::testing::ValuesIn(schoolTasks()), rowName);
+
+}  // namespace
+}  // namespace solver::testing
+
+namespace solver::testing {
+namespace {
+
+// Any givens of a solid give it back: for a solid of each kind, every pair of
+// its quantities (every triple for the box) as a task's givens either has that
+// solid among its solutions or does not fix one (r and d, a cylinder's S and Q,
+// two measures of a pyramid's base).
+TEST(EveryPairOfQuantities, GivesTheSolidBackOrAsksForMore) {
+    struct Reference {
+        std::string solid;
+        std::vector<Given> measures;
+        std::size_t givens;  // how many fix it, n aside
+    };
+    const Reference references[] = {
+        {"cube", {{"a", "3"}}, 1},
+        {"box", {{"a", "3"}, {"b", "5"}, {"c", "7"}}, 3},
+        {"prism", {{"n", "6"}, {"a", "2"}, {"h", "5"}}, 2},
+        {"pyramid", {{"n", "4"}, {"a", "6"}, {"h", "4"}}, 2},
+        {"pyramid", {{"n", "5"}, {"a", "2"}, {"h", "3"}}, 2},
+        {"polygon", {{"n", "8"}, {"a", "2"}}, 1},
+        {"cylinder", {{"r", "3"}, {"h", "7"}}, 2},
+        {"cone", {{"r", "5"}, {"h", "2"}}, 2},
+        {"sphere", {{"r", "3"}}, 1},
+    };
+    for (const Reference& reference : references) {
+        const Outcome whole = solve(reference.solid, reference.measures);
+        ASSERT_EQ(whole.status, Status::Solved) << reference.solid;
+        const Solution& solid = whole.solutions.front();
+        std::vector<const QuantityResult*> known;
+        for (const QuantityResult& q : solid.quantities)
+            if (q.key != "n") known.push_back(&q);
+        auto given = [](const QuantityResult& q) {
+            return Given{q.key, q.exact ? q.exact->input() : fmt::format("{}", q.value)};
+        };
+        auto tryTask = [&](std::vector<const QuantityResult*> chosen) {
+            std::vector<Given> givens;
+            if (solid.sides > 0) givens.push_back({"n", std::to_string(solid.sides)});
+            for (const QuantityResult* q : chosen) givens.push_back(given(*q));
+            std::string task = reference.solid;
+            for (const Given& g : givens) task += " " + g.key + "=" + g.text;
+            const Outcome outcome = solve(reference.solid, givens);
+            if (outcome.status == Status::Underdetermined) return;
+            ASSERT_EQ(outcome.status, Status::Solved) << task << ": " << outcome.message;
+            const bool found = std::any_of(outcome.solutions.begin(), outcome.solutions.end(), [&](const Solution& s) {
+                return std::all_of(s.quantities.begin(), s.quantities.end(), [&](const QuantityResult& q) {
+                    return std::fabs(q.value - solid.find(q.key)->value) <= 1e-9 * solid.find(q.key)->value;
+                });
+            });
+            EXPECT_TRUE(found) << task;
+        };
+        for (std::size_t i = 0; i < known.size(); ++i) {
+            if (reference.givens == 1) tryTask({known[i]});
+            for (std::size_t j = i + 1; j < known.size(); ++j) {
+                if (reference.givens == 2) tryTask({known[i], known[j]});
+                for (std::size_t k = j + 1; reference.givens == 3 && k < known.size(); ++k)
+                    tryTask({known[i], known[j], known[k]});
+            }
+        }
+    }
+}
 
 }  // namespace
 }  // namespace solver::testing

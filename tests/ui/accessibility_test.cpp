@@ -22,16 +22,16 @@ QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAcc
 
 QString accessibleName(QWidget* widget) { return accessible(widget)->text(QAccessible::Name); }
 
-// The fields whose panel and label repeat, and what tells them apart.
+// The fields whose panel repeats their label, named by their place and letter instead.
 struct Distinguished {
     const char* field;
     const char* words;
 };
 const Distinguished distinguished[] = {
-    {"Text1", "първи ръб на паралелепипеда"},
-    {"Text2", "втори ръб на паралелепипеда"},
-    {"Text3", "трети ръб на паралелепипеда"},
-    {"Text7", "ръб на куба"},
+    {"Text1", "първият ръб (a)"},
+    {"Text2", "вторият ръб (b)"},
+    {"Text3", "третият ръб (c)"},
+    {"Text7", "ръбът на куба (a)"},
 };
 
 // What a field's description adds to its name: what a result holds, what to
@@ -171,15 +171,15 @@ private slots:
     }
 
     // "<panel>: <label>" from what the core knows of each field, an edge of the
-    // prism told apart in brackets, and a description where the label says too little.
+    // prism by its place and letter, and a description where the label says too little.
     void fieldNames_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("label");
         for (const geometry::FieldInfo& info : geometry::allFields()) {
-            QString name = qs(info.panelCaption) + QStringLiteral(": ") + qs(info.label);
             const QString distinction = distinctionOf(qs(info.name));
-            if (!distinction.isEmpty()) name += QStringLiteral(" (") + distinction + QStringLiteral(")");
+            const QString name = qs(info.panelCaption) + QStringLiteral(": ") +
+                                 (distinction.isEmpty() ? qs(info.label) : distinction);
             QTest::newRow(std::string(info.name).c_str()) << qs(info.name) << name << qs(info.label);
         }
     }

@@ -82,6 +82,8 @@ const QList<Press> presses = {
     {"cylinder", {"Text19=1", "Text20=11"}, "Command5",
      {"Text21=69.11502", "Text22=75.3982", "Text23=34.55751"}},
     {"polygon", {"Text33=2.5", "Text34=1"}, "Command13", {"Text36=2.5", "Text37=0.203075"}},
+    // Thousands grouped as Word writes them, with a no-break space.
+    {"sphere with grouped digits", {"Text30=1\u00A0000.5"}, "Command9", {"Text31=1.257894E+07", "Text32=4.195076E+09"}},
 };
 
 class LocaleChecks : public QObject {

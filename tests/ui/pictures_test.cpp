@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The eight figure pictures: their sizes, the colours they show at 1x and 2x,
-// their transparent or opaque background, and that a click on one does nothing.
+// their transparent or opaque background, that the drawings made when the
+// program was built are the artwork's own, and that a click on one does nothing.
 
 #include <QApplication>
 #include <QColor>
@@ -16,6 +17,7 @@
 #include <cstdlib>
 
 #include "figure_picture.h"
+#include "picture_rendering.h"
 
 using geometry::ui::FigurePicture;
 
@@ -113,6 +115,8 @@ private slots:
 
     void naturalSize_data() { pictureRows(); }
     void naturalSize();
+    void drawnWhenBuilt_data() { pictureRows(); }
+    void drawnWhenBuilt();
     void renderedAtRatio_data();
     void renderedAtRatio();
     void colours_data();
@@ -152,6 +156,20 @@ void PicturesTest::naturalSize() {
     QCOMPARE(picture.sizeHint(), info.naturalSize);
     QCOMPARE(picture.minimumSize(), info.naturalSize);
     QCOMPARE(picture.maximumSize(), info.naturalSize);
+}
+
+// At 100 % the window copies the pixels drawn while building: they must be
+// exactly what the artwork draws now, pixel for pixel.
+void PicturesTest::drawnWhenBuilt() {
+    QFETCH(QString, name);
+    const PictureInfo& info = pictureNamed(name);
+
+    const QImage built = geometry::ui::prerenderedPicture(resourceOf(name), info.naturalSize);
+    QVERIFY2(!built.isNull(), "no drawing made when building");
+    QCOMPARE(built, geometry::ui::renderPicture(resourceOf(name), info.naturalSize, 1.0));
+    QCOMPARE(FigurePicture(resourceOf(name), info.naturalSize).rendered(1.0).toImage().convertToFormat(built.format()),
+             built);
+    QVERIFY(geometry::ui::prerenderedPicture(resourceOf(name), info.naturalSize + QSize(1, 0)).isNull());
 }
 
 void PicturesTest::renderedAtRatio_data() {

@@ -68,7 +68,7 @@ inline QStringList allFieldTexts(const Form1& form) {
 }
 
 // Shows the window and waits until it holds the keyboard.
-inline bool showActive(Form1& form) {
+inline bool showActive(QWidget& form) {
     form.show();
     return QTest::qWaitForWindowActive(&form);
 }

@@ -1,26 +1,35 @@
 // SPDX-License-Identifier: MIT
 // The web edition in headless Chromium (Debian's, driven by playwright-core),
-// used as a student would: with a Bulgarian browser on a desktop, where the
-// window is shown as it is, and on 360- and 320-pixel phones, where the page is
-// made for the phone; it types into #TextN, clicks or taps #CommandN, reads the
-// fields, #SolutionN and the open <dialog>. The expected texts come from the
-// core tests' tables and the core itself (stereometry_web_cases writes them).
+// used as a student would: with a Bulgarian or English browser on a desktop
+// with a mouse, where the window is shown as it is, and on touch screens
+// (phones of 360, 320 and 240 pixels, phones held sideways at 740x360 and
+// 640x360, tablets at 1024x768 and 800x1280), where the page is made for
+// fingers; it types into #TextN, clicks or taps #CommandN, reads the fields,
+// #SolutionN and the open <dialog>. The expected texts come from the core
+// tests' tables and the core itself (stereometry_web_cases writes them).
 //
 //   node tests/web/browser_test.mjs SITE_DIR CASES.json
 //
 // Checks, per run: one press per panel, its results announced, shown whole or
-// rounded, never cut, and how they were found; a failed press with its message,
-// the focus back on the field with its text selected and no field or solution
-// changed, then the panel's clear; axe-core finds nothing to report; no
+// rounded, never cut, and how they were found, each line wrapping only at a
+// space or after a "·"; failed presses with their messages (a wrong separator,
+// a kind that names none, an empty edge named by its place), the focus back on
+// the field, in view, with its text selected and no field or solution changed,
+// then the panel's clear; axe-core finds nothing to report; no
 // Content-Security-Policy violation. On the desktop also: every control where
-// the window description puts it, Tab in the window's order, every caption
-// within its box at several zoom levels, a press in forced colours, the four
-// instruction messages in order, a megabyte's paste refused, "затвори" in a tab,
-// installability, the page and its guide working with the server stopped after
-// the first visit, and the site opened from its folder. On the phones: no
-// horizontal scrolling, no zoomed-out page, fields and buttons at least 44 pixels
-// square, field text at least 16 pixels and every other text at least 12, focus
-// in the order shown. Last, the site's server's answers to what a client sends.
+// the window description puts it, Tab in the window's order, Enter pressing
+// nothing, every caption within its box at several zoom levels, a press in
+// forced colours, the four instruction messages in order, a megabyte's paste
+// refused, "затвори" in a tab, the printout, installability, the page and its
+// guide working with the server stopped after the first visit (the guide read
+// as on the phone below), and the site opened from its folder. On the touch screens: the page for fingers whatever
+// the width, one column on a phone and two or three on a tablet, no horizontal
+// scrolling, no zoomed-out page, fields and buttons at least 44 pixels square,
+// field text at least 16 pixels and every other text at least 12, focus in the
+// order shown, the keyboard's Enter going from field to field and pressing
+// "пресметни" on the last; on the 360-pixel phone also the page at 200 % zoom
+// (180 pixels), the printout and the guide. Last, the site's server's answers
+// to what a client sends.
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { request } from 'node:http';
 import { tmpdir } from 'node:os';
@@ -44,12 +53,23 @@ const browserFlags = [
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
 ];
 
+// `columns`: how many panels stand side by side on a touch screen.
 const runs = [
   { name: 'bg-BG desktop', locale: 'bg-BG', separator: ',', viewport: { width: 1280, height: 800 } },
-  { name: 'en-US 360-px phone', locale: 'en-US', separator: '.', phone: true, viewport: { width: 360, height: 740 },
-    deviceScaleFactor: 3 },
-  { name: 'bg-BG 320-px phone', locale: 'bg-BG', separator: ',', phone: true, viewport: { width: 320, height: 640 },
-    deviceScaleFactor: 3 },
+  { name: 'en-US 360-px phone', locale: 'en-US', separator: '.', touch: true, columns: 1,
+    viewport: { width: 360, height: 740 }, deviceScaleFactor: 3, zoomed: { width: 180, height: 370 } },
+  { name: 'bg-BG 320-px phone', locale: 'bg-BG', separator: ',', touch: true, columns: 1,
+    viewport: { width: 320, height: 640 }, deviceScaleFactor: 3 },
+  { name: 'bg-BG phone held sideways, 740x360', locale: 'bg-BG', separator: ',', touch: true, columns: 1,
+    viewport: { width: 740, height: 360 }, deviceScaleFactor: 3 },
+  { name: 'en-US phone held sideways, 640x360', locale: 'en-US', separator: '.', touch: true, columns: 1,
+    viewport: { width: 640, height: 360 }, deviceScaleFactor: 3 },
+  { name: 'bg-BG tablet, 1024x768', locale: 'bg-BG', separator: ',', touch: true, columns: 3,
+    viewport: { width: 1024, height: 768 }, deviceScaleFactor: 2 },
+  { name: 'en-US tablet, 800x1280', locale: 'en-US', separator: '.', touch: true, columns: 2,
+    viewport: { width: 800, height: 1280 }, deviceScaleFactor: 2 },
+  { name: 'bg-BG 240-px screen', locale: 'bg-BG', separator: ',', touch: true, columns: 1,
+    viewport: { width: 240, height: 640 }, deviceScaleFactor: 3 },
 ];
 
 // Browser zoom levels: the page's CSS pixels on 1 to 2 device pixels.
@@ -81,7 +101,7 @@ async function tap(page, selector) {
 }
 
 async function activate(page, user, selector) {
-  if (user.phone) await tap(page, selector);
+  if (user.touch) await tap(page, selector);
   else await page.click(selector);
 }
 
@@ -160,6 +180,49 @@ function resultsNotShownRight(names) {
   return wrong;
 }
 
+// Where the lines of the solutions break: only after a space or a "·", never
+// inside a number or between a sign and its number; no solution wider than its
+// box. Counts the breaks, so that a screen too wide to wrap anything shows.
+function solutionWrapFaults() {
+  const wrong = [];
+  let breaks = 0;
+  for (const solution of document.querySelectorAll('.sol')) {
+    if (!solution.textContent) continue;
+    if (solution.scrollWidth > solution.clientWidth) wrong.push(`#${solution.id} is wider than its box`);
+    let top = null;
+    let before = '';
+    const nodes = document.createTreeWalker(solution, NodeFilter.SHOW_TEXT);
+    for (let node = nodes.nextNode(); node; node = nodes.nextNode()) {
+      for (let i = 0; i < node.data.length; i += 1) {
+        const character = node.data[i];
+        const range = document.createRange();
+        range.setStart(node, i);
+        range.setEnd(node, i + 1);
+        const box = range.getClientRects()[0];
+        if (character === '\n' || !box) {
+          top = character === '\n' ? null : top;
+          before = character;
+          continue;
+        }
+        if (top !== null && box.top > top + 1) {
+          breaks += 1;
+          if (before !== ' ' && before !== '·')
+            wrong.push(`#${solution.id} breaks between "${before}" and "${node.data.slice(i, i + 12)}"`);
+        }
+        top = box.top;
+        before = character;
+      }
+    }
+  }
+  return { wrong, breaks };
+}
+
+async function solutionsWrapBetweenTerms(page, user) {
+  const { wrong, breaks } = await page.evaluate(solutionWrapFaults);
+  check(wrong.length === 0 && (!user.touch || breaks > 0),
+    `${user.name}: long solution lines wrap only between terms (${breaks} breaks)`, wrong.join('\n    '));
+}
+
 async function pressEachPanel(page, user, presses) {
   for (const row of presses) {
     for (const [name, text] of row.typed) await typeInto(page, user, name, text);
@@ -172,8 +235,11 @@ async function pressEachPanel(page, user, presses) {
       `${user.name}: ${row.panel}: ${row.what}`,
       `shown ${JSON.stringify(shown)}, expected ${JSON.stringify(row.shown)}; inputs ${JSON.stringify(typed)}`);
     const wrong = await page.evaluate(resultsNotShownRight, row.shown.map(([name]) => name));
-    check(wrong.length === 0, `${user.name}: ${row.panel}: results too wide for their fields show rounded`,
-      wrong.join('\n    '));
+    // On a touch screen every result shows whole.
+    const rounded = user.touch ? await page.$$eval('#Form1 input.rounded', (fields) => fields.map((field) => field.id)) : [];
+    check(wrong.length === 0 && rounded.length === 0,
+      `${user.name}: ${row.panel}: ${user.touch ? 'results show whole' : 'results too wide for their fields show rounded'}`,
+      [...wrong, ...rounded.map((id) => `#${id} shows rounded`)].join('\n    '));
     const heard = await page.waitForFunction((text) => document.getElementById('Announcement').textContent === text,
       row.announcement).then(() => true, () => false);
     check(heard, `${user.name}: ${row.panel}: the results are announced`,
@@ -195,18 +261,23 @@ async function failedPress(page, user, row) {
   await activate(page, user, `#${row.button}`);
   const dialog = await openDialog(page);
   check(dialog.count === 1 && dialog.title === row.title && dialog.prompt === row.message && dialog.fits &&
-      (!user.phone || Math.min(...dialog.ok) >= 44),
+      (!user.touch || Math.min(...dialog.ok) >= 44),
     `${user.name}: ${row.panel}: ${row.what}: one message box with the core's message, on the screen`,
     `got ${JSON.stringify(dialog)}, expected ${JSON.stringify([row.title, row.message])}`);
-  await dismiss(page, user, user.phone ? 'OK' : 'Enter');
+  await dismiss(page, user, user.touch ? 'OK' : 'Enter');
   // The box's close event moves the focus, a moment after the box has gone.
   await page.waitForFunction((id) => document.activeElement.id === id, row.field).catch(() => {});
   const focus = await page.evaluate(() => {
     const field = document.activeElement;
-    return { id: field.id, start: field.selectionStart, end: field.selectionEnd, length: field.value.length };
+    const box = field.getBoundingClientRect();
+    const view = visualViewport;
+    return { id: field.id, start: field.selectionStart, end: field.selectionEnd, length: field.value.length,
+      inView: box.top >= -1 && box.left >= -1 && box.bottom <= view.height + 1 && box.right <= view.width + 1 };
   });
-  check(focus.id === row.field && focus.start === 0 && focus.end === focus.length && focus.length > 0,
-    `${user.name}: after the message the focus is in #${row.field}, its text selected`, JSON.stringify(focus));
+  const typed = new Map(row.typed).get(row.field) ?? '';
+  check(focus.id === row.field && focus.start === 0 && focus.end === focus.length && focus.length === typed.length &&
+      focus.inView,
+    `${user.name}: after the message the focus is in #${row.field}, in view, its text selected`, JSON.stringify(focus));
   check(same(await allFields(page), before) && same(await allSolutions(page), solutionsBefore),
     `${user.name}: the failed press changed no field and no solution`);
   // "изчисти" empties the panel's fields and its solution.
@@ -215,6 +286,37 @@ async function failedPress(page, user, row) {
     [...document.querySelectorAll(`#${panel} input`)].map((input) => input.value).join(''),
     document.getElementById(solution).textContent], [row.frame, row.solutionId]);
   check(same(cleared, ['', '']), `${user.name}: "изчисти" empties ${row.panel}'s fields and solution`, JSON.stringify(cleared));
+}
+
+// On a touch screen the keyboard's Enter goes from each input of the panel to
+// the next and on the last presses "пресметни"; in the window it presses nothing.
+async function enterKey(page, user, row) {
+  await activate(page, user, `#${row.clearButton}`);
+  const inputs = await page.$$eval(`#${row.frame} input[enterkeyhint]`,
+    (fields) => fields.map((field) => [field.id, field.enterKeyHint]));
+  const typed = new Map(row.typed);
+  await activate(page, user, `#${inputs[0][0]}`);
+  const visited = [];
+  for (const [id] of inputs) {
+    visited.push(await page.evaluate(() => document.activeElement.id));
+    await page.keyboard.type(typed.get(id) ?? '');
+    await page.keyboard.press('Enter');
+  }
+  visited.push(await page.evaluate(() => document.activeElement.id));
+  const shown = [];
+  for (const [name] of row.shown) shown.push([name, await page.inputValue(`#${name}`)]);
+  const hints = inputs.map(([, hint]) => hint);
+  const goes = hints.slice(0, -1).every((hint) => hint === 'next') && hints[hints.length - 1] === 'go';
+  if (user.touch) {
+    check(goes && same(visited, [...inputs.map(([id]) => id), row.button]) && same(shown, row.shown),
+      `${user.name}: ${row.panel}: Enter goes from field to field and presses "пресметни" on the last`,
+      JSON.stringify({ hints, visited, shown }));
+  } else {
+    const stayed = visited.slice(1).every((id) => id === inputs[0][0]);
+    check(goes && stayed && shown.every(([, text]) => text === ''),
+      `${user.name}: ${row.panel}: Enter in a field presses nothing and the focus stays`, JSON.stringify({ visited, shown }));
+  }
+  await activate(page, user, `#${row.clearButton}`);
 }
 
 async function instruction(page, user) {
@@ -275,8 +377,43 @@ async function guideOffline(page, user) {
   });
   check(guide.headings === 1 && guide.styled && guide.missing.length === 0,
     `${user.name}: the guide offline, styled, with every picture`, JSON.stringify(guide));
+  await guideReadable(page, user);
   await page.click('nav a[href="index.html"]');
   await page.waitForSelector('html[data-ready]');
+}
+
+// The guide as read on this screen: axe-core finds nothing; nothing wider than
+// the screen; a picture shown smaller than its own size opens at its full size;
+// the prism's formulas stand under their kinds; a letter, "=" and its value
+// never part at the end of a line.
+async function guideReadable(page, user) {
+  if (!page.url().endsWith('guide.html')) await page.goto(new URL('guide.html', page.url()).href);
+  await page.evaluate(() => Promise.all([...document.images].map((picture) => {
+    picture.loading = 'eager';
+    return picture.decode().catch(() => {});
+  })));
+  const wrong = await page.evaluate(() => {
+    const faults = [];
+    const root = document.documentElement;
+    if (root.scrollWidth > root.clientWidth) faults.push(`${root.scrollWidth} pixels wide in ${root.clientWidth}`);
+    for (const picture of document.querySelectorAll('main img')) {
+      const shrunk = picture.getBoundingClientRect().width < 0.9 * picture.width;
+      const link = picture.closest('a');
+      if (shrunk && !(link && link.href === picture.currentSrc)) faults.push(`${picture.src} shrunk and not a link to itself`);
+    }
+    const kinds = [...document.querySelectorAll('main li')].filter((item) => /^[123] – /.test(item.textContent));
+    for (const kind of kinds)
+      if (kind.querySelectorAll(':scope > ul > li').length < 2) faults.push(`no formulas under "${kind.textContent.slice(0, 30)}"`);
+    if (kinds.length !== 3) faults.push(`${kinds.length} kinds of prism`);
+    const texts = document.createTreeWalker(document.querySelector('main'), NodeFilter.SHOW_TEXT);
+    for (let text = texts.nextNode(); text; text = texts.nextNode())
+      if (!text.parentElement.closest('code, pre') && /(^|[^\w])[A-Za-zπ]\d? = |(^|[^\w])[A-Za-zπ]\d? =$/.test(text.data))
+        faults.push(`"${text.data.trim().slice(0, 40)}" may part a letter from its value`);
+    return faults;
+  });
+  check(wrong.length === 0, `${user.name}: the guide fits the screen, its pictures readable, formulas under their kinds`,
+    wrong.join('\n    '));
+  await axeFindsNothing(page, user, 'in the guide');
 }
 
 // Every label, button and panel caption within its box at every zoom level:
@@ -349,20 +486,28 @@ async function installable(page, context) {
     JSON.stringify({ installabilityErrors, errors }));
 }
 
-// On a phone: laid out for its width, nothing to scroll sideways or to pinch
-// before typing, every field and button big enough to tap, every text readable,
-// and the focus in the order things are shown.
-function phoneFaults() {
+// On a touch screen: the page for fingers, whatever the width, with the panels
+// in `columns` columns; nothing to scroll sideways or to pinch before typing,
+// every field and button big enough to tap, every text readable, and the focus
+// in the order things are read: card after card, row by row, and within a
+// card from top to bottom.
+function touchFaults(columns) {
   const wrong = [];
   const root = document.documentElement;
+  if (matchMedia(document.getElementById('Form1').dataset.windowLayout).matches || !matchMedia('(pointer:coarse)').matches)
+    wrong.push('the window is shown on a touch screen');
   if (visualViewport.scale !== 1 || innerWidth !== root.clientWidth || root.scrollWidth > root.clientWidth)
     wrong.push(`zoomed out or too wide: scale ${visualViewport.scale}, ${root.scrollWidth} in ${root.clientWidth}`);
+  const cards = [...document.querySelectorAll('#Form1 .ps')];
+  const lefts = new Set(cards.map((card) => Math.round(card.getBoundingClientRect().left)));
+  if (lefts.size !== columns) wrong.push(`the panels stand in ${lefts.size} column(s), not ${columns}`);
   const shown = (element) => element.getClientRects().length > 0 && getComputedStyle(element).visibility !== 'hidden';
   const controls = [...document.querySelectorAll('#Form1 :is(a, input, button), footer a')].filter(shown);
   for (const control of controls) {
     const box = control.getBoundingClientRect();
     if (!control.closest('footer') && (box.width < 44 || box.height < 44))
       wrong.push(`#${control.id} ${box.width.toFixed(1)}x${box.height.toFixed(1)}`);
+    if (box.right > root.clientWidth + 0.5) wrong.push(`#${control.id} reaches beyond the screen to ${box.right}`);
     if (control.tagName === 'INPUT' && parseFloat(getComputedStyle(control).fontSize) < 16)
       wrong.push(`#${control.id} text at ${getComputedStyle(control).fontSize}`);
   }
@@ -373,14 +518,71 @@ function phoneFaults() {
     if (parseFloat(getComputedStyle(element).fontSize) < 12)
       wrong.push(`"${text.data.trim()}" at ${getComputedStyle(element).fontSize}`);
   }
-  const tops = controls.map((control) => control.getBoundingClientRect().top);
-  if (tops.some((top, i) => i > 0 && top < tops[i - 1])) wrong.push('the focus order is not the order shown');
+  // Read before: higher up, or on the same line further left.
+  const before = (a, b) => a.top < b.top - 1 || (Math.abs(a.top - b.top) <= 1 && a.left < b.left);
+  const blockOf = (control) => (control.closest('.ps') || control).getBoundingClientRect();
+  for (let i = 1; i < controls.length; i += 1) {
+    const [a, b] = [controls[i - 1], controls[i]];
+    const sameCard = a.closest('.ps') && a.closest('.ps') === b.closest('.ps');
+    const inOrder = sameCard ? before(a.getBoundingClientRect(), b.getBoundingClientRect()) || a.closest('.e') === b.closest('.e')
+      : before(blockOf(a), blockOf(b));
+    if (!inOrder) wrong.push(`the focus goes from #${a.id || a.textContent} to #${b.id || b.textContent}, not in the order shown`);
+  }
   return wrong;
 }
 
-async function madeForThePhone(page, user) {
-  const wrong = await page.evaluate(phoneFaults);
-  check(wrong.length === 0, `${user.name}: a page made for the phone, every field and button 44 pixels, text readable`,
+async function madeForFingers(page, user) {
+  const wrong = await page.evaluate(touchFaults, user.columns);
+  check(wrong.length === 0, `${user.name}: the page for fingers in ${user.columns} column(s), every field and button ` +
+    '44 pixels, text readable, focus in the order shown', wrong.join('\n    '));
+}
+
+// A 360-pixel phone zoomed to 200 %: 180 CSS pixels. Every label, field and
+// button within the screen (a label above its field where both do not fit
+// side by side), and a message box that fits, its OK button 44 pixels.
+async function zoomedIn(page, user, row) {
+  await page.setViewportSize(user.zoomed);
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(done)));
+  const wrong = await page.evaluate(touchFaults, 1);
+  const stacked = await page.evaluate(() => [...document.querySelectorAll('#Form1 .e')].filter((entry) => {
+    const [label, field] = [entry.querySelector('.l'), entry.querySelector('input')];
+    return label && label.getBoundingClientRect().bottom <= field.getBoundingClientRect().top + 0.5;
+  }).length);
+  check(wrong.length === 0 && stacked > 0, `${user.name} at 200 % (${user.zoomed.width} pixels): the page fits, ` +
+    `${stacked} labels above their fields`, wrong.join('\n    '));
+  await failedPress(page, { ...user, name: `${user.name} at 200 %` }, row);
+  await page.setViewportSize(user.viewport);
+}
+
+// The page on paper: the title and the day, each panel that holds something
+// with its fields, its results whole and its solution, kept on one page; no
+// panel left empty, no button, figures' row or link; then an A4 PDF of it.
+async function printout(page, user, presses) {
+  const emptied = presses[presses.length - 1];
+  await activate(page, user, `#${emptied.clearButton}`);
+  await page.emulateMedia({ media: 'print' });
+  const wrong = await page.evaluate((emptiedFrame) => {
+    const faults = [];
+    const shown = (element) => element.getClientRects().length > 0;
+    for (const hidden of document.querySelectorAll('#Form1 button, #Figures, footer, .shown'))
+      if (shown(hidden)) faults.push(`#${hidden.id || hidden.tagName} is printed`);
+    for (const card of document.querySelectorAll('#Form1 .ps')) {
+      const panel = card.querySelector('section');
+      if (shown(card) !== (panel.id !== emptiedFrame)) faults.push(`#${panel.id} printed: ${shown(card)}`);
+      if (getComputedStyle(card).breakInside !== 'avoid') faults.push(`#${panel.id} may break across pages`);
+    }
+    for (const field of document.querySelectorAll('#Form1 input.r'))
+      if (shown(field) && (field.scrollWidth > field.clientWidth || /^rgba\(.*, 0\)$|transparent/.test(getComputedStyle(field).color)))
+        faults.push(`#${field.id} "${field.value}" is not printed whole`);
+    const printed = document.getElementById('Printed');
+    if (!shown(printed) || !/\d{4}/.test(printed.textContent)) faults.push(`the day printed: "${printed.textContent}"`);
+    return faults;
+  }, emptied.frame);
+  await page.emulateMedia({ media: null });
+  const pdf = (await page.pdf({ format: 'A4' })).toString('latin1');
+  const pages = (pdf.match(/\/Type\s*\/Page[^s]/g) || []).length;
+  check(wrong.length === 0 && pages >= 1 && pages <= presses.length,
+    `${user.name}: the printout holds the panels with something in them, whole, and no button (${pages} A4 pages)`,
     wrong.join('\n    '));
 }
 
@@ -472,8 +674,8 @@ async function run(user, site) {
     locale: user.locale,
     viewport: user.viewport,
     deviceScaleFactor: user.deviceScaleFactor || 1,
-    isMobile: Boolean(user.phone),
-    hasTouch: Boolean(user.phone),
+    isMobile: Boolean(user.touch),
+    hasTouch: Boolean(user.touch),
   });
   context.setDefaultTimeout(10000);
   await context.addInitScript(() => {
@@ -491,23 +693,35 @@ async function run(user, site) {
       `${user.name}: the focus starts in #Text1`);
 
     const expected = cases.separators[user.separator];
-    if (user.phone) await madeForThePhone(page, user);
+    if (user.touch) await madeForFingers(page, user);
     else {
       await windowInPlace(page, user);
       await windowTabOrder(page, user);
       await captionsFit(page, user, context);
     }
     await pressEachPanel(page, user, expected.presses);
+    await solutionsWrapBetweenTerms(page, user);
     await axeFindsNothing(page, user, 'with every panel\'s results and solution');
-    await failedPress(page, user, expected.failedPress);
+    for (const row of expected.failedPresses) await failedPress(page, user, row);
+    const cone = expected.presses.find((row) => row.panel === 'конус');
+    if (user.touch) await enterKey(page, user, cone);
     check(same(await cspViolations(page), []), `${user.name}: the Content-Security-Policy refuses nothing`,
       JSON.stringify(await cspViolations(page)));
-    if (!user.phone) {
-      await inForcedColours(page, user, expected.presses.find((row) => row.panel === 'конус'));
+    if (user.zoomed) {
+      await zoomedIn(page, user, expected.failedPresses[0]);
+      await pressEachPanel(page, user, expected.presses);
+      await printout(page, user, expected.presses);
+      await guideReadable(page, user);
+    }
+    if (!user.touch) {
+      await inForcedColours(page, user, cone);
+      await enterKey(page, user, cone);
       await instruction(page, user);
       await context.grantPermissions(['clipboard-read', 'clipboard-write']);
       await longPaste(page, user, cases.longPaste);
       await closeInATab(page, user);
+      await pressEachPanel(page, user, expected.presses);
+      await printout(page, user, expected.presses);
       await installable(page, context);
       await fromAFolder(context, user);
 

@@ -8,9 +8,11 @@
 //     else the first that shows results), in that separator's form, with the
 //     results as the core announces them and the row's own lines of how each
 //     result was found;
-//   - per separator, one failed press: the first row that stops at an input
-//     written with the wrong separator, with the title and message the core
-//     reports for it;
+//   - per separator, failed presses with the title and message the core
+//     reports: the first row that stops at an input written with the wrong
+//     separator, the first whose prism kind is a digit that names no kind, and
+//     the first that stops at an empty input its panel names by its place
+//     ("вторият ръб (b)");
 //   - the instruction's messages, in order, as the core shows them;
 //   - a paste of a megabyte into the sphere's radius, with the core's refusal;
 //   - where the window description puts each control, in pixels from the
@@ -116,11 +118,11 @@ std::string presses(const std::string& separator) {
     return "[\n        " + out + "\n      ]";
 }
 
-// The row pressed on the core, for the error stop it reports.
-std::string failedPress(const std::string& separator) {
+// The first row that `fails` picks, pressed on the core, for the error stop it reports.
+std::string failedPress(const std::string& separator, const char* what, bool (*fails)(const Row&)) {
     for (const PanelTable* table : panelTables)
         for (const Row& row : table->rows) {
-            if (row.stop != StopReason::WrongSeparator || !row.stopField) continue;
+            if (!row.stop || !row.stopField || !fails(row)) continue;
             Bench bench(separator);
             for (const auto& [field, text] : row.typed) bench.fields.texts[field] = localized(text, separator);
             bench.handlers.press(table->panel.calculate);
@@ -129,7 +131,27 @@ std::string failedPress(const std::string& separator) {
                    ", \"title\": " + json(errorTitle) + ", \"message\": " + json(errorMessage(stop, separator)) +
                    "}";
         }
-    throw std::runtime_error("no row stops at a wrong separator");
+    throw std::runtime_error(std::string("no row stops ") + what);
+}
+
+std::string typedInto(const Row& row, Field field) {
+    for (const auto& [typed, text] : row.typed)
+        if (typed == field) return text;
+    return {};
+}
+
+std::string failedPresses(const std::string& separator) {
+    const auto wrongSeparator = [](const Row& row) { return row.stop == StopReason::WrongSeparator; };
+    const auto kindNoneNames = [](const Row& row) {
+        const std::string kind = typedInto(row, Field::PrismKind);
+        return row.stop == StopReason::NotAKind && kind.size() == 1 && kind > "3";
+    };
+    const auto emptyNamedByPlace = [](const Row& row) {
+        return row.stop == StopReason::EmptyField && !fieldInfo(*row.stopField).input->distinction.empty();
+    };
+    return "[\n        " + failedPress(separator, "at a wrong separator", wrongSeparator) + ",\n        " +
+           failedPress(separator, "at a kind that names none", kindNoneNames) + ",\n        " +
+           failedPress(separator, "at an empty input named by its place", emptyNamedByPlace) + "\n      ]";
 }
 
 std::string instruction() {
@@ -174,7 +196,7 @@ std::string cases() {
                       ",\n  \"separators\": {";
     for (const std::string separator : {".", ","}) {
         out += std::string(separator == "." ? "" : ",") + "\n    " + json(separator) + ": {\n      \"presses\": " +
-               presses(separator) + ",\n      \"failedPress\": " + failedPress(separator) + "\n    }";
+               presses(separator) + ",\n      \"failedPresses\": " + failedPresses(separator) + "\n    }";
     }
     return out + "\n  }\n}\n";
 }

@@ -3,7 +3,7 @@
 // playwright-core), as a student or a teacher uses it: on a Bulgarian desktop
 // with the keyboard and the mouse, and on 360- and 320-pixel phones with taps
 // and the page's π and √ keys. Its tasks are the solver's school tasks
-// (tests/solver/school_tasks.h, written as JSON by stereometry_school_tasks):
+// (tests/solver/school_tasks.h, written as JSON by stereometry_solver_tasks):
 //
 //   node tests/web/problems_test.mjs SITE_DIR TASKS.json
 //

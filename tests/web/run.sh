@@ -10,9 +10,9 @@ cd "$(dirname "$0")/../.."
 build_dir=${1:-${BUILD_DIR:-build}}
 wasm_dir=${WASM_BUILD_DIR:-$build_dir-wasm}
 BUILD_DIR="$build_dir" WASM_BUILD_DIR="$wasm_dir" scripts/web_build.sh
-cmake --build "$build_dir" --target stereometry_web_cases stereometry_school_tasks
+cmake --build "$build_dir" --target stereometry_web_cases stereometry_solver_tasks
 "$build_dir/tests/stereometry_web_cases" "$wasm_dir/web_cases.json"
-"$build_dir/tests/stereometry_school_tasks" "$wasm_dir/school_tasks.json"
+"$build_dir/tests/stereometry_solver_tasks" "$wasm_dir/school_tasks.json"
 tests/web/node_modules.sh
 status=0
 node tests/web/browser_test.mjs "$wasm_dir/site" "$wasm_dir/web_cases.json" || status=1

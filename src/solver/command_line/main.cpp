@@ -3,21 +3,21 @@
 // teachers' scripts and for tests.
 //
 //   stereometry-solve [--json] [--pi=exact|3.14|3.141592] [--unit=mm|cm|dm|m]
-//                     [--digits=N] [--separator=,|.] SOLID KEY=VALUE...
+//                     [--digits=N] [--separator=,|.] [--svg=figure|net] SOLID KEY=VALUE...
 //
-// Exit status: 0 solved, 1 no solid fits or the givens do not suffice,
-// 2 a given (or an option) that cannot be used.
+// Exit status: 0 solved, 1 no solid fits or the givens do not suffice (or,
+// with --svg=net, the solid has no net), 2 a given (or an option) that cannot
+// be used.
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "drawings.h"
 #include "json.h"
 #include "solver.h"
-
-#ifndef STEREOMETRY_VERSION
-#define STEREOMETRY_VERSION "1.2.0"
-#endif
+#include "worksheet_command.h"
 
 namespace {
 
@@ -25,7 +25,8 @@ using namespace solver;
 
 constexpr std::string_view usage =
     "Употреба: stereometry-solve [--json] [--pi=exact|3.14|3.141592] [--unit=mm|cm|dm|m]\n"
-    "                            [--digits=N] [--separator=,|.] ТЯЛО ВЕЛИЧИНА=СТОЙНОСТ...\n"
+    "                            [--digits=N] [--separator=,|.] [--svg=figure|net]\n"
+    "                            ТЯЛО ВЕЛИЧИНА=СТОЙНОСТ...\n"
     "\n"
     "Решава задача по стереометрия от дадените величини: намира всички величини на\n"
     "тялото, точно (15π, 9√3) и приближено, с решението стъпка по стъпка.\n"
@@ -43,6 +44,9 @@ constexpr std::string_view usage =
     "  --unit=cm       мерна единица на резултатите (иначе тази на първата дадена)\n"
     "  --digits=N      цифри след десетичния знак (по подразбиране 2)\n"
     "  --separator=.   десетичен знак (по подразбиране запетая)\n"
+    "  --svg=figure    чертежът на тялото (на първото решение) като SVG\n"
+    "  --svg=net       развивката му в мащаб за печат на A4 като SVG;\n"
+    "                  ВЕЛИЧИНА=? казва какво търси задачата (Q=? чертае осното сечение)\n"
     "\n"
     "Пример: stereometry-solve cone r=3 h=4\n"
     "Изходен код: 0 решена, 1 няма решение или данните не стигат, 2 грешни данни.\n";
@@ -52,6 +56,8 @@ struct Arguments {
     Settings settings;
     std::string solid;
     std::vector<Given> givens;
+    std::string svg;                 // "figure" or "net"
+    std::vector<std::string> asked;  // KEY=?
     std::string error;
 };
 
@@ -83,6 +89,9 @@ Arguments parse(int argc, char** argv) {
         } else if (optionValue(argument, "--separator", value)) {
             if (value == "," || value == ".") a.settings.separator = value;
             else a.error = "--separator приема „,“ или „.“, а не „" + value + "“";
+        } else if (optionValue(argument, "--svg", value)) {
+            a.svg = value;
+            a.error = command_line::drawingKindError(value);
         } else if (argument.starts_with("--")) {
             a.error = "непозната опция „" + std::string(argument) + "“ (--help ги изброява)";
         } else if (a.solid.empty()) {
@@ -91,6 +100,8 @@ Arguments parse(int argc, char** argv) {
             const auto equals = argument.find('=');
             if (equals == std::string_view::npos) {
                 a.error = "„" + std::string(argument) + "“ не е от вида ВЕЛИЧИНА=СТОЙНОСТ (например r=3)";
+            } else if (argument.substr(equals + 1) == "?") {
+                a.asked.emplace_back(argument.substr(0, equals));
             } else {
                 a.givens.push_back({std::string(argument.substr(0, equals)), std::string(argument.substr(equals + 1))});
             }
@@ -174,13 +185,31 @@ int exitStatus(Status status) {
     return 2;
 }
 
+// "--pi 3.14" as "--pi=3.14", for every option that takes a value.
+std::vector<std::string> joinedOptions(int argc, char** argv) {
+    static constexpr std::string_view valued[] = {"--pi", "--unit", "--digits", "--separator", "--svg", "--seed", "--variant",
+                                                  "--count", "--solids", "--kind", "--numbers", "--answer"};
+    std::vector<std::string> arguments{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const bool takesNext = i + 1 < argc && std::find(std::begin(valued), std::end(valued), argument) != std::end(valued);
+        arguments.push_back(takesNext ? std::string(argument) + "=" + argv[++i] : std::string(argument));
+    }
+    return arguments;
+}
+
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int originalCount, char** originalArguments) {
+    std::vector<std::string> joined = joinedOptions(originalCount, originalArguments);
+    std::vector<char*> pointers;
+    for (std::string& argument : joined) pointers.push_back(argument.data());
+    int argc = int(pointers.size());
+    char** argv = pointers.data();
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
-            std::cout << usage;
+            std::cout << usage << "\n" << worksheetUsage;
             return 0;
         }
         if (argument == "--version") {
@@ -188,12 +217,27 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    if (wantsWorksheet(argc, argv)) return worksheetCommand(argc, argv);
+    std::string answerError;
+    const std::vector<TypedAnswer> answers = takeAnswers(argc, argv, answerError);
     const Arguments arguments = parse(argc, argv);
-    if (!arguments.error.empty()) {
-        std::cerr << "stereometry-solve: " << arguments.error << "\n" << usage;
+    if (!arguments.error.empty() || !answerError.empty()) {
+        std::cerr << "stereometry-solve: " << (answerError.empty() ? arguments.error : answerError) << "\n" << usage;
         return 2;
     }
     const Outcome outcome = solve(arguments.solid, arguments.givens, arguments.settings);
-    std::cout << (arguments.json ? jsonOf(outcome) + "\n" : plainOf(outcome));
+    if (!arguments.svg.empty()) {
+        if (outcome.status == Status::Solved)
+            return command_line::writeDrawing(arguments.svg, outcome, arguments.asked, arguments.settings);
+        std::cerr << "stereometry-solve: " << outcome.message << "\n";
+        return exitStatus(outcome.status);
+    }
+    if (const std::string problem = answersProblem(outcome, answers); !problem.empty()) {
+        std::cerr << "stereometry-solve: " << problem << "\n";
+        return 2;
+    }
+    if (answers.empty()) std::cout << (arguments.json ? jsonOf(outcome) + "\n" : plainOf(outcome));
+    else if (arguments.json) std::cout << withAnswersJson(jsonOf(outcome), outcome, answers, arguments.settings) << "\n";
+    else std::cout << plainOf(outcome) << answersText(outcome, answers, arguments.settings);
     return exitStatus(outcome.status);
 }

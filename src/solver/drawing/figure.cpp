@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: MIT
+// The figure of a solved solid: its proportions from the solution, a short
+// measure drawn longer where it would vanish (and the figure says so), the
+// givens and what was found listed under it.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "drawing.h"
+#include "figure_parts.h"
+#include "solid_model.h"
+
+namespace solver::drawing {
+namespace {
+
+// A measure drawn shorter than this share of the solid's largest is drawn at it.
+constexpr double shortestShare = 0.2;
+
+struct Proportions {
+    std::vector<std::string> stretched;  // letters drawn longer than to scale
+    bool baseEnlarged = false;
+    bool anyShape = false;    // a base known only by P and B: one of many drawn
+    bool noSuchBase = false;  // no polygon has that P and B
+    // The measure, or the share of `largest` it is drawn at where it is shorter.
+    double atLeast(double value, double largest, std::string_view letter) {
+        if (value >= shortestShare * largest) return value;
+        if (letter.empty())
+            baseEnlarged = true;
+        else
+            stretched.emplace_back(letter);
+        return shortestShare * largest;
+    }
+};
+
+bool shows(const FigureOptions& options, const Measures& m, std::string_view key) {
+    const QuantityResult* q = m.known(key);
+    return q && (q->given || std::find(options.asked.begin(), options.asked.end(), key) != options.asked.end());
+}
+
+// The base a prism or pyramid is drawn on: its regular n-gon, or, for a base
+// of any shape known by its perimeter and area, one polygon that has them: a
+// prism's a rectangle where one has them, a pyramid's one round a circle, as
+// its equal apothems ask (or, where none has them, the regular one of that
+// area, said under the figure).
+Polygon drawnBase(const Measures& m, bool prism, Proportions& drawn) {
+    const double facing = prism ? -std::numbers::pi / 2 : 0;
+    const int n = m.sides();
+    if (n >= 3) return regularPolygon(n, m["a"] / (2 * std::sin(std::numbers::pi / n)), facing);
+    const double P = m["P"], B = m["B"];
+    if (prism && P * P >= 16 * B) {
+        // Sides x and y with x + y = P : 2 and x·y = B, the longer across.
+        const double x = P / 4 + std::sqrt(P * P / 16 - B), y = B / x;
+        drawn.anyShape = true;
+        return {{x / 2, -y / 2}, {x / 2, y / 2}, {-x / 2, y / 2}, {-x / 2, -y / 2}};
+    }
+    if (auto base = polygonWithPerimeterAndArea(P, B, facing)) {
+        drawn.anyShape = true;
+        return *base;
+    }
+    drawn.noSuchBase = true;
+    return regularPolygon(12, std::sqrt(m["B"] / (6 * std::sin(std::numbers::pi / 6))), facing);
+}
+
+double width(const Polygon& base) {
+    double widest = 0;
+    for (Point p : base) widest = std::max(widest, 2 * length(p));
+    return widest;
+}
+
+Polygon scaled(const Polygon& polygon, double factor) {
+    Polygon out;
+    for (Point p : polygon) out.push_back(factor * p);
+    return out;
+}
+
+Scene polyhedronScene(const SolidRow& solid, const Shown& shown, Proportions& drawn) {
+    const Measures& m = shown.measures;
+    if (solid.key == "cube") return boxScene(shown, {1, 1, 1}, true);
+    if (solid.key == "box") {
+        const double largest = std::max({m["a"], m["b"], m["c"]});
+        return boxScene(shown,
+                        {drawn.atLeast(m["a"], largest, "a"), drawn.atLeast(m["b"], largest, "b"),
+                         drawn.atLeast(m["c"], largest, "c")},
+                        false);
+    }
+    // A prism shows a side face to the viewer; a pyramid turns one to the
+    // right, so that its height, apothem and inradius lie in a plane facing the
+    // viewer and are drawn in their true shape.
+    const bool prism = solid.key == "prism";
+    Polygon base = drawnBase(m, prism, drawn);
+    const double across = width(base), height = m["h"];
+    const double largest = std::max(across, height);
+    base = scaled(base, drawn.atLeast(across, largest, "") / across);
+    const double h = drawn.atLeast(height, largest, "h");
+    return prism ? prismScene(shown, base, h) : pyramidScene(shown, base, h);
+}
+
+Scene sceneOf(const SolidRow& solid, const Shown& shown, Proportions& drawn) {
+    const Measures& m = shown.measures;
+    if (solid.key == "cylinder" || solid.key == "cone") {
+        const double largest = std::max(2 * m["r"], m["h"]);
+        const double r = drawn.atLeast(2 * m["r"], largest, "r") / 2, h = drawn.atLeast(m["h"], largest, "h");
+        return solid.key == "cylinder" ? cylinderScene(shown, r, h) : coneScene(shown, r, h);
+    }
+    if (solid.key == "sphere") return sphereScene(shown);
+    if (solid.key == "polygon") return polygonScene(shown, std::max(3, m.sides()));
+    return polyhedronScene(solid, shown, drawn);
+}
+
+std::string listed(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == items.size() ? " и " : ", ") + items[i];
+    return text;
+}
+
+// Under the drawing: the givens in their colour, the letters found, and why
+// the drawing is not to scale where it is not.
+void addLegend(Scene& scene, const Measures& m, const Proportions& drawn) {
+    std::vector<LegendItem> given{{"Дадено: ", Ink::Edge}};
+    for (const QuantityResult& q : m.solution().quantities)
+        if (q.given) given.push_back({fullLabel(q) + ", ", Ink::Given});
+    if (given.size() > 1) {
+        given.back().text.resize(given.back().text.size() - 2);
+        scene.legend.push_back(given);
+    }
+    std::vector<LegendItem> found{{"Намерено: ", Ink::Edge}};
+    std::vector<std::string> letters;
+    for (const SceneLabel& label : scene.labels)
+        if (label.ink == Ink::Found) letters.push_back(label.text.substr(0, label.text.find(' ')));
+    if (!letters.empty()) {
+        std::string text;
+        for (const std::string& letter : letters) text += (text.empty() ? "" : ", ") + letter;
+        found.push_back({text, Ink::Found});
+        scene.legend.push_back(found);
+    }
+    if (!drawn.stretched.empty()) {
+        const bool one = drawn.stretched.size() == 1;
+        scene.legend.push_back(
+            {{std::string("Не в мащаб: ") + (one ? "отсечката " : "отсечките ") + listed(drawn.stretched) +
+                  (one ? " е удължена, за да се вижда." : " са удължени, за да се виждат."),
+              Ink::Edge}});
+    }
+    if (drawn.baseEnlarged) scene.legend.push_back({{"Не в мащаб: основата е уголемена, за да се вижда.", Ink::Edge}});
+    if (drawn.anyShape)
+        scene.legend.push_back(
+            {{"Основата може да е всеки многоъгълник с тези P и B; начертан е един от тях.", Ink::Edge}});
+    if (drawn.noSuchBase)
+        scene.legend.push_back(
+            {{"Няма многоъгълник с тези P и B: при периметър P лицето е най-много P² : (4π). "
+              "Основата е начертана само за изглед.",
+              Ink::Edge}});
+}
+
+std::string titleOf(const SolidRow& solid, const Measures& m) {
+    std::string title = "Чертеж: " + std::string(solid.name);
+    for (const QuantityResult& q : m.solution().quantities)
+        if (q.given) title += ", " + fullLabel(q);
+    return title;
+}
+
+}  // namespace
+
+std::string figureSvg(const SolidRow& solid, const Solution& solution, const FigureOptions& options) {
+    const Measures m(solid, solution, options.unit);
+    const Shown shown{m, shows(options, m, "Q"), shows(options, m, "d"), shows(options, m, "R")};
+    Proportions drawn;
+    Scene scene = sceneOf(solid, shown, drawn);
+    // Givens labelled first, so that they get the best places.
+    std::stable_partition(scene.labels.begin(), scene.labels.end(),
+                          [](const SceneLabel& l) { return l.ink == Ink::Given; });
+    addLegend(scene, m, drawn);
+    return writeScene(scene, {"stereometry-figure", titleOf(solid, m), std::string(solid.key), options.stylesheet});
+}
+
+}  // namespace solver::drawing

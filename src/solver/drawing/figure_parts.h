@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The figure of each kind of solid, as a scene: its outline, hidden edges
+// dashed, and the task's segments in the colour of what was given or found.
+// The measures come already brought to the size they are drawn at (a short
+// one made longer to stay visible); the labels say the true values.
+
+#include <string_view>
+
+#include "measures.h"
+#include "scene.h"
+
+namespace solver::drawing {
+
+// The ellipse of a circle seen from above, as the textbooks draw it: its
+// height this share of its width.
+inline constexpr double ellipseShare = 0.35;
+
+// What the drawing shows beyond its outline.
+struct Shown {
+    const Measures& measures;
+    bool section = false;       // the axial section (Q)
+    bool diameter = false;      // d, where it is not always drawn
+    bool circumradius = false;  // the pyramid's R
+};
+
+// A segment of the task drawn in its colour and labelled, where the solution
+// knows the quantity; returns whether it was drawn.
+bool segment(Scene& scene, const Measures& measures, std::string_view key, Point a, Point b, bool hidden,
+             Point awayFrom);
+Ink inkOf(const QuantityResult& quantity);
+
+struct BoxSize {
+    double a, b, c;
+};
+Scene boxScene(const Shown& shown, BoxSize size, bool cube);
+// The base as drawn (a regular n-gon with a side facing the viewer, or one
+// base of any shape), in the plane of x and z.
+Scene prismScene(const Shown& shown, const Polygon& base, double height);
+Scene pyramidScene(const Shown& shown, const Polygon& base, double height);
+Scene cylinderScene(const Shown& shown, double r, double h);
+Scene coneScene(const Shown& shown, double r, double h);
+Scene sphereScene(const Shown& shown);
+Scene polygonScene(const Shown& shown, int sides);
+
+}  // namespace solver::drawing

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// The cube, the box, the prism and the pyramid in oblique projection.
+#include <utility>
+
+#include "figure_parts.h"
+#include "solid_model.h"
+
+namespace solver::drawing {
+
+Ink inkOf(const QuantityResult& quantity) { return quantity.given ? Ink::Given : Ink::Found; }
+
+bool segment(Scene& scene, const Measures& measures, std::string_view key, Point a, Point b, bool hidden,
+             Point awayFrom) {
+    const QuantityResult* quantity = measures.known(key);
+    if (!quantity) return false;
+    scene.line(a, b, Stroke{inkOf(*quantity), hidden});
+    scene.labels.push_back({measures.label(*quantity), inkOf(*quantity), a, b, awayFrom});
+    return true;
+}
+
+Scene boxScene(const Shown& shown, BoxSize size, bool cube) {
+    Scene scene;
+    const Polyhedron solid = prismOver({{0, 0}, {size.a, 0}, {size.a, size.b}, {0, size.b}}, size.c);
+    drawEdges(scene, solid);
+    const Point middle = project(middleOf(solid));
+    const Point frontLeftBottom = project({0, 0, 0}), frontRightBottom = project({size.a, 0, 0});
+    const Point backRightBottom = project({size.a, 0, size.b}), frontLeftTop = project({0, size.c, 0});
+    const Point backRightTop = project({size.a, size.c, size.b});
+    const Measures& m = shown.measures;
+    if (cube) {
+        // The right triangle of the edge, the face's diagonal and the cube's diagonal.
+        segment(scene, m, "a", frontLeftBottom, frontLeftTop, false, middle);
+        if (segment(scene, m, "d1", frontLeftTop, backRightTop, false, middle))
+            scene.rightAngles.push_back({frontLeftTop, frontLeftBottom, backRightTop});
+    } else {
+        segment(scene, m, "a", frontLeftBottom, frontRightBottom, false, middle);
+        segment(scene, m, "b", frontRightBottom, backRightBottom, false, middle);
+        segment(scene, m, "c", frontLeftBottom, frontLeftTop, false, middle);
+    }
+    segment(scene, m, "d", frontLeftBottom, backRightTop, true, middle);
+    return scene;
+}
+
+namespace {
+
+Point onFloor(Point base, double y = 0) { return project({base.x, y, base.y}); }
+
+}  // namespace
+
+Scene prismScene(const Shown& shown, const Polygon& base, double height) {
+    Scene scene;
+    const Polyhedron solid = prismOver(base, height);
+    drawEdges(scene, solid);
+    const Point middle = project(middleOf(solid));
+    // The front side's ends: the last vertex on the left, the first on the right.
+    const Point left = onFloor(base.back()), right = onFloor(base.front());
+    segment(scene, shown.measures, "a", left, right, false, middle);
+    segment(scene, shown.measures, "h", right, onFloor(base.front(), height), false, middle);
+    return scene;
+}
+
+Scene pyramidScene(const Shown& shown, const Polygon& base, double height) {
+    Scene scene;
+    const Polyhedron solid = pyramidOver(base, height);
+    drawEdges(scene, solid);
+    const Measures& m = shown.measures;
+    const Point middle = project(middleOf(solid));
+    const Point centre = onFloor({0, 0}), apex = project({0, height, 0});
+    // The side facing right, from its front end (the last vertex) to its back
+    // end (the first): the apothem's foot is where it touches the base's
+    // inscribed circle, the foot of the perpendicular from the centre.
+    const Point front = onFloor(base.back()), back = onFloor(base.front());
+    const Point along = unit(base.front() - base.back());
+    const Point foot = onFloor(base.back() - dot(base.back(), along) * along);
+    scene.dots.push_back(centre);
+    // The base edge labelled is the one nearest the viewer, the lateral edge
+    // the one from its left end: both apart from the apothem's triangle.
+    std::size_t nearest = 0;
+    auto depth = [&](std::size_t i) { return base[i].y + base[(i + 1) % base.size()].y; };
+    for (std::size_t i = 0; i < base.size(); ++i)
+        if (depth(i) < depth(nearest) - 1e-9) nearest = i;
+    Point left = onFloor(base[nearest]), right = onFloor(base[(nearest + 1) % base.size()]);
+    if (left.x > right.x) std::swap(left, right);
+    segment(scene, m, "a", left, right, false, middle);
+    segment(scene, m, "b", left, apex, false, middle);
+    if (segment(scene, m, "k", apex, foot, false, centre)) scene.rightAngles.push_back({foot, apex, back});
+    if (shown.circumradius) segment(scene, m, "R", centre, front, true, foot);
+    segment(scene, m, "r", centre, foot, true, apex);
+    if (segment(scene, m, "h", centre, apex, true, foot)) scene.rightAngles.push_back({centre, apex, foot});
+    return scene;
+}
+
+}  // namespace solver::drawing

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// The cylinder, the cone and the ball with elliptic circles, and the regular
+// polygon flat.
+#include <cmath>
+#include <numbers>
+
+#include "figure_parts.h"
+
+namespace solver::drawing {
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+// A base seen from above: its front half drawn, its back half dashed.
+void base(Scene& scene, Point centre, double r, bool backSeen) {
+    scene.arc(centre, r, ellipseShare * r, pi, 2 * pi);
+    scene.arc(centre, r, ellipseShare * r, 0, pi, Stroke{Ink::Edge, !backSeen});
+}
+
+void section(Scene& scene, const Shown& shown, const Polygon& outline, Point labelAt) {
+    const QuantityResult* q = shown.measures.known("Q");
+    if (!shown.section || !q) return;
+    scene.fills.emplace_back(outline, inkOf(*q));
+    scene.labels.push_back({shown.measures.label(*q), inkOf(*q), labelAt, labelAt, std::nullopt});
+}
+
+}  // namespace
+
+Scene cylinderScene(const Shown& shown, double r, double h) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    const Point bottom{0, 0}, top{0, h}, right{r, 0};
+    base(scene, bottom, r, false);
+    base(scene, top, r, true);
+    scene.line({-r, 0}, {-r, h});
+    scene.line({r, 0}, {r, h});
+    scene.dots = {bottom, top};
+    const Point middle{0, h / 2};
+    section(scene, shown, {{-r, 0}, {r, 0}, {r, h}, {-r, h}}, {-r / 2, h / 2});
+    if (shown.section && m.has("Q")) scene.line({-r, 0}, {r, 0}, Stroke{Ink::Edge, true});
+    if (shown.diameter) segment(scene, m, "d", {-r, h}, {r, h}, false, middle);
+    if (segment(scene, m, "h", bottom, top, true, {-r, h / 2})) scene.rightAngles.push_back({bottom, top, right});
+    segment(scene, m, "r", bottom, right, true, middle);
+    return scene;
+}
+
+Scene coneScene(const Shown& shown, double r, double h) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    const Point centre{0, 0}, apex{0, h}, right{r, 0};
+    base(scene, centre, r, false);
+    scene.line(apex, {-r, 0});
+    const Point middle{0, h / 3};
+    if (!segment(scene, m, "l", apex, right, false, middle)) scene.line(apex, right);
+    scene.dots = {centre};
+    section(scene, shown, {{-r, 0}, {r, 0}, apex}, {-r / 3, h / 3});
+    if (shown.diameter && m.has("d")) {
+        const QuantityResult& d = *m.known("d");
+        scene.line({-r, 0}, right, Stroke{inkOf(d), true});
+        scene.labels.push_back({m.label(d), inkOf(d), {-r, 0}, centre, apex});
+    } else if (shown.section && m.has("Q")) {
+        scene.line({-r, 0}, centre, Stroke{Ink::Edge, true});
+    }
+    if (segment(scene, m, "h", centre, apex, true, right)) scene.rightAngles.push_back({centre, apex, right});
+    segment(scene, m, "r", centre, right, true, apex);
+    return scene;
+}
+
+Scene sphereScene(const Shown& shown) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    const Point centre{0, 0};
+    scene.arc(centre, 1, 1, 0, 2 * pi);
+    base(scene, centre, 1, false);
+    scene.dots = {centre};
+    if (shown.diameter) segment(scene, m, "d", {0, -1}, {0, 1}, true, {1, 0});
+    segment(scene, m, "r", centre, {1, 0}, true, {0, -1});
+    return scene;
+}
+
+Scene polygonScene(const Shown& shown, int sides) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    // With one side at the bottom: vertex 0 that side's right end, the last its left end.
+    Polygon vertices;
+    for (int i = 0; i < sides; ++i) {
+        const double angle = -pi / 2 + pi * (2 * i + 1) / sides;
+        vertices.push_back({std::cos(angle), std::sin(angle)});
+    }
+    const double inradius = std::cos(pi / sides);
+    scene.arc({0, 0}, 1, 1, 0, 2 * pi, Stroke{Ink::Faint});
+    scene.arc({0, 0}, inradius, inradius, 0, 2 * pi, Stroke{Ink::Faint});
+    scene.polyline(vertices, true);
+    const Point centre{0, 0}, foot{0, -inradius};
+    scene.dots = {centre};
+    segment(scene, m, "a", vertices.back(), vertices.front(), false, centre);
+    if (segment(scene, m, "r", centre, foot, false, vertices.front()))
+        scene.rightAngles.push_back({foot, centre, vertices.front()});
+    segment(scene, m, "R", centre, vertices.front(), false, vertices.back());
+    return scene;
+}
+
+}  // namespace solver::drawing

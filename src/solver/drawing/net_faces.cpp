@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+// The faces of each net, laid out as the textbooks do: a prism's side faces in
+// a strip with its bases on one of them, a pyramid's side faces round its
+// base, a cylinder's side surface as a rectangle between its two bases, a
+// cone's as a sector above its base.
+#include <cmath>
+#include <numbers>
+
+#include "net_shape.h"
+
+namespace solver::drawing {
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+std::string name(char kind, int index) { return std::string(1, kind) + std::to_string(index); }
+
+// A polygon walked clockwise on the sheet from `start` along `heading`, each
+// side turning by the exterior angle: the sides' lengths in order.
+Polygon walked(Point start, Point heading, const std::vector<double>& sides, double exteriorAngle) {
+    Polygon corners{start};
+    Point direction = unit(heading);
+    for (std::size_t i = 0; i + 1 < sides.size(); ++i) {
+        corners.push_back(corners.back() + sides[i] * direction);
+        direction = rotated(direction, exteriorAngle);  // y down: a positive angle turns right
+    }
+    return corners;
+}
+
+// Side faces of widths `widths` and height `height` in a row, the bases of n
+// sides on the one in the middle: above it the top base, below it the bottom.
+std::vector<NetFace> prismFaces(const std::vector<double>& widths, double height) {
+    const int n = int(widths.size());
+    std::vector<NetFace> faces;
+    std::vector<double> left{0};
+    for (double w : widths) left.push_back(left.back() + w);
+    for (int i = 0; i < n; ++i) {
+        NetFace face{NetFace::Shape::Polygon, "lateral", "околна стена"};
+        face.corners = {{left[i], 0}, {left[i + 1], 0}, {left[i + 1], height}, {left[i], height}};
+        face.edges = {name('T', i), name('V', (i + 1) % n), name('B', i), name('V', i)};
+        faces.push_back(face);
+    }
+    const int m = (n - 1) / 2;
+    const double exterior = 2 * pi / n;
+    // The top base from the middle face's top right corner leftwards, its
+    // sides after the first those of the faces to the left in turn.
+    NetFace top{NetFace::Shape::Polygon, "base", "основа"};
+    NetFace bottom = top;
+    std::vector<double> topSides, bottomSides;
+    for (int k = 0; k < n; ++k) {
+        const int j = ((m - k) % n + n) % n, i = (m + k) % n;
+        topSides.push_back(widths[std::size_t(j)]);
+        top.edges.push_back(name('T', j));
+        bottomSides.push_back(widths[std::size_t(i)]);
+        bottom.edges.push_back(name('B', i));
+    }
+    top.corners = walked({left[m + 1], 0}, {-1, 0}, topSides, exterior);
+    bottom.corners = walked({left[m], height}, {1, 0}, bottomSides, exterior);
+    faces.push_back(top);
+    faces.push_back(bottom);
+    return faces;
+}
+
+// The base about the origin with a triangle on each side, its apex at the
+// apothem's distance.
+std::vector<NetFace> pyramidFaces(int n, double a, double apothem) {
+    NetFace base{NetFace::Shape::Polygon, "base", "основа"};
+    base.corners =
+        walked({a / 2, a / (2 * std::tan(pi / n))}, {-1, 0}, std::vector<double>(std::size_t(n), a), 2 * pi / n);
+    std::vector<NetFace> faces;
+    for (int i = 0; i < n; ++i) {
+        const Point p = base.corners[std::size_t(i)], q = base.corners[std::size_t((i + 1) % n)];
+        const Point outward = unit(0.5 * (p + q));
+        NetFace side{NetFace::Shape::Polygon, "lateral", "околна стена"};
+        side.corners = {q, p, 0.5 * (p + q) + apothem * outward};
+        side.edges = {name('B', i), name('L', i), name('L', (i + 1) % n)};
+        base.edges.push_back(name('B', i));
+        faces.push_back(side);
+    }
+    faces.push_back(base);
+    return faces;
+}
+
+std::vector<NetFace> cylinderFaces(double r, double h) {
+    const double width = 2 * pi * r;
+    NetFace side{NetFace::Shape::Rectangle, "lateral", "околна повърхнина"};
+    side.corners = {{0, 0}, {width, 0}, {width, h}, {0, h}};
+    side.edges = {"top", "seam", "bottom", "seam"};
+    NetFace top{NetFace::Shape::Circle, "base", "основа"};
+    top.centre = {width / 2, -r};
+    top.radius = r;
+    NetFace bottom = top;
+    bottom.centre = {width / 2, h + r};
+    return {side, top, bottom};
+}
+
+std::vector<NetFace> coneFaces(double r, double l) {
+    const double sweep = 2 * pi * r / l;
+    NetFace side{NetFace::Shape::Sector, "lateral", "околна повърхнина"};
+    side.centre = {0, 0};
+    side.radius = l;
+    side.from = pi / 2 - sweep / 2;  // about the downward bisector
+    side.sweep = sweep;
+    side.edges = {"seam", "seam"};
+    NetFace base{NetFace::Shape::Circle, "base", "основа"};
+    base.centre = {0, l + r};
+    base.radius = r;
+    return {side, base};
+}
+
+std::vector<NetFace> facesOf(const Measures& m, double k) {
+    const std::string_view key = m.solid().key;
+    if (key == "cube") return prismFaces(std::vector<double>(4, k * m["a"]), k * m["a"]);
+    if (key == "box") return prismFaces({k * m["a"], k * m["b"], k * m["a"], k * m["b"]}, k * m["c"]);
+    const int n = m.sides();
+    if (key == "prism" && n >= 3 && m.has("a") && m.has("h"))
+        return prismFaces(std::vector<double>(std::size_t(n), k * m["a"]), k * m["h"]);
+    if (key == "pyramid" && n >= 3 && m.has("a") && m.has("k")) return pyramidFaces(n, k * m["a"], k * m["k"]);
+    if (key == "cylinder") return cylinderFaces(k * m["r"], k * m["h"]);
+    if (key == "cone") return coneFaces(k * m["r"], k * m["l"]);
+    return {};
+}
+
+}  // namespace
+
+Point sectorPoint(const NetFace& face, double angle) {
+    return face.centre + face.radius * Point{std::cos(angle), std::sin(angle)};
+}
+
+Polygon outline(const NetFace& face) {
+    if (face.shape == NetFace::Shape::Polygon || face.shape == NetFace::Shape::Rectangle) return face.corners;
+    Polygon points;
+    const bool circle = face.shape == NetFace::Shape::Circle;
+    const double from = circle ? 0 : face.from, sweep = circle ? 2 * pi : face.sweep;
+    const int steps = std::max(8, int(std::ceil(sweep / (2 * pi) * 96)));
+    if (!circle) points.push_back(face.centre);
+    for (int i = 0; i <= steps - (circle ? 1 : 0); ++i) points.push_back(sectorPoint(face, from + sweep * i / steps));
+    return points;
+}
+
+std::vector<Polygon> convexPieces(const NetFace& face) {
+    if (face.shape != NetFace::Shape::Sector) return {outline(face)};
+    const Polygon points = outline(face);
+    std::vector<Polygon> pieces;
+    for (std::size_t i = 1; i + 1 < points.size(); ++i) pieces.push_back({face.centre, points[i], points[i + 1]});
+    return pieces;
+}
+
+NetShape netShape(const Measures& measures, double mmPerUnit) {
+    NetShape net;
+    net.faces = facesOf(measures, mmPerUnit);
+    if (measures.solid().key == "cone") net.sectorAngleMark = std::min(12.0, 0.3 * mmPerUnit * measures["l"]);
+    return net;
+}
+
+}  // namespace solver::drawing

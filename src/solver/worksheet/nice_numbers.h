@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Which numbers a task may give and ask on a sheet, and how they are written.
+// Whole-number sheets give whole lengths and surfaces or volumes like 36π,
+// 48, 40√3 or 32π/3, and ask answers like 24π, 5√2 or (4 + 4√2)π; decimal sheets
+// give lengths with a decimal or two and surfaces or volumes like 22,5π, and
+// ask answers whose decimals are what counts.
+
+#include <optional>
+#include <string>
+
+#include "exact.h"
+#include "sheet_settings.h"
+#include "solids.h"
+
+namespace solver::worksheet {
+
+// A given as a sheet writes it, for the solver ("36π", "2.5", "113.04") and
+// for people ("36π", "2,5", "113,04"); none where the number is not one the
+// sheet gives. With π ≈ 3,14 a given that holds π is written as that decimal.
+struct GivenNumber {
+    std::string input;
+    std::string text;
+};
+std::optional<GivenNumber> givenNumber(const Exact& value, const SolidRow& solid, Dimension dimension,
+                                       const SheetSettings& settings);
+
+// Whether an answer is one a student finds by hand on the sheet.
+bool niceAnswer(const std::optional<Exact>& exact, long double value, Numbers numbers);
+
+// The answer as the key writes it: "24π ≈ 75,4 cm²", "5 cm", "≈ 4,38 cm".
+std::string answerText(const std::optional<Exact>& exact, long double value, Dimension dimension,
+                       const SheetSettings& settings);
+
+}  // namespace solver::worksheet

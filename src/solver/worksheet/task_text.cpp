@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+#include "task_text.h"
+
+namespace solver::worksheet {
+namespace {
+
+// What comes before "ъгълна" and "ъгълник": "шесто" in "шестоъгълна".
+std::string angleStem(int sides) {
+    static constexpr std::string_view stems[] = {"три",  "четири", "пето",   "шесто",       "седмо",
+                                                 "осмо", "девето", "десето", "единадесето", "дванадесето"};
+    if (sides >= 3 && sides <= 12) return std::string(stems[sides - 3]);
+    return std::to_string(sides) + "-";
+}
+
+// "с" and, before a word that begins with с or з, "със".
+std::string with(std::string_view word) {
+    return word.starts_with("с") || word.starts_with("з") || word.starts_with("С") || word.starts_with("З") ? "със "
+                                                                                                            : "с ";
+}
+
+std::string given(std::string_view verb, Gender gender) {
+    switch (gender) {
+        case Gender::Masculine: return std::string(verb) + " е";
+        case Gender::Feminine: return std::string(verb) + "а е";
+        case Gender::Neuter: return std::string(verb) + "о е";
+    }
+    return "";
+}
+
+// Names that two givens share are said once, in the plural: a box's two base edges.
+std::string_view plural(std::string_view name) { return name == "основен ръб" ? "основни ръбове" : ""; }
+
+// "околната и пълната повърхнина": two names of two words each that end alike are said together.
+std::vector<std::string> togetherWhereAlike(const std::vector<std::string_view>& names) {
+    std::vector<std::string> phrases;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string_view name = names[i];
+        const auto space = name.find(' ');
+        if (i + 1 < names.size() && space != std::string_view::npos &&
+            name.find(' ', space + 1) == std::string_view::npos) {
+            const std::string_view next = names[i + 1];
+            const auto nextSpace = next.find(' ');
+            if (nextSpace != std::string_view::npos && next.find(' ', nextSpace + 1) == std::string_view::npos &&
+                next.substr(nextSpace) == name.substr(space)) {
+                phrases.push_back(std::string(name.substr(0, space)) + " и " + std::string(next));
+                ++i;
+                continue;
+            }
+        }
+        phrases.emplace_back(name);
+    }
+    return phrases;
+}
+
+std::vector<std::string> givenPhrases(const TaskWords& words) {
+    std::vector<std::string> phrases;
+    for (std::size_t i = 0; i < words.givens.size(); ++i) {
+        const QuantityRow& row = words.solid->quantities[std::size_t(quantityIndex(*words.solid, words.givens[i].key))];
+        if (row.dimension == Dimension::Count) continue;
+        const std::string value = words.givens[i].value + unitText(words.unit, row.dimension);
+        if (i + 1 < words.givens.size() && !plural(row.name).empty()) {
+            const QuantityRow& next =
+                words.solid->quantities[std::size_t(quantityIndex(*words.solid, words.givens[i + 1].key))];
+            if (next.name == row.name) {
+                phrases.push_back(std::string(plural(row.name)) + " " + value + " и " + words.givens[i + 1].value +
+                                  unitText(words.unit, next.dimension));
+                ++i;
+                continue;
+            }
+        }
+        phrases.push_back(std::string(row.name) + " " + value);
+    }
+    return phrases;
+}
+
+}  // namespace
+
+std::string unitText(Unit unit, Dimension dimension) {
+    const std::string symbol(unitSymbol(unit));
+    switch (dimension) {
+        case Dimension::Count: return "";
+        case Dimension::Length: return " " + symbol;
+        case Dimension::Area: return " " + symbol + "²";
+        case Dimension::Volume: return " " + symbol + "³";
+    }
+    return "";
+}
+
+std::string listed(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == items.size() ? " и " : ", ") + items[i];
+    return text;
+}
+
+bool usesPi(const SolidRow& solid) {
+    for (const RelationRow* relation : relationsOf(solid))
+        if (relation->equation.find("π") != std::string_view::npos) return true;
+    return false;
+}
+
+SolidName solidName(const SolidRow& solid, int sides) {
+    const std::string_view key = solid.key;
+    if (sides > 0 && (key == "prism" || key == "pyramid")) {
+        const std::string noun = key == "prism" ? "призма" : "пирамида";
+        return {"правилна " + angleStem(sides) + "ъгълна " + noun, std::string(solid.genitive), Gender::Feminine};
+    }
+    if (sides > 0 && key == "polygon") {
+        if (sides == 3) return {"равностранен триъгълник", "на триъгълника", Gender::Masculine};
+        if (sides == 4) return {"квадрат", "на квадрата", Gender::Masculine};
+        const std::string noun = angleStem(sides) + "ъгълник";
+        return {"правилен " + noun, "на " + noun + "а", Gender::Masculine};
+    }
+    return {std::string(solid.single), std::string(solid.genitive), solid.gender};
+}
+
+std::string taskText(const TaskWords& words) {
+    const SolidName solid = solidName(*words.solid, words.sides);
+    std::string text = given("Даден", solid.gender) + " " + solid.name;
+    const std::vector<std::string> phrases = givenPhrases(words);
+    if (!phrases.empty()) text += " " + with(phrases.front()) + listed(phrases);
+    std::vector<std::string_view> asked;
+    for (const std::string& key : words.asked)
+        asked.push_back(words.solid->quantities[std::size_t(quantityIndex(*words.solid, key))].definite);
+    text += ". Намерете " + listed(togetherWhereAlike(asked)) + " " + solid.genitive;
+    if (words.pi == PiSetting::School && usesPi(*words.solid)) text += " при π ≈ 3,14";
+    return text + ".";
+}
+
+}  // namespace solver::worksheet

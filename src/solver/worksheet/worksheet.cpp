@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: MIT
+#include "worksheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "answer_help.h"
+#include "nice_numbers.h"
+#include "random.h"
+#include "solid_tasks.h"
+#include "task_text.h"
+
+namespace solver::worksheet {
+namespace {
+
+constexpr int attemptsPerLayout = 60;
+constexpr int layoutsPerTask = 40;
+
+// What a task is about, before its numbers: the same in both variants.
+struct Layout {
+    const SolidRow* solid = nullptr;
+    int sides = 0;
+    bool inverse = false;
+    const TaskPattern* pattern = nullptr;
+    std::vector<std::string> asked;
+};
+
+template <typename T>
+void shuffleInPlace(std::vector<T>& items, Random& random) {
+    for (std::size_t i = items.size(); i > 1; --i) {
+        const std::size_t j = random.below(i);
+        const T item = items[i - 1];
+        items[i - 1] = items[j];
+        items[j] = item;
+    }
+}
+
+std::vector<const SolidRow*> chosenSolids(const SheetSettings& settings) {
+    std::vector<const SolidRow*> solids;
+    for (const SolidRow& solid : allSolids())
+        if (settings.solids.empty() ||
+            std::find(settings.solids.begin(), settings.solids.end(), solid.key) != settings.solids.end())
+            solids.push_back(&solid);
+    return solids;
+}
+
+template <std::size_t N>
+std::vector<std::string_view> present(const std::array<std::string_view, N>& keys) {
+    std::vector<std::string_view> items;
+    for (std::string_view key : keys)
+        if (!key.empty()) items.push_back(key);
+    return items;
+}
+
+bool contains(const std::vector<std::string_view>& keys, std::string_view key) {
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
+// A solid's n and pattern, among those its numbers can give.
+std::optional<Layout> drawLayout(Random& random, const SolidRow* solid, bool inverse, Numbers numbers) {
+    const SolidTasks& tasks = solidTasks(*solid);
+    std::vector<std::pair<int, const TaskPattern*>> fitting;
+    for (const TaskPattern& pattern : inverse ? tasks.inverse : tasks.direct) {
+        if (tasks.sides.empty()) fitting.emplace_back(0, &pattern);
+        for (int sides : tasks.sides)
+            if (patternFits(*solid, sides, pattern, numbers)) fitting.emplace_back(sides, &pattern);
+    }
+    if (fitting.empty()) return std::nullopt;
+    Layout layout{solid, 0, inverse, nullptr, {}};
+    std::tie(layout.sides, layout.pattern) = fitting[random.below(fitting.size())];
+    std::vector<std::string_view> asked = present(layout.pattern->sought);
+    std::vector<std::string_view> more = present(layout.pattern->more);
+    static constexpr int directCounts[] = {1, 2, 2, 3};
+    const int wanted = inverse ? (random.oneIn(3) ? 0 : 1) : directCounts[random.below(std::size(directCounts))];
+    shuffleInPlace(more, random);
+    for (std::size_t i = 0; i < more.size() && int(i) < wanted; ++i) asked.push_back(more[i]);
+    for (const QuantityRow& row : solid->quantities)
+        if (contains(asked, row.key)) layout.asked.emplace_back(row.key);
+    return layout;
+}
+
+bool sameNumbers(const Task& a, const Task& b) {
+    if (a.givens.size() != b.givens.size()) return false;
+    for (std::size_t i = 0; i < a.givens.size(); ++i)
+        if (a.givens[i].key != b.givens[i].key || a.givens[i].text != b.givens[i].text) return false;
+    return true;
+}
+
+Settings solverSettings(const SheetSettings& settings, bool steps) {
+    Settings s;
+    s.pi = settings.pi;
+    s.unit = settings.unit;
+    s.digits = 2;
+    s.steps = steps;
+    return s;
+}
+
+// The solid with nice measures, solved exactly: every quantity a task may give or ask.
+std::optional<Solution> niceSolid(const Layout& layout, Numbers numbers, Random& random) {
+    std::vector<Given> base;
+    if (layout.sides > 0) base.push_back({"n", std::to_string(layout.sides)});
+    for (const auto& [key, value] : niceMeasures(*layout.solid, layout.sides, numbers, random))
+        base.push_back({std::string(key), value.input()});
+    Settings exact;
+    exact.steps = false;
+    Outcome outcome = solve(layout.solid->key, base, exact);
+    if (outcome.status != Status::Solved || outcome.solutions.size() != 1) return std::nullopt;
+    return std::move(outcome.solutions.front());
+}
+
+// The givens the layout names, written as the sheet writes them.
+bool writeGivens(const Layout& layout, const Solution& solid, const SheetSettings& settings, Task& task,
+                 std::vector<GivenText>& words) {
+    const std::vector<std::string_view> named = present(layout.pattern->givens);
+    for (const QuantityRow& row : layout.solid->quantities) {
+        const bool sides = row.key == "n" && layout.sides > 0;
+        if (!sides && !contains(named, row.key)) continue;
+        const QuantityResult* value = solid.find(row.key);
+        if (!value || !value->exact) return false;
+        const std::optional<GivenNumber> number = givenNumber(*value->exact, *layout.solid, row.dimension, settings);
+        if (!number) return false;
+        task.givens.push_back({std::string(row.key), number->input});
+        words.push_back({row.key, number->text});
+    }
+    return true;
+}
+
+bool sameAnswer(const Answer& expected, const QuantityResult& found, PiSetting pi) {
+    if (!found.determined) return false;
+    if (pi == PiSetting::Exact && expected.exact) return found.exact && *found.exact == *expected.exact;
+    return std::fabs(static_cast<long double>(found.value) - expected.value) <=
+           1e-9L * std::max(1.0L, std::fabs(expected.value));
+}
+
+// The key from the nice solid, checked against the solver's one solution of the task.
+bool writeAnswers(const Layout& layout, const Solution& solid, const SheetSettings& settings, Task& task) {
+    const Outcome check = solve(layout.solid->key, task.givens, solverSettings(settings, true));
+    if (check.status != Status::Solved || check.solutions.size() != 1) return false;
+    const Solution& solution = check.solutions.front();
+    for (const std::string& key : layout.asked) {
+        const QuantityResult* nice = solid.find(key);
+        const QuantityResult* found = solution.find(key);
+        if (!nice || !found) return false;
+        Answer answer;
+        answer.key = key;
+        answer.exact = nice->exact;
+        answer.value = nice->exact ? nice->exact->value(piValue(settings.pi)) : static_cast<long double>(found->value);
+        if (!niceAnswer(answer.exact, answer.value, settings.numbers) || !sameAnswer(answer, *found, settings.pi))
+            return false;
+        const Dimension dimension = layout.solid->quantities[std::size_t(quantityIndex(*layout.solid, key))].dimension;
+        answer.text = answerText(answer.exact, answer.value, dimension, settings);
+        AnswerHelp help = answerHelp(*layout.solid, solution, key);
+        answer.hint = std::move(help.hint);
+        answer.steps = std::move(help.steps);
+        task.answers.push_back(std::move(answer));
+    }
+    task.steps = stepsFor(*layout.solid, solution, layout.asked);
+    return true;
+}
+
+// The layout with numbers from `random`: a task unlike the sheet's earlier
+// ones and, for variant B, unlike variant A's task in its place.
+std::optional<Task> fill(const Layout& layout, const SheetSettings& settings, Random& random,
+                         const std::vector<Task>& earlier, const Task* otherVariant, bool repeatsAllowed) {
+    for (int attempt = 0; attempt < attemptsPerLayout; ++attempt) {
+        const std::optional<Solution> solid = niceSolid(layout, settings.numbers, random);
+        if (!solid) continue;
+        Task task;
+        task.solid = layout.solid;
+        task.sides = layout.sides;
+        task.inverse = layout.inverse;
+        task.asked = layout.asked;
+        std::vector<GivenText> words;
+        if (!writeGivens(layout, *solid, settings, task, words)) continue;
+        if (otherVariant && sameNumbers(task, *otherVariant)) continue;
+        if (!repeatsAllowed && std::any_of(earlier.begin(), earlier.end(), [&](const Task& t) {
+                return t.solid == task.solid && sameNumbers(t, task);
+            }))
+            continue;
+        if (!writeAnswers(layout, *solid, settings, task)) continue;
+        task.text = taskText({layout.solid, layout.sides, words, layout.asked, settings.pi, settings.unit});
+        return task;
+    }
+    return std::nullopt;
+}
+
+// Which tasks are inverse: all, none, or half of them (one more by chance
+// where the count is odd) in random places.
+std::vector<bool> inverseTasks(TaskKind kind, int count, Random& random) {
+    std::vector<bool> inverse(std::size_t(count), kind == TaskKind::Inverse);
+    if (kind != TaskKind::Mixed) return inverse;
+    const int inverseCount = count / 2 + (count % 2 == 1 && random.oneIn(2) ? 1 : 0);
+    for (int i = 0; i < inverseCount; ++i) inverse[std::size_t(i)] = true;
+    shuffleInPlace(inverse, random);
+    return inverse;
+}
+
+SheetSettings withinRange(SheetSettings settings) {
+    settings.count = std::clamp(settings.count, 1, largestCount);
+    settings.number = std::clamp<std::uint64_t>(settings.number, 1, largestNumber);
+    if (settings.pi == PiSetting::Calculator) settings.pi = PiSetting::Exact;
+    return settings;
+}
+
+}  // namespace
+
+const Answer* Task::answer(std::string_view key) const {
+    for (const Answer& a : answers)
+        if (a.key == key) return &a;
+    return nullptr;
+}
+
+std::array<Sheet, 2> makeVariants(const SheetSettings& requested) {
+    std::array<Sheet, 2> sheets;
+    for (Variant variant : {Variant::A, Variant::B}) {
+        Sheet& sheet = sheets[variant == Variant::A ? 0 : 1];
+        sheet.settings = withinRange(requested);
+        sheet.settings.variant = variant;
+        sheet.title =
+            "Лист № " + std::to_string(sheet.settings.number) + ", вариант " + std::string(variantLetter(variant));
+    }
+    const SheetSettings& settings = sheets[0].settings;
+    Random layouts(3 * settings.number), numbersA(3 * settings.number + 1), numbersB(3 * settings.number + 2);
+    std::vector<const SolidRow*> solids = chosenSolids(settings);
+    if (solids.empty()) solids = chosenSolids({});
+    const std::vector<bool> inverse = inverseTasks(settings.kind, settings.count, layouts);
+    std::vector<const SolidRow*> order;
+    std::vector<Task>&variantA = sheets[0].tasks, &variantB = sheets[1].tasks;
+    for (int i = 0; i < settings.count; ++i) {
+        if (order.empty()) {
+            order = solids;
+            shuffleInPlace(order, layouts);
+        }
+        const SolidRow* solid = order.back();
+        order.pop_back();
+        for (int tries = 0; tries < layoutsPerTask; ++tries) {
+            // Late tries may take another solid, and at last a task the sheet already has.
+            if (tries >= layoutsPerTask / 2) solid = solids[layouts.below(solids.size())];
+            const bool repeatsAllowed = tries >= 3 * layoutsPerTask / 4;
+            const std::optional<Layout> layout = drawLayout(layouts, solid, inverse[std::size_t(i)], settings.numbers);
+            if (!layout) continue;
+            std::optional<Task> a = fill(*layout, settings, numbersA, variantA, nullptr, repeatsAllowed);
+            if (!a) continue;
+            std::optional<Task> b = fill(*layout, settings, numbersB, variantB, &*a, repeatsAllowed);
+            if (!b) continue;
+            variantA.push_back(std::move(*a));
+            variantB.push_back(std::move(*b));
+            break;
+        }
+    }
+    return sheets;
+}
+
+Sheet makeSheet(const SheetSettings& settings) {
+    std::array<Sheet, 2> sheets = makeVariants(settings);
+    return std::move(sheets[settings.variant == Variant::A ? 0 : 1]);
+}
+
+AnswerFeedback checkTaskAnswer(const Sheet& sheet, const Task& task, std::string_view key, std::string_view typed,
+                               int wrongBefore) {
+    const Answer* answer = task.answer(key);
+    if (!answer) return {Verdict::Unreadable, "Задачата не пита за „" + std::string(key) + "“.", "", "", {}};
+    const Dimension dimension = task.solid->quantities[std::size_t(quantityIndex(*task.solid, key))].dimension;
+    const Truth truth{answer->exact, answer->value, sheet.settings.pi};
+    const AnswerCheck check = checkAnswer(truth, typed, AnswerUnit{sheet.settings.unit, dimension});
+    return answerFeedback(check, answer->hint, answer->steps, wrongBefore);
+}
+
+}  // namespace solver::worksheet

@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: MIT
+#include "problems_window.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "announcement.h"
+#include "keypad.h"
+#include "qt_layout.h"
+#include "solid_choice.h"
+#include "task_settings.h"
+#include "task_sheet.h"
+
+namespace geometry::ui {
+namespace {
+
+// A pause in typing this long solves the task again.
+constexpr int typingPauseMs = 300;
+
+// To a screen reader the window is a window with its title.
+QAccessibleInterface* problemsAccessibility(const QString& className, QObject* object) {
+    if (object && object->isWidgetType() && className == QLatin1String(ProblemsWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+void registerProblemsAccessibility() {
+    static const bool registered = [] {
+        QAccessible::installFactory(problemsAccessibility);
+        return true;
+    }();
+    (void)registered;
+}
+
+// A field the message is about, or where one more given would decide the task.
+const QString markedFields = QStringLiteral(
+    "QLineEdit[mark=\"concerned\"] { border: 2px solid #a40000; padding: 1px; }"
+    "QLineEdit[mark=\"suggested\"] { border: 2px dashed #1a5fb4; padding: 1px; }");
+
+QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+void setMark(QLineEdit* field, const char* mark) {
+    if (field->property("mark").toString() == QLatin1String(mark)) return;
+    field->setProperty("mark", QLatin1String(mark));
+    field->style()->unpolish(field);
+    field->style()->polish(field);
+}
+
+}  // namespace
+
+ProblemsWindow::ProblemsWindow(std::string decimalSeparator, QWidget* parent)
+    : QWidget(parent), decimalSeparator_(std::move(decimalSeparator)) {
+    registerProblemsAccessibility();
+    buildWindow();
+    showSolid(solids_->current());
+    solids_->setFocus();
+}
+
+ProblemsWindow::~ProblemsWindow() = default;
+
+// From the top: the solids, how to type, the fields, the buttons, the
+// settings and the steps.
+void ProblemsWindow::buildWindow() {
+    setObjectName(QStringLiteral("ProblemsWindow"));
+    setWindowTitle(fromUtf8(solver::problemsTitle));
+    setAccessibleName(windowTitle());
+    setStyleSheet(markedFields);
+    auto* column = new QVBoxLayout(this);
+
+    auto* solidCaption = new QLabel(QStringLiteral("&") + fromUtf8(solver::caption::solid) + QLatin1Char(':'), this);
+    solids_ = new SolidChoice(this);
+    solidCaption->setBuddy(solids_);
+    column->addWidget(solidCaption);
+    column->addWidget(solids_);
+
+    auto* hint = new QLabel(fromUtf8(solver::givensHint(decimalSeparator_)), this);
+    hint->setObjectName(QStringLiteral("hint"));
+    hint->setWordWrap(true);
+    column->addWidget(hint);
+
+    rowsArea_ = new QWidget(this);
+    rowsGrid_ = new QGridLayout(rowsArea_);
+    rowsGrid_->setContentsMargins(0, 4, 0, 4);
+    rowsGrid_->setColumnStretch(3, 1);
+    column->addWidget(rowsArea_);
+    column->addLayout(buildButtons());
+
+    settings_ = new TaskSettings(decimalSeparator_, this);
+    column->addWidget(settings_);
+
+    steps_ = new QTextBrowser(this);
+    steps_->setObjectName(QStringLiteral("steps"));
+    steps_->setAccessibleName(fromUtf8(solver::caption::steps));
+    steps_->setTabChangesFocus(true);
+    steps_->setMinimumHeight(90);
+    steps_->document()->setDefaultStyleSheet(QStringLiteral("p { margin: 0 0 3px 0; } h3 { margin: 6px 0 4px 0; }"));
+    column->addWidget(steps_, 1);
+
+    announcement_ = new Announcement(this);
+    typingPause_ = new QTimer(this);
+    typingPause_->setSingleShot(true);
+    typingPause_->setInterval(typingPauseMs);
+    connectControls();
+
+    const QRect available = screen()->availableGeometry();
+    resize(QSize(std::max(880, sizeHint().width()), 740).boundedTo(available.size() - QSize(40, 60)));
+}
+
+// „Реши“ and „Изчисти“; π and √ into the field last typed in, for keyboards
+// that have neither (from the keyboard they are typed pi and sqrt).
+QHBoxLayout* ProblemsWindow::buildButtons() {
+    auto* buttons = new QHBoxLayout;
+    solveButton_ = new QPushButton(QStringLiteral("&") + fromUtf8(solver::caption::solve), this);
+    solveButton_->setObjectName(QStringLiteral("solve"));
+    clearButton_ = new QPushButton(QStringLiteral("&") + fromUtf8(solver::caption::clear), this);
+    clearButton_->setObjectName(QStringLiteral("clear"));
+    buttons->addWidget(solveButton_);
+    buttons->addWidget(clearButton_);
+    buttons->addStretch(1);
+    for (const QString& sign : {QStringLiteral("π"), QStringLiteral("√")}) {
+        auto* insert = new QPushButton(sign, this);
+        insert->setObjectName(QStringLiteral("insert:") + sign);
+        insert->setAccessibleName(fromUtf8(solver::caption::insert) + QLatin1Char(' ') + sign);
+        insert->setFocusPolicy(Qt::NoFocus);
+        insert->setFixedWidth(insert->sizeHint().height() * 3 / 2);
+        connect(insert, &QPushButton::clicked, this, [this, sign] { insertIntoField(sign); });
+        buttons->addWidget(insert);
+    }
+    return buttons;
+}
+
+void ProblemsWindow::connectControls() {
+    connect(typingPause_, &QTimer::timeout, this, &ProblemsWindow::solveQuietly);
+    connect(solids_, &SolidChoice::chosen, this, &ProblemsWindow::showSolid);
+    connect(solids_, &SolidChoice::confirmed, this, [this] {
+        if (!rows_.empty()) rows_.front().field->setFocus(Qt::TabFocusReason);
+    });
+    connect(settings_, &TaskSettings::changed, this, [this] {
+        // The results follow the settings, once there is something to solve.
+        if (outcome_.solid) solve();
+    });
+    connect(solveButton_, &QPushButton::clicked, this, &ProblemsWindow::solve);
+    connect(clearButton_, &QPushButton::clicked, this, &ProblemsWindow::clear);
+}
+
+void ProblemsWindow::showSolid(const solver::SolidRow& solid) {
+    if (solid_ == &solid && !rows_.empty()) return;
+    solid_ = &solid;
+    typingPause_->stop();
+    lastField_ = nullptr;
+    while (QLayoutItem* item = rowsGrid_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    rows_.clear();
+
+    for (const solver::QuantityRow& quantity : solid.quantities) addRow(quantity);
+    chainTabOrder();
+    outcome_ = {};
+    solveQuietly();
+}
+
+// A quantity's row: its letter, its name, its field (what was typed into it
+// before, kept) and what stands beside it.
+void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
+    const QString solidKey = fromUtf8(solid_->key), key = fromUtf8(quantity.key);
+    auto* letter = new QLabel(key, rowsArea_);
+    QFont bold = letter->font();
+    bold.setBold(true);
+    letter->setFont(bold);
+    auto* name = new QLabel(fromUtf8(quantity.name), rowsArea_);
+    auto* field = new QLineEdit(typed_.value(solidKey).value(key), rowsArea_);
+    field->setObjectName(QStringLiteral("given:") + key);
+    field->setAccessibleName(key + QLatin1Char(' ') + name->text());
+    name->setBuddy(field);
+    field->installEventFilter(this);
+    auto* beside = new QLabel(rowsArea_);
+    beside->setObjectName(QStringLiteral("beside:") + key);
+    beside->setTextFormat(Qt::PlainText);
+    beside->setWordWrap(true);
+    beside->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    beside->setMinimumWidth(260);
+    const int line = int(rows_.size());
+    int column = 0;
+    for (QWidget* cell : std::initializer_list<QWidget*>{letter, name, field, beside}) {
+        rowsGrid_->addWidget(cell, line, column++);
+        cell->show();  // at once, not when the layout gets round to it: the field may take the focus now
+    }
+    connect(field, &QLineEdit::textEdited, this, [this, solidKey, key](const QString& text) {
+        typed_[solidKey][key] = text;
+        typingPause_->start();
+    });
+    connect(field, &QLineEdit::returnPressed, this, &ProblemsWindow::solve);
+    rows_.push_back({key, field, beside});
+}
+
+// Solid, fields, „Реши“, „Изчисти“, the settings, the steps: as they stand.
+void ProblemsWindow::chainTabOrder() {
+    QList<QWidget*> order{solids_};
+    for (const Row& row : rows_) order << row.field;
+    order << solveButton_ << clearButton_ << settings_->focusOrder() << steps_;
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+bool ProblemsWindow::showTask(const std::string& solid, const Givens& givens) {
+    const solver::SolidRow* row = solver::solidByKey(solid);
+    if (!row) return false;
+    QHash<QString, QString>& texts = typed_[fromUtf8(row->key)];
+    texts.clear();
+    for (const auto& [key, text] : givens) texts[QString::fromStdString(key)] = QString::fromStdString(text);
+    solid_ = nullptr;  // the fields are made again with the texts
+    solids_->choose(*row);
+    showSolid(*row);
+    solve();
+    if (!rows_.empty()) rows_.front().field->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+// The task as the fields hold it; with nothing typed, nothing to show.
+void ProblemsWindow::solveQuietly() {
+    typingPause_->stop();
+    std::vector<solver::Given> givens;
+    for (const Row& row : rows_) {
+        const QString text = row.field->text().trimmed();
+        if (!text.isEmpty()) givens.push_back({row.key.toStdString(), text.toStdString()});
+    }
+    outcome_ = givens.empty() ? solver::Outcome{} : solver::solve(solid_->key, givens, settings_->settings());
+    showOutcome();
+}
+
+void ProblemsWindow::solve() {
+    solveQuietly();
+    if (!outcome_.solid) outcome_ = solver::solve(solid_->key, {}, settings_->settings());  // says what to give
+    showOutcome();
+    announcement_->announce(QString::fromStdString(solver::announcement(outcome_)));
+}
+
+void ProblemsWindow::clear() {
+    typed_[fromUtf8(solid_->key)].clear();
+    for (Row& row : rows_) row.field->clear();
+    outcome_ = {};
+    showOutcome();
+    announcement_->withdraw();
+    if (!rows_.empty()) rows_.front().field->setFocus(Qt::OtherFocusReason);
+}
+
+void ProblemsWindow::showOutcome() {
+    for (Row& row : rows_) showBeside(row);
+    showSteps();
+}
+
+void ProblemsWindow::showBeside(Row& row) {
+    const solver::Beside beside = solver::besideField(outcome_, *solid_, row.key.toStdString());
+    QStringList lines;
+    for (const std::string& line : beside.results) lines << QString::fromStdString(line);
+    if (beside.message) lines << QString::fromStdString(outcome_.message);
+    row.beside->setText(lines.join(QLatin1Char('\n')));
+    QPalette palette = row.beside->palette();
+    palette.setColor(QPalette::WindowText, beside.message ? QColor(0xa4, 0, 0) : this->palette().color(QPalette::WindowText));
+    row.beside->setPalette(palette);
+    row.beside->setAccessibleName(row.field->accessibleName() + QStringLiteral(": ") + row.beside->text());
+    setMark(row.field, beside.concerned ? "concerned" : beside.suggested ? "suggested" : "");
+    row.field->setAccessibleDescription(beside.concerned || beside.suggested ? QString::fromStdString(outcome_.message)
+                                                                              : QString());
+}
+
+void ProblemsWindow::showSteps() {
+    QString html;
+    const std::size_t count = outcome_.solutions.size();
+    if (outcome_.status == solver::Status::Solved) {
+        for (std::size_t i = 0; i < count; ++i) {
+            html += QStringLiteral("<h3>%1</h3>").arg(escaped(solver::solutionHeading(i, count)));
+            for (const std::string& step : outcome_.solutions[i].steps) html += QStringLiteral("<p>%1</p>").arg(escaped(step));
+        }
+    } else if (!outcome_.message.empty()) {
+        html = QStringLiteral("<p>%1</p>").arg(escaped(outcome_.message));
+    }
+    steps_->setHtml(html);
+}
+
+// What the program typed into a field, kept as the student's typing is.
+void ProblemsWindow::keepTyped(QLineEdit* field) {
+    for (const Row& row : rows_)
+        if (row.field == field) typed_[fromUtf8(solid_->key)][row.key] = field->text();
+    typingPause_->start();
+}
+
+void ProblemsWindow::insertIntoField(const QString& text) {
+    QLineEdit* field = lastField_ ? lastField_ : rows_.empty() ? nullptr : rows_.front().field;
+    if (!field) return;
+    field->setFocus(Qt::OtherFocusReason);
+    field->insert(text);
+    keepTyped(field);
+}
+
+bool ProblemsWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field && event->type() == QEvent::FocusIn) lastField_ = field;
+    if (field && typeKeypadDecimal(field, event, QString::fromStdString(decimalSeparator_))) {
+        keepTyped(field);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace geometry::ui

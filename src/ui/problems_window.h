@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// „Задачи по стереометрия“: a school task solved from what it gives. The
+// student chooses the solid, types the givens into its fields (one per
+// quantity, with its letter and name) and presses Enter; beside every field
+// stands what the givens determine ("15π ≈ 47,12 cm²", the givens marked, one
+// line per solution where there are two), or the solver's message beside the
+// fields it is about; the steps of each solution follow, one under the other.
+// As the student types the task is solved again; Enter or „Реши“ also has a
+// screen reader say the results. Nothing typed is lost: each solid keeps its
+// fields' texts while another is chosen.
+//
+// Made only when opened: by `stereometry --problems`, or from the
+// calculator's „Реши като задача“ with a panel's inputs.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QHash>
+#include <QLocale>
+#include <QWidget>
+
+#include "solver.h"
+
+class QLabel;
+class QLineEdit;
+class QGridLayout;
+class QHBoxLayout;
+class QPushButton;
+class QTextBrowser;
+class QTimer;
+
+namespace geometry::ui {
+
+class Announcement;
+class SolidChoice;
+class TaskSettings;
+
+class ProblemsWindow : public QWidget {
+    Q_OBJECT
+public:
+    using Givens = std::vector<std::pair<std::string, std::string>>;  // {"r", "3"}
+
+    // `decimalSeparator`: what numbers are shown with, as UTF-8.
+    explicit ProblemsWindow(std::string decimalSeparator = QLocale::system().decimalPoint().toStdString(),
+                            QWidget* parent = nullptr);
+    ~ProblemsWindow() override;
+
+    // Chooses the solid ("cone"), types the givens into its fields (emptying
+    // the others) and solves as Enter does; false for a solid there is none of.
+    bool showTask(const std::string& solid, const Givens& givens);
+
+    // The last solve's outcome.
+    const solver::Outcome& outcome() const { return outcome_; }
+
+public slots:
+    // Solves what the fields hold and has a screen reader say the results.
+    void solve();
+    // Empties the chosen solid's fields.
+    void clear();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Row {
+        QString key;
+        QLineEdit* field = nullptr;
+        QLabel* beside = nullptr;
+    };
+
+    void buildWindow();
+    QHBoxLayout* buildButtons();
+    void connectControls();
+    void showSolid(const solver::SolidRow& solid);
+    void addRow(const solver::QuantityRow& quantity);
+    void chainTabOrder();
+    void solveQuietly();
+    void showOutcome();
+    void showBeside(Row& row);
+    void showSteps();
+    void insertIntoField(const QString& text);
+    void keepTyped(QLineEdit* field);
+
+    std::string decimalSeparator_;
+    SolidChoice* solids_ = nullptr;
+    QWidget* rowsArea_ = nullptr;
+    QGridLayout* rowsGrid_ = nullptr;
+    std::vector<Row> rows_;
+    TaskSettings* settings_ = nullptr;
+    QPushButton* solveButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    QTextBrowser* steps_ = nullptr;
+    Announcement* announcement_ = nullptr;
+    QTimer* typingPause_ = nullptr;
+    QLineEdit* lastField_ = nullptr;
+    const solver::SolidRow* solid_ = nullptr;
+    QHash<QString, QHash<QString, QString>> typed_;  // by solid, then by quantity
+    solver::Outcome outcome_;
+};
+
+}  // namespace geometry::ui

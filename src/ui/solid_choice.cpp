@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+#include "solid_choice.h"
+
+#include <QIcon>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPixmap>
+
+#include <algorithm>
+
+#include "picture_rendering.h"
+#include "qt_layout.h"
+#include "task_sheet.h"
+
+namespace geometry::ui {
+namespace {
+
+// The calculator's picture of each solid.
+struct SolidPicture {
+    std::string_view solid, picture;
+};
+constexpr SolidPicture solidPictures[] = {
+    {"cube", "Image7"},     {"box", "Image8"},      {"prism", "Image1"},    {"pyramid", "Image4"},
+    {"polygon", "Image6"}, {"cylinder", "Image2"}, {"cone", "Image3"},     {"sphere", "Image5"},
+};
+
+// The room of each picture: the widest picture's width, the tallest's height and a margin above.
+constexpr QSize pictureRoom(66, 82);
+
+// The solid's picture, standing at the bottom of the room in its middle, so
+// that every name starts at the same height.
+QIcon pictureOf(std::string_view solid, qreal ratio) {
+    for (const SolidPicture& row : solidPictures) {
+        const layout::ControlRow* picture = row.solid == solid ? layout::findControl(row.picture) : nullptr;
+        if (!picture) continue;
+        const QSize size = pixelRect(*picture).size();
+        QPixmap room(pictureRoom * ratio);
+        room.setDevicePixelRatio(ratio);
+        room.fill(Qt::transparent);
+        QPainter painter(&room);
+        painter.drawImage(QPoint((pictureRoom.width() - size.width()) / 2, pictureRoom.height() - size.height()),
+                          renderPicture(pictureResource(*picture), size, ratio));
+        painter.end();
+        return QIcon(room);
+    }
+    return {};
+}
+
+// Wide enough for the longest word of any solid's name, high enough for two lines.
+QSize cellFor(const QFontMetrics& metrics) {
+    int widest = pictureRoom.width();
+    for (const solver::SolidRow& solid : solver::allSolids())
+        for (const QString& word : fromUtf8(solid.name).split(QLatin1Char(' ')))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+    return {widest + 16, pictureRoom.height() + 2 * metrics.lineSpacing() + 12};
+}
+
+}  // namespace
+
+SolidChoice::SolidChoice(QWidget* parent) : QListWidget(parent) {
+    setObjectName(QStringLiteral("solids"));
+    setAccessibleName(fromUtf8(solver::caption::solid));
+    setViewMode(QListView::IconMode);
+    setFlow(QListView::LeftToRight);
+    setWrapping(false);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setWordWrap(true);
+    setTextElideMode(Qt::ElideNone);
+    setIconSize(pictureRoom);
+    setGridSize(cellFor(fontMetrics()));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const qreal ratio = devicePixelRatioF();
+    for (const solver::SolidRow& solid : solver::allSolids()) {
+        auto* item = new QListWidgetItem(pictureOf(solid.key, ratio), fromUtf8(solid.name), this);
+        item->setData(Qt::UserRole, fromUtf8(solid.key));
+        item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    setFixedHeight(gridSize().height() + 2 * frameWidth() + 2);
+    setMinimumWidth(int(solver::allSolids().size()) * gridSize().width() + 2 * frameWidth() + 2);
+    setCurrentRow(0);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) emit chosen(solver::allSolids()[std::size_t(row)]);
+    });
+    connect(this, &QListWidget::itemActivated, this, [this] { emit confirmed(); });
+}
+
+const solver::SolidRow& SolidChoice::current() const {
+    return solver::allSolids()[std::size_t(std::max(0, currentRow()))];
+}
+
+void SolidChoice::choose(const solver::SolidRow& solid) {
+    const auto all = solver::allSolids();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (&all[i] == &solid) setCurrentRow(int(i));
+}
+
+}  // namespace geometry::ui

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The choice of the solid of a task: the solver's eight solids side by side,
+// each with its picture and name, one tab stop, the arrow keys moving the
+// choice. Enter on a solid (or a double click) goes on to its fields.
+
+#include <QListWidget>
+
+#include "solids.h"
+
+namespace geometry::ui {
+
+class SolidChoice : public QListWidget {
+    Q_OBJECT
+public:
+    explicit SolidChoice(QWidget* parent = nullptr);
+
+    const solver::SolidRow& current() const;
+    void choose(const solver::SolidRow& solid);
+
+signals:
+    void chosen(const solver::SolidRow& solid);
+    void confirmed();  // Enter or a double click: on to the fields
+};
+
+}  // namespace geometry::ui

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The settings of a task: π exact, 3,14 or 3,141592 (one group, the arrow
+// keys moving the choice), the unit of the results and the digits after the
+// decimal separator. Each control is named for screen readers.
+
+#include <string>
+
+#include <QWidget>
+
+#include "solver.h"
+
+class QButtonGroup;
+class QComboBox;
+class QSpinBox;
+
+namespace geometry::ui {
+
+class TaskSettings : public QWidget {
+    Q_OBJECT
+public:
+    // `decimalSeparator`: the one numbers are shown with, as UTF-8.
+    explicit TaskSettings(std::string decimalSeparator, QWidget* parent = nullptr);
+
+    solver::Settings settings() const;
+    // The controls in focus order: π (its chosen button), the unit, the digits.
+    QList<QWidget*> focusOrder() const;
+
+signals:
+    void changed();
+
+private:
+    std::string decimalSeparator_;
+    QButtonGroup* pi_ = nullptr;
+    QComboBox* unit_ = nullptr;
+    QSpinBox* digits_ = nullptr;
+};
+
+}  // namespace geometry::ui

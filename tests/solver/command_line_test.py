@@ -1,0 +1,105 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""stereometry-solve on every school task of the solver's table: its exit
+status, its JSON (every quantity of the solid in every solution, a step list
+per solution) and its answers, the exact forms compared with the answer key by
+SymPy and the decimals with the exact forms at the task's π; and the plain
+output for each task with the same exit status.
+
+    command_line_test.py STEREOMETRY_SOLVE STEREOMETRY_SOLVER_TASKS
+"""
+import json
+import math
+import subprocess
+import sys
+import tempfile
+
+import sympy
+
+EXIT = {"solved": 0, "none": 1, "underdetermined": 1, "invalid": 2}
+QUANTITIES = {
+    "cube": "a d d1 S S1 V", "box": "a b c d S S1 V", "prism": "n a h P B S S1 V",
+    "pyramid": "n a h k b r R P B S S1 V", "polygon": "n a P B r R",
+    "cylinder": "r d h S S1 V Q", "cone": "r d h l S S1 V Q", "sphere": "r d S V",
+}
+
+
+def run(solve, words, json_output):
+    arguments = [solve] + (["--json"] if json_output else []) + words
+    return subprocess.run(arguments, capture_output=True, text=True, timeout=20)
+
+
+def check_answer(failures, where, solution, item, pi):
+    key, sign, expected = item.partition("~") if "~" in item else item.partition("=")
+    got = solution.get(key)
+    if got is None:
+        failures.append(f"{where}: no {key}")
+        return
+    if expected == "-":
+        if got["value"] is not None:
+            failures.append(f"{where}: {key} should not be determined, got {got['value']}")
+        return
+    if sign == "~":
+        places = len(expected.split(".")[1]) if "." in expected else 0
+        if got["exact"] is not None:
+            failures.append(f"{where}: {key} has an exact form {got['exact']}, expected a decimal")
+        if abs(got["value"] - float(expected)) > 0.6 * 10 ** -places:
+            failures.append(f"{where}: {key} = {got['value']}, expected {expected}")
+        return
+    if got["exact"] is None:
+        failures.append(f"{where}: {key} has no exact form, expected {expected}")
+        return
+    exact = sympy.sympify(got["exact"])
+    if sympy.simplify(exact - sympy.sympify(expected)) != 0:
+        failures.append(f"{where}: {key} = {got['exact']}, expected {expected}")
+    decimal = float(exact.subs(sympy.pi, pi)) if pi else float(sympy.N(exact, 30))
+    if not math.isclose(got["value"], decimal, rel_tol=1e-12):
+        failures.append(f"{where}: {key} value {got['value']} is not {got['exact']} = {decimal}")
+
+
+def check_task(solve, task, failures):
+    words = task["task"].split()
+    where = task["task"]
+    pi = 3.14 if "--pi=3.14" in words else 3.141592 if "--pi=3.141592" in words else None
+    result = run(solve, words, True)
+    if result.returncode != EXIT[task["status"]]:
+        failures.append(f"{where}: exit status {result.returncode}, expected {EXIT[task['status']]}")
+    outcome = json.loads(result.stdout)
+    if outcome["status"] != task["status"]:
+        failures.append(f"{where}: {outcome['status']}, expected {task['status']}: {outcome['message']}")
+        return
+    if task["message"] not in outcome["message"]:
+        failures.append(f"{where}: message without „{task['message']}“: {outcome['message']}")
+    if run(solve, words, False).returncode != result.returncode:
+        failures.append(f"{where}: the plain output exits otherwise")
+    if task["status"] != "solved":
+        if not outcome["message"] or outcome["solutions"]:
+            failures.append(f"{where}: a {task['status']} outcome needs a message and no solution")
+        return
+    solutions = outcome["solutions"]
+    if len(solutions) != len(task["answers"]) or len(outcome["steps"]) != len(solutions):
+        failures.append(f"{where}: {len(solutions)} solutions, {len(outcome['steps'])} step lists")
+        return
+    for number, (solution, answers) in enumerate(zip(solutions, task["answers"]), 1):
+        if sorted(solution) != sorted(QUANTITIES[outcome["solid"]].split()):
+            failures.append(f"{where}: solution {number} has {sorted(solution)}")
+        for item in answers.split():
+            check_answer(failures, f"{where} (solution {number})", solution, item, pi)
+
+
+def main():
+    solve, export = sys.argv[1], sys.argv[2]
+    with tempfile.NamedTemporaryFile(suffix=".json") as tasks_file:
+        subprocess.run([export, tasks_file.name], check=True)
+        tasks = json.load(open(tasks_file.name, encoding="utf-8"))
+    failures = []
+    for task in tasks:
+        check_task(solve, task, failures)
+    for failure in failures:
+        print(failure)
+    print(f"{len(tasks)} tasks, {len(failures)} failures")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,377 @@
+// SPDX-License-Identifier: MIT
+// The drawings of every solved school task, read back from their SVG: the
+// figure well formed, each given named by its letter, readable on a phone;
+// the net well formed, on A4 at the largest scale that fits, its faces
+// covering the full surface, its polyhedra folding up (faces meeting along
+// whole sides, the other sides pairing off in equal lengths, one tab a pair).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <sstream>
+
+#include "drawing.h"
+#include "parsed_task.h"
+#include "school_tasks.h"
+#include "solid_model.h"
+#include "xml_reader.h"
+
+namespace solver::testing {
+namespace {
+
+using drawing::figureSvg;
+using drawing::netSvg;
+
+struct Point {
+    double x, y;
+};
+
+struct Drawn {
+    std::string task;
+    Outcome outcome;
+    std::vector<std::string> asked;
+};
+
+// Every solved row of the school table, and regular prisms and pyramids of 3
+// to 12 sides and of 24.
+std::vector<Drawn> solvedTasks() {
+    std::vector<std::string> tasks;
+    for (const SchoolTask& row : schoolTasks())
+        if (row.status == Expect::Solved) tasks.emplace_back(row.task);
+    for (int n : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 24}) {
+        tasks.push_back("prism n=" + std::to_string(n) + " a=2 h=3");
+        tasks.push_back("pyramid n=" + std::to_string(n) + " a=2 h=3 R=?");
+    }
+    tasks.push_back("cylinder r=3 h=4 Q=? d=?");
+    tasks.push_back("cone r=3 h=4 Q=? d=?");
+    tasks.push_back("cone r=3cm h=4cm Q=?");
+    tasks.push_back("box a=20 b=1 c=1");
+    std::vector<Drawn> drawn;
+    for (const std::string& task : tasks) {
+        const ParsedTask parsed = parseTask(task);
+        drawn.push_back({task, solve(parsed.solid, parsed.givens, parsed.settings), parsed.asked});
+    }
+    return drawn;
+}
+
+XmlElement wellFormed(const std::string& svg) {
+    XmlReader reader(svg);
+    XmlElement root = reader.read();
+    EXPECT_EQ(reader.error, "") << svg.substr(0, 400);
+    EXPECT_EQ(root.tag, "svg");
+    EXPECT_EQ(root.attribute("xmlns"), "http://www.w3.org/2000/svg");
+    return root;
+}
+
+// Whether a <text> says "key = …" or "key ≈ …".
+bool named(const XmlElement& root, const std::string& key, const std::string& inClass) {
+    bool found = false;
+    root.each([&](const XmlElement& e) {
+        if (e.tag != "text" && e.tag != "tspan") return;
+        if (!inClass.empty() && e.attribute("class") != inClass) return;
+        for (const std::string_view sign : {" = ", " ≈ "}) {
+            const auto at = e.content.find(key + std::string(sign));
+            found = found || (at != std::string::npos &&
+                              (at == 0 || std::string(" :,").find(e.content[at - 1]) != std::string::npos));
+        }
+    });
+    return found;
+}
+
+// No two labels on one another: their boxes, estimated narrowly (0.45 em a
+// letter, 12 pixels high), do not meet.
+void expectLabelsApart(const XmlElement& root) {
+    struct Label {
+        std::string text;
+        double x, y, halfWidth;
+    };
+    std::vector<Label> labels;
+    root.each([&](const XmlElement& e) {
+        if (e.tag != "text" || e.attribute("text-anchor") != "middle") return;
+        const double letters =
+            double(std::count_if(e.content.begin(), e.content.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+        labels.push_back(
+            {e.content, std::stod(e.attribute("x")), std::stod(e.attribute("y")), letters * 0.45 * 15 / 2});
+    });
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        for (std::size_t j = i + 1; j < labels.size(); ++j)
+            EXPECT_FALSE(std::fabs(labels[i].x - labels[j].x) < labels[i].halfWidth + labels[j].halfWidth &&
+                         std::fabs(labels[i].y - labels[j].y) < 12)
+                << labels[i].text << " over " << labels[j].text;
+}
+
+TEST(DrawingTest, FiguresNameTheGivensAndStayReadableOnAPhone) {
+    for (const Drawn& task : solvedTasks()) {
+        SCOPED_TRACE(task.task);
+        ASSERT_EQ(task.outcome.status, Status::Solved);
+        for (const Solution& solution : task.outcome.solutions) {
+            const XmlElement root =
+                wellFormed(figureSvg(*task.outcome.solid, solution, {task.outcome.unit, task.asked}));
+            for (const QuantityResult& q : solution.quantities)
+                if (q.given) {
+                    EXPECT_TRUE(named(root, q.key, "given")) << q.key;
+                }
+            // Shown in a 288-pixel column, the 14-pixel legend must stay at 12 pixels or more.
+            EXPECT_LE(std::stod(root.attribute("width")), 336.0);
+            EXPECT_EQ(root.attribute("font-size"), "15");
+            root.each([](const XmlElement& e) {
+                if (e.tag == "text" && !e.attribute("font-size").empty()) {
+                    EXPECT_GE(std::stod(e.attribute("font-size")), 14.0);
+                }
+            });
+            expectLabelsApart(root);
+        }
+    }
+}
+
+TEST(DrawingTest, FiguresLabelWhatWasFoundAndWhatTheTaskAsks) {
+    const Outcome cone = solve("cone", {{"r", "3"}, {"h", "4"}});
+    const XmlElement plain = wellFormed(figureSvg(*cone.solid, cone.solutions[0], {cone.unit}));
+    EXPECT_TRUE(named(plain, "l", "found"));
+    EXPECT_FALSE(named(plain, "Q", ""));  // the axial section only where given or asked
+    const XmlElement asked = wellFormed(figureSvg(*cone.solid, cone.solutions[0], {cone.unit, {"Q"}}));
+    EXPECT_TRUE(named(asked, "Q", "found"));
+    // A cone ten times taller than wide says that its radius is drawn longer.
+    const Outcome thin = solve("cone", {{"r", "1"}, {"h", "20"}});
+    const XmlElement note = wellFormed(figureSvg(*thin.solid, thin.solutions[0], {thin.unit}));
+    EXPECT_NE(note.content.find("Не в мащаб: отсечката r"), std::string::npos);
+    EXPECT_EQ(plain.content.find("Не в мащаб"), std::string::npos);
+    // For a page that keeps every rule in its own stylesheet: no <style>, the same classes.
+    const std::string unstyled = figureSvg(*cone.solid, cone.solutions[0], {cone.unit, {}, false});
+    EXPECT_EQ(unstyled.find("<style"), std::string::npos);
+    EXPECT_NE(drawing::drawingStylesheet().find(".stereometry-figure .given{"), std::string::npos);
+    EXPECT_NE(unstyled.find("class=\"given\""), std::string::npos);
+}
+
+// A base given by P and B alone is drawn as a polygon that has them, round
+// the circle of radius 2B : P (so that a pyramid's apothems are equal); where
+// none has them, the figure says so.
+TEST(DrawingTest, ABaseOfAnyShapeIsDrawnWithItsPerimeterAndArea) {
+    const struct { double perimeter, area; } rows[] = {{24, 36}, {10, 6}, {100, 100}, {12.6, 12.5}, {3.6, 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.perimeter) + " " + std::to_string(row.area));
+        const auto base = drawing::polygonWithPerimeterAndArea(row.perimeter, row.area, 0);
+        ASSERT_TRUE(base);
+        double perimeter = 0, twiceArea = 0;
+        for (std::size_t i = 0; i < base->size(); ++i) {
+            const drawing::Point p = (*base)[i], q = (*base)[(i + 1) % base->size()];
+            perimeter += std::hypot(q.x - p.x, q.y - p.y);
+            twiceArea += p.x * q.y - q.x * p.y;
+            // Each side touches the circle: its distance from the centre is the inradius.
+            EXPECT_NEAR(std::fabs(p.x * q.y - q.x * p.y) / std::hypot(q.x - p.x, q.y - p.y),
+                        2 * row.area / row.perimeter, 1e-9);
+        }
+        EXPECT_NEAR(perimeter, row.perimeter, 1e-9 * row.perimeter);
+        EXPECT_NEAR(std::fabs(twiceArea) / 2, row.area, 1e-9 * row.area);
+    }
+    EXPECT_FALSE(drawing::polygonWithPerimeterAndArea(10, 100, 0));  // more than P² : (4π)
+    // The solver answers such a task with none, so no figure of it is asked for.
+    EXPECT_EQ(solve("prism", {{"P", "10"}, {"B", "100"}, {"h", "5"}}).status, Status::None);
+}
+
+// ---- Nets ----
+
+std::vector<Point> pointsOf(const std::string& text) {
+    std::vector<Point> points;
+    std::istringstream in(text);
+    for (std::string pair; in >> pair;) points.push_back({std::stod(pair), std::stod(pair.substr(pair.find(',') + 1))});
+    return points;
+}
+
+double polygonArea(const std::vector<Point>& p) {
+    double twice = 0;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        twice += p[i].x * p[(i + 1) % p.size()].y - p[(i + 1) % p.size()].x * p[i].y;
+    return std::fabs(twice) / 2;
+}
+
+// A sector "M cx cy L x1 y1 A R R 0 large sweep x2 y2 Z".
+double sectorArea(const std::string& d) {
+    std::istringstream in(d);
+    char m, l, a, z;
+    double cx, cy, x1, y1, rx, ry, rotation, x2, y2;
+    int large, sweep;
+    in >> m >> cx >> cy >> l >> x1 >> y1 >> a >> rx >> ry >> rotation >> large >> sweep >> x2 >> y2 >> z;
+    EXPECT_TRUE(in && m == 'M' && l == 'L' && a == 'A' && z == 'Z' && sweep == 1) << d;
+    EXPECT_NEAR(std::hypot(x1 - cx, y1 - cy), rx, 1e-3);
+    double angle = std::atan2(y2 - cy, x2 - cx) - std::atan2(y1 - cy, x1 - cx);
+    while (angle < 0) angle += 2 * std::numbers::pi;
+    EXPECT_EQ(large == 1, angle > std::numbers::pi) << d;
+    return rx * rx * angle / 2;
+}
+
+double faceArea(const XmlElement& e) {
+    if (e.tag == "polygon") return polygonArea(pointsOf(e.attribute("points")));
+    if (e.tag == "rect") return std::stod(e.attribute("width")) * std::stod(e.attribute("height"));
+    if (e.tag == "circle") return std::numbers::pi * std::pow(std::stod(e.attribute("r")), 2);
+    if (e.tag == "path") return sectorArea(e.attribute("d"));
+    ADD_FAILURE() << "a face drawn as <" << e.tag << ">";
+    return 0;
+}
+
+struct Side {
+    Point a, b;
+    double length() const { return std::hypot(b.x - a.x, b.y - a.y); }
+};
+bool same(Point p, Point q) { return std::hypot(p.x - q.x, p.y - q.y) < 2e-3; }
+
+bool inside(const std::vector<Point>& polygon, Point p) {
+    bool in = false;
+    for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++)
+        if ((polygon[i].y > p.y) != (polygon[j].y > p.y) &&
+            p.x < (polygon[j].x - polygon[i].x) * (p.y - polygon[i].y) / (polygon[j].y - polygon[i].y) + polygon[i].x)
+            in = !in;
+    return in;
+}
+
+// The net of a polyhedron with `edges` edges folds up: its faces meet along
+// whole sides in a tree, the sides left pair off in equal lengths, and each
+// pair has one tab, on one of its sides, outside every face.
+void expectFolds(const std::vector<std::vector<Point>>& faces, const std::vector<std::vector<Point>>& tabs, int edges) {
+    std::vector<Side> sides;
+    for (const auto& face : faces)
+        for (std::size_t i = 0; i < face.size(); ++i) sides.push_back({face[i], face[(i + 1) % face.size()]});
+    std::vector<Side> open;
+    int shared = 0;
+    for (const Side& s : sides) {
+        const int matches = int(
+            std::count_if(sides.begin(), sides.end(), [&](const Side& t) { return same(s.a, t.b) && same(s.b, t.a); }));
+        EXPECT_LE(matches, 1);
+        if (matches == 1)
+            ++shared;
+        else
+            open.push_back(s);
+    }
+    EXPECT_EQ(shared / 2, int(faces.size()) - 1) << "the faces meet in a tree";
+    ASSERT_EQ(int(open.size()), 2 * (edges - int(faces.size()) + 1));
+    std::vector<double> lengths;
+    for (const Side& s : open) lengths.push_back(s.length());
+    std::sort(lengths.begin(), lengths.end());
+    for (std::size_t i = 0; i + 1 < lengths.size(); i += 2) EXPECT_NEAR(lengths[i], lengths[i + 1], 2e-3);
+    EXPECT_EQ(tabs.size(), open.size() / 2);
+    for (const auto& tab : tabs) {
+        EXPECT_TRUE(std::any_of(open.begin(), open.end(),
+                                [&](const Side& s) { return same(s.a, tab[0]) && same(s.b, tab[1]); }));
+        Point middle{(tab[0].x + tab[1].x + tab[2].x + tab[3].x) / 4, (tab[0].y + tab[1].y + tab[2].y + tab[3].y) / 4};
+        for (const auto& face : faces) EXPECT_FALSE(inside(face, middle)) << "a tab over a face";
+    }
+}
+
+int polyhedronEdges(const Outcome& outcome, const Solution& solution) {
+    const std::string_view key = outcome.solid->key;
+    if (key == "cube" || key == "box") return 12;
+    if (key == "prism") return 3 * solution.sides;
+    if (key == "pyramid") return 2 * solution.sides;
+    return 0;
+}
+
+double trueValue(const QuantityResult& q) { return q.exact ? double(q.exact->value(truePi)) : q.value; }
+
+TEST(DrawingTest, NetsCoverTheFullSurfaceAtTheirScaleAndFold) {
+    for (const Drawn& task : solvedTasks()) {
+        SCOPED_TRACE(task.task);
+        const Outcome& outcome = task.outcome;
+        for (const Solution& solution : outcome.solutions) {
+            const drawing::NetSvg net = netSvg(*outcome.solid, solution, {outcome.unit});
+            const std::string_view key = outcome.solid->key;
+            if (key == "sphere" || key == "polygon" || (solution.sides == 0 && (key == "prism" || key == "pyramid"))) {
+                EXPECT_EQ(net.svg, "");
+                EXPECT_FALSE(net.message.empty());
+                continue;
+            }
+            const XmlElement root = wellFormed(net.svg);
+            EXPECT_EQ(root.attribute("width"),
+                      root.attribute("width").substr(0, root.attribute("width").find("mm")) + "mm");
+            const double width = std::stod(root.attribute("width")), height = std::stod(root.attribute("height"));
+            EXPECT_TRUE((width <= 190 && height <= 277) || (width <= 277 && height <= 190)) << width << " × " << height;
+            const double scale = std::stod(root.attribute("data-scale"));
+            EXPECT_EQ(scale, net.scale);
+            const double denominator = 1 / scale, decade = std::pow(10, std::floor(std::log10(denominator) + 1e-9));
+            EXPECT_TRUE(std::fabs(denominator / decade - std::round(denominator / decade)) < 1e-9 &&
+                        std::string("125").find(char('0' + std::lround(denominator / decade))) != std::string::npos)
+                << denominator;
+            const double millimetres =
+                std::map<std::string, double>{{"mm", 1}, {"cm", 10}, {"dm", 100}, {"m", 1000}}.at(
+                    root.attribute("data-unit"));
+
+            double area = 0;
+            std::vector<std::vector<Point>> faces, tabs;
+            root.each([&](const XmlElement& e) {
+                if (e.attributes.contains("data-face")) {
+                    area += faceArea(e);
+                    if (e.tag == "polygon") faces.push_back(pointsOf(e.attribute("points")));
+                }
+                if (e.attribute("class") == "tab") tabs.push_back(pointsOf(e.attribute("points")));
+            });
+            const double full = trueValue(*solution.find("S1"));
+            EXPECT_NEAR(area / std::pow(scale * millimetres, 2), full, 1e-4 * full);
+            if (const int edges = polyhedronEdges(outcome, solution)) expectFolds(faces, tabs, edges);
+        }
+    }
+}
+
+TEST(DrawingTest, NetsAtOneToOneWhereTheyFitOnA4ElseTheLargestScaleThatDoes) {
+    const struct {
+        std::string task;
+        double scale;
+        bool landscape;
+    } rows[] = {
+        {"cube a=4", 1, false},    // a strip of 16 cm fits upright
+        {"cube a=5", 1, true},     // of 20 cm only sideways
+        {"cube a=10", 0.5, true},  // 40 cm: at 1:2 a strip of 20 cm, sideways
+        {"box a=3 b=4 c=12", 1, false},
+        {"cone r=3 h=4", 1, false},
+        {"cube a=1m", 0.05, true},            // 4 m at 1:10 would be 40 cm
+        {"cylinder r=1m h=2m", 0.02, false},  // 2π m at 1:20 would be 31,4 cm
+        {"cube a=3mm", 1, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.task);
+        const ParsedTask parsed = parseTask(row.task);
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        const drawing::NetSvg net = netSvg(*outcome.solid, outcome.solutions.at(0), {outcome.unit});
+        EXPECT_EQ(net.scale, row.scale);
+        EXPECT_EQ(net.landscape, row.landscape);
+        const std::string ratio = "Мащаб 1:" + std::to_string(std::lround(1 / row.scale));
+        EXPECT_NE(net.svg.find(ratio), std::string::npos) << ratio;
+    }
+}
+
+TEST(DrawingTest, SolidsWithoutANetSaySoInASentence) {
+    const struct {
+        std::string task;
+        std::string says;
+    } rows[] = {
+        {"sphere r=3", "Сферата няма развивка"},
+        {"polygon n=6 a=2", "равнинна фигура"},
+        {"prism P=24 B=36 h=5", "Дайте и n"},
+        {"pyramid P=24 B=36 k=5 h=4", "Дайте и n"},
+    };
+    for (const auto& row : rows) {
+        const ParsedTask parsed = parseTask(row.task);
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        const drawing::NetSvg net = netSvg(*outcome.solid, outcome.solutions.at(0), {outcome.unit});
+        EXPECT_EQ(net.svg, "") << row.task;
+        EXPECT_NE(net.message.find(row.says), std::string::npos) << net.message;
+    }
+}
+
+TEST(DrawingTest, TheConesSectorAngleIsWrittenOnItsNet) {
+    const struct {
+        std::string task;
+        std::string angle;
+    } rows[] = {
+        {"cone r=3 h=4", "α = 216°"}, {"cone r=2 h=2", "α ≈ 254,56°"},  // 360°·2 : 2√2 = 180√2°
+    };
+    for (const auto& row : rows) {
+        const ParsedTask parsed = parseTask(row.task);
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        const XmlElement root = wellFormed(netSvg(*outcome.solid, outcome.solutions[0], {outcome.unit}).svg);
+        EXPECT_NE(root.content.find(row.angle), std::string::npos) << root.content;
+        EXPECT_NE(root.content.find("360°·r : l"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace solver::testing

@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""stereometry-solve --worksheet and --answer through their JSON, as a teacher's
+script uses them: a sheet comes out the same for the same number; every task's
+givens, given back to the solver as they stand, solve to the key; the key's own
+exact forms are marked right and values 1 % off wrong, with a hint; options out
+of range stop with status 2 and a message that names them.
+
+Usage: worksheet_command_test.py PATH/TO/stereometry-solve"""
+import json
+import subprocess
+import sys
+
+SOLVE = sys.argv[1]
+failures = []
+
+
+def run(*args):
+    return subprocess.run([SOLVE, *args], capture_output=True, text=True, check=False)
+
+
+def expect(condition, what):
+    if not condition:
+        failures.append(what)
+
+
+def check_task(task, pi_options):
+    asked = task["asked"]
+    right = [f"--answer={key}={task['answers'][key]['exact']}" for key in asked]
+    wrong = [f"--answer={key}={task['answers'][key]['value'] * 1.01:.4f}" for key in asked]
+    name = f"{task['solid']} {' '.join(task['givens'])} {pi_options}"
+    for answers, correct in ((right, True), (wrong, False)):
+        result = run(*pi_options, "--json", task["solid"], *task["givens"], *answers)
+        expect(result.returncode == 0, f"{name}: status {result.returncode} {result.stderr}")
+        if result.returncode != 0:
+            return
+        solved = json.loads(result.stdout)
+        expect(len(solved["solutions"]) == 1, f"{name}: {len(solved['solutions'])} solutions")
+        for key in asked:
+            value = solved["solutions"][0][key]["value"]
+            keyed = task["answers"][key]["value"]
+            expect(abs(value - keyed) <= 1e-9 * max(1, abs(keyed)), f"{name}: {key} = {value}, the key {keyed}")
+            marked = solved["answers"][key]
+            expect(marked["correct"] is correct, f"{name}: {marked['typed']} marked {marked['message']}")
+            expect(correct or marked["hint"], f"{name}: no hint for {key}")
+
+
+for pi in ("exact", "3.14"):
+    options = ["--worksheet", "--seed=31", "--count=12", f"--pi={pi}", "--json"]
+    first, second = run(*options), run(*options)
+    expect(first.returncode == 0 and first.stdout == second.stdout, f"--pi={pi}: not the same sheet twice")
+    sheet = json.loads(first.stdout)
+    expect(sheet["seed"] == 31 and len(sheet["tasks"]) == 12, f"--pi={pi}: seed or count")
+    variant_b = json.loads(run(*options, "--variant=B").stdout)
+    for a, b in zip(sheet["tasks"], variant_b["tasks"]):
+        expect(a["solid"] == b["solid"] and a["asked"] == b["asked"] and a["givens"] != b["givens"],
+               f"variant B's {b['givens']} against A's {a['givens']}")
+    for task in sheet["tasks"]:
+        check_task(task, [] if pi == "exact" else ["--pi=3.14"])
+
+plain = run("--worksheet", "--seed=31", "--count=3")
+expect(plain.returncode == 0 and plain.stdout.startswith("Лист № 31, вариант А") and "Отговори" in plain.stdout,
+       "the plain sheet: " + plain.stdout[:200])
+for options, named in ((["--worksheet", "--count=31"], "--count"), (["--worksheet", "--kind=both"], "--kind"),
+                       (["--worksheet", "--seed=x"], "--seed"), (["cone", "r=3", "h=4", "--answer=x=3"], "„x“"),
+                       (["cone", "r=3", "h=4", "--answer=V"], "--answer")):
+    result = run(*options)
+    expect(result.returncode == 2 and named in result.stderr, f"{options}: {result.returncode} {result.stderr}")
+
+for failure in failures[:20]:
+    print(failure)
+print(f"{len(failures)} failures")
+sys.exit(1 if failures else 0)

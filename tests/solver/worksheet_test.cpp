@@ -1,0 +1,386 @@
+// SPDX-License-Identifier: MIT
+// Worksheets: every task of many sheets solved again by solve() from its givens
+// as the sheet writes them, with one solution equal to the key; the wording of
+// each solid; the answer checker's table; the hints; one sheet number giving
+// the same sheet natively and in WebAssembly.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "answer_cases.h"
+#include "answer_help.h"
+#include "task_text.h"
+#include "worksheet.h"
+
+namespace solver::testing {
+namespace {
+
+using namespace solver::worksheet;
+
+// "cone r=3 h=4 ? S1 V"
+std::string compact(const Task& task) {
+    std::string text(task.solid->key);
+    for (const Given& given : task.givens) text += " " + given.key + "=" + given.text;
+    text += " ?";
+    for (const std::string& key : task.asked) text += " " + key;
+    return text;
+}
+
+std::string commas(std::string text) {
+    for (char& c : text)
+        if (c == '.') c = ',';
+    return text;
+}
+
+bool near(long double a, long double b) { return std::fabs(a - b) <= 1e-9L * std::max(1.0L, std::fabs(b)); }
+
+// The faults of many tasks, each named by its task and sheet, the first few in full.
+struct Faults {
+    std::vector<std::string> found;
+    void add(const Sheet& sheet, const Task& task, const std::string& what) {
+        found.push_back(sheetQuery(sheet.settings) + ": " + compact(task) + ": " + what);
+    }
+    std::string report() const {
+        std::string text = std::to_string(found.size()) + " faults";
+        for (std::size_t i = 0; i < found.size() && i < 25; ++i) text += "\n  " + found[i];
+        return text;
+    }
+};
+
+void checkSolvedAsKeyed(const Sheet& sheet, const Task& task, Faults& faults) {
+    Settings settings;
+    settings.pi = sheet.settings.pi;
+    const Outcome outcome = solve(task.solid->key, task.givens, settings);
+    if (outcome.status != Status::Solved || outcome.solutions.size() != 1)
+        return faults.add(sheet, task,
+                          std::string(statusKey(outcome.status)) + ", " + std::to_string(outcome.solutions.size()) +
+                              " solutions " + outcome.message);
+    const bool exactSheet = sheet.settings.pi == PiSetting::Exact;
+    for (const Answer& answer : task.answers) {
+        const QuantityResult* q = outcome.solutions.front().find(answer.key);
+        if (!q || !q->determined) return faults.add(sheet, task, answer.key + " not determined");
+        if (exactSheet && answer.exact && !(q->exact && *q->exact == *answer.exact))
+            faults.add(
+                sheet, task,
+                answer.key + " = " + (q->exact ? q->exact->ascii() : "?") + ", the key " + answer.exact->ascii());
+        if (!near(q->value, answer.value))
+            faults.add(sheet, task, answer.key + " ≈ " + std::to_string(q->value) + ", the key " + answer.text);
+        if (sheet.settings.numbers == Numbers::Whole && !answer.exact)
+            faults.add(sheet, task, answer.key + " has no exact form");
+    }
+}
+
+void checkNumbers(const Sheet& sheet, const Task& task, Faults& faults) {
+    for (const Given& given : task.givens) {
+        const ReadNumber read = readNumber(given.text);
+        const Dimension dimension =
+            task.solid->quantities[std::size_t(quantityIndex(*task.solid, given.key))].dimension;
+        if (!read.read) {
+            faults.add(sheet, task, given.key + " unreadable");
+        } else if (sheet.settings.numbers == Numbers::Whole && dimension == Dimension::Length &&
+                   task.solid->key != "polygon") {
+            if (!read.value.isRational() || boost::multiprecision::denominator(read.value.rational()) != 1)
+                faults.add(sheet, task, given.key + " is no whole number");
+        } else if (read.decimals > (dimension == Dimension::Length ? 2 : 3)) {
+            faults.add(sheet, task, given.key + " has " + std::to_string(read.decimals) + " decimals");
+        }
+        if (task.text.find(commas(given.text)) == std::string::npos && given.key != "n")
+            faults.add(sheet, task, "the text does not give " + given.key);
+    }
+    const bool piNote = task.text.find("при π ≈ 3,14") != std::string::npos;
+    if (!task.text.starts_with("Дад") || !task.text.ends_with(".") ||
+        piNote != (sheet.settings.pi == PiSetting::School && usesPi(*task.solid)))
+        faults.add(sheet, task, "worded " + task.text);
+}
+
+// The checker takes the key's own exact form and its decimals, and not a value 1 % off.
+void checkKeyMarked(const Sheet& sheet, const Task& task, Faults& faults) {
+    for (const Answer& answer : task.answers) {
+        const std::string decimal = roundedAnswer({answer.exact, answer.value, sheet.settings.pi}, 2);
+        const std::string offByOnePercent = roundedAnswer({std::nullopt, answer.value * 1.01L, sheet.settings.pi}, 4);
+        if (answer.exact &&
+            checkTaskAnswer(sheet, task, answer.key, answer.exact->input(), 0).verdict != Verdict::Right)
+            faults.add(sheet, task, answer.key + " = " + answer.exact->input() + " marked wrong");
+        if (checkTaskAnswer(sheet, task, answer.key, decimal, 0).verdict != Verdict::Right)
+            faults.add(sheet, task, answer.key + " = " + decimal + " marked wrong");
+        if (checkTaskAnswer(sheet, task, answer.key, offByOnePercent, 0).verdict != Verdict::Wrong)
+            faults.add(sheet, task, answer.key + " = " + offByOnePercent + " marked right");
+    }
+}
+
+// Variant B: the same solids and kinds of task, asking the same, with other numbers.
+void checkParallel(const Sheet& a, const Sheet& b, Faults& faults) {
+    for (std::size_t i = 0; i < a.tasks.size() && i < b.tasks.size(); ++i) {
+        const Task &x = a.tasks[i], &y = b.tasks[i];
+        if (x.solid != y.solid || x.sides != y.sides || x.inverse != y.inverse || x.asked != y.asked)
+            faults.add(b, y, "not like variant A's " + compact(x));
+        if (compact(x) == compact(y)) faults.add(b, y, "the same as variant A's");
+    }
+}
+
+#ifdef __EMSCRIPTEN__
+constexpr int sheetNumbers = 2;  // the same tasks as natively, fewer of them
+#else
+constexpr int sheetNumbers = 8;
+#endif
+
+TEST(Worksheet, EveryTaskHasOneSolutionEqualToItsKey) {
+    Faults faults;
+    int tasks = 0;
+    for (int number = 1; number <= sheetNumbers; ++number)
+        for (TaskKind kind : {TaskKind::Direct, TaskKind::Inverse, TaskKind::Mixed})
+            for (Numbers numbers : {Numbers::Whole, Numbers::Decimal})
+                for (PiSetting pi : {PiSetting::Exact, PiSetting::School}) {
+                    SheetSettings settings;
+                    settings.number = std::uint64_t(number) * 7919;
+                    settings.count = largestCount;
+                    settings.kind = kind;
+                    settings.numbers = numbers;
+                    settings.pi = pi;
+                    const auto [a, b] = makeVariants(settings);
+                    ASSERT_EQ(a.tasks.size(), std::size_t(largestCount)) << sheetQuery(a.settings);
+                    ASSERT_EQ(b.tasks.size(), std::size_t(largestCount)) << sheetQuery(b.settings);
+                    checkParallel(a, b, faults);
+                    for (const Sheet* sheet : {&a, &b})
+                        for (const Task& task : sheet->tasks) {
+                            checkSolvedAsKeyed(*sheet, task, faults);
+                            checkNumbers(*sheet, task, faults);
+                            checkKeyMarked(*sheet, task, faults);
+                            ++tasks;
+                        }
+                }
+    EXPECT_TRUE(faults.found.empty()) << faults.report();
+    EXPECT_GE(tasks, sheetNumbers * 720);
+}
+
+// A sheet of one solid alone, of either kind, still has as many tasks as asked, all different.
+TEST(Worksheet, OneSolidFillsASheet) {
+    for (const SolidRow& solid : allSolids())
+        for (TaskKind kind : {TaskKind::Direct, TaskKind::Inverse}) {
+            SheetSettings settings;
+            settings.solids = {std::string(solid.key)};
+            settings.kind = kind;
+            settings.count = 12;
+            const Sheet sheet = makeSheet(settings);
+            ASSERT_EQ(sheet.tasks.size(), 12u) << sheetQuery(settings);
+            for (std::size_t i = 0; i < sheet.tasks.size(); ++i) {
+                EXPECT_EQ(sheet.tasks[i].solid, &solid);
+                EXPECT_EQ(sheet.tasks[i].inverse, kind == TaskKind::Inverse);
+                for (std::size_t j = 0; j < i; ++j)
+                    EXPECT_NE(compact(sheet.tasks[i]), compact(sheet.tasks[j])) << sheetQuery(settings);
+            }
+        }
+}
+
+// The same number and settings make the same sheet, here and in WebAssembly.
+struct KnownSheet {
+    std::string_view query;
+    std::vector<std::string_view> tasks;
+};
+
+// clang-format off
+const KnownSheet knownSheets[] = {
+    {"number=4711&count=6",
+     {"pyramid n=4 a=10 h=10 ? k S V", "prism n=4 a=7 h=13 ? S1", "box a=1 b=2 V=16 ? c d", "cube S1=96 ? a",
+      "polygon n=4 a=7 ? B R", "sphere S=900π ? r V"}},
+    {"number=4711&variant=B&count=6",
+     {"pyramid n=4 a=8 h=3 ? k S V", "prism n=4 a=5 h=14 ? S1", "box a=3 b=6 V=36 ? c d", "cube S1=726 ? a",
+      "polygon n=4 a=6 ? B R", "sphere S=64π ? r V"}},
+    {"number=99&count=5&kind=inverse&numbers=decimal&pi=3.14&solids=cone,cylinder,sphere,box",
+     {"cylinder r=2.5 S1=189.97 ? h", "cone r=20 S1=3925 ? l", "sphere S=153.86 ? r V", "box a=1.9 b=2.2 S1=31.32 ? c",
+      "cylinder r=1.3 Q=33.54 ? h S"}},
+};
+// clang-format on
+
+TEST(Worksheet, ANumberMakesTheSameSheetEverywhere) {
+    for (const KnownSheet& known : knownSheets) {
+        const QueryReading reading = readSheetQuery(known.query);
+        ASSERT_TRUE(reading.problems.empty());
+        const Sheet sheet = makeSheet(reading.settings);
+        std::vector<std::string> tasks;
+        for (const Task& task : sheet.tasks) tasks.push_back(compact(task));
+        EXPECT_EQ(tasks, std::vector<std::string>(known.tasks.begin(), known.tasks.end())) << known.query;
+        EXPECT_EQ(sheetQuery(makeSheet(reading.settings).settings), sheetQuery(sheet.settings));
+    }
+}
+
+// Each solid as a textbook words a task on it.
+struct Worded {
+    std::string_view solid;
+    int sides;
+    std::string_view givens;  // "a=6 V=48", the values as the sheet writes them
+    std::string_view asked;   // "h k"
+    PiSetting pi;
+    Unit unit;
+    std::string_view text;
+};
+
+// clang-format off
+const Worded wordedTasks[] = {
+    {"cone", 0, "r=3 h=4", "S1 V", PiSetting::Exact, Unit::Centimetre,
+     "Даден е конус с радиус 3 cm и височина 4 cm. Намерете пълната повърхнина и обема на конуса."},
+    {"pyramid", 4, "a=6 V=48", "h k", PiSetting::Exact, Unit::Centimetre,
+     "Дадена е правилна четириъгълна пирамида с основен ръб 6 cm и обем 48 cm³. Намерете височината и апотемата на пирамидата."},
+    {"prism", 3, "a=4 h=10", "S S1", PiSetting::School, Unit::Centimetre,
+     "Дадена е правилна триъгълна призма с основен ръб 4 cm и височина 10 cm. Намерете околната и пълната повърхнина на призмата."},
+    {"prism", 6, "h=5 S=60", "a", PiSetting::Exact, Unit::Centimetre,
+     "Дадена е правилна шестоъгълна призма с височина 5 cm и околна повърхнина 60 cm². Намерете основния ръб на призмата."},
+    {"sphere", 0, "S=113,04", "r V", PiSetting::School, Unit::Centimetre,
+     "Дадено е кълбо с лице на повърхнината 113,04 cm². Намерете радиуса и обема на кълбото при π ≈ 3,14."},
+    {"box", 0, "a=3 b=4 c=12", "d S1", PiSetting::Exact, Unit::Centimetre,
+     "Даден е правоъгълен паралелепипед с основни ръбове 3 cm и 4 cm и височина 12 cm. Намерете диагонала и пълната повърхнина на паралелепипеда."},
+    {"box", 0, "a=3 b=4 V=60", "c", PiSetting::Exact, Unit::Metre,
+     "Даден е правоъгълен паралелепипед с основни ръбове 3 m и 4 m и обем 60 m³. Намерете височината на паралелепипеда."},
+    {"polygon", 6, "a=2", "P B", PiSetting::Exact, Unit::Centimetre,
+     "Даден е правилен шестоъгълник със страна 2 cm. Намерете периметъра и лицето на шестоъгълника."},
+    {"polygon", 3, "B=9√3", "a", PiSetting::Exact, Unit::Centimetre,
+     "Даден е равностранен триъгълник с лице 9√3 cm². Намерете страната на триъгълника."},
+    {"polygon", 4, "R=3√2", "a", PiSetting::Exact, Unit::Centimetre,
+     "Даден е квадрат с радиус на описаната окръжност 3√2 cm. Намерете страната на квадрата."},
+    {"cube", 0, "V=27", "a S1", PiSetting::Exact, Unit::Decimetre,
+     "Даден е куб с обем 27 dm³. Намерете ръба и пълната повърхнина на куба."},
+    {"cylinder", 0, "d=2,5 h=4", "V", PiSetting::School, Unit::Centimetre,
+     "Даден е цилиндър с диаметър 2,5 cm и височина 4 cm. Намерете обема на цилиндъра при π ≈ 3,14."},
+};
+// clang-format on
+
+TEST(Worksheet, TasksAreWordedAsATextbookWordsThem) {
+    for (const Worded& worded : wordedTasks) {
+        TaskWords words;
+        words.solid = solidByKey(worded.solid);
+        words.sides = worded.sides;
+        words.pi = worded.pi;
+        words.unit = worded.unit;
+        std::istringstream givens{std::string(worded.givens)}, asked{std::string(worded.asked)};
+        std::vector<std::string> keys;
+        for (std::string given; givens >> given;) keys.push_back(given);
+        for (const std::string& given : keys)
+            words.givens.push_back(
+                {std::string_view(given).substr(0, given.find('=')), given.substr(given.find('=') + 1)});
+        for (std::string key; asked >> key;) words.asked.push_back(key);
+        EXPECT_EQ(taskText(words), worded.text);
+    }
+}
+
+// The hint names the formulas that lead to the quantity, and no numbers.
+struct Hinted {
+    std::string_view task;
+    std::string_view key;
+    std::string_view hint;
+    std::size_t steps;
+};
+
+// clang-format off
+const Hinted hintedTasks[] = {
+    {"cone r=3 h=4", "V", "Използвайте формулата V = π·r²·h : 3.", 1},
+    {"cone r=3 h=4", "S1", "Намерете последователно l = √(r² + h²), S = π·r·l и S1 = S + π·r².", 3},
+    {"cone V=12π r=3", "h", "Използвайте формулата h = 3V : (π·r²).", 1},
+    {"cylinder h=4 S1=42π", "r", "Съставете уравнение за r от S1 = 2π·r·(r + h).", 1},
+    {"cone S=15π h=4", "V",
+     "Намерете последователно r от уравнението, което дават l² = r² + h² и S = π·r·l; V = π·r²·h : 3.", 2},
+    {"prism n=3 a=4 V=40√3", "S1",
+     "Намерете последователно P = n·a, B = n·a² : (4·tg(180° : n)), h = V : B, S = P·h и S1 = S + 2B.", 5},
+    {"sphere V=36π", "r", "Използвайте формулата r³ = 3V : (4π).", 1},
+};
+// clang-format on
+
+TEST(Worksheet, HintsNameTheFormulasToUse) {
+    for (const Hinted& hinted : hintedTasks) {
+        std::istringstream words{std::string(hinted.task)};
+        std::string solid;
+        words >> solid;
+        std::vector<Given> givens;
+        for (std::string given; words >> given;)
+            givens.push_back({given.substr(0, given.find('=')), given.substr(given.find('=') + 1)});
+        const Outcome outcome = solve(solid, givens);
+        ASSERT_EQ(outcome.solutions.size(), 1u) << hinted.task;
+        const AnswerHelp help = answerHelp(*outcome.solid, outcome.solutions.front(), hinted.key);
+        EXPECT_EQ(help.hint, hinted.hint) << hinted.task;
+        EXPECT_EQ(help.steps.size(), hinted.steps) << hinted.task;
+    }
+}
+
+// The hint after the first wrong answer, the steps after the second; nothing after a right one.
+TEST(Worksheet, WrongAnswersBringTheHintThenTheSteps) {
+    SheetSettings settings;
+    settings.number = 24;
+    settings.count = 1;
+    const Sheet sheet = makeSheet(settings);
+    ASSERT_EQ(sheet.tasks.size(), 1u);
+    const Task& task = sheet.tasks.front();
+    const Answer& answer = task.answers.front();
+    const AnswerFeedback first = checkTaskAnswer(sheet, task, answer.key, "0,001", 0);
+    EXPECT_EQ(first.message, "невярно");
+    EXPECT_EQ(first.hint, answer.hint);
+    EXPECT_FALSE(first.hint.empty());
+    EXPECT_TRUE(first.steps.empty());
+    const AnswerFeedback second = checkTaskAnswer(sheet, task, answer.key, "0,001", 1);
+    EXPECT_EQ(second.steps, answer.steps);
+    EXPECT_FALSE(second.steps.empty());
+    const AnswerFeedback right = checkTaskAnswer(sheet, task, answer.key, answer.exact->input(), 2);
+    EXPECT_EQ(right.message, "вярно");
+    EXPECT_TRUE(right.hint.empty() && right.steps.empty());
+    const AnswerFeedback unreadable = checkTaskAnswer(sheet, task, answer.key, "abc", 1);
+    EXPECT_EQ(unreadable.verdict, Verdict::Unreadable);
+    EXPECT_TRUE(unreadable.hint.empty() && unreadable.steps.empty());
+}
+
+class AnswerCaseTest : public ::testing::TestWithParam<AnswerCase> {};
+
+TEST_P(AnswerCaseTest, IsMarkedAsATeacherMarksIt) {
+    const AnswerCase& c = GetParam();
+    const ReadNumber exact = readNumber(c.exact);
+    ASSERT_TRUE(exact.read);
+    const PiSetting pi = c.pi == "3.14" ? PiSetting::School : PiSetting::Exact;
+    const AnswerCheck check = checkAnswer(exact.value, pi, c.typed, AnswerUnit{Unit::Centimetre, Dimension::Area});
+    const Verdict expected = c.marked == Marked::Right   ? Verdict::Right
+                             : c.marked == Marked::Wrong ? Verdict::Wrong
+                                                         : Verdict::Unreadable;
+    EXPECT_EQ(int(check.verdict), int(expected)) << check.message;
+    EXPECT_EQ(check.message == "вярно", c.marked == Marked::Right);
+    if (c.note.empty()) EXPECT_EQ(check.note, "");
+    else EXPECT_NE(check.note.find(c.note), std::string::npos) << check.note;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AnswerCaseTest, ::testing::ValuesIn(answerCases()),
+                         [](const ::testing::TestParamInfo<AnswerCase>& info) { return std::to_string(info.index); });
+
+// The address's settings: read back as written, and a sentence for each that cannot be used.
+struct QueryCase {
+    std::string_view query;
+    std::string_view settings;  // as sheetQuery() writes them back
+    std::string_view problem;   // part of the one problem
+};
+
+// clang-format off
+const QueryCase queryCases[] = {
+    {"", "number=1&variant=A&count=10&solids=cube,box,prism,pyramid,polygon,cylinder,cone,sphere&kind=mixed&numbers=whole&pi=exact&unit=cm", ""},
+    {"?number=4711&variant=B&count=12&solids=cone%2Ccube&kind=inverse&numbers=decimal&pi=3.14&unit=dm&page=2",
+     "number=4711&variant=B&count=12&solids=cube,cone&kind=inverse&numbers=decimal&pi=3.14&unit=dm", ""},
+    {"variant=Б&solids=конус,кълбо,cone", "number=1&variant=B&count=10&solids=cone,sphere&kind=mixed&numbers=whole&pi=exact&unit=cm", ""},
+    {"count=31", "", "от 1 до 30"},
+    {"number=0", "", "от 1 до 999999"},
+    {"number=12x", "", "от 1 до 999999"},
+    {"solids=cone,kub", "", "Няма тяло „kub“"},
+    {"pi=3.141592", "", "exact (точно) или 3.14"},
+    {"kind=both", "", "direct (преки)"},
+};
+// clang-format on
+
+TEST(Worksheet, AddressesCarryTheSettings) {
+    for (const QueryCase& c : queryCases) {
+        const QueryReading reading = readSheetQuery(c.query);
+        if (c.problem.empty()) {
+            EXPECT_TRUE(reading.problems.empty()) << c.query;
+            EXPECT_EQ(sheetQuery(reading.settings), c.settings) << c.query;
+            EXPECT_EQ(sheetQuery(readSheetQuery(sheetQuery(reading.settings)).settings), c.settings);
+        } else {
+            ASSERT_EQ(reading.problems.size(), 1u) << c.query;
+            EXPECT_NE(reading.problems.front().find(c.problem), std::string::npos) << reading.problems.front();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace solver::testing
