@@ -108,6 +108,8 @@ std::string sharedRules() {
         << "#Announcement{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}\n"
         << "footer{padding:8px 12px 16px}\n"
         << "footer a,.task{color:#00007a}\n"
+        // Each link whole on its line: one broken over two reads out of order.
+        << "footer a{display:inline-block}\n"
         << ".task[hidden]{display:none}\n"
         // The message box: a title bar, the icon, the text and one OK button.
         << "dialog{padding:0;border:1px solid " << darkShadow << ";background:" << face << ";color:" << buttonText
