@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
-// Lighthouse's audits of the web edition (a benchmark, not a test). The built
-// site is served by web/serve.mjs in a process of its own, on a free local
+// Lighthouse's audits of the web edition's two pages, the calculator and the
+// problems page with a task solved (a benchmark, not a test). The built site
+// is served by web/serve.mjs in a process of its own, on a free local
 // port, each of its files asked for once first, so that no run waits for the
 // server to compress a file. Lighthouse's command line then loads the page in
-// headless Chromium (CHROME_PATH), RUNS times per preset:
+// headless Chromium (CHROME_PATH), RUNS times per page and preset:
 //
 //   mobile   Lighthouse's default: a mid-range phone, slow 4G and a processor
 //            4 times slower, both simulated;
 //   desktop  --preset=desktop.
 //
-// Per preset it prints the medians of the four category scores (0 to 100, as
+// Per page and preset it prints the medians of the four category scores (0 to 100, as
 // Lighthouse shows them) and each run's, the medians of the main metrics, and
 // the audits that failed (a score under 0.9, Lighthouse's own mark for a pass)
 // or could not run, with the number of runs in which they did. A run that ends
@@ -22,7 +23,7 @@
 //   node bench/lighthouse.mjs SITE_DIR LIGHTHOUSE_CLI REPORT_DIR [RUNS]   (bench/lighthouse.sh)
 //
 // PAGE names another page of the site to audit (PAGE=guide.html); by default
-// the calculator's.
+// the calculator's and the problems page with a task solved.
 import { execFile, fork } from 'node:child_process';
 import { mkdirSync, readdirSync, readFileSync } from 'node:fs';
 import { loadavg } from 'node:os';
@@ -37,6 +38,11 @@ if (!siteDir || !lighthouseCli || !reportDir) {
 const runs = Number(runsArgument || 3);
 const pageName = process.env.PAGE || '';
 
+// The calculator's page and the problems page with a task solved, or PAGE.
+const pages = pageName ? [{ name: pageName.replace(/\.html$/, ''), path: pageName }] : [
+  { name: 'calculator', path: '' },
+  { name: 'problems', path: 'zadachi.html?solid=cone&r=3&h=4&pi=exact&digits=2' },
+];
 const presets = [
   { name: 'mobile', flags: [] },
   { name: 'desktop', flags: ['--preset=desktop'] },
@@ -108,16 +114,15 @@ function lighthouse(url, preset, reportPath) {
   });
 }
 
-async function reliableRun(url, preset, index) {
+async function reliableRun(url, page, preset, index) {
   let failure;
   for (let attempt = 1; attempt <= attempts; attempt += 1) {
-    const prefix = pageName ? `${pageName.replace(/\.html$/, '')}-` : '';
-    const result = await lighthouse(url, preset, join(reportDir, `${prefix}${preset.name}-${index}.json`));
+    const result = await lighthouse(url, preset, join(reportDir, `${page.name}-${preset.name}-${index}.json`));
     if (result.report) return result.report;
     failure = result.failure;
-    console.error(`  ${preset.name} run ${index}, attempt ${attempt}: ${failure}`);
+    console.error(`  ${page.name}, ${preset.name} run ${index}, attempt ${attempt}: ${failure}`);
   }
-  throw new Error(`${preset.name} run ${index} failed ${attempts} times: ${failure}`);
+  throw new Error(`${page.name}, ${preset.name} run ${index} failed ${attempts} times: ${failure}`);
 }
 
 const median = (values) => {
@@ -163,12 +168,12 @@ function printAudits(heading, audits, count) {
   }
 }
 
-function printPreset(preset, reports) {
+function printPreset(page, preset, reports) {
   const scores = categories.map(([id, name]) => {
     const each = reports.map((report) => score(report.categories[id].score));
     return { name, median: median(each), each };
   });
-  console.log(`${preset.name} (${reports.length} runs; medians): ` +
+  console.log(`${page.name}, ${preset.name} (${reports.length} runs; medians): ` +
     scores.map(({ name, median: m }) => `${name} ${m}`).join(', '));
   console.log(`  each run: ${scores.map(({ name, each }) => `${name} ${each.join(' ')}`).join('; ')}`);
   console.log(`  metrics (medians): ` + metrics.map(([id, name]) =>
@@ -189,13 +194,16 @@ const site = await serve(siteDir);
 try {
   await warmUp(site.url);
   const load = () => loadavg().map((value) => value.toFixed(2)).join(' ');
-  const url = new URL(pageName, site.url).href;
-  console.log(`Lighthouse on ${url}, ${runs} runs per preset; load average at the start ${load()}`);
-  for (const preset of presets) {
-    const reports = [];
-    for (let index = 1; index <= runs; index += 1) reports.push(await reliableRun(url, preset, index));
-    if (preset === presets[0]) console.log(`Lighthouse ${reports[0].lighthouseVersion}, ${reports[0].environment.hostUserAgent}`);
-    printPreset(preset, reports);
+  console.log(`Lighthouse on ${site.url}, ${runs} runs per page and preset; load average at the start ${load()}`);
+  for (const page of pages) {
+    for (const preset of presets) {
+      const reports = [];
+      for (let index = 1; index <= runs; index += 1)
+        reports.push(await reliableRun(new URL(page.path, site.url).href, page, preset, index));
+      if (page === pages[0] && preset === presets[0])
+        console.log(`Lighthouse ${reports[0].lighthouseVersion}, ${reports[0].environment.hostUserAgent}`);
+      printPreset(page, preset, reports);
+    }
   }
   console.log(`load average at the end ${load()}; reports in ${reportDir}`);
 } finally {

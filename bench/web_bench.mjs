@@ -171,7 +171,7 @@ console.log(`ratio ${ratio.toFixed(2)} (goal: at most 1.3)`);
 console.log('\n== Bytes on the first visit, on the wire');
 const calculatorBytes = await firstVisitBytes(siteDir, true);
 const staticBytes = await firstVisitBytes(staticDir, false);
-console.log(`calculator ${(calculatorBytes.bytes / 1024).toFixed(1)} KB with the service worker's copies (${calculatorBytes.encodings}) (goal: at most 300 KB)`);
+console.log(`calculator ${(calculatorBytes.bytes / 1024).toFixed(1)} KB with the service worker's copies (${calculatorBytes.encodings}) (goal: at most 390 KB, 150 KB more than the 239 KB before the problems page)`);
 console.log(`static page ${(staticBytes.bytes / 1024).toFixed(1)} KB (${staticBytes.encodings})`);
 
 console.log(`\n== Click on the sphere's "пресметни" to the results painted (${runs} clicks)`);

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Builds the web edition into one folder of static files that any web server
 # can host: the page written from the window description, the core as
-# WebAssembly, the pictures, the fonts for systems without the window's face,
+# WebAssembly, the problems page (zadachi.html) with the task solver's module,
+# the pictures, the fonts for systems without the window's face,
 # the manifest, the icons, the guide (guide.html) and the service worker that
 # keeps it all offline.
 #
@@ -17,9 +18,9 @@ build_dir=${BUILD_DIR:-build}
 wasm_dir=${WASM_BUILD_DIR:-$build_dir-wasm}
 site=$wasm_dir/site
 
-# The page generator, native and without Qt; the module, with Emscripten.
+# The page generator, native and without Qt; the modules, with Emscripten.
 cmake --build "$build_dir" --target stereometry_page
-WASM_BUILD_DIR="$wasm_dir" scripts/wasm_build.sh --target stereometry_web
+WASM_BUILD_DIR="$wasm_dir" scripts/wasm_build.sh --target stereometry_web stereometry_problems
 generator=$build_dir/web/stereometry_page
 
 rm -rf "$site.new"
@@ -28,6 +29,11 @@ mkdir -p "$site.new/pictures" "$site.new/icons" "$site.new/fonts"
 # the page's own code that starts it.
 cat "$wasm_dir/web/core.js" web/page.js >"$wasm_dir/web/calculator.js"
 "$generator" index "$site.new/index.html" "$wasm_dir/web/calculator.js"
+# The problems page: the solver's loader and web/problems.js at its end, the
+# module beside it.
+cat "$wasm_dir/web/solver.js" web/problems.js >"$wasm_dir/web/problems.js"
+"$generator" problems "$site.new/zadachi.html" "$wasm_dir/web/problems.js"
+cp "$wasm_dir/web/solver.wasm" "$site.new/"
 "$generator" manifest "$site.new/manifest.webmanifest"
 cp resources/pictures/Image*.svg "$site.new/pictures/"
 

@@ -8,6 +8,8 @@
 //   error-phone.png  the message box on that phone after a press with the
 //                    sphere's radius empty
 //   tablet.png       the first screen on a 1024x768 tablet: the panels side by side
+//   problems-phone.png  a task solved on the problems page on that phone: the
+//                    cone's fields with the values found beside them
 //   node scripts/web_screenshot.mjs SITE_DIR DOCS_DIR     (scripts/web_screenshot.sh)
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -20,7 +22,7 @@ import { serve } from '../web/serve.mjs';
 const [siteDir, docs] = process.argv.slice(2);
 const site = await serve(siteDir, 0);
 
-async function withPage(options, draw) {
+async function withPage(options, draw, path = '') {
   const profile = mkdtempSync(join(tmpdir(), 'stereometry-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -30,7 +32,7 @@ async function withPage(options, draw) {
     ...options,
   });
   const page = context.pages()[0] || (await context.newPage());
-  await page.goto(site.url);
+  await page.goto(site.url + path);
   await page.waitForSelector('html[data-ready]');
   await page.evaluate(() => document.fonts.ready);
   await draw(page);
@@ -70,5 +72,10 @@ await withPage({ viewport: { width: 1024, height: 768 }, isMobile: true, hasTouc
   await page.evaluate(() => document.activeElement.blur());
   await page.screenshot({ path: join(docs, 'tablet.png') });
 });
+await withPage(phone, async (page) => {
+  await page.evaluate(() => scrollTo(0, document.getElementById('settings').getBoundingClientRect().top + scrollY - 8));
+  await page.screenshot({ path: join(docs, 'problems-phone.png') });
+}, 'zadachi.html?solid=cone&r=3&h=4&pi=exact&unit=cm&digits=2');
 await site.close();
-console.log(['web.png', 'phone.png', 'solution.png', 'error-phone.png', 'tablet.png'].map((name) => join(docs, name)).join('\n'));
+console.log(['web.png', 'phone.png', 'solution.png', 'error-phone.png', 'tablet.png', 'problems-phone.png']
+  .map((name) => join(docs, name)).join('\n'));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the web edition and draws its pictures in docs/: the window as it
-# opens in Chromium, the page on a phone and a solution on it (see
+# opens in Chromium, the page on a phone and a solution on it, a task solved
+# on the problems page on that phone (see
 # scripts/web_screenshot.mjs).
 set -euo pipefail
 cd "$(dirname "$0")/.."

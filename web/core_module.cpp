@@ -15,6 +15,9 @@
 //   page.showSolution(frame, text)   how the results of the panel in "Frame<n>"
 //                                    were found, one line each, a zero-width space
 //                                    where a line may wrap; "" after its clear
+//   page.offerTask(frame, address)   the panel's inputs as a task for the problems
+//                                    page, its address ("solid=cone&r=3&h=4") for
+//                                    „Реши като задача“; "" where there is none
 //   page.showMessage(title, prompt)  a message box, queued: it opens after the press
 //   page.reportError(title, prompt, field)  the same for an error stop; afterwards
 //                                    the field (a name, or "") takes the focus
@@ -37,8 +40,10 @@
 #include "field_store.h"
 #include "form1_handlers.h"
 #include "panel_table.h"
+#include "panel_task.h"
 #include "shown_text.h"
 #include "solution.h"
+#include "task_address.h"
 #include "window_services.h"
 
 // clang-format off
@@ -74,6 +79,9 @@ EM_JS(void, pageAnnounce, (const char* text), {
 });
 EM_JS(void, pageShowSolution, (const char* frame, const char* text), {
     Module.page.showSolution(UTF8ToString(frame), UTF8ToString(text));
+});
+EM_JS(void, pageOfferTask, (const char* frame, const char* address), {
+    Module.page.offerTask(UTF8ToString(frame), UTF8ToString(address));
 });
 // clang-format on
 
@@ -115,7 +123,9 @@ public:
                 text += piece;
             }
         }
-        pageShowSolution(std::string(panelRow(panel).frame).c_str(), text.c_str());
+        const std::string frame(panelRow(panel).frame);
+        pageShowSolution(frame.c_str(), text.c_str());
+        pageOfferTask(frame.c_str(), lines.empty() ? "" : taskAddress(panel).c_str());
     }
 
     // A result field too narrow for its text shows the number rounded to what
@@ -136,6 +146,15 @@ public:
     std::string separator = takeString(pageDecimalSeparator());
 
 private:
+    // The inputs the solution was found from, as the problems page's address.
+    std::string taskAddress(Panel panel) const {
+        const std::optional<PanelTask> task = panelTask(panel, *this);
+        if (!task) return {};
+        AddressPairs pairs{{"solid", task->solid}};
+        pairs.insert(pairs.end(), task->givens.begin(), task->givens.end());
+        return writeQuery(pairs);
+    }
+
     struct Written {
         std::string text;
         std::optional<float> value;

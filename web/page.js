@@ -82,6 +82,12 @@
         });
       }
     },
+    // „Реши като задача“: the problems page with the panel's inputs; hidden after its clear.
+    offerTask(frame, address) {
+      const link = byId('Task' + frame.slice('Frame'.length));
+      link.href = 'zadachi.html?' + address;
+      link.hidden = address === '';
+    },
     announce(text) {
       const region = byId('Announcement');
       region.textContent = '';
@@ -247,13 +253,16 @@
     // browser; on a phone they follow the page as it reads.
     const form = byId('Form1');
     const windowShown = matchMedia(form.dataset.windowLayout);
-    const afterWindow = Array.from(document.querySelectorAll('body > :not(main):not(dialog) :is(a[href], button, input)'));
+    // „Реши като задача“ of each panel comes after the window, where it is shown.
+    const afterWindow = Array.from(document.querySelectorAll('#Form1 .task, body > :not(main):not(dialog) :is(a[href], button, input)'));
     const order = form.dataset.tabOrder.split(' ').map(byId).concat(afterWindow);
     document.addEventListener('keydown', (event) => {
       if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey || byId('Message').open) return;
       if (!windowShown.matches) return;
       const at = order.indexOf(document.activeElement);
-      const next = at < 0 ? null : order[at + (event.shiftKey ? -1 : 1)];
+      const step = event.shiftKey ? -1 : 1;
+      let next = at < 0 ? null : order[at + step];
+      while (next && next.hidden) next = order[order.indexOf(next) + step];
       if (!next) return;
       event.preventDefault();
       next.focus();

@@ -4,6 +4,8 @@
 //
 //   stereometry_page index OUT.html SCRIPT.js   the page, SCRIPT (the core and
 //                                               web/page.js) inlined at its end
+//   stereometry_page problems OUT.html SCRIPT.js  the problems page, zadachi.html
+//                                               (problems_markup.cpp), SCRIPT inlined
 //   stereometry_page static OUT.html            the same controls without any script
 //                                               (the benchmark's yardstick)
 //   stereometry_page manifest OUT.json          the web app manifest
@@ -31,6 +33,7 @@
 #include "layout.h"
 #include "page_markup.h"
 #include "page_style.h"
+#include "problems_markup.h"
 
 namespace {
 
@@ -87,7 +90,8 @@ std::string page(const std::string* script) {
              << "<div id=\"Announcement\" role=\"status\" aria-live=\"polite\"></div>\n";
     }
     writeWindowControls(html);
-    html << "</main>\n<footer><a href=\"guide.html\">Ръководство за ученици и учители</a></footer>\n";
+    html << "</main>\n<footer><a href=\"guide.html\">Ръководство за ученици и учители</a> · "
+         << "<a href=\"zadachi.html\">Задачи по стереометрия</a></footer>\n";
     if (script) {
         // The one message box every message of the window uses, one after another.
         html << "<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" aria-describedby=\"MessageText\">"
@@ -117,6 +121,11 @@ std::string manifest() {
          << "    {\"src\": \"icons/icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
          << "    {\"src\": \"icons/icon-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
          << "    {\"src\": \"icons/icon.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n"
+         << "  ],\n"
+         // The problems page, offered beside the calculator where the app is installed.
+         << "  \"shortcuts\": [\n"
+         << "    {\"name\": \"Задачи по стереометрия\", \"short_name\": \"Задачи\", \"url\": \"zadachi.html\",\n"
+         << "     \"icons\": [{\"src\": \"icons/icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"}]}\n"
          << "  ]\n}\n";
     return json.str();
 }
@@ -156,7 +165,7 @@ bool writeFile(const char* path, const std::string& text) {
 }
 
 int usage() {
-    std::cerr << "usage: stereometry_page index OUT SCRIPT\n"
+    std::cerr << "usage: stereometry_page index|problems OUT SCRIPT\n"
                  "       stereometry_page static|manifest OUT\n"
                  "       stereometry_page characters standard|large-bold|credit-italic\n";
     return 2;
@@ -176,7 +185,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     std::string text;
-    if (what == "index" && argc == 4) {
+    if ((what == "index" || what == "problems") && argc == 4) {
         std::string script;
         if (!readFile(argv[3], script)) {
             std::cerr << "stereometry_page: cannot read " << argv[3] << "\n";
@@ -187,7 +196,7 @@ int main(int argc, char* argv[]) {
             std::cerr << "stereometry_page: " << argv[3] << " holds \"</script\" or \"<!--\"\n";
             return 1;
         }
-        text = page(&script);
+        text = what == "index" ? page(&script) : problemsPage(script);
     } else if (what == "static" && argc == 3) {
         text = page(nullptr);
     } else if (what == "manifest" && argc == 3) {

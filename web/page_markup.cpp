@@ -128,6 +128,14 @@ bool isCalculateButton(const ControlRow& row) {
     return panel && panel->calculate.button == *button;
 }
 
+// „Реши като задача“ under a panel's solution: the problems page with the
+// panel's inputs, its address set by the core with the solution ("Task5").
+void writeTaskLink(std::ostream& html, const ControlRow& panel) {
+    const std::string id = "Task" + solutionId(panel).substr(std::string_view("Solution").size());
+    html << "<a id=\"" << id << "\" class=\"task\" href=\"zadachi.html\" hidden aria-label=\""
+         << escaped(panel.caption) << ": реши като задача" << "\">Реши като задача</a>\n";
+}
+
 // A panel and its solution, kept together where the page is laid out in cards
 // and on paper; the calculate button named for the keyboard's Enter (web/page.js).
 void writePanel(std::ostream& html, const ControlRow& panel) {
@@ -168,7 +176,9 @@ void writePanel(std::ostream& html, const ControlRow& panel) {
     for (const ControlRow* row : captions) writeControl(html, *row);
     html << "</section>\n";
     // How the panel's results were found: one line each, written by the core.
-    html << "<div id=\"" << solutionId(panel) << "\" class=\"sol\"></div>\n</div>\n";
+    html << "<div id=\"" << solutionId(panel) << "\" class=\"sol\"></div>\n";
+    writeTaskLink(html, panel);
+    html << "</div>\n";
 }
 
 }  // namespace

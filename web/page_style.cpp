@@ -107,7 +107,10 @@ std::string sharedRules() {
         << ".sol span{white-space:nowrap}\n"
         << "#Announcement{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}\n"
         << "footer{padding:8px 12px 16px}\n"
-        << "footer a{color:#00007a}\n"
+        << "footer a,.task{color:#00007a}\n"
+        // Each link whole on its line: one broken over two reads out of order.
+        << "footer a{display:inline-block}\n"
+        << ".task[hidden]{display:none}\n"
         // The message box: a title bar, the icon, the text and one OK button.
         << "dialog{padding:0;border:1px solid " << darkShadow << ";background:" << face << ";color:" << buttonText
         << ";font:12px/16px " << windowFonts << ";min-width:240px;max-width:min(440px,92vw)}\n"
@@ -164,7 +167,8 @@ std::string windowRules() {
         << ".sol{margin:8px 8px 0;padding:4px 8px 6px;font:13px/18px " << windowFonts << ";border:1px solid " << shadow
         << "}\n"
         << ".sol::before{display:block;font-weight:bold}\n"
-        << "footer{width:" << px(window.clientWidth) - 24 << "px;font:13px/18px " << windowFonts << "}\n";
+        << "footer{width:" << px(window.clientWidth) - 24 << "px;font:13px/18px " << windowFonts << "}\n"
+        << ".task{display:block;width:max-content;margin:2px 8px 0 auto;font:13px/18px " << windowFonts << "}\n";
     for (const ControlRow& row : form1Controls()) {
         if (row.kind == ControlKind::Panel)
             css << "#" << solutionId(row) << "::before{content:" << quotedString(row.caption) << "}\n";
@@ -215,6 +219,7 @@ std::string phoneRules() {
         << ".sol{padding:4px 10px 12px;border:1px solid " << shadow
         << ";border-top:0;border-radius:0 0 6px 6px;font-size:15px;line-height:1.45}\n"
         << "footer{max-width:30rem;margin:0 auto;font:15px/1.4 " << phoneFonts << "}\n"
+        << ".task{display:block;min-height:44px;padding:0 10px;line-height:44px;text-align:right;font-size:15px}\n"
         // The message box fits the screen; its text goes under the icon where the two do not fit side by side.
         << "dialog{font-size:16px;line-height:1.4;min-width:min(240px,100vw - 16px)}\n"
         << "#MessageBody{flex-wrap:wrap}\n#MessageText{flex:1 1 9rem}\n"

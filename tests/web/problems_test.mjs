@@ -1,0 +1,446 @@
+// SPDX-License-Identifier: MIT
+// The problems page (zadachi.html) in headless Chromium (Debian's, driven by
+// playwright-core), as a student or a teacher uses it: on a Bulgarian desktop
+// with the keyboard and the mouse, and on 360- and 320-pixel phones with taps
+// and the page's π and √ keys. Its tasks are the solver's school tasks
+// (tests/solver/school_tasks.h, written as JSON by stereometry_solver_tasks):
+//
+//   node tests/web/problems_test.mjs SITE_DIR TASKS.json
+//
+// Checks: every task of the table opened by its address, with its status, its
+// solutions and their values (data-exact, data-value) as the table's answer
+// key says, the other statuses' messages beside the fields they concern, and
+// the address left as it was; the same tasks typed into the fields (chosen by
+// a click or a tap) solve alike, and the address the page then writes opens
+// the same task again; Enter and „реши“ solve and announce at once; nothing
+// typed is lost on an error or a change of solid; axe-core finds nothing with
+// solutions showing, in both schemes, on the desktop and the phone; forced
+// colours keep every edge; paper shows the task, its solutions and steps and
+// nothing to tap; no Content-Security-Policy violation and no script error;
+// the calculator's „Реши като задача“ opens its panel as a task; offline
+// after the first visit. On the phones: all eight solids on the first screen,
+// nothing to scroll sideways, every control at least 44 pixels, field text at
+// least 16 pixels.
+import { readFileSync } from 'node:fs';
+
+import { chromium } from 'playwright-core';
+
+import { serve } from '../../web/serve.mjs';
+
+const [siteDir, tasksFile] = process.argv.slice(2);
+if (!siteDir || !tasksFile) {
+  console.error('usage: node tests/web/problems_test.mjs SITE_DIR TASKS.json');
+  process.exit(2);
+}
+const axeSource = readFileSync(new URL('../../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+
+let failures = 0;
+function check(condition, what, detail = '') {
+  console.log(`${condition ? 'ok' : 'not ok'} - ${what}${!condition && detail ? `\n    ${detail}` : ''}`);
+  if (!condition) failures += 1;
+}
+
+// ---------------------------------------------------------------------------
+// The table's tasks
+// ---------------------------------------------------------------------------
+
+// "--pi=3.14 cone r=3 h=4" as the page's address, and the answers per
+// solution as [key, "=" | "~", expected] ("n=-": [key, "-"]).
+function pageTask(row) {
+  const address = new URLSearchParams();
+  const givens = [];
+  const settings = {};
+  for (const word of row.task.split(' ')) {
+    const option = /^--(pi|unit)=(.*)$/.exec(word);
+    if (option) settings[option[1]] = option[2];
+    else if (!address.has('solid')) address.set('solid', word);
+    else givens.push([word.slice(0, word.indexOf('=')), word.slice(word.indexOf('=') + 1)]);
+  }
+  for (const [key, value] of givens) address.append(key, value);
+  for (const [key, value] of Object.entries(settings)) address.set(key, value);
+  const answers = row.answers.map((solution) => solution.split(' ').map((item) => {
+    const at = item.search(/[=~]/);
+    const expected = item.slice(at + 1);
+    return [item.slice(0, at), expected === '-' ? '-' : item[at], expected];
+  }));
+  return { ...row, solid: address.get('solid'), givens, settings, address: address.toString(), answers };
+}
+const tasks = JSON.parse(readFileSync(tasksFile, 'utf8')).map(pageTask);
+
+// What the page shows once it has solved: its status, and per solution each
+// quantity's key, data-value and data-exact.
+function shownTask() {
+  const solutions = document.getElementById('solutions');
+  return {
+    status: solutions.dataset.status,
+    solutions: [...solutions.querySelectorAll('[data-solution]')].map((solution) => ({
+      number: solution.dataset.solution,
+      values: [...solution.querySelectorAll('[data-quantity]')].map((q) => [q.dataset.quantity, q.dataset.value ?? null,
+        q.dataset.exact ?? null]),
+    })),
+    notes: [...document.querySelectorAll('#given .note, #task-message')].filter((note) => note.textContent)
+      .map((note) => [note.id, note.textContent]),
+    invalid: [...document.querySelectorAll('#given [aria-invalid="true"]')].map((field) => field.id),
+    suggested: [...document.querySelectorAll('.q[data-state="suggested"]')].map((row) => row.id),
+  };
+}
+
+async function solved(page) {
+  await page.waitForSelector('#solutions[data-status]');
+  return page.evaluate(shownTask);
+}
+
+// Where the shown task differs from the answer key.
+function differences(task, shown) {
+  const wrong = [];
+  if (shown.status !== task.status) wrong.push(`status ${shown.status}, expected ${task.status}`);
+  if (task.status === 'solved') {
+    if (shown.solutions.length !== task.answers.length)
+      wrong.push(`${shown.solutions.length} solutions, expected ${task.answers.length}`);
+    task.answers.forEach((answers, index) => {
+      const solution = shown.solutions[index];
+      if (!solution || solution.number !== String(index + 1)) return;
+      for (const [key, kind, expected] of answers) {
+        const found = solution.values.find(([k]) => k === key);
+        if (!found) {
+          wrong.push(`solution ${index + 1}: no ${key}`);
+          continue;
+        }
+        const [, value, exact] = found;
+        const places = expected.includes('.') ? expected.length - expected.indexOf('.') - 1 : 0;
+        const right = kind === '-' ? value === null && exact === null
+          : kind === '=' ? exact === expected && Number.isFinite(Number(value)) && String(Number(value)) === value
+            : exact === null && Math.abs(Number(value) - Number(expected)) <= 0.6 * 10 ** -places;
+        if (!right) wrong.push(`solution ${index + 1}: ${key} value ${value} exact ${exact}, expected ${kind}${expected}`);
+      }
+    });
+  } else {
+    if (shown.solutions.length) wrong.push('solutions shown');
+    if (task.message && !shown.notes.some(([, text]) => text.includes(task.message)))
+      wrong.push(`no note or message with "${task.message}": ${JSON.stringify(shown.notes)}`);
+    // Beside the fields they concern: "none" marks the givens that cannot go
+    // together, "invalid" the one that cannot be used (or says so above the
+    // button where no field is the given's), "underdetermined" what one more
+    // given could be.
+    const beside = task.status === 'none' ? shown.invalid.length >= 2
+      : task.status === 'invalid' ? shown.invalid.length >= 1 || shown.notes.some(([id]) => id === 'task-message')
+        : shown.suggested.length >= 1 || task.givens.length === 0;
+    if (!beside) wrong.push(`nothing marked beside the fields: ${JSON.stringify(shown)}`);
+  }
+  return wrong;
+}
+
+// Two shown tasks with the same status and values.
+const sameResults = (a, b) => JSON.stringify([a.status, a.solutions]) === JSON.stringify([b.status, b.solutions]);
+
+// ---------------------------------------------------------------------------
+// As a user would
+// ---------------------------------------------------------------------------
+
+// Two taps on one spot within a moment make a double tap: a finger that taps
+// one control after another at the same spot waits that moment.
+let lastTap = { at: 0, x: 0, y: 0 };
+async function tap(page, selector) {
+  await page.locator(selector).scrollIntoViewIfNeeded();
+  const box = await page.locator(selector).boundingBox();
+  const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
+  const wait = lastTap.at + 400 - Date.now();
+  if (wait > 0 && Math.hypot(x - lastTap.x, y - lastTap.y) < 40) await page.waitForTimeout(wait);
+  await page.touchscreen.tap(x, y);
+  lastTap = { at: Date.now(), x, y };
+}
+
+const activate = (page, user, selector) => (user.phone ? tap(page, selector) : page.click(selector));
+
+// Chooses the solid and the settings, then types each given into its field;
+// on a phone π and √ come from the page's keys.
+async function typeTask(page, user, task) {
+  await activate(page, user, `#solid-${task.solid}`);
+  await page.selectOption('#pi', task.settings.pi || 'exact');
+  await page.selectOption('#unit', task.settings.unit || '');
+  for (const [key, value] of task.givens) {
+    await activate(page, user, `#${task.solid}-${key}`);
+    await page.keyboard.press('Control+A');
+    await page.keyboard.press('Backspace');
+    for (const part of user.phone ? value.split(/([π√])/) : [value]) {
+      if (part === 'π' || part === '√') await tap(page, `.key[data-insert="${part}"]`);
+      else if (part) await page.keyboard.type(part);
+    }
+  }
+}
+
+// Waits until the page has answered what was typed last.
+async function settled(page) {
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0))));
+  return page.evaluate(shownTask);
+}
+
+// The tasks whose givens all have fields of their solid.
+function typeable(task, page) {
+  return page.evaluate((t) => t.givens.every(([key]) => document.getElementById(`${t.solid}-${key}`)), task);
+}
+
+// ---------------------------------------------------------------------------
+// The checks
+// ---------------------------------------------------------------------------
+
+async function everyTaskByAddress(page, user, site) {
+  for (const task of tasks) {
+    await page.goto(`${site.url}zadachi.html?${task.address}`);
+    const shown = await solved(page);
+    const wrong = differences(task, shown);
+    const address = await page.evaluate(() => location.search);
+    if (address !== `?${task.address}`) wrong.push(`the address became ${address}`);
+    check(wrong.length === 0, `${user.name}: by its address: ${task.what} (${task.address})`, wrong.join('\n    '));
+  }
+}
+
+// Typed (or tapped) into a fresh page: the same results as by the address;
+// the address the page writes opens the same task.
+async function typedTasks(page, user, site, chosen) {
+  for (const task of chosen) {
+    await page.goto(`${site.url}zadachi.html`);
+    await solved(page);
+    if (!(await typeable(task, page))) continue;
+    await typeTask(page, user, task);
+    const typed = await settled(page);
+    const wrong = differences(task, typed);
+    const written = await page.evaluate(() => location.search);
+    await page.goto(`${site.url}zadachi.html${written}`);
+    const reopened = await solved(page);
+    const fields = await page.evaluate((t) => t.givens.map(([key]) => document.getElementById(`${t.solid}-${key}`).value),
+      task);
+    if (!sameResults(typed, reopened)) wrong.push(`reopened from ${written}: ${JSON.stringify(reopened)}`);
+    if (JSON.stringify(fields) !== JSON.stringify(task.givens.map(([, value]) => value)))
+      wrong.push(`reopened fields ${JSON.stringify(fields)}`);
+    check(wrong.length === 0, `${user.name}: typed, then reopened by its address: ${task.what}`, wrong.join('\n    '));
+  }
+}
+
+// Enter in a field and „реши“ announce the results at once; typing announces
+// them once the typing stops.
+async function enterAndSolve(page, user, site) {
+  await page.goto(`${site.url}zadachi.html?solid=sphere`);
+  await solved(page);
+  await activate(page, user, '#sphere-r');
+  await page.keyboard.type('3');
+  const announced = () => page.evaluate(() => document.getElementById('announcement').textContent);
+  await page.keyboard.press('Enter');
+  await page.waitForTimeout(300);
+  const afterEnter = await announced();
+  check(/S = 36π/.test(afterEnter) && (await page.getAttribute('#solutions', 'data-status')) === 'solved',
+    `${user.name}: Enter solves and the results are announced at once`, afterEnter);
+  await activate(page, user, '#sphere-r');
+  await page.keyboard.press('End');
+  await page.keyboard.type('0');
+  await activate(page, user, '#solve');
+  await page.waitForTimeout(300);
+  const afterSolve = await announced();
+  check(/S = 3600π/.test(afterSolve), `${user.name}: „реши“ announces the results at once`, afterSolve);
+}
+
+// A given that cannot be read keeps its text and says why beside it; another
+// solid and back again leave every field as it was typed.
+async function nothingLost(page, user, site) {
+  await page.goto(`${site.url}zadachi.html?solid=cone&r=3`);
+  await solved(page);
+  await activate(page, user, '#cone-h');
+  await page.keyboard.type('4а');
+  const shown = await settled(page);
+  const note = await page.textContent('#note-cone-h');
+  await activate(page, user, '#solid-cylinder');
+  await activate(page, user, '#cylinder-h');
+  await page.keyboard.type('7');
+  await activate(page, user, '#solid-cone');
+  await settled(page);
+  const fields = await page.evaluate(() => ['cone-r', 'cone-h', 'cylinder-h'].map((id) => document.getElementById(id).value));
+  check(shown.status === 'invalid' && shown.invalid.includes('cone-h') && /не се чете/.test(note) &&
+      JSON.stringify(fields) === JSON.stringify(['3', '4а', '7']),
+    `${user.name}: a given that cannot be read keeps its text and its note says why; a change of solid loses nothing`,
+    JSON.stringify({ shown, note, fields }));
+  await page.reload();
+  await solved(page);
+  const reloaded = await page.evaluate(() => ['cone-r', 'cone-h'].map((id) => document.getElementById(id).value));
+  check(JSON.stringify(reloaded) === JSON.stringify(['3', '4а']), `${user.name}: reloaded, the address brings the typed text back`,
+    JSON.stringify(reloaded));
+}
+
+async function axeFindsNothing(page, user, when) {
+  if (!(await page.evaluate(() => 'axe' in window))) await page.evaluate(axeSource);
+  const violations = await page.evaluate(() => axe.run(document, {
+    runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa', 'best-practice'] },
+  }).then((result) => result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`)));
+  check(violations.length === 0, `${user.name}: axe-core finds no violation ${when}`, violations.join('\n    '));
+}
+
+async function accessible(page, user, site) {
+  await page.goto(`${site.url}zadachi.html?solid=cone&S=15π&V=12π&unit=cm`);
+  await solved(page);
+  await axeFindsNothing(page, user, 'with two solutions showing');
+  await page.emulateMedia({ colorScheme: 'dark' });
+  const dark = await page.evaluate(() => getComputedStyle(document.documentElement).backgroundColor);
+  await axeFindsNothing(page, user, 'in the dark scheme');
+  check(/rgb\((\d{1,2}), \d{1,2}, \d{1,2}\)/.test(dark), `${user.name}: the dark scheme is dark`, dark);
+  await page.emulateMedia({ colorScheme: 'light' });
+  await page.goto(`${site.url}zadachi.html?solid=cone&r=5&l=3`);
+  await solved(page);
+  await axeFindsNothing(page, user, 'with a message beside the fields');
+}
+
+// High-contrast themes: every field, list and button keeps an edge, and the
+// chosen solid stands out by its edge.
+async function inForcedColours(page, user, site) {
+  await page.goto(`${site.url}zadachi.html?solid=cone&r=3&h=4`);
+  await solved(page);
+  await page.emulateMedia({ forcedColors: 'active' });
+  const wrong = await page.evaluate(() => {
+    const edge = (element) => parseFloat(getComputedStyle(element).borderTopWidth);
+    const faults = [...document.querySelectorAll('.solid, .field input, select, #solve, .solution')]
+      .filter((element) => element.getClientRects().length && edge(element) < 1).map((element) => element.id || element.className);
+    const chosen = document.querySelector('.solid:has(input:checked)');
+    const other = document.querySelector('.solid:not(:has(input:checked))');
+    if (!(edge(chosen) > edge(other))) faults.push('the chosen solid does not stand out');
+    return faults;
+  });
+  check(wrong.length === 0, `${user.name}: in forced colours every edge stays and the chosen solid stands out`, wrong.join(', '));
+  await page.emulateMedia({ forcedColors: 'none' });
+}
+
+// On paper: the solid, its givens, each solution with its steps; nothing to
+// tap, no empty field.
+async function onPaper(page, user, site) {
+  await page.goto(`${site.url}zadachi.html?solid=cone&S=15π&V=12π`);
+  await solved(page);
+  await page.emulateMedia({ media: 'print' });
+  const paper = await page.evaluate(() => {
+    const shown = (selector) => [...document.querySelectorAll(selector)].filter((e) => e.getClientRects().length > 0).length;
+    return {
+      solids: shown('.solid'), givens: shown('.q'), solutions: shown('[data-solution]'), steps: shown('.steps li'),
+      controls: shown('#actions, #keys, header nav'),
+    };
+  });
+  check(paper.solids === 1 && paper.givens === 2 && paper.solutions === 2 && paper.steps >= 10 && paper.controls === 0,
+    `${user.name}: on paper the solid, its two givens, both solutions and their steps, and nothing to tap`,
+    JSON.stringify(paper));
+  await page.emulateMedia({ media: 'screen' });
+}
+
+// The calculator's „Реши като задача“: a cone whose slant height does not
+// fit its radius and height shows, as a task, why; a box its solution.
+async function fromTheCalculator(page, user, site) {
+  const panels = [
+    { fields: [['Text24', '5'], ['Text25', '4'], ['Text26', '3']], button: 'Command7', link: 'Task4', solid: 'cone',
+      status: 'none', note: 'note-cone-l', says: 'образуващата' },
+    { fields: [['Text1', '3'], ['Text2', '4'], ['Text3', '12'], ['Text8', '1']], button: 'Command1', link: 'Task1',
+      solid: 'box', status: 'solved', note: 'note-box-d', says: '= 13' },
+  ];
+  for (const panel of panels) {
+    await page.goto(site.url);
+    await page.waitForSelector('html[data-ready]');
+    const hiddenBefore = await page.isHidden(`#${panel.link}`);
+    for (const [field, text] of panel.fields) await page.fill(`#${field}`, text);
+    await activate(page, user, `#${panel.button}`);
+    await activate(page, user, `#${panel.link}`);
+    const shown = await solved(page);
+    const note = await page.textContent(`#${panel.note}`);
+    check(hiddenBefore && shown.status === panel.status && note.includes(panel.says) &&
+        (await page.isChecked(`#solid-${panel.solid}`)),
+      `${user.name}: the calculator's ${panel.solid} panel opens as a task (${panel.status})`,
+      JSON.stringify({ hiddenBefore, url: page.url(), shown, note }));
+  }
+}
+
+// On a phone: all eight solids on the first screen, nothing to scroll
+// sideways, every control big enough to tap, field text at least 16 pixels.
+function phoneFaults() {
+  const wrong = [];
+  const root = document.documentElement;
+  if (visualViewport.scale !== 1 || root.scrollWidth > root.clientWidth)
+    wrong.push(`zoomed out or too wide: scale ${visualViewport.scale}, ${root.scrollWidth} in ${root.clientWidth}`);
+  const solids = [...document.querySelectorAll('.solid')];
+  const lowest = Math.max(...solids.map((solid) => solid.getBoundingClientRect().bottom));
+  if (solids.length !== 8 || lowest > innerHeight) wrong.push(`${solids.length} solids, the last ending at ${lowest} of ${innerHeight}`);
+  const shown = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden';
+  const controls = [...document.querySelectorAll('.solid, .field input, select, button, header a')].filter(shown);
+  for (const control of controls) {
+    const box = control.getBoundingClientRect();
+    if (box.width < 44 || box.height < 44) wrong.push(`${control.id || control.className} ${box.width}x${box.height}`);
+    if (/INPUT|SELECT/.test(control.tagName) && parseFloat(getComputedStyle(control).fontSize) < 16)
+      wrong.push(`#${control.id} text at ${getComputedStyle(control).fontSize}`);
+  }
+  return wrong;
+}
+
+async function offline(page, user, site) {
+  await page.goto(`${site.url}zadachi.html`);
+  await solved(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await site.close();
+  await page.goto(`${site.url}zadachi.html?solid=cylinder&r=3&h=4`);
+  const shown = await solved(page);
+  check(differences(tasks.find((t) => t.task === 'cylinder r=3 h=4'), shown).length === 0,
+    `${user.name}: offline after the first visit, a task opens solved`, JSON.stringify(shown));
+}
+
+// ---------------------------------------------------------------------------
+
+const runs = [
+  { name: 'bg-BG desktop', locale: 'bg-BG', viewport: { width: 1280, height: 800 } },
+  { name: 'en-US 360-px phone', locale: 'en-US', phone: true, viewport: { width: 360, height: 740 } },
+  { name: 'bg-BG 320-px phone', locale: 'bg-BG', phone: true, viewport: { width: 320, height: 640 } },
+];
+
+async function run(user) {
+  const site = await serve(siteDir, 0);
+  const browser = await chromium.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking'],
+  });
+  const context = await browser.newContext({
+    locale: user.locale, viewport: user.viewport, deviceScaleFactor: user.phone ? 3 : 1,
+    isMobile: Boolean(user.phone), hasTouch: Boolean(user.phone),
+  });
+  context.setDefaultTimeout(10000);
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  const violations = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error' && /Content.Security.Policy/i.test(message.text())) violations.push(message.text());
+  });
+  try {
+    if (user.phone) {
+      await page.goto(`${site.url}zadachi.html?solid=cone&r=3&h=4`);
+      await solved(page);
+      const wrong = await page.evaluate(phoneFaults);
+      check(wrong.length === 0, `${user.name}: all eight solids on the first screen, made for the phone, every control 44 pixels`,
+        wrong.join('\n    '));
+      await axeFindsNothing(page, user, 'with a solution showing');
+      await typedTasks(page, user, site, tasks.filter((t) => t.status === 'solved' && /[π√]/.test(t.task)));
+      await enterAndSolve(page, user, site);
+      await nothingLost(page, user, site);
+    } else {
+      await everyTaskByAddress(page, user, site);
+      await typedTasks(page, user, site, tasks.filter((t) => t.status !== 'invalid'));
+      await enterAndSolve(page, user, site);
+      await nothingLost(page, user, site);
+      await accessible(page, user, site);
+      await inForcedColours(page, user, site);
+      await onPaper(page, user, site);
+      await fromTheCalculator(page, user, site);
+      await offline(page, user, site);
+    }
+    check(violations.length === 0, `${user.name}: the Content-Security-Policy refuses nothing`, violations.join(', '));
+  } catch (error) {
+    check(false, `${user.name}: the run went through`, error.stack);
+  } finally {
+    check(errors.length === 0, `${user.name}: no script error in the page`, errors.join('\n    '));
+    await browser.close();
+    await site.close();
+  }
+}
+
+for (const user of runs) await run(user);
+console.log(failures === 0 ? 'problems page test: all checks passed' : `problems page test: ${failures} check(s) failed`);
+process.exit(failures === 0 ? 0 : 1);

@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: MIT
+// The problems page (zadachi.html): hands the solver's module (solver.js, the
+// task solver compiled to WebAssembly, with solver.wasm beside the page) the
+// task as the form holds it, and puts what the module returns where the page
+// generator made room for it (web/problems_markup.cpp). Nothing is solved,
+// read, converted or worded here: the module reads the address and writes it
+// anew, and words every value and message (web/problems_task.h).
+//
+// The site build appends this file to solver.js (the module's loader) and the
+// page generator puts the two at the end of the page, after the controls.
+'use strict';
+(function () {
+  const byId = (id) => document.getElementById(id);
+  const form = byId('task');
+  const settings = ['unit', 'pi', 'digits'];
+
+  // What the module solves: the page's own address as it was opened, until
+  // the student changes the form; then the form.
+  let address = location.search;
+  let edited = false;
+  let shown = false;
+  let solver = null;
+  // The address's pairs that no control holds (a key the solid has not),
+  // kept until the student changes the form, so that the message about them
+  // stands on what was given.
+  let unheld = new URLSearchParams();
+  const openedSolid = new URLSearchParams(location.search).get('solid') || '';
+
+  const chosenSolid = () => (form.querySelector('input[name="solid"]:checked') || { value: '' }).value;
+  const fieldsOf = (solid) => byId('fields-' + solid);
+
+  function formAddress() {
+    const solid = chosenSolid();
+    const pairs = new URLSearchParams({ solid: solid || openedSolid });
+    const fields = fieldsOf(solid);
+    if (fields) for (const input of fields.querySelectorAll('input')) pairs.append(input.id.slice(solid.length + 1), input.value);
+    for (const [key, value] of unheld) pairs.append(key, value);
+    for (const id of settings) pairs.append(id, byId(id).value);
+    return pairs.toString();
+  }
+
+  // The controls take what the page's address gives: at once where it names
+  // the solid by its key, so that nothing moves once it is solved, and again
+  // with the module's first answer, which knows the solid by any name.
+  function fillFromAddress(solid, keep) {
+    for (const radio of form.querySelectorAll('input[name="solid"]')) radio.checked = radio.value === solid;
+    for (const fields of form.querySelectorAll('.quantities')) fields.hidden = fields.dataset.solid !== solid;
+    const taken = new Set();
+    for (const [key, value] of new URLSearchParams(location.search)) {
+      if (key === 'solid' || settings.includes(key)) continue;
+      const field = solid ? byId(solid + '-' + key) : null;
+      if (field && !taken.has(field) && (field.value === '' || field.value === value)) {
+        field.value = value;
+        taken.add(field);
+      } else if (keep) {
+        unheld.append(key, value);
+      }
+    }
+  }
+  if (byId('fields-' + openedSolid)) fillFromAddress(openedSolid, false);
+  for (const id of settings) {
+    const value = new URLSearchParams(location.search).get(id);
+    if (Array.from(byId(id).options).some((option) => option.value === value)) byId(id).value = value;
+  }
+
+  // Only what changed is written: each letter typed lays out and paints as
+  // little of the page as it can.
+  function showNote(container, note, field, state, text) {
+    if (container.dataset.state !== state) container.dataset.state = state;
+    if (note.textContent !== text) note.textContent = text;
+    const invalid = state === 'invalid' || state === 'concerned';
+    if (field.hasAttribute('aria-invalid') === invalid) return;
+    if (invalid) field.setAttribute('aria-invalid', 'true');
+    else field.removeAttribute('aria-invalid');
+  }
+
+  function showFields(task) {
+    if (form.dataset.unit !== task.settings.unit) form.dataset.unit = task.settings.unit;
+    for (const fields of form.querySelectorAll('.quantities')) {
+      const hidden = fields.dataset.solid !== task.solid;
+      if (fields.hidden !== hidden) fields.hidden = hidden;
+    }
+    const notes = new Map(task.fields.map((field) => [field.key, field]));
+    const rows = task.solid ? Array.from(fieldsOf(task.solid).querySelectorAll('.q')) : [];
+    for (const row of rows) {
+      const { state = '', note = '' } = notes.get(row.id.slice(`row-${task.solid}-`.length)) || {};
+      showNote(row, row.querySelector('.note'), row.querySelector('input'), state, note);
+    }
+    for (const id of settings) {
+      const { state = '', note = '' } = notes.get(id) || {};
+      showNote(byId(id).parentElement, byId('note-' + id), byId(id), state, note);
+    }
+    const message = byId('task-message');
+    if (message.textContent !== task.message) message.textContent = task.message;
+    if (message.dataset.status !== task.status) message.dataset.status = task.status;
+    if (message.hidden !== (task.message === '')) message.hidden = task.message === '';
+  }
+
+  const setText = (element, text) => {
+    if (element.textContent !== text) element.textContent = text;
+  };
+  const setData = (element, name, value) => {
+    if (value === null) delete element.dataset[name];
+    else if (element.dataset[name] !== value) element.dataset[name] = value;
+  };
+
+  // A solution's element, made anew for another solid and otherwise kept,
+  // only its changed values and steps written again.
+  function showSolution(article, solution, number) {
+    const values = article.querySelector('.values');
+    const keys = solution.quantities.map((quantity) => quantity.key).join(' ');
+    if (values.dataset.keys !== keys) {
+      values.replaceChildren(...solution.quantities.map((quantity) => {
+        const value = byId('value-template').content.firstElementChild.cloneNode(true);
+        value.dataset.quantity = quantity.key;
+        value.querySelector('.letter').textContent = quantity.key;
+        value.querySelector('dt span').textContent = quantity.name;
+        return value;
+      }));
+      values.dataset.keys = keys;
+    }
+    article.dataset.solution = String(number);
+    setText(article.querySelector('h3'), solution.title);
+    solution.quantities.forEach((quantity, index) => {
+      const value = values.children[index];
+      setData(value, 'value', quantity.value === null ? null : String(quantity.value));
+      setData(value, 'exact', quantity.exact);
+      if (value.classList.contains('given') !== quantity.given) value.classList.toggle('given', quantity.given);
+      setText(value.querySelector('.shown'), quantity.shown);
+    });
+    const steps = article.querySelector('.steps');
+    solution.steps.forEach((step, index) => setText(steps.children[index] || steps.appendChild(document.createElement('li')), step));
+    while (steps.children.length > solution.steps.length) steps.lastElementChild.remove();
+  }
+
+  function showSolutions(task) {
+    const section = byId('solutions');
+    const articles = Array.from(section.querySelectorAll('article'));
+    task.solutions.forEach((solution, index) => {
+      const article = articles[index] || section.appendChild(byId('solution-template').content.firstElementChild.cloneNode(true));
+      showSolution(article, solution, index + 1);
+    });
+    for (const extra of articles.slice(task.solutions.length)) extra.remove();
+    setText(byId('summary'), task.summary);
+    setData(section, 'status', task.status);
+  }
+
+  // Results are read out once the student stops typing, or at once after
+  // Enter or „реши“.
+  let announcing = 0;
+  let announceNow = true;
+  function announce(text) {
+    clearTimeout(announcing);
+    const region = byId('announcement');
+    announcing = setTimeout(() => {
+      region.textContent = '';
+      setTimeout(() => (region.textContent = text), 50);
+    }, announceNow ? 0 : 1000);
+  }
+
+  function showTask(task) {
+    if (!shown && !edited) {
+      fillFromAddress(task.solid, true);
+      for (const id of settings) byId(id).value = task.settings[id];
+    }
+    showFields(task);
+    showSolutions(task);
+    announce(task.announcement);
+    if (edited) history.replaceState(history.state, '', '?' + task.address + location.hash);
+    if (!shown) document.documentElement.dataset.ready = '';
+    shown = true;
+    performance.mark('task-shown');
+  }
+
+  function solve(now) {
+    if (!solver) return;
+    if (edited) address = formAddress();
+    announceNow = now;
+    solver._solveTask();
+  }
+
+  // From the first change on, the form is the task (and what is typed before
+  // the module is ready is solved once it is).
+  function changed() {
+    if (!edited) unheld = new URLSearchParams();
+    edited = true;
+    solve(false);
+  }
+
+  form.addEventListener('input', changed);
+  form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    solve(true);
+    // „реши“ on a phone: the solutions are further down.
+    const solutions = byId('solutions');
+    if (event.submitter === byId('solve') && solutions.getBoundingClientRect().top > innerHeight * 0.8)
+      solutions.scrollIntoView({ block: 'start' });
+  });
+
+  // π, √ and / go into the field last typed in, at its caret; the field keeps
+  // the focus, and a phone its keyboard. On a touch screen the keys stand
+  // under that field, in sight above the keyboard.
+  let lastField = null;
+  const keys = byId('keys');
+  form.addEventListener('focusin', (event) => {
+    if (!event.target.matches('.q input')) return;
+    lastField = event.target;
+    const row = lastField.closest('.q');
+    if (keys.parentElement !== row && getComputedStyle(keys).display !== 'none') {
+      row.append(keys);
+      requestAnimationFrame(() => keys.scrollIntoView({ block: 'nearest' }));
+    }
+  });
+  for (const key of form.querySelectorAll('.key')) {
+    for (const type of ['pointerdown', 'mousedown']) key.addEventListener(type, (event) => event.preventDefault());
+    key.addEventListener('click', () => {
+      const shownFields = fieldsOf(chosenSolid());
+      const field = lastField && shownFields && shownFields.contains(lastField) ? lastField
+        : shownFields && shownFields.querySelector('input');
+      if (!field) return;
+      field.focus();
+      field.setRangeText(key.dataset.insert, field.selectionStart, field.selectionEnd, 'end');
+      field.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText', data: key.dataset.insert }));
+    });
+  }
+
+  function cannotRun() {
+    const message = byId('task-message');
+    message.dataset.status = 'invalid';
+    message.textContent = location.protocol === 'file:'
+      ? 'Задачите се решават, когато страницата е отворена от уеб сървър или като инсталирано приложение, а не от папка.'
+      : 'Този браузър не може да изпълни решаването на задачите. Отворете страницата в по-нов браузър.';
+    message.hidden = false;
+  }
+
+  const page = {
+    taskAddress: () => address,
+    showTask: (json) => showTask(JSON.parse(json)),
+  };
+  let loading;
+  try {
+    loading = createSolver({ page });
+  } catch (error) {
+    loading = Promise.reject(error);
+  }
+  Promise.resolve(loading)
+    .then((module) => {
+      solver = module;
+      performance.mark('solver-ready');
+      // The first answer in a task of its own: the module's start and the
+      // first solve do not hold up each other, nor what the page has to do.
+      setTimeout(() => solve(true), 0);
+    })
+    .catch(cannotRun);
+
+  // After the first visit the page works offline (sw.js keeps the whole site).
+  if ('serviceWorker' in navigator) {
+    addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+  }
+})();
