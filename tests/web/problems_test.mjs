@@ -412,6 +412,9 @@ async function theNet(page, user, site) {
   await page.goto(`${site.url}zadachi.html?solid=sphere&r=3`);
   await solved(page);
   await activate(page, user, '[data-solution="1"] .net summary');
+  // The disclosure's toggle comes in a task of its own.
+  await page.waitForFunction(() => document.querySelector('.net-message').textContent !== '', null, { timeout: 3000 })
+    .catch(() => {});
   const none = await page.evaluate(() => [document.querySelector('.net-message').textContent,
     document.querySelector('.net-sheet').childElementCount, document.querySelector('.print-net').getClientRects().length]);
   check(/^Сферата няма развивка/.test(none[0]) && none[1] === 0 && none[2] === 0,
