@@ -8,11 +8,9 @@
 'use strict';
 const drawings = (function () {
   const setSvg = (element, svg) => {
-    if (element.dataset.svg === undefined || element.svgText !== svg) {
-      element.innerHTML = svg;
-      element.svgText = svg;
-      element.dataset.svg = '';
-    }
+    if (element.svgText === svg) return;
+    element.innerHTML = svg;
+    element.svgText = svg;
   };
 
   // The net, written while its disclosure is open.
