@@ -25,8 +25,8 @@ other=$wasm_dir/site-solver-in-core
 rm -rf "$other"
 cp -r "$wasm_dir/site" "$other"
 generator=$build_dir/web/stereometry_page
-cat "$wasm_dir/web/core_with_solver.js" web/page.js >"$wasm_dir/web/calculator-with-solver.js"
-{ cat "$wasm_dir/web/core_with_solver.js"; echo "var createSolver = createCore;"; cat web/problems.js; } \
+cat "$wasm_dir/web/core_with_solver.js" web/drawings.js web/page.js >"$wasm_dir/web/calculator-with-solver.js"
+{ cat "$wasm_dir/web/core_with_solver.js"; echo "var createSolver = createCore;"; cat web/drawings.js web/problems.js; } \
     >"$wasm_dir/web/problems-in-core.js"
 "$generator" index "$other/index.html" "$wasm_dir/web/calculator-with-solver.js"
 "$generator" problems "$other/zadachi.html" "$wasm_dir/web/problems-in-core.js"

@@ -27,13 +27,16 @@ rm -rf "$site.new"
 mkdir -p "$site.new/pictures" "$site.new/icons" "$site.new/fonts"
 # The page's script, inlined at its end: the core (its module inside), then
 # the page's own code that starts it.
-cat "$wasm_dir/web/core.js" web/page.js >"$wasm_dir/web/calculator.js"
+cat "$wasm_dir/web/core.js" web/drawings.js web/page.js >"$wasm_dir/web/calculator.js"
 "$generator" index "$site.new/index.html" "$wasm_dir/web/calculator.js"
 # The problems page: the solver's loader and web/problems.js at its end, the
 # module beside it.
-cat "$wasm_dir/web/solver.js" web/problems.js >"$wasm_dir/web/problems.js"
+cat "$wasm_dir/web/solver.js" web/drawings.js web/problems.js >"$wasm_dir/web/problems.js"
 "$generator" problems "$site.new/zadachi.html" "$wasm_dir/web/problems.js"
 cp "$wasm_dir/web/solver.wasm" "$site.new/"
+# The same module for the calculator's page, in a worker: the figure of a
+# panel's solid under its solution.
+cat "$wasm_dir/web/solver.js" web/solver_worker.js >"$site.new/solver-worker.js"
 "$generator" manifest "$site.new/manifest.webmanifest"
 cp resources/pictures/Image*.svg "$site.new/pictures/"
 

@@ -10,7 +10,15 @@
 //   tablet.png       the first screen on a 1024x768 tablet: the panels side by side
 //   problems-phone.png  a task solved on the problems page on that phone: the
 //                    cone's fields with the values found beside them
+//   problems-figure-phone.png  the same task's values and figure on that phone
+//   problems-figure.png  the same task on a 1280x800 desktop, the figure beside
+//                    the values
+//   calculator-figure-phone.png  the calculator's cone on that phone: under its
+//                    solution the figure and the net
+//   net-printed.png  the cone's net printed alone („Печат на развивката“) with
+//                    Chromium's print to PDF, turned into a picture by pdftoppm
 //   node scripts/web_screenshot.mjs SITE_DIR DOCS_DIR     (scripts/web_screenshot.sh)
+import { execFileSync } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -76,6 +84,36 @@ await withPage(phone, async (page) => {
   await page.evaluate(() => scrollTo(0, document.getElementById('settings').getBoundingClientRect().top + scrollY - 8));
   await page.screenshot({ path: join(docs, 'problems-phone.png') });
 }, 'zadachi.html?solid=cone&r=3&h=4&pi=exact&unit=cm&digits=2');
+const cone = 'zadachi.html?solid=cone&r=3&h=4&pi=exact&unit=cm&digits=2';
+await withPage(phone, async (page) => {
+  await page.evaluate(() => scrollTo(0, document.querySelector('.solution .values').getBoundingClientRect().top + scrollY + 240));
+  await page.screenshot({ path: join(docs, 'problems-figure-phone.png') });
+}, cone);
+await withPage({ viewport: { width: 1280, height: 800 } }, (page) =>
+  page.screenshot({ path: join(docs, 'problems-figure.png') }), cone);
+await withPage(phone, async (page) => {
+  for (const [field, text] of [['Text24', '3'], ['Text25', '4'], ['Text26', '5']]) await page.fill(`#${field}`, text);
+  await page.tap('#Command7');
+  await page.waitForSelector('#Drawings4 .figure svg');
+  await page.tap('#Drawings4 summary');
+  await page.evaluate(() => document.activeElement.blur());
+  const [top, bottom] = await page.evaluate(() => [
+    document.getElementById('Solution4').getBoundingClientRect().top + scrollY,
+    document.getElementById('Drawings4').getBoundingClientRect().bottom + scrollY,
+  ]);
+  await page.screenshot({ path: join(docs, 'calculator-figure-phone.png'), fullPage: true,
+    clip: { x: 0, y: top - 8, width: 360, height: bottom - top + 16 } });
+});
+await withPage({ viewport: { width: 1280, height: 800 } }, async (page) => {
+  await page.click('.solution .net summary');
+  await page.evaluate(() => { window.print = () => {}; });
+  await page.click('.solution .print-net');
+  const folder = mkdtempSync(join(tmpdir(), 'stereometry-net-'));
+  await page.pdf({ path: join(folder, 'net.pdf'), preferCSSPageSize: true, printBackground: true });
+  execFileSync('pdftoppm', ['-r', '60', '-png', '-singlefile', join(folder, 'net.pdf'), join(docs, 'net-printed')]);
+  rmSync(folder, { recursive: true, force: true });
+}, cone);
 await site.close();
-console.log(['web.png', 'phone.png', 'solution.png', 'error-phone.png', 'tablet.png', 'problems-phone.png']
+console.log(['web.png', 'phone.png', 'solution.png', 'error-phone.png', 'tablet.png', 'problems-phone.png',
+  'problems-figure-phone.png', 'problems-figure.png', 'calculator-figure-phone.png', 'net-printed.png']
   .map((name) => join(docs, name)).join('\n'));

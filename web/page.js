@@ -87,6 +87,7 @@
       const link = byId('Task' + frame.slice('Frame'.length));
       link.href = 'zadachi.html?' + address;
       link.hidden = address === '';
+      drawTask(frame, address);
     },
     announce(text) {
       const region = byId('Announcement');
@@ -106,6 +107,37 @@
       pending.push({ title, prompt, icon: 'warning', field, keepSelection: true });
     },
   };
+
+  // The figure of a panel's solid under its solution, as the problems page
+  // draws the panel's task: asked of the solver in a worker of its own
+  // (solver-worker.js), started at the first solution shown. The last task
+  // asked for each panel is the one drawn.
+  let solverWorker = null;
+  const drawnTasks = new Map();
+  function drawTask(frame, address) {
+    const block = byId('Drawings' + frame.slice('Frame'.length));
+    drawnTasks.set(frame, address);
+    if (address === '') {
+      block.hidden = true;
+      return;
+    }
+    if (!solverWorker) {
+      try {
+        solverWorker = new Worker('solver-worker.js');
+      } catch (error) {
+        return; // opened from a folder: the solution stands without its figure
+      }
+      solverWorker.onmessage = ({ data }) => {
+        if (drawnTasks.get(data.frame) !== data.address) return;
+        const task = data.task ? JSON.parse(data.task) : null;
+        const shown = byId('Drawings' + data.frame.slice('Frame'.length));
+        const solution = task && task.status === 'solved' ? task.solutions[0] : null;
+        if (solution) drawings.show(shown, solution);
+        shown.hidden = !solution;
+      };
+    }
+    solverWorker.postMessage({ frame, address });
+  }
 
   let showing = false;
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "drawing_block.h"
 #include "panel_table.h"
 
 namespace geometry::web {
@@ -178,6 +179,9 @@ void writePanel(std::ostream& html, const ControlRow& panel) {
     // How the panel's results were found: one line each, written by the core.
     html << "<div id=\"" << solutionId(panel) << "\" class=\"sol\"></div>\n";
     writeTaskLink(html, panel);
+    // The solid drawn, as the problems page draws the task (web/page.js).
+    writeDrawingBlock(html, "Drawings" + solutionId(panel).substr(std::string_view("Solution").size()),
+                      "Чертеж: " + escaped(panel.caption));
     html << "</div>\n";
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "page_style.h"
 
+#include "drawing_block.h"
+
 #include <cstdio>
 #include <sstream>
 #include <string_view>
@@ -268,6 +270,23 @@ std::string forcedColourRules() {
            "border-color:FieldText;box-shadow:none}\n";
 }
 
+// The figure of a panel's solid under its solution, and its net a tap away
+// (web/page.js): on the page's light colours in either scheme; on paper only
+// when the net alone is printed.
+std::string drawingRules() {
+    return drawingBlockRules() +
+           ".drawings{--drawing-ink:#1f1f1f;--drawing-given:#0b57d0;--drawing-found:#b3261e;--drawing-faint:#6b6b6b;"
+           "--drawing-paper:#fff;margin:4px 8px 8px;padding:4px 0;background:#fff;color:#1f1f1f;"
+           "border:1px solid " + roleColour(SystemColour::ButtonShadow) + "}\n"
+           ".drawings[hidden]{display:none}\n"
+           ".net{padding:0 8px}\n.net summary{color:#00007a}\n"
+           "@media " + windowLayoutQuery() + "{.drawings{width:max-content;max-width:" +
+           std::to_string(px(form1Window().clientWidth) - 16) + "px;font:13px/18px " + std::string(windowFonts) +
+           "}}\n"
+           "@media " + touchLayoutQuery() + "{.drawings{margin:8px 0 0;border-radius:6px}}\n"
+           "@media print{html:not([data-printing]) .drawings{display:none!important}\n" + drawingPrintRules() + "}\n";
+}
+
 }  // namespace
 
 std::string cssColour(Rgb colour) {
@@ -299,7 +318,8 @@ std::string styleSheet() {
     return sharedRules() + "@media " + windowLayoutQuery() + "{\n" + windowRules() + "}\n@media " +
            touchLayoutQuery() + "{\n" + phoneRules() +
            "}\n@media screen and (pointer:coarse) and (min-width:700px) and (min-height:600px){\n" + tabletRules() +
-           "}\n@media print{\n" + printRules() + "}\n@media (forced-colors:active){\n" + forcedColourRules() + "}\n";
+           "}\n@media print{\n" + printRules() + "}\n@media (forced-colors:active){\n" + forcedColourRules() + "}\n" +
+           drawingRules();
 }
 
 }  // namespace geometry::web

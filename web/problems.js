@@ -128,6 +128,7 @@
       if (value.classList.contains('given') !== quantity.given) value.classList.toggle('given', quantity.given);
       setText(value.querySelector('.shown'), quantity.shown);
     });
+    drawings.show(article.querySelector('.drawings'), solution);
     const steps = article.querySelector('.steps');
     solution.steps.forEach((step, index) => setText(steps.children[index] || steps.appendChild(document.createElement('li')), step));
     while (steps.children.length > solution.steps.length) steps.lastElementChild.remove();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "content_hash.h"
+#include "drawing_block.h"
 #include "layout.h"
 #include "page_markup.h"
 #include "problems_style.h"
@@ -154,8 +155,10 @@ void writeActions(std::ostream& html) {
 void writeSolutions(std::ostream& html) {
     html << "<section id=\"solutions\" aria-labelledby=\"solutions-title\">\n"
          << "<h2 id=\"solutions-title\">Решение</h2>\n<p id=\"summary\"></p>\n</section>\n"
-         << "<template id=\"solution-template\"><article class=\"solution\"><h3></h3><dl class=\"values\"></dl>"
-         << "<h4>Как се намира</h4><ol class=\"steps\"></ol></article></template>\n"
+         << "<template id=\"solution-template\"><article class=\"solution\"><h3></h3><div class=\"solved\">"
+         << "<dl class=\"values\"></dl>";
+    writeDrawingBlock(html, "", "Чертеж");
+    html << "</div><h4>Как се намира</h4><ol class=\"steps\"></ol></article></template>\n"
          << "<template id=\"value-template\"><div class=\"value\"><dt><b class=\"letter\"></b> <span></span></dt>"
          << "<dd><span class=\"shown\"></span> <span class=\"given-mark\">дадено</span></dd></div></template>\n";
 }

@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "drawing_block.h"
 #include "page_style.h"
 #include "solids.h"
 
@@ -144,6 +145,15 @@ std::string solutionRules() {
            ".given-mark{display:none;font-size:13px;padding:0 6px;border:1px solid var(--given);border-radius:10px;"
            "color:var(--given);white-space:nowrap}\n"
            ".value.given .given-mark{display:inline-block}\n"
+           // The figure beside the values where the solution is wide enough,
+           // under them otherwise; the drawings on the card's own colour.
+           ".solution{container-type:inline-size;--drawing-paper:var(--surface)}\n"
+           "@container (min-width:30rem){.solved{display:grid;grid-template-columns:minmax(0,1fr) minmax(0,17rem);"
+           "gap:0 12px;align-items:start}.solved .drawings{margin-top:0}"
+           ".solved .value{grid-template-columns:minmax(0,1fr) minmax(0,1fr)}}\n"
+           ".net summary{color:var(--accent);border:1px solid var(--line);border-radius:8px;background:var(--surface)}\n"
+           ".print-net{background:var(--surface);border:1px solid var(--line)}\n"
+           ".net-message{margin:4px 0;color:var(--muted)}\n"
            ".solution h4{font-size:15px;margin:10px 0 4px}\n"
            ".steps{margin:0;padding-left:1.6em;font-size:15px;line-height:1.5}\n"
            ".steps li{overflow-wrap:anywhere;margin-bottom:2px}\n"
@@ -155,7 +165,7 @@ std::string solutionRules() {
 // solutions in a column of their own beside them.
 std::string wideRules() {
     return "@media (min-width:56rem){\n"
-           "main{display:grid;grid-template-columns:minmax(0,40rem) minmax(0,1fr);grid-template-areas:\"intro intro\" "
+           "main{display:grid;grid-template-columns:minmax(0,36rem) minmax(0,1fr);grid-template-areas:\"intro intro\" "
            "\"task solutions\";gap:0 28px;align-items:start}\n"
            "#intro{grid-area:intro}\n#task{grid-area:task}\n#solutions{grid-area:solutions;margin-top:0}\n"
            ".solid-list{grid-template-columns:repeat(4,minmax(0,1fr))}\n"
@@ -193,7 +203,11 @@ std::string printRules() {
            ".q{border:0;padding:1px 0}\n"
            ".solution{border:1px solid #999;break-inside:auto}\n"
            ".value,.steps li{break-inside:avoid}\n"
-           "}\n";
+           "html:not([data-printing]) .net{display:none}\n"
+           // The figures in their light colours on paper, whatever the screen's scheme.
+           ".solution{--drawing-ink:#1f1f1f;--drawing-given:#0b57d0;--drawing-found:#b3261e;--drawing-faint:#6b6b6b;"
+           "--drawing-paper:#fff}\n" +
+           drawingPrintRules() + "}\n";
 }
 
 }  // namespace
@@ -201,7 +215,7 @@ std::string printRules() {
 std::string_view themeColour(bool dark) { return dark ? "#171513" : "#fff6ec"; }
 
 std::string problemsStyleSheet() {
-    return sharedRules() + solidRules() + fieldRules() + actionRules() + solutionRules() + wideRules() +
+    return sharedRules() + solidRules() + fieldRules() + actionRules() + solutionRules() + drawingBlockRules() + wideRules() +
            forcedColourRules() + printRules();
 }
 

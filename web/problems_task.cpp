@@ -8,6 +8,7 @@
 #include "json.h"
 #include "solver.h"
 #include "task_address.h"
+#include "task_drawings.h"
 
 namespace geometry::web {
 namespace {
@@ -222,7 +223,7 @@ void writeFields(Json& json, const std::vector<Field>& fields) {
     json.endArray();
 }
 
-void writeSolutions(Json& json, const Outcome& outcome) {
+void writeSolutions(Json& json, const Outcome& outcome, const Settings& settings) {
     json.key("solutions").beginArray();
     for (std::size_t i = 0; i < outcome.solutions.size(); ++i) {
         const Solution& solution = outcome.solutions[i];
@@ -242,7 +243,9 @@ void writeSolutions(Json& json, const Outcome& outcome) {
         }
         json.endArray().key("steps").beginArray();
         for (const std::string& step : solution.steps) json.string(step);
-        json.endArray().endObject();
+        json.endArray();
+        writeDrawings(json, outcome, solution, settings);
+        json.endObject();
     }
     json.endArray();
 }
@@ -282,7 +285,7 @@ std::string solvedTask(std::string_view query) {
                                     : summaryOf(outcome, request.givens.empty());
     json.key("status").string(statusKey(outcome.status)).key("summary").string(summary).key("message").string(message);
     writeFields(json, fields);
-    writeSolutions(json, outcome);
+    writeSolutions(json, outcome, request.settings);
     json.key("announcement").string(announcementOf(outcome, summary));
     return json.endObject().text();
 }

@@ -76,6 +76,13 @@ std::string solutionHeading(std::size_t index, std::size_t count) {
     return count > 1 ? "Решение " + std::to_string(index + 1) : std::string("Решение");
 }
 
+std::vector<std::string> foundKeys(const Solution& solution) {
+    std::vector<std::string> keys;
+    for (const QuantityResult& q : solution.quantities)
+        if (q.determined && !q.given) keys.push_back(q.key);
+    return keys;
+}
+
 std::string announcement(const Outcome& outcome) {
     if (outcome.status != Status::Solved) return outcome.message;
     const std::size_t count = outcome.solutions.size();

@@ -29,6 +29,9 @@ inline constexpr std::string_view digits = "Цифри след десетичн
 inline constexpr std::string_view steps = "Решение по стъпки";
 inline constexpr std::string_view insert = "вмъкни";  // "вмъкни π": a button that types π
 inline constexpr std::string_view solveAsTask = "Реши като задача";
+inline constexpr std::string_view figure = "Чертеж";
+inline constexpr std::string_view net = "Развивка";
+inline constexpr std::string_view printNet = "Печат на развивката";
 }  // namespace caption
 
 // The settings a student may choose, with what the choice says.
@@ -67,6 +70,10 @@ Beside besideField(const Outcome& outcome, const SolidRow& solid, std::string_vi
 
 // "Решение", or "Решение 1", "Решение 2" over the steps where there are several.
 std::string solutionHeading(std::size_t index, std::size_t count);
+
+// The keys a solution found rather than was given: its figure draws them in
+// as a task that asks for them would (solver::drawing::FigureOptions::asked).
+std::vector<std::string> foundKeys(const Solution& solution);
 
 // What a screen reader says after a solve: every quantity found (the givens
 // left out), each solution in turn where there are several, or the message.

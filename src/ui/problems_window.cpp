@@ -24,6 +24,7 @@
 #include "keypad.h"
 #include "qt_layout.h"
 #include "solid_choice.h"
+#include "solid_drawings.h"
 #include "task_settings.h"
 #include "task_sheet.h"
 
@@ -75,7 +76,7 @@ ProblemsWindow::ProblemsWindow(std::string decimalSeparator, QWidget* parent)
 ProblemsWindow::~ProblemsWindow() = default;
 
 // From the top: the solids, how to type, the fields, the buttons, the
-// settings and the steps.
+// settings, the steps and the figure.
 void ProblemsWindow::buildWindow() {
     setObjectName(QStringLiteral("ProblemsWindow"));
     setWindowTitle(fromUtf8(solver::problemsTitle));
@@ -110,7 +111,12 @@ void ProblemsWindow::buildWindow() {
     steps_->setTabChangesFocus(true);
     steps_->setMinimumHeight(90);
     steps_->document()->setDefaultStyleSheet(QStringLiteral("p { margin: 0 0 3px 0; } h3 { margin: 6px 0 4px 0; }"));
-    column->addWidget(steps_, 1);
+    // The steps, and beside them the figure of each solution.
+    drawings_ = new SolidDrawings(this);
+    auto* solution = new QHBoxLayout;
+    solution->addWidget(steps_, 1);
+    solution->addWidget(drawings_);
+    column->addLayout(solution, 1);
 
     announcement_ = new Announcement(this);
     typingPause_ = new QTimer(this);
@@ -210,11 +216,13 @@ void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
     rows_.push_back({key, field, beside});
 }
 
-// Solid, fields, „Реши“, „Изчисти“, the settings, the steps: as they stand.
+// Solid, fields, „Реши“, „Изчисти“, the settings, the steps, the net's
+// buttons: as they stand.
 void ProblemsWindow::chainTabOrder() {
     QList<QWidget*> order{solids_};
     for (const Row& row : rows_) order << row.field;
-    order << solveButton_ << clearButton_ << settings_->focusOrder() << steps_;
+    order << solveButton_ << clearButton_ << settings_->focusOrder() << steps_ << drawings_->netButton()
+          << drawings_->printButton();
     for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -263,6 +271,7 @@ void ProblemsWindow::clear() {
 void ProblemsWindow::showOutcome() {
     for (Row& row : rows_) showBeside(row);
     showSteps();
+    drawings_->showOutcome(outcome_, settings_->settings());
 }
 
 void ProblemsWindow::showBeside(Row& row) {

@@ -5,7 +5,8 @@
 // quantity, with its letter and name) and presses Enter; beside every field
 // stands what the givens determine ("15π ≈ 47,12 cm²", the givens marked, one
 // line per solution where there are two), or the solver's message beside the
-// fields it is about; the steps of each solution follow, one under the other.
+// fields it is about; the steps of each solution follow, one under the other,
+// the figure of each solution beside them, its net a button away.
 // As the student types the task is solved again; Enter or „Реши“ also has a
 // screen reader say the results. Nothing typed is lost: each solid keeps its
 // fields' texts while another is chosen.
@@ -35,6 +36,7 @@ namespace geometry::ui {
 
 class Announcement;
 class SolidChoice;
+class SolidDrawings;
 class TaskSettings;
 
 class ProblemsWindow : public QWidget {
@@ -53,6 +55,7 @@ public:
 
     // The last solve's outcome.
     const solver::Outcome& outcome() const { return outcome_; }
+    SolidDrawings* drawings() const { return drawings_; }
 
 public slots:
     // Solves what the fields hold and has a screen reader say the results.
@@ -92,6 +95,7 @@ private:
     QPushButton* solveButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;
     QTextBrowser* steps_ = nullptr;
+    SolidDrawings* drawings_ = nullptr;
     Announcement* announcement_ = nullptr;
     QTimer* typingPause_ = nullptr;
     QLineEdit* lastField_ = nullptr;

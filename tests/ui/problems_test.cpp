@@ -11,10 +11,19 @@
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 
 #include <algorithm>
@@ -22,12 +31,15 @@
 
 #include "../solver/school_tasks.h"
 #include "problems_window.h"
+#include "solid_drawings.h"
 #include "solver.h"
 #include "task_sheet.h"
 #include "ui_support.h"
 
 using namespace ui_test;
 using geometry::ui::ProblemsWindow;
+using geometry::ui::SolidDrawings;
+using geometry::ui::SvgView;
 
 namespace {
 
@@ -168,9 +180,35 @@ void expectShown(const ProblemsWindow& window, const Task& task) {
         }
     }
     QCOMPARE(announced(window), QString::fromStdString(solver::announcement(expected)));
+    // Beside the steps, the figure of each solution, every given named in it
+    // by its letter.
+    const std::size_t figures = expected.status == solver::Status::Solved ? expected.solutions.size() : 0;
+    for (std::size_t i = 1; i <= figures + 1; ++i) {
+        const auto* view = window.findChild<SvgView*>(QStringLiteral("figure:%1").arg(i));
+        QCOMPARE(view != nullptr, i <= figures);
+        if (!view) continue;
+        QVERIFY(!view->isEmpty() && view->isVisible());
+        const QString svg = QString::fromUtf8(view->property("svg").toByteArray());
+        for (const solver::Given& given : task.givens) {
+            const QRegularExpression named(QStringLiteral("(^|[>, ])%1 [=≈]").arg(QString::fromStdString(given.key)));
+            QVERIFY2(named.match(svg).hasMatch(), qPrintable(QString::fromStdString(given.key) + QLatin1Char(' ') + svg));
+        }
+    }
     // Nothing typed is lost.
     for (const solver::Given& given : task.givens)
         QCOMPARE(givenField(window, given.key)->text(), QString::fromStdString(given.text));
+}
+
+// The box round the dark pixels of an image (grey below 128).
+QRect inked(const QImage& image) {
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    int left = grey.width(), top = grey.height(), right = -1, bottom = -1;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* line = grey.constScanLine(y);
+        for (int x = 0; x < grey.width(); ++x)
+            if (line[x] < 128) left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 ProblemsWindow* openedProblems() {
@@ -257,6 +295,15 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, expected);
+        // Solved, the net's buttons follow the steps.
+        typeTask(window, parse("cone r=3 h=4"));
+        window.findChild<QTextBrowser*>(QStringLiteral("steps"))->setFocus();
+        visited.clear();
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, (QStringList{"net", "print-net", "solids"}));
     }
 
     void everyControlIsNamed() {
@@ -362,6 +409,85 @@ private slots:
         }
         expectShown(*window, parsed);
         QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));  // closing the calculator still ends the program
+    }
+
+    // The net printed to a PDF file as the print dialog's printer would: an
+    // A4 page upright or sideways as the net asks, and on it, 10 mm from the
+    // corner, the net at its scale: the page turned into pixels (pdftoppm,
+    // 10 pixels a millimetre) has its ink where the SVG drawn at that size
+    // has it.
+    void theNetPrintsAtItsScale_data() {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("cone 3 by 4 cm, 1:1 upright") << "cone r=3cm h=4cm" << false << "1";
+        QTest::newRow("cube of 5 cm, 1:1 sideways") << "cube a=5cm" << true << "1";
+        QTest::newRow("cylinder of 1 by 2 m, 1:50") << "cylinder r=1m h=2m" << false << "0.02";
+    }
+    void theNetPrintsAtItsScale() {
+        QFETCH(QString, task);
+        QFETCH(bool, landscape);
+        QFETCH(QString, scale);
+        ProblemsWindow window(",");
+        QVERIFY(showActive(window));
+        typeTask(window, parse(task.toStdString()));
+        auto* drawings = window.findChild<SolidDrawings*>();
+        QVERIFY(drawings->printButton()->isEnabled() && drawings->netButton()->isEnabled());
+        QCOMPARE(drawings->net().landscape, landscape);
+        QVERIFY(QString::fromStdString(drawings->net().svg).contains(QStringLiteral("data-scale=\"%1\"").arg(scale)));
+        // „Развивка“ shows the net in a window of its own.
+        drawings->netButton()->click();
+        QVERIFY(drawings->netWindow() && drawings->netWindow()->isVisible());
+        QVERIFY(!drawings->netWindow()->findChild<SvgView*>()->isEmpty());
+
+        QTemporaryDir folder;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("net.pdf")));
+        QVERIFY(geometry::ui::printNet(printer, drawings->net()));
+        QFile pdf(printer.outputFileName());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(pdf.readAll()));
+        QVERIFY(box.hasMatch());
+        const QSizeF points(box.captured(1).toDouble(), box.captured(2).toDouble());
+        const QSizeF a4 = landscape ? QSizeF(841.89, 595.28) : QSizeF(595.28, 841.89);
+        QVERIFY2(std::abs(points.width() - a4.width()) < 1 && std::abs(points.height() - a4.height()) < 1,
+                 qPrintable(box.captured(0)));
+
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (pdftoppm.isEmpty()) QSKIP("pdftoppm (poppler-utils) is needed to look at the printed page");
+        QCOMPARE(QProcess::execute(pdftoppm, {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"),
+                                              QStringLiteral("-singlefile"), pdf.fileName(), folder.filePath("page")}),
+                 0);
+        const QImage page(folder.filePath(QStringLiteral("page.pgm")));
+        QVERIFY(!page.isNull());
+        QImage drawn(int(drawings->net().widthMm * 10 + 0.5), int(drawings->net().heightMm * 10 + 0.5), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        QSvgRenderer(QByteArray::fromStdString(drawings->net().svg)).render(&painter, QRectF(drawn.rect()));
+        painter.end();
+        const QRect printed = inked(page), expected = inked(drawn).translated(100, 100);  // 10 mm margins
+        QVERIFY(!expected.isEmpty());
+        const auto near = [](int a, int b) { return std::abs(a - b) <= 4; };  // 0.4 mm
+        QVERIFY2(near(printed.left(), expected.left()) && near(printed.top(), expected.top()) &&
+                     near(printed.right(), expected.right()) && near(printed.bottom(), expected.bottom()),
+                 qPrintable(QStringLiteral("printed %1,%2 %3x%4, expected %5,%6 %7x%8")
+                                .arg(printed.x()).arg(printed.y()).arg(printed.width()).arg(printed.height())
+                                .arg(expected.x()).arg(expected.y()).arg(expected.width()).arg(expected.height())));
+    }
+
+    // The ball has no net: the window says why, and there is nothing to print.
+    void noNetOfTheBall() {
+        ProblemsWindow window(",");
+        QVERIFY(showActive(window));
+        typeTask(window, parse("sphere r=3"));
+        auto* drawings = window.findChild<SolidDrawings*>();
+        QVERIFY(!drawings->printButton()->isEnabled() && !drawings->netButton()->isEnabled());
+        auto* why = drawings->findChild<QLabel*>(QStringLiteral("no-net"));
+        QVERIFY(why->isVisible());
+        QVERIFY2(why->text().startsWith(QStringLiteral("Сферата няма развивка")), qPrintable(why->text()));
+        QVERIFY(!window.findChild<SvgView*>(QStringLiteral("figure:1"))->isEmpty());
     }
 
     // A prism whose kind is not yet chosen is no task: the item is greyed out.

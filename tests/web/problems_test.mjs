@@ -16,12 +16,18 @@
 // typed is lost on an error or a change of solid; axe-core finds nothing with
 // solutions showing, in both schemes, on the desktop and the phone; forced
 // colours keep every edge; paper shows the task, its solutions and steps and
-// nothing to tap; no Content-Security-Policy violation and no script error;
-// the calculator's „Реши като задача“ opens its panel as a task; offline
+// nothing to tap; each solution's figure names every given; „Развивка“ shows
+// the net at its scale and „Печат на развивката“ prints it alone, to scale
+// on A4 (printed to PDF, measured with pdftoppm); no Content-Security-Policy
+// violation and no script error; the calculator's „Реши като задача“ opens
+// its panel as a task, under whose solution the figure stands; offline
 // after the first visit. On the phones: all eight solids on the first screen,
 // nothing to scroll sideways, every control at least 44 pixels, field text at
-// least 16 pixels.
-import { readFileSync } from 'node:fs';
+// least 16 pixels, the figure's labels at least 12.
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 
 import { chromium } from 'playwright-core';
 
@@ -80,6 +86,10 @@ function shownTask() {
     })),
     notes: [...document.querySelectorAll('#given .note, #task-message')].filter((note) => note.textContent)
       .map((note) => [note.id, note.textContent]),
+    // Each solution's figure: what its labels of givens say.
+    figures: [...solutions.querySelectorAll('[data-solution]')].map((solution) =>
+      [...solution.querySelectorAll('.figure svg text .given, .figure svg text.given')].map((text) => text.textContent)
+        .join(', ')),
     invalid: [...document.querySelectorAll('#given [aria-invalid="true"]')].map((field) => field.id),
     suggested: [...document.querySelectorAll('.q[data-state="suggested"]')].map((row) => row.id),
   };
@@ -97,6 +107,12 @@ function differences(task, shown) {
   if (task.status === 'solved') {
     if (shown.solutions.length !== task.answers.length)
       wrong.push(`${shown.solutions.length} solutions, expected ${task.answers.length}`);
+    // Beside each solution its figure, every given named in it by its letter.
+    task.answers.forEach((answers, index) => {
+      for (const [key] of task.givens)
+        if (!new RegExp(`(^|, )${key} [=≈]`).test(shown.figures[index] ?? ''))
+          wrong.push(`solution ${index + 1}: the figure does not name ${key}: "${shown.figures[index]}"`);
+    });
     task.answers.forEach((answers, index) => {
       const solution = shown.solutions[index];
       if (!solution || solution.number !== String(index + 1)) return;
@@ -276,7 +292,9 @@ async function axeFindsNothing(page, user, when) {
 async function accessible(page, user, site) {
   await page.goto(`${site.url}zadachi.html?solid=cone&S=15π&V=12π&unit=cm`);
   await solved(page);
-  await axeFindsNothing(page, user, 'with two solutions showing');
+  await page.click('[data-solution="2"] .net summary');
+  await page.waitForSelector('[data-solution="2"] .net-sheet svg');
+  await axeFindsNothing(page, user, 'with two solutions showing, their figures and a net');
   await page.emulateMedia({ colorScheme: 'dark' });
   const dark = await page.evaluate(() => getComputedStyle(document.documentElement).backgroundColor);
   await axeFindsNothing(page, user, 'in the dark scheme');
@@ -325,6 +343,100 @@ async function onPaper(page, user, site) {
   await page.emulateMedia({ media: 'screen' });
 }
 
+// The net a tap away: „Развивка“ opens it (the cone's sector and base at
+// 1:1, its angle written), „Печат на развивката“ prints it alone on an A4
+// page, 10 mm from the corner, at its scale: the page printed to PDF and
+// turned into pixels (pdftoppm) has its ink where the net's own box in
+// millimetres says. The ball says why it has none.
+async function theNet(page, user, site) {
+  await page.goto(`${site.url}zadachi.html?solid=cone&r=3&h=4&unit=cm`);
+  await solved(page);
+  const sheetSelector = '[data-solution="1"] .net-sheet';
+  const closed = await page.evaluate((selector) => document.querySelector(selector).childElementCount, sheetSelector);
+  await activate(page, user, '[data-solution="1"] .net summary');
+  await page.waitForSelector(`${sheetSelector} svg`);
+  const net = await page.evaluate((selector) => {
+    const svg = document.querySelector(`${selector} svg`);
+    // What is drawn on the sheet (the white paper left out), in millimetres.
+    const sheet = svg.getBoundingClientRect();
+    const perMm = sheet.width / svg.viewBox.baseVal.width;
+    const drawn = [...svg.querySelectorAll(':not(.paper, g, title, style, tspan)')].map((e) => e.getBoundingClientRect());
+    const left = Math.min(...drawn.map((r) => r.left)), top = Math.min(...drawn.map((r) => r.top));
+    const box = { x: (left - sheet.left) / perMm, y: (top - sheet.top) / perMm,
+      width: (Math.max(...drawn.map((r) => r.right)) - left) / perMm, height: (Math.max(...drawn.map((r) => r.bottom)) - top) / perMm };
+    return {
+      scale: svg.dataset.scale, width: svg.getAttribute('width'), height: svg.getAttribute('height'),
+      faces: [...svg.querySelectorAll('[data-face]')].map((face) => `${face.tagName}:${face.dataset.face}`),
+      texts: [...svg.querySelectorAll('text')].map((text) => text.textContent).join(' | '),
+      box: [box.x, box.y, box.width, box.height],
+    };
+  }, sheetSelector);
+  check(closed === 0 && net.scale === '1' && /mm$/.test(net.width) && /mm$/.test(net.height) &&
+      JSON.stringify(net.faces.sort()) === JSON.stringify(['circle:base', 'path:lateral']) &&
+      /α = 216°/.test(net.texts) && /1\s*:\s*1/.test(net.texts),
+    `${user.name}: „Развивка“ shows the cone's net at 1:1, its sector and base, the angle and the scale written`,
+    JSON.stringify({ closed, net }));
+
+  // „Печат на развивката“, the printer's dialog left out.
+  await page.evaluate(() => { window.print = () => { window.printed = (window.printed || 0) + 1; }; });
+  await activate(page, user, '[data-solution="1"] .print-net');
+  await page.emulateMedia({ media: 'print' });
+  const paper = await page.evaluate(() => {
+    const sheet = document.querySelector('.net-sheet.printing');
+    const seen = [...document.body.querySelectorAll('*')].filter((e) => e.getClientRects().length > 0 &&
+      !e.contains(sheet) && !(sheet && sheet.contains(e)));
+    return { printed: window.printed, sheet: Boolean(sheet), others: seen.map((e) => e.tagName + '.' + e.className) };
+  });
+  check(paper.printed === 1 && paper.sheet && paper.others.length === 0,
+    `${user.name}: „Печат на развивката“ prints the net alone`, JSON.stringify(paper));
+  const folder = mkdtempSync(join(tmpdir(), 'net-'));
+  const pdf = join(folder, 'net.pdf');
+  await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
+  const size = /Page size:\s+([\d.]+) x ([\d.]+) pts/.exec(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }));
+  const pages = /Pages:\s+(\d+)/.exec(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }));
+  execFileSync('pdftoppm', ['-r', '254', '-gray', '-singlefile', pdf, join(folder, 'page')]);
+  const ink = inked(readFileSync(join(folder, 'page.pgm')));
+  rmSync(folder, { recursive: true });
+  // 10 pixels a millimetre; the box of what is drawn in millimetres, 10 mm
+  // from the corner (a text's box a little larger than its letters).
+  const [x, y, width, height] = net.box.map((mm) => mm * 10);
+  const near = (a, b) => Math.abs(a - b) <= 12;
+  check(Number(pages[1]) === 1 && Math.abs(Number(size[1]) - 595.3) < 1 && Math.abs(Number(size[2]) - 841.9) < 1 &&
+      near(ink.left, 100 + x) && near(ink.top, 100 + y) && near(ink.right - ink.left, width) &&
+      near(ink.bottom - ink.top, height),
+    `${user.name}: printed to PDF, one A4 page upright with the net at 1:1 (its ink within 1.2 mm of where it is drawn)`,
+    JSON.stringify({ pages: pages[1], size: size.slice(1), ink, expected: { x: 100 + x, y: 100 + y, width, height } }));
+  await page.emulateMedia({ media: 'screen' });
+  await page.evaluate(() => dispatchEvent(new Event('afterprint')));
+
+  await page.goto(`${site.url}zadachi.html?solid=sphere&r=3`);
+  await solved(page);
+  await activate(page, user, '[data-solution="1"] .net summary');
+  // The disclosure's toggle comes in a task of its own.
+  await page.waitForFunction(() => document.querySelector('.net-message').textContent !== '', null, { timeout: 3000 })
+    .catch(() => {});
+  const none = await page.evaluate(() => [document.querySelector('.net-message').textContent,
+    document.querySelector('.net-sheet').childElementCount, document.querySelector('.print-net').getClientRects().length]);
+  check(/^Сферата няма развивка/.test(none[0]) && none[1] === 0 && none[2] === 0,
+    `${user.name}: the ball says why it has no net, and offers nothing to print`, JSON.stringify(none));
+}
+
+// The box round a PGM page's dark pixels (grey below 128).
+function inked(pgm) {
+  const header = /^P5\s+(\d+)\s+(\d+)\s+(\d+)\s/.exec(pgm.toString('latin1', 0, 40));
+  const [width, height] = [Number(header[1]), Number(header[2])];
+  const pixels = pgm.subarray(header[0].length);
+  const box = { left: width, top: height, right: -1, bottom: -1 };
+  for (let y = 0; y < height; y++) {
+    for (let x = 0; x < width; x++) {
+      if (pixels[y * width + x] >= 128) continue;
+      box.left = Math.min(box.left, x); box.right = Math.max(box.right, x);
+      box.top = Math.min(box.top, y); box.bottom = Math.max(box.bottom, y);
+    }
+  }
+  return box;
+}
+
 // The calculator's „Реши като задача“: a cone whose slant height does not
 // fit its radius and height shows, as a task, why; a box its solution.
 async function fromTheCalculator(page, user, site) {
@@ -332,7 +444,7 @@ async function fromTheCalculator(page, user, site) {
     { fields: [['Text24', '5'], ['Text25', '4'], ['Text26', '3']], button: 'Command7', link: 'Task4', solid: 'cone',
       status: 'none', note: 'note-cone-l', says: 'образуващата' },
     { fields: [['Text1', '3'], ['Text2', '4'], ['Text3', '12'], ['Text8', '1']], button: 'Command1', link: 'Task1',
-      solid: 'box', status: 'solved', note: 'note-box-d', says: '= 13' },
+      solid: 'box', status: 'solved', note: 'note-box-d', says: '= 13', figure: 'Чертеж: правоъгълен паралелепипед, a = 3, b = 4, c = 12' },
   ];
   for (const panel of panels) {
     await page.goto(site.url);
@@ -340,6 +452,20 @@ async function fromTheCalculator(page, user, site) {
     const hiddenBefore = await page.isHidden(`#${panel.link}`);
     for (const [field, text] of panel.fields) await page.fill(`#${field}`, text);
     await activate(page, user, `#${panel.button}`);
+    // Under the solution the figure of the panel's solid, as the task draws it.
+    const drawings = `#Drawings${panel.link.slice(4)}`;
+    if (panel.status === 'solved') {
+      await page.waitForSelector(`${drawings} .figure svg`);
+      const figure = await page.evaluate((selector) =>
+        document.querySelector(`${selector} .figure svg title`).textContent, drawings);
+      check(figure === panel.figure, `${user.name}: the calculator's ${panel.solid} panel shows its figure`, figure);
+      await page.click(`${drawings} summary`);
+      await page.waitForSelector(`${drawings} .net-sheet svg`);
+      await axeFindsNothing(page, user, 'on the calculator\'s page with a figure and a net under a solution');
+    } else {
+      await page.waitForTimeout(500);
+      check(await page.isHidden(drawings), `${user.name}: the calculator's ${panel.solid} panel that is no solid shows no figure`);
+    }
     await activate(page, user, `#${panel.link}`);
     const shown = await solved(page);
     const note = await page.textContent(`#${panel.note}`);
@@ -367,6 +493,11 @@ function phoneFaults() {
     if (box.width < 44 || box.height < 44) wrong.push(`${control.id || control.className} ${box.width}x${box.height}`);
     if (/INPUT|SELECT/.test(control.tagName) && parseFloat(getComputedStyle(control).fontSize) < 16)
       wrong.push(`#${control.id} text at ${getComputedStyle(control).fontSize}`);
+  }
+  // The figure's labels at 12 pixels or more.
+  for (const text of document.querySelectorAll('.figure svg text')) {
+    const size = parseFloat(getComputedStyle(text).fontSize) * text.getScreenCTM().a;
+    if (size < 12) wrong.push(`a label of the figure at ${size.toFixed(1)} pixels: ${text.textContent}`);
   }
   return wrong;
 }
@@ -428,6 +559,7 @@ async function run(user) {
       await accessible(page, user, site);
       await inForcedColours(page, user, site);
       await onPaper(page, user, site);
+      await theNet(page, user, site);
       await fromTheCalculator(page, user, site);
       await offline(page, user, site);
     }
