@@ -199,6 +199,7 @@ std::string printRules() {
 }  // namespace
 
 std::string_view themeColour(bool dark) { return dark ? "#171513" : "#fff6ec"; }
+std::string_view schemeColours(bool dark) { return dark ? darkColours : lightColours; }
 
 std::string problemsStyleSheet() {
     return sharedRules() + solidRules() + fieldRules() + actionRules() + solutionRules() + wideRules() +
