@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Builds the web edition into one folder of static files that any web server
 # can host: the page written from the window description, the core as
-# WebAssembly, the problems page (zadachi.html) with the task solver's module,
+# WebAssembly, the problems page (zadachi.html) and the worksheet page
+# (listove.html) with the task solver's module,
 # the pictures, the fonts for systems without the window's face,
 # the manifest, the icons, the guide (guide.html) and the service worker that
 # keeps it all offline.
@@ -34,6 +35,9 @@ cat "$wasm_dir/web/core.js" web/page.js >"$wasm_dir/web/calculator.js"
 cat "$wasm_dir/web/solver.js" web/problems.js >"$wasm_dir/web/problems.js"
 "$generator" problems "$site.new/zadachi.html" "$wasm_dir/web/problems.js"
 cp "$wasm_dir/web/solver.wasm" "$site.new/"
+# The worksheet page: the same loader and module, web/sheet.js at its end.
+cat "$wasm_dir/web/solver.js" web/sheet.js >"$wasm_dir/web/sheet.js"
+"$generator" sheet "$site.new/listove.html" "$wasm_dir/web/sheet.js"
 "$generator" manifest "$site.new/manifest.webmanifest"
 cp resources/pictures/Image*.svg "$site.new/pictures/"
 
