@@ -56,8 +56,11 @@
       [input.id, { value: input.value, wrong: input.dataset.wrong, feedback: byId(input.getAttribute('aria-describedby')).innerHTML }]));
   }
 
+  const keys = byId('keys');
+
   function showSheet(sheet) {
     const kept = sheet.sheet === shownSheet ? typedAnswers() : new Map();
+    byId('sheet').append(keys);
     fillForm(sheet.settings);
     const problems = byId('problems');
     problems.replaceChildren(...sheet.problems.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
@@ -134,6 +137,27 @@
       check(event.target);
     }
   });
+
+  // π, √ and / go into the answer last typed in, at its caret; the field
+  // keeps the focus, and a phone its keyboard.
+  let lastField = null;
+  tasks.addEventListener('focusin', (event) => {
+    if (!event.target.matches('.answer input')) return;
+    lastField = event.target;
+    const answerRow = lastField.closest('.answer');
+    if (keys.parentElement !== answerRow && matchMedia('(any-pointer: coarse)').matches) {
+      answerRow.append(keys);
+      requestAnimationFrame(() => keys.scrollIntoView({ block: 'nearest' }));
+    }
+  });
+  for (const key of keys.querySelectorAll('.key')) {
+    for (const type of ['pointerdown', 'mousedown']) key.addEventListener(type, (event) => event.preventDefault());
+    key.addEventListener('click', () => {
+      if (!lastField || !lastField.isConnected) return;
+      lastField.focus();
+      lastField.setRangeText(key.dataset.insert, lastField.selectionStart, lastField.selectionEnd, 'end');
+    });
+  }
 
   function answerAddress() {
     const pairs = new URLSearchParams(byId('sheet').dataset.sheet);

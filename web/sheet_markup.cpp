@@ -99,7 +99,14 @@ void writeSheet(std::ostream& html) {
          << "<p id=\"sheet-intro\">Решете задачите, напишете всеки отговор в полето му и натиснете „провери“ или "
             "Enter. Пишете точно (15π, 12√3, 25/3) или приближено (47,12): приближеният отговор е верен, когато "
             "е закръглен правилно до толкова цифри, колкото сте написали. След грешен отговор идва подсказка, след "
-            "втори — решението.</p>\n<div id=\"tasks\"></div>\n</article>\n"
+            "втори — решението.</p>\n<div id=\"tasks\"></div>\n"
+         // On touch screens π, √ and / under the answer being typed, which a
+         // phone's keyboard lacks.
+         << "<div id=\"keys\" role=\"group\" aria-label=\"Знаци, които клавиатурата няма\">"
+         << "<button type=\"button\" class=\"key\" data-insert=\"π\" aria-label=\"пи\">π</button>"
+         << "<button type=\"button\" class=\"key\" data-insert=\"√\" aria-label=\"корен квадратен\">√</button>"
+         << "<button type=\"button\" class=\"key\" data-insert=\"/\" aria-label=\"дробна черта\">/</button></div>\n"
+         << "</article>\n"
          << "<section id=\"answer-key\" aria-labelledby=\"key-title\" hidden></section>\n";
 }
 

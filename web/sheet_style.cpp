@@ -80,7 +80,7 @@ std::string sheetRules() {
            ".task-text{margin:0 0 6px;overflow-wrap:break-word}\n"
            ".figure svg{display:block;max-width:min(100%,320px);height:auto;margin:4px 0}\n"
            ".answer{display:grid;grid-template-columns:minmax(0,1fr) auto;grid-template-areas:\"label label\" "
-           "\"field check\" \"feedback feedback\";align-items:center;gap:2px 8px;padding:4px 0}\n"
+           "\"field check\" \"keys keys\" \"feedback feedback\";align-items:center;gap:2px 8px;padding:4px 0}\n"
            ".answer label{grid-area:label;font-size:15px}\n"
            ".field{grid-area:field;display:flex;align-items:center;gap:4px;min-width:0}\n"
            ".field input{flex:1 1 auto;min-width:0;height:44px;padding:0 8px;font-size:16px;background:var(--surface);"
@@ -100,13 +100,16 @@ std::string sheetRules() {
            ".hint,.answer-note{background:var(--hint-back);padding:4px 8px;border-radius:6px}\n"
            ".steps{margin:2px 0;padding-left:1.6em;line-height:1.5}\n"
            ".work{display:none}\n"
+           "#keys{display:none;gap:6px;grid-area:keys;margin:2px 0}\n"
+           ".key{min-width:52px;font-size:20px}\n"
+           "@media (any-pointer:coarse){#keys{display:flex}#sheet>#keys{display:none}}\n"
            "#answer-key{margin-top:18px}\n"
            "#answer-key h2{font-size:1.2rem}\n"
            ".key-tasks{padding-left:1.9em}\n"
            ".key-tasks>li{margin-bottom:8px}\n"
            ".key-answers{list-style:none;margin:0;padding:0;font-weight:600}\n"
            "@media (min-width:40rem){.answer{grid-template-columns:minmax(0,14rem) minmax(0,16rem) auto;"
-           "grid-template-areas:\"label field check\" \"feedback feedback feedback\"}}\n";
+           "grid-template-areas:\"label field check\" \". keys keys\" \"feedback feedback feedback\"}}\n";
 }
 
 std::string forcedColourRules() {
@@ -124,7 +127,7 @@ std::string printRules() {
            "@media print{\n"
            ":root{" + std::string(schemeColours(false)) + "}\n"
            "html{background:#fff;color:#000;font-size:12pt}\n"
-           "header,#teacher,#sheet-intro,#announcement,.answers,noscript{display:none!important}\n"
+           "header,#teacher,#sheet-intro,#announcement,.answers,#keys,noscript{display:none!important}\n"
            "main{max-width:none;padding:0}\n"
            "#sheet h2{font-size:15pt;margin:0 0 4mm}\n"
            ".student-line{display:flex;flex-wrap:wrap;align-items:baseline;gap:2mm;margin:0 0 5mm}\n"
