@@ -15,7 +15,8 @@
 // no control, room to work under each task, the key from a page of its own,
 // and a sheet of 30 tasks printed to PDF on A4 pages with every task and every
 // key's entry whole on one page; axe-core finds nothing with feedback, figures
-// and the key showing, in both schemes; on the phones nothing to scroll
+// and the key showing, in both schemes; forced colours keep every edge;
+// offline after the first visit; on the phones nothing to scroll
 // sideways, every control 44 pixels, field text 16; no request, no storage and
 // no Content-Security-Policy violation while answers are checked.
 import { execFileSync } from 'node:child_process';
@@ -69,13 +70,17 @@ const feedbackOf = (page, field) => page.evaluate((id) => {
 }, field);
 
 // Types an answer into its field and checks it: Enter on the desktop, a tap
-// on „провери“ on a phone. Returns the feedback once it is there.
+// on „провери“ on a phone, where π and √ are the page's keys. Returns the feedback once it is there.
 async function answer(page, user, field, typed) {
   await page.evaluate((id) => document.getElementById(id).closest('.answer').querySelector('.feedback').replaceChildren(), field);
   await activate(page, user, `#${field}`);
   await page.keyboard.press('Control+A');
   await page.keyboard.press('Backspace');
-  if (typed) await page.keyboard.type(typed);
+  // On a phone π and √ come from the page's keys.
+  for (const part of user.phone ? typed.split(/([π√])/) : [typed]) {
+    if (part === 'π' || part === '√') await tap(page, `.answer:has(#${field}) .key[data-insert="${part}"]`);
+    else if (part) await page.keyboard.type(part);
+  }
   if (user.phone) await tap(page, `#${field} ~ .check, .answer:has(#${field}) .check`);
   else await page.keyboard.press('Enter');
   await page.waitForFunction((id) => document.getElementById(id).closest('.answer').querySelector('.verdict'), field);
@@ -202,6 +207,39 @@ async function accessible(page, user, site) {
   await page.emulateMedia({ colorScheme: 'light' });
 }
 
+// High-contrast themes: every field and button keeps an edge, and a checked
+// answer's field a thicker one.
+async function inForcedColours(page, user, site) {
+  await opened(page, `${site.url}listove.html?number=5&count=3`);
+  const field = await page.evaluate(() => document.querySelector('.answer input').id);
+  await answer(page, user, field, '1');
+  await page.emulateMedia({ forcedColors: 'active' });
+  const wrong = await page.evaluate((checked) => {
+    const edge = (element) => parseFloat(getComputedStyle(element).borderTopWidth);
+    const faults = [...document.querySelectorAll('input:not([type="checkbox"]), select, button')]
+      .filter((element) => element.getClientRects().length && edge(element) < 1).map((element) => element.id || element.className);
+    const other = [...document.querySelectorAll('.answer input')].find((input) => input.id !== checked);
+    if (!(edge(document.getElementById(checked)) > edge(other))) faults.push('the checked answer does not stand out');
+    return faults;
+  }, field);
+  await page.emulateMedia({ forcedColors: 'none' });
+  check(wrong.length === 0, `${user.name}: in forced colours every field and button keeps an edge, a checked answer a thicker one`,
+    wrong.join(', '));
+}
+
+// After the first visit a sheet's link opens and checks answers offline.
+async function offline(page, user, site) {
+  await opened(page, `${site.url}listove.html`);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await site.close();
+  const row = rows.find((r) => r.marked === 'right');
+  await opened(page, `${site.url}listove.html?${row.query}`);
+  const shown = await answer(page, user, `answer-${row.task}-${row.key}`, row.typed);
+  check(shown.verdict === 'right', `${user.name}: offline after the first visit, a sheet's link opens and checks answers`,
+    JSON.stringify(shown));
+}
+
 function phoneFaults() {
   const wrong = [];
   const root = document.documentElement;
@@ -307,7 +345,9 @@ async function run(user) {
       await addressRoundTrip(page, user, site);
       await unusableSetting(page, user, site);
       await accessible(page, user, site);
+      await inForcedColours(page, user, site);
       await onPaper(page, user, site);
+      await offline(page, user, site);
     }
     check(violations.length === 0, `${user.name}: the Content-Security-Policy refuses nothing`, violations.join(', '));
   } catch (error) {
