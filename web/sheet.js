@@ -41,6 +41,16 @@
     for (const id of boxes) byId(id).checked = settings[id];
   }
 
+  // On paper the sheet's title and variant at the foot of every page, so that
+  // a page that comes loose still says which sheet it is: a rule of the
+  // page's stylesheet, replaced with each sheet.
+  const styleSheet = document.styleSheets[0];
+  let footerRule = -1;
+  function pageFooter(title) {
+    if (footerRule >= 0) styleSheet.deleteRule(footerRule);
+    footerRule = styleSheet.insertRule(`@page{@bottom-right{content:${JSON.stringify(title)}}}`, styleSheet.cssRules.length);
+  }
+
   let announcing = 0;
   function announce(text) {
     clearTimeout(announcing);
@@ -66,6 +76,7 @@
     problems.replaceChildren(...sheet.problems.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
     problems.hidden = sheet.problems.length === 0;
     byId('sheet-title').textContent = sheet.title;
+    pageFooter(sheet.title);
     byId('tasks').innerHTML = sheet.tasks;
     for (const [id, answer] of kept) {
       const input = byId(id);

@@ -123,7 +123,9 @@ std::string forcedColourRules() {
 // On A4: the title with the variant, a line for the name, each task whole
 // with room to work under it; the key from a page of its own. Nothing to tap.
 std::string printRules() {
-    return "@page{size:A4;margin:14mm 14mm 16mm}\n"
+    // The foot of each page says which sheet it is (web/sheet.js writes the
+    // title into it).
+    return "@page{size:A4;margin:14mm 14mm 16mm;@bottom-right{font:9pt " + std::string(fonts) + ";color:#444}}\n"
            "@media print{\n"
            ":root{" + std::string(schemeColours(false)) + "}\n"
            "html{background:#fff;color:#000;font-size:12pt}\n"
@@ -134,7 +136,10 @@ std::string printRules() {
            ".blank{display:inline-block;width:70mm;border-bottom:1px solid #000;margin-right:4mm}\n"
            ".blank.short{width:25mm}\n"
            ".task{border:0;padding:0 0 2mm;break-inside:avoid}\n"
-           ".figure svg{max-width:60mm;max-height:55mm}\n"
+           ".task::after{content:\"\";display:block;clear:both}\n"
+           // The figure beside the room to work, not above it.
+           ".figure{float:right;width:56mm;margin:0 0 2mm 5mm}\n"
+           ".figure svg{width:100%;max-width:none;max-height:52mm;margin:0}\n"
            ".work{display:block;height:38mm}\n"
            "#answer-key{break-before:page;margin:0}\n"
            "#answer-key h2{font-size:15pt;margin:0 0 4mm}\n"

@@ -14,7 +14,7 @@
 // sheet again, and the class's link the same sheet without its key; on paper
 // no control, room to work under each task, the key from a page of its own,
 // and a sheet of 30 tasks printed to PDF on A4 pages with every task and every
-// key's entry whole on one page; axe-core finds nothing with feedback, figures
+// key's entry whole on one page and the sheet's number and variant on each; axe-core finds nothing with feedback, figures
 // and the key showing, in both schemes; forced colours keep every edge;
 // offline after the first visit; on the phones nothing to scroll
 // sideways, every control 44 pixels, field text 16; no request, no storage and
@@ -294,10 +294,12 @@ async function onPaper(page, user, site) {
   const whole = (lines) => texts.some((page) => lines.every((line) => page.includes(line.replace(/\s+/g, ' ').trim())));
   const cut = [...expected.tasks, ...expected.key].filter((lines) => !whole(lines));
   const keyFirst = texts.findIndex((text) => text.includes('Отговори:'));
+  const unmarked = texts.map((text, index) => index + 1).filter((number) => !texts[number - 1].includes('Лист № 31, вариант А'));
   check(a4 && pages >= 4 && cut.length === 0 && keyFirst > 0 && !texts[keyFirst - 1].includes('Отговори:') &&
-      !texts[keyFirst].includes(expected.tasks[29][0]),
-    `${user.name}: 30 tasks and their key printed to PDF on ${pages} A4 pages, nothing cut, the key on pages of its own`,
-    JSON.stringify({ pdf, pages, cut: cut.slice(0, 3), keyFirst }));
+      !texts[keyFirst].includes(expected.tasks[29][0]) && unmarked.length === 0,
+    `${user.name}: 30 tasks and their key printed to PDF on ${pages} A4 pages, nothing cut, the key on pages of its own, ` +
+      'each page with the sheet\'s number and variant',
+    JSON.stringify({ pdf, pages, cut: cut.slice(0, 3), keyFirst, unmarked }));
 }
 
 // ---------------------------------------------------------------------------
