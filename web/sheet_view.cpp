@@ -7,6 +7,7 @@
 
 #include "drawing.h"
 #include "json.h"
+#include "svg_writer.h"
 #include "task_address.h"
 #include "task_text.h"
 #include "worksheet.h"
@@ -16,6 +17,8 @@ namespace {
 
 using namespace solver;
 using namespace solver::worksheet;
+// Markup's text and attributes escaped as the drawings escape theirs.
+using solver::drawing::escaped;
 
 // The page's own settings, beside the sheet's.
 struct PageSettings {
@@ -53,20 +56,6 @@ const Sheet& sheetFor(const SheetSettings& settings) {
         madeFor = query;
     }
     return made;
-}
-
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
 }
 
 const QuantityRow& quantityOf(const Task& task, std::string_view key) {
