@@ -91,7 +91,7 @@
     const link = byId('class-link');
     link.href = 'listove.html?' + sheet.classQuery;
     link.textContent = link.href;
-    document.title = sheet.title + ' · Листове със задачи по стереометрия';
+    document.title = sheet.pageTitle;
     if (fromForm) history.replaceState(history.state, '', '?' + sheet.query + location.hash);
     byId('sheet').dataset.sheet = sheet.sheet;
     shownSheet = sheet.sheet;

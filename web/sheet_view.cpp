@@ -185,6 +185,7 @@ std::string sheetView(std::string_view query) {
     for (const std::string& problem : request.reading.problems) json.string(problem);
     json.endArray();
     json.key("title").string(sheet.title);
+    json.key("pageTitle").string(sheet.title + " · Листове със задачи по стереометрия");
     json.key("tasks").string(tasksMarkup(sheet, request.page.figures));
     json.key("key").string(request.page.key ? keyMarkup(sheet) : "");
     std::string announcement = sheet.title + ": " + countText(sheet.tasks.size()) + ".";

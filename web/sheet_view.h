@@ -12,7 +12,7 @@
 //                 "figures": false, "key": true},
 //    "problems": ["Броят на задачите е цяло число от 1 до 30, а не „40“."],
 //    "sheet": "number=4711&variant=A&…" (the sheet alone, whatever is shown of it),
-//    "title": "Лист № 4711, вариант А", "tasks": "<ol …>…</ol>", "key": "<section …>…</section>",
+//    "title": "Лист № 4711, вариант А", "pageTitle": "Лист № 4711, вариант А · Листове със задачи …", "tasks": "<ol …>…</ol>", "key": "<section …>…</section>",
 //    "announcement": "Лист № 4711, вариант А: 10 задачи."}
 //
 // The page's own settings beside the sheet's (solver/worksheet/sheet_settings.h):
