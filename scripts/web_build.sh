@@ -35,9 +35,10 @@ cat "$wasm_dir/web/core.js" web/page.js >"$wasm_dir/web/calculator.js"
 cat "$wasm_dir/web/solver.js" web/problems.js >"$wasm_dir/web/problems.js"
 "$generator" problems "$site.new/zadachi.html" "$wasm_dir/web/problems.js"
 cp "$wasm_dir/web/solver.wasm" "$site.new/"
-# The worksheet page: the same loader and module, web/sheet.js at its end.
-cat "$wasm_dir/web/solver.js" web/sheet.js >"$wasm_dir/web/sheet.js"
-"$generator" sheet "$site.new/listove.html" "$wasm_dir/web/sheet.js"
+# The worksheet page: web/sheet.js at its end; the same loader and module in
+# its worker, sheet-worker.js.
+"$generator" sheet "$site.new/listove.html" web/sheet.js
+cat "$wasm_dir/web/solver.js" web/sheet_worker.js >"$site.new/sheet-worker.js"
 "$generator" manifest "$site.new/manifest.webmanifest"
 cp resources/pictures/Image*.svg "$site.new/pictures/"
 

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The worksheet page (listove.html): hands the solver's module (solver.js,
-// with solver.wasm beside the page) the sheet as the page's address or the
-// teacher's form holds it, and each answer a student checks; puts what the
-// module returns where the page generator made room for it
-// (web/sheet_markup.cpp). Nothing is made, checked or worded here: the module
+// The worksheet page (listove.html): hands the solver's module, in a worker of
+// its own (sheet-worker.js: web/sheet_worker.js after the module's loader,
+// solver.wasm beside it), the sheet as the page's address or the teacher's
+// form holds it, and each answer a student checks; puts what the module
+// returns where the page generator made room for it (web/sheet_markup.cpp). Nothing is made, checked or worded here: the module
 // reads the address and writes it anew, makes the sheet and its key as
 // markup, and checks and words every answer (web/sheet_view.h). Nothing is
 // kept beyond the page itself: no storage, no request.
 //
-// The site build appends this file to solver.js (the module's loader) and the
-// page generator puts the two at the end of the page.
+// The page generator puts this file at the end of the page.
 'use strict';
 (function () {
   const byId = (id) => document.getElementById(id);
@@ -23,8 +22,7 @@
   let address = location.search;
   let fromForm = false;
   let shownSheet = '';
-  let solver = null;
-  let checking = null;
+  let worker = null;
 
   function formAddress() {
     const pairs = new URLSearchParams();
@@ -99,10 +97,11 @@
     document.documentElement.dataset.ready = '';
   }
 
+  // Messages to the worker wait in its queue until the module has started.
   function make() {
-    if (!solver) return;
+    if (!worker) return;
     if (fromForm) address = formAddress();
-    solver._showSheet();
+    worker.postMessage({ kind: 'sheet', address });
   }
 
   form.addEventListener('submit', (event) => {
@@ -124,13 +123,12 @@
 
   // An answer checked on „провери“ or Enter in its field.
   function check(input) {
-    if (!solver || !input) return;
-    checking = input;
-    solver._checkSheetAnswer();
+    if (!worker || !input) return;
+    worker.postMessage({ kind: 'answer', address: answerAddress(input), field: input.id });
   }
-  function showAnswer(answer) {
-    const input = checking;
-    checking = null;
+  function showAnswer(answer, field) {
+    const input = byId(field);
+    if (!input) return;
     byId(input.getAttribute('aria-describedby')).innerHTML = answer.feedback;
     if (answer.verdict === 'wrong') input.dataset.wrong = String(Number(input.dataset.wrong || 0) + 1);
     if (answer.verdict === 'right') input.removeAttribute('aria-invalid');
@@ -170,12 +168,12 @@
     });
   }
 
-  function answerAddress() {
+  function answerAddress(input) {
     const pairs = new URLSearchParams(byId('sheet').dataset.sheet);
-    pairs.set('task', checking.dataset.task);
-    pairs.set('answer', checking.dataset.key);
-    pairs.set('typed', checking.value);
-    pairs.set('wrong', checking.dataset.wrong || '0');
+    pairs.set('task', input.dataset.task);
+    pairs.set('answer', input.dataset.key);
+    pairs.set('typed', input.value);
+    pairs.set('wrong', input.dataset.wrong || '0');
     return pairs.toString();
   }
 
@@ -193,24 +191,18 @@
   // for a teacher who opens the page itself.
   byId('teacher').open = !location.search;
 
-  const page = {
-    sheetAddress: () => address,
-    showSheet: (json) => showSheet(JSON.parse(json)),
-    answerAddress,
-    showAnswer: (json) => showAnswer(JSON.parse(json)),
-  };
-  let loading;
   try {
-    loading = createSolver({ page });
+    worker = new Worker('sheet-worker.js');
+    worker.onmessage = ({ data }) => {
+      if (data.kind === 'sheet') showSheet(JSON.parse(data.json));
+      else if (data.kind === 'answer') showAnswer(JSON.parse(data.json), data.field);
+      else cannotRun();
+    };
+    worker.onerror = cannotRun;
+    make();
   } catch (error) {
-    loading = Promise.reject(error);
+    cannotRun();
   }
-  Promise.resolve(loading)
-    .then((module) => {
-      solver = module;
-      setTimeout(make, 0);
-    })
-    .catch(cannotRun);
 
   // After the first visit the page works offline (sw.js keeps the whole site).
   if ('serviceWorker' in navigator) {

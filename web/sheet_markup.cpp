@@ -42,7 +42,6 @@ void writeHead(std::ostream& html, const std::string& style, const std::string& 
          << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
          << "<link rel=\"icon\" href=\"icons/icon.svg\" type=\"image/svg+xml\">\n"
          << "<link rel=\"apple-touch-icon\" href=\"icons/icon-192.png\">\n"
-         << "<link rel=\"preload\" href=\"solver.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n"
          << "<style>" << style << "</style>\n</head>\n";
 }
 

@@ -2,8 +2,9 @@
 // The worksheet page (listove.html) in the solver's module: the same
 // solver.wasm as the problems page, with the worksheets beside the solver. The
 // page hands the module its sheet as an address and gets back, as JSON, the
-// sheet and the checked answers it shows (web/sheet_view.h). The page is the
-// object it hands the module as `page` (web/sheet.js):
+// sheet and the checked answers it shows (web/sheet_view.h). The module runs
+// in the page's worker, and `page` is the worker's object that passes these on
+// to the page (web/sheet_worker.js):
 //
 //   page.sheetAddress()     the sheet as the page's address or form holds it
 //   page.showSheet(json)    the sheet made
