@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 # package checks need the validators, lintian, dpkg's tools, Xvfb and the icon
 # theme.
 test_packages=(emscripten node-acorn googletest python3-fonttools python3-brotli python3-markdown python3-sympy
-               pngquant chromium
+               pngquant chromium poppler-utils
                dbus-daemon at-spi2-core python3-pyatspi
                desktop-file-utils appstream appstream-compose dpkg-dev lintian file procps
                xvfb xauth x11-utils man-db python3-xdg hicolor-icon-theme)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Lighthouse's audits of the web edition's two pages, the calculator and the
-// problems page with a task solved (a benchmark, not a test). The built site
+// Lighthouse's audits of the web edition's pages, the calculator, the
+// problems page with a task solved and the worksheet page with a sheet of ten
+// tasks and their figures (a benchmark, not a test). The built site
 // is served by web/serve.mjs in a process of its own, on a free local
 // port, each of its files asked for once first, so that no run waits for the
 // server to compress a file. Lighthouse's command line then loads the page in
@@ -23,7 +24,7 @@
 //   node bench/lighthouse.mjs SITE_DIR LIGHTHOUSE_CLI REPORT_DIR [RUNS]   (bench/lighthouse.sh)
 //
 // PAGE names another page of the site to audit (PAGE=guide.html); by default
-// the calculator's and the problems page with a task solved.
+// the calculator's, the problems page with a task solved and the worksheet page.
 import { execFile, fork } from 'node:child_process';
 import { mkdirSync, readdirSync, readFileSync } from 'node:fs';
 import { loadavg } from 'node:os';
@@ -38,10 +39,11 @@ if (!siteDir || !lighthouseCli || !reportDir) {
 const runs = Number(runsArgument || 3);
 const pageName = process.env.PAGE || '';
 
-// The calculator's page and the problems page with a task solved, or PAGE.
+// The calculator's page, the problems page with a task solved and a sheet, or PAGE.
 const pages = pageName ? [{ name: pageName.replace(/\.html$/, ''), path: pageName }] : [
   { name: 'calculator', path: '' },
   { name: 'problems', path: 'zadachi.html?solid=cone&r=3&h=4&pi=exact&digits=2' },
+  { name: 'sheet', path: 'listove.html?number=4711&variant=A&count=10&kind=mixed&numbers=whole&pi=exact&unit=cm&figures=on&key=off' },
 ];
 const presets = [
   { name: 'mobile', flags: [] },

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Lighthouse's audits of the web edition (a benchmark, not a test): builds the
 # site, serves it with web/serve.mjs on a free local port and runs Lighthouse 12
-# in Debian's Chromium on the calculator's page and on the problems page (a
-# task solved), RUNS times with the mobile preset and RUNS times with the
+# in Debian's Chromium on the calculator's page, on the problems page (a task
+# solved) and on the worksheet page (a sheet), RUNS times with the mobile preset and RUNS times with the
 # desktop one. Prints per page and preset the medians of the four category scores
 # and the failing audits; bench/lighthouse.mjs says what exactly.
 #

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Builds the web edition into one folder of static files that any web server
 # can host: the page written from the window description, the core as
-# WebAssembly, the problems page (zadachi.html) with the task solver's module,
+# WebAssembly, the problems page (zadachi.html) and the worksheet page
+# (listove.html) with the task solver's module,
 # the pictures, the fonts for systems without the window's face,
 # the manifest, the icons, the guide (guide.html) and the service worker that
 # keeps it all offline.
@@ -37,6 +38,10 @@ cp "$wasm_dir/web/solver.wasm" "$site.new/"
 # The same module for the calculator's page, in a worker: the figure of a
 # panel's solid under its solution.
 cat "$wasm_dir/web/solver.js" web/solver_worker.js >"$site.new/solver-worker.js"
+# The worksheet page: web/sheet.js at its end; the same loader and module in
+# its worker, sheet-worker.js.
+"$generator" sheet "$site.new/listove.html" web/sheet.js
+cat "$wasm_dir/web/solver.js" web/sheet_worker.js >"$site.new/sheet-worker.js"
 "$generator" manifest "$site.new/manifest.webmanifest"
 cp resources/pictures/Image*.svg "$site.new/pictures/"
 

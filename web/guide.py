@@ -186,7 +186,7 @@ def write_page(body, title, description, target):
 <link rel="icon" href="icons/icon.svg" type="image/svg+xml">
 </head>
 <body>
-<nav aria-label="към калкулатора и задачите"><a href="index.html">← към калкулатора</a> · <a href="zadachi.html">Задачи по стереометрия</a></nav>
+<nav aria-label="към калкулатора, задачите и листовете"><a href="index.html">← към калкулатора</a> · <a href="zadachi.html">Задачи по стереометрия</a> · <a href="listove.html">Листове със задачи</a></nav>
 <main>
 {body}
 </main>

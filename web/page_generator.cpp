@@ -6,6 +6,8 @@
 //                                               web/page.js) inlined at its end
 //   stereometry_page problems OUT.html SCRIPT.js  the problems page, zadachi.html
 //                                               (problems_markup.cpp), SCRIPT inlined
+//   stereometry_page sheet OUT.html SCRIPT.js   the worksheet page, listove.html
+//                                               (sheet_markup.cpp), SCRIPT inlined
 //   stereometry_page static OUT.html            the same controls without any script
 //                                               (the benchmark's yardstick)
 //   stereometry_page manifest OUT.json          the web app manifest
@@ -34,6 +36,7 @@
 #include "page_markup.h"
 #include "page_style.h"
 #include "problems_markup.h"
+#include "sheet_markup.h"
 
 namespace {
 
@@ -91,7 +94,7 @@ std::string page(const std::string* script) {
     }
     writeWindowControls(html);
     html << "</main>\n<footer><a href=\"guide.html\">Ръководство за ученици и учители</a> · "
-         << "<a href=\"zadachi.html\">Задачи по стереометрия</a></footer>\n";
+         << "<a href=\"zadachi.html\">Задачи по стереометрия</a> · <a href=\"listove.html\">Листове със задачи</a></footer>\n";
     if (script) {
         // The one message box every message of the window uses, one after another.
         html << "<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" aria-describedby=\"MessageText\">"
@@ -125,6 +128,8 @@ std::string manifest() {
          // The problems page, offered beside the calculator where the app is installed.
          << "  \"shortcuts\": [\n"
          << "    {\"name\": \"Задачи по стереометрия\", \"short_name\": \"Задачи\", \"url\": \"zadachi.html\",\n"
+         << "     \"icons\": [{\"src\": \"icons/icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"}]},\n"
+         << "    {\"name\": \"Листове със задачи\", \"short_name\": \"Листове\", \"url\": \"listove.html\",\n"
          << "     \"icons\": [{\"src\": \"icons/icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"}]}\n"
          << "  ]\n}\n";
     return json.str();
@@ -165,7 +170,7 @@ bool writeFile(const char* path, const std::string& text) {
 }
 
 int usage() {
-    std::cerr << "usage: stereometry_page index|problems OUT SCRIPT\n"
+    std::cerr << "usage: stereometry_page index|problems|sheet OUT SCRIPT\n"
                  "       stereometry_page static|manifest OUT\n"
                  "       stereometry_page characters standard|large-bold|credit-italic\n";
     return 2;
@@ -185,7 +190,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     std::string text;
-    if ((what == "index" || what == "problems") && argc == 4) {
+    if ((what == "index" || what == "problems" || what == "sheet") && argc == 4) {
         std::string script;
         if (!readFile(argv[3], script)) {
             std::cerr << "stereometry_page: cannot read " << argv[3] << "\n";
@@ -196,7 +201,7 @@ int main(int argc, char* argv[]) {
             std::cerr << "stereometry_page: " << argv[3] << " holds \"</script\" or \"<!--\"\n";
             return 1;
         }
-        text = what == "index" ? page(&script) : problemsPage(script);
+        text = what == "index" ? page(&script) : what == "problems" ? problemsPage(script) : sheetPage(script);
     } else if (what == "static" && argc == 3) {
         text = page(nullptr);
     } else if (what == "manifest" && argc == 3) {

@@ -170,7 +170,7 @@ std::string problemsPage(const std::string& script) {
     std::ostringstream html;
     writeHead(html, style, script);
     html << "<body>\n<header>\n<h1>" << title << "</h1>\n<nav aria-label=\"Страниците\"><a href=\"./\">Калкулатор</a>"
-         << "<a href=\"guide.html#задачи-по-стереометрия\">Ръководство</a></nav>\n</header>\n<main>\n"
+         << "<a href=\"listove.html\">Листове</a><a href=\"guide.html#задачи-по-стереометрия\">Ръководство</a></nav>\n</header>\n<main>\n"
          << "<p id=\"intro\">Изберете тялото и въведете каквото дава задачата. Решението се появява, докато пишете.</p>\n"
          << "<form id=\"task\" novalidate>\n";
     writeSolidChoice(html);

@@ -36,7 +36,7 @@ std::string sharedRules() {
         << "header{display:flex;flex-wrap:wrap;align-items:center;justify-content:space-between;gap:0 12px;"
         << "max-width:74rem;margin:0 auto;padding:4px 12px}\n"
         << "h1{font-size:1.25rem;line-height:1.3;margin:8px 0}\n"
-        << "header nav{display:flex;gap:4px}\n"
+        << "header nav{display:flex;flex-wrap:wrap;gap:4px}\n"
         << "header nav a{display:inline-flex;align-items:center;min-height:44px;padding:0 8px;font-weight:600}\n"
         << "main{max-width:74rem;margin:0 auto;padding:0 8px 24px}\n"
         << "#intro{margin:0 4px 8px;color:var(--muted);font-size:15px}\n"
@@ -213,6 +213,7 @@ std::string printRules() {
 }  // namespace
 
 std::string_view themeColour(bool dark) { return dark ? "#171513" : "#fff6ec"; }
+std::string_view schemeColours(bool dark) { return dark ? darkColours : lightColours; }
 
 std::string problemsStyleSheet() {
     return sharedRules() + solidRules() + fieldRules() + actionRules() + solutionRules() + drawingBlockRules() + wideRules() +

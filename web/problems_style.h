@@ -13,6 +13,9 @@ namespace geometry::web {
 
 // The colour of the browser's bar around the page, light or dark.
 std::string_view themeColour(bool dark);
+// Each scheme's colours as custom properties ("--page:#fff6ec;…"), for the
+// site's other pages.
+std::string_view schemeColours(bool dark);
 
 std::string problemsStyleSheet();
 
