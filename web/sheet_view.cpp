@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "drawing.h"
 #include "json.h"
@@ -19,6 +21,20 @@ using namespace solver;
 using namespace solver::worksheet;
 // Markup's text and attributes escaped as the drawings escape theirs.
 using solver::drawing::escaped;
+
+// Markup written piece by piece into a string: a string stream would bring
+// the C++ library's locale support into the module for nothing.
+class Markup {
+public:
+    Markup& operator<<(std::string_view piece) {
+        text_ += piece;
+        return *this;
+    }
+    std::string str() && { return std::move(text_); }
+
+private:
+    std::string text_;
+};
 
 // The page's own settings, beside the sheet's.
 struct PageSettings {
@@ -82,7 +98,7 @@ std::string unitOf(const Sheet& sheet, const QuantityRow& quantity) {
 
 // A task: its text, its figure, and per asked quantity a field, its check
 // button and the place of its feedback; on paper, room to work instead.
-void writeTask(std::ostream& html, const Sheet& sheet, const Task& task, int number, bool figures) {
+void writeTask(Markup& html, const Sheet& sheet, const Task& task, int number, bool figures) {
     const std::string id = std::to_string(number);
     html << "<li class=\"task\" id=\"task-" << id << "\" data-task=\"" << id << "\">\n<p class=\"task-text\">"
          << escaped(task.text) << "</p>\n";
@@ -110,16 +126,16 @@ void writeTask(std::ostream& html, const Sheet& sheet, const Task& task, int num
 }
 
 std::string tasksMarkup(const Sheet& sheet, bool figures) {
-    std::ostringstream html;
+    Markup html;
     html << "<ol class=\"tasks\">\n";
     for (std::size_t i = 0; i < sheet.tasks.size(); ++i) writeTask(html, sheet, sheet.tasks[i], int(i) + 1, figures);
     html << "</ol>\n";
-    return html.str();
+    return std::move(html).str();
 }
 
 // The answer key: each task's answers and the steps to them.
 std::string keyMarkup(const Sheet& sheet) {
-    std::ostringstream html;
+    Markup html;
     html << "<h2 id=\"key-title\">Отговори: " << escaped(sheet.title) << "</h2>\n<ol class=\"key-tasks\">\n";
     for (const Task& task : sheet.tasks) {
         html << "<li><ul class=\"key-answers\">";
@@ -131,7 +147,7 @@ std::string keyMarkup(const Sheet& sheet) {
         html << "</ol></li>\n";
     }
     html << "</ol>\n";
-    return html.str();
+    return std::move(html).str();
 }
 
 // Under the field: the verdict, what the sheet asks for instead where the
@@ -140,7 +156,7 @@ std::string feedbackMarkup(const AnswerFeedback& feedback) {
     const std::string_view verdict = feedback.verdict == Verdict::Right  ? "right"
                                      : feedback.verdict == Verdict::Wrong ? "wrong"
                                                                           : "unreadable";
-    std::ostringstream html;
+    Markup html;
     html << "<p class=\"verdict\" data-verdict=\"" << verdict << "\">" << escaped(feedback.message) << "</p>";
     if (!feedback.note.empty()) html << "<p class=\"answer-note\">" << escaped(feedback.note) << "</p>";
     if (!feedback.hint.empty()) html << "<p class=\"hint\"><b>Подсказка:</b> " << escaped(feedback.hint) << "</p>";
@@ -149,7 +165,7 @@ std::string feedbackMarkup(const AnswerFeedback& feedback) {
         for (const std::string& step : feedback.steps) html << "<li>" << escaped(step) << "</li>";
         html << "</ol>";
     }
-    return html.str();
+    return std::move(html).str();
 }
 
 std::string countText(std::size_t count) {
