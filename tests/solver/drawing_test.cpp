@@ -137,6 +137,14 @@ TEST(DrawingTest, FiguresLabelWhatWasFoundAndWhatTheTaskAsks) {
     const XmlElement note = wellFormed(figureSvg(*thin.solid, thin.solutions[0], {thin.unit}));
     EXPECT_NE(note.content.find("Не в мащаб: отсечката r"), std::string::npos);
     EXPECT_EQ(plain.content.find("Не в мащаб"), std::string::npos);
+    // A worksheet's figure hides what is asked: nothing is said to be found.
+    EXPECT_NE(plain.content.find("Намерено: "), std::string::npos);
+    Solution hidden = cone.solutions[0];
+    for (QuantityResult& quantity : hidden.quantities)
+        if (!quantity.given) quantity.text = "?";
+    const XmlElement sheet = wellFormed(figureSvg(*cone.solid, hidden, {cone.unit}));
+    EXPECT_NE(sheet.content.find("l = ?"), std::string::npos);
+    EXPECT_EQ(sheet.content.find("Намерено"), std::string::npos);
     // For a page that keeps every rule in its own stylesheet: no <style>, the same classes.
     const std::string unstyled = figureSvg(*cone.solid, cone.solutions[0], {cone.unit, {}, false});
     EXPECT_EQ(unstyled.find("<style"), std::string::npos);

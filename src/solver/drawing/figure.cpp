@@ -114,8 +114,9 @@ std::string listed(const std::vector<std::string>& items) {
     return text;
 }
 
-// Under the drawing: the givens in their colour, the letters found, and why
-// the drawing is not to scale where it is not.
+// Under the drawing: the givens in their colour, the letters found (not those
+// whose value a worksheet hides as "?"), and why the drawing is not to scale
+// where it is not.
 void addLegend(Scene& scene, const Measures& m, const Proportions& drawn) {
     std::vector<LegendItem> given{{"Дадено: ", Ink::Edge}};
     for (const QuantityResult& q : m.solution().quantities)
@@ -127,7 +128,7 @@ void addLegend(Scene& scene, const Measures& m, const Proportions& drawn) {
     std::vector<LegendItem> found{{"Намерено: ", Ink::Edge}};
     std::vector<std::string> letters;
     for (const SceneLabel& label : scene.labels)
-        if (label.ink == Ink::Found) letters.push_back(label.text.substr(0, label.text.find(' ')));
+        if (label.ink == Ink::Found && !label.text.ends_with("?")) letters.push_back(label.text.substr(0, label.text.find(' ')));
     if (!letters.empty()) {
         std::string text;
         for (const std::string& letter : letters) text += (text.empty() ? "" : ", ") + letter;
