@@ -20,22 +20,22 @@ constexpr unsigned maxBits = 2048;
 constexpr std::uint64_t maxRadicand = std::uint64_t(1) << 40;
 constexpr int maxPiPower = 24;
 
-// A whole number's value, also where it has more bits than a long double holds.
-long double toLongDouble(const Integer& n) {
+// A whole number's value, also where it has more bits than a double holds.
+double toDouble(const Integer& n) {
     if (n == 0) return 0;
     const Integer magnitude = boost::multiprecision::abs(n);
     const unsigned bits = boost::multiprecision::msb(magnitude) + 1;
-    long double value;
+    double value;
     if (bits <= 64) {
-        value = static_cast<long double>(static_cast<std::uint64_t>(magnitude));
+        value = static_cast<double>(static_cast<std::uint64_t>(magnitude));
     } else {
         const Integer top = magnitude >> (bits - 64);
-        value = std::ldexp(static_cast<long double>(static_cast<std::uint64_t>(top)), int(bits - 64));
+        value = std::ldexp(static_cast<double>(static_cast<std::uint64_t>(top)), int(bits - 64));
     }
     return n < 0 ? -value : value;
 }
 
-long double toLongDouble(const Rational& q) {
+double toDouble(const Rational& q) {
     const Integer num = boost::multiprecision::abs(boost::multiprecision::numerator(q));
     const Integer& den = boost::multiprecision::denominator(q);
     if (num == 0) return 0;
@@ -44,8 +44,8 @@ long double toLongDouble(const Rational& q) {
     // Both scaled to about 2⁶⁴ first (magnitudes only: Boost shifts no negative
     // number), so neither overflows on its own.
     const int numShift = std::max(0, numBits - 64), denShift = std::max(0, denBits - 64);
-    const long double ratio = toLongDouble(Integer(num >> numShift)) / toLongDouble(Integer(den >> denShift));
-    const long double magnitude = std::ldexp(ratio, numShift - denShift);
+    const double ratio = toDouble(Integer(num >> numShift)) / toDouble(Integer(den >> denShift));
+    const double magnitude = std::ldexp(ratio, numShift - denShift);
     return q < 0 ? -magnitude : magnitude;
 }
 
@@ -53,7 +53,7 @@ using Precise = boost::multiprecision::cpp_bin_float_50;
 
 // A sum of terms with 50 significant digits; π itself where `piValue` is π, else
 // the decimal it stands for (3,14 or 3,141592), which has fewer than 15 digits.
-long double preciseValue(const std::vector<Term>& terms, long double piValue) {
+double preciseValue(const std::vector<Term>& terms, double piValue) {
     const Precise pi = piValue == truePi
                            ? boost::math::constants::pi<Precise>()
                            : Precise(std::llround(static_cast<double>(piValue) * 1e14)) / Precise(1e14);
@@ -64,7 +64,7 @@ long double preciseValue(const std::vector<Term>& terms, long double piValue) {
         term *= boost::multiprecision::pow(pi, t.k);
         sum += term;
     }
-    return sum.convert_to<long double>();
+    return sum.convert_to<double>();
 }
 
 bool small(const Rational& q) {
@@ -110,7 +110,7 @@ std::optional<SquareSplit> splitSquare(Integer n) {
             split.free *= p;
         }
     }
-    const auto root = static_cast<std::uint64_t>(std::sqrt(static_cast<long double>(rest)) + 0.5L);
+    const auto root = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(rest)) + 0.5);
     if (rest > 1 && root * root == rest) {
         split.square *= root;
     } else if (rest > 1) {
@@ -133,7 +133,7 @@ std::optional<Term> squareRootOf(const Rational& q) {
 std::optional<Integer> cubeRoot(const Integer& n) {
     const bool negative = n < 0;
     const Integer magnitude = boost::multiprecision::abs(n);
-    Integer root = Integer(std::llround(std::cbrt(static_cast<double>(toLongDouble(magnitude)))));
+    Integer root = Integer(std::llround(std::cbrt(toDouble(magnitude))));
     // Corrected to the exact root near the estimate (the estimate is off by a few
     // units at most for numbers of this size, or many where they are huge).
     for (int step = 0; step < 4 && root * root * root > magnitude; ++step) --root;
@@ -326,22 +326,22 @@ Rational Exact::rational() const {
     return 0;
 }
 
-long double Exact::value(long double piValue) const {
-    long double sum = 0, largest = 0;
+double Exact::value(double piValue) const {
+    double sum = 0, largest = 0;
     for (const Term& t : terms_) {
-        const long double term = toLongDouble(t.q) * std::sqrt(static_cast<long double>(t.m)) * std::pow(piValue, t.k);
+        const double term = toDouble(t.q) * std::sqrt(static_cast<double>(t.m)) * std::pow(piValue, t.k);
         sum += term;
         largest = std::max(largest, std::fabs(term));
     }
     // Terms that nearly cancel (√221844605002 − 333050√2 is 2·10⁻⁶) take their
     // digits with them: such a sum is worked out again with 50 digits.
-    if (std::fabs(sum) < 1e-4L * largest) return preciseValue(terms_, piValue);
+    if (std::fabs(sum) < 1e-4 * largest) return preciseValue(terms_, piValue);
     return sum;
 }
 
 int Exact::sign() const {
     if (terms_.empty()) return 0;
-    const long double v = value();
+    const double v = value();
     return v > 0 ? 1 : v < 0 ? -1 : 0;
 }
 

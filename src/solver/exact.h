@@ -24,7 +24,7 @@ using Integer = boost::multiprecision::cpp_int;
 using Rational = boost::multiprecision::cpp_rational;
 
 // π as mathematics knows it, for exact forms and for the angles of polygons.
-inline constexpr long double truePi = 3.141592653589793238462643383279502884L;
+inline constexpr double truePi = 3.141592653589793;
 
 struct Term {
     Rational q;
@@ -58,7 +58,7 @@ public:
     bool isMonomial() const { return terms_.size() == 1; }
 
     // The value with π taken as `piValue`.
-    long double value(long double piValue = truePi) const;
+    double value(double piValue = truePi) const;
     int sign() const;  // of the true value
 
     friend Exact operator+(const Exact& a, const Exact& b);

@@ -528,7 +528,7 @@ bool losesDigits(const Node& node, const Substitution& with) {
     if (node.kind == Kind::Subtract || node.kind == Kind::Add) {
         const Value a = evaluate(node.children[0], with), b = evaluate(node.children[1], with);
         const Value result = node.kind == Kind::Add ? a + b : a - b;
-        if (!result.exact && std::fabs(result.number) < 1e-6L * std::max(std::fabs(a.number), std::fabs(b.number)))
+        if (!result.exact && std::fabs(result.number) < 1e-6 * std::max(std::fabs(a.number), std::fabs(b.number)))
             return true;
     }
     return std::any_of(node.children.begin(), node.children.end(),

@@ -50,7 +50,7 @@ TypedValue readValue(std::string_view text);
 // What a formula's letters stand for when it is evaluated or written out.
 struct Substitution {
     std::function<const Value*(int)> quantity;  // null where not known
-    long double piValue = truePi;
+    double piValue = truePi;
     int sides = 0;  // n, for tg(180° : n) and sin(180° : n); 0 where not known
     std::string_view separator = ",";
     // How a number is written in place of a letter: a whole number, an exact

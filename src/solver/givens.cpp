@@ -169,8 +169,8 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
                                std::string(examples) + ".");
             continue;
         }
-        const long double magnitude = value.value.value();
-        if (!(magnitude >= 1e-50L && magnitude <= 1e50L)) {
+        const double magnitude = value.value.value();
+        if (!(magnitude >= 1e-50 && magnitude <= 1e50)) {
             problem(given, given.key + ": " + shown + " е извън обхвата от 10⁻⁵⁰ до 10⁵⁰.");
             continue;
         }

@@ -2,8 +2,8 @@
 #include "json.h"
 
 #include <cmath>
-#define FMT_HEADER_ONLY
-#include <fmt/format.h>
+
+#include "c_numbers.h"
 
 namespace solver {
 
@@ -50,6 +50,7 @@ Json& Json::key(std::string_view name) {
 }
 
 Json& Json::string(std::string_view value) {
+    static constexpr char hex[] = "0123456789abcdef";
     separate();
     text_ += '"';
     for (char c : value) {
@@ -60,7 +61,7 @@ Json& Json::string(std::string_view value) {
         case '\t': text_ += "\\t"; break;
         case '\r': text_ += "\\r"; break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) text_ += fmt::format("\\u{:04x}", int(c));
+            if (static_cast<unsigned char>(c) < 0x20) text_ += std::string("\\u00") + hex[c >> 4] + hex[c & 15];
             else text_ += c;
         }
     }
@@ -71,7 +72,7 @@ Json& Json::string(std::string_view value) {
 Json& Json::number(double value) {
     if (!std::isfinite(value)) return null();
     separate();
-    text_ += fmt::format("{}", value);
+    text_ += shortestText(value);
     return *this;
 }
 

@@ -11,7 +11,7 @@ namespace {
 // A decimal sum that cancels to within rounding is zero.
 bool vanishes(const Value& sum, const Value& a, const Value& b) {
     if (sum.exact) return sum.exact->isZero();
-    return std::fabs(sum.number) <= 1e-13L * (std::fabs(a.number) + std::fabs(b.number));
+    return std::fabs(sum.number) <= 1e-13 * (std::fabs(a.number) + std::fabs(b.number));
 }
 
 Monomial times(const Monomial& a, const Monomial& b) {

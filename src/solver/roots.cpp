@@ -11,7 +11,7 @@ namespace solver {
 namespace {
 
 using Coefficients = std::vector<Value>;
-using Numbers = std::vector<long double>;
+using Numbers = std::vector<double>;
 
 void trimLeadingZeros(Coefficients& c) {
     while (!c.empty() && c.back().isZero()) c.pop_back();
@@ -21,33 +21,33 @@ bool allExact(const Coefficients& c) {
     return std::all_of(c.begin(), c.end(), [](const Value& v) { return v.exact.has_value(); });
 }
 
-long double evaluateNumbers(const Numbers& c, long double x) {
-    long double sum = 0;
+double evaluateNumbers(const Numbers& c, double x) {
+    double sum = 0;
     for (std::size_t i = c.size(); i-- > 0;) sum = sum * x + c[i];
     return sum;
 }
 
-long double magnitudeAt(const Numbers& c, long double x) {
-    long double sum = 0;
+double magnitudeAt(const Numbers& c, double x) {
+    double sum = 0;
     for (std::size_t i = c.size(); i-- > 0;) sum = sum * std::fabs(x) + std::fabs(c[i]);
     return sum;
 }
 
 Numbers derivative(const Numbers& c) {
     Numbers d;
-    for (std::size_t i = 1; i < c.size(); ++i) d.push_back(c[i] * static_cast<long double>(i));
+    for (std::size_t i = 1; i < c.size(); ++i) d.push_back(c[i] * static_cast<double>(i));
     return d;
 }
 
 // The root in [low, high] where the polynomial changes sign, to the last bit:
 // halving the ratio while the ends are far apart (roots may lie anywhere from
 // 10⁻¹²⁰ to 10¹²⁰), then the difference.
-long double bisect(const Numbers& c, long double low, long double high) {
-    long double atLow = evaluateNumbers(c, low);
+double bisect(const Numbers& c, double low, double high) {
+    double atLow = evaluateNumbers(c, low);
     for (int i = 0; i < 2000; ++i) {
-        const long double middle = low > 0 && high > 4 * low ? std::sqrt(low) * std::sqrt(high) : low + (high - low) / 2;
+        const double middle = low > 0 && high > 4 * low ? std::sqrt(low) * std::sqrt(high) : low + (high - low) / 2;
         if (middle <= low || middle >= high) break;
-        const long double atMiddle = evaluateNumbers(c, middle);
+        const double atMiddle = evaluateNumbers(c, middle);
         if (atMiddle == 0) return middle;
         if ((atMiddle < 0) == (atLow < 0)) {
             low = middle;
@@ -62,25 +62,25 @@ long double bisect(const Numbers& c, long double low, long double high) {
 // Every real root in (low, high): between two neighbouring turning points the
 // polynomial is monotonic, so each sign change there holds one root; a turning
 // point where it touches zero is a double root.
-Numbers realRoots(Numbers c, long double low, long double high) {
+Numbers realRoots(Numbers c, double low, double high) {
     while (!c.empty() && c.back() == 0) c.pop_back();
     if (c.size() < 2) return {};
     if (c.size() == 2) {
-        const long double x = -c[0] / c[1];
+        const double x = -c[0] / c[1];
         return x > low && x < high ? Numbers{x} : Numbers{};
     }
     Numbers points{low};
-    for (long double turning : realRoots(derivative(c), low, high)) points.push_back(turning);
+    for (double turning : realRoots(derivative(c), low, high)) points.push_back(turning);
     points.push_back(high);
     std::vector<bool> touches(points.size(), false);
     Numbers found;
     for (std::size_t i = 1; i + 1 < points.size(); ++i) {
-        touches[i] = std::fabs(evaluateNumbers(c, points[i])) <= 1e-13L * magnitudeAt(c, points[i]);
+        touches[i] = std::fabs(evaluateNumbers(c, points[i])) <= 1e-13 * magnitudeAt(c, points[i]);
         if (touches[i]) found.push_back(points[i]);
     }
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
         if (touches[i] || touches[i + 1]) continue;
-        const long double fa = evaluateNumbers(c, points[i]), fb = evaluateNumbers(c, points[i + 1]);
+        const double fa = evaluateNumbers(c, points[i]), fb = evaluateNumbers(c, points[i + 1]);
         if (fa != 0 && fb != 0 && (fa < 0) != (fb < 0)) found.push_back(bisect(c, points[i], points[i + 1]));
     }
     std::sort(found.begin(), found.end());
@@ -91,13 +91,13 @@ Numbers realRoots(Numbers c, long double low, long double high) {
 // (the same for the reversed polynomial) above 1 / (1 + max|cᵢ/c₀|).
 Numbers positiveNumericRoots(const Numbers& c) {
     if (c.size() < 2 || c.front() == 0) return {};
-    long double upper = 0, lower = 0;
+    double upper = 0, lower = 0;
     for (std::size_t i = 0; i + 1 < c.size(); ++i) upper = std::max(upper, std::fabs(c[i] / c.back()));
     for (std::size_t i = 1; i < c.size(); ++i) lower = std::max(lower, std::fabs(c[i] / c.front()));
-    return realRoots(c, 0.5L / (1 + lower), 2 * (1 + upper));  // with room: a root may lie at a bound
+    return realRoots(c, 0.5 / (1 + lower), 2 * (1 + upper));  // with room: a root may lie at a bound
 }
 
-Numbers numbersAt(const Coefficients& c, long double piValue, bool fromExact) {
+Numbers numbersAt(const Coefficients& c, double piValue, bool fromExact) {
     Numbers n;
     for (const Value& v : c) n.push_back(fromExact && v.exact ? v.exact->value(piValue) : v.number);
     return n;
@@ -109,22 +109,24 @@ Exact evaluateExact(const Coefficients& c, const Exact& x) {
     return sum;
 }
 
-// The closest fraction with a denominator up to a million, if it is the number.
-std::optional<Rational> fractionNear(long double x) {
-    if (!(std::fabs(x) < 1e15L) || x <= 0) return std::nullopt;
-    long double rest = x;
+// The closest fraction with a denominator up to a million, if it is the number
+// to within what a root found in doubles may be off (each candidate is then
+// tried on the equation exactly).
+std::optional<Rational> fractionNear(double x) {
+    if (!(std::fabs(x) < 1e15) || x <= 0) return std::nullopt;
+    double rest = x;
     Integer p0 = 0, q0 = 1, p1 = 1, q1 = 0;
     for (int step = 0; step < 40; ++step) {
-        const long double whole = std::floor(rest);
-        if (!(whole < 1e15L)) break;
+        const double whole = std::floor(rest);
+        if (!(whole < 1e15)) break;
         const Integer a = Integer(static_cast<long long>(whole));
         const Integer p2 = a * p1 + p0, q2 = a * q1 + q0;
         if (q2 > 1000000) break;
         p0 = p1, q0 = q1, p1 = p2, q1 = q2;
-        const long double approx = static_cast<long double>(static_cast<long long>(p1)) /
-                                   static_cast<long double>(static_cast<long long>(q1));
-        if (std::fabs(approx - x) <= 1e-15L * x) return Rational(p1, q1);
-        if (rest - whole < 1e-18L) break;
+        const double approx = static_cast<double>(static_cast<long long>(p1)) /
+                                   static_cast<double>(static_cast<long long>(q1));
+        if (std::fabs(approx - x) <= 1e-12 * x) return Rational(p1, q1);
+        if (rest - whole < 1e-18) break;
         rest = 1 / (rest - whole);
     }
     return std::nullopt;
@@ -132,10 +134,10 @@ std::optional<Rational> fractionNear(long double x) {
 
 // The exact form a root has among q·πᵏ and √q·πᵏ for small k and small
 // fractions q (each tried on the equation exactly); none where none fits.
-std::optional<Exact> exactRoot(const Coefficients& c, long double x) {
+std::optional<Exact> exactRoot(const Coefficients& c, double x) {
     auto fits = [&c](const Exact& candidate) { return evaluateExact(c, candidate).isZero(); };
     for (int k : {0, 1, -1, 2, -2, 3, -3}) {
-        const long double y = x / std::pow(truePi, k);
+        const double y = x / std::pow(truePi, k);
         if (const auto q = fractionNear(y)) {
             const Exact candidate = Exact(*q) * Exact::pi(k);
             if (fits(candidate)) return candidate;
@@ -152,7 +154,7 @@ std::optional<Exact> exactRoot(const Coefficients& c, long double x) {
 }
 
 // c divided by (x − root), exactly; the remainder is zero.
-Coefficients deflated(const Coefficients& c, const Exact& root, long double piValue) {
+Coefficients deflated(const Coefficients& c, const Exact& root, double piValue) {
     Coefficients quotient(c.size() - 1);
     Exact carry;
     for (std::size_t i = c.size() - 1; i-- > 0;) {
@@ -178,10 +180,10 @@ void solveQuadratic(const Coefficients& c, std::vector<Value>& roots) {
     Value first = (-c[1] + rootOfDiscriminant) / (Value::whole(2) * c[2]);
     Value second = (-c[1] - rootOfDiscriminant) / (Value::whole(2) * c[2]);
     // The decimals without cancellation: q = −(b + sign(b)·√D)/2, roots q/a and c/q.
-    const long double b = c[1].number, d = std::sqrt(std::max(0.0L, discriminant.number));
-    const long double q = -(b + (b < 0 ? -d : d)) / 2;
+    const double b = c[1].number, d = std::sqrt(std::max(0.0, discriminant.number));
+    const double q = -(b + (b < 0 ? -d : d)) / 2;
     if (q != 0) {
-        const long double one = q / c[2].number, other = c[0].number / q;
+        const double one = q / c[2].number, other = c[0].number / q;
         const bool firstIsLarger = first.number >= second.number;
         first.number = firstIsLarger ? std::max(one, other) : std::min(one, other);
         second.number = firstIsLarger ? std::min(one, other) : std::max(one, other);
@@ -200,13 +202,13 @@ bool solveBinomial(const Coefficients& c, std::vector<Value>& roots) {
     return true;
 }
 
-void solveHigher(Coefficients c, long double piValue, std::vector<Value>& roots) {
+void solveHigher(Coefficients c, double piValue, std::vector<Value>& roots) {
     if (solveBinomial(c, roots)) return;
     if (allExact(c)) {
         // Roots with an exact form are found at the true π and divided out.
         for (bool dividedOut = true; dividedOut && c.size() > 3;) {
             dividedOut = false;
-            for (long double x : positiveNumericRoots(numbersAt(c, truePi, true))) {
+            for (double x : positiveNumericRoots(numbersAt(c, truePi, true))) {
                 const auto exact = exactRoot(c, x);
                 if (!exact) continue;
                 keepPositive(roots, Value(*exact, piValue));
@@ -218,7 +220,7 @@ void solveHigher(Coefficients c, long double piValue, std::vector<Value>& roots)
         if (c.size() == 3) return solveQuadratic(c, roots);
         if (c.size() == 2) return solveLinear(c, roots);
     }
-    for (long double x : positiveNumericRoots(numbersAt(c, piValue, true))) keepPositive(roots, Value::decimal(x));
+    for (double x : positiveNumericRoots(numbersAt(c, piValue, true))) keepPositive(roots, Value::decimal(x));
 }
 
 // The largest g such that only powers xᵍ, x²ᵍ, … appear.
@@ -231,7 +233,7 @@ int powerStep(const Coefficients& c) {
 
 }  // namespace
 
-PositiveRoots positiveRoots(Coefficients c, long double piValue) {
+PositiveRoots positiveRoots(Coefficients c, double piValue) {
     PositiveRoots result;
     trimLeadingZeros(c);
     if (c.empty()) {

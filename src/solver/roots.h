@@ -22,7 +22,7 @@ struct PositiveRoots {
 };
 
 // `coefficients[i]` belongs to xⁱ; π in them is `piValue` for the decimals.
-PositiveRoots positiveRoots(std::vector<Value> coefficients, long double piValue);
+PositiveRoots positiveRoots(std::vector<Value> coefficients, double piValue);
 
 // The equation as a textbook writes it, its coefficients made whole where
 // they can be: "r³ − 21r + 36 = 0".

@@ -263,9 +263,9 @@ void Search::branch(const State& state, int quantity, const std::vector<Value>& 
 
 bool Search::assign(State& state, int quantity, Value value, std::uint32_t from, std::string step) {
     if (quantity == solid_.sidesIndex) {
-        const long double x = value.number;
-        const long double whole = std::round(x);
-        if (!(std::fabs(x - whole) <= 1e-9L * x) || whole < 3 || whole > maxSides) {
+        const double x = value.number;
+        const double whole = std::round(x);
+        if (!(std::fabs(x - whole) <= 1e-9 * x) || whole < 3 || whole > maxSides) {
             contradict(state, from,
                        "броят на страните n трябва да е цяло число от 3 до " + std::to_string(maxSides) +
                            ", а от данните n " + wording_.equals(value));

@@ -18,7 +18,7 @@ constexpr int largestSidesTried = 100;
 
 // Measures of a solid with nothing special about them, for trying which
 // further given would decide a task.
-constexpr long double referenceMeasures[] = {1.3L, 2.9L, 2.3L};
+constexpr double referenceMeasures[] = {1.3, 2.9, 2.3};
 constexpr int referenceSides = 5;
 
 std::string listedWith(const std::vector<std::string>& items, std::string_view last) {
@@ -253,7 +253,7 @@ std::optional<std::string> noBaseFits(const Task& task, const State& state) {
     const auto& perimeter = state.known[std::size_t(quantityIndex(row, "P"))];
     const auto& area = state.known[std::size_t(quantityIndex(row, "B"))];
     if (!perimeter || !area) return std::nullopt;
-    const long double largest = perimeter->value.number * perimeter->value.number / (4 * truePi);
+    const double largest = perimeter->value.number * perimeter->value.number / (4 * truePi);
     if (area->value.number < largest) return std::nullopt;
     return "Няма " + std::string(row.single) + " с основа с периметър P " + task.wording.equals(perimeter->value) +
            " и лице B " + task.wording.equals(area->value) +
@@ -297,10 +297,10 @@ void describeUnderdetermined(const Task& task, Outcome& outcome) {
 
 }  // namespace
 
-long double piValue(PiSetting setting) {
+double piValue(PiSetting setting) {
     switch (setting) {
-    case PiSetting::School: return 3.14L;
-    case PiSetting::Calculator: return 3.141592L;
+    case PiSetting::School: return 3.14;
+    case PiSetting::Calculator: return 3.141592;
     case PiSetting::Exact: break;
     }
     return truePi;

@@ -29,7 +29,7 @@ enum class PiSetting {
     School,      // π ≈ 3,14, as grade-6 tasks ask
     Calculator,  // π as 3,141592, the calculator's
 };
-long double piValue(PiSetting setting);
+double piValue(PiSetting setting);
 // π as the fraction a task takes it for (157/50, 392699/125000); none for π itself.
 std::optional<Rational> piFraction(PiSetting setting);
 

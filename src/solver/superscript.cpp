@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#define FMT_HEADER_ONLY
-#include <fmt/format.h>
+
+#include "c_numbers.h"
 
 namespace solver {
 
@@ -34,15 +34,15 @@ bool scientific(double magnitude, int digits) {
     return magnitude != 0 && (magnitude >= 1e9 || magnitude < 0.5 * std::pow(10.0, -digits));
 }
 
-// The rounded number as fmt writes it, with a point: "47.12", "5.64e+14".
+// The rounded number as C writes it, with a point: "47.12", "5.64e+14".
 std::string roundedDigits(double magnitude, int digits) {
-    if (scientific(magnitude, digits)) return fmt::format("{:.{}e}", magnitude, std::max(digits, 2));
-    return fmt::format("{:.{}f}", magnitude, digits);
+    if (scientific(magnitude, digits)) return scientificText(magnitude, std::max(digits, 2));
+    return fixedText(magnitude, digits);
 }
 
 }  // namespace
 
-std::string roundedText(long double value, int digits, std::string_view separator) {
+std::string roundedText(double value, int digits, std::string_view separator) {
     const double x = static_cast<double>(value);
     if (!std::isfinite(x)) return x > 0 ? "∞" : x < 0 ? "−∞" : "?";
     const double magnitude = std::fabs(x);
@@ -56,10 +56,10 @@ std::string roundedText(long double value, int digits, std::string_view separato
     return text == "0" ? "0" : sign + text;
 }
 
-bool roundingChanges(long double value, int digits) {
+bool roundingChanges(double value, int digits) {
     const double x = static_cast<double>(value);
     if (!std::isfinite(x) || x == 0) return false;
-    const double rounded = std::stod(roundedDigits(std::fabs(x), std::clamp(digits, 0, 17)));
+    const double rounded = readDecimal(roundedDigits(std::fabs(x), std::clamp(digits, 0, 17)));
     return std::fabs(rounded - std::fabs(x)) > 1e-9 * std::fabs(x);
 }
 

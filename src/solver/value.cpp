@@ -11,7 +11,7 @@ std::optional<Exact> kept(std::optional<Exact> x) {
     return x;
 }
 
-Value combined(std::optional<Exact> exact, long double number) {
+Value combined(std::optional<Exact> exact, double number) {
     Value v;
     v.exact = kept(std::move(exact));
     v.number = number;
@@ -45,17 +45,17 @@ Value power(const Value& a, int exponent) {
 }
 
 Value root(const Value& a, int degree) {
-    const long double number = a.number < 0 ? NAN
+    const double number = a.number < 0 ? NAN
                                : degree == 2 ? std::sqrt(a.number)
                                : degree == 3 ? std::cbrt(a.number)
-                                             : std::pow(a.number, 1.0L / degree);
+                                             : std::pow(a.number, 1.0 / degree);
     return combined(a.exact ? a.exact->root(degree) : std::nullopt, number);
 }
 
 bool sameValue(const Value& a, const Value& b) {
     if (a.exact && b.exact) return *a.exact == *b.exact;
-    const long double scale = std::max(std::fabs(a.number), std::fabs(b.number));
-    return std::fabs(a.number - b.number) <= 1e-9L * scale;
+    const double scale = std::max(std::fabs(a.number), std::fabs(b.number));
+    return std::fabs(a.number - b.number) <= 1e-9 * scale;
 }
 
 }  // namespace solver

@@ -13,11 +13,11 @@ namespace solver {
 
 struct Value {
     std::optional<Exact> exact;
-    long double number = 0;
+    double number = 0;
 
     Value() = default;
-    Value(const Exact& x, long double piValue) : exact(x), number(x.value(piValue)) {}
-    static Value decimal(long double number) {
+    Value(const Exact& x, double piValue) : exact(x), number(x.value(piValue)) {}
+    static Value decimal(double number) {
         Value v;
         v.number = number;
         return v;

@@ -103,7 +103,7 @@ std::string Wording::quantity(const Value& value, Dimension dimension) const {
     if (dimension == Dimension::Volume && unit_) {
         const Rational toLitres = unitFactor(*unit_, Unit::Decimetre, 3);
         Value litres = value;
-        litres.number *= static_cast<long double>(toLitres.convert_to<double>());
+        litres.number *= static_cast<double>(toLitres.convert_to<double>());
         if (litres.exact) litres.exact = *litres.exact * Exact(toLitres);
         const Parts l = litres.exact && writtenInFull(*litres.exact) ? Parts{false, litres.exact->text(style_)}
                                                                       : Parts{false, rounded(litres)};

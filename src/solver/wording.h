@@ -21,7 +21,7 @@ public:
 
     TextStyle style() const { return style_; }
     int digits() const { return settings_.digits; }
-    long double pi() const { return piValue(settings_.pi); }
+    double pi() const { return piValue(settings_.pi); }
     // " cm²" for an area, "" without a unit or for a count.
     std::string unitText(Dimension dimension) const;
     // A number inside a formula: "15π", "25/3", "2,88".

@@ -4,15 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #define FMT_HEADER_ONLY
 #include <fmt/format.h>
 
+#include "c_numbers.h"
+#include "json.h"
 #include "parsed_task.h"
 #include "school_tasks.h"
 #include "solver.h"
+#include "superscript.h"
 
 namespace solver::testing {
 namespace {
@@ -36,7 +43,7 @@ void expectDecimal(const QuantityResult& q, const std::string& digits) {
     EXPECT_FALSE(q.exact) << q.key << " has an exact form: " << q.exact->ascii();
 }
 
-void expectAnswers(const Solution& solution, std::string_view answers, long double pi) {
+void expectAnswers(const Solution& solution, std::string_view answers, double pi) {
     std::istringstream items{std::string(answers)};
     for (std::string item; items >> item;) {
         const auto at = item.find_first_of("=~");
@@ -152,6 +159,38 @@ TEST(EveryPairOfQuantities, GivesTheSolidBackOrAsksForMore) {
         }
     }
 }
+
+// The desktop runs in the user's locale, whose C library writes "2,5": the
+// solver's decimals (rounded values, JSON, SVG) keep their point there.
+// (WebAssembly's C library has no other locale.)
+#ifndef __EMSCRIPTEN__
+TEST(DecimalsInABulgarianLocale, KeepTheirPoint) {
+    const auto folder = std::filesystem::temp_directory_path() / ("stereometry-locale-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::system(("localedef -i bg_BG -f UTF-8 " + (folder / "bg_BG.UTF-8").string() + " 2>/dev/null").c_str());
+    ::setenv("LOCPATH", folder.c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "bg_BG.UTF-8"), nullptr) << "localedef (package locales) made no bg_BG";
+    char inLocale[16];
+    std::snprintf(inLocale, sizeof inLocale, "%.1f", 2.5);
+    EXPECT_STREQ(inLocale, "2,5");  // the locale is in force
+
+    EXPECT_EQ(fixedText(2.25, 1), "2.2");
+    EXPECT_EQ(scientificText(5.64e14, 2), "5.64e+14");
+    EXPECT_EQ(shortestText(0.1), "0.1");
+    EXPECT_EQ(shortestText(2.8837485358429387), "2.8837485358429387");
+    EXPECT_EQ(readDecimal("47.12"), 47.12);
+    EXPECT_EQ(roundedText(47.123, 2, ","), "47,12");
+    EXPECT_EQ(roundedText(5.64e14, 2, ","), "5,64·10¹⁴");
+    EXPECT_TRUE(roundingChanges(47.123, 2));
+    EXPECT_FALSE(roundingChanges(47.5, 1));
+    Json json;
+    json.number(12.5);
+    EXPECT_EQ(json.text(), "12.5");
+    std::setlocale(LC_ALL, "C");
+    ::unsetenv("LOCPATH");
+    std::filesystem::remove_all(folder);
+}
+#endif
 
 }  // namespace
 }  // namespace solver::testing

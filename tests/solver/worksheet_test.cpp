@@ -33,7 +33,7 @@ std::string commas(std::string text) {
     return text;
 }
 
-bool near(long double a, long double b) { return std::fabs(a - b) <= 1e-9L * std::max(1.0L, std::fabs(b)); }
+bool near(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b)); }
 
 // The faults of many tasks, each named by its task and sheet, the first few in full.
 struct Faults {
@@ -98,7 +98,7 @@ void checkNumbers(const Sheet& sheet, const Task& task, Faults& faults) {
 void checkKeyMarked(const Sheet& sheet, const Task& task, Faults& faults) {
     for (const Answer& answer : task.answers) {
         const std::string decimal = roundedAnswer({answer.exact, answer.value, sheet.settings.pi}, 2);
-        const std::string offByOnePercent = roundedAnswer({std::nullopt, answer.value * 1.01L, sheet.settings.pi}, 4);
+        const std::string offByOnePercent = roundedAnswer({std::nullopt, answer.value * 1.01, sheet.settings.pi}, 4);
         if (answer.exact &&
             checkTaskAnswer(sheet, task, answer.key, answer.exact->input(), 0).verdict != Verdict::Right)
             faults.add(sheet, task, answer.key + " = " + answer.exact->input() + " marked wrong");

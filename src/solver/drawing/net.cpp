@@ -31,7 +31,7 @@ std::vector<std::string> measuresOf(const Measures& m, std::initializer_list<std
     return texts;
 }
 
-Value valueOf(const QuantityResult& q, long double pi) {
+Value valueOf(const QuantityResult& q, double pi) {
     return q.exact ? Value(*q.exact, pi) : Value::decimal(q.value);
 }
 

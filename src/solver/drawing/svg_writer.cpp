@@ -2,15 +2,14 @@
 #include "svg_writer.h"
 
 #include <cmath>
-#define FMT_HEADER_ONLY
-#include <fmt/format.h>
+
+#include "c_numbers.h"
 
 namespace solver::drawing {
 
 std::string SvgWriter::number(double value) const {
     if (!std::isfinite(value)) return "0";
-    // {fmt} writes a point whatever the locale (the desktop sets the user's).
-    std::string text = fmt::format("{:.{}f}", value, decimals_);
+    std::string text = fixedText(value, decimals_);
     if (text.find('.') != std::string::npos) {
         while (text.back() == '0') text.pop_back();
         if (text.back() == '.') text.pop_back();

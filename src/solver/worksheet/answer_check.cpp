@@ -32,11 +32,11 @@ Rational rounded(const Rational& q, int places) {
 }
 
 // Whether `typed`, written with `places` decimals, is the value rounded so.
-bool roundsTo(const Rational& typed, int places, const std::optional<Exact>& exact, long double value) {
+bool roundsTo(const Rational& typed, int places, const std::optional<Exact>& exact, double value) {
     if (exact && exact->isRational()) return rounded(exact->rational(), places) == typed;
-    const long double half = 0.5L * std::pow(10.0L, -places);
-    const long double typedValue = static_cast<long double>(typed.convert_to<double>());
-    return std::fabs(typedValue - value) <= half * (1 + 1e-12L) + 1e-15L * std::fabs(value);
+    const double half = 0.5 * std::pow(10.0, -places);
+    const double typedValue = static_cast<double>(typed.convert_to<double>());
+    return std::fabs(typedValue - value) <= half * (1 + 1e-12) + 1e-15 * std::fabs(value);
 }
 
 std::string trimmed(std::string_view text) {
@@ -109,7 +109,7 @@ std::string roundedAnswer(const Truth& truth, int places, std::string_view separ
     if (exact && exact->isRational()) {
         value = rounded(exact->rational(), places);
     } else {
-        const long double scaled = std::floor(truth.value * std::pow(10.0L, places) + 0.5L);
+        const double scaled = std::floor(truth.value * std::pow(10.0, places) + 0.5);
         value = Rational(Integer(static_cast<long long>(scaled))) / tenPower(places);
     }
     std::string text = decimalText(value, separator);
@@ -161,8 +161,8 @@ AnswerCheck checkAnswer(const Truth& truth, std::string_view typedText, std::opt
     }
     // Only a decimal to compare with: an exact form typed is compared by its value.
     if (!truthExact) {
-        const long double value = typed.value.value(piValue(truth.pi));
-        if (std::fabs(value - truth.value) <= 1e-9L * std::fabs(truth.value)) return {Verdict::Right, "вярно", ""};
+        const double value = typed.value.value(piValue(truth.pi));
+        if (std::fabs(value - truth.value) <= 1e-9 * std::fabs(truth.value)) return {Verdict::Right, "вярно", ""};
     }
     return {Verdict::Wrong, "невярно", ""};
 }

@@ -27,7 +27,7 @@ enum class Verdict { Right, Wrong, Unreadable };
 // the value with the sheet's π.
 struct Truth {
     std::optional<Exact> exact;
-    long double value = 0;
+    double value = 0;
     PiSetting pi = PiSetting::Exact;
 };
 Truth truthOf(const Exact& exact, PiSetting pi);

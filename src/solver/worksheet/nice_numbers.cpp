@@ -9,7 +9,7 @@
 namespace solver::worksheet {
 namespace {
 
-constexpr long double largestValue = 1e6L;
+constexpr double largestValue = 1e6;
 
 bool wholeNumber(const Rational& q) { return boost::multiprecision::denominator(q) == 1; }
 
@@ -50,7 +50,7 @@ std::optional<GivenNumber> givenNumber(const Exact& value, const SolidRow& solid
     return GivenNumber{value.text({".", decimals}), value.text({",", decimals})};
 }
 
-bool niceAnswer(const std::optional<Exact>& exact, long double value, Numbers numbers) {
+bool niceAnswer(const std::optional<Exact>& exact, double value, Numbers numbers) {
     if (!std::isfinite(static_cast<double>(value)) || value <= 0 || value > largestValue) return false;
     if (numbers == Numbers::Decimal) return true;
     if (!exact || exact->terms().size() > 2) return false;
@@ -62,7 +62,7 @@ bool niceAnswer(const std::optional<Exact>& exact, long double value, Numbers nu
     return true;
 }
 
-std::string answerText(const std::optional<Exact>& exact, long double value, Dimension dimension,
+std::string answerText(const std::optional<Exact>& exact, double value, Dimension dimension,
                        const SheetSettings& settings) {
     const std::string unit = unitText(settings.unit, dimension);
     const std::string decimal = roundedAnswer({exact, value, settings.pi}, 2);

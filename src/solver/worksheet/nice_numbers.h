@@ -26,10 +26,10 @@ std::optional<GivenNumber> givenNumber(const Exact& value, const SolidRow& solid
                                        const SheetSettings& settings);
 
 // Whether an answer is one a student finds by hand on the sheet.
-bool niceAnswer(const std::optional<Exact>& exact, long double value, Numbers numbers);
+bool niceAnswer(const std::optional<Exact>& exact, double value, Numbers numbers);
 
 // The answer as the key writes it: "24π ≈ 75,4 cm²", "5 cm", "≈ 4,38 cm".
-std::string answerText(const std::optional<Exact>& exact, long double value, Dimension dimension,
+std::string answerText(const std::optional<Exact>& exact, double value, Dimension dimension,
                        const SheetSettings& settings);
 
 }  // namespace solver::worksheet

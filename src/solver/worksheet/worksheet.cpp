@@ -129,8 +129,8 @@ bool writeGivens(const Layout& layout, const Solution& solid, const SheetSetting
 bool sameAnswer(const Answer& expected, const QuantityResult& found, PiSetting pi) {
     if (!found.determined) return false;
     if (pi == PiSetting::Exact && expected.exact) return found.exact && *found.exact == *expected.exact;
-    return std::fabs(static_cast<long double>(found.value) - expected.value) <=
-           1e-9L * std::max(1.0L, std::fabs(expected.value));
+    return std::fabs(static_cast<double>(found.value) - expected.value) <=
+           1e-9 * std::max(1.0, std::fabs(expected.value));
 }
 
 // The key from the nice solid, checked against the solver's one solution of the task.
@@ -145,7 +145,7 @@ bool writeAnswers(const Layout& layout, const Solution& solid, const SheetSettin
         Answer answer;
         answer.key = key;
         answer.exact = nice->exact;
-        answer.value = nice->exact ? nice->exact->value(piValue(settings.pi)) : static_cast<long double>(found->value);
+        answer.value = nice->exact ? nice->exact->value(piValue(settings.pi)) : static_cast<double>(found->value);
         if (!niceAnswer(answer.exact, answer.value, settings.numbers) || !sameAnswer(answer, *found, settings.pi))
             return false;
         const Dimension dimension = layout.solid->quantities[std::size_t(quantityIndex(*layout.solid, key))].dimension;

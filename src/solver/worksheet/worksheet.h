@@ -33,7 +33,7 @@ namespace solver::worksheet {
 struct Answer {
     std::string key;                 // "S1"
     std::optional<Exact> exact;      // 24π
-    long double value = 0;           // with the sheet's π: 75,398… or, with π ≈ 3,14, 75,36
+    double value = 0;           // with the sheet's π: 75,398… or, with π ≈ 3,14, 75,36
     std::string text;                // the key's: "24π ≈ 75,4 cm²"
     std::string hint;                // the formulas that lead to it
     std::vector<std::string> steps;  // the solver's steps that lead to it
