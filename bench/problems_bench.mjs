@@ -168,14 +168,17 @@ async function keystrokeToPaint(url, slowdown) {
       document.addEventListener('beforeinput', (event) => {
         const pressed = event.timeStamp;
         const shown = performance.getEntriesByName('task-shown').length;
-        const painted = () => requestAnimationFrame(() => {
+        const answered = () => performance.getEntriesByName('task-shown').length > shown;
+        // After a frame's animation callbacks come its paint, then the message.
+        const afterPaint = () => {
           const channel = new MessageChannel();
           channel.port1.onmessage = () => window.benchTimes.push(performance.now() - pressed);
           channel.port2.postMessage(0);
-        });
-        // The answer is shown in the input's handler, before the next frame.
-        const wait = () => (performance.getEntriesByName('task-shown').length > shown ? painted() : setTimeout(wait, 0));
-        setTimeout(wait, 0);
+        };
+        // The answer is shown in the input's handler, so the next frame is
+        // the one that paints it; should it come later, the frame after it.
+        const wait = () => (answered() ? requestAnimationFrame(afterPaint) : setTimeout(wait, 0));
+        requestAnimationFrame(() => (answered() ? afterPaint() : wait()));
       }, { capture: true });
     });
     for (let i = 0; i < 3; i += 1) {

@@ -2,7 +2,9 @@
 // The drawings under a solution, on both pages (web/drawing_block.h): puts the
 // figure and the net that the solver's module wrote (web/task_drawings.h)
 // into their block, each only where it changed, the net only while it is
-// shown; „Печат на развивката“ prints the net alone. Nothing is drawn here.
+// shown (a page may leave it out until then, and is asked for it when its
+// disclosure opens); „Печат на развивката“ prints the net alone. Nothing is
+// drawn here.
 //
 // The site build puts this file before the page's own script.
 'use strict';
@@ -13,11 +15,16 @@ const drawings = (function () {
     element.svgText = svg;
   };
 
-  // The net, written while its disclosure is open.
-  function showNet(block) {
+  // The net, written while its disclosure is open (asked for where it was
+  // left out, once the disclosure opens).
+  function showNet(block, opened) {
     const details = block.querySelector('.net');
     const net = block.net;
-    if (!details.open || !net) return;
+    if (!details.open) return;
+    if (!net) {
+      if (opened && block.askForNet) block.askForNet();
+      return;
+    }
     const message = block.querySelector('.net-message');
     if (message.textContent !== net.message) message.textContent = net.message;
     message.hidden = net.message === '';
@@ -43,17 +50,19 @@ const drawings = (function () {
   function bind(block) {
     if (block.bound) return;
     block.bound = true;
-    block.querySelector('.net').addEventListener('toggle', () => showNet(block));
+    block.querySelector('.net').addEventListener('toggle', () => showNet(block, true));
     block.querySelector('.print-net').addEventListener('click', () => printNet(block));
   }
 
   return {
-    // A solution's figure and net ({figure, net}, as the module writes them).
-    show(block, solution) {
+    // A solution's figure and net ({figure, net}, as the module writes them;
+    // without the net, `askForNet` is called once it is to be shown).
+    show(block, solution, askForNet) {
       bind(block);
       setSvg(block.querySelector('.figure'), solution.figure);
-      block.net = solution.net;
-      showNet(block);
+      block.net = solution.net || null;
+      block.askForNet = askForNet;
+      showNet(block, false);
     },
   };
 })();

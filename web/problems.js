@@ -128,7 +128,7 @@
       if (value.classList.contains('given') !== quantity.given) value.classList.toggle('given', quantity.given);
       setText(value.querySelector('.shown'), quantity.shown);
     });
-    drawings.show(article.querySelector('.drawings'), solution);
+    drawings.show(article.querySelector('.drawings'), solution, () => solve(false, true));
     const steps = article.querySelector('.steps');
     solution.steps.forEach((step, index) => setText(steps.children[index] || steps.appendChild(document.createElement('li')), step));
     while (steps.children.length > solution.steps.length) steps.lastElementChild.remove();
@@ -159,6 +159,21 @@
     }, announceNow ? 0 : 1000);
   }
 
+  // The address follows the task once the browser is idle: it takes longer
+  // over history.replaceState than the module over the solve, and a student
+  // typing on waits for neither.
+  const whenIdle = window.requestIdleCallback || ((write) => setTimeout(write, 50));
+  let writtenAddress = null;
+  function writeAddress(search) {
+    const pending = writtenAddress !== null;
+    writtenAddress = search;
+    if (pending) return;
+    whenIdle(() => {
+      history.replaceState(history.state, '', '?' + writtenAddress + location.hash);
+      writtenAddress = null;
+    }, { timeout: 1000 });
+  }
+
   function showTask(task) {
     if (!shown && !edited) {
       fillFromAddress(task.solid, true);
@@ -166,18 +181,23 @@
     }
     showFields(task);
     showSolutions(task);
-    announce(task.announcement);
-    if (edited) history.replaceState(history.state, '', '?' + task.address + location.hash);
+    if (!quietly) announce(task.announcement);
+    if (edited && !quietly) writeAddress(task.address);
     if (!shown) document.documentElement.dataset.ready = '';
     shown = true;
     performance.mark('task-shown');
   }
 
-  function solve(now) {
+  // The nets are written only while one is shown; opening one solves the
+  // task again, quietly, with them.
+  let quietly = false;
+  function solve(now, quiet = false) {
     if (!solver) return;
     if (edited) address = formAddress();
     announceNow = now;
-    solver._solveTask();
+    quietly = quiet;
+    solver._solveTask(byId('solutions').querySelector('.net[open]') ? 1 : 0);
+    quietly = false;
   }
 
   // From the first change on, the form is the task (and what is typed before

@@ -6,7 +6,7 @@
 // hands the module as `page` (web/problems.js):
 //
 //   page.taskAddress()      the task as the page's form holds it: "solid=cone&r=3&h=4&pi=exact"
-//   page.showTask(json)     the task solved
+//   page.showTask(json)     the task solved (each solution's net too where `withNets` is not 0)
 #include <emscripten.h>
 
 #include <cstdlib>
@@ -25,7 +25,7 @@ EM_JS(void, pageShowTask, (const char* json), {
 // clang-format on
 
 // Solves the task the page's form holds and shows it.
-extern "C" EMSCRIPTEN_KEEPALIVE void solveTask() {
+extern "C" EMSCRIPTEN_KEEPALIVE void solveTask(int withNets) {
     std::unique_ptr<char, decltype(&std::free)> address(pageTaskAddress(), &std::free);
-    pageShowTask(geometry::web::solvedTask(address ? address.get() : "").c_str());
+    pageShowTask(geometry::web::solvedTask(address ? address.get() : "", withNets != 0).c_str());
 }

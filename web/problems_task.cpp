@@ -223,7 +223,7 @@ void writeFields(Json& json, const std::vector<Field>& fields) {
     json.endArray();
 }
 
-void writeSolutions(Json& json, const Outcome& outcome, const Settings& settings) {
+void writeSolutions(Json& json, const Outcome& outcome, const Settings& settings, bool withNets) {
     json.key("solutions").beginArray();
     for (std::size_t i = 0; i < outcome.solutions.size(); ++i) {
         const Solution& solution = outcome.solutions[i];
@@ -244,7 +244,7 @@ void writeSolutions(Json& json, const Outcome& outcome, const Settings& settings
         json.endArray().key("steps").beginArray();
         for (const std::string& step : solution.steps) json.string(step);
         json.endArray();
-        writeDrawings(json, outcome, solution, settings);
+        writeDrawings(json, outcome, solution, settings, withNets);
         json.endObject();
     }
     json.endArray();
@@ -252,7 +252,7 @@ void writeSolutions(Json& json, const Outcome& outcome, const Settings& settings
 
 }  // namespace
 
-std::string solvedTask(std::string_view query) {
+std::string solvedTask(std::string_view query, bool withNets) {
     const Request request = readRequest(query);
     const SolidRow* solid = solidByKey(request.solid);
     Json json;
@@ -285,7 +285,7 @@ std::string solvedTask(std::string_view query) {
                                     : summaryOf(outcome, request.givens.empty());
     json.key("status").string(statusKey(outcome.status)).key("summary").string(summary).key("message").string(message);
     writeFields(json, fields);
-    writeSolutions(json, outcome, request.settings);
+    writeSolutions(json, outcome, request.settings, withNets);
     json.key("announcement").string(announcementOf(outcome, summary));
     return json.endObject().text();
 }

@@ -28,7 +28,8 @@ namespace geometry::web {
 
 // The address's settings: pi=exact|3.14|3.141592, unit=mm|cm|dm|m (of the
 // givens typed without one and of the results), digits=0…12; any other pair
-// but "solid" is a given, its key the quantity's letter.
-std::string solvedTask(std::string_view query);
+// but "solid" is a given, its key the quantity's letter. Each solution's net
+// only `withNets` (the page asks for them while one is shown).
+std::string solvedTask(std::string_view query, bool withNets = true);
 
 }  // namespace geometry::web

@@ -14,7 +14,7 @@ const solving = createSolver({ page: { taskAddress: () => address, showTask: (js
 onmessage = (event) => {
   solving.then((solver) => {
     address = event.data.address;
-    solver._solveTask();
+    solver._solveTask(1);
     postMessage({ frame: event.data.frame, address, task: answer });
   }, () => postMessage({ frame: event.data.frame, address: event.data.address, task: '' }));
 };

@@ -8,9 +8,11 @@ namespace geometry::web {
 
 using namespace solver;
 
-void writeDrawings(Json& json, const Outcome& outcome, const Solution& solution, const Settings& settings) {
+void writeDrawings(Json& json, const Outcome& outcome, const Solution& solution, const Settings& settings,
+                   bool withNet) {
     json.key("figure").string(
         drawing::figureSvg(*outcome.solid, solution, {.unit = outcome.unit, .asked = foundKeys(solution), .stylesheet = false}));
+    if (!withNet) return;
     const drawing::NetSvg net =
         drawing::netSvg(*outcome.solid, solution, {.unit = outcome.unit, .settings = settings, .stylesheet = false});
     json.key("net").beginObject().key("svg").string(net.svg).key("message").string(net.message);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // A solution's drawings in the JSON the pages show (web/problems_task.h): the
-// figure as SVG text, and the net to print with its sheet's size and scale,
-// or the sentence why the solid has none. Both without their own <style>: the
+// figure as SVG text, and (where asked for) the net to print with its sheet's
+// size and scale, or the sentence why the solid has none. Both without their own <style>: the
 // pages hold the drawings' rules in their one stylesheet.
 //
 //   "figure": "<svg class=\"stereometry-figure\" ...>",
@@ -15,6 +15,6 @@
 namespace geometry::web {
 
 void writeDrawings(solver::Json& json, const solver::Outcome& outcome, const solver::Solution& solution,
-                   const solver::Settings& settings);
+                   const solver::Settings& settings, bool withNet);
 
 }  // namespace geometry::web

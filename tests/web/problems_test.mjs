@@ -185,9 +185,10 @@ async function typeTask(page, user, task) {
   }
 }
 
-// Waits until the page has answered what was typed last.
+// Waits until the page has answered what was typed last, and written its
+// address (once the browser is idle).
 async function settled(page) {
-  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0))));
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestIdleCallback(done))));
   return page.evaluate(shownTask);
 }
 
