@@ -10,7 +10,13 @@
 namespace solver {
 namespace {
 
-// The C locale for the calling thread while it lives.
+// The C locale for the calling thread while it lives (WebAssembly's C library
+// has no other).
+#ifdef __EMSCRIPTEN__
+struct InCLocale {
+    InCLocale() {}  // nothing to switch
+};
+#else
 class InCLocale {
 public:
     InCLocale() : previous_(uselocale(cLocale())) {}
@@ -25,6 +31,7 @@ private:
     }
     locale_t previous_;
 };
+#endif
 
 std::string printed(const char* format, int precision, double value) {
     const InCLocale c;

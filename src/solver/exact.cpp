@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "exact.h"
 
-#include <boost/math/constants/constants.hpp>
-#include <boost/multiprecision/cpp_bin_float.hpp>
+#include <boost/multiprecision/integer.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -49,22 +48,31 @@ double toDouble(const Rational& q) {
     return q < 0 ? -magnitude : magnitude;
 }
 
-using Precise = boost::multiprecision::cpp_bin_float_50;
+// π to 60 decimals, as a fraction.
+const Rational& sixtyDigitPi() {
+    static const Rational pi(Integer("3141592653589793238462643383279502884197169399375105820974944"),
+                             boost::multiprecision::pow(Integer(10), 60));
+    return pi;
+}
 
-// A sum of terms with 50 significant digits; π itself where `piValue` is π, else
-// the decimal it stands for (3,14 or 3,141592), which has fewer than 15 digits.
+// A sum of terms worked out in whole numbers of 2⁻²⁵⁶, with π to 60 decimals
+// where `piValue` is π, else the decimal it stands for (3,14 or 3,141592),
+// which has fewer than 15 digits: each term is off by less than 2⁻²⁵⁶ and π's
+// part of it by 10⁻⁶⁰ of it.
 double preciseValue(const std::vector<Term>& terms, double piValue) {
-    const Precise pi = piValue == truePi
-                           ? boost::math::constants::pi<Precise>()
-                           : Precise(std::llround(static_cast<double>(piValue) * 1e14)) / Precise(1e14);
-    Precise sum = 0;
+    constexpr unsigned bits = 256;
+    const Rational pi = piValue == truePi ? sixtyDigitPi()
+                                          : Rational(std::llround(piValue * 1e14), boost::multiprecision::pow(Integer(10), 14));
+    Integer sum = 0;
     for (const Term& t : terms) {
-        Precise term = Precise(boost::multiprecision::numerator(t.q)) / Precise(boost::multiprecision::denominator(t.q));
-        term *= boost::multiprecision::sqrt(Precise(t.m));
-        term *= boost::multiprecision::pow(pi, t.k);
-        sum += term;
+        const unsigned power = unsigned(std::abs(t.k));
+        const Integer top = boost::multiprecision::pow(boost::multiprecision::numerator(pi), power);
+        const Integer bottom = boost::multiprecision::pow(boost::multiprecision::denominator(pi), power);
+        const Rational factor = t.k < 0 ? t.q * Rational(bottom, top) : t.q * Rational(top, bottom);
+        const Integer root = boost::multiprecision::sqrt(Integer(t.m) << (2 * bits));  // ⌊√m · 2²⁵⁶⌋
+        sum += boost::multiprecision::numerator(factor) * root / boost::multiprecision::denominator(factor);
     }
-    return sum.convert_to<double>();
+    return toDouble(Rational(sum, Integer(1) << bits));
 }
 
 bool small(const Rational& q) {
@@ -334,7 +342,7 @@ double Exact::value(double piValue) const {
         largest = std::max(largest, std::fabs(term));
     }
     // Terms that nearly cancel (√221844605002 − 333050√2 is 2·10⁻⁶) take their
-    // digits with them: such a sum is worked out again with 50 digits.
+    // digits with them: such a sum is worked out again in whole numbers.
     if (std::fabs(sum) < 1e-4 * largest) return preciseValue(terms_, piValue);
     return sum;
 }

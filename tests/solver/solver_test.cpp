@@ -160,6 +160,25 @@ TEST(EveryPairOfQuantities, GivesTheSolidBackOrAsksForMore) {
     }
 }
 
+// Terms that nearly cancel, each worked out again in whole numbers: the
+// decimal keeps its digits (references from SymPy).
+TEST(ExactValue, KeepsItsDigitsWhereTermsNearlyCancel) {
+    const Exact root2 = *Exact::squareRoot(2), root3 = *Exact::squareRoot(3);
+    const struct {
+        Exact number;
+        double piValue, expected;
+    } rows[] = {
+        {*Exact::squareRoot(221844605002) - Exact(333050) * root2, truePi, 2.1231249998046954692e-6},
+        {Exact(Rational(355, 113)) - Exact::pi(), truePi, 2.6676418906242231237e-7},
+        {Exact::pi(2) - Exact(Rational(98696, 10000)), truePi, 4.4010893586188344910e-6},
+        {Exact(2) * root3 * Exact::pi() - Exact(Rational(10883, 1000)), truePi, -2.0381459469289643553e-4},
+        {Exact(Rational(1, 100)) * Exact::pi(-1) - Exact(Rational(3183, 1000000)), truePi, 9.8861837906715377675e-8},
+        {Exact(Rational(157, 50)) - Exact::pi(), 3.14, 0},
+    };
+    for (const auto& row : rows)
+        EXPECT_NEAR(row.number.value(row.piValue), row.expected, 1e-12 * std::fabs(row.expected)) << row.number.ascii();
+}
+
 // The desktop runs in the user's locale, whose C library writes "2,5": the
 // solver's decimals (rounded values, JSON, SVG) keep their point there.
 // (WebAssembly's C library has no other locale.)
