@@ -84,9 +84,13 @@ Polynomial Relation::polynomial(const Substitution& constants) const {
 }
 
 const CompiledSolid& compiled(const SolidRow& solid) {
-    static std::mutex guard;
     static std::map<const SolidRow*, CompiledSolid> read;
+#if !defined(__EMSCRIPTEN__) || defined(__EMSCRIPTEN_PTHREADS__)
+    // (A module built without threads has nothing to guard, and its mutex
+    // would bring in the C library's error messages.)
+    static std::mutex guard;
     std::lock_guard lock(guard);
+#endif
     auto found = read.find(&solid);
     if (found == read.end()) found = read.emplace(&solid, compile(solid)).first;
     return found->second;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "c_numbers.h"
+#include "decimal_text.h"
 
 namespace solver {
 
@@ -34,7 +34,7 @@ bool scientific(double magnitude, int digits) {
     return magnitude != 0 && (magnitude >= 1e9 || magnitude < 0.5 * std::pow(10.0, -digits));
 }
 
-// The rounded number as C writes it, with a point: "47.12", "5.64e+14".
+// The rounded number as C's printf writes it, with a point: "47.12", "5.64e+14".
 std::string roundedDigits(double magnitude, int digits) {
     if (scientific(magnitude, digits)) return scientificText(magnitude, std::max(digits, 2));
     return fixedText(magnitude, digits);
@@ -56,10 +56,35 @@ std::string roundedText(double value, int digits, std::string_view separator) {
     return text == "0" ? "0" : sign + text;
 }
 
+namespace {
+
+// A rounded number's value, near enough to compare to within 10⁻⁹ of it.
+double valueOf(const std::string& rounded) {
+    double digits = 0;
+    int exponent = 0;
+    bool afterPoint = false;
+    for (std::size_t i = 0; i < rounded.size(); ++i) {
+        const char c = rounded[i];
+        if (c == 'e') {
+            exponent += std::stoi(rounded.substr(i + 1));
+            break;
+        }
+        if (c == '.') {
+            afterPoint = true;
+            continue;
+        }
+        digits = digits * 10 + (c - '0');
+        if (afterPoint) --exponent;
+    }
+    return digits * std::pow(10.0, exponent);
+}
+
+}  // namespace
+
 bool roundingChanges(double value, int digits) {
     const double x = static_cast<double>(value);
     if (!std::isfinite(x) || x == 0) return false;
-    const double rounded = readDecimal(roundedDigits(std::fabs(x), std::clamp(digits, 0, 17)));
+    const double rounded = valueOf(roundedDigits(std::fabs(x), std::clamp(digits, 0, 17)));
     return std::fabs(rounded - std::fabs(x)) > 1e-9 * std::fabs(x);
 }
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "c_numbers.h"
+#include "decimal_text.h"
 
 namespace solver::drawing {
 
