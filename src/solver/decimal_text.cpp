@@ -81,7 +81,8 @@ Significant significantDigits(double value, int significant) {
     const Binary b = binaryOf(value);
     int exponent = int(std::floor(std::log10(std::fabs(value))));
     for (;;) {
-        const std::string digits = scaledWhole(b, significant - 1 - exponent).str();
+        const int shift = significant - 1 - exponent;
+        const std::string digits = fitsSmall(b, shift) ? smallScaledDigits(b, shift) : scaledWhole(b, shift).str();
         if (int(digits.size()) > significant) ++exponent;       // rounded up to the next power of ten,
         else if (int(digits.size()) < significant) --exponent;  // or log10 was one too high
         else return {digits, exponent};
@@ -99,6 +100,15 @@ std::string exponentText(int exponent) {
 // it lies nearer to it than to either neighbour (a tie goes to the even one).
 bool readsBack(double value, const Significant& s) {
     const int shift = s.exponent - int(s.digits.size()) + 1;
+    // Where the digits and the power of ten are both doubles exactly, one
+    // multiplication or division rounds the decimal as reading it would.
+    static constexpr double exactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                           1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const std::uint64_t whole = std::stoull(s.digits);
+    if (whole <= (std::uint64_t(1) << 53) && std::abs(shift) <= 22) {
+        const double digits = double(whole);
+        return (shift >= 0 ? digits * exactTens[shift] : digits / exactTens[-shift]) == std::fabs(value);
+    }
     const Rational decimal = shift >= 0 ? Rational(Integer(s.digits) * tenTo(shift)) : Rational(Integer(s.digits), tenTo(-shift));
     const double magnitude = std::fabs(value);
     const Rational exact = rationalOf(binaryOf(magnitude));
