@@ -104,6 +104,18 @@
     else if (element.dataset[name] !== value) element.dataset[name] = value;
   };
 
+  // The figures follow the values a frame later: the numbers a student is
+  // waiting for are painted first.
+  const drawingsToShow = new Map();
+  function showDrawingsLater(block, solution) {
+    if (!drawingsToShow.size) requestAnimationFrame(() => setTimeout(() => {
+      for (const [shownBlock, shownSolution] of drawingsToShow)
+        if (shownBlock.isConnected) drawings.show(shownBlock, shownSolution, () => solve(false, true));
+      drawingsToShow.clear();
+    }, 0));
+    drawingsToShow.set(block, solution);
+  }
+
   // A solution's element, made anew for another solid and otherwise kept,
   // only its changed values and steps written again.
   function showSolution(article, solution, number) {
@@ -128,7 +140,7 @@
       if (value.classList.contains('given') !== quantity.given) value.classList.toggle('given', quantity.given);
       setText(value.querySelector('.shown'), quantity.shown);
     });
-    drawings.show(article.querySelector('.drawings'), solution, () => solve(false, true));
+    showDrawingsLater(article.querySelector('.drawings'), solution);
     const steps = article.querySelector('.steps');
     solution.steps.forEach((step, index) => setText(steps.children[index] || steps.appendChild(document.createElement('li')), step));
     while (steps.children.length > solution.steps.length) steps.lastElementChild.remove();
