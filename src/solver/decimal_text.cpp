@@ -91,6 +91,8 @@ Significant significantDigits(double value, int significant) {
 
 std::string withSign(double value, std::string text) { return std::signbit(value) ? "-" + text : text; }
 
+std::string nonFiniteText(double value) { return std::isnan(value) ? "nan" : withSign(value, "inf"); }
+
 std::string exponentText(int exponent) {
     const std::string digits = std::to_string(std::abs(exponent));
     return (exponent < 0 ? "e-" : "e+") + (digits.size() < 2 ? "0" + digits : digits);
@@ -124,7 +126,7 @@ bool readsBack(double value, const Significant& s) {
 }  // namespace
 
 std::string fixedText(double value, int decimals) {
-    if (!std::isfinite(value)) return std::isnan(value) ? "nan" : withSign(value, "inf");
+    if (!std::isfinite(value)) return nonFiniteText(value);
     const Binary b = binaryOf(value);
     std::string digits = b.whole == 0 ? "0" : fitsSmall(b, decimals) ? smallScaledDigits(b, decimals) : scaledWhole(b, decimals).str();
     if (int(digits.size()) <= decimals) digits.insert(0, std::size_t(decimals + 1) - digits.size(), '0');
@@ -133,14 +135,14 @@ std::string fixedText(double value, int decimals) {
 }
 
 std::string scientificText(double value, int decimals) {
-    if (!std::isfinite(value)) return std::isnan(value) ? "nan" : withSign(value, "inf");
+    if (!std::isfinite(value)) return nonFiniteText(value);
     const Significant s = significantDigits(value, decimals + 1);
     const std::string mantissa = decimals > 0 ? s.digits.substr(0, 1) + "." + s.digits.substr(1) : s.digits;
     return withSign(value, mantissa + exponentText(s.exponent));
 }
 
 std::string shortestText(double value) {
-    if (!std::isfinite(value)) return std::isnan(value) ? "nan" : withSign(value, "inf");
+    if (!std::isfinite(value)) return nonFiniteText(value);
     Significant s;
     for (int count = 15; count <= 17; ++count) {
         s = significantDigits(value, count);

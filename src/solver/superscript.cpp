@@ -42,8 +42,7 @@ std::string roundedDigits(double magnitude, int digits) {
 
 }  // namespace
 
-std::string roundedText(double value, int digits, std::string_view separator) {
-    const double x = static_cast<double>(value);
+std::string roundedText(double x, int digits, std::string_view separator) {
     if (!std::isfinite(x)) return x > 0 ? "∞" : x < 0 ? "−∞" : "?";
     const double magnitude = std::fabs(x);
     const std::string sign = x < 0 ? "−" : "";
@@ -81,8 +80,7 @@ double valueOf(const std::string& rounded) {
 
 }  // namespace
 
-bool roundingChanges(double value, int digits) {
-    const double x = static_cast<double>(value);
+bool roundingChanges(double x, int digits) {
     if (!std::isfinite(x) || x == 0) return false;
     const double rounded = valueOf(roundedDigits(std::fabs(x), std::clamp(digits, 0, 17)));
     return std::fabs(rounded - std::fabs(x)) > 1e-9 * std::fabs(x);

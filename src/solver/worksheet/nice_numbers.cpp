@@ -51,7 +51,7 @@ std::optional<GivenNumber> givenNumber(const Exact& value, const SolidRow& solid
 }
 
 bool niceAnswer(const std::optional<Exact>& exact, double value, Numbers numbers) {
-    if (!std::isfinite(static_cast<double>(value)) || value <= 0 || value > largestValue) return false;
+    if (!std::isfinite(value) || value <= 0 || value > largestValue) return false;
     if (numbers == Numbers::Decimal) return true;
     if (!exact || exact->terms().size() > 2) return false;
     for (const Term& term : exact->terms()) {

@@ -129,7 +129,7 @@ bool writeGivens(const Layout& layout, const Solution& solid, const SheetSetting
 bool sameAnswer(const Answer& expected, const QuantityResult& found, PiSetting pi) {
     if (!found.determined) return false;
     if (pi == PiSetting::Exact && expected.exact) return found.exact && *found.exact == *expected.exact;
-    return std::fabs(static_cast<double>(found.value) - expected.value) <=
+    return std::fabs(found.value - expected.value) <=
            1e-9 * std::max(1.0, std::fabs(expected.value));
 }
 
