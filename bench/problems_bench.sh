@@ -20,7 +20,8 @@ cmake --build "$build_dir" --target stereometry_solver_tasks >/dev/null
 "$build_dir/tests/stereometry_solver_tasks" "$wasm_dir/school_tasks.json"
 tests/web/node_modules.sh
 
-# The other way: one module for both pages, inside each page's script.
+# The other way: one module for both pages, inside each page's script and
+# the problems page's worker.
 other=$wasm_dir/site-solver-in-core
 rm -rf "$other"
 cp -r "$wasm_dir/site" "$other"
@@ -30,6 +31,8 @@ cat "$wasm_dir/web/core_with_solver.js" web/drawings.js web/page.js >"$wasm_dir/
     >"$wasm_dir/web/problems-in-core.js"
 "$generator" index "$other/index.html" "$wasm_dir/web/calculator-with-solver.js"
 "$generator" problems "$other/zadachi.html" "$wasm_dir/web/problems-in-core.js"
+{ cat "$wasm_dir/web/core_with_solver.js"; echo "var createSolver = createCore;"; cat web/solver_worker.js; } \
+    >"$other/solver-worker.js"
 rm "$other/solver.wasm"
 
 node bench/problems_bench.mjs "$wasm_dir/site" "$other" "$wasm_dir/school_tasks.json" "${RUNS:-15}" ${1:+"$1"}

@@ -31,12 +31,12 @@ mkdir -p "$site.new/pictures" "$site.new/icons" "$site.new/fonts"
 cat "$wasm_dir/web/core.js" web/drawings.js web/page.js >"$wasm_dir/web/calculator.js"
 "$generator" index "$site.new/index.html" "$wasm_dir/web/calculator.js"
 # The problems page: the solver's loader and web/problems.js at its end, the
-# module beside it.
+# module beside it; the same loader and module in a worker, solver-worker.js,
+# which gives the problems page its first answer and the calculator's page the
+# figure of a panel's solid under its solution.
 cat "$wasm_dir/web/solver.js" web/drawings.js web/problems.js >"$wasm_dir/web/problems.js"
 "$generator" problems "$site.new/zadachi.html" "$wasm_dir/web/problems.js"
 cp "$wasm_dir/web/solver.wasm" "$site.new/"
-# The same module for the calculator's page, in a worker: the figure of a
-# panel's solid under its solution.
 cat "$wasm_dir/web/solver.js" web/solver_worker.js >"$site.new/solver-worker.js"
 # The worksheet page: web/sheet.js at its end; the same loader and module in
 # its worker, sheet-worker.js.

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The problems page (zadachi.html): hands the solver's module (solver.js, the
-// task solver compiled to WebAssembly, with solver.wasm beside the page) the
-// task as the form holds it, and puts what the module returns where the page
-// generator made room for it (web/problems_markup.cpp). Nothing is solved,
-// read, converted or worded here: the module reads the address and writes it
-// anew, and words every value and message (web/problems_task.h).
+// task solver compiled to WebAssembly, with solver.wasm beside the page; the
+// same in solver-worker.js for the first answer) the task as the form holds
+// it, and puts what the module returns where the page generator made room for
+// it (web/problems_markup.cpp). Nothing is solved, read, converted or worded
+// here: the module reads the address and writes it anew, and words every value
+// and message (web/problems_task.h).
 //
 // The site build appends this file to solver.js (the module's loader) and the
 // page generator puts the two at the end of the page, after the controls.
@@ -14,12 +15,10 @@
   const form = byId('task');
   const settings = ['unit', 'pi', 'digits'];
 
-  // What the module solves: the page's own address as it was opened, until
+  // What the solver solves: the page's own address as it was opened, until
   // the student changes the form; then the form.
-  let address = location.search;
   let edited = false;
   let shown = false;
-  let solver = null;
   // The address's pairs that no control holds (a key the solid has not),
   // kept until the student changes the form, so that the message about them
   // stands on what was given.
@@ -200,16 +199,99 @@
     performance.mark('task-shown');
   }
 
+  // The page solves in its own module, at once in the input's handler, so that
+  // a keystroke's answer is painted in the frame after it. The first answer
+  // comes from a worker (solver-worker.js, the one the calculator's page asks
+  // for its figures): its first solve, while the browser compiles the code
+  // it runs, holds up neither the page nor a student typing, and the page's
+  // module, started once that answer is in, finds the code compiled (the
+  // browser keeps one compiled module for the same file). Until then what is
+  // typed goes to the worker, one task at a time: what is typed meanwhile is
+  // asked next, and an answer overtaken by typing is not shown. The solutions
+  // are busy (aria-busy) while the worker's answer is awaited.
+  let solver = null;
+  let worker = null;
+  let asked = null;
+  let next = null;
+  // An answer not shown is read out and written in the address by the next.
+  const after = (earlier, later) => ({ ...later, now: earlier.now || later.now, quiet: earlier.quiet && later.quiet });
+  function ask(task) {
+    if (asked) {
+      next = next ? after(next, task) : task;
+      return;
+    }
+    asked = task;
+    byId('solutions').setAttribute('aria-busy', 'true');
+    worker.postMessage({ frame: 'task', address: task.address, nets: task.nets });
+  }
+
+  function answered({ data }) {
+    const task = asked;
+    asked = null;
+    if (next) {
+      const waiting = after(task, next);
+      next = null;
+      ask(waiting);
+      return;
+    }
+    if (!data.task) {
+      worker = null;
+      startModule(task);
+      return;
+    }
+    byId('solutions').removeAttribute('aria-busy');
+    performance.mark('task-solved', { detail: { took: data.took } });
+    show(task, data.task);
+    startModule(null);
+  }
+
+  let address = '';
+  let answer = '';
+  function show(task, json) {
+    announceNow = task.now;
+    quietly = task.quiet;
+    showTask(JSON.parse(json));
+    quietly = false;
+  }
+
+  // The page's module, once: it takes over what the worker has not answered.
+  let starting = false;
+  function startModule(unanswered) {
+    if (starting) return;
+    starting = true;
+    let loading;
+    try {
+      loading = createSolver({ page: { taskAddress: () => address, showTask: (json) => (answer = json) } });
+    } catch (error) {
+      loading = Promise.reject(error);
+    }
+    Promise.resolve(loading).then((module) => {
+      solver = module;
+      performance.mark('solver-ready');
+      const waiting = [unanswered, asked, next].filter(Boolean);
+      asked = next = null;
+      if (worker) worker.terminate();
+      worker = null;
+      byId('solutions').removeAttribute('aria-busy');
+      if (waiting.length) solveHere(waiting.reduce(after));
+    }).catch(cannotRun);
+  }
+
+  function solveHere(task) {
+    address = task.address;
+    solver._solveTask(task.nets);
+    show(task, answer);
+  }
+
   // The nets are written only while one is shown; opening one solves the
   // task again, quietly, with them.
   let quietly = false;
   function solve(now, quiet = false) {
-    if (!solver) return;
-    if (edited) address = formAddress();
-    announceNow = now;
-    quietly = quiet;
-    solver._solveTask(byId('solutions').querySelector('.net[open]') ? 1 : 0);
-    quietly = false;
+    const nets = byId('solutions').querySelector('.net[open]') ? 1 : 0;
+    const task = { address: edited ? formAddress() : location.search, nets, now, quiet };
+    if (solver) solveHere(task);
+    else if (worker) ask(task);
+    else next = next ? after(next, task) : task;
   }
 
   // From the first change on, the form is the task (and what is typed before
@@ -258,6 +340,7 @@
   }
 
   function cannotRun() {
+    byId('solutions').removeAttribute('aria-busy');
     const message = byId('task-message');
     message.dataset.status = 'invalid';
     message.textContent = location.protocol === 'file:'
@@ -266,25 +349,19 @@
     message.hidden = false;
   }
 
-  const page = {
-    taskAddress: () => address,
-    showTask: (json) => showTask(JSON.parse(json)),
-  };
-  let loading;
+  // Where no worker starts, the page's module answers first.
   try {
-    loading = createSolver({ page });
+    worker = new Worker('solver-worker.js');
+    worker.onmessage = answered;
+    worker.onerror = () => {
+      worker = null;
+      startModule(null);
+    };
+    solve(true);
   } catch (error) {
-    loading = Promise.reject(error);
+    worker = null;
+    startModule({ address: location.search, nets: 0, now: true, quiet: false });
   }
-  Promise.resolve(loading)
-    .then((module) => {
-      solver = module;
-      performance.mark('solver-ready');
-      // The first answer in a task of its own: the module's start and the
-      // first solve do not hold up each other, nor what the page has to do.
-      setTimeout(() => solve(true), 0);
-    })
-    .catch(cannotRun);
 
   // After the first visit the page works offline (sw.js keeps the whole site).
   if ('serviceWorker' in navigator) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The task solver in the browser, compiled to WebAssembly for the problems
-// page (zadachi.html) alone: the page hands the module its task as an address
-// and gets back, as JSON, everything it shows (web/problems_task.h). Nothing is
-// solved, converted or worded in the page's script. The page is the object it
-// hands the module as `page` (web/problems.js):
+// page (zadachi.html), which runs it both in the page and in a worker
+// (web/solver_worker.js; the calculator's page has the worker alone): the page
+// hands the module its task as an address and gets back, as JSON, everything
+// it shows (web/problems_task.h). Nothing is solved, converted or worded in
+// the pages' scripts. The module is handed an object as `page` (web/problems.js,
+// web/solver_worker.js):
 //
 //   page.taskAddress()      the task as the page's form holds it: "solid=cone&r=3&h=4&pi=exact"
 //   page.showTask(json)     the task solved (each solution's net too where `withNets` is not 0)

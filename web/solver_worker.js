@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The task solver for the calculator's page, in a worker of its own: the page
-// sends a panel's task as an address ({frame, address}) and gets back the
-// task solved as the problems page shows it ({frame, address, task: JSON},
-// web/problems_task.h), the drawings in it. The module (solver.wasm, the
-// problems page's, kept by the service worker) is fetched and started at the
-// first task: the calculator's page itself loads nothing more.
+// The task solver in a worker of its own, for the problems page and for the
+// calculator's page: a page sends a task as an address ({frame, address,
+// nets}) and gets back the task solved as the problems page shows it
+// ({frame, address, task: JSON, took}, web/problems_task.h), the drawings in
+// it, each net too unless `nets` is 0, with the milliseconds the solve took.
+// The module (solver.wasm, kept by the service worker) is fetched and started
+// with the worker; a module that cannot start answers with an empty task.
 //
 // The site build appends this file to solver.js as solver-worker.js.
 'use strict';
@@ -12,9 +13,11 @@ let address = '';
 let answer = '';
 const solving = createSolver({ page: { taskAddress: () => address, showTask: (json) => (answer = json) } });
 onmessage = (event) => {
+  const { frame, nets = 1 } = event.data;
   solving.then((solver) => {
     address = event.data.address;
-    solver._solveTask(1);
-    postMessage({ frame: event.data.frame, address, task: answer });
-  }, () => postMessage({ frame: event.data.frame, address: event.data.address, task: '' }));
+    const started = performance.now();
+    solver._solveTask(nets);
+    postMessage({ frame, address, task: answer, took: performance.now() - started });
+  }, () => postMessage({ frame, address: event.data.address, task: '' }));
 };

@@ -154,7 +154,8 @@ const sameResults = (a, b) => JSON.stringify([a.status, a.solutions]) === JSON.s
 // ---------------------------------------------------------------------------
 
 // Two taps on one spot within a moment make a double tap: a finger that taps
-// one control after another at the same spot waits that moment.
+// one control after another at the same spot waits that moment. A tap's click
+// comes after its touch events: what the tap does is done once it has come.
 let lastTap = { at: 0, x: 0, y: 0 };
 async function tap(page, selector) {
   await page.locator(selector).scrollIntoViewIfNeeded();
@@ -162,7 +163,12 @@ async function tap(page, selector) {
   const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
   const wait = lastTap.at + 400 - Date.now();
   if (wait > 0 && Math.hypot(x - lastTap.x, y - lastTap.y) < 40) await page.waitForTimeout(wait);
+  await page.evaluate(() => {
+    window.tapClicked = false;
+    addEventListener('click', () => (window.tapClicked = true), { once: true, capture: true });
+  });
   await page.touchscreen.tap(x, y);
+  await page.waitForFunction(() => window.tapClicked, null, { timeout: 2000 }).catch(() => {});
   lastTap = { at: Date.now(), x, y };
 }
 
@@ -185,9 +191,10 @@ async function typeTask(page, user, task) {
   }
 }
 
-// Waits until the page has answered what was typed last, and written its
-// address (once the browser is idle).
+// Waits until the page has answered what was typed last (its solutions busy
+// no longer), and written its address (once the browser is idle).
 async function settled(page) {
+  await page.waitForSelector('#solutions:not([aria-busy])');
   await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestIdleCallback(done))));
   return page.evaluate(shownTask);
 }
