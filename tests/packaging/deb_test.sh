@@ -131,14 +131,21 @@ window_class() {
     shift
     env -u QT_QPA_PLATFORM "$root/usr/bin/stereometry" "$@" >/dev/null 2>&1 &
     program=$!
-    for _ in $(seq 100); do
+    # Up to 30 s: on a busy machine a start can take a while.
+    for _ in $(seq 300); do
         window=$(xwininfo -root -children 2>/dev/null | awk -v t="\"$title\"" 'index($0, t) {print $1; exit}')
         [ -n "$window" ] && break
+        kill -0 "$program" 2>/dev/null || break
         sleep 0.1
     done
     if [ -n "$window" ]; then
         xprop -id "$window" WM_CLASS
         xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true
+    else
+        # Why not, for whoever reads the log.
+        kill -0 "$program" 2>/dev/null && echo "no window \"$title\" yet; the program runs" >&2 ||
+            echo "no window \"$title\": the program ended" >&2
+        xwininfo -root -children >&2 2>/dev/null || true
     fi
     kill "$program" 2>/dev/null || true
     wait "$program" 2>/dev/null || true
