@@ -360,7 +360,8 @@
     solve(true);
   } catch (error) {
     worker = null;
-    startModule({ address: location.search, nets: 0, now: true, quiet: false });
+    solve(true);
+    startModule(null);
   }
 
   // After the first visit the page works offline (sw.js keeps the whole site).
