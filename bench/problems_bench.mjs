@@ -13,7 +13,12 @@
 //   3. a keystroke to the solve painted: every school task typed, its last
 //      letter timed five times from its input (beforeinput) to the end of the
 //      frame that paints the answer, on this machine and with the processor 4
-//      times slower (Lighthouse's mobile throttling). Chromium slows down the
+//      times slower (Lighthouse's mobile throttling). Each time the letter is
+//      typed PAUSE ms (300 by default, about the pace of typing on a phone)
+//      after the answer to the keystroke before it was painted, as a student
+//      types the task's last letter; PAUSE=0 types on at once, faster than
+//      anyone types, so that what the page does after painting an answer (the
+//      figure, the address) meets the next keystroke. Chromium slows down the
 //      page's main thread alone, not the worker that answers until the page's
 //      own module is ready: with the processor N times slower, N − 1 times the
 //      worker's solve (as the page's task-solved mark gives it) is added to a
@@ -22,7 +27,7 @@
 //   node bench/problems_bench.mjs SITE_DIR OTHER_SITE_DIR TASKS.json [RUNS] [BASE_SITE]
 //
 // PARTS (sizes, modules, keystrokes; all by default) picks what is measured,
-// SLOWDOWNS (1,4 by default) the keystrokes' processors.
+// SLOWDOWNS (1,4 by default) the keystrokes' processors, PAUSE their pace.
 import { fork } from 'node:child_process';
 import { readFileSync, readdirSync, statSync } from 'node:fs';
 import { join, relative } from 'node:path';
@@ -37,6 +42,7 @@ if (!siteDir || !otherDir || !tasksFile) {
   process.exit(2);
 }
 const runs = Number(runsArgument || 15);
+const pause = Number(process.env.PAUSE ?? 300);
 const parts = (process.env.PARTS || 'sizes,modules,keystrokes').split(',');
 
 // The server in a process of its own, as in bench/web_bench.mjs.
@@ -189,6 +195,7 @@ async function keystrokeToPaint(url, slowdown) {
       }, { capture: true });
     }, slowdown);
     for (let i = 0; i < 5; i += 1) {
+      await page.waitForTimeout(pause);
       await page.keyboard.type(task.last);
       await page.waitForFunction((count) => window.benchTimes.length === count, 2 * i + 1);
       await page.keyboard.press('Backspace');
@@ -245,7 +252,8 @@ async function theTwoWays(served) {
 }
 
 async function keystrokes(served) {
-  console.log('\n== A keystroke to the solve painted (each school task, its last letter typed; medians of 5)');
+  console.log(`\n== A keystroke to the solve painted (each school task, its last letter typed ${pause} ms after the ` +
+    'answer before it was painted; medians of 5)');
   const slowdowns = (process.env.SLOWDOWNS || '1,4').split(',').map(Number);
   for (const [slowdown, goal] of [[1, 50], [4, 100]].filter(([rate]) => slowdowns.includes(rate))) {
     const times = await keystrokeToPaint(served.url, slowdown);
