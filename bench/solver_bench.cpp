@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "school_tasks.h"
-#include "solver.h"
+#include "task/solver.h"
 
 namespace {
 

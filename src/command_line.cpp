@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
-#include "solids.h"
+#include "engine/solids.h"
 
 namespace desktop {
 

@@ -11,7 +11,7 @@
 #include "layout.h"
 #include "page_markup.h"
 #include "problems_style.h"
-#include "solids.h"
+#include "engine/solids.h"
 
 namespace geometry::web {
 namespace {

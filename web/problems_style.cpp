@@ -5,7 +5,7 @@
 
 #include "drawing_block.h"
 #include "page_style.h"
-#include "solids.h"
+#include "engine/solids.h"
 
 namespace geometry::web {
 namespace {

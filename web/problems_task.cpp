@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "json.h"
-#include "solver.h"
+#include "task/json.h"
+#include "task/solver.h"
 #include "task_address.h"
 #include "task_drawings.h"
 

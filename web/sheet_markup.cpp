@@ -10,7 +10,7 @@
 #include "page_markup.h"
 #include "problems_style.h"
 #include "sheet_style.h"
-#include "solids.h"
+#include "engine/solids.h"
 
 namespace geometry::web {
 namespace {

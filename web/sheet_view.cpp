@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "drawing.h"
-#include "json.h"
+#include "task/json.h"
 #include "svg_writer.h"
 #include "task_address.h"
 #include "task_text.h"

@@ -2,7 +2,7 @@
 #include "task_drawings.h"
 
 #include "drawing.h"
-#include "task_sheet.h"
+#include "task/task_sheet.h"
 
 namespace geometry::web {
 

@@ -9,8 +9,8 @@
 //   "net": {"svg": "<svg ...>", "message": "", "scale": 1, "widthMm": 190,
 //           "heightMm": 160, "landscape": false}
 
-#include "json.h"
-#include "solver.h"
+#include "task/json.h"
+#include "task/solver.h"
 
 namespace geometry::web {
 

@@ -30,7 +30,7 @@
 #include "problems_window.h"
 #include "qt_layout.h"
 #include "result_field.h"
-#include "task_sheet.h"
+#include "task/task_sheet.h"
 #include "text_field.h"
 
 // The picture artwork is compiled into the static ui library; registering it

@@ -26,7 +26,7 @@
 #include "solid_choice.h"
 #include "solid_drawings.h"
 #include "task_settings.h"
-#include "task_sheet.h"
+#include "task/task_sheet.h"
 
 namespace geometry::ui {
 namespace {

@@ -22,7 +22,7 @@
 #include <QLocale>
 #include <QWidget>
 
-#include "solver.h"
+#include "task/solver.h"
 
 class QLabel;
 class QLineEdit;

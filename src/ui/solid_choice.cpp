@@ -10,7 +10,7 @@
 
 #include "picture_rendering.h"
 #include "qt_layout.h"
-#include "task_sheet.h"
+#include "task/task_sheet.h"
 
 namespace geometry::ui {
 namespace {

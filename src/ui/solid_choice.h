@@ -6,7 +6,7 @@
 
 #include <QListWidget>
 
-#include "solids.h"
+#include "engine/solids.h"
 
 namespace geometry::ui {
 

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "qt_layout.h"
-#include "task_sheet.h"
+#include "task/task_sheet.h"
 
 namespace geometry::ui {
 namespace {

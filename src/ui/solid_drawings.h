@@ -11,7 +11,7 @@
 #include <QWidget>
 
 #include "drawing.h"
-#include "solver.h"
+#include "task/solver.h"
 
 class QLabel;
 class QPrinter;

@@ -9,7 +9,7 @@
 #include <QSpinBox>
 
 #include "qt_layout.h"
-#include "task_sheet.h"
+#include "task/task_sheet.h"
 
 namespace geometry::ui {
 

@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "solver.h"
+#include "task/solver.h"
 
 class QButtonGroup;
 class QComboBox;

@@ -19,7 +19,7 @@
 #include <string>
 
 #include "answer_cases.h"
-#include "json.h"
+#include "task/json.h"
 #include "worksheet.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "json.h"
+#include "task/json.h"
 #include "school_tasks.h"
 
 int main(int argc, char** argv) {

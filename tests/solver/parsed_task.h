@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "solver.h"
+#include "task/solver.h"
 
 namespace solver::testing {
 

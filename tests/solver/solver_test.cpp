@@ -16,12 +16,12 @@
 #define FMT_HEADER_ONLY
 #include <fmt/format.h>
 
-#include "decimal_text.h"
-#include "json.h"
+#include "engine/decimal_text.h"
+#include "task/json.h"
 #include "parsed_task.h"
 #include "school_tasks.h"
-#include "solver.h"
-#include "superscript.h"
+#include "task/solver.h"
+#include "engine/superscript.h"
 
 namespace solver::testing {
 namespace {

@@ -32,8 +32,8 @@
 #include "../solver/school_tasks.h"
 #include "problems_window.h"
 #include "solid_drawings.h"
-#include "solver.h"
-#include "task_sheet.h"
+#include "task/solver.h"
+#include "task/task_sheet.h"
 #include "ui_support.h"
 
 using namespace ui_test;

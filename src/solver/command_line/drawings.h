@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "solver.h"
+#include "task/solver.h"
 
 namespace solver::command_line {
 

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "drawings.h"
-#include "json.h"
-#include "solver.h"
+#include "task/json.h"
+#include "task/solver.h"
 #include "worksheet_command.h"
 
 namespace {

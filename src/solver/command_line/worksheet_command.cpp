@@ -6,7 +6,7 @@
 #include <random>
 
 #include "answer_help.h"
-#include "json.h"
+#include "task/json.h"
 #include "sheet_json.h"
 #include "worksheet.h"
 

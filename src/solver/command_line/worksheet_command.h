@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "solver.h"
+#include "task/solver.h"
 
 namespace solver {
 

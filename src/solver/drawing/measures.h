@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "solver.h"
+#include "task/solver.h"
 
 namespace solver::drawing {
 

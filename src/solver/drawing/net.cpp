@@ -3,10 +3,10 @@
 #include <string_view>
 
 #include "drawing.h"
-#include "givens.h"
+#include "task/givens.h"
 #include "net_sheet.h"
-#include "value.h"
-#include "wording.h"
+#include "engine/value.h"
+#include "wording/wording.h"
 
 namespace solver::drawing {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "decimal_text.h"
+#include "engine/decimal_text.h"
 
 namespace solver::drawing {
 

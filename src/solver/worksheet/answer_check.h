@@ -15,9 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "exact.h"
-#include "solids.h"
-#include "solver.h"
+#include "engine/exact.h"
+#include "engine/solids.h"
+#include "task/solver.h"
 
 namespace solver::worksheet {
 

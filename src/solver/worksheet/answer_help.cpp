@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "compiled.h"
+#include "engine/compiled.h"
 #include "task_text.h"
 
 namespace solver::worksheet {

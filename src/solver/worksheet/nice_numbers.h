@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "exact.h"
+#include "engine/exact.h"
 #include "sheet_settings.h"
-#include "solids.h"
+#include "engine/solids.h"
 
 namespace solver::worksheet {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "answer_check.h"
-#include "json.h"
+#include "task/json.h"
 #include "worksheet.h"
 
 namespace solver::worksheet {

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "solids.h"
-#include "solver.h"
+#include "engine/solids.h"
+#include "task/solver.h"
 
 namespace solver::worksheet {
 

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "exact.h"
+#include "engine/exact.h"
 #include "random.h"
 #include "sheet_settings.h"
-#include "solids.h"
+#include "engine/solids.h"
 
 namespace solver::worksheet {
 

@@ -23,10 +23,10 @@
 #include <vector>
 
 #include "answer_check.h"
-#include "exact.h"
+#include "engine/exact.h"
 #include "sheet_settings.h"
-#include "solids.h"
-#include "solver.h"
+#include "engine/solids.h"
+#include "task/solver.h"
 
 namespace solver::worksheet {
 

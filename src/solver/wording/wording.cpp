@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "wording.h"
+#include "wording/wording.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "givens.h"
-#include "superscript.h"
+#include "task/givens.h"
+#include "engine/superscript.h"
 
 namespace solver {
 namespace {

@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "expression.h"
-#include "solids.h"
-#include "solver.h"
-#include "value.h"
+#include "engine/expression.h"
+#include "engine/solids.h"
+#include "task/solver.h"
+#include "engine/value.h"
 
 namespace solver {
 

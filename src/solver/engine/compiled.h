@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "expression.h"
-#include "polynomial.h"
-#include "solids.h"
+#include "engine/expression.h"
+#include "engine/polynomial.h"
+#include "engine/solids.h"
 
 namespace solver {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "compiled.h"
+#include "engine/compiled.h"
 
 #include <algorithm>
 #include <map>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "decimal_text.h"
+#include "engine/decimal_text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
-#include "exact.h"
+#include "engine/exact.h"
 
 namespace solver {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "task_sheet.h"
+#include "task/task_sheet.h"
 
 #include <algorithm>
 

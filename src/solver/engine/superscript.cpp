@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "superscript.h"
+#include "engine/superscript.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "decimal_text.h"
+#include "engine/decimal_text.h"
 
 namespace solver {
 

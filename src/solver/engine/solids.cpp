@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "solids.h"
+#include "engine/solids.h"
 
 namespace solver {
 namespace {

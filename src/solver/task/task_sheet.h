@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "solver.h"
+#include "task/solver.h"
 
 namespace solver {
 

@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "exact.h"
-#include "solids.h"
+#include "engine/exact.h"
+#include "engine/solids.h"
 
 namespace solver {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "exact.h"
+#include "engine/exact.h"
 
 #include <boost/multiprecision/integer.hpp>
 
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "superscript.h"
+#include "engine/superscript.h"
 
 namespace solver {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "exact.h"
-#include "solids.h"
-#include "solver.h"
+#include "engine/exact.h"
+#include "engine/solids.h"
+#include "task/solver.h"
 
 namespace solver {
 

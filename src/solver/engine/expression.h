@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "exact.h"
-#include "value.h"
+#include "engine/exact.h"
+#include "engine/value.h"
 
 namespace solver {
 

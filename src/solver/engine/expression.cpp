@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "expression.h"
+#include "engine/expression.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "superscript.h"
+#include "engine/superscript.h"
 
 namespace solver {
 namespace {

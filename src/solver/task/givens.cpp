@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "givens.h"
+#include "task/givens.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "expression.h"
+#include "engine/expression.h"
 
 namespace solver {
 namespace {

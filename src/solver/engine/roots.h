@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "exact.h"
-#include "value.h"
+#include "engine/exact.h"
+#include "engine/value.h"
 
 namespace solver {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "roots.h"
+#include "engine/roots.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 
-#include "superscript.h"
+#include "engine/superscript.h"
 
 namespace solver {
 namespace {

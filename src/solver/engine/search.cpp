@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "search.h"
+#include "engine/search.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "roots.h"
+#include "engine/roots.h"
 
 namespace solver {
 namespace {

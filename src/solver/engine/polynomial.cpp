@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "polynomial.h"
+#include "engine/polynomial.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "expression.h"
-#include "value.h"
+#include "engine/expression.h"
+#include "engine/value.h"
 
 namespace solver {
 

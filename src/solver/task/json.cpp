@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "json.h"
+#include "task/json.h"
 
 #include <cmath>
 
-#include "decimal_text.h"
+#include "engine/decimal_text.h"
 
 namespace solver {
 

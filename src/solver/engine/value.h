@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "exact.h"
+#include "engine/exact.h"
 
 namespace solver {
 

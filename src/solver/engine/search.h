@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "compiled.h"
-#include "value.h"
-#include "wording.h"
+#include "engine/compiled.h"
+#include "engine/value.h"
+#include "wording/wording.h"
 
 namespace solver {
 

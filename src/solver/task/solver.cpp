@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "solver.h"
+#include "task/solver.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "compiled.h"
-#include "expression.h"
-#include "givens.h"
-#include "search.h"
-#include "superscript.h"
-#include "wording.h"
+#include "engine/compiled.h"
+#include "engine/expression.h"
+#include "task/givens.h"
+#include "engine/search.h"
+#include "engine/superscript.h"
+#include "wording/wording.h"
 
 namespace solver {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "value.h"
+#include "engine/value.h"
 
 #include <cmath>
 
