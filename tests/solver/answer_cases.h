@@ -31,6 +31,8 @@ inline const std::vector<AnswerCase>& answerCases() {
     {"15π", "exact", "15π", Marked::Right},
     {"15π", "exact", "15*pi", Marked::Right},
     {"15π", "exact", "30π/2", Marked::Right},
+    {"15π", "exact", "15пи", Marked::Right},
+    {"15π", "exact", "15 ПИ", Marked::Right},
     {"15π", "exact", "47,12", Marked::Right},
     {"15π", "exact", "47.12", Marked::Right},
     {"15π", "exact", "47,1", Marked::Right},

@@ -22,12 +22,12 @@ struct Symbol {
 };
 
 // Every spelling of every sign, longest first where one begins another.
-constexpr std::array<Symbol, 22> symbols{{
+constexpr std::array<Symbol, 25> symbols{{
     {"+", '+'}, {"-", '-'}, {"−", '-'}, {"–", '-'},
     {"*", '*'}, {"·", '*'}, {"×", '*'}, {"⋅", '*'}, {"∙", '*'},
     {"/", '/'}, {":", '/'}, {"÷", '/'},
     {"^", '^'}, {"²", '2'}, {"³", '3'},
-    {"√", 'r'}, {"∛", 'c'}, {"π", 'p'},
+    {"√", 'r'}, {"∛", 'c'}, {"π", 'p'}, {"пи", 'p'}, {"Пи", 'p'}, {"ПИ", 'p'},
     {"(", '('}, {")", ')'}, {"°", 'd'}, {"[", '('},
 }};
 
