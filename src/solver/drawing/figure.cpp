@@ -164,7 +164,11 @@ std::string titleOf(const SolidRow& solid, const Measures& m) {
 
 std::string figureSvg(const SolidRow& solid, const Solution& solution, const FigureOptions& options) {
     const Measures m(solid, solution, options.unit);
-    const Shown shown{m, shows(options, m, "Q"), shows(options, m, "d"), shows(options, m, "R")};
+    // The base's apothem is the inradius: labelled k1 where the task gives it
+    // or asks for it rather than r.
+    const QuantityResult* baseApothem = m.known("k1");
+    const bool byApothem = baseApothem && (baseApothem->given || (shows(options, m, "k1") && !shows(options, m, "r")));
+    const Shown shown{m, shows(options, m, "Q"), shows(options, m, "d"), shows(options, m, "R"), byApothem};
     Proportions drawn;
     Scene scene = sceneOf(solid, shown, drawn);
     // Givens labelled first, so that they get the best places.

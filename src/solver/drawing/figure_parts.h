@@ -22,6 +22,7 @@ struct Shown {
     bool section = false;       // the axial section (Q)
     bool diameter = false;      // d, where it is not always drawn
     bool circumradius = false;  // the pyramid's R
+    bool baseApothem = false;   // the pyramid's r labelled as the base's apothem k1
 };
 
 // A segment of the task drawn in its colour and labelled, where the solution

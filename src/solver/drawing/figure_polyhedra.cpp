@@ -85,7 +85,7 @@ Scene pyramidScene(const Shown& shown, const Polygon& base, double height) {
     segment(scene, m, "b", left, apex, false, middle);
     if (segment(scene, m, "k", apex, foot, false, centre)) scene.rightAngles.push_back({foot, apex, back});
     if (shown.circumradius) segment(scene, m, "R", centre, front, true, foot);
-    segment(scene, m, "r", centre, foot, true, apex);
+    segment(scene, m, shown.baseApothem ? "k1" : "r", centre, foot, true, apex);
     if (segment(scene, m, "h", centre, apex, true, foot)) scene.rightAngles.push_back({centre, apex, foot});
     return scene;
 }

@@ -52,6 +52,15 @@ std::vector<std::string> togetherWhereAlike(const std::vector<std::string_view>&
     return phrases;
 }
 
+// A quantity's name as the task's sentence says it, after the solid it is of:
+// "апотема", not "апотема на пирамидата".
+std::string_view nameAfterSolid(const QuantityRow& row, const SolidRow& solid) {
+    const std::string ofSolid = " " + std::string(solid.genitive);
+    std::string_view name = row.name;
+    if (name.ends_with(ofSolid)) name.remove_suffix(ofSolid.size());
+    return name;
+}
+
 std::vector<std::string> givenPhrases(const TaskWords& words) {
     std::vector<std::string> phrases;
     for (std::size_t i = 0; i < words.givens.size(); ++i) {
@@ -68,7 +77,7 @@ std::vector<std::string> givenPhrases(const TaskWords& words) {
                 continue;
             }
         }
-        phrases.push_back(std::string(row.name) + " " + value);
+        phrases.push_back(std::string(nameAfterSolid(row, *words.solid)) + " " + value);
     }
     return phrases;
 }
