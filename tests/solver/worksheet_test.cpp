@@ -109,6 +109,20 @@ void checkKeyMarked(const Sheet& sheet, const Task& task, Faults& faults) {
     }
 }
 
+// The key writes each answer as the last step to it ends: no "314,00" where
+// the step says 314, no litres the task did not ask for.
+void checkKeyAsSteps(const Sheet& sheet, const Task& task, Faults& faults) {
+    for (const Answer& answer : task.answers) {
+        const bool endsAStep = std::any_of(answer.steps.begin(), answer.steps.end(),
+                                           [&](const std::string& step) { return step.ends_with(answer.text); });
+        if (!endsAStep) faults.add(sheet, task, answer.key + " written " + answer.text + ", which ends no step");
+        const std::size_t unit = answer.text.rfind(' ');
+        const std::string number = answer.text.substr(0, unit);
+        if (number.ends_with("0") && number.find(',') != std::string::npos)
+            faults.add(sheet, task, answer.key + " written with a trailing zero: " + answer.text);
+    }
+}
+
 // Variant B: the same solids and kinds of task, asking the same, with other numbers.
 void checkParallel(const Sheet& a, const Sheet& b, Faults& faults) {
     for (std::size_t i = 0; i < a.tasks.size() && i < b.tasks.size(); ++i) {
@@ -147,6 +161,7 @@ TEST(Worksheet, EveryTaskHasOneSolutionEqualToItsKey) {
                             checkSolvedAsKeyed(*sheet, task, faults);
                             checkNumbers(*sheet, task, faults);
                             checkKeyMarked(*sheet, task, faults);
+                            checkKeyAsSteps(*sheet, task, faults);
                             ++tasks;
                         }
                 }

@@ -62,19 +62,18 @@ bool niceAnswer(const std::optional<Exact>& exact, double value, Numbers numbers
     return true;
 }
 
-std::string answerText(const std::optional<Exact>& exact, double value, Dimension dimension,
-                       const SheetSettings& settings) {
-    const std::string unit = unitText(settings.unit, dimension);
-    const std::string decimal = roundedAnswer({exact, value, settings.pi}, 2);
-    if (!exact) return "≈ " + decimal + unit;
-    if (exact->isRational() && Exact::endsInDecimals(exact->rational(), 6))
-        return decimalText(exact->rational(), ",") + unit;
-    const bool decimals = settings.numbers == Numbers::Decimal;
+std::string answerText(const QuantityResult& found, const std::optional<Exact>& exact, Numbers numbers) {
     // On decimal sheets only an exact form a student would write: 7,5π, not √1921/10 nor 4913π/750.
-    if (decimals &&
-        !(exact->isMonomial() && exact->terms().front().m == 1 && Exact::endsInDecimals(exact->terms().front().q, 6)))
-        return "≈ " + decimal + unit;
-    return exact->text({",", decimals}) + " ≈ " + decimal + unit;
+    const bool writable = !exact || numbers == Numbers::Whole ||
+                          (exact->isMonomial() && exact->terms().front().m == 1 &&
+                           Exact::endsInDecimals(exact->terms().front().q, 6));
+    // The steps end in the sheet's unit: a volume's litres, which the solver
+    // adds in brackets, are not asked.
+    std::string text = found.text;
+    if (text.ends_with(" l)") && text.rfind(" (") != std::string::npos) text.resize(text.rfind(" ("));
+    const std::size_t approximately = text.find("≈ ");
+    if (writable || approximately == std::string::npos) return text;
+    return text.substr(approximately);
 }
 
 }  // namespace solver::worksheet

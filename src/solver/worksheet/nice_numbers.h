@@ -28,8 +28,10 @@ std::optional<GivenNumber> givenNumber(const Exact& value, const SolidRow& solid
 // Whether an answer is one a student finds by hand on the sheet.
 bool niceAnswer(const std::optional<Exact>& exact, double value, Numbers numbers);
 
-// The answer as the key writes it: "24π ≈ 75,4 cm²", "5 cm", "≈ 4,38 cm".
-std::string answerText(const std::optional<Exact>& exact, double value, Dimension dimension,
-                       const SheetSettings& settings);
+// The answer as the key writes it: as the last step to it ends, in the
+// solver's own words ("24π ≈ 75,4 cm²", "5 cm", "14130 cm³" where π ≈ 3,14
+// makes it whole), but "≈ 4,38 cm" on a decimal sheet where the exact form is
+// none a student would write (√1921/10).
+std::string answerText(const QuantityResult& found, const std::optional<Exact>& exact, Numbers numbers);
 
 }  // namespace solver::worksheet

@@ -148,8 +148,7 @@ bool writeAnswers(const Layout& layout, const Solution& solid, const SheetSettin
         answer.value = nice->exact ? nice->exact->value(piValue(settings.pi)) : static_cast<double>(found->value);
         if (!niceAnswer(answer.exact, answer.value, settings.numbers) || !sameAnswer(answer, *found, settings.pi))
             return false;
-        const Dimension dimension = layout.solid->quantities[std::size_t(quantityIndex(*layout.solid, key))].dimension;
-        answer.text = answerText(answer.exact, answer.value, dimension, settings);
+        answer.text = answerText(*found, answer.exact, settings.numbers);
         AnswerHelp help = answerHelp(*layout.solid, solution, key);
         answer.hint = std::move(help.hint);
         answer.steps = std::move(help.steps);
