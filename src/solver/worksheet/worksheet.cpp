@@ -5,6 +5,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "alike_tasks.h"
 #include "answer_help.h"
 #include "nice_numbers.h"
 #include "random.h"
@@ -158,29 +159,86 @@ bool writeAnswers(const Layout& layout, const Solution& solid, const SheetSettin
     return true;
 }
 
-// The layout with numbers from `random`: a task unlike the sheet's earlier
-// ones and, for variant B, unlike variant A's task in its place.
-std::optional<Task> fill(const Layout& layout, const SheetSettings& settings, Random& random,
-                         const std::vector<Task>& earlier, const Task* otherVariant, bool repeatsAllowed) {
-    for (int attempt = 0; attempt < attemptsPerLayout; ++attempt) {
-        const std::optional<Solution> solid = niceSolid(layout, settings.numbers, random);
-        if (!solid) continue;
-        Task task;
-        task.solid = layout.solid;
-        task.sides = layout.sides;
-        task.inverse = layout.inverse;
-        task.asked = layout.asked;
-        std::vector<GivenText> words;
-        if (!writeGivens(layout, *solid, settings, task, words)) continue;
-        if (otherVariant && sameNumbers(task, *otherVariant)) continue;
-        if (!repeatsAllowed && std::any_of(earlier.begin(), earlier.end(), [&](const Task& t) {
-                return t.solid == task.solid && sameNumbers(t, task);
-            }))
-            continue;
-        if (!writeAnswers(layout, *solid, settings, task)) continue;
-        task.text = taskText({layout.solid, layout.sides, words, layout.asked, settings.pi, settings.unit});
-        return task;
+// The shape of a task's numbers as drawn from its nice solid.
+std::string shapeOfDrawn(const Task& task, const Solution& solid, const SheetSettings& settings) {
+    std::vector<AskedValue> asked;
+    for (const std::string& key : task.asked) {
+        const QuantityResult* nice = solid.find(key);
+        if (!nice) return {};
+        asked.push_back({key, nice->exact, nice->exact ? nice->exact->value(piValue(settings.pi)) : nice->value});
     }
+    return shapeOf(task.givens, asked, settings.numbers);
+}
+
+// A task drawn for a layout, its answers not yet written.
+struct Drawn {
+    Task task;
+    Solution solid;
+    std::vector<GivenText> words;
+    std::string shape;  // alike_tasks.h
+};
+
+// The layout with numbers from `random`, unlike the sheet's earlier tasks;
+// none where this draw does not give one.
+std::optional<Drawn> draw(const Layout& layout, const SheetSettings& settings, Random& random,
+                          const std::vector<Task>& earlier, bool repeatsAllowed) {
+    std::optional<Solution> solid = niceSolid(layout, settings.numbers, random);
+    if (!solid) return std::nullopt;
+    Drawn drawn{{}, std::move(*solid), {}, {}};
+    Task& task = drawn.task;
+    task.solid = layout.solid;
+    task.sides = layout.sides;
+    task.inverse = layout.inverse;
+    task.asked = layout.asked;
+    if (!writeGivens(layout, drawn.solid, settings, task, drawn.words)) return std::nullopt;
+    if (!repeatsAllowed && std::any_of(earlier.begin(), earlier.end(), [&](const Task& t) {
+            return t.solid == task.solid && sameNumbers(t, task);
+        }))
+        return std::nullopt;
+    drawn.shape = shapeOfDrawn(task, drawn.solid, settings);
+    return drawn;
+}
+
+// Its answers and text written; false where the solver does not find them as the nice solid has them.
+bool complete(const Layout& layout, const SheetSettings& settings, Drawn& drawn) {
+    if (!writeAnswers(layout, drawn.solid, settings, drawn.task)) return false;
+    drawn.task.text = taskText({layout.solid, layout.sides, drawn.words, layout.asked, settings.pi, settings.unit});
+    return true;
+}
+
+// Both variants' tasks for the layout: each from its own numbers, unlike each
+// other and alike in shape (alike_tasks.h): their numbers as many digits long,
+// or where the draws find no such pair, a digit longer or shorter. The draws
+// of both variants are searched together for a pair of one shape, which finds
+// one far sooner than draws for variant A's one task.
+std::optional<std::pair<Task, Task>> fillBoth(const Layout& layout, const SheetSettings& settings, Random& randomA,
+                                              Random& randomB, const std::vector<Task>& earlierA,
+                                              const std::vector<Task>& earlierB, bool repeatsAllowed) {
+    std::vector<Drawn> drawnA, drawnB;
+    const auto paired = [&](Drawn& a, Drawn& b) -> std::optional<std::pair<Task, Task>> {
+        if (sameNumbers(a.task, b.task) || !complete(layout, settings, a) || !complete(layout, settings, b))
+            return std::nullopt;
+        return std::pair{std::move(a.task), std::move(b.task)};
+    };
+    // A pair of candidates at this distance, the first drawn first.
+    const auto pairAt = [&](int wanted, Drawn& last, bool lastIsA) -> std::optional<std::pair<Task, Task>> {
+        for (Drawn& other : lastIsA ? drawnB : drawnA) {
+            if (shapeDistance(last.shape, other.shape) != wanted) continue;
+            if (auto pair = lastIsA ? paired(last, other) : paired(other, last)) return pair;
+        }
+        return std::nullopt;
+    };
+    for (int attempt = 0; attempt < attemptsPerLayout; ++attempt) {
+        for (const bool variantA : {true, false}) {
+            std::optional<Drawn> next = draw(layout, settings, variantA ? randomA : randomB,
+                                             variantA ? earlierA : earlierB, repeatsAllowed);
+            if (!next || next->shape.empty()) continue;
+            if (auto pair = pairAt(0, *next, variantA)) return pair;
+            (variantA ? drawnA : drawnB).push_back(std::move(*next));
+        }
+    }
+    for (Drawn& a : drawnA)
+        if (auto pair = pairAt(1, a, true)) return pair;
     return std::nullopt;
 }
 
@@ -239,12 +297,11 @@ std::array<Sheet, 2> makeVariants(const SheetSettings& requested) {
             const bool repeatsAllowed = tries >= 3 * layoutsPerTask / 4;
             const std::optional<Layout> layout = drawLayout(layouts, solid, inverse[std::size_t(i)], settings.numbers);
             if (!layout) continue;
-            std::optional<Task> a = fill(*layout, settings, numbersA, variantA, nullptr, repeatsAllowed);
-            if (!a) continue;
-            std::optional<Task> b = fill(*layout, settings, numbersB, variantB, &*a, repeatsAllowed);
-            if (!b) continue;
-            variantA.push_back(std::move(*a));
-            variantB.push_back(std::move(*b));
+            std::optional<std::pair<Task, Task>> tasks =
+                fillBoth(*layout, settings, numbersA, numbersB, variantA, variantB, repeatsAllowed);
+            if (!tasks) continue;
+            variantA.push_back(std::move(tasks->first));
+            variantB.push_back(std::move(tasks->second));
             break;
         }
     }
