@@ -78,8 +78,8 @@ const QuantityRow& quantityOf(const Task& task, std::string_view key) {
     return task.solid->quantities[std::size_t(quantityIndex(*task.solid, key))];
 }
 
-// The task's figure: the givens with their values, everything else with a
-// question mark, so that it gives away no answer.
+// The task's figure: the givens with their values and what the task asks
+// for with a question mark, so that it gives away no answer and asks no more.
 std::string figureOf(const Sheet& sheet, const Task& task) {
     const Outcome outcome = solve(task.solid->key, task.givens, Settings{.pi = sheet.settings.pi, .unit = sheet.settings.unit});
     if (outcome.status != Status::Solved || outcome.solutions.empty()) return {};
@@ -87,7 +87,7 @@ std::string figureOf(const Sheet& sheet, const Task& task) {
     for (QuantityResult& quantity : unknown.quantities)
         if (!quantity.given) quantity.text = "?";
     return drawing::figureSvg(*task.solid, unknown,
-                              {.unit = sheet.settings.unit, .asked = task.asked, .stylesheet = false});
+                              {.unit = sheet.settings.unit, .asked = task.asked, .onlyAsked = true, .stylesheet = false});
 }
 
 // "cm²" beside an area's field; nothing beside a count's.

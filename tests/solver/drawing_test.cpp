@@ -152,6 +152,55 @@ TEST(DrawingTest, FiguresLabelWhatWasFoundAndWhatTheTaskAsks) {
     EXPECT_NE(unstyled.find("class=\"given\""), std::string::npos);
 }
 
+// The letters a figure labels on its segments, in its order.
+std::vector<std::string> labelledLetters(const XmlElement& root) {
+    std::vector<std::string> letters;
+    root.each([&](const XmlElement& e) {
+        if (e.tag == "text" && e.attribute("text-anchor") == "middle") letters.push_back(e.content.substr(0, e.content.find(' ')));
+    });
+    std::sort(letters.begin(), letters.end());
+    return letters;
+}
+
+// A worksheet's figure labels the givens and what its task asks, each unknown
+// with "?", and draws in no other segment: nothing a student would take for
+// more to find.
+TEST(DrawingTest, SheetFiguresLabelOnlyTheGivensAndTheAsked) {
+    const struct {
+        std::string task;  // the givens, then KEY=? for each asked
+        std::vector<std::string> labelled;
+    } rows[] = {
+        {"cube a=5 S=? V=?", {"a"}},
+        {"cube a=5 d=?", {"a", "d"}},
+        {"cube V=125 a=?", {"a"}},
+        {"box a=3 b=4 c=12 S1=?", {"a", "b", "c"}},
+        {"box a=3 b=4 V=60 c=? d=?", {"a", "b", "c", "d"}},
+        {"cone r=3 h=4 S1=? V=?", {"h", "r"}},
+        {"cone r=3 h=4 l=?", {"h", "l", "r"}},
+        {"cone r=3 S=15π h=?", {"h", "r"}},
+        {"cylinder r=3 h=4 Q=?", {"Q", "h", "r"}},
+        {"pyramid n=4 a=6 h=4 S=?", {"a", "h"}},
+        {"pyramid n=4 a=6 h=4 k=? V=?", {"a", "h", "k"}},
+        {"pyramid n=6 h=4 k1=3 k=?", {"h", "k", "k1"}},
+        {"polygon n=6 a=2 B=? R=?", {"R", "a"}},
+        {"sphere S=36π r=?", {"r"}},
+        {"sphere r=3 V=?", {"r"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.task);
+        const ParsedTask parsed = parseTask(row.task);
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        ASSERT_EQ(outcome.status, Status::Solved);
+        Solution hidden = outcome.solutions.front();
+        for (QuantityResult& quantity : hidden.quantities)
+            if (!quantity.given) quantity.text = "?";
+        const XmlElement root = wellFormed(figureSvg(
+            *outcome.solid, hidden, {.unit = outcome.unit, .asked = parsed.asked, .onlyAsked = true}));
+        EXPECT_EQ(labelledLetters(root), row.labelled);
+        EXPECT_EQ(root.content.find("Намерено"), std::string::npos);
+    }
+}
+
 // A base given by P and B alone is drawn as a polygon that has them, round
 // the circle of radius 2B : P (so that a pyramid's apothems are equal); where
 // none has them, the figure says so.

@@ -163,7 +163,8 @@ std::string titleOf(const SolidRow& solid, const Measures& m) {
 }  // namespace
 
 std::string figureSvg(const SolidRow& solid, const Solution& solution, const FigureOptions& options) {
-    const Measures m(solid, solution, options.unit);
+    Measures m(solid, solution, options.unit);
+    if (options.onlyAsked) m.labelOnly(options.asked);
     // The base's apothem is the inradius: labelled k1 where the task gives it
     // or asks for it rather than r.
     const QuantityResult* baseApothem = m.known("k1");

@@ -11,8 +11,8 @@ Ink inkOf(const QuantityResult& quantity) { return quantity.given ? Ink::Given :
 
 bool segment(Scene& scene, const Measures& measures, std::string_view key, Point a, Point b, bool hidden,
              Point awayFrom) {
+    if (!measures.labelled(key)) return false;
     const QuantityResult* quantity = measures.known(key);
-    if (!quantity) return false;
     scene.line(a, b, Stroke{inkOf(*quantity), hidden});
     scene.labels.push_back({measures.label(*quantity), inkOf(*quantity), a, b, awayFrom});
     return true;

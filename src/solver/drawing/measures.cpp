@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "measures.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace solver::drawing {
@@ -9,6 +10,13 @@ const QuantityResult* Measures::known(std::string_view key) const {
     const QuantityResult* q = solution_.find(key);
     if (!q || !q->determined || !std::isfinite(q->value) || q->value <= 0) return nullptr;
     return q;
+}
+
+bool Measures::labelled(std::string_view key) const {
+    const QuantityResult* q = known(key);
+    if (!q) return false;
+    return q->given || !labelledOnly_ ||
+           std::find(labelledOnly_->begin(), labelledOnly_->end(), key) != labelledOnly_->end();
 }
 
 double Measures::operator[](std::string_view key) const {

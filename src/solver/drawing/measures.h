@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "task/solver.h"
 
@@ -15,12 +17,17 @@ class Measures {
 public:
     Measures(const SolidRow& solid, const Solution& solution, std::optional<Unit> unit = {})
         : solid_(solid), solution_(solution), unit_(unit) {}
+    // Only these keys (and the givens) labelled on the figure: a task's own.
+    void labelOnly(std::vector<std::string> keys) { labelledOnly_ = std::move(keys); }
 
     const SolidRow& solid() const { return solid_; }
     const Solution& solution() const { return solution_; }
     // The quantity where the solution determines it as a positive number.
     const QuantityResult* known(std::string_view key) const;
     bool has(std::string_view key) const { return known(key) != nullptr; }
+    // Whether the figure draws and labels the quantity's segment: it is known,
+    // and given or one the task asks for where only those are labelled.
+    bool labelled(std::string_view key) const;
     double operator[](std::string_view key) const;  // its value, 0 where unknown
     // n where the base is regular and known; 0 for a base of any shape.
     int sides() const;
@@ -32,6 +39,7 @@ private:
     const SolidRow& solid_;
     const Solution& solution_;
     std::optional<Unit> unit_;
+    std::optional<std::vector<std::string>> labelledOnly_;
 };
 
 // "h = 4 cm", "b ≈ 5,83 cm" (the decimal alone where the solver writes both
