@@ -27,14 +27,14 @@ struct FigureOptions {
     // The keys the task asks for ("Q", "d"): drawn in even where the figure
     // leaves them out otherwise, as the axial section is.
     std::vector<std::string> asked = {};
-    // Only the givens and `asked` labelled, and no other segment drawn in: a
-    // worksheet's figure, which shows no more unknowns than its task asks for.
-    bool onlyAsked = false;
     // A <style> with the rules for the dark scheme, forced colours and halos
     // behind labels. Without it the colours are those of the elements'
     // attributes, for renderers that read no CSS custom properties (Qt SVG
     // drops a stylesheet that has any), unless the page has the rules itself.
     bool stylesheet = true;
+    // Only the givens and `asked` labelled, and no other segment drawn in: a
+    // worksheet's figure, which shows no more unknowns than its task asks for.
+    bool onlyAsked = false;
 };
 
 // The figure as a standalone <svg> element (a viewBox in CSS pixels, labels of
