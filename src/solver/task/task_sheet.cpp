@@ -72,6 +72,17 @@ Beside besideField(const Outcome& outcome, const SolidRow& solid, std::string_vi
     return beside;
 }
 
+std::string givenProblem(const Outcome& outcome, const std::vector<Given>& givens, std::string_view key,
+                         const Settings& settings) {
+    if (!outcome.solid) return outcome.message;
+    for (const Given& given : givens) {
+        if (given.key != key) continue;
+        const Outcome alone = solve(outcome.solid->key, {given}, settings);
+        if (alone.status == Status::Invalid) return alone.message;
+    }
+    return outcome.message;
+}
+
 std::string solutionHeading(std::size_t index, std::size_t count) {
     return count > 1 ? "Решение " + std::to_string(index + 1) : std::string("Решение");
 }

@@ -68,6 +68,13 @@ struct Beside {
 // `solid` is the one whose fields are shown.
 Beside besideField(const Outcome& outcome, const SolidRow& solid, std::string_view key);
 
+// Where givens cannot be used (an invalid outcome), the sentence that stands
+// beside the field of the one with `key`: what the solver says of that given
+// alone, so that each field has its own; the outcome's whole message where
+// that given alone is not wrong.
+std::string givenProblem(const Outcome& outcome, const std::vector<Given>& givens, std::string_view key,
+                         const Settings& settings);
+
 // "Решение", or "Решение 1", "Решение 2" over the steps where there are several.
 std::string solutionHeading(std::size_t index, std::size_t count);
 
