@@ -7,7 +7,9 @@
 
 #include "task/json.h"
 #include "task/solver.h"
+#include "task/task_sheet.h"
 #include "task_address.h"
+#include "wording/line_breaks.h"
 #include "task_drawings.h"
 
 namespace geometry::web {
@@ -59,13 +61,30 @@ void readSetting(Request& request, const std::string& key, const std::string& va
     }
 }
 
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+// Whether a key names a quantity of some solid, whatever its letters' case
+// (so that "H" still gets its message): any other key is not the page's
+// (fbclid, utm_source, gclid, which messengers and search engines add to a
+// link) and is passed over.
+bool namesQuantity(std::string_view key) {
+    const auto sameLetters = [key](std::string_view quantity) {
+        return quantity.size() == key.size() &&
+               std::equal(key.begin(), key.end(), quantity.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+    };
+    for (const SolidRow& solid : allSolids())
+        for (const QuantityRow& quantity : solid.quantities)
+            if (sameLetters(quantity.key)) return true;
+    return false;
+}
+
 Request readRequest(std::string_view query) {
     Request request;
     request.solid = std::string(allSolids().front().key);
     for (const auto& [key, value] : readQuery(query)) {
         if (key == "solid") request.solid = value;
         else if (key == "pi" || key == "unit" || key == "digits") readSetting(request, key, value);
-        else if (!blank(value)) request.givens.push_back({key, value});
+        else if (namesQuantity(key) && !blank(value)) request.givens.push_back({key, value});
     }
     return request;
 }
@@ -136,16 +155,6 @@ std::vector<Field> solvedFields(const Outcome& outcome) {
 
 bool hasField(const SolidRow& solid, std::string_view key) { return quantityIndex(solid, key) >= 0; }
 
-// What the solver says of one given alone, where it cannot be used.
-std::string sentenceFor(const Request& request, const std::string& key, const std::string& whole) {
-    for (const Given& given : request.givens) {
-        if (given.key != key) continue;
-        const Outcome alone = solve(request.solid, {given}, request.settings);
-        if (alone.status == Status::Invalid) return alone.message;
-    }
-    return whole;
-}
-
 std::vector<Field> unsolvedFields(const Request& request, const Outcome& outcome, std::string& message) {
     const SolidRow& solid = *outcome.solid;
     std::vector<Field> fields;
@@ -161,7 +170,7 @@ std::vector<Field> unsolvedFields(const Request& request, const Outcome& outcome
     switch (outcome.status) {
     case Status::Invalid:
         for (const std::string& key : outcome.concerned) {
-            const std::string sentence = sentenceFor(request, key, outcome.message);
+            const std::string sentence = givenProblem(outcome, request.givens, key, request.settings);
             if (hasField(solid, key)) *field(key) = {key, "invalid", sentence};
             else if (message.find(sentence) == std::string::npos) message += (message.empty() ? "" : " ") + sentence;
         }
@@ -219,7 +228,7 @@ std::string announcementOf(const Outcome& outcome, const std::string& summary) {
 void writeFields(Json& json, const std::vector<Field>& fields) {
     json.key("fields").beginArray();
     for (const Field& f : fields)
-        json.beginObject().key("key").string(f.key).key("state").string(f.state).key("note").string(f.note).endObject();
+        json.beginObject().key("key").string(f.key).key("state").string(f.state).key("note").string(keptWhole(f.note)).endObject();
     json.endArray();
 }
 
@@ -238,11 +247,11 @@ void writeSolutions(Json& json, const Outcome& outcome, const Settings& settings
             if (q.exact) json.string(q.exact->ascii());
             else json.null();
             json.key("value").number(q.value);
-            json.key("shown").string(q.determined ? shown(q) : q.text);
+            json.key("shown").string(keptWhole(q.determined ? shown(q) : q.text));
             json.endObject();
         }
         json.endArray().key("steps").beginArray();
-        for (const std::string& step : solution.steps) json.string(step);
+        for (const std::string& step : solution.steps) json.string(keptWhole(step));
         json.endArray();
         writeDrawings(json, outcome, solution, settings, withNets);
         json.endObject();
@@ -283,7 +292,7 @@ std::string solvedTask(std::string_view query, bool withNets) {
                                 : outcome.concerned.empty() && !request.unusable.empty()
                                     ? "Някои настройки не могат да се използват."
                                     : summaryOf(outcome, request.givens.empty());
-    json.key("status").string(statusKey(outcome.status)).key("summary").string(summary).key("message").string(message);
+    json.key("status").string(statusKey(outcome.status)).key("summary").string(summary).key("message").string(keptWhole(message));
     writeFields(json, fields);
     writeSolutions(json, outcome, request.settings, withNets);
     json.key("announcement").string(announcementOf(outcome, summary));

@@ -27,8 +27,9 @@
 namespace geometry::web {
 
 // The address's settings: pi=exact|3.14|3.141592, unit=mm|cm|dm|m (of the
-// givens typed without one and of the results), digits=0…12; any other pair
-// but "solid" is a given, its key the quantity's letter. Each solution's net
+// givens typed without one and of the results), digits=0…12; a pair whose key
+// is a quantity's letter (of any solid, in either case) is a given; any other
+// pair (fbclid=…, utm_source=…) is passed over and left out of the address. Each solution's net
 // only `withNets` (the page asks for them while one is shown).
 std::string solvedTask(std::string_view query, bool withNets = true);
 
