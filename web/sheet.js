@@ -5,8 +5,9 @@
 // form holds it, and each answer a student checks; puts what the module
 // returns where the page generator made room for it (web/sheet_markup.cpp). Nothing is made, checked or worded here: the module
 // reads the address and writes it anew, makes the sheet and its key as
-// markup, and checks and words every answer (web/sheet_view.h). Nothing is
-// kept beyond the page itself: no storage, no request.
+// markup, and checks and words every answer (web/sheet_view.h). A student's
+// answers are kept in this browser's storage for the sheet and its variant,
+// and nowhere else: no cookie, no request.
 //
 // The page generator puts this file at the end of the page.
 'use strict';
@@ -66,8 +67,83 @@
 
   const keys = byId('keys');
 
+  // A student's answers, kept in the browser for the sheet and its variant
+  // (the core's sheetQuery()), so that a reload, or Back from another page,
+  // brings them back with their verdicts: per field what is typed in it and
+  // what was checked last, with how many answers were wrong before that
+  // check. Checked again on the way back, each gets its verdict, hint and
+  // steps from the core as before. Only the sheets used last are kept; where
+  // the browser refuses its storage the answers stay on the page alone.
+  const storePrefix = 'stereometry-sheet:';
+  const keptSheets = 40;
+  const longestTyped = 200;
+  function storedAnswers(sheetQuery) {
+    let stored = null;
+    try {
+      stored = JSON.parse(localStorage.getItem(storePrefix + sheetQuery));
+    } catch (error) {
+      stored = null;
+    }
+    const fields = {};
+    const text = (value) => (typeof value === 'string' ? value.slice(0, longestTyped) : '');
+    if (stored && typeof stored.fields === 'object' && stored.fields) {
+      for (const [id, field] of Object.entries(stored.fields)) {
+        if (!/^answer-\d+-\w+$/.test(id) || !field || typeof field !== 'object') continue;
+        const checked = field.checked && typeof field.checked === 'object'
+          ? { typed: text(field.checked.typed), wrongBefore: Math.max(0, Math.min(99, Math.floor(Number(field.checked.wrongBefore)) || 0)) }
+          : null;
+        fields[id] = { typed: text(field.typed), checked };
+      }
+    }
+    return { fields };
+  }
+  function forget(key) {
+    try {
+      localStorage.removeItem(key);
+    } catch (error) { /* nothing kept anyway */ }
+  }
+  function keepAnswers(sheetQuery, answers) {
+    try {
+      localStorage.setItem(storePrefix + sheetQuery, JSON.stringify({ fields: answers.fields, saved: Date.now() }));
+      const sheets = [];
+      for (let i = 0; i < localStorage.length; ++i) {
+        const key = localStorage.key(i);
+        if (!key || !key.startsWith(storePrefix)) continue;
+        let saved = 0;
+        try {
+          saved = Number(JSON.parse(localStorage.getItem(key)).saved) || 0;
+        } catch (error) { /* an unreadable entry goes first */ }
+        sheets.push({ key, saved });
+      }
+      sheets.sort((x, y) => x.saved - y.saved);
+      for (const old of sheets.slice(0, Math.max(0, sheets.length - keptSheets))) forget(old.key);
+    } catch (error) { /* storage full or refused */ }
+  }
+  let answers = { fields: {} };
+  function keepField(input, change) {
+    if (!shownSheet) return;
+    const field = answers.fields[input.id] || { typed: '', checked: null };
+    answers.fields[input.id] = Object.assign(field, change);
+    keepAnswers(shownSheet, answers);
+  }
+
+  // The answers kept for a sheet just shown: typed again, and each checked
+  // answer checked again, quietly.
+  function restoreAnswers() {
+    for (const input of byId('tasks').querySelectorAll('.answer input')) {
+      const field = answers.fields[input.id];
+      if (!field) continue;
+      if (field.checked) {
+        input.dataset.wrong = String(field.checked.wrongBefore);
+        check(input, field.checked.typed, true);
+      }
+      input.value = field.typed;
+    }
+  }
+
   function showSheet(sheet) {
-    const kept = sheet.sheet === shownSheet ? typedAnswers() : new Map();
+    const same = sheet.sheet === shownSheet;
+    const kept = same ? typedAnswers() : new Map();
     byId('sheet').append(keys);
     fillForm(sheet.settings);
     const problems = byId('problems');
@@ -93,6 +169,16 @@
     if (fromForm) history.replaceState(history.state, '', '?' + sheet.query + location.hash);
     byId('sheet').dataset.sheet = sheet.sheet;
     shownSheet = sheet.sheet;
+    if (!same) {
+      answers = storedAnswers(shownSheet);
+      restoreAnswers();
+    }
+    // A class's link is a student's: no teacher's settings.
+    const teacher = byId('teacher');
+    if (teacher.hidden !== sheet.forClass) {
+      teacher.hidden = sheet.forClass;
+      if (!sheet.forClass) teacher.open = !location.search;
+    }
     if (fromForm || !location.search) announce(sheet.announcement);
     document.documentElement.dataset.ready = '';
   }
@@ -121,19 +207,25 @@
       .then(() => announce(button.dataset.done), () => announce(button.dataset.failed));
   });
 
-  // An answer checked on „провери“ or Enter in its field.
-  function check(input) {
+  // An answer checked on „провери“ or Enter in its field; or, quietly, one
+  // kept from before, as it was typed then.
+  function check(input, typed = input && input.value, quiet = false) {
     if (!worker || !input) return;
-    worker.postMessage({ kind: 'answer', address: answerAddress(input), field: input.id });
+    const wrongBefore = Number(input.dataset.wrong || 0);
+    worker.postMessage({
+      kind: 'answer', address: answerAddress(input, typed), field: input.id,
+      context: { sheet: shownSheet, typed, wrongBefore, quiet },
+    });
   }
-  function showAnswer(answer, field) {
+  function showAnswer(answer, field, context) {
     const input = byId(field);
-    if (!input) return;
+    if (!input || !context || context.sheet !== shownSheet) return;
     byId(input.getAttribute('aria-describedby')).innerHTML = answer.feedback;
-    if (answer.verdict === 'wrong') input.dataset.wrong = String(Number(input.dataset.wrong || 0) + 1);
+    if (answer.verdict === 'wrong') input.dataset.wrong = String(context.wrongBefore + 1);
     if (answer.verdict === 'right') input.removeAttribute('aria-invalid');
     else input.setAttribute('aria-invalid', 'true');
-    announce(answer.announcement);
+    keepField(input, { checked: { typed: context.typed, wrongBefore: context.wrongBefore } });
+    if (!context.quiet) announce(answer.announcement);
   }
   const tasks = byId('tasks');
   tasks.addEventListener('click', (event) => {
@@ -146,15 +238,35 @@
       check(event.target);
     }
   });
+  tasks.addEventListener('input', (event) => {
+    if (event.target.matches('.answer input')) keepField(event.target, { typed: event.target.value });
+  });
+
+  // „Изчисти отговорите“: every field, verdict and kept answer of this sheet
+  // gone, once the student says so.
+  const clearButton = byId('clear-answers');
+  clearButton.addEventListener('click', () => {
+    if (!confirm(clearButton.dataset.ask)) return;
+    for (const input of tasks.querySelectorAll('.answer input')) {
+      input.value = '';
+      delete input.dataset.wrong;
+      input.removeAttribute('aria-invalid');
+      byId(input.getAttribute('aria-describedby')).replaceChildren();
+    }
+    answers = { fields: {} };
+    if (shownSheet) forget(storePrefix + shownSheet);
+    announce(clearButton.dataset.done);
+  });
 
   // π, √ and / go into the answer last typed in, at its caret; the field
-  // keeps the focus, and a phone its keyboard.
+  // keeps the focus, and a phone its keyboard. The keys stand under the field
+  // being typed in, at any width: few keyboards have π or √.
   let lastField = null;
   tasks.addEventListener('focusin', (event) => {
     if (!event.target.matches('.answer input')) return;
     lastField = event.target;
     const answerRow = lastField.closest('.answer');
-    if (keys.parentElement !== answerRow && matchMedia('(any-pointer: coarse)').matches) {
+    if (keys.parentElement !== answerRow) {
       answerRow.append(keys);
       requestAnimationFrame(() => keys.scrollIntoView({ block: 'nearest' }));
     }
@@ -165,14 +277,15 @@
       if (!lastField || !lastField.isConnected) return;
       lastField.focus();
       lastField.setRangeText(key.dataset.insert, lastField.selectionStart, lastField.selectionEnd, 'end');
+      keepField(lastField, { typed: lastField.value });
     });
   }
 
-  function answerAddress(input) {
+  function answerAddress(input, typed) {
     const pairs = new URLSearchParams(byId('sheet').dataset.sheet);
     pairs.set('task', input.dataset.task);
     pairs.set('answer', input.dataset.key);
-    pairs.set('typed', input.value);
+    pairs.set('typed', typed);
     pairs.set('wrong', input.dataset.wrong || '0');
     return pairs.toString();
   }
@@ -187,15 +300,11 @@
     tasksPlace.replaceChildren(message);
   }
 
-  // The settings folded away for a student who opens a sheet's link; open
-  // for a teacher who opens the page itself.
-  byId('teacher').open = !location.search;
-
   try {
     worker = new Worker('sheet-worker.js');
     worker.onmessage = ({ data }) => {
       if (data.kind === 'sheet') showSheet(JSON.parse(data.json));
-      else if (data.kind === 'answer') showAnswer(JSON.parse(data.json), data.field);
+      else if (data.kind === 'answer') showAnswer(JSON.parse(data.json), data.field, data.context);
       else cannotRun();
     };
     worker.onerror = cannotRun;

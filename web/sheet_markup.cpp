@@ -11,6 +11,7 @@
 #include "problems_style.h"
 #include "sheet_style.h"
 #include "engine/solids.h"
+#include "wording/line_breaks.h"
 
 namespace geometry::web {
 namespace {
@@ -26,7 +27,7 @@ using Options = std::vector<std::pair<std::string_view, std::string_view>>;
 // hashes, the solver's module, and the site's own files.
 std::string securityPolicy(const std::string& style, const std::string& script) {
     return "default-src 'none'; script-src " + sha256Source(script) + " 'wasm-unsafe-eval'; style-src " +
-           sha256Source(style) + "; img-src 'self'; manifest-src 'self'; worker-src 'self'; connect-src 'self'; " +
+           sha256Source(style) + "; img-src 'self'; font-src 'self'; manifest-src 'self'; worker-src 'self'; connect-src 'self'; " +
            "base-uri 'none'; form-action 'none'";
 }
 
@@ -64,12 +65,13 @@ void writeCheckBox(std::ostream& html, std::string_view id, std::string_view lab
 
 // The teacher's settings; the sheet they make is the page's address.
 void writeSettings(std::ostream& html) {
-    html << "<details id=\"teacher\">\n<summary>Настройки на листа (за учителя)</summary>\n"
+    // Hidden until the sheet is known: a class's link shows no settings.
+    html << "<details id=\"teacher\" hidden>\n<summary>Настройки на листа (за учителя)</summary>\n"
          << "<form id=\"settings\" novalidate>\n<fieldset id=\"solids\">\n<legend>Тела</legend>\n"
          << "<div class=\"solid-list\">\n";
     for (const solver::SolidRow& solid : solver::allSolids())
         html << "<label class=\"check-box\"><input type=\"checkbox\" name=\"solids\" id=\"solid-" << solid.key
-             << "\" value=\"" << solid.key << "\"><span>" << escaped(solid.name) << "</span></label>\n";
+             << "\" value=\"" << solid.key << "\"><span>" << escaped(solver::hyphenated(solid.name)) << "</span></label>\n";
     html << "</div>\n<p class=\"setting-note\">Без отметка: всички тела.</p>\n</fieldset>\n<div class=\"settings-grid\">\n";
     writeSelect(html, "kind", "Вид задачи",
                 {{"mixed", "смесени"}, {"direct", "преки (търсят се лица и обем)"}, {"inverse", "обратни (дадени са лице или обем)"}});
@@ -98,9 +100,13 @@ void writeSheet(std::ostream& html) {
          << "<p id=\"sheet-intro\">Решете задачите, напишете всеки отговор в полето му и натиснете „провери“ или "
             "Enter. Пишете точно (15π, 12√3, 25/3) или приближено (47,12): приближеният отговор е верен, когато "
             "е закръглен правилно до толкова цифри, колкото сте написали. След грешен отговор идва подсказка, след "
-            "втори — решението.</p>\n<div id=\"tasks\"></div>\n"
-         // On touch screens π, √ and / under the answer being typed, which a
-         // phone's keyboard lacks.
+            "втори — решението. Отговорите остават в този браузър, докато не ги изчистите.</p>\n"
+            "<div id=\"tasks\"></div>\n"
+         << "<div class=\"actions sheet-actions\"><button id=\"clear-answers\" type=\"button\" "
+            "data-ask=\"Да се изчистят ли всички отговори на този лист?\" data-done=\"Отговорите са изчистени.\">"
+            "Изчисти отговорите</button></div>\n"
+         // π, √ and / under the answer being typed: a phone's keyboard lacks
+         // them, and so does a desktop's.
          << "<div id=\"keys\" role=\"group\" aria-label=\"Знаци, които клавиатурата няма\">"
          << "<button type=\"button\" class=\"key\" data-insert=\"π\" aria-label=\"пи\">π</button>"
          << "<button type=\"button\" class=\"key\" data-insert=\"√\" aria-label=\"корен квадратен\">√</button>"

@@ -5,14 +5,16 @@
 
 #include "drawing.h"
 #include "problems_style.h"
+#include "sign_fonts.h"
 
 namespace geometry::web {
 namespace {
 
-constexpr std::string_view fonts = R"(system-ui,-apple-system,"Segoe UI",Roboto,"Noto Sans",sans-serif)";
+// The system's faces, the signs from the page's own (web/sign_fonts.h).
+const std::string fonts = withSigns(R"(system-ui,-apple-system,"Segoe UI",Roboto,"Noto Sans",sans-serif)");
 
 std::string sharedRules() {
-    return ":root{color-scheme:light dark;" + std::string(schemeColours(false)) +
+    return signFontFaces() + ":root{color-scheme:light dark;" + std::string(schemeColours(false)) +
            "}\n@media (prefers-color-scheme:dark){:root{" + std::string(schemeColours(true)) + "}}\n" +
            "*,::before,::after{box-sizing:border-box}\n"
            "html{background:var(--page);color:var(--text);font:16px/1.45 " +
@@ -20,6 +22,8 @@ std::string sharedRules() {
            ";-webkit-text-size-adjust:100%;text-size-adjust:100%}\n"
            "body{margin:0}\n"
            "a{color:inherit}\n"
+           // The figures' labels in the faces they are measured for, on every system.
+           ".stereometry-figure{font-family:" + withSigns("sans-serif") + "}\n"
            ":focus-visible{outline:3px solid var(--focus);outline-offset:2px}\n"
            "header{display:flex;flex-wrap:wrap;align-items:center;justify-content:space-between;gap:0 12px;"
            "max-width:60rem;margin:0 auto;padding:4px 12px}\n"
@@ -50,7 +54,7 @@ std::string settingRules() {
            ".solid-list{display:grid;grid-template-columns:repeat(2,minmax(0,1fr));gap:0 8px}\n"
            ".check-box{display:flex;align-items:center;gap:8px;min-height:44px;cursor:pointer}\n"
            ".check-box input{flex:none;width:22px;height:22px;margin:0}\n"
-           ".check-box span{min-width:0;overflow-wrap:anywhere}\n"
+           ".check-box span{min-width:0;overflow-wrap:break-word;hyphens:manual}\n"
            "@media (max-width:359px){.solid-list{grid-template-columns:minmax(0,1fr)}}\n"
            ".setting-note{margin:0 0 8px;font-size:14px;color:var(--muted)}\n"
            ".settings-grid{display:grid;grid-template-columns:repeat(auto-fill,minmax(13rem,1fr));gap:8px 12px;"
@@ -63,7 +67,8 @@ std::string settingRules() {
            "#make{flex:1 1 12rem;font-size:17px;font-weight:700;background:var(--accent);color:var(--accent-text);"
            "border:2px solid var(--accent)}\n"
            "#sharing{border-top:1px solid var(--rule)}\n"
-           "#sharing p{margin:4px 0;overflow-wrap:anywhere}\n"
+           "#sharing p{margin:4px 0;overflow-wrap:break-word}\n"
+           "#class-link{overflow-wrap:anywhere}\n"
            "#class-link{display:inline-block;min-height:24px}\n"
            "@media (min-width:40rem){.solid-list{grid-template-columns:repeat(4,minmax(0,1fr))}}\n";
 }
@@ -87,7 +92,7 @@ std::string sheetRules() {
            "border:1px solid var(--line);border-radius:6px}\n"
            ".unit{flex:none;min-width:2.2em;font-size:14px;color:var(--muted)}\n"
            ".check{grid-area:check;justify-self:start}\n"
-           ".feedback{grid-area:feedback;font-size:15px;overflow-wrap:anywhere}\n"
+           ".feedback{grid-area:feedback;font-size:15px;overflow-wrap:break-word}\n"
            ".feedback p{margin:2px 0}\n"
            ".verdict{font-weight:700}\n"
            ".verdict::before{display:inline-block;width:1.3em}\n"
@@ -100,9 +105,11 @@ std::string sheetRules() {
            ".hint,.answer-note{background:var(--hint-back);padding:4px 8px;border-radius:6px}\n"
            ".steps{margin:2px 0;padding-left:1.6em;line-height:1.5}\n"
            ".work{display:none}\n"
-           "#keys{display:none;gap:6px;grid-area:keys;margin:2px 0}\n"
+           // π, √ and / under the field being typed in, at any width.
+           "#keys{display:flex;gap:6px;grid-area:keys;margin:2px 0}\n"
+           "#sheet>#keys{display:none}\n"
            ".key{min-width:52px;font-size:20px}\n"
-           "@media (any-pointer:coarse){#keys{display:flex}#sheet>#keys{display:none}}\n"
+           ".sheet-actions{justify-content:flex-end}\n"
            "#answer-key{margin-top:18px}\n"
            "#answer-key h2{font-size:1.2rem}\n"
            ".key-tasks{padding-left:1.9em}\n"
@@ -129,7 +136,7 @@ std::string printRules() {
            "@media print{\n"
            ":root{" + std::string(schemeColours(false)) + "}\n"
            "html{background:#fff;color:#000;font-size:12pt}\n"
-           "header,#teacher,#sheet-intro,#announcement,.answers,#keys,noscript{display:none!important}\n"
+           "header,#teacher,#sheet-intro,#announcement,.answers,#keys,.sheet-actions,noscript{display:none!important}\n"
            "main{max-width:none;padding:0}\n"
            "#sheet h2{font-size:15pt;margin:0 0 4mm}\n"
            ".student-line{display:flex;flex-wrap:wrap;align-items:baseline;gap:2mm;margin:0 0 5mm}\n"

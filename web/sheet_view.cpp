@@ -12,6 +12,7 @@
 #include "svg_writer.h"
 #include "task_address.h"
 #include "task_text.h"
+#include "wording/line_breaks.h"
 #include "worksheet.h"
 
 namespace geometry::web {
@@ -21,6 +22,9 @@ using namespace solver;
 using namespace solver::worksheet;
 // Markup's text and attributes escaped as the drawings escape theirs.
 using solver::drawing::escaped;
+
+// A text of the solver's for the page: escaped, its numbers kept whole on a line.
+std::string shownText(std::string_view text) { return escaped(keptWhole(text)); }
 
 // Markup written piece by piece into a string: a string stream would bring
 // the C++ library's locale support into the module for nothing.
@@ -36,10 +40,13 @@ private:
     std::string text_;
 };
 
-// The page's own settings, beside the sheet's.
+// The page's own settings, beside the sheet's. A class's link carries the
+// marker "class": it is a student's, and shows neither the key nor the
+// teacher's settings, whatever else the link says.
 struct PageSettings {
     bool figures = false;
     bool key = false;
+    bool forClass = false;
 };
 
 struct SheetRequest {
@@ -54,12 +61,16 @@ SheetRequest readRequest(std::string_view query) {
     for (const auto& [name, value] : readQuery(query)) {
         if (name == "figures") request.page.figures = isOn(value);
         else if (name == "key") request.page.key = isOn(value);
+        else if (name == "class") request.page.forClass = true;
     }
+    if (request.page.forClass) request.page.key = false;
     return request;
 }
 
 std::string pageQuery(const SheetSettings& settings, const PageSettings& page) {
-    return sheetQuery(settings) + "&figures=" + (page.figures ? "on" : "off") + "&key=" + (page.key ? "on" : "off");
+    const std::string figures = "&figures=" + std::string(page.figures ? "on" : "off");
+    if (page.forClass) return sheetQuery(settings) + figures + "&class=on";
+    return sheetQuery(settings) + figures + "&key=" + (page.key ? "on" : "off");
 }
 
 // The sheet last made: checking an answer makes no sheet anew.
@@ -101,7 +112,7 @@ std::string unitOf(const Sheet& sheet, const QuantityRow& quantity) {
 void writeTask(Markup& html, const Sheet& sheet, const Task& task, int number, bool figures) {
     const std::string id = std::to_string(number);
     html << "<li class=\"task\" id=\"task-" << id << "\" data-task=\"" << id << "\">\n<p class=\"task-text\">"
-         << escaped(task.text) << "</p>\n";
+         << shownText(task.text) << "</p>\n";
     if (figures) {
         const std::string figure = figureOf(sheet, task);
         if (!figure.empty()) html << "<div class=\"figure\">" << figure << "</div>\n";
@@ -141,9 +152,9 @@ std::string keyMarkup(const Sheet& sheet) {
         html << "<li><ul class=\"key-answers\">";
         for (const Answer& answer : task.answers)
             html << "<li data-key=\"" << escaped(answer.key) << "\"><b class=\"letter\">" << escaped(answer.key)
-                 << "</b> = " << escaped(answer.text) << "</li>";
+                 << "</b> = " << shownText(answer.text) << "</li>";
         html << "</ul>\n<ol class=\"steps\">";
-        for (const std::string& step : task.steps) html << "<li>" << escaped(step) << "</li>";
+        for (const std::string& step : task.steps) html << "<li>" << shownText(step) << "</li>";
         html << "</ol></li>\n";
     }
     html << "</ol>\n";
@@ -157,12 +168,12 @@ std::string feedbackMarkup(const AnswerFeedback& feedback) {
                                      : feedback.verdict == Verdict::Wrong ? "wrong"
                                                                           : "unreadable";
     Markup html;
-    html << "<p class=\"verdict\" data-verdict=\"" << verdict << "\">" << escaped(feedback.message) << "</p>";
-    if (!feedback.note.empty()) html << "<p class=\"answer-note\">" << escaped(feedback.note) << "</p>";
-    if (!feedback.hint.empty()) html << "<p class=\"hint\"><b>Подсказка:</b> " << escaped(feedback.hint) << "</p>";
+    html << "<p class=\"verdict\" data-verdict=\"" << verdict << "\">" << shownText(feedback.message) << "</p>";
+    if (!feedback.note.empty()) html << "<p class=\"answer-note\">" << shownText(feedback.note) << "</p>";
+    if (!feedback.hint.empty()) html << "<p class=\"hint\"><b>Подсказка:</b> " << shownText(feedback.hint) << "</p>";
     if (!feedback.steps.empty()) {
         html << "<p class=\"steps-title\"><b>Решение:</b></p><ol class=\"steps\">";
-        for (const std::string& step : feedback.steps) html << "<li>" << escaped(step) << "</li>";
+        for (const std::string& step : feedback.steps) html << "<li>" << shownText(step) << "</li>";
         html << "</ol>";
     }
     return std::move(html).str();
@@ -182,7 +193,8 @@ std::string sheetView(std::string_view query) {
     json.beginObject();
     json.key("sheet").string(sheetQuery(settings));
     json.key("query").string(pageQuery(settings, request.page));
-    json.key("classQuery").string(pageQuery(settings, {request.page.figures, false}));
+    json.key("classQuery").string(pageQuery(settings, {request.page.figures, false, true}));
+    json.key("forClass").boolean(request.page.forClass);
     json.key("settings").beginObject();
     json.key("number").string(std::to_string(settings.number));
     json.key("variant").string(variantKey(settings.variant));

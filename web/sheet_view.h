@@ -6,7 +6,8 @@
 // script only puts it in its place and binds the answer fields:
 //
 //   {"query": "number=4711&variant=A&…&figures=off&key=on",
-//    "classQuery": "number=4711&…&figures=off&key=off",     the link for the class
+//    "classQuery": "number=4711&…&figures=off&class=on",     the link for the class
+//    "forClass": false,                                       opened by that link
 //    "settings": {"number": "4711", "variant": "A", "count": "10", "solids": ["cone", …],
 //                 "kind": "mixed", "numbers": "whole", "pi": "exact", "unit": "cm",
 //                 "figures": false, "key": true},
@@ -17,7 +18,10 @@
 //
 // The page's own settings beside the sheet's (solver/worksheet/sheet_settings.h):
 // figures=on|off (a figure beside each task) and key=on|off (the answer key
-// under the sheet, on a page of its own on paper).
+// under the sheet, on a page of its own on paper); and the class's marker,
+// class (with any value), which makes the link a student's: no key, whatever
+// key= says, and the page shows no teacher's settings. Any other pair
+// (fbclid=…, utm_source=…, which messengers add) is passed over.
 //
 // Element ids in the markup: a task "task-3"; its answer field for S1
 // "answer-3-S1", the field's feedback "feedback-3-S1"; its check button has

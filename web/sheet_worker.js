@@ -3,9 +3,10 @@
 // module (solver.js before this file, solver.wasm beside it) away from the
 // page's main thread, so that making a sheet of 30 tasks and their figures
 // never holds up the page's scrolling and typing. It takes the page's
-// messages, {kind: "sheet"|"answer", address, field}, hands the address to the
-// module (web/sheet_module.cpp) and posts back what the module returns,
-// {kind, json, field}, or {kind: "failed"} where the module cannot start.
+// messages, {kind: "sheet"|"answer", address, field, context}, hands the
+// address to the module (web/sheet_module.cpp) and posts back what the module
+// returns, {kind, json, field, context} (the context as the page sent it), or
+// {kind: "failed"} where the module cannot start.
 'use strict';
 (function () {
   let request = null;
@@ -14,7 +15,7 @@
     sheetAddress: () => request.address,
     showSheet: (json) => postMessage({ kind: 'sheet', json, field: request.field }),
     answerAddress: () => request.address,
-    showAnswer: (json) => postMessage({ kind: 'answer', json, field: request.field }),
+    showAnswer: (json) => postMessage({ kind: 'answer', json, field: request.field, context: request.context }),
   };
   let solver = null;
   function handle(message) {

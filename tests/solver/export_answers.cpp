@@ -42,11 +42,12 @@ bool typesUnit(std::string_view typed) { return typed.find("cm") != typed.npos |
 
 // The sheets searched, in order: every solid, numbers 1 to 10, both variants,
 // whole numbers and decimals, π exact and 3,14; then each solid alone, direct
-// tasks, numbers 1 to 3.
+// tasks, numbers 1 to 3, and the cone alone on to 20 (a cone's full surface
+// (4 + 4√2)π is on the 19th).
 std::vector<SheetSettings> sheetsSearched() {
     std::vector<SheetSettings> sheets;
-    const auto add = [&](std::vector<std::string> solids, TaskKind kind, std::uint64_t last) {
-        for (std::uint64_t number = 1; number <= last; ++number)
+    const auto add = [&](std::vector<std::string> solids, TaskKind kind, std::uint64_t last, std::uint64_t first = 1) {
+        for (std::uint64_t number = first; number <= last; ++number)
             for (const PiSetting pi : {PiSetting::Exact, PiSetting::School})
                 for (const Numbers numbers : {Numbers::Whole, Numbers::Decimal}) {
                     SheetSettings settings;
@@ -61,6 +62,7 @@ std::vector<SheetSettings> sheetsSearched() {
     };
     add({}, TaskKind::Mixed, 10);
     for (const SolidRow& solid : allSolids()) add({std::string(solid.key)}, TaskKind::Direct, 3);
+    add({"cone"}, TaskKind::Direct, 20, 4);
     return sheets;
 }
 

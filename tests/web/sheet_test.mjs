@@ -11,14 +11,19 @@
 // on the desktop, a tap on „провери“ on the phone) is marked as the table says;
 // a wrong answer brings the hint, a second the steps, and the typed text stays;
 // the teacher's settings made into a sheet give an address that opens the same
-// sheet again, and the class's link the same sheet without its key; on paper
+// sheet again, and the class's link the same sheet without its key or the
+// teacher's settings, whatever a messenger or a student adds to it; answers
+// typed and checked come back with their verdicts after a reload and after
+// Back from the guide, for their sheet and variant alone, until „Изчисти
+// отговорите“; π and √ under the field being typed in on the desktop too; on paper
 // no control, room to work under each task, the key from a page of its own,
 // and a sheet of 30 tasks printed to PDF on A4 pages with every task and every
 // key's entry whole on one page and the sheet's number and variant on each; axe-core finds nothing with feedback, figures
 // and the key showing, in both schemes; forced colours keep every edge;
 // offline after the first visit; on the phones nothing to scroll
-// sideways, every control 44 pixels, field text 16; no request, no storage and
-// no Content-Security-Policy violation while answers are checked.
+// sideways, every control 44 pixels, field text 16; no request, nothing stored
+// but the sheet's answers, and no Content-Security-Policy violation while
+// answers are checked.
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -54,7 +59,10 @@ async function tap(page, selector) {
 }
 const activate = (page, user, selector) => (user.phone ? tap(page, selector) : page.click(selector));
 
-async function opened(page, url) {
+// A page opened afresh: the answers kept by earlier checks forgotten, unless
+// `keep` says otherwise.
+async function opened(page, url, { keep = false } = {}) {
+  if (!keep && page.url().startsWith('http')) await page.evaluate(() => localStorage.clear());
   await page.goto(url);
   await page.waitForSelector('html[data-ready]');
 }
@@ -63,7 +71,8 @@ const feedbackOf = (page, field) => page.evaluate((id) => {
   const feedback = document.getElementById(id).closest('.answer').querySelector('.feedback');
   const verdict = feedback.querySelector('.verdict');
   return {
-    verdict: verdict ? verdict.dataset.verdict : '', text: feedback.textContent,
+    // The core keeps a number with its unit and its „≈“ by no-break spaces.
+    verdict: verdict ? verdict.dataset.verdict : '', text: feedback.textContent.replace(/\u00a0/g, ' '),
     hint: feedback.querySelectorAll('.hint').length, steps: feedback.querySelectorAll('.steps li').length,
     typed: document.getElementById(id).value,
   };
@@ -117,7 +126,12 @@ async function hintThenSteps(page, user, site) {
     done(document.getElementById('announcement').textContent), 200)));
   const second = await answer(page, user, field, '2,5');
   const third = await answer(page, user, field, row.typed);
-  const storage = await page.evaluate(() => localStorage.length + sessionStorage.length + document.cookie.length);
+  const storage = await page.evaluate(() => ({
+    others: Object.keys(localStorage).filter((key) => !key.startsWith('stereometry-sheet:')).length +
+      sessionStorage.length + document.cookie.length,
+    sheets: Object.keys(localStorage).filter((key) => key.startsWith('stereometry-sheet:')),
+    sheet: document.getElementById('sheet').dataset.sheet,
+  }));
   page.removeAllListeners('request');
   check(first.verdict === 'wrong' && first.hint === 1 && first.steps === 0 && first.typed === '1' &&
       second.verdict === 'wrong' && second.hint === 1 && second.steps > 0 && second.typed === '2,5' &&
@@ -125,13 +139,15 @@ async function hintThenSteps(page, user, site) {
       new RegExp(`Задача ${row.task}, ${row.key}: невярно.*Подсказка`).test(announced),
     `${user.name}: a wrong answer brings the hint, a second the steps, the typed text stays, the verdict is announced`,
     JSON.stringify({ first, second, third, announced }));
-  check(requests.length === 0 && storage === 0, `${user.name}: checking answers asks nothing of the network and keeps nothing`,
+  check(requests.length === 0 && storage.others === 0 && storage.sheets.length === 1 &&
+      storage.sheets[0] === `stereometry-sheet:${storage.sheet}`,
+    `${user.name}: checking answers asks nothing of the network and keeps nothing but the sheet's answers in the browser`,
     JSON.stringify({ requests, storage }));
 }
 
 const shownSheet = (page) => page.evaluate(() => ({
   title: document.getElementById('sheet-title').textContent,
-  tasks: [...document.querySelectorAll('.task-text')].map((task) => task.textContent),
+  tasks: [...document.querySelectorAll('.task-text')].map((task) => task.textContent.replace(/\u00a0/g, ' ')),
   fields: [...document.querySelectorAll('.answer input')].map((field) => field.id),
   key: document.getElementById('answer-key').hidden ? [] : [...document.querySelectorAll('.key-answers')].map((k) => k.textContent),
   figures: document.querySelectorAll('#tasks svg').length,
@@ -158,8 +174,17 @@ async function addressRoundTrip(page, user, site) {
   await opened(page, address);
   const reopened = await shownSheet(page);
   const teacherFolded = await page.evaluate(() => !document.getElementById('teacher').open);
+  const teacherShown = () => page.evaluate(() => document.getElementById('teacher').getClientRects().length > 0);
   await opened(page, new URL(classLink, site.url).href);
   const forClass = await shownSheet(page);
+  const classSettings = await teacherShown();
+  // What a messenger adds to a link, and what a student might add to see the key.
+  await opened(page, new URL(classLink, site.url).href + '&key=on&fbclid=IwAR0xyz&utm_source=messenger&gclid=1');
+  const forClassAdded = await shownSheet(page);
+  const classAddedSettings = await teacherShown();
+  await opened(page, address + '&fbclid=IwAR0xyz&utm_medium=social');
+  const teacherAdded = await shownSheet(page);
+  const teacherSettings = await teacherShown();
   const wrong = [];
   if (!open) wrong.push('the settings are folded on the bare page');
   if (made.title !== 'Лист № 4711, вариант Б' || made.tasks.length !== 7 || made.key.length !== 7 || made.figures !== 7)
@@ -170,8 +195,97 @@ async function addressRoundTrip(page, user, site) {
   if (!teacherFolded) wrong.push('a sheet\'s link opens with the settings unfolded');
   if (JSON.stringify({ ...forClass, key: [] }) !== JSON.stringify({ ...made, key: [] }) || forClass.key.length)
     wrong.push(`the class's link ${classLink}: ${JSON.stringify(forClass)}`);
-  check(wrong.length === 0, `${user.name}: the settings make the address, which reopens the same sheet; the class's link has no key`,
-    wrong.join('\n    '));
+  if (!/[?&]class=/.test(classLink) || classSettings) wrong.push(`the class's link ${classLink} shows the teacher's settings`);
+  if (JSON.stringify(forClassAdded) !== JSON.stringify(forClass) || classAddedSettings)
+    wrong.push(`the class's link with key=on and a messenger's pairs: ${JSON.stringify(forClassAdded)}, settings ${classAddedSettings}`);
+  if (JSON.stringify(teacherAdded) !== JSON.stringify(made) || !teacherSettings)
+    wrong.push(`the teacher's link with a messenger's pairs: ${JSON.stringify(teacherAdded)}, settings ${teacherSettings}`);
+  check(wrong.length === 0, `${user.name}: the settings make the address, which reopens the same sheet; the class's link ` +
+    'has no key and no settings, whatever is added to it', wrong.join('\n    '));
+}
+
+const answersShown = (page) => page.evaluate(() => [...document.querySelectorAll('.answer input')].map((input) => {
+  const feedback = input.closest('.answer').querySelector('.feedback');
+  const verdict = feedback.querySelector('.verdict');
+  return {
+    id: input.id, typed: input.value, verdict: verdict ? verdict.dataset.verdict : '',
+    hint: feedback.querySelectorAll('.hint').length, steps: feedback.querySelectorAll('.steps li').length,
+  };
+}).filter((answer) => answer.typed || answer.verdict));
+
+// Answers a student typed and checked come back, verdicts, hints and all,
+// after a reload and after Back from the guide; the other variant of the same
+// number has its own; „Изчисти отговорите“ clears them for good.
+async function answersKept(page, user, site) {
+  const sheet = `${site.url}listove.html?number=808&count=4&figures=on&class=on`;
+  // The last field's right answer, as the teacher's key writes it exactly.
+  await opened(page, sheet.replace('class=on', 'key=on'));
+  const right = await page.evaluate(() => {
+    const input = [...document.querySelectorAll('.answer input')].pop();
+    const entry = document.querySelectorAll('.key-tasks > li')[Number(input.dataset.task) - 1];
+    const text = entry.querySelector(`li[data-key="${input.dataset.key}"]`).textContent;
+    return { id: input.id, typed: text.split(' = ')[1].split(/ ≈|[\s\u00a0][a-z]/)[0] };
+  });
+  await opened(page, sheet);
+  const fields = await page.evaluate(() => [...document.querySelectorAll('.answer input')].map((input) => input.id));
+  await answer(page, user, right.id, right.typed);
+  await answer(page, user, fields[0], '0,001');
+  await answer(page, user, fields[0], '0,002');
+  await answer(page, user, fields[1], '0,003');
+  await activate(page, user, `#${fields[2]}`);
+  await page.keyboard.type('4√2');
+  const before = await answersShown(page);
+  await page.reload();
+  await page.waitForSelector('html[data-ready]');
+  await page.waitForFunction((count) => document.querySelectorAll('.answer .verdict').length >= count, 3);
+  const reloaded = await answersShown(page);
+  await page.goto(`${site.url}guide.html`);
+  await page.goBack();
+  await page.waitForSelector('html[data-ready]');
+  await page.waitForFunction((count) => document.querySelectorAll('.answer .verdict').length >= count, 3);
+  const back = await answersShown(page);
+  await opened(page, sheet.replace('number=808', 'number=808&variant=B'), { keep: true });
+  const otherVariant = await answersShown(page);
+  await opened(page, sheet, { keep: true });
+  await page.waitForFunction((count) => document.querySelectorAll('.answer .verdict').length >= count, 3);
+  const again = await answersShown(page);
+  page.once('dialog', (dialog) => dialog.accept());
+  await activate(page, user, '#clear-answers');
+  const cleared = await answersShown(page);
+  await page.reload();
+  await page.waitForSelector('html[data-ready]');
+  await page.waitForTimeout(300);
+  const clearedReloaded = await answersShown(page);
+  const expected = JSON.stringify(before);
+  check(before.length === 4 && before[0].verdict === 'wrong' && before[0].steps > 0 && before[1].hint === 1 &&
+      before[2].typed === '4√2' && before[2].verdict === '' && before[3].verdict === 'right' &&
+      JSON.stringify(reloaded) === expected &&
+      JSON.stringify(back) === expected && otherVariant.length === 0 && JSON.stringify(again) === expected &&
+      cleared.length === 0 && clearedReloaded.length === 0,
+    `${user.name}: answers and their verdicts come back after a reload and after Back, for their sheet and variant alone, ` +
+      'until „Изчисти отговорите“', JSON.stringify({ before, reloaded, back, otherVariant, again, cleared, clearedReloaded }));
+}
+
+// On the desktop as on a phone, π, √ and / stand under the field being typed in.
+async function signKeys(page, user, site) {
+  await opened(page, `${site.url}listove.html?number=5&count=2&class=on`);
+  const fields = await page.evaluate(() => [...document.querySelectorAll('.answer input')].map((input) => input.id));
+  const places = [];
+  for (const field of fields.slice(0, 2)) {
+    await activate(page, user, `#${field}`);
+    await page.keyboard.type('15');
+    await activate(page, user, '.answer #keys .key[data-insert="π"]');
+    places.push(await page.evaluate((id) => {
+      const input = document.getElementById(id), keys = document.getElementById('keys');
+      const box = keys.getBoundingClientRect(), fieldBox = input.getBoundingClientRect();
+      return {
+        typed: input.value, focused: document.activeElement === input, under: input.closest('.answer').contains(keys),
+        shown: box.width > 0 && box.height >= 44 && box.top >= fieldBox.bottom - 1,
+      };
+    }, field));
+  }
+  check(places.every((p) => p.typed === '15π' && p.focused && p.under && p.shown),
+    `${user.name}: π, √ and / stand under the field being typed in and type into it`, JSON.stringify(places));
 }
 
 // A setting the page cannot use: said beside the settings, the rest kept.
@@ -340,11 +454,15 @@ async function run(user) {
         await hintThenSteps(page, user, site);
         await accessible(page, user, site);
         await addressRoundTrip(page, user, site);
+        await answersKept(page, user, site);
       }
+      await signKeys(page, user, site);
     } else {
       await answerTable(page, user, site);
       await hintThenSteps(page, user, site);
       await addressRoundTrip(page, user, site);
+      await answersKept(page, user, site);
+      await signKeys(page, user, site);
       await unusableSetting(page, user, site);
       await accessible(page, user, site);
       await inForcedColours(page, user, site);
