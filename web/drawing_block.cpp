@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "drawing_block.h"
 
+#include "sign_fonts.h"
+
 #include "drawing.h"
 
 namespace geometry::web {
@@ -19,6 +21,9 @@ std::string drawingBlockRules() {
     // labels, 15 pixels at full size, stay at 12 or more on a 320-pixel phone.
     return solver::drawing::drawingStylesheet() +
            ".drawings{margin:8px 0 4px}\n"
+           // The labels in the faces they are measured for (DejaVu Sans's
+           // widths), signs and all, on every system.
+           ".stereometry-figure,.stereometry-net{font-family:" + withSigns("sans-serif") + "}\n"
            ".figure svg{display:block;max-width:100%;height:auto;margin:0 auto}\n"
            ".figure:empty{display:none}\n"
            ".net summary{display:flex;align-items:center;min-height:44px;padding:0 8px;cursor:pointer;"

@@ -9,6 +9,7 @@
 
 #include "layout.h"
 #include "page_markup.h"
+#include "sign_fonts.h"
 
 namespace geometry::web {
 namespace {
@@ -31,8 +32,9 @@ int px(int twips) { return twipsToPixels(twips); }
 // Otherwise the face shipped with the page: Liberation Sans, subset and
 // renamed, the regular narrowed so that every caption fits (web/fonts.py).
 constexpr std::string_view windowFonts = R"("Microsoft Sans Serif","Stereometry Sans",sans-serif)";
-// On a phone the system's own face, at sizes made for reading.
-constexpr std::string_view phoneFonts = R"(system-ui,-apple-system,"Segoe UI",Roboto,"Noto Sans",sans-serif)";
+// On a phone the system's own face, at sizes made for reading; the signs
+// from the page's own (web/sign_fonts.h).
+const std::string phoneFonts = withSigns(R"(system-ui,-apple-system,"Segoe UI",Roboto,"Noto Sans",sans-serif)");
 
 std::string fontFaces() {
     std::ostringstream css;
@@ -50,6 +52,7 @@ std::string fontFaces() {
         css << "@font-face{font-family:\"Stereometry Sans\";src:url(fonts/" << face.file
             << ".woff2) format(\"woff2\");font-weight:" << face.weight << ";font-style:" << face.style
             << ";font-display:swap}\n";
+    css << signFontFaces();
     return css.str();
 }
 
@@ -110,8 +113,9 @@ std::string sharedRules() {
         << "#Announcement{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}\n"
         << "footer{padding:8px 12px 16px}\n"
         << "footer a,.task{color:#00007a}\n"
-        // Each link whole on its line: one broken over two reads out of order.
-        << "footer a{display:inline-block}\n"
+        // Each link whole on its line: one broken over two reads out of order;
+        // each at least 24 pixels high, a target a finger or a shaking hand hits.
+        << "footer a{display:inline-block;min-height:24px;line-height:24px}\n"
         << ".task[hidden]{display:none}\n"
         // The message box: a title bar, the icon, the text and one OK button.
         << "dialog{padding:0;border:1px solid " << darkShadow << ";background:" << face << ";color:" << buttonText
@@ -221,6 +225,7 @@ std::string phoneRules() {
         << ".sol{padding:4px 10px 12px;border:1px solid " << shadow
         << ";border-top:0;border-radius:0 0 6px 6px;font-size:15px;line-height:1.45}\n"
         << "footer{max-width:30rem;margin:0 auto;font:15px/1.4 " << phoneFonts << "}\n"
+        << "footer a{min-height:44px;line-height:44px}\n"
         << ".task{display:block;min-height:44px;padding:0 10px;line-height:44px;text-align:right;font-size:15px}\n"
         // The message box fits the screen; its text goes under the icon where the two do not fit side by side.
         << "dialog{font-size:16px;line-height:1.4;min-width:min(240px,100vw - 16px)}\n"

@@ -313,8 +313,8 @@
   });
 
   // π, √ and / go into the field last typed in, at its caret; the field keeps
-  // the focus, and a phone its keyboard. On a touch screen the keys stand
-  // under that field, in sight above the keyboard.
+  // the focus, and a phone its keyboard. The keys stand under that field, at
+  // any width: on a phone in sight above its keyboard.
   let lastField = null;
   const keys = byId('keys');
   form.addEventListener('focusin', (event) => {

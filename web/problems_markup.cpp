@@ -12,6 +12,7 @@
 #include "page_markup.h"
 #include "problems_style.h"
 #include "engine/solids.h"
+#include "wording/line_breaks.h"
 
 namespace geometry::web {
 namespace {
@@ -55,7 +56,7 @@ std::string_view dimensionName(Dimension dimension) {
 // hashes, the solver's module, and the site's own pictures and files.
 std::string securityPolicy(const std::string& style, const std::string& script) {
     return "default-src 'none'; script-src " + sha256Source(script) + " 'wasm-unsafe-eval'; style-src " + sha256Source(style) +
-           "; img-src 'self'; manifest-src 'self'; worker-src 'self'; connect-src 'self'; base-uri 'none'; "
+           "; img-src 'self'; font-src 'self'; manifest-src 'self'; worker-src 'self'; connect-src 'self'; base-uri 'none'; "
            "form-action 'none'";
 }
 
@@ -88,7 +89,7 @@ void writeSolidChoice(std::ostream& html) {
         html << "<label class=\"solid\"><input type=\"radio\" name=\"solid\" id=\"solid-" << solid.key << "\" value=\""
              << solid.key << "\"" << (first ? " checked" : "") << "><img src=\"pictures/" << picture << ".svg\" width=\""
              << layout::twipsToPixels(size->width) << "\" height=\"" << layout::twipsToPixels(size->height)
-             << "\" alt=\"\"><span>" << escaped(solid.name) << "</span></label>\n";
+             << "\" alt=\"\"><span>" << escaped(solver::hyphenated(solid.name)) << "</span></label>\n";
         first = false;
     }
     html << "</div>\n</fieldset>\n";
@@ -141,8 +142,8 @@ void writeQuantities(std::ostream& html) {
     }
 }
 
-// „реши“, and before it on touch screens the keys that a phone's keyboard
-// for numbers lacks.
+// „реши“, and before it the keys that a phone's keyboard for numbers lacks,
+// and most desktops' too.
 void writeActions(std::ostream& html) {
     html << "<div id=\"actions\"><div id=\"keys\" role=\"group\" aria-label=\"Знаци, които клавиатурата няма\">"
          << "<button type=\"button\" class=\"key\" data-insert=\"π\" aria-label=\"пи\">π</button>"

@@ -5,12 +5,14 @@
 
 #include "drawing_block.h"
 #include "page_style.h"
+#include "sign_fonts.h"
 #include "engine/solids.h"
 
 namespace geometry::web {
 namespace {
 
-constexpr std::string_view fonts = R"(system-ui,-apple-system,"Segoe UI",Roboto,"Noto Sans",sans-serif)";
+// The system's faces, the signs from the page's own (web/sign_fonts.h).
+const std::string fonts = withSigns(R"(system-ui,-apple-system,"Segoe UI",Roboto,"Noto Sans",sans-serif)");
 
 // Each scheme's colours; text on its backgrounds at 4.5:1 at least, edges of
 // fields and buttons at 3:1.
@@ -25,7 +27,7 @@ constexpr std::string_view darkColours =
 
 std::string sharedRules() {
     std::ostringstream css;
-    css << ":root{color-scheme:light dark;" << lightColours << "}\n"
+    css << signFontFaces() << ":root{color-scheme:light dark;" << lightColours << "}\n"
         << "@media (prefers-color-scheme:dark){:root{" << darkColours << "}}\n"
         << "*,::before,::after{box-sizing:border-box}\n"
         << "html{background:var(--page);color:var(--text);font:16px/1.4 " << fonts
@@ -55,7 +57,7 @@ std::string solidRules() {
            "-webkit-tap-highlight-color:transparent}\n"
            ".solid input{position:absolute;inset:0;width:100%;height:100%;margin:0;opacity:0;cursor:pointer}\n"
            ".solid img{flex:none;width:auto;height:auto;max-width:34px;max-height:40px;background:#fff;border-radius:4px}\n"
-           ".solid span{min-width:0;font-size:14px;line-height:1.2;overflow-wrap:break-word;hyphens:auto}\n"
+           ".solid span{min-width:0;font-size:14px;line-height:1.2;overflow-wrap:break-word;hyphens:manual}\n"
            "@media (max-width:359px){.solid img{max-width:24px}.solid span{font-size:13px}}\n"
            ".solid:has(input:checked){border:2px solid var(--accent);padding:3px;background:var(--chosen);"
            "font-weight:700}\n"
@@ -100,7 +102,7 @@ std::string fieldRules() {
            ".q[data-dimension=\"count\"] .unit{visibility:hidden}\n"
            // A line for each field's note even while it is empty: the rows
            // keep their places as notes come and go with each letter typed.
-           ".note{grid-area:note;display:block;min-height:1.4em;font-size:15px;line-height:1.4;overflow-wrap:anywhere}\n"
+           ".note{grid-area:note;display:block;min-height:1.4em;font-size:15px;line-height:1.4;overflow-wrap:break-word}\n"
            "#settings .note:empty{display:none}\n"
            ".q[data-state=\"found\"] .note{font-weight:600}\n"
            ".q[data-state=\"given\"] .note{color:var(--given)}\n"
@@ -120,14 +122,13 @@ std::string actionRules() {
            ".message[data-status=\"invalid\"],.message[data-status=\"none\"]{background:var(--problem-back);"
            "border-left-color:var(--problem)}\n"
            "#actions{display:flex;gap:6px;margin-top:12px}\n"
-           "#keys{display:none;gap:6px;justify-content:flex-end}\n"
+           // π, √ and / under the field being typed in, at any width.
+           "#keys{display:flex;gap:6px;justify-content:flex-end}\n"
            ".q #keys{grid-column:1/-1;margin:4px 0 2px}\n"
            "button{min-height:44px;border-radius:8px;cursor:pointer;touch-action:manipulation}\n"
            ".key{min-width:52px;font-size:20px;background:var(--surface);border:1px solid var(--line)}\n"
            "#solve{flex:1 1 auto;padding:0 16px;font-size:17px;font-weight:700;background:var(--accent);"
-           "color:var(--accent-text);border:2px solid var(--accent)}\n"
-           // On touch screens π, √ and /, under the field being typed in.
-           "@media (any-pointer:coarse){#keys{display:flex}}\n";
+           "color:var(--accent-text);border:2px solid var(--accent)}\n";
 }
 
 std::string solutionRules() {
@@ -141,7 +142,7 @@ std::string solutionRules() {
            ".value{display:grid;grid-template-columns:minmax(0,2fr) minmax(0,3fr);gap:8px;padding:3px 0;"
            "border-bottom:1px solid var(--rule)}\n"
            ".value dt{font-size:15px}\n"
-           ".value dd{margin:0;overflow-wrap:anywhere}\n"
+           ".value dd{margin:0;overflow-wrap:break-word}\n"
            ".given-mark{display:none;font-size:13px;padding:0 6px;border:1px solid var(--given);border-radius:10px;"
            "color:var(--given);white-space:nowrap}\n"
            ".value.given .given-mark{display:inline-block}\n"
@@ -156,7 +157,7 @@ std::string solutionRules() {
            ".net-message{margin:4px 0;color:var(--muted)}\n"
            ".solution h4{font-size:15px;margin:10px 0 4px}\n"
            ".steps{margin:0;padding-left:1.6em;font-size:15px;line-height:1.5}\n"
-           ".steps li{overflow-wrap:anywhere;margin-bottom:2px}\n"
+           ".steps li{overflow-wrap:break-word;margin-bottom:2px}\n"
            "#announcement{position:absolute;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);"
            "white-space:nowrap}\n";
 }
