@@ -60,7 +60,7 @@ cp "$icons/scalable/apps/$app_id.svg" "$site.new/icons/icon.svg"
     "$("$generator" characters credit-italic)"
 # DejaVu Sans, cut to every character the pages and the solver write, for
 # the signs on every system; its licence beside it.
-/usr/bin/python3 web/sign_fonts.py "$site.new/fonts" src/solver src/core web docs/rakovodstvo.md
+/usr/bin/python3 web/sign_fonts.py "$site.new/fonts" src web docs/rakovodstvo.md
 {
     echo "The Stereometry Sans faces in this folder are made by web/fonts.py of the"
     echo "calculator's sources from Liberation Sans $(dpkg-query -W -f='${Version}' fonts-liberation)"

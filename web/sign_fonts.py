@@ -6,9 +6,10 @@
 
 Made from Debian's DejaVu Sans (fonts-dejavu-core) with fontTools, regular and
 bold, cut down to ASCII, the Cyrillic letters and every other character that
-any of the SOURCE files (folders are searched for .cpp, .h, .js, .md and .css
-files) holds: what the solver, the calculator's core, the page generator and
-the guide can write, from „⇒“, „√“, „∛“, „π“ and „≈“ to „⁻“ and „½“. A page
+any of the SOURCE files (folders are searched for .cpp, .h, .js, .md, .css
+and .py files) holds: what the solver, the calculator's core and window
+description, the page generator, the guide and its maker can write, from „⇒“,
+„√“, „∛“, „π“ and „≈“ to „⁻“ and „½“. A page
 names the faces twice (web/sign_fonts.h): as "Stereometry Signs" for the
 signs alone, ahead of the system's faces, so that they look alike everywhere,
 and as "Stereometry Text" for anything else after them, where a system has no
@@ -28,7 +29,7 @@ SOURCE = "/usr/share/fonts/truetype/dejavu"
 FAMILY = "Stereometry Signs"
 FACES = [("DejaVuSans.ttf", "stereometry-signs-regular.woff2", "Regular"),
          ("DejaVuSans-Bold.ttf", "stereometry-signs-bold.woff2", "Bold")]
-EXTENSIONS = (".cpp", ".h", ".js", ".mjs", ".md", ".css")
+EXTENSIONS = (".cpp", ".h", ".js", ".mjs", ".md", ".css", ".py")
 
 # What anyone may type beyond what the sources hold: ASCII, basic Cyrillic,
 # the no-break space and the soft hyphen the pages put into long words.

@@ -3,7 +3,8 @@
 # The web edition's browser tests: builds the site, takes the cases from the
 # core's tables, the solver's school tasks and the answer checker's table, and
 # drives the calculator's page, the problems page and the worksheet page in
-# headless Chromium.
+# headless Chromium; first, every character they and the solver write is
+# checked against the site's own faces.
 #   tests/web/run.sh [BUILD_DIR]     (the site goes to BUILD_DIR-wasm/site)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -11,12 +12,15 @@ cd "$(dirname "$0")/../.."
 build_dir=${1:-${BUILD_DIR:-build}}
 wasm_dir=${WASM_BUILD_DIR:-$build_dir-wasm}
 BUILD_DIR="$build_dir" WASM_BUILD_DIR="$wasm_dir" scripts/web_build.sh
-cmake --build "$build_dir" --target stereometry_web_cases stereometry_solver_tasks stereometry_answer_cases
+cmake --build "$build_dir" --target stereometry_web_cases stereometry_solver_tasks stereometry_answer_cases stereometry-solve
 "$build_dir/tests/stereometry_web_cases" "$wasm_dir/web_cases.json"
 "$build_dir/tests/stereometry_solver_tasks" "$wasm_dir/school_tasks.json"
 "$build_dir/tests/stereometry_answer_cases" "$wasm_dir/answer_cases.json"
 tests/web/node_modules.sh
 status=0
+# Every character the solver and the pages write, in the site's own faces.
+/usr/bin/python3 tests/web/font_coverage_test.py "$wasm_dir/site" "$build_dir/stereometry-solve" \
+    "$wasm_dir/school_tasks.json" || status=1
 node tests/web/browser_test.mjs "$wasm_dir/site" "$wasm_dir/web_cases.json" || status=1
 node tests/web/problems_test.mjs "$wasm_dir/site" "$wasm_dir/school_tasks.json" || status=1
 node tests/web/sheet_test.mjs "$wasm_dir/site" "$wasm_dir/answer_cases.json" || status=1
