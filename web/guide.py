@@ -156,6 +156,13 @@ def keep_letter_with_value(root):
     walk(root)
 
 
+def addresses_break_between_pairs(body):
+    """An address in code may break after "?", "&" and ",", not inside a word."""
+    def between_pairs(code):
+        return code.group(1) + re.sub(r"(\?|&amp;|,)(?=\S)", "\\1<wbr>", code.group(2)) + "</code>"
+    return re.sub(r"(<code[^>]*>)(.*?)</code>", between_pairs, body, flags=re.S)
+
+
 def links_within_the_site(root):
     for link in root.iter("a"):
         href = link.get("href", "")
@@ -223,6 +230,7 @@ def main():
     body = converter.convert(guide.read_text(encoding="utf-8"))
     body = re.sub(r"<!--.*?-->\n?", "", body, flags=re.S)
     body = body.replace("></source>", ">")  # a void element, which the serializer closes
+    body = addresses_break_between_pairs(body)
     write_page(body, found["title"], found["description"], site / "guide.html")
     shutil.copyfile(Path(__file__).with_name("guide.css"), site / "guide.css")
 

@@ -204,6 +204,8 @@ std::string printRules() {
            ".q{border:0;padding:1px 0}\n"
            ".solution{border:1px solid #999;break-inside:auto}\n"
            ".value,.steps li{break-inside:avoid}\n"
+           // A heading stays with the first lines under it.
+           "#solutions h2,#summary,.solution h3,.solution h4{break-after:avoid}\n"
            "html:not([data-printing]) .net{display:none}\n"
            // The figures in their light colours on paper, whatever the screen's scheme.
            ".solution{--drawing-ink:#1f1f1f;--drawing-given:#0b57d0;--drawing-found:#b3261e;--drawing-faint:#6b6b6b;"

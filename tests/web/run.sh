@@ -4,7 +4,8 @@
 # core's tables, the solver's school tasks and the answer checker's table, and
 # drives the calculator's page, the problems page and the worksheet page in
 # headless Chromium; first, every character they and the solver write is
-# checked against the site's own faces.
+# checked against the site's own faces; last, all four pages as a class
+# opens them from a messenger's link, on phones and a laptop.
 #   tests/web/run.sh [BUILD_DIR]     (the site goes to BUILD_DIR-wasm/site)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -24,4 +25,5 @@ status=0
 node tests/web/browser_test.mjs "$wasm_dir/site" "$wasm_dir/web_cases.json" || status=1
 node tests/web/problems_test.mjs "$wasm_dir/site" "$wasm_dir/school_tasks.json" || status=1
 node tests/web/sheet_test.mjs "$wasm_dir/site" "$wasm_dir/answer_cases.json" || status=1
+node tests/web/pages_test.mjs "$wasm_dir/site" || status=1
 exit $status
