@@ -88,9 +88,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # at run time: the X11 platform plugin comes with libqt6gui6, the SVG icon and
 # image plugins with libqt6svg6. Named here are only the fonts the window is
 # laid out in, which nothing links to: "MS Sans Serif" from fonts-wine, and
-# Liberation Sans, which stands in for it in bold, italic and scaled text.
+# Liberation Sans, which stands in for it in bold, italic and scaled text; and
+# DejaVu Sans, which has every sign the problems window writes (⇒, ∛, ⁻, ⁴)
+# where the others have not.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation, fonts-dejavu-core")
 
 include(CPack)
 

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
-    libgtest-dev fonts-wine fonts-liberation libfast-float-dev libfmt-dev libboost-dev
+    libgtest-dev fonts-wine fonts-liberation fonts-dejavu-core libfast-float-dev libfmt-dev libboost-dev
     "$@"
 )
 

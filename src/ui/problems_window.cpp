@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QTimer>
@@ -27,6 +29,7 @@
 #include "solid_drawings.h"
 #include "task_settings.h"
 #include "task/task_sheet.h"
+#include "wording/line_breaks.h"
 
 namespace geometry::ui {
 namespace {
@@ -54,7 +57,20 @@ const QString markedFields = QStringLiteral(
     "QLineEdit[mark=\"concerned\"] { border: 2px solid #a40000; padding: 1px; }"
     "QLineEdit[mark=\"suggested\"] { border: 2px dashed #1a5fb4; padding: 1px; }");
 
-QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+// The solver's text as the window shows it: a number kept on one line with its
+// unit and its „≈“.
+QString shown(const std::string& text) { return QString::fromStdString(solver::keptWhole(text)); }
+QString escaped(const std::string& text) { return shown(text).toHtmlEscaped(); }
+
+// The window's face, and DejaVu Sans after it for any sign it lacks (⇒, ∛, ⁻):
+// the package depends on fonts-dejavu-core.
+QFont withSigns(QFont font) {
+    QStringList families = font.families();
+    if (families.isEmpty()) families << font.family();
+    if (!families.contains(QStringLiteral("DejaVu Sans"))) families << QStringLiteral("DejaVu Sans");
+    font.setFamilies(families);
+    return font;
+}
 
 void setMark(QLineEdit* field, const char* mark) {
     if (field->property("mark").toString() == QLatin1String(mark)) return;
@@ -76,13 +92,26 @@ ProblemsWindow::ProblemsWindow(std::string decimalSeparator, QWidget* parent)
 ProblemsWindow::~ProblemsWindow() = default;
 
 // From the top: the solids, how to type, the fields, the buttons, the
-// settings, the steps and the figure.
+// settings, the steps and the figure; all in one area that scrolls where the
+// screen is smaller than they are (a 1366 × 768 laptop at 125 %).
 void ProblemsWindow::buildWindow() {
     setObjectName(QStringLiteral("ProblemsWindow"));
     setWindowTitle(fromUtf8(solver::problemsTitle));
     setAccessibleName(windowTitle());
     setStyleSheet(markedFields);
-    auto* column = new QVBoxLayout(this);
+    setFont(withSigns(font()));
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("scroll"));
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes to the controls; the area follows the focus
+    scroll_->setAccessibleName(windowTitle());
+    frame->addWidget(scroll_);
+    auto* content = new QWidget(scroll_);
+    content->setObjectName(QStringLiteral("content"));
+    auto* column = new QVBoxLayout(content);
 
     auto* solidCaption = new QLabel(QStringLiteral("&") + fromUtf8(solver::caption::solid) + QLatin1Char(':'), this);
     solids_ = new SolidChoice(this);
@@ -109,7 +138,9 @@ void ProblemsWindow::buildWindow() {
     steps_->setObjectName(QStringLiteral("steps"));
     steps_->setAccessibleName(fromUtf8(solver::caption::steps));
     steps_->setTabChangesFocus(true);
-    steps_->setMinimumHeight(90);
+    // Eight lines of steps at least, of some forty letters; more scroll within.
+    steps_->setMinimumHeight(8 * steps_->fontMetrics().lineSpacing() + 12);
+    steps_->setMinimumWidth(40 * steps_->fontMetrics().averageCharWidth());
     steps_->document()->setDefaultStyleSheet(QStringLiteral("p { margin: 0 0 3px 0; } h3 { margin: 6px 0 4px 0; }"));
     // The steps, and beside them the figure of each solution.
     drawings_ = new SolidDrawings(this);
@@ -117,6 +148,7 @@ void ProblemsWindow::buildWindow() {
     solution->addWidget(steps_, 1);
     solution->addWidget(drawings_);
     column->addLayout(solution, 1);
+    scroll_->setWidget(content);
 
     announcement_ = new Announcement(this);
     typingPause_ = new QTimer(this);
@@ -124,8 +156,21 @@ void ProblemsWindow::buildWindow() {
     typingPause_->setInterval(typingPauseMs);
     connectControls();
 
+    // As large as the contents, within the screen less room for a taskbar and
+    // the window's frame; what does not fit scrolls.
+    const QSize available = screen()->availableGeometry().size() - QSize(40, 60);
+    const QSize wanted = content->sizeHint() + QSize(scroll_->verticalScrollBar()->sizeHint().width(), 0);
+    resize(QSize(std::max(1100, wanted.width()), std::max(740, wanted.height())).boundedTo(available));
+}
+
+void ProblemsWindow::showEvent(QShowEvent* event) {
+    // Where the window opens beyond its screen (another screen's size, or the
+    // screen's scale changed), it comes back within it.
     const QRect available = screen()->availableGeometry();
-    resize(QSize(std::max(880, sizeHint().width()), 740).boundedTo(available.size() - QSize(40, 60)));
+    const QSize frameExtra = frameGeometry().size() - size();
+    if (width() + frameExtra.width() > available.width() || height() + frameExtra.height() > available.height())
+        resize(size().boundedTo(available.size() - frameExtra));
+    QWidget::showEvent(event);
 }
 
 // „Реши“ and „Изчисти“; π and √ into the field last typed in, for keyboards
@@ -193,6 +238,9 @@ void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
     auto* name = new QLabel(fromUtf8(quantity.name), rowsArea_);
     auto* field = new QLineEdit(typed_.value(solidKey).value(key), rowsArea_);
     field->setObjectName(QStringLiteral("given:") + key);
+    // Never lower than its text: the rows scroll rather than shrink.
+    field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    field->setMinimumHeight(field->sizeHint().height());
     field->setAccessibleName(key + QLatin1Char(' ') + name->text());
     name->setBuddy(field);
     field->installEventFilter(this);
@@ -202,6 +250,7 @@ void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
     beside->setWordWrap(true);
     beside->setTextInteractionFlags(Qt::TextSelectableByMouse);
     beside->setMinimumWidth(260);
+    beside->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     const int line = int(rows_.size());
     int column = 0;
     for (QWidget* cell : std::initializer_list<QWidget*>{letter, name, field, beside}) {
@@ -249,6 +298,7 @@ void ProblemsWindow::solveQuietly() {
         if (!text.isEmpty()) givens.push_back({row.key.toStdString(), text.toStdString()});
     }
     outcome_ = givens.empty() ? solver::Outcome{} : solver::solve(solid_->key, givens, settings_->settings());
+    givens_ = std::move(givens);
     showOutcome();
 }
 
@@ -275,18 +325,24 @@ void ProblemsWindow::showOutcome() {
 }
 
 void ProblemsWindow::showBeside(Row& row) {
-    const solver::Beside beside = solver::besideField(outcome_, *solid_, row.key.toStdString());
+    const std::string key = row.key.toStdString();
+    const solver::Beside beside = solver::besideField(outcome_, *solid_, key);
     QStringList lines;
-    for (const std::string& line : beside.results) lines << QString::fromStdString(line);
-    if (beside.message) lines << QString::fromStdString(outcome_.message);
+    for (const std::string& line : beside.results) lines << shown(line);
+    // A given that cannot be used has its own sentence beside its own field.
+    const bool ownProblem = outcome_.status == solver::Status::Invalid && beside.concerned;
+    if (ownProblem) lines << shown(solver::givenProblem(outcome_, givens_, key, settings_->settings()));
+    else if (beside.message) lines << shown(outcome_.message);
     row.beside->setText(lines.join(QLatin1Char('\n')));
     QPalette palette = row.beside->palette();
-    palette.setColor(QPalette::WindowText, beside.message ? QColor(0xa4, 0, 0) : this->palette().color(QPalette::WindowText));
+    palette.setColor(QPalette::WindowText,
+                     beside.message || ownProblem ? QColor(0xa4, 0, 0) : this->palette().color(QPalette::WindowText));
     row.beside->setPalette(palette);
     row.beside->setAccessibleName(row.field->accessibleName() + QStringLiteral(": ") + row.beside->text());
     setMark(row.field, beside.concerned ? "concerned" : beside.suggested ? "suggested" : "");
-    row.field->setAccessibleDescription(beside.concerned || beside.suggested ? QString::fromStdString(outcome_.message)
-                                                                              : QString());
+    row.field->setAccessibleDescription(ownProblem                            ? lines.last()
+                                        : beside.concerned || beside.suggested ? shown(outcome_.message)
+                                                                               : QString());
 }
 
 void ProblemsWindow::showSteps() {

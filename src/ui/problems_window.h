@@ -29,6 +29,7 @@ class QLineEdit;
 class QGridLayout;
 class QHBoxLayout;
 class QPushButton;
+class QScrollArea;
 class QTextBrowser;
 class QTimer;
 
@@ -65,6 +66,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Row {
@@ -87,6 +89,7 @@ private:
     void keepTyped(QLineEdit* field);
 
     std::string decimalSeparator_;
+    QScrollArea* scroll_ = nullptr;
     SolidChoice* solids_ = nullptr;
     QWidget* rowsArea_ = nullptr;
     QGridLayout* rowsGrid_ = nullptr;
@@ -102,6 +105,7 @@ private:
     const solver::SolidRow* solid_ = nullptr;
     QHash<QString, QHash<QString, QString>> typed_;  // by solid, then by quantity
     solver::Outcome outcome_;
+    std::vector<solver::Given> givens_;  // as the last solve read the fields
 };
 
 }  // namespace geometry::ui

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "solid_drawings.h"
 
+#include <algorithm>
+
+#include <QFontInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,6 +48,16 @@ void SvgView::setSvg(const std::string& svg) {
     update();
 }
 
+void SvgView::setSmallestScale(double scale) {
+    smallestScale_ = scale;
+    updateGeometry();
+}
+
+QSize SvgView::minimumSizeHint() const {
+    if (!renderer_->isValid() || smallestScale_ <= 0) return QWidget::minimumSizeHint();
+    return (renderer_->viewBoxF().size() * smallestScale_).toSize();
+}
+
 bool SvgView::isEmpty() const { return !renderer_->isValid(); }
 
 QSize SvgView::sizeHint() const {
@@ -84,7 +98,8 @@ SolidDrawings::SolidDrawings(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("drawings"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    figures_ = new QVBoxLayout;
+    // The figures of several solutions side by side, two to a row.
+    figures_ = new QGridLayout;
     column->addLayout(figures_, 1);
     noNet_ = new QLabel(this);
     noNet_->setObjectName(QStringLiteral("no-net"));
@@ -110,13 +125,16 @@ SolidDrawings::SolidDrawings(QWidget* parent) : QWidget(parent) {
 void SolidDrawings::showOutcome(const solver::Outcome& outcome, const solver::Settings& settings) {
     const bool solved = outcome.status == solver::Status::Solved && outcome.solid && !outcome.solutions.empty();
     const std::size_t count = solved ? outcome.solutions.size() : 0;
-    // A view per solution, made once and kept.
+    // A view per solution, made once and kept; never so small that its labels
+    // (15 pixels at full size) are smaller than the window's text.
     while (std::size_t(figures_->count()) > count) delete figures_->takeAt(figures_->count() - 1)->widget();
+    const double smallest = std::min(1.0, QFontInfo(font()).pixelSize() / labelPixels);
     while (std::size_t(figures_->count()) < count) {
         auto* view = new SvgView(this);
-        view->setObjectName(QStringLiteral("figure:%1").arg(figures_->count() + 1));
-        view->setMinimumSize(160, 150);
-        figures_->addWidget(view, 1);
+        const int index = figures_->count();
+        view->setObjectName(QStringLiteral("figure:%1").arg(index + 1));
+        view->setSmallestScale(smallest);
+        figures_->addWidget(view, index / 2, index % 2);
         view->show();  // a child made after its window was shown stays hidden until told
     }
     for (std::size_t i = 0; i < count; ++i) {
@@ -125,6 +143,7 @@ void SolidDrawings::showOutcome(const solver::Outcome& outcome, const solver::Se
                                                             .asked = solver::foundKeys(outcome.solutions[i]),
                                                             .stylesheet = false});
         auto* view = static_cast<SvgView*>(figures_->itemAt(int(i))->widget());
+        view->setSmallestScale(smallest);
         view->setSvg(svg);
         QString name = titleOf(svg);
         if (count > 1) name = fromUtf8(solver::solutionHeading(i, count)) + QStringLiteral(": ") + name;

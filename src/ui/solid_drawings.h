@@ -13,6 +13,7 @@
 #include "drawing.h"
 #include "task/solver.h"
 
+class QGridLayout;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -27,8 +28,11 @@ class SvgView : public QWidget {
 public:
     explicit SvgView(QWidget* parent = nullptr);
     void setSvg(const std::string& svg);
+    // Drawn at this share of its size at the least (0: any size).
+    void setSmallestScale(double scale);
     bool isEmpty() const;
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
 
@@ -37,7 +41,11 @@ protected:
 
 private:
     QSvgRenderer* renderer_;
+    double smallestScale_ = 0;
 };
+
+// The size of a figure's labels at full size, in its own pixels.
+inline constexpr double labelPixels = 15;
 
 // Prints the net on one A4 sheet, upright or sideways as it asks, 10 mm
 // margins, one millimetre of the SVG one millimetre on paper; false where
@@ -64,7 +72,7 @@ public slots:
 private:
     void showNetWindowContents();
 
-    QVBoxLayout* figures_ = nullptr;
+    QGridLayout* figures_ = nullptr;
     QPushButton* netButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QLabel* noNet_ = nullptr;

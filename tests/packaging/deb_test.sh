@@ -38,7 +38,7 @@ check "lintian reports no error or warning" test -z "$(grep -E '^[EW]: ' <<<"$li
 # The X11 platform plugin comes with libqt6gui6; qt6-qpa-plugins holds others.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-required_depends=(fonts-wine fonts-liberation libqt6svg6 libqt6widgets6 libqt6gui6 libqt6core6 libc6)
+required_depends=(fonts-wine fonts-liberation fonts-dejavu-core libqt6svg6 libqt6widgets6 libqt6gui6 libqt6core6 libc6)
 for dep in "${required_depends[@]}"; do
     check "Depends names $dep" grep -Eq "(^|, )$dep( |,|$)" <<<"$depends"
 done

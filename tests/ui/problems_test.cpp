@@ -18,7 +18,13 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QFontInfo>
+#include <QGlyphRun>
+#include <QSet>
+#include <QTextLayout>
+#include <QLayout>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -35,6 +41,7 @@
 #include "task/solver.h"
 #include "task/task_sheet.h"
 #include "ui_support.h"
+#include "wording/line_breaks.h"
 
 using namespace ui_test;
 using geometry::ui::ProblemsWindow;
@@ -42,6 +49,10 @@ using geometry::ui::SolidDrawings;
 using geometry::ui::SvgView;
 
 namespace {
+
+// A text with its no-break spaces (which keep a number with its unit and its
+// „≈“) as plain spaces.
+QString plain(QString text) { return text.replace(QChar(0x00A0), QLatin1Char(' ')); }
 
 // A school task as the table writes it: options, the solid, KEY=VALUE.
 struct Task {
@@ -161,9 +172,14 @@ void expectShown(const ProblemsWindow& window, const Task& task) {
     for (const solver::QuantityRow& quantity : expected.solid->quantities) {
         const std::string key(quantity.key);
         const solver::Beside place = solver::besideField(expected, *expected.solid, key);
+        // Numbers kept whole by no-break spaces; a given that cannot be used
+        // has its own sentence beside its own field.
         QStringList lines;
-        for (const std::string& line : place.results) lines << QString::fromStdString(line);
-        if (place.message) lines << QString::fromStdString(expected.message);
+        for (const std::string& line : place.results) lines << QString::fromStdString(solver::keptWhole(line));
+        if (expected.status == solver::Status::Invalid && place.concerned)
+            lines << QString::fromStdString(solver::keptWhole(solver::givenProblem(expected, inOrder, key, task.settings)));
+        else if (place.message)
+            lines << QString::fromStdString(solver::keptWhole(expected.message));
         QCOMPARE(beside(window, key)->text(), lines.join(QLatin1Char('\n')));
         const char* mark = place.concerned ? "concerned" : place.suggested ? "suggested" : "";
         QCOMPARE(givenField(window, key)->property("mark").toString(), QLatin1String(mark));
@@ -219,6 +235,71 @@ ProblemsWindow* openedProblems() {
 
 }  // namespace
 
+// Shown and given the keyboard's focus, on a screen with no window manager
+// too (Xvfb), which activates no window by itself.
+bool shownWithFocus(QWidget& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return false;
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// The share of its own size a figure is drawn at.
+double drawnScale(const SvgView* view) {
+    const QByteArray svg = view->property("svg").toByteArray();
+    QSvgRenderer renderer(svg);
+    const QSizeF box = renderer.viewBoxF().size();
+    return std::min(view->width() / box.width(), view->height() / box.height());
+}
+
+// The window on the screen it opened on, with a task shown: within the
+// screen; every control reachable by scrolling; each field as high as its
+// text; what stands beside a field on that field's line; the figures' labels
+// as large as the window's text.
+QStringList laptopFaults(ProblemsWindow& window, const QString& task) {
+    QStringList faults;
+    const QRect available = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    if (frame.width() > available.width() || frame.height() > available.height())
+        faults << QStringLiteral("%1: the window %2×%3 on a screen of %4×%5")
+                      .arg(task).arg(frame.width()).arg(frame.height()).arg(available.width()).arg(available.height());
+    auto* scroll = window.findChild<QScrollArea*>(QStringLiteral("scroll"));
+    if (!scroll) return faults << QStringLiteral("no area that scrolls");
+    for (QWidget* control : {static_cast<QWidget*>(window.drawings()->netButton()),
+                             static_cast<QWidget*>(window.drawings()->printButton())}) {
+        scroll->widget()->layout()->activate();
+        QCoreApplication::processEvents();
+        scroll->ensureWidgetVisible(control);
+        QCoreApplication::processEvents();
+        const QRect shown(control->mapTo(scroll->viewport(), QPoint()), control->size());
+        if (!scroll->viewport()->rect().contains(shown))
+            faults << QStringLiteral("%1: %2 out of reach at %3,%4 in %5×%6")
+                          .arg(task, control->objectName())
+                          .arg(shown.x()).arg(shown.y()).arg(scroll->viewport()->width()).arg(scroll->viewport()->height());
+    }
+    const int textHeight = window.fontMetrics().height();
+    for (QLineEdit* field : window.findChildren<QLineEdit*>()) {
+        if (!field->objectName().startsWith(QStringLiteral("given:"))) continue;
+        if (field->height() < std::max(field->sizeHint().height(), textHeight))
+            faults << QStringLiteral("%1: %2 is %3 pixels high").arg(task, field->objectName()).arg(field->height());
+        auto* beside = window.findChild<QLabel*>(QStringLiteral("beside:") + field->objectName().mid(6));
+        if (!beside || beside->text().isEmpty()) continue;
+        const QRect fieldBox(field->mapTo(&window, QPoint()), field->size());
+        const QRect besideBox(beside->mapTo(&window, QPoint()), beside->size());
+        if (besideBox.top() > fieldBox.center().y() || besideBox.bottom() < fieldBox.center().y())
+            faults << QStringLiteral("%1: what stands beside %2 is not on its line").arg(task, field->objectName());
+    }
+    const double textPixels = QFontInfo(window.font()).pixelSize();
+    for (SvgView* view : window.findChildren<SvgView*>()) {
+        if (!view->objectName().startsWith(QStringLiteral("figure:")) || view->isEmpty()) continue;
+        const double labels = drawnScale(view) * geometry::ui::labelPixels;
+        if (labels < textPixels - 0.5)
+            faults << QStringLiteral("%1: %2's labels at %3 pixels, the window's text at %4")
+                          .arg(task, view->objectName()).arg(labels, 0, 'f', 1).arg(textPixels);
+    }
+    return faults;
+}
+
 class ProblemsTest : public QObject {
     Q_OBJECT
 
@@ -239,12 +320,95 @@ private slots:
         expectShown(window, parsed);
     }
 
+    // A laptop's 1366 × 768 screen at 100 % or 125 % (tests/ui/CMakeLists.txt
+    // runs this on such a screen, offscreen and under X): every task fits.
+    void fitsTheScreenWithAnyTask() {
+        QStringList tasks{QStringLiteral("cone S=15π V=12π"), QStringLiteral("box a=1 d=√14 V=6"),
+                          QStringLiteral("pyramid n=4 a=6 h=4"), QStringLiteral("pyramid n=4 a=-6 h=abc"),
+                          QStringLiteral("cone r=5 l=3")};
+        for (const solver::testing::SchoolTask& row : solver::testing::schoolTasks())
+            if (typable(parse(row.task))) tasks << QString::fromUtf8(row.task.data());
+        ProblemsWindow window(",");
+        QVERIFY(shownWithFocus(window));
+        QStringList faults;
+        for (const QString& task : tasks) {
+            const Task parsed = parse(task.toStdString());
+            std::vector<std::pair<std::string, std::string>> givens;
+            for (const solver::Given& given : parsed.givens) givens.emplace_back(given.key, given.text);
+            QVERIFY(window.showTask(parsed.solid, givens));
+            QCoreApplication::processEvents();
+            faults << laptopFaults(window, task);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 12).join(QLatin1Char('\n'))));
+    }
+
+    // Every sign the window shows of the school tasks (⇒, √, π, ≈, ², ⁻ …)
+    // has a glyph in the window's faces: none is drawn as an empty box.
+    void everySignHasAGlyph() {
+        ProblemsWindow window(",");
+        QVERIFY(showActive(window));
+        QString written;
+        for (const solver::testing::SchoolTask& row : solver::testing::schoolTasks()) {
+            const Task parsed = parse(row.task);
+            if (!typable(parsed)) continue;
+            std::vector<std::pair<std::string, std::string>> givens;
+            for (const solver::Given& given : parsed.givens) givens.emplace_back(given.key, given.text);
+            window.showTask(parsed.solid, givens);
+            for (QLabel* label : window.findChildren<QLabel*>()) written += label->text();
+            written += stepsText(window);
+        }
+        QSet<char32_t> characters;
+        for (const char32_t c : written.toUcs4())
+            if (c > 0x7E && c != 0xA0) characters.insert(c);
+        QString missing;
+        for (const char32_t c : characters) {
+            QTextLayout layout(QString::fromUcs4(&c, 1), window.font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns())
+                if (run.glyphIndexes().contains(0)) missing += QString::fromUcs4(&c, 1) + QLatin1Char(' ');
+        }
+        QVERIFY2(characters.size() > 20, qPrintable(QString::number(characters.size())));
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no glyph for ") + missing));
+    }
+
+    // Each given that cannot be used has its own sentence beside its own field.
+    void eachMessageBesideItsOwnField_data() {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QStringList>("beside");  // KEY=part of what stands beside it
+        QTest::newRow("two wrong givens") << QStringLiteral("cone r=-3 h=abc")
+                                          << QStringList{QStringLiteral("r=r: „-3“"), QStringLiteral("h=h: „abc“")};
+        QTest::newRow("a count and a length") << QStringLiteral("pyramid n=2,5 a=0 h=4")
+                                              << QStringList{QStringLiteral("n=n: броят"), QStringLiteral("a=a: „0“")};
+        QTest::newRow("one wrong of three") << QStringLiteral("cylinder r=3 h=4x d=7")
+                                            << QStringList{QStringLiteral("h=h: „4x“"), QStringLiteral("r="),
+                                                           QStringLiteral("d=")};
+    }
+    void eachMessageBesideItsOwnField() {
+        QFETCH(QString, task);
+        QFETCH(QStringList, beside);
+        ProblemsWindow window(",");
+        QVERIFY(shownWithFocus(window));
+        typeTask(window, parse(task.toStdString()));
+        for (const QString& expected : beside) {
+            const QString key = expected.section(QLatin1Char('='), 0, 0), part = expected.section(QLatin1Char('='), 1);
+            const QString text = plain(::beside(window, key.toStdString())->text());
+            if (part.isEmpty()) QVERIFY2(text.isEmpty(), qPrintable(key + QStringLiteral(": ") + text));
+            else QVERIFY2(text.startsWith(part), qPrintable(key + QStringLiteral(": ") + text));
+            // Nothing of another field's sentence beside this one.
+            for (const QString& other : beside)
+                if (other != expected && !other.section(QLatin1Char('='), 1).isEmpty())
+                    QVERIFY2(!text.contains(other.section(QLatin1Char('='), 1)), qPrintable(key + QStringLiteral(": ") + text));
+        }
+    }
+
     void twoSolutionsOneUnderTheOther() {
         ProblemsWindow window(",");
         QVERIFY(showActive(window));
         typeTask(window, parse("cone S=15π V=12π"));
-        QCOMPARE(beside(window, "r")->text(), QStringLiteral("1) 3\n2) ≈ 2,88"));
-        QCOMPARE(beside(window, "S")->text(), QStringLiteral("15π ≈ 47,12 (дадено)"));
+        QCOMPARE(plain(beside(window, "r")->text()), QStringLiteral("1) 3\n2) ≈ 2,88"));
+        QCOMPARE(plain(beside(window, "S")->text()), QStringLiteral("15π ≈ 47,12 (дадено)"));
         const QString steps = stepsText(window);
         QVERIFY2(steps.indexOf(QStringLiteral("Решение 1")) < steps.indexOf(QStringLiteral("Решение 2")), qPrintable(steps));
         QVERIFY(announced(window).startsWith(QStringLiteral("Две решения. Решение 1: r = 3, d = 6,")));
@@ -258,19 +422,19 @@ private slots:
         givenField(window, "r")->setFocus();
         typeKeys(givenField(window, "r"), QStringLiteral("3"));
         QCOMPARE(beside(window, "V")->text(), QString());
-        QTRY_COMPARE(beside(window, "V")->text(), QStringLiteral("36π ≈ 113,1"));
+        QTRY_COMPARE(plain(beside(window, "V")->text()), QStringLiteral("36π ≈ 113,1"));
         QCOMPARE(announced(window), QString());
         QTest::keyClick(givenField(window, "r"), Qt::Key_Enter);
         QCOMPARE(announced(window), QStringLiteral("d = 6, S = 36π ≈ 113,1, V = 36π ≈ 113,1"));
         // A setting changed solves again at once.
         window.findChild<QSpinBox*>(QStringLiteral("digits"))->setValue(3);
-        QCOMPARE(beside(window, "V")->text(), QStringLiteral("36π ≈ 113,097"));
+        QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("36π ≈ 113,097"));
         // Another solid and back: the radius is still there, and its results.
         chooseSolid(window, "cube");
         QCOMPARE(givenField(window, "a")->text(), QString());
         chooseSolid(window, "sphere");
         QCOMPARE(givenField(window, "r")->text(), QStringLiteral("3"));
-        QCOMPARE(beside(window, "V")->text(), QStringLiteral("36π ≈ 113,097"));
+        QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("36π ≈ 113,097"));
         // „Изчисти“ empties this solid's fields and takes back what was said.
         window.findChild<QPushButton*>(QStringLiteral("clear"))->click();
         QCOMPARE(givenField(window, "r")->text(), QString());
@@ -360,7 +524,7 @@ private slots:
         }
         QCOMPARE(radius->text(), QString(typed).replace(QLatin1Char('#'), separator));
         QTest::keyClick(radius, Qt::Key_Return);
-        QCOMPARE(beside(window, "V")->text(), volume);
+        QCOMPARE(plain(beside(window, "V")->text()), volume);
         QCOMPARE(window.findChild<QRadioButton*>(QStringLiteral("pi:1"))->text(), school);
         QVERIFY(window.findChild<QLabel*>(QStringLiteral("hint"))->text().contains(QStringLiteral("2") + separator + "5"));
     }
