@@ -9,10 +9,12 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <sstream>
 
 #include "drawing.h"
 #include "parsed_task.h"
+#include "labels.h"
 #include "school_tasks.h"
 #include "solid_model.h"
 #include "xml_reader.h"
@@ -199,6 +201,226 @@ TEST(DrawingTest, SheetFiguresLabelOnlyTheGivensAndTheAsked) {
         EXPECT_EQ(labelledLetters(root), row.labelled);
         EXPECT_EQ(root.content.find("Намерено"), std::string::npos);
     }
+}
+
+// ---- Labels clear of the lines ----
+
+// The lines of a figure's strokes, arcs as short chords: from each <path> of
+// its edges, hidden edges, segments, construction lines and marks.
+std::vector<std::pair<drawing::Point, drawing::Point>> strokesOf(const XmlElement& root, bool faces = false) {
+    std::vector<std::pair<drawing::Point, drawing::Point>> lines;
+    root.each([&](const XmlElement& e) {
+        if (faces && e.tag == "polygon") {
+            std::istringstream points(e.attribute("points"));
+            std::vector<drawing::Point> corners;
+            for (std::string pair; points >> pair;)
+                corners.push_back({std::stod(pair), std::stod(pair.substr(pair.find(',') + 1))});
+            for (std::size_t i = 0; i < corners.size(); ++i) lines.push_back({corners[i], corners[(i + 1) % corners.size()]});
+        }
+        if (faces && e.tag == "circle") {
+            const double cx = std::stod(e.attribute("cx")), cy = std::stod(e.attribute("cy")), r = std::stod(e.attribute("r"));
+            for (int i = 0; i < 96; ++i) {
+                const double t = 2 * std::numbers::pi * i / 96, u = 2 * std::numbers::pi * (i + 1) / 96;
+                lines.push_back({{cx + r * std::cos(t), cy + r * std::sin(t)}, {cx + r * std::cos(u), cy + r * std::sin(u)}});
+            }
+        }
+        if (e.tag != "path" || (!faces && e.attributes.contains("data-face"))) return;
+        std::istringstream d(e.attribute("d"));
+        drawing::Point at{}, start{};
+        for (char command; d >> command;) {
+            if (command == 'M') {
+                d >> at.x >> at.y;
+                start = at;
+            } else if (command == 'L') {
+                drawing::Point to;
+                d >> to.x >> to.y;
+                lines.push_back({at, to});
+                at = to;
+            } else if (command == 'A') {
+                // An arc of an ellipse with its axes level: its centre from
+                // its ends, as SVG defines it, then sampled.
+                double rx, ry, rotation, x, y;
+                int large, sweep;
+                d >> rx >> ry >> rotation >> large >> sweep >> x >> y;
+                const double x1 = (at.x - x) / 2, y1 = (at.y - y) / 2;
+                double scale = x1 * x1 / (rx * rx) + y1 * y1 / (ry * ry);
+                if (scale > 1) rx *= std::sqrt(scale), ry *= std::sqrt(scale);
+                const double numerator = rx * rx * ry * ry - rx * rx * y1 * y1 - ry * ry * x1 * x1;
+                double factor = std::sqrt(std::max(0.0, numerator / (rx * rx * y1 * y1 + ry * ry * x1 * x1)));
+                if (large == sweep) factor = -factor;
+                const double cx = factor * rx * y1 / ry + (at.x + x) / 2, cy = -factor * ry * x1 / rx + (at.y + y) / 2;
+                const double from = std::atan2((at.y - cy) / ry, (at.x - cx) / rx);
+                double span = std::atan2((y - cy) / ry, (x - cx) / rx) - from;
+                if (sweep && span < 0) span += 2 * std::numbers::pi;
+                if (!sweep && span > 0) span -= 2 * std::numbers::pi;
+                drawing::Point previous = at;
+                for (int i = 1; i <= 32; ++i) {
+                    const double t = from + span * i / 32;
+                    const drawing::Point next{cx + rx * std::cos(t), cy + ry * std::sin(t)};
+                    lines.push_back({previous, next});
+                    previous = next;
+                }
+                at = {x, y};
+            } else if (command == 'Z') {
+                lines.push_back({at, start});
+                at = start;
+            }
+        }
+    });
+    return lines;
+}
+
+struct PlacedLabel {
+    std::string text;
+    drawing::Box box;
+};
+
+// Each label's box as placed: its text's width as the drawing measures it, at
+// 15 pixels, round the point its <text> is centred on.
+std::vector<PlacedLabel> labelsOf(const XmlElement& root) {
+    std::vector<PlacedLabel> labels;
+    root.each([&](const XmlElement& e) {
+        if (e.tag != "text" || e.attribute("text-anchor") != "middle") return;
+        const double x = std::stod(e.attribute("x")), y = std::stod(e.attribute("y")) - 0.35 * 15;
+        const double halfWidth = (drawing::textWidth(e.content, 15) + 4) / 2, halfHeight = 15 * 1.15 / 2;
+        labels.push_back({e.content, {x - halfWidth, y - halfHeight, x + halfWidth, y + halfHeight}});
+    });
+    return labels;
+}
+
+// No label crosses a line of the figure or another label.
+std::vector<std::string> labelsOnLines(const XmlElement& root) {
+    std::vector<std::string> faults;
+    const auto lines = strokesOf(root);
+    const auto labels = labelsOf(root);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const drawing::Box& box = labels[i].box;
+        const drawing::Box inner{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
+        for (const auto& [a, b] : lines)
+            if (drawing::segmentCrosses(a, b, inner)) {
+                faults.push_back("„" + labels[i].text + "“ on a line");
+                break;
+            }
+        for (std::size_t j = i + 1; j < labels.size(); ++j)
+            if (box.overlaps(labels[j].box)) faults.push_back("„" + labels[i].text + "“ over „" + labels[j].text + "“");
+    }
+    return faults;
+}
+
+// Every solid over a range of its measures: thin and wide, flat and tall,
+// few sides and many, the figure as the problems page draws it (what was
+// found drawn in too) and as a sheet does (its unknowns as "?").
+std::vector<std::string> figuresAcrossMeasures() {
+    std::vector<std::string> tasks;
+    for (const char* a : {"1", "5", "20"}) tasks.push_back(std::string("cube a=") + a + " d=? d1=?");
+    for (const char* edges : {"a=1 b=1 c=1", "a=20 b=1 c=1", "a=1 b=20 c=1", "a=1 b=1 c=20", "a=3 b=4 c=12",
+                              "a=10 b=2 c=7", "a=2 b=9 c=3"})
+        tasks.push_back(std::string("box ") + edges + " d=?");
+    for (int n : {3, 4, 5, 6, 8, 12, 24, 100})
+        for (const char* size : {"a=1 h=3", "a=5 h=1", "a=2 h=20"})
+            tasks.push_back("prism n=" + std::to_string(n) + " " + size);
+    for (int n : {3, 4, 5, 6, 8, 12, 24, 100, 1000})
+        for (const char* size : {"a=2 h=1", "a=6 h=4", "a=2 h=20"}) {
+            tasks.push_back("pyramid n=" + std::to_string(n) + " " + size + " R=? r=?");
+            tasks.push_back("pyramid n=" + std::to_string(n) + " " + size + " k1=?");
+        }
+    for (const char* solid : {"cylinder", "cone"})
+        for (const char* size : {"r=1 h=1", "r=3 h=4", "r=10 h=1", "r=1 h=20", "r=9 h=9"})
+            tasks.push_back(std::string(solid) + " " + size + " Q=? d=?");
+    tasks.push_back("cone S=15π V=12π Q=?");
+    for (const char* r : {"1", "7", "100"}) tasks.push_back(std::string("sphere r=") + r + " d=?");
+    for (int n : {3, 4, 5, 6, 12, 100}) tasks.push_back("polygon n=" + std::to_string(n) + " a=2 r=? R=?");
+    return tasks;
+}
+
+TEST(DrawingTest, LabelsNeverCrossALineOrAnotherLabel) {
+    std::vector<std::string> faults;
+    int figures = 0;
+    for (const std::string& task : figuresAcrossMeasures()) {
+        const ParsedTask parsed = parseTask(task);
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        if (outcome.status != Status::Solved) {
+            faults.push_back(task + ": " + outcome.message);
+            continue;
+        }
+        for (const Solution& solution : outcome.solutions) {
+            std::vector<std::string> found = parsed.asked;
+            for (const QuantityResult& q : solution.quantities)
+                if (q.determined && !q.given) found.push_back(q.key);
+            Solution sheet = solution;
+            for (QuantityResult& q : sheet.quantities)
+                if (!q.given) q.text = "?";
+            for (const std::string& svg :
+                 {figureSvg(*outcome.solid, solution, {.unit = outcome.unit, .asked = found}),
+                  figureSvg(*outcome.solid, sheet, {.unit = outcome.unit, .asked = parsed.asked, .onlyAsked = true})}) {
+                ++figures;
+                for (const std::string& fault : labelsOnLines(wellFormed(svg))) faults.push_back(task + ": " + fault);
+            }
+        }
+    }
+    EXPECT_GT(figures, 200);
+    std::string report;
+    for (std::size_t i = 0; i < faults.size() && i < 30; ++i) report += "\n  " + faults[i];
+    EXPECT_TRUE(faults.empty()) << faults.size() << " faults" << report;
+}
+
+// A pyramid or prism of many sides is drawn as its outline, not a mass of
+// edges: from the pyramid's apex only the outline's two edges and the task's
+// segments (b, k, h) go down, and of the prism's side edges only the outline's
+// two and h stand.
+TEST(DrawingTest, ManySidedSolidsAreDrawnByTheirOutline) {
+    for (int n : {13, 24, 100, 1000}) {
+        SCOPED_TRACE(n);
+        const Outcome pyramid = solve("pyramid", {{"n", std::to_string(n)}, {"a", "2"}, {"h", "4"}});
+        const auto lines = strokesOf(wellFormed(figureSvg(*pyramid.solid, pyramid.solutions.at(0), {pyramid.unit})));
+        double top = 1e300;
+        for (const auto& [a, b] : lines) top = std::min({top, a.y, b.y});
+        const auto fromApex = std::count_if(lines.begin(), lines.end(), [&](const auto& line) {
+            return std::fabs(line.first.y - top) < 0.5 || std::fabs(line.second.y - top) < 0.5;
+        });
+        EXPECT_LE(fromApex, 5);
+        const Outcome prism = solve("prism", {{"n", std::to_string(n)}, {"a", "1"}, {"h", "3"}});
+        const auto edges = strokesOf(wellFormed(figureSvg(*prism.solid, prism.solutions.at(0), {prism.unit})));
+        const auto standing = std::count_if(edges.begin(), edges.end(), [](const auto& line) {
+            return std::fabs(line.first.x - line.second.x) < 0.5 && std::fabs(line.first.y - line.second.y) > 10;
+        });
+        EXPECT_LE(standing, 3);
+    }
+    // Twelve sides and fewer: every edge.
+    const Outcome twelve = solve("pyramid", {{"n", "12"}, {"a", "2"}, {"h", "4"}});
+    const auto lines = strokesOf(wellFormed(figureSvg(*twelve.solid, twelve.solutions.at(0), {twelve.unit})));
+    double top = 1e300;
+    for (const auto& [a, b] : lines) top = std::min({top, a.y, b.y});
+    EXPECT_GE(std::count_if(lines.begin(), lines.end(), [&](const auto& line) {
+                  return std::fabs(line.first.y - top) < 0.5 || std::fabs(line.second.y - top) < 0.5;
+              }),
+              12);
+}
+
+// The cone's sector angle on its net, for cones wide and narrow: on no cut,
+// fold or face's line, clear of the faces' names.
+TEST(DrawingTest, TheSectorAngleOfTheConesNetStandsClearOfItsLines) {
+    for (const char* r : {"1", "2", "3", "5", "10"})
+        for (const char* h : {"1", "4", "7,5", "20", "50"}) {
+            SCOPED_TRACE(std::string("cone r=") + r + " h=" + h);
+            const Outcome outcome = solve("cone", {{"r", r}, {"h", h}});
+            const XmlElement root = wellFormed(netSvg(*outcome.solid, outcome.solutions.at(0), {outcome.unit}).svg);
+            const auto lines = strokesOf(root, true);
+            std::vector<drawing::Box> names;
+            std::optional<drawing::Box> angle;
+            root.each([&](const XmlElement& e) {
+                if (e.tag != "text" || e.attribute("font-size").empty()) return;
+                const double size = std::stod(e.attribute("font-size"));
+                const double x = std::stod(e.attribute("x")), y = std::stod(e.attribute("y")) - 0.35 * size;
+                const double half = drawing::textWidth(e.content, size) / 2, halfHeight = 0.5 * size;
+                const drawing::Box box{x - half, y - halfHeight, x + half, y + halfHeight};
+                if (e.content.starts_with("α")) angle = box;
+                else if (e.attribute("transform").empty() && e.attribute("text-anchor").empty() && x > 5) names.push_back(box);
+            });
+            ASSERT_TRUE(angle);
+            for (const auto& [a, b] : lines) EXPECT_FALSE(drawing::segmentCrosses(a, b, *angle)) << a.x << "," << a.y;
+            for (const drawing::Box& name : names) EXPECT_FALSE(angle->overlaps(name));
+        }
 }
 
 // A base given by P and B alone is drawn as a polygon that has them, round

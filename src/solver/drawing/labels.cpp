@@ -52,7 +52,7 @@ std::vector<Candidate> candidates(const LabelRequest& request, double width, dou
         // Round a point: on it, then in rings further out.
         const double dx = width / 2 + 6, dy = height / 2 + 4;
         boxes.push_back({boxAround(request.a, width, height), 0});
-        for (double ring : {1.0, 2.0, 3.0})
+        for (double ring : {1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0})
             for (Point step : {Point{0, -1}, Point{0, 1}, Point{1, 0}, Point{-1, 0}, Point{1, -1}, Point{-1, -1},
                                Point{1, 1}, Point{-1, 1}}) {
                 const Point offset{ring * step.x * dx, ring * step.y * dy};
@@ -64,29 +64,58 @@ std::vector<Candidate> candidates(const LabelRequest& request, double width, dou
     const Point middle = 0.5 * (request.a + request.b);
     if (request.awayFrom && dot(normal, middle - *request.awayFrom) < 0) normal = -1.0 * normal;
     const double extent = std::fabs(normal.x) * width / 2 + std::fabs(normal.y) * height / 2;
-    for (double gap : {3.0, 12.0, 24.0})
+    for (double gap : {3.0, 8.0, 14.0, 22.0, 32.0, 44.0, 60.0})
         for (double t : {0.5, 0.35, 0.65, 0.2, 0.8, 0.1, 0.9})
             for (double side : {1.0, -1.0}) {
                 const Point along = request.a + t * (request.b - request.a);
                 boxes.push_back({boxAround(along + (side * (gap + extent)) * normal, width, height), gap});
             }
+    // Along the segment's line beyond its ends, for a segment hemmed in on both sides.
+    for (double beyond : {6.0, 16.0})
+        for (int end = 0; end < 2; ++end) {
+            const Point from = end == 0 ? request.b : request.a;
+            const Point outward = (end == 0 ? 1.0 : -1.0) * direction;
+            const double reach = std::fabs(outward.x) * width / 2 + std::fabs(outward.y) * height / 2;
+            boxes.push_back({boxAround(from + (beyond + reach) * outward, width, height), 20 + beyond});
+        }
     return boxes;
 }
+
+// A crossed line or a covered label is no place for a label while any other
+// place is free.
+constexpr double crossing = 1e6;
 
 double cost(const Candidate& candidate, std::size_t rank, const std::vector<Box>& placed,
             const std::vector<Obstacle>& lines, const Box& drawing) {
     const Box& box = candidate.box;
-    // Far from its segment a label names it less clearly than across a line,
-    // which its halo keeps readable.
+    // Near its segment a label names it best.
     double total = 0.3 * double(rank) + candidate.distance * candidate.distance / 20;
     for (const Box& other : placed)
-        if (box.overlaps(other, 3)) total += 10000;
-    const Box inner{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
+        if (box.overlaps(other, 3)) total += 10 * crossing;
+    // A line may pass a pixel from the text's box, not nearer: half a pixel
+    // more for the numbers the SVG rounds to a tenth.
+    const Box inner{box.left + 0.5, box.top + 0.5, box.right - 0.5, box.bottom - 0.5};
     for (const Obstacle& line : lines)
-        if (segmentCrosses(line.a, line.b, inner)) total += line.weight;
+        if (segmentCrosses(line.a, line.b, inner)) total += crossing * line.weight;
     // Labels far outside the drawing widen the figure, which a phone then shrinks.
     total += 0.5 * std::max(0.0, drawing.left - 40 - box.left) + 0.5 * std::max(0.0, box.right - drawing.right - 40);
     return total;
+}
+
+// Beside the drawing, level with the segment's middle or as near it as a free
+// place is: a place no line crosses, for a label no place near its segment
+// leaves room for.
+Candidate besideTheDrawing(const LabelRequest& request, double width, double height, const std::vector<Box>& placed,
+                           const Box& drawing) {
+    const Point middle = 0.5 * (request.a + request.b);
+    const bool right = middle.x >= drawing.centre().x;
+    const double x = right ? drawing.right + 4 + width / 2 : drawing.left - 4 - width / 2;
+    for (int step = 0;; ++step) {
+        const double dy = (step % 2 == 0 ? 1 : -1) * ((step + 1) / 2) * (height + 4);
+        const Box box = boxAround({x, middle.y + dy}, width, height);
+        if (std::none_of(placed.begin(), placed.end(), [&](const Box& other) { return box.overlaps(other, 3); }))
+            return {box, length(box.centre() - middle)};
+    }
 }
 
 }  // namespace
@@ -103,7 +132,8 @@ std::vector<Box> placeLabels(const std::vector<LabelRequest>& requests, const st
             const double c = cost(boxes[i], i, placed, lines, drawing);
             if (c < bestCost) bestCost = c, best = i;
         }
-        placed.push_back(boxes[best].box);
+        placed.push_back(bestCost < crossing ? boxes[best].box
+                                             : besideTheDrawing(request, width, height, placed, drawing).box);
     }
     return placed;
 }

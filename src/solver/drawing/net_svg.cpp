@@ -2,6 +2,7 @@
 // The net's sheet written as SVG: each face one element with data-face, the
 // glue tabs, fold lines dashed and cut lines solid, each face's name fitted
 // inside it, the cone's sector angle, and the heading.
+#include <algorithm>
 #include <numbers>
 
 #include "labels.h"
@@ -144,8 +145,48 @@ void writeLines(SvgWriter& w, const SheetLayout& layout) {
         w.element("path", {{"class", "cut"}, {"d", cuts.text()}, {"stroke", "#000"}, {"stroke-width", "0.3"}});
 }
 
-// The cone's sector: an arc at its corner and the angle written beside it.
+// The net's lines a label must keep clear of: every face's outline, the
+// tabs, the fold and cut lines, and the box of each face's own label.
+struct Clearance {
+    std::vector<std::pair<Point, Point>> lines;
+    std::vector<Box> labels;
+
+    void polygon(const Polygon& points) {
+        for (std::size_t i = 0; i < points.size(); ++i) lines.push_back({points[i], points[(i + 1) % points.size()]});
+    }
+    bool clear(const Box& box) const {
+        for (const auto& [a, b] : lines)
+            if (segmentCrosses(a, b, box)) return false;
+        for (const Box& label : labels)
+            if (box.overlaps(label, 0.5)) return false;
+        return true;
+    }
+};
+
+Clearance clearanceOf(const SheetLayout& layout) {
+    Clearance clearance;
+    for (const NetFace& face : layout.net.faces) {
+        clearance.polygon(outline(face));
+        const FaceLabel label = fittedLabel(face, labelPoint(face));
+        double width = 0;
+        for (const std::string& line : label.lines) width = std::max(width, textWidth(line, label.size));
+        const double height = 1.25 * label.size * double(label.lines.size());
+        const double across = (label.turned ? height : width) / 2, down = (label.turned ? width : height) / 2;
+        const Point at = labelPoint(face);
+        clearance.labels.push_back({at.x - across, at.y - down, at.x + across, at.y + down});
+    }
+    for (const Polygon& tab : layout.net.tabs) clearance.polygon(tab);
+    for (const auto& line : layout.net.folds) clearance.lines.push_back(line);
+    for (const auto& line : layout.net.cuts) clearance.lines.push_back(line);
+    return clearance;
+}
+
+// The cone's sector: an arc at its corner and the angle written beside it, on
+// the sector's middle line as near the arc as its width leaves both straight
+// sides clear; where the sector is too narrow for it anywhere (α ≈ 29,9°),
+// beyond the corner, outside the net. Never on a cut or fold line.
 void writeAngle(SvgWriter& w, const SheetLayout& layout, const std::string& angle) {
+    constexpr double size = 3.5;
     for (const NetFace& face : layout.net.faces) {
         if (face.shape != NetFace::Shape::Sector || angle.empty()) continue;
         NetFace mark = face;
@@ -153,12 +194,23 @@ void writeAngle(SvgWriter& w, const SheetLayout& layout, const std::string& angl
         PathData d(w);
         sectorArc(d.moveTo(sectorPoint(mark, mark.from)), mark);
         w.element("path", {{"class", "mark"}, {"d", d.text()}, {"stroke", "#000"}, {"stroke-width", "0.25"}});
+        Clearance clearance = clearanceOf(layout);
+        const Polygon markArc = outline(mark);
+        for (std::size_t i = 1; i + 1 < markArc.size(); ++i) clearance.lines.push_back({markArc[i], markArc[i + 1]});
+        const double halfWidth = textWidth(angle, size) / 2 + 0.6, halfHeight = 1.15 * size / 2 + 0.3;
+        const auto boxAt = [&](Point c) { return Box{c.x - halfWidth, c.y - halfHeight, c.x + halfWidth, c.y + halfHeight}; };
         const Point down = unit(sectorPoint(face, face.from + face.sweep / 2) - face.centre);
-        const Point at = face.centre + (mark.radius + 4.5) * down;
+        Point at = face.centre + (mark.radius + 4.5) * down;
+        bool placed = false;
+        for (double distance = mark.radius + 2; distance + halfHeight < face.radius && !placed; distance += 0.5)
+            if (clearance.clear(boxAt(face.centre + distance * down))) at = face.centre + distance * down, placed = true;
+        for (double distance = 1; distance < 80 && !placed; distance += 0.5)
+            if (clearance.clear(boxAt(face.centre - distance * down))) at = face.centre - distance * down, placed = true;
         w.textElement("text",
-                      {{"x", w.number(at.x)},
-                       {"y", w.number(at.y + 1.2)},
-                       {"font-size", "3.5"},
+                      {{"class", "angle"},
+                       {"x", w.number(at.x)},
+                       {"y", w.number(at.y + 0.35 * size)},
+                       {"font-size", w.number(size)},
                        {"fill", "#000"},
                        {"text-anchor", "middle"}},
                       angle);

@@ -62,6 +62,13 @@ std::vector<Obstacle> obstacles(const Scene& scene, const Transform& to) {
         for (std::size_t i = 0; i + 1 < points.size(); ++i)
             segments.push_back({points[i], points[i + 1], weight(arc.stroke)});
     }
+    // The right angles' marks, as writeMarks draws them.
+    for (const Scene::RightAngle& mark : scene.rightAngles) {
+        const Point foot = to(mark.foot);
+        const Point u = markSize * unit(to(mark.first) - foot), v = markSize * unit(to(mark.second) - foot);
+        segments.push_back({foot + u, foot + u + v, weight(Stroke{})});
+        segments.push_back({foot + u + v, foot + v, weight(Stroke{})});
+    }
     return segments;
 }
 

@@ -120,18 +120,31 @@ void drawEdges(Scene& scene, const Polyhedron& solid) {
     // Looking along (−s, −s, 1): a face is seen where its outward normal points against it.
     const Space view{-depthShare, -depthShare, 1};
     const Space middle = middleOf(solid);
-    std::map<std::pair<int, int>, bool> seen;  // each edge, and whether a face it bounds is seen
+    struct Edge {
+        int facesSeen = 0;
+        int lateralFaces = 0;  // of three or four vertices: a prism's or a pyramid's sides
+    };
+    std::map<std::pair<int, int>, Edge> edges;
+    int lateral = 0;
     for (const std::vector<int>& face : solid.faces) {
         const bool visible = dotProduct(outwardNormal(solid, face, middle), view) < -1e-12;
+        const bool side = face.size() <= 4;
+        lateral += side;
         for (std::size_t i = 0; i < face.size(); ++i) {
             const int a = face[i], b = face[(i + 1) % face.size()];
-            bool& edge = seen[{std::min(a, b), std::max(a, b)}];
-            edge = edge || visible;
+            Edge& edge = edges[{std::min(a, b), std::max(a, b)}];
+            edge.facesSeen += visible;
+            edge.lateralFaces += side;
         }
     }
-    for (const auto& [edge, visible] : seen)
-        scene.line(project(solid.vertices[std::size_t(edge.first)]), project(solid.vertices[std::size_t(edge.second)]),
-                   Stroke{Ink::Edge, !visible});
+    // Of many sides, only the outline: the edges between two sides where one
+    // is seen and the other not; the others would fill the figure with lines.
+    const bool outlineOnly = lateral > manySides;
+    for (const auto& [ends, edge] : edges) {
+        if (outlineOnly && edge.lateralFaces == 2 && edge.facesSeen != 1) continue;
+        scene.line(project(solid.vertices[std::size_t(ends.first)]), project(solid.vertices[std::size_t(ends.second)]),
+                   Stroke{Ink::Edge, edge.facesSeen == 0});
+    }
 }
 
 }  // namespace solver::drawing

@@ -37,7 +37,12 @@ Polyhedron pyramidOver(const Polygon& base, double height);
 // radians from x towards z: −π/2 faces the viewer, 0 faces right.
 Polygon regularPolygon(int n, double R, double facing);
 
-// Every edge: seen ones solid, hidden ones dashed.
+// A prism or pyramid with more sides than this is drawn by its outline, as a
+// cylinder or a cone is: its bases, and of the edges between its sides only
+// those at the outline.
+inline constexpr int manySides = 12;
+
+// Every edge: seen ones solid, hidden ones dashed; of many sides, only the outline.
 void drawEdges(Scene& scene, const Polyhedron& solid);
 // A polygon with perimeter P and area B, where one exists (P² ≥ 4π·B):
 // circumscribed about the circle of radius 2B : P round the origin, so that
