@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <tuple>
 
 #include "alike_tasks.h"
@@ -97,17 +98,26 @@ Settings solverSettings(const SheetSettings& settings, bool steps) {
     return s;
 }
 
+// The nice solids solved so far while a sheet is made, by solid and measures:
+// both variants draw from small ranges, and draw the same solid again and
+// again.
+using SolvedSolids = std::map<std::string, std::optional<Solution>>;
+
 // The solid with nice measures, solved exactly: every quantity a task may give or ask.
-std::optional<Solution> niceSolid(const Layout& layout, Numbers numbers, Random& random) {
+std::optional<Solution> niceSolid(const Layout& layout, Numbers numbers, Random& random, SolvedSolids& solved) {
     std::vector<Given> base;
     if (layout.sides > 0) base.push_back({"n", std::to_string(layout.sides)});
     for (const auto& [key, value] : niceMeasures(*layout.solid, layout.sides, numbers, random))
         base.push_back({std::string(key), value.input()});
+    std::string name(layout.solid->key);
+    for (const Given& given : base) name += " " + given.key + "=" + given.text;
+    if (const auto known = solved.find(name); known != solved.end()) return known->second;
     Settings exact;
     exact.steps = false;
     Outcome outcome = solve(layout.solid->key, base, exact);
-    if (outcome.status != Status::Solved || outcome.solutions.size() != 1) return std::nullopt;
-    return std::move(outcome.solutions.front());
+    std::optional<Solution> solid;
+    if (outcome.status == Status::Solved && outcome.solutions.size() == 1) solid = std::move(outcome.solutions.front());
+    return solved.emplace(std::move(name), std::move(solid)).first->second;
 }
 
 // The givens the layout names, written as the sheet writes them.
@@ -181,8 +191,8 @@ struct Drawn {
 // The layout with numbers from `random`, unlike the sheet's earlier tasks;
 // none where this draw does not give one.
 std::optional<Drawn> draw(const Layout& layout, const SheetSettings& settings, Random& random,
-                          const std::vector<Task>& earlier, bool repeatsAllowed) {
-    std::optional<Solution> solid = niceSolid(layout, settings.numbers, random);
+                          const std::vector<Task>& earlier, bool repeatsAllowed, SolvedSolids& solved) {
+    std::optional<Solution> solid = niceSolid(layout, settings.numbers, random, solved);
     if (!solid) return std::nullopt;
     Drawn drawn{{}, std::move(*solid), {}, {}};
     Task& task = drawn.task;
@@ -213,7 +223,8 @@ bool complete(const Layout& layout, const SheetSettings& settings, Drawn& drawn)
 // one far sooner than draws for variant A's one task.
 std::optional<std::pair<Task, Task>> fillBoth(const Layout& layout, const SheetSettings& settings, Random& randomA,
                                               Random& randomB, const std::vector<Task>& earlierA,
-                                              const std::vector<Task>& earlierB, bool repeatsAllowed) {
+                                              const std::vector<Task>& earlierB, bool repeatsAllowed,
+                                              SolvedSolids& solved) {
     std::vector<Drawn> drawnA, drawnB;
     const auto paired = [&](Drawn& a, Drawn& b) -> std::optional<std::pair<Task, Task>> {
         if (sameNumbers(a.task, b.task) || !complete(layout, settings, a) || !complete(layout, settings, b))
@@ -231,7 +242,7 @@ std::optional<std::pair<Task, Task>> fillBoth(const Layout& layout, const SheetS
     for (int attempt = 0; attempt < attemptsPerLayout; ++attempt) {
         for (const bool variantA : {true, false}) {
             std::optional<Drawn> next = draw(layout, settings, variantA ? randomA : randomB,
-                                             variantA ? earlierA : earlierB, repeatsAllowed);
+                                             variantA ? earlierA : earlierB, repeatsAllowed, solved);
             if (!next || next->shape.empty()) continue;
             if (auto pair = pairAt(0, *next, variantA)) return pair;
             (variantA ? drawnA : drawnB).push_back(std::move(*next));
@@ -284,6 +295,7 @@ std::array<Sheet, 2> makeVariants(const SheetSettings& requested) {
     const std::vector<bool> inverse = inverseTasks(settings.kind, settings.count, layouts);
     std::vector<const SolidRow*> order;
     std::vector<Task>&variantA = sheets[0].tasks, &variantB = sheets[1].tasks;
+    SolvedSolids solved;
     for (int i = 0; i < settings.count; ++i) {
         if (order.empty()) {
             order = solids;
@@ -298,7 +310,7 @@ std::array<Sheet, 2> makeVariants(const SheetSettings& requested) {
             const std::optional<Layout> layout = drawLayout(layouts, solid, inverse[std::size_t(i)], settings.numbers);
             if (!layout) continue;
             std::optional<std::pair<Task, Task>> tasks =
-                fillBoth(*layout, settings, numbersA, numbersB, variantA, variantB, repeatsAllowed);
+                fillBoth(*layout, settings, numbersA, numbersB, variantA, variantB, repeatsAllowed, solved);
             if (!tasks) continue;
             variantA.push_back(std::move(tasks->first));
             variantB.push_back(std::move(tasks->second));
