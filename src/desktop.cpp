@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QIcon>
+#include <QTimer>
 #include <QString>
 #include <QtGlobal>
 
@@ -86,10 +87,18 @@ void identify(Window window) {
                                                      : QStringLiteral(STEREOMETRY_APP_ID);
     QCoreApplication::setApplicationName(entry);
     QGuiApplication::setDesktopFileName(entry);
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+}
+
+void giveIconOnceShown() {
+    // Decoding the six sizes and handing them to the window system takes as
+    // long as building a panel: done once the window is on the screen, as
+    // the first thing the event loop does. Docks take an icon given later.
+    QTimer::singleShot(0, [] {
+        QIcon icon;
+        for (const int size : {16, 24, 32, 48, 64, 128})
+            icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+        QApplication::setWindowIcon(icon);
+    });
 }
 
 }  // namespace desktop

@@ -17,8 +17,12 @@ enum class Window { Calculator, Problems };
 
 // The desktop entry's id (the application id for the calculator, with
 // ".problems" for the problems window) as the windows' class and desktop file
-// name, so that docks match them to their menu entries, and the program's icon
-// as every window's icon. Call after the QApplication is made, before any window.
+// name, so that docks match them to their menu entries. Call after the
+// QApplication is made, before any window.
 void identify(Window window);
+
+// The program's icon as every window's icon, given as soon as the event loop
+// runs: call after the first window's show(), so that it is mapped first.
+void giveIconOnceShown();
 
 }  // namespace desktop

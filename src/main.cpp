@@ -35,9 +35,11 @@ int main(int argc, char* argv[]) {
         geometry::ui::ProblemsWindow window;
         if (!request.solid.empty()) window.showTask(request.solid, request.givens);
         window.show();
+        desktop::giveIconOnceShown();
         return app.exec();
     }
     geometry::ui::Form1 form1;
     form1.show();
+    desktop::giveIconOnceShown();
     return app.exec();
 }

@@ -12,7 +12,9 @@ namespace {
 const QString wineCopy = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
 
 bool findOrLoadDesignFace() {
-    if (QFontDatabase::hasFamily(designFace)) return true;
+    // The families as the database lists them: hasFamily() would first ask
+    // fontconfig what the name stands for, a tenth of the window's start.
+    if (QFontDatabase::families().contains(designFace)) return true;
     const int id = QFontDatabase::addApplicationFont(wineCopy);
     return id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(designFace);
 }

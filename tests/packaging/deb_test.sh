@@ -140,6 +140,11 @@ window_class() {
     done
     if [ -n "$window" ]; then
         xprop -id "$window" WM_CLASS
+        # The icon comes as soon as the window is on the screen, a moment after it.
+        for _ in $(seq 50); do
+            xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (' && break
+            sleep 0.1
+        done
         xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true
     else
         # Why not, for whoever reads the log.
