@@ -14,7 +14,7 @@ if [ "${1:-}" = "--web" ]; then
     # Emscripten, Node.js (asked for by its command: NodeSource's build, for
     # one, is no Debian nodejs), fontTools for the fonts, Python-Markdown and
     # pngquant for the guide; natively only the program that writes the page.
-    web_packages=(emscripten node-acorn python3-fonttools python3-brotli python3-markdown pngquant fonts-dejavu-core)
+    web_packages=(emscripten node-acorn python3-fonttools python3-brotli python3-markdown pngquant)
     command -v node >/dev/null 2>&1 || web_packages+=(nodejs)
     SETUP_TARGET=stereometry_page scripts/setup.sh "${web_packages[@]}"
     scripts/web_build.sh

@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 # NodeSource's nodejs, for one, is no Debian nodejs and brings its own npm. The
 # package checks need the validators, lintian, dpkg's tools, Xvfb and the icon
 # theme.
-test_packages=(emscripten node-acorn googletest locales python3-fonttools python3-brotli python3-markdown python3-sympy fonts-dejavu-core
+test_packages=(emscripten node-acorn googletest locales python3-fonttools python3-brotli python3-markdown python3-sympy
                pngquant chromium poppler-utils
                dbus-daemon at-spi2-core python3-pyatspi
                desktop-file-utils appstream appstream-compose dpkg-dev lintian file procps
