@@ -66,6 +66,15 @@
   }
 
   const keys = byId('keys');
+  const clearButton = byId('clear-answers');
+
+  // The teacher's settings, open for a teacher who opens the page itself,
+  // folded on a sheet's link, and not there at all on a class's (its marker,
+  // a pair named "class", which the core confirms with the sheet): decided
+  // at once, so that nothing moves when the sheet comes.
+  const teacher = byId('teacher');
+  teacher.open = !location.search;
+  teacher.hidden = new URLSearchParams(location.search).has('class');
 
   // A student's answers, kept in the browser for the sheet and its variant
   // (the core's sheetQuery()), so that a reload, or Back from another page,
@@ -173,12 +182,9 @@
       answers = storedAnswers(shownSheet);
       restoreAnswers();
     }
-    // A class's link is a student's: no teacher's settings.
-    const teacher = byId('teacher');
-    if (teacher.hidden !== sheet.forClass) {
-      teacher.hidden = sheet.forClass;
-      if (!sheet.forClass) teacher.open = !location.search;
-    }
+    // A class's link is a student's: no teacher's settings, as the core says.
+    byId('teacher').hidden = sheet.forClass;
+    clearButton.parentElement.hidden = false;
     if (fromForm || !location.search) announce(sheet.announcement);
     document.documentElement.dataset.ready = '';
   }
@@ -244,7 +250,6 @@
 
   // „Изчисти отговорите“: every field, verdict and kept answer of this sheet
   // gone, once the student says so.
-  const clearButton = byId('clear-answers');
   clearButton.addEventListener('click', () => {
     if (!confirm(clearButton.dataset.ask)) return;
     for (const input of tasks.querySelectorAll('.answer input')) {

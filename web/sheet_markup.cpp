@@ -65,8 +65,7 @@ void writeCheckBox(std::ostream& html, std::string_view id, std::string_view lab
 
 // The teacher's settings; the sheet they make is the page's address.
 void writeSettings(std::ostream& html) {
-    // Hidden until the sheet is known: a class's link shows no settings.
-    html << "<details id=\"teacher\" hidden>\n<summary>Настройки на листа (за учителя)</summary>\n"
+    html << "<details id=\"teacher\">\n<summary>Настройки на листа (за учителя)</summary>\n"
          << "<form id=\"settings\" novalidate>\n<fieldset id=\"solids\">\n<legend>Тела</legend>\n"
          << "<div class=\"solid-list\">\n";
     for (const solver::SolidRow& solid : solver::allSolids())
@@ -102,7 +101,8 @@ void writeSheet(std::ostream& html) {
             "е закръглен правилно до толкова цифри, колкото сте написали. След грешен отговор идва подсказка, след "
             "втори — решението. Отговорите остават в този браузър, докато не ги изчистите.</p>\n"
             "<div id=\"tasks\"></div>\n"
-         << "<div class=\"actions sheet-actions\"><button id=\"clear-answers\" type=\"button\" "
+         // Shown with the sheet, so that it does not move down as the tasks come.
+         << "<div class=\"actions sheet-actions\" hidden><button id=\"clear-answers\" type=\"button\" "
             "data-ask=\"Да се изчистят ли всички отговори на този лист?\" data-done=\"Отговорите са изчистени.\">"
             "Изчисти отговорите</button></div>\n"
          // π, √ and / under the answer being typed: a phone's keyboard lacks
