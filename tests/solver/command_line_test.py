@@ -19,7 +19,7 @@ import sympy
 EXIT = {"solved": 0, "none": 1, "underdetermined": 1, "invalid": 2}
 QUANTITIES = {
     "cube": "a d d1 S S1 V", "box": "a b c d S S1 V", "prism": "n a h P B S S1 V",
-    "pyramid": "n a h k b r R P B S S1 V", "polygon": "n a P B r R",
+    "pyramid": "n a h k k1 b r R P B S S1 V", "polygon": "n a P B r R",
     "cylinder": "r d h S S1 V Q", "cone": "r d h l S S1 V Q", "sphere": "r d S V",
 }
 
