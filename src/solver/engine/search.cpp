@@ -12,33 +12,10 @@ namespace {
 constexpr std::size_t maxEliminationTerms = 400;
 constexpr int maxEliminationDegree = 24;
 constexpr int maxResultantSize = 10;  // the Sylvester matrix's rows
-constexpr int maxSides = 1000;
-
-std::string_view countWord(std::size_t count) {
-    static constexpr std::string_view words[] = {"", "едно", "две", "три", "четири", "пет", "шест", "седем", "осем"};
-    return count < std::size(words) ? words[count] : "много";
-}
-
-std::string relationList(const std::vector<std::string>& items) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == items.size() ? " и " : ", ") + items[i];
-    return text;
-}
-
-const Node* firstRoot(const Node& node) {
-    if (node.kind == Node::Kind::Root) return &node;
-    for (const Node& child : node.children)
-        if (const Node* found = firstRoot(child)) return found;
-    return nullptr;
-}
-
-bool finitePositive(const Value& v) { return std::isfinite(v.number) && v.positive(); }
 
 }  // namespace
 
-Search::Search(const CompiledSolid& solid, const Wording& wording, SearchOptions options)
-    : solid_(solid), wording_(wording), options_(options) {}
+Search::Search(const CompiledSolid& solid, SearchOptions options) : solid_(solid), options_(options) {}
 
 bool Search::applicable(int quantity) const {
     return options_.regular || !solid_.row->quantities[std::size_t(quantity)].regularOnly;
@@ -55,28 +32,35 @@ bool Search::usable(const State& state, std::size_t relation) const {
     return (options_.regular || !r.regularOnly) && (!r.needsSides || state.sides > 0);
 }
 
-std::uint32_t Search::sources(const State& state, const std::vector<int>& quantities) const {
-    std::uint32_t from = 0;
+GivenSet Search::sources(const State& state, const std::vector<int>& quantities) const {
+    GivenSet from = 0;
     for (int q : quantities)
         if (state.known[std::size_t(q)]) from |= state.known[std::size_t(q)]->from;
     return from;
 }
 
+Knowns Search::knownsOf(const State& state, const std::vector<int>& quantities) const {
+    Knowns knowns;
+    for (int q : quantities)
+        if (state.known[std::size_t(q)]) knowns.emplace_back(q, state.known[std::size_t(q)]->value);
+    return knowns;
+}
+
 Substitution Search::substitution(const State& state) const {
-    return wording_.substitution(
-        [&state](int q) -> const Value* {
-            const auto& known = state.known[std::size_t(q)];
-            return known ? &known->value : nullptr;
-        },
-        state.sides);
+    Substitution with;
+    with.quantity = [&state](int q) -> const Value* {
+        const auto& known = state.known[std::size_t(q)];
+        return known ? &known->value : nullptr;
+    };
+    with.piValue = options_.piValue;
+    with.sides = state.sides;
+    return with;
 }
 
 Value Search::adopted(Value value) const {
     if (!options_.exact) value.exact.reset();
     return value;
 }
-
-std::string Search::letter(int quantity) const { return std::string(solid_.row->quantities[std::size_t(quantity)].key); }
 
 Polynomial Search::knownPolynomial(const State& state, std::size_t relation) const {
     const Relation& r = solid_.relations[relation];
@@ -96,9 +80,7 @@ Polynomial Search::knownPolynomial(const State& state, std::size_t relation) con
     return p;
 }
 
-void Search::contradict(const State&, std::uint32_t from, std::string why) {
-    contradictions_.push_back({from, std::move(why)});
-}
+void Search::contradict(Contradiction contradiction) { contradictions_.push_back(std::move(contradiction)); }
 
 void Search::run(State start) {
     pending_.push_back(std::move(start));
@@ -149,133 +131,106 @@ Search::Progress Search::solveFor(State& state, std::size_t relation, int target
     std::vector<int> others;
     for (int q : r.members)
         if (q != target) others.push_back(q);
-    const std::uint32_t from = sources(state, others);
+    const GivenSet from = sources(state, others);
     const Substitution with = substitution(state);
-    const Dimension dimension = solid_.row->quantities[std::size_t(target)].dimension;
-    const std::string reason = r.row->reason.empty() ? "" : std::string(r.row->reason) + "; ";
 
     if (const Form* form = r.formFor(target)) {
         const Value inner = adopted(evaluate(form->expression, with));
         const Value value = form->power == 1 ? inner : adopted(root(inner, form->power));
-        const std::string numbers = writeWithNumbers(form->expression, with);
         if (!finitePositive(inner) || !finitePositive(value)) {
-            std::string detail;
-            const Node* radical = firstRoot(form->expression);
-            const Value underRoot = radical ? evaluate(radical->children.front(), with) : Value();
-            if (radical && !finitePositive(underRoot) && std::isfinite(underRoot.number)) {
-                Substitution letters = with;
-                letters.letter = [this](int q) { return letter(q); };
-                const Node& radicand = radical->children.front();
-                if (radical == &form->expression) detail = letter(target) + (radical->index == 2 ? "²" : "³") + " = ";
-                detail += writeWithNumbers(radicand, letters) + " = " + writeWithNumbers(radicand, with) + " " +
-                          wording_.equals(underRoot) + (underRoot.isZero() ? "" : " < 0");
-            } else {
-                const std::string lhs = letter(target) + (form->power == 1 ? "" : form->power == 2 ? "²" : "³");
-                detail = lhs + " = " + numbers + " " + wording_.equals(inner) + " ≤ 0";
-            }
-            contradict(state, from, reason + "тук " + detail);
+            Contradiction c{.kind = Contradiction::Kind::NotPositive, .from = from, .relation = int(relation), .form = form,
+                            .target = target, .inputs = knownsOf(state, others)};
+            c.inner = inner;
+            contradict(std::move(c));
             return Progress::Contradicted;
         }
-        std::string step;
+        std::optional<Step> step;
         if (options_.steps) {
-            step = form->text == r.row->equation ? std::string(form->text)
-                                                 : std::string(r.row->equation) + " ⇒ " + std::string(form->text);
-            const std::string result = wording_.equals(form->power == 1 ? value : inner);
-            // "= 36 + 9√3" is not written again before "= 36 + 9√3 ≈ 51,59".
-            if (result != "= " + numbers && !result.starts_with("= " + numbers + " ≈")) step += " = " + numbers;
-            step += " " + result;
-            if (form->power != 1) step += " ⇒ " + letter(target) + " " + wording_.equals(value);
-            step += wording_.unitText(dimension);
+            step = Step{.kind = Step::Kind::Form, .target = target, .relation = int(relation), .form = form,
+                        .inputs = knownsOf(state, others)};
+            step->inner = inner;
+            step->value = value;
         }
         state.checked[relation] = true;
-        return assign(state, target, value, from, step) ? Progress::Advanced : Progress::Contradicted;
+        return assign(state, target, value, from, std::move(step)) ? Progress::Advanced : Progress::Contradicted;
     }
 
     const std::vector<Value> coefficients = knownPolynomial(state, relation).univariate(target);
-    const PositiveRoots found = positiveRoots(coefficients, wording_.pi());
+    const PositiveRoots found = positiveRoots(coefficients, options_.piValue);
     if (found.identicallyZero) return Progress::Stuck;
-    const std::string equation = equationText(coefficients, letter(target), wording_.style(), wording_.digits());
     if (found.roots.empty()) {
-        contradict(state, from, reason + "уравнението " + equation + " няма положителен корен");
+        Contradiction c{.kind = Contradiction::Kind::NoPositiveRoot, .from = from, .relation = int(relation), .target = target};
+        c.coefficients = coefficients;
+        contradict(std::move(c));
         return Progress::Contradicted;
     }
     state.checked[relation] = true;
-    const std::string lead = std::string(r.row->equation) + " ⇒ " + equation;
-    branch(state, target, found.roots, from, lead);
+    Step step{.kind = Step::Kind::Equation, .target = target, .relation = int(relation)};
+    step.coefficients = coefficients;
+    step.roots = found.roots;
+    branch(state, std::move(step), from);
     return Progress::Branched;
 }
 
 // Which roots lead to a solid: each tried quickly, in decimals and without steps.
-std::vector<std::optional<std::string>> Search::tryRoots(const State& state, int quantity,
-                                                        const std::vector<Value>& roots) const {
-    std::vector<std::optional<std::string>> failures;
+std::vector<Step::Rejection> Search::tryRoots(const State& state, int quantity, const std::vector<Value>& roots) const {
+    std::vector<Step::Rejection> rejections;
     for (const Value& root : roots) {
-        Search trial(solid_, wording_, SearchOptions{false, false, options_.regular});
+        Search trial(solid_, SearchOptions{false, false, options_.regular, options_.piValue});
         State next = state;
         next.steps.clear();
-        if (!trial.assign(next, quantity, root, 0, {})) {
-            failures.push_back(trial.contradictions_.empty() ? std::string() : trial.contradictions_.front().why);
+        auto why = [&]() -> std::optional<Contradiction> {
+            if (trial.contradictions_.empty()) return std::nullopt;
+            return trial.contradictions_.front();
+        };
+        if (!trial.assign(next, quantity, root, 0, std::nullopt)) {
+            rejections.push_back({true, why()});
             continue;
         }
         trial.run(std::move(next));
-        if (!trial.solutions_.empty() || !trial.stuck_.empty()) failures.push_back(std::nullopt);
-        else failures.push_back(trial.contradictions_.empty() ? std::string() : trial.contradictions_.front().why);
+        if (!trial.solutions_.empty() || !trial.stuck_.empty()) rejections.push_back({});
+        else rejections.push_back({true, why()});
     }
-    return failures;
+    return rejections;
 }
 
-void Search::branch(const State& state, int quantity, const std::vector<Value>& found, std::uint32_t from,
-                    const std::string& lead) {
-    const Dimension dimension = solid_.row->quantities[std::size_t(quantity)].dimension;
-    const std::string name = letter(quantity);
+void Search::branch(const State& state, Step step, GivenSet from) {
     // Exact roots first, whole ones before the rest: the answer a key gives first.
-    std::vector<Value> roots = found;
     auto rank = [](const Value& v) { return !v.exact ? 2 : v.exact->isRational() ? 0 : 1; };
-    std::stable_sort(roots.begin(), roots.end(), [&](const Value& a, const Value& b) { return rank(a) < rank(b); });
+    std::stable_sort(step.roots.begin(), step.roots.end(),
+                     [&](const Value& a, const Value& b) { return rank(a) < rank(b); });
     // Where the equation has several roots, the steps say which give a solid and why the others do not.
-    std::vector<std::optional<std::string>> failures(roots.size());
-    if (roots.size() > 1 && options_.steps) failures = tryRoots(state, quantity, roots);
-    std::string all, rejected;
-    std::size_t solids = 0;
-    for (std::size_t i = 0; i < roots.size(); ++i) {
-        const std::string root = name + " " + wording_.equals(roots[i]);
-        all += (i == 0 ? "" : " или ") + root;
-        if (!failures[i]) ++solids;
-        else rejected += "; при " + root + " няма " + std::string(solid_.row->single) +
-                         (failures[i]->empty() ? "" : ": " + *failures[i]);
-    }
+    step.rejections.assign(step.roots.size(), {});
+    if (step.roots.size() > 1 && options_.steps) step.rejections = tryRoots(state, step.target, step.roots);
     // The first root on top: its solid comes first.
-    for (std::size_t i = roots.size(); i-- > 0;) {
-        if (failures[i]) continue;
+    for (std::size_t i = step.roots.size(); i-- > 0;) {
+        if (step.rejections[i].rejected) continue;
         State next = state;
-        std::string step;
+        std::optional<Step> taken;
         if (options_.steps) {
-            step = lead + " ⇒ " + all + rejected;
-            if (solids > 1) step += "; " + std::string(countWord(solids)) + " решения, в това";
-            else if (roots.size() > 1) step += "; остава";
-            step = roots.size() == 1 ? lead + " ⇒ " + name + " " + wording_.equals(roots[i])
-                                     : step + " " + name + " " + wording_.equals(roots[i]);
-            step += wording_.unitText(dimension);
+            taken = step;
+            taken->chosen = i;
+            taken->value = step.roots[i];
         }
-        if (assign(next, quantity, roots[i], from, step)) pending_.push_back(std::move(next));
+        if (assign(next, step.target, step.roots[i], from, std::move(taken))) pending_.push_back(std::move(next));
     }
 }
 
-bool Search::assign(State& state, int quantity, Value value, std::uint32_t from, std::string step) {
+bool Search::assign(State& state, int quantity, Value value, GivenSet from, std::optional<Step> step) {
     if (quantity == solid_.sidesIndex) {
         const double x = value.number;
         const double whole = std::round(x);
         if (!(std::fabs(x - whole) <= 1e-9 * x) || whole < 3 || whole > maxSides) {
-            contradict(state, from,
-                       "броят на страните n трябва да е цяло число от 3 до " + std::to_string(maxSides) +
-                           ", а от данните n " + wording_.equals(value));
+            Contradiction c{.kind = Contradiction::Kind::OutOfDomain, .from = from, .target = quantity};
+            c.right = value;
+            contradict(std::move(c));
             return false;
         }
         state.sides = int(whole);
         value = Value::whole(state.sides);
     }
     state.known[std::size_t(quantity)] = Known{adopted(value), from, false};
-    if (options_.steps && !step.empty()) state.steps.push_back(std::move(step));
+    if (options_.steps && step) state.steps.push_back(std::move(*step));
     return checkRelations(state);
 }
 
@@ -290,11 +245,11 @@ bool Search::checkRelations(State& state) {
         const Substitution with = substitution(state);
         const Value left = adopted(evaluate(relation.left, with)), right = adopted(evaluate(relation.right, with));
         if (sameValue(left, right)) continue;
-        const std::string reason = relation.row->reason.empty() ? "" : std::string(relation.row->reason) + "; ";
-        contradict(state, sources(state, relation.members),
-                   reason + "не е вярно, че " + std::string(relation.row->equation) + ": " +
-                       writeWithNumbers(relation.left, with) + " " + wording_.equals(left) + ", а " +
-                       writeWithNumbers(relation.right, with) + " " + wording_.equals(right));
+        Contradiction c{.kind = Contradiction::Kind::Unequal, .from = sources(state, relation.members), .relation = int(r)};
+        c.inputs = knownsOf(state, relation.members);
+        c.inner = left;
+        c.right = right;
+        contradict(std::move(c));
         return false;
     }
     return true;
@@ -303,7 +258,7 @@ bool Search::checkRelations(State& state) {
 Search::Progress Search::eliminate(State& state) {
     struct Equation {
         Polynomial polynomial;
-        std::uint32_t relations;  // the relations it comes from, one bit each
+        RelationSet relations;  // the relations it comes from
     };
     // n is a whole number: found from P = n·a or by trying each, never from an equation.
     std::vector<int> unknown;
@@ -366,7 +321,7 @@ Search::Progress Search::eliminate(State& state) {
                 for (int e = 0; e < t.monomial.exponents[x]; ++e) term = term * Polynomial::variable(x);
             value = value + term;
         }
-        const std::uint32_t from = defining->relations;
+        const RelationSet from = defining->relations;
         system.erase(defining);
         for (Equation& e : system) {
             if (!e.polynomial.involves(v)) continue;
@@ -403,23 +358,26 @@ Search::Progress Search::eliminate(State& state) {
     }
     if (!chosen || chosen->polynomial.degree(sought) > maxEliminationDegree) return Progress::Stuck;
     const std::vector<Value> coefficients = chosen->polynomial.univariate(sought);
-    const PositiveRoots found = positiveRoots(coefficients, wording_.pi());
+    const PositiveRoots found = positiveRoots(coefficients, options_.piValue);
     if (found.identicallyZero) return Progress::Stuck;
 
-    std::vector<std::string> used;
     std::vector<int> members;
-    for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
-        if (!(chosen->relations & (1u << r))) continue;
-        used.push_back(std::string(solid_.relations[r].row->equation));
-        for (int q : solid_.relations[r].members) members.push_back(q);
-    }
-    const std::uint32_t from = sources(state, members);
-    const std::string equation = equationText(coefficients, letter(sought), wording_.style(), wording_.digits());
+    for (std::size_t r = 0; r < solid_.relations.size(); ++r)
+        if (chosen->relations & (1u << r))
+            for (int q : solid_.relations[r].members) members.push_back(q);
+    const GivenSet from = sources(state, members);
     if (found.roots.empty()) {
-        contradict(state, from, "от " + relationList(used) + " следва " + equation + ", а това уравнение няма положителен корен");
+        Contradiction c{.kind = Contradiction::Kind::Eliminated, .from = from, .target = sought};
+        c.coefficients = coefficients;
+        c.relations = chosen->relations;
+        contradict(std::move(c));
         return Progress::Contradicted;
     }
-    branch(state, sought, found.roots, from, "От " + relationList(used) + " ⇒ " + equation);
+    Step step{.kind = Step::Kind::Elimination, .target = sought};
+    step.coefficients = coefficients;
+    step.relations = chosen->relations;
+    step.roots = found.roots;
+    branch(state, std::move(step), from);
     return Progress::Branched;
 }
 

@@ -12,38 +12,37 @@
 #include <vector>
 
 #include "engine/compiled.h"
+#include "engine/step.h"
 #include "engine/value.h"
-#include "wording/wording.h"
 
 namespace solver {
 
+// The largest number of sides a polygon may have.
+inline constexpr int maxSides = 1000;
+
 struct Known {
     Value value;
-    std::uint32_t from = 0;  // the givens it follows from, one bit each
+    GivenSet from = 0;  // the givens it follows from
     bool given = false;
 };
 
 struct State {
     std::vector<std::optional<Known>> known;
     std::vector<bool> checked;  // relations found to hold
-    std::vector<std::string> steps;
+    std::vector<Step> steps;
     int sides = 0;  // n, once known
-};
-
-struct Contradiction {
-    std::uint32_t from = 0;  // the givens that cannot go together
-    std::string why;         // a sentence or two, in Bulgarian
 };
 
 struct SearchOptions {
     bool exact = true;     // carry exact forms (off for quick trials)
     bool steps = true;
     bool regular = true;   // a regular base: n and what depends on it count
+    double piValue = truePi;  // π in the decimals
 };
 
 class Search {
 public:
-    Search(const CompiledSolid& solid, const Wording& wording, SearchOptions options);
+    Search(const CompiledSolid& solid, SearchOptions options);
 
     void run(State start);
 
@@ -60,23 +59,20 @@ private:
     Progress advance(State& state);
     Progress solveFor(State& state, std::size_t relation, int target);
     Progress eliminate(State& state);
-    bool assign(State& state, int quantity, Value value, std::uint32_t from, std::string step);
+    bool assign(State& state, int quantity, Value value, GivenSet from, std::optional<Step> step);
     bool checkRelations(State& state);
-    void branch(const State& state, int quantity, const std::vector<Value>& roots, std::uint32_t from,
-                const std::string& lead);
-    std::vector<std::optional<std::string>> tryRoots(const State& state, int quantity,
-                                                     const std::vector<Value>& roots) const;
+    void branch(const State& state, Step step, GivenSet from);
+    std::vector<Step::Rejection> tryRoots(const State& state, int quantity, const std::vector<Value>& roots) const;
 
     bool usable(const State& state, std::size_t relation) const;
-    std::uint32_t sources(const State& state, const std::vector<int>& quantities) const;
+    GivenSet sources(const State& state, const std::vector<int>& quantities) const;
+    Knowns knownsOf(const State& state, const std::vector<int>& quantities) const;
     Substitution substitution(const State& state) const;
     Polynomial knownPolynomial(const State& state, std::size_t relation) const;
     Value adopted(Value value) const;
-    std::string letter(int quantity) const;
-    void contradict(const State& state, std::uint32_t from, std::string why);
+    void contradict(Contradiction contradiction);
 
     const CompiledSolid& solid_;
-    const Wording& wording_;
     SearchOptions options_;
     std::vector<State> pending_;
     std::vector<State> solutions_, stuck_;

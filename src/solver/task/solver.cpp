@@ -9,6 +9,7 @@
 #include "task/givens.h"
 #include "engine/search.h"
 #include "engine/superscript.h"
+#include "wording/steps.h"
 #include "wording/wording.h"
 
 namespace solver {
@@ -38,6 +39,16 @@ struct Task {
     bool regular;
 };
 
+// Steps taken before the search: givens brought to the results' unit, n found by trying.
+struct Leading {
+    std::vector<std::string> texts;
+    std::vector<Step> records;
+    void add(std::string text, Step record) {
+        texts.push_back(std::move(text));
+        records.push_back(std::move(record));
+    }
+};
+
 State startingState(const Task& task, const std::vector<std::pair<int, Value>>& values) {
     State state;
     state.known.resize(task.solid.row->quantities.size());
@@ -61,8 +72,8 @@ std::vector<std::pair<int, Value>> givenValues(const Task& task, bool exact) {
 }
 
 // The steps that bring givens in other units to the results' unit: "b = 104 mm = 10,4 cm".
-std::vector<std::string> conversionSteps(const Task& task) {
-    std::vector<std::string> steps;
+Leading conversionSteps(const Task& task) {
+    Leading steps;
     if (!task.reading.unit) return steps;
     for (const ReadGiven& given : task.reading.givens) {
         if (!given.unit || (given.unit == task.reading.unit && !given.litres && !given.millilitres)) continue;
@@ -71,19 +82,19 @@ std::vector<std::string> conversionSteps(const Task& task) {
             const std::string symbol(unitSymbol(*given.unit));
             return " " + symbol + (dimension == Dimension::Area ? "²" : dimension == Dimension::Volume ? "³" : "");
         }();
-        steps.push_back(given.key + " = " + given.typedValue.text(task.wording.style()) + typedUnit + " " +
-                        task.wording.equals(Value(given.value, task.wording.pi())) +
-                        task.wording.unitText(dimension));
+        const Value value(given.value, task.wording.pi());
+        Step record{.kind = Step::Kind::Conversion, .target = given.quantity};
+        record.value = value;
+        steps.add(given.key + " = " + given.typedValue.text(task.wording.style()) + typedUnit + " " +
+                      task.wording.equals(value) + task.wording.unitText(dimension),
+                  std::move(record));
     }
     return steps;
 }
 
-Search searched(const Task& task, const std::vector<std::pair<int, Value>>& values, bool exact, bool steps,
-                std::vector<std::string> firstSteps = {}) {
-    Search search(task.solid, task.wording, SearchOptions{exact, steps, task.regular});
-    State start = startingState(task, values);
-    start.steps = std::move(firstSteps);
-    search.run(std::move(start));
+Search searched(const Task& task, const std::vector<std::pair<int, Value>>& values, bool exact, bool steps) {
+    Search search(task.solid, SearchOptions{exact, steps, task.regular, task.wording.pi()});
+    search.run(startingState(task, values));
     return search;
 }
 
@@ -168,10 +179,16 @@ std::vector<std::string> missingMeasures(const Task& task, const std::optional<S
 
 double inUnits(const Value& value) { return static_cast<double>(value.number); }
 
-Solution solutionOf(const Task& task, const State& state) {
+Solution solutionOf(const Task& task, const State& state, const Leading& leading) {
     Solution solution;
     solution.sides = state.sides;
-    solution.steps = state.steps;
+    solution.steps = leading.texts;
+    solution.records = leading.records;
+    const StepWriter writer(task.solid, task.wording);
+    for (const Step& step : state.steps) {
+        solution.steps.push_back(writer.step(step));
+        solution.records.push_back(step);
+    }
     const SolidRow& row = *task.solid.row;
     for (std::size_t q = 0; q < row.quantities.size(); ++q) {
         QuantityResult result;
@@ -242,7 +259,7 @@ void describeNone(const Task& task, const Search& search, Outcome& outcome) {
     const std::string givens = givensText(task, first.from, outcome.concerned);
     outcome.status = Status::None;
     outcome.message = "Няма " + std::string(task.solid.row->single) + (givens.empty() ? "" : " с " + givens) + ": " +
-                      first.why + ".";
+                      StepWriter(task.solid, task.wording).contradiction(first) + ".";
 }
 
 // A base of any shape, known by its perimeter and area, is a polygon only if
@@ -390,7 +407,8 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
         if (outcome.solid->quantities[std::size_t(given.quantity)].regularOnly) regular = true;
     const Task task{solid, reading, settings, wording, regular};
 
-    Search search = searched(task, givenValues(task, true), true, settings.steps, conversionSteps(task));
+    const Leading conversions = conversionSteps(task);
+    Search search = searched(task, givenValues(task, true), true, settings.steps);
     if (search.solutions().empty() && search.contradictions().empty() && regular && solid.sidesIndex >= 0 &&
         std::all_of(search.stuck().begin(), search.stuck().end(),
                     [&](const State& s) { return !s.known[std::size_t(solid.sidesIndex)]; })) {
@@ -400,12 +418,15 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
         if (sides.size() == 1) {
             auto values = givenValues(task, true);
             values.emplace_back(solid.sidesIndex, Value::whole(sides.front()));
-            std::vector<std::string> steps = conversionSteps(task);
-            steps.push_back("n = " + std::to_string(sides.front()) + ": само при този брой страни (от 3 до " +
-                            std::to_string(largestSidesTried) + ") дадените величини си съответстват");
-            Search withSides = searched(task, values, true, settings.steps, steps);
+            Leading steps = conversions;
+            Step trial{.kind = Step::Kind::Trial, .target = solid.sidesIndex};
+            trial.value = Value::whole(sides.front());
+            steps.add("n = " + std::to_string(sides.front()) + ": само при този брой страни (от 3 до " +
+                          std::to_string(largestSidesTried) + ") дадените величини си съответстват",
+                      std::move(trial));
+            Search withSides = searched(task, values, true, settings.steps);
             for (const State& s : withSides.solutions()) {
-                Solution solution = solutionOf(task, s);
+                Solution solution = solutionOf(task, s, steps);
                 solution.quantities[std::size_t(solid.sidesIndex)].given = false;
                 outcome.solutions.push_back(std::move(solution));
             }
@@ -432,7 +453,8 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
             return outcome;
         }
         outcome.status = Status::Solved;
-        for (const State& state : distinct(task, search.solutions())) outcome.solutions.push_back(solutionOf(task, state));
+        for (const State& state : distinct(task, search.solutions()))
+            outcome.solutions.push_back(solutionOf(task, state, conversions));
         return outcome;
     }
     if (search.stuck().empty() && !search.contradictions().empty()) {

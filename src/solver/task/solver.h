@@ -21,6 +21,7 @@
 
 #include "engine/exact.h"
 #include "engine/solids.h"
+#include "engine/step.h"
 
 namespace solver {
 
@@ -66,6 +67,7 @@ struct QuantityResult {
 struct Solution {
     std::vector<QuantityResult> quantities;  // in the order of the solid's table
     std::vector<std::string> steps;          // from the givens to the last quantity found
+    std::vector<Step> records;               // the same steps as data, one for each
     int sides = 0;                           // n, where the base is regular
     const QuantityResult* find(std::string_view key) const;
 };

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The search's steps and contradictions written as a textbook writes them:
+// "l² = r² + h² ⇒ l = √(r² + h²) = √(3² + 4²) = 5 cm", "образуващата l е
+// хипотенуза …; тук h² = l² − r² = 3² − 5² = −16 < 0".
+
+#include <string>
+
+#include "engine/compiled.h"
+#include "engine/step.h"
+#include "wording/wording.h"
+
+namespace solver {
+
+class StepWriter {
+public:
+    StepWriter(const CompiledSolid& solid, const Wording& wording) : solid_(solid), wording_(wording) {}
+
+    std::string step(const Step& step) const;
+    // A sentence or two: why the givens cannot go together.
+    std::string contradiction(const Contradiction& contradiction) const;
+
+private:
+    Substitution numbers(const Knowns& knowns) const;
+    std::string letter(int quantity) const;
+    std::string reason(int relation) const;
+    std::string equation(const std::vector<Value>& coefficients, int target) const;
+    std::string relations(RelationSet set) const;
+    std::string formStep(const Step& step) const;
+    std::string rootsStep(const Step& step) const;
+    std::string notPositive(const Contradiction& c) const;
+
+    const CompiledSolid& solid_;
+    const Wording& wording_;
+};
+
+}  // namespace solver
