@@ -118,7 +118,7 @@ void inverseTasks(std::ostream& out, int count) {
         const SolidRow& solid = solids[std::size_t(random() % solids.size())];
         std::vector<Given> measures;
         for (std::string_view key : solid.base) measures.push_back({std::string(key), std::to_string(1 + random() % 12)});
-        if (hasSides(solid)) measures.push_back({"n", std::to_string(3 + random() % 6)});
+        if (wholeQuantity(solid) >= 0) measures.push_back({"n", std::to_string(3 + random() % 6)});
         const Outcome whole = solve(solid.key, measures);
         if (whole.status != Status::Solved) continue;
         Settings settings;

@@ -5,26 +5,31 @@
 #include <map>
 #include <mutex>
 
+#include "engine/limits.h"
+
 namespace solver {
 namespace {
 
-bool namesAngle(const Node& node) {
-    if (node.kind == Node::Kind::Tangent || node.kind == Node::Kind::Sine) return true;
-    return std::any_of(node.children.begin(), node.children.end(), namesAngle);
+// The quantities inside the node's angles: n in tg(180° : n).
+void collectAngleMembers(const Node& node, std::vector<int>& indices) {
+    if (isTrigonometric(node)) collectQuantities(node, indices);
+    else
+        for (const Node& child : node.children) collectAngleMembers(child, indices);
 }
 
 struct Sides {
     Node left, right;
 };
 
-Sides split(std::string_view text, const LetterIndex& letters) {
-    const auto equals = text.find(" = ");
-    if (equals == std::string_view::npos) throw ReadError{"няма „ = “ в „" + std::string(text) + "“"};
-    return {readFormula(text.substr(0, equals), letters), readFormula(text.substr(equals + 3), letters)};
+Sides split(std::string_view text, std::string_view sign, const LetterIndex& letters) {
+    const std::string separator = " " + std::string(sign) + " ";
+    const auto at = text.find(separator);
+    if (at == std::string_view::npos) throw ReadError{"няма „" + separator + "“ в „" + std::string(text) + "“"};
+    return {readFormula(text.substr(0, at), letters), readFormula(text.substr(at + separator.size()), letters)};
 }
 
 Form readForm(std::string_view text, const LetterIndex& letters) {
-    Sides sides = split(text, letters);
+    Sides sides = split(text, "=", letters);
     Form form;
     form.text = text;
     form.expression = std::move(sides.right);
@@ -38,24 +43,30 @@ Form readForm(std::string_view text, const LetterIndex& letters) {
     return form;
 }
 
+void checkLimits(const CompiledSolid& result) {
+    const SolidRow& solid = *result.row;
+    if (solid.quantities.size() > maxQuantities || result.relations.size() > maxRelations)
+        throw ReadError{"таблицата „" + std::string(solid.key) + "“ има " + std::to_string(solid.quantities.size()) +
+                        " величини и " + std::to_string(result.relations.size()) + " връзки, а се поемат до " +
+                        std::to_string(maxQuantities) + " и " + std::to_string(maxRelations)};
+}
+
 CompiledSolid compile(const SolidRow& solid) {
     CompiledSolid result;
     result.row = &solid;
-    result.sidesIndex = quantityIndex(solid, "n");
+    result.wholeIndex = wholeQuantity(solid);
     const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
     for (const RelationRow* taken : relationsOf(solid)) {
         const RelationRow& row = *taken;
         Relation relation;
         relation.row = &row;
-        Sides sides = split(row.equation, letters);
+        Sides sides = split(row.equation, "=", letters);
         relation.left = std::move(sides.left);
         relation.right = std::move(sides.right);
         collectQuantities(relation.left, relation.members);
         collectQuantities(relation.right, relation.members);
-        relation.needsSides = namesAngle(relation.left) || namesAngle(relation.right);
-        if (relation.needsSides && result.sidesIndex >= 0 &&
-            std::find(relation.members.begin(), relation.members.end(), result.sidesIndex) == relation.members.end())
-            relation.members.push_back(result.sidesIndex);
+        collectAngleMembers(relation.left, relation.angleMembers);
+        collectAngleMembers(relation.right, relation.angleMembers);
         for (int member : relation.members)
             if (solid.quantities[std::size_t(member)].regularOnly) relation.regularOnly = true;
         for (std::string_view text : row.forms)
@@ -68,6 +79,14 @@ CompiledSolid compile(const SolidRow& solid) {
             relation.forms.push_back(Form{defined->index, power, relation.right, row.equation});
         result.relations.push_back(std::move(relation));
     }
+    for (const ConditionRow& row : solid.conditions) {
+        Sides sides = split(row.inequality, "<", letters);
+        Condition condition{&row, std::move(sides.left), std::move(sides.right)};
+        collectQuantities(condition.smaller, condition.members);
+        collectQuantities(condition.larger, condition.members);
+        result.conditions.push_back(std::move(condition));
+    }
+    checkLimits(result);
     return result;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // A solid's table read once into trees: each relation's two sides, its
-// letters, and its forms by the letter each one gives.
+// letters, and its forms by the letter each one gives; its conditions.
 
 #include <vector>
 
@@ -23,20 +23,30 @@ struct Relation {
     Node left, right;
     std::vector<int> members;
     std::vector<Form> forms;
-    bool needsSides = false;   // tg(180° : n) or sin(180° : n) in it
+    // The quantities inside its angles (n in tg(180° : n)): known before it is used.
+    std::vector<int> angleMembers;
     bool regularOnly = false;  // it names a quantity only a regular base has
     const Form* formFor(int quantity) const;
-    // left − right = 0 as a polynomial in the quantities; `constants` gives π and n.
+    // left − right = 0 as a polynomial in the quantities; `constants` gives π and the angles.
     Polynomial polynomial(const Substitution& constants) const;
+};
+
+// "B < P² : (4π)": the smaller side and the larger.
+struct Condition {
+    const ConditionRow* row = nullptr;
+    Node smaller, larger;
+    std::vector<int> members = {};
 };
 
 struct CompiledSolid {
     const SolidRow* row = nullptr;
     std::vector<Relation> relations;
-    int sidesIndex = -1;  // n
+    std::vector<Condition> conditions;
+    int wholeIndex = -1;  // the count, a whole number (n), or -1
 };
 
-// Read once per process; throws ReadError for a table that cannot be read.
+// Read once per process; throws ReadError for a table that cannot be read or
+// lies beyond the engine's limits (engine/limits.h).
 const CompiledSolid& compiled(const SolidRow& solid);
 
 }  // namespace solver

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/angles.h"
 #include "engine/superscript.h"
 
 namespace solver {
@@ -226,7 +227,14 @@ private:
             take();
             return branch(Kind::Root, {peek() == '(' ? atom() : radicand()}, next == 'r' ? 2 : 3);
         }
-        if (startsNumber()) return number();
+        if (startsNumber()) {
+            Node node = number();
+            if (letters_ && peek() == 'd') {
+                take();
+                node.degrees = true;
+            }
+            return node;
+        }
         if (letters_ && pos_ < text_.size() && isLatin(text_[pos_])) return letter();
         if (pos_ >= text_.size()) fail("изразът свършва преждевременно");
         fail("неочакван знак „" + std::string(characterAt(pos_)) + "“");
@@ -303,7 +311,8 @@ private:
         while (pos_ < text_.size() && isLatin(text_[pos_])) ++pos_;
         while (pos_ < text_.size() && isDigit(text_[pos_])) ++pos_;
         const std::string_view word = text_.substr(start, pos_ - start);
-        if (word == "tg" || word == "sin") return angleFunction(word == "tg" ? Kind::Tangent : Kind::Sine);
+        for (const auto& [name, kind] : functions)
+            if (word == name) return angleFunction(kind);
         const int index = (*letters_)(word);
         if (index < 0) fail("непозната буква „" + std::string(word) + "“");
         Node node = leaf(Kind::Quantity);
@@ -311,16 +320,15 @@ private:
         return node;
     }
 
-    // tg(180° : n) and sin(180° : n): the only angles the tables need.
+    static constexpr std::pair<std::string_view, Kind> functions[] = {
+        {"sin", Kind::Sine}, {"cos", Kind::Cosine}, {"tg", Kind::Tangent}, {"cotg", Kind::Cotangent}};
+
+    // sin, cos, tg and cotg of an angle in brackets: "tg(180° : n)".
     Node angleFunction(Kind kind) {
         expect('(');
-        Node straight = number();
-        if (!(straight.number == Exact(180)) || peek() != 'd') fail("ъгълът трябва да е 180° : n");
-        take();
-        expect('/');
-        Node sides = letter();
+        Node angle = sum();
         expect(')');
-        return branch(kind, {std::move(sides)});
+        return branch(kind, {std::move(angle)});
     }
 
     std::string_view text_;
@@ -360,11 +368,32 @@ Written writtenValue(const std::string& text) {
     return {text, Binding::Joined};
 }
 
-std::string angleText(int sides, std::string_view separator) {
-    if (sides <= 0) return "(180° : n)";
-    const Rational angle(180, sides);
-    if (Exact::endsInDecimals(angle, 3)) return " " + decimalText(angle, separator) + "°";
-    return "(180° : " + std::to_string(sides) + ")";
+Written write(const Node& node, const Substitution& with);
+
+// The angle after sin, cos, tg: " 60°" where it ends within three decimals, else "(180° : 7)".
+std::string angleText(const Node& angle, const Substitution& with) {
+    const Value value = evaluate(angle, with);
+    if (value.exact && value.exact->isRational() && Exact::endsInDecimals(value.exact->rational(), 3))
+        return " " + decimalText(value.exact->rational(), with.separator) + "°";
+    return "(" + write(angle, with).text + ")";
+}
+
+std::string_view functionName(Kind kind) {
+    switch (kind) {
+    case Kind::Sine: return "sin";
+    case Kind::Cosine: return "cos";
+    case Kind::Tangent: return "tg";
+    default: return "cotg";
+    }
+}
+
+Trigonometric function(Kind kind) {
+    switch (kind) {
+    case Kind::Sine: return Trigonometric::Sine;
+    case Kind::Cosine: return Trigonometric::Cosine;
+    case Kind::Tangent: return Trigonometric::Tangent;
+    default: return Trigonometric::Cotangent;
+    }
 }
 
 Written write(const Node& node, const Substitution& with);
@@ -403,7 +432,7 @@ Written write(const Node& node, const Substitution& with) {
     switch (node.kind) {
     case Kind::Number: {
         const std::string text = node.number.text({with.separator, false});
-        return writtenValue(text);
+        return node.degrees ? Written{text + "°", Binding::Atom} : writtenValue(text);
     }
     case Kind::Pi: return {"π", Binding::Atom, false, true};
     case Kind::Quantity: {
@@ -438,8 +467,11 @@ Written write(const Node& node, const Substitution& with) {
         const Written inside = write(node.children[0], with);
         return {"−" + bracketed(inside, Binding::Product), Binding::Sum};
     }
-    case Kind::Tangent: return {"tg" + angleText(with.sides, with.separator), Binding::Atom};
-    case Kind::Sine: return {"sin" + angleText(with.sides, with.separator), Binding::Atom};
+    case Kind::Sine:
+    case Kind::Cosine:
+    case Kind::Tangent:
+    case Kind::Cotangent:
+        return {std::string(functionName(node.kind)) + angleText(node.children.front(), with), Binding::Atom};
     }
     return {"?", Binding::Atom};
 }
@@ -478,27 +510,9 @@ TypedValue readValue(std::string_view text) {
     return typed;
 }
 
-Value tangentOfStraightAngleOver(int n) {
-    const Exact root2 = *Exact::squareRoot(2), root3 = *Exact::squareRoot(3);
-    switch (n) {
-    case 3: return Value(root3, truePi);
-    case 4: return Value::whole(1);
-    case 6: return Value(*root3.dividedBy(Exact(3)), truePi);
-    case 8: return Value(root2 - Exact(1), truePi);
-    case 12: return Value(Exact(2) - root3, truePi);
-    default: return Value::decimal(n >= 3 ? std::tan(truePi / n) : NAN);
-    }
-}
-
-Value sineOfStraightAngleOver(int n) {
-    const Exact root2 = *Exact::squareRoot(2), root3 = *Exact::squareRoot(3), root6 = *Exact::squareRoot(6);
-    switch (n) {
-    case 3: return Value(*root3.dividedBy(Exact(2)), truePi);
-    case 4: return Value(*root2.dividedBy(Exact(2)), truePi);
-    case 6: return Value(Exact(Rational(1, 2)), truePi);
-    case 12: return Value(*(root6 - root2).dividedBy(Exact(4)), truePi);
-    default: return Value::decimal(n >= 3 ? std::sin(truePi / n) : NAN);
-    }
+bool isTrigonometric(const Node& node) {
+    return node.kind == Kind::Sine || node.kind == Kind::Cosine || node.kind == Kind::Tangent ||
+           node.kind == Kind::Cotangent;
 }
 
 Value evaluate(const Node& node, const Substitution& with) {
@@ -516,8 +530,10 @@ Value evaluate(const Node& node, const Substitution& with) {
     case Kind::Power: return power(evaluate(node.children[0], with), node.index);
     case Kind::Root: return root(evaluate(node.children[0], with), node.index);
     case Kind::Negate: return -evaluate(node.children[0], with);
-    case Kind::Tangent: return with.sides ? tangentOfStraightAngleOver(with.sides) : notKnown();
-    case Kind::Sine: return with.sides ? sineOfStraightAngleOver(with.sides) : notKnown();
+    case Kind::Sine:
+    case Kind::Cosine:
+    case Kind::Tangent:
+    case Kind::Cotangent: return trigonometric(function(node.kind), evaluate(node.children.front(), with));
     }
     return notKnown();
 }

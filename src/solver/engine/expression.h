@@ -19,9 +19,13 @@
 namespace solver {
 
 struct Node {
-    enum class Kind { Number, Pi, Quantity, Add, Subtract, Multiply, Divide, Power, Root, Negate, Tangent, Sine };
+    enum class Kind {
+        Number, Pi, Quantity, Add, Subtract, Multiply, Divide, Power, Root, Negate,
+        Sine, Cosine, Tangent, Cotangent,  // of the angle in degrees that is their child
+    };
     Kind kind = Kind::Number;
     Exact number;          // Number
+    bool degrees = false;  // Number: written with a degree sign, "180°"
     int index = 0;         // Quantity: the solid's quantity; Power: the exponent; Root: the degree
     std::vector<Node> children;
 };
@@ -51,7 +55,6 @@ TypedValue readValue(std::string_view text);
 struct Substitution {
     std::function<const Value*(int)> quantity;  // null where not known
     double piValue = truePi;
-    int sides = 0;  // n, for tg(180° : n) and sin(180° : n); 0 where not known
     std::string_view separator = ",";
     // How a number is written in place of a letter: a whole number, an exact
     // form, or a rounded decimal.
@@ -66,10 +69,8 @@ Value evaluate(const Node& node, const Substitution& with);
 // The formula with numbers in place of letters: "π·3·5", "36π : (4π)", "√(3² + 4²)".
 std::string writeWithNumbers(const Node& node, const Substitution& with);
 
-// tg(180° : n) and sin(180° : n) exactly where an answer key writes them so
-// (n = 3, 4, 6, 8, 12), else as decimals with the true π.
-Value tangentOfStraightAngleOver(int n);
-Value sineOfStraightAngleOver(int n);
+// Whether the node is sin, cos, tg or cotg of an angle.
+bool isTrigonometric(const Node& node);
 
 // Whether evaluating the formula subtracts decimals so nearly equal that most
 // of their digits cancel.

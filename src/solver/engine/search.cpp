@@ -29,7 +29,9 @@ bool Search::complete(const State& state) const {
 
 bool Search::usable(const State& state, std::size_t relation) const {
     const Relation& r = solid_.relations[relation];
-    return (options_.regular || !r.regularOnly) && (!r.needsSides || state.sides > 0);
+    return (options_.regular || !r.regularOnly) &&
+           std::all_of(r.angleMembers.begin(), r.angleMembers.end(),
+                       [&](int q) { return state.known[std::size_t(q)].has_value(); });
 }
 
 GivenSet Search::sources(const State& state, const std::vector<int>& quantities) const {
@@ -53,7 +55,6 @@ Substitution Search::substitution(const State& state) const {
         return known ? &known->value : nullptr;
     };
     with.piValue = options_.piValue;
-    with.sides = state.sides;
     return with;
 }
 
@@ -82,9 +83,19 @@ Polynomial Search::knownPolynomial(const State& state, std::size_t relation) con
 
 void Search::contradict(Contradiction contradiction) { contradictions_.push_back(std::move(contradiction)); }
 
+Search::Progress Search::beyondLimits() {
+    tooComplex_ = true;
+    return Progress::Stuck;
+}
+
 void Search::run(State start) {
     pending_.push_back(std::move(start));
-    while (!pending_.empty() && budget_-- > 0) {
+    for (;;) {
+        if (pending_.empty()) return;
+        if (budget_-- <= 0) {
+            beyondLimits();
+            return;
+        }
         State state = std::move(pending_.back());
         pending_.pop_back();
         if (!checkRelations(state)) continue;
@@ -217,17 +228,17 @@ void Search::branch(const State& state, Step step, GivenSet from) {
 }
 
 bool Search::assign(State& state, int quantity, Value value, GivenSet from, std::optional<Step> step) {
-    if (quantity == solid_.sidesIndex) {
+    const Domain& domain = solid_.row->quantities[std::size_t(quantity)].domain;
+    if (domain.whole) {
         const double x = value.number;
         const double whole = std::round(x);
-        if (!(std::fabs(x - whole) <= 1e-9 * x) || whole < 3 || whole > maxSides) {
+        if (!(std::fabs(x - whole) <= 1e-9 * x) || whole < domain.least || whole > domain.most) {
             Contradiction c{.kind = Contradiction::Kind::OutOfDomain, .from = from, .target = quantity};
             c.right = value;
             contradict(std::move(c));
             return false;
         }
-        state.sides = int(whole);
-        value = Value::whole(state.sides);
+        value = Value::whole((long long)whole);
     }
     state.known[std::size_t(quantity)] = Known{adopted(value), from, false};
     if (options_.steps && step) state.steps.push_back(std::move(*step));
@@ -260,19 +271,18 @@ Search::Progress Search::eliminate(State& state) {
         Polynomial polynomial;
         RelationSet relations;  // the relations it comes from
     };
-    // n is a whole number: found from P = n·a or by trying each, never from an equation.
+    // A whole number (n) is found from a relation that gives it (P = n·a) or by
+    // trying each (solve()), never from an equation: while one is unknown, the
+    // solid has no shape yet.
     std::vector<int> unknown;
-    for (std::size_t q = 0; q < state.known.size(); ++q)
-        if (!state.known[q] && applicable(int(q)) && int(q) != solid_.sidesIndex) unknown.push_back(int(q));
-    // Without n a regular base has no shape yet: every n is tried instead (solve()).
-    if (options_.regular && solid_.sidesIndex >= 0 && !state.known[std::size_t(solid_.sidesIndex)])
-        return Progress::Stuck;
-    const bool sidesUnknown = solid_.sidesIndex >= 0 && !state.known[std::size_t(solid_.sidesIndex)];
+    for (std::size_t q = 0; q < state.known.size(); ++q) {
+        if (state.known[q] || !applicable(int(q))) continue;
+        if (solid_.row->quantities[q].domain.whole) return Progress::Stuck;
+        unknown.push_back(int(q));
+    }
     std::vector<Equation> system;
     for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
         if (!usable(state, r)) continue;
-        const auto& members = solid_.relations[r].members;
-        if (sidesUnknown && std::find(members.begin(), members.end(), solid_.sidesIndex) != members.end()) continue;
         Polynomial p = knownPolynomial(state, r);
         if (!p.isConstant()) system.push_back({std::move(p), 1u << r});
     }
@@ -344,9 +354,9 @@ Search::Progress Search::eliminate(State& state) {
         });
         for (auto e = containing.begin(); e != containing.end(); ++e) {
             if (e == pivot) continue;
-            if (pivot->polynomial.degree(v) + e->polynomial.degree(v) > maxResultantSize) return Progress::Stuck;
+            if (pivot->polynomial.degree(v) + e->polynomial.degree(v) > maxResultantSize) return beyondLimits();
             Polynomial eliminated = resultant(pivot->polynomial, e->polynomial, v);
-            if (eliminated.terms().size() > maxEliminationTerms) return Progress::Stuck;
+            if (eliminated.terms().size() > maxEliminationTerms) return beyondLimits();
             if (!eliminated.isZero()) rest.push_back({std::move(eliminated), pivot->relations | e->relations});
         }
         system = std::move(rest);
@@ -356,7 +366,8 @@ Search::Progress Search::eliminate(State& state) {
         if (e.polynomial.variables() != std::vector<int>{sought}) continue;
         if (!chosen || e.polynomial.degree(sought) < chosen->polynomial.degree(sought)) chosen = &e;
     }
-    if (!chosen || chosen->polynomial.degree(sought) > maxEliminationDegree) return Progress::Stuck;
+    if (!chosen) return Progress::Stuck;
+    if (chosen->polynomial.degree(sought) > maxEliminationDegree) return beyondLimits();
     const std::vector<Value> coefficients = chosen->polynomial.univariate(sought);
     const PositiveRoots found = positiveRoots(coefficients, options_.piValue);
     if (found.identicallyZero) return Progress::Stuck;

@@ -17,9 +17,6 @@
 
 namespace solver {
 
-// The largest number of sides a polygon may have.
-inline constexpr int maxSides = 1000;
-
 struct Known {
     Value value;
     GivenSet from = 0;  // the givens it follows from
@@ -30,7 +27,6 @@ struct State {
     std::vector<std::optional<Known>> known;
     std::vector<bool> checked;  // relations found to hold
     std::vector<Step> steps;
-    int sides = 0;  // n, once known
 };
 
 struct SearchOptions {
@@ -49,6 +45,9 @@ public:
     const std::vector<State>& solutions() const { return solutions_; }
     const std::vector<Contradiction>& contradictions() const { return contradictions_; }
     const std::vector<State>& stuck() const { return stuck_; }
+    // Whether a branch was given up at the engine's bounds (an equation too
+    // large to eliminate, too many branches) rather than for want of givens.
+    bool tooComplex() const { return tooComplex_; }
 
     bool applicable(int quantity) const;
     bool complete(const State& state) const;
@@ -71,6 +70,7 @@ private:
     Polynomial knownPolynomial(const State& state, std::size_t relation) const;
     Value adopted(Value value) const;
     void contradict(Contradiction contradiction);
+    Progress beyondLimits();
 
     const CompiledSolid& solid_;
     SearchOptions options_;
@@ -78,6 +78,7 @@ private:
     std::vector<State> solutions_, stuck_;
     std::vector<Contradiction> contradictions_;
     int budget_ = 64;  // branches explored at most
+    bool tooComplex_ = false;
 };
 
 }  // namespace solver

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The solids the solver knows, one table each: the quantities by the letters
-// Bulgarian textbooks use, with their names and what they measure, and the
-// relations between them as a textbook writes them. The relations are data:
-// the solver reads their equations, and for the steps the ways a textbook
-// turns each one round ("r² = V : (π·h)"). The command line, the page, the
-// messages, the drawings, the worksheets and the tests all read these tables;
-// a new solid is a new table.
+// The solids the solver knows, one table each (engine/tables/): the
+// quantities by the letters Bulgarian textbooks use, with their names, what
+// they measure and the values they may take, and the relations between them
+// as a textbook writes them. The relations are data: the solver reads their
+// equations, and for the steps the ways a textbook turns each one round
+// ("r² = V : (π·h)"). The command line, the page, the messages, the drawings,
+// the worksheets and the tests all read these tables; a new solid is a new
+// table, and a table may take in another one (a regular pyramid takes in the
+// regular polygon of its base).
 
 #include <array>
 #include <span>
@@ -15,8 +17,28 @@
 
 namespace solver {
 
-enum class Dimension { Count, Length, Area, Volume };
+// What a quantity measures, and so its unit: cm, cm², cm³, °, or none.
+enum class Dimension { Count, Length, Area, Volume, Angle, Ratio };
 enum class Gender { Masculine, Feminine, Neuter };
+
+// The values a quantity may take. Every quantity is a positive number; a
+// count is a whole number within bounds, found where no relation gives it by
+// trying each value up to `triedUpTo` (n of a regular base).
+struct Domain {
+    bool whole = false;
+    int least = 0, most = 0;  // a whole number's bounds
+    int triedUpTo = 0;
+    // The rule as a message states it: "броят на страните n трябва да е цяло число от 3 до 1000".
+    std::string_view rule = {};
+    // What the steps say of the one value tried that fits, and the message where none does.
+    std::string_view onlyFitting = {}, noneFitting = {};
+};
+
+// A polygon's number of sides.
+inline constexpr Domain sidesOfPolygon{
+    true, 3, 1000, 100, "броят на страните n трябва да е цяло число от 3 до 1000",
+    "само при този брой страни (от 3 до 100) дадените величини си съответстват",
+    "при никой брой страни n от 3 до 100 тези величини не си съответстват"};
 
 struct QuantityRow {
     std::string_view key;       // "S1": the letter, and the key on the command line and in links
@@ -26,6 +48,7 @@ struct QuantityRow {
     // Meaningful only for a regular base, so only where n is known: a prism's
     // base edge, a pyramid's lateral edge.
     bool regularOnly = false;
+    Domain domain = {};
 };
 
 struct RelationRow {
@@ -38,6 +61,25 @@ struct RelationRow {
     std::string_view reason = {};
 };
 
+// A condition every solid of the table meets, an inequality: "B < P² : (4π)",
+// checked once a solid is found.
+struct ConditionRow {
+    std::string_view inequality;  // "left < right"
+    // What the givens describe, its letters to be followed by their values:
+    // "основа с периметър P и лице B".
+    std::string_view subject;
+    // Why, for the message; the right side's value follows it ("тук 7,96").
+    std::string_view reason;
+};
+
+struct SolidRow;
+
+// Another table taken into this one: its quantities become this table's
+// (under the same letters), its relations come before this table's own.
+struct PartRow {
+    const SolidRow& (*table)();
+};
+
 struct SolidRow {
     std::string_view key;       // "cone"
     std::string_view name;      // "конус"
@@ -46,23 +88,20 @@ struct SolidRow {
     Gender gender;
     std::span<const QuantityRow> quantities;
     std::span<const RelationRow> relations;
-    // Relations it shares with another solid (a regular pyramid's base is a
-    // regular polygon), after its own.
-    std::span<const RelationRow> sharedRelations;
     // The measures that fix a solid of this kind, in the order they are sought
     // when the givens do not lead to them directly: {"r", "h"}.
     std::span<const std::string_view> base;
     // Without n, a prism or a pyramid may have any base: what fixes one then
     // (its perimeter and area, and its height). Empty where n is always needed.
     std::span<const std::string_view> baseWithoutSides = {};
-    // The base edges a and b of a box are interchangeable: solutions that
-    // differ only by them are one solid.
+    // Two quantities whose values may be swapped without changing the solid
+    // (the base edges a and b of a box): solutions that differ only by them are one.
     std::array<std::string_view, 2> interchangeable = {};
+    std::span<const PartRow> parts = {};
+    std::span<const ConditionRow> conditions = {};
 };
 
-// Whether the solid has n, the number of its base's sides.
-bool hasSides(const SolidRow& solid);
-// Its relations in the order the solver takes them: the shared ones first.
+// Its relations in the order the solver takes them: those of its parts first.
 std::vector<const RelationRow*> relationsOf(const SolidRow& solid);
 
 std::span<const SolidRow> allSolids();
@@ -70,6 +109,8 @@ std::span<const SolidRow> allSolids();
 const SolidRow* solidByKey(std::string_view key);
 // The index of a quantity in its solid's table, or -1.
 int quantityIndex(const SolidRow& solid, std::string_view key);
+// The quantity a solid's count is kept in (n, a whole number), or -1.
+int wholeQuantity(const SolidRow& solid);
 
 // "см" and "cm" alike: the units a task may use.
 enum class Unit { Millimetre, Centimetre, Decimetre, Metre };

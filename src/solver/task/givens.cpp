@@ -74,22 +74,14 @@ TypedUnit takeUnit(std::string_view& text) {
     return {};
 }
 
-Rational metresPer(Unit unit) {
-    switch (unit) {
-    case Unit::Millimetre: return Rational(1, 1000);
-    case Unit::Centimetre: return Rational(1, 100);
-    case Unit::Decimetre: return Rational(1, 10);
-    case Unit::Metre: return 1;
-    }
-    return 1;
-}
-
 int powerOf(Dimension dimension) {
     switch (dimension) {
     case Dimension::Count: return 0;
     case Dimension::Length: return 1;
     case Dimension::Area: return 2;
     case Dimension::Volume: return 3;
+    case Dimension::Angle:
+    case Dimension::Ratio: return 0;
     }
     return 0;
 }
@@ -112,13 +104,6 @@ std::string unitName(Dimension dimension, std::string_view symbol) {
 constexpr std::string_view examples = "например 3, 2,5, 3/4, 70π или 4√3";
 
 }  // namespace
-
-Rational unitFactor(Unit from, Unit to, int power) {
-    Rational factor = 1;
-    const Rational ratio = metresPer(from) / metresPer(to);
-    for (int i = 0; i < power; ++i) factor *= ratio;
-    return factor;
-}
 
 GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens, std::optional<Unit> asked) {
     GivenReading reading;

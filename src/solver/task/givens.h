@@ -35,7 +35,4 @@ struct GivenReading {
 
 GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens, std::optional<Unit> asked);
 
-// How many of `to` make one `from`, raised to the dimension: 100 for m → cm, length.
-Rational unitFactor(Unit from, Unit to, int power);
-
 }  // namespace solver

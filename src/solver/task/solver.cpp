@@ -2,6 +2,7 @@
 #include "task/solver.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "engine/compiled.h"
@@ -14,8 +15,6 @@
 
 namespace solver {
 namespace {
-
-constexpr int largestSidesTried = 100;
 
 // Measures of a solid with nothing special about them, for trying which
 // further given would decide a task.
@@ -55,8 +54,7 @@ State startingState(const Task& task, const std::vector<std::pair<int, Value>>& 
     state.checked.assign(task.solid.relations.size(), false);
     for (std::size_t i = 0; i < values.size(); ++i) {
         const auto& [quantity, value] = values[i];
-        state.known[std::size_t(quantity)] = Known{value, 1u << i, true};
-        if (quantity == task.solid.sidesIndex) state.sides = int(std::lround(static_cast<double>(value.number)));
+        state.known[std::size_t(quantity)] = Known{value, GivenSet(1) << i, true};
     }
     return state;
 }
@@ -120,11 +118,11 @@ std::optional<State> referenceSolid(const Task& task) {
     std::vector<std::pair<int, Value>> measures;
     for (std::size_t i = 0; i < base.size(); ++i)
         measures.emplace_back(quantityIndex(row, base[i]), Value::decimal(referenceMeasures[i % 3]));
-    if (task.regular && task.solid.sidesIndex >= 0) {
+    if (task.regular && task.solid.wholeIndex >= 0) {
         int sides = referenceSides;
         for (const ReadGiven& g : task.reading.givens)
-            if (g.quantity == task.solid.sidesIndex) sides = int(g.value.rational().convert_to<long long>());
-        measures.emplace_back(task.solid.sidesIndex, Value::whole(sides));
+            if (g.quantity == task.solid.wholeIndex) sides = int(g.value.rational().convert_to<long long>());
+        measures.emplace_back(task.solid.wholeIndex, Value::whole(sides));
     }
     const Search whole = searched(task, measures, false, false);
     if (whole.solutions().empty()) return std::nullopt;
@@ -164,7 +162,7 @@ std::vector<std::string> missingMeasures(const Task& task, const std::optional<S
     if (!solid) return {};
     const SolidRow& row = *task.solid.row;
     std::vector<int> candidates;
-    if (task.regular && task.solid.sidesIndex >= 0) candidates.push_back(task.solid.sidesIndex);
+    if (task.regular && task.solid.wholeIndex >= 0) candidates.push_back(task.solid.wholeIndex);
     for (std::string_view key : task.regular ? row.base : row.baseWithoutSides) candidates.push_back(quantityIndex(row, key));
     std::vector<int> trial = givenQuantities(task);
     std::vector<std::string> missing;
@@ -181,7 +179,8 @@ double inUnits(const Value& value) { return static_cast<double>(value.number); }
 
 Solution solutionOf(const Task& task, const State& state, const Leading& leading) {
     Solution solution;
-    solution.sides = state.sides;
+    if (task.solid.wholeIndex >= 0 && state.known[std::size_t(task.solid.wholeIndex)])
+        solution.sides = int(std::lround(state.known[std::size_t(task.solid.wholeIndex)]->value.number));
     solution.steps = leading.texts;
     solution.records = leading.records;
     const StepWriter writer(task.solid, task.wording);
@@ -242,12 +241,13 @@ std::optional<std::vector<int>> fittingSides(const Task& task) {
     std::vector<int> fitting;
     const auto values = givenValues(task, false);
     auto withSides = values;
-    withSides.emplace_back(task.solid.sidesIndex, Value::whole(referenceSides));
+    withSides.emplace_back(task.solid.wholeIndex, Value::whole(referenceSides));
     const Search sample = searched(task, withSides, false, false);
     if (sample.solutions().empty() && !sample.stuck().empty()) return std::nullopt;
-    for (int n = 3; n <= largestSidesTried; ++n) {
+    const Domain& domain = task.solid.row->quantities[std::size_t(task.solid.wholeIndex)].domain;
+    for (int n = domain.least; n <= domain.triedUpTo; ++n) {
         auto trial = values;
-        trial.emplace_back(task.solid.sidesIndex, Value::whole(n));
+        trial.emplace_back(task.solid.wholeIndex, Value::whole(n));
         if (!searched(task, trial, false, false).solutions().empty()) fitting.push_back(n);
         if (fitting.size() > 2) break;
     }
@@ -262,20 +262,47 @@ void describeNone(const Task& task, const Search& search, Outcome& outcome) {
                       StepWriter(task.solid, task.wording).contradiction(first) + ".";
 }
 
-// A base of any shape, known by its perimeter and area, is a polygon only if
-// B < P² : (4π), the area of a circle with P round it: why not, where it is not.
-std::optional<std::string> noBaseFits(const Task& task, const State& state) {
-    const SolidRow& row = *task.solid.row;
-    if (task.regular || row.baseWithoutSides.empty()) return std::nullopt;
-    const auto& perimeter = state.known[std::size_t(quantityIndex(row, "P"))];
-    const auto& area = state.known[std::size_t(quantityIndex(row, "B"))];
-    if (!perimeter || !area) return std::nullopt;
-    const double largest = perimeter->value.number * perimeter->value.number / (4 * truePi);
-    if (area->value.number < largest) return std::nullopt;
-    return "Няма " + std::string(row.single) + " с основа с периметър P " + task.wording.equals(perimeter->value) +
-           " и лице B " + task.wording.equals(area->value) +
-           ": многоъгълник с периметър P има лице, по-малко от P² : (4π) (лицето на кръг с обиколка P), тук " +
-           roundedText(largest, task.settings.digits, task.settings.separator) + ".";
+// The subject of a condition with the values of its letters: "основа с
+// периметър P = 10 и лице B = 100".
+std::string subjectText(const Task& task, const State& state, std::string_view subject) {
+    std::string text;
+    for (std::size_t at = 0; at < subject.size();) {
+        std::size_t end = at;
+        while (end < subject.size() && std::isalnum(static_cast<unsigned char>(subject[end]))) ++end;
+        if (end == at) {
+            text += subject[at++];
+            continue;
+        }
+        const std::string_view word = subject.substr(at, end - at);
+        text += word;
+        const int q = quantityIndex(*task.solid.row, word);
+        if (q >= 0 && state.known[std::size_t(q)]) text += " " + task.wording.equals(state.known[std::size_t(q)]->value);
+        at = end;
+    }
+    return text;
+}
+
+// Why a solid found fails a condition of its table (a base of perimeter P is a
+// polygon only if B < P² : (4π)), or none where it meets them all. The
+// conditions are facts of geometry: π in them is π itself.
+std::optional<std::string> failedCondition(const Task& task, const State& state) {
+    Substitution with;
+    with.quantity = [&state](int q) -> const Value* {
+        const auto& known = state.known[std::size_t(q)];
+        return known ? &known->value : nullptr;
+    };
+    for (const Condition& condition : task.solid.conditions) {
+        if (!std::all_of(condition.members.begin(), condition.members.end(),
+                         [&](int q) { return state.known[std::size_t(q)].has_value(); }))
+            continue;
+        const double smaller = evaluate(condition.smaller, with).number;
+        const double larger = evaluate(condition.larger, with).number;
+        if (smaller < larger) continue;
+        return "Няма " + std::string(task.solid.row->single) + " с " + subjectText(task, state, condition.row->subject) +
+               ": " + std::string(condition.row->reason) + ", тук " +
+               roundedText(larger, task.settings.digits, task.settings.separator) + ".";
+    }
+    return std::nullopt;
 }
 
 // "една величина", "две величини", "три величини".
@@ -313,24 +340,6 @@ void describeUnderdetermined(const Task& task, Outcome& outcome) {
 }
 
 }  // namespace
-
-double piValue(PiSetting setting) {
-    switch (setting) {
-    case PiSetting::School: return 3.14;
-    case PiSetting::Calculator: return 3.141592;
-    case PiSetting::Exact: break;
-    }
-    return truePi;
-}
-
-std::optional<Rational> piFraction(PiSetting setting) {
-    switch (setting) {
-    case PiSetting::School: return Rational(157, 50);
-    case PiSetting::Calculator: return Rational(392699, 125000);
-    case PiSetting::Exact: break;
-    }
-    return std::nullopt;
-}
 
 std::string_view statusKey(Status status) {
     switch (status) {
@@ -384,6 +393,43 @@ Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const
 
 namespace {
 
+// A whole number that no relation gives (n of a regular base), tried at each
+// value: where one alone fits, the task is solved with it; where none does,
+// no solid fits. False where that does not decide the task.
+bool wholeTried(const Task& task, const Leading& conversions, Outcome& outcome) {
+    const int whole = task.solid.wholeIndex;
+    const Domain& domain = task.solid.row->quantities[std::size_t(whole)].domain;
+    const std::string letter(task.solid.row->quantities[std::size_t(whole)].key);
+    // (None found counts as "many": the task needs n, or more givens.)
+    const std::vector<int> fitting = fittingSides(task).value_or(std::vector<int>(3));
+    if (fitting.size() == 1) {
+        auto values = givenValues(task, true);
+        values.emplace_back(whole, Value::whole(fitting.front()));
+        Leading steps = conversions;
+        Step trial{.kind = Step::Kind::Trial, .target = whole};
+        trial.value = Value::whole(fitting.front());
+        steps.add(letter + " = " + std::to_string(fitting.front()) + ": " + std::string(domain.onlyFitting),
+                  std::move(trial));
+        const Search withWhole = searched(task, values, true, task.settings.steps);
+        for (const State& s : withWhole.solutions()) {
+            Solution solution = solutionOf(task, s, steps);
+            solution.quantities[std::size_t(whole)].given = false;
+            outcome.solutions.push_back(std::move(solution));
+        }
+        if (outcome.solutions.empty()) return false;
+        outcome.status = Status::Solved;
+        return true;
+    }
+    if (!fitting.empty()) return false;
+    std::vector<std::string> keys;
+    const std::string givensList = givensText(task, ~GivenSet(0), keys);
+    outcome.status = Status::None;
+    outcome.concerned = keys;
+    outcome.message = "Няма " + std::string(task.solid.row->single) + " с " + givensList + ": " +
+                      std::string(domain.noneFitting) + ".";
+    return true;
+}
+
 Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings) {
     Outcome outcome;
     outcome.solid = solidByKey(solidKey);
@@ -409,44 +455,13 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
 
     const Leading conversions = conversionSteps(task);
     Search search = searched(task, givenValues(task, true), true, settings.steps);
-    if (search.solutions().empty() && search.contradictions().empty() && regular && solid.sidesIndex >= 0 &&
+    if (search.solutions().empty() && search.contradictions().empty() && regular && solid.wholeIndex >= 0 &&
         std::all_of(search.stuck().begin(), search.stuck().end(),
-                    [&](const State& s) { return !s.known[std::size_t(solid.sidesIndex)]; })) {
-        // n is not given and no relation gives it: every n is tried.
-        // (None found as "many": the task needs n, or more givens.)
-        const std::vector<int> sides = fittingSides(task).value_or(std::vector<int>(3));
-        if (sides.size() == 1) {
-            auto values = givenValues(task, true);
-            values.emplace_back(solid.sidesIndex, Value::whole(sides.front()));
-            Leading steps = conversions;
-            Step trial{.kind = Step::Kind::Trial, .target = solid.sidesIndex};
-            trial.value = Value::whole(sides.front());
-            steps.add("n = " + std::to_string(sides.front()) + ": само при този брой страни (от 3 до " +
-                          std::to_string(largestSidesTried) + ") дадените величини си съответстват",
-                      std::move(trial));
-            Search withSides = searched(task, values, true, settings.steps);
-            for (const State& s : withSides.solutions()) {
-                Solution solution = solutionOf(task, s, steps);
-                solution.quantities[std::size_t(solid.sidesIndex)].given = false;
-                outcome.solutions.push_back(std::move(solution));
-            }
-            if (!outcome.solutions.empty()) {
-                outcome.status = Status::Solved;
-                return outcome;
-            }
-        } else if (sides.empty()) {
-            std::vector<std::string> keys;
-            const std::string givensList = givensText(task, ~0u, keys);
-            outcome.status = Status::None;
-            outcome.concerned = keys;
-            outcome.message = "Няма " + std::string(outcome.solid->single) + " с " + givensList +
-                              ": при никой брой страни n от 3 до " + std::to_string(largestSidesTried) +
-                              " тези величини не си съответстват.";
-            return outcome;
-        }
+                    [&](const State& s) { return !s.known[std::size_t(solid.wholeIndex)]; })) {
+        if (wholeTried(task, conversions, outcome)) return outcome;
     }
     if (!search.solutions().empty()) {
-        if (const auto why = noBaseFits(task, search.solutions().front())) {
+        if (const auto why = failedCondition(task, search.solutions().front())) {
             outcome.status = Status::None;
             outcome.message = *why;
             for (const ReadGiven& g : reading.givens) outcome.concerned.push_back(g.key);
@@ -459,6 +474,10 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
     }
     if (search.stuck().empty() && !search.contradictions().empty()) {
         describeNone(task, search, outcome);
+        return outcome;
+    }
+    if (search.tooComplex()) {
+        outcome.message = std::string(tooComplex);
         return outcome;
     }
     describeUnderdetermined(task, outcome);

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "engine/roots.h"
-#include "engine/search.h"
 
 namespace solver {
 namespace {
@@ -33,16 +32,11 @@ std::string_view powerSign(int power) { return power == 1 ? "" : power == 2 ? "�
 }  // namespace
 
 Substitution StepWriter::numbers(const Knowns& knowns) const {
-    int sides = 0;
-    for (const auto& [q, value] : knowns)
-        if (q == solid_.sidesIndex) sides = int(std::lround(value.number));
-    return wording_.substitution(
-        [&knowns](int q) -> const Value* {
-            for (const auto& [known, value] : knowns)
-                if (known == q) return &value;
-            return nullptr;
-        },
-        sides);
+    return wording_.substitution([&knowns](int q) -> const Value* {
+        for (const auto& [known, value] : knowns)
+            if (known == q) return &value;
+        return nullptr;
+    });
 }
 
 std::string StepWriter::letter(int quantity) const {
@@ -146,8 +140,8 @@ std::string StepWriter::contradiction(const Contradiction& c) const {
                writeWithNumbers(r.right, with) + " " + wording_.equals(c.right);
     }
     case Contradiction::Kind::OutOfDomain:
-        return "броят на страните n трябва да е цяло число от 3 до " + std::to_string(maxSides) + ", а от данните n " +
-               wording_.equals(c.right);
+        return std::string(solid_.row->quantities[std::size_t(c.target)].domain.rule) + ", а от данните " +
+               letter(c.target) + " " + wording_.equals(c.right);
     }
     return {};
 }

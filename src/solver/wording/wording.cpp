@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "task/givens.h"
 #include "engine/superscript.h"
 
 namespace solver {
@@ -35,7 +34,8 @@ Wording::Wording(const Settings& settings, std::optional<Unit> unit, bool decima
     : settings_(settings), unit_(unit), style_{settings_.separator, decimalGivens} {}
 
 std::string Wording::unitText(Dimension dimension) const {
-    if (!unit_ || dimension == Dimension::Count) return "";
+    if (dimension == Dimension::Angle) return "°";
+    if (!unit_ || dimension == Dimension::Count || dimension == Dimension::Ratio) return "";
     const std::string symbol(unitSymbol(*unit_));
     switch (dimension) {
     case Dimension::Area: return " " + symbol + "²";
@@ -116,11 +116,10 @@ std::string Wording::quantity(const Value& value, Dimension dimension) const {
     return text;
 }
 
-Substitution Wording::substitution(std::function<const Value*(int)> known, int sides) const {
+Substitution Wording::substitution(std::function<const Value*(int)> known) const {
     Substitution with;
     with.quantity = std::move(known);
     with.piValue = pi();
-    with.sides = sides;
     with.separator = settings_.separator;
     with.valueText = [this](const Value& value) { return number(value); };
     return with;

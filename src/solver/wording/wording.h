@@ -10,7 +10,7 @@
 
 #include "engine/expression.h"
 #include "engine/solids.h"
-#include "task/solver.h"
+#include "engine/settings.h"
 #include "engine/value.h"
 
 namespace solver {
@@ -31,7 +31,7 @@ public:
     // A quantity's value for people: "15π ≈ 47,12 cm²", "1872 cm³ (1,872 l)".
     std::string quantity(const Value& value, Dimension dimension) const;
     // The letters of a formula replaced by the values `known` gives.
-    Substitution substitution(std::function<const Value*(int)> known, int sides) const;
+    Substitution substitution(std::function<const Value*(int)> known) const;
 
 private:
     struct Parts {
