@@ -150,6 +150,13 @@ std::string jsonOf(const Outcome& outcome) {
         json.endArray();
     }
     json.endArray();
+    json.key("notes").beginArray();
+    for (const Solution& solution : outcome.solutions) {
+        json.beginArray();
+        for (const std::string& note : solution.notes) json.string(note);
+        json.endArray();
+    }
+    json.endArray();
     json.endObject();
     return json.text();
 }
@@ -171,6 +178,7 @@ std::string plainOf(const Outcome& outcome) {
             text += "Как се намира:\n";
             for (const std::string& step : solution.steps) text += "  " + step + "\n";
         }
+        for (const std::string& note : solution.notes) text += "Бележка: " + note + ".\n";
     }
     return text;
 }

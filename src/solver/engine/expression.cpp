@@ -501,6 +501,7 @@ TypedValue readValue(std::string_view text) {
             return typed;
         }
         typed.value = *value.exact;
+        typed.plain = tree.kind == Kind::Number;
         typed.decimal = reader.decimal();
         typed.decimals = reader.decimals();
         typed.read = true;

@@ -47,6 +47,7 @@ struct TypedValue {
     Exact value;
     bool decimal = false;  // written with a decimal separator ("2,5")
     int decimals = 0;      // the most digits after a separator
+    bool plain = false;    // a number alone, as a task may round it: no √, π, fraction or sum
     std::string error;     // when not read: what is wrong, for a message
 };
 TypedValue readValue(std::string_view text);

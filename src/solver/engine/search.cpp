@@ -166,7 +166,7 @@ Search::Progress Search::solveFor(State& state, std::size_t relation, int target
         return assign(state, target, value, from, std::move(step)) ? Progress::Advanced : Progress::Contradicted;
     }
 
-    const std::vector<Value> coefficients = knownPolynomial(state, relation).univariate(target);
+    const std::vector<Value> coefficients = withoutVanishing(knownPolynomial(state, relation).univariate(target));
     const PositiveRoots found = positiveRoots(coefficients, options_.piValue);
     if (found.identicallyZero) return Progress::Stuck;
     if (found.roots.empty()) {
@@ -187,7 +187,9 @@ Search::Progress Search::solveFor(State& state, std::size_t relation, int target
 std::vector<Step::Rejection> Search::tryRoots(const State& state, int quantity, const std::vector<Value>& roots) const {
     std::vector<Step::Rejection> rejections;
     for (const Value& root : roots) {
-        Search trial(solid_, SearchOptions{false, false, options_.regular, options_.piValue});
+        SearchOptions quick = options_;
+        quick.exact = quick.steps = false;
+        Search trial(solid_, quick);
         State next = state;
         next.steps.clear();
         auto why = [&]() -> std::optional<Contradiction> {
@@ -255,15 +257,117 @@ bool Search::checkRelations(State& state) {
         state.checked[r] = true;
         const Substitution with = substitution(state);
         const Value left = adopted(evaluate(relation.left, with)), right = adopted(evaluate(relation.right, with));
-        if (sameValue(left, right)) continue;
-        Contradiction c{.kind = Contradiction::Kind::Unequal, .from = sources(state, relation.members), .relation = int(r)};
+        if (agreeExactly(left, right)) continue;
+        const GivenSet from = sources(state, relation.members);
+        // What follows from a given already taken as rounded is rounded too, by
+        // as much again where it is squared or multiplied on the way.
+        GivenSet noted = 0;
+        for (const Rounding& earlier : state.roundings) noted |= state.known[std::size_t(earlier.quantity)]->from;
+        const double scale = std::max(std::fabs(left.number), std::fabs(right.number));
+        if ((from & noted) && std::fabs(left.number - right.number) <= 4 * tolerance(from) * scale) continue;
+        const std::optional<Rounding> rounded = rounding(state, r);
+        if (rounded && closeEnough(state, *rounded)) {
+            state.roundings.push_back(*rounded);
+            continue;
+        }
+        Contradiction c{.kind = Contradiction::Kind::Unequal, .from = from, .relation = int(r)};
         c.inputs = knownsOf(state, relation.members);
         c.inner = left;
         c.right = right;
+        if (rounded) {
+            c.blamed = rounded->quantity;
+            c.derived = rounded->derived;
+            std::vector<int> others;
+            for (int q : relation.members)
+                if (q != rounded->quantity) others.push_back(q);
+            c.others = sources(state, others);
+        }
         contradict(std::move(c));
         return false;
     }
     return true;
+}
+
+// Coefficients that vanish with π as the task takes it are zero: with π ≈ 3,14,
+// 50π − 157 is no coefficient at all.
+std::vector<Value> Search::withoutVanishing(std::vector<Value> coefficients) const {
+    for (Value& c : coefficients)
+        if (!c.isZero() && withPi(c).isZero()) c = Value::whole(0);
+    return coefficients;
+}
+
+bool Search::written(GivenSet from) const {
+    for (std::size_t i = 0; i < options_.givenDecimal.size(); ++i)
+        if ((from & (GivenSet(1) << i)) && options_.givenDecimal[i]) return true;
+    return false;
+}
+
+double Search::tolerance(GivenSet from) const {
+    double largest = 0;
+    for (std::size_t i = 0; i < options_.givenTolerance.size(); ++i)
+        if (from & (GivenSet(1) << i)) largest = std::max(largest, options_.givenTolerance[i]);
+    return largest;
+}
+
+// Equal exactly, or with π as the task takes it (250π and 785 with π ≈ 3,14),
+// or as decimals too close to tell apart.
+bool Search::agreeExactly(const Value& a, const Value& b) const {
+    if (sameValue(a, b)) return true;
+    if (!options_.piFraction || !a.exact || !b.exact) return false;
+    return withPi(a - b).isZero();
+}
+
+// A value with π put in as the task's fraction where that leaves a fraction.
+Value Search::withPi(const Value& value) const {
+    if (!options_.piFraction || !value.exact) return value;
+    Rational sum = 0;
+    for (const Term& t : value.exact->terms()) {
+        if (t.m != 1) return value;
+        Rational term = t.q;
+        for (int i = 0; i < std::abs(t.k); ++i) {
+            if (t.k > 0) term *= *options_.piFraction;
+            else term /= *options_.piFraction;
+        }
+        sum += term;
+    }
+    return Value(Exact(sum), options_.piValue);
+}
+
+// Whether a given the task may have rounded is within its rounding of what the relation makes it.
+bool Search::closeEnough(const State& state, const Rounding& rounding) const {
+    const Known& given = *state.known[std::size_t(rounding.quantity)];
+    return std::fabs(given.value.number - rounding.derived.number) <= tolerance(given.from) * std::fabs(given.value.number);
+}
+
+// Which given of a relation that does not hold the task may have rounded, and
+// its value by the relation from the others: first a given written with
+// decimals, then the one the relation defines (V of V = π·r²·h), then one
+// whose value by the relation is a root or a multiple of π (8,65 for 5√3),
+// else the last. None where no given of it may be rounded.
+std::optional<Rounding> Search::rounding(const State& state, std::size_t relation) const {
+    const Relation& r = solid_.relations[relation];
+    std::optional<Rounding> best;
+    int bestRank = -1;
+    for (int q : r.members) {
+        const auto& known = state.known[std::size_t(q)];
+        if (!known || !known->given || tolerance(known->from) <= 0) continue;
+        const Form* form = r.formFor(q);
+        if (!form) continue;
+        State without = state;
+        without.known[std::size_t(q)].reset();
+        const Value inner = evaluate(form->expression, substitution(without));
+        const Value derived = form->power == 1 ? inner : root(inner, form->power);
+        if (!finitePositive(derived)) continue;
+        const bool irrational = derived.exact && !derived.exact->isRational();
+        const Node* left = r.left.kind == Node::Kind::Power ? &r.left.children.front() : &r.left;
+        const bool defined = left->kind == Node::Kind::Quantity && left->index == q;
+        const int rank = (written(known->from) ? 4 : 0) + (defined ? 2 : 0) + (irrational ? 1 : 0);
+        if (rank >= bestRank) {
+            bestRank = rank;
+            best = Rounding{q, derived};
+        }
+    }
+    return best;
 }
 
 Search::Progress Search::eliminate(State& state) {
@@ -368,7 +472,7 @@ Search::Progress Search::eliminate(State& state) {
     }
     if (!chosen) return Progress::Stuck;
     if (chosen->polynomial.degree(sought) > maxEliminationDegree) return beyondLimits();
-    const std::vector<Value> coefficients = chosen->polynomial.univariate(sought);
+    const std::vector<Value> coefficients = withoutVanishing(chosen->polynomial.univariate(sought));
     const PositiveRoots found = positiveRoots(coefficients, options_.piValue);
     if (found.identicallyZero) return Progress::Stuck;
 

@@ -27,6 +27,7 @@ struct State {
     std::vector<std::optional<Known>> known;
     std::vector<bool> checked;  // relations found to hold
     std::vector<Step> steps;
+    std::vector<Rounding> roundings;  // givens taken as rounded
 };
 
 struct SearchOptions {
@@ -34,6 +35,14 @@ struct SearchOptions {
     bool steps = true;
     bool regular = true;   // a regular base: n and what depends on it count
     double piValue = truePi;  // π in the decimals
+    // π as the fraction the task takes it for (3,14): exact values that agree
+    // with it agree, and a coefficient that vanishes with it is zero.
+    std::optional<Rational> piFraction = std::nullopt;
+    // How far each given may be from what a relation makes it, relative to its
+    // value: 0 for an exact one, 1 % (or half its last digit) for one a task
+    // may have rounded. One entry per given, in their order.
+    std::vector<double> givenTolerance = {};
+    std::vector<bool> givenDecimal = {};  // written with decimals ("8,65")
 };
 
 class Search {
@@ -71,6 +80,13 @@ private:
     Value adopted(Value value) const;
     void contradict(Contradiction contradiction);
     Progress beyondLimits();
+    double tolerance(GivenSet from) const;
+    bool written(GivenSet from) const;  // a given in it written with decimals
+    bool agreeExactly(const Value& a, const Value& b) const;
+    Value withPi(const Value& value) const;
+    std::vector<Value> withoutVanishing(std::vector<Value> coefficients) const;
+    std::optional<Rounding> rounding(const State& state, std::size_t relation) const;
+    bool closeEnough(const State& state, const Rounding& rounding) const;
 
     const CompiledSolid& solid_;
     SearchOptions options_;

@@ -34,6 +34,11 @@ struct Contradiction {
     };
     Kind kind = Kind::Unequal;
     GivenSet from = 0;    // the givens that cannot go together
+    // Unequal, where a given rounded too far is to blame: the quantity, and
+    // its value by the relation from the other givens (`others`).
+    int blamed = -1;
+    Value derived = {};
+    GivenSet others = 0;
     int relation = -1;    // NotPositive, NoPositiveRoot, Unequal
     const Form* form = nullptr;  // NotPositive
     int target = -1;      // the quantity sought, or out of its domain
@@ -42,6 +47,13 @@ struct Contradiction {
     Value right = {};     // Unequal: the right side; OutOfDomain: the value
     std::vector<Value> coefficients = {};  // NoPositiveRoot, Eliminated: the equation in `target`
     RelationSet relations = 0;        // Eliminated: the relations it comes from
+};
+
+// A given the task wrote rounded (an apothem 8,65 for 5√3): close enough to
+// what a relation gives it from the other givens to be the task's datum.
+struct Rounding {
+    int quantity = -1;
+    Value derived;  // its value by the relation
 };
 
 struct Step {

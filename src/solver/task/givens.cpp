@@ -113,6 +113,9 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         int quantity;
         Exact value;
         TypedUnit unit;
+        bool plain;
+        bool decimal;
+        int decimals;
     };
     std::vector<Typed> typed;
     auto problem = [&](const Given& given, const std::string& sentence) {
@@ -192,7 +195,7 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
             if (!reading.unit) reading.unit = litres ? Unit::Decimetre : s.unit;
         }
         reading.decimals = reading.decimals || value.decimal;
-        typed.push_back({&given, quantity, value.value, unit});
+        typed.push_back({&given, quantity, value.value, unit, value.plain, value.decimal, value.decimals});
     }
     for (const Typed& t : typed) {
         ReadGiven read;
@@ -200,6 +203,9 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         read.key = t.given->key;
         read.typedValue = t.value;
         read.value = t.value;
+        read.plain = t.plain;
+        read.decimal = t.decimal;
+        read.decimals = t.decimals;
         if (t.unit.spelling) {
             read.unit = t.unit.spelling->unit;
             read.litres = t.unit.spelling->litres == 1;

@@ -23,6 +23,9 @@ struct ReadGiven {
     std::optional<Unit> unit;  // as typed; none where the given had no unit
     bool litres = false;       // typed in litres (or millilitres)
     bool millilitres = false;
+    bool plain = false;        // a number alone, as a task may round it ("8,65", "785")
+    bool decimal = false;      // written with a decimal separator ("8,65")
+    int decimals = 0;          // digits after it
 };
 
 struct GivenReading {

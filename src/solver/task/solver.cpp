@@ -90,8 +90,33 @@ Leading conversionSteps(const Task& task) {
     return steps;
 }
 
-Search searched(const Task& task, const std::vector<std::pair<int, Value>>& values, bool exact, bool steps) {
-    Search search(task.solid, SearchOptions{exact, steps, task.regular, task.wording.pi()});
+// How far a given may be from what a relation makes it: a number a task may
+// have rounded (a whole number, a decimal) by 1 %, or by half its last digit
+// where that is more (up to 5 %); one written exactly (3/4, 5√3, 70π) not at all.
+double toleranceOf(const ReadGiven& given) {
+    const Exact& typed = given.typedValue;
+    if (!given.plain) return 0;
+    double tolerance = 0.01;
+    if (given.decimal) {
+        const double halfDigit = 0.5 * std::pow(10.0, -given.decimals);
+        tolerance = std::max(tolerance, halfDigit / std::fabs(typed.value()));
+    }
+    // A number of one or two digits is rounded by 5 % at most (1,2 for 2√3/3).
+    return std::min(tolerance, 0.05);
+}
+
+// The search from these values: the task's givens (and n where it is tried),
+// or measures of a reference solid, taken as exact.
+Search searched(const Task& task, const std::vector<std::pair<int, Value>>& values, bool exact, bool steps,
+                bool givens = true) {
+    SearchOptions options{exact, steps, task.regular, task.wording.pi()};
+    options.piFraction = piFraction(task.settings.pi);
+    if (givens)
+        for (const ReadGiven& given : task.reading.givens) {
+            options.givenTolerance.push_back(toleranceOf(given));
+            options.givenDecimal.push_back(given.decimal);
+        }
+    Search search(task.solid, options);
     search.run(startingState(task, values));
     return search;
 }
@@ -124,7 +149,7 @@ std::optional<State> referenceSolid(const Task& task) {
             if (g.quantity == task.solid.wholeIndex) sides = int(g.value.rational().convert_to<long long>());
         measures.emplace_back(task.solid.wholeIndex, Value::whole(sides));
     }
-    const Search whole = searched(task, measures, false, false);
+    const Search whole = searched(task, measures, false, false, false);
     if (whole.solutions().empty()) return std::nullopt;
     return whole.solutions().front();
 }
@@ -133,7 +158,7 @@ std::optional<State> referenceSolid(const Task& task) {
 bool decides(const Task& task, const State& solid, const std::vector<int>& quantities) {
     std::vector<std::pair<int, Value>> trial;
     for (int q : quantities) trial.emplace_back(q, solid.known[std::size_t(q)]->value);
-    return !searched(task, trial, false, false).solutions().empty();
+    return !searched(task, trial, false, false, false).solutions().empty();
 }
 
 std::vector<int> givenQuantities(const Task& task) {
@@ -188,12 +213,20 @@ Solution solutionOf(const Task& task, const State& state, const Leading& leading
         solution.steps.push_back(writer.step(step));
         solution.records.push_back(step);
     }
+    for (const Rounding& rounding : state.roundings) {
+        const QuantityRow& row = task.solid.row->quantities[std::size_t(rounding.quantity)];
+        const std::string note = std::string(row.key) + " е закръглено: точно " + std::string(row.key) + " " +
+                                 task.wording.equals(rounding.derived) + task.wording.unitText(row.dimension);
+        if (std::find(solution.notes.begin(), solution.notes.end(), note) == solution.notes.end())
+            solution.notes.push_back(note);
+    }
     const SolidRow& row = *task.solid.row;
     for (std::size_t q = 0; q < row.quantities.size(); ++q) {
         QuantityResult result;
         result.key = std::string(row.quantities[q].key);
         if (state.known[q]) {
             Value value = state.known[q]->value;
+            if (value.exact) value.exact = task.wording.keyForm(*value.exact);
             if (value.exact) value.number = value.exact->value(task.wording.pi());
             result.given = state.known[q]->given;
             result.determined = true;
@@ -235,20 +268,18 @@ std::vector<State> distinct(const Task& task, const std::vector<State>& states) 
     return kept;
 }
 
-// n found by trying every n the givens might have: "n = 6". None where the
-// givens do not fix a solid even with n known (tried with one n).
-std::optional<std::vector<int>> fittingSides(const Task& task) {
+// n found by trying every n the givens might have: "n = 6". An n fits where
+// the givens with it are not contradicted, whether they then fix a solid or
+// not; three or more fitting values are as many as every value.
+std::vector<int> fittingSides(const Task& task) {
     std::vector<int> fitting;
     const auto values = givenValues(task, false);
-    auto withSides = values;
-    withSides.emplace_back(task.solid.wholeIndex, Value::whole(referenceSides));
-    const Search sample = searched(task, withSides, false, false);
-    if (sample.solutions().empty() && !sample.stuck().empty()) return std::nullopt;
     const Domain& domain = task.solid.row->quantities[std::size_t(task.solid.wholeIndex)].domain;
     for (int n = domain.least; n <= domain.triedUpTo; ++n) {
         auto trial = values;
         trial.emplace_back(task.solid.wholeIndex, Value::whole(n));
-        if (!searched(task, trial, false, false).solutions().empty()) fitting.push_back(n);
+        const Search search = searched(task, trial, false, false);
+        if (!search.solutions().empty() || !search.stuck().empty()) fitting.push_back(n);
         if (fitting.size() > 2) break;
     }
     return fitting;
@@ -258,8 +289,12 @@ void describeNone(const Task& task, const Search& search, Outcome& outcome) {
     const Contradiction& first = search.contradictions().front();
     const std::string givens = givensText(task, first.from, outcome.concerned);
     outcome.status = Status::None;
+    const StepWriter writer(task.solid, task.wording, [&task](GivenSet from) {
+        std::vector<std::string> keys;
+        return givensText(task, from, keys);
+    });
     outcome.message = "Няма " + std::string(task.solid.row->single) + (givens.empty() ? "" : " с " + givens) + ": " +
-                      StepWriter(task.solid, task.wording).contradiction(first) + ".";
+                      writer.contradiction(first) + ".";
 }
 
 // The subject of a condition with the values of its letters: "основа с
@@ -317,7 +352,7 @@ void describeUnderdetermined(const Task& task, Outcome& outcome) {
     const std::optional<State> solid = referenceSolid(task);
     outcome.suggestions = suggestions(task, solid);
     if (task.reading.givens.empty() && !row.baseWithoutSides.empty()) {
-        std::vector<std::string> regular{"n"};
+        std::vector<std::string> regular{std::string(row.quantities[std::size_t(task.solid.wholeIndex)].key)};
         regular.insert(regular.end(), row.base.begin(), row.base.end());
         outcome.message = "Не е дадена нито една величина. Дайте например " + listed(regular) +
                           " (за правилна основа) или " +
@@ -400,33 +435,46 @@ bool wholeTried(const Task& task, const Leading& conversions, Outcome& outcome) 
     const int whole = task.solid.wholeIndex;
     const Domain& domain = task.solid.row->quantities[std::size_t(whole)].domain;
     const std::string letter(task.solid.row->quantities[std::size_t(whole)].key);
-    // (None found counts as "many": the task needs n, or more givens.)
-    const std::vector<int> fitting = fittingSides(task).value_or(std::vector<int>(3));
-    if (fitting.size() == 1) {
-        auto values = givenValues(task, true);
-        values.emplace_back(whole, Value::whole(fitting.front()));
-        Leading steps = conversions;
-        Step trial{.kind = Step::Kind::Trial, .target = whole};
-        trial.value = Value::whole(fitting.front());
-        steps.add(letter + " = " + std::to_string(fitting.front()) + ": " + std::string(domain.onlyFitting),
-                  std::move(trial));
-        const Search withWhole = searched(task, values, true, task.settings.steps);
-        for (const State& s : withWhole.solutions()) {
-            Solution solution = solutionOf(task, s, steps);
-            solution.quantities[std::size_t(whole)].given = false;
-            outcome.solutions.push_back(std::move(solution));
-        }
-        if (outcome.solutions.empty()) return false;
+    const std::vector<int> fitting = fittingSides(task);
+    if (fitting.empty()) {
+        std::vector<std::string> keys;
+        const std::string givensList = givensText(task, ~GivenSet(0), keys);
+        outcome.status = Status::None;
+        outcome.concerned = keys;
+        outcome.message = "Няма " + std::string(task.solid.row->single) + " с " + givensList + ": " +
+                          std::string(domain.noneFitting) + ".";
+        return true;
+    }
+    if (fitting.size() > 1) return false;
+    auto values = givenValues(task, true);
+    values.emplace_back(whole, Value::whole(fitting.front()));
+    Leading steps = conversions;
+    Step trial{.kind = Step::Kind::Trial, .target = whole};
+    trial.value = Value::whole(fitting.front());
+    steps.add(letter + " = " + std::to_string(fitting.front()) + ": " + std::string(domain.onlyFitting),
+              std::move(trial));
+    const Search withWhole = searched(task, values, true, task.settings.steps);
+    for (const State& s : withWhole.solutions()) {
+        Solution solution = solutionOf(task, s, steps);
+        solution.quantities[std::size_t(whole)].given = false;
+        outcome.solutions.push_back(std::move(solution));
+    }
+    if (!outcome.solutions.empty()) {
         outcome.status = Status::Solved;
         return true;
     }
-    if (!fitting.empty()) return false;
+    // n is found, but the givens do not fix the solid: what more to give, with n known.
+    GivenReading reading = task.reading;
+    ReadGiven found;
+    found.quantity = whole;
+    found.key = letter;
+    found.value = found.typedValue = Exact(fitting.front());
+    reading.givens.push_back(found);
     std::vector<std::string> keys;
     const std::string givensList = givensText(task, ~GivenSet(0), keys);
-    outcome.status = Status::None;
-    outcome.concerned = keys;
-    outcome.message = "Няма " + std::string(task.solid.row->single) + " с " + givensList + ": " +
-                      std::string(domain.noneFitting) + ".";
+    describeUnderdetermined(Task{task.solid, reading, task.settings, task.wording, task.regular}, outcome);
+    outcome.message = "От " + givensList + " следва " + letter + " = " + std::to_string(fitting.front()) + ". " +
+                      outcome.message;
     return true;
 }
 

@@ -52,6 +52,9 @@ struct Solution {
     std::vector<QuantityResult> quantities;  // in the order of the solid's table
     std::vector<std::string> steps;          // from the givens to the last quantity found
     std::vector<Step> records;               // the same steps as data, one for each
+    // Under the steps: the givens taken as rounded, with their exact values
+    // ("r е закръглено: точно r = 5√3 ≈ 8,66").
+    std::vector<std::string> notes;
     int sides = 0;                           // n, where the base is regular
     const QuantityResult* find(std::string_view key) const;
 };

@@ -124,6 +124,21 @@ std::string StepWriter::notPositive(const Contradiction& c) const {
     return reason(c.relation) + "тук " + detail;
 }
 
+// "не е вярно, че d = a√3: d = 5,3, а от a = 3 следва d = 3√3 ≈ 5,196": the
+// given and what the others make it, with digits enough to tell the two apart.
+std::string StepWriter::roundedTooFar(const Contradiction& c) const {
+    const std::string name = letter(c.blamed);
+    const Value* given = nullptr;
+    for (const auto& [q, value] : c.inputs)
+        if (q == c.blamed) given = &value;
+    const std::string unit = wording_.unitText(solid_.row->quantities[std::size_t(c.blamed)].dimension);
+    std::string text = reason(c.relation) + "не е вярно, че " +
+                       std::string(solid_.relations[std::size_t(c.relation)].row->equation) + ": " + name + " " +
+                       (given ? wording_.equals(*given) : "") + unit;
+    return text + ", а от " + givens_(c.others) + " следва " + name + " " +
+           wording_.moreDigits(1).equals(c.derived) + unit;
+}
+
 std::string StepWriter::contradiction(const Contradiction& c) const {
     switch (c.kind) {
     case Contradiction::Kind::NotPositive: return notPositive(c);
@@ -133,6 +148,7 @@ std::string StepWriter::contradiction(const Contradiction& c) const {
         return "от " + relations(c.relations) + " следва " + equation(c.coefficients, c.target) +
                ", а това уравнение няма положителен корен";
     case Contradiction::Kind::Unequal: {
+        if (c.blamed >= 0 && givens_) return roundedTooFar(c);
         const Relation& r = solid_.relations[std::size_t(c.relation)];
         const Substitution with = numbers(c.inputs);
         return reason(c.relation) + "не е вярно, че " + std::string(r.row->equation) + ": " +

@@ -4,6 +4,7 @@
 // "l² = r² + h² ⇒ l = √(r² + h²) = √(3² + 4²) = 5 cm", "образуващата l е
 // хипотенуза …; тук h² = l² − r² = 3² − 5² = −16 < 0".
 
+#include <functional>
 #include <string>
 
 #include "engine/compiled.h"
@@ -14,7 +15,11 @@ namespace solver {
 
 class StepWriter {
 public:
-    StepWriter(const CompiledSolid& solid, const Wording& wording) : solid_(solid), wording_(wording) {}
+    // Writes a set of givens as the task gave them: "a = 3 и h = 7".
+    using GivensText = std::function<std::string(GivenSet)>;
+
+    StepWriter(const CompiledSolid& solid, const Wording& wording, GivensText givens = {})
+        : solid_(solid), wording_(wording), givens_(std::move(givens)) {}
 
     std::string step(const Step& step) const;
     // A sentence or two: why the givens cannot go together.
@@ -29,9 +34,11 @@ private:
     std::string formStep(const Step& step) const;
     std::string rootsStep(const Step& step) const;
     std::string notPositive(const Contradiction& c) const;
+    std::string roundedTooFar(const Contradiction& c) const;
 
     const CompiledSolid& solid_;
     const Wording& wording_;
+    GivensText givens_;
 };
 
 }  // namespace solver

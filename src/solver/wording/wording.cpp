@@ -17,6 +17,11 @@ bool piBelow(const Exact& x) {
     return std::any_of(x.terms().begin(), x.terms().end(), [](const Term& t) { return t.k < 0; });
 }
 
+// Terms with different powers of π: "314 + 50π".
+bool piMixed(const Exact& x) {
+    return std::any_of(x.terms().begin(), x.terms().end(), [&](const Term& t) { return t.k != x.terms().front().k; });
+}
+
 // Rounded half away from zero to `digits` places, trailing zeros dropped; none
 // for numbers that a fixed number of places does not suit.
 std::optional<std::string> roundedFraction(const Rational& q, int digits, std::string_view separator) {
@@ -32,6 +37,12 @@ std::optional<std::string> roundedFraction(const Rational& q, int digits, std::s
 
 Wording::Wording(const Settings& settings, std::optional<Unit> unit, bool decimalGivens)
     : settings_(settings), unit_(unit), style_{settings_.separator, decimalGivens} {}
+
+Wording Wording::moreDigits(int extra) const {
+    Wording more = *this;
+    more.settings_.digits += extra;
+    return more;
+}
 
 std::string Wording::unitText(Dimension dimension) const {
     if (dimension == Dimension::Angle) return "°";
@@ -69,8 +80,9 @@ std::string Wording::rounded(const Value& value) const {
 }
 
 bool Wording::shownExactly(const Exact& x) const {
-    // With π a decimal, π under a fraction bar helps no one: 12,56/π is 4.
-    if (settings_.pi != PiSetting::Exact && piBelow(x)) return false;
+    // With π a decimal, π under a fraction bar helps no one: 12,56/π is 4;
+    // nor does a sum of a decimal datum and π: 314 + 50π is 471.
+    if (settings_.pi != PiSetting::Exact && (piBelow(x) || piMixed(x))) return false;
     // Nor does an exact form longer than a line of a phone.
     return x.text(style_).size() <= maxExactText;
 }
@@ -78,6 +90,12 @@ bool Wording::shownExactly(const Exact& x) const {
 std::string Wording::number(const Value& value) const {
     if (value.exact && shownExactly(*value.exact)) return value.exact->text(style_);
     return parts(value).text;
+}
+
+std::optional<Exact> Wording::keyForm(const Exact& x) const {
+    if (shownExactly(x) || settings_.pi == PiSetting::Exact) return x;
+    if (const auto q = asFraction(x)) return Exact(*q);
+    return std::nullopt;
 }
 
 Wording::Parts Wording::parts(const Value& value) const {

@@ -21,6 +21,8 @@ public:
 
     TextStyle style() const { return style_; }
     int digits() const { return settings_.digits; }
+    // The same wording with `extra` more digits after the separator.
+    Wording moreDigits(int extra) const;
     double pi() const { return piValue(settings_.pi); }
     // " cm²" for an area, "" without a unit or for a count.
     std::string unitText(Dimension dimension) const;
@@ -30,6 +32,10 @@ public:
     std::string equals(const Value& value) const;
     // A quantity's value for people: "15π ≈ 47,12 cm²", "1872 cm³ (1,872 l)".
     std::string quantity(const Value& value, Dimension dimension) const;
+    // The exact form as a key writes it: with π a decimal, a form with π
+    // below a fraction bar or beside other terms is the fraction π makes of
+    // it (314 + 50π is 471 with π ≈ 3,14), or none where roots stay in it.
+    std::optional<Exact> keyForm(const Exact& x) const;
     // The letters of a formula replaced by the values `known` gives.
     Substitution substitution(std::function<const Value*(int)> known) const;
 
