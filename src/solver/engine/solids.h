@@ -32,13 +32,16 @@ struct Domain {
     std::string_view rule = {};
     // What the steps say of the one value tried that fits, and the message where none does.
     std::string_view onlyFitting = {}, noneFitting = {};
+    // A given below the least value or above the most: "броят на страните трябва да е цяло число, поне 3".
+    std::string_view tooSmall = {}, tooLarge = {};
 };
 
 // A polygon's number of sides.
 inline constexpr Domain sidesOfPolygon{
     true, 3, 1000, 100, "броят на страните n трябва да е цяло число от 3 до 1000",
     "само при този брой страни (от 3 до 100) дадените величини си съответстват",
-    "при никой брой страни n от 3 до 100 тези величини не си съответстват"};
+    "при никой брой страни n от 3 до 100 тези величини не си съответстват",
+    "броят на страните трябва да е цяло число, поне 3", "броят на страните трябва да е най-много 1000"};
 
 struct QuantityRow {
     std::string_view key;       // "S1": the letter, and the key on the command line and in links

@@ -202,13 +202,15 @@ std::vector<std::string> missingMeasures(const Task& task, const std::optional<S
 
 double inUnits(const Value& value) { return static_cast<double>(value.number); }
 
-Solution solutionOf(const Task& task, const State& state, const Leading& leading) {
+Solution solutionOf(const Task& task, const State& state, const Leading& leading, std::size_t shown = 0) {
     Solution solution;
     if (task.solid.wholeIndex >= 0 && state.known[std::size_t(task.solid.wholeIndex)])
         solution.sides = int(std::lround(state.known[std::size_t(task.solid.wholeIndex)]->value.number));
     solution.steps = leading.texts;
     solution.records = leading.records;
-    const StepWriter writer(task.solid, task.wording);
+    StepWriter writer(task.solid, task.wording);
+    const auto& swapped = task.solid.row->interchangeable;
+    if (shown > 0) writer.countSolids(shown, std::string(swapped[0]) + " и " + std::string(swapped[1]));
     for (const Step& step : state.steps) {
         solution.steps.push_back(writer.step(step));
         solution.records.push_back(step);
@@ -516,8 +518,10 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
             return outcome;
         }
         outcome.status = Status::Solved;
-        for (const State& state : distinct(task, search.solutions()))
-            outcome.solutions.push_back(solutionOf(task, state, conversions));
+        const std::vector<State> kept = distinct(task, search.solutions());
+        // Where swapped measures gave one solid twice, the steps count the solids shown.
+        const std::size_t shown = kept.size() < search.solutions().size() ? kept.size() : 0;
+        for (const State& state : kept) outcome.solutions.push_back(solutionOf(task, state, conversions, shown));
         return outcome;
     }
     if (search.stuck().empty() && !search.contradictions().empty()) {

@@ -99,8 +99,16 @@ std::string StepWriter::rootsStep(const Step& step) const {
                          (rejection.why ? ": " + contradiction(*rejection.why) : "");
     }
     std::string text = lead + " ⇒ " + all + rejected;
-    if (solids > 1) text += "; " + std::string(countWord(solids)) + " решения, в това";
-    else text += "; остава";
+    if (solids > 1 && solidsShown_ && *solidsShown_ < solids) {
+        // Roots that give the same solid are counted once: "две решения (a и b могат да се разменят)".
+        const std::size_t shown = *solidsShown_;
+        text += "; " + std::string(countWord(shown)) + (shown == 1 ? " решение" : " решения") + " (" + swapped_ +
+                " могат да се разменят)" + (shown == 1 ? ":" : ", в това");
+    } else if (solids > 1) {
+        text += "; " + std::string(countWord(solids)) + " решения, в това";
+    } else {
+        text += "; остава";
+    }
     return text + " " + chosen + unit;
 }
 

@@ -5,6 +5,7 @@
 // хипотенуза …; тук h² = l² − r² = 3² − 5² = −16 < 0".
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/compiled.h"
@@ -22,6 +23,13 @@ public:
         : solid_(solid), wording_(wording), givens_(std::move(givens)) {}
 
     std::string step(const Step& step) const;
+    // Where several roots give one solid (a box whose a and b are only
+    // swapped), the number of solids the solution shows, and the two
+    // quantities swapped.
+    void countSolids(std::size_t shown, std::string swapped) {
+        solidsShown_ = shown;
+        swapped_ = std::move(swapped);
+    }
     // A sentence or two: why the givens cannot go together.
     std::string contradiction(const Contradiction& contradiction) const;
 
@@ -39,6 +47,8 @@ private:
     const CompiledSolid& solid_;
     const Wording& wording_;
     GivensText givens_;
+    std::optional<std::size_t> solidsShown_;
+    std::string swapped_;
 };
 
 }  // namespace solver
