@@ -25,7 +25,7 @@ using namespace solver;
 
 constexpr std::string_view usage =
     "Употреба: stereometry-solve [--json] [--pi=exact|3.14|3.141592] [--unit=mm|cm|dm|m]\n"
-    "                            [--digits=N] [--separator=,|.] [--svg=figure|net]\n"
+    "                            [--digits=N] [--grade=6..12] [--separator=,|.] [--svg=figure|net]\n"
     "                            ТЯЛО ВЕЛИЧИНА=СТОЙНОСТ...\n"
     "\n"
     "Решава задача по стереометрия от дадените величини: намира всички величини на\n"
@@ -43,6 +43,8 @@ constexpr std::string_view usage =
     "  --pi=3.141592   π като в калкулатора\n"
     "  --unit=cm       мерна единица на резултатите (иначе тази на първата дадена)\n"
     "  --digits=N      цифри след десетичния знак (по подразбиране 2)\n"
+    "  --grade=6..12   класът на ученика: стъпките само с наученото дотогава\n"
+    "                  (6. клас без питагоровата теорема и без sin, cos и tg)\n"
     "  --separator=.   десетичен знак (по подразбиране запетая)\n"
     "  --svg=figure    чертежът на тялото (на първото решение) като SVG\n"
     "  --svg=net       развивката му в мащаб за печат на A4 като SVG;\n"
@@ -86,6 +88,12 @@ Arguments parse(int argc, char** argv) {
             if (value.size() == 1 && value[0] >= '0' && value[0] <= '9') a.settings.digits = value[0] - '0';
             else if (value == "10" || value == "11" || value == "12") a.settings.digits = std::stoi(value);
             else a.error = "--digits приема цяло число от 0 до 12, а не „" + value + "“";
+        } else if (optionValue(argument, "--grade", value)) {
+            const int grade = value.size() <= 2 && !value.empty() && std::all_of(value.begin(), value.end(), ::isdigit)
+                                  ? std::stoi(value)
+                                  : 0;
+            if (grade >= 6 && grade <= 12) a.settings.grade = grade;
+            else a.error = "--grade приема клас от 6 до 12, а не „" + value + "“";
         } else if (optionValue(argument, "--separator", value)) {
             if (value == "," || value == ".") a.settings.separator = value;
             else a.error = "--separator приема „,“ или „.“, а не „" + value + "“";
@@ -109,6 +117,7 @@ Arguments parse(int argc, char** argv) {
         if (!a.error.empty()) break;
     }
     if (a.error.empty() && a.solid.empty()) a.error = "липсва тялото (например cone)";
+    a.settings.asked = a.asked;
     return a;
 }
 
@@ -195,7 +204,7 @@ int exitStatus(Status status) {
 
 // "--pi 3.14" as "--pi=3.14", for every option that takes a value.
 std::vector<std::string> joinedOptions(int argc, char** argv) {
-    static constexpr std::string_view valued[] = {"--pi", "--unit", "--digits", "--separator", "--svg", "--seed", "--variant",
+    static constexpr std::string_view valued[] = {"--pi", "--unit", "--digits", "--grade", "--separator", "--svg", "--seed", "--variant",
                                                   "--count", "--solids", "--kind", "--numbers", "--answer"};
     std::vector<std::string> arguments{argv[0]};
     for (int i = 1; i < argc; ++i) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 #include <mutex>
+#include <string>
 
 #include "engine/limits.h"
 
@@ -69,6 +70,17 @@ CompiledSolid compile(const SolidRow& solid) {
         collectAngleMembers(relation.right, relation.angleMembers);
         for (int member : relation.members)
             if (solid.quantities[std::size_t(member)].regularOnly) relation.regularOnly = true;
+        relation.tools = row.tools | (relation.angleMembers.empty() ? 0u : unsigned(Trigonometry));
+        if (!row.only.empty()) {
+            const auto at = row.only.find(" = ");
+            relation.onlyQuantity = quantityIndex(solid, row.only.substr(0, at));
+            relation.onlyValue = at == std::string_view::npos ? 0 : std::stoi(std::string(row.only.substr(at + 3)));
+            if (relation.onlyQuantity < 0 || !solid.quantities[std::size_t(relation.onlyQuantity)].domain.whole)
+                throw ReadError{"„" + std::string(row.only) + "“ не е цяло число на „" + std::string(solid.key) + "“"};
+            if (std::find(relation.members.begin(), relation.members.end(), relation.onlyQuantity) ==
+                relation.members.end())
+                relation.members.push_back(relation.onlyQuantity);
+        }
         for (std::string_view text : row.forms)
             if (!text.empty()) relation.forms.push_back(readForm(text, letters));
         // "S = π·r·l" is itself the form that gives S.

@@ -26,6 +26,10 @@ struct Relation {
     // The quantities inside its angles (n in tg(180° : n)): known before it is used.
     std::vector<int> angleMembers;
     bool regularOnly = false;  // it names a quantity only a regular base has
+    unsigned tools = 0;        // Pythagoras, Trigonometry
+    // A formula of one base alone ("B = a²" where n = 4): the count and its value.
+    int onlyQuantity = -1;
+    int onlyValue = 0;
     const Form* formFor(int quantity) const;
     // left − right = 0 as a polynomial in the quantities; `constants` gives π and the angles.
     Polynomial polynomial(const Substitution& constants) const;

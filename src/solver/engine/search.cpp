@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/roots.h"
+#include "engine/settings.h"
 
 namespace solver {
 namespace {
@@ -29,8 +30,14 @@ bool Search::complete(const State& state) const {
 
 bool Search::usable(const State& state, std::size_t relation) const {
     const Relation& r = solid_.relations[relation];
-    return (options_.regular || !r.regularOnly) &&
-           std::all_of(r.angleMembers.begin(), r.angleMembers.end(),
+    if (!options_.regular && r.regularOnly) return false;
+    if ((r.tools & ~toolsOfGrade(options_.grade)) != 0) return false;
+    if (r.onlyQuantity >= 0) {
+        // A grade's formula of one base: with a grade set, once the count is known to be its.
+        const auto& count = state.known[std::size_t(r.onlyQuantity)];
+        if (options_.grade == 0 || !count || count->value.number != r.onlyValue) return false;
+    }
+    return std::all_of(r.angleMembers.begin(), r.angleMembers.end(),
                        [&](int q) { return state.known[std::size_t(q)].has_value(); });
 }
 
@@ -117,22 +124,32 @@ Search::Progress Search::advance(State& state) {
     // A form that subtracts nearly equal decimals loses their digits (h from
     // l and r of a very flat cone): another relation that gives the same
     // letter is taken first where there is one.
-    for (bool carefully : {true, false}) {
-        for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
-            if (!usable(state, r)) continue;
-            int unknown = -1, count = 0;
-            for (int q : solid_.relations[r].members) {
-                if (!state.known[std::size_t(q)] && applicable(q)) {
-                    unknown = q;
-                    ++count;
+    // With a grade set, a relation that takes a given not used yet comes
+    // first: the steps work with the task's data as its key does (B = P·r : 2
+    // with the apothem of the base given, not B = 6·a²√3 : 4).
+    for (bool freshFirst : {options_.grade > 0, false}) {
+        for (bool carefully : {true, false}) {
+            for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
+                if (!usable(state, r)) continue;
+                int unknown = -1, count = 0;
+                bool fresh = false;
+                for (int q : solid_.relations[r].members) {
+                    const auto& known = state.known[std::size_t(q)];
+                    if (!known && applicable(q)) {
+                        unknown = q;
+                        ++count;
+                    } else if (known && known->given && !(state.used & known->from)) {
+                        fresh = true;
+                    }
                 }
+                if (count != 1 || (freshFirst && !fresh)) continue;
+                const Form* form = solid_.relations[r].formFor(unknown);
+                if (carefully && form && losesDigits(form->expression, substitution(state))) continue;
+                const Progress progress = solveFor(state, r, unknown);
+                if (progress != Progress::Stuck) return progress;
             }
-            if (count != 1) continue;
-            const Form* form = solid_.relations[r].formFor(unknown);
-            if (carefully && form && losesDigits(form->expression, substitution(state))) continue;
-            const Progress progress = solveFor(state, r, unknown);
-            if (progress != Progress::Stuck) return progress;
         }
+        if (!freshFirst) break;
     }
     return Progress::Stuck;
 }
@@ -144,6 +161,8 @@ Search::Progress Search::solveFor(State& state, std::size_t relation, int target
         if (q != target) others.push_back(q);
     const GivenSet from = sources(state, others);
     const Substitution with = substitution(state);
+    for (int q : others)
+        if (state.known[std::size_t(q)] && state.known[std::size_t(q)]->given) state.used |= state.known[std::size_t(q)]->from;
 
     if (const Form* form = r.formFor(target)) {
         const Value inner = adopted(evaluate(form->expression, with));
@@ -266,6 +285,19 @@ bool Search::checkRelations(State& state) {
         const double scale = std::max(std::fabs(left.number), std::fabs(right.number));
         if ((from & noted) && std::fabs(left.number - right.number) <= 4 * tolerance(from) * scale) continue;
         const std::optional<Rounding> rounded = rounding(state, r);
+        // A value found from a decimal given is as rounded as that given, though
+        // the given itself is not in the relation (B = P·r : 2 with r = 8,65,
+        // then checked against B = 6·a²√3 : 4): no note blames another.
+        GivenSet decimals = 0;
+        for (std::size_t i = 0; i < options_.givenDecimal.size(); ++i)
+            if (options_.givenDecimal[i]) decimals |= GivenSet(1) << i;
+        GivenSet members = 0;
+        for (int q : relation.members)
+            if (state.known[std::size_t(q)]->given) members |= state.known[std::size_t(q)]->from;
+        const bool roundedElsewhere = (from & decimals & ~members) != 0;
+        if (roundedElsewhere && (!rounded || !written(state.known[std::size_t(rounded->quantity)]->from)) &&
+            std::fabs(left.number - right.number) <= 4 * tolerance(from) * scale)
+            continue;
         if (rounded && closeEnough(state, *rounded)) {
             state.roundings.push_back(*rounded);
             continue;

@@ -28,6 +28,7 @@ struct State {
     std::vector<bool> checked;  // relations found to hold
     std::vector<Step> steps;
     std::vector<Rounding> roundings;  // givens taken as rounded
+    GivenSet used = 0;                // givens a step has taken
 };
 
 struct SearchOptions {
@@ -43,6 +44,7 @@ struct SearchOptions {
     // may have rounded. One entry per given, in their order.
     std::vector<double> givenTolerance = {};
     std::vector<bool> givenDecimal = {};  // written with decimals ("8,65")
+    int grade = 0;  // the student's, for the tools and formulas of the steps (engine/settings.h)
 };
 
 class Search {

@@ -34,6 +34,11 @@ std::optional<Rational> piFraction(PiSetting setting) {
     return std::nullopt;
 }
 
+unsigned toolsOfGrade(int grade) {
+    if (grade == 0 || grade >= 8) return Pythagoras | Trigonometry;
+    return grade >= 7 ? Pythagoras : 0;
+}
+
 Rational unitFactor(Unit from, Unit to, int power) {
     Rational factor = 1;
     const Rational ratio = metresPer(from) / metresPer(to);

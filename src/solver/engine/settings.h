@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/exact.h"
 #include "engine/solids.h"
@@ -26,7 +27,17 @@ struct Settings {
     int digits = 2;            // after the decimal separator
     std::string separator = ",";
     bool steps = true;
+    // The student's grade, from 6 to 12: the tools the steps may use (no
+    // Pythagoras before 7, no trigonometry before 8) and the formulas as that
+    // grade's textbook writes them; 0 for none, every tool.
+    int grade = 0;
+    // The keys of what the task asks for, where it says ("S", "V"): with a
+    // grade set, a task whose tools do not reach them needs another given.
+    std::vector<std::string> asked = {};
 };
+
+// The tools (engine/solids.h) a grade may use; every one without a grade.
+unsigned toolsOfGrade(int grade);
 
 // How many of `to` make one `from`, raised to the dimension: 100 for m → cm, length.
 Rational unitFactor(Unit from, Unit to, int power);

@@ -54,6 +54,11 @@ struct QuantityRow {
     Domain domain = {};
 };
 
+// What a relation takes that a student learns late: Pythagoras' theorem
+// (grade 7), the trigonometric functions (grade 8; found by the engine in the
+// equation itself).
+enum Tool : unsigned { Pythagoras = 1, Trigonometry = 2 };
+
 struct RelationRow {
     std::string_view equation;  // "l² = r² + h²"
     // The equation solved for one of its letters, where a textbook does so:
@@ -62,6 +67,10 @@ struct RelationRow {
     std::array<std::string_view, 4> forms = {};
     // Why no solid fits when the equation cannot hold: a sentence for the message.
     std::string_view reason = {};
+    unsigned tools = 0;
+    // A formula of one base alone, as a textbook of a grade writes it ("B = a²"
+    // where n = 4): taken only where a grade is set and the count is this.
+    std::string_view only = {};  // "n = 4"
 };
 
 // A condition every solid of the table meets, an inequality: "B < P² : (4π)",

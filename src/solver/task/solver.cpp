@@ -36,6 +36,8 @@ struct Task {
     const Settings& settings;
     const Wording& wording;
     bool regular;
+    // Solved as far as the grade's tools go: what they do not reach is not found.
+    bool limitedByGrade = false;
 };
 
 // Steps taken before the search: givens brought to the results' unit, n found by trying.
@@ -111,6 +113,7 @@ Search searched(const Task& task, const std::vector<std::pair<int, Value>>& valu
                 bool givens = true) {
     SearchOptions options{exact, steps, task.regular, task.wording.pi()};
     options.piFraction = piFraction(task.settings.pi);
+    options.grade = task.settings.grade;
     if (givens)
         for (const ReadGiven& given : task.reading.givens) {
             options.givenTolerance.push_back(toleranceOf(given));
@@ -149,9 +152,30 @@ std::optional<State> referenceSolid(const Task& task) {
             if (g.quantity == task.solid.wholeIndex) sides = int(g.value.rational().convert_to<long long>());
         measures.emplace_back(task.solid.wholeIndex, Value::whole(sides));
     }
-    const Search whole = searched(task, measures, false, false, false);
+    // Built with every tool: a grade's tools need not reach all of it.
+    Settings everyTool = task.settings;
+    everyTool.grade = 0;
+    const Search whole = searched(Task{task.solid, task.reading, everyTool, task.wording, task.regular}, measures, false,
+                                  false, false);
     if (whole.solutions().empty()) return std::nullopt;
     return whole.solutions().front();
+}
+
+// Whether these quantities of the reference solid, given, lead with the
+// grade's tools to every quantity the task asks for.
+bool reachesAsked(const Task& task, const State& solid, const std::vector<int>& quantities) {
+    std::vector<std::pair<int, Value>> trial;
+    for (int q : quantities) trial.emplace_back(q, solid.known[std::size_t(q)]->value);
+    const Search search = searched(task, trial, false, false, false);
+    std::vector<State> reached = search.solutions();
+    reached.insert(reached.end(), search.stuck().begin(), search.stuck().end());
+    if (reached.empty()) return false;
+    for (const std::string& key : task.settings.asked) {
+        const int q = quantityIndex(*task.solid.row, key);
+        if (q >= 0 && std::any_of(reached.begin(), reached.end(), [q](const State& s) { return !s.known[std::size_t(q)]; }))
+            return false;
+    }
+    return true;
 }
 
 // Whether these quantities of the reference solid, given, decide it.
@@ -202,6 +226,9 @@ std::vector<std::string> missingMeasures(const Task& task, const std::optional<S
 
 double inUnits(const Value& value) { return static_cast<double>(value.number); }
 
+// Whether the task is solved as far as its grade's tools go, and no further.
+bool beyondGrade(const Task& task) { return task.limitedByGrade; }
+
 Solution solutionOf(const Task& task, const State& state, const Leading& leading, std::size_t shown = 0) {
     Solution solution;
     if (task.solid.wholeIndex >= 0 && state.known[std::size_t(task.solid.wholeIndex)])
@@ -238,7 +265,8 @@ Solution solutionOf(const Task& task, const State& state, const Leading& leading
             result.text = task.wording.quantity(value, row.quantities[q].dimension);
         } else {
             result.value = NAN;
-            result.text = "не се определя от тези данни";
+            result.text = beyondGrade(task) ? "не се намира с наученото до " + std::to_string(task.settings.grade) + ". клас"
+                                            : "не се определя от тези данни";
         }
         solution.quantities.push_back(std::move(result));
     }
@@ -430,6 +458,60 @@ Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const
 
 namespace {
 
+// A task the grade's tools take only part of the way (a pyramid's apothem
+// from its height needs Pythagoras): where the givens do fix the solid, it is
+// solved as far as the tools go, what they do not reach marked so; but where
+// the task asks for a quantity they do not reach, one more given is asked for,
+// as a task of that grade would give it.
+bool gradeLimited(const Task& task, const Search& search, const Leading& conversions, Outcome& outcome) {
+    Settings everyTool = task.settings;
+    everyTool.grade = 0;
+    const Task unlimited{task.solid, task.reading, everyTool, task.wording, task.regular};
+    if (searched(unlimited, givenValues(task, false), false, false).solutions().empty()) return false;
+    const Task limited{task.solid, task.reading, task.settings, task.wording, task.regular, true};
+    const std::vector<State> reached = distinct(task, search.stuck());
+    std::vector<std::string> notReached;
+    for (const std::string& key : task.settings.asked) {
+        const int q = quantityIndex(*task.solid.row, key);
+        if (q >= 0 && std::any_of(reached.begin(), reached.end(),
+                                  [q](const State& s) { return !s.known[std::size_t(q)]; }))
+            notReached.push_back(key);
+    }
+    if (!notReached.empty()) {
+        // What one more given would lead there, with these tools.
+        outcome.status = Status::Underdetermined;
+        const std::optional<State> solid = referenceSolid(task);
+        const std::vector<int> given = givenQuantities(task);
+        if (solid)
+            for (std::size_t q = 0; q < solid->known.size(); ++q) {
+                if (std::find(given.begin(), given.end(), int(q)) != given.end() || !solid->known[q]) continue;
+                std::vector<int> trial = given;
+                trial.push_back(int(q));
+                if (reachesAsked(task, *solid, trial)) outcome.suggestions.emplace_back(task.solid.row->quantities[q].key);
+            }
+        outcome.message = "С наученото до " + std::to_string(task.settings.grade) + ". клас от тези данни не се " +
+                          (notReached.size() == 1 ? "намира " : "намират ") + listed(notReached) + ". " +
+                          (outcome.suggestions.empty() ? "Дайте още величини."
+                                                       : "Дайте още една величина, например " +
+                                                             listedWith(outcome.suggestions, " или ") + ".");
+        return true;
+    }
+    outcome.status = Status::Solved;
+    for (const State& state : reached) {
+        Solution solution = solutionOf(limited, state, conversions);
+        std::vector<std::string> missing;
+        for (const QuantityResult& q : solution.quantities)
+            if (!q.determined &&
+                (task.regular || !task.solid.row->quantities[std::size_t(quantityIndex(*task.solid.row, q.key))].regularOnly))
+                missing.push_back(q.key);
+        if (!missing.empty())
+            solution.notes.push_back("С наученото до " + std::to_string(task.settings.grade) + ". клас не се " +
+                                     (missing.size() == 1 ? "намира " : "намират ") + listed(missing));
+        outcome.solutions.push_back(std::move(solution));
+    }
+    return true;
+}
+
 // A whole number that no relation gives (n of a regular base), tried at each
 // value: where one alone fits, the task is solved with it; where none does,
 // no solid fits. False where that does not decide the task.
@@ -528,6 +610,7 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
         describeNone(task, search, outcome);
         return outcome;
     }
+    if (task.settings.grade > 0 && gradeLimited(task, search, conversions, outcome)) return outcome;
     if (search.tooComplex()) {
         outcome.message = std::string(tooComplex);
         return outcome;

@@ -23,7 +23,7 @@ constexpr RelationRow relations[] = {
     {"S1 = S + 2a·b", {"S = S1 − 2a·b", "a = (S1 − S) : (2b)", "b = (S1 − S) : (2a)"},
      "пълната повърхнина е околната и двете основи, затова S1 > S"},
     {"d² = a² + b² + c²", {"d = √(a² + b² + c²)", "a = √(d² − b² − c²)", "b = √(d² − a² − c²)", "c = √(d² − a² − b²)"},
-     "диагоналът е по-дълъг от всеки ръб и d² = a² + b² + c²"},
+     "диагоналът е по-дълъг от всеки ръб и d² = a² + b² + c²", Pythagoras},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a", "b", "c"};

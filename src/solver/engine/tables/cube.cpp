@@ -16,8 +16,8 @@ constexpr QuantityRow quantities[] = {
     {"V",  "обем",                Volume, "обема"},
 };
 constexpr RelationRow relations[] = {
-    {"d = a√3",  {"a = d : √3"}},
-    {"d1 = a√2", {"a = d1 : √2"}},
+    {"d = a√3",  {"a = d : √3"}, {}, Pythagoras},
+    {"d1 = a√2", {"a = d1 : √2"}, {}, Pythagoras},
     {"S = 4a²",  {"a² = S : 4"}},
     {"S1 = 6a²", {"a² = S1 : 6"}},
     {"V = a³",   {"a³ = V"}},

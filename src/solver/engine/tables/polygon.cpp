@@ -18,11 +18,22 @@ constexpr QuantityRow quantities[] = {
 // A regular polygon's, and a regular pyramid's base's.
 constexpr RelationRow relations[] = {
     {"P = n·a", {"a = P : n", "n = P : a"}},
+    // With a grade set, a square, an equilateral triangle and a regular
+    // hexagon by their own formulas, as the textbooks write them.
+    {"B = a²",          {"a² = B"},           {}, 0,          "n = 4"},
+    {"B = a²√3 : 4",    {"a² = 4B : √3"},     {}, 0,          "n = 3"},
+    {"B = 6·a²√3 : 4",  {"a² = 4B : (6√3)"},  {}, 0,          "n = 6"},
+    {"r = a : 2",       {"a = 2r"},           {}, 0,          "n = 4"},
+    {"R = a",           {"a = R"},            {}, 0,          "n = 6"},
+    {"R = a√2 : 2",     {"a = R√2"},          {}, Pythagoras, "n = 4"},
+    {"r = a√3 : 6",     {"a = 2r√3"},         {}, Pythagoras, "n = 3"},
+    {"R = a√3 : 3",     {"a = R√3"},          {}, Pythagoras, "n = 3"},
+    {"r = a√3 : 2",     {"a = 2r√3 : 3"},     {}, Pythagoras, "n = 6"},
     {"r = a : (2·tg(180° : n))", {"a = 2r·tg(180° : n)"}},
     {"R = a : (2·sin(180° : n))", {"a = 2R·sin(180° : n)"}},
     {"B = P·r : 2", {"r = 2B : P", "P = 2B : r"}},
     {"R² = r² + (a : 2)²", {"R = √(r² + (a : 2)²)", "r = √(R² − (a : 2)²)", "a = 2√(R² − r²)"},
-     "радиусът R на описаната окръжност е по-дълъг от радиуса r на вписаната и от a : 2"},
+     "радиусът R на описаната окръжност е по-дълъг от радиуса r на вписаната и от a : 2", Pythagoras},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a"};

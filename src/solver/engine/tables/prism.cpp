@@ -19,6 +19,11 @@ constexpr QuantityRow quantities[] = {
 };
 constexpr RelationRow relations[] = {
     {"P = n·a", {"a = P : n", "n = P : a"}},
+    // With a grade set, a square, an equilateral triangle and a regular
+    // hexagon by their own formulas, as the grade-6 textbook writes them.
+    {"B = a²",          {"a² = B"},           {}, 0, "n = 4"},
+    {"B = a²√3 : 4",    {"a² = 4B : √3"},     {}, 0, "n = 3"},
+    {"B = 6·a²√3 : 4",  {"a² = 4B : (6√3)"},  {}, 0, "n = 6"},
     {"B = n·a² : (4·tg(180° : n))", {"a² = 4B·tg(180° : n) : n"}},
     {"S = P·h", {"h = S : P", "P = S : h"}},
     {"S1 = S + 2B", {"S = S1 − 2B", "B = (S1 − S) : 2"},
