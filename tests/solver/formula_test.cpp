@@ -311,7 +311,9 @@ std::vector<Point> randomSolids(const SolidRow& solid) {
     const int count = wholeQuantity(solid);
     const std::vector<int> sides = count >= 0 ? std::vector<int>{3, 4, 5, 6, 7, 8, 12, 20} : std::vector<int>{0};
     for (int n : sides) {
-        for (int i = 0; i < (n ? 3 : 8); ++i) {
+        // The square, the triangle and the hexagon have formulas of their own: as many as the rest.
+        const bool ownFormulas = n == 3 || n == 4 || n == 6;
+        for (int i = 0; i < (n && !ownFormulas ? 3 : 8); ++i) {
             std::vector<Given> givens;
             if (n) givens.push_back({std::string(solid.quantities[std::size_t(count)].key), std::to_string(n)});
             for (std::string_view key : solid.base) givens.push_back({std::string(key), randomMeasure(random)});
@@ -384,7 +386,15 @@ std::vector<std::string> disagreements(const SolidRow& solid, const RelationRow&
     for (std::string_view form : relation.forms)
         if (!form.empty()) texts.push_back(form);
     std::vector<std::string> found;
+    // A formula of one base alone ("B = a²" where n = 4) is checked on that base.
+    const auto only = relation.only.find(" = ");
+    const int onlyQuantity = relation.only.empty() ? -1 : quantityIndex(solid, relation.only.substr(0, only));
+    const double onlyValue = relation.only.empty() ? 0 : std::stod(std::string(relation.only.substr(only + 3)));
     for (const Point& point : pointsOf(solid)) {
+        if (onlyQuantity >= 0) {
+            const std::optional<Value>& count = point.values[std::size_t(onlyQuantity)];
+            if (!count || count->number != onlyValue) continue;
+        }
         Substitution with;
         with.quantity = [&point](int i) {
             const std::optional<Value>& value = point.values[std::size_t(i)];
