@@ -132,8 +132,6 @@ TEST(ExactNumbers, SquareRootsOfLargeNumbers) {
 }
 
 TEST(ExactNumbers, SquareRootOfManySmallPrimesIsRightOrNone) {
-    GTEST_SKIP() << "fault: squareRoot() multiplies the primes below 1000 of a number past 2^63 into its 64-bit "
-                    "radicand unchecked: here 3037000453*sqrt(14142414403480493114), the radicand wrapped round";
     // 2·3·5·…·53 (past 2⁶⁴) times the square of the prime 3037000453: the
     // square-free part alone does not fit 64 bits.
     const Integer m("300581923704395064734823571270948998570");
@@ -190,8 +188,6 @@ TEST(ExactNumbers, SignNearCancellation) {
 }
 
 TEST(ExactNumbers, SignOfLongManageableNumbers) {
-    GTEST_SKIP() << "fault: sign() of a manageable number is wrong where coefficients pass about 10^30 (pi to 60 "
-                    "decimals and sqrt(m) to 2^-256 are too short) and 0 where a term passes 10^308 (NaN)";
     const Exact root2 = sqrtOf(2);
     const Exact tenTo400(Rational(boost::multiprecision::pow(Integer(10), 400)));
     const struct {
@@ -265,8 +261,6 @@ TEST(ExactNumbers, TextsReadBack) {
 }
 
 TEST(ExactNumbers, InputOfPowersReadsBack) {
-    GTEST_SKIP() << "fault: input() writes powers the value reader cannot read back (it reads the superscripts "
-                    "² and ³ only): π⁴, 1/π⁵, 10⁻²⁰, 6·10³⁰";
     const Exact numbers[] = {pi(4), pi(-5), fraction(1, 100000000) * fraction(1, 1000000000000),
                              whole(6) * Exact(Rational(boost::multiprecision::pow(Integer(10), 30)))};
     for (const Exact& x : numbers) {
@@ -604,8 +598,6 @@ TEST(PositiveRoots, IdenticallyZeroOrNone) {
 
 // xⁿ = c is solved for xⁿ first; its root keeps its exact form for every n.
 TEST(PositiveRoots, ExactRootsOfPowers) {
-    GTEST_SKIP() << "fault: Exact::root() knows no degree above 3, so x^n = c with n >= 4 gives a decimal root: "
-                    "a cone from S = 15π and Q = 12 (r⁴ − 81 = 0) has r = 3 without its form, S1 ≈ 75,4 for 24π";
     const struct {
         std::vector<std::string_view> coefficients;
         std::string root;
@@ -649,8 +641,6 @@ TEST(PositiveRoots, DecimalDoubleRoot) {
 
 // Two roots 10⁻⁶ apart with decimal coefficients: (x − 1)(x − 1,000001)(x − 2).
 TEST(PositiveRoots, DecimalRootsCloseTogether) {
-    GTEST_SKIP() << "fault: realRoots() takes a turning point where |f| <= 1e-13 of the terms for a double root, "
-                    "so two roots 1e-6 apart come back as one, 1,0000005";
     const PositiveRoots apart = positiveRoots({Value::decimal(-2.000002), Value::decimal(5.000003),
                                                Value::decimal(-4.000001), Value::decimal(1)}, truePi);
     ASSERT_EQ(apart.roots.size(), 3u);
@@ -662,9 +652,6 @@ TEST(PositiveRoots, DecimalRootsCloseTogether) {
 // An exact root's decimal is its exact form's value, also where the two roots
 // of a quadratic lie so close that its decimal discriminant cancels.
 TEST(PositiveRoots, DecimalsOfCloseExactRoots) {
-    GTEST_SKIP() << "fault: solveQuadratic() recomputes the decimals of exact roots from the decimal coefficients: "
-                    "roots 1 and 1,00000001 both get 1,000000005 (off by 5e-9, in the wrong order); 1 and 1,000001 are "
-                    "off by 2,4e-10";
     const struct {
         std::vector<std::string_view> coefficients;
         std::vector<std::string_view> roots;

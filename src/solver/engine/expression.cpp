@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "engine/angles.h"
 #include "engine/superscript.h"
@@ -15,6 +16,7 @@ using Kind = Node::Kind;
 
 constexpr int maxDepth = 40;
 constexpr int maxExponent = 12;
+constexpr int maxTypedExponent = 60;
 constexpr std::size_t maxDigits = 60;
 
 struct Symbol {
@@ -23,13 +25,13 @@ struct Symbol {
 };
 
 // Every spelling of every sign, longest first where one begins another.
-constexpr std::array<Symbol, 22> symbols{{
+constexpr std::array<Symbol, 23> symbols{{
     {"+", '+'}, {"-", '-'}, {"−", '-'}, {"–", '-'},
     {"*", '*'}, {"·", '*'}, {"×", '*'}, {"⋅", '*'}, {"∙", '*'},
     {"/", '/'}, {":", '/'}, {"÷", '/'},
     {"^", '^'}, {"²", '2'}, {"³", '3'},
     {"√", 'r'}, {"∛", 'c'}, {"π", 'p'},
-    {"(", '('}, {")", ')'}, {"°", 'd'}, {"[", '('},
+    {"(", '('}, {")", ')'}, {"°", 'd'}, {"[", '('}, {"]", ')'},
 }};
 
 constexpr std::string_view blanks[] = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x89"};
@@ -171,23 +173,62 @@ private:
         return pos_ < text_.size() && (isDigit(text_[pos_]) || text_[pos_] == ',' || text_[pos_] == '.');
     }
 
+    // Superscript digits, with a minus before them: "⁴", "⁻²⁰"; none where there are none.
+    std::optional<int> superscriptExponent(const Node& base) {
+        static constexpr std::string_view digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+        std::size_t at = pos_;
+        const bool negative = text_.substr(at).starts_with("⁻");
+        if (negative) at += std::string_view("⁻").size();
+        int value = 0, count = 0;
+        for (bool more = true; more;) {
+            more = false;
+            for (int d = 0; d < 10; ++d) {
+                if (!text_.substr(at).starts_with(digits[d])) continue;
+                value = value * 10 + d;
+                at += digits[d].size();
+                more = true;
+                ++count;
+                break;
+            }
+        }
+        if (count == 0 || count > 2) return std::nullopt;
+        // ² and ³ alone are the squares and cubes of the formulas.
+        if (!negative && count == 1 && (value == 2 || value == 3)) return std::nullopt;
+        if (value > largestExponent(&base))
+            fail("степента трябва да е цяло число до " + std::to_string(largestExponent(&base)));
+        pos_ = at;
+        return negative ? -value : value;
+    }
+
+    // Up to the 12th power; a power of ten as a typed number writes it (10³⁰, 10⁻²⁰) further.
+    int largestExponent(const Node* base = nullptr) const {
+        const bool ten = !letters_ && base && base->kind == Kind::Number && base->number == Exact(10);
+        return ten ? maxTypedExponent : maxExponent;
+    }
+
     Node powered() {
         Node node = atom();
         for (;;) {
+            skipBlanks();
+            if (const auto power = superscriptExponent(node)) {
+                node = branch(Kind::Power, {std::move(node)}, *power);
+                continue;
+            }
             const char next = peek();
             if (next == '2' || next == '3') {
                 take();
                 node = branch(Kind::Power, {std::move(node)}, next - '0');
             } else if (next == '^') {
                 take();
-                node = branch(Kind::Power, {std::move(node)}, exponent());
+                const int power = exponent(node);
+                node = branch(Kind::Power, {std::move(node)}, power);
             } else {
                 return node;
             }
         }
     }
 
-    int exponent() {
+    int exponent(const Node& base) {
         const bool bracketed = peek() == '(';
         if (bracketed) take();
         bool negative = false;
@@ -198,9 +239,11 @@ private:
         skipBlanks();
         std::size_t start = pos_;
         while (pos_ < text_.size() && isDigit(text_[pos_])) ++pos_;
-        if (start == pos_ || pos_ - start > 2) fail("степента трябва да е цяло число до " + std::to_string(maxExponent));
+        if (start == pos_ || pos_ - start > 2)
+            fail("степента трябва да е цяло число до " + std::to_string(largestExponent(&base)));
         const int value = std::stoi(std::string(text_.substr(start, pos_ - start)));
-        if (value > maxExponent) fail("степента трябва да е цяло число до " + std::to_string(maxExponent));
+        if (value > largestExponent(&base))
+            fail("степента трябва да е цяло число до " + std::to_string(largestExponent(&base)));
         if (bracketed) expect(')');
         return negative ? -value : value;
     }
