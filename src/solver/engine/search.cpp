@@ -166,7 +166,11 @@ Search::Progress Search::solveFor(State& state, std::size_t relation, int target
 
     if (const Form* form = r.formFor(target)) {
         const Value inner = adopted(evaluate(form->expression, with));
-        const Value value = form->power == 1 ? inner : adopted(root(inner, form->power));
+        Value value = form->power == 1 ? inner : adopted(root(inner, form->power));
+        // A root with no exact form while π stands in it (√(200,96 : π)) is the
+        // root of what π as the task takes it makes (√64 = 8 with π ≈ 3,14).
+        if (form->power != 1 && !value.exact && inner.exact && options_.exact && options_.piFraction)
+            if (const Value rooted = root(withPi(inner), form->power); rooted.exact) value = rooted;
         if (!finitePositive(inner) || !finitePositive(value)) {
             Contradiction c{.kind = Contradiction::Kind::NotPositive, .from = from, .relation = int(relation), .form = form,
                             .target = target, .inputs = knownsOf(state, others)};
