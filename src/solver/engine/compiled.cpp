@@ -29,7 +29,30 @@ Sides split(std::string_view text, std::string_view sign, const LetterIndex& let
     return {readFormula(text.substr(0, at), letters), readFormula(text.substr(at + separator.size()), letters)};
 }
 
-Form readForm(std::string_view text, const LetterIndex& letters) {
+// A row's text in the solid's letters: each letter a part renames replaced.
+std::string inLetters(std::string_view text, const std::vector<std::pair<std::string, std::string>>& letters) {
+    std::string written;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+        if (!letter(text[at])) {
+            written += text[at++];
+            continue;
+        }
+        std::size_t end = at;
+        while (end < text.size() && (letter(text[end]) || (text[end] >= '0' && text[end] <= '9'))) ++end;
+        std::string word(text.substr(at, end - at));
+        for (const auto& [own, host] : letters)
+            if (own == word) {
+                word = host;
+                break;
+            }
+        written += word;
+        at = end;
+    }
+    return written;
+}
+
+Form readForm(const std::string& text, const LetterIndex& letters) {
     Sides sides = split(text, "=", letters);
     Form form;
     form.text = text;
@@ -56,12 +79,13 @@ CompiledSolid compile(const SolidRow& solid) {
     CompiledSolid result;
     result.row = &solid;
     result.wholeIndex = wholeQuantity(solid);
-    const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
-    for (const RelationRow* taken : relationsOf(solid)) {
-        const RelationRow& row = *taken;
+    for (const TakenRelation& taken : takenRelations(solid)) {
+        const RelationRow& row = *taken.row;
+        const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
         Relation relation;
         relation.row = &row;
-        Sides sides = split(row.equation, "=", letters);
+        relation.equation = inLetters(row.equation, taken.letters);
+        Sides sides = split(relation.equation, "=", letters);
         relation.left = std::move(sides.left);
         relation.right = std::move(sides.right);
         collectQuantities(relation.left, relation.members);
@@ -72,25 +96,27 @@ CompiledSolid compile(const SolidRow& solid) {
             if (solid.quantities[std::size_t(member)].regularOnly) relation.regularOnly = true;
         relation.tools = row.tools | (relation.angleMembers.empty() ? 0u : unsigned(Trigonometry));
         if (!row.only.empty()) {
-            const auto at = row.only.find(" = ");
-            relation.onlyQuantity = quantityIndex(solid, row.only.substr(0, at));
-            relation.onlyValue = at == std::string_view::npos ? 0 : std::stoi(std::string(row.only.substr(at + 3)));
+            const std::string only = inLetters(row.only, taken.letters);
+            const auto at = only.find(" = ");
+            relation.onlyQuantity = quantityIndex(solid, std::string_view(only).substr(0, at));
+            relation.onlyValue = at == std::string::npos ? 0 : std::stoi(only.substr(at + 3));
             if (relation.onlyQuantity < 0 || !solid.quantities[std::size_t(relation.onlyQuantity)].domain.whole)
-                throw ReadError{"„" + std::string(row.only) + "“ не е цяло число на „" + std::string(solid.key) + "“"};
+                throw ReadError{"„" + only + "“ не е цяло число на „" + std::string(solid.key) + "“"};
             if (std::find(relation.members.begin(), relation.members.end(), relation.onlyQuantity) ==
                 relation.members.end())
                 relation.members.push_back(relation.onlyQuantity);
         }
         for (std::string_view text : row.forms)
-            if (!text.empty()) relation.forms.push_back(readForm(text, letters));
+            if (!text.empty()) relation.forms.push_back(readForm(inLetters(text, taken.letters), letters));
         // "S = π·r·l" is itself the form that gives S.
         const Node* defined = &relation.left;
         const int power = defined->kind == Node::Kind::Power ? defined->index : 1;
         if (power != 1) defined = &defined->children.front();
         if (defined->kind == Node::Kind::Quantity && !relation.formFor(defined->index))
-            relation.forms.push_back(Form{defined->index, power, relation.right, row.equation});
+            relation.forms.push_back(Form{defined->index, power, relation.right, relation.equation});
         result.relations.push_back(std::move(relation));
     }
+    const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
     for (const ConditionRow& row : solid.conditions) {
         Sides sides = split(row.inequality, "<", letters);
         Condition condition{&row, std::move(sides.left), std::move(sides.right)};

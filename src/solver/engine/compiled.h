@@ -3,6 +3,7 @@
 // A solid's table read once into trees: each relation's two sides, its
 // letters, and its forms by the letter each one gives; its conditions.
 
+#include <string>
 #include <vector>
 
 #include "engine/expression.h"
@@ -15,11 +16,12 @@ struct Form {
     int target = 0;     // the quantity it gives
     int power = 1;      // it gives targetᵖ: "r² = V : (π·h)"
     Node expression;    // the right side
-    std::string_view text;
+    std::string text;   // in the solid's letters
 };
 
 struct Relation {
     const RelationRow* row = nullptr;
+    std::string equation;  // the row's, in the solid's letters: "V2 = π·r²·h2 : 3" of a body's cone
     Node left, right;
     std::vector<int> members;
     std::vector<Form> forms;

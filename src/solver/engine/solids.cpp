@@ -46,6 +46,27 @@ std::vector<const RelationRow*> relationsOf(const SolidRow& solid) {
     return rows;
 }
 
+std::vector<TakenRelation> takenRelations(const SolidRow& solid) {
+    std::vector<TakenRelation> rows;
+    for (const PartRow& part : solid.parts) {
+        const SolidRow& table = part.table();
+        for (TakenRelation taken : takenRelations(table)) {
+            // The part's letters, as the part's own parts named them, become the host's.
+            auto hostLetter = [&](const std::string& letter) {
+                for (const auto& [from, to] : part.renamed)
+                    if (from == letter) return std::string(to);
+                return letter + std::string(part.suffix);
+            };
+            if (taken.letters.empty())
+                for (const QuantityRow& q : table.quantities) taken.letters.emplace_back(q.key, std::string(q.key));
+            for (auto& [own, host] : taken.letters) host = hostLetter(host);
+            rows.push_back(std::move(taken));
+        }
+    }
+    for (const RelationRow& row : solid.relations) rows.push_back({&row, {}});
+    return rows;
+}
+
 int quantityIndex(const SolidRow& solid, std::string_view key) {
     for (std::size_t i = 0; i < solid.quantities.size(); ++i)
         if (solid.quantities[i].key == key) return int(i);

@@ -12,7 +12,9 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace solver {
@@ -86,10 +88,15 @@ struct ConditionRow {
 
 struct SolidRow;
 
-// Another table taken into this one: its quantities become this table's
-// (under the same letters), its relations come before this table's own.
+// Another table taken into this one: its quantities become this table's, its
+// relations come before this table's own. A letter of the part is the host's
+// letter renamed where `renamed` says so ({"h", "h1"}), else with `suffix`
+// after it ("V" and "2" make "V2"; none: the same letter, as a regular
+// pyramid's base polygon shares a, n, r, R, P and B).
 struct PartRow {
     const SolidRow& (*table)();
+    std::string_view suffix = {};
+    std::span<const std::pair<std::string_view, std::string_view>> renamed = {};
 };
 
 struct SolidRow {
@@ -115,6 +122,12 @@ struct SolidRow {
 
 // Its relations in the order the solver takes them: those of its parts first.
 std::vector<const RelationRow*> relationsOf(const SolidRow& solid);
+// The same, each with the letter a part's letter stands for in `solid`.
+struct TakenRelation {
+    const RelationRow* row;
+    std::vector<std::pair<std::string, std::string>> letters;  // the part's letter, the host's
+};
+std::vector<TakenRelation> takenRelations(const SolidRow& solid);
 
 std::span<const SolidRow> allSolids();
 // By its key ("cone") or its Bulgarian name ("конус"); null for neither.

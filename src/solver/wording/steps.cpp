@@ -55,7 +55,7 @@ std::string StepWriter::equation(const std::vector<Value>& coefficients, int tar
 std::string StepWriter::relations(RelationSet set) const {
     std::vector<std::string> used;
     for (std::size_t r = 0; r < solid_.relations.size(); ++r)
-        if (set & (1u << r)) used.emplace_back(solid_.relations[r].row->equation);
+        if (set & (1u << r)) used.emplace_back(solid_.relations[r].equation);
     return listedWithAnd(used);
 }
 
@@ -68,8 +68,7 @@ std::string StepWriter::formStep(const Step& step) const {
     const Form& form = *step.form;
     const Substitution with = numbers(step.inputs);
     const std::string numbers = writeWithNumbers(form.expression, with);
-    std::string text = form.text == r.row->equation ? std::string(form.text)
-                                                    : std::string(r.row->equation) + " ⇒ " + std::string(form.text);
+    std::string text = form.text == r.equation ? form.text : r.equation + " ⇒ " + form.text;
     const std::string result = wording_.equals(form.power == 1 ? step.value : step.inner);
     // "= 36 + 9√3" is not written again before "= 36 + 9√3 ≈ 51,59".
     if (result != "= " + numbers && !result.starts_with("= " + numbers + " ≈")) text += " = " + numbers;
@@ -81,7 +80,7 @@ std::string StepWriter::formStep(const Step& step) const {
 std::string StepWriter::rootsStep(const Step& step) const {
     const std::string lead =
         step.kind == Step::Kind::Equation
-            ? std::string(solid_.relations[std::size_t(step.relation)].row->equation) + " ⇒ " +
+            ? solid_.relations[std::size_t(step.relation)].equation + " ⇒ " +
                   equation(step.coefficients, step.target)
             : "От " + relations(step.relations) + " ⇒ " + equation(step.coefficients, step.target);
     const std::string name = letter(step.target);
@@ -141,7 +140,7 @@ std::string StepWriter::roundedTooFar(const Contradiction& c) const {
         if (q == c.blamed) given = &value;
     const std::string unit = wording_.unitText(solid_.row->quantities[std::size_t(c.blamed)].dimension);
     std::string text = reason(c.relation) + "не е вярно, че " +
-                       std::string(solid_.relations[std::size_t(c.relation)].row->equation) + ": " + name + " " +
+                       solid_.relations[std::size_t(c.relation)].equation + ": " + name + " " +
                        (given ? wording_.equals(*given) : "") + unit;
     return text + ", а от " + givens_(c.others) + " следва " + name + " " +
            wording_.moreDigits(1).equals(c.derived) + unit;
@@ -159,7 +158,7 @@ std::string StepWriter::contradiction(const Contradiction& c) const {
         if (c.blamed >= 0 && givens_) return roundedTooFar(c);
         const Relation& r = solid_.relations[std::size_t(c.relation)];
         const Substitution with = numbers(c.inputs);
-        return reason(c.relation) + "не е вярно, че " + std::string(r.row->equation) + ": " +
+        return reason(c.relation) + "не е вярно, че " + r.equation + ": " +
                writeWithNumbers(r.left, with) + " " + wording_.equals(c.inner) + ", а " +
                writeWithNumbers(r.right, with) + " " + wording_.equals(c.right);
     }

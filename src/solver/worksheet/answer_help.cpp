@@ -21,25 +21,25 @@ struct StepReading {
 };
 
 StepReading readStep(const SolidRow& solid, const Step& step) {
-    const auto rows = relationsOf(solid);
+    const std::vector<Relation>& rows = compiled(solid).relations;
     StepReading reading;
     reading.found = step.target;
     switch (step.kind) {
     case Step::Kind::Form:
         reading.relations = {std::size_t(step.relation)};
-        reading.formula = std::string(step.form->text);
+        reading.formula = step.form->text;
         break;
     case Step::Kind::Equation:
         reading.relations = {std::size_t(step.relation)};
         reading.kind = FormulaKind::Equation;
-        reading.formula = std::string(rows[std::size_t(step.relation)]->equation);
+        reading.formula = rows[std::size_t(step.relation)].equation;
         break;
     case Step::Kind::Elimination: {
         std::vector<std::string> equations;
         for (std::size_t r = 0; r < rows.size(); ++r) {
             if (!(step.relations & (1u << r))) continue;
             reading.relations.push_back(r);
-            equations.emplace_back(rows[r]->equation);
+            equations.push_back(rows[r].equation);
         }
         reading.kind = FormulaKind::Equation;
         reading.formula = listed(equations);
