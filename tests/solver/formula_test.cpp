@@ -243,7 +243,7 @@ TEST(TableFormulas, WrittenWithTheDesktopsSeparatorOrAsLetters) {
     Substitution asLetters;
     asLetters.letter = [](int i) { return std::string(letters[std::size_t(i)]); };
     EXPECT_EQ(writeWithNumbers(readFormula("√(l² − r²)", letterIndex), asLetters), "√(l² − r²)");
-    EXPECT_EQ(writeWithNumbers(readFormula("(S1 − S) : (2b)", letterIndex), asLetters), "(S1 − S) : (2·b)");
+    EXPECT_EQ(writeWithNumbers(readFormula("(S1 − S) : (2b)", letterIndex), asLetters), "(S1 − S) : (2b)");
 }
 
 // A letter not known, or n not known: no value, and a question mark in the text.

@@ -153,6 +153,17 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     {"a Cyrillic а for the Latin a", "cube а=3", Expect::Invalid, {}, "кирилската буква „а“"},
     {"a Cyrillic с in cm", "cube a=3сm", Expect::Solved, {"V=27"}},
     {"a number below the range", "cube a=1e-400", Expect::Invalid, {}, "Въведете число между тях"},
+    // Givens that are relations.
+    {"a height two thirds of the base edge", "prism n=4 a=6 h=2a/3", Expect::Solved, {"h=4 S=96 V=144"}},
+    {"a height 15 longer than the diameter", "cylinder d=10 h=d+15", Expect::Solved, {"h=25 V=625*pi"}},
+    {"height and slant height as 4 : 5", "cone r=6 h:l=4:5", Expect::Solved, {"h=8 l=10 V=96*pi"}},
+    {"edges as 1 : 2 : 3", "box a:b:c=1:2:3 V=48", Expect::Solved, {"a=2 b=4 c=6 S1=88"}},
+    {"radius and height summing to 7", "cylinder r+h=7 Q=24", Expect::Solved, {"r=3 h=4", "r=4 h=3"}},
+    {"all edges equal", "pyramid n=4 a=10 b=a", Expect::Solved, {"h=5*sqrt(2) k=5*sqrt(3) V=500*sqrt(2)/3"}},
+    {"an axial section that is a square", "cylinder h=2r V=16π", Expect::Solved, {"r=2 h=4 S1=24*pi"}},
+    {"a relation in another unit", "cylinder h=d+15cm d=1dm", Expect::Solved, {"h=5/2 r=1/2"}},
+    {"a relation that disagrees", "cone r=6 l=9 h:l=4:5", Expect::None, {}, "h : l = 4 : 5"},
+    {"a relation with a letter the solid has not", "cone h=3x r=2", Expect::Invalid, {}, "не се чете"},
     };
     return tasks;
 }

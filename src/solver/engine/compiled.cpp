@@ -75,47 +75,48 @@ void checkLimits(const CompiledSolid& result) {
                         std::to_string(maxQuantities) + " и " + std::to_string(maxRelations)};
 }
 
+Relation compileRelation(const SolidRow& solid, const TakenRelation& taken) {
+    const RelationRow& row = *taken.row;
+    const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
+    Relation relation;
+    relation.row = &row;
+    relation.equation = inLetters(row.equation, taken.letters);
+    Sides sides = split(relation.equation, "=", letters);
+    relation.left = std::move(sides.left);
+    relation.right = std::move(sides.right);
+    collectQuantities(relation.left, relation.members);
+    collectQuantities(relation.right, relation.members);
+    collectAngleMembers(relation.left, relation.angleMembers);
+    collectAngleMembers(relation.right, relation.angleMembers);
+    for (int member : relation.members)
+        if (solid.quantities[std::size_t(member)].regularOnly) relation.regularOnly = true;
+    relation.tools = row.tools | (relation.angleMembers.empty() ? 0u : unsigned(Trigonometry));
+    if (!row.only.empty()) {
+        const std::string only = inLetters(row.only, taken.letters);
+        const auto at = only.find(" = ");
+        relation.onlyQuantity = quantityIndex(solid, std::string_view(only).substr(0, at));
+        relation.onlyValue = at == std::string::npos ? 0 : std::stoi(only.substr(at + 3));
+        if (relation.onlyQuantity < 0 || !solid.quantities[std::size_t(relation.onlyQuantity)].domain.whole)
+            throw ReadError{"„" + only + "“ не е цяло число на „" + std::string(solid.key) + "“"};
+        if (std::find(relation.members.begin(), relation.members.end(), relation.onlyQuantity) == relation.members.end())
+            relation.members.push_back(relation.onlyQuantity);
+    }
+    for (std::string_view text : row.forms)
+        if (!text.empty()) relation.forms.push_back(readForm(inLetters(text, taken.letters), letters));
+    // "S = π·r·l" is itself the form that gives S.
+    const Node* defined = &relation.left;
+    const int power = defined->kind == Node::Kind::Power ? defined->index : 1;
+    if (power != 1) defined = &defined->children.front();
+    if (defined->kind == Node::Kind::Quantity && !relation.formFor(defined->index))
+        relation.forms.push_back(Form{defined->index, power, relation.right, relation.equation});
+    return relation;
+}
+
 CompiledSolid compile(const SolidRow& solid) {
     CompiledSolid result;
     result.row = &solid;
     result.wholeIndex = wholeQuantity(solid);
-    for (const TakenRelation& taken : takenRelations(solid)) {
-        const RelationRow& row = *taken.row;
-        const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
-        Relation relation;
-        relation.row = &row;
-        relation.equation = inLetters(row.equation, taken.letters);
-        Sides sides = split(relation.equation, "=", letters);
-        relation.left = std::move(sides.left);
-        relation.right = std::move(sides.right);
-        collectQuantities(relation.left, relation.members);
-        collectQuantities(relation.right, relation.members);
-        collectAngleMembers(relation.left, relation.angleMembers);
-        collectAngleMembers(relation.right, relation.angleMembers);
-        for (int member : relation.members)
-            if (solid.quantities[std::size_t(member)].regularOnly) relation.regularOnly = true;
-        relation.tools = row.tools | (relation.angleMembers.empty() ? 0u : unsigned(Trigonometry));
-        if (!row.only.empty()) {
-            const std::string only = inLetters(row.only, taken.letters);
-            const auto at = only.find(" = ");
-            relation.onlyQuantity = quantityIndex(solid, std::string_view(only).substr(0, at));
-            relation.onlyValue = at == std::string::npos ? 0 : std::stoi(only.substr(at + 3));
-            if (relation.onlyQuantity < 0 || !solid.quantities[std::size_t(relation.onlyQuantity)].domain.whole)
-                throw ReadError{"„" + only + "“ не е цяло число на „" + std::string(solid.key) + "“"};
-            if (std::find(relation.members.begin(), relation.members.end(), relation.onlyQuantity) ==
-                relation.members.end())
-                relation.members.push_back(relation.onlyQuantity);
-        }
-        for (std::string_view text : row.forms)
-            if (!text.empty()) relation.forms.push_back(readForm(inLetters(text, taken.letters), letters));
-        // "S = π·r·l" is itself the form that gives S.
-        const Node* defined = &relation.left;
-        const int power = defined->kind == Node::Kind::Power ? defined->index : 1;
-        if (power != 1) defined = &defined->children.front();
-        if (defined->kind == Node::Kind::Quantity && !relation.formFor(defined->index))
-            relation.forms.push_back(Form{defined->index, power, relation.right, relation.equation});
-        result.relations.push_back(std::move(relation));
-    }
+    for (const TakenRelation& taken : takenRelations(solid)) result.relations.push_back(compileRelation(solid, taken));
     const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
     for (const ConditionRow& row : solid.conditions) {
         Sides sides = split(row.inequality, "<", letters);
@@ -138,6 +139,20 @@ const Form* Relation::formFor(int quantity) const {
 
 Polynomial Relation::polynomial(const Substitution& constants) const {
     return relationPolynomial(left, right, constants);
+}
+
+std::shared_ptr<const TaskModel> withRelations(const SolidRow& solid, const std::vector<TaskRelation>& relations) {
+    auto model = std::make_shared<TaskModel>();
+    model->compiled = compiled(solid);
+    for (const TaskRelation& given : relations) {
+        model->texts.push_back(given.equation);
+        model->rows.push_back(RelationRow{model->texts.back()});
+        Relation read = compileRelation(solid, TakenRelation{&model->rows.back(), {}});
+        read.from = given.from;
+        model->compiled.relations.push_back(std::move(read));
+    }
+    checkLimits(model->compiled);
+    return model;
 }
 
 const CompiledSolid& compiled(const SolidRow& solid) {

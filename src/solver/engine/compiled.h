@@ -3,12 +3,15 @@
 // A solid's table read once into trees: each relation's two sides, its
 // letters, and its forms by the letter each one gives; its conditions.
 
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/expression.h"
 #include "engine/polynomial.h"
 #include "engine/solids.h"
+#include "engine/step.h"
 
 namespace solver {
 
@@ -29,6 +32,7 @@ struct Relation {
     std::vector<int> angleMembers;
     bool regularOnly = false;  // it names a quantity only a regular base has
     unsigned tools = 0;        // Pythagoras, Trigonometry
+    GivenSet from = 0;         // a relation a task gave (h = 2a : 3): that given
     // A formula of one base alone ("B = a²" where n = 4): the count and its value.
     int onlyQuantity = -1;
     int onlyValue = 0;
@@ -54,5 +58,19 @@ struct CompiledSolid {
 // Read once per process; throws ReadError for a table that cannot be read or
 // lies beyond the engine's limits (engine/limits.h).
 const CompiledSolid& compiled(const SolidRow& solid);
+
+// A solid's table with relations a task gave besides its givens (h = 2a : 3),
+// in a copy of its own; each relation's given is the bit `from` says. Throws
+// ReadError past the engine's limits.
+struct TaskRelation {
+    std::string equation;  // in the solid's letters
+    GivenSet from = 0;
+};
+struct TaskModel {
+    std::deque<std::string> texts;  // the relations' equations, which their rows point to
+    std::deque<RelationRow> rows;   // the relations' rows, which the copy points to
+    CompiledSolid compiled;
+};
+std::shared_ptr<const TaskModel> withRelations(const SolidRow& solid, const std::vector<TaskRelation>& relations);
 
 }  // namespace solver

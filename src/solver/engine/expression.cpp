@@ -463,8 +463,10 @@ Written writeProduct(const Node& node, const Substitution& with) {
     std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         // A number written before π or a root joins it: "2π·r", "2√3".
+        // So is a letter, where letters are written: "2a".
         const bool joined = i > 0 && factors[i - 1]->kind == Kind::Number && parts[i - 1].plainNumber &&
-                            (factors[i]->kind == Kind::Pi || factors[i]->kind == Kind::Root);
+                            (factors[i]->kind == Kind::Pi || factors[i]->kind == Kind::Root ||
+                             (factors[i]->kind == Kind::Quantity && with.letter));
         if (i > 0 && !joined) text += "·";
         text += bracketed(parts[i], i == 0 ? Binding::Product : Binding::Joined);
     }

@@ -159,7 +159,7 @@ Search::Progress Search::solveFor(State& state, std::size_t relation, int target
     std::vector<int> others;
     for (int q : r.members)
         if (q != target) others.push_back(q);
-    const GivenSet from = sources(state, others);
+    const GivenSet from = sources(state, others) | r.from;
     const Substitution with = substitution(state);
     for (int q : others)
         if (state.known[std::size_t(q)] && state.known[std::size_t(q)]->given) state.used |= state.known[std::size_t(q)]->from;
@@ -281,7 +281,7 @@ bool Search::checkRelations(State& state) {
         const Substitution with = substitution(state);
         const Value left = adopted(evaluate(relation.left, with)), right = adopted(evaluate(relation.right, with));
         if (agreeExactly(left, right)) continue;
-        const GivenSet from = sources(state, relation.members);
+        const GivenSet from = sources(state, relation.members) | relation.from;
         // What follows from a given already taken as rounded is rounded too, by
         // as much again where it is squared or multiplied on the way.
         GivenSet noted = 0;
@@ -513,10 +513,13 @@ Search::Progress Search::eliminate(State& state) {
     if (found.identicallyZero) return Progress::Stuck;
 
     std::vector<int> members;
-    for (std::size_t r = 0; r < solid_.relations.size(); ++r)
-        if (chosen->relations & (1u << r))
-            for (int q : solid_.relations[r].members) members.push_back(q);
-    const GivenSet from = sources(state, members);
+    GivenSet taskRelations = 0;
+    for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
+        if (!(chosen->relations & (1u << r))) continue;
+        for (int q : solid_.relations[r].members) members.push_back(q);
+        taskRelations |= solid_.relations[r].from;
+    }
+    const GivenSet from = sources(state, members) | taskRelations;
     if (found.roots.empty()) {
         Contradiction c{.kind = Contradiction::Kind::Eliminated, .from = from, .target = sought};
         c.coefficients = coefficients;

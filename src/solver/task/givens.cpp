@@ -176,7 +176,12 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         reading.concerned.push_back(given.key);
     };
     std::vector<const Given*> unknown;
+    std::vector<const Given*> relations;
     for (const Given& given : givens) {
+        if (isRelationGiven(solid, given)) {
+            relations.push_back(&given);
+            continue;
+        }
         const int quantity = quantityIndex(solid, given.key);
         if (quantity < 0) {
             const auto latin = asLatin(given.key);
@@ -266,6 +271,15 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         }
         reading.decimals = reading.decimals || value.decimal;
         typed.push_back({&given, quantity, value.value, unit, value.plain, value.decimal, value.decimals});
+    }
+    for (const Given* given : relations) {
+        RelationGiven relation = readRelationGiven(solid, *given, reading.unit);
+        if (!relation.problem.empty()) {
+            problem(*given, relation.problem);
+            continue;
+        }
+        if (!reading.unit) reading.unit = relation.unit;
+        reading.relations.push_back(std::move(relation));
     }
     if (!unknown.empty()) {
         std::string names;

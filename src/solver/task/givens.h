@@ -11,6 +11,7 @@
 
 #include "engine/exact.h"
 #include "engine/solids.h"
+#include "task/relation_givens.h"
 #include "task/solver.h"
 
 namespace solver {
@@ -30,6 +31,7 @@ struct ReadGiven {
 
 struct GivenReading {
     std::vector<ReadGiven> givens;
+    std::vector<RelationGiven> relations;  // givens that are relations: h=2a/3
     std::vector<std::string> problems;   // one sentence per given that is wrong
     std::vector<std::string> concerned;  // their keys
     std::optional<Unit> unit;            // of the results

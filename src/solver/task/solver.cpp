@@ -7,6 +7,7 @@
 
 #include "engine/compiled.h"
 #include "engine/expression.h"
+#include "engine/limits.h"
 #include "task/givens.h"
 #include "engine/search.h"
 #include "engine/superscript.h"
@@ -125,15 +126,21 @@ Search searched(const Task& task, const std::vector<std::pair<int, Value>>& valu
 }
 
 // The givens a contradiction follows from, as the task wrote them: "r = 5 cm и l = 3 cm".
-std::string givensText(const Task& task, std::uint32_t from, std::vector<std::string>& keys) {
+std::string givensText(const Task& task, GivenSet from, std::vector<std::string>& keys) {
     std::vector<std::string> parts;
     for (std::size_t i = 0; i < task.reading.givens.size(); ++i) {
-        if (!(from & (1u << i))) continue;
+        if (!(from & (GivenSet(1) << i))) continue;
         const ReadGiven& given = task.reading.givens[i];
         const Dimension dimension = task.solid.row->quantities[std::size_t(given.quantity)].dimension;
         parts.push_back(given.key + " = " + task.wording.number(Value(given.value, task.wording.pi())) +
                         task.wording.unitText(dimension));
         keys.push_back(given.key);
+    }
+    // The relations a task gave, in the bits after its quantities'.
+    for (std::size_t i = 0; i < task.reading.relations.size(); ++i) {
+        if (!(from & (GivenSet(1) << (task.reading.givens.size() + i)))) continue;
+        parts.push_back(task.reading.relations[i].text);
+        keys.push_back(task.reading.relations[i].key);
     }
     return listed(parts);
 }
@@ -562,23 +569,9 @@ bool wholeTried(const Task& task, const Leading& conversions, Outcome& outcome) 
     return true;
 }
 
-Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings) {
-    Outcome outcome;
-    outcome.solid = solidByKey(solidKey);
-    if (!outcome.solid) {
-        std::vector<std::string> known;
-        for (const SolidRow& s : allSolids()) known.push_back(std::string(s.key) + " (" + std::string(s.name) + ")");
-        outcome.message = "Няма тяло „" + std::string(solidKey) + "“. Телата са: " + listed(known) + ".";
-        return outcome;
-    }
-    const CompiledSolid& solid = compiled(*outcome.solid);
-    const GivenReading reading = readGivens(*outcome.solid, givens, settings.unit);
-    outcome.unit = reading.unit;
-    if (!reading.problems.empty()) {
-        outcome.message = listedWith(reading.problems, " ");
-        outcome.concerned = reading.concerned;
-        return outcome;
-    }
+// The task solved on the solid's table (with the relations it gave): the
+// outcome's status, message and solutions.
+void solvedWith(const CompiledSolid& solid, const GivenReading& reading, const Settings& settings, Outcome& outcome) {
     const Wording wording(settings, reading.unit, reading.decimals);
     bool regular = outcome.solid->baseWithoutSides.empty();
     for (const ReadGiven& given : reading.givens)
@@ -590,32 +583,72 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
     if (search.solutions().empty() && search.contradictions().empty() && regular && solid.wholeIndex >= 0 &&
         std::all_of(search.stuck().begin(), search.stuck().end(),
                     [&](const State& s) { return !s.known[std::size_t(solid.wholeIndex)]; })) {
-        if (wholeTried(task, conversions, outcome)) return outcome;
+        if (wholeTried(task, conversions, outcome)) return;
     }
     if (!search.solutions().empty()) {
         if (const auto why = failedCondition(task, search.solutions().front())) {
             outcome.status = Status::None;
             outcome.message = *why;
             for (const ReadGiven& g : reading.givens) outcome.concerned.push_back(g.key);
-            return outcome;
+            return;
         }
         outcome.status = Status::Solved;
         const std::vector<State> kept = distinct(task, search.solutions());
         // Where swapped measures gave one solid twice, the steps count the solids shown.
         const std::size_t shown = kept.size() < search.solutions().size() ? kept.size() : 0;
         for (const State& state : kept) outcome.solutions.push_back(solutionOf(task, state, conversions, shown));
-        return outcome;
+        return;
     }
     if (search.stuck().empty() && !search.contradictions().empty()) {
         describeNone(task, search, outcome);
-        return outcome;
+        return;
     }
-    if (task.settings.grade > 0 && gradeLimited(task, search, conversions, outcome)) return outcome;
+    if (task.settings.grade > 0 && gradeLimited(task, search, conversions, outcome)) return;
     if (search.tooComplex()) {
         outcome.message = std::string(tooComplex);
-        return outcome;
+        return;
     }
     describeUnderdetermined(task, outcome);
+}
+
+Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings) {
+    Outcome outcome;
+    outcome.solid = solidByKey(solidKey);
+    if (!outcome.solid) {
+        std::vector<std::string> known;
+        for (const SolidRow& s : allSolids()) known.push_back(std::string(s.key) + " (" + std::string(s.name) + ")");
+        outcome.message = "Няма тяло „" + std::string(solidKey) + "“. Телата са: " + listed(known) + ".";
+        return outcome;
+    }
+    const GivenReading reading = readGivens(*outcome.solid, givens, settings.unit);
+    outcome.unit = reading.unit;
+    if (!reading.problems.empty()) {
+        outcome.message = listedWith(reading.problems, " ");
+        outcome.concerned = reading.concerned;
+        return outcome;
+    }
+    // Relations the task gave (h = 2a : 3) join the table's in a copy of its own.
+    std::shared_ptr<const TaskModel> model;
+    if (!reading.relations.empty()) {
+        std::vector<TaskRelation> relations;
+        for (std::size_t i = 0; i < reading.relations.size(); ++i)
+            for (const std::string& equation : reading.relations[i].equations)
+                relations.push_back({equation, GivenSet(1) << (reading.givens.size() + i)});
+        if (reading.givens.size() + reading.relations.size() > maxGivens) {
+            outcome.message = std::string(tooComplex);
+            return outcome;
+        }
+        try {
+            model = withRelations(*outcome.solid, relations);
+        } catch (const ReadError&) {
+            outcome.message = std::string(tooComplex);
+            return outcome;
+        }
+    }
+    const CompiledSolid& solid = model ? model->compiled : compiled(*outcome.solid);
+    solvedWith(solid, reading, settings, outcome);
+    if (model)
+        for (Solution& solution : outcome.solutions) solution.model = std::shared_ptr<const CompiledSolid>(model, &model->compiled);
     return outcome;
 }
 

@@ -15,6 +15,7 @@
 // root a solid of its own. It records every step as it takes it.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +56,9 @@ struct Solution {
     // Under the steps: the givens taken as rounded, with their exact values
     // ("r е закръглено: точно r = 5√3 ≈ 8,66").
     std::vector<std::string> notes;
+    // The table the solution comes from where the task gave relations of its
+    // own (h = 2a : 3): its steps' relations are that table's. None otherwise.
+    std::shared_ptr<const struct CompiledSolid> model;
     int sides = 0;                           // n, where the base is regular
     const QuantityResult* find(std::string_view key) const;
 };

@@ -20,8 +20,13 @@ struct StepReading {
     std::string formula;  // "h = 3V : (π·r²)"; for an equation, its relations: "l² = r² + h² и S = π·r·l"
 };
 
-StepReading readStep(const SolidRow& solid, const Step& step) {
-    const std::vector<Relation>& rows = compiled(solid).relations;
+// The table a solution's steps come from.
+const CompiledSolid& modelOf(const SolidRow& solid, const Solution& solution) {
+    return solution.model ? *solution.model : compiled(solid);
+}
+
+StepReading readStep(const CompiledSolid& model, const Step& step) {
+    const std::vector<Relation>& rows = model.relations;
     StepReading reading;
     reading.found = step.target;
     switch (step.kind) {
@@ -55,7 +60,7 @@ StepReading readStep(const SolidRow& solid, const Step& step) {
 // found it, and those before it that found what that step used.
 std::vector<std::size_t> pathTo(const SolidRow& solid, const Solution& solution,
                                 const std::vector<StepReading>& readings, int quantity) {
-    const CompiledSolid& compiledSolid = compiled(solid);
+    const CompiledSolid& compiledSolid = modelOf(solid, solution);
     std::vector<bool> needed(readings.size(), false);
     std::vector<std::pair<int, std::size_t>> pending = {
         {quantity, readings.size()}};  // a quantity, found before a step
@@ -111,7 +116,7 @@ std::string hintText(const SolidRow& solid, const std::vector<StepReading>& read
 
 std::vector<StepReading> readSteps(const SolidRow& solid, const Solution& solution) {
     std::vector<StepReading> readings;
-    for (const Step& step : solution.records) readings.push_back(readStep(solid, step));
+    for (const Step& step : solution.records) readings.push_back(readStep(modelOf(solid, solution), step));
     return readings;
 }
 
