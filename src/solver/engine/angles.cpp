@@ -92,6 +92,33 @@ double decimalValue(Trigonometric function, double x) {
 
 }  // namespace
 
+Value inverseTrigonometric(Trigonometric function, const Value& value) {
+    if (!std::isfinite(value.number)) return Value::decimal(NAN);
+    const double x = value.number;
+    if ((function == Trigonometric::Sine || function == Trigonometric::Cosine) && std::fabs(x) > 1 + 1e-12)
+        return Value::decimal(NAN);
+    if (value.exact) {
+        // The angles of the table, each tried on the value exactly.
+        std::vector<Rational> candidates;
+        for (const ExactAngle& angle : exactAngles()) candidates.push_back(angle.degrees);
+        for (const Rational& half : {Rational(45, 2), Rational(135, 2)}) candidates.push_back(half);
+        for (const Rational& degrees : candidates) {
+            const bool inRange = function == Trigonometric::Cosine ? degrees <= 180 : degrees <= 90;
+            if (!inRange) continue;
+            const auto exact = exactValue(function, degrees);
+            if (exact && *exact == *value.exact) return Value(Exact(degrees), truePi);
+            if (function != Trigonometric::Cosine && degrees > 0 && degrees < 90 && exact && *exact == -*value.exact)
+                return Value(Exact(-degrees), truePi);
+        }
+    }
+    const double clamped = std::max(-1.0, std::min(1.0, x));
+    const double radians = function == Trigonometric::Sine     ? std::asin(clamped)
+                           : function == Trigonometric::Cosine ? std::acos(clamped)
+                           : function == Trigonometric::Tangent ? std::atan(x)
+                                                                : std::atan(1 / x);
+    return Value::decimal(radians * 180 / truePi);
+}
+
 Value trigonometric(Trigonometric function, const Value& degrees) {
     if (!std::isfinite(degrees.number)) return Value::decimal(NAN);
     if (degrees.exact && degrees.exact->isRational())

@@ -14,4 +14,9 @@ enum class Trigonometric { Sine, Cosine, Tangent, Cotangent };
 // known or the function has no value there (tg 90°).
 Value trigonometric(Trigonometric function, const Value& degrees);
 
+// The angle in degrees whose sine, cosine or tangent is `value` (arcsin and
+// arctg from −90° to 90°, arccos from 0° to 180°): exact where the table
+// has it (arctg √3 = 60°), else a decimal; NaN out of range.
+Value inverseTrigonometric(Trigonometric function, const Value& value);
+
 }  // namespace solver

@@ -11,6 +11,10 @@
 namespace solver {
 namespace {
 
+bool namesInverse(const Node& node) {
+    return isInverseTrigonometric(node) || std::any_of(node.children.begin(), node.children.end(), namesInverse);
+}
+
 // The quantities inside the node's angles: n in tg(180° : n).
 void collectAngleMembers(const Node& node, std::vector<int>& indices) {
     if (isTrigonometric(node)) collectQuantities(node, indices);
@@ -90,7 +94,10 @@ Relation compileRelation(const SolidRow& solid, const TakenRelation& taken) {
     collectAngleMembers(relation.right, relation.angleMembers);
     for (int member : relation.members)
         if (solid.quantities[std::size_t(member)].regularOnly) relation.regularOnly = true;
-    relation.tools = row.tools | (relation.angleMembers.empty() ? 0u : unsigned(Trigonometry));
+    relation.tools = row.tools | (relation.angleMembers.empty() && !namesInverse(relation.left) &&
+                                          !namesInverse(relation.right)
+                                      ? 0u
+                                      : unsigned(Trigonometry));
     if (!row.only.empty()) {
         const std::string only = inLetters(row.only, taken.letters);
         const auto at = only.find(" = ");
@@ -109,6 +116,9 @@ Relation compileRelation(const SolidRow& solid, const TakenRelation& taken) {
     if (power != 1) defined = &defined->children.front();
     if (defined->kind == Node::Kind::Quantity && !relation.formFor(defined->index))
         relation.forms.push_back(Form{defined->index, power, relation.right, relation.equation});
+    // α = arctg(h : r): a form of the angle needs the trigonometry too.
+    for (const Form& form : relation.forms)
+        if (namesInverse(form.expression)) relation.tools |= Trigonometry;
     return relation;
 }
 

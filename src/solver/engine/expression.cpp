@@ -39,6 +39,14 @@ constexpr std::string_view blanks[] = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF", "\
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLatin(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
+// A Greek letter of an angle (α, β, φ …), two bytes in UTF-8; π is a number, not a letter.
+bool isGreekAt(std::string_view text, std::size_t at) {
+    if (at + 1 >= text.size()) return false;
+    const auto lead = static_cast<unsigned char>(text[at]), next = static_cast<unsigned char>(text[at + 1]);
+    if (lead == 0xCF && next == 0x80) return false;  // π
+    return (lead == 0xCE && next >= 0xB1) || (lead == 0xCF && next <= 0x89);
+}
+
 Node leaf(Kind kind) {
     Node node;
     node.kind = kind;
@@ -61,7 +69,8 @@ Node numberNode(const Exact& x) {
 
 class Reader {
 public:
-    Reader(std::string_view text, const LetterIndex* letters) : text_(text), letters_(letters) {}
+    Reader(std::string_view text, const LetterIndex* letters, bool angles = false)
+        : text_(text), letters_(letters), anglesAllowed_(angles) {}
 
     Node whole() {
         Node node = sum();
@@ -71,6 +80,7 @@ public:
     }
 
     bool decimal() const { return decimal_; }
+    bool degrees() const { return degrees_; }
     int decimals() const { return decimals_; }
 
 private:
@@ -125,7 +135,7 @@ private:
         const char next = peek();
         if (next == 'p' || next == 'r' || next == 'c' || next == '(') return true;
         return pos_ < text_.size() && (isDigit(text_[pos_]) || text_[pos_] == ',' || text_[pos_] == '.' ||
-                                       (letters_ && isLatin(text_[pos_])));
+                                       (letters_ && (isLatin(text_[pos_]) || isGreekAt(text_, pos_))));
     }
 
     struct Depth {
@@ -272,13 +282,14 @@ private:
         }
         if (startsNumber()) {
             Node node = number();
-            if (letters_ && peek() == 'd') {
+            if ((letters_ || anglesAllowed_) && peek() == 'd') {
                 take();
                 node.degrees = true;
+                degrees_ = true;
             }
             return node;
         }
-        if (letters_ && pos_ < text_.size() && isLatin(text_[pos_])) return letter();
+        if (letters_ && pos_ < text_.size() && (isLatin(text_[pos_]) || isGreekAt(text_, pos_))) return letter();
         if (pos_ >= text_.size()) fail("изразът свършва преждевременно");
         fail("неочакван знак „" + std::string(characterAt(pos_)) + "“");
     }
@@ -351,7 +362,9 @@ private:
     Node letter() {
         skipBlanks();
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && isLatin(text_[pos_])) ++pos_;
+        if (isGreekAt(text_, pos_)) pos_ += 2;
+        else
+            while (pos_ < text_.size() && isLatin(text_[pos_])) ++pos_;
         while (pos_ < text_.size() && isDigit(text_[pos_])) ++pos_;
         const std::string_view word = text_.substr(start, pos_ - start);
         for (const auto& [name, kind] : functions)
@@ -364,11 +377,15 @@ private:
     }
 
     static constexpr std::pair<std::string_view, Kind> functions[] = {
-        {"sin", Kind::Sine}, {"cos", Kind::Cosine}, {"tg", Kind::Tangent}, {"cotg", Kind::Cotangent}};
+        {"sin", Kind::Sine},        {"cos", Kind::Cosine},        {"tg", Kind::Tangent},
+        {"cotg", Kind::Cotangent},  {"arcsin", Kind::ArcSine},    {"arccos", Kind::ArcCosine},
+        {"arctg", Kind::ArcTangent}};
 
-    // sin, cos, tg and cotg of an angle in brackets: "tg(180° : n)".
+    // sin, cos, tg and cotg of an angle in brackets: "tg(180° : n)"; arcsin, arccos and arctg of a number.
+    // Without brackets, one letter or number: "tg α", "sin 30°".
     Node angleFunction(Kind kind) {
-        expect('(');
+        if (peek() != '(') return branch(kind, {atom()});
+        take();
         Node angle = sum();
         expect(')');
         return branch(kind, {std::move(angle)});
@@ -376,9 +393,11 @@ private:
 
     std::string_view text_;
     const LetterIndex* letters_;
+    bool anglesAllowed_ = false;
     std::size_t pos_ = 0;
     int depth_ = 0;
     bool decimal_ = false;
+    bool degrees_ = false;
     int decimals_ = 0;
 };
 
@@ -415,9 +434,12 @@ Written write(const Node& node, const Substitution& with);
 
 // The angle after sin, cos, tg: " 60°" where it ends within three decimals, else "(180° : 7)".
 std::string angleText(const Node& angle, const Substitution& with) {
+    if (angle.kind == Kind::Quantity && with.letter) return " " + with.letter(angle.index);
     const Value value = evaluate(angle, with);
     if (value.exact && value.exact->isRational() && Exact::endsInDecimals(value.exact->rational(), 3))
         return " " + decimalText(value.exact->rational(), with.separator) + "°";
+    if (std::isfinite(value.number) && angle.kind == Kind::Quantity)
+        return " " + write(angle, with).text + "°";  // tg 53,13°
     return "(" + write(angle, with).text + ")";
 }
 
@@ -426,15 +448,21 @@ std::string_view functionName(Kind kind) {
     case Kind::Sine: return "sin";
     case Kind::Cosine: return "cos";
     case Kind::Tangent: return "tg";
+    case Kind::ArcSine: return "arcsin";
+    case Kind::ArcCosine: return "arccos";
+    case Kind::ArcTangent: return "arctg";
     default: return "cotg";
     }
 }
 
 Trigonometric function(Kind kind) {
     switch (kind) {
-    case Kind::Sine: return Trigonometric::Sine;
-    case Kind::Cosine: return Trigonometric::Cosine;
-    case Kind::Tangent: return Trigonometric::Tangent;
+    case Kind::Sine:
+    case Kind::ArcSine: return Trigonometric::Sine;
+    case Kind::Cosine:
+    case Kind::ArcCosine: return Trigonometric::Cosine;
+    case Kind::Tangent:
+    case Kind::ArcTangent: return Trigonometric::Tangent;
     default: return Trigonometric::Cotangent;
     }
 }
@@ -517,6 +545,11 @@ Written write(const Node& node, const Substitution& with) {
     case Kind::Tangent:
     case Kind::Cotangent:
         return {std::string(functionName(node.kind)) + angleText(node.children.front(), with), Binding::Atom};
+    case Kind::ArcSine:
+    case Kind::ArcCosine:
+    case Kind::ArcTangent:
+        return {std::string(functionName(node.kind)) + "(" + write(node.children.front(), with).text + ")",
+                Binding::Atom};
     }
     return {"?", Binding::Atom};
 }
@@ -535,10 +568,10 @@ Node readFormula(std::string_view text, const LetterIndex& letters) {
     return reader.whole();
 }
 
-TypedValue readValue(std::string_view text) {
+TypedValue readValue(std::string_view text, bool angle) {
     TypedValue typed;
     try {
-        Reader reader(text, nullptr);
+        Reader reader(text, nullptr, angle);
         const Node tree = reader.whole();
         const Value value = evaluate(tree, Substitution{});
         if (!value.exact) {
@@ -547,6 +580,7 @@ TypedValue readValue(std::string_view text) {
         }
         typed.value = *value.exact;
         typed.plain = tree.kind == Kind::Number;
+        typed.degrees = reader.degrees();
         typed.decimal = reader.decimal();
         typed.decimals = reader.decimals();
         typed.read = true;
@@ -554,6 +588,10 @@ TypedValue readValue(std::string_view text) {
         typed.error = error.what;
     }
     return typed;
+}
+
+bool isInverseTrigonometric(const Node& node) {
+    return node.kind == Kind::ArcSine || node.kind == Kind::ArcCosine || node.kind == Kind::ArcTangent;
 }
 
 bool isTrigonometric(const Node& node) {
@@ -580,6 +618,10 @@ Value evaluate(const Node& node, const Substitution& with) {
     case Kind::Cosine:
     case Kind::Tangent:
     case Kind::Cotangent: return trigonometric(function(node.kind), evaluate(node.children.front(), with));
+    case Kind::ArcSine:
+    case Kind::ArcCosine:
+    case Kind::ArcTangent:
+        return inverseTrigonometric(function(node.kind), evaluate(node.children.front(), with));
     }
     return notKnown();
 }

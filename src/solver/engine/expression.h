@@ -22,6 +22,7 @@ struct Node {
     enum class Kind {
         Number, Pi, Quantity, Add, Subtract, Multiply, Divide, Power, Root, Negate,
         Sine, Cosine, Tangent, Cotangent,  // of the angle in degrees that is their child
+        ArcSine, ArcCosine, ArcTangent,    // the angle in degrees of the number that is their child
     };
     Kind kind = Kind::Number;
     Exact number;          // Number
@@ -48,9 +49,11 @@ struct TypedValue {
     bool decimal = false;  // written with a decimal separator ("2,5")
     int decimals = 0;      // the most digits after a separator
     bool plain = false;    // a number alone, as a task may round it: no √, π, fraction or sum
+    bool degrees = false;  // written with a degree sign
     std::string error;     // when not read: what is wrong, for a message
 };
-TypedValue readValue(std::string_view text);
+// `angle`: a value an angle takes, which may end with a degree sign ("60°").
+TypedValue readValue(std::string_view text, bool angle = false);
 
 // What a formula's letters stand for when it is evaluated or written out.
 struct Substitution {
@@ -72,6 +75,8 @@ std::string writeWithNumbers(const Node& node, const Substitution& with);
 
 // Whether the node is sin, cos, tg or cotg of an angle.
 bool isTrigonometric(const Node& node);
+// Whether it is arcsin, arccos or arctg of a number.
+bool isInverseTrigonometric(const Node& node);
 
 // Whether evaluating the formula subtracts decimals so nearly equal that most
 // of their digits cancel.

@@ -28,7 +28,7 @@ bool Search::complete(const State& state) const {
     return true;
 }
 
-bool Search::usable(const State& state, std::size_t relation) const {
+bool Search::usable(const State& state, std::size_t relation, int target) const {
     const Relation& r = solid_.relations[relation];
     if (!options_.regular && r.regularOnly) return false;
     if ((r.tools & ~toolsOfGrade(options_.grade)) != 0) return false;
@@ -37,8 +37,9 @@ bool Search::usable(const State& state, std::size_t relation) const {
         const auto& count = state.known[std::size_t(r.onlyQuantity)];
         if (options_.grade == 0 || !count || count->value.number != r.onlyValue) return false;
     }
+    // Its angles known; or the one unknown the angle sought, by a form (α = arctg(h : r)).
     return std::all_of(r.angleMembers.begin(), r.angleMembers.end(),
-                       [&](int q) { return state.known[std::size_t(q)].has_value(); });
+                       [&](int q) { return state.known[std::size_t(q)].has_value() || (q == target && r.formFor(q)); });
 }
 
 GivenSet Search::sources(const State& state, const std::vector<int>& quantities) const {
@@ -130,7 +131,6 @@ Search::Progress Search::advance(State& state) {
     for (bool freshFirst : {options_.grade > 0, false}) {
         for (bool carefully : {true, false}) {
             for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
-                if (!usable(state, r)) continue;
                 int unknown = -1, count = 0;
                 bool fresh = false;
                 for (int q : solid_.relations[r].members) {
@@ -142,7 +142,7 @@ Search::Progress Search::advance(State& state) {
                         fresh = true;
                     }
                 }
-                if (count != 1 || (freshFirst && !fresh)) continue;
+                if (count != 1 || (freshFirst && !fresh) || !usable(state, r, unknown)) continue;
                 const Form* form = solid_.relations[r].formFor(unknown);
                 if (carefully && form && losesDigits(form->expression, substitution(state))) continue;
                 const Progress progress = solveFor(state, r, unknown);
@@ -254,6 +254,12 @@ void Search::branch(const State& state, Step step, GivenSet from) {
 
 bool Search::assign(State& state, int quantity, Value value, GivenSet from, std::optional<Step> step) {
     const Domain& domain = solid_.row->quantities[std::size_t(quantity)].domain;
+    if (domain.below > 0 && !(value.number < domain.below)) {
+        Contradiction c{.kind = Contradiction::Kind::OutOfDomain, .from = from, .target = quantity};
+        c.right = value;
+        contradict(std::move(c));
+        return false;
+    }
     if (domain.whole) {
         const double x = value.number;
         const double whole = std::round(x);

@@ -74,7 +74,9 @@ private:
     void branch(const State& state, Step step, GivenSet from);
     std::vector<Step::Rejection> tryRoots(const State& state, int quantity, const std::vector<Value>& roots) const;
 
-    bool usable(const State& state, std::size_t relation) const;
+    // Whether a relation may be used: by the task's tools and base, with its
+    // angles known, or to find the one angle `target` by a form of it.
+    bool usable(const State& state, std::size_t relation, int target = -1) const;
     GivenSet sources(const State& state, const std::vector<int>& quantities) const;
     Knowns knownsOf(const State& state, const std::vector<int>& quantities) const;
     Substitution substitution(const State& state) const;

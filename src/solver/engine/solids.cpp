@@ -70,6 +70,12 @@ std::vector<TakenRelation> takenRelations(const SolidRow& solid) {
 int quantityIndex(const SolidRow& solid, std::string_view key) {
     for (std::size_t i = 0; i < solid.quantities.size(); ++i)
         if (solid.quantities[i].key == key) return int(i);
+    // An angle's Greek letter spelt in Latin, as a keyboard without Greek types it.
+    static constexpr std::pair<std::string_view, std::string_view> greek[] = {
+        {"alpha", "α"}, {"beta", "β"}, {"gamma", "γ"}, {"delta", "δ"},
+        {"phi", "φ"},   {"theta", "θ"}, {"psi", "ψ"},  {"omega", "ω"}};
+    for (const auto& [latin, letter] : greek)
+        if (key == latin) return quantityIndex(solid, letter);
     return -1;
 }
 

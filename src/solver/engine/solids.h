@@ -36,7 +36,14 @@ struct Domain {
     std::string_view onlyFitting = {}, noneFitting = {};
     // A given below the least value or above the most: "броят на страните трябва да е цяло число, поне 3".
     std::string_view tooSmall = {}, tooLarge = {};
+    // An angle: less than this many degrees (90 for an acute one, 180), its rule in `rule`.
+    int below = 0;
 };
+
+// An acute angle of a right triangle in the solid (between a generator and the base).
+inline constexpr Domain acuteAngle{false, 0, 0, 0, "ъгълът трябва да е между 0° и 90°", {}, {}, {}, {}, 90};
+// An angle of a triangle or between two planes (the apex angle of an axial section).
+inline constexpr Domain angleBelowStraight{false, 0, 0, 0, "ъгълът трябва да е между 0° и 180°", {}, {}, {}, {}, 180};
 
 // A polygon's number of sides.
 inline constexpr Domain sidesOfPolygon{

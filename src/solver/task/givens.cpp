@@ -211,9 +211,13 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
             problem(given, given.key + " няма стойност: въведете число, " + std::string(examples) + ".");
             continue;
         }
-        TypedUnit unit = takeUnit(text);
-        const TypedValue value = readValue(text);
+        const bool angle = row.dimension == Dimension::Angle;
+        TypedUnit unit = angle ? TypedUnit{} : takeUnit(text);
+        TypedValue value = readValue(text, angle);
         const std::string shown = "„" + std::string(trimmed(given.text)) + "“";
+        // An angle in radians, as π/3: in degrees, 60.
+        if (angle && value.read && !value.degrees && !value.value.isRational())
+            value.value = value.value * Exact(180) * Exact::pi(-1);
         if (!value.read) {
             problem(given, given.key + ": " + shown + " не се чете като число (" + value.error + "). Въведете " +
                                std::string(examples) + ".");
@@ -231,6 +235,11 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         if (small || !(magnitude <= 1e50)) {
             problem(given, given.key + ": " + shown +
                                " е извън обхвата от 10⁻⁵⁰ до 10⁵⁰. Въведете число между тях, например 3, 2,5 или 0,001.");
+            continue;
+        }
+        if (row.domain.below > 0 && !(value.value.value() < row.domain.below)) {
+            problem(given, given.key + ": " + std::string(row.domain.rule) + ", а е дадено " + shown +
+                               ". Въведете ъгъла в градуси, например 30 или 45°.");
             continue;
         }
         const int power = powerOf(row.dimension);

@@ -270,6 +270,12 @@ Solution solutionOf(const Task& task, const State& state, const Leading& leading
             result.value = inUnits(value);
             if (value.exact) result.exactText = value.exact->text(task.wording.style());
             result.text = task.wording.quantity(value, row.quantities[q].dimension);
+            // An angle with no exact value, as the key writes it: "arctg 4/3 ≈ 53,13°".
+            if (row.quantities[q].dimension == Dimension::Angle && !value.exact)
+                for (const Step& step : state.steps)
+                    if (step.target == int(q))
+                        if (const auto form = StepWriter(task.solid, task.wording).inverseForm(step))
+                            result.text = *form + " " + result.text;
         } else {
             result.value = NAN;
             result.text = beyondGrade(task) ? "не се намира с наученото до " + std::to_string(task.settings.grade) + ". клас"

@@ -59,6 +59,20 @@ std::string StepWriter::relations(RelationSet set) const {
     return listedWithAnd(used);
 }
 
+std::optional<std::string> StepWriter::inverseForm(const Step& step) const {
+    if (step.kind != Step::Kind::Form || !step.form || step.form->power != 1) return std::nullopt;
+    const Node& form = step.form->expression;
+    if (!isInverseTrigonometric(form) || step.value.exact) return std::nullopt;
+    const Value argument = evaluate(form.children.front(), numbers(step.inputs));
+    if (!argument.exact) return std::nullopt;
+    const std::string name = form.kind == Node::Kind::ArcSine   ? "arcsin"
+                             : form.kind == Node::Kind::ArcCosine ? "arccos"
+                                                                  : "arctg";
+    const std::string value = argument.exact->text(wording_.style());
+    const bool bracketed = value.find(' ') != std::string::npos;
+    return name + " " + (bracketed ? "(" + value + ")" : value);
+}
+
 std::string StepWriter::step(const Step& step) const {
     return step.kind == Step::Kind::Form ? formStep(step) : rootsStep(step);
 }

@@ -30,6 +30,9 @@ public:
         solidsShown_ = shown;
         swapped_ = std::move(swapped);
     }
+    // An angle a step found by arcsin, arccos or arctg of an exact number, as
+    // a key writes it where it has no exact value: "arctg 4/3"; none otherwise.
+    std::optional<std::string> inverseForm(const Step& step) const;
     // A sentence or two: why the givens cannot go together.
     std::string contradiction(const Contradiction& contradiction) const;
 
