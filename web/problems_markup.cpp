@@ -48,6 +48,8 @@ std::string_view dimensionName(Dimension dimension) {
     case Dimension::Length: return "length";
     case Dimension::Area: return "area";
     case Dimension::Volume: return "volume";
+    case Dimension::Angle: return "angle";
+    case Dimension::Ratio: return "ratio";
     }
     return {};
 }

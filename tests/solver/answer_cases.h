@@ -3,7 +3,8 @@
 // Answers a student types, and whether each is right: one table for the core's
 // test and, written as JSON, for the page's. `exact` is the true value as the
 // solver reads it, `pi` the sheet's π ("exact" or "3.14"); a decimal is right
-// when it is the true value rounded to the digits typed.
+// when it is the true value rounded to the digits typed, and those are the two
+// after the comma the sheet asks for or at least three significant ones.
 
 #include <ostream>
 #include <string_view>
@@ -36,7 +37,7 @@ inline const std::vector<AnswerCase>& answerCases() {
     {"15π", "exact", "47,12", Marked::Right},
     {"15π", "exact", "47.12", Marked::Right},
     {"15π", "exact", "47,1", Marked::Right},
-    {"15π", "exact", "47", Marked::Right},
+    {"15π", "exact", "47", Marked::Unreadable},     // too few digits to tell it from 47,4
     {"15π", "exact", "47,124", Marked::Right},
     {"15π", "exact", "≈ 47,12 cm²", Marked::Right},
     {"15π", "exact", "47,12cm2", Marked::Right},
@@ -49,13 +50,16 @@ inline const std::vector<AnswerCase>& answerCases() {
     {"15π", "exact", "15", Marked::Wrong},
     {"15π", "exact", "47,10", Marked::Wrong, "точното число"},  // 15·3,14
     {"15π", "exact", "47,12 cm", Marked::Unreadable},  // a length's unit for an area
-    {"15π", "exact", "47,12 dm²", Marked::Unreadable},
+    {"15π", "exact", "47,12 dm²", Marked::Wrong},   // 4712 cm²
+    {"15π", "exact", "0,4712 dm²", Marked::Right},  // another unit of area
+    {"15π", "exact", "4712 mm²", Marked::Right},
+    {"15π", "exact", "0,47 dm²", Marked::Unreadable},  // 47 cm², too few digits
     {"15π", "exact", "петнайсет", Marked::Unreadable},
     {"15π", "exact", "", Marked::Unreadable},
     // With π ≈ 3,14 the true value is 47,1.
     {"15π", "3.14", "47,1", Marked::Right},
     {"15π", "3.14", "47,10", Marked::Right},
-    {"15π", "3.14", "47", Marked::Right},
+    {"15π", "3.14", "47", Marked::Wrong, "π ≈ 3,14"},  // 47,1 is the answer itself
     {"15π", "3.14", "15π", Marked::Right},
     {"15π", "3.14", "15·3,14", Marked::Right},
     {"15π", "3.14", "47,12", Marked::Wrong, "π ≈ 3,14"},
@@ -65,7 +69,8 @@ inline const std::vector<AnswerCase>& answerCases() {
     {"12√3", "exact", "12*sqrt(3)", Marked::Right},
     {"12√3", "exact", "√432", Marked::Right},
     {"12√3", "exact", "20,78", Marked::Right},
-    {"12√3", "exact", "21", Marked::Right},
+    {"12√3", "exact", "21", Marked::Unreadable},
+    {"12√3", "exact", "20,8", Marked::Right},
     {"12√3", "exact", "20,79", Marked::Wrong},
     {"12√3", "exact", "12√2", Marked::Wrong},
     {"12√3", "exact", "√3", Marked::Wrong},
@@ -79,7 +84,15 @@ inline const std::vector<AnswerCase>& answerCases() {
     {"25/3", "exact", "25/3", Marked::Right},
     {"25/3", "exact", "8,33", Marked::Right},
     {"25/3", "exact", "8,333", Marked::Right},
-    {"25/3", "exact", "8", Marked::Right},
+    {"25/3", "exact", "8", Marked::Unreadable},
+    {"25/3", "exact", "8,3", Marked::Unreadable},
+    {"25π/3", "exact", "8,33π", Marked::Wrong, "закръглено"},  // the coefficient of π rounded
+    {"25π/3", "exact", "26,18", Marked::Right},
+    // Whole numbers far off, which rounding alone would take for right.
+    {"1/2", "exact", "1", Marked::Wrong},
+    {"1/8", "exact", "0", Marked::Unreadable},
+    {"√2", "exact", "1", Marked::Unreadable},
+    {"√2", "exact", "1,41", Marked::Right},
     {"25/3", "exact", "8,34", Marked::Wrong},
     {"25/3", "exact", "26/3", Marked::Wrong},
     // A half rounds up: 2,125 to 2,13.

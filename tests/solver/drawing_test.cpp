@@ -554,7 +554,10 @@ TEST(DrawingTest, NetsCoverTheFullSurfaceAtTheirScaleAndFold) {
         for (const Solution& solution : outcome.solutions) {
             const drawing::NetSvg net = netSvg(*outcome.solid, solution, {outcome.unit});
             const std::string_view key = outcome.solid->key;
-            if (key == "sphere" || key == "polygon" || (solution.sides == 0 && (key == "prism" || key == "pyramid"))) {
+            // No net without its measures: a sphere's, a base of any shape, or
+            // what a grade's tools did not reach.
+            if (key == "sphere" || key == "polygon" || (solution.sides == 0 && (key == "prism" || key == "pyramid")) ||
+                !solution.find("S1")->determined) {
                 EXPECT_EQ(net.svg, "");
                 EXPECT_FALSE(net.message.empty());
                 continue;
@@ -584,7 +587,11 @@ TEST(DrawingTest, NetsCoverTheFullSurfaceAtTheirScaleAndFold) {
                 if (e.attribute("class") == "tab") tabs.push_back(pointsOf(e.attribute("points")));
             });
             const double full = trueValue(*solution.find("S1"));
-            EXPECT_NEAR(area / std::pow(scale * millimetres, 2), full, 1e-4 * full);
+            // A given the task rounded (an apothem 8,65), or a surface a key
+            // worked out with π ≈ 3,14 (471), is drawn as the solid's own measures make it.
+            const bool keysNumbers = !solution.notes.empty() || task.task.find("--pi=") != std::string::npos;
+            const double within = keysNumbers ? 1e-2 : 1e-4;
+            EXPECT_NEAR(area / std::pow(scale * millimetres, 2), full, within * full);
             if (const int edges = polyhedronEdges(outcome, solution)) expectFolds(faces, tabs, edges);
         }
     }

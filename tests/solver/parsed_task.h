@@ -26,10 +26,12 @@ inline ParsedTask parseTask(std::string_view task) {
         if (word == "--pi=3.14") parsed.settings.pi = PiSetting::School;
         else if (word == "--pi=3.141592") parsed.settings.pi = PiSetting::Calculator;
         else if (word.starts_with("--unit=")) parsed.settings.unit = unitByName(word.substr(7));
+        else if (word.starts_with("--grade=")) parsed.settings.grade = std::stoi(word.substr(8));
         else if (parsed.solid.empty()) parsed.solid = word;
         else if (word.ends_with("=?")) parsed.asked.push_back(word.substr(0, word.size() - 2));
         else parsed.givens.push_back({word.substr(0, word.find('=')), word.substr(word.find('=') + 1)});
     }
+    parsed.settings.asked = parsed.asked;
     return parsed;
 }
 

@@ -25,7 +25,7 @@ using namespace solver;
 
 constexpr std::string_view usage =
     "Употреба: stereometry-solve [--json] [--pi=exact|3.14|3.141592] [--unit=mm|cm|dm|m]\n"
-    "                            [--digits=N] [--separator=,|.] [--svg=figure|net]\n"
+    "                            [--digits=N] [--grade=6..12] [--separator=,|.] [--svg=figure|net]\n"
     "                            ТЯЛО ВЕЛИЧИНА=СТОЙНОСТ...\n"
     "\n"
     "Решава задача по стереометрия от дадените величини: намира всички величини на\n"
@@ -36,6 +36,7 @@ constexpr std::string_view usage =
     "      cylinder (цилиндър), cone (конус), sphere (сфера и кълбо).\n"
     "Стойности: 3, 2,5, 3/4, 70π (или 70pi), 4√3 (или 4sqrt3), 8√3+96, с мерна\n"
     "      единица или без: 12cm, 104mm, 1,5dm, 2 l.\n"
+    "Връзки: h=2a/3, h=d+15cm, h:k=3:5, a:b:c=1:2:3, r+h=7, b=a.\n"
     "\n"
     "  --json          резултатът като JSON\n"
     "  --pi=exact      π точно: 15π ≈ 47,12 (по подразбиране)\n"
@@ -43,6 +44,8 @@ constexpr std::string_view usage =
     "  --pi=3.141592   π като в калкулатора\n"
     "  --unit=cm       мерна единица на резултатите (иначе тази на първата дадена)\n"
     "  --digits=N      цифри след десетичния знак (по подразбиране 2)\n"
+    "  --grade=6..12   класът на ученика: стъпките само с наученото дотогава\n"
+    "                  (6. клас без питагоровата теорема и без sin, cos и tg)\n"
     "  --separator=.   десетичен знак (по подразбиране запетая)\n"
     "  --svg=figure    чертежът на тялото (на първото решение) като SVG\n"
     "  --svg=net       развивката му в мащаб за печат на A4 като SVG;\n"
@@ -86,6 +89,12 @@ Arguments parse(int argc, char** argv) {
             if (value.size() == 1 && value[0] >= '0' && value[0] <= '9') a.settings.digits = value[0] - '0';
             else if (value == "10" || value == "11" || value == "12") a.settings.digits = std::stoi(value);
             else a.error = "--digits приема цяло число от 0 до 12, а не „" + value + "“";
+        } else if (optionValue(argument, "--grade", value)) {
+            const int grade = value.size() <= 2 && !value.empty() && std::all_of(value.begin(), value.end(), ::isdigit)
+                                  ? std::stoi(value)
+                                  : 0;
+            if (grade >= 6 && grade <= 12) a.settings.grade = grade;
+            else a.error = "--grade приема клас от 6 до 12, а не „" + value + "“";
         } else if (optionValue(argument, "--separator", value)) {
             if (value == "," || value == ".") a.settings.separator = value;
             else a.error = "--separator приема „,“ или „.“, а не „" + value + "“";
@@ -109,6 +118,7 @@ Arguments parse(int argc, char** argv) {
         if (!a.error.empty()) break;
     }
     if (a.error.empty() && a.solid.empty()) a.error = "липсва тялото (например cone)";
+    a.settings.asked = a.asked;
     return a;
 }
 
@@ -150,6 +160,13 @@ std::string jsonOf(const Outcome& outcome) {
         json.endArray();
     }
     json.endArray();
+    json.key("notes").beginArray();
+    for (const Solution& solution : outcome.solutions) {
+        json.beginArray();
+        for (const std::string& note : solution.notes) json.string(note);
+        json.endArray();
+    }
+    json.endArray();
     json.endObject();
     return json.text();
 }
@@ -171,6 +188,7 @@ std::string plainOf(const Outcome& outcome) {
             text += "Как се намира:\n";
             for (const std::string& step : solution.steps) text += "  " + step + "\n";
         }
+        for (const std::string& note : solution.notes) text += "Бележка: " + note + ".\n";
     }
     return text;
 }
@@ -187,7 +205,7 @@ int exitStatus(Status status) {
 
 // "--pi 3.14" as "--pi=3.14", for every option that takes a value.
 std::vector<std::string> joinedOptions(int argc, char** argv) {
-    static constexpr std::string_view valued[] = {"--pi", "--unit", "--digits", "--separator", "--svg", "--seed", "--variant",
+    static constexpr std::string_view valued[] = {"--pi", "--unit", "--digits", "--grade", "--separator", "--svg", "--seed", "--variant",
                                                   "--count", "--solids", "--kind", "--numbers", "--answer"};
     std::vector<std::string> arguments{argv[0]};
     for (int i = 1; i < argc; ++i) {

@@ -104,7 +104,7 @@ AnswerFeedback feedbackFor(const Outcome& outcome, const TypedAnswer& typed, con
     for (const Solution& solution : outcome.solutions) {
         const QuantityResult* q = solution.find(typed.key);
         if (!q->determined) return {Verdict::Unreadable, typed.key + " не се определя от тези данни.", "", "", {}};
-        const AnswerCheck check = checkAnswer(Truth{q->exact, q->value, settings.pi}, typed.text, unit);
+        const AnswerCheck check = checkAnswer(Truth{q->exact, q->value, settings.pi, settings.digits}, typed.text, unit);
         if (check.verdict == Verdict::Right) return answerFeedback(check, "", {}, 0);
         if (!first) first = check;
     }

@@ -4,27 +4,60 @@
 #include <algorithm>
 #include <map>
 #include <mutex>
+#include <string>
+
+#include "engine/limits.h"
 
 namespace solver {
 namespace {
 
-bool namesAngle(const Node& node) {
-    if (node.kind == Node::Kind::Tangent || node.kind == Node::Kind::Sine) return true;
-    return std::any_of(node.children.begin(), node.children.end(), namesAngle);
+bool namesInverse(const Node& node) {
+    return isInverseTrigonometric(node) || std::any_of(node.children.begin(), node.children.end(), namesInverse);
+}
+
+// The quantities inside the node's angles: n in tg(180° : n).
+void collectAngleMembers(const Node& node, std::vector<int>& indices) {
+    if (isTrigonometric(node)) collectQuantities(node, indices);
+    else
+        for (const Node& child : node.children) collectAngleMembers(child, indices);
 }
 
 struct Sides {
     Node left, right;
 };
 
-Sides split(std::string_view text, const LetterIndex& letters) {
-    const auto equals = text.find(" = ");
-    if (equals == std::string_view::npos) throw ReadError{"няма „ = “ в „" + std::string(text) + "“"};
-    return {readFormula(text.substr(0, equals), letters), readFormula(text.substr(equals + 3), letters)};
+Sides split(std::string_view text, std::string_view sign, const LetterIndex& letters) {
+    const std::string separator = " " + std::string(sign) + " ";
+    const auto at = text.find(separator);
+    if (at == std::string_view::npos) throw ReadError{"няма „" + separator + "“ в „" + std::string(text) + "“"};
+    return {readFormula(text.substr(0, at), letters), readFormula(text.substr(at + separator.size()), letters)};
 }
 
-Form readForm(std::string_view text, const LetterIndex& letters) {
-    Sides sides = split(text, letters);
+// A row's text in the solid's letters: each letter a part renames replaced.
+std::string inLetters(std::string_view text, const std::vector<std::pair<std::string, std::string>>& letters) {
+    std::string written;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+        if (!letter(text[at])) {
+            written += text[at++];
+            continue;
+        }
+        std::size_t end = at;
+        while (end < text.size() && (letter(text[end]) || (text[end] >= '0' && text[end] <= '9'))) ++end;
+        std::string word(text.substr(at, end - at));
+        for (const auto& [own, host] : letters)
+            if (own == word) {
+                word = host;
+                break;
+            }
+        written += word;
+        at = end;
+    }
+    return written;
+}
+
+Form readForm(const std::string& text, const LetterIndex& letters) {
+    Sides sides = split(text, "=", letters);
     Form form;
     form.text = text;
     form.expression = std::move(sides.right);
@@ -38,36 +71,71 @@ Form readForm(std::string_view text, const LetterIndex& letters) {
     return form;
 }
 
+void checkLimits(const CompiledSolid& result) {
+    const SolidRow& solid = *result.row;
+    if (solid.quantities.size() > maxQuantities || result.relations.size() > maxRelations)
+        throw ReadError{"таблицата „" + std::string(solid.key) + "“ има " + std::to_string(solid.quantities.size()) +
+                        " величини и " + std::to_string(result.relations.size()) + " връзки, а се поемат до " +
+                        std::to_string(maxQuantities) + " и " + std::to_string(maxRelations)};
+}
+
+Relation compileRelation(const SolidRow& solid, const TakenRelation& taken) {
+    const RelationRow& row = *taken.row;
+    const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
+    Relation relation;
+    relation.row = &row;
+    relation.equation = inLetters(row.equation, taken.letters);
+    Sides sides = split(relation.equation, "=", letters);
+    relation.left = std::move(sides.left);
+    relation.right = std::move(sides.right);
+    collectQuantities(relation.left, relation.members);
+    collectQuantities(relation.right, relation.members);
+    collectAngleMembers(relation.left, relation.angleMembers);
+    collectAngleMembers(relation.right, relation.angleMembers);
+    for (int member : relation.members)
+        if (solid.quantities[std::size_t(member)].regularOnly) relation.regularOnly = true;
+    relation.tools = row.tools | (relation.angleMembers.empty() && !namesInverse(relation.left) &&
+                                          !namesInverse(relation.right)
+                                      ? 0u
+                                      : unsigned(Trigonometry));
+    if (!row.only.empty()) {
+        const std::string only = inLetters(row.only, taken.letters);
+        const auto at = only.find(" = ");
+        relation.onlyQuantity = quantityIndex(solid, std::string_view(only).substr(0, at));
+        relation.onlyValue = at == std::string::npos ? 0 : std::stoi(only.substr(at + 3));
+        if (relation.onlyQuantity < 0 || !solid.quantities[std::size_t(relation.onlyQuantity)].domain.whole)
+            throw ReadError{"„" + only + "“ не е цяло число на „" + std::string(solid.key) + "“"};
+        if (std::find(relation.members.begin(), relation.members.end(), relation.onlyQuantity) == relation.members.end())
+            relation.members.push_back(relation.onlyQuantity);
+    }
+    for (std::string_view text : row.forms)
+        if (!text.empty()) relation.forms.push_back(readForm(inLetters(text, taken.letters), letters));
+    // "S = π·r·l" is itself the form that gives S.
+    const Node* defined = &relation.left;
+    const int power = defined->kind == Node::Kind::Power ? defined->index : 1;
+    if (power != 1) defined = &defined->children.front();
+    if (defined->kind == Node::Kind::Quantity && !relation.formFor(defined->index))
+        relation.forms.push_back(Form{defined->index, power, relation.right, relation.equation});
+    // α = arctg(h : r): a form of the angle needs the trigonometry too.
+    for (const Form& form : relation.forms)
+        if (namesInverse(form.expression)) relation.tools |= Trigonometry;
+    return relation;
+}
+
 CompiledSolid compile(const SolidRow& solid) {
     CompiledSolid result;
     result.row = &solid;
-    result.sidesIndex = quantityIndex(solid, "n");
+    result.wholeIndex = wholeQuantity(solid);
+    for (const TakenRelation& taken : takenRelations(solid)) result.relations.push_back(compileRelation(solid, taken));
     const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
-    for (const RelationRow* taken : relationsOf(solid)) {
-        const RelationRow& row = *taken;
-        Relation relation;
-        relation.row = &row;
-        Sides sides = split(row.equation, letters);
-        relation.left = std::move(sides.left);
-        relation.right = std::move(sides.right);
-        collectQuantities(relation.left, relation.members);
-        collectQuantities(relation.right, relation.members);
-        relation.needsSides = namesAngle(relation.left) || namesAngle(relation.right);
-        if (relation.needsSides && result.sidesIndex >= 0 &&
-            std::find(relation.members.begin(), relation.members.end(), result.sidesIndex) == relation.members.end())
-            relation.members.push_back(result.sidesIndex);
-        for (int member : relation.members)
-            if (solid.quantities[std::size_t(member)].regularOnly) relation.regularOnly = true;
-        for (std::string_view text : row.forms)
-            if (!text.empty()) relation.forms.push_back(readForm(text, letters));
-        // "S = π·r·l" is itself the form that gives S.
-        const Node* defined = &relation.left;
-        const int power = defined->kind == Node::Kind::Power ? defined->index : 1;
-        if (power != 1) defined = &defined->children.front();
-        if (defined->kind == Node::Kind::Quantity && !relation.formFor(defined->index))
-            relation.forms.push_back(Form{defined->index, power, relation.right, row.equation});
-        result.relations.push_back(std::move(relation));
+    for (const ConditionRow& row : solid.conditions) {
+        Sides sides = split(row.inequality, "<", letters);
+        Condition condition{&row, std::move(sides.left), std::move(sides.right)};
+        collectQuantities(condition.smaller, condition.members);
+        collectQuantities(condition.larger, condition.members);
+        result.conditions.push_back(std::move(condition));
     }
+    checkLimits(result);
     return result;
 }
 
@@ -81,6 +149,20 @@ const Form* Relation::formFor(int quantity) const {
 
 Polynomial Relation::polynomial(const Substitution& constants) const {
     return relationPolynomial(left, right, constants);
+}
+
+std::shared_ptr<const TaskModel> withRelations(const SolidRow& solid, const std::vector<TaskRelation>& relations) {
+    auto model = std::make_shared<TaskModel>();
+    model->compiled = compiled(solid);
+    for (const TaskRelation& given : relations) {
+        model->texts.push_back(given.equation);
+        model->rows.push_back(RelationRow{model->texts.back()});
+        Relation read = compileRelation(solid, TakenRelation{&model->rows.back(), {}});
+        read.from = given.from;
+        model->compiled.relations.push_back(std::move(read));
+    }
+    checkLimits(model->compiled);
+    return model;
 }
 
 const CompiledSolid& compiled(const SolidRow& solid) {

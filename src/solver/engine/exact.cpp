@@ -75,6 +75,58 @@ double preciseValue(const std::vector<Term>& terms, double piValue) {
     return toDouble(Rational(sum, Integer(1) << bits));
 }
 
+// atan(1/x)·2ᵇ in whole numbers, each term cut (off by less than one unit per term).
+Integer arctangentOfInverse(unsigned x, unsigned bits) {
+    const Integer square = Integer(x) * x;
+    Integer power = (Integer(1) << bits) / x;  // 2ᵇ / x²ᵏ⁺¹
+    Integer sum = power;
+    for (unsigned k = 1; power != 0; ++k) {
+        power /= square;
+        const Integer term = power / (2 * k + 1);
+        if (k % 2) sum -= term;
+        else sum += term;
+    }
+    return sum;
+}
+
+// π·2ᵇ, cut to a whole number, by Machin's formula π = 16·atan(1/5) − 4·atan(1/239)
+// (worked out with 32 bits more than asked; rarely needed, so not kept).
+Integer scaledPi(unsigned bits) {
+    const unsigned guard = 32;
+    return (16 * arctangentOfInverse(5, bits + guard) - 4 * arctangentOfInverse(239, bits + guard)) >> guard;
+}
+
+// The sign of a sum of terms whose decimals cancel, worked out in whole
+// numbers of 2⁻ᵇ with more bits each time until the sum is farther from zero
+// than it may be off. A sum of distinct terms is never zero.
+int preciseSign(const std::vector<Term>& terms) {
+    for (unsigned bits : {256u, 1024u, 4096u, 16384u}) {
+        const Integer pi = scaledPi(bits);
+        const Integer one = Integer(1) << bits;
+        Integer sum = 0, error = 0;
+        for (const Term& t : terms) {
+            // q·√m·πᵏ·2ᵇ: √m and π each cut by less than one unit of 2⁻ᵇ.
+            Integer numerator = boost::multiprecision::numerator(t.q) * boost::multiprecision::sqrt(Integer(t.m) << (2 * bits));
+            Integer denominator = boost::multiprecision::denominator(t.q);
+            for (int i = 0; i < std::abs(t.k); ++i) {
+                if (t.k > 0) {
+                    numerator *= pi;
+                    denominator *= one;
+                } else {
+                    numerator *= one;
+                    denominator *= pi;
+                }
+            }
+            const Integer term = numerator / denominator;
+            sum += term;
+            // Each factor off by a unit in 2ᵇ of its size: (|k| + 2) parts in 2ᵇ of the term, and one more unit.
+            error += (boost::multiprecision::abs(term) * (std::abs(t.k) + 2)) / one + 2;
+        }
+        if (boost::multiprecision::abs(sum) > error) return sum > 0 ? 1 : -1;
+    }
+    return 0;
+}
+
 bool small(const Rational& q) {
     const Integer& num = boost::multiprecision::numerator(q);
     const Integer& den = boost::multiprecision::denominator(q);
@@ -100,7 +152,10 @@ std::optional<SquareSplit> splitSquare(Integer n) {
             ++count;
         }
         if (count / 2) split.square *= boost::multiprecision::pow(Integer(p), count / 2);
-        if (count % 2) split.free *= p;
+        if (count % 2) {
+            if (split.free > maxRadicand / p) return std::nullopt;
+            split.free *= p;
+        }
     }
     if (boost::multiprecision::msb(n) >= 63) return std::nullopt;
     std::uint64_t rest = static_cast<std::uint64_t>(n);
@@ -148,6 +203,20 @@ std::optional<Integer> cubeRoot(const Integer& n) {
     for (int step = 0; step < 4 && (root + 1) * (root + 1) * (root + 1) <= magnitude; ++step) ++root;
     if (root * root * root != magnitude) return std::nullopt;
     return negative ? Integer(-root) : root;
+}
+
+// The whole n-th root of a positive whole number, if it is an n-th power
+// (n from 4 on; the estimate from doubles is corrected by bisection where the
+// number is too large for them).
+std::optional<Integer> wholeRoot(const Integer& number, int n) {
+    Integer low = 0, high = Integer(1) << (boost::multiprecision::msb(number) / unsigned(n) + 1);
+    while (low < high) {
+        const Integer middle = (low + high + 1) / 2;
+        if (boost::multiprecision::pow(middle, unsigned(n)) <= number) low = middle;
+        else high = middle - 1;
+    }
+    if (boost::multiprecision::pow(low, unsigned(n)) != number) return std::nullopt;
+    return low;
 }
 
 // Whole numbers with long runs of zeros in powers of ten: "6·10³⁰", "10⁻²⁰"
@@ -349,8 +418,17 @@ double Exact::value(double piValue) const {
 
 int Exact::sign() const {
     if (terms_.empty()) return 0;
-    const double v = value();
-    return v > 0 ? 1 : v < 0 ? -1 : 0;
+    if (terms_.size() == 1) return terms_.front().q > 0 ? 1 : -1;
+    double sum = 0, largest = 0;
+    for (const Term& t : terms_) {
+        const double term = toDouble(t.q) * std::sqrt(static_cast<double>(t.m)) * std::pow(truePi, t.k);
+        sum += term;
+        largest = std::max(largest, std::fabs(term));
+    }
+    // Clear in doubles unless the terms nearly cancel (or are too large for them).
+    if (std::isfinite(sum) && std::fabs(sum) > 1e-6 * largest) return sum > 0 ? 1 : -1;
+    if (const int sign = preciseSign(terms_)) return sign;
+    return sum > 0 ? 1 : sum < 0 ? -1 : 0;
 }
 
 void Exact::add(const Term& term) {
@@ -457,8 +535,17 @@ std::optional<Exact> Exact::root(int degree) const {
             const auto den = cubeRoot(boost::multiprecision::denominator(t.q));
             if (!num || !den) return std::nullopt;
             rooted.q = Rational(*num, *den);
+        } else if (degree % 2 == 0 || degree % 3 == 0) {
+            // ⁴√81 = √√81 = 3, ⁶√64 = √∛64 = 2.
+            const int first = degree % 2 == 0 ? 2 : 3;
+            const auto part = root(first);
+            return part ? part->root(degree / first) : std::nullopt;
         } else {
-            return std::nullopt;
+            if (boost::multiprecision::msb(boost::multiprecision::numerator(t.q)) > 4096) return std::nullopt;
+            const auto num = wholeRoot(boost::multiprecision::numerator(t.q), degree);
+            const auto den = wholeRoot(boost::multiprecision::denominator(t.q), degree);
+            if (!num || !den) return std::nullopt;
+            rooted.q = Rational(*num, *den);
         }
         Exact x;
         x.add(rooted);

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
+#include "engine/angles.h"
 #include "engine/superscript.h"
 
 namespace solver {
@@ -14,6 +16,7 @@ using Kind = Node::Kind;
 
 constexpr int maxDepth = 40;
 constexpr int maxExponent = 12;
+constexpr int maxTypedExponent = 60;
 constexpr std::size_t maxDigits = 60;
 
 struct Symbol {
@@ -22,19 +25,27 @@ struct Symbol {
 };
 
 // Every spelling of every sign, longest first where one begins another.
-constexpr std::array<Symbol, 25> symbols{{
+constexpr std::array<Symbol, 26> symbols{{
     {"+", '+'}, {"-", '-'}, {"−", '-'}, {"–", '-'},
     {"*", '*'}, {"·", '*'}, {"×", '*'}, {"⋅", '*'}, {"∙", '*'},
     {"/", '/'}, {":", '/'}, {"÷", '/'},
     {"^", '^'}, {"²", '2'}, {"³", '3'},
     {"√", 'r'}, {"∛", 'c'}, {"π", 'p'}, {"пи", 'p'}, {"Пи", 'p'}, {"ПИ", 'p'},
-    {"(", '('}, {")", ')'}, {"°", 'd'}, {"[", '('},
+    {"(", '('}, {")", ')'}, {"°", 'd'}, {"[", '('}, {"]", ')'},
 }};
 
 constexpr std::string_view blanks[] = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x89"};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLatin(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// A Greek letter of an angle (α, β, φ …), two bytes in UTF-8; π is a number, not a letter.
+bool isGreekAt(std::string_view text, std::size_t at) {
+    if (at + 1 >= text.size()) return false;
+    const auto lead = static_cast<unsigned char>(text[at]), next = static_cast<unsigned char>(text[at + 1]);
+    if (lead == 0xCF && next == 0x80) return false;  // π
+    return (lead == 0xCE && next >= 0xB1) || (lead == 0xCF && next <= 0x89);
+}
 
 Node leaf(Kind kind) {
     Node node;
@@ -58,7 +69,8 @@ Node numberNode(const Exact& x) {
 
 class Reader {
 public:
-    Reader(std::string_view text, const LetterIndex* letters) : text_(text), letters_(letters) {}
+    Reader(std::string_view text, const LetterIndex* letters, bool angles = false)
+        : text_(text), letters_(letters), anglesAllowed_(angles) {}
 
     Node whole() {
         Node node = sum();
@@ -68,6 +80,7 @@ public:
     }
 
     bool decimal() const { return decimal_; }
+    bool degrees() const { return degrees_; }
     int decimals() const { return decimals_; }
 
 private:
@@ -122,7 +135,7 @@ private:
         const char next = peek();
         if (next == 'p' || next == 'r' || next == 'c' || next == '(') return true;
         return pos_ < text_.size() && (isDigit(text_[pos_]) || text_[pos_] == ',' || text_[pos_] == '.' ||
-                                       (letters_ && isLatin(text_[pos_])));
+                                       (letters_ && (isLatin(text_[pos_]) || isGreekAt(text_, pos_))));
     }
 
     struct Depth {
@@ -170,23 +183,62 @@ private:
         return pos_ < text_.size() && (isDigit(text_[pos_]) || text_[pos_] == ',' || text_[pos_] == '.');
     }
 
+    // Superscript digits, with a minus before them: "⁴", "⁻²⁰"; none where there are none.
+    std::optional<int> superscriptExponent(const Node& base) {
+        static constexpr std::string_view digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+        std::size_t at = pos_;
+        const bool negative = text_.substr(at).starts_with("⁻");
+        if (negative) at += std::string_view("⁻").size();
+        int value = 0, count = 0;
+        for (bool more = true; more;) {
+            more = false;
+            for (int d = 0; d < 10; ++d) {
+                if (!text_.substr(at).starts_with(digits[d])) continue;
+                value = value * 10 + d;
+                at += digits[d].size();
+                more = true;
+                ++count;
+                break;
+            }
+        }
+        if (count == 0 || count > 2) return std::nullopt;
+        // ² and ³ alone are the squares and cubes of the formulas.
+        if (!negative && count == 1 && (value == 2 || value == 3)) return std::nullopt;
+        if (value > largestExponent(&base))
+            fail("степента трябва да е цяло число до " + std::to_string(largestExponent(&base)));
+        pos_ = at;
+        return negative ? -value : value;
+    }
+
+    // Up to the 12th power; a power of ten as a typed number writes it (10³⁰, 10⁻²⁰) further.
+    int largestExponent(const Node* base = nullptr) const {
+        const bool ten = !letters_ && base && base->kind == Kind::Number && base->number == Exact(10);
+        return ten ? maxTypedExponent : maxExponent;
+    }
+
     Node powered() {
         Node node = atom();
         for (;;) {
+            skipBlanks();
+            if (const auto power = superscriptExponent(node)) {
+                node = branch(Kind::Power, {std::move(node)}, *power);
+                continue;
+            }
             const char next = peek();
             if (next == '2' || next == '3') {
                 take();
                 node = branch(Kind::Power, {std::move(node)}, next - '0');
             } else if (next == '^') {
                 take();
-                node = branch(Kind::Power, {std::move(node)}, exponent());
+                const int power = exponent(node);
+                node = branch(Kind::Power, {std::move(node)}, power);
             } else {
                 return node;
             }
         }
     }
 
-    int exponent() {
+    int exponent(const Node& base) {
         const bool bracketed = peek() == '(';
         if (bracketed) take();
         bool negative = false;
@@ -197,9 +249,11 @@ private:
         skipBlanks();
         std::size_t start = pos_;
         while (pos_ < text_.size() && isDigit(text_[pos_])) ++pos_;
-        if (start == pos_ || pos_ - start > 2) fail("степента трябва да е цяло число до " + std::to_string(maxExponent));
+        if (start == pos_ || pos_ - start > 2)
+            fail("степента трябва да е цяло число до " + std::to_string(largestExponent(&base)));
         const int value = std::stoi(std::string(text_.substr(start, pos_ - start)));
-        if (value > maxExponent) fail("степента трябва да е цяло число до " + std::to_string(maxExponent));
+        if (value > largestExponent(&base))
+            fail("степента трябва да е цяло число до " + std::to_string(largestExponent(&base)));
         if (bracketed) expect(')');
         return negative ? -value : value;
     }
@@ -226,8 +280,16 @@ private:
             take();
             return branch(Kind::Root, {peek() == '(' ? atom() : radicand()}, next == 'r' ? 2 : 3);
         }
-        if (startsNumber()) return number();
-        if (letters_ && pos_ < text_.size() && isLatin(text_[pos_])) return letter();
+        if (startsNumber()) {
+            Node node = number();
+            if ((letters_ || anglesAllowed_) && peek() == 'd') {
+                take();
+                node.degrees = true;
+                degrees_ = true;
+            }
+            return node;
+        }
+        if (letters_ && pos_ < text_.size() && (isLatin(text_[pos_]) || isGreekAt(text_, pos_))) return letter();
         if (pos_ >= text_.size()) fail("изразът свършва преждевременно");
         fail("неочакван знак „" + std::string(characterAt(pos_)) + "“");
     }
@@ -300,10 +362,13 @@ private:
     Node letter() {
         skipBlanks();
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && isLatin(text_[pos_])) ++pos_;
+        if (isGreekAt(text_, pos_)) pos_ += 2;
+        else
+            while (pos_ < text_.size() && isLatin(text_[pos_])) ++pos_;
         while (pos_ < text_.size() && isDigit(text_[pos_])) ++pos_;
         const std::string_view word = text_.substr(start, pos_ - start);
-        if (word == "tg" || word == "sin") return angleFunction(word == "tg" ? Kind::Tangent : Kind::Sine);
+        for (const auto& [name, kind] : functions)
+            if (word == name) return angleFunction(kind);
         const int index = (*letters_)(word);
         if (index < 0) fail("непозната буква „" + std::string(word) + "“");
         Node node = leaf(Kind::Quantity);
@@ -311,23 +376,28 @@ private:
         return node;
     }
 
-    // tg(180° : n) and sin(180° : n): the only angles the tables need.
+    static constexpr std::pair<std::string_view, Kind> functions[] = {
+        {"sin", Kind::Sine},        {"cos", Kind::Cosine},        {"tg", Kind::Tangent},
+        {"cotg", Kind::Cotangent},  {"arcsin", Kind::ArcSine},    {"arccos", Kind::ArcCosine},
+        {"arctg", Kind::ArcTangent}};
+
+    // sin, cos, tg and cotg of an angle in brackets: "tg(180° : n)"; arcsin, arccos and arctg of a number.
+    // Without brackets, one letter or number: "tg α", "sin 30°".
     Node angleFunction(Kind kind) {
-        expect('(');
-        Node straight = number();
-        if (!(straight.number == Exact(180)) || peek() != 'd') fail("ъгълът трябва да е 180° : n");
+        if (peek() != '(') return branch(kind, {atom()});
         take();
-        expect('/');
-        Node sides = letter();
+        Node angle = sum();
         expect(')');
-        return branch(kind, {std::move(sides)});
+        return branch(kind, {std::move(angle)});
     }
 
     std::string_view text_;
     const LetterIndex* letters_;
+    bool anglesAllowed_ = false;
     std::size_t pos_ = 0;
     int depth_ = 0;
     bool decimal_ = false;
+    bool degrees_ = false;
     int decimals_ = 0;
 };
 
@@ -360,11 +430,41 @@ Written writtenValue(const std::string& text) {
     return {text, Binding::Joined};
 }
 
-std::string angleText(int sides, std::string_view separator) {
-    if (sides <= 0) return "(180° : n)";
-    const Rational angle(180, sides);
-    if (Exact::endsInDecimals(angle, 3)) return " " + decimalText(angle, separator) + "°";
-    return "(180° : " + std::to_string(sides) + ")";
+Written write(const Node& node, const Substitution& with);
+
+// The angle after sin, cos, tg: " 60°" where it ends within three decimals, else "(180° : 7)".
+std::string angleText(const Node& angle, const Substitution& with) {
+    if (angle.kind == Kind::Quantity && with.letter) return " " + with.letter(angle.index);
+    const Value value = evaluate(angle, with);
+    if (value.exact && value.exact->isRational() && Exact::endsInDecimals(value.exact->rational(), 3))
+        return " " + decimalText(value.exact->rational(), with.separator) + "°";
+    if (std::isfinite(value.number) && angle.kind == Kind::Quantity)
+        return " " + write(angle, with).text + "°";  // tg 53,13°
+    return "(" + write(angle, with).text + ")";
+}
+
+std::string_view functionName(Kind kind) {
+    switch (kind) {
+    case Kind::Sine: return "sin";
+    case Kind::Cosine: return "cos";
+    case Kind::Tangent: return "tg";
+    case Kind::ArcSine: return "arcsin";
+    case Kind::ArcCosine: return "arccos";
+    case Kind::ArcTangent: return "arctg";
+    default: return "cotg";
+    }
+}
+
+Trigonometric function(Kind kind) {
+    switch (kind) {
+    case Kind::Sine:
+    case Kind::ArcSine: return Trigonometric::Sine;
+    case Kind::Cosine:
+    case Kind::ArcCosine: return Trigonometric::Cosine;
+    case Kind::Tangent:
+    case Kind::ArcTangent: return Trigonometric::Tangent;
+    default: return Trigonometric::Cotangent;
+    }
 }
 
 Written write(const Node& node, const Substitution& with);
@@ -391,8 +491,10 @@ Written writeProduct(const Node& node, const Substitution& with) {
     std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         // A number written before π or a root joins it: "2π·r", "2√3".
+        // So is a letter, where letters are written: "2a".
         const bool joined = i > 0 && factors[i - 1]->kind == Kind::Number && parts[i - 1].plainNumber &&
-                            (factors[i]->kind == Kind::Pi || factors[i]->kind == Kind::Root);
+                            (factors[i]->kind == Kind::Pi || factors[i]->kind == Kind::Root ||
+                             (factors[i]->kind == Kind::Quantity && with.letter));
         if (i > 0 && !joined) text += "·";
         text += bracketed(parts[i], i == 0 ? Binding::Product : Binding::Joined);
     }
@@ -403,7 +505,7 @@ Written write(const Node& node, const Substitution& with) {
     switch (node.kind) {
     case Kind::Number: {
         const std::string text = node.number.text({with.separator, false});
-        return writtenValue(text);
+        return node.degrees ? Written{text + "°", Binding::Atom} : writtenValue(text);
     }
     case Kind::Pi: return {"π", Binding::Atom, false, true};
     case Kind::Quantity: {
@@ -438,8 +540,16 @@ Written write(const Node& node, const Substitution& with) {
         const Written inside = write(node.children[0], with);
         return {"−" + bracketed(inside, Binding::Product), Binding::Sum};
     }
-    case Kind::Tangent: return {"tg" + angleText(with.sides, with.separator), Binding::Atom};
-    case Kind::Sine: return {"sin" + angleText(with.sides, with.separator), Binding::Atom};
+    case Kind::Sine:
+    case Kind::Cosine:
+    case Kind::Tangent:
+    case Kind::Cotangent:
+        return {std::string(functionName(node.kind)) + angleText(node.children.front(), with), Binding::Atom};
+    case Kind::ArcSine:
+    case Kind::ArcCosine:
+    case Kind::ArcTangent:
+        return {std::string(functionName(node.kind)) + "(" + write(node.children.front(), with).text + ")",
+                Binding::Atom};
     }
     return {"?", Binding::Atom};
 }
@@ -458,10 +568,10 @@ Node readFormula(std::string_view text, const LetterIndex& letters) {
     return reader.whole();
 }
 
-TypedValue readValue(std::string_view text) {
+TypedValue readValue(std::string_view text, bool angle) {
     TypedValue typed;
     try {
-        Reader reader(text, nullptr);
+        Reader reader(text, nullptr, angle);
         const Node tree = reader.whole();
         const Value value = evaluate(tree, Substitution{});
         if (!value.exact) {
@@ -469,6 +579,8 @@ TypedValue readValue(std::string_view text) {
             return typed;
         }
         typed.value = *value.exact;
+        typed.plain = tree.kind == Kind::Number;
+        typed.degrees = reader.degrees();
         typed.decimal = reader.decimal();
         typed.decimals = reader.decimals();
         typed.read = true;
@@ -478,27 +590,13 @@ TypedValue readValue(std::string_view text) {
     return typed;
 }
 
-Value tangentOfStraightAngleOver(int n) {
-    const Exact root2 = *Exact::squareRoot(2), root3 = *Exact::squareRoot(3);
-    switch (n) {
-    case 3: return Value(root3, truePi);
-    case 4: return Value::whole(1);
-    case 6: return Value(*root3.dividedBy(Exact(3)), truePi);
-    case 8: return Value(root2 - Exact(1), truePi);
-    case 12: return Value(Exact(2) - root3, truePi);
-    default: return Value::decimal(n >= 3 ? std::tan(truePi / n) : NAN);
-    }
+bool isInverseTrigonometric(const Node& node) {
+    return node.kind == Kind::ArcSine || node.kind == Kind::ArcCosine || node.kind == Kind::ArcTangent;
 }
 
-Value sineOfStraightAngleOver(int n) {
-    const Exact root2 = *Exact::squareRoot(2), root3 = *Exact::squareRoot(3), root6 = *Exact::squareRoot(6);
-    switch (n) {
-    case 3: return Value(*root3.dividedBy(Exact(2)), truePi);
-    case 4: return Value(*root2.dividedBy(Exact(2)), truePi);
-    case 6: return Value(Exact(Rational(1, 2)), truePi);
-    case 12: return Value(*(root6 - root2).dividedBy(Exact(4)), truePi);
-    default: return Value::decimal(n >= 3 ? std::sin(truePi / n) : NAN);
-    }
+bool isTrigonometric(const Node& node) {
+    return node.kind == Kind::Sine || node.kind == Kind::Cosine || node.kind == Kind::Tangent ||
+           node.kind == Kind::Cotangent;
 }
 
 Value evaluate(const Node& node, const Substitution& with) {
@@ -516,8 +614,14 @@ Value evaluate(const Node& node, const Substitution& with) {
     case Kind::Power: return power(evaluate(node.children[0], with), node.index);
     case Kind::Root: return root(evaluate(node.children[0], with), node.index);
     case Kind::Negate: return -evaluate(node.children[0], with);
-    case Kind::Tangent: return with.sides ? tangentOfStraightAngleOver(with.sides) : notKnown();
-    case Kind::Sine: return with.sides ? sineOfStraightAngleOver(with.sides) : notKnown();
+    case Kind::Sine:
+    case Kind::Cosine:
+    case Kind::Tangent:
+    case Kind::Cotangent: return trigonometric(function(node.kind), evaluate(node.children.front(), with));
+    case Kind::ArcSine:
+    case Kind::ArcCosine:
+    case Kind::ArcTangent:
+        return inverseTrigonometric(function(node.kind), evaluate(node.children.front(), with));
     }
     return notKnown();
 }

@@ -19,9 +19,14 @@
 namespace solver {
 
 struct Node {
-    enum class Kind { Number, Pi, Quantity, Add, Subtract, Multiply, Divide, Power, Root, Negate, Tangent, Sine };
+    enum class Kind {
+        Number, Pi, Quantity, Add, Subtract, Multiply, Divide, Power, Root, Negate,
+        Sine, Cosine, Tangent, Cotangent,  // of the angle in degrees that is their child
+        ArcSine, ArcCosine, ArcTangent,    // the angle in degrees of the number that is their child
+    };
     Kind kind = Kind::Number;
     Exact number;          // Number
+    bool degrees = false;  // Number: written with a degree sign, "180°"
     int index = 0;         // Quantity: the solid's quantity; Power: the exponent; Root: the degree
     std::vector<Node> children;
 };
@@ -43,15 +48,17 @@ struct TypedValue {
     Exact value;
     bool decimal = false;  // written with a decimal separator ("2,5")
     int decimals = 0;      // the most digits after a separator
+    bool plain = false;    // a number alone, as a task may round it: no √, π, fraction or sum
+    bool degrees = false;  // written with a degree sign
     std::string error;     // when not read: what is wrong, for a message
 };
-TypedValue readValue(std::string_view text);
+// `angle`: a value an angle takes, which may end with a degree sign ("60°").
+TypedValue readValue(std::string_view text, bool angle = false);
 
 // What a formula's letters stand for when it is evaluated or written out.
 struct Substitution {
     std::function<const Value*(int)> quantity;  // null where not known
     double piValue = truePi;
-    int sides = 0;  // n, for tg(180° : n) and sin(180° : n); 0 where not known
     std::string_view separator = ",";
     // How a number is written in place of a letter: a whole number, an exact
     // form, or a rounded decimal.
@@ -66,10 +73,10 @@ Value evaluate(const Node& node, const Substitution& with);
 // The formula with numbers in place of letters: "π·3·5", "36π : (4π)", "√(3² + 4²)".
 std::string writeWithNumbers(const Node& node, const Substitution& with);
 
-// tg(180° : n) and sin(180° : n) exactly where an answer key writes them so
-// (n = 3, 4, 6, 8, 12), else as decimals with the true π.
-Value tangentOfStraightAngleOver(int n);
-Value sineOfStraightAngleOver(int n);
+// Whether the node is sin, cos, tg or cotg of an angle.
+bool isTrigonometric(const Node& node);
+// Whether it is arcsin, arccos or arctg of a number.
+bool isInverseTrigonometric(const Node& node);
 
 // Whether evaluating the formula subtracts decimals so nearly equal that most
 // of their digits cancel.

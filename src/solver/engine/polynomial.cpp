@@ -37,7 +37,7 @@ bool isOne(const Polynomial& p) {
 Fraction fractionOf(const Node& node, const Substitution& constants) {
     using Kind = Node::Kind;
     const Polynomial one = Polynomial::constant(Value::whole(1));
-    if (!hasQuantity(node) || node.kind == Kind::Tangent || node.kind == Kind::Sine)
+    if (!hasQuantity(node) || isTrigonometric(node) || isInverseTrigonometric(node))
         return {Polynomial::constant(evaluate(node, constants)), one};
     switch (node.kind) {
     case Kind::Quantity: return {Polynomial::variable(node.index), one};

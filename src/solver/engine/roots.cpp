@@ -75,7 +75,8 @@ Numbers realRoots(Numbers c, double low, double high) {
     std::vector<bool> touches(points.size(), false);
     Numbers found;
     for (std::size_t i = 1; i + 1 < points.size(); ++i) {
-        touches[i] = std::fabs(evaluateNumbers(c, points[i])) <= 1e-13 * magnitudeAt(c, points[i]);
+        // Within rounding of zero: a double root (two roots 10⁻⁶ apart still change sign).
+        touches[i] = std::fabs(evaluateNumbers(c, points[i])) <= 1e-14 * magnitudeAt(c, points[i]);
         if (touches[i]) found.push_back(points[i]);
     }
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
@@ -173,7 +174,7 @@ void keepPositive(std::vector<Value>& roots, const Value& root) {
 
 void solveLinear(const Coefficients& c, std::vector<Value>& roots) { keepPositive(roots, -c[0] / c[1]); }
 
-void solveQuadratic(const Coefficients& c, std::vector<Value>& roots) {
+void solveQuadratic(const Coefficients& c, std::vector<Value>& roots, double piValue) {
     const Value discriminant = c[1] * c[1] - Value::whole(4) * c[2] * c[0];
     if (discriminant.exact ? discriminant.exact->sign() < 0 : discriminant.number < 0) return;
     const Value rootOfDiscriminant = root(discriminant, 2);
@@ -188,6 +189,9 @@ void solveQuadratic(const Coefficients& c, std::vector<Value>& roots) {
         first.number = firstIsLarger ? std::max(one, other) : std::min(one, other);
         second.number = firstIsLarger ? std::min(one, other) : std::max(one, other);
     }
+    // An exact root's decimal is its exact form's, whatever the decimal coefficients lost.
+    for (Value* root : {&first, &second})
+        if (root->exact) root->number = root->exact->value(piValue);
     keepPositive(roots, first);
     keepPositive(roots, second);
 }
@@ -217,7 +221,7 @@ void solveHigher(Coefficients c, double piValue, std::vector<Value>& roots) {
                 break;
             }
         }
-        if (c.size() == 3) return solveQuadratic(c, roots);
+        if (c.size() == 3) return solveQuadratic(c, roots, piValue);
         if (c.size() == 2) return solveLinear(c, roots);
     }
     for (double x : positiveNumericRoots(numbersAt(c, piValue, true))) keepPositive(roots, Value::decimal(x));
@@ -249,7 +253,7 @@ PositiveRoots positiveRoots(Coefficients c, double piValue) {
     for (std::size_t i = 0; i < c.size(); i += std::size_t(step)) reduced.push_back(c[i]);
     std::vector<Value> found;
     if (reduced.size() == 2) solveLinear(reduced, found);
-    else if (reduced.size() == 3) solveQuadratic(reduced, found);
+    else if (reduced.size() == 3) solveQuadratic(reduced, found, piValue);
     else solveHigher(reduced, piValue, found);
     for (const Value& y : found) keepPositive(result.roots, step == 1 ? y : root(y, step));
     std::sort(result.roots.begin(), result.roots.end(),

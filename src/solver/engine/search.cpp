@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/roots.h"
+#include "engine/settings.h"
 
 namespace solver {
 namespace {
@@ -12,33 +13,10 @@ namespace {
 constexpr std::size_t maxEliminationTerms = 400;
 constexpr int maxEliminationDegree = 24;
 constexpr int maxResultantSize = 10;  // the Sylvester matrix's rows
-constexpr int maxSides = 1000;
-
-std::string_view countWord(std::size_t count) {
-    static constexpr std::string_view words[] = {"", "едно", "две", "три", "четири", "пет", "шест", "седем", "осем"};
-    return count < std::size(words) ? words[count] : "много";
-}
-
-std::string relationList(const std::vector<std::string>& items) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == items.size() ? " и " : ", ") + items[i];
-    return text;
-}
-
-const Node* firstRoot(const Node& node) {
-    if (node.kind == Node::Kind::Root) return &node;
-    for (const Node& child : node.children)
-        if (const Node* found = firstRoot(child)) return found;
-    return nullptr;
-}
-
-bool finitePositive(const Value& v) { return std::isfinite(v.number) && v.positive(); }
 
 }  // namespace
 
-Search::Search(const CompiledSolid& solid, const Wording& wording, SearchOptions options)
-    : solid_(solid), wording_(wording), options_(options) {}
+Search::Search(const CompiledSolid& solid, SearchOptions options) : solid_(solid), options_(options) {}
 
 bool Search::applicable(int quantity) const {
     return options_.regular || !solid_.row->quantities[std::size_t(quantity)].regularOnly;
@@ -50,33 +28,48 @@ bool Search::complete(const State& state) const {
     return true;
 }
 
-bool Search::usable(const State& state, std::size_t relation) const {
+bool Search::usable(const State& state, std::size_t relation, int target) const {
     const Relation& r = solid_.relations[relation];
-    return (options_.regular || !r.regularOnly) && (!r.needsSides || state.sides > 0);
+    if (!options_.regular && r.regularOnly) return false;
+    if ((r.tools & ~toolsOfGrade(options_.grade)) != 0) return false;
+    if (r.onlyQuantity >= 0) {
+        // A grade's formula of one base: with a grade set, once the count is known to be its.
+        const auto& count = state.known[std::size_t(r.onlyQuantity)];
+        if (options_.grade == 0 || !count || count->value.number != r.onlyValue) return false;
+    }
+    // Its angles known; or the one unknown the angle sought, by a form (α = arctg(h : r)).
+    return std::all_of(r.angleMembers.begin(), r.angleMembers.end(),
+                       [&](int q) { return state.known[std::size_t(q)].has_value() || (q == target && r.formFor(q)); });
 }
 
-std::uint32_t Search::sources(const State& state, const std::vector<int>& quantities) const {
-    std::uint32_t from = 0;
+GivenSet Search::sources(const State& state, const std::vector<int>& quantities) const {
+    GivenSet from = 0;
     for (int q : quantities)
         if (state.known[std::size_t(q)]) from |= state.known[std::size_t(q)]->from;
     return from;
 }
 
+Knowns Search::knownsOf(const State& state, const std::vector<int>& quantities) const {
+    Knowns knowns;
+    for (int q : quantities)
+        if (state.known[std::size_t(q)]) knowns.emplace_back(q, state.known[std::size_t(q)]->value);
+    return knowns;
+}
+
 Substitution Search::substitution(const State& state) const {
-    return wording_.substitution(
-        [&state](int q) -> const Value* {
-            const auto& known = state.known[std::size_t(q)];
-            return known ? &known->value : nullptr;
-        },
-        state.sides);
+    Substitution with;
+    with.quantity = [&state](int q) -> const Value* {
+        const auto& known = state.known[std::size_t(q)];
+        return known ? &known->value : nullptr;
+    };
+    with.piValue = options_.piValue;
+    return with;
 }
 
 Value Search::adopted(Value value) const {
     if (!options_.exact) value.exact.reset();
     return value;
 }
-
-std::string Search::letter(int quantity) const { return std::string(solid_.row->quantities[std::size_t(quantity)].key); }
 
 Polynomial Search::knownPolynomial(const State& state, std::size_t relation) const {
     const Relation& r = solid_.relations[relation];
@@ -96,13 +89,21 @@ Polynomial Search::knownPolynomial(const State& state, std::size_t relation) con
     return p;
 }
 
-void Search::contradict(const State&, std::uint32_t from, std::string why) {
-    contradictions_.push_back({from, std::move(why)});
+void Search::contradict(Contradiction contradiction) { contradictions_.push_back(std::move(contradiction)); }
+
+Search::Progress Search::beyondLimits() {
+    tooComplex_ = true;
+    return Progress::Stuck;
 }
 
 void Search::run(State start) {
     pending_.push_back(std::move(start));
-    while (!pending_.empty() && budget_-- > 0) {
+    for (;;) {
+        if (pending_.empty()) return;
+        if (budget_-- <= 0) {
+            beyondLimits();
+            return;
+        }
         State state = std::move(pending_.back());
         pending_.pop_back();
         if (!checkRelations(state)) continue;
@@ -124,22 +125,31 @@ Search::Progress Search::advance(State& state) {
     // A form that subtracts nearly equal decimals loses their digits (h from
     // l and r of a very flat cone): another relation that gives the same
     // letter is taken first where there is one.
-    for (bool carefully : {true, false}) {
-        for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
-            if (!usable(state, r)) continue;
-            int unknown = -1, count = 0;
-            for (int q : solid_.relations[r].members) {
-                if (!state.known[std::size_t(q)] && applicable(q)) {
-                    unknown = q;
-                    ++count;
+    // With a grade set, a relation that takes a given not used yet comes
+    // first: the steps work with the task's data as its key does (B = P·r : 2
+    // with the apothem of the base given, not B = 6·a²√3 : 4).
+    for (bool freshFirst : {options_.grade > 0, false}) {
+        for (bool carefully : {true, false}) {
+            for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
+                int unknown = -1, count = 0;
+                bool fresh = false;
+                for (int q : solid_.relations[r].members) {
+                    const auto& known = state.known[std::size_t(q)];
+                    if (!known && applicable(q)) {
+                        unknown = q;
+                        ++count;
+                    } else if (known && known->given && !(state.used & known->from)) {
+                        fresh = true;
+                    }
                 }
+                if (count != 1 || (freshFirst && !fresh) || !usable(state, r, unknown)) continue;
+                const Form* form = solid_.relations[r].formFor(unknown);
+                if (carefully && form && losesDigits(form->expression, substitution(state))) continue;
+                const Progress progress = solveFor(state, r, unknown);
+                if (progress != Progress::Stuck) return progress;
             }
-            if (count != 1) continue;
-            const Form* form = solid_.relations[r].formFor(unknown);
-            if (carefully && form && losesDigits(form->expression, substitution(state))) continue;
-            const Progress progress = solveFor(state, r, unknown);
-            if (progress != Progress::Stuck) return progress;
         }
+        if (!freshFirst) break;
     }
     return Progress::Stuck;
 }
@@ -149,133 +159,120 @@ Search::Progress Search::solveFor(State& state, std::size_t relation, int target
     std::vector<int> others;
     for (int q : r.members)
         if (q != target) others.push_back(q);
-    const std::uint32_t from = sources(state, others);
+    const GivenSet from = sources(state, others) | r.from;
     const Substitution with = substitution(state);
-    const Dimension dimension = solid_.row->quantities[std::size_t(target)].dimension;
-    const std::string reason = r.row->reason.empty() ? "" : std::string(r.row->reason) + "; ";
+    for (int q : others)
+        if (state.known[std::size_t(q)] && state.known[std::size_t(q)]->given) state.used |= state.known[std::size_t(q)]->from;
 
     if (const Form* form = r.formFor(target)) {
         const Value inner = adopted(evaluate(form->expression, with));
-        const Value value = form->power == 1 ? inner : adopted(root(inner, form->power));
-        const std::string numbers = writeWithNumbers(form->expression, with);
+        Value value = form->power == 1 ? inner : adopted(root(inner, form->power));
+        // A root with no exact form while π stands in it (√(200,96 : π)) is the
+        // root of what π as the task takes it makes (√64 = 8 with π ≈ 3,14).
+        if (form->power != 1 && !value.exact && inner.exact && options_.exact && options_.piFraction)
+            if (const Value rooted = root(withPi(inner), form->power); rooted.exact) value = rooted;
         if (!finitePositive(inner) || !finitePositive(value)) {
-            std::string detail;
-            const Node* radical = firstRoot(form->expression);
-            const Value underRoot = radical ? evaluate(radical->children.front(), with) : Value();
-            if (radical && !finitePositive(underRoot) && std::isfinite(underRoot.number)) {
-                Substitution letters = with;
-                letters.letter = [this](int q) { return letter(q); };
-                const Node& radicand = radical->children.front();
-                if (radical == &form->expression) detail = letter(target) + (radical->index == 2 ? "²" : "³") + " = ";
-                detail += writeWithNumbers(radicand, letters) + " = " + writeWithNumbers(radicand, with) + " " +
-                          wording_.equals(underRoot) + (underRoot.isZero() ? "" : " < 0");
-            } else {
-                const std::string lhs = letter(target) + (form->power == 1 ? "" : form->power == 2 ? "²" : "³");
-                detail = lhs + " = " + numbers + " " + wording_.equals(inner) + " ≤ 0";
-            }
-            contradict(state, from, reason + "тук " + detail);
+            Contradiction c{.kind = Contradiction::Kind::NotPositive, .from = from, .relation = int(relation), .form = form,
+                            .target = target, .inputs = knownsOf(state, others)};
+            c.inner = inner;
+            contradict(std::move(c));
             return Progress::Contradicted;
         }
-        std::string step;
+        std::optional<Step> step;
         if (options_.steps) {
-            step = form->text == r.row->equation ? std::string(form->text)
-                                                 : std::string(r.row->equation) + " ⇒ " + std::string(form->text);
-            const std::string result = wording_.equals(form->power == 1 ? value : inner);
-            // "= 36 + 9√3" is not written again before "= 36 + 9√3 ≈ 51,59".
-            if (result != "= " + numbers && !result.starts_with("= " + numbers + " ≈")) step += " = " + numbers;
-            step += " " + result;
-            if (form->power != 1) step += " ⇒ " + letter(target) + " " + wording_.equals(value);
-            step += wording_.unitText(dimension);
+            step = Step{.kind = Step::Kind::Form, .target = target, .relation = int(relation), .form = form,
+                        .inputs = knownsOf(state, others)};
+            step->inner = inner;
+            step->value = value;
         }
         state.checked[relation] = true;
-        return assign(state, target, value, from, step) ? Progress::Advanced : Progress::Contradicted;
+        return assign(state, target, value, from, std::move(step)) ? Progress::Advanced : Progress::Contradicted;
     }
 
-    const std::vector<Value> coefficients = knownPolynomial(state, relation).univariate(target);
-    const PositiveRoots found = positiveRoots(coefficients, wording_.pi());
+    const std::vector<Value> coefficients = withoutVanishing(knownPolynomial(state, relation).univariate(target));
+    const PositiveRoots found = positiveRoots(coefficients, options_.piValue);
     if (found.identicallyZero) return Progress::Stuck;
-    const std::string equation = equationText(coefficients, letter(target), wording_.style(), wording_.digits());
     if (found.roots.empty()) {
-        contradict(state, from, reason + "уравнението " + equation + " няма положителен корен");
+        Contradiction c{.kind = Contradiction::Kind::NoPositiveRoot, .from = from, .relation = int(relation), .target = target};
+        c.coefficients = coefficients;
+        contradict(std::move(c));
         return Progress::Contradicted;
     }
     state.checked[relation] = true;
-    const std::string lead = std::string(r.row->equation) + " ⇒ " + equation;
-    branch(state, target, found.roots, from, lead);
+    Step step{.kind = Step::Kind::Equation, .target = target, .relation = int(relation)};
+    step.coefficients = coefficients;
+    step.roots = found.roots;
+    branch(state, std::move(step), from);
     return Progress::Branched;
 }
 
 // Which roots lead to a solid: each tried quickly, in decimals and without steps.
-std::vector<std::optional<std::string>> Search::tryRoots(const State& state, int quantity,
-                                                        const std::vector<Value>& roots) const {
-    std::vector<std::optional<std::string>> failures;
+std::vector<Step::Rejection> Search::tryRoots(const State& state, int quantity, const std::vector<Value>& roots) const {
+    std::vector<Step::Rejection> rejections;
     for (const Value& root : roots) {
-        Search trial(solid_, wording_, SearchOptions{false, false, options_.regular});
+        SearchOptions quick = options_;
+        quick.exact = quick.steps = false;
+        Search trial(solid_, quick);
         State next = state;
         next.steps.clear();
-        if (!trial.assign(next, quantity, root, 0, {})) {
-            failures.push_back(trial.contradictions_.empty() ? std::string() : trial.contradictions_.front().why);
+        auto why = [&]() -> std::optional<Contradiction> {
+            if (trial.contradictions_.empty()) return std::nullopt;
+            return trial.contradictions_.front();
+        };
+        if (!trial.assign(next, quantity, root, 0, std::nullopt)) {
+            rejections.push_back({true, why()});
             continue;
         }
         trial.run(std::move(next));
-        if (!trial.solutions_.empty() || !trial.stuck_.empty()) failures.push_back(std::nullopt);
-        else failures.push_back(trial.contradictions_.empty() ? std::string() : trial.contradictions_.front().why);
+        if (!trial.solutions_.empty() || !trial.stuck_.empty()) rejections.push_back({});
+        else rejections.push_back({true, why()});
     }
-    return failures;
+    return rejections;
 }
 
-void Search::branch(const State& state, int quantity, const std::vector<Value>& found, std::uint32_t from,
-                    const std::string& lead) {
-    const Dimension dimension = solid_.row->quantities[std::size_t(quantity)].dimension;
-    const std::string name = letter(quantity);
+void Search::branch(const State& state, Step step, GivenSet from) {
     // Exact roots first, whole ones before the rest: the answer a key gives first.
-    std::vector<Value> roots = found;
     auto rank = [](const Value& v) { return !v.exact ? 2 : v.exact->isRational() ? 0 : 1; };
-    std::stable_sort(roots.begin(), roots.end(), [&](const Value& a, const Value& b) { return rank(a) < rank(b); });
+    std::stable_sort(step.roots.begin(), step.roots.end(),
+                     [&](const Value& a, const Value& b) { return rank(a) < rank(b); });
     // Where the equation has several roots, the steps say which give a solid and why the others do not.
-    std::vector<std::optional<std::string>> failures(roots.size());
-    if (roots.size() > 1 && options_.steps) failures = tryRoots(state, quantity, roots);
-    std::string all, rejected;
-    std::size_t solids = 0;
-    for (std::size_t i = 0; i < roots.size(); ++i) {
-        const std::string root = name + " " + wording_.equals(roots[i]);
-        all += (i == 0 ? "" : " или ") + root;
-        if (!failures[i]) ++solids;
-        else rejected += "; при " + root + " няма " + std::string(solid_.row->single) +
-                         (failures[i]->empty() ? "" : ": " + *failures[i]);
-    }
+    step.rejections.assign(step.roots.size(), {});
+    if (step.roots.size() > 1 && options_.steps) step.rejections = tryRoots(state, step.target, step.roots);
     // The first root on top: its solid comes first.
-    for (std::size_t i = roots.size(); i-- > 0;) {
-        if (failures[i]) continue;
+    for (std::size_t i = step.roots.size(); i-- > 0;) {
+        if (step.rejections[i].rejected) continue;
         State next = state;
-        std::string step;
+        std::optional<Step> taken;
         if (options_.steps) {
-            step = lead + " ⇒ " + all + rejected;
-            if (solids > 1) step += "; " + std::string(countWord(solids)) + " решения, в това";
-            else if (roots.size() > 1) step += "; остава";
-            step = roots.size() == 1 ? lead + " ⇒ " + name + " " + wording_.equals(roots[i])
-                                     : step + " " + name + " " + wording_.equals(roots[i]);
-            step += wording_.unitText(dimension);
+            taken = step;
+            taken->chosen = i;
+            taken->value = step.roots[i];
         }
-        if (assign(next, quantity, roots[i], from, step)) pending_.push_back(std::move(next));
+        if (assign(next, step.target, step.roots[i], from, std::move(taken))) pending_.push_back(std::move(next));
     }
 }
 
-bool Search::assign(State& state, int quantity, Value value, std::uint32_t from, std::string step) {
-    if (quantity == solid_.sidesIndex) {
+bool Search::assign(State& state, int quantity, Value value, GivenSet from, std::optional<Step> step) {
+    const Domain& domain = solid_.row->quantities[std::size_t(quantity)].domain;
+    if (domain.below > 0 && !(value.number < domain.below)) {
+        Contradiction c{.kind = Contradiction::Kind::OutOfDomain, .from = from, .target = quantity};
+        c.right = value;
+        contradict(std::move(c));
+        return false;
+    }
+    if (domain.whole) {
         const double x = value.number;
         const double whole = std::round(x);
-        if (!(std::fabs(x - whole) <= 1e-9 * x) || whole < 3 || whole > maxSides) {
-            contradict(state, from,
-                       "броят на страните n трябва да е цяло число от 3 до " + std::to_string(maxSides) +
-                           ", а от данните n " + wording_.equals(value));
+        if (!(std::fabs(x - whole) <= 1e-9 * x) || whole < domain.least || whole > domain.most) {
+            Contradiction c{.kind = Contradiction::Kind::OutOfDomain, .from = from, .target = quantity};
+            c.right = value;
+            contradict(std::move(c));
             return false;
         }
-        state.sides = int(whole);
-        value = Value::whole(state.sides);
+        value = Value::whole((long long)whole);
     }
     state.known[std::size_t(quantity)] = Known{adopted(value), from, false};
-    if (options_.steps && !step.empty()) state.steps.push_back(std::move(step));
+    if (options_.steps && step) state.steps.push_back(std::move(*step));
     return checkRelations(state);
 }
 
@@ -289,35 +286,149 @@ bool Search::checkRelations(State& state) {
         state.checked[r] = true;
         const Substitution with = substitution(state);
         const Value left = adopted(evaluate(relation.left, with)), right = adopted(evaluate(relation.right, with));
-        if (sameValue(left, right)) continue;
-        const std::string reason = relation.row->reason.empty() ? "" : std::string(relation.row->reason) + "; ";
-        contradict(state, sources(state, relation.members),
-                   reason + "не е вярно, че " + std::string(relation.row->equation) + ": " +
-                       writeWithNumbers(relation.left, with) + " " + wording_.equals(left) + ", а " +
-                       writeWithNumbers(relation.right, with) + " " + wording_.equals(right));
+        if (agreeExactly(left, right)) continue;
+        const GivenSet from = sources(state, relation.members) | relation.from;
+        // What follows from a given already taken as rounded is rounded too, by
+        // as much again where it is squared or multiplied on the way.
+        GivenSet noted = 0;
+        for (const Rounding& earlier : state.roundings) noted |= state.known[std::size_t(earlier.quantity)]->from;
+        const double scale = std::max(std::fabs(left.number), std::fabs(right.number));
+        if ((from & noted) && std::fabs(left.number - right.number) <= 4 * tolerance(from) * scale) continue;
+        const std::optional<Rounding> rounded = rounding(state, r);
+        // A value found from a decimal given is as rounded as that given, though
+        // the given itself is not in the relation (B = P·r : 2 with r = 8,65,
+        // then checked against B = 6·a²√3 : 4): no note blames another.
+        GivenSet decimals = 0;
+        for (std::size_t i = 0; i < options_.givenDecimal.size(); ++i)
+            if (options_.givenDecimal[i]) decimals |= GivenSet(1) << i;
+        GivenSet members = 0;
+        for (int q : relation.members)
+            if (state.known[std::size_t(q)]->given) members |= state.known[std::size_t(q)]->from;
+        const bool roundedElsewhere = (from & decimals & ~members) != 0;
+        if (roundedElsewhere && (!rounded || !written(state.known[std::size_t(rounded->quantity)]->from)) &&
+            std::fabs(left.number - right.number) <= 4 * tolerance(from) * scale)
+            continue;
+        if (rounded && closeEnough(state, *rounded)) {
+            state.roundings.push_back(*rounded);
+            continue;
+        }
+        Contradiction c{.kind = Contradiction::Kind::Unequal, .from = from, .relation = int(r)};
+        c.inputs = knownsOf(state, relation.members);
+        c.inner = left;
+        c.right = right;
+        if (rounded) {
+            c.blamed = rounded->quantity;
+            c.derived = rounded->derived;
+            std::vector<int> others;
+            for (int q : relation.members)
+                if (q != rounded->quantity) others.push_back(q);
+            c.others = sources(state, others);
+        }
+        contradict(std::move(c));
         return false;
     }
     return true;
 }
 
+// Coefficients that vanish with π as the task takes it are zero: with π ≈ 3,14,
+// 50π − 157 is no coefficient at all.
+std::vector<Value> Search::withoutVanishing(std::vector<Value> coefficients) const {
+    for (Value& c : coefficients)
+        if (!c.isZero() && withPi(c).isZero()) c = Value::whole(0);
+    return coefficients;
+}
+
+bool Search::written(GivenSet from) const {
+    for (std::size_t i = 0; i < options_.givenDecimal.size(); ++i)
+        if ((from & (GivenSet(1) << i)) && options_.givenDecimal[i]) return true;
+    return false;
+}
+
+double Search::tolerance(GivenSet from) const {
+    double largest = 0;
+    for (std::size_t i = 0; i < options_.givenTolerance.size(); ++i)
+        if (from & (GivenSet(1) << i)) largest = std::max(largest, options_.givenTolerance[i]);
+    return largest;
+}
+
+// Equal exactly, or with π as the task takes it (250π and 785 with π ≈ 3,14),
+// or as decimals too close to tell apart.
+bool Search::agreeExactly(const Value& a, const Value& b) const {
+    if (sameValue(a, b)) return true;
+    if (!options_.piFraction || !a.exact || !b.exact) return false;
+    return withPi(a - b).isZero();
+}
+
+// A value with π put in as the task's fraction where that leaves a fraction.
+Value Search::withPi(const Value& value) const {
+    if (!options_.piFraction || !value.exact) return value;
+    Rational sum = 0;
+    for (const Term& t : value.exact->terms()) {
+        if (t.m != 1) return value;
+        Rational term = t.q;
+        for (int i = 0; i < std::abs(t.k); ++i) {
+            if (t.k > 0) term *= *options_.piFraction;
+            else term /= *options_.piFraction;
+        }
+        sum += term;
+    }
+    return Value(Exact(sum), options_.piValue);
+}
+
+// Whether a given the task may have rounded is within its rounding of what the relation makes it.
+bool Search::closeEnough(const State& state, const Rounding& rounding) const {
+    const Known& given = *state.known[std::size_t(rounding.quantity)];
+    return std::fabs(given.value.number - rounding.derived.number) <= tolerance(given.from) * std::fabs(given.value.number);
+}
+
+// Which given of a relation that does not hold the task may have rounded, and
+// its value by the relation from the others: first a given written with
+// decimals, then the one the relation defines (V of V = π·r²·h), then one
+// whose value by the relation is a root or a multiple of π (8,65 for 5√3),
+// else the last. None where no given of it may be rounded.
+std::optional<Rounding> Search::rounding(const State& state, std::size_t relation) const {
+    const Relation& r = solid_.relations[relation];
+    std::optional<Rounding> best;
+    int bestRank = -1;
+    for (int q : r.members) {
+        const auto& known = state.known[std::size_t(q)];
+        if (!known || !known->given || tolerance(known->from) <= 0) continue;
+        const Form* form = r.formFor(q);
+        if (!form) continue;
+        State without = state;
+        without.known[std::size_t(q)].reset();
+        const Value inner = evaluate(form->expression, substitution(without));
+        const Value derived = form->power == 1 ? inner : root(inner, form->power);
+        if (!finitePositive(derived)) continue;
+        const bool irrational = derived.exact && !derived.exact->isRational();
+        const Node* left = r.left.kind == Node::Kind::Power ? &r.left.children.front() : &r.left;
+        const bool defined = left->kind == Node::Kind::Quantity && left->index == q;
+        const int rank = (written(known->from) ? 4 : 0) + (defined ? 2 : 0) + (irrational ? 1 : 0);
+        if (rank >= bestRank) {
+            bestRank = rank;
+            best = Rounding{q, derived};
+        }
+    }
+    return best;
+}
+
 Search::Progress Search::eliminate(State& state) {
     struct Equation {
         Polynomial polynomial;
-        std::uint32_t relations;  // the relations it comes from, one bit each
+        RelationSet relations;  // the relations it comes from
     };
-    // n is a whole number: found from P = n·a or by trying each, never from an equation.
+    // A whole number (n) is found from a relation that gives it (P = n·a) or by
+    // trying each (solve()), never from an equation: while one is unknown, the
+    // solid has no shape yet.
     std::vector<int> unknown;
-    for (std::size_t q = 0; q < state.known.size(); ++q)
-        if (!state.known[q] && applicable(int(q)) && int(q) != solid_.sidesIndex) unknown.push_back(int(q));
-    // Without n a regular base has no shape yet: every n is tried instead (solve()).
-    if (options_.regular && solid_.sidesIndex >= 0 && !state.known[std::size_t(solid_.sidesIndex)])
-        return Progress::Stuck;
-    const bool sidesUnknown = solid_.sidesIndex >= 0 && !state.known[std::size_t(solid_.sidesIndex)];
+    for (std::size_t q = 0; q < state.known.size(); ++q) {
+        if (state.known[q] || !applicable(int(q))) continue;
+        if (solid_.row->quantities[q].domain.whole) return Progress::Stuck;
+        unknown.push_back(int(q));
+    }
     std::vector<Equation> system;
     for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
         if (!usable(state, r)) continue;
-        const auto& members = solid_.relations[r].members;
-        if (sidesUnknown && std::find(members.begin(), members.end(), solid_.sidesIndex) != members.end()) continue;
         Polynomial p = knownPolynomial(state, r);
         if (!p.isConstant()) system.push_back({std::move(p), 1u << r});
     }
@@ -366,7 +477,7 @@ Search::Progress Search::eliminate(State& state) {
                 for (int e = 0; e < t.monomial.exponents[x]; ++e) term = term * Polynomial::variable(x);
             value = value + term;
         }
-        const std::uint32_t from = defining->relations;
+        const RelationSet from = defining->relations;
         system.erase(defining);
         for (Equation& e : system) {
             if (!e.polynomial.involves(v)) continue;
@@ -389,9 +500,9 @@ Search::Progress Search::eliminate(State& state) {
         });
         for (auto e = containing.begin(); e != containing.end(); ++e) {
             if (e == pivot) continue;
-            if (pivot->polynomial.degree(v) + e->polynomial.degree(v) > maxResultantSize) return Progress::Stuck;
+            if (pivot->polynomial.degree(v) + e->polynomial.degree(v) > maxResultantSize) return beyondLimits();
             Polynomial eliminated = resultant(pivot->polynomial, e->polynomial, v);
-            if (eliminated.terms().size() > maxEliminationTerms) return Progress::Stuck;
+            if (eliminated.terms().size() > maxEliminationTerms) return beyondLimits();
             if (!eliminated.isZero()) rest.push_back({std::move(eliminated), pivot->relations | e->relations});
         }
         system = std::move(rest);
@@ -401,25 +512,32 @@ Search::Progress Search::eliminate(State& state) {
         if (e.polynomial.variables() != std::vector<int>{sought}) continue;
         if (!chosen || e.polynomial.degree(sought) < chosen->polynomial.degree(sought)) chosen = &e;
     }
-    if (!chosen || chosen->polynomial.degree(sought) > maxEliminationDegree) return Progress::Stuck;
-    const std::vector<Value> coefficients = chosen->polynomial.univariate(sought);
-    const PositiveRoots found = positiveRoots(coefficients, wording_.pi());
+    if (!chosen) return Progress::Stuck;
+    if (chosen->polynomial.degree(sought) > maxEliminationDegree) return beyondLimits();
+    const std::vector<Value> coefficients = withoutVanishing(chosen->polynomial.univariate(sought));
+    const PositiveRoots found = positiveRoots(coefficients, options_.piValue);
     if (found.identicallyZero) return Progress::Stuck;
 
-    std::vector<std::string> used;
     std::vector<int> members;
+    GivenSet taskRelations = 0;
     for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
         if (!(chosen->relations & (1u << r))) continue;
-        used.push_back(std::string(solid_.relations[r].row->equation));
         for (int q : solid_.relations[r].members) members.push_back(q);
+        taskRelations |= solid_.relations[r].from;
     }
-    const std::uint32_t from = sources(state, members);
-    const std::string equation = equationText(coefficients, letter(sought), wording_.style(), wording_.digits());
+    const GivenSet from = sources(state, members) | taskRelations;
     if (found.roots.empty()) {
-        contradict(state, from, "от " + relationList(used) + " следва " + equation + ", а това уравнение няма положителен корен");
+        Contradiction c{.kind = Contradiction::Kind::Eliminated, .from = from, .target = sought};
+        c.coefficients = coefficients;
+        c.relations = chosen->relations;
+        contradict(std::move(c));
         return Progress::Contradicted;
     }
-    branch(state, sought, found.roots, from, "От " + relationList(used) + " ⇒ " + equation);
+    Step step{.kind = Step::Kind::Elimination, .target = sought};
+    step.coefficients = coefficients;
+    step.relations = chosen->relations;
+    step.roots = found.roots;
+    branch(state, std::move(step), from);
     return Progress::Branched;
 }
 

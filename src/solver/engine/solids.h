@@ -1,22 +1,56 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The solids the solver knows, one table each: the quantities by the letters
-// Bulgarian textbooks use, with their names and what they measure, and the
-// relations between them as a textbook writes them. The relations are data:
-// the solver reads their equations, and for the steps the ways a textbook
-// turns each one round ("r² = V : (π·h)"). The command line, the page, the
-// messages, the drawings, the worksheets and the tests all read these tables;
-// a new solid is a new table.
+// The solids the solver knows, one table each (engine/tables/): the
+// quantities by the letters Bulgarian textbooks use, with their names, what
+// they measure and the values they may take, and the relations between them
+// as a textbook writes them. The relations are data: the solver reads their
+// equations, and for the steps the ways a textbook turns each one round
+// ("r² = V : (π·h)"). The command line, the page, the messages, the drawings,
+// the worksheets and the tests all read these tables; a new solid is a new
+// table, and a table may take in another one (a regular pyramid takes in the
+// regular polygon of its base).
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace solver {
 
-enum class Dimension { Count, Length, Area, Volume };
+// What a quantity measures, and so its unit: cm, cm², cm³, °, or none.
+enum class Dimension { Count, Length, Area, Volume, Angle, Ratio };
 enum class Gender { Masculine, Feminine, Neuter };
+
+// The values a quantity may take. Every quantity is a positive number; a
+// count is a whole number within bounds, found where no relation gives it by
+// trying each value up to `triedUpTo` (n of a regular base).
+struct Domain {
+    bool whole = false;
+    int least = 0, most = 0;  // a whole number's bounds
+    int triedUpTo = 0;
+    // The rule as a message states it: "броят на страните n трябва да е цяло число от 3 до 1000".
+    std::string_view rule = {};
+    // What the steps say of the one value tried that fits, and the message where none does.
+    std::string_view onlyFitting = {}, noneFitting = {};
+    // A given below the least value or above the most: "броят на страните трябва да е цяло число, поне 3".
+    std::string_view tooSmall = {}, tooLarge = {};
+    // An angle: less than this many degrees (90 for an acute one, 180), its rule in `rule`.
+    int below = 0;
+};
+
+// An acute angle of a right triangle in the solid (between a generator and the base).
+inline constexpr Domain acuteAngle{false, 0, 0, 0, "ъгълът трябва да е между 0° и 90°", {}, {}, {}, {}, 90};
+// An angle of a triangle or between two planes (the apex angle of an axial section).
+inline constexpr Domain angleBelowStraight{false, 0, 0, 0, "ъгълът трябва да е между 0° и 180°", {}, {}, {}, {}, 180};
+
+// A polygon's number of sides.
+inline constexpr Domain sidesOfPolygon{
+    true, 3, 1000, 100, "броят на страните n трябва да е цяло число от 3 до 1000",
+    "само при този брой страни (от 3 до 100) дадените величини си съответстват",
+    "при никой брой страни n от 3 до 100 тези величини не си съответстват",
+    "броят на страните трябва да е цяло число, поне 3", "броят на страните трябва да е най-много 1000"};
 
 struct QuantityRow {
     std::string_view key;       // "S1": the letter, and the key on the command line and in links
@@ -26,7 +60,13 @@ struct QuantityRow {
     // Meaningful only for a regular base, so only where n is known: a prism's
     // base edge, a pyramid's lateral edge.
     bool regularOnly = false;
+    Domain domain = {};
 };
+
+// What a relation takes that a student learns late: Pythagoras' theorem
+// (grade 7), the trigonometric functions (grade 8; found by the engine in the
+// equation itself).
+enum Tool : unsigned { Pythagoras = 1, Trigonometry = 2 };
 
 struct RelationRow {
     std::string_view equation;  // "l² = r² + h²"
@@ -36,6 +76,34 @@ struct RelationRow {
     std::array<std::string_view, 4> forms = {};
     // Why no solid fits when the equation cannot hold: a sentence for the message.
     std::string_view reason = {};
+    unsigned tools = 0;
+    // A formula of one base alone, as a textbook of a grade writes it ("B = a²"
+    // where n = 4): taken only where a grade is set and the count is this.
+    std::string_view only = {};  // "n = 4"
+};
+
+// A condition every solid of the table meets, an inequality: "B < P² : (4π)",
+// checked once a solid is found.
+struct ConditionRow {
+    std::string_view inequality;  // "left < right"
+    // What the givens describe, its letters to be followed by their values:
+    // "основа с периметър P и лице B".
+    std::string_view subject;
+    // Why, for the message; the right side's value follows it ("тук 7,96").
+    std::string_view reason;
+};
+
+struct SolidRow;
+
+// Another table taken into this one: its quantities become this table's, its
+// relations come before this table's own. A letter of the part is the host's
+// letter renamed where `renamed` says so ({"h", "h1"}), else with `suffix`
+// after it ("V" and "2" make "V2"; none: the same letter, as a regular
+// pyramid's base polygon shares a, n, r, R, P and B).
+struct PartRow {
+    const SolidRow& (*table)();
+    std::string_view suffix = {};
+    std::span<const std::pair<std::string_view, std::string_view>> renamed = {};
 };
 
 struct SolidRow {
@@ -46,30 +114,35 @@ struct SolidRow {
     Gender gender;
     std::span<const QuantityRow> quantities;
     std::span<const RelationRow> relations;
-    // Relations it shares with another solid (a regular pyramid's base is a
-    // regular polygon), after its own.
-    std::span<const RelationRow> sharedRelations;
     // The measures that fix a solid of this kind, in the order they are sought
     // when the givens do not lead to them directly: {"r", "h"}.
     std::span<const std::string_view> base;
     // Without n, a prism or a pyramid may have any base: what fixes one then
     // (its perimeter and area, and its height). Empty where n is always needed.
     std::span<const std::string_view> baseWithoutSides = {};
-    // The base edges a and b of a box are interchangeable: solutions that
-    // differ only by them are one solid.
+    // Two quantities whose values may be swapped without changing the solid
+    // (the base edges a and b of a box): solutions that differ only by them are one.
     std::array<std::string_view, 2> interchangeable = {};
+    std::span<const PartRow> parts = {};
+    std::span<const ConditionRow> conditions = {};
 };
 
-// Whether the solid has n, the number of its base's sides.
-bool hasSides(const SolidRow& solid);
-// Its relations in the order the solver takes them: the shared ones first.
+// Its relations in the order the solver takes them: those of its parts first.
 std::vector<const RelationRow*> relationsOf(const SolidRow& solid);
+// The same, each with the letter a part's letter stands for in `solid`.
+struct TakenRelation {
+    const RelationRow* row;
+    std::vector<std::pair<std::string, std::string>> letters;  // the part's letter, the host's
+};
+std::vector<TakenRelation> takenRelations(const SolidRow& solid);
 
 std::span<const SolidRow> allSolids();
 // By its key ("cone") or its Bulgarian name ("конус"); null for neither.
 const SolidRow* solidByKey(std::string_view key);
 // The index of a quantity in its solid's table, or -1.
 int quantityIndex(const SolidRow& solid, std::string_view key);
+// The quantity a solid's count is kept in (n, a whole number), or -1.
+int wholeQuantity(const SolidRow& solid);
 
 // "см" and "cm" alike: the units a task may use.
 enum class Unit { Millimetre, Centimetre, Decimetre, Metre };

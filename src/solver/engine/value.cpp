@@ -52,6 +52,8 @@ Value root(const Value& a, int degree) {
     return combined(a.exact ? a.exact->root(degree) : std::nullopt, number);
 }
 
+bool finitePositive(const Value& v) { return std::isfinite(v.number) && v.positive(); }
+
 bool sameValue(const Value& a, const Value& b) {
     if (a.exact && b.exact) return *a.exact == *b.exact;
     const double scale = std::max(std::fabs(a.number), std::fabs(b.number));

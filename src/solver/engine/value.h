@@ -37,6 +37,9 @@ Value power(const Value& a, int exponent);
 // The positive root; a decimal NaN for a negative number.
 Value root(const Value& a, int degree);
 
+// A number, and greater than zero.
+bool finitePositive(const Value& v);
+
 // Whether two values are the same number: exactly where both have forms,
 // else to 1e-9 of the larger.
 bool sameValue(const Value& a, const Value& b);

@@ -18,9 +18,12 @@ struct UnitSpelling {
     int litres = 0;  // 1 for litres, 2 for millilitres
 };
 
-// Longest first where one ends another ("mm" before "m").
-constexpr std::array<UnitSpelling, 14> unitSpellings{{
+// Longest first where one ends another ("mm" before "m"); with a Cyrillic
+// letter typed for a Latin one that looks the same ("сm", "cм") too.
+constexpr std::array<UnitSpelling, 20> unitSpellings{{
     {"mm", Unit::Millimetre}, {"мм", Unit::Millimetre}, {"cm", Unit::Centimetre}, {"см", Unit::Centimetre},
+    {"сm", Unit::Centimetre}, {"cм", Unit::Centimetre}, {"мm", Unit::Millimetre}, {"mм", Unit::Millimetre},
+    {"дm", Unit::Decimetre},  {"dм", Unit::Decimetre},
     {"dm", Unit::Decimetre},  {"дм", Unit::Decimetre},  {"ml", Unit::Centimetre, 2}, {"мл", Unit::Centimetre, 2},
     {"m", Unit::Metre},       {"м", Unit::Metre},       {"l", Unit::Decimetre, 1},  {"л", Unit::Decimetre, 1},
     {"L", Unit::Decimetre, 1}, {"ℓ", Unit::Decimetre, 1},
@@ -74,25 +77,19 @@ TypedUnit takeUnit(std::string_view& text) {
     return {};
 }
 
-Rational metresPer(Unit unit) {
-    switch (unit) {
-    case Unit::Millimetre: return Rational(1, 1000);
-    case Unit::Centimetre: return Rational(1, 100);
-    case Unit::Decimetre: return Rational(1, 10);
-    case Unit::Metre: return 1;
-    }
-    return 1;
-}
-
 int powerOf(Dimension dimension) {
     switch (dimension) {
     case Dimension::Count: return 0;
     case Dimension::Length: return 1;
     case Dimension::Area: return 2;
     case Dimension::Volume: return 3;
+    case Dimension::Angle:
+    case Dimension::Ratio: return 0;
     }
     return 0;
 }
+
+Integer tenTo(unsigned power) { return boost::multiprecision::pow(Integer(10), power); }
 
 std::string quantityList(const SolidRow& solid) {
     std::string list;
@@ -111,14 +108,55 @@ std::string unitName(Dimension dimension, std::string_view symbol) {
 
 constexpr std::string_view examples = "например 3, 2,5, 3/4, 70π или 4√3";
 
-}  // namespace
+// Cyrillic letters that look like Latin ones, and the Latin letters they look like.
+constexpr std::pair<std::string_view, char> lookAlikes[] = {
+    {"а", 'a'}, {"в", 'B'}, {"е", 'e'}, {"к", 'k'}, {"м", 'M'}, {"н", 'H'}, {"о", 'o'}, {"р", 'p'},
+    {"с", 'c'}, {"т", 'T'}, {"у", 'y'}, {"х", 'x'}, {"А", 'A'}, {"В", 'B'}, {"Е", 'E'}, {"К", 'K'},
+    {"М", 'M'}, {"Н", 'H'}, {"О", 'O'}, {"Р", 'P'}, {"С", 'C'}, {"Т", 'T'}, {"Х", 'X'}, {"Ѕ", 'S'},
+};
 
-Rational unitFactor(Unit from, Unit to, int power) {
-    Rational factor = 1;
-    const Rational ratio = metresPer(from) / metresPer(to);
-    for (int i = 0; i < power; ++i) factor *= ratio;
-    return factor;
+// The text with each Cyrillic look-alike put as the Latin letter it looks like;
+// none where it has no such letter.
+std::optional<std::string> asLatin(std::string_view text) {
+    std::string latin;
+    bool changed = false;
+    for (std::size_t at = 0; at < text.size();) {
+        bool found = false;
+        for (const auto& [cyrillic, letter] : lookAlikes) {
+            if (!text.substr(at).starts_with(cyrillic)) continue;
+            latin += letter;
+            at += cyrillic.size();
+            found = changed = true;
+            break;
+        }
+        if (!found) latin += text[at++];
+    }
+    if (!changed) return std::nullopt;
+    return latin;
 }
+
+// The Cyrillic letters of a key that look like Latin ones: "„а“", "„С“ и „Н“".
+std::string cyrillicLetters(std::string_view text) {
+    std::vector<std::string> letters;
+    for (std::size_t at = 0; at < text.size();) {
+        bool found = false;
+        for (const auto& [cyrillic, letter] : lookAlikes) {
+            if (!text.substr(at).starts_with(cyrillic)) continue;
+            const std::string quoted = "„" + std::string(cyrillic) + "“";
+            if (std::find(letters.begin(), letters.end(), quoted) == letters.end()) letters.push_back(quoted);
+            at += cyrillic.size();
+            found = true;
+            break;
+        }
+        if (!found) ++at;
+    }
+    std::string listedLetters;
+    for (std::size_t i = 0; i < letters.size(); ++i)
+        listedLetters += (i == 0 ? "" : i + 1 == letters.size() ? " и " : ", ") + letters[i];
+    return listedLetters;
+}
+
+}  // namespace
 
 GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens, std::optional<Unit> asked) {
     GivenReading reading;
@@ -128,17 +166,34 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         int quantity;
         Exact value;
         TypedUnit unit;
+        bool plain;
+        bool decimal;
+        int decimals;
     };
     std::vector<Typed> typed;
     auto problem = [&](const Given& given, const std::string& sentence) {
         reading.problems.push_back(sentence);
         reading.concerned.push_back(given.key);
     };
+    std::vector<const Given*> unknown;
+    std::vector<const Given*> relations;
     for (const Given& given : givens) {
+        if (isRelationGiven(solid, given)) {
+            relations.push_back(&given);
+            continue;
+        }
         const int quantity = quantityIndex(solid, given.key);
         if (quantity < 0) {
-            problem(given, "„" + given.key + "“ не е величина: величините " + std::string(solid.genitive) + " са " +
-                               quantityList(solid) + " (главните и малките букви се различават).");
+            const auto latin = asLatin(given.key);
+            if (latin && quantityIndex(solid, *latin) >= 0) {
+                const bool one = cyrillicLetters(given.key).find(" и ") == std::string::npos &&
+                                 cyrillicLetters(given.key).find(", ") == std::string::npos;
+                problem(given, "„" + given.key + "“ е написано с " + (one ? "кирилската буква " : "кирилските букви ") +
+                                   cyrillicLetters(given.key) + "; въведете величината " + *latin +
+                                   " с латински букви: „" + *latin + "“.");
+            } else {
+                unknown.push_back(&given);
+            }
             continue;
         }
         const bool twice = std::any_of(typed.begin(), typed.end(), [&](const Typed& t) { return t.quantity == quantity; });
@@ -156,38 +211,55 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
             problem(given, given.key + " няма стойност: въведете число, " + std::string(examples) + ".");
             continue;
         }
-        TypedUnit unit = takeUnit(text);
-        const TypedValue value = readValue(text);
+        const bool angle = row.dimension == Dimension::Angle;
+        TypedUnit unit = angle ? TypedUnit{} : takeUnit(text);
+        TypedValue value = readValue(text, angle);
         const std::string shown = "„" + std::string(trimmed(given.text)) + "“";
+        // An angle in radians, as π/3: in degrees, 60.
+        if (angle && value.read && !value.degrees && !value.value.isRational())
+            value.value = value.value * Exact(180) * Exact::pi(-1);
         if (!value.read) {
             problem(given, given.key + ": " + shown + " не се чете като число (" + value.error + "). Въведете " +
                                std::string(examples) + ".");
             continue;
         }
-        if (value.value.sign() <= 0) {
+        const bool positive = value.value.isRational() ? value.value.rational() > 0 : value.value.sign() > 0;
+        if (!positive) {
             problem(given, given.key + ": " + shown + " не е положително число. Въведете число, по-голямо от 0, " +
                                std::string(examples) + ".");
             continue;
         }
+        const bool small = value.value.isRational() ? value.value.rational() < Rational(1, Integer(10) * tenTo(49))
+                                                    : value.value.value() < 1e-50;
         const double magnitude = value.value.value();
-        if (!(magnitude >= 1e-50 && magnitude <= 1e50)) {
-            problem(given, given.key + ": " + shown + " е извън обхвата от 10⁻⁵⁰ до 10⁵⁰.");
+        if (small || !(magnitude <= 1e50)) {
+            problem(given, given.key + ": " + shown +
+                               " е извън обхвата от 10⁻⁵⁰ до 10⁵⁰. Въведете число между тях, например 3, 2,5 или 0,001.");
+            continue;
+        }
+        if (row.domain.below > 0 && !(value.value.value() < row.domain.below)) {
+            problem(given, given.key + ": " + std::string(row.domain.rule) + ", а е дадено " + shown +
+                               ". Въведете ъгъла в градуси, например 30 или 45°.");
             continue;
         }
         const int power = powerOf(row.dimension);
-        if (row.dimension == Dimension::Count) {
+        if (row.domain.whole) {
             if (unit.spelling) {
-                problem(given, given.key + " е брой и няма мерна единица.");
+                problem(given, given.key + " е брой и няма мерна единица: въведете само числото, например " +
+                                   std::to_string(row.domain.least + 1) + ".");
                 continue;
             }
             const bool whole = value.value.isRational() &&
                                boost::multiprecision::denominator(value.value.rational()) == 1;
-            if (!whole || value.value.rational() < 3) {
-                problem(given, given.key + ": броят на страните трябва да е цяло число, поне 3, а е дадено " + shown + ".");
+            const std::string within = "Въведете цяло число от " + std::to_string(row.domain.least) + " до " +
+                                       std::to_string(row.domain.most) + ", например " +
+                                       std::to_string(row.domain.least + 1) + ".";
+            if (!whole || value.value.rational() < row.domain.least) {
+                problem(given, given.key + ": " + std::string(row.domain.tooSmall) + ", а е дадено " + shown + ". " + within);
                 continue;
             }
-            if (value.value.rational() > 1000) {
-                problem(given, given.key + ": броят на страните трябва да е най-много 1000.");
+            if (value.value.rational() > row.domain.most) {
+                problem(given, given.key + ": " + std::string(row.domain.tooLarge) + ", а е дадено " + shown + ". " + within);
                 continue;
             }
         }
@@ -207,7 +279,28 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
             if (!reading.unit) reading.unit = litres ? Unit::Decimetre : s.unit;
         }
         reading.decimals = reading.decimals || value.decimal;
-        typed.push_back({&given, quantity, value.value, unit});
+        typed.push_back({&given, quantity, value.value, unit, value.plain, value.decimal, value.decimals});
+    }
+    for (const Given* given : relations) {
+        RelationGiven relation = readRelationGiven(solid, *given, reading.unit);
+        if (!relation.problem.empty()) {
+            problem(*given, relation.problem);
+            continue;
+        }
+        if (!reading.unit) reading.unit = relation.unit;
+        reading.relations.push_back(std::move(relation));
+    }
+    if (!unknown.empty()) {
+        std::string names;
+        for (std::size_t i = 0; i < unknown.size(); ++i)
+            names += (i == 0 ? "" : i + 1 == unknown.size() ? " и " : ", ") + ("„" + unknown[i]->key + "“");
+        reading.problems.insert(reading.problems.begin(),
+                                names + (unknown.size() == 1 ? " не е величина" : " не са величини") + ": величините " +
+                                    std::string(solid.genitive) + " са " + quantityList(solid) +
+                                    " (главните и малките букви се различават).");
+        std::vector<std::string> keys;
+        for (const Given* given : unknown) keys.push_back(given->key);
+        reading.concerned.insert(reading.concerned.begin(), keys.begin(), keys.end());
     }
     for (const Typed& t : typed) {
         ReadGiven read;
@@ -215,6 +308,9 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         read.key = t.given->key;
         read.typedValue = t.value;
         read.value = t.value;
+        read.plain = t.plain;
+        read.decimal = t.decimal;
+        read.decimals = t.decimals;
         if (t.unit.spelling) {
             read.unit = t.unit.spelling->unit;
             read.litres = t.unit.spelling->litres == 1;

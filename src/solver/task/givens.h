@@ -11,6 +11,7 @@
 
 #include "engine/exact.h"
 #include "engine/solids.h"
+#include "task/relation_givens.h"
 #include "task/solver.h"
 
 namespace solver {
@@ -23,10 +24,14 @@ struct ReadGiven {
     std::optional<Unit> unit;  // as typed; none where the given had no unit
     bool litres = false;       // typed in litres (or millilitres)
     bool millilitres = false;
+    bool plain = false;        // a number alone, as a task may round it ("8,65", "785")
+    bool decimal = false;      // written with a decimal separator ("8,65")
+    int decimals = 0;          // digits after it
 };
 
 struct GivenReading {
     std::vector<ReadGiven> givens;
+    std::vector<RelationGiven> relations;  // givens that are relations: h=2a/3
     std::vector<std::string> problems;   // one sentence per given that is wrong
     std::vector<std::string> concerned;  // their keys
     std::optional<Unit> unit;            // of the results
@@ -34,8 +39,5 @@ struct GivenReading {
 };
 
 GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens, std::optional<Unit> asked);
-
-// How many of `to` make one `from`, raised to the dimension: 100 for m → cm, length.
-Rational unitFactor(Unit from, Unit to, int power);
 
 }  // namespace solver

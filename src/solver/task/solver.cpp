@@ -2,19 +2,20 @@
 #include "task/solver.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "engine/compiled.h"
 #include "engine/expression.h"
+#include "engine/limits.h"
 #include "task/givens.h"
 #include "engine/search.h"
 #include "engine/superscript.h"
+#include "wording/steps.h"
 #include "wording/wording.h"
 
 namespace solver {
 namespace {
-
-constexpr int largestSidesTried = 100;
 
 // Measures of a solid with nothing special about them, for trying which
 // further given would decide a task.
@@ -36,6 +37,18 @@ struct Task {
     const Settings& settings;
     const Wording& wording;
     bool regular;
+    // Solved as far as the grade's tools go: what they do not reach is not found.
+    bool limitedByGrade = false;
+};
+
+// Steps taken before the search: givens brought to the results' unit, n found by trying.
+struct Leading {
+    std::vector<std::string> texts;
+    std::vector<Step> records;
+    void add(std::string text, Step record) {
+        texts.push_back(std::move(text));
+        records.push_back(std::move(record));
+    }
 };
 
 State startingState(const Task& task, const std::vector<std::pair<int, Value>>& values) {
@@ -44,8 +57,7 @@ State startingState(const Task& task, const std::vector<std::pair<int, Value>>& 
     state.checked.assign(task.solid.relations.size(), false);
     for (std::size_t i = 0; i < values.size(); ++i) {
         const auto& [quantity, value] = values[i];
-        state.known[std::size_t(quantity)] = Known{value, 1u << i, true};
-        if (quantity == task.solid.sidesIndex) state.sides = int(std::lround(static_cast<double>(value.number)));
+        state.known[std::size_t(quantity)] = Known{value, GivenSet(1) << i, true};
     }
     return state;
 }
@@ -61,8 +73,8 @@ std::vector<std::pair<int, Value>> givenValues(const Task& task, bool exact) {
 }
 
 // The steps that bring givens in other units to the results' unit: "b = 104 mm = 10,4 cm".
-std::vector<std::string> conversionSteps(const Task& task) {
-    std::vector<std::string> steps;
+Leading conversionSteps(const Task& task) {
+    Leading steps;
     if (!task.reading.unit) return steps;
     for (const ReadGiven& given : task.reading.givens) {
         if (!given.unit || (given.unit == task.reading.unit && !given.litres && !given.millilitres)) continue;
@@ -71,32 +83,64 @@ std::vector<std::string> conversionSteps(const Task& task) {
             const std::string symbol(unitSymbol(*given.unit));
             return " " + symbol + (dimension == Dimension::Area ? "²" : dimension == Dimension::Volume ? "³" : "");
         }();
-        steps.push_back(given.key + " = " + given.typedValue.text(task.wording.style()) + typedUnit + " " +
-                        task.wording.equals(Value(given.value, task.wording.pi())) +
-                        task.wording.unitText(dimension));
+        const Value value(given.value, task.wording.pi());
+        Step record{.kind = Step::Kind::Conversion, .target = given.quantity};
+        record.value = value;
+        steps.add(given.key + " = " + given.typedValue.text(task.wording.style()) + typedUnit + " " +
+                      task.wording.equals(value) + task.wording.unitText(dimension),
+                  std::move(record));
     }
     return steps;
 }
 
+// How far a given may be from what a relation makes it: a number a task may
+// have rounded (a whole number, a decimal) by 1 %, or by half its last digit
+// where that is more (up to 5 %); one written exactly (3/4, 5√3, 70π) not at all.
+double toleranceOf(const ReadGiven& given) {
+    const Exact& typed = given.typedValue;
+    if (!given.plain) return 0;
+    double tolerance = 0.01;
+    if (given.decimal) {
+        const double halfDigit = 0.5 * std::pow(10.0, -given.decimals);
+        tolerance = std::max(tolerance, halfDigit / std::fabs(typed.value()));
+    }
+    // A number of one or two digits is rounded by 5 % at most (1,2 for 2√3/3).
+    return std::min(tolerance, 0.05);
+}
+
+// The search from these values: the task's givens (and n where it is tried),
+// or measures of a reference solid, taken as exact.
 Search searched(const Task& task, const std::vector<std::pair<int, Value>>& values, bool exact, bool steps,
-                std::vector<std::string> firstSteps = {}) {
-    Search search(task.solid, task.wording, SearchOptions{exact, steps, task.regular});
-    State start = startingState(task, values);
-    start.steps = std::move(firstSteps);
-    search.run(std::move(start));
+                bool givens = true) {
+    SearchOptions options{exact, steps, task.regular, task.wording.pi()};
+    options.piFraction = piFraction(task.settings.pi);
+    options.grade = task.settings.grade;
+    if (givens)
+        for (const ReadGiven& given : task.reading.givens) {
+            options.givenTolerance.push_back(toleranceOf(given));
+            options.givenDecimal.push_back(given.decimal);
+        }
+    Search search(task.solid, options);
+    search.run(startingState(task, values));
     return search;
 }
 
 // The givens a contradiction follows from, as the task wrote them: "r = 5 cm и l = 3 cm".
-std::string givensText(const Task& task, std::uint32_t from, std::vector<std::string>& keys) {
+std::string givensText(const Task& task, GivenSet from, std::vector<std::string>& keys) {
     std::vector<std::string> parts;
     for (std::size_t i = 0; i < task.reading.givens.size(); ++i) {
-        if (!(from & (1u << i))) continue;
+        if (!(from & (GivenSet(1) << i))) continue;
         const ReadGiven& given = task.reading.givens[i];
         const Dimension dimension = task.solid.row->quantities[std::size_t(given.quantity)].dimension;
         parts.push_back(given.key + " = " + task.wording.number(Value(given.value, task.wording.pi())) +
                         task.wording.unitText(dimension));
         keys.push_back(given.key);
+    }
+    // The relations a task gave, in the bits after its quantities'.
+    for (std::size_t i = 0; i < task.reading.relations.size(); ++i) {
+        if (!(from & (GivenSet(1) << (task.reading.givens.size() + i)))) continue;
+        parts.push_back(task.reading.relations[i].text);
+        keys.push_back(task.reading.relations[i].key);
     }
     return listed(parts);
 }
@@ -109,22 +153,43 @@ std::optional<State> referenceSolid(const Task& task) {
     std::vector<std::pair<int, Value>> measures;
     for (std::size_t i = 0; i < base.size(); ++i)
         measures.emplace_back(quantityIndex(row, base[i]), Value::decimal(referenceMeasures[i % 3]));
-    if (task.regular && task.solid.sidesIndex >= 0) {
+    if (task.regular && task.solid.wholeIndex >= 0) {
         int sides = referenceSides;
         for (const ReadGiven& g : task.reading.givens)
-            if (g.quantity == task.solid.sidesIndex) sides = int(g.value.rational().convert_to<long long>());
-        measures.emplace_back(task.solid.sidesIndex, Value::whole(sides));
+            if (g.quantity == task.solid.wholeIndex) sides = int(g.value.rational().convert_to<long long>());
+        measures.emplace_back(task.solid.wholeIndex, Value::whole(sides));
     }
-    const Search whole = searched(task, measures, false, false);
+    // Built with every tool: a grade's tools need not reach all of it.
+    Settings everyTool = task.settings;
+    everyTool.grade = 0;
+    const Search whole = searched(Task{task.solid, task.reading, everyTool, task.wording, task.regular}, measures, false,
+                                  false, false);
     if (whole.solutions().empty()) return std::nullopt;
     return whole.solutions().front();
+}
+
+// Whether these quantities of the reference solid, given, lead with the
+// grade's tools to every quantity the task asks for.
+bool reachesAsked(const Task& task, const State& solid, const std::vector<int>& quantities) {
+    std::vector<std::pair<int, Value>> trial;
+    for (int q : quantities) trial.emplace_back(q, solid.known[std::size_t(q)]->value);
+    const Search search = searched(task, trial, false, false, false);
+    std::vector<State> reached = search.solutions();
+    reached.insert(reached.end(), search.stuck().begin(), search.stuck().end());
+    if (reached.empty()) return false;
+    for (const std::string& key : task.settings.asked) {
+        const int q = quantityIndex(*task.solid.row, key);
+        if (q >= 0 && std::any_of(reached.begin(), reached.end(), [q](const State& s) { return !s.known[std::size_t(q)]; }))
+            return false;
+    }
+    return true;
 }
 
 // Whether these quantities of the reference solid, given, decide it.
 bool decides(const Task& task, const State& solid, const std::vector<int>& quantities) {
     std::vector<std::pair<int, Value>> trial;
     for (int q : quantities) trial.emplace_back(q, solid.known[std::size_t(q)]->value);
-    return !searched(task, trial, false, false).solutions().empty();
+    return !searched(task, trial, false, false, false).solutions().empty();
 }
 
 std::vector<int> givenQuantities(const Task& task) {
@@ -153,7 +218,7 @@ std::vector<std::string> missingMeasures(const Task& task, const std::optional<S
     if (!solid) return {};
     const SolidRow& row = *task.solid.row;
     std::vector<int> candidates;
-    if (task.regular && task.solid.sidesIndex >= 0) candidates.push_back(task.solid.sidesIndex);
+    if (task.regular && task.solid.wholeIndex >= 0) candidates.push_back(task.solid.wholeIndex);
     for (std::string_view key : task.regular ? row.base : row.baseWithoutSides) candidates.push_back(quantityIndex(row, key));
     std::vector<int> trial = givenQuantities(task);
     std::vector<std::string> missing;
@@ -168,16 +233,36 @@ std::vector<std::string> missingMeasures(const Task& task, const std::optional<S
 
 double inUnits(const Value& value) { return static_cast<double>(value.number); }
 
-Solution solutionOf(const Task& task, const State& state) {
+// Whether the task is solved as far as its grade's tools go, and no further.
+bool beyondGrade(const Task& task) { return task.limitedByGrade; }
+
+Solution solutionOf(const Task& task, const State& state, const Leading& leading, std::size_t shown = 0) {
     Solution solution;
-    solution.sides = state.sides;
-    solution.steps = state.steps;
+    if (task.solid.wholeIndex >= 0 && state.known[std::size_t(task.solid.wholeIndex)])
+        solution.sides = int(std::lround(state.known[std::size_t(task.solid.wholeIndex)]->value.number));
+    solution.steps = leading.texts;
+    solution.records = leading.records;
+    StepWriter writer(task.solid, task.wording);
+    const auto& swapped = task.solid.row->interchangeable;
+    if (shown > 0) writer.countSolids(shown, std::string(swapped[0]) + " и " + std::string(swapped[1]));
+    for (const Step& step : state.steps) {
+        solution.steps.push_back(writer.step(step));
+        solution.records.push_back(step);
+    }
+    for (const Rounding& rounding : state.roundings) {
+        const QuantityRow& row = task.solid.row->quantities[std::size_t(rounding.quantity)];
+        const std::string note = std::string(row.key) + " е закръглено: точно " + std::string(row.key) + " " +
+                                 task.wording.equals(rounding.derived) + task.wording.unitText(row.dimension);
+        if (std::find(solution.notes.begin(), solution.notes.end(), note) == solution.notes.end())
+            solution.notes.push_back(note);
+    }
     const SolidRow& row = *task.solid.row;
     for (std::size_t q = 0; q < row.quantities.size(); ++q) {
         QuantityResult result;
         result.key = std::string(row.quantities[q].key);
         if (state.known[q]) {
             Value value = state.known[q]->value;
+            if (value.exact) value.exact = task.wording.keyForm(*value.exact);
             if (value.exact) value.number = value.exact->value(task.wording.pi());
             result.given = state.known[q]->given;
             result.determined = true;
@@ -185,9 +270,16 @@ Solution solutionOf(const Task& task, const State& state) {
             result.value = inUnits(value);
             if (value.exact) result.exactText = value.exact->text(task.wording.style());
             result.text = task.wording.quantity(value, row.quantities[q].dimension);
+            // An angle with no exact value, as the key writes it: "arctg 4/3 ≈ 53,13°".
+            if (row.quantities[q].dimension == Dimension::Angle && !value.exact)
+                for (const Step& step : state.steps)
+                    if (step.target == int(q))
+                        if (const auto form = StepWriter(task.solid, task.wording).inverseForm(step))
+                            result.text = *form + " " + result.text;
         } else {
             result.value = NAN;
-            result.text = "не се определя от тези данни";
+            result.text = beyondGrade(task) ? "не се намира с наученото до " + std::to_string(task.settings.grade) + ". клас"
+                                            : "не се определя от тези данни";
         }
         solution.quantities.push_back(std::move(result));
     }
@@ -219,19 +311,18 @@ std::vector<State> distinct(const Task& task, const std::vector<State>& states) 
     return kept;
 }
 
-// n found by trying every n the givens might have: "n = 6". None where the
-// givens do not fix a solid even with n known (tried with one n).
-std::optional<std::vector<int>> fittingSides(const Task& task) {
+// n found by trying every n the givens might have: "n = 6". An n fits where
+// the givens with it are not contradicted, whether they then fix a solid or
+// not; three or more fitting values are as many as every value.
+std::vector<int> fittingSides(const Task& task) {
     std::vector<int> fitting;
     const auto values = givenValues(task, false);
-    auto withSides = values;
-    withSides.emplace_back(task.solid.sidesIndex, Value::whole(referenceSides));
-    const Search sample = searched(task, withSides, false, false);
-    if (sample.solutions().empty() && !sample.stuck().empty()) return std::nullopt;
-    for (int n = 3; n <= largestSidesTried; ++n) {
+    const Domain& domain = task.solid.row->quantities[std::size_t(task.solid.wholeIndex)].domain;
+    for (int n = domain.least; n <= domain.triedUpTo; ++n) {
         auto trial = values;
-        trial.emplace_back(task.solid.sidesIndex, Value::whole(n));
-        if (!searched(task, trial, false, false).solutions().empty()) fitting.push_back(n);
+        trial.emplace_back(task.solid.wholeIndex, Value::whole(n));
+        const Search search = searched(task, trial, false, false);
+        if (!search.solutions().empty() || !search.stuck().empty()) fitting.push_back(n);
         if (fitting.size() > 2) break;
     }
     return fitting;
@@ -241,24 +332,55 @@ void describeNone(const Task& task, const Search& search, Outcome& outcome) {
     const Contradiction& first = search.contradictions().front();
     const std::string givens = givensText(task, first.from, outcome.concerned);
     outcome.status = Status::None;
+    const StepWriter writer(task.solid, task.wording, [&task](GivenSet from) {
+        std::vector<std::string> keys;
+        return givensText(task, from, keys);
+    });
     outcome.message = "Няма " + std::string(task.solid.row->single) + (givens.empty() ? "" : " с " + givens) + ": " +
-                      first.why + ".";
+                      writer.contradiction(first) + ".";
 }
 
-// A base of any shape, known by its perimeter and area, is a polygon only if
-// B < P² : (4π), the area of a circle with P round it: why not, where it is not.
-std::optional<std::string> noBaseFits(const Task& task, const State& state) {
-    const SolidRow& row = *task.solid.row;
-    if (task.regular || row.baseWithoutSides.empty()) return std::nullopt;
-    const auto& perimeter = state.known[std::size_t(quantityIndex(row, "P"))];
-    const auto& area = state.known[std::size_t(quantityIndex(row, "B"))];
-    if (!perimeter || !area) return std::nullopt;
-    const double largest = perimeter->value.number * perimeter->value.number / (4 * truePi);
-    if (area->value.number < largest) return std::nullopt;
-    return "Няма " + std::string(row.single) + " с основа с периметър P " + task.wording.equals(perimeter->value) +
-           " и лице B " + task.wording.equals(area->value) +
-           ": многоъгълник с периметър P има лице, по-малко от P² : (4π) (лицето на кръг с обиколка P), тук " +
-           roundedText(largest, task.settings.digits, task.settings.separator) + ".";
+// The subject of a condition with the values of its letters: "основа с
+// периметър P = 10 и лице B = 100".
+std::string subjectText(const Task& task, const State& state, std::string_view subject) {
+    std::string text;
+    for (std::size_t at = 0; at < subject.size();) {
+        std::size_t end = at;
+        while (end < subject.size() && std::isalnum(static_cast<unsigned char>(subject[end]))) ++end;
+        if (end == at) {
+            text += subject[at++];
+            continue;
+        }
+        const std::string_view word = subject.substr(at, end - at);
+        text += word;
+        const int q = quantityIndex(*task.solid.row, word);
+        if (q >= 0 && state.known[std::size_t(q)]) text += " " + task.wording.equals(state.known[std::size_t(q)]->value);
+        at = end;
+    }
+    return text;
+}
+
+// Why a solid found fails a condition of its table (a base of perimeter P is a
+// polygon only if B < P² : (4π)), or none where it meets them all. The
+// conditions are facts of geometry: π in them is π itself.
+std::optional<std::string> failedCondition(const Task& task, const State& state) {
+    Substitution with;
+    with.quantity = [&state](int q) -> const Value* {
+        const auto& known = state.known[std::size_t(q)];
+        return known ? &known->value : nullptr;
+    };
+    for (const Condition& condition : task.solid.conditions) {
+        if (!std::all_of(condition.members.begin(), condition.members.end(),
+                         [&](int q) { return state.known[std::size_t(q)].has_value(); }))
+            continue;
+        const double smaller = evaluate(condition.smaller, with).number;
+        const double larger = evaluate(condition.larger, with).number;
+        if (smaller < larger) continue;
+        return "Няма " + std::string(task.solid.row->single) + " с " + subjectText(task, state, condition.row->subject) +
+               ": " + std::string(condition.row->reason) + ", тук " +
+               roundedText(larger, task.settings.digits, task.settings.separator) + ".";
+    }
+    return std::nullopt;
 }
 
 // "една величина", "две величини", "три величини".
@@ -273,7 +395,7 @@ void describeUnderdetermined(const Task& task, Outcome& outcome) {
     const std::optional<State> solid = referenceSolid(task);
     outcome.suggestions = suggestions(task, solid);
     if (task.reading.givens.empty() && !row.baseWithoutSides.empty()) {
-        std::vector<std::string> regular{"n"};
+        std::vector<std::string> regular{std::string(row.quantities[std::size_t(task.solid.wholeIndex)].key)};
         regular.insert(regular.end(), row.base.begin(), row.base.end());
         outcome.message = "Не е дадена нито една величина. Дайте например " + listed(regular) +
                           " (за правилна основа) или " +
@@ -296,24 +418,6 @@ void describeUnderdetermined(const Task& task, Outcome& outcome) {
 }
 
 }  // namespace
-
-double piValue(PiSetting setting) {
-    switch (setting) {
-    case PiSetting::School: return 3.14;
-    case PiSetting::Calculator: return 3.141592;
-    case PiSetting::Exact: break;
-    }
-    return truePi;
-}
-
-std::optional<Rational> piFraction(PiSetting setting) {
-    switch (setting) {
-    case PiSetting::School: return Rational(157, 50);
-    case PiSetting::Calculator: return Rational(392699, 125000);
-    case PiSetting::Exact: break;
-    }
-    return std::nullopt;
-}
 
 std::string_view statusKey(Status status) {
     switch (status) {
@@ -367,6 +471,152 @@ Outcome solve(std::string_view solidKey, const std::vector<Given>& givens, const
 
 namespace {
 
+// A task the grade's tools take only part of the way (a pyramid's apothem
+// from its height needs Pythagoras): where the givens do fix the solid, it is
+// solved as far as the tools go, what they do not reach marked so; but where
+// the task asks for a quantity they do not reach, one more given is asked for,
+// as a task of that grade would give it.
+bool gradeLimited(const Task& task, const Search& search, const Leading& conversions, Outcome& outcome) {
+    Settings everyTool = task.settings;
+    everyTool.grade = 0;
+    const Task unlimited{task.solid, task.reading, everyTool, task.wording, task.regular};
+    if (searched(unlimited, givenValues(task, false), false, false).solutions().empty()) return false;
+    const Task limited{task.solid, task.reading, task.settings, task.wording, task.regular, true};
+    const std::vector<State> reached = distinct(task, search.stuck());
+    std::vector<std::string> notReached;
+    for (const std::string& key : task.settings.asked) {
+        const int q = quantityIndex(*task.solid.row, key);
+        if (q >= 0 && std::any_of(reached.begin(), reached.end(),
+                                  [q](const State& s) { return !s.known[std::size_t(q)]; }))
+            notReached.push_back(key);
+    }
+    if (!notReached.empty()) {
+        // What one more given would lead there, with these tools.
+        outcome.status = Status::Underdetermined;
+        const std::optional<State> solid = referenceSolid(task);
+        const std::vector<int> given = givenQuantities(task);
+        if (solid)
+            for (std::size_t q = 0; q < solid->known.size(); ++q) {
+                if (std::find(given.begin(), given.end(), int(q)) != given.end() || !solid->known[q]) continue;
+                std::vector<int> trial = given;
+                trial.push_back(int(q));
+                if (reachesAsked(task, *solid, trial)) outcome.suggestions.emplace_back(task.solid.row->quantities[q].key);
+            }
+        outcome.message = "С наученото до " + std::to_string(task.settings.grade) + ". клас от тези данни не се " +
+                          (notReached.size() == 1 ? "намира " : "намират ") + listed(notReached) + ". " +
+                          (outcome.suggestions.empty() ? "Дайте още величини."
+                                                       : "Дайте още една величина, например " +
+                                                             listedWith(outcome.suggestions, " или ") + ".");
+        return true;
+    }
+    outcome.status = Status::Solved;
+    for (const State& state : reached) {
+        Solution solution = solutionOf(limited, state, conversions);
+        std::vector<std::string> missing;
+        for (const QuantityResult& q : solution.quantities)
+            if (!q.determined &&
+                (task.regular || !task.solid.row->quantities[std::size_t(quantityIndex(*task.solid.row, q.key))].regularOnly))
+                missing.push_back(q.key);
+        if (!missing.empty())
+            solution.notes.push_back("С наученото до " + std::to_string(task.settings.grade) + ". клас не се " +
+                                     (missing.size() == 1 ? "намира " : "намират ") + listed(missing));
+        outcome.solutions.push_back(std::move(solution));
+    }
+    return true;
+}
+
+// A whole number that no relation gives (n of a regular base), tried at each
+// value: where one alone fits, the task is solved with it; where none does,
+// no solid fits. False where that does not decide the task.
+bool wholeTried(const Task& task, const Leading& conversions, Outcome& outcome) {
+    const int whole = task.solid.wholeIndex;
+    const Domain& domain = task.solid.row->quantities[std::size_t(whole)].domain;
+    const std::string letter(task.solid.row->quantities[std::size_t(whole)].key);
+    const std::vector<int> fitting = fittingSides(task);
+    if (fitting.empty()) {
+        std::vector<std::string> keys;
+        const std::string givensList = givensText(task, ~GivenSet(0), keys);
+        outcome.status = Status::None;
+        outcome.concerned = keys;
+        outcome.message = "Няма " + std::string(task.solid.row->single) + " с " + givensList + ": " +
+                          std::string(domain.noneFitting) + ".";
+        return true;
+    }
+    if (fitting.size() > 1) return false;
+    auto values = givenValues(task, true);
+    values.emplace_back(whole, Value::whole(fitting.front()));
+    Leading steps = conversions;
+    Step trial{.kind = Step::Kind::Trial, .target = whole};
+    trial.value = Value::whole(fitting.front());
+    steps.add(letter + " = " + std::to_string(fitting.front()) + ": " + std::string(domain.onlyFitting),
+              std::move(trial));
+    const Search withWhole = searched(task, values, true, task.settings.steps);
+    for (const State& s : withWhole.solutions()) {
+        Solution solution = solutionOf(task, s, steps);
+        solution.quantities[std::size_t(whole)].given = false;
+        outcome.solutions.push_back(std::move(solution));
+    }
+    if (!outcome.solutions.empty()) {
+        outcome.status = Status::Solved;
+        return true;
+    }
+    // n is found, but the givens do not fix the solid: what more to give, with n known.
+    GivenReading reading = task.reading;
+    ReadGiven found;
+    found.quantity = whole;
+    found.key = letter;
+    found.value = found.typedValue = Exact(fitting.front());
+    reading.givens.push_back(found);
+    std::vector<std::string> keys;
+    const std::string givensList = givensText(task, ~GivenSet(0), keys);
+    describeUnderdetermined(Task{task.solid, reading, task.settings, task.wording, task.regular}, outcome);
+    outcome.message = "От " + givensList + " следва " + letter + " = " + std::to_string(fitting.front()) + ". " +
+                      outcome.message;
+    return true;
+}
+
+// The task solved on the solid's table (with the relations it gave): the
+// outcome's status, message and solutions.
+void solvedWith(const CompiledSolid& solid, const GivenReading& reading, const Settings& settings, Outcome& outcome) {
+    const Wording wording(settings, reading.unit, reading.decimals);
+    bool regular = outcome.solid->baseWithoutSides.empty();
+    for (const ReadGiven& given : reading.givens)
+        if (outcome.solid->quantities[std::size_t(given.quantity)].regularOnly) regular = true;
+    const Task task{solid, reading, settings, wording, regular};
+
+    const Leading conversions = conversionSteps(task);
+    Search search = searched(task, givenValues(task, true), true, settings.steps);
+    if (search.solutions().empty() && search.contradictions().empty() && regular && solid.wholeIndex >= 0 &&
+        std::all_of(search.stuck().begin(), search.stuck().end(),
+                    [&](const State& s) { return !s.known[std::size_t(solid.wholeIndex)]; })) {
+        if (wholeTried(task, conversions, outcome)) return;
+    }
+    if (!search.solutions().empty()) {
+        if (const auto why = failedCondition(task, search.solutions().front())) {
+            outcome.status = Status::None;
+            outcome.message = *why;
+            for (const ReadGiven& g : reading.givens) outcome.concerned.push_back(g.key);
+            return;
+        }
+        outcome.status = Status::Solved;
+        const std::vector<State> kept = distinct(task, search.solutions());
+        // Where swapped measures gave one solid twice, the steps count the solids shown.
+        const std::size_t shown = kept.size() < search.solutions().size() ? kept.size() : 0;
+        for (const State& state : kept) outcome.solutions.push_back(solutionOf(task, state, conversions, shown));
+        return;
+    }
+    if (search.stuck().empty() && !search.contradictions().empty()) {
+        describeNone(task, search, outcome);
+        return;
+    }
+    if (task.settings.grade > 0 && gradeLimited(task, search, conversions, outcome)) return;
+    if (search.tooComplex()) {
+        outcome.message = std::string(tooComplex);
+        return;
+    }
+    describeUnderdetermined(task, outcome);
+}
+
 Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, const Settings& settings) {
     Outcome outcome;
     outcome.solid = solidByKey(solidKey);
@@ -376,7 +626,6 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
         outcome.message = "Няма тяло „" + std::string(solidKey) + "“. Телата са: " + listed(known) + ".";
         return outcome;
     }
-    const CompiledSolid& solid = compiled(*outcome.solid);
     const GivenReading reading = readGivens(*outcome.solid, givens, settings.unit);
     outcome.unit = reading.unit;
     if (!reading.problems.empty()) {
@@ -384,62 +633,28 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
         outcome.concerned = reading.concerned;
         return outcome;
     }
-    const Wording wording(settings, reading.unit, reading.decimals);
-    bool regular = outcome.solid->baseWithoutSides.empty();
-    for (const ReadGiven& given : reading.givens)
-        if (outcome.solid->quantities[std::size_t(given.quantity)].regularOnly) regular = true;
-    const Task task{solid, reading, settings, wording, regular};
-
-    Search search = searched(task, givenValues(task, true), true, settings.steps, conversionSteps(task));
-    if (search.solutions().empty() && search.contradictions().empty() && regular && solid.sidesIndex >= 0 &&
-        std::all_of(search.stuck().begin(), search.stuck().end(),
-                    [&](const State& s) { return !s.known[std::size_t(solid.sidesIndex)]; })) {
-        // n is not given and no relation gives it: every n is tried.
-        // (None found as "many": the task needs n, or more givens.)
-        const std::vector<int> sides = fittingSides(task).value_or(std::vector<int>(3));
-        if (sides.size() == 1) {
-            auto values = givenValues(task, true);
-            values.emplace_back(solid.sidesIndex, Value::whole(sides.front()));
-            std::vector<std::string> steps = conversionSteps(task);
-            steps.push_back("n = " + std::to_string(sides.front()) + ": само при този брой страни (от 3 до " +
-                            std::to_string(largestSidesTried) + ") дадените величини си съответстват");
-            Search withSides = searched(task, values, true, settings.steps, steps);
-            for (const State& s : withSides.solutions()) {
-                Solution solution = solutionOf(task, s);
-                solution.quantities[std::size_t(solid.sidesIndex)].given = false;
-                outcome.solutions.push_back(std::move(solution));
-            }
-            if (!outcome.solutions.empty()) {
-                outcome.status = Status::Solved;
-                return outcome;
-            }
-        } else if (sides.empty()) {
-            std::vector<std::string> keys;
-            const std::string givensList = givensText(task, ~0u, keys);
-            outcome.status = Status::None;
-            outcome.concerned = keys;
-            outcome.message = "Няма " + std::string(outcome.solid->single) + " с " + givensList +
-                              ": при никой брой страни n от 3 до " + std::to_string(largestSidesTried) +
-                              " тези величини не си съответстват.";
+    // Relations the task gave (h = 2a : 3) join the table's in a copy of its own.
+    std::shared_ptr<const TaskModel> model;
+    if (!reading.relations.empty()) {
+        std::vector<TaskRelation> relations;
+        for (std::size_t i = 0; i < reading.relations.size(); ++i)
+            for (const std::string& equation : reading.relations[i].equations)
+                relations.push_back({equation, GivenSet(1) << (reading.givens.size() + i)});
+        if (reading.givens.size() + reading.relations.size() > maxGivens) {
+            outcome.message = std::string(tooComplex);
+            return outcome;
+        }
+        try {
+            model = withRelations(*outcome.solid, relations);
+        } catch (const ReadError&) {
+            outcome.message = std::string(tooComplex);
             return outcome;
         }
     }
-    if (!search.solutions().empty()) {
-        if (const auto why = noBaseFits(task, search.solutions().front())) {
-            outcome.status = Status::None;
-            outcome.message = *why;
-            for (const ReadGiven& g : reading.givens) outcome.concerned.push_back(g.key);
-            return outcome;
-        }
-        outcome.status = Status::Solved;
-        for (const State& state : distinct(task, search.solutions())) outcome.solutions.push_back(solutionOf(task, state));
-        return outcome;
-    }
-    if (search.stuck().empty() && !search.contradictions().empty()) {
-        describeNone(task, search, outcome);
-        return outcome;
-    }
-    describeUnderdetermined(task, outcome);
+    const CompiledSolid& solid = model ? model->compiled : compiled(*outcome.solid);
+    solvedWith(solid, reading, settings, outcome);
+    if (model)
+        for (Solution& solution : outcome.solutions) solution.model = std::shared_ptr<const CompiledSolid>(model, &model->compiled);
     return outcome;
 }
 

@@ -15,31 +15,17 @@
 // root a solid of its own. It records every step as it takes it.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/exact.h"
 #include "engine/solids.h"
+#include "engine/settings.h"
+#include "engine/step.h"
 
 namespace solver {
-
-enum class PiSetting {
-    Exact,       // "15π ≈ 47,12": exact forms, decimals with π itself
-    School,      // π ≈ 3,14, as grade-6 tasks ask
-    Calculator,  // π as 3,141592, the calculator's
-};
-double piValue(PiSetting setting);
-// π as the fraction a task takes it for (157/50, 392699/125000); none for π itself.
-std::optional<Rational> piFraction(PiSetting setting);
-
-struct Settings {
-    PiSetting pi = PiSetting::Exact;
-    std::optional<Unit> unit;  // of the results; else the first given's
-    int digits = 2;            // after the decimal separator
-    std::string separator = ",";
-    bool steps = true;
-};
 
 // A given as a student copies it from a task: the quantity's key and its
 // value with an optional unit ("70π", "2,5 cm", "4√3", "3/4", "104mm").
@@ -66,6 +52,13 @@ struct QuantityResult {
 struct Solution {
     std::vector<QuantityResult> quantities;  // in the order of the solid's table
     std::vector<std::string> steps;          // from the givens to the last quantity found
+    std::vector<Step> records;               // the same steps as data, one for each
+    // Under the steps: the givens taken as rounded, with their exact values
+    // ("r е закръглено: точно r = 5√3 ≈ 8,66").
+    std::vector<std::string> notes;
+    // The table the solution comes from where the task gave relations of its
+    // own (h = 2a : 3): its steps' relations are that table's. None otherwise.
+    std::shared_ptr<const struct CompiledSolid> model;
     int sides = 0;                           // n, where the base is regular
     const QuantityResult* find(std::string_view key) const;
 };
@@ -81,6 +74,11 @@ struct Outcome {
 };
 
 Outcome solve(std::string_view solid, const std::vector<Given>& givens, const Settings& settings = {});
+
+// The message of an `invalid` outcome whose equations grow past what the solver solves.
+inline constexpr std::string_view tooComplex =
+    "Задачата е твърде сложна за програмата: уравненията, до които водят тези данни, са по-големи от тези, "
+    "които тя решава. Проверете данните или дайте други величини.";
 
 // How the message of an `invalid` outcome begins where the solver itself failed.
 inline constexpr std::string_view internalFault = "Задачата не можа да се реши поради грешка в програмата: ";

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "task/givens.h"
 #include "engine/superscript.h"
 
 namespace solver {
@@ -16,6 +15,11 @@ bool writtenInFull(const Exact& x) { return x.isRational() && Exact::endsInDecim
 
 bool piBelow(const Exact& x) {
     return std::any_of(x.terms().begin(), x.terms().end(), [](const Term& t) { return t.k < 0; });
+}
+
+// Terms with different powers of π: "314 + 50π".
+bool piMixed(const Exact& x) {
+    return std::any_of(x.terms().begin(), x.terms().end(), [&](const Term& t) { return t.k != x.terms().front().k; });
 }
 
 // Rounded half away from zero to `digits` places, trailing zeros dropped; none
@@ -34,8 +38,15 @@ std::optional<std::string> roundedFraction(const Rational& q, int digits, std::s
 Wording::Wording(const Settings& settings, std::optional<Unit> unit, bool decimalGivens)
     : settings_(settings), unit_(unit), style_{settings_.separator, decimalGivens} {}
 
+Wording Wording::moreDigits(int extra) const {
+    Wording more = *this;
+    more.settings_.digits += extra;
+    return more;
+}
+
 std::string Wording::unitText(Dimension dimension) const {
-    if (!unit_ || dimension == Dimension::Count) return "";
+    if (dimension == Dimension::Angle) return "°";
+    if (!unit_ || dimension == Dimension::Count || dimension == Dimension::Ratio) return "";
     const std::string symbol(unitSymbol(*unit_));
     switch (dimension) {
     case Dimension::Area: return " " + symbol + "²";
@@ -69,8 +80,9 @@ std::string Wording::rounded(const Value& value) const {
 }
 
 bool Wording::shownExactly(const Exact& x) const {
-    // With π a decimal, π under a fraction bar helps no one: 12,56/π is 4.
-    if (settings_.pi != PiSetting::Exact && piBelow(x)) return false;
+    // With π a decimal, π under a fraction bar helps no one: 12,56/π is 4;
+    // nor does a sum of a decimal datum and π: 314 + 50π is 471.
+    if (settings_.pi != PiSetting::Exact && (piBelow(x) || piMixed(x))) return false;
     // Nor does an exact form longer than a line of a phone.
     return x.text(style_).size() <= maxExactText;
 }
@@ -78,6 +90,13 @@ bool Wording::shownExactly(const Exact& x) const {
 std::string Wording::number(const Value& value) const {
     if (value.exact && shownExactly(*value.exact)) return value.exact->text(style_);
     return parts(value).text;
+}
+
+std::optional<Exact> Wording::keyForm(const Exact& x) const {
+    if (shownExactly(x) || settings_.pi == PiSetting::Exact) return x;
+    // As the steps write it: a fraction where it ends within the digits asked (471), else as it is.
+    if (const auto q = asFraction(x); q && Exact::endsInDecimals(*q, settings_.digits)) return Exact(*q);
+    return x;
 }
 
 Wording::Parts Wording::parts(const Value& value) const {
@@ -116,11 +135,10 @@ std::string Wording::quantity(const Value& value, Dimension dimension) const {
     return text;
 }
 
-Substitution Wording::substitution(std::function<const Value*(int)> known, int sides) const {
+Substitution Wording::substitution(std::function<const Value*(int)> known) const {
     Substitution with;
     with.quantity = std::move(known);
     with.piValue = pi();
-    with.sides = sides;
     with.separator = settings_.separator;
     with.valueText = [this](const Value& value) { return number(value); };
     return with;

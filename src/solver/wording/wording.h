@@ -10,7 +10,7 @@
 
 #include "engine/expression.h"
 #include "engine/solids.h"
-#include "task/solver.h"
+#include "engine/settings.h"
 #include "engine/value.h"
 
 namespace solver {
@@ -21,6 +21,8 @@ public:
 
     TextStyle style() const { return style_; }
     int digits() const { return settings_.digits; }
+    // The same wording with `extra` more digits after the separator.
+    Wording moreDigits(int extra) const;
     double pi() const { return piValue(settings_.pi); }
     // " cm²" for an area, "" without a unit or for a count.
     std::string unitText(Dimension dimension) const;
@@ -30,8 +32,12 @@ public:
     std::string equals(const Value& value) const;
     // A quantity's value for people: "15π ≈ 47,12 cm²", "1872 cm³ (1,872 l)".
     std::string quantity(const Value& value, Dimension dimension) const;
+    // The exact form as a key writes it: with π a decimal, a form with π
+    // below a fraction bar or beside other terms is the fraction π makes of
+    // it where that ends within the digits asked (314 + 50π is 471 with π ≈ 3,14).
+    std::optional<Exact> keyForm(const Exact& x) const;
     // The letters of a formula replaced by the values `known` gives.
-    Substitution substitution(std::function<const Value*(int)> known, int sides) const;
+    Substitution substitution(std::function<const Value*(int)> known) const;
 
 private:
     struct Parts {

@@ -59,7 +59,7 @@ bool canPrecedeUnit(std::string_view number) {
 }
 
 TypedUnit splitUnit(const std::string& text) {
-    static constexpr std::string_view symbols[] = {"mm", "cm", "dm", "мм", "см", "дм", "m", "м"};
+    static constexpr std::string_view symbols[] = {"mm", "cm", "dm", "мм", "см", "дм", "ml", "мл", "m", "м", "l", "л"};
     static constexpr std::pair<std::string_view, int> powers[] = {{"²", 2}, {"³", 3}, {"^2", 2}, {"^3", 3},
                                                                   {"2", 2}, {"3", 3}, {"", 0}};
     for (const auto& [mark, power] : powers) {
@@ -73,6 +73,41 @@ TypedUnit splitUnit(const std::string& text) {
         }
     }
     return {text, "", 0};
+}
+
+// How many of the sheet's units one typed unit makes (1000 for litres of
+// cm³); none where the typed unit measures something else.
+std::optional<Rational> unitRatio(const TypedUnit& typed, const AnswerUnit& sheet) {
+    const int power = sheet.dimension == Dimension::Area ? 2 : sheet.dimension == Dimension::Volume ? 3 : 1;
+    if (typed.symbol == "l" || typed.symbol == "л" || typed.symbol == "ml" || typed.symbol == "мл") {
+        if (sheet.dimension != Dimension::Volume || typed.power != 0) return std::nullopt;
+        const Unit litre = typed.symbol == "l" || typed.symbol == "л" ? Unit::Decimetre : Unit::Centimetre;
+        return unitFactor(litre, sheet.unit, 3);
+    }
+    const std::optional<Unit> unit = unitByName(typed.symbol);
+    if (!unit || (typed.power == 0 ? power != 1 : typed.power != power)) return std::nullopt;
+    return unitFactor(*unit, sheet.unit, power);
+}
+
+// Digits from the first that is not zero to the last written: 3 in "0,0377" and in "47,1".
+int significantDigits(std::string_view number) {
+    int count = 0;
+    bool started = false;
+    for (char c : number) {
+        if (c < '0' || c > '9') continue;
+        if (c != '0') started = true;
+        if (started) ++count;
+    }
+    return count;
+}
+
+// "Напишете отговора с два знака след десетичната запетая (или точно, с π или √)."
+std::string placesRequest(int places) {
+    static constexpr std::string_view words[] = {"", "един знак", "два знака", "три знака", "четири знака"};
+    if (places <= 0) return "Напишете отговора като цяло число (или точно, с π или √).";
+    const std::string count = places < int(std::size(words)) ? std::string(words[std::size_t(places)])
+                                                             : std::to_string(places) + " знака";
+    return "Напишете отговора с " + count + " след десетичната запетая (или точно, с π или √).";
 }
 
 int powerOf(Dimension dimension) { return dimension == Dimension::Area ? 2 : dimension == Dimension::Volume ? 3 : 1; }
@@ -127,13 +162,13 @@ AnswerCheck checkAnswer(const Truth& truth, std::string_view typedText, std::opt
         if (text.starts_with(lead)) text = trimmed(std::string_view(text).substr(lead.size()));
     if (text.empty()) return unreadable("Напишете отговора: число, " + std::string(example) + ".");
     const TypedUnit typedUnit = splitUnit(text);
+    Rational ratio = 1;  // sheet's units in one typed unit
     if (!typedUnit.symbol.empty()) {
-        const bool sheetUnit =
-            unit && unitByName(typedUnit.symbol) == unit->unit &&
-            (typedUnit.power == 0 ? unit->dimension == Dimension::Length : typedUnit.power == powerOf(unit->dimension));
-        if (!sheetUnit)
+        const std::optional<Rational> found = unit ? unitRatio(typedUnit, *unit) : std::nullopt;
+        if (!found)
             return unreadable(unit ? "Пишете отговора в " + unitName(*unit) + " или без мерна единица."
                                    : "Пишете отговора без мерна единица.");
+        ratio = *found;
         text = typedUnit.number;
     }
     const ReadNumber typed = readNumber(text);
@@ -142,16 +177,28 @@ AnswerCheck checkAnswer(const Truth& truth, std::string_view typedText, std::opt
                           std::string(example) + ".");
 
     const std::optional<Exact> truthExact = truth.exact ? withSheetPi(*truth.exact, truth.pi) : std::nullopt;
-    const std::optional<Exact> typedExact = withSheetPi(typed.value, truth.pi);
+    const std::optional<Exact> typedExact = withSheetPi(typed.value * Exact(ratio), truth.pi);
     if (truthExact && typedExact && *truthExact == *typedExact) return {Verdict::Right, "вярно", ""};
 
-    // A decimal or a whole number: the value rounded to the digits written.
-    const bool plainNumber =
-        typed.value.isRational() && Exact::endsInDecimals(typed.value.rational(), typed.decimal ? typed.decimals : 0);
+    const int places = typed.decimal ? typed.decimals : 0;
+    const bool plainNumber = typed.value.isRational() && Exact::endsInDecimals(typed.value.rational(), places);
     if (plainNumber) {
+        // The truth in the typed unit, rounded as the student rounded it.
         const Rational number = typed.value.rational();
-        const int places = typed.decimal ? typed.decimals : 0;
-        if (roundsTo(number, places, truthExact, truth.value)) return {Verdict::Right, "вярно", ""};
+        const std::optional<Exact> inTyped = truthExact ? truthExact->dividedBy(Exact(ratio)) : std::nullopt;
+        const double value = truth.value / ratio.convert_to<double>();
+        // A value that is itself a short decimal (0,5, 27) must be typed as it is.
+        const bool shortDecimal = truthExact && truthExact->isRational() &&
+                                  Exact::endsInDecimals(truthExact->rational(), truth.places);
+        if (!shortDecimal && roundsTo(number, places, inTyped, value)) {
+            // The digits asked for, in the sheet's unit, or at least three that count.
+            int placesInSheetUnit = places;
+            for (Rational r = ratio; r >= 10; r /= 10) --placesInSheetUnit;
+            for (Rational r = ratio; r < 1; r *= 10) ++placesInSheetUnit;
+            if (placesInSheetUnit >= truth.places || significantDigits(text) >= 3)
+                return {Verdict::Right, "вярно", ""};
+            return unreadable(placesRequest(truth.places));
+        }
         AnswerCheck wrong{Verdict::Wrong, "невярно", ""};
         if (rightWithOtherPi(truth, number, places))
             wrong.note = truth.pi == PiSetting::Exact
@@ -159,9 +206,19 @@ AnswerCheck checkAnswer(const Truth& truth, std::string_view typedText, std::opt
                              : "В тази задача π ≈ 3,14.";
         return wrong;
     }
+    // "8,33π" for 25π/3: the coefficient rounded, with π left standing.
+    if (truthExact && holdsPi(*truthExact) && typed.decimal && typed.value.isMonomial() &&
+        typed.value.terms().front().m == 1 && truthExact->isMonomial() &&
+        truthExact->terms().front().m == 1 && truthExact->terms().front().k == typed.value.terms().front().k) {
+        const Rational coefficient = typed.value.terms().front().q;
+        if (rounded(truthExact->terms().front().q, places) == coefficient)
+            return {Verdict::Wrong, "невярно",
+                    "Числото пред π е закръглено, а π е точното число: запишете го като обикновена дроб "
+                    "или закръглете едва целия отговор."};
+    }
     // Only a decimal to compare with: an exact form typed is compared by its value.
     if (!truthExact) {
-        const double value = typed.value.value(piValue(truth.pi));
+        const double value = (typed.value * Exact(ratio)).value(piValue(truth.pi));
         if (std::fabs(value - truth.value) <= 1e-9 * std::fabs(truth.value)) return {Verdict::Right, "вярно", ""};
     }
     return {Verdict::Wrong, "невярно", ""};

@@ -3,12 +3,18 @@
 // Whether a student's answer is right, the way a teacher marks it:
 //   - an exact answer is right when it is the exact value: "15π", "15*pi",
 //     "12√3", "25/3" (with π ≈ 3,14 where the sheet says so: π is 3,14 on
-//     both sides);
-//   - a decimal, or a whole number, is right when it is the true value
-//     rounded to the digits the student wrote: "47,12", "47,1" and "47" for
-//     47,1238…, but not "47,6" nor "47,13"; the true value with the sheet's π.
-// A unit after the number is read when it is the sheet's ("47,12 cm²"), and
-// an "≈" before it.
+//     both sides); a value that is a decimal with few digits (0,5, 27) must
+//     be that decimal;
+//   - any other value, written as a decimal or a whole number, is right when
+//     it is the true value rounded to the digits the student wrote, and those
+//     are the digits asked (2 after the comma unless the task asks for other)
+//     or at least three significant ones: "47,12" and "47,1" for 47,1238…,
+//     but not "47,6" nor "47,13"; "47" and "1" (for √2) are asked to be
+//     written with the digits asked; the true value with the sheet's π.
+// A unit after the number is read when it measures the same (the sheet's,
+// another length unit, litres for a volume: "0,0377 l" for 37,7 cm³), and an
+// "≈" before it. A coefficient of π rounded ("8,33π" for 25π/3) is wrong,
+// with a note saying why.
 
 #include <optional>
 #include <string>
@@ -29,6 +35,7 @@ struct Truth {
     std::optional<Exact> exact;
     double value = 0;
     PiSetting pi = PiSetting::Exact;
+    int places = 2;  // the digits after the comma a decimal answer is asked for
 };
 Truth truthOf(const Exact& exact, PiSetting pi);
 

@@ -9,8 +9,6 @@
 namespace solver::worksheet {
 namespace {
 
-constexpr std::string_view implies = " ⇒ ";
-
 enum class FormulaKind { Formula, Equation };
 
 // What one step of a solution did: which quantity it found, from which
@@ -22,57 +20,39 @@ struct StepReading {
     std::string formula;  // "h = 3V : (π·r²)"; for an equation, its relations: "l² = r² + h² и S = π·r·l"
 };
 
-bool isKeyCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
-
-// The quantity a step ends with: "r" in "… ⇒ r⁴ + 16r² − 225 = 0 ⇒ r = 3".
-int foundQuantity(const SolidRow& solid, std::string_view step) {
-    const auto last = step.rfind(implies);
-    if (last != std::string_view::npos) step.remove_prefix(last + implies.size());
-    std::size_t length = 0;
-    while (length < step.size() && isKeyCharacter(step[length])) ++length;
-    return quantityIndex(solid, step.substr(0, length));
+// The table a solution's steps come from.
+const CompiledSolid& modelOf(const SolidRow& solid, const Solution& solution) {
+    return solution.model ? *solution.model : compiled(solid);
 }
 
-std::vector<std::string> equationsOf(const SolidRow& solid, const std::vector<std::size_t>& relations) {
-    std::vector<std::string> equations;
-    const auto rows = relationsOf(solid);
-    for (std::size_t r : relations) equations.emplace_back(rows[r]->equation);
-    return equations;
-}
-
-StepReading readStep(const SolidRow& solid, std::string_view step) {
+StepReading readStep(const CompiledSolid& model, const Step& step) {
+    const std::vector<Relation>& rows = model.relations;
     StepReading reading;
-    const auto rows = relationsOf(solid);
-    reading.found = foundQuantity(solid, step);
-    if (step.starts_with("От ")) {
-        const std::string_view sources = step.substr(0, step.find(implies));
-        for (std::size_t r = 0; r < rows.size(); ++r)
-            if (sources.find(rows[r]->equation) != std::string_view::npos) reading.relations.push_back(r);
+    reading.found = step.target;
+    switch (step.kind) {
+    case Step::Kind::Form:
+        reading.relations = {std::size_t(step.relation)};
+        reading.formula = step.form->text;
+        break;
+    case Step::Kind::Equation:
+        reading.relations = {std::size_t(step.relation)};
         reading.kind = FormulaKind::Equation;
-        reading.formula = listed(equationsOf(solid, reading.relations));
-        return reading;
-    }
-    std::size_t best = rows.size();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const std::string_view equation = rows[r]->equation;
-        if (step.starts_with(equation) && step.substr(equation.size()).starts_with(" ") &&
-            (best == rows.size() || equation.size() > rows[best]->equation.size()))
-            best = r;
-    }
-    if (best == rows.size()) return reading;  // a unit brought to the results' unit, or n tried
-    reading.relations = {best};
-    const RelationRow& relation = *rows[best];
-    const std::string_view rest = step.substr(relation.equation.size());
-    reading.formula = std::string(relation.equation);
-    if (!rest.starts_with(implies)) return reading;
-    for (std::string_view form : relation.forms) {
-        if (!form.empty() && rest.substr(implies.size()).starts_with(form) &&
-            rest.substr(implies.size() + form.size()).starts_with(" ")) {
-            reading.formula = std::string(form);
-            return reading;
+        reading.formula = rows[std::size_t(step.relation)].equation;
+        break;
+    case Step::Kind::Elimination: {
+        std::vector<std::string> equations;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (!(step.relations & (1u << r))) continue;
+            reading.relations.push_back(r);
+            equations.push_back(rows[r].equation);
         }
+        reading.kind = FormulaKind::Equation;
+        reading.formula = listed(equations);
+        break;
     }
-    reading.kind = FormulaKind::Equation;  // the relation as an equation in the quantity
+    case Step::Kind::Conversion:
+    case Step::Kind::Trial: break;  // a unit brought to the results' unit, or n tried: no formula
+    }
     return reading;
 }
 
@@ -80,7 +60,7 @@ StepReading readStep(const SolidRow& solid, std::string_view step) {
 // found it, and those before it that found what that step used.
 std::vector<std::size_t> pathTo(const SolidRow& solid, const Solution& solution,
                                 const std::vector<StepReading>& readings, int quantity) {
-    const CompiledSolid& compiledSolid = compiled(solid);
+    const CompiledSolid& compiledSolid = modelOf(solid, solution);
     std::vector<bool> needed(readings.size(), false);
     std::vector<std::pair<int, std::size_t>> pending = {
         {quantity, readings.size()}};  // a quantity, found before a step
@@ -136,7 +116,7 @@ std::string hintText(const SolidRow& solid, const std::vector<StepReading>& read
 
 std::vector<StepReading> readSteps(const SolidRow& solid, const Solution& solution) {
     std::vector<StepReading> readings;
-    for (const std::string& step : solution.steps) readings.push_back(readStep(solid, step));
+    for (const Step& step : solution.records) readings.push_back(readStep(modelOf(solid, solution), step));
     return readings;
 }
 

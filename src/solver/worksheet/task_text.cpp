@@ -91,6 +91,8 @@ std::string unitText(Unit unit, Dimension dimension) {
         case Dimension::Length: return " " + symbol;
         case Dimension::Area: return " " + symbol + "²";
         case Dimension::Volume: return " " + symbol + "³";
+        case Dimension::Angle: return "°";
+        case Dimension::Ratio: return "";
     }
     return "";
 }

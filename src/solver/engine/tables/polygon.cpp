@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "engine/tables/tables.h"
+
+namespace solver::tables {
+namespace {
+
+using enum Dimension;
+
+// clang-format off
+constexpr QuantityRow quantities[] = {
+    {"n", "брой страни",                   Count,  "броя на страните", false, sidesOfPolygon},
+    {"a", "страна",                        Length, "страната"},
+    {"P", "периметър",                     Length, "периметъра"},
+    {"B", "лице",                          Area,   "лицето"},
+    {"r", "радиус на вписаната окръжност", Length, "радиуса на вписаната окръжност"},
+    {"R", "радиус на описаната окръжност", Length, "радиуса на описаната окръжност"},
+};
+// A regular polygon's, and a regular pyramid's base's.
+constexpr RelationRow relations[] = {
+    {"P = n·a", {"a = P : n", "n = P : a"}},
+    // With a grade set, a square, an equilateral triangle and a regular
+    // hexagon by their own formulas, as the textbooks write them.
+    {"B = a²",          {"a² = B"},           {}, 0,          "n = 4"},
+    {"B = a²√3 : 4",    {"a² = 4B : √3"},     {}, 0,          "n = 3"},
+    {"B = 6·a²√3 : 4",  {"a² = 4B : (6√3)"},  {}, 0,          "n = 6"},
+    {"r = a : 2",       {"a = 2r"},           {}, 0,          "n = 4"},
+    {"R = a",           {"a = R"},            {}, 0,          "n = 6"},
+    {"R = a√2 : 2",     {"a = R√2"},          {}, Pythagoras, "n = 4"},
+    {"r = a√3 : 6",     {"a = 2r√3"},         {}, Pythagoras, "n = 3"},
+    {"R = a√3 : 3",     {"a = R√3"},          {}, Pythagoras, "n = 3"},
+    {"r = a√3 : 2",     {"a = 2r√3 : 3"},     {}, Pythagoras, "n = 6"},
+    {"r = a : (2·tg(180° : n))", {"a = 2r·tg(180° : n)"}},
+    {"R = a : (2·sin(180° : n))", {"a = 2R·sin(180° : n)"}},
+    {"B = P·r : 2", {"r = 2B : P", "P = 2B : r"}},
+    {"R² = r² + (a : 2)²", {"R = √(r² + (a : 2)²)", "r = √(R² − (a : 2)²)", "a = 2√(R² − r²)"},
+     "радиусът R на описаната окръжност е по-дълъг от радиуса r на вписаната и от a : 2", Pythagoras},
+};
+// clang-format on
+constexpr std::string_view base[] = {"a"};
+
+}  // namespace
+
+// A base of any shape is a polygon only if its area is less than that of the
+// circle with its perimeter round it.
+const ConditionRow baseOfAnyShape[1] = {
+    {"B < P² : (4π)", "основа с периметър P и лице B",
+     "многоъгълник с периметър P има лице, по-малко от P² : (4π) (лицето на кръг с обиколка P)"},
+};
+
+const SolidRow& regularPolygon() {
+    static constexpr SolidRow table{"polygon", "правилен многоъгълник", "на многоъгълника", "правилен многоъгълник",
+                                    Gender::Masculine, quantities, relations, base};
+    return table;
+}
+
+}  // namespace solver::tables

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#include "engine/tables/tables.h"
+
+namespace solver::tables {
+namespace {
+
+using enum Dimension;
+
+// clang-format off
+constexpr QuantityRow quantities[] = {
+    {"n",  "брой страни на основата",                      Count,  "броя на страните на основата", true, sidesOfPolygon},
+    {"a",  "основен ръб",                                  Length, "основния ръб", true},
+    {"h",  "височина",                                     Length, "височината"},
+    {"k",  "апотема на пирамидата",                        Length, "апотемата"},
+    {"k1", "апотема на основата",                          Length, "апотемата на основата"},
+    {"b",  "околен ръб",                                   Length, "околния ръб", true},
+    {"r",  "радиус на вписаната в основата окръжност",     Length, "радиуса на вписаната в основата окръжност"},
+    {"R",  "радиус на описаната около основата окръжност", Length, "радиуса на описаната около основата окръжност", true},
+    {"P",  "периметър на основата",                        Length, "периметъра на основата"},
+    {"B",  "лице на основата",                             Area,   "лицето на основата"},
+    {"S",  "околна повърхнина",                            Area,   "околната повърхнина"},
+    {"S1", "пълна повърхнина",                             Area,   "пълната повърхнина"},
+    {"V",  "обем",                                         Volume, "обема"},
+};
+// Its base is a regular polygon: that table's relations come before these.
+constexpr RelationRow relations[] = {
+    {"k² = h² + r²", {"k = √(h² + r²)", "h = √(k² − r²)", "r = √(k² − h²)"},
+     "апотемата k е хипотенуза в правоъгълния триъгълник с катети h и r, затова е по-дълга от тях", Pythagoras},
+    {"b² = h² + R²", {"b = √(h² + R²)", "h = √(b² − R²)", "R = √(b² − h²)"},
+     "околният ръб b е хипотенуза в правоъгълния триъгълник с катети h и R, затова е по-дълъг от тях", Pythagoras},
+    {"b² = k² + (a : 2)²", {"b = √(k² + (a : 2)²)", "k = √(b² − (a : 2)²)", "a = 2√(b² − k²)"},
+     "околният ръб b е хипотенуза в правоъгълния триъгълник с катети k и a : 2, затова е по-дълъг от тях", Pythagoras},
+    {"k1 = r", {"r = k1"}, "апотемата на основата k1 е радиусът r на вписаната в основата окръжност"},
+    {"S = P·k : 2", {"k = 2S : P", "P = 2S : k"}},
+    {"S1 = S + B", {"S = S1 − B", "B = S1 − S"}, "пълната повърхнина е околната и основата, затова S1 > S"},
+    {"V = B·h : 3", {"h = 3V : B", "B = 3V : h"}},
+};
+// clang-format on
+constexpr std::string_view base[] = {"a", "h"};
+constexpr std::string_view anyBase[] = {"P", "B", "h"};
+constexpr PartRow parts[] = {{&regularPolygon}};
+
+}  // namespace
+
+const SolidRow& pyramid() {
+    static constexpr SolidRow table{"pyramid",  "правилна пирамида", "на пирамидата", "правилна пирамида",
+                                    Gender::Feminine, quantities, relations, base, anyBase, {}, parts,
+                                    baseOfAnyShape};
+    return table;
+}
+
+}  // namespace solver::tables

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Each solid's table, one file each; allSolids() (engine/solids.cpp) lists
+// them in the order the program offers them.
+
+#include "engine/solids.h"
+
+namespace solver::tables {
+
+// A base of any shape, given by its perimeter P and area B.
+extern const ConditionRow baseOfAnyShape[1];
+
+const SolidRow& cube();
+const SolidRow& box();
+const SolidRow& prism();
+const SolidRow& pyramid();
+const SolidRow& regularPolygon();
+const SolidRow& cylinder();
+const SolidRow& cone();
+const SolidRow& sphere();
+
+}  // namespace solver::tables
