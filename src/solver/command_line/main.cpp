@@ -136,6 +136,7 @@ std::string jsonOf(const Outcome& outcome) {
             if (q.exact) json.string(q.exact->ascii());
             else json.null();
             json.key("value").number(q.value);
+            json.key("unit").string(q.unit);
             json.key("text").string(q.text);
             json.key("given").boolean(q.given);
             json.endObject();

@@ -168,6 +168,13 @@ std::vector<std::string> missingMeasures(const Task& task, const std::optional<S
 
 double inUnits(const Value& value) { return static_cast<double>(value.number); }
 
+// "cm²" for an area in centimetres; "" for a count, or where the task has no unit.
+std::string unitOf(std::optional<Unit> unit, Dimension dimension) {
+    if (!unit || dimension == Dimension::Count) return "";
+    const std::string symbol(unitSymbol(*unit));
+    return symbol + (dimension == Dimension::Area ? "²" : dimension == Dimension::Volume ? "³" : "");
+}
+
 Solution solutionOf(const Task& task, const State& state) {
     Solution solution;
     solution.sides = state.sides;
@@ -176,6 +183,7 @@ Solution solutionOf(const Task& task, const State& state) {
     for (std::size_t q = 0; q < row.quantities.size(); ++q) {
         QuantityResult result;
         result.key = std::string(row.quantities[q].key);
+        result.unit = unitOf(task.reading.unit, row.quantities[q].dimension);
         if (state.known[q]) {
             Value value = state.known[q]->value;
             if (value.exact) value.number = value.exact->value(task.wording.pi());
