@@ -123,10 +123,43 @@ private:
         }
     }
 
-    // A number as printed at k: 2,5; 1 000; 2/3; ¾; 6√3; √(3); 70π; 3π/4; then its unit.
+    // A number as printed at k: 2,5; 1 000; 2/3; ¾; 6√3; √(3); 70π; 3π/4;
+    // 120 + 8√3; then its unit.
     std::optional<std::size_t> value(std::size_t k, Item& item) const {
-        std::string text;
         bool plain = true;
+        std::string text = term(k, plain);
+        while (!text.empty() && (mark(k, "+") || mark(k, "-")) && startsTerm(k + 1)) {
+            std::size_t after = k + 1;
+            bool ignored = true;
+            const std::string more = term(after, ignored);
+            if (more.empty()) break;
+            text += t_[k].text + more;
+            k = after;
+            plain = false;
+        }
+        if (text.empty()) return std::nullopt;
+        item.number = text;
+        item.multiplier = plain;
+        if (const std::optional<Unit> unit = unitAt(k)) {
+            item.unit = unit->symbol;
+            item.power = unit->power;
+            item.foreignUnit = unit->foreign;
+            item.multiplier = false;
+            k = unit->past;
+        } else if (mark(k, "°") || mark(k, "%")) {
+            item.foreignUnit = true;
+            item.multiplier = false;
+            ++k;
+        }
+        item.text = text + (item.unit.empty() ? "" : " " + unitText(item.unit, item.power));
+        return k;
+    }
+
+    bool startsTerm(std::size_t k) const { return number(k) || mark(k, "√") || wordIs(k, "sqrt"); }
+
+    // One term of a number: 2,5; 2/3; 6√3; 70π; 3π/4. Empty where none begins at k.
+    std::string term(std::size_t& k, bool& plain) const {
+        std::string text;
         if (number(k)) {
             text = t_[k].text;
             ++k;
@@ -152,22 +185,7 @@ private:
             plain = false;
             takeDenominator(k, text);
         }
-        if (text.empty()) return std::nullopt;
-        item.number = text;
-        item.multiplier = plain;
-        if (const std::optional<Unit> unit = unitAt(k)) {
-            item.unit = unit->symbol;
-            item.power = unit->power;
-            item.foreignUnit = unit->foreign;
-            item.multiplier = false;
-            k = unit->past;
-        } else if (mark(k, "°") || mark(k, "%")) {
-            item.foreignUnit = true;
-            item.multiplier = false;
-            ++k;
-        }
-        item.text = text + (item.unit.empty() ? "" : " " + unitText(item.unit, item.power));
-        return k;
+        return text;
     }
 
     bool symbolShaped(std::size_t k) const {
@@ -255,7 +273,7 @@ private:
                 for (std::string_view o : operators) known = known || token.text == o;
                 if (!known) break;
                 if (token.text != "·") expression += token.text;
-            } else if (symbolShaped(r) && !unitAt(r)) {
+            } else if (symbolShaped(r) && t_[r].latin && !unitAt(r)) {
                 expression += token.cased;
                 letters = true;
             } else {

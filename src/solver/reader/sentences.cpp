@@ -142,15 +142,21 @@ private:
 
     // „дължина“ beside another name („ръб с дължина 5 cm“, „дължината на ръба“) says nothing.
     bool saysNothing(std::size_t k) const {
-        if (isQuantity(next(k))) return true;
-        const auto before = previous(k);
-        std::size_t at = before.value_or(end_);
-        if (before && is(at, Role::With)) {
-            const auto further = previous(at);
-            if (!further) return false;
-            at = *further;
+        std::size_t after = k + 1;
+        while (after < end_ && (r_.used[after] || items_[after].is(Role::Clitic))) ++after;
+        if (after < end_ && items_[after].is(Role::Filler) && items_[after].meaning == "of" && isQuantity(next(after)))
+            return true;
+        // The name just before it, across „с“, „има“ and a solid's name, not across „чието“.
+        std::optional<std::size_t> at;
+        for (std::size_t j = k; j-- > start_;) {
+            if (r_.used[j] && !items_[j].is(Role::Solid)) continue;
+            const Item& item = items_[j];
+            if (item.is(Role::Filler) && item.meaning == "which") return false;
+            if (isSkipped(item) || item.is(Role::With)) continue;
+            at = j;
+            break;
         }
-        return !pending_.empty() && pending_.back().item == at && pending_.back().bound == 0;
+        return at && !pending_.empty() && pending_.back().item == *at && pending_.back().bound == 0;
     }
 
     std::vector<std::string> keysOf(std::size_t k) const {
@@ -192,13 +198,20 @@ private:
         record({key, value, pieceOf(r_, from.begin, to.end), true});
     }
 
-    // A given, once for each key: a second value for a key is not read.
+    // A given, once for each key: a second value for a key is not read, but a
+    // relation is turned round („равностранен конус с образуваща 6 cm“: l = 6 cm, 2r = l).
     void record(ReadGiven given) {
-        for (const ReadGiven& g : r_.task.givens)
-            if (g.key == given.key) {
-                if (g.value != given.value) r_.task.unread.push_back(given.from);
-                return;
-            }
+        const auto taken = [&](const std::string& key) {
+            return std::find_if(r_.task.givens.begin(), r_.task.givens.end(), [&](const ReadGiven& g) { return g.key == key; });
+        };
+        auto same = taken(given.key);
+        if (same == r_.task.givens.end()) return r_.task.givens.push_back(std::move(given));
+        if (same->value == given.value) return;
+        ReadGiven& relation = same->relation ? *same : given;
+        const bool turnable = relation.relation && relation.key.find_first_of(":+-") == std::string::npos &&
+                              relation.value.find(' ') == std::string::npos && taken(relation.value) == r_.task.givens.end();
+        if (!turnable) return r_.task.unread.push_back(given.from);
+        std::swap(relation.key, relation.value);
         r_.task.givens.push_back(std::move(given));
     }
 
@@ -261,6 +274,14 @@ private:
             return true;
         }
         if (!equal && is(c, Role::And) && isQuantity(next(c))) return ratioOrEqual(k, key, next(c));
+        if (keys.size() > 1 && is(c, Role::RatioVerb)) {  // „измеренията се отнасят както 1 : 2 : 3“
+            const auto ratio = ratioAt(next(c), keys.size());
+            if (!ratio) return false;
+            std::string joined;
+            for (const std::string& each : keys) joined += (joined.empty() ? "" : ":") + each;
+            relate(k, ratio->second, joined, ratio->first, false);
+            return true;
+        }
         return false;
     }
 
@@ -355,6 +376,10 @@ private:
     // A number: to the name before it, or a list of numbers to the names before them in turn.
     void value(std::size_t k) {
         if (items_[k].foreignUnit) return foreignValue(k);
+        if (is(next(k), Role::Times)) {  // „2 пъти“ that no relation took
+            r_.used[k] = r_.used[next(k)] = true;
+            return unread(items_[k].begin, items_[next(k)].end);
+        }
         std::vector<std::size_t> group{k};
         for (std::size_t j = k + 1; j + 1 < end_; j += 2) {
             const Item& between = items_[j];
@@ -367,18 +392,7 @@ private:
         const bool shared = !last.unit.empty() && std::all_of(group.begin(), group.end() - 1, [&](std::size_t g) {
             return items_[g].unit.empty();
         });
-        std::vector<std::pair<std::size_t, std::size_t>> slots;  // (pending, key)
-        if (group.size() == 1) {
-            for (std::size_t p = pending_.size(); p-- > run_;)
-                if (pending_[p].bound < pending_[p].keys.size()) {
-                    slots.emplace_back(p, pending_[p].bound);
-                    break;
-                }
-        } else {
-            for (std::size_t p = run_; p < pending_.size(); ++p)
-                for (std::size_t key = pending_[p].bound; key < pending_[p].keys.size(); ++key) slots.emplace_back(p, key);
-            if (slots.size() > group.size()) slots.erase(slots.begin(), slots.end() - std::ptrdiff_t(group.size()));
-        }
+        std::vector<std::pair<std::size_t, std::size_t>> slots = slotsFor(group.size());
         for (std::size_t i = 0; i < group.size(); ++i) {
             std::string text = items_[group[i]].text;
             if (shared && items_[group[i]].unit.empty()) text += " " + unitText(last.unit, last.power);
@@ -386,6 +400,31 @@ private:
             else unattached_.push_back(group[i]);
         }
         run_ = pending_.size();
+    }
+
+    // Which names' keys take a list of `count` numbers: the last name's own keys
+    // where it has as many left („ръбовете са 3, 4 и 12 cm“), else the last keys
+    // of the names since the last number („радиусът и височината са 3 и 4 cm“).
+    // A number alone with no name since the last number goes to the name
+    // before that („обемът на куб с ръб 3 cm е 27 cm³“).
+    std::vector<std::pair<std::size_t, std::size_t>> slotsFor(std::size_t count) const {
+        std::vector<std::pair<std::size_t, std::size_t>> slots;  // (pending, key)
+        auto left = [&](std::size_t p) { return pending_[p].keys.size() - std::min(pending_[p].bound, pending_[p].keys.size()); };
+        if (pending_.size() > run_ && left(pending_.size() - 1) >= count) {
+            const std::size_t p = pending_.size() - 1;
+            for (std::size_t key = pending_[p].bound; slots.size() < count; ++key) slots.emplace_back(p, key);
+            return slots;
+        }
+        for (std::size_t p = run_; p < pending_.size(); ++p)
+            for (std::size_t key = pending_[p].bound; key < pending_[p].keys.size(); ++key) slots.emplace_back(p, key);
+        if (slots.size() > count) slots.erase(slots.begin(), slots.end() - std::ptrdiff_t(count));
+        if (!slots.empty() || count != 1) return slots;
+        for (std::size_t p = std::min(run_, pending_.size()); p-- > 0;)
+            if (pending_[p].bound == 0 && !pending_[p].ask && !pending_[p].referenced) {
+                slots.emplace_back(p, 0);
+                break;
+            }
+        return slots;
     }
 
     void bind(std::size_t p, std::size_t keyIndex, std::size_t valueItem, const std::string& text) {
@@ -525,7 +564,7 @@ private:
         const bool colon = lastSaying && items_[*lastSaying].kind == ItemKind::Mark && items_[*lastSaying].text == ":";
         const bool laterContent = lastContent_ && *lastContent_ > end_;
         for (const Pending& name : pending_) {
-            if (name.bound > 0 || name.referenced) continue;
+            if (name.bound > 0 || name.referenced || allGiven(name)) continue;
             if (name.ask || question || colon || !laterContent) {
                 for (const std::string& key : name.keys) ask(key, name.begin, name.end);
             } else {
@@ -544,6 +583,15 @@ private:
         }
         if (ask_ && r_.task.asked.size() == askedBefore_ && !unitAsked_ && !unknown_.empty())
             unread(items_[unknown_.front()].begin, items_[unknown_.back()].end);
+    }
+
+    // „Дадени са ръбовете: a = 2 cm, b = 3 cm, c = 6 cm.“: a name whose keys were given otherwise.
+    bool allGiven(const Pending& name) const {
+        if (name.ask) return false;
+        return std::all_of(name.keys.begin(), name.keys.end(), [&](const std::string& key) {
+            return !key.empty() && std::any_of(r_.task.givens.begin(), r_.task.givens.end(),
+                                               [&](const ReadGiven& g) { return g.key == key; });
+        });
     }
 
     // „Колко литра вода побира съдът?“: the one quantity measured in the unit asked.
