@@ -157,35 +157,39 @@ private:
 
     bool startsTerm(std::size_t k) const { return number(k) || mark(k, "√") || wordIs(k, "sqrt"); }
 
-    // One term of a number: 2,5; 2/3; 6√3; 70π; 3π/4. Empty where none begins at k.
+    // One term of a number: 2,5; 2/3; 6√3; 70π; 3π/4; 4/3 π (written 4π/3).
+    // Empty where none begins at k.
     std::string term(std::size_t& k, bool& plain) const {
-        std::string text;
+        std::string coefficient, root, pi, below;
         if (number(k)) {
-            text = t_[k].text;
+            coefficient = t_[k].text;
             ++k;
-            if (number(k) && t_[k].glued && t_[k].text.find('/') != std::string::npos) text += "+" + t_[k++].text;
-            takeDenominator(k, text);
+            if (number(k) && t_[k].glued && t_[k].text.find('/') != std::string::npos) coefficient += "+" + t_[k++].text;
+            takeDenominator(k, below);
         }
-        std::size_t at = mark(k, "·") && !text.empty() ? k + 1 : k;
+        std::size_t at = mark(k, "·") && !coefficient.empty() ? k + 1 : k;
         if (mark(at, "√") || wordIs(at, "sqrt")) {
             std::size_t r = at + 1;
             const bool bracket = mark(r, "(");
             if (bracket) ++r;
             if (number(r) && t_[r].text.find('/') == std::string::npos && (!bracket || mark(r + 1, ")"))) {
-                text += "√" + t_[r].text;
+                root = "√" + t_[r].text;
                 k = r + (bracket ? 2 : 1);
                 plain = false;
-                takeDenominator(k, text);
+                if (below.empty()) takeDenominator(k, below);
             }
         }
-        at = mark(k, "·") && !text.empty() ? k + 1 : k;
+        at = mark(k, "·") && !(coefficient.empty() && root.empty()) ? k + 1 : k;
         if (isPi(at) && !(mark(at + 1, "=") || mark(at + 1, "≈"))) {
-            text += "π";
+            pi = "π";
             k = at + 1;
             plain = false;
-            takeDenominator(k, text);
+            if (below.empty()) takeDenominator(k, below);
         }
-        return text;
+        const bool mixed = coefficient.find('+') != std::string::npos || coefficient.find('/') != std::string::npos;
+        if (mixed && !below.empty()) return {};  // "1/2/3": no number
+        if (mixed && (!root.empty() || !pi.empty())) coefficient = "(" + coefficient + ")";
+        return coefficient + root + pi + below;
     }
 
     bool symbolShaped(std::size_t k) const {
@@ -249,7 +253,8 @@ private:
             return true;
         }
         Item number;
-        if (const auto past = value(k, number); past && !symbolShaped(*past)) {
+        // A number, unless a letter follows it at once: "2r".
+        if (const auto past = value(k, number); past && !(symbolShaped(*past) && t_[*past].latin && t_[*past].glued)) {
             item.text = number.text;
             item.number = number.number;
             item.unit = number.unit;

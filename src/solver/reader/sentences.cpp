@@ -98,6 +98,13 @@ private:
         return std::nullopt;
     }
 
+    // The item right before k, clitics aside: a letter after a name labels it („основен ръб a = 16 cm“).
+    std::optional<std::size_t> justBefore(std::size_t k) const {
+        while (k-- > start_)
+            if (!r_.used[k] && !items_[k].is(Role::Clitic)) return k;
+        return std::nullopt;
+    }
+
     void unread(std::size_t begin, std::size_t end) { r_.task.unread.push_back(pieceOf(r_, begin, end)); }
 
     void sentence(std::size_t start, std::size_t end) {
@@ -136,6 +143,7 @@ private:
         case Role::Difference: sum(k); break;
         case Role::RatioNoun: ratioNoun(k); break;
         case Role::RoundingIntro: rounding(k); break;
+        case Role::Base: base(k); break;
         default: break;
         }
     }
@@ -173,6 +181,16 @@ private:
         keysFor(items_[k].meaning, solid_, &name.alike);
         pending_.push_back(std::move(name));
         if (keys.size() == 1 && !keys.front().empty()) lastKey_ = keys.front();
+    }
+
+    // „с основа 3 cm на 4 cm“: the base's measures.
+    void base(std::size_t k) {
+        std::size_t c = k + 1;
+        while (c < end_ && (r_.used[c] || items_[c].is(Role::Clitic) || items_[c].is(Role::With))) ++c;
+        if (!isValue(c)) return;
+        std::vector<std::string> keys = keysFor("base measures", solid_);
+        if (keys.empty()) keys.emplace_back();
+        pending_.push_back({keys, 0, k, items_[k].begin, items_[k].end, ask_, false});
     }
 
     // The key of the other side of a relation: a name, or „него“ for the name before.
@@ -376,14 +394,15 @@ private:
     // A number: to the name before it, or a list of numbers to the names before them in turn.
     void value(std::size_t k) {
         if (items_[k].foreignUnit) return foreignValue(k);
-        if (is(next(k), Role::Times)) {  // „2 пъти“ that no relation took
-            r_.used[k] = r_.used[next(k)] = true;
-            return unread(items_[k].begin, items_[next(k)].end);
+        if (const std::size_t times = next(k); is(times, Role::Times)) {  // „2 пъти“ that no relation took
+            r_.used[k] = r_.used[times] = true;
+            return unread(items_[k].begin, items_[times].end);
         }
         std::vector<std::size_t> group{k};
         for (std::size_t j = k + 1; j + 1 < end_; j += 2) {
             const Item& between = items_[j];
-            const bool separates = (between.kind == ItemKind::Mark && between.text == ",") || between.is(Role::And);
+            const bool separates = (between.kind == ItemKind::Mark && between.text == ",") || between.is(Role::And) ||
+                                   (between.is(Role::Filler) && between.meaning == "of");  // „3 cm на 4 cm“
             if (!separates || !isValue(j + 1)) break;
             group.push_back(j + 1);
         }
@@ -478,37 +497,40 @@ private:
     // "r = 3 dm", "h = 2r", "h : k = 3 : 5", "V = ?"
     void equation(std::size_t k) {
         const Item& item = items_[k];
+        std::size_t begin = item.begin;
         std::vector<std::string> keys;
         for (const std::string& symbol : item.symbols) keys.push_back(symbolKey(symbol, solid_));
         // „основен ръб a = 16 cm“: the name before the letter says which quantity it is.
-        const auto before = previous(k);
-        if (before && !pending_.empty() && pending_.back().item == *before && pending_.back().bound == 0 && keys.size() == 1) {
+        const auto before = justBefore(k);
+        if (before && items_[*before].kind == ItemKind::Phrase && !pending_.empty() && pending_.back().item == *before &&
+            pending_.back().bound == 0 && keys.size() == 1) {
             Pending& name = pending_.back();
             name.bound = name.keys.size();
+            begin = name.begin;
             if (name.keys.size() == 1 && !name.keys.front().empty()) keys.front() = name.keys.front();
         }
         const bool known = std::none_of(keys.begin(), keys.end(), [](const std::string& key) { return key.empty(); });
-        if (!known || item.foreignUnit) return unread(item.begin, item.end);
+        if (!known || item.foreignUnit) return unread(begin, item.end);
         if (item.asks) {
-            for (const std::string& key : keys) ask(key, item.begin, item.end);
+            for (const std::string& key : keys) ask(key, begin, item.end);
             return;
         }
         std::string key;
         for (const std::string& each : keys) key += (key.empty() ? "" : ":") + each;
         if (item.expression) {
             const std::string letters = item.text.substr(0, item.text.find(' '));
-            if (!keyFits(letters, solid_)) return unread(item.begin, item.end);
-            record({key, item.text, pieceOf(r_, item.begin, item.end), true});
+            if (!keyFits(letters, solid_)) return unread(begin, item.end);
+            record({key, item.text, pieceOf(r_, begin, item.end), true});
             return;
         }
-        addGiven(key, item.text, item.begin, item.end);
+        addGiven(key, item.text, begin, item.end);
         if (keys.size() == 1) lastKey_ = key;
     }
 
     // A letter alone: a quantity named by its key („Намерете V.“).
     void symbol(std::size_t k) {
         const std::string key = symbolKey(items_[k].text, solid_);
-        const auto before = previous(k);
+        const auto before = justBefore(k);
         if (before && items_[*before].kind == ItemKind::Phrase && !pending_.empty() && pending_.back().item == *before)
             return;  // „апотемата k“
         if (key.empty()) {

@@ -54,6 +54,28 @@ std::vector<Mention> solidMentions(Reading& reading) {
     return mentions;
 }
 
+// „Пирамидата е правилна четириъгълна.“: adjectives after the solid's name,
+// with no other name after them, are its own.
+void adjectivesAfter(Reading& reading, std::vector<Mention>& mentions) {
+    std::vector<Item>& items = reading.items;
+    for (Mention& mention : mentions) {
+        if (mention.key.empty()) continue;
+        std::size_t k = mention.item + 1;
+        while (k < items.size() && !reading.used[k] && (items[k].is(Role::Clitic) || items[k].is(Role::Filler))) ++k;
+        std::vector<std::size_t> adjectives;
+        while (k < items.size() && !reading.used[k] && (items[k].is(Role::Adjective) || items[k].is(Role::Clitic))) {
+            if (items[k].is(Role::Adjective)) adjectives.push_back(k);
+            ++k;
+        }
+        if (adjectives.empty() || (k < items.size() && (items[k].is(Role::Solid) || items[k].is(Role::Base)))) continue;
+        for (std::size_t a : adjectives) {
+            if (!items[a].givens.empty()) mention.givens += " " + items[a].givens;
+            mention.end = std::max(mention.end, items[a].end);
+            reading.used[a] = true;
+        }
+    }
+}
+
 // „квадратна основа“: an adjective of the base.
 void baseAdjectives(Reading& reading, std::vector<Mention>& mentions) {
     std::vector<Item>& items = reading.items;
@@ -133,6 +155,7 @@ void placeSolid(Reading& reading) {
     unsupportedWords(reading);
     std::vector<Mention> mentions = solidMentions(reading);
     baseAdjectives(reading, mentions);
+    adjectivesAfter(reading, mentions);
     std::vector<std::string> kinds;
     for (const Mention& m : mentions)
         if (!m.key.empty() && m.key != polygon && std::find(kinds.begin(), kinds.end(), m.key) == kinds.end())
