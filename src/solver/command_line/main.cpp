@@ -111,10 +111,10 @@ Arguments parse(int argc, char** argv) {
         } else if (optionValue(argument, "--svg", value)) {
             a.svg = value;
             a.error = command_line::drawingKindError(value);
-        } else if (argument.starts_with("--")) {
-            a.error = "непозната опция „" + std::string(argument) + "“ (--help ги изброява)";
         } else if (argument == "--text") {
             a.error = "--text иска текста на задачата (или - за стандартния вход)";
+        } else if (argument.starts_with("--")) {
+            a.error = "непозната опция „" + std::string(argument) + "“ (--help ги изброява)";
         } else if (a.text && argument.ends_with("=?")) {
             a.asked.emplace_back(argument.substr(0, argument.size() - 2));
         } else if (a.text) {
