@@ -11,8 +11,8 @@ namespace {
 // Whether a unit asked applies to a quantity: litres and cubes to volumes,
 // squares to areas, a length unit to everything measured in it.
 bool unitApplies(const AskedUnit& unit, Dimension dimension) {
-    if (dimension == Dimension::Count) return false;
-    if (unit.power == 1) return true;
+    const bool measured = dimension == Dimension::Length || dimension == Dimension::Area || dimension == Dimension::Volume;
+    if (unit.power == 1) return measured;
     return (unit.power == 2 && dimension == Dimension::Area) || (unit.power == 3 && dimension == Dimension::Volume);
 }
 
@@ -87,6 +87,23 @@ std::string_view piKey(PiSetting pi) {
     case PiSetting::Exact: break;
     }
     return "exact";
+}
+
+std::string readSummary(const TextOutcome& outcome) {
+    const ReadTask& read = outcome.read;
+    const SolidRow* solid = solidByKey(read.solid);
+    if (!solid || read.status == ReadStatus::Unread) return {};
+    std::string summary = "Прочетено: " + std::string(solid->name);
+    std::string givens;
+    for (const ReadGiven& given : read.givens) givens += (givens.empty() ? "" : ", ") + given.key + " = " + given.value;
+    if (!givens.empty()) summary += "; " + givens;
+    std::string asked;
+    for (const ReadAsked& a : read.asked) asked += (asked.empty() ? "" : ", ") + a.key;
+    if (!asked.empty()) summary += "; търси се " + asked;
+    if (!asked.empty() && read.unit) summary += " в " + read.unit->symbol;
+    if (read.pi) summary += std::string("; π ≈ ") + (*read.pi == PiSetting::School ? "3,14" : "3,141592");
+    if (read.digits) summary += "; с точност до " + std::to_string(*read.digits) + " знака след запетаята";
+    return summary + ".";
 }
 
 std::vector<Given> givensOf(const ReadTask& read) {

@@ -36,6 +36,15 @@ struct TextOutcome {
 
 TextOutcome readAndSolve(std::string_view text, const ChosenSettings& chosen = {});
 
+// What was read, for the student to check: „Прочетено: правилна пирамида;
+// n = 4, a = 16 cm, S = 320 cm²; търси се V.“; empty where nothing was.
+std::string readSummary(const TextOutcome& outcome);
+
+// How a quantity the task asks for is marked beside its value.
+inline constexpr std::string_view askedMark = "търси се";
+// The caption of the box a task's text goes into.
+inline constexpr std::string_view pasteCaption = "Постави условието на задачата";
+
 // The givens read, as solve() takes them.
 std::vector<Given> givensOf(const ReadTask& read);
 

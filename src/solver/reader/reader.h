@@ -81,6 +81,9 @@ struct ReadTask {
 // Any bytes: a task, or a status and a message that say why not.
 ReadTask readTask(std::string_view text);
 
+// The words of the text between two bytes, on one line, spaces single: a piece's words.
+std::string wordsOf(std::string_view text, std::size_t begin, std::size_t end);
+
 // Longer texts are not read (a task is a paragraph; this is fifty pages).
 inline constexpr std::size_t longestText = 100000;
 

@@ -34,8 +34,6 @@ void placeSolid(Reading& reading);
 // Givens, relations, asked, unit, π, rounding and the words not read.
 void readSentences(Reading& reading);
 
-// The words of the text between two bytes, on one line, spaces single.
-std::string wordsOf(std::string_view text, std::size_t begin, std::size_t end);
 Piece pieceOf(const Reading& reading, std::size_t begin, std::size_t end);
 
 // The keys a quantity's name has for the solid ("a b c" for a box's edges), or none.

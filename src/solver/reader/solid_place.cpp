@@ -131,8 +131,15 @@ std::string namesOf(const std::vector<std::string>& keys) {
 }
 
 // The givens the names say, once each; a second value for one is not read.
-void addGivens(Reading& reading, const Mention& mention) {
-    for (const auto& [key, value] : givensOf(mention.givens)) {
+// A base's (n = 4 of „с квадратна основа“) only where the solid has such a
+// quantity: the base of a cylinder says nothing of n.
+void addGivens(Reading& reading, const Mention& mention, bool base) {
+    for (const auto& [name, said] : givensOf(mention.givens)) {
+        const std::string key = name, value = said;  // (captured below)
+        if (!keyFits(key, *reading.solid)) {
+            if (!base) reading.task.unread.push_back(pieceOf(reading, mention.begin, mention.end));
+            continue;
+        }
         const auto same = std::find_if(reading.task.givens.begin(), reading.task.givens.end(),
                                        [&](const ReadGiven& g) { return g.key == key; });
         if (same != reading.task.givens.end()) {
@@ -180,10 +187,9 @@ void placeSolid(Reading& reading) {
     }
     reading.task.solid = std::string(reading.solid->key);
     if (reading.task.solid != polygon) baseAreas(reading, mentions);
-    const bool sides = hasSides(*reading.solid);
     for (const Mention& m : mentions) {
         const bool base = m.key.empty() || (m.key == polygon && reading.task.solid != polygon);
-        if (m.key == reading.task.solid || (base && sides)) addGivens(reading, m);
+        if (m.key == reading.task.solid || base) addGivens(reading, m, base);
     }
     std::stable_sort(reading.task.givens.begin(), reading.task.givens.end(),
                      [](const ReadGiven& a, const ReadGiven& b) { return a.from.span.begin < b.from.span.begin; });
