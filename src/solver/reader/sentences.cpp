@@ -208,8 +208,8 @@ private:
             if (i != last || !keepLast) r_.used[i] = true;
         if (keepLast) referenced_.insert(last);
         std::string letters = value.substr(0, value.find(' '));
-        if (key.empty() || !keyFits(key, solid_) || (!letters.empty() && !keyFits(letters, solid_) &&
-                                                     letters.find_first_not_of("0123456789,/:") != std::string::npos)) {
+        if (key.empty() || value.empty() || !keyFits(key, solid_) ||
+            (!keyFits(letters, solid_) && letters.find_first_not_of("0123456789,/:") != std::string::npos)) {
             unread(from.begin, to.end);
             return;
         }
