@@ -100,7 +100,9 @@ std::string readSummary(const TextOutcome& outcome) {
     std::string asked;
     for (const ReadAsked& a : read.asked) asked += (asked.empty() ? "" : ", ") + a.key;
     if (!asked.empty()) summary += "; търси се " + asked;
-    if (!asked.empty() && read.unit) summary += " в " + read.unit->symbol;
+    if (!asked.empty() && read.unit)
+        summary += " в " + (read.unit->symbol == "l" ? std::string("литри") : read.unit->symbol == "ml" ? std::string("милилитри")
+                                                                                                   : read.unit->symbol);
     if (read.pi) summary += std::string("; π ≈ ") + (*read.pi == PiSetting::School ? "3,14" : "3,141592");
     if (read.digits) summary += "; с точност до " + std::to_string(*read.digits) + " знака след запетаята";
     return summary + ".";
