@@ -142,6 +142,7 @@ private:
         case Role::Sum:
         case Role::Difference: sum(k); break;
         case Role::RatioNoun: ratioNoun(k); break;
+        case Role::RatioVerb: ratioOfTheNameBefore(k); break;
         case Role::RoundingIntro: rounding(k); break;
         case Role::Base: base(k); break;
         default: break;
@@ -181,6 +182,8 @@ private:
         keysFor(items_[k].meaning, solid_, &name.alike);
         pending_.push_back(std::move(name));
         if (keys.size() == 1 && !keys.front().empty()) lastKey_ = keys.front();
+        if (keys.size() > 1) lastKeys_ = keys;
+        if (keys.size() == 1) noteSum(keys.front());
     }
 
     // „с основа 3 cm на 4 cm“: the base's measures.
@@ -214,6 +217,20 @@ private:
             return;
         }
         record({key, value, pieceOf(r_, from.begin, to.end), true});
+        noteSum(key);
+    }
+
+    // „сборът от измеренията е 12 cm, а те се отнасят…“: „те“ are a, b and c.
+    void noteSum(const std::string& key) {
+        if (key.find('+') == std::string::npos || key.find_first_of(":-/") != std::string::npos) return;
+        std::vector<std::string> parts;
+        for (std::size_t at = 0; at <= key.size();) {
+            const auto plus = std::min(key.find('+', at), key.size());
+            parts.push_back(key.substr(at, plus - at));
+            at = plus + 1;
+        }
+        if (std::all_of(parts.begin(), parts.end(), [&](const std::string& p) { return quantityIndex(solid_, p) >= 0; }))
+            lastKeys_ = parts;
     }
 
     // A given, once for each key: a second value for a key is not read, but a
@@ -361,21 +378,46 @@ private:
         relate(k, ratio->second, a.empty() || b.empty() ? "" : a + ":" + b, ratio->first, false);
     }
 
-    // „сборът от радиуса и височината е 7 cm“, „разликата на …“
+    // „сборът от радиуса и височината е 7 cm“, „разликата на …“; a sum of what
+    // is not read is not given to a name either: its number is not read.
     void sum(std::size_t k) {
+        if (!sumOfTwo(k)) notASum(k);
+    }
+
+    void notASum(std::size_t k) {
+        for (std::size_t e = k + 1; e < end_; ++e) {
+            if (r_.used[e] || !isValue(e)) continue;
+            for (std::size_t i = k; i <= e; ++i) r_.used[i] = true;
+            return unread(items_[k].begin, items_[e].end);
+        }
+        unread(items_[k].begin, items_[k].end);
+    }
+
+    bool sumOfTwo(std::size_t k) {
         std::size_t c = next(k);
         if (is(c, Role::From)) c = next(c);
-        if (!isQuantity(c)) return;
+        if (!isQuantity(c)) return false;
         const std::size_t andAt = next(c);
-        if (!is(andAt, Role::And)) return;
+        if (!is(andAt, Role::And)) return false;
         const std::size_t second = next(andAt);
-        if (!isQuantity(second)) return;
+        if (!isQuantity(second)) return false;
         std::size_t e = next(second);
         if (is(e, Role::Equal)) e = next(e);
-        if (!isValue(e)) return;
+        if (!isValue(e)) return false;
         const std::string a = otherKey(c).value_or(""), b = otherKey(second).value_or("");
         const std::string sign = items_[k].is(Role::Sum) ? "+" : "-";
         relate(k, e, a.empty() || b.empty() ? "" : a + sign + b, items_[e].text, false);
+        return true;
+    }
+
+    // „… измеренията …, а те се отнасят както 1 : 2 : 3“: the ratio of the name before.
+    void ratioOfTheNameBefore(std::size_t k) {
+        const auto ratio = lastKeys_.size() > 1 ? ratioAt(next(k), lastKeys_.size()) : std::nullopt;
+        if (!ratio) return;
+        std::string joined;
+        for (const std::string& each : lastKeys_) joined += (joined.empty() ? "" : ":") + each;
+        const auto before = previous(k);
+        relate(before && is(*before, Role::Pronoun) ? *before : k, ratio->second, joined, ratio->first, false);
     }
 
     void fixedRelation(std::size_t k) {
@@ -623,12 +665,15 @@ private:
                                     : r_.task.unit->power == 2 ? Dimension::Area
                                                                : Dimension::Length;
         std::string only;
+        bool several = false;
         for (const QuantityRow& row : solid_.quantities) {
             if (row.dimension != dimension) continue;
-            if (!only.empty()) return;
+            several = several || !only.empty();
             only = std::string(row.key);
         }
-        if (!only.empty()) r_.task.asked.push_back({only, unitFrom_});
+        // „Колко квадратни сантиметра картон…“: which area, the text does not say.
+        if (several || only.empty()) r_.task.unread.push_back(unitFrom_);
+        else r_.task.asked.push_back({only, unitFrom_});
     }
 
     Reading& r_;
@@ -642,6 +687,7 @@ private:
     bool unitAsked_ = false;
     std::size_t askedBefore_ = 0;
     std::optional<std::string> lastKey_;
+    std::vector<std::string> lastKeys_;  // the last name with several keys („измеренията“)
     std::optional<std::size_t> lastContent_;
     Piece unitFrom_;
     std::vector<std::size_t> unattached_;

@@ -121,11 +121,11 @@ void baseAreas(Reading& reading, const std::vector<Mention>& mentions) {
         }
 }
 
-std::string namesOf(const std::vector<std::string>& keys) {
+std::string namesOf(const std::vector<std::string>& keys, std::string_view last = " и ") {
     std::string names;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const SolidRow* row = solidByKey(keys[i]);
-        names += (i == 0 ? "" : i + 1 == keys.size() ? " и " : ", ") + std::string(row ? row->single : keys[i]);
+        names += (i == 0 ? "" : i + 1 == keys.size() ? std::string(last) : ", ") + std::string(row ? row->single : keys[i]);
     }
     return names;
 }
@@ -177,7 +177,7 @@ void placeSolid(Reading& reading) {
     if (kinds.empty()) {
         std::vector<std::string> all;
         for (const SolidRow& row : allSolids()) all.emplace_back(row.key);
-        reading.task.message = "Не личи за кое тяло е задачата: назовете го (" + namesOf(all) + ").";
+        reading.task.message = "Не личи за кое тяло е задачата: назовете го (" + namesOf(all, " или ") + ").";
         return;
     }
     reading.solid = solidByKey(kinds.front());
