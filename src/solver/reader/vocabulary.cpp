@@ -201,6 +201,7 @@ constexpr Phrase phraseTable[] = {
     {"правоъгълн*|правоъгълен|равнобедрен*|разностранн* триъгълник*", Unsupported},
     {"без капак*|дъно|основи", Unsupported},
     {"до половината|трета|третината|четвърт|четвъртината", Unsupported},
+    {"напълн*|наля*|налива*|пълн* до", Unsupported},
 };
 
 constexpr QuantityKey quantityKeyTable[] = {
