@@ -473,7 +473,7 @@ inline const std::vector<PrintedTask>& printedTasks() {
 
     // Tasks of kinds not solved yet: the words named, the task not guessed at.
     {"Аквариум с форма на правоъгълен паралелепипед има дължина 60 cm, ширина 30 cm и височина 40 cm. Колко литра вода "
-     "трябва да се налеят в него, за да се напълни до 3/4 от височината му?", "box", "a=60 cm | b=30 cm | c=40 cm", "V",
+     "трябва да се налеят в него, за да се напълни до 3/4 от височината му?", "box", "a=60 cm | b=30 cm | c=40 cm", "c",
      Unread, {}, {"unread=напълни до", "unread=3/4", "unit=l"}},
     {"Пресечен конус има радиуси на основите 6 cm и 3 cm и височина 4 cm. Намерете обема му.", "cone",
      "r=6 cm | h=4 cm", "V", Unread, {}, {"unread=Пресечен", "unread=3 cm"}},
