@@ -416,6 +416,11 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"Намерете обема на цилиндър с радиус 2 m и височина 3 m. Отг. 12π m³", "cylinder", "r=2 m | h=3 m", "V", Solved,
      {"V=12*pi"}, {"ignored=Отг. 12π m³"}},
 
+    {"Намерете обема на куб с ръб: а) 2 cm; б) 5 cm.", "cube", "a=2 cm", "V", Solved, {"V=8"},
+     {"ignored=а)", "unread=б) 5 cm"}},
+    {"Обемът на куб с ръб 3 cm е: а) 9 cm³ б) 27 cm³ в) 81 cm³", "cube", "a=3 cm", "V", Solved, {"V=27"},
+     {"ignored=а) 9 cm³ б) 27 cm³ в) 81 cm³"}},
+
     // What cannot be: the key's answer is that no solid fits, or that more is needed.
     {"Образуващата на конус е 3 cm, а радиусът му е 5 cm. Намерете височината.", "cone", "l=3 cm | r=5 cm", "h", None},
     {"Височината на цилиндър е 5 cm. Намерете обема.", "cylinder", "h=5 cm", "V", Underdetermined},

@@ -69,7 +69,9 @@ std::string spanText(std::string_view text, Span span) {
 
 void expectAlso(const PrintedTask& task, const ReadTask& read) {
     bool ignoredListed = false, unreadListed = false;
-    for (const auto& [what, value] : alsoOf(task)) {
+    for (const auto& item : alsoOf(task)) {
+        const std::string& what = item.first;
+        const std::string& value = item.second;
         if (what == "pi") {
             ASSERT_TRUE(read.pi);
             EXPECT_EQ(piKey(*read.pi), value);

@@ -165,6 +165,34 @@ bool plausibleSymbol(std::string_view written) {
     return false;
 }
 
+// „с ръб: а) 2 cm; б) 5 cm“: numbers after a name by small letters are the
+// task's variants, not answer options.
+bool variantsOf(const Reading& reading, std::size_t first) {
+    const std::vector<Item>& items = reading.items;
+    const std::string letter = lowerCase(items[first].text);
+    if (letter != items[first].text) return false;
+    std::size_t before = first;
+    while (before > 0 && (items[before - 1].is(Role::Clitic) ||
+                          (items[before - 1].kind == ItemKind::Mark && items[before - 1].text == ":")))
+        --before;
+    return before > 0 && (items[before - 1].is(Role::Quantity) || items[before - 1].is(Role::WeakQuantity));
+}
+
+// The first variant is read; the others are named as not read.
+void markVariants(Reading& reading, std::size_t first, std::size_t last) {
+    std::vector<Item>& items = reading.items;
+    reading.used[first] = true;
+    reading.task.ignored.push_back(pieceOf(reading, items[first].begin, items[first].end));
+    std::size_t second = first + 1;
+    while (second <= last && items[second].kind != ItemKind::Marker) ++second;
+    if (second > last) return;
+    for (std::size_t i = second; i <= last; ++i) reading.used[i] = true;
+    std::size_t end = second;
+    while (end > first + 1 && (items[end - 1].kind == ItemKind::Mark || items[end - 1].kind == ItemKind::End)) --end;
+    for (std::size_t i = end; i < second; ++i) reading.used[i] = true;  // the „;“ between them
+    reading.task.unread.push_back(pieceOf(reading, items[second].begin, items[last].end));
+}
+
 // Letters with what follows them to the next letter or the sentence's end:
 // answer options where they hold numbers alone („А) 200; Б) 300“), else the
 // letters of a task's questions (а), б)), ignored both.
@@ -201,8 +229,12 @@ void markOptions(Reading& reading) {
             continue;
         }
         while (last > first && items[last].kind == ItemKind::Mark) --last;
-        for (std::size_t i = first; i <= last; ++i) reading.used[i] = true;
-        reading.task.ignored.push_back(pieceOf(reading, items[first].begin, items[last].end));
+        if (variantsOf(reading, first)) {
+            markVariants(reading, first, last);
+        } else {
+            for (std::size_t i = first; i <= last; ++i) reading.used[i] = true;
+            reading.task.ignored.push_back(pieceOf(reading, items[first].begin, items[last].end));
+        }
         k = last + 1;
     }
 }
