@@ -16,8 +16,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-${FUZZ_SECONDS:-60}}
 build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 compiler=${FUZZ_CXX:-clang++}
-targets=(text_to_number presses solver)
-declare -A max_len=([text_to_number]=4096 [presses]=2048 [solver]=512)
+targets=(text_to_number presses solver reader)
+declare -A max_len=([text_to_number]=4096 [presses]=2048 [solver]=512 [reader]=4096)
 
 # clang with its libFuzzer and sanitizer runtimes, and the build tools.
 missing=()
@@ -80,7 +80,7 @@ for target in "${targets[@]}"; do
     if [ "${status[$target]}" -ne 0 ] || [ "$reports" -ne 0 ] || [ -n "$artifacts" ]; then
         failed=1
         echo "  FAILED; log: $log" >&2
-        grep -E '^(text_to_number|presses|solver): |ERROR|runtime error|SUMMARY' "$log" | head -n 20 >&2 || true
+        grep -E '^(text_to_number|presses|solver|reader): |ERROR|runtime error|SUMMARY' "$log" | head -n 20 >&2 || true
         for artifact in $artifacts; do
             kept="fuzz/corpus/$target/$(basename "$artifact")"
             case "$(basename "$artifact")" in

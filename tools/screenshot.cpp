@@ -3,6 +3,7 @@
 //
 //   stereometry_screenshot OUT.png [--filled | --long] [--error | --tooltip]
 //   stereometry_screenshot OUT.png --problems SOLID KEY=VALUE...
+//   stereometry_screenshot OUT.png --text "УСЛОВИЕ НА ЗАДАЧА"
 //
 // --filled types an example into every panel and presses its "пресметни", so
 // that the picture shows numbers in the fields too; --long does the same with
@@ -109,9 +110,16 @@ bool save(const QPixmap& shot, const QString& path) {
     return false;
 }
 
-// The problems window with the task after --problems solved.
+// The problems window with the task after --problems solved, or with the task's
+// text after --text read.
 int drawProblems(const QStringList& args) {
     geometry::ui::ProblemsWindow window(",");
+    if (const qsizetype text = args.indexOf(QStringLiteral("--text")); text >= 0) {
+        window.showText(args.value(text + 1));
+        window.show();
+        QApplication::processEvents();
+        return save(window.grab(), args.at(1)) ? 0 : 1;
+    }
     const qsizetype at = args.indexOf(QStringLiteral("--problems"));
     geometry::ui::ProblemsWindow::Givens givens;
     for (const QString& given : args.mid(at + 2)) {
@@ -132,10 +140,11 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         QTextStream(stderr) << "usage: stereometry_screenshot OUT.png [--filled | --long] [--error | --tooltip]\n"
-                               "       stereometry_screenshot OUT.png --problems SOLID KEY=VALUE...\n";
+                               "       stereometry_screenshot OUT.png --problems SOLID KEY=VALUE...\n"
+                               "       stereometry_screenshot OUT.png --text TEXT\n";
         return 2;
     }
-    if (args.contains(QStringLiteral("--problems"))) return drawProblems(args);
+    if (args.contains(QStringLiteral("--problems")) || args.contains(QStringLiteral("--text"))) return drawProblems(args);
     Form1 form(",");
     form.show();
     if (args.contains(QStringLiteral("--filled"))) fillExamples(form, examples);

@@ -333,6 +333,14 @@
     });
 
     document.addEventListener('input', markFilled);
+    // A task's text pasted into the calculator (words, never a number) opens
+    // the problems page with it, where the solver's reader reads it.
+    document.addEventListener('paste', (event) => {
+      const text = event.clipboardData ? event.clipboardData.getData('text') : '';
+      if ((text.match(/\p{L}{2,}/gu) || []).length < 3) return;
+      event.preventDefault();
+      location.href = 'zadachi.html?text=' + encodeURIComponent(text);
+    });
     // A printout says the day it was made.
     const printed = byId('Printed');
     const dateToday = () => {

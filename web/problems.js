@@ -35,6 +35,7 @@
     if (fields) for (const input of fields.querySelectorAll('input')) pairs.append(input.id.slice(solid.length + 1), input.value);
     for (const [key, value] of unheld) pairs.append(key, value);
     for (const id of settings) pairs.append(id, byId(id).value);
+    if (askedKeys) pairs.append('asked', askedKeys);
     return pairs.toString();
   }
 
@@ -46,7 +47,7 @@
     for (const fields of form.querySelectorAll('.quantities')) fields.hidden = fields.dataset.solid !== solid;
     const taken = new Set();
     for (const [key, value] of new URLSearchParams(location.search)) {
-      if (key === 'solid' || settings.includes(key)) continue;
+      if (key === 'solid' || key === 'text' || key === 'asked' || settings.includes(key)) continue;
       const field = solid ? byId(solid + '-' + key) : null;
       if (field && !taken.has(field) && (field.value === '' || field.value === value)) {
         field.value = value;
@@ -136,6 +137,8 @@
       const value = values.children[index];
       setData(value, 'value', quantity.value === null ? null : String(quantity.value));
       setData(value, 'exact', quantity.exact);
+      setData(value, 'unit', quantity.unit);
+      setData(value, 'asked', quantity.asked ? '' : null);
       if (value.classList.contains('given') !== quantity.given) value.classList.toggle('given', quantity.given);
       setText(value.querySelector('.shown'), quantity.shown);
     });
@@ -190,6 +193,7 @@
       fillFromAddress(task.solid, true);
       for (const id of settings) byId(id).value = task.settings[id];
     }
+    showRead(task);
     showFields(task);
     showSolutions(task);
     if (!quietly) announce(task.announcement);
@@ -288,7 +292,7 @@
   let quietly = false;
   function solve(now, quiet = false) {
     const nets = byId('solutions').querySelector('.net[open]') ? 1 : 0;
-    const task = { address: edited ? formAddress() : location.search, nets, now, quiet };
+    const task = { address: textTask !== null ? textAddress() : edited ? formAddress() : location.search, nets, now, quiet };
     if (solver) solveHere(task);
     else if (worker) ask(task);
     else next = next ? after(next, task) : task;
@@ -311,6 +315,77 @@
     if (event.submitter === byId('solve') && solutions.getBoundingClientRect().top > innerHeight * 0.8)
       solutions.scrollIntoView({ block: 'start' });
   });
+
+  // The task as printed: pasted or typed into the box (or scanned from a
+  // photo by a phone's keyboard), or given in the address as text=…. While
+  // it is the task the module reads it for the solid and the givens, and the
+  // fields show what was read; a field typed in then is a correction, and
+  // from it on the form is the task, the asked quantities kept. A setting
+  // chosen overrides the text's.
+  const textBox = byId('task-text');
+  let textTask = new URLSearchParams(location.search).get('text');
+  let askedKeys = new URLSearchParams(location.search).get('asked') || '';
+  const textSettings = new Set(settings.filter((id) => new URLSearchParams(location.search).has(id)));
+  if (textTask !== null) textBox.value = textTask;
+
+  function textAddress() {
+    const pairs = new URLSearchParams({ text: textTask });
+    for (const id of settings) if (textSettings.has(id)) pairs.append(id, byId(id).value);
+    return pairs.toString();
+  }
+
+  function readText(text) {
+    if (!edited) unheld = new URLSearchParams();
+    edited = true;
+    textTask = text.trim() === '' ? null : text;
+    if (textTask === null) {
+      askedKeys = '';
+      setText(byId('text-read'), '');
+      byId('text-unread').hidden = true;
+    }
+    solve(false);
+  }
+  textBox.addEventListener('input', (event) => {
+    event.stopPropagation();
+    readText(textBox.value);
+  });
+  // Before the form's own handler: a field typed in corrects what was read.
+  form.addEventListener('input', (event) => {
+    if (event.target === textBox || textTask === null) return;
+    if (settings.includes(event.target.id)) textSettings.add(event.target.id);
+    else textTask = null;
+  }, true);
+  // A task pasted anywhere on the page but into a field is read in the box.
+  document.addEventListener('paste', (event) => {
+    if (event.target.closest && event.target.closest('input, textarea, select')) return;
+    const text = event.clipboardData && event.clipboardData.getData('text');
+    if (!text) return;
+    event.preventDefault();
+    textBox.value = text;
+    readText(text);
+  });
+
+  // What the module read: under the box, and in the fields (where a field typed
+  // in has not taken over).
+  function showRead(task) {
+    if (!task.read) return;
+    setText(byId('text-read'), task.read.summary);
+    const unread = byId('text-unread');
+    setText(unread, task.read.message);
+    if (unread.hidden !== (task.read.message === '')) unread.hidden = task.read.message === '';
+    setData(unread, 'status', task.read.status === 'unread' ? 'invalid' : 'unread');
+    askedKeys = task.read.asked.join(',');
+    if (textTask === null || !task.read.solid) return;
+    for (const radio of form.querySelectorAll('input[name="solid"]')) radio.checked = radio.value === task.read.solid;
+    const values = new Map(task.read.givens.filter((given) => given.field).map((given) => [given.key, given]));
+    for (const input of fieldsOf(task.read.solid).querySelectorAll('.q input')) {
+      const given = values.get(input.id.slice(task.read.solid.length + 1));
+      const value = given ? given.value : '';
+      if (input.value !== value) input.value = value;
+      setData(input.closest('.q'), 'from', given ? given.words : null);
+    }
+    for (const id of settings) if (byId(id).value !== task.settings[id]) byId(id).value = task.settings[id];
+  }
 
   // π, √ and / go into the field last typed in, at its caret; the field keeps
   // the focus, and a phone its keyboard. The keys stand under that field, at

@@ -13,6 +13,7 @@
 #include "problems_style.h"
 #include "engine/solids.h"
 #include "wording/line_breaks.h"
+#include "reader/read_and_solve.h"
 
 namespace geometry::web {
 namespace {
@@ -154,6 +155,17 @@ void writeActions(std::ostream& html) {
          << "<button id=\"solve\" type=\"submit\">реши</button></div>\n";
 }
 
+// The task as printed, pasted or typed (or scanned from a photo by a phone's
+// keyboard): what it reads as fills the fields below; under the box, what was
+// read and the words not understood.
+void writeTextTask(std::ostream& html) {
+    html << "<div id=\"text-task\">\n<label for=\"task-text\">" << solver::reader::pasteCaption << "</label>\n"
+         << "<textarea id=\"task-text\" rows=\"2\" autocomplete=\"off\" autocapitalize=\"sentences\" spellcheck=\"false\" "
+         << "placeholder=\"Правилна четириъгълна пирамида има основен ръб 16 cm и околна повърхнина 320 cm². "
+         << "Намерете обема ѝ.\" aria-describedby=\"text-read text-unread\"></textarea>\n"
+         << "<p id=\"text-read\" class=\"read\"></p>\n<p id=\"text-unread\" class=\"message\" hidden></p>\n</div>\n";
+}
+
 // The solutions' place, and the markup each solution and value is made from.
 void writeSolutions(std::ostream& html) {
     html << "<section id=\"solutions\" aria-labelledby=\"solutions-title\">\n"
@@ -163,7 +175,8 @@ void writeSolutions(std::ostream& html) {
     writeDrawingBlock(html, "", "Чертеж");
     html << "</div><h4>Как се намира</h4><ol class=\"steps\"></ol></article></template>\n"
          << "<template id=\"value-template\"><div class=\"value\"><dt><b class=\"letter\"></b> <span></span></dt>"
-         << "<dd><span class=\"shown\"></span> <span class=\"given-mark\">дадено</span></dd></div></template>\n";
+         << "<dd><span class=\"shown\"></span> <span class=\"given-mark\">дадено</span>"
+         << "<span class=\"asked-mark\">" << solver::reader::askedMark << "</span></dd></div></template>\n";
 }
 
 }  // namespace
@@ -176,6 +189,7 @@ std::string problemsPage(const std::string& script) {
          << "<a href=\"listove.html\">Листове</a><a href=\"guide.html#задачи-по-стереометрия\">Ръководство</a></nav>\n</header>\n<main>\n"
          << "<p id=\"intro\">Изберете тялото и въведете каквото дава задачата. Решението се появява, докато пишете.</p>\n"
          << "<form id=\"task\" novalidate>\n";
+    writeTextTask(html);
     writeSolidChoice(html);
     html << "<div id=\"given\">\n";
     writeSettings(html);

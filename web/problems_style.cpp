@@ -213,6 +213,24 @@ std::string printRules() {
            drawingPrintRules() + "}\n";
 }
 
+// The task's text at the top of the form, what was read under it.
+std::string textTaskRules() {
+    return "#text-task{margin-bottom:12px}\n"
+           "#text-task label{display:block;font-weight:700;margin-bottom:2px}\n"
+           "#task-text{display:block;width:100%;min-height:64px;padding:6px 8px;font:inherit;font-size:16px;color:inherit;"
+           "background:var(--surface);border:1px solid var(--line);border-radius:6px;resize:vertical}\n"
+           "#text-read{margin:6px 0 0;font-size:15px;color:var(--given);overflow-wrap:anywhere}\n"
+           "#text-read:empty{display:none}\n"
+           "#text-unread{font-size:15px}\n"
+           ".asked-mark{display:none;font-size:13px;padding:0 6px;border:1px solid var(--accent);border-radius:10px;"
+           "color:var(--accent);white-space:nowrap}\n"
+           ".value[data-asked] .asked-mark{display:inline-block}\n"
+           ".value[data-asked] .shown{font-weight:700}\n"
+           "@media (forced-colors:active){#task-text{border:1px solid CanvasText}}\n"
+           "@media print{#task-text{border:0;resize:none;min-height:0;height:auto;padding:0}#text-read,#text-unread{"
+           "display:none!important}}\n";
+}
+
 }  // namespace
 
 std::string_view themeColour(bool dark) { return dark ? "#171513" : "#fff6ec"; }
@@ -220,7 +238,7 @@ std::string_view schemeColours(bool dark) { return dark ? darkColours : lightCol
 
 std::string problemsStyleSheet() {
     return sharedRules() + solidRules() + fieldRules() + actionRules() + solutionRules() + drawingBlockRules() + wideRules() +
-           forcedColourRules() + printRules();
+           forcedColourRules() + printRules() + textTaskRules();
 }
 
 }  // namespace geometry::web

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "problems_text.h"
 #include "task/json.h"
 #include "task/solver.h"
 #include "task/task_sheet.h"
@@ -28,6 +29,9 @@ struct Request {
     std::string pi = "exact", unit, digits = std::to_string(defaultDigits);  // as the selects name them
     AddressPairs unusable;  // a setting's key and the sentence
     AddressPairs settingsAsGiven;  // for the address: what it gave, usable or not
+    std::optional<std::string> text;  // the task as printed, read for the solid and the givens
+    std::vector<std::string> asked;   // the keys the task asks for: "asked=V,S1"
+    reader::ChosenSettings chosen;    // the settings the address gives, over the text's
 };
 
 bool blank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
@@ -78,20 +82,69 @@ bool namesQuantity(std::string_view key) {
     return false;
 }
 
+// A relation's key: letters of quantities joined by signs ("h:k", "r+h").
+bool namesRelation(std::string_view key) {
+    if (key.find_first_of(":+-*/") == std::string_view::npos) return false;
+    std::string word;
+    for (char c : std::string(key) + " ") {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9' && !word.empty())) {
+            word += c;
+            continue;
+        }
+        if (!word.empty() && namesQuantity(word)) return true;
+        word.clear();
+    }
+    return false;
+}
+
+// "V,S1" as its keys.
+std::vector<std::string> keysOf(std::string_view list) {
+    std::vector<std::string> keys;
+    while (!list.empty()) {
+        const auto comma = list.find(',');
+        if (!blank(list.substr(0, comma))) keys.emplace_back(list.substr(0, comma));
+        list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1);
+    }
+    return keys;
+}
+
 Request readRequest(std::string_view query) {
     Request request;
     request.solid = std::string(allSolids().front().key);
     for (const auto& [key, value] : readQuery(query)) {
         if (key == "solid") request.solid = value;
         else if (key == "pi" || key == "unit" || key == "digits") readSetting(request, key, value);
-        else if (namesQuantity(key) && !blank(value)) request.givens.push_back({key, value});
+        else if (key == "text") request.text = value;
+        else if (key == "asked") request.asked = keysOf(value);
+        else if ((namesQuantity(key) || namesRelation(key)) && !blank(value)) request.givens.push_back({key, value});
+    }
+    request.chosen.settings = request.settings;
+    for (const auto& [key, value] : request.settingsAsGiven) {
+        if (key == "pi") request.chosen.pi = true;
+        else if (key == "unit") request.chosen.unit = !value.empty();
+        else request.chosen.digits = true;
     }
     return request;
+}
+
+// A task given as its text: its solid, givens and settings as read.
+void takeRead(Request& request, const reader::TextOutcome& read) {
+    if (!read.read.solid.empty()) request.solid = read.read.solid;
+    request.givens = reader::givensOf(read.read);
+    request.settings = read.settings;
+    request.pi = std::string(reader::piKey(read.settings.pi));
+    request.digits = std::to_string(read.settings.digits);
+    request.asked = read.asked;
 }
 
 // The address that gives the same task: the solid, its givens in the order of
 // its table (any other key after them), then the settings.
 std::string addressOf(const Request& request, const SolidRow* solid) {
+    if (request.text) {  // the text itself, and the settings chosen over it
+        AddressPairs pairs{{"text", *request.text}};
+        for (const auto& pair : request.settingsAsGiven) pairs.push_back(pair);
+        return writeQuery(pairs);
+    }
     AddressPairs pairs{{"solid", solid ? std::string(solid->key) : request.solid}};
     std::vector<Given> givens = request.givens;
     if (solid) {
@@ -113,6 +166,11 @@ std::string addressOf(const Request& request, const SolidRow* solid) {
     pairs.emplace_back("pi", setting("pi", request.pi));
     if (const std::string unit = setting("unit", request.unit); !unit.empty()) pairs.emplace_back("unit", unit);
     pairs.emplace_back("digits", setting("digits", request.digits));
+    if (!request.asked.empty()) {
+        std::string asked;
+        for (const std::string& key : request.asked) asked += (asked.empty() ? "" : ",") + key;
+        pairs.emplace_back("asked", asked);
+    }
     return writeQuery(pairs);
 }
 
@@ -232,7 +290,8 @@ void writeFields(Json& json, const std::vector<Field>& fields) {
     json.endArray();
 }
 
-void writeSolutions(Json& json, const Outcome& outcome, const Settings& settings, bool withNets) {
+void writeSolutions(Json& json, const Outcome& outcome, const Settings& settings, bool withNets,
+                    const std::vector<std::string>& asked) {
     json.key("solutions").beginArray();
     for (std::size_t i = 0; i < outcome.solutions.size(); ++i) {
         const Solution& solution = outcome.solutions[i];
@@ -247,6 +306,8 @@ void writeSolutions(Json& json, const Outcome& outcome, const Settings& settings
             if (q.exact) json.string(q.exact->ascii());
             else json.null();
             json.key("value").number(q.value);
+            json.key("unit").string(q.unit);
+            json.key("asked").boolean(std::find(asked.begin(), asked.end(), q.key) != asked.end());
             json.key("shown").string(keptWhole(q.determined ? shown(q) : q.text));
             json.endObject();
         }
@@ -262,7 +323,12 @@ void writeSolutions(Json& json, const Outcome& outcome, const Settings& settings
 }  // namespace
 
 std::string solvedTask(std::string_view query, bool withNets) {
-    const Request request = readRequest(query);
+    Request request = readRequest(query);
+    std::optional<reader::TextOutcome> read;
+    if (request.text) {
+        read = reader::readAndSolve(*request.text, request.chosen);
+        takeRead(request, *read);
+    }
     const SolidRow* solid = solidByKey(request.solid);
     Json json;
     json.beginObject().key("solid").string(solid ? solid->key : "");
@@ -272,7 +338,12 @@ std::string solvedTask(std::string_view query, bool withNets) {
 
     // Settings that cannot be used leave the task unsolved; what the givens
     // lack is said all the same.
-    Outcome outcome = solve(request.solid, request.givens, request.settings);
+    Outcome outcome = read ? read->outcome : solve(request.solid, request.givens, request.settings);
+    const bool unread = read && read->status == "unread";
+    if (unread) {
+        outcome.solid = solid;
+        outcome.status = Status::Invalid;
+    }
     std::string message;
     if (!request.unusable.empty() && outcome.status != Status::Invalid) {
         outcome.status = Status::Invalid;
@@ -281,20 +352,32 @@ std::string solvedTask(std::string_view query, bool withNets) {
         outcome.message.clear();
     }
     std::vector<Field> fields;
-    if (!outcome.solid) message = outcome.message;
+    if (unread) message = read->message;
+    else if (!outcome.solid) message = outcome.message;
     else if (outcome.status == Status::Solved) fields = solvedFields(outcome);
     else fields = unsolvedFields(request, outcome, message);
+    if (read) {  // each given with the words it came from
+        if (unread && outcome.solid)
+            for (const reader::ReadGiven& given : read->read.givens)
+                if (hasField(*outcome.solid, given.key)) fields.push_back({given.key, "given", "дадено = " + given.value});
+        for (Field& field : fields)
+            if (field.state == "given" || field.state == "invalid" || field.state == "concerned")
+                field.note = withWords(field.note, *read, field.key, field.state == "given");
+    }
     for (const auto& [key, sentence] : request.unusable) {
         fields.push_back({key, "invalid", sentence});
         outcome.message += (outcome.message.empty() ? "" : " ") + sentence;
     }
-    const std::string summary = !outcome.solid              ? "Няма такова тяло."
+    const std::string summary = unread                      ? "Условието не е прочетено."
+                                : !outcome.solid              ? "Няма такова тяло."
                                 : outcome.concerned.empty() && !request.unusable.empty()
                                     ? "Някои настройки не могат да се използват."
                                     : summaryOf(outcome, request.givens.empty());
-    json.key("status").string(statusKey(outcome.status)).key("summary").string(summary).key("message").string(keptWhole(message));
+    json.key("status").string(unread ? "unread" : statusKey(outcome.status));
+    json.key("summary").string(summary).key("message").string(keptWhole(message));
     writeFields(json, fields);
-    writeSolutions(json, outcome, request.settings, withNets);
+    writeSolutions(json, outcome, request.settings, withNets, request.asked);
+    if (read) writeRead(json, *request.text, *read);
     json.key("announcement").string(announcementOf(outcome, summary));
     return json.endObject().text();
 }

@@ -28,6 +28,7 @@
 #include "message_boxes.h"
 #include "placement.h"
 #include "problems_window.h"
+#include "reader/reader.h"
 #include "qt_layout.h"
 #include "result_field.h"
 #include "task/task_sheet.h"
@@ -321,6 +322,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         keepOnScreen();
         return QWidget::eventFilter(watched, event);
     }
+    if (openPastedTask(watched, event)) return true;
     if (typeKeypadDecimal(qobject_cast<QLineEdit*>(watched), event, QString::fromStdString(handlers_.decimalSeparator())))
         return true;
     return QWidget::eventFilter(watched, event);
@@ -383,16 +385,34 @@ void Form1::addPanelItems(QMenu& menu, Panel panel) {
 
 // The problems window is made when first asked for, and goes with the calculator:
 // closing the calculator still ends the program.
-void Form1::openProblems(const PanelTask& task) {
+ProblemsWindow* Form1::problemsWindow() {
     if (!problems_) {
         problems_ = new ProblemsWindow(handlers_.decimalSeparator());
         problems_->setAttribute(Qt::WA_DeleteOnClose);
         problems_->setAttribute(Qt::WA_QuitOnClose, false);
     }
-    problems_->showTask(task.solid, task.givens);
+    return problems_;
+}
+
+void Form1::openProblems(const PanelTask& task) {
+    problemsWindow()->showTask(task.solid, task.givens);
     problems_->show();
     problems_->raise();
     problems_->activateWindow();
+}
+
+// Only a text that reads as a task: a number, or anything else, is pasted
+// into the field as before.
+bool Form1::openPastedTask(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !qobject_cast<TextField*>(watched)) return false;
+    if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) return false;
+    const QString text = QGuiApplication::clipboard()->text();
+    if (solver::reader::readTask(text.toStdString()).status != solver::reader::ReadStatus::Read) return false;
+    problemsWindow()->showText(text);
+    problems_->show();
+    problems_->raise();
+    problems_->activateWindow();
+    return true;
 }
 
 void Form1::showMessage(const std::string& prompt, const std::string& title) {

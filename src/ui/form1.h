@@ -79,6 +79,10 @@ private:
     void selectFieldToCorrect(QWidget* focused);
     void addPanelItems(QMenu& menu, Panel panel);
     void openProblems(const PanelTask& task);
+    // A task's text pasted into the calculator (Ctrl+V in a field): read in
+    // the problems window; false where the text reads as no task.
+    bool openPastedTask(QObject* watched, QEvent* event);
+    ProblemsWindow* problemsWindow();
 
     QHash<QString, QWidget*> controls_;  // by name, Form1 included
     std::array<QLineEdit*, fieldCount> fields_{};

@@ -12,11 +12,14 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QTimer>
@@ -112,6 +115,7 @@ void ProblemsWindow::buildWindow() {
     auto* content = new QWidget(scroll_);
     content->setObjectName(QStringLiteral("content"));
     auto* column = new QVBoxLayout(content);
+    buildTextBox(column);
 
     auto* solidCaption = new QLabel(QStringLiteral("&") + fromUtf8(solver::caption::solid) + QLatin1Char(':'), this);
     solids_ = new SolidChoice(this);
@@ -173,6 +177,92 @@ void ProblemsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+// The task's text, and under it what it was read as.
+void ProblemsWindow::buildTextBox(QVBoxLayout* column) {
+    auto* caption = new QLabel(QStringLiteral("&") + fromUtf8(solver::reader::pasteCaption) + QLatin1Char(':'), this);
+    taskText_ = new QPlainTextEdit(this);
+    taskText_->setObjectName(QStringLiteral("task-text"));
+    taskText_->setAccessibleName(fromUtf8(solver::reader::pasteCaption));
+    taskText_->setTabChangesFocus(true);
+    taskText_->setFixedHeight(taskText_->fontMetrics().lineSpacing() * 4 + 12);
+    caption->setBuddy(taskText_);
+    textRead_ = new QLabel(this);
+    textRead_->setObjectName(QStringLiteral("text-read"));
+    textRead_->setTextFormat(Qt::PlainText);
+    textRead_->setWordWrap(true);
+    textRead_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    textRead_->hide();
+    column->addWidget(caption);
+    column->addWidget(taskText_);
+    column->addWidget(textRead_);
+    textPause_ = new QTimer(this);
+    textPause_->setSingleShot(true);
+    textPause_->setInterval(typingPauseMs);
+    connect(taskText_, &QPlainTextEdit::textChanged, textPause_, qOverload<>(&QTimer::start));
+    connect(textPause_, &QTimer::timeout, this, &ProblemsWindow::readText);
+    // Ctrl+V where no field or box takes the text: the clipboard's task.
+    auto* paste = new QShortcut(QKeySequence::Paste, this);
+    connect(paste, &QShortcut::activated, this, [this] { showText(QGuiApplication::clipboard()->text()); });
+}
+
+void ProblemsWindow::showText(const QString& text) {
+    taskText_->setPlainText(text);
+    readText();
+}
+
+// The box's text read: the solid, its fields and the settings as the text
+// gives them, solved with the asked quantities in the unit asked.
+void ProblemsWindow::readText() {
+    textPause_->stop();
+    const QString text = taskText_->toPlainText();
+    if (text.trimmed().isEmpty()) {
+        text_.reset();
+        asked_.clear();
+        textRead_->hide();
+        solveQuietly();
+        return;
+    }
+    text_ = text.toStdString();
+    settingsChosen_ = false;
+    const solver::reader::TextOutcome read = solver::reader::readAndSolve(*text_, {settings_->settings()});
+    asked_ = read.asked;
+    if (const solver::SolidRow* row = solver::solidByKey(read.read.solid)) {
+        QHash<QString, QString>& texts = typed_[fromUtf8(row->key)];
+        texts.clear();
+        for (const solver::reader::ReadGiven& given : read.read.givens)
+            if (solver::quantityIndex(*row, given.key) >= 0)
+                texts[QString::fromStdString(given.key)] = QString::fromStdString(given.value);
+        settings_->show(read.settings);
+        solid_ = nullptr;  // the fields are made again with the texts
+        solids_->choose(*row);
+        showSolid(*row);
+    }
+    showRead(read);
+}
+
+void ProblemsWindow::showRead(const solver::reader::TextOutcome& read) {
+    QStringList lines;
+    const std::string summary = solver::reader::readSummary(read);
+    if (!summary.empty()) lines << QString::fromStdString(summary);
+    if (!read.read.message.empty()) lines << QString::fromStdString(read.read.message);
+    textRead_->setText(lines.join(QLatin1Char('\n')));
+    textRead_->setVisible(!lines.isEmpty());
+    textRead_->setAccessibleName(textRead_->text());
+    outcome_ = read.status == "unread" ? solver::Outcome{} : read.outcome;
+    showOutcome();
+    if (read.status == "unread") steps_->setPlainText(QString::fromStdString(read.message));
+}
+
+// Ctrl+V in a field with a task's text in the clipboard: the task is read in
+// the box, and the field keeps what it held.
+bool ProblemsWindow::pastedTask(QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) return false;
+    const QString text = QGuiApplication::clipboard()->text();
+    if (solver::reader::readTask(text.toStdString()).status != solver::reader::ReadStatus::Read) return false;
+    showText(text);
+    return true;
+}
+
 // „Реши“ and „Изчисти“; π and √ into the field last typed in, for keyboards
 // that have neither (from the keyboard they are typed pi and sqrt).
 QHBoxLayout* ProblemsWindow::buildButtons() {
@@ -203,7 +293,9 @@ void ProblemsWindow::connectControls() {
         if (!rows_.empty()) rows_.front().field->setFocus(Qt::TabFocusReason);
     });
     connect(settings_, &TaskSettings::changed, this, [this] {
-        // The results follow the settings, once there is something to solve.
+        // The results follow the settings, once there is something to solve;
+        // chosen, they override the text's.
+        settingsChosen_ = true;
         if (outcome_.solid) solve();
     });
     connect(solveButton_, &QPushButton::clicked, this, &ProblemsWindow::solve);
@@ -259,6 +351,7 @@ void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
     }
     connect(field, &QLineEdit::textEdited, this, [this, solidKey, key](const QString& text) {
         typed_[solidKey][key] = text;
+        text_.reset();  // a correction: from now on the fields are the task
         typingPause_->start();
     });
     connect(field, &QLineEdit::returnPressed, this, &ProblemsWindow::solve);
@@ -268,7 +361,7 @@ void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
 // Solid, fields, „Реши“, „Изчисти“, the settings, the steps, the net's
 // buttons: as they stand.
 void ProblemsWindow::chainTabOrder() {
-    QList<QWidget*> order{solids_};
+    QList<QWidget*> order{taskText_, solids_};
     for (const Row& row : rows_) order << row.field;
     order << solveButton_ << clearButton_ << settings_->focusOrder() << steps_ << drawings_->netButton()
           << drawings_->printButton();
@@ -292,6 +385,15 @@ bool ProblemsWindow::showTask(const std::string& solid, const Givens& givens) {
 // The task as the fields hold it; with nothing typed, nothing to show.
 void ProblemsWindow::solveQuietly() {
     typingPause_->stop();
+    if (text_) {  // the task as read, the asked quantities in the unit asked
+        const solver::Settings settings = settings_->settings();
+        const solver::reader::TextOutcome read =
+            solver::reader::readAndSolve(*text_, {settings, settingsChosen_, settingsChosen_ && settings.unit.has_value(),
+                                                  settingsChosen_});
+        outcome_ = read.status == "unread" ? solver::Outcome{} : read.outcome;
+        showOutcome();
+        return;
+    }
     std::vector<solver::Given> givens;
     for (const Row& row : rows_) {
         const QString text = row.field->text().trimmed();
@@ -304,12 +406,14 @@ void ProblemsWindow::solveQuietly() {
 
 void ProblemsWindow::solve() {
     solveQuietly();
-    if (!outcome_.solid) outcome_ = solver::solve(solid_->key, {}, settings_->settings());  // says what to give
+    if (!outcome_.solid && !text_) outcome_ = solver::solve(solid_->key, {}, settings_->settings());  // says what to give
     showOutcome();
     announcement_->announce(QString::fromStdString(solver::announcement(outcome_)));
 }
 
 void ProblemsWindow::clear() {
+    text_.reset();
+    asked_.clear();
     typed_[fromUtf8(solid_->key)].clear();
     for (Row& row : rows_) row.field->clear();
     outcome_ = {};
@@ -328,7 +432,10 @@ void ProblemsWindow::showBeside(Row& row) {
     const std::string key = row.key.toStdString();
     const solver::Beside beside = solver::besideField(outcome_, *solid_, key);
     QStringList lines;
-    for (const std::string& line : beside.results) lines << shown(line);
+    const bool asked = std::find(asked_.begin(), asked_.end(), row.key.toStdString()) != asked_.end();
+    for (const std::string& line : beside.results)
+        lines << shown(line) + (asked ? QStringLiteral(" (") + fromUtf8(solver::reader::askedMark) + QLatin1Char(')')
+                                      : QString());
     // A given that cannot be used has its own sentence beside its own field.
     const bool ownProblem = outcome_.status == solver::Status::Invalid && beside.concerned;
     if (ownProblem) lines << shown(solver::givenProblem(outcome_, givens_, key, settings_->settings()));
@@ -377,6 +484,7 @@ void ProblemsWindow::insertIntoField(const QString& text) {
 bool ProblemsWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field && event->type() == QEvent::FocusIn) lastField_ = field;
+    if (field && pastedTask(event)) return true;
     if (field && typeKeypadDecimal(field, event, QString::fromStdString(decimalSeparator_))) {
         keepTyped(field);
         return true;

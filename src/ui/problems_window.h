@@ -11,9 +11,17 @@
 // screen reader say the results. Nothing typed is lost: each solid keeps its
 // fields' texts while another is chosen.
 //
-// Made only when opened: by `stereometry --problems`, or from the
-// calculator's „Реши като задача“ with a panel's inputs.
+// At its top a box takes the task as printed („Постави условието на
+// задачата“, or Ctrl+V anywhere in the window): what it reads as fills the
+// fields, the solid and the settings, is said under the box with the words
+// not understood, and the asked quantities are marked beside their values.
+// A field typed in then corrects what was read.
+//
+// Made only when opened: by `stereometry --problems`, from the calculator's
+// „Реши като задача“ with a panel's inputs, or by a task pasted into the
+// calculator.
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,9 +30,11 @@
 #include <QLocale>
 #include <QWidget>
 
+#include "reader/read_and_solve.h"
 #include "task/solver.h"
 
 class QLabel;
+class QPlainTextEdit;
 class QLineEdit;
 class QGridLayout;
 class QHBoxLayout;
@@ -32,6 +42,7 @@ class QPushButton;
 class QScrollArea;
 class QTextBrowser;
 class QTimer;
+class QVBoxLayout;
 
 namespace geometry::ui {
 
@@ -53,6 +64,8 @@ public:
     // Chooses the solid ("cone"), types the givens into its fields (emptying
     // the others) and solves as Enter does; false for a solid there is none of.
     bool showTask(const std::string& solid, const Givens& givens);
+    // Puts a task's text into the box at the top and reads it.
+    void showText(const QString& text);
 
     // The last solve's outcome.
     const solver::Outcome& outcome() const { return outcome_; }
@@ -87,6 +100,10 @@ private:
     void showSteps();
     void insertIntoField(const QString& text);
     void keepTyped(QLineEdit* field);
+    void buildTextBox(QVBoxLayout* column);
+    void readText();
+    void showRead(const solver::reader::TextOutcome& read);
+    bool pastedTask(QEvent* event);
 
     std::string decimalSeparator_;
     QScrollArea* scroll_ = nullptr;
@@ -106,6 +123,12 @@ private:
     QHash<QString, QHash<QString, QString>> typed_;  // by solid, then by quantity
     solver::Outcome outcome_;
     std::vector<solver::Given> givens_;  // as the last solve read the fields
+    QPlainTextEdit* taskText_ = nullptr;
+    QLabel* textRead_ = nullptr;
+    QTimer* textPause_ = nullptr;
+    std::optional<std::string> text_;  // the task as printed, while it is the task
+    bool settingsChosen_ = false;      // a setting chosen over the text's
+    std::vector<std::string> asked_;   // what the text asks for
 };
 
 }  // namespace geometry::ui

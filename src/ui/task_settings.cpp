@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "qt_layout.h"
@@ -67,6 +68,17 @@ solver::Settings TaskSettings::settings() const {
     settings.digits = digits_->value();
     settings.separator = decimalSeparator_;
     return settings;
+}
+
+void TaskSettings::show(const solver::Settings& settings) {
+    const QSignalBlocker quietPi(pi_), quietUnit(unit_), quietDigits(digits_);
+    const std::vector<solver::PiChoice> choices = solver::piChoices(decimalSeparator_);
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        if (choices[i].setting == settings.pi) pi_->button(int(i))->setChecked(true);
+    const std::vector<solver::UnitChoice> units = solver::unitChoices();
+    for (std::size_t i = 0; i < units.size(); ++i)
+        if (units[i].unit == settings.unit) unit_->setCurrentIndex(int(i));
+    digits_->setValue(settings.digits);
 }
 
 QList<QWidget*> TaskSettings::focusOrder() const {

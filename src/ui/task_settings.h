@@ -23,6 +23,9 @@ public:
     explicit TaskSettings(std::string decimalSeparator, QWidget* parent = nullptr);
 
     solver::Settings settings() const;
+    // Shows these settings (π, unit, digits) without saying they changed: a
+    // task read from its text sets the ones it asks for.
+    void show(const solver::Settings& settings);
     // The controls in focus order: π (its chosen button), the unit, the digits.
     QList<QWidget*> focusOrder() const;
 

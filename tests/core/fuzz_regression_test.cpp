@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "presses_check.h"
+#include "reader_check.h"
 #include "solver_check.h"
 #include "text_to_number_check.h"
 
@@ -31,6 +32,10 @@ std::string checkTask(const std::string& bytes) {
     return solver::fuzzing::checkTask(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
+std::string checkReading(const std::string& bytes) {
+    return solver::fuzzing::checkReading(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
 struct Target {
     const char* name;  // the folder in fuzz/corpus/
     std::string (*check)(const std::string& bytes);
@@ -43,6 +48,7 @@ const Target targets[] = {
     {"text_to_number", checkText, 40},
     {"presses", checkSession, 10},
     {"solver", checkTask, 10},
+    {"reader", checkReading, 20},
 };
 
 std::string contents(const fs::path& file) {

@@ -24,6 +24,16 @@ QUANTITIES = {
 }
 
 
+AREAS, VOLUMES = {"S", "S1", "B", "Q"}, {"V"}
+
+
+def expected_unit(outcome, key):
+    """The unit of a quantity's value: the results' unit, squared or cubed; none for n."""
+    if outcome["unit"] is None or key == "n":
+        return ""
+    return outcome["unit"] + ("²" if key in AREAS else "³" if key in VOLUMES else "")
+
+
 def run(solve, words, json_output):
     arguments = [solve] + (["--json"] if json_output else []) + words
     return subprocess.run(arguments, capture_output=True, text=True, timeout=20)
@@ -83,6 +93,9 @@ def check_task(solve, task, failures):
     for number, (solution, answers) in enumerate(zip(solutions, task["answers"]), 1):
         if sorted(solution) != sorted(QUANTITIES[outcome["solid"]].split()):
             failures.append(f"{where}: solution {number} has {sorted(solution)}")
+        for key, quantity in solution.items():
+            if quantity.get("unit") != expected_unit(outcome, key):
+                failures.append(f"{where}: {key} has the unit {quantity.get('unit')!r}, expected {expected_unit(outcome, key)!r}")
         for item in answers.split():
             check_answer(failures, f"{where} (solution {number})", solution, item, pi)
 

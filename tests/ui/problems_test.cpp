@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The problems window as a student uses it: the school tasks of the solver's
+// The problems window as a student uses it: a task pasted as printed into the
+// box at its top (or with Ctrl+V anywhere) fills the fields, marks what is
+// asked and names what was not understood; the school tasks of the solver's
 // table typed key by key into its fields and solved with Enter show beside
 // each field exactly what the solver says (both solutions, the givens marked,
 // the message beside the first field it is about), with the steps under them
@@ -10,12 +12,14 @@
 
 #include <QAccessible>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QFontInfo>
@@ -452,7 +456,7 @@ private slots:
         chooseSolid(window, "cone");
         QStringList expected = {"solids"};
         for (const char* key : {"r", "d", "h", "l", "S", "S1", "V", "Q"}) expected << QStringLiteral("given:%1").arg(key);
-        expected << "solve" << "clear" << "pi:0" << "unit" << "digits" << "steps" << "solids";
+        expected << "solve" << "clear" << "pi:0" << "unit" << "digits" << "steps" << "task-text" << "solids";
         QStringList visited = {QApplication::focusWidget()->objectName()};
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -463,11 +467,11 @@ private slots:
         typeTask(window, parse("cone r=3 h=4"));
         window.findChild<QTextBrowser*>(QStringLiteral("steps"))->setFocus();
         visited.clear();
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 4; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, (QStringList{"net", "print-net", "solids"}));
+        QCOMPARE(visited, (QStringList{"net", "print-net", "task-text", "solids"}));
     }
 
     void everyControlIsNamed() {
@@ -652,6 +656,91 @@ private slots:
         QVERIFY(why->isVisible());
         QVERIFY2(why->text().startsWith(QStringLiteral("Сферата няма развивка")), qPrintable(why->text()));
         QVERIFY(!window.findChild<SvgView*>(QStringLiteral("figure:1"))->isEmpty());
+    }
+
+    // A task pasted as printed: the fields, the solid and π as it reads,
+    // the asked quantity marked beside its value, what was read said under
+    // the box; a field typed in then corrects it.
+    void aTaskPastedIntoTheBoxFillsTheFields() {
+        ProblemsWindow window(",");
+        QVERIFY(showActive(window));
+        window.showText(QStringLiteral("Зад. 3. Правилна четириъгълна пира-\nмида има основен ръб 16 cm и околна "
+                                       "повърхнина 320 cm2. Намерете обема ѝ (π ≈ 3,14)."));
+        QCOMPARE(window.findChild<QListWidget*>("solids")->currentItem()->data(Qt::UserRole).toString(), "pyramid");
+        QCOMPARE(givenField(window, "n")->text(), QStringLiteral("4"));
+        QCOMPARE(givenField(window, "a")->text(), QStringLiteral("16 cm"));
+        QCOMPARE(givenField(window, "S")->text(), QStringLiteral("320 cm²"));
+        QCOMPARE(givenField(window, "h")->text(), QString());
+        QCOMPARE(beside(window, "V")->text(), QStringLiteral("512 cm³ (0,512 l) (търси се)"));
+        QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("pi:1"))->isChecked());
+        const QString read = window.findChild<QLabel*>(QStringLiteral("text-read"))->text();
+        QVERIFY2(read.startsWith(QStringLiteral("Прочетено: правилна пирамида; n = 4, a = 16 cm, S = 320 cm²; търси се V")),
+                 qPrintable(read));
+        // A correction in a field: the fields are the task from then on, V still asked.
+        givenField(window, "a")->setFocus();
+        givenField(window, "a")->selectAll();
+        typeKeys(givenField(window, "a"), QStringLiteral("10 cm"));
+        QTest::keyClick(givenField(window, "a"), Qt::Key_Return);
+        QVERIFY2(beside(window, "V")->text().endsWith(QStringLiteral("(търси се)")), qPrintable(beside(window, "V")->text()));
+        QVERIFY2(beside(window, "a")->text().startsWith(QStringLiteral("10 cm")), qPrintable(beside(window, "a")->text()));
+    }
+
+    void aTaskInLitresAndOneNotUnderstood() {
+        ProblemsWindow window(",");
+        QVERIFY(showActive(window));
+        window.showText(QStringLiteral("Куб има ръб 20 cm. Колко литра е обемът му?"));
+        QCOMPARE(beside(window, "V")->text(), QStringLiteral("8 l (търси се)"));
+        window.showText(QStringLiteral("Пресечен конус има радиуси 6 cm и 3 cm и височина 4 cm."));
+        const QString read = window.findChild<QLabel*>(QStringLiteral("text-read"))->text();
+        QVERIFY2(read.contains(QStringLiteral("не разбирам „Пресечен“, „3 cm“")), qPrintable(read));
+        QCOMPARE(beside(window, "V")->text(), QString());
+        QVERIFY2(stepsText(window).contains(QStringLiteral("Пресечен")), qPrintable(stepsText(window)));
+        // The box emptied: the fields are the task again.
+        window.showText(QString());
+        QVERIFY(!window.findChild<QLabel*>(QStringLiteral("text-read"))->isVisible());
+    }
+
+    // Ctrl+V anywhere in the window reads the clipboard's task; in a field a
+    // number is pasted as before.
+    void ctrlVAnywhereReadsTheClipboardsTask() {
+        ProblemsWindow window(",");
+        QVERIFY(showActive(window));
+        chooseSolid(window, "sphere");
+        QGuiApplication::clipboard()->setText(QStringLiteral("2,5"));
+        givenField(window, "r")->setFocus();
+        QTest::keySequence(givenField(window, "r"), QKeySequence::Paste);
+        QCOMPARE(givenField(window, "r")->text(), QStringLiteral("2,5"));
+        const QString task = QStringLiteral("Радиусът на основата на конус е 3 cm, а височината му е 4 cm. Намерете обема.");
+        QGuiApplication::clipboard()->setText(task);
+        QTest::keySequence(givenField(window, "r"), QKeySequence::Paste);
+        QCOMPARE(window.findChild<QPlainTextEdit*>(QStringLiteral("task-text"))->toPlainText(), task);
+        QCOMPARE(givenField(window, "r")->text(), QStringLiteral("3 cm"));
+        QCOMPARE(beside(window, "V")->text(), QStringLiteral("12π ≈ 37,7 cm³ (≈ 0,04 l) (търси се)"));
+        // With the focus on the solids.
+        QGuiApplication::clipboard()->setText(QStringLiteral("Кълбо с радиус 3 cm. Намерете обема му."));
+        window.findChild<QListWidget*>(QStringLiteral("solids"))->setFocus();
+        QTest::keySequence(window.findChild<QListWidget*>(QStringLiteral("solids")), QKeySequence::Paste);
+        QCOMPARE(window.findChild<QListWidget*>("solids")->currentItem()->data(Qt::UserRole).toString(), "sphere");
+        QCOMPARE(beside(window, "V")->text(), QStringLiteral("36π ≈ 113,1 cm³ (≈ 0,11 l) (търси се)"));
+    }
+
+    // A task pasted into the calculator opens the problems window with it; a
+    // number is pasted into the field as before.
+    void aTaskPastedIntoTheCalculator() {
+        Form1 form(",");
+        QVERIFY(showActive(form));
+        QGuiApplication::clipboard()->setText(QStringLiteral("3"));
+        field(form, "Text30")->setFocus();
+        QTest::keySequence(field(form, "Text30"), QKeySequence::Paste);
+        QCOMPARE(field(form, "Text30")->text(), QStringLiteral("3"));
+        QVERIFY(!openedProblems());
+        QGuiApplication::clipboard()->setText(QStringLiteral("Намерете обема на кълбо с радиус 6 cm."));
+        QTest::keySequence(field(form, "Text30"), QKeySequence::Paste);
+        QCOMPARE(field(form, "Text30")->text(), QStringLiteral("3"));
+        ProblemsWindow* window = openedProblems();
+        QVERIFY(window);
+        QCOMPARE(givenField(*window, "r")->text(), QStringLiteral("6 cm"));
+        QCOMPARE(beside(*window, "V")->text(), QStringLiteral("288π ≈ 904,78 cm³ (≈ 0,9 l) (търси се)"));
     }
 
     // A prism whose kind is not yet chosen is no task: the item is greyed out.

@@ -4,19 +4,22 @@
 //
 //   stereometry-solve [--json] [--pi=exact|3.14|3.141592] [--unit=mm|cm|dm|m]
 //                     [--digits=N] [--separator=,|.] [--svg=figure|net] SOLID KEY=VALUE...
+//   stereometry-solve [options] --text "ТЕКСТ"   (--text - reads standard input)
 //
 // Exit status: 0 solved, 1 no solid fits or the givens do not suffice (or,
 // with --svg=net, the solid has no net), 2 a given (or an option) that cannot
-// be used.
+// be used, or with --text a text that names no solid it can place.
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "drawings.h"
 #include "task/json.h"
 #include "task/solver.h"
+#include "text_command.h"
 #include "worksheet_command.h"
 
 namespace {
@@ -27,9 +30,11 @@ constexpr std::string_view usage =
     "Употреба: stereometry-solve [--json] [--pi=exact|3.14|3.141592] [--unit=mm|cm|dm|m]\n"
     "                            [--digits=N] [--grade=6..12] [--separator=,|.] [--svg=figure|net]\n"
     "                            ТЯЛО ВЕЛИЧИНА=СТОЙНОСТ...\n"
+    "       stereometry-solve [опции] --text \"УСЛОВИЕ НА ЗАДАЧА\"\n"
     "\n"
     "Решава задача по стереометрия от дадените величини: намира всички величини на\n"
     "тялото, точно (15π, 9√3) и приближено, с решението стъпка по стъпка.\n"
+    "С --text чете условието, както е отпечатано, и показва какво е прочело.\n"
     "\n"
     "Тела: cube (куб), box (правоъгълен паралелепипед), prism (права призма),\n"
     "      pyramid (правилна пирамида), polygon (правилен многоъгълник),\n"
@@ -38,6 +43,11 @@ constexpr std::string_view usage =
     "      единица или без: 12cm, 104mm, 1,5dm, 2 l.\n"
     "Връзки: h=2a/3, h=d+15cm, h:k=3:5, a:b:c=1:2:3, r+h=7, b=a.\n"
     "\n"
+    "  --text ТЕКСТ    условието на задачата като текст („Правилна четириъгълна\n"
+    "                  пирамида има основен ръб 16 cm и околна повърхнина 320 cm2.\n"
+    "                  Намерете обема ѝ.“); --text - го чете от стандартния вход.\n"
+    "                  π, закръгляването и мерната единица на отговора са каквито\n"
+    "                  ги иска текстът, освен ако --pi, --digits и --unit са дадени\n"
     "  --json          резултатът като JSON\n"
     "  --pi=exact      π точно: 15π ≈ 47,12 (по подразбиране)\n"
     "  --pi=3.14       π ≈ 3,14 в десетичните дроби\n"
@@ -52,11 +62,15 @@ constexpr std::string_view usage =
     "                  ВЕЛИЧИНА=? казва какво търси задачата (Q=? чертае осното сечение)\n"
     "\n"
     "Пример: stereometry-solve cone r=3 h=4\n"
-    "Изходен код: 0 решена, 1 няма решение или данните не стигат, 2 грешни данни.\n";
+    "Пример: stereometry-solve --text \"Куб има ръб 5 cm. Намерете обема му.\"\n"
+    "Изходен код: 0 решена, 1 няма решение или данните не стигат, 2 грешни данни\n"
+    "или непрочетено условие.\n";
 
 struct Arguments {
     bool json = false;
     Settings settings;
+    bool piChosen = false, unitChosen = false, digitsChosen = false;
+    std::optional<std::string> text;
     std::string solid;
     std::vector<Given> givens;
     std::string svg;                 // "figure" or "net"
@@ -77,15 +91,20 @@ Arguments parse(int argc, char** argv) {
         std::string value;
         if (argument == "--json") {
             a.json = true;
+        } else if (optionValue(argument, "--text", value)) {
+            a.text = value;
         } else if (optionValue(argument, "--pi", value)) {
+            a.piChosen = true;
             if (value == "exact") a.settings.pi = PiSetting::Exact;
             else if (value == "3.14" || value == "3,14") a.settings.pi = PiSetting::School;
             else if (value == "3.141592" || value == "3,141592") a.settings.pi = PiSetting::Calculator;
             else a.error = "--pi приема exact, 3.14 или 3.141592, а не „" + value + "“";
         } else if (optionValue(argument, "--unit", value)) {
+            a.unitChosen = true;
             a.settings.unit = unitByName(value);
             if (!a.settings.unit) a.error = "--unit приема mm, cm, dm или m, а не „" + value + "“";
         } else if (optionValue(argument, "--digits", value)) {
+            a.digitsChosen = true;
             if (value.size() == 1 && value[0] >= '0' && value[0] <= '9') a.settings.digits = value[0] - '0';
             else if (value == "10" || value == "11" || value == "12") a.settings.digits = std::stoi(value);
             else a.error = "--digits приема цяло число от 0 до 12, а не „" + value + "“";
@@ -101,8 +120,14 @@ Arguments parse(int argc, char** argv) {
         } else if (optionValue(argument, "--svg", value)) {
             a.svg = value;
             a.error = command_line::drawingKindError(value);
+        } else if (argument == "--text") {
+            a.error = "--text иска текста на задачата (или - за стандартния вход)";
         } else if (argument.starts_with("--")) {
             a.error = "непозната опция „" + std::string(argument) + "“ (--help ги изброява)";
+        } else if (a.text && argument.ends_with("=?")) {
+            a.asked.emplace_back(argument.substr(0, argument.size() - 2));
+        } else if (a.text) {
+            a.error = "с --text тялото и величините се четат от текста, а не от „" + std::string(argument) + "“";
         } else if (a.solid.empty()) {
             a.solid = std::string(argument);
         } else {
@@ -117,7 +142,7 @@ Arguments parse(int argc, char** argv) {
         }
         if (!a.error.empty()) break;
     }
-    if (a.error.empty() && a.solid.empty()) a.error = "липсва тялото (например cone)";
+    if (a.error.empty() && a.solid.empty() && !a.text) a.error = "липсва тялото (например cone)";
     a.settings.asked = a.asked;
     return a;
 }
@@ -146,6 +171,7 @@ std::string jsonOf(const Outcome& outcome) {
             if (q.exact) json.string(q.exact->ascii());
             else json.null();
             json.key("value").number(q.value);
+            json.key("unit").string(q.unit);
             json.key("text").string(q.text);
             json.key("given").boolean(q.given);
             json.endObject();
@@ -171,41 +197,9 @@ std::string jsonOf(const Outcome& outcome) {
     return json.text();
 }
 
-std::string plainOf(const Outcome& outcome) {
-    std::string text;
-    if (outcome.status != Status::Solved) return outcome.message + "\n";
-    text += std::string(outcome.solid->name) + "\n";
-    for (std::size_t i = 0; i < outcome.solutions.size(); ++i) {
-        const Solution& solution = outcome.solutions[i];
-        text += "\n";
-        if (outcome.solutions.size() > 1) text += "Решение " + std::to_string(i + 1) + ":\n";
-        for (const QuantityResult& q : solution.quantities) {
-            text += "  " + q.key + (q.text.starts_with("≈") ? " " : " = ") + q.text;
-            if (q.given) text += " (дадено)";
-            text += "\n";
-        }
-        if (!solution.steps.empty()) {
-            text += "Как се намира:\n";
-            for (const std::string& step : solution.steps) text += "  " + step + "\n";
-        }
-        for (const std::string& note : solution.notes) text += "Бележка: " + note + ".\n";
-    }
-    return text;
-}
-
-int exitStatus(Status status) {
-    switch (status) {
-    case Status::Solved: return 0;
-    case Status::None:
-    case Status::Underdetermined: return 1;
-    case Status::Invalid: return 2;
-    }
-    return 2;
-}
-
 // "--pi 3.14" as "--pi=3.14", for every option that takes a value.
 std::vector<std::string> joinedOptions(int argc, char** argv) {
-    static constexpr std::string_view valued[] = {"--pi", "--unit", "--digits", "--grade", "--separator", "--svg", "--seed", "--variant",
+    static constexpr std::string_view valued[] = {"--pi", "--unit", "--digits", "--grade", "--separator", "--svg", "--text", "--seed", "--variant",
                                                   "--count", "--solids", "--kind", "--numbers", "--answer"};
     std::vector<std::string> arguments{argv[0]};
     for (int i = 1; i < argc; ++i) {
@@ -243,19 +237,25 @@ int main(int originalCount, char** originalArguments) {
         std::cerr << "stereometry-solve: " << (answerError.empty() ? arguments.error : answerError) << "\n" << usage;
         return 2;
     }
+    if (arguments.text) {
+        command_line::TextRequest request{*arguments.text, {arguments.settings, arguments.piChosen, arguments.unitChosen,
+                                                            arguments.digitsChosen},
+                                          arguments.json, arguments.svg, answers};
+        return command_line::solveText(std::move(request));
+    }
     const Outcome outcome = solve(arguments.solid, arguments.givens, arguments.settings);
     if (!arguments.svg.empty()) {
         if (outcome.status == Status::Solved)
             return command_line::writeDrawing(arguments.svg, outcome, arguments.asked, arguments.settings);
         std::cerr << "stereometry-solve: " << outcome.message << "\n";
-        return exitStatus(outcome.status);
+        return command_line::exitStatus(outcome.status);
     }
     if (const std::string problem = answersProblem(outcome, answers); !problem.empty()) {
         std::cerr << "stereometry-solve: " << problem << "\n";
         return 2;
     }
-    if (answers.empty()) std::cout << (arguments.json ? jsonOf(outcome) + "\n" : plainOf(outcome));
+    if (answers.empty()) std::cout << (arguments.json ? jsonOf(outcome) + "\n" : command_line::plainOf(outcome));
     else if (arguments.json) std::cout << withAnswersJson(jsonOf(outcome), outcome, answers, arguments.settings) << "\n";
-    else std::cout << plainOf(outcome) << answersText(outcome, answers, arguments.settings);
-    return exitStatus(outcome.status);
+    else std::cout << command_line::plainOf(outcome) << answersText(outcome, answers, arguments.settings);
+    return command_line::exitStatus(outcome.status);
 }

@@ -233,6 +233,14 @@ std::vector<std::string> missingMeasures(const Task& task, const std::optional<S
 
 double inUnits(const Value& value) { return static_cast<double>(value.number); }
 
+// "cm²" for an area in centimetres, "°" for an angle; "" for a count or a ratio, or where the task has no unit.
+std::string unitOf(std::optional<Unit> unit, Dimension dimension) {
+    if (dimension == Dimension::Angle) return "°";
+    if (!unit || dimension == Dimension::Count || dimension == Dimension::Ratio) return "";
+    const std::string symbol(unitSymbol(*unit));
+    return symbol + (dimension == Dimension::Area ? "²" : dimension == Dimension::Volume ? "³" : "");
+}
+
 // Whether the task is solved as far as its grade's tools go, and no further.
 bool beyondGrade(const Task& task) { return task.limitedByGrade; }
 
@@ -260,6 +268,7 @@ Solution solutionOf(const Task& task, const State& state, const Leading& leading
     for (std::size_t q = 0; q < row.quantities.size(); ++q) {
         QuantityResult result;
         result.key = std::string(row.quantities[q].key);
+        result.unit = unitOf(task.reading.unit, row.quantities[q].dimension);
         if (state.known[q]) {
             Value value = state.known[q]->value;
             if (value.exact) value.exact = task.wording.keyForm(*value.exact);

@@ -47,6 +47,7 @@ struct QuantityResult {
     double value = 0;          // in the results' unit, with π as set; NaN where not determined
     std::string exactText;     // "15π"; empty where there is no exact form
     std::string text;          // "15π ≈ 47,12 cm²", "5 cm", "≈ 2,88 cm"
+    std::string unit;          // of `value`: "cm", "cm²", "cm³"; "" for a count or where the task has no unit
 };
 
 struct Solution {

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+#include "reader/read_and_solve.h"
+
+#include <algorithm>
+
+#include "task/json.h"
+
+namespace solver::reader {
+namespace {
+
+// Whether a unit asked applies to a quantity: litres and cubes to volumes,
+// squares to areas, a length unit to everything measured in it.
+bool unitApplies(const AskedUnit& unit, Dimension dimension) {
+    const bool measured = dimension == Dimension::Length || dimension == Dimension::Area || dimension == Dimension::Volume;
+    if (unit.power == 1) return measured;
+    return (unit.power == 2 && dimension == Dimension::Area) || (unit.power == 3 && dimension == Dimension::Volume);
+}
+
+// "8 dm³ (8 l)" as "8 l": the same number, in litres (dm³) or millilitres (cm³).
+std::string inLitres(std::string text, const std::string& symbol) {
+    const auto bracket = text.find(" (");
+    if (bracket != std::string::npos) text.erase(bracket);
+    const std::string cubed = symbol == "l" ? " dm³" : " cm³";
+    if (text.ends_with(cubed)) text.replace(text.size() - cubed.size(), cubed.size(), " " + symbol);
+    return text;
+}
+
+// The asked quantities in the unit the text asks for, from a solve in that unit.
+void inUnitAsked(TextOutcome& result, const std::vector<Given>& givens) {
+    const AskedUnit& asked = *result.read.unit;
+    if (!result.outcome.solid || result.outcome.status != Status::Solved) return;
+    if (result.outcome.unit == asked.unit && !asked.litres) return;
+    Settings settings = result.settings;
+    settings.unit = asked.unit;
+    settings.steps = false;
+    const Outcome again = solve(result.read.solid, givens, settings);
+    if (again.status != Status::Solved || again.solutions.size() != result.outcome.solutions.size()) return;
+    const SolidRow& solid = *result.outcome.solid;
+    for (std::size_t s = 0; s < again.solutions.size(); ++s)
+        for (const std::string& key : result.asked) {
+            const int index = quantityIndex(solid, key);
+            if (index < 0 || !unitApplies(asked, solid.quantities[std::size_t(index)].dimension)) continue;
+            QuantityResult& shown = result.outcome.solutions[s].quantities[std::size_t(index)];
+            const bool given = shown.given;
+            shown = again.solutions[s].quantities[std::size_t(index)];
+            shown.given = given;
+            if (asked.litres && shown.determined) {
+                shown.unit = asked.symbol;
+                shown.text = inLitres(shown.text, asked.symbol);
+            }
+        }
+}
+
+void writeRead(Json& json, const TextOutcome& result) {
+    const ReadTask& read = result.read;
+    json.key("read").beginObject();
+    json.key("solid");
+    if (read.solid.empty()) json.null();
+    else json.string(read.solid);
+    json.key("givens").beginObject();
+    for (const ReadGiven& given : read.givens) json.key(given.key).string(given.value);
+    json.endObject();
+    json.key("asked").beginArray();
+    for (const ReadAsked& asked : read.asked) json.string(asked.key);
+    json.endArray();
+    json.key("pi");
+    if (read.pi) json.string(piKey(*read.pi));
+    else json.null();
+    json.key("unit");
+    if (read.unit) json.string(read.unit->symbol);
+    else json.null();
+    json.key("ignored").beginArray();
+    for (const Piece& piece : read.ignored) json.string(piece.words);
+    json.endArray();
+    json.key("unread").beginArray();
+    for (const Piece& piece : read.unread) json.string(piece.words);
+    json.endArray();
+    json.endObject();
+}
+
+}  // namespace
+
+std::string_view piKey(PiSetting pi) {
+    switch (pi) {
+    case PiSetting::School: return "3.14";
+    case PiSetting::Calculator: return "3.141592";
+    case PiSetting::Exact: break;
+    }
+    return "exact";
+}
+
+std::string readSummary(const TextOutcome& outcome) {
+    const ReadTask& read = outcome.read;
+    const SolidRow* solid = solidByKey(read.solid);
+    if (!solid || read.status == ReadStatus::Unread) return {};
+    std::string summary = "Прочетено: " + std::string(solid->name);
+    std::string givens;
+    for (const ReadGiven& given : read.givens) givens += (givens.empty() ? "" : ", ") + given.key + " = " + given.value;
+    if (!givens.empty()) summary += "; " + givens;
+    std::string asked;
+    for (const ReadAsked& a : read.asked) asked += (asked.empty() ? "" : ", ") + a.key;
+    if (!asked.empty()) summary += "; търси се " + asked;
+    if (!asked.empty() && read.unit)
+        summary += " в " + (read.unit->symbol == "l" ? std::string("литри") : read.unit->symbol == "ml" ? std::string("милилитри")
+                                                                                                   : read.unit->symbol);
+    if (read.pi) summary += std::string("; π ≈ ") + (*read.pi == PiSetting::School ? "3,14" : "3,141592");
+    if (read.digits) summary += "; с точност до " + std::to_string(*read.digits) + " знака след запетаята";
+    return summary + ".";
+}
+
+std::vector<Given> givensOf(const ReadTask& read) {
+    std::vector<Given> givens;
+    for (const ReadGiven& given : read.givens) givens.push_back({given.key, given.value});
+    return givens;
+}
+
+TextOutcome readAndSolve(std::string_view text, const ChosenSettings& chosen) {
+    TextOutcome result;
+    result.read = readTask(text);
+    result.settings = chosen.settings;
+    if (!chosen.pi && result.read.pi) result.settings.pi = *result.read.pi;
+    if (!chosen.digits && result.read.digits) result.settings.digits = *result.read.digits;
+    for (const ReadAsked& asked : result.read.asked) result.asked.push_back(asked.key);
+    if (result.read.status == ReadStatus::Unread) {
+        result.status = "unread";
+        result.message = result.read.message;
+        return result;
+    }
+    const std::vector<Given> givens = givensOf(result.read);
+    result.outcome = solve(result.read.solid, givens, result.settings);
+    result.status = std::string(statusKey(result.outcome.status));
+    result.message = result.outcome.message;
+    if (!result.read.message.empty()) result.message += (result.message.empty() ? "" : " ") + result.read.message;
+    if (result.read.unit && !chosen.unit) inUnitAsked(result, givens);
+    return result;
+}
+
+std::string textOutcomeJson(const TextOutcome& result) {
+    Json json;
+    json.beginObject();
+    json.key("status").string(result.status);
+    json.key("message").string(result.message);
+    writeRead(json, result);
+    json.key("asked").beginArray();
+    for (const std::string& key : result.asked) json.string(key);
+    json.endArray();
+    json.key("solutions").beginArray();
+    for (const Solution& solution : result.outcome.solutions) {
+        json.beginObject();
+        for (const QuantityResult& q : solution.quantities) {
+            json.key(q.key).beginObject();
+            json.key("exact");
+            if (q.exact) json.string(q.exact->ascii());
+            else json.null();
+            json.key("value").number(q.value);
+            json.key("unit").string(q.unit);
+            json.key("text").string(q.text);
+            json.key("given").boolean(q.given);
+            json.endObject();
+        }
+        json.endObject();
+    }
+    json.endArray();
+    json.key("steps").beginArray();
+    for (const Solution& solution : result.outcome.solutions) {
+        json.beginArray();
+        for (const std::string& step : solution.steps) json.string(step);
+        json.endArray();
+    }
+    json.endArray();
+    json.endObject();
+    return json.text();
+}
+
+}  // namespace solver::reader

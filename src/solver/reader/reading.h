@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The items of a task put together (internal to the reader): the solid from
+// its names and adjectives (solid_place.cpp), then sentence by sentence the
+// givens, relations, what is asked, the unit asked, π and the rounding
+// (sentences.cpp); every word that may matter and was not read is kept, as
+// printed.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/solids.h"
+#include "reader/items.h"
+#include "reader/reader.h"
+
+namespace solver::reader {
+
+struct Reading {
+    std::string_view text;
+    std::vector<Item> items;
+    std::vector<bool> used;  // items read as part of something else, or ignored
+    ReadTask task;
+    const SolidRow* solid = nullptr;
+    bool unsupported = false;  // a word of a task not solved yet
+};
+
+// „околните стени са квадрати“: names made relations by what follows them.
+void markRelationCues(Reading& reading);
+// Answer options and the letters of questions: ignored.
+void markOptions(Reading& reading);
+// The solid, and what its names say (n = 4); a message where none can be placed.
+void placeSolid(Reading& reading);
+// Givens, relations, asked, unit, π, rounding and the words not read.
+void readSentences(Reading& reading);
+
+Piece pieceOf(const Reading& reading, std::size_t begin, std::size_t end);
+
+// The keys a quantity's name has for the solid ("a b c" for a box's edges), or none.
+std::vector<std::string> keysFor(std::string_view quantity, const SolidRow& solid, bool* alike = nullptr);
+// Whether a key, or every letter of an expression ("12a"), is a quantity of the solid.
+bool keyFits(std::string_view key, const SolidRow& solid);
+// A letter as written ("S₁", "h_a", Cyrillic „а“) as the solid's key; empty where none.
+std::string symbolKey(std::string_view symbol, const SolidRow& solid);
+// Whether a letter is some solid's key or a textbook's symbol for one.
+bool plausibleSymbol(std::string_view symbol);
+
+}  // namespace solver::reader

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: MIT
+// The solid a task is about: its name with the adjectives before it
+// („правилна четириъгълна пирамида“), a base named after „основа“
+// („с основа квадрат“, „квадратна основа“), and what these say of it (n = 4).
+#include <algorithm>
+
+#include "reader/reading.h"
+
+namespace solver::reader {
+namespace {
+
+struct Mention {
+    std::string key;     // the solver's key; empty for a base alone
+    std::string givens;  // "n=4 l=2r"
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t item = 0;
+};
+
+constexpr std::string_view polygon = "polygon";
+
+std::vector<std::pair<std::string, std::string>> givensOf(std::string_view list) {
+    std::vector<std::pair<std::string, std::string>> givens;
+    while (!list.empty()) {
+        const auto space = list.find(' ');
+        const std::string_view given = list.substr(0, space);
+        list.remove_prefix(space == std::string_view::npos ? list.size() : space + 1);
+        const auto equals = given.find('=');
+        if (equals != std::string_view::npos) givens.emplace_back(given.substr(0, equals), given.substr(equals + 1));
+    }
+    return givens;
+}
+
+bool skippedBetween(const Item& item) { return item.is(Role::Clitic); }
+
+// Each solid's name with the adjectives just before it.
+std::vector<Mention> solidMentions(Reading& reading) {
+    std::vector<Mention> mentions;
+    std::vector<Item>& items = reading.items;
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        if (reading.used[k] || !items[k].is(Role::Solid)) continue;
+        Mention mention{items[k].meaning, items[k].givens, items[k].begin, items[k].end, k};
+        for (std::size_t j = k; j-- > 0;) {
+            if (reading.used[j] || !(items[j].is(Role::Adjective) || skippedBetween(items[j]))) break;
+            if (items[j].is(Role::Adjective)) {
+                if (!items[j].givens.empty()) mention.givens += " " + items[j].givens;
+                mention.begin = items[j].begin;
+            }
+            reading.used[j] = true;
+        }
+        reading.used[k] = true;
+        mentions.push_back(std::move(mention));
+    }
+    return mentions;
+}
+
+// „Пирамидата е правилна четириъгълна.“: adjectives after the solid's name,
+// with no other name after them, are its own.
+void adjectivesAfter(Reading& reading, std::vector<Mention>& mentions) {
+    std::vector<Item>& items = reading.items;
+    for (Mention& mention : mentions) {
+        if (mention.key.empty()) continue;
+        std::size_t k = mention.item + 1;
+        while (k < items.size() && !reading.used[k] && (items[k].is(Role::Clitic) || items[k].is(Role::Filler))) ++k;
+        std::vector<std::size_t> adjectives;
+        while (k < items.size() && !reading.used[k] && (items[k].is(Role::Adjective) || items[k].is(Role::Clitic))) {
+            if (items[k].is(Role::Adjective)) adjectives.push_back(k);
+            ++k;
+        }
+        if (adjectives.empty() || (k < items.size() && (items[k].is(Role::Solid) || items[k].is(Role::Base)))) continue;
+        for (std::size_t a : adjectives) {
+            if (!items[a].givens.empty()) mention.givens += " " + items[a].givens;
+            mention.end = std::max(mention.end, items[a].end);
+            reading.used[a] = true;
+        }
+    }
+}
+
+// „квадратна основа“: an adjective of the base.
+void baseAdjectives(Reading& reading, std::vector<Mention>& mentions) {
+    std::vector<Item>& items = reading.items;
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        if (reading.used[k] || !items[k].is(Role::Adjective) || items[k].givens.empty()) continue;
+        std::size_t next = k + 1;
+        while (next < items.size() && skippedBetween(items[next])) ++next;
+        if (next < items.size() && items[next].is(Role::Base)) {
+            mentions.push_back({"", items[k].givens, items[k].begin, items[next].end, next});
+            reading.used[k] = reading.used[next] = true;
+        }
+    }
+}
+
+void unsupportedWords(Reading& reading) {
+    for (std::size_t k = 0; k < reading.items.size(); ++k) {
+        const Item& item = reading.items[k];
+        if (reading.used[k] || !item.is(Role::Unsupported)) continue;
+        reading.used[k] = true;
+        reading.unsupported = true;
+        reading.task.unread.push_back(pieceOf(reading, item.begin, item.end));
+    }
+}
+
+// „основата е квадрат с лице 16 cm²“, „основа с периметър 24 cm и лице 36 cm²“:
+// an area named after the base, before another solid, is the base's.
+void baseAreas(Reading& reading, const std::vector<Mention>& mentions) {
+    std::vector<Item>& items = reading.items;
+    std::vector<std::size_t> bases;
+    for (const Mention& m : mentions)
+        if (m.key == polygon) bases.push_back(m.item);
+    for (std::size_t k = 0; k < items.size(); ++k)
+        if (!reading.used[k] && items[k].is(Role::Base)) bases.push_back(k);
+    for (std::size_t base : bases)
+        for (std::size_t k = base + 1; k < items.size(); ++k) {
+            const Item& item = items[k];
+            if (item.kind == ItemKind::End || (item.is(Role::Solid) && item.meaning != polygon)) break;
+            if (item.is(Role::WeakQuantity) && item.meaning == "area") {
+                items[k].role = Role::Quantity;
+                items[k].meaning = "base area";
+                break;
+            }
+        }
+}
+
+std::string namesOf(const std::vector<std::string>& keys, std::string_view last = " и ") {
+    std::string names;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const SolidRow* row = solidByKey(keys[i]);
+        names += (i == 0 ? "" : i + 1 == keys.size() ? std::string(last) : ", ") + std::string(row ? row->single : keys[i]);
+    }
+    return names;
+}
+
+// The givens the names say, once each; a second value for one is not read.
+// A base's (n = 4 of „с квадратна основа“) only where the solid has such a
+// quantity: the base of a cylinder says nothing of n.
+void addGivens(Reading& reading, const Mention& mention, bool base) {
+    for (const auto& [name, said] : givensOf(mention.givens)) {
+        const std::string key = name, value = said;  // (captured below)
+        if (!keyFits(key, *reading.solid)) {
+            if (!base) reading.task.unread.push_back(pieceOf(reading, mention.begin, mention.end));
+            continue;
+        }
+        const auto same = std::find_if(reading.task.givens.begin(), reading.task.givens.end(),
+                                       [&](const ReadGiven& g) { return g.key == key; });
+        if (same != reading.task.givens.end()) {
+            if (same->value != value) reading.task.unread.push_back(pieceOf(reading, mention.begin, mention.end));
+            continue;
+        }
+        ReadGiven given;
+        given.key = key;
+        given.value = value;
+        given.from = pieceOf(reading, mention.begin, mention.end);
+        given.relation = !keyFits(key, *reading.solid) || quantityIndex(*reading.solid, value) >= 0 ||
+                         value.find_first_not_of("0123456789") != std::string::npos;
+        reading.task.givens.push_back(std::move(given));
+    }
+}
+
+}  // namespace
+
+void placeSolid(Reading& reading) {
+    unsupportedWords(reading);
+    std::vector<Mention> mentions = solidMentions(reading);
+    baseAdjectives(reading, mentions);
+    adjectivesAfter(reading, mentions);
+    std::vector<std::string> kinds;
+    for (const Mention& m : mentions)
+        if (!m.key.empty() && m.key != polygon && std::find(kinds.begin(), kinds.end(), m.key) == kinds.end())
+            kinds.push_back(m.key);
+    if (kinds.size() > 1) {
+        reading.task.message = "Задачата е за няколко тела (" + namesOf(kinds) + "), а се решават задачи за едно тяло.";
+        return;
+    }
+    if (kinds.empty())
+        for (const Mention& m : mentions)
+            if (m.key == polygon) kinds.push_back(m.key);
+    if (kinds.empty()) {
+        std::vector<std::string> all;
+        for (const SolidRow& row : allSolids()) all.emplace_back(row.key);
+        reading.task.message = "Не личи за кое тяло е задачата: назовете го (" + namesOf(all, " или ") + ").";
+        return;
+    }
+    reading.solid = solidByKey(kinds.front());
+    if (!reading.solid) {
+        reading.task.message = "Задачи за „" + kinds.front() + "“ още не се решават.";
+        return;
+    }
+    reading.task.solid = std::string(reading.solid->key);
+    if (reading.task.solid != polygon) baseAreas(reading, mentions);
+    for (const Mention& m : mentions) {
+        const bool base = m.key.empty() || (m.key == polygon && reading.task.solid != polygon);
+        if (m.key == reading.task.solid || base) addGivens(reading, m, base);
+    }
+    std::stable_sort(reading.task.givens.begin(), reading.task.givens.end(),
+                     [](const ReadGiven& a, const ReadGiven& b) { return a.from.span.begin < b.from.span.begin; });
+}
+
+}  // namespace solver::reader

@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: MIT
+#include "reader/vocabulary.h"
+
+namespace solver::reader {
+namespace {
+
+using enum Role;
+
+// clang-format off
+constexpr Phrase phraseTable[] = {
+    // Solids, by the names tasks give them, and what a name says of them.
+    {"куб|куба|кубът|кубче|кубчето|кубчета|кубове|кубовете", Solid, "cube"},
+    {"правоъгълн*|правоъгълен паралелепипед*", Solid, "box"},
+    {"паралелепипед*", Solid, "box"},
+    {"призм*", Solid, "prism"},
+    {"пирамид*", Solid, "pyramid"},
+    {"многоъгълник*", Solid, "polygon"},
+    {"квадрат|квадрата|квадратът|квадрати|квадратите", Solid, "polygon", "n=4"},
+    {"правилн*|правилен|равностран*|равностранен триъгълник*", Solid, "polygon", "n=3"},
+    {"петоъгълник*", Solid, "polygon", "n=5"},
+    {"шестоъгълник*", Solid, "polygon", "n=6"},
+    {"седмоъгълник*", Solid, "polygon", "n=7"},
+    {"осмоъгълник*", Solid, "polygon", "n=8"},
+    {"деветоъгълник*", Solid, "polygon", "n=9"},
+    {"десетоъгълник*", Solid, "polygon", "n=10"},
+    {"дванадесетоъгълник*", Solid, "polygon", "n=12"},
+    {"цилиндър*|цилиндри|цилиндрите|цилиндрич*", Solid, "cylinder"},
+    {"равностран*|равностранен цилиндър*", Solid, "cylinder", "h=2r"},
+    {"конус*|конич*", Solid, "cone"},
+    {"равностран*|равностранен конус*", Solid, "cone", "l=2r"},
+    {"сфер*|кълб*|топк*|топче*", Solid, "sphere"},
+
+    // What a solid's adjectives say of its base.
+    {"триъгълн*", Adjective, "", "n=3"},
+    {"четириъгълн*|четиристенн*", Adjective, "", "n=4"},
+    {"петоъгълн*", Adjective, "", "n=5"},
+    {"шестоъгълн*", Adjective, "", "n=6"},
+    {"седмоъгълн*", Adjective, "", "n=7"},
+    {"осмоъгълн*", Adjective, "", "n=8"},
+    {"деветоъгълн*", Adjective, "", "n=9"},
+    {"десетоъгълн*", Adjective, "", "n=10"},
+    {"дванадесетоъгълн*", Adjective, "", "n=12"},
+    {"квадратн*", Adjective, "", "n=4"},
+    {"правилн*|правилен|прав|права|правата|правия|правият|прави|правите", Adjective},
+    {"основа|основата|основи|основите|дъно|дъното", Base},
+
+    // Quantities. The longest phrase that fits is read: „лицето на основата“
+    // before „лицето“.
+    {"обем*|вместимост*", Quantity, "volume"},
+    {"пълн*|пълен повърхнин*", Quantity, "surface"},
+    {"лице*|площ* на пълн* повърхнин*", Quantity, "surface"},
+    {"лице*|площ* на цял* повърхнин*", Quantity, "surface"},
+    {"повърхнин*", Quantity, "surface"},
+    {"лице*|площ* на повърхнин*", Quantity, "surface"},
+    {"околн*|околен|странич* повърхнин*", Quantity, "lateral"},
+    {"лице*|площ* на околн*|странич* повърхнин*", Quantity, "lateral"},
+    {"лице*|площ* на [едната|една|всяка] основа*|дъно|дъното", Quantity, "base area"},
+    {"лице*|площ* на кръг*|круга", Quantity, "base area"},
+    {"кръг* с лице*|площ*", Quantity, "base area"},
+    {"лице|лицето|лица|лицата|площ|площта|площи|площите", WeakQuantity, "area"},
+    {"лице*|площ* на [една|всяка] околн* стен*", Quantity, "lateral face area"},
+    {"лице*|площ* на [една|всяка|едната] [от] [стените] стен*|стена|стената", Quantity, "face area"},
+    {"периметър*|периметр*|обиколк* на осно|осното сечени*", Quantity, "axial section perimeter"},
+    {"диагонал* на осно|осното сечени*", Quantity, "axial section diagonal"},
+    {"височин*|висок|висока|високо|високи", Quantity, "height"},
+    {"височин* на [всяка|една] околн* стен*", Quantity, "face height"},
+    {"височин* към основн* ръб*", Quantity, "face height"},
+    {"радиус*", Quantity, "radius"},
+    {"радиус* на основа*|дъно|дъното", Quantity, "radius"},
+    {"кръг* с радиус*", Quantity, "radius"},
+    {"радиус* на вписан* [в] [основа*] окръжност*", Quantity, "inradius"},
+    {"радиус* на окръжност* [,] вписан* [в] [основа*]", Quantity, "inradius"},
+    {"радиус* на описан* [около] [основа*] окръжност*", Quantity, "circumradius"},
+    {"радиус* на окръжност* [,] описан* [около] [основа*]", Quantity, "circumradius"},
+    {"диаметър*|диаметр*", Quantity, "diameter"},
+    {"диаметър*|диаметр* на основа*|дъно|дъното", Quantity, "diameter"},
+    {"кръг* с диаметър*|диаметр*", Quantity, "diameter"},
+    {"образуващ*", Quantity, "slant"},
+    {"апотем*", Quantity, "apothem"},
+    {"апотем* на основа*", Quantity, "base apothem"},
+    {"околн*|околен|странич* ръб*", Quantity, "lateral edge"},
+    {"основн*|основен ръб*", Quantity, "base edge"},
+    {"ръб* на основа*", Quantity, "base edge"},
+    {"страна|страната|страни|страните на основа*", Quantity, "base edge"},
+    {"ръб*", Quantity, "edge"},
+    {"страна|страната|страни|страните", Quantity, "side"},
+    {"периметър*|периметр*|обиколк*", Quantity, "perimeter"},
+    {"периметър*|периметр*|обиколк* на основа*", Quantity, "perimeter"},
+    {"кръг* с обиколк*", Quantity, "perimeter"},
+    {"диагонал*", Quantity, "diagonal"},
+    {"пространствен*|телесн* диагонал*", Quantity, "diagonal"},
+    {"диагонал* на [една|едната] [от] [околн*|околните|страничн*] стен*|стената|стена", Quantity, "face diagonal"},
+    {"стенн* диагонал*", Quantity, "face diagonal"},
+    {"диагонал* на основа*", Quantity, "base diagonal"},
+    {"осно|осното|осни|осните сечени*", Quantity, "axial section"},
+    {"лице*|площ* на осно|осното сечени*", Quantity, "axial section"},
+    {"брой* [на] страни*|страните|ъгли*|върхове*", Quantity, "sides"},
+    {"дължин*|дълъг|дълга|дълго", WeakQuantity, "length"},
+    {"ширин*|широк|широка|широко", Quantity, "width"},
+    {"дълбочин*|дълбок|дълбока|дълбоко", Quantity, "depth"},
+    {"измерени*|размер*", Quantity, "dimensions"},
+    {"сбор*|сума* от|на [дължин*] [на] всич*|всичк* ръб*", Quantity, "all edges"},
+    {"сбор*|сума* от|на [трите|всичките|всички] измерени*", Quantity, "dimension sum"},
+    {"сбор*|сума* от|на [дължин*] [на] [всич*|всичк*] околн* ръб*", Quantity, "lateral edges"},
+    {"сбор*|сума* от|на [дължин*] [на] [всич*|всичк*] основн* ръб*", Quantity, "base edges"},
+
+    // Names that with what follows them state a relation (relationCues()).
+    {"околн* стен*", Quantity, "lateral faces"},
+    {"всич*|всичк* ръб*", Quantity, "every edge"},
+
+    // What a task asks.
+    {"намерете|намери|намерим|намира|намират|намерят|пресметнете|пресметни|пресметнем|изчислете|изчисли|изчислим"
+     "|определете|определи|колко|какъв|каква|какво|какви|търси|търсят|търсената|търсеният|търсения", Ask},
+    {"да се намер*|пресмет*|изчисл*|определ*", Ask},
+    {"отговор|отговори|отг [.] [:]", AnswerGiven},
+    {"в|във", In},
+
+    // Units; those the solver does not take have no meaning.
+    {"cm|см|сантиметр*|сантиметър", Unit, "cm"},
+    {"mm|мм|милиметр*|милиметър", Unit, "mm"},
+    {"dm|дм|дециметр*|дециметър", Unit, "dm"},
+    {"m|м|метр*|метър", Unit, "m"},
+    {"l|л|литр*|литър|литра", Unit, "l"},
+    {"ml|мл|милилитр*|милилитър", Unit, "ml"},
+    {"km|км|километ*|g|г|гр|грам*|kg|кг|килограм*|тон|тона|тонове|лв|лева|лев|стотинк*|хектар*|декар*", Unit},
+    {"кв|квадратн*|квадратен", UnitPower, "2"},
+    {"куб|кубичн*|кубическ*|кубичен", UnitPower, "3"},
+
+    // Numbers in words.
+    {"един|една|едно", NumberWord, "1"},
+    {"два|две", NumberWord, "2"},
+    {"три", NumberWord, "3"},
+    {"четири", NumberWord, "4"},
+    {"пет", NumberWord, "5"},
+    {"шест", NumberWord, "6"},
+    {"седем", NumberWord, "7"},
+    {"осем", NumberWord, "8"},
+    {"девет", NumberWord, "9"},
+    {"десет", NumberWord, "10"},
+    {"половин|половина|половината|половинката", NumberWord, "1/2"},
+    {"една трета|третина|третината", NumberWord, "1/3"},
+    {"две трети", NumberWord, "2/3"},
+    {"една четвърт|четвърт|четвъртина|четвъртината", NumberWord, "1/4"},
+    {"три четвърти", NumberWord, "3/4"},
+    {"двойно|двойна|двоен|удвоен*", NumberWord, "2", "times"},
+    {"тройно|тройна|троен|утроен*", NumberWord, "3", "times"},
+    {"пи|pi", PiWord},
+
+    // The words of relations.
+    {"пъти|път", Times},
+    {"по-голям*|по-голeм*|по-дълъг|по-дълга|по-дълго|по-дълги|по-висок*|по-широк*|по-дълбок*|повече", Greater},
+    {"по голям*|дълъг|дълга|висок*|широк*", Greater},
+    {"по-малк*|по-малък|по-къс*|по-нис*|по-тес*|по-тяс*|по-плитк*|по-малко", Less},
+    {"по малк*|малък|къс*|нисък|ниска|тесен|тясна", Less},
+    {"от", From},
+    {"с|със", With},
+    {"равен|равна|равно|равни [на]", Equal},
+    {"колкото", Equal},
+    {"се отнас*|отнас* [както|като]", RatioVerb},
+    {"отнас* [както|като]", RatioVerb},
+    {"отношение*|отношението", RatioNoun},
+    {"към", To},
+    {"сбор*|сума*", Sum},
+    {"разлик*", Difference},
+    {"него|нея|тях|те", Pronoun},
+    {"и", And},
+
+    // Rounding.
+    {"точност*|закръгл*", RoundingIntro},
+    {"единиците|единици|цяло|цели|цялото", Rounding, "0"},
+    {"десетите|десети|десетата|десетни", Rounding, "1"},
+    {"стотните|стотни|стотна|стотната", Rounding, "2"},
+    {"хилядните|хилядни|хилядна|хилядната", Rounding, "3"},
+    {"градус|градуса|градуси", Rounding, "°"},
+
+    // Numbering and points.
+    {"зад|задача|задачата|упражнение|пример|въпрос", TaskWord},
+    {"точка|точки|т|тчк", PointsWord},
+
+    {"ѝ|й|му|им|си", Clitic},
+    {"на", Filler, "of"},
+    {"който|която|което|които|чийто|чиято|чието|чиито|където", Filler, "which"},
+    {"дадена|даден|дадено|дадени|дадената|даденият|дадения|е|са|бъде|било|има|имат|имаща|имащ|имащи|за|до|при"
+     "|ако|когато|където|който|която|което|които|чийто|чиято|чието|чиито|нейн*|негов*|техн*|тази|този|това|тези"
+     "|стойност*|число|числото|числа|тяло|тялото|тела|телата|форма|формата|вид|вида|съд|съдът|съда|вода|водата"
+     "|побира|побере|събира|съдържа|вмества|ще|да|се|би|също|още|тогава|следн*|данни|данните|условие*|всеки|всяка"
+     "|всяко|всички|всичките|по|като|както|около|върху|между|чрез|че|ли|то|а|но|или|съответно|помежду|точно"
+     "|приблизително|приемете|вземете|считайте|дайте|дадете|изразете|запишете|отговорът|отговора|резултат*"
+     "|кръг|кръга|кръгът|кръгове|неговата|нейната|дълги|мерна|мерни|единица"
+     "|получен*|полученото|образувано|също|още|която|кой|коя|кое|кои|лицата|виж|фигура*|чертеж*", Filler},
+
+    // Tasks the solver does not solve yet: named, never guessed at.
+    {"вписан*", Unsupported, "inscribed"},
+    {"описан*", Unsupported, "circumscribed"},
+    {"окръжност*", Filler, "circle"},
+    {"пресечен*|наклонен*|изрязан*|отрязан*|издълб*|пробит*|кух*|полукълб*|полусфер*|ъгъл|ъгъла"
+     "|ъгълът|ъгли|ъглите|градус*|триъгълник*|ромб*|трапец*|успоредник*|правоъгълник*|делтоид*|катет*|хипотенуз*"
+     "|завърт*|въртене*|ротац*|сечени*|развивк*|сектор*|полукръг*|съставен*|съставено|маса|масата|тежи|тегло*"
+     "|плътност*|цена|цената|струва*|боя|боята|боядис*|наполовина|капак*|отворен*|тръба|тръбата"
+     "|увелич*|намал*|удвоя*|удвои*|утрои*|изменя*|промен*|друг|друга|друго|други|другия|другият", Unsupported},
+    {"правоъгълн*|правоъгълен|равнобедрен*|разностранн* триъгълник*", Unsupported},
+    {"без капак*|дъно|основи", Unsupported},
+    {"до половината|трета|третината|четвърт|четвъртината", Unsupported},
+    {"напълн*|наля*|налива*|пълн* до", Unsupported},
+};
+
+constexpr QuantityKey quantityKeyTable[] = {
+    {"volume", "", "V"},
+    {"surface", "sphere", "S"},
+    {"surface", "", "S1"},
+    {"lateral", "", "S"},
+    {"base area", "prism pyramid cylinder cone", "B"},
+    {"area", "polygon", "B"},
+    {"area", "sphere", "S"},
+    {"area", "cube box prism pyramid cylinder cone", "S1"},
+    {"height", "box", "c"},
+    {"height", "cube prism pyramid cylinder cone", "h"},
+    {"face height", "pyramid", "k"},
+    {"radius", "cylinder cone sphere", "r"},
+    {"inradius", "pyramid polygon", "r"},
+    {"circumradius", "pyramid polygon", "R"},
+    {"diameter", "cylinder cone sphere", "d"},
+    {"slant", "cone", "l"},
+    {"slant", "cylinder", "h"},
+    {"apothem", "pyramid", "k"},
+    {"apothem", "polygon", "r"},
+    {"base apothem", "pyramid", "r"},
+    {"lateral edge", "pyramid", "b"},
+    {"lateral edge", "prism", "h"},
+    {"lateral edge", "box", "c"},
+    {"base edge", "prism pyramid cube", "a"},
+    {"base edge", "box", "a b"},
+    {"edge", "cube", "a"},
+    {"edge", "box", "a b c"},
+    {"side", "polygon prism pyramid cube", "a"},
+    {"perimeter", "polygon prism pyramid", "P"},
+    {"diagonal", "cube box", "d"},
+    {"face diagonal", "cube", "d1"},
+    {"axial section", "cylinder cone", "Q"},
+    {"sides", "polygon prism pyramid", "n"},
+    {"length", "box", "a"},
+    {"width", "box", "b"},
+    {"depth", "box", "c"},
+    {"dimensions", "box", "a b c"},
+    {"base measures", "box", "a b"},
+    {"every edge", "cube", "a", true},
+    {"every edge", "pyramid", "a b", true},
+    {"every edge", "prism", "a h", true},
+    {"dimension sum", "box", "a+b+c"},
+    {"all edges", "cube", "12a"},
+    {"all edges", "box", "4a+4b+4c"},
+};
+
+constexpr RelationKey relationKeyTable[] = {
+    {"square faces", "prism", "h=a"},
+    {"equal edges", "pyramid", "b=a"},
+    {"equal edges", "prism", "h=a"},
+    {"equal edges", "cube", ""},
+    {"square section", "cylinder", "h=2r"},
+    {"equilateral section", "cone", "l=2r"},
+    {"equilateral faces", "pyramid", "b=a"},
+};
+
+constexpr RelationCue relationCueTable[] = {
+    {"lateral faces", Role::Solid, "n=4", "square faces", "lateral face area"},
+    {"lateral faces", Role::Solid, "n=3", "equilateral faces", "lateral face area"},
+    {"axial section", Role::Solid, "n=4", "square section", "axial section"},
+    {"axial section", Role::Solid, "n=3", "equilateral section", "axial section"},
+    {"every edge", Role::Equal, "", "equal edges"},
+    {"edge", Role::Equal, "", "equal edges"},
+};
+
+constexpr SymbolKey symbolKeyTable[] = {
+    {"h_a", "pyramid", "k"},
+    {"ha", "pyramid", "k"},
+    {"H", "cube prism pyramid cylinder cone", "h"},
+    {"L", "cone", "l"},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const Phrase> phrases() { return phraseTable; }
+std::span<const QuantityKey> quantityKeys() { return quantityKeyTable; }
+std::span<const RelationKey> relationKeys() { return relationKeyTable; }
+std::span<const SymbolKey> symbolKeys() { return symbolKeyTable; }
+std::span<const RelationCue> relationCues() { return relationCueTable; }
+
+bool listsSolid(std::string_view solids, std::string_view solid) {
+    if (solids.empty()) return true;
+    while (!solids.empty()) {
+        const auto space = solids.find(' ');
+        if (solids.substr(0, space) == solid) return true;
+        if (space == std::string_view::npos) break;
+        solids.remove_prefix(space + 1);
+    }
+    return false;
+}
+
+}  // namespace solver::reader

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The words of school tasks, as tables: each phrase with what it is (a solid,
+// a quantity, a word of a relation, …), and for each solid which of its
+// quantities a phrase names. A new solid, base or quantity is new rows here.
+//
+// A phrase is words separated by spaces; "стем*" takes any ending, "а|б"
+// either form, "[на]" a word that may be left out; "," ":" "." are those
+// marks. Clitics (ѝ, му) may stand between a phrase's words. Words are lower
+// case and Cyrillic; units also in Latin (cm).
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace solver::reader {
+
+enum class Role : std::uint8_t {
+    Solid,          // meaning: the solver's key; givens: what the name says ("n=4", "l=2r")
+    Adjective,      // of a solid or its base; givens: what it says ("n=4"), or none („правилна“)
+    Base,           // „основа“: a polygon named after it is the solid's base
+    Quantity,       // meaning: a quantity's name, keyed for each solid in quantityKeys()
+    WeakQuantity,   // „дължина“, „лице“: a quantity where no other is named beside it („ръб
+                    // с дължина 5 cm“, „осното сечение има лице 24 cm²“), else nothing
+    Relation,       // meaning: a relation's name, keyed for each solid in relationKeys()
+    Ask,            // „намерете“, „колко“
+    AnswerGiven,    // „Отговор:“: the rest of the sentence is the answer key's
+    In,             // „в“ before a unit: the unit asked
+    Unit,           // meaning: "cm", "l", "ml"; "" for one the solver does not take (km, kg)
+    UnitPower,      // meaning: "2" or "3": „кв.“, „кубически“
+    NumberWord,     // meaning: "3", "1/2"; givens "times" where it says „пъти“ too („двойно“)
+    PiWord,         // „пи“
+    Times,
+    Greater,
+    Less,
+    From,
+    With,
+    Equal,
+    RatioVerb,      // „се отнасят както“
+    RatioNoun,      // „отношението“
+    To,             // „към“
+    Sum,
+    Difference,
+    Pronoun,        // „от него“: the quantity named last
+    And,
+    RoundingIntro,  // „с точност до“, „закръглете до“
+    Rounding,       // meaning: digits "0"…"3", or "°" for whole degrees
+    TaskWord,       // „Зад.“, „Задача“: numbering where a line begins
+    PointsWord,     // „точки“, „т.“ in „(3 точки)“
+    Clitic,         // ѝ, му: skipped inside a phrase
+    Filler,         // words that say nothing of the task's numbers
+    Unsupported,    // words of tasks not solved yet: always named as not understood
+};
+
+struct Phrase {
+    std::string_view words;
+    Role role;
+    std::string_view meaning = {};
+    std::string_view givens = {};  // "n=4"; several separated by spaces
+};
+
+// A quantity's name and the keys it has for the solids listed (space
+// separated; empty: any other solid). Several keys: the numbers that follow
+// it in turn („ръбовете са 3, 4 и 12 cm“). A key may be an expression of the
+// solid's letters ("12a").
+struct QuantityKey {
+    std::string_view quantity;
+    std::string_view solids;
+    std::string_view keys;
+    bool alike = false;  // one number for all its keys: „всички ръбове са по 4 cm“
+};
+
+// A relation's name and the given it is for the solids listed: "h=a"; empty
+// where it always holds (a cube's edges are equal).
+struct RelationKey {
+    std::string_view relation;
+    std::string_view solids;
+    std::string_view given;
+};
+
+// A name followed by a word that makes it a relation: „околните стени (на
+// призмата) са квадрати“, „всички ръбове са равни“. The cue is a polygon's
+// name with its givens ("n=4"), or „равни“ with nothing after it. An area
+// given after it („осното сечение е квадрат с лице 36 cm²“) is `areaOf`.
+struct RelationCue {
+    std::string_view quantity;
+    Role cue;
+    std::string_view givens;
+    std::string_view relation;
+    std::string_view areaOf = {};
+};
+
+// A symbol a textbook writes for a quantity other than its key: h_a for a pyramid's apothem.
+struct SymbolKey {
+    std::string_view symbol;
+    std::string_view solids;
+    std::string_view key;
+};
+
+std::span<const Phrase> phrases();
+std::span<const QuantityKey> quantityKeys();
+std::span<const RelationKey> relationKeys();
+std::span<const SymbolKey> symbolKeys();
+std::span<const RelationCue> relationCues();
+
+// Whether a space separated list names the solid ("" names every solid).
+bool listsSolid(std::string_view solids, std::string_view solid);
+
+}  // namespace solver::reader
