@@ -360,8 +360,8 @@ std::string solvedTask(std::string_view query, bool withNets) {
         if (unread && outcome.solid)
             for (const reader::ReadGiven& given : read->read.givens)
                 if (hasField(*outcome.solid, given.key)) fields.push_back({given.key, "given", "дадено = " + given.value});
-        for (Field& field : fields)
-            if (field.state == "given" || field.state == "invalid" || field.state == "concerned")
+        for (Field& field : fields)  // a found one too, where a relation read gave it: "= 9 cm (от „3 пъти радиуса“)"
+            if (field.state == "given" || field.state == "invalid" || field.state == "concerned" || field.state == "found")
                 field.note = withWords(field.note, *read, field.key, field.state == "given");
     }
     for (const auto& [key, sentence] : request.unusable) {
