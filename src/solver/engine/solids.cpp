@@ -38,6 +38,11 @@ const SolidRow* solidByKey(std::string_view key) {
     return nullptr;
 }
 
+bool isPlaneFigure(std::string_view key) {
+    const SolidRow* solid = solidByKey(key);
+    return solid && solid->registration && solid->registration->plane;
+}
+
 std::vector<const RelationRow*> relationsOf(const SolidRow& solid) {
     std::vector<const RelationRow*> rows;
     for (const PartRow& part : solid.parts)
