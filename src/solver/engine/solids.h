@@ -127,6 +127,8 @@ struct SolidRow {
     std::array<std::string_view, 2> interchangeable = {};
     std::span<const PartRow> parts = {};
     std::span<const ConditionRow> conditions = {};
+    // Other names a student may type for it: „кълбо“, "ball".
+    std::span<const std::string_view> otherNames = {};
     // What the drawings, worksheets, the window and the pages read of it
     // (engine/registration.h); null where it has none, and then it is not drawn
     // and no sheet sets a task on it.

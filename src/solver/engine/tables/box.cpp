@@ -58,13 +58,16 @@ constexpr Registration registration{
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"паралелепипед", "правоъгълен паралелепипед", "кутия", "cuboid"};
+
 }  // namespace
 
 const SolidRow& box() {
     static constexpr SolidRow table{.key = "box", .name = "правоъгълен паралелепипед", .genitive = "на паралелепипеда",
                                     .single = "правоъгълен паралелепипед", .gender = Gender::Masculine,
                                     .quantities = quantities, .relations = relations, .base = base,
-                                    .interchangeable = {"a", "b"}, .registration = &registration};
+                                    .interchangeable = {"a", "b"}, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

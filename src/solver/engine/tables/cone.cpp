@@ -63,12 +63,15 @@ constexpr Registration registration{
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"конус"};
+
 }  // namespace
 
 const SolidRow& cone() {
     static constexpr SolidRow table{.key = "cone", .name = "конус", .genitive = "на конуса", .single = "конус",
                                     .gender = Gender::Masculine, .quantities = quantities, .relations = relations,
-                                    .base = base, .registration = &registration};
+                                    .base = base, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

@@ -45,12 +45,15 @@ constexpr Registration registration{
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"куб"};
+
 }  // namespace
 
 const SolidRow& cube() {
     static constexpr SolidRow table{.key = "cube", .name = "куб", .genitive = "на куба", .single = "куб",
                                     .gender = Gender::Masculine, .quantities = quantities, .relations = relations,
-                                    .base = base, .registration = &registration};
+                                    .base = base, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

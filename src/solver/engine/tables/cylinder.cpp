@@ -56,12 +56,15 @@ constexpr Registration registration{
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"цилиндър"};
+
 }  // namespace
 
 const SolidRow& cylinder() {
     static constexpr SolidRow table{.key = "cylinder", .name = "цилиндър", .genitive = "на цилиндъра",
                                     .single = "цилиндър", .gender = Gender::Masculine, .quantities = quantities,
-                                    .relations = relations, .base = base, .registration = &registration};
+                                    .relations = relations, .base = base, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

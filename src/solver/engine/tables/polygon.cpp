@@ -79,6 +79,9 @@ constexpr Registration registration{
                   .sidedName = {"правилен {}ъгълник", "на {}ъгълника", Gender::Masculine, named}},
 };
 
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"многоъгълник", "правилен многоъгълник"};
+
 }  // namespace
 
 // A base of any shape is a polygon only if its area is less than that of the
@@ -92,7 +95,7 @@ const SolidRow& regularPolygon() {
     static constexpr SolidRow table{.key = "polygon", .name = "правилен многоъгълник", .genitive = "на многоъгълника",
                                     .single = "правилен многоъгълник", .gender = Gender::Masculine,
                                     .quantities = quantities, .relations = relations, .base = base,
-                                    .registration = &registration};
+                                    .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

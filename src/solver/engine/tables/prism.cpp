@@ -67,13 +67,16 @@ constexpr Registration registration{
                   .sidedName = {"правилна {}ъгълна призма", {}, Gender::Feminine}},
 };
 
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"призма", "права призма"};
+
 }  // namespace
 
 const SolidRow& prism() {
     static constexpr SolidRow table{.key = "prism", .name = "права призма", .genitive = "на призмата",
                                     .single = "права призма", .gender = Gender::Feminine, .quantities = quantities,
                                     .relations = relations, .base = base, .baseWithoutSides = anyBase,
-                                    .conditions = baseOfAnyShape, .registration = &registration};
+                                    .conditions = baseOfAnyShape, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

@@ -82,6 +82,9 @@ constexpr Registration registration{
                   .sidedName = {"правилна {}ъгълна пирамида", {}, Gender::Feminine}},
 };
 
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"пирамида", "правилна пирамида"};
+
 }  // namespace
 
 const SolidRow& pyramid() {
@@ -89,7 +92,7 @@ const SolidRow& pyramid() {
                                     .single = "правилна пирамида", .gender = Gender::Feminine,
                                     .quantities = quantities, .relations = relations, .base = base,
                                     .baseWithoutSides = anyBase, .parts = parts, .conditions = baseOfAnyShape,
-                                    .registration = &registration};
+                                    .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

@@ -46,12 +46,15 @@ constexpr Registration registration{
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"сфера", "кълбо", "сфера и кълбо", "ball"};
+
 }  // namespace
 
 const SolidRow& sphere() {
     static constexpr SolidRow table{.key = "sphere", .name = "сфера и кълбо", .genitive = "на кълбото",
                                     .single = "кълбо", .gender = Gender::Neuter, .quantities = quantities,
-                                    .relations = relations, .base = base, .registration = &registration};
+                                    .relations = relations, .base = base, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 
