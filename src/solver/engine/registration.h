@@ -2,11 +2,11 @@
 #pragma once
 // What the layers above the solver need of a solid, as plain data in its
 // table file: its picture, the drawers of its figure and net (by their names
-// in the drawings' registry, drawing/drawers.cpp) and the measures they are
-// drawn from, the worksheet's task patterns and how its nice measures are
-// drawn, and the noun its tasks call a regular one by. The drawings, the
-// worksheets, the window and the pages read this row and never the solid's
-// key; the functions the names stand for live in those layers.
+// in the drawings' registries, drawing/figure.cpp and drawing/net_faces.cpp)
+// and the measures they are drawn from, the worksheet's task patterns and how
+// its nice measures are drawn, and the name its tasks give a regular one. The
+// drawings, the worksheets, the window and the pages read this row and never
+// the solid's key; the functions the names stand for live in those layers.
 
 #include <array>
 #include <span>
