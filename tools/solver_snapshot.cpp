@@ -10,8 +10,9 @@
 // fixed seed (pairs and triples of quantities of every solid, with whole
 // numbers, decimals, fractions, π, roots and units, under every π setting);
 // 3000 tasks given by exact values of a solid built from random measures;
-// and worksheets of several numbers, kinds and settings with their answers
-// checked.
+// worksheets of several numbers, kinds and settings with their answers
+// checked; and sheets of each solid alone, of every kind, with the figures
+// their page draws.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -159,14 +160,45 @@ void worksheets(std::ostream& out) {
             QueryReading reading = readSheetQuery(std::string(query) + "&variant=" + variant);
             const Sheet sheet = makeSheet(reading.settings);
             out << "=== sheet " << query << " variant " << variant << "\n" << sheetJson(sheet) << "\n";
-            for (const Task& task : sheet.tasks)
+            for (const Task& task : sheet.tasks) {
+                out << task.text << "\n";
                 for (const Answer& answer : task.answers)
                     for (const std::string& typed : {answer.exact ? answer.exact->input() : std::string("0"), answer.text, std::string("1"), std::string("12,5")})
                         for (int wrongBefore : {0, 2})
                             out << feedbackJson(typed, checkTaskAnswer(sheet, task, answer.key, typed, wrongBefore))
                                 << "\n";
+            }
         }
     }
+}
+
+// Sheets of one solid each, of every kind and numbers, from several numbers:
+// every pattern, every measure drawn and every count of sides a sheet offers.
+void solidSheets(std::ostream& out) {
+    using namespace solver::worksheet;
+    for (const SolidRow& solid : allSolids())
+        for (const char* kind : {"direct", "inverse", "mixed"})
+            for (const char* numbers : {"whole", "decimal"})
+                for (int number : {3, 58, 1207}) {
+                    const std::string query = "number=" + std::to_string(number) + "&solids=" + std::string(solid.key) +
+                                              "&kind=" + kind + "&numbers=" + numbers + "&count=12" +
+                                              (number == 58 ? "&pi=3.14" : "");
+                    const Sheet sheet = makeSheet(readSheetQuery(query).settings);
+                    out << "=== sheet " << query << "\n" << sheetJson(sheet) << "\n";
+                    for (const Task& task : sheet.tasks) {
+                        out << task.text << "\n";
+                        // As the sheet's page draws it: the givens, and what is asked as "?".
+                        const Outcome outcome = solve(task.solid->key, task.givens,
+                                                      Settings{.pi = sheet.settings.pi, .unit = sheet.settings.unit});
+                        if (outcome.status != Status::Solved) continue;
+                        Solution unknown = outcome.solutions.front();
+                        for (QuantityResult& quantity : unknown.quantities)
+                            if (!quantity.given) quantity.text = "?";
+                        out << drawing::figureSvg(*task.solid, unknown,
+                                                  {.unit = sheet.settings.unit, .asked = task.asked, .onlyAsked = true})
+                            << "\n";
+                    }
+                }
 }
 
 }  // namespace
@@ -187,6 +219,7 @@ int main(int argc, char** argv) {
     randomTasks(out, 3000);
     inverseTasks(out, 3000);
     worksheets(out);
+    solidSheets(out);
     std::cout << out.str();
     return 0;
 }

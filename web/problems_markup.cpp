@@ -27,20 +27,9 @@ constexpr std::string_view description =
     "Решава задачи по стереометрия от дадените величини: куб, паралелепипед, призма, пирамида, многоъгълник, "
     "цилиндър, конус и кълбо, точно (15π, 4√3) и приближено, с решението стъпка по стъпка.";
 
-// Each solid's picture, the calculator's, until the solids draw their own.
-struct SolidPicture {
-    std::string_view solid;
-    std::string_view picture;
-};
-constexpr SolidPicture solidPictures[] = {
-    {"cube", "Image7"},    {"box", "Image8"},      {"prism", "Image1"},  {"pyramid", "Image4"},
-    {"polygon", "Image6"}, {"cylinder", "Image2"}, {"cone", "Image3"},   {"sphere", "Image5"},
-};
-
-std::string_view pictureOf(std::string_view solid) {
-    for (const SolidPicture& p : solidPictures)
-        if (p.solid == solid) return p.picture;
-    return {};
+// Each solid's picture, the calculator's one its registration row names.
+std::string_view pictureOf(const SolidRow& solid) {
+    return solid.registration ? solid.registration->picture : std::string_view();
 }
 
 std::string_view dimensionName(Dimension dimension) {
@@ -87,12 +76,14 @@ void writeSolidChoice(std::ostream& html) {
     html << "<fieldset id=\"solids\">\n<legend>Тяло</legend>\n<div class=\"solid-list\">\n";
     bool first = true;
     for (const SolidRow& solid : solver::allSolids()) {
-        const std::string_view picture = pictureOf(solid.key);
+        const std::string_view picture = pictureOf(solid);
         const layout::ControlRow* size = layout::findControl(picture);
         html << "<label class=\"solid\"><input type=\"radio\" name=\"solid\" id=\"solid-" << solid.key << "\" value=\""
-             << solid.key << "\"" << (first ? " checked" : "") << "><img src=\"pictures/" << picture << ".svg\" width=\""
-             << layout::twipsToPixels(size->width) << "\" height=\"" << layout::twipsToPixels(size->height)
-             << "\" alt=\"\"><span>" << escaped(solver::hyphenated(solid.name)) << "</span></label>\n";
+             << solid.key << "\"" << (first ? " checked" : "") << ">";
+        if (size)
+            html << "<img src=\"pictures/" << picture << ".svg\" width=\"" << layout::twipsToPixels(size->width)
+                 << "\" height=\"" << layout::twipsToPixels(size->height) << "\" alt=\"\">";
+        html << "<span>" << escaped(solver::hyphenated(solid.name)) << "</span></label>\n";
         first = false;
     }
     html << "</div>\n</fieldset>\n";

@@ -15,35 +15,25 @@
 namespace geometry::ui {
 namespace {
 
-// The calculator's picture of each solid.
-struct SolidPicture {
-    std::string_view solid, picture;
-};
-constexpr SolidPicture solidPictures[] = {
-    {"cube", "Image7"},     {"box", "Image8"},      {"prism", "Image1"},    {"pyramid", "Image4"},
-    {"polygon", "Image6"}, {"cylinder", "Image2"}, {"cone", "Image3"},     {"sphere", "Image5"},
-};
-
 // The room of each picture: the widest picture's width, the tallest's height and a margin above.
 constexpr QSize pictureRoom(66, 82);
 
 // The solid's picture, standing at the bottom of the room in its middle, so
-// that every name starts at the same height.
-QIcon pictureOf(std::string_view solid, qreal ratio) {
-    for (const SolidPicture& row : solidPictures) {
-        const layout::ControlRow* picture = row.solid == solid ? layout::findControl(row.picture) : nullptr;
-        if (!picture) continue;
-        const QSize size = pixelRect(*picture).size();
-        QPixmap room(pictureRoom * ratio);
-        room.setDevicePixelRatio(ratio);
-        room.fill(Qt::transparent);
-        QPainter painter(&room);
-        painter.drawImage(QPoint((pictureRoom.width() - size.width()) / 2, pictureRoom.height() - size.height()),
-                          renderPicture(pictureResource(*picture), size, ratio));
-        painter.end();
-        return QIcon(room);
-    }
-    return {};
+// that every name starts at the same height. The picture is the calculator's
+// one its registration row names; none where it names none.
+QIcon pictureOf(const solver::SolidRow& solid, qreal ratio) {
+    const layout::ControlRow* picture =
+        solid.registration ? layout::findControl(solid.registration->picture) : nullptr;
+    if (!picture) return {};
+    const QSize size = pixelRect(*picture).size();
+    QPixmap room(pictureRoom * ratio);
+    room.setDevicePixelRatio(ratio);
+    room.fill(Qt::transparent);
+    QPainter painter(&room);
+    painter.drawImage(QPoint((pictureRoom.width() - size.width()) / 2, pictureRoom.height() - size.height()),
+                      renderPicture(pictureResource(*picture), size, ratio));
+    painter.end();
+    return QIcon(room);
 }
 
 // Wide enough for the longest word of any solid's name, high enough for two lines.
@@ -74,7 +64,7 @@ SolidChoice::SolidChoice(QWidget* parent) : QListWidget(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const qreal ratio = devicePixelRatioF();
     for (const solver::SolidRow& solid : solver::allSolids()) {
-        auto* item = new QListWidgetItem(pictureOf(solid.key, ratio), fromUtf8(solid.name), this);
+        auto* item = new QListWidgetItem(pictureOf(solid, ratio), fromUtf8(solid.name), this);
         item->setData(Qt::UserRole, fromUtf8(solid.key));
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }

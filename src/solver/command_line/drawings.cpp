@@ -18,7 +18,12 @@ int writeDrawing(std::string_view kind, const Outcome& outcome, const std::vecto
     if (outcome.solutions.size() > 1)
         std::cerr << "stereometry-solve: задачата има " << outcome.solutions.size() << " решения; чертае се първото.\n";
     if (kind == "figure") {
-        std::cout << drawing::figureSvg(*outcome.solid, first, {outcome.unit, asked}) << "\n";
+        const std::string svg = drawing::figureSvg(*outcome.solid, first, {outcome.unit, asked});
+        if (svg.empty()) {
+            std::cerr << "stereometry-solve: " << drawing::withoutFigure(*outcome.solid) << "\n";
+            return 1;
+        }
+        std::cout << svg << "\n";
         return 0;
     }
     const drawing::NetSvg net = drawing::netSvg(*outcome.solid, first, {outcome.unit, settings});

@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "task/solver.h"
@@ -42,7 +43,13 @@ struct FigureOptions {
 // "stereometry-figure"; a page restyles it through the custom properties
 // --drawing-ink, --drawing-paper, --drawing-given, --drawing-found and
 // --drawing-faint.
+// The drawer is the one the solid's registration row names (figure.cpp); a
+// solid whose row names none that is known has no figure, and this is "".
 std::string figureSvg(const SolidRow& solid, const Solution& solution, const FigureOptions& options = {});
+// Whether a figure's drawer of this name is known: "right cone".
+bool figureDrawerKnown(std::string_view name);
+// Why a solid has no figure: "Чертеж на конуса още не може да се начертае."
+std::string withoutFigure(const SolidRow& solid);
 
 struct NetOptions {
     std::optional<Unit> unit;  // of the solution's values; centimetres where the task had none

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The figure of a solved solid: its proportions from the solution, a short
 // measure drawn longer where it would vanish (and the figure says so), the
-// givens and what was found listed under it.
+// givens and what was found listed under it. The drawer is the one the
+// solid's registration row names; a solid without one has no figure.
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
+#include <utility>
 
 #include "drawing.h"
 #include "figure_parts.h"
@@ -73,20 +76,22 @@ Polygon scaled(const Polygon& polygon, double factor) {
     return out;
 }
 
-Scene polyhedronScene(const SolidRow& solid, const Shown& shown, Proportions& drawn) {
+// The solid's drawers, by the names the registration rows give them.
+Scene hexahedronScene(const DrawingRow&, const Shown& shown, Proportions&) { return boxScene(shown, {1, 1, 1}, true); }
+
+Scene cuboidScene(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
     const Measures& m = shown.measures;
-    if (solid.key == "cube") return boxScene(shown, {1, 1, 1}, true);
-    if (solid.key == "box") {
-        const double largest = std::max({m["a"], m["b"], m["c"]});
-        return boxScene(shown,
-                        {drawn.atLeast(m["a"], largest, "a"), drawn.atLeast(m["b"], largest, "b"),
-                         drawn.atLeast(m["c"], largest, "c")},
-                        false);
-    }
-    // A prism shows a side face to the viewer; a pyramid turns one to the
-    // right, so that its height, apothem and inradius lie in a plane facing the
-    // viewer and are drawn in their true shape.
-    const bool prism = solid.key == "prism";
+    const auto& [a, b, c] = row.proportions;
+    const double largest = std::max({m[a], m[b], m[c]});
+    return boxScene(shown, {drawn.atLeast(m[a], largest, a), drawn.atLeast(m[b], largest, b), drawn.atLeast(m[c], largest, c)},
+                    false);
+}
+
+// A prism shows a side face to the viewer; a pyramid turns one to the right,
+// so that its height, apothem and inradius lie in a plane facing the viewer
+// and are drawn in their true shape.
+Scene polyhedronScene(const Shown& shown, bool prism, Proportions& drawn) {
+    const Measures& m = shown.measures;
     Polygon base = drawnBase(m, prism, drawn);
     const double across = width(base), height = m["h"];
     const double largest = std::max(across, height);
@@ -95,16 +100,54 @@ Scene polyhedronScene(const SolidRow& solid, const Shown& shown, Proportions& dr
     return prism ? prismScene(shown, base, h) : pyramidScene(shown, base, h);
 }
 
-Scene sceneOf(const SolidRow& solid, const Shown& shown, Proportions& drawn) {
+Scene rightPrismScene(const DrawingRow&, const Shown& shown, Proportions& drawn) {
+    return polyhedronScene(shown, true, drawn);
+}
+
+Scene regularPyramidScene(const DrawingRow&, const Shown& shown, Proportions& drawn) {
+    return polyhedronScene(shown, false, drawn);
+}
+
+// A round solid's radius and height, from the row's proportions: {"r", "h"}.
+std::pair<double, double> roundSize(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
     const Measures& m = shown.measures;
-    if (solid.key == "cylinder" || solid.key == "cone") {
-        const double largest = std::max(2 * m["r"], m["h"]);
-        const double r = drawn.atLeast(2 * m["r"], largest, "r") / 2, h = drawn.atLeast(m["h"], largest, "h");
-        return solid.key == "cylinder" ? cylinderScene(shown, r, h) : coneScene(shown, r, h);
-    }
-    if (solid.key == "sphere") return sphereScene(shown);
-    if (solid.key == "polygon") return polygonScene(shown, std::max(3, m.sides()));
-    return polyhedronScene(solid, shown, drawn);
+    const auto& [radius, height, unused] = row.proportions;
+    const double largest = std::max(2 * m[radius], m[height]);
+    return {drawn.atLeast(2 * m[radius], largest, radius) / 2, drawn.atLeast(m[height], largest, height)};
+}
+
+Scene rightCylinderScene(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const auto [r, h] = roundSize(row, shown, drawn);
+    return cylinderScene(shown, r, h);
+}
+
+Scene rightConeScene(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const auto [r, h] = roundSize(row, shown, drawn);
+    return coneScene(shown, r, h);
+}
+
+Scene ballScene(const DrawingRow&, const Shown& shown, Proportions&) { return sphereScene(shown); }
+
+Scene regularPolygonScene(const DrawingRow&, const Shown& shown, Proportions&) {
+    return polygonScene(shown, std::max(3, shown.measures.sides()));
+}
+
+struct FigureDrawer {
+    std::string_view name;
+    Scene (*scene)(const DrawingRow& row, const Shown& shown, Proportions& drawn);
+};
+constexpr FigureDrawer figureDrawers[] = {
+    {"hexahedron", hexahedronScene},           {"cuboid", cuboidScene},
+    {"right prism", rightPrismScene},          {"regular pyramid", regularPyramidScene},
+    {"right cylinder", rightCylinderScene},    {"right cone", rightConeScene},
+    {"ball", ballScene},                       {"regular polygon", regularPolygonScene},
+};
+
+const FigureDrawer* figureDrawer(const SolidRow& solid) {
+    if (!solid.registration) return nullptr;
+    for (const FigureDrawer& drawer : figureDrawers)
+        if (drawer.name == solid.registration->drawing.figure) return &drawer;
+    return nullptr;
 }
 
 std::string listed(const std::vector<std::string>& items) {
@@ -162,6 +205,15 @@ std::string titleOf(const SolidRow& solid, const Measures& m) {
 
 }  // namespace
 
+bool figureDrawerKnown(std::string_view name) {
+    return std::any_of(std::begin(figureDrawers), std::end(figureDrawers),
+                       [&](const FigureDrawer& drawer) { return drawer.name == name; });
+}
+
+std::string withoutFigure(const SolidRow& solid) {
+    return "Чертеж " + std::string(solid.genitive) + " още не може да се начертае.";
+}
+
 std::string figureSvg(const SolidRow& solid, const Solution& solution, const FigureOptions& options) {
     Measures m(solid, solution, options.unit);
     if (options.onlyAsked) m.labelOnly(options.asked);
@@ -170,8 +222,10 @@ std::string figureSvg(const SolidRow& solid, const Solution& solution, const Fig
     const QuantityResult* baseApothem = m.known("k1");
     const bool byApothem = baseApothem && (baseApothem->given || (shows(options, m, "k1") && !shows(options, m, "r")));
     const Shown shown{m, shows(options, m, "Q"), shows(options, m, "d"), shows(options, m, "R"), byApothem};
+    const FigureDrawer* drawer = figureDrawer(solid);
+    if (!drawer) return {};
     Proportions drawn;
-    Scene scene = sceneOf(solid, shown, drawn);
+    Scene scene = drawer->scene(solid.registration->drawing, shown, drawn);
     // Givens labelled first, so that they get the best places.
     std::stable_partition(scene.labels.begin(), scene.labels.end(),
                           [](const SceneLabel& l) { return l.ink == Ink::Given; });

@@ -108,18 +108,41 @@ std::vector<NetFace> coneFaces(double r, double l) {
     return {side, base};
 }
 
-std::vector<NetFace> facesOf(const Measures& m, double k) {
-    const std::string_view key = m.solid().key;
-    if (key == "cube") return prismFaces(std::vector<double>(4, k * m["a"]), k * m["a"]);
-    if (key == "box") return prismFaces({k * m["a"], k * m["b"], k * m["a"], k * m["b"]}, k * m["c"]);
-    const int n = m.sides();
-    if (key == "prism" && n >= 3 && m.has("a") && m.has("h"))
-        return prismFaces(std::vector<double>(std::size_t(n), k * m["a"]), k * m["h"]);
-    if (key == "pyramid" && n >= 3 && m.has("a") && m.has("k")) return pyramidFaces(n, k * m["a"], k * m["k"]);
-    if (key == "cylinder") return cylinderFaces(k * m["r"], k * m["h"]);
-    if (key == "cone") return coneFaces(k * m["r"], k * m["l"]);
-    return {};
+// The drawers, each from the measures the row lists for it.
+std::vector<NetFace> cuboidFaces(const Measures& m, double k, const DrawingRow& row) {
+    const auto& [a, b, c] = row.netDrawnFrom;
+    return prismFaces({k * m[a], k * m[b], k * m[a], k * m[b]}, k * m[c]);
 }
+
+std::vector<NetFace> rightPrismFaces(const Measures& m, double k, const DrawingRow& row) {
+    const auto& [edge, height, unused] = row.netDrawnFrom;
+    const int n = m.sides();
+    if (n < 3 || !m.has(edge) || !m.has(height)) return {};
+    return prismFaces(std::vector<double>(std::size_t(n), k * m[edge]), k * m[height]);
+}
+
+std::vector<NetFace> regularPyramidFaces(const Measures& m, double k, const DrawingRow& row) {
+    const auto& [edge, apothem, unused] = row.netDrawnFrom;
+    const int n = m.sides();
+    if (n < 3 || !m.has(edge) || !m.has(apothem)) return {};
+    return pyramidFaces(n, k * m[edge], k * m[apothem]);
+}
+
+std::vector<NetFace> rightCylinderFaces(const Measures& m, double k, const DrawingRow& row) {
+    return cylinderFaces(k * m[row.netDrawnFrom[0]], k * m[row.netDrawnFrom[1]]);
+}
+
+std::vector<NetFace> rightConeFaces(const Measures& m, double k, const DrawingRow& row) {
+    return coneFaces(k * m[row.netDrawnFrom[0]], k * m[row.netDrawnFrom[1]]);
+}
+
+constexpr NetDrawer netDrawers[] = {
+    {"cuboid", cuboidFaces},
+    {"right prism", rightPrismFaces, true},
+    {"regular pyramid", regularPyramidFaces, true},
+    {"right cylinder", rightCylinderFaces, false, true},
+    {"right cone", rightConeFaces, false, true, true},
+};
 
 }  // namespace
 
@@ -146,10 +169,21 @@ std::vector<Polygon> convexPieces(const NetFace& face) {
     return pieces;
 }
 
+const NetDrawer* netDrawer(std::string_view name) {
+    for (const NetDrawer& drawer : netDrawers)
+        if (drawer.name == name) return &drawer;
+    return nullptr;
+}
+
 NetShape netShape(const Measures& measures, double mmPerUnit) {
     NetShape net;
-    net.faces = facesOf(measures, mmPerUnit);
-    if (measures.solid().key == "cone") net.sectorAngleMark = std::min(12.0, 0.3 * mmPerUnit * measures["l"]);
+    const Registration* registration = measures.solid().registration;
+    const NetDrawer* drawer = registration ? netDrawer(registration->drawing.net) : nullptr;
+    if (!drawer) return net;
+    const DrawingRow& row = registration->drawing;
+    net.faces = drawer->faces(measures, mmPerUnit, row);
+    // The sector's arc, where its radius (the row's second measure) leaves room.
+    if (drawer->sector) net.sectorAngleMark = std::min(12.0, 0.3 * mmPerUnit * measures[row.netDrawnFrom[1]]);
     return net;
 }
 

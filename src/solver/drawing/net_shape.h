@@ -6,6 +6,7 @@
 // of sides that become one edge, and cut lines round the rest.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "measures.h"
@@ -35,6 +36,20 @@ struct NetShape {
     int untabbed = 0;            // pairs of sides too close to the rest for a tab: glued with tape
     double sectorAngleMark = 0;  // the cone's sector: the radius of the arc that marks its angle
 };
+
+// A net's drawer, by the name a solid's registration row gives it
+// ("right cone"), and what its sheet says of it.
+struct NetDrawer {
+    std::string_view name;
+    // The faces with `k` millimetres for each unit, from the row's measures
+    // (`netDrawnFrom`); none where those are not known.
+    std::vector<NetFace> (*faces)(const Measures& m, double k, const DrawingRow& row);
+    bool needsSides = false;  // a base of any shape, without n, has no net
+    bool seam = false;        // a round solid's: a seam glued with a tab and bases with tape
+    bool sector = false;      // the lateral surface is a sector: its angle marked and stated
+};
+// Null for a name no drawer has.
+const NetDrawer* netDrawer(std::string_view name);
 
 // The net of the solution's solid with `mmPerUnit` millimetres on the sheet
 // for each unit of its lengths; no faces where the solid has none.

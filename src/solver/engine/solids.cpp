@@ -1,28 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "engine/solids.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/tables/tables.h"
 
 namespace solver {
-namespace {
-
-// Other names a student may type for a solid.
-struct Alias {
-    std::string_view name;
-    std::string_view key;
-};
-constexpr Alias aliases[] = {
-    {"куб", "cube"},       {"паралелепипед", "box"},  {"правоъгълен паралелепипед", "box"},
-    {"кутия", "box"},      {"призма", "prism"},       {"права призма", "prism"},
-    {"пирамида", "pyramid"}, {"правилна пирамида", "pyramid"}, {"многоъгълник", "polygon"},
-    {"правилен многоъгълник", "polygon"}, {"цилиндър", "cylinder"}, {"конус", "cone"},
-    {"сфера", "sphere"},   {"кълбо", "sphere"},       {"сфера и кълбо", "sphere"},
-    {"ball", "sphere"},    {"cuboid", "box"},
-};
-
-}  // namespace
 
 std::span<const SolidRow> allSolids() {
     static const std::array solids{tables::cube(),     tables::box(),      tables::prism(), tables::pyramid(),
@@ -31,11 +15,15 @@ std::span<const SolidRow> allSolids() {
 }
 
 const SolidRow* solidByKey(std::string_view key) {
-    for (const Alias& alias : aliases)
-        if (alias.name == key) key = alias.key;
     for (const SolidRow& solid : allSolids())
-        if (solid.key == key) return &solid;
+        if (solid.key == key || std::find(solid.otherNames.begin(), solid.otherNames.end(), key) != solid.otherNames.end())
+            return &solid;
     return nullptr;
+}
+
+bool isPlaneFigure(std::string_view key) {
+    const SolidRow* solid = solidByKey(key);
+    return solid && solid->registration && solid->registration->plane;
 }
 
 std::vector<const RelationRow*> relationsOf(const SolidRow& solid) {

@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/registration.h"
+
 namespace solver {
 
 // What a quantity measures, and so its unit: cm, cm², cm³, °, or none.
@@ -125,6 +127,12 @@ struct SolidRow {
     std::array<std::string_view, 2> interchangeable = {};
     std::span<const PartRow> parts = {};
     std::span<const ConditionRow> conditions = {};
+    // Other names a student may type for it: „кълбо“, "ball".
+    std::span<const std::string_view> otherNames = {};
+    // What the drawings, worksheets, the window and the pages read of it
+    // (engine/registration.h); null where it has none, and then it is not drawn
+    // and no sheet sets a task on it.
+    const Registration* registration = nullptr;
 };
 
 // Its relations in the order the solver takes them: those of its parts first.
@@ -139,6 +147,9 @@ std::vector<TakenRelation> takenRelations(const SolidRow& solid);
 std::span<const SolidRow> allSolids();
 // By its key ("cone") or its Bulgarian name ("конус"); null for neither.
 const SolidRow* solidByKey(std::string_view key);
+// Whether the key names a plane figure (its registration row says so): the
+// regular polygon, a solid's base where a solid is named besides it.
+bool isPlaneFigure(std::string_view key);
 // The index of a quantity in its solid's table, or -1.
 int quantityIndex(const SolidRow& solid, std::string_view key);
 // The quantity a solid's count is kept in (n, a whole number), or -1.

@@ -14,7 +14,7 @@ bool between(const Item& item) {
     if (item.kind == ItemKind::Mark) return item.text == ",";
     if (item.kind != ItemKind::Phrase) return false;
     return item.role == Role::Filler || item.role == Role::Clitic || item.role == Role::Adjective ||
-           (item.role == Role::Solid && item.meaning != "polygon");
+           (item.role == Role::Solid && !isPlaneFigure(item.meaning));
 }
 
 std::size_t following(const Reading& reading, std::size_t k) {
@@ -26,7 +26,7 @@ std::size_t following(const Reading& reading, std::size_t k) {
 bool cueFits(const Reading& reading, const RelationCue& cue, std::size_t c) {
     if (c >= reading.items.size() || !reading.items[c].is(cue.cue)) return false;
     const Item& item = reading.items[c];
-    if (cue.cue == Role::Solid) return item.meaning == "polygon" && item.givens == cue.givens;
+    if (cue.cue == Role::Solid) return isPlaneFigure(item.meaning) && item.givens == cue.givens;
     // „равни“ with nothing after it: „равен на 5 cm“ and „равна на височината“ are no cue.
     std::size_t after = c + 1;
     while (after < reading.items.size() && (reading.used[after] || reading.items[after].is(Role::Clitic))) ++after;

@@ -17,7 +17,8 @@ struct Mention {
     std::size_t item = 0;
 };
 
-constexpr std::string_view polygon = "polygon";
+// A plane figure named besides a solid („основата е квадрат“) is its base.
+bool plane(std::string_view key) { return isPlaneFigure(key); }
 
 std::vector<std::pair<std::string, std::string>> givensOf(std::string_view list) {
     std::vector<std::pair<std::string, std::string>> givens;
@@ -106,13 +107,13 @@ void baseAreas(Reading& reading, const std::vector<Mention>& mentions) {
     std::vector<Item>& items = reading.items;
     std::vector<std::size_t> bases;
     for (const Mention& m : mentions)
-        if (m.key == polygon) bases.push_back(m.item);
+        if (plane(m.key)) bases.push_back(m.item);
     for (std::size_t k = 0; k < items.size(); ++k)
         if (!reading.used[k] && items[k].is(Role::Base)) bases.push_back(k);
     for (std::size_t base : bases)
         for (std::size_t k = base + 1; k < items.size(); ++k) {
             const Item& item = items[k];
-            if (item.kind == ItemKind::End || (item.is(Role::Solid) && item.meaning != polygon)) break;
+            if (item.kind == ItemKind::End || (item.is(Role::Solid) && !plane(item.meaning))) break;
             if (item.is(Role::WeakQuantity) && item.meaning == "area") {
                 items[k].role = Role::Quantity;
                 items[k].meaning = "base area";
@@ -165,7 +166,7 @@ void placeSolid(Reading& reading) {
     adjectivesAfter(reading, mentions);
     std::vector<std::string> kinds;
     for (const Mention& m : mentions)
-        if (!m.key.empty() && m.key != polygon && std::find(kinds.begin(), kinds.end(), m.key) == kinds.end())
+        if (!m.key.empty() && !plane(m.key) && std::find(kinds.begin(), kinds.end(), m.key) == kinds.end())
             kinds.push_back(m.key);
     if (kinds.size() > 1) {
         reading.task.message = "Задачата е за няколко тела (" + namesOf(kinds) + "), а се решават задачи за едно тяло.";
@@ -173,7 +174,7 @@ void placeSolid(Reading& reading) {
     }
     if (kinds.empty())
         for (const Mention& m : mentions)
-            if (m.key == polygon) kinds.push_back(m.key);
+            if (plane(m.key)) kinds.push_back(m.key);
     if (kinds.empty()) {
         std::vector<std::string> all;
         for (const SolidRow& row : allSolids()) all.emplace_back(row.key);
@@ -186,9 +187,9 @@ void placeSolid(Reading& reading) {
         return;
     }
     reading.task.solid = std::string(reading.solid->key);
-    if (reading.task.solid != polygon) baseAreas(reading, mentions);
+    if (!plane(reading.task.solid)) baseAreas(reading, mentions);
     for (const Mention& m : mentions) {
-        const bool base = m.key.empty() || (m.key == polygon && reading.task.solid != polygon);
+        const bool base = m.key.empty() || (plane(m.key) && !plane(reading.task.solid));
         if (m.key == reading.task.solid || base) addGivens(reading, m, base);
     }
     std::stable_sort(reading.task.givens.begin(), reading.task.givens.end(),

@@ -19,7 +19,7 @@ bool within(const Rational& q, long long largest) {
 }
 
 // Whether the single term is one a sheet gives: q·√m·πᵏ as the numbers allow.
-bool niceGivenTerm(const Term& term, Dimension dimension, bool polygon, Numbers numbers) {
+bool niceGivenTerm(const Term& term, Dimension dimension, bool plane, Numbers numbers) {
     if (term.q <= 0 || !within(term.q, 1000000)) return false;
     if (numbers == Numbers::Decimal)
         return term.m == 1 && Exact::endsInDecimals(term.q, dimension == Dimension::Length ? 2 : 3) &&
@@ -28,8 +28,8 @@ bool niceGivenTerm(const Term& term, Dimension dimension, bool polygon, Numbers 
     const bool piThirds = dimension == Dimension::Volume && term.k == 1 && boost::multiprecision::denominator(term.q) == 3;
     if (!wholeNumber(term.q) && !piThirds) return false;
     if (dimension == Dimension::Count) return term.m == 1 && term.k == 0;
-    if (dimension == Dimension::Length)  // a polygon's radii may be given as 3√3
-        return term.k == 0 && (term.m == 1 || (polygon && (term.m == 2 || term.m == 3)));
+    if (dimension == Dimension::Length)  // a plane figure's radii may be given as 3√3
+        return term.k == 0 && (term.m == 1 || (plane && (term.m == 2 || term.m == 3)));
     return (term.k == 0 && (term.m == 1 || term.m == 2 || term.m == 3)) || (term.k == 1 && term.m == 1);
 }
 
@@ -39,7 +39,7 @@ std::optional<GivenNumber> givenNumber(const Exact& value, const SolidRow& solid
                                        const SheetSettings& settings) {
     if (!value.isMonomial() || value.value() > largestValue) return std::nullopt;
     const Term& term = value.terms().front();
-    if (!niceGivenTerm(term, dimension, solid.key == "polygon", settings.numbers)) return std::nullopt;
+    if (!niceGivenTerm(term, dimension, solid.registration && solid.registration->plane, settings.numbers)) return std::nullopt;
     const bool decimals = settings.numbers == Numbers::Decimal;
     if (term.k == 1 && settings.pi == PiSetting::School) {
         // 36π is given as 113,04 where the sheet takes π as 3,14.

@@ -2,114 +2,12 @@
 #include "solid_tasks.h"
 
 #include <algorithm>
-#include <stdexcept>
+#include <iterator>
 
 namespace solver::worksheet {
 namespace {
 
 // clang-format off
-constexpr int regularSides[] = {3, 4, 6};
-
-constexpr TaskPattern cubeDirect[] = {{{"a"}, {}, {"d", "S", "S1", "V"}}};
-constexpr TaskPattern cubeInverse[] = {
-    {{"S1"}, {"a"}, {"V", "d"}},
-    {{"V"},  {"a"}, {"S1", "d"}},
-    {{"S"},  {"a"}, {"V"}},
-};
-constexpr TaskPattern boxDirect[] = {{{"a", "b", "c"}, {}, {"d", "S", "S1", "V"}}};
-constexpr TaskPattern boxInverse[] = {
-    {{"a", "b", "V"},  {"c"}, {"d", "S", "S1"}},
-    {{"a", "b", "S"},  {"c"}, {"V", "S1"}},
-    {{"a", "b", "S1"}, {"c"}, {"V", "d"}},
-};
-constexpr TaskPattern prismDirect[] = {{{"a", "h"}, {}, {"B", "S", "S1", "V"}}};
-constexpr TaskPattern prismInverse[] = {
-    {{"a", "V"},  {"h"}, {"S", "S1"}},
-    {{"a", "S"},  {"h"}, {"V", "S1"}},
-    {{"h", "S"},  {"a"}, {"B", "V"}},
-    {{"a", "S1"}, {"h"}, {"V"}},
-    {{"h", "V"},  {"a"}, {"S", "S1"}},
-};
-constexpr TaskPattern pyramidDirect[] = {
-    {{"a", "h"}, {}, {"k", "S", "S1", "V"}},
-    {{"a", "k"}, {}, {"h", "S", "S1", "V"}},
-};
-constexpr TaskPattern pyramidInverse[] = {
-    {{"a", "V"},  {"h"}, {"k", "S1"}},
-    {{"a", "S"},  {"k"}, {"h", "V"}},
-    {{"h", "V"},  {"a"}, {"k", "S1"}},
-    {{"a", "S1"}, {"k"}, {"h", "V"}},
-};
-constexpr TaskPattern polygonDirect[] = {{{"a"}, {}, {"P", "B", "r", "R"}}};
-constexpr TaskPattern polygonInverse[] = {
-    {{"P"}, {"a"}, {"B"}},
-    {{"B"}, {"a"}, {"P", "r"}},
-    {{"R"}, {"a"}, {"B", "P"}},
-    {{"r"}, {"a"}, {"B", "R"}},
-};
-constexpr TaskPattern cylinderDirect[] = {
-    {{"r", "h"}, {}, {"S", "S1", "V", "Q"}},
-    {{"d", "h"}, {}, {"S", "S1", "V"}},
-};
-constexpr TaskPattern cylinderInverse[] = {
-    {{"r", "V"},  {"h"}, {"S", "S1"}},
-    {{"h", "V"},  {"r"}, {"S", "S1"}},
-    {{"r", "S"},  {"h"}, {"V", "S1"}},
-    {{"h", "S"},  {"r"}, {"V"}},
-    {{"r", "S1"}, {"h"}, {"V"}},
-    {{"h", "S1"}, {"r"}, {"V"}},
-    {{"r", "Q"},  {"h"}, {"V", "S"}},
-};
-constexpr TaskPattern coneDirect[] = {
-    {{"r", "h"}, {}, {"l", "S", "S1", "V"}},
-    {{"r", "l"}, {}, {"h", "S", "S1", "V"}},
-    {{"d", "h"}, {}, {"l", "S1", "V"}},
-};
-constexpr TaskPattern coneInverse[] = {
-    {{"r", "V"},  {"h"}, {"l", "S1"}},
-    {{"h", "V"},  {"r"}, {"l", "S"}},
-    {{"r", "S"},  {"l"}, {"h", "V"}},
-    {{"l", "S"},  {"r"}, {"h", "V"}},
-    {{"r", "S1"}, {"l"}, {"h", "V"}},
-    {{"h", "S"},  {"r"}, {"l", "V"}},
-    {{"r", "Q"},  {"h"}, {"l", "V"}},
-};
-constexpr TaskPattern sphereDirect[] = {
-    {{"r"}, {}, {"S", "V"}},
-    {{"d"}, {}, {"S", "V"}},
-};
-constexpr TaskPattern sphereInverse[] = {
-    {{"S"}, {"r"}, {"V"}},
-    {{"V"}, {"r"}, {"S"}},
-};
-
-constexpr SolidTasks tasks[] = {
-    {"cube",     {},            cubeDirect,     cubeInverse},
-    {"box",      {},            boxDirect,      boxInverse},
-    {"prism",    regularSides,  prismDirect,    prismInverse},
-    {"pyramid",  regularSides,  pyramidDirect,  pyramidInverse},
-    {"polygon",  regularSides,  polygonDirect,  polygonInverse},
-    {"cylinder", {},            cylinderDirect, cylinderInverse},
-    {"cone",     {},            coneDirect,     coneInverse},
-    {"sphere",   {},            sphereDirect,   sphereInverse},
-};
-
-// What holds a root for every base of n sides with decimal measures.
-struct RootsOf {
-    std::string_view solid;
-    int sides;
-    std::array<std::string_view, 6> keys;
-};
-constexpr RootsOf rootsForDecimals[] = {
-    {"prism",   3, {"B", "V", "S1"}},
-    {"prism",   6, {"B", "V", "S1"}},
-    {"pyramid", 3, {"B", "V", "S1", "r", "k", "S"}},
-    {"pyramid", 6, {"B", "V", "S1", "r", "k", "S"}},
-    {"polygon", 3, {"B", "r", "R"}},
-    {"polygon", 4, {"R"}},
-    {"polygon", 6, {"B", "r"}},
-};
-
 // Right triangles with whole sides: legs and hypotenuse.
 constexpr std::array<int, 3> rightTriangles[] = {
     {3, 4, 5}, {6, 8, 10}, {5, 12, 13}, {9, 12, 15}, {8, 15, 17}, {12, 16, 20}, {7, 24, 25}, {4, 3, 5}, {8, 6, 10},
@@ -146,12 +44,62 @@ std::pair<Exact, Exact> nicelegs(Random& random, Numbers numbers) {
     return {Exact(triangle[0]) * scale, Exact(triangle[1]) * scale};
 }
 
+// Whether a choice of measures holds for the sheet and the base; a chance is
+// drawn only where the rest holds.
+bool holds(const MeasureChoice& choice, int sides, Numbers numbers, Random& random) {
+    if (choice.numbers == SheetNumbers::Whole && numbers != Numbers::Whole) return false;
+    if (choice.numbers == SheetNumbers::Decimal && numbers != Numbers::Decimal) return false;
+    if (choice.sides != 0 && choice.sides != sides) return false;
+    return choice.oneIn == 0 || random.oneIn(choice.oneIn) != choice.unlessOne;
+}
+
+using Drawing = std::vector<std::pair<std::string_view, Exact>>;
+
+void draw(const MeasureDrawn& measure, Numbers numbers, Random& random, Drawing& drawn) {
+    const std::string_view letter = measure.letters[0];
+    switch (measure.way) {
+    case Drawn::Length: drawn.emplace_back(letter, length(random, numbers, measure.low, measure.high)); return;
+    case Drawn::EvenLength: drawn.emplace_back(letter, evenLength(random, numbers, measure.low, measure.high)); return;
+    case Drawn::Multiple: drawn.emplace_back(letter, Exact(measure.times * random.between(measure.low, measure.high))); return;
+    case Drawn::OtherLength: {
+        Exact value = length(random, numbers, measure.low, measure.high);
+        if (!drawn.empty() && value == drawn.back().second) value = value + Exact(1);
+        drawn.emplace_back(letter, value);
+        return;
+    }
+    case Drawn::OddHalf:
+        drawn.emplace_back(letter, Exact(Rational(2 * random.between(measure.low, measure.high) + 1, 2)));
+        return;
+    case Drawn::RightLegs: {
+        const auto [first, second] = nicelegs(random, numbers);
+        drawn.emplace_back(letter, measure.times == 1 ? first : Exact(measure.times) * first);
+        drawn.emplace_back(measure.letters[1], second);
+        return;
+    }
+    case Drawn::WholeDiagonal: {
+        auto edges = wholeDiagonalBoxes[random.below(std::size(wholeDiagonalBoxes))];
+        const std::size_t height = random.below(3);
+        std::swap(edges[height], edges[2]);
+        if (random.oneIn(2)) std::swap(edges[0], edges[1]);
+        for (std::size_t i = 0; i < 3; ++i) drawn.emplace_back(measure.letters[i], Exact(edges[i]));
+        return;
+    }
+    }
+}
+
 }  // namespace
 
+const WorksheetRow* solidTasks(const SolidRow& solid) {
+    if (!solid.registration) return nullptr;
+    const WorksheetRow& row = solid.registration->worksheet;
+    return row.direct.empty() && row.inverse.empty() ? nullptr : &row;
+}
+
 bool patternFits(const SolidRow& solid, int sides, const TaskPattern& pattern, Numbers numbers) {
-    if (numbers == Numbers::Whole) return true;
-    for (const RootsOf& roots : rootsForDecimals) {
-        if (roots.solid != solid.key || roots.sides != sides) continue;
+    const WorksheetRow* tasks = solidTasks(solid);
+    if (numbers == Numbers::Whole || !tasks) return true;
+    for (const RootsAtSides& roots : tasks->rootsForDecimals) {
+        if (roots.sides != sides) continue;
         for (std::string_view given : pattern.givens)
             if (!given.empty() && std::find(roots.keys.begin(), roots.keys.end(), given) != roots.keys.end())
                 return false;
@@ -159,60 +107,17 @@ bool patternFits(const SolidRow& solid, int sides, const TaskPattern& pattern, N
     return true;
 }
 
-const SolidTasks& solidTasks(const SolidRow& solid) {
-    for (const SolidTasks& t : tasks)
-        if (t.solid == solid.key) return t;
-    throw std::logic_error("no tasks for the solid " + std::string(solid.key));
-}
-
 std::vector<std::pair<std::string_view, Exact>> niceMeasures(const SolidRow& solid, int sides, Numbers numbers,
                                                              Random& random) {
-    const std::string_view key = solid.key;
-    const bool whole = numbers == Numbers::Whole;
-    if (key == "cube") return {{"a", length(random, numbers, 1, 20)}};
-    if (key == "box") {
-        if (whole && random.oneIn(3)) {
-            auto edges = wholeDiagonalBoxes[random.below(std::size(wholeDiagonalBoxes))];
-            const std::size_t height = random.below(3);
-            std::swap(edges[height], edges[2]);
-            if (random.oneIn(2)) std::swap(edges[0], edges[1]);
-            return {{"a", Exact(edges[0])}, {"b", Exact(edges[1])}, {"c", Exact(edges[2])}};
-        }
-        // Two different base edges: a square base makes "основни ръбове 4 cm и 4 cm".
-        const Exact a = length(random, numbers, 1, 12);
-        Exact b = length(random, numbers, 1, 12);
-        if (b == a) b = b + Exact(1);
-        return {{"a", a}, {"b", b}, {"c", length(random, numbers, 1, 15)}};
+    const WorksheetRow* tasks = solidTasks(solid);
+    if (!tasks) return {};
+    for (const MeasureChoice& choice : tasks->measures) {
+        if (!holds(choice, sides, numbers, random)) continue;
+        Drawing drawn;
+        for (const MeasureDrawn& measure : choice.measures) draw(measure, numbers, random, drawn);
+        return drawn;
     }
-    if (key == "prism")
-        return {{"a", sides == 4 ? length(random, numbers, 1, 12) : evenLength(random, numbers, 2, 12)},
-                {"h", length(random, numbers, 1, 15)}};
-    if (key == "pyramid") {
-        if (sides == 4 && random.oneIn(2)) {
-            const auto [halfEdge, height] = nicelegs(random, numbers);
-            return {{"a", Exact(2) * halfEdge}, {"h", height}};
-        }
-        if (sides == 3 && whole) return {{"a", Exact(6 * random.between(1, 3))}, {"h", length(random, numbers, 1, 12)}};
-        return {{"a", evenLength(random, numbers, 2, 12)}, {"h", length(random, numbers, 1, 12)}};
-    }
-    if (key == "polygon") {
-        if (sides == 3 && whole && random.oneIn(2)) return {{"a", Exact(6 * random.between(1, 3))}};
-        return {{"a", sides == 4 ? length(random, numbers, 1, 15) : evenLength(random, numbers, 2, 16)}};
-    }
-    if (key == "cylinder") return {{"r", length(random, numbers, 1, 10)}, {"h", length(random, numbers, 1, 15)}};
-    if (key == "cone") {
-        if (random.oneIn(2)) {
-            const auto [radius, height] = nicelegs(random, numbers);
-            return {{"r", radius}, {"h", height}};
-        }
-        return {{"r", length(random, numbers, 1, 10)}, {"h", length(random, numbers, 1, 12)}};
-    }
-    if (key == "sphere") {
-        // Halves on decimal sheets: their surfaces are 4π·r² with a whole 4r², even with π ≈ 3,14.
-        if (!whole && !random.oneIn(3)) return {{"r", Exact(Rational(2 * random.between(0, 9) + 1, 2))}};
-        return {{"r", length(random, numbers, 1, 15)}};
-    }
-    throw std::logic_error("no measures for the solid " + std::string(key));
+    return {};
 }
 
 }  // namespace solver::worksheet

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// For each solid of the solver's tables, the tasks a textbook sets on it: what
+// For each solid of the solver's tables, the tasks a textbook sets on it (its
+// registration row, engine/registration.h): what
 // a direct task gives (its dimensions) and may ask (surfaces, volume), what an
 // inverse task gives (a surface or the volume with the dimensions it needs)
 // and asks; and how a solid with numbers a student works with by hand is
@@ -19,20 +20,11 @@
 
 namespace solver::worksheet {
 
-struct TaskPattern {
-    std::array<std::string_view, 3> givens;  // besides n, which a prism, a pyramid or a polygon is given by
-    std::array<std::string_view, 2> sought;  // always asked: the dimensions an inverse task finds
-    std::array<std::string_view, 4> more;    // some of these asked besides
-};
+// The tasks and measures of a solid's registration row (engine/registration.h).
+using solver::TaskPattern;
 
-struct SolidTasks {
-    std::string_view solid;
-    std::span<const int> sides;  // the n a task may have; empty where the solid has none
-    std::span<const TaskPattern> direct;
-    std::span<const TaskPattern> inverse;
-};
-
-const SolidTasks& solidTasks(const SolidRow& solid);
+// The solid's worksheet row; null where no sheet sets tasks on it.
+const WorksheetRow* solidTasks(const SolidRow& solid);
 
 // Whether a sheet with such numbers can give this pattern for a base of n
 // sides: a decimal sheet cannot give what holds a root for every decimal base
@@ -41,7 +33,8 @@ bool patternFits(const SolidRow& solid, int sides, const TaskPattern& pattern, N
 
 // A solid of the kind with nice measures: its table's base quantities ("r",
 // "h") with whole numbers from 1 to about 12 (often sides of right triangles
-// with whole sides) or numbers with one decimal.
+// with whole sides) or numbers with one decimal, drawn as its row's measure
+// choices say; none where it has no row.
 std::vector<std::pair<std::string_view, Exact>> niceMeasures(const SolidRow& solid, int sides, Numbers numbers,
                                                              Random& random);
 

@@ -110,17 +110,22 @@ bool usesPi(const SolidRow& solid) {
     return false;
 }
 
+// "{}" in a row's name, replaced by the stem of a count: "правилна шестоъгълна призма".
+std::string withStem(std::string_view pattern, const std::string& stem) {
+    std::string text(pattern);
+    if (const std::size_t at = text.find("{}"); at != std::string::npos) text.replace(at, 2, stem);
+    return text;
+}
+
+// A regular solid named by its base, as its registration row says; else by its own name.
 SolidName solidName(const SolidRow& solid, int sides) {
-    const std::string_view key = solid.key;
-    if (sides > 0 && (key == "prism" || key == "pyramid")) {
-        const std::string noun = key == "prism" ? "призма" : "пирамида";
-        return {"правилна " + angleStem(sides) + "ъгълна " + noun, std::string(solid.genitive), Gender::Feminine};
-    }
-    if (sides > 0 && key == "polygon") {
-        if (sides == 3) return {"равностранен триъгълник", "на триъгълника", Gender::Masculine};
-        if (sides == 4) return {"квадрат", "на квадрата", Gender::Masculine};
-        const std::string noun = angleStem(sides) + "ъгълник";
-        return {"правилен " + noun, "на " + noun + "а", Gender::Masculine};
+    const SidedName* sided = solid.registration ? &solid.registration->worksheet.sidedName : nullptr;
+    if (sides > 0 && sided && !sided->name.empty()) {
+        for (const NamedSides& named : sided->named)
+            if (named.sides == sides) return {std::string(named.name), std::string(named.genitive), sided->gender};
+        const std::string stem = angleStem(sides);
+        return {withStem(sided->name, stem),
+                sided->genitive.empty() ? std::string(solid.genitive) : withStem(sided->genitive, stem), sided->gender};
     }
     return {std::string(solid.single), std::string(solid.genitive), solid.gender};
 }

@@ -61,11 +61,12 @@ bool contains(const std::vector<std::string_view>& keys, std::string_view key) {
 
 // A solid's n and pattern, among those its numbers can give.
 std::optional<Layout> drawLayout(Random& random, const SolidRow* solid, bool inverse, Numbers numbers) {
-    const SolidTasks& tasks = solidTasks(*solid);
+    const WorksheetRow* tasks = solidTasks(*solid);
+    if (!tasks) return std::nullopt;
     std::vector<std::pair<int, const TaskPattern*>> fitting;
-    for (const TaskPattern& pattern : inverse ? tasks.inverse : tasks.direct) {
-        if (tasks.sides.empty()) fitting.emplace_back(0, &pattern);
-        for (int sides : tasks.sides)
+    for (const TaskPattern& pattern : inverse ? tasks->inverse : tasks->direct) {
+        if (tasks->sides.empty()) fitting.emplace_back(0, &pattern);
+        for (int sides : tasks->sides)
             if (patternFits(*solid, sides, pattern, numbers)) fitting.emplace_back(sides, &pattern);
     }
     if (fitting.empty()) return std::nullopt;

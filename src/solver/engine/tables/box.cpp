@@ -28,13 +28,46 @@ constexpr RelationRow relations[] = {
 // clang-format on
 constexpr std::string_view base[] = {"a", "b", "c"};
 
+// clang-format off
+// What the drawings, worksheets, the window and the pages read of the box.
+constexpr TaskPattern direct[] = {{{"a", "b", "c"}, {}, {"d", "S", "S1", "V"}}};
+constexpr TaskPattern inverse[] = {
+    {{"a", "b", "V"},  {"c"}, {"d", "S", "S1"}},
+    {{"a", "b", "S"},  {"c"}, {"V", "S1"}},
+    {{"a", "b", "S1"}, {"c"}, {"V", "d"}},
+};
+constexpr MeasureDrawn wholeDiagonal[] = {{{"a", "b", "c"}, Drawn::WholeDiagonal}};
+// Two different base edges: a square base makes "основни ръбове 4 cm и 4 cm".
+constexpr MeasureDrawn anyEdges[] = {
+    {{"a"}, Drawn::Length, 1, 12},
+    {{"b"}, Drawn::OtherLength, 1, 12},
+    {{"c"}, Drawn::Length, 1, 15},
+};
+constexpr MeasureChoice measures[] = {
+    {.numbers = SheetNumbers::Whole, .oneIn = 3, .measures = wholeDiagonal},
+    {.measures = anyEdges},
+};
+// clang-format on
+constexpr Registration registration{
+    .picture = "Image8",
+    .drawing = {.figure = "cuboid",
+                .proportions = {"a", "b", "c"},
+                .net = "cuboid",
+                .netDrawnFrom = {"a", "b", "c"},
+                .netShown = {"a", "b", "c"}},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
+};
+
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"паралелепипед", "правоъгълен паралелепипед", "кутия", "cuboid"};
+
 }  // namespace
 
 const SolidRow& box() {
-    static constexpr SolidRow table{"box",           "правоъгълен паралелепипед", "на паралелепипеда",
-                                    "правоъгълен паралелепипед", Gender::Masculine, quantities,
-                                    relations,       base,                        {},
-                                    {"a", "b"}};
+    static constexpr SolidRow table{.key = "box", .name = "правоъгълен паралелепипед", .genitive = "на паралелепипеда",
+                                    .single = "правоъгълен паралелепипед", .gender = Gender::Masculine,
+                                    .quantities = quantities, .relations = relations, .base = base,
+                                    .interchangeable = {"a", "b"}, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

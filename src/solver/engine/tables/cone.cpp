@@ -32,10 +32,46 @@ constexpr RelationRow relations[] = {
 // clang-format on
 constexpr std::string_view base[] = {"r", "h"};
 
+// clang-format off
+// What the drawings, worksheets, the window and the pages read of the cone.
+constexpr TaskPattern direct[] = {
+    {{"r", "h"}, {}, {"l", "S", "S1", "V"}},
+    {{"r", "l"}, {}, {"h", "S", "S1", "V"}},
+    {{"d", "h"}, {}, {"l", "S1", "V"}},
+};
+constexpr TaskPattern inverse[] = {
+    {{"r", "V"},  {"h"}, {"l", "S1"}},
+    {{"h", "V"},  {"r"}, {"l", "S"}},
+    {{"r", "S"},  {"l"}, {"h", "V"}},
+    {{"l", "S"},  {"r"}, {"h", "V"}},
+    {{"r", "S1"}, {"l"}, {"h", "V"}},
+    {{"h", "S"},  {"r"}, {"l", "V"}},
+    {{"r", "Q"},  {"h"}, {"l", "V"}},
+};
+// A whole generator: r and h legs of a right triangle with whole sides.
+constexpr MeasureDrawn wholeGenerator[] = {{{"r", "h"}, Drawn::RightLegs}};
+constexpr MeasureDrawn anyMeasures[] = {{{"r"}, Drawn::Length, 1, 10}, {{"h"}, Drawn::Length, 1, 12}};
+constexpr MeasureChoice measures[] = {{.oneIn = 2, .measures = wholeGenerator}, {.measures = anyMeasures}};
+// clang-format on
+constexpr Registration registration{
+    .picture = "Image3",
+    .drawing = {.figure = "right cone",
+                .proportions = {"r", "h"},
+                .net = "right cone",
+                .netDrawnFrom = {"r", "l"},
+                .netShown = {"r", "l"}},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
+};
+
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"конус"};
+
 }  // namespace
 
 const SolidRow& cone() {
-    static constexpr SolidRow table{"cone", "конус", "на конуса", "конус", Gender::Masculine, quantities, relations, base};
+    static constexpr SolidRow table{.key = "cone", .name = "конус", .genitive = "на конуса", .single = "конус",
+                                    .gender = Gender::Masculine, .quantities = quantities, .relations = relations,
+                                    .base = base, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

@@ -25,10 +25,35 @@ constexpr RelationRow relations[] = {
 // clang-format on
 constexpr std::string_view base[] = {"a"};
 
+// clang-format off
+// What the drawings, worksheets, the window and the pages read of the cube.
+constexpr TaskPattern direct[] = {{{"a"}, {}, {"d", "S", "S1", "V"}}};
+constexpr TaskPattern inverse[] = {
+    {{"S1"}, {"a"}, {"V", "d"}},
+    {{"V"},  {"a"}, {"S1", "d"}},
+    {{"S"},  {"a"}, {"V"}},
+};
+constexpr MeasureDrawn anyEdge[] = {{{"a"}, Drawn::Length, 1, 20}};
+constexpr MeasureChoice measures[] = {{.measures = anyEdge}};
+// clang-format on
+constexpr Registration registration{
+    .picture = "Image7",
+    .drawing = {.figure = "hexahedron",
+                .net = "cuboid",
+                .netDrawnFrom = {"a", "a", "a"},
+                .netShown = {"a"}},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
+};
+
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"куб"};
+
 }  // namespace
 
 const SolidRow& cube() {
-    static constexpr SolidRow table{"cube", "куб", "на куба", "куб", Gender::Masculine, quantities, relations, base};
+    static constexpr SolidRow table{.key = "cube", .name = "куб", .genitive = "на куба", .single = "куб",
+                                    .gender = Gender::Masculine, .quantities = quantities, .relations = relations,
+                                    .base = base, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

@@ -28,11 +28,43 @@ constexpr RelationRow relations[] = {
 // clang-format on
 constexpr std::string_view base[] = {"r", "h"};
 
+// clang-format off
+// What the drawings, worksheets, the window and the pages read of the cylinder.
+constexpr TaskPattern direct[] = {
+    {{"r", "h"}, {}, {"S", "S1", "V", "Q"}},
+    {{"d", "h"}, {}, {"S", "S1", "V"}},
+};
+constexpr TaskPattern inverse[] = {
+    {{"r", "V"},  {"h"}, {"S", "S1"}},
+    {{"h", "V"},  {"r"}, {"S", "S1"}},
+    {{"r", "S"},  {"h"}, {"V", "S1"}},
+    {{"h", "S"},  {"r"}, {"V"}},
+    {{"r", "S1"}, {"h"}, {"V"}},
+    {{"h", "S1"}, {"r"}, {"V"}},
+    {{"r", "Q"},  {"h"}, {"V", "S"}},
+};
+constexpr MeasureDrawn anyMeasures[] = {{{"r"}, Drawn::Length, 1, 10}, {{"h"}, Drawn::Length, 1, 15}};
+constexpr MeasureChoice measures[] = {{.measures = anyMeasures}};
+// clang-format on
+constexpr Registration registration{
+    .picture = "Image2",
+    .drawing = {.figure = "right cylinder",
+                .proportions = {"r", "h"},
+                .net = "right cylinder",
+                .netDrawnFrom = {"r", "h"},
+                .netShown = {"r", "h"}},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
+};
+
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"цилиндър"};
+
 }  // namespace
 
 const SolidRow& cylinder() {
-    static constexpr SolidRow table{"cylinder", "цилиндър", "на цилиндъра", "цилиндър", Gender::Masculine,
-                                    quantities, relations,  base};
+    static constexpr SolidRow table{.key = "cylinder", .name = "цилиндър", .genitive = "на цилиндъра",
+                                    .single = "цилиндър", .gender = Gender::Masculine, .quantities = quantities,
+                                    .relations = relations, .base = base, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

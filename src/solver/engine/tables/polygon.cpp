@@ -38,6 +38,50 @@ constexpr RelationRow relations[] = {
 // clang-format on
 constexpr std::string_view base[] = {"a"};
 
+// clang-format off
+// What the drawings, worksheets, the window and the pages read of the polygon.
+constexpr int sheetSides[] = {3, 4, 6};
+constexpr TaskPattern direct[] = {{{"a"}, {}, {"P", "B", "r", "R"}}};
+constexpr TaskPattern inverse[] = {
+    {{"P"}, {"a"}, {"B"}},
+    {{"B"}, {"a"}, {"P", "r"}},
+    {{"R"}, {"a"}, {"B", "P"}},
+    {{"r"}, {"a"}, {"B", "R"}},
+};
+constexpr RootsAtSides rootsForDecimals[] = {
+    {3, {"B", "r", "R"}},
+    {4, {"R"}},
+    {6, {"B", "r"}},
+};
+constexpr MeasureDrawn triangle[] = {{{"a"}, Drawn::Multiple, 1, 3, 6}};
+constexpr MeasureDrawn square[] = {{{"a"}, Drawn::Length, 1, 15}};
+constexpr MeasureDrawn other[] = {{{"a"}, Drawn::EvenLength, 2, 16}};
+constexpr MeasureChoice measures[] = {
+    {.numbers = SheetNumbers::Whole, .sides = 3, .oneIn = 2, .measures = triangle},
+    {.sides = 4, .measures = square},
+    {.measures = other},
+};
+constexpr NamedSides named[] = {
+    {3, "равностранен триъгълник", "на триъгълника"},
+    {4, "квадрат", "на квадрата"},
+};
+// clang-format on
+constexpr Registration registration{
+    .picture = "Image6",
+    .plane = true,
+    .drawing = {.figure = "regular polygon",
+                .withoutNet = "Многоъгълникът е равнинна фигура и няма развивка."},
+    .worksheet = {.sides = sheetSides,
+                  .direct = direct,
+                  .inverse = inverse,
+                  .rootsForDecimals = rootsForDecimals,
+                  .measures = measures,
+                  .sidedName = {"правилен {}ъгълник", "на {}ъгълника", Gender::Masculine, named}},
+};
+
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"многоъгълник", "правилен многоъгълник"};
+
 }  // namespace
 
 // A base of any shape is a polygon only if its area is less than that of the
@@ -48,8 +92,10 @@ const ConditionRow baseOfAnyShape[1] = {
 };
 
 const SolidRow& regularPolygon() {
-    static constexpr SolidRow table{"polygon", "правилен многоъгълник", "на многоъгълника", "правилен многоъгълник",
-                                    Gender::Masculine, quantities, relations, base};
+    static constexpr SolidRow table{.key = "polygon", .name = "правилен многоъгълник", .genitive = "на многоъгълника",
+                                    .single = "правилен многоъгълник", .gender = Gender::Masculine,
+                                    .quantities = quantities, .relations = relations, .base = base,
+                                    .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

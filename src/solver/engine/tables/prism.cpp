@@ -34,12 +34,49 @@ constexpr RelationRow relations[] = {
 constexpr std::string_view base[] = {"a", "h"};
 constexpr std::string_view anyBase[] = {"P", "B", "h"};
 
+// clang-format off
+// What the drawings, worksheets, the window and the pages read of the prism.
+constexpr int sheetSides[] = {3, 4, 6};
+constexpr TaskPattern direct[] = {{{"a", "h"}, {}, {"B", "S", "S1", "V"}}};
+constexpr TaskPattern inverse[] = {
+    {{"a", "V"},  {"h"}, {"S", "S1"}},
+    {{"a", "S"},  {"h"}, {"V", "S1"}},
+    {{"h", "S"},  {"a"}, {"B", "V"}},
+    {{"a", "S1"}, {"h"}, {"V"}},
+    {{"h", "V"},  {"a"}, {"S", "S1"}},
+};
+constexpr RootsAtSides rootsForDecimals[] = {
+    {3, {"B", "V", "S1"}},
+    {6, {"B", "V", "S1"}},
+};
+constexpr MeasureDrawn squareBase[] = {{{"a"}, Drawn::Length, 1, 12}, {{"h"}, Drawn::Length, 1, 15}};
+constexpr MeasureDrawn otherBase[] = {{{"a"}, Drawn::EvenLength, 2, 12}, {{"h"}, Drawn::Length, 1, 15}};
+constexpr MeasureChoice measures[] = {{.sides = 4, .measures = squareBase}, {.measures = otherBase}};
+// clang-format on
+constexpr Registration registration{
+    .picture = "Image1",
+    .drawing = {.figure = "right prism",
+                .net = "right prism",
+                .netDrawnFrom = {"a", "h"},
+                .netShown = {"n", "a", "h"}},
+    .worksheet = {.sides = sheetSides,
+                  .direct = direct,
+                  .inverse = inverse,
+                  .rootsForDecimals = rootsForDecimals,
+                  .measures = measures,
+                  .sidedName = {"правилна {}ъгълна призма", {}, Gender::Feminine}},
+};
+
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"призма", "права призма"};
+
 }  // namespace
 
 const SolidRow& prism() {
-    static constexpr SolidRow table{"prism",   "права призма", "на призмата", "права призма", Gender::Feminine,
-                                    quantities, relations,     base,          anyBase,        {},
-                                    {},        baseOfAnyShape};
+    static constexpr SolidRow table{.key = "prism", .name = "права призма", .genitive = "на призмата",
+                                    .single = "права призма", .gender = Gender::Feminine, .quantities = quantities,
+                                    .relations = relations, .base = base, .baseWithoutSides = anyBase,
+                                    .conditions = baseOfAnyShape, .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

@@ -40,12 +40,59 @@ constexpr std::string_view base[] = {"a", "h"};
 constexpr std::string_view anyBase[] = {"P", "B", "h"};
 constexpr PartRow parts[] = {{&regularPolygon}};
 
+// clang-format off
+// What the drawings, worksheets, the window and the pages read of the pyramid.
+constexpr int sheetSides[] = {3, 4, 6};
+constexpr TaskPattern direct[] = {
+    {{"a", "h"}, {}, {"k", "S", "S1", "V"}},
+    {{"a", "k"}, {}, {"h", "S", "S1", "V"}},
+};
+constexpr TaskPattern inverse[] = {
+    {{"a", "V"},  {"h"}, {"k", "S1"}},
+    {{"a", "S"},  {"k"}, {"h", "V"}},
+    {{"h", "V"},  {"a"}, {"k", "S1"}},
+    {{"a", "S1"}, {"k"}, {"h", "V"}},
+};
+constexpr RootsAtSides rootsForDecimals[] = {
+    {3, {"B", "V", "S1", "r", "k", "S"}},
+    {6, {"B", "V", "S1", "r", "k", "S"}},
+};
+// A square base: half its edge and the height are legs of a right triangle with whole sides.
+constexpr MeasureDrawn wholeApothem[] = {{{"a", "h"}, Drawn::RightLegs, 0, 0, 2}};
+// A triangle's edge a multiple of 6: its inradius a√3 : 6 is a whole times √3.
+constexpr MeasureDrawn triangleBase[] = {{{"a"}, Drawn::Multiple, 1, 3, 6}, {{"h"}, Drawn::Length, 1, 12}};
+constexpr MeasureDrawn otherBase[] = {{{"a"}, Drawn::EvenLength, 2, 12}, {{"h"}, Drawn::Length, 1, 12}};
+constexpr MeasureChoice measures[] = {
+    {.sides = 4, .oneIn = 2, .measures = wholeApothem},
+    {.numbers = SheetNumbers::Whole, .sides = 3, .measures = triangleBase},
+    {.measures = otherBase},
+};
+// clang-format on
+constexpr Registration registration{
+    .picture = "Image4",
+    .drawing = {.figure = "regular pyramid",
+                .net = "regular pyramid",
+                .netDrawnFrom = {"a", "k"},
+                .netShown = {"n", "a", "b", "k"}},
+    .worksheet = {.sides = sheetSides,
+                  .direct = direct,
+                  .inverse = inverse,
+                  .rootsForDecimals = rootsForDecimals,
+                  .measures = measures,
+                  .sidedName = {"правилна {}ъгълна пирамида", {}, Gender::Feminine}},
+};
+
+// Other names a student may type for it.
+constexpr std::string_view otherNames[] = {"пирамида", "правилна пирамида"};
+
 }  // namespace
 
 const SolidRow& pyramid() {
-    static constexpr SolidRow table{"pyramid",  "правилна пирамида", "на пирамидата", "правилна пирамида",
-                                    Gender::Feminine, quantities, relations, base, anyBase, {}, parts,
-                                    baseOfAnyShape};
+    static constexpr SolidRow table{.key = "pyramid", .name = "правилна пирамида", .genitive = "на пирамидата",
+                                    .single = "правилна пирамида", .gender = Gender::Feminine,
+                                    .quantities = quantities, .relations = relations, .base = base,
+                                    .baseWithoutSides = anyBase, .parts = parts, .conditions = baseOfAnyShape,
+                                    .otherNames = otherNames, .registration = &registration};
     return table;
 }
 

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// What the layers above the solver need of a solid, as plain data in its
+// table file: its picture, the drawers of its figure and net (by their names
+// in the drawings' registries, drawing/figure.cpp and drawing/net_faces.cpp)
+// and the measures they are drawn from, the worksheet's task patterns and how
+// its nice measures are drawn, and the name its tasks give a regular one. The
+// drawings, the worksheets, the window and the pages read this row and never
+// the solid's key; the functions the names stand for live in those layers.
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace solver {
+
+enum class Gender;
+
+// --- Drawings ---
+
+struct DrawingRow {
+    // The figure's drawer: "cuboid", "right cone"; empty where the solid has none.
+    std::string_view figure = {};
+    // The measures that give the figure's proportions, in the drawer's order
+    // (a cuboid's length, width and height); empty where the drawer knows its own.
+    std::array<std::string_view, 3> proportions = {};
+    // The net's drawer: "cuboid", "right cone"; empty where the solid has no net.
+    std::string_view net = {};
+    // The lengths the net is drawn from, in the drawer's order ({"a", "a", "a"}
+    // for a cube's cuboid, {"r", "l"} for a cone).
+    std::array<std::string_view, 3> netDrawnFrom = {};
+    // The measures listed on the net's sheet.
+    std::array<std::string_view, 4> netShown = {};
+    // Why there is no net, where `net` is empty.
+    std::string_view withoutNet = {};
+};
+
+// --- Worksheets ---
+
+struct TaskPattern {
+    std::array<std::string_view, 3> givens;  // besides n, which a prism, a pyramid or a polygon is given by
+    std::array<std::string_view, 2> sought;  // always asked: the dimensions an inverse task finds
+    std::array<std::string_view, 4> more;    // some of these asked besides
+};
+
+// What holds a root for every base of n sides with decimal measures (the area
+// of a triangle or a hexagon holds √3): no decimal sheet gives it.
+struct RootsAtSides {
+    int sides;
+    std::array<std::string_view, 6> keys;
+};
+
+// How one measure of a sheet's solid is drawn (worksheet/solid_tasks.cpp).
+enum class Drawn {
+    Length,        // whole from `low` to `high`, or with one decimal that is not 0
+    EvenLength,    // even and whole from `low` to `high`; on a decimal sheet as Length
+    Multiple,      // `times` times a whole number from `low` to `high`
+    OtherLength,   // as Length, but one more where it equals the measure drawn just before
+    OddHalf,       // (2k + 1) : 2 for a whole k from `low` to `high`
+    RightLegs,     // letters[0] and letters[1]: the legs of a right triangle with whole
+                   // sides (on a decimal sheet times a decimal), the first `times` times
+    WholeDiagonal, // letters[0..2]: the edges of a box whose diagonal is whole, in any order
+};
+
+struct MeasureDrawn {
+    std::array<std::string_view, 3> letters;
+    Drawn way;
+    int low = 0, high = 0, times = 1;
+};
+
+enum class SheetNumbers { Any, Whole, Decimal };
+
+// One way of drawing a solid's nice measures, taken where its conditions hold:
+// the sheet's numbers, the base's n, and a chance of one in `oneIn` (or, with
+// `unlessOne`, all but that one). The first that holds is taken.
+struct MeasureChoice {
+    SheetNumbers numbers = SheetNumbers::Any;
+    int sides = 0;  // 0: any
+    int oneIn = 0;  // 0: always
+    bool unlessOne = false;
+    std::span<const MeasureDrawn> measures = {};
+};
+
+// A regular solid's name by its base: "{}" stands for the count's stem
+// ("шест" in „правилна шестоъгълна призма“); an empty genitive is the solid's.
+struct NamedSides {
+    int sides;
+    std::string_view name, genitive;
+};
+struct SidedName {
+    std::string_view name = {};  // "правилна {}ъгълна призма"; empty: the solid's own name
+    std::string_view genitive = {};
+    Gender gender = {};
+    std::span<const NamedSides> named = {};  // {3, "равностранен триъгълник", "на триъгълника"}
+};
+
+struct WorksheetRow {
+    std::span<const int> sides = {};  // the n a task may have; empty where the solid has none
+    std::span<const TaskPattern> direct = {};
+    std::span<const TaskPattern> inverse = {};
+    std::span<const RootsAtSides> rootsForDecimals = {};
+    std::span<const MeasureChoice> measures = {};
+    SidedName sidedName = {};
+};
+
+struct Registration {
+    std::string_view picture;  // the calculator's picture of the solid: "Image7"
+    bool plane = false;        // a plane figure: its lengths may be given as 3√3
+    DrawingRow drawing = {};
+    WorksheetRow worksheet = {};
+};
+
+}  // namespace solver
