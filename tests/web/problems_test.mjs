@@ -277,7 +277,7 @@ async function theGrade(page, user, site) {
       /B = a² = 6² = 36/.test(text) && !/tg|sin|cos|√\(/.test(text) && value('V')?.[2] === '48' && value('k')?.[1] === null,
     `${user.name}: grade=6 in the address: the choice shows it, B = a², no tg and no Pythagoras, k not found`,
     JSON.stringify({ chosen, shown }) + '\n' + text);
-  const gradeNote = await page.textContent('#note-k');
+  const gradeNote = await page.textContent('#note-pyramid-k');
   check(/наученото до 6\. клас/.test(gradeNote), `${user.name}: beside k, that grade 6 does not find it`, gradeNote);
   // Every grade's tools, chosen: the tangent's formula at once.
   await page.selectOption('#grade', '');
