@@ -107,6 +107,7 @@ Task parse(std::string_view text) {
 bool typable(const Task& task) {
     const solver::SolidRow* solid = solver::solidByKey(task.solid);
     if (!solid) return false;
+    if (task.error.starts_with("--grade=")) return false;  // a grade is chosen on the command line only
     for (const solver::Given& given : task.givens)
         if (solver::quantityIndex(*solid, given.key) < 0) return false;
     return true;
@@ -716,7 +717,7 @@ private slots:
         QCOMPARE(givenField(window, "a")->text(), QStringLiteral("16 cm"));
         QCOMPARE(givenField(window, "S")->text(), QStringLiteral("320 cm²"));
         QCOMPARE(givenField(window, "h")->text(), QString());
-        QCOMPARE(beside(window, "V")->text(), QStringLiteral("512 cm³ (0,512 l) (търси се)"));
+        QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("512 cm³ (0,512 l) (търси се)"));
         QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("pi:1"))->isChecked());
         const QString read = window.findChild<QLabel*>(QStringLiteral("text-read"))->text();
         QVERIFY2(read.startsWith(QStringLiteral("Прочетено: правилна пирамида; n = 4, a = 16 cm, S = 320 cm²; търси се V")),
@@ -727,14 +728,14 @@ private slots:
         typeKeys(givenField(window, "a"), QStringLiteral("10 cm"));
         QTest::keyClick(givenField(window, "a"), Qt::Key_Return);
         QVERIFY2(beside(window, "V")->text().endsWith(QStringLiteral("(търси се)")), qPrintable(beside(window, "V")->text()));
-        QVERIFY2(beside(window, "a")->text().startsWith(QStringLiteral("10 cm")), qPrintable(beside(window, "a")->text()));
+        QVERIFY2(plain(beside(window, "a")->text()).startsWith(QStringLiteral("10 cm")), qPrintable(beside(window, "a")->text()));
     }
 
     void aTaskInLitresAndOneNotUnderstood() {
         ProblemsWindow window(",");
         QVERIFY(showActive(window));
         window.showText(QStringLiteral("Куб има ръб 20 cm. Колко литра е обемът му?"));
-        QCOMPARE(beside(window, "V")->text(), QStringLiteral("8 l (търси се)"));
+        QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("8 l (търси се)"));
         window.showText(QStringLiteral("Пресечен конус има радиуси 6 cm и 3 cm и височина 4 cm."));
         const QString read = window.findChild<QLabel*>(QStringLiteral("text-read"))->text();
         QVERIFY2(read.contains(QStringLiteral("не разбирам „Пресечен“, „3 cm“")), qPrintable(read));
@@ -760,13 +761,13 @@ private slots:
         QTest::keySequence(givenField(window, "r"), QKeySequence::Paste);
         QCOMPARE(window.findChild<QPlainTextEdit*>(QStringLiteral("task-text"))->toPlainText(), task);
         QCOMPARE(givenField(window, "r")->text(), QStringLiteral("3 cm"));
-        QCOMPARE(beside(window, "V")->text(), QStringLiteral("12π ≈ 37,7 cm³ (≈ 0,04 l) (търси се)"));
+        QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("12π ≈ 37,7 cm³ (≈ 0,04 l) (търси се)"));
         // With the focus on the solids.
         QGuiApplication::clipboard()->setText(QStringLiteral("Кълбо с радиус 3 cm. Намерете обема му."));
         window.findChild<QListWidget*>(QStringLiteral("solids"))->setFocus();
         QTest::keySequence(window.findChild<QListWidget*>(QStringLiteral("solids")), QKeySequence::Paste);
         QCOMPARE(window.findChild<QListWidget*>("solids")->currentItem()->data(Qt::UserRole).toString(), "sphere");
-        QCOMPARE(beside(window, "V")->text(), QStringLiteral("36π ≈ 113,1 cm³ (≈ 0,11 l) (търси се)"));
+        QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("36π ≈ 113,1 cm³ (≈ 0,11 l) (търси се)"));
     }
 
     // A task pasted into the calculator opens the problems window with it; a
@@ -785,7 +786,7 @@ private slots:
         ProblemsWindow* window = openedProblems();
         QVERIFY(window);
         QCOMPARE(givenField(*window, "r")->text(), QStringLiteral("6 cm"));
-        QCOMPARE(beside(*window, "V")->text(), QStringLiteral("288π ≈ 904,78 cm³ (≈ 0,9 l) (търси се)"));
+        QCOMPARE(plain(beside(*window, "V")->text()), QStringLiteral("288π ≈ 904,78 cm³ (≈ 0,9 l) (търси се)"));
     }
 
     // A prism whose kind is not yet chosen is no task: the item is greyed out.

@@ -74,8 +74,12 @@ bool isRelationGiven(const SolidRow& solid, const Given& given) {
             if (quantityIndex(solid, word) >= 0) return true;
         return false;
     }
-    return std::any_of(given.key.begin(), given.key.end(), [](char c) { return !isLatin(c) && !(c >= '0' && c <= '9'); }) &&
-           !latinWords(given.key).empty();
+    // "h:k", "r+h", or a multiple written first: "12a", "2r".
+    const bool formula = std::any_of(given.key.begin(), given.key.end(),
+                                     [](char c) { return !isLatin(c) && !(c >= '0' && c <= '9'); }) ||
+                         (!given.key.empty() && given.key.front() >= '0' && given.key.front() <= '9');
+    const std::vector<std::string> words = latinWords(given.key);
+    return formula && std::any_of(words.begin(), words.end(), [&](const std::string& word) { return quantityIndex(solid, word) >= 0; });
 }
 
 RelationGiven readRelationGiven(const SolidRow& solid, const Given& given, std::optional<Unit> resultsUnit) {
