@@ -144,6 +144,8 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     {"a decimal datum beside π: the full surface as the key writes it", "--pi=3.14 cylinder r=5 S=314",
      Expect::Solved, {"h=10 S1=471 V=785"}},
     {"π ≈ 3,14 in grade 6", "--grade=6 --pi=3.14 cylinder d=10 h=7", Expect::Solved, {"r=5 S=70*pi V=175*pi"}},
+    {"grade 6: a diagonal no cube has, though the grade cannot find it", "--grade=6 cube a=3 d=9", Expect::None, {},
+     "d = 3√3 ≈ 5,196"},
     {"n found from the base's edge and area", "pyramid a=6 B=9√3", Expect::Underdetermined, {}, "следва n = 3"},
     {"n found from the edge and the circumradius", "pyramid a=2 R=2", Expect::Underdetermined, {}, "следва n = 6"},
     {"n found from the two radii", "pyramid r=√3 R=2", Expect::Underdetermined, {}, "следва n = 6"},

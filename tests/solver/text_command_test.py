@@ -18,7 +18,7 @@ import tempfile
 import sympy
 
 EXIT = {"solved": 0, "none": 1, "underdetermined": 1, "invalid": 2, "unread": 2}
-OBJECT_KEYS = ["status", "message", "read", "asked", "solutions", "steps"]
+OBJECT_KEYS = ["status", "message", "read", "asked", "solutions", "steps", "notes"]
 READ_KEYS = ["solid", "givens", "asked", "pi", "unit", "ignored", "unread"]
 QUANTITY_KEYS = ["exact", "value", "unit", "text", "given"]
 PI = {"3.14": 3.14, "3.141592": 3.141592}
@@ -144,6 +144,13 @@ def check_options(solve, failures):
     if chosen.returncode == 0 and json.loads(chosen.stdout)["solutions"][0]["V"]["unit"] != "cm³":
         failures.append("--unit=cm does not override the unit the text asks for")
     expect(["--json", "--answer=V=512", "--text", PYRAMID], 0, '"answers": {"V": {')
+    # A rounded given's note and the grade's limits, in the JSON as on the screen.
+    rounded = "Правилна шестоъгълна пирамида има основен ръб 10 cm, височина 12 cm и апотема на основата 8,65 cm. " \
+        "Намерете обема ѝ."
+    expect(["--grade=6", "--text", rounded], 0, "не се намира с наученото до 6. клас")
+    noted = expect(["--json", "--text", rounded], 0, '"V": {"exact": "1038"')
+    if noted.returncode == 0 and not any("закръглено" in note for note in json.loads(noted.stdout)["notes"][0]):
+        failures.append(f"--json --text: no rounding note in {json.loads(noted.stdout)['notes']}")
 
 
 def main():

@@ -25,7 +25,7 @@
 // but the sheet's answers, and no Content-Security-Policy violation while
 // answers are checked.
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, symlinkSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -458,13 +458,28 @@ const runs = [
   { name: 'bg-BG desktop', locale: 'bg-BG', viewport: { width: 1280, height: 800 } },
   { name: 'bg-BG 360-px phone', locale: 'bg-BG', phone: true, viewport: { width: 360, height: 740 } },
   { name: 'en-US 320-px phone', locale: 'en-US', phone: true, viewport: { width: 320, height: 640 }, brief: true },
+  // A bare Debian system: one monospaced face and none of the signs; the
+  // site's own faces must carry every sign onto paper.
+  { name: 'a system with Liberation Mono alone', locale: 'bg-BG', viewport: { width: 1280, height: 800 }, bare: true },
 ];
+
+// A fontconfig that knows one face, as a minimal system's does.
+function bareFonts() {
+  const dir = mkdtempSync(join(tmpdir(), 'bare-fonts-'));
+  mkdirSync(join(dir, 'fonts'));
+  symlinkSync('/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf', join(dir, 'fonts', 'mono.ttf'));
+  const config = join(dir, 'fonts.conf');
+  writeFileSync(config, `<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n<fontconfig>` +
+    `<dir>${join(dir, 'fonts')}</dir><cachedir>${join(dir, 'cache')}</cachedir></fontconfig>\n`);
+  return { ...process.env, FONTCONFIG_FILE: config };
+}
 
 async function run(user) {
   const site = await serve(siteDir, 0);
   const browser = await chromium.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking'],
+    ...(user.bare ? { env: bareFonts() } : {}),
   });
   const context = await browser.newContext({
     locale: user.locale, viewport: user.viewport, deviceScaleFactor: user.phone ? 3 : 1,
@@ -479,7 +494,9 @@ async function run(user) {
     if (message.type() === 'error' && /Content.Security.Policy/i.test(message.text())) violations.push(message.text());
   });
   try {
-    if (user.phone) {
+    if (user.bare) {
+      await onPaper(page, user, site);
+    } else if (user.phone) {
       await opened(page, `${site.url}listove.html?${fullSheet}`);
       await page.evaluate(() => (document.getElementById('teacher').open = true));
       const wrong = await page.evaluate(phoneFaults);

@@ -18,6 +18,7 @@
 
 #include "drawings.h"
 #include "task/json.h"
+#include "task/outcome_json.h"
 #include "task/solver.h"
 #include "text_command.h"
 #include "worksheet_command.h"
@@ -162,37 +163,7 @@ std::string jsonOf(const Outcome& outcome) {
     json.key("suggestions").beginArray();
     for (const std::string& key : outcome.suggestions) json.string(key);
     json.endArray();
-    json.key("solutions").beginArray();
-    for (const Solution& solution : outcome.solutions) {
-        json.beginObject();
-        for (const QuantityResult& q : solution.quantities) {
-            json.key(q.key).beginObject();
-            json.key("exact");
-            if (q.exact) json.string(q.exact->ascii());
-            else json.null();
-            json.key("value").number(q.value);
-            json.key("unit").string(q.unit);
-            json.key("text").string(q.text);
-            json.key("given").boolean(q.given);
-            json.endObject();
-        }
-        json.endObject();
-    }
-    json.endArray();
-    json.key("steps").beginArray();
-    for (const Solution& solution : outcome.solutions) {
-        json.beginArray();
-        for (const std::string& step : solution.steps) json.string(step);
-        json.endArray();
-    }
-    json.endArray();
-    json.key("notes").beginArray();
-    for (const Solution& solution : outcome.solutions) {
-        json.beginArray();
-        for (const std::string& note : solution.notes) json.string(note);
-        json.endArray();
-    }
-    json.endArray();
+    writeSolutions(json, outcome);
     json.endObject();
     return json.text();
 }

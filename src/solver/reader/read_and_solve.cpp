@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "task/json.h"
+#include "task/outcome_json.h"
 
 namespace solver::reader {
 namespace {
@@ -145,30 +146,7 @@ std::string textOutcomeJson(const TextOutcome& result) {
     json.key("asked").beginArray();
     for (const std::string& key : result.asked) json.string(key);
     json.endArray();
-    json.key("solutions").beginArray();
-    for (const Solution& solution : result.outcome.solutions) {
-        json.beginObject();
-        for (const QuantityResult& q : solution.quantities) {
-            json.key(q.key).beginObject();
-            json.key("exact");
-            if (q.exact) json.string(q.exact->ascii());
-            else json.null();
-            json.key("value").number(q.value);
-            json.key("unit").string(q.unit);
-            json.key("text").string(q.text);
-            json.key("given").boolean(q.given);
-            json.endObject();
-        }
-        json.endObject();
-    }
-    json.endArray();
-    json.key("steps").beginArray();
-    for (const Solution& solution : result.outcome.solutions) {
-        json.beginArray();
-        for (const std::string& step : solution.steps) json.string(step);
-        json.endArray();
-    }
-    json.endArray();
+    writeSolutions(json, result.outcome);
     json.endObject();
     return json.text();
 }

@@ -534,6 +534,18 @@ bool gradeLimited(const Task& task, const Search& search, const Leading& convers
     return true;
 }
 
+// Givens that no solid fits, though the grade's tools do not show it (a
+// cube's diagonal beside its edge, before Pythagoras): said as with every tool.
+bool contradictedBeyondGrade(const Task& task, Outcome& outcome) {
+    Settings everyTool = task.settings;
+    everyTool.grade = 0;
+    const Task unlimited{task.solid, task.reading, everyTool, task.wording, task.regular};
+    const Search search = searched(unlimited, givenValues(unlimited, true), true, everyTool.steps);
+    if (!search.solutions().empty() || !search.stuck().empty() || search.contradictions().empty()) return false;
+    describeNone(unlimited, search, outcome);
+    return true;
+}
+
 // A whole number that no relation gives (n of a regular base), tried at each
 // value: where one alone fits, the task is solved with it; where none does,
 // no solid fits. False where that does not decide the task.
@@ -618,7 +630,9 @@ void solvedWith(const CompiledSolid& solid, const GivenReading& reading, const S
         describeNone(task, search, outcome);
         return;
     }
-    if (task.settings.grade > 0 && gradeLimited(task, search, conversions, outcome)) return;
+    if (task.settings.grade > 0 &&
+        (gradeLimited(task, search, conversions, outcome) || contradictedBeyondGrade(task, outcome)))
+        return;
     if (search.tooComplex()) {
         outcome.message = std::string(tooComplex);
         return;
