@@ -13,7 +13,7 @@
 (function () {
   const byId = (id) => document.getElementById(id);
   const form = byId('task');
-  const settings = ['unit', 'pi', 'digits'];
+  const settings = ['unit', 'pi', 'grade', 'digits'];
 
   // What the solver solves: the page's own address as it was opened, until
   // the student changes the form; then the form.

@@ -14,6 +14,7 @@
 #include "engine/solids.h"
 #include "wording/line_breaks.h"
 #include "reader/read_and_solve.h"
+#include "task/task_sheet.h"
 
 namespace geometry::web {
 namespace {
@@ -104,10 +105,14 @@ void writeSettings(std::ostream& html) {
     html << "<div id=\"settings\">\n";
     writeSelect(html, "unit", "Мерна единица", {{"", "без"}, {"mm", "mm"}, {"cm", "cm"}, {"dm", "dm"}, {"m", "m"}}, "");
     writeSelect(html, "pi", "Число π", {{"exact", "точно"}, {"3.14", "3,14"}, {"3.141592", "3,141592"}}, "exact");
+    std::vector<std::pair<std::string, std::string>> grades;
+    for (const solver::GradeChoice& choice : solver::gradeChoices())
+        grades.emplace_back(choice.grade > 0 ? std::to_string(choice.grade) : "", choice.label);
+    writeSelect(html, "grade", solver::caption::grade, grades, "");
     std::vector<std::pair<std::string, std::string>> digits;
     for (int count = 0; count <= 12; ++count) digits.emplace_back(std::to_string(count), std::to_string(count));
     writeSelect(html, "digits", "Цифри след запетаята", digits, "2");
-    for (const std::string_view id : {"unit", "pi", "digits"})
+    for (const std::string_view id : {"unit", "pi", "grade", "digits"})
         html << "<span id=\"note-" << id << "\" class=\"note\"></span>\n";
     html << "</div>\n";
 }

@@ -27,6 +27,7 @@ struct Request {
     std::vector<Given> givens;
     Settings settings;
     std::string pi = "exact", unit, digits = std::to_string(defaultDigits);  // as the selects name them
+    std::string grade;  // "" for every grade's tools, else "6" to "12"
     AddressPairs unusable;  // a setting's key and the sentence
     AddressPairs settingsAsGiven;  // for the address: what it gave, usable or not
     std::optional<std::string> text;  // the task as printed, read for the solid and the givens
@@ -44,6 +45,13 @@ void readSetting(Request& request, const std::string& key, const std::string& va
         else if (value == "3.141592" || value == "3,141592")
             request.settings.pi = PiSetting::Calculator, request.pi = "3.141592";
         else request.unusable.emplace_back(key, "π се взема точно, 3,14 или 3,141592, а не „" + value + "“.");
+    } else if (key == "grade") {
+        if (const std::optional<int> grade = gradeByText(value)) {
+            request.settings.grade = *grade;
+            request.grade = *grade > 0 ? std::to_string(*grade) : "";
+        } else {
+            request.unusable.emplace_back(key, gradeProblem(value));
+        }
     } else if (key == "unit") {
         if (value.empty()) return;
         if (const std::optional<Unit> unit = unitByName(value)) {
@@ -113,16 +121,17 @@ Request readRequest(std::string_view query) {
     request.solid = std::string(allSolids().front().key);
     for (const auto& [key, value] : readQuery(query)) {
         if (key == "solid") request.solid = value;
-        else if (key == "pi" || key == "unit" || key == "digits") readSetting(request, key, value);
+        else if (key == "pi" || key == "unit" || key == "digits" || key == "grade") readSetting(request, key, value);
         else if (key == "text") request.text = value;
         else if (key == "asked") request.asked = keysOf(value);
         else if ((namesQuantity(key) || namesRelation(key)) && !blank(value)) request.givens.push_back({key, value});
     }
+    request.settings.asked = request.asked;  // with a grade, what its tools must reach
     request.chosen.settings = request.settings;
     for (const auto& [key, value] : request.settingsAsGiven) {
         if (key == "pi") request.chosen.pi = true;
         else if (key == "unit") request.chosen.unit = !value.empty();
-        else request.chosen.digits = true;
+        else if (key == "digits") request.chosen.digits = true;
     }
     return request;
 }
@@ -164,6 +173,7 @@ std::string addressOf(const Request& request, const SolidRow* solid) {
         return usable;
     };
     pairs.emplace_back("pi", setting("pi", request.pi));
+    if (const std::string grade = setting("grade", request.grade); !grade.empty()) pairs.emplace_back("grade", grade);
     if (const std::string unit = setting("unit", request.unit); !unit.empty()) pairs.emplace_back("unit", unit);
     pairs.emplace_back("digits", setting("digits", request.digits));
     if (!request.asked.empty()) {
@@ -334,7 +344,7 @@ std::string solvedTask(std::string_view query, bool withNets) {
     json.beginObject().key("solid").string(solid ? solid->key : "");
     json.key("address").string(addressOf(request, solid));
     json.key("settings").beginObject().key("pi").string(request.pi).key("unit").string(request.unit);
-    json.key("digits").string(request.digits).endObject();
+    json.key("digits").string(request.digits).key("grade").string(request.grade).endObject();
 
     // Settings that cannot be used leave the task unsolved; what the givens
     // lack is said all the same.

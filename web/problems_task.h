@@ -5,7 +5,7 @@
 // JSON, so that the page's script only puts it in its place:
 //
 //   {"solid": "cone", "address": "solid=cone&r=3&h=4&pi=exact&digits=2",
-//    "settings": {"pi": "exact", "unit": "", "digits": "2"},
+//    "settings": {"pi": "exact", "unit": "", "digits": "2", "grade": ""},
 //    "status": "solved", "summary": "Решение", "message": "",
 //    "fields": [{"key": "r", "state": "given", "note": "дадено: 3"}, ...],
 //    "solutions": [{"title": "", "quantities": [{"key": "l", "name": "образуваща",
@@ -23,7 +23,7 @@
 // "invalid" (its given cannot be used; the note says why), "concerned" (no
 // solid has the givens together; the last such field's note says why),
 // "suggested" (one more given that would decide the task) or "" (nothing to
-// say). The settings' selects are fields too ("pi", "unit", "digits") where
+// say). The settings' selects are fields too ("pi", "unit", "digits", "grade") where
 // the address gives one that cannot be used. "message" is what stands beside
 // no field: why the givens do not suffice, or a key the solid does not have.
 
@@ -33,7 +33,8 @@
 namespace geometry::web {
 
 // The address's settings: pi=exact|3.14|3.141592, unit=mm|cm|dm|m (of the
-// givens typed without one and of the results), digits=0…12; asked=V,S1 the
+// givens typed without one and of the results), digits=0…12, grade=6…12 (the
+// student's grade: the tools the steps use; none or empty for all); asked=V,S1 the
 // quantities the task asks for; text=… a task as printed, whose solid, givens,
 // asked quantities and settings are read from it (the address's settings
 // override the text's); a pair whose key is a quantity's letter (of any solid,

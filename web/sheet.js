@@ -14,7 +14,7 @@
 (function () {
   const byId = (id) => document.getElementById(id);
   const form = byId('settings');
-  const selects = ['kind', 'numbers', 'pi', 'unit', 'variant'];
+  const selects = ['kind', 'numbers', 'pi', 'unit', 'grade', 'variant'];
   const texts = ['count', 'number'];
   const boxes = ['figures', 'key'];
 

@@ -11,6 +11,7 @@
 #include "problems_style.h"
 #include "sheet_style.h"
 #include "engine/solids.h"
+#include "task/task_sheet.h"
 #include "wording/line_breaks.h"
 
 namespace geometry::web {
@@ -78,6 +79,11 @@ void writeSettings(std::ostream& html) {
     writeSelect(html, "numbers", "Числа", {{"whole", "цели, отговори с π и корени"}, {"decimal", "десетични"}});
     writeSelect(html, "pi", "Число π", {{"exact", "точно"}, {"3.14", "3,14"}});
     writeSelect(html, "unit", "Мерна единица", {{"mm", "mm"}, {"cm", "cm"}, {"dm", "dm"}, {"m", "m"}});
+    // Only tasks that grade's tools solve, and the key's steps with them.
+    std::vector<std::pair<std::string, std::string>> grades;
+    for (const solver::GradeChoice& choice : solver::gradeChoices())
+        grades.emplace_back(choice.grade > 0 ? std::to_string(choice.grade) : "", choice.label);
+    writeSelect(html, "grade", "Клас на учениците", Options(grades.begin(), grades.end()));
     writeSelect(html, "variant", "Вариант", {{"A", "А"}, {"B", "Б"}});
     writeNumber(html, "number", "Номер на листа", 999999);
     html << "</div>\n";

@@ -206,6 +206,7 @@ std::string sheetView(std::string_view query) {
     json.key("numbers").string(numbersKey(settings.numbers));
     json.key("pi").string(piKey(settings.pi));
     json.key("unit").string(unitSymbol(settings.unit));
+    json.key("grade").string(settings.grade > 0 ? std::to_string(settings.grade) : "");
     json.key("figures").boolean(request.page.figures);
     json.key("key").boolean(request.page.key);
     json.endObject();
@@ -218,7 +219,9 @@ std::string sheetView(std::string_view query) {
     json.key("key").string(request.page.key ? keyMarkup(sheet) : "");
     std::string announcement = sheet.title + ": " + countText(sheet.tasks.size()) + ".";
     if (sheet.tasks.size() < std::size_t(settings.count))
-        announcement += " Повече задачи с тези тела и вид не се получиха.";
+        announcement += settings.grade > 0 ? " Повече задачи с тези тела и вид, решими в " + std::to_string(settings.grade) +
+                                                 ". клас, не се получиха."
+                                           : " Повече задачи с тези тела и вид не се получиха.";
     json.key("announcement").string(announcement);
     json.endObject();
     return json.text();

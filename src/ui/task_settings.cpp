@@ -33,6 +33,16 @@ TaskSettings::TaskSettings(std::string decimalSeparator, QWidget* parent)
     }
     row->addSpacing(16);
 
+    auto* gradeCaption = new QLabel(QStringLiteral("&") + fromUtf8(solver::caption::grade) + QLatin1Char(':'), this);
+    grade_ = new QComboBox(this);
+    grade_->setObjectName(QStringLiteral("grade"));
+    grade_->setAccessibleName(fromUtf8(solver::caption::grade));
+    for (const solver::GradeChoice& choice : solver::gradeChoices()) grade_->addItem(fromUtf8(choice.label), choice.grade);
+    gradeCaption->setBuddy(grade_);
+    row->addWidget(gradeCaption);
+    row->addWidget(grade_);
+    row->addSpacing(16);
+
     auto* unitCaption = new QLabel(QStringLiteral("&") + fromUtf8(solver::caption::unit) + QLatin1Char(':'), this);
     unit_ = new QComboBox(this);
     unit_->setObjectName(QStringLiteral("unit"));
@@ -57,6 +67,7 @@ TaskSettings::TaskSettings(std::string decimalSeparator, QWidget* parent)
     connect(pi_, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) emit changed();
     });
+    connect(grade_, &QComboBox::currentIndexChanged, this, &TaskSettings::changed);
     connect(unit_, &QComboBox::currentIndexChanged, this, &TaskSettings::changed);
     connect(digits_, &QSpinBox::valueChanged, this, &TaskSettings::changed);
 }
@@ -66,12 +77,13 @@ solver::Settings TaskSettings::settings() const {
     settings.pi = solver::piChoices(decimalSeparator_)[std::size_t(std::max(0, pi_->checkedId()))].setting;
     settings.unit = solver::unitChoices()[std::size_t(std::max(0, unit_->currentIndex()))].unit;
     settings.digits = digits_->value();
+    settings.grade = grade_->currentData().toInt();
     settings.separator = decimalSeparator_;
     return settings;
 }
 
 void TaskSettings::show(const solver::Settings& settings) {
-    const QSignalBlocker quietPi(pi_), quietUnit(unit_), quietDigits(digits_);
+    const QSignalBlocker quietPi(pi_), quietGrade(grade_), quietUnit(unit_), quietDigits(digits_);
     const std::vector<solver::PiChoice> choices = solver::piChoices(decimalSeparator_);
     for (std::size_t i = 0; i < choices.size(); ++i)
         if (choices[i].setting == settings.pi) pi_->button(int(i))->setChecked(true);
@@ -79,10 +91,11 @@ void TaskSettings::show(const solver::Settings& settings) {
     for (std::size_t i = 0; i < units.size(); ++i)
         if (units[i].unit == settings.unit) unit_->setCurrentIndex(int(i));
     digits_->setValue(settings.digits);
+    if (const int index = grade_->findData(settings.grade); index >= 0) grade_->setCurrentIndex(index);
 }
 
 QList<QWidget*> TaskSettings::focusOrder() const {
-    return {pi_->checkedButton(), unit_, digits_};
+    return {pi_->checkedButton(), grade_, unit_, digits_};
 }
 
 }  // namespace geometry::ui

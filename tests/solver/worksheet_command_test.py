@@ -58,12 +58,28 @@ for pi in ("exact", "3.14"):
     for task in sheet["tasks"]:
         check_task(task, [] if pi == "exact" else ["--pi=3.14"])
 
+# A grade's sheet: its grade in the settings and the query, every task solved
+# to the key by the solver with that grade and the asked quantities, and no
+# tangent in its key's steps.
+graded = json.loads(run("--worksheet", "--seed=31", "--count=8", "--grade=6", "--solids=prism,pyramid,cone",
+                        "--json").stdout)
+expect(graded["settings"]["grade"] == 6 and graded["query"].endswith("&grade=6") and len(graded["tasks"]) >= 6,
+       f"--grade=6: {graded['settings']} {graded['query']}")
+for task in graded["tasks"]:
+    asked = [f"{key}=?" for key in task["asked"]]
+    result = run("--grade=6", "--json", task["solid"], *task["givens"], *asked)
+    solved = json.loads(result.stdout) if result.stdout else {}
+    expect(result.returncode == 0 and len(solved.get("solutions", [])) == 1,
+           f"--grade=6 {task['solid']} {task['givens']}: {result.returncode} {solved.get('message')}")
+    steps = " ".join(task["steps"] + [step for answer in task["answers"].values() for step in answer["steps"]])
+    expect(not any(word in steps for word in ("tg", "sin", "cos")), f"--grade=6 {task['givens']}: {steps}")
+
 plain = run("--worksheet", "--seed=31", "--count=3")
 expect(plain.returncode == 0 and plain.stdout.startswith("Лист № 31, вариант А") and "Отговори" in plain.stdout,
        "the plain sheet: " + plain.stdout[:200])
 for options, named in ((["--worksheet", "--count=31"], "--count"), (["--worksheet", "--kind=both"], "--kind"),
                        (["--worksheet", "--seed=x"], "--seed"), (["cone", "r=3", "h=4", "--answer=x=3"], "„x“"),
-                       (["cone", "r=3", "h=4", "--answer=V"], "--answer")):
+                       (["cone", "r=3", "h=4", "--answer=V"], "--answer"), (["--worksheet", "--grade=5"], "--grade")):
     result = run(*options)
     expect(result.returncode == 2 and named in result.stderr, f"{options}: {result.returncode} {result.stderr}")
 

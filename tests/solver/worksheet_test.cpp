@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <regex>
 #include <sstream>
 
 #include "alike_tasks.h"
@@ -249,6 +250,109 @@ TEST(Worksheet, VariantsAreAlikeInTheirNumbers) {
     }
 }
 
+// What a grade-6 key may not write: a trigonometric function, or Pythagoras'
+// theorem (a square as the sum or difference of two squares, or the root of one).
+std::string beyondGrade6(const std::string& step) {
+    for (const char* word : {"tg", "sin", "cos"})
+        if (step.find(word) != std::string::npos) return word;
+    static const std::regex pythagoras("(\\w|\\))² = [^=⇒]*² (\\+|−) [^=⇒]*²|√\\([^()]*² (\\+|−)");
+    if (std::regex_search(step, pythagoras)) return "Pythagoras";
+    return {};
+}
+
+// A grade's sheet: each task's every answer found by the solver with that
+// grade's tools alone, as the key has it, and the key's steps with no tool
+// the grade has not learnt; of the same sheets without a grade, some tasks
+// need more, so that the grade does choose.
+TEST(Worksheet, AGradeSheetHoldsOnlyTasksItsToolsSolve) {
+    Faults faults;
+    int tasks = 0, beyondTools = 0, squareBases = 0;
+    for (int grade : {6, 7})
+        for (int number = 1; number <= sheetNumbers / 2; ++number)
+            for (TaskKind kind : {TaskKind::Direct, TaskKind::Inverse})
+                for (Numbers numbers : {Numbers::Whole, Numbers::Decimal}) {
+                    SheetSettings settings;
+                    settings.number = std::uint64_t(number) * 104729;
+                    settings.count = 16;
+                    settings.kind = kind;
+                    settings.numbers = numbers;
+                    settings.pi = number % 2 ? PiSetting::School : PiSetting::Exact;
+                    settings.grade = grade;
+                    const Sheet sheet = makeSheet(settings);
+                    EXPECT_GE(sheet.tasks.size(), 8u) << sheetQuery(sheet.settings);
+                    EXPECT_NE(sheetQuery(sheet.settings).find("&grade=" + std::to_string(grade)), std::string::npos);
+                    for (const Task& task : sheet.tasks) {
+                        ++tasks;
+                        Settings limited;
+                        limited.pi = settings.pi;
+                        limited.grade = grade;
+                        limited.asked = task.asked;
+                        const Outcome outcome = solve(task.solid->key, task.givens, limited);
+                        if (outcome.status != Status::Solved || outcome.solutions.size() != 1) {
+                            faults.add(sheet, task, "with grade " + std::to_string(grade) + ": " +
+                                                        std::string(statusKey(outcome.status)) + " " + outcome.message);
+                            continue;
+                        }
+                        for (const Answer& answer : task.answers) {
+                            const QuantityResult* q = outcome.solutions.front().find(answer.key);
+                            if (!q || !q->determined || !near(q->value, answer.value))
+                                faults.add(sheet, task, answer.key + " not found as the key has it with grade " +
+                                                            std::to_string(grade));
+                            for (const std::string& step : answer.steps)
+                                if (grade == 6 && !beyondGrade6(step).empty())
+                                    faults.add(sheet, task, "the key's step " + step + ": " + beyondGrade6(step));
+                        }
+                        for (const std::string& step : task.steps) {
+                            if (grade == 6 && !beyondGrade6(step).empty())
+                                faults.add(sheet, task, "the key's step " + step + ": " + beyondGrade6(step));
+                            if (grade >= 7 && step.find("tg") != std::string::npos)
+                                faults.add(sheet, task, "the key's step " + step + " in grade 7");
+                            squareBases += step.starts_with("B = a² = ");
+                        }
+                    }
+                    // The same sheet for every grade: some of its tasks ask
+                    // for more than this grade's tools give.
+                    SheetSettings everyGrade = settings;
+                    everyGrade.grade = 0;
+                    for (const Task& task : makeSheet(everyGrade).tasks) {
+                        Settings limited;
+                        limited.pi = settings.pi;
+                        limited.grade = grade;
+                        limited.asked = task.asked;
+                        beyondTools += solve(task.solid->key, task.givens, limited).status != Status::Solved;
+                    }
+                }
+    EXPECT_TRUE(faults.found.empty()) << faults.report();
+    EXPECT_GE(tasks, sheetNumbers * 40);
+    EXPECT_GT(beyondTools, 0);
+    EXPECT_GT(squareBases, 0);  // a square's area as grade 6 writes it
+}
+
+// The step-by-step keys of one grade-6 task: the square pyramid's base as a²,
+// no tangent; without the grade, the general formula.
+TEST(Worksheet, AGradeSheetsKeyUsesItsFormulas) {
+    // What the check above finds, and what it lets through.
+    EXPECT_EQ(beyondGrade6("l² = r² + h² ⇒ l = √(r² + h²) = √(3² + 4²) = 5"), "Pythagoras");
+    EXPECT_EQ(beyondGrade6("h² = l² − r² ⇒ h = √(l² − r²) = √(5² − 3²) = 4"), "Pythagoras");
+    EXPECT_EQ(beyondGrade6("b = √(4² + (3√2)²) = √34 ≈ 5,83"), "Pythagoras");
+    EXPECT_EQ(beyondGrade6("r = a : (2·tg(180° : n)) = 6 : (2·tg 45°) = 3"), "tg");
+    EXPECT_EQ(beyondGrade6("S1 = S + 2π·r² = 220π + 2π·10² = 420π ≈ 1319,47 cm²"), "");
+    EXPECT_EQ(beyondGrade6("V = 4π·r³ : 3 ⇒ r³ = 3V : (4π) = 1331 ⇒ r = 11 cm"), "");
+    EXPECT_EQ(beyondGrade6("B = 6·a²√3 : 4 = 6·6²·√3 : 4 = 54√3 ≈ 93,53 cm²"), "");
+    SheetSettings settings;
+    settings.solids = {"pyramid"};
+    settings.kind = TaskKind::Direct;
+    settings.count = 12;
+    settings.grade = 6;
+    bool square = false;
+    for (const Task& task : makeSheet(settings).tasks) {
+        for (const std::string& step : task.steps) EXPECT_EQ(beyondGrade6(step), "") << compact(task) << ": " << step;
+        if (task.sides == 4)
+            for (const std::string& step : task.steps) square = square || step.starts_with("B = a² = ");
+    }
+    EXPECT_TRUE(square);
+}
+
 // The same number and settings make the same sheet, here and in WebAssembly.
 struct KnownSheet {
     std::string_view query;
@@ -445,6 +549,12 @@ const QueryCase queryCases[] = {
     {"solids=cone,kub", "", "Няма тяло „kub“"},
     {"pi=3.141592", "", "exact (точно) или 3.14"},
     {"kind=both", "", "direct (преки)"},
+    {"grade=6&pi=3.14", "number=1&variant=A&count=10&solids=cube,box,prism,pyramid,polygon,cylinder,cone,sphere&kind=mixed&numbers=whole&pi=3.14&unit=cm&grade=6", ""},
+    {"grade=12", "number=1&variant=A&count=10&solids=cube,box,prism,pyramid,polygon,cylinder,cone,sphere&kind=mixed&numbers=whole&pi=exact&unit=cm&grade=12", ""},
+    {"grade=", "number=1&variant=A&count=10&solids=cube,box,prism,pyramid,polygon,cylinder,cone,sphere&kind=mixed&numbers=whole&pi=exact&unit=cm", ""},
+    {"grade=5", "", "Класът е от 6 до 12"},
+    {"grade=13", "", "а не „13“"},
+    {"grade=6.", "", "от 6 до 12"},
 };
 // clang-format on
 

@@ -65,6 +65,7 @@ struct Task {
     solver::Settings settings;
     int piChoice = 0;    // the π button to choose
     int unitChoice = 0;  // the unit to choose
+    int grade = 0;       // the grade to choose: 0 for „всички“
     std::string error;   // an option the window has no setting for
 };
 
@@ -85,8 +86,14 @@ Task parse(std::string_view text) {
             for (std::size_t i = 0; i < units.size(); ++i)
                 if (units[i].unit == task.settings.unit && task.settings.unit) task.unitChoice = int(i);
             if (task.unitChoice < 0) task.error = word;
+        } else if (word.starts_with("--grade=")) {
+            task.grade = std::atoi(word.substr(8).c_str());
+            task.settings.grade = task.grade;
+            if (task.grade < 6 || task.grade > 12) task.error = word;
         } else if (word.starts_with("--")) {
             task.error = word;
+        } else if (word.ends_with("=?")) {
+            continue;  // what the task asks for: the window has no field for that, only for givens
         } else if (task.solid.empty()) {
             task.solid = word;
         } else {
@@ -152,6 +159,8 @@ void typeTask(ProblemsWindow& window, const Task& task) {
     chooseSolid(window, task.solid);
     window.findChild<QRadioButton*>(QStringLiteral("pi:%1").arg(task.piChoice))->click();
     window.findChild<QComboBox*>(QStringLiteral("unit"))->setCurrentIndex(task.unitChoice);
+    auto* grade = window.findChild<QComboBox*>(QStringLiteral("grade"));
+    grade->setCurrentIndex(grade->findData(task.grade));
     QLineEdit* last = nullptr;
     for (const solver::Given& given : task.givens) {
         last = givenField(window, given.key);
@@ -457,7 +466,7 @@ private slots:
         chooseSolid(window, "cone");
         QStringList expected = {"solids"};
         for (const char* key : {"r", "d", "h", "l", "S", "S1", "V", "Q"}) expected << QStringLiteral("given:%1").arg(key);
-        expected << "solve" << "clear" << "pi:0" << "unit" << "digits" << "steps" << "task-text" << "solids";
+        expected << "solve" << "clear" << "pi:0" << "grade" << "unit" << "digits" << "steps" << "task-text" << "solids";
         QStringList visited = {QApplication::focusWidget()->objectName()};
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -473,6 +482,42 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, (QStringList{"net", "print-net", "task-text", "solids"}));
+    }
+
+    // The student's grade, chosen with the keyboard beside π: the steps and
+    // what stands beside the fields follow it at once.
+    void theGradeChangesTheSteps() {
+        ProblemsWindow window(",");
+        QVERIFY(shownWithFocus(window));
+        typeTask(window, parse("pyramid n=4 a=6 h=4"));
+        QVERIFY2(stepsText(window).contains(QStringLiteral("tg")), qPrintable(stepsText(window)));
+        auto* grade = window.findChild<QComboBox*>(QStringLiteral("grade"));
+        QCOMPARE(grade->currentText(), QStringLiteral("всички"));
+        QCOMPARE(grade->accessibleName(), QStringLiteral("Клас"));
+        // Alt and the caption's underlined letter, as the other settings.
+        QTest::sendKeyEvent(QTest::Click, &window, Qt::Key(0x041A), QStringLiteral("К"), Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), grade);
+        QTest::keyClick(grade, Qt::Key_Down);
+        QCOMPARE(grade->currentText(), QStringLiteral("6"));
+        const QString grade6 = stepsText(window);
+        QVERIFY2(grade6.contains(QStringLiteral("B = a² = 6² = 36")), qPrintable(grade6));
+        for (const QString word : {QStringLiteral("tg"), QStringLiteral("sin"), QStringLiteral("cos"), QStringLiteral("√(")})
+            QVERIFY2(!grade6.contains(word), qPrintable(word + QLatin1Char('\n') + grade6));
+        QVERIFY2(plain(beside(window, "k")->text()).contains(QStringLiteral("не се намира с наученото до 6. клас")),
+                 qPrintable(beside(window, "k")->text()));
+        QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("48"));
+        expectShown(window, parse("--grade=6 pyramid n=4 a=6 h=4"));
+        // Grade 7 has Pythagoras' theorem: the apothem, still no tangent.
+        QTest::keyClick(grade, Qt::Key_Down);
+        QCOMPARE(grade->currentText(), QStringLiteral("7"));
+        QVERIFY2(stepsText(window).contains(QStringLiteral("k = √(")), qPrintable(stepsText(window)));
+        QVERIFY2(!stepsText(window).contains(QStringLiteral("tg")), qPrintable(stepsText(window)));
+        QCOMPARE(plain(beside(window, "k")->text()), QStringLiteral("5"));
+        // Every grade's tools again: the steps as before.
+        QTest::keyClick(grade, Qt::Key_Home);
+        QCOMPARE(grade->currentText(), QStringLiteral("всички"));
+        QVERIFY2(stepsText(window).contains(QStringLiteral("tg")), qPrintable(stepsText(window)));
+        expectShown(window, parse("pyramid n=4 a=6 h=4"));
     }
 
     void everyControlIsNamed() {

@@ -52,28 +52,32 @@ function check(condition, what, detail = '') {
 // ---------------------------------------------------------------------------
 
 // "--pi=3.14 cone r=3 h=4" as the page's address, and the answers per
-// solution as [key, "=" | "~", expected] ("n=-": [key, "-"]).
+// solution as [key, "=" | "~", expected] ("n=-": [key, "-"]); "--grade=6" is
+// the address's grade, "V=?" its asked quantities.
 function pageTask(row) {
   const address = new URLSearchParams();
   const givens = [];
   const settings = {};
+  const asked = [];
   for (const word of row.task.split(' ')) {
     const option = /^--(pi|unit|grade)=(.*)$/.exec(word);
     if (option) settings[option[1]] = option[2];
+    else if (word.endsWith('=?')) asked.push(word.slice(0, -2));
     else if (!address.has('solid')) address.set('solid', word);
     else givens.push([word.slice(0, word.indexOf('=')), word.slice(word.indexOf('=') + 1)]);
   }
   for (const [key, value] of givens) address.append(key, value);
   for (const [key, value] of Object.entries(settings)) address.set(key, value);
+  if (asked.length) address.set('asked', asked.join(','));
   const answers = row.answers.map((solution) => solution.split(' ').map((item) => {
     const at = item.search(/[=~]/);
     const expected = item.slice(at + 1);
     return [item.slice(0, at), expected === '-' ? '-' : item[at], expected];
   }));
-  return { ...row, solid: address.get('solid'), givens, settings, address: address.toString(), answers };
+  return { ...row, solid: address.get('solid'), givens, settings, asked, address: address.toString(), answers };
 }
-// A grade is chosen on the command line only.
-const tasks = JSON.parse(readFileSync(tasksFile, 'utf8')).map(pageTask).filter((task) => !task.settings.grade);
+// Every row, those with a grade too: the page's grade=6 is the command line's --grade=6.
+const tasks = JSON.parse(readFileSync(tasksFile, 'utf8')).map(pageTask);
 
 // What the page shows once it has solved: its status, and per solution each
 // quantity's key, data-value and data-exact.
@@ -187,6 +191,7 @@ async function typeTask(page, user, task) {
   await activate(page, user, `#solid-${task.solid}`);
   await page.selectOption('#pi', task.settings.pi || 'exact');
   await page.selectOption('#unit', task.settings.unit || '');
+  await page.selectOption('#grade', task.settings.grade || '');
   for (const [key, value] of task.givens) {
     await activate(page, user, `#${task.solid}-${key}`);
     await page.keyboard.press('Control+A');
@@ -245,7 +250,8 @@ async function typedTasks(page, user, site, chosen) {
   for (const task of chosen) {
     await page.goto(`${site.url}zadachi.html`);
     await solved(page);
-    if (!(await typeable(task, page))) continue;
+    // What a task asks for has no field: such a task is given by its address.
+    if (task.asked.length || !(await typeable(task, page))) continue;
     await typeTask(page, user, task);
     const typed = await settled(page);
     const wrong = differences(task, typed);
@@ -259,6 +265,58 @@ async function typedTasks(page, user, site, chosen) {
       wrong.push(`reopened fields ${JSON.stringify(fields)}`);
     check(wrong.length === 0, `${user.name}: typed, then reopened by its address: ${task.what}`, wrong.join('\n    '));
   }
+}
+
+// The student's grade: from the address, the choice beside π shows it and
+// the steps use that grade's tools alone; chosen, the solution follows at
+// once and the address keeps it; a grade that is none says so beside it.
+async function theGrade(page, user, site) {
+  const steps = () => page.evaluate(() => [...document.querySelectorAll('.steps li')].map((li) => li.textContent).join('\n'));
+  await page.goto(`${site.url}zadachi.html?solid=pyramid&n=4&a=6&h=4&grade=6&fbclid=x1`);
+  let shown = await solved(page);
+  let text = await steps();
+  const chosen = await page.evaluate(() => [document.getElementById('grade').value,
+    document.querySelector('label[for="grade"]').textContent, document.getElementById('grade').selectedOptions[0].textContent]);
+  const value = (key) => shown.solutions[0]?.values.find(([k]) => k === key);
+  check(JSON.stringify(chosen) === JSON.stringify(['6', 'Клас', '6']) && shown.status === 'solved' &&
+      /B = a² = 6² = 36/.test(text) && !/tg|sin|cos|√\(/.test(text) && value('V')?.[2] === '48' && value('k')?.[1] === null,
+    `${user.name}: grade=6 in the address: the choice shows it, B = a², no tg and no Pythagoras, k not found`,
+    JSON.stringify({ chosen, shown }) + '\n' + text);
+  const gradeNote = await page.textContent('#note-pyramid-k');
+  check(/наученото до 6\. клас/.test(gradeNote), `${user.name}: beside k, that grade 6 does not find it`, gradeNote);
+  // Every grade's tools, chosen: the tangent's formula at once.
+  await page.selectOption('#grade', '');
+  shown = await settled(page);
+  text = await steps();
+  let address = await page.evaluate(() => location.search);
+  check(/tg/.test(text) && value('k')?.[2] === '5' && !/grade=/.test(address),
+    `${user.name}: „всички“ chosen: the steps as without a grade, the address without one`, `${address}\n${text}`);
+  await page.selectOption('#grade', '7');
+  shown = await settled(page);
+  text = await steps();
+  address = await page.evaluate(() => location.search);
+  check(/k = √\(/.test(text) && !/tg/.test(text) && /[?&]grade=7(&|$)/.test(address) && !/fbclid/.test(address),
+    `${user.name}: grade 7 chosen: Pythagoras, no tg, the address keeps grade=7`, `${address}\n${text}`);
+  await page.goto(`${site.url}zadachi.html${address}`);
+  await solved(page);
+  check(await page.inputValue('#grade') === '7' && /k = √\(/.test(await steps()), `${user.name}: the address written opens grade 7 again`,
+    address);
+  // Asked for what the grade's tools do not reach: the given that would.
+  await page.goto(`${site.url}zadachi.html?solid=pyramid&n=4&a=6&h=4&grade=6&asked=S`);
+  shown = await solved(page);
+  check(shown.status === 'underdetermined' && shown.suggested.includes('row-pyramid-k'),
+    `${user.name}: grade 6 asked for S with no apothem: one more given, k`, JSON.stringify(shown));
+  // No such grade: said beside the choice, what to type; nothing solved.
+  for (const bad of ['5', '13', 'шести']) {
+    await page.goto(`${site.url}zadachi.html?solid=cube&a=3&grade=${encodeURIComponent(bad)}`);
+    shown = await solved(page);
+    const note = await page.textContent('#note-grade');
+    const invalid = await page.getAttribute('#grade', 'aria-invalid');
+    check(shown.status === 'invalid' && note === `Класът е от 6 до 12 (или празно – за всички класове), а не „${bad}“.` &&
+        invalid === 'true' && shown.solutions.length === 0,
+      `${user.name}: grade=${bad} in the address: the message names the grade and what to type`, `${note} ${JSON.stringify(shown)}`);
+  }
+  await axeFindsNothing(page, user, 'with a grade that cannot be used');
 }
 
 // Enter in a field and „реши“ announce the results at once; typing announces
@@ -579,11 +637,13 @@ async function run(user) {
       await typedTasks(page, user, site, tasks.filter((t) => t.status === 'solved' && /[π√]/.test(t.task)));
       await enterAndSolve(page, user, site);
       await nothingLost(page, user, site);
+      await theGrade(page, user, site);
     } else {
       await everyTaskByAddress(page, user, site);
       await typedTasks(page, user, site, tasks.filter((t) => t.status !== 'invalid'));
       await enterAndSolve(page, user, site);
       await nothingLost(page, user, site);
+      await theGrade(page, user, site);
       await accessible(page, user, site);
       await inForcedColours(page, user, site);
       await onPaper(page, user, site);

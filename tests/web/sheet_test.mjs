@@ -299,6 +299,42 @@ async function unusableSetting(page, user, site) {
     `${user.name}: a count of 40 is refused by name, the sheet made with the others`, JSON.stringify(shown));
 }
 
+// A grade chosen in the teacher's settings: the address and the class's link
+// keep it, and its key writes no tool grade 6 has not learnt (the same
+// sheet for every grade does); a grade that is none is refused by name.
+async function theGrade(page, user, site) {
+  const keyText = () => page.evaluate(() => document.getElementById('answer-key').textContent);
+  await opened(page, `${site.url}listove.html`);
+  for (const solid of ['prism', 'pyramid']) await activate(page, user, `#solid-${solid}`);
+  await page.selectOption('#kind', 'direct');
+  await page.selectOption('#grade', '6');
+  await page.fill('#count', '8');
+  await page.fill('#number', '12');
+  await activate(page, user, '#key');
+  await activate(page, user, '#make');
+  await page.waitForFunction(() => /number=12/.test(location.search));
+  const made = await shownSheet(page);
+  const key = await keyText();
+  const address = await page.evaluate(() => location.search);
+  const classLink = await page.getAttribute('#class-link', 'href');
+  await opened(page, `${site.url}listove.html${address}`);
+  const reopened = { grade: await page.inputValue('#grade'), sheet: await shownSheet(page) };
+  await opened(page, `${site.url}listove.html${address.replace(/&grade=6/, '')}`);
+  const everyGrade = await keyText();
+  check(made.tasks.length === 8 && /&grade=6(&|$)/.test(address) && /&grade=6(&|$)/.test(classLink) &&
+      !/tg|sin|cos|√\([^()]*²/.test(key) && /B = a²/.test(key) && /tg/.test(everyGrade) &&
+      reopened.grade === '6' && JSON.stringify(reopened.sheet) === JSON.stringify(made),
+    `${user.name}: a grade-6 sheet: the address and the class's link keep the grade, its key has no tg and no Pythagoras`,
+    JSON.stringify({ address, classLink, made, reopened }) + '\n' + key);
+  await opened(page, `${site.url}listove.html?number=12&count=3&grade=5`);
+  const refused = await page.evaluate(() => ({
+    problems: document.getElementById('problems').textContent, grade: document.getElementById('grade').value,
+    tasks: document.querySelectorAll('.task').length,
+  }));
+  check(refused.problems === 'Класът е от 6 до 12 (или празно – за всички класове), а не „5“.' && refused.grade === '' &&
+      refused.tasks === 3, `${user.name}: grade=5 is refused by name, the sheet made for every grade`, JSON.stringify(refused));
+}
+
 async function axeFindsNothing(page, user, when) {
   if (!(await page.evaluate(() => 'axe' in window))) await page.evaluate(axeSource);
   const violations = await page.evaluate(() => axe.run(document, {
@@ -481,6 +517,7 @@ async function run(user) {
       await answersKept(page, user, site);
       await signKeys(page, user, site);
       await unusableSetting(page, user, site);
+      await theGrade(page, user, site);
       await accessible(page, user, site);
       await inForcedColours(page, user, site);
       await onPaper(page, user, site);

@@ -15,7 +15,8 @@ namespace solver {
 const std::string_view worksheetUsage =
     "       stereometry-solve --worksheet [--seed=N] [--variant=A|B] [--count=K]\n"
     "                            [--solids=cone,cylinder,...] [--kind=direct|inverse|mixed]\n"
-    "                            [--numbers=whole|decimal] [--pi=exact|3.14] [--unit=cm] [--json]\n"
+    "                            [--numbers=whole|decimal] [--pi=exact|3.14] [--unit=cm] [--grade=6..12]\n"
+    "                            [--json]\n"
     "       stereometry-solve [--json] ТЯЛО ВЕЛИЧИНА=СТОЙНОСТ... --answer=ВЕЛИЧИНА=ОТГОВОР...\n"
     "\n"
     "  --worksheet     лист със задачи и отговорите им; един и същ номер (--seed)\n"
@@ -27,6 +28,8 @@ const std::string_view worksheetUsage =
     "  --kind=...      direct: дадени са измеренията; inverse: дадени са повърхнина\n"
     "                  или обем; mixed: и двата вида (по подразбиране)\n"
     "  --numbers=...   whole: цели числа, отговори с π и корени; decimal: десетични\n"
+    "  --grade=6..12   класът: само задачи, решими с наученото дотогава, и\n"
+    "                  отговорите по стъпки с него\n"
     "  --answer=S1=24π проверява отговор на задачата: вярно или невярно, с упътване\n";
 
 namespace {
@@ -37,6 +40,7 @@ constexpr std::pair<std::string_view, std::string_view> optionSettings[] = {
     {"--seed", "number"},     {"--number", "number"}, {"--variant", "variant"},
     {"--count", "count"},     {"--solids", "solids"}, {"--kind", "kind"},
     {"--numbers", "numbers"}, {"--pi", "pi"},         {"--unit", "unit"},
+    {"--grade", "grade"},
 };
 
 struct WorksheetArguments {

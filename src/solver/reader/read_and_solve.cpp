@@ -122,6 +122,7 @@ TextOutcome readAndSolve(std::string_view text, const ChosenSettings& chosen) {
     if (!chosen.pi && result.read.pi) result.settings.pi = *result.read.pi;
     if (!chosen.digits && result.read.digits) result.settings.digits = *result.read.digits;
     for (const ReadAsked& asked : result.read.asked) result.asked.push_back(asked.key);
+    result.settings.asked = result.asked;  // with a grade, what its tools must reach
     if (result.read.status == ReadStatus::Unread) {
         result.status = "unread";
         result.message = result.read.message;

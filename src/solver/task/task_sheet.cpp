@@ -39,6 +39,23 @@ std::vector<UnitChoice> unitChoices() {
     return choices;
 }
 
+std::vector<GradeChoice> gradeChoices() {
+    std::vector<GradeChoice> choices{{0, "всички"}};
+    for (int grade = 6; grade <= 12; ++grade) choices.push_back({grade, std::to_string(grade)});
+    return choices;
+}
+
+std::optional<int> gradeByText(std::string_view text) {
+    if (text.empty() || text == "0") return 0;
+    for (const GradeChoice& choice : gradeChoices())
+        if (choice.grade > 0 && text == choice.label) return choice.grade;
+    return std::nullopt;
+}
+
+std::string gradeProblem(std::string_view text) {
+    return "Класът е от 6 до 12 (или празно – за всички класове), а не „" + std::string(text) + "“.";
+}
+
 std::string givensHint(std::string_view separator) {
     const std::string point(separator);
     return "Напишете дадените в полетата им: 3, 2" + point + "5, 3/4, 70π, 4√3, с мерна единица или без (12 cm, "

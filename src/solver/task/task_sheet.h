@@ -26,6 +26,7 @@ inline constexpr std::string_view solve = "Реши";
 inline constexpr std::string_view clear = "Изчисти";
 inline constexpr std::string_view unit = "Мерна единица на резултатите";
 inline constexpr std::string_view digits = "Цифри след десетичния знак";
+inline constexpr std::string_view grade = "Клас";
 inline constexpr std::string_view steps = "Решение по стъпки";
 inline constexpr std::string_view insert = "вмъкни";  // "вмъкни π": a button that types π
 inline constexpr std::string_view solveAsTask = "Реши като задача";
@@ -46,6 +47,18 @@ struct UnitChoice {
     std::string label;         // "като в данните", "mm", "cm", "dm", "m"
 };
 std::vector<UnitChoice> unitChoices();
+
+// The student's grade: "всички" (0, every tool), then 6 to 12.
+struct GradeChoice {
+    int grade;
+    std::string label;
+};
+std::vector<GradeChoice> gradeChoices();
+// A grade as typed in an address or a sheet's settings: "" or "0" for none,
+// "6" to "12"; none where it is no grade.
+std::optional<int> gradeByText(std::string_view text);
+// Why such a text is no grade, and what to type: „Класът е от 6 до 12 …“.
+std::string gradeProblem(std::string_view text);
 
 inline constexpr int largestDigits = 12;  // after the decimal separator
 

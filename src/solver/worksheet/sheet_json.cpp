@@ -25,6 +25,7 @@ void writeSettings(Json& json, const SheetSettings& settings) {
     json.key("numbers").string(numbersKey(settings.numbers));
     json.key("pi").string(piKey(settings.pi));
     json.key("unit").string(unitSymbol(settings.unit));
+    json.key("grade").integer(settings.grade);
     json.endObject();
 }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "task/task_sheet.h"
+
 namespace solver::worksheet {
 namespace {
 
@@ -72,7 +74,7 @@ std::string percentDecoded(std::string_view text) {
     return decoded;
 }
 
-constexpr std::string_view settingNames[] = {"number", "variant", "count", "solids", "kind", "numbers", "pi", "unit"};
+constexpr std::string_view settingNames[] = {"number", "variant", "count", "solids", "kind", "numbers", "pi", "unit", "grade"};
 
 }  // namespace
 
@@ -131,6 +133,10 @@ std::string applySetting(SheetSettings& settings, std::string_view name, std::st
         const std::optional<Unit> unit = unitByName(value);
         if (!unit) return "Мерната единица е mm, cm, dm или m, а не " + quoted(value) + ".";
         settings.unit = *unit;
+    } else if (name == "grade") {
+        const std::optional<int> grade = gradeByText(value);
+        if (!grade) return gradeProblem(value);
+        settings.grade = *grade;
     } else {
         return "Няма настройка " + quoted(name) + ".";
     }
@@ -145,7 +151,8 @@ std::string sheetQuery(const SheetSettings& settings) {
     return "number=" + std::to_string(settings.number) + "&variant=" + std::string(variantKey(settings.variant)) +
            "&count=" + std::to_string(settings.count) + "&solids=" + solids +
            "&kind=" + std::string(kindKey(settings.kind)) + "&numbers=" + std::string(numbersKey(settings.numbers)) +
-           "&pi=" + std::string(piKey(settings.pi)) + "&unit=" + std::string(unitSymbol(settings.unit));
+           "&pi=" + std::string(piKey(settings.pi)) + "&unit=" + std::string(unitSymbol(settings.unit)) +
+           (settings.grade > 0 ? "&grade=" + std::to_string(settings.grade) : "");
 }
 
 QueryReading readSheetQuery(std::string_view query) {

@@ -3,7 +3,7 @@
 // What a teacher chooses for a worksheet, and the same as the text the command
 // line's options and the page's address give it:
 //
-//   number=4711&variant=A&count=10&solids=cone,cylinder&kind=mixed&numbers=whole&pi=exact&unit=cm
+//   number=4711&variant=A&count=10&solids=cone,cylinder&kind=mixed&numbers=whole&pi=exact&unit=cm&grade=6
 //
 // The sheet's number and these settings reproduce the sheet: variant A and
 // variant B of one number have the same solids and kinds of task in the same
@@ -35,6 +35,9 @@ struct SheetSettings {
     Numbers numbers = Numbers::Whole;
     PiSetting pi = PiSetting::Exact;  // Exact or School (π ≈ 3,14)
     Unit unit = Unit::Centimetre;
+    // The students' grade, 6 to 12: only tasks whose answers the solver finds
+    // with that grade's tools, the key's steps written with them; 0 for none.
+    int grade = 0;
 };
 
 // The settings' names and values as the address and the command line write

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "alike_tasks.h"
@@ -90,12 +92,15 @@ bool sameNumbers(const Task& a, const Task& b) {
     return true;
 }
 
-Settings solverSettings(const SheetSettings& settings, bool steps) {
+// With a grade, the task as that grade's students solve it: its steps with
+// the grade's tools, and where those do not reach what it asks, no solution.
+Settings solverSettings(const SheetSettings& settings, const std::vector<std::string>& asked) {
     Settings s;
     s.pi = settings.pi;
     s.unit = settings.unit;
     s.digits = 2;
-    s.steps = steps;
+    s.grade = settings.grade;
+    s.asked = asked;
     return s;
 }
 
@@ -145,21 +150,28 @@ bool sameAnswer(const Answer& expected, const QuantityResult& found, PiSetting p
            1e-9 * std::max(1.0, std::fabs(expected.value));
 }
 
-// The key from the nice solid, checked against the solver's one solution of the task.
-bool writeAnswers(const Layout& layout, const Solution& solid, const SheetSettings& settings, Task& task) {
-    const Outcome check = solve(layout.solid->key, task.givens, solverSettings(settings, true));
-    if (check.status != Status::Solved || check.solutions.size() != 1) return false;
+// Whether a task's answers are written: or not with these numbers, or not
+// at all where the sheet's grade's tools do not reach what it asks.
+enum class Written { Yes, No, BeyondGrade };
+
+// The key from the nice solid, checked against the solver's one solution of
+// the task: every asked quantity found, with the sheet's grade's tools where
+// it has one, or the task is not kept.
+Written writeAnswers(const Layout& layout, const Solution& solid, const SheetSettings& settings, Task& task) {
+    const Outcome check = solve(layout.solid->key, task.givens, solverSettings(settings, layout.asked));
+    if (settings.grade > 0 && check.status == Status::Underdetermined) return Written::BeyondGrade;
+    if (check.status != Status::Solved || check.solutions.size() != 1) return Written::No;
     const Solution& solution = check.solutions.front();
     for (const std::string& key : layout.asked) {
         const QuantityResult* nice = solid.find(key);
         const QuantityResult* found = solution.find(key);
-        if (!nice || !found) return false;
+        if (!nice || !found) return Written::No;
         Answer answer;
         answer.key = key;
         answer.exact = nice->exact;
         answer.value = nice->exact ? nice->exact->value(piValue(settings.pi)) : static_cast<double>(found->value);
         if (!niceAnswer(answer.exact, answer.value, settings.numbers) || !sameAnswer(answer, *found, settings.pi))
-            return false;
+            return Written::No;
         answer.text = answerText(*found, answer.exact, settings.numbers);
         AnswerHelp help = answerHelp(*layout.solid, solution, key);
         answer.hint = std::move(help.hint);
@@ -167,7 +179,7 @@ bool writeAnswers(const Layout& layout, const Solution& solid, const SheetSettin
         task.answers.push_back(std::move(answer));
     }
     task.steps = stepsFor(*layout.solid, solution, layout.asked);
-    return true;
+    return Written::Yes;
 }
 
 // The shape of a task's numbers as drawn from its nice solid.
@@ -210,26 +222,33 @@ std::optional<Drawn> draw(const Layout& layout, const SheetSettings& settings, R
     return drawn;
 }
 
-// Its answers and text written; false where the solver does not find them as the nice solid has them.
-bool complete(const Layout& layout, const SheetSettings& settings, Drawn& drawn) {
-    if (!writeAnswers(layout, drawn.solid, settings, drawn.task)) return false;
+// Its answers and text written; not where the solver does not find them as the nice solid has them.
+Written complete(const Layout& layout, const SheetSettings& settings, Drawn& drawn) {
+    const Written written = writeAnswers(layout, drawn.solid, settings, drawn.task);
+    if (written != Written::Yes) return written;
     drawn.task.text = taskText({layout.solid, layout.sides, drawn.words, layout.asked, settings.pi, settings.unit});
-    return true;
+    return Written::Yes;
 }
 
 // Both variants' tasks for the layout: each from its own numbers, unlike each
 // other and alike in shape (alike_tasks.h): their numbers as many digits long,
 // or where the draws find no such pair, a digit longer or shorter. The draws
 // of both variants are searched together for a pair of one shape, which finds
-// one far sooner than draws for variant A's one task.
+// one far sooner than draws for variant A's one task. `beyondGrade` is set
+// where the sheet's grade's tools do not reach what the layout asks: then no
+// other numbers are tried.
 std::optional<std::pair<Task, Task>> fillBoth(const Layout& layout, const SheetSettings& settings, Random& randomA,
                                               Random& randomB, const std::vector<Task>& earlierA,
                                               const std::vector<Task>& earlierB, bool repeatsAllowed,
-                                              SolvedSolids& solved) {
+                                              SolvedSolids& solved, bool& beyondGrade) {
     std::vector<Drawn> drawnA, drawnB;
     const auto paired = [&](Drawn& a, Drawn& b) -> std::optional<std::pair<Task, Task>> {
-        if (sameNumbers(a.task, b.task) || !complete(layout, settings, a) || !complete(layout, settings, b))
-            return std::nullopt;
+        if (sameNumbers(a.task, b.task)) return std::nullopt;
+        for (Drawn* drawn : {&a, &b}) {
+            const Written written = complete(layout, settings, *drawn);
+            beyondGrade = beyondGrade || written == Written::BeyondGrade;
+            if (written != Written::Yes) return std::nullopt;
+        }
         return std::pair{std::move(a.task), std::move(b.task)};
     };
     // A pair of candidates at this distance, the first drawn first.
@@ -246,11 +265,13 @@ std::optional<std::pair<Task, Task>> fillBoth(const Layout& layout, const SheetS
                                              variantA ? earlierA : earlierB, repeatsAllowed, solved);
             if (!next || next->shape.empty()) continue;
             if (auto pair = pairAt(0, *next, variantA)) return pair;
+            if (beyondGrade) return std::nullopt;
             (variantA ? drawnA : drawnB).push_back(std::move(*next));
         }
     }
     for (Drawn& a : drawnA)
         if (auto pair = pairAt(1, a, true)) return pair;
+        else if (beyondGrade) break;
     return std::nullopt;
 }
 
@@ -265,10 +286,19 @@ std::vector<bool> inverseTasks(TaskKind kind, int count, Random& random) {
     return inverse;
 }
 
+// A layout as one key: its solid, n, pattern and what it asks.
+std::string layoutKey(const Layout& layout) {
+    std::string key = std::string(layout.solid->key) + " " + std::to_string(layout.sides) + " " +
+                      std::to_string(reinterpret_cast<std::uintptr_t>(layout.pattern));
+    for (const std::string& asked : layout.asked) key += " " + asked;
+    return key;
+}
+
 SheetSettings withinRange(SheetSettings settings) {
     settings.count = std::clamp(settings.count, 1, largestCount);
     settings.number = std::clamp<std::uint64_t>(settings.number, 1, largestNumber);
     if (settings.pi == PiSetting::Calculator) settings.pi = PiSetting::Exact;
+    if (settings.grade < 6 || settings.grade > 12) settings.grade = 0;
     return settings;
 }
 
@@ -297,6 +327,7 @@ std::array<Sheet, 2> makeVariants(const SheetSettings& requested) {
     std::vector<const SolidRow*> order;
     std::vector<Task>&variantA = sheets[0].tasks, &variantB = sheets[1].tasks;
     SolvedSolids solved;
+    std::set<std::string> beyondGrade;  // layouts whose asked quantities the grade's tools do not reach
     for (int i = 0; i < settings.count; ++i) {
         if (order.empty()) {
             order = solids;
@@ -309,9 +340,11 @@ std::array<Sheet, 2> makeVariants(const SheetSettings& requested) {
             if (tries >= layoutsPerTask / 2) solid = solids[layouts.below(solids.size())];
             const bool repeatsAllowed = tries >= 3 * layoutsPerTask / 4;
             const std::optional<Layout> layout = drawLayout(layouts, solid, inverse[std::size_t(i)], settings.numbers);
-            if (!layout) continue;
+            if (!layout || beyondGrade.contains(layoutKey(*layout))) continue;
+            bool beyond = false;
             std::optional<std::pair<Task, Task>> tasks =
-                fillBoth(*layout, settings, numbersA, numbersB, variantA, variantB, repeatsAllowed, solved);
+                fillBoth(*layout, settings, numbersA, numbersB, variantA, variantB, repeatsAllowed, solved, beyond);
+            if (beyond) beyondGrade.insert(layoutKey(*layout));
             if (!tasks) continue;
             variantA.push_back(std::move(tasks->first));
             variantB.push_back(std::move(tasks->second));
