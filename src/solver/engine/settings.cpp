@@ -36,7 +36,7 @@ std::optional<Rational> piFraction(PiSetting setting) {
 
 unsigned toolsOfGrade(int grade) {
     if (grade == 0 || grade >= 8) return Pythagoras | Trigonometry;
-    return grade >= 7 ? Pythagoras : 0;
+    return grade >= 7 ? unsigned(Pythagoras) : 0u;
 }
 
 Rational unitFactor(Unit from, Unit to, int power) {

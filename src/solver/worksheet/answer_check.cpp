@@ -110,8 +110,6 @@ std::string placesRequest(int places) {
     return "Напишете отговора с " + count + " след десетичната запетая (или точно, с π или √).";
 }
 
-int powerOf(Dimension dimension) { return dimension == Dimension::Area ? 2 : dimension == Dimension::Volume ? 3 : 1; }
-
 std::string unitName(const AnswerUnit& unit) { return unitText(unit.unit, unit.dimension).substr(1); }
 
 AnswerCheck unreadable(std::string message) { return {Verdict::Unreadable, std::move(message), ""}; }
