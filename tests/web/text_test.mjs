@@ -87,6 +87,8 @@ function differences(task, shown) {
   }
   if (task.status !== 'solved') return wrong;
   if (!shown.read.startsWith('Прочетено:')) wrong.push(`under the box: "${shown.read}"`);
+  for (const ignored of also(task, 'ignored'))
+    if (!shown.read.includes(`„${ignored}“`)) wrong.push(`„${ignored}“ not named under the box: "${shown.read}"`);
   const pi = Number(also(task, 'pi')[0] || Math.PI);
   if (shown.solutions.length !== task.answers.length) wrong.push(`${shown.solutions.length} solutions`);
   task.answers.forEach((answers, index) => {

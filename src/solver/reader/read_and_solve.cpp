@@ -106,7 +106,12 @@ std::string readSummary(const TextOutcome& outcome) {
                                                                                                    : read.unit->symbol);
     if (read.pi) summary += std::string("; π ≈ ") + (*read.pi == PiSetting::School ? "3,14" : "3,141592");
     if (read.digits) summary += "; с точност до " + std::to_string(*read.digits) + " знака след запетаята";
-    return summary + ".";
+    summary += ".";
+    // Numbering and answer options are passed over, and said to be.
+    std::string ignored;
+    for (const Piece& piece : read.ignored) ignored += (ignored.empty() ? "" : ", ") + ("„" + piece.words + "“");
+    if (!ignored.empty()) summary += " Пропуснато: " + ignored + ".";
+    return summary;
 }
 
 std::vector<Given> givensOf(const ReadTask& read) {
