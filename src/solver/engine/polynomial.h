@@ -14,7 +14,7 @@
 
 namespace solver {
 
-inline constexpr int maxVariables = 16;
+inline constexpr int maxVariables = 24;
 
 struct Monomial {
     std::array<std::uint8_t, maxVariables> exponents{};

@@ -35,7 +35,8 @@ std::optional<Rational> piFraction(PiSetting setting) {
 }
 
 unsigned toolsOfGrade(int grade) {
-    if (grade == 0 || grade >= 8) return Pythagoras | Trigonometry;
+    if (grade == 0 || grade >= 9) return Pythagoras | Trigonometry | Heron;
+    if (grade == 8) return Pythagoras | Trigonometry;
     return grade >= 7 ? unsigned(Pythagoras) : 0u;
 }
 

@@ -14,10 +14,39 @@ std::span<const SolidRow> allSolids() {
     return solids;
 }
 
+std::span<const SolidRow* const> baseShapes() {
+    static const std::vector<const SolidRow*> shapes = tables::makeBaseShapes();
+    return shapes;
+}
+
+std::span<const SolidRow* const> solidsOnBases() {
+    static const std::vector<const SolidRow*> solids = tables::makeSolidsOnBases();
+    return solids;
+}
+
+namespace {
+
+bool named(const SolidRow& solid, std::string_view key) {
+    return solid.key == key || std::find(solid.otherNames.begin(), solid.otherNames.end(), key) != solid.otherNames.end();
+}
+
+}  // namespace
+
 const SolidRow* solidByKey(std::string_view key) {
     for (const SolidRow& solid : allSolids())
-        if (solid.key == key || std::find(solid.otherNames.begin(), solid.otherNames.end(), key) != solid.otherNames.end())
-            return &solid;
+        if (named(solid, key)) return &solid;
+    for (std::span<const SolidRow* const> list : {baseShapes(), solidsOnBases()})
+        for (const SolidRow* solid : list)
+            if (named(*solid, key)) return solid;
+    return nullptr;
+}
+
+const SolidRow* solidOnBase(std::string_view family, std::string_view base, std::string_view apex) {
+    for (const SolidRow* solid : solidsOnBases()) {
+        if (solid->family != family || solid->parts.empty() || solid->parts.front().table().key != base) continue;
+        const bool edges = solid->key.ends_with("-edges"), faces = solid->key.ends_with("-faces");
+        if (apex.empty() ? !faces : (apex == "edges" ? edges : faces)) return solid;
+    }
     return nullptr;
 }
 

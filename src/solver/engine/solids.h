@@ -67,8 +67,8 @@ struct QuantityRow {
 
 // What a relation takes that a student learns late: Pythagoras' theorem
 // (grade 7), the trigonometric functions (grade 8; found by the engine in the
-// equation itself).
-enum Tool : unsigned { Pythagoras = 1, Trigonometry = 2 };
+// equation itself), Heron's formula (grade 9).
+enum Tool : unsigned { Pythagoras = 1, Trigonometry = 2, Heron = 4 };
 
 struct RelationRow {
     std::string_view equation;  // "l² = r² + h²"
@@ -133,6 +133,9 @@ struct SolidRow {
     // (engine/registration.h); null where it has none, and then it is not drawn
     // and no sheet sets a task on it.
     const Registration* registration = nullptr;
+    // The solid this one is a kind of, on a base of its own shape: "prism" for
+    // a right prism on a rhombus (its base is its first part). Empty otherwise.
+    std::string_view family = {};
 };
 
 // Its relations in the order the solver takes them: those of its parts first.
@@ -145,6 +148,15 @@ struct TakenRelation {
 std::vector<TakenRelation> takenRelations(const SolidRow& solid);
 
 std::span<const SolidRow> allSolids();
+// The plane bases other than the regular polygons (triangles, rectangles,
+// rhombi, parallelograms, trapezoids), and the right prisms and pyramids on
+// them, in the order the program offers them.
+std::span<const SolidRow* const> baseShapes();
+std::span<const SolidRow* const> solidsOnBases();
+// The solid of a family ("prism", "pyramid") on a base ("rhombus"), with the
+// apex of a pyramid where `apex` says ("edges": over the centre of the
+// circumscribed circle, "faces": of the inscribed one); null for none.
+const SolidRow* solidOnBase(std::string_view family, std::string_view base, std::string_view apex = {});
 // By its key ("cone") or its Bulgarian name ("конус"); null for neither.
 const SolidRow* solidByKey(std::string_view key);
 // Whether the key names a plane figure (its registration row says so): the

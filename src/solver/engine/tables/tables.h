@@ -3,6 +3,8 @@
 // Each solid's table, one file each; allSolids() (engine/solids.cpp) lists
 // them in the order the program offers them.
 
+#include <vector>
+
 #include "engine/solids.h"
 
 namespace solver::tables {
@@ -18,5 +20,18 @@ const SolidRow& regularPolygon();
 const SolidRow& cylinder();
 const SolidRow& cone();
 const SolidRow& sphere();
+
+// Bases of any shape a textbook draws (bases.cpp), and the right prisms and
+// pyramids on them (on_bases.cpp).
+const SolidRow& rightTriangle();
+const SolidRow& isoscelesTriangle();
+const SolidRow& anyTriangle();
+const SolidRow& rectangle();
+const SolidRow& rhombus();
+const SolidRow& parallelogram();
+const SolidRow& isoscelesTrapezoid();
+const SolidRow& rightTrapezoid();
+std::vector<const SolidRow*> makeBaseShapes();
+std::vector<const SolidRow*> makeSolidsOnBases();
 
 }  // namespace solver::tables
