@@ -108,6 +108,10 @@ bool typable(const Task& task) {
     const solver::SolidRow* solid = solver::solidByKey(task.solid);
     if (!solid) return false;
     if (task.error.starts_with("--grade=")) return false;  // a grade is chosen on the command line only
+    // A solid on a base of its own shape has no picture to choose it by: its task is read from its text.
+    const auto offered = solver::allSolids();
+    if (std::none_of(offered.begin(), offered.end(), [solid](const solver::SolidRow& row) { return &row == solid; }))
+        return false;
     for (const solver::Given& given : task.givens)
         if (solver::quantityIndex(*solid, given.key) < 0) return false;
     return true;

@@ -29,7 +29,9 @@ if (!siteDir || !tasksFile) {
   process.exit(2);
 }
 const axeSource = readFileSync(new URL('../../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
-const tasks = JSON.parse(readFileSync(tasksFile, 'utf8'));
+// (A solid on a base of its own shape has no picture and fields on the page yet:
+// its tasks are read and solved by the core's and the command line's tests.)
+const tasks = JSON.parse(readFileSync(tasksFile, 'utf8')).filter((task) => task.offered);
 
 let failures = 0;
 function check(condition, what, detail = '') {

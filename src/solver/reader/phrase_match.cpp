@@ -73,9 +73,13 @@ const Index& index() {
             Compiled compiled{compile(phrase.words), &phrase};
             const std::size_t number = index.phrases.size();
             std::vector<std::string> firsts;
-            for (const Form& form : compiled.words.front().forms) {
-                const std::string first = firstCharacter(form.text);
-                if (std::find(firsts.begin(), firsts.end(), first) == firsts.end()) firsts.push_back(first);
+            // A phrase may begin with its first word or, where words may be left out, with a later one.
+            for (const Word& word : compiled.words) {
+                for (const Form& form : word.forms) {
+                    const std::string first = firstCharacter(form.text);
+                    if (std::find(firsts.begin(), firsts.end(), first) == firsts.end()) firsts.push_back(first);
+                }
+                if (!word.optional) break;
             }
             for (const std::string& first : firsts) index.byFirst[first].push_back(number);
             index.phrases.push_back(std::move(compiled));
@@ -143,7 +147,10 @@ bool beginsPhrase(const Token& token) {
     const auto found = phrases.byFirst.find(firstCharacter(token.text));
     if (found == phrases.byFirst.end()) return false;
     for (std::size_t number : found->second)
-        if (wordMatches(phrases.phrases[number].words.front(), token)) return true;
+        for (const Word& word : phrases.phrases[number].words) {
+            if (wordMatches(word, token)) return true;
+            if (!word.optional) break;
+        }
     return false;
 }
 

@@ -122,6 +122,73 @@ void baseAreas(Reading& reading, const std::vector<Mention>& mentions) {
         }
 }
 
+bool baseShape(std::string_view key) {
+    for (const SolidRow* shape : baseShapes())
+        if (shape->key == key) return true;
+    return false;
+}
+
+// What the task says of a pyramid's apex: over the centre of the circle round
+// the base (all lateral edges equal, or a lateral edge given), or of the
+// circle inside it (faces at equal angles to the base, or their height given).
+std::string apexSaid(const Reading& reading) {
+    for (const Item& item : reading.items) {
+        if (item.is(Role::Filler) && item.meaning == "apex edges") return "edges";
+        if (item.is(Role::Filler) && item.meaning == "apex faces") return "faces";
+    }
+    for (const Item& item : reading.items) {
+        if (item.is(Role::Quantity) && item.meaning == "lateral edge") return "edges";
+        if (item.is(Role::Quantity) && (item.meaning == "apothem" || item.meaning == "face height")) return "faces";
+    }
+    return {};
+}
+
+// A prism or a pyramid with a base of its own shape named („с основа ромб“):
+// the solid on that base, or a message where there is none or the apex is not said.
+const SolidRow* onItsBase(Reading& reading, const std::vector<Mention>& mentions) {
+    for (const Mention& m : mentions) {
+        if (!baseShape(m.key)) continue;
+        const std::string apex = apexSaid(reading);
+        // A prism, or a pyramid with equal lateral edges; a pyramid with equal faces' angles.
+        const SolidRow* plain = solidOnBase(reading.solid->key, m.key);
+        const SolidRow* faces = solidOnBase(reading.solid->key, m.key, "faces");
+        const SolidRow* chosen = !apex.empty() ? (apex == "faces" ? faces : plain) : (plain && faces ? nullptr : plain ? plain : faces);
+        if (chosen) return chosen;
+        const SolidRow* shape = solidByKey(m.key);
+        if (apex.empty() && plain && faces)
+            reading.task.message = "Пирамида с основа " + std::string(shape->name) +
+                                   ": кажете дали всичките ѝ околни ръбове са равни, или околните ѝ стени сключват "
+                                   "равни ъгли с основата.";
+        else
+            reading.task.message = "Задачи за " + std::string(reading.solid->single) + " с основа " +
+                                   std::string(shape->name) + " още не се решават.";
+        return nullptr;
+    }
+    return reading.solid;
+}
+
+// Past a base's name, up to the sentence's end, a comma or another solid, a
+// height, a diagonal or „основи“ are the base's own: „основа ромб със страна
+// 3 cm и височина 2 cm“, „трапец с основи 10 cm и 4 cm“.
+void baseOwnQuantities(Reading& reading, const std::vector<Mention>& mentions) {
+    std::vector<Item>& items = reading.items;
+    for (const Mention& m : mentions) {
+        if (!baseShape(m.key)) continue;
+        for (std::size_t k = m.item + 1; k < items.size(); ++k) {
+            Item& item = items[k];
+            if (item.kind == ItemKind::End || (item.kind == ItemKind::Mark && item.text == ",") ||
+                (item.is(Role::Solid) && !plane(item.meaning)))
+                break;
+            if (item.is(Role::Quantity) && item.meaning == "height") item.meaning = "base height";
+            else if (item.is(Role::Quantity) && item.meaning == "diagonal") item.meaning = "base diagonal";
+            else if (item.is(Role::Base) && !reading.used[k]) {
+                item.role = Role::Quantity;
+                item.meaning = "shape base";
+            }
+        }
+    }
+}
+
 std::string namesOf(const std::vector<std::string>& keys, std::string_view last = " и ") {
     std::string names;
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -138,7 +205,9 @@ void addGivens(Reading& reading, const Mention& mention, bool base) {
     for (const auto& [name, said] : givensOf(mention.givens)) {
         const std::string key = name, value = said;  // (captured below)
         if (!keyFits(key, *reading.solid)) {
-            if (!base) reading.task.unread.push_back(pieceOf(reading, mention.begin, mention.end));
+            // „триъгълна призма с основа правоъгълен триъгълник“: the base's shape says more than n.
+            const bool saidByBase = !reading.solid->family.empty() && wholeQuantity(*reading.solid) < 0;
+            if (!base && !saidByBase) reading.task.unread.push_back(pieceOf(reading, mention.begin, mention.end));
             continue;
         }
         const auto same = std::find_if(reading.task.givens.begin(), reading.task.givens.end(),
@@ -185,6 +254,11 @@ void placeSolid(Reading& reading) {
     if (!reading.solid) {
         reading.task.message = "Задачи за „" + kinds.front() + "“ още не се решават.";
         return;
+    }
+    if (!plane(reading.solid->key)) {
+        reading.solid = onItsBase(reading, mentions);
+        if (!reading.solid) return;
+        if (!reading.solid->family.empty()) baseOwnQuantities(reading, mentions);
     }
     reading.task.solid = std::string(reading.solid->key);
     if (!plane(reading.task.solid)) baseAreas(reading, mentions);

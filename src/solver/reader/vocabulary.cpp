@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "reader/vocabulary.h"
 
+#include "engine/solids.h"
+
 namespace solver::reader {
 namespace {
 
@@ -29,6 +31,16 @@ constexpr Phrase phraseTable[] = {
     {"конус*|конич*", Solid, "cone"},
     {"равностран*|равностранен конус*", Solid, "cone", "l=2r"},
     {"сфер*|кълб*|топк*|топче*", Solid, "sphere"},
+    // Bases of other shapes: with a prism or a pyramid, its base; alone, a plane figure.
+    {"триъгълник*", Solid, "triangle"},
+    {"правоъгълн*|правоъгълен триъгълник*", Solid, "right-triangle"},
+    {"равнобедрен* триъгълник*", Solid, "isosceles-triangle"},
+    {"разностран* триъгълник*", Solid, "triangle"},
+    {"правоъгълник*", Solid, "rectangle"},
+    {"ромб|ромба|ромбът|ромбове|ромбовете", Solid, "rhombus"},
+    {"успоредник*", Solid, "parallelogram"},
+    {"равнобедрен* трапец*", Solid, "isosceles-trapezoid"},
+    {"правоъгълн*|правоъгълен трапец*", Solid, "right-trapezoid"},
 
     // What a solid's adjectives say of its base.
     {"триъгълн*", Adjective, "", "n=3"},
@@ -95,6 +107,12 @@ constexpr Phrase phraseTable[] = {
     {"осно|осното|осни|осните сечени*", Quantity, "axial section"},
     {"лице*|площ* на осно|осното сечени*", Quantity, "axial section"},
     {"брой* [на] страни*|страните|ъгли*|върхове*", Quantity, "sides"},
+    {"катет*", Quantity, "leg"},
+    {"хипотенуз*", Quantity, "hypotenuse"},
+    {"бедр*|бедро", Quantity, "isosceles leg"},
+    {"наклонен*|наклоненото бедр*|бедро", Quantity, "slanted leg"},
+    {"голям*|голямата|по-голям* основа|основата", Quantity, "shape base"},
+    {"малк*|малката|по-малк* основа|основата", Quantity, "shape base"},
     {"дължин*|дълъг|дълга|дълго", WeakQuantity, "length"},
     {"ширин*|широк|широка|широко", Quantity, "width"},
     {"дълбочин*|дълбок|дълбока|дълбоко", Quantity, "depth"},
@@ -103,6 +121,17 @@ constexpr Phrase phraseTable[] = {
     {"сбор*|сума* от|на [трите|всичките|всички] измерени*", Quantity, "dimension sum"},
     {"сбор*|сума* от|на [дължин*] [на] [всич*|всичк*] околн* ръб*", Quantity, "lateral edges"},
     {"сбор*|сума* от|на [дължин*] [на] [всич*|всичк*] основн* ръб*", Quantity, "base edges"},
+
+    // Where a pyramid's apex is over its base: all lateral edges equal (the
+    // centre of the circle round the base), all faces at equal angles to the
+    // base (the centre of the circle inside it).
+    {"[всички|всичките] околн* ръб* [са] равни [помежду] [си]", Filler, "apex edges"},
+    {"равни околни ръбове", Filler, "apex edges"},
+    {"[всички|всичките] околн* стен* сключват|образуват равни ъгли с|със основата", Filler, "apex faces"},
+    {"[всички|всичките] околн* стен* [са] наклонени под равни ъгли към|спрямо основата", Filler, "apex faces"},
+    {"равни апотеми", Filler, "apex faces"},
+    {"височин* към по-малк*|по-къс* страна|страната", Quantity, "height to the shorter side"},
+    {"височин* към по-голям*|по-дълг* страна|страната", Quantity, "height to the longer side"},
 
     // Names that with what follows them state a relation (relationCues()).
     {"околн* стен*", Quantity, "lateral faces"},
@@ -194,11 +223,10 @@ constexpr Phrase phraseTable[] = {
     {"описан*", Unsupported, "circumscribed"},
     {"окръжност*", Filler, "circle"},
     {"пресечен*|наклонен*|изрязан*|отрязан*|издълб*|пробит*|кух*|полукълб*|полусфер*|ъгъл|ъгъла"
-     "|ъгълът|ъгли|ъглите|градус*|триъгълник*|ромб*|трапец*|успоредник*|правоъгълник*|делтоид*|катет*|хипотенуз*"
+     "|ъгълът|ъгли|ъглите|градус*|трапец*|делтоид*"
      "|завърт*|въртене*|ротац*|сечени*|развивк*|сектор*|полукръг*|съставен*|съставено|маса|масата|тежи|тегло*"
      "|плътност*|цена|цената|струва*|боя|боята|боядис*|наполовина|капак*|отворен*|тръба|тръбата"
      "|увелич*|намал*|удвоя*|удвои*|утрои*|изменя*|промен*|друг|друга|друго|други|другия|другият", Unsupported},
-    {"правоъгълн*|правоъгълен|равнобедрен*|разностранн* триъгълник*", Unsupported},
     {"без капак*|дъно|основи", Unsupported},
     {"до половината|трета|третината|четвърт|четвъртината", Unsupported},
     {"напълн*|наля*|налива*|пълн* до", Unsupported},
@@ -209,31 +237,60 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"surface", "sphere", "S"},
     {"surface", "", "S1"},
     {"lateral", "", "S"},
-    {"base area", "prism pyramid cylinder cone", "B"},
-    {"area", "polygon", "B"},
+    {"base area", "prism pyramid cylinder cone prism-* pyramid-*", "B"},
+    {"area", "polygon right-triangle isosceles-triangle triangle rectangle rhombus parallelogram isosceles-trapezoid"
+             " right-trapezoid", "B"},
     {"area", "sphere", "S"},
-    {"area", "cube box prism pyramid cylinder cone", "S1"},
+    {"area", "cube box prism pyramid cylinder cone prism-* pyramid-*", "S1"},
     {"height", "box", "c"},
-    {"height", "cube prism pyramid cylinder cone", "h"},
-    {"face height", "pyramid", "k"},
+    {"height", "cube prism pyramid cylinder cone prism-* pyramid-*", "h"},
+    // A base's own height, named after the base („основа ромб със страна 3 cm и височина 2 cm“), or of the figure alone.
+    {"base height", "~rhombus ~parallelogram ~isosceles-triangle", "ha"},
+    {"base height", "~isosceles-trapezoid ~right-trapezoid", "h1"},
+    {"base height", "~right-triangle", "hc"},
+    {"height", "rhombus parallelogram isosceles-triangle", "ha"},
+    {"height", "isosceles-trapezoid right-trapezoid", "h1"},
+    {"height", "right-triangle", "hc"},
+    // Sides read in the order given: the shorter first, as tasks give them.
+    {"height to the shorter side", "~parallelogram", "ha"},
+    {"height to the longer side", "~parallelogram", "hb"},
+    {"leg", "~right-triangle", "a b"},
+    {"hypotenuse", "~right-triangle", "c"},
+    {"isosceles leg", "~isosceles-triangle", "b"},
+    {"isosceles leg", "~isosceles-trapezoid ~right-trapezoid", "c"},
+    {"slanted leg", "~right-trapezoid", "c"},
+    {"shape base", "~isosceles-triangle", "a"},
+    {"shape base", "~isosceles-trapezoid ~right-trapezoid", "a b"},
+    {"base diagonal", "~rhombus ~right-trapezoid", "d1 d2"},
+    {"base diagonal", "~rectangle ~isosceles-trapezoid", "d"},
+    {"diagonal", "rhombus right-trapezoid", "d1 d2"},
+    {"diagonal", "rectangle isosceles-trapezoid", "d"},
+    {"face height", "pyramid pyramid-*", "k"},
     {"radius", "cylinder cone sphere", "r"},
-    {"inradius", "pyramid polygon", "r"},
-    {"circumradius", "pyramid polygon", "R"},
+    {"inradius", "pyramid polygon ~right-triangle ~isosceles-triangle ~triangle ~rhombus", "r"},
+    {"circumradius", "pyramid polygon ~right-triangle ~isosceles-triangle ~triangle ~rectangle", "R"},
     {"diameter", "cylinder cone sphere", "d"},
     {"slant", "cone", "l"},
     {"slant", "cylinder", "h"},
-    {"apothem", "pyramid", "k"},
+    {"apothem", "pyramid pyramid-*", "k"},
     {"apothem", "polygon", "r"},
     {"base apothem", "pyramid", "r"},
     {"lateral edge", "pyramid", "b"},
-    {"lateral edge", "prism", "h"},
+    {"lateral edge", "pyramid-*", "l"},
+    {"lateral edge", "prism prism-*", "h"},
     {"lateral edge", "box", "c"},
-    {"base edge", "prism pyramid cube", "a"},
+    {"base edge", "prism pyramid cube ~rhombus", "a"},
+    {"base edge", "~rectangle ~parallelogram", "a b"},
+    {"base edge", "~triangle", "a b c"},
+    {"side", "~rhombus", "a"},
+    {"side", "~rectangle ~parallelogram", "a b"},
+    {"side", "~triangle", "a b c"},
     {"base edge", "box", "a b"},
     {"edge", "cube", "a"},
     {"edge", "box", "a b c"},
     {"side", "polygon prism pyramid cube", "a"},
-    {"perimeter", "polygon prism pyramid", "P"},
+    {"perimeter", "polygon prism pyramid prism-* pyramid-* ~right-triangle ~isosceles-triangle ~triangle ~rectangle"
+                  " ~rhombus ~parallelogram ~isosceles-trapezoid ~right-trapezoid", "P"},
     {"diagonal", "cube box", "d"},
     {"face diagonal", "cube", "d1"},
     {"axial section", "cylinder cone", "Q"},
@@ -286,11 +343,27 @@ std::span<const RelationKey> relationKeys() { return relationKeyTable; }
 std::span<const SymbolKey> symbolKeys() { return symbolKeyTable; }
 std::span<const RelationCue> relationCues() { return relationCueTable; }
 
+namespace {
+
+// "prism-*": every solid of the family on a base of its own shape; "~rhombus":
+// the rhombus and every solid on one.
+bool listed(std::string_view item, std::string_view key) {
+    if (item == key) return true;
+    const bool family = item.ends_with("-*"), base = item.starts_with("~");
+    if (!family && !base) return false;
+    const SolidRow* solid = solidByKey(key);
+    if (!solid) return false;
+    if (family) return solid->family == item.substr(0, item.size() - 2);
+    return item.substr(1) == key || (!solid->family.empty() && solid->parts.front().table().key == item.substr(1));
+}
+
+}  // namespace
+
 bool listsSolid(std::string_view solids, std::string_view solid) {
     if (solids.empty()) return true;
     while (!solids.empty()) {
         const auto space = solids.find(' ');
-        if (solids.substr(0, space) == solid) return true;
+        if (listed(solids.substr(0, space), solid)) return true;
         if (space == std::string_view::npos) break;
         solids.remove_prefix(space + 1);
     }
