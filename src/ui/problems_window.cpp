@@ -28,6 +28,7 @@
 #include "announcement.h"
 #include "keypad.h"
 #include "qt_layout.h"
+#include "base_choice.h"
 #include "solid_choice.h"
 #include "solid_drawings.h"
 #include "task_settings.h"
@@ -122,6 +123,9 @@ void ProblemsWindow::buildWindow() {
     solidCaption->setBuddy(solids_);
     column->addWidget(solidCaption);
     column->addWidget(solids_);
+    base_ = new BaseChoice(this);
+    base_->offer(solids_->current());
+    column->addWidget(base_);
 
     auto* hint = new QLabel(fromUtf8(solver::givensHint(decimalSeparator_)), this);
     hint->setObjectName(QStringLiteral("hint"));
@@ -234,8 +238,7 @@ void ProblemsWindow::readText() {
                 texts[QString::fromStdString(given.key)] = QString::fromStdString(given.value);
         settings_->show(read.settings);
         solid_ = nullptr;  // the fields are made again with the texts
-        solids_->choose(*row);
-        showSolid(*row);
+        chooseSolid(*row);
     }
     showRead(read);
 }
@@ -288,7 +291,11 @@ QHBoxLayout* ProblemsWindow::buildButtons() {
 
 void ProblemsWindow::connectControls() {
     connect(typingPause_, &QTimer::timeout, this, &ProblemsWindow::solveQuietly);
-    connect(solids_, &SolidChoice::chosen, this, &ProblemsWindow::showSolid);
+    connect(solids_, &SolidChoice::chosen, this, [this](const solver::SolidRow& solid) {
+        base_->offer(solid);
+        showSolid(solid);
+    });
+    connect(base_, &BaseChoice::chosen, this, &ProblemsWindow::showSolid);
     connect(solids_, &SolidChoice::confirmed, this, [this] {
         if (!rows_.empty()) rows_.front().field->setFocus(Qt::TabFocusReason);
     });
@@ -300,6 +307,18 @@ void ProblemsWindow::connectControls() {
     });
     connect(solveButton_, &QPushButton::clicked, this, &ProblemsWindow::solve);
     connect(clearButton_, &QPushButton::clicked, this, &ProblemsWindow::clear);
+}
+
+// The solid by its picture and, for one on a base of its own shape, its base.
+void ProblemsWindow::chooseSolid(const solver::SolidRow& solid) {
+    const solver::SolidRow& offered = solver::offeredBy(solid);
+    if (&solids_->current() != &offered) {
+        const QSignalBlocker quiet(solids_);
+        solids_->choose(offered);
+        base_->offer(offered);
+    }
+    base_->choose(solid);
+    showSolid(solid);
 }
 
 void ProblemsWindow::showSolid(const solver::SolidRow& solid) {
@@ -361,7 +380,7 @@ void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
 // Solid, fields, „Реши“, „Изчисти“, the settings, the steps, the net's
 // buttons: as they stand.
 void ProblemsWindow::chainTabOrder() {
-    QList<QWidget*> order{taskText_, solids_};
+    QList<QWidget*> order{taskText_, solids_, base_->focusTarget()};
     for (const Row& row : rows_) order << row.field;
     order << solveButton_ << clearButton_ << settings_->focusOrder() << steps_ << drawings_->netButton()
           << drawings_->printButton();
@@ -375,8 +394,7 @@ bool ProblemsWindow::showTask(const std::string& solid, const Givens& givens) {
     texts.clear();
     for (const auto& [key, text] : givens) texts[QString::fromStdString(key)] = QString::fromStdString(text);
     solid_ = nullptr;  // the fields are made again with the texts
-    solids_->choose(*row);
-    showSolid(*row);
+    chooseSolid(*row);
     solve();
     if (!rows_.empty()) rows_.front().field->setFocus(Qt::OtherFocusReason);
     return true;

@@ -48,6 +48,7 @@ namespace geometry::ui {
 
 class Announcement;
 class SolidChoice;
+class BaseChoice;
 class SolidDrawings;
 class TaskSettings;
 
@@ -92,6 +93,7 @@ private:
     QHBoxLayout* buildButtons();
     void connectControls();
     void showSolid(const solver::SolidRow& solid);
+    void chooseSolid(const solver::SolidRow& solid);
     void addRow(const solver::QuantityRow& quantity);
     void chainTabOrder();
     void solveQuietly();
@@ -108,6 +110,7 @@ private:
     std::string decimalSeparator_;
     QScrollArea* scroll_ = nullptr;
     SolidChoice* solids_ = nullptr;
+    BaseChoice* base_ = nullptr;
     QWidget* rowsArea_ = nullptr;
     QGridLayout* rowsGrid_ = nullptr;
     std::vector<Row> rows_;

@@ -124,7 +124,9 @@ SolidDrawings::SolidDrawings(QWidget* parent) : QWidget(parent) {
 
 void SolidDrawings::showOutcome(const solver::Outcome& outcome, const solver::Settings& settings) {
     const bool solved = outcome.status == solver::Status::Solved && outcome.solid && !outcome.solutions.empty();
-    const std::size_t count = solved ? outcome.solutions.size() : 0;
+    // A solid with no figure's drawer shows no frame at all.
+    const bool drawn = solved && outcome.solid->registration && !outcome.solid->registration->drawing.figure.empty();
+    const std::size_t count = drawn ? outcome.solutions.size() : 0;
     // A view per solution, made once and kept; never so small that its labels
     // (15 pixels at full size) are smaller than the window's text.
     while (std::size_t(figures_->count()) > count) delete figures_->takeAt(figures_->count() - 1)->widget();

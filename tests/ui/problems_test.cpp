@@ -108,10 +108,7 @@ bool typable(const Task& task) {
     const solver::SolidRow* solid = solver::solidByKey(task.solid);
     if (!solid) return false;
     if (task.error.starts_with("--grade=")) return false;  // a grade is chosen on the command line only
-    // A solid on a base of its own shape has no picture to choose it by: its task is read from its text.
-    const auto offered = solver::allSolids();
-    if (std::none_of(offered.begin(), offered.end(), [solid](const solver::SolidRow& row) { return &row == solid; }))
-        return false;
+
     for (const solver::Given& given : task.givens)
         if (solver::quantityIndex(*solid, given.key) < 0) return false;
     return true;
@@ -154,8 +151,21 @@ void chooseSolid(ProblemsWindow& window, const std::string& key) {
     auto* solids = window.findChild<QListWidget*>(QStringLiteral("solids"));
     solids->setFocus();
     QTest::keyClick(solids, Qt::Key_Home);
-    for (int i = 0; i < 8 && solids->currentItem()->data(Qt::UserRole).toString() != QString::fromStdString(key); ++i)
+    // A solid on a base of its own shape: its family's picture, then its base.
+    const solver::SolidRow& variant = *solver::solidByKey(key);
+    const QString offered = QString::fromUtf8(solver::offeredBy(variant).key.data());
+    for (int i = 0; i < 8 && solids->currentItem()->data(Qt::UserRole).toString() != offered; ++i)
         QTest::keyClick(solids, Qt::Key_Right);
+    auto* base = window.findChild<QComboBox*>(QStringLiteral("base"));
+    QVERIFY(base);
+    if (&variant != &solver::offeredBy(variant)) {
+        QVERIFY(base->isVisible());
+        base->setFocus();
+        QTest::keyClick(base, Qt::Key_Home);
+        for (int i = 0; i < 40 && base->currentData().toString() != QString::fromStdString(key); ++i)
+            QTest::keyClick(base, Qt::Key_Down);
+        QCOMPARE(base->currentData().toString(), QString::fromStdString(key));
+    }
 }
 
 // Types the task into a shown window and presses Enter in its last field.
@@ -217,7 +227,14 @@ void expectShown(const ProblemsWindow& window, const Task& task) {
     // Beside the steps, the figure of each solution, every given named in it
     // by its letter.
     const std::size_t figures = expected.status == solver::Status::Solved ? expected.solutions.size() : 0;
-    for (std::size_t i = 1; i <= figures + 1; ++i) {
+    // (A solid with no figure's drawer shows none, and no empty frame.)
+    const solver::Registration* drawn = expected.solid ? expected.solid->registration : nullptr;
+    const bool hasFigure = drawn && !drawn->drawing.figure.empty();
+    for (std::size_t i = 1; !hasFigure && i <= figures; ++i) {
+        const auto* view = window.findChild<SvgView*>(QStringLiteral("figure:%1").arg(i));
+        QVERIFY(!view || !view->isVisible());
+    }
+    for (std::size_t i = 1; hasFigure && i <= figures + 1; ++i) {
         const auto* view = window.findChild<SvgView*>(QStringLiteral("figure:%1").arg(i));
         QCOMPARE(view != nullptr, i <= figures);
         if (!view) continue;

@@ -41,6 +41,22 @@ const SolidRow* solidByKey(std::string_view key) {
     return nullptr;
 }
 
+std::vector<const SolidRow*> variantsOf(const SolidRow& offered) {
+    std::vector<const SolidRow*> variants{&offered};
+    for (const SolidRow* solid : solidsOnBases())
+        if (solid->family == offered.key) variants.push_back(solid);
+    if (offered.registration && offered.registration->plane && !offered.variant.empty())
+        for (const SolidRow* shape : baseShapes()) variants.push_back(shape);
+    return variants;
+}
+
+const SolidRow& offeredBy(const SolidRow& solid) {
+    for (const SolidRow& offered : allSolids())
+        for (const SolidRow* variant : variantsOf(offered))
+            if (variant == &solid) return offered;
+    return solid;
+}
+
 const SolidRow* solidOnBase(std::string_view family, std::string_view base, std::string_view apex) {
     for (const SolidRow* solid : solidsOnBases()) {
         if (solid->family != family || solid->parts.empty() || solid->parts.front().table().key != base) continue;

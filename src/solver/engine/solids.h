@@ -136,6 +136,9 @@ struct SolidRow {
     // The solid this one is a kind of, on a base of its own shape: "prism" for
     // a right prism on a rhombus (its base is its first part). Empty otherwise.
     std::string_view family = {};
+    // How it is offered among the kinds of the solid it is chosen by (its
+    // picture's): "ромб, стени под равни ъгли"; empty where it has no others.
+    std::string_view variant = {};
 };
 
 // Its relations in the order the solver takes them: those of its parts first.
@@ -153,6 +156,12 @@ std::span<const SolidRow> allSolids();
 // them, in the order the program offers them.
 std::span<const SolidRow* const> baseShapes();
 std::span<const SolidRow* const> solidsOnBases();
+// The kinds a solid offered by its picture stands for, itself first: a right
+// prism, then the prisms on bases of other shapes; a regular polygon, then the
+// other bases as plane figures. Only itself where it has no others.
+std::vector<const SolidRow*> variantsOf(const SolidRow& offered);
+// The solid whose picture offers this one (itself, for one of allSolids()).
+const SolidRow& offeredBy(const SolidRow& solid);
 // The solid of a family ("prism", "pyramid") on a base ("rhombus"), with the
 // apex of a pyramid where `apex` says ("edges": over the centre of the
 // circumscribed circle, "faces": of the inscribed one); null for none.

@@ -212,7 +212,8 @@ constexpr std::string_view otherNames[] = {"правоъгълен трапец"
         static constexpr SolidRow table{.key = key_, .name = name_, .genitive = genitive_, .single = name_,        \
                                         .gender = gender_, .quantities = space::quantities,                       \
                                         .relations = space::relations, .base = space::base, __VA_ARGS__           \
-                                        .otherNames = space::otherNames, .registration = &planeFigure};           \
+                                        .otherNames = space::otherNames, .registration = &planeFigure,            \
+                                        .variant = name_};                                                        \
         return table;                                                                                              \
     }
 

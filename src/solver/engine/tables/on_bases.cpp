@@ -122,13 +122,14 @@ void takeFaceOverSide(Generated& solid, std::string_view side) {
 }
 
 const SolidRow& finish(Generated& solid, const BaseOfSolids& base, std::string key, std::string name,
-                       std::string_view genitive, std::string_view family) {
+                       std::string_view genitive, std::string_view family, std::string_view apex = {}) {
     solid.part[0] = PartRow{base.table};
     const SolidRow& shape = base.table();
     solid.row = SolidRow{.key = solid.keep(std::move(key)), .name = solid.keep(name), .genitive = genitive,
                          .single = solid.keep(name), .gender = Gender::Feminine, .quantities = solid.quantities,
                          .relations = solid.relations, .base = solid.base, .interchangeable = shape.interchangeable,
-                         .parts = solid.part, .conditions = solid.conditions, .family = family};
+                         .parts = solid.part, .conditions = solid.conditions, .family = family,
+                         .variant = solid.keep(std::string(shape.name) + std::string(apex))};
     return solid.row;
 }
 
@@ -156,7 +157,8 @@ const SolidRow& pyramidWithEqualEdges(const BaseOfSolids& base) {
     solid.relations.insert(solid.relations.end(), std::begin(pyramidRelations), std::end(pyramidRelations));
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-edges",
-                  "пирамида с основа " + std::string(shape.name) + " и равни околни ръбове", "на пирамидата", "pyramid");
+                  "пирамида с основа " + std::string(shape.name) + " и равни околни ръбове", "на пирамидата", "pyramid",
+                  ", равни околни ръбове");
 }
 
 const SolidRow& pyramidWithEqualFaces(const BaseOfSolids& base) {
@@ -171,7 +173,7 @@ const SolidRow& pyramidWithEqualFaces(const BaseOfSolids& base) {
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-faces",
                   "пирамида с основа " + std::string(shape.name) + ", чиито околни стени сключват равни ъгли с основата",
-                  "на пирамидата", "pyramid");
+                  "на пирамидата", "pyramid", ", стени под равни ъгли");
 }
 
 }  // namespace

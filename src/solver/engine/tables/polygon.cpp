@@ -95,7 +95,8 @@ const SolidRow& regularPolygon() {
     static constexpr SolidRow table{.key = "polygon", .name = "правилен многоъгълник", .genitive = "на многоъгълника",
                                     .single = "правилен многоъгълник", .gender = Gender::Masculine,
                                     .quantities = quantities, .relations = relations, .base = base,
-                                    .otherNames = otherNames, .registration = &registration};
+                                    .otherNames = otherNames, .registration = &registration,
+                                    .variant = "правилен многоъгълник"};
     return table;
 }
 

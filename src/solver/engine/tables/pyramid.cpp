@@ -92,7 +92,8 @@ const SolidRow& pyramid() {
                                     .single = "правилна пирамида", .gender = Gender::Feminine,
                                     .quantities = quantities, .relations = relations, .base = base,
                                     .baseWithoutSides = anyBase, .parts = parts, .conditions = baseOfAnyShape,
-                                    .otherNames = otherNames, .registration = &registration};
+                                    .otherNames = otherNames, .registration = &registration,
+                                    .variant = "правилен многоъгълник"};
     return table;
 }
 
