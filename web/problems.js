@@ -25,7 +25,24 @@
   let unheld = new URLSearchParams();
   const openedSolid = new URLSearchParams(location.search).get('solid') || '';
 
-  const chosenSolid = () => (form.querySelector('input[name="solid"]:checked') || { value: '' }).value;
+  // The solid: its picture's, or the base chosen under the pictures.
+  const chosenSolid = () => {
+    const picture = (form.querySelector('input[name="solid"]:checked') || { value: '' }).value;
+    const base = byId('base-' + picture);
+    return base ? base.value : picture;
+  };
+  function showBaseChoice() {
+    const picture = (form.querySelector('input[name="solid"]:checked') || { value: '' }).value;
+    for (const choice of form.querySelectorAll('.base-choice')) choice.hidden = choice.dataset.family !== picture;
+  }
+  // A solid by its key: its picture, and its base where it is one of another shape.
+  function chooseSolid(solid) {
+    const option = form.querySelector(`.base-choice option[value="${CSS.escape(solid)}"]`);
+    const picture = option ? option.parentElement.dataset.family : solid;
+    for (const radio of form.querySelectorAll('input[name="solid"]')) radio.checked = radio.value === picture;
+    if (option && option.parentElement.value !== solid) option.parentElement.value = solid;
+    showBaseChoice();
+  }
   const fieldsOf = (solid) => byId('fields-' + solid);
 
   function formAddress() {
@@ -43,7 +60,7 @@
   // the solid by its key, so that nothing moves once it is solved, and again
   // with the module's first answer, which knows the solid by any name.
   function fillFromAddress(solid, keep) {
-    for (const radio of form.querySelectorAll('input[name="solid"]')) radio.checked = radio.value === solid;
+    chooseSolid(solid);
     for (const fields of form.querySelectorAll('.quantities')) fields.hidden = fields.dataset.solid !== solid;
     const taken = new Set();
     for (const [key, value] of new URLSearchParams(location.search)) {
@@ -306,6 +323,9 @@
     solve(false);
   }
 
+  form.addEventListener('input', (event) => {
+    if (event.target.name === 'solid') showBaseChoice();
+  });
   form.addEventListener('input', changed);
   form.addEventListener('submit', (event) => {
     event.preventDefault();
@@ -376,7 +396,7 @@
     setData(unread, 'status', task.read.status === 'unread' ? 'invalid' : 'unread');
     askedKeys = task.read.asked.join(',');
     if (textTask === null || !task.read.solid) return;
-    for (const radio of form.querySelectorAll('input[name="solid"]')) radio.checked = radio.value === task.read.solid;
+    chooseSolid(task.read.solid);
     const values = new Map(task.read.givens.filter((given) => given.field).map((given) => [given.key, given]));
     for (const input of fieldsOf(task.read.solid).querySelectorAll('.q input')) {
       const given = values.get(input.id.slice(task.read.solid.length + 1));

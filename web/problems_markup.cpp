@@ -87,7 +87,20 @@ void writeSolidChoice(std::ostream& html) {
         html << "<span>" << escaped(solver::hyphenated(solid.name)) << "</span></label>\n";
         first = false;
     }
-    html << "</div>\n</fieldset>\n";
+    html << "</div>\n";
+    // A prism's or a pyramid's base of another shape (the polygon's other
+    // figures): shown under the pictures while its solid is chosen.
+    for (const SolidRow& solid : solver::allSolids()) {
+        const auto variants = solver::variantsOf(solid);
+        if (variants.size() < 2) continue;
+        html << "<div class=\"setting base-choice\" id=\"base-choice-" << solid.key << "\" data-family=\"" << solid.key
+             << "\"" << (&solid == &solver::allSolids().front() ? "" : " hidden") << "><label for=\"base-" << solid.key
+             << "\">Основа</label><select id=\"base-" << solid.key << "\" data-family=\"" << solid.key << "\">";
+        for (const SolidRow* variant : variants)
+            html << "<option value=\"" << variant->key << "\">" << escaped(variant->variant) << "</option>";
+        html << "</select></div>\n";
+    }
+    html << "</fieldset>\n";
 }
 
 void writeSelect(std::ostream& html, std::string_view id, std::string_view label,
@@ -132,7 +145,11 @@ void writeQuantity(std::ostream& html, const SolidRow& solid, const QuantityRow&
 
 void writeQuantities(std::ostream& html) {
     bool first = true;
-    for (const SolidRow& solid : solver::allSolids()) {
+    std::vector<const SolidRow*> solids;
+    for (const SolidRow& offered : solver::allSolids())
+        for (const SolidRow* variant : solver::variantsOf(offered)) solids.push_back(variant);
+    for (const SolidRow* each : solids) {
+        const SolidRow& solid = *each;
         html << "<fieldset class=\"quantities\" id=\"fields-" << solid.key << "\" data-solid=\"" << solid.key << "\""
              << (first ? "" : " hidden") << ">\n<legend>Величините " << escaped(solid.genitive) << "</legend>\n";
         for (const QuantityRow& quantity : solid.quantities) writeQuantity(html, solid, quantity);

@@ -86,6 +86,7 @@ std::string fieldRules() {
            "#settings{display:grid;grid-template-columns:repeat(2,minmax(0,1fr));gap:6px;margin-bottom:10px}\n"
            "@media (min-width:30rem){#settings{grid-template-columns:repeat(4,minmax(0,1fr))}}\n"
            ".setting{display:flex;flex-direction:column;justify-content:flex-end}\n"
+           ".base-choice{margin-top:8px;max-width:26rem}\n"
            "#settings .note{grid-column:1/-1;grid-row:auto}\n"
            ".setting label{font-size:13px;line-height:1.2;color:var(--muted);margin-bottom:2px}\n"
            "select{width:100%;min-height:44px;padding:0 6px;font-size:16px;background:var(--surface);"

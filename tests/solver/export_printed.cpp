@@ -9,7 +9,6 @@
 #include <iostream>
 #include <string>
 
-#include "engine/solids.h"
 #include "printed_tasks.h"
 #include "task/json.h"
 
@@ -51,10 +50,6 @@ int main(int argc, char** argv) {
         json.beginObject();
         json.key("text").string(task.text);
         json.key("solid").string(task.solid);
-        // Whether the window and the page offer the solid by a picture.
-        bool offered = task.solid.empty();
-        for (const solver::SolidRow& solid : solver::allSolids()) offered = offered || solid.key == task.solid;
-        json.key("offered").boolean(offered);
         json.key("givens").beginArray();
         std::string_view givens = task.givens;
         while (!givens.empty()) {

@@ -3,25 +3,11 @@
 // not C++: the command line's and the page's.
 //
 //   stereometry_solver_tasks OUT.json
-#include <algorithm>
 #include <fstream>
 #include <iostream>
 
-#include "engine/solids.h"
 #include "task/json.h"
 #include "school_tasks.h"
-
-namespace {
-
-bool offered(std::string_view task) {
-    while (task.starts_with("--")) task.remove_prefix(std::min(task.size(), task.find(' ') + 1));
-    const std::string_view key = task.substr(0, task.find(' '));
-    for (const solver::SolidRow& solid : solver::allSolids())
-        if (solid.key == key) return true;
-    return false;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -43,9 +29,6 @@ int main(int argc, char** argv) {
         for (std::string_view answer : task.answers) json.string(answer);
         json.endArray();
         json.key("message").string(task.message);
-        // Whether the window and the page offer its solid by a picture (a solid
-        // on a base of its own shape is reached by reading its task's text).
-        json.key("offered").boolean(offered(task.task));
         json.endObject();
     }
     json.endArray();
