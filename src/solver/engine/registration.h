@@ -33,6 +33,9 @@ struct DrawingRow {
     std::array<std::string_view, 4> netShown = {};
     // Why there is no net, where `net` is empty.
     std::string_view withoutNet = {};
+    // The drawer of the base's outline (drawing/outlines.cpp): "rhombus by its
+    // diagonals" turns a rhombus's measures into its corners; empty where the drawers need none.
+    std::string_view outline = {};
 };
 
 // --- Worksheets ---

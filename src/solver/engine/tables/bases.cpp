@@ -10,9 +10,15 @@ namespace {
 
 using enum Dimension;
 
-constexpr Registration planeFigure{.picture = {},
-                                   .plane = true,
-                                   .drawing = {.withoutNet = "Многоъгълникът е равнинна фигура и няма развивка."}};
+// A base drawn alone, its outline made by the drawer of that name
+// (drawing/outlines.cpp), which the solids on it draw theirs with too.
+constexpr Registration planeFigure(std::string_view outline) {
+    return {.picture = {},
+            .plane = true,
+            .drawing = {.figure = "plane outline",
+                        .withoutNet = "Многоъгълникът е равнинна фигура и няма развивка.",
+                        .outline = outline}};
+}
 
 // clang-format off
 namespace right_triangle {
@@ -207,28 +213,32 @@ constexpr std::string_view otherNames[] = {"правоъгълен трапец"
 
 }  // namespace
 
-#define PLANE_BASE(function, space, key_, name_, genitive_, gender_, ...)                                        \
+#define PLANE_BASE(function, space, outline, key_, name_, genitive_, gender_, ...)                               \
     const SolidRow& function() {                                                                                  \
+        static constexpr Registration registration = planeFigure(outline);                                        \
         static constexpr SolidRow table{.key = key_, .name = name_, .genitive = genitive_, .single = name_,        \
                                         .gender = gender_, .quantities = space::quantities,                       \
                                         .relations = space::relations, .base = space::base, __VA_ARGS__           \
-                                        .otherNames = space::otherNames, .registration = &planeFigure};           \
+                                        .otherNames = space::otherNames, .registration = &registration};           \
         return table;                                                                                              \
     }
 
-PLANE_BASE(rightTriangle, right_triangle, "right-triangle", "правоъгълен триъгълник", "на триъгълника",
-           Gender::Masculine, .interchangeable = {"a", "b"},)
-PLANE_BASE(isoscelesTriangle, isosceles_triangle, "isosceles-triangle", "равнобедрен триъгълник", "на триъгълника",
+PLANE_BASE(rightTriangle, right_triangle, "right triangle by its legs", "right-triangle", "правоъгълен триъгълник",
+           "на триъгълника", Gender::Masculine, .interchangeable = {"a", "b"},)
+PLANE_BASE(isoscelesTriangle, isosceles_triangle, "isosceles triangle by its base and legs", "isosceles-triangle",
+           "равнобедрен триъгълник", "на триъгълника", Gender::Masculine)
+PLANE_BASE(anyTriangle, any_triangle, "triangle by its sides", "triangle", "триъгълник", "на триъгълника",
            Gender::Masculine)
-PLANE_BASE(anyTriangle, any_triangle, "triangle", "триъгълник", "на триъгълника", Gender::Masculine)
-PLANE_BASE(rectangle, rectangle, "rectangle", "правоъгълник", "на правоъгълника", Gender::Masculine,
-           .interchangeable = {"a", "b"},)
-PLANE_BASE(rhombus, rhombus, "rhombus", "ромб", "на ромба", Gender::Masculine, .interchangeable = {"d1", "d2"},)
-PLANE_BASE(parallelogram, parallelogram, "parallelogram", "успоредник", "на успоредника", Gender::Masculine,
-           .conditions = parallelogram::conditions,)
-PLANE_BASE(isoscelesTrapezoid, isosceles_trapezoid, "isosceles-trapezoid", "равнобедрен трапец", "на трапеца",
+PLANE_BASE(rectangle, rectangle, "rectangle by its sides", "rectangle", "правоъгълник", "на правоъгълника",
            Gender::Masculine, .interchangeable = {"a", "b"},)
-PLANE_BASE(rightTrapezoid, right_trapezoid, "right-trapezoid", "правоъгълен трапец", "на трапеца", Gender::Masculine)
+PLANE_BASE(rhombus, rhombus, "rhombus by its diagonals", "rhombus", "ромб", "на ромба", Gender::Masculine,
+           .interchangeable = {"d1", "d2"},)
+PLANE_BASE(parallelogram, parallelogram, "parallelogram by its sides and height", "parallelogram", "успоредник",
+           "на успоредника", Gender::Masculine, .conditions = parallelogram::conditions,)
+PLANE_BASE(isoscelesTrapezoid, isosceles_trapezoid, "isosceles trapezoid by its bases and height",
+           "isosceles-trapezoid", "равнобедрен трапец", "на трапеца", Gender::Masculine, .interchangeable = {"a", "b"},)
+PLANE_BASE(rightTrapezoid, right_trapezoid, "right trapezoid by its bases and height", "right-trapezoid",
+           "правоъгълен трапец", "на трапеца", Gender::Masculine)
 
 #undef PLANE_BASE
 
