@@ -637,7 +637,9 @@ TEST(DrawingTest, NetsCoverTheFullSurfaceAtTheirScaleAndFold) {
             // worked out with π ≈ 3,14 (471), is drawn as the solid's own measures make it.
             const bool keysNumbers = !solution.notes.empty() || task.task.find("--pi=") != std::string::npos;
             const double within = keysNumbers ? 1e-2 : 1e-4;
-            if (surface) EXPECT_NEAR(area / std::pow(scale * millimetres, 2), full, within * full);
+            if (surface) {
+                EXPECT_NEAR(area / std::pow(scale * millimetres, 2), full, within * full);
+            }
             if (const int edges = polyhedronEdges(outcome, solution, int(faces.size()))) expectFolds(faces, tabs, edges);
         }
     }

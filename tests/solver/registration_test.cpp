@@ -110,6 +110,8 @@ TEST(Registration, SolidsOnBasesOfOtherShapesAreDrawnOnTheirBasesOutline) {
         expectQuantities(*solid, row.netDrawnFrom, "the net's measures");
         expectQuantities(*solid, row.netShown, "the net's sheet");
         EXPECT_NE(std::find(row.netShown.begin(), row.netShown.end(), "h"), row.netShown.end());
+        for (std::string_view key : solid->parts.front().table().base)
+            EXPECT_NE(std::find(row.netShown.begin(), row.netShown.end(), key), row.netShown.end()) << key;
         EXPECT_EQ(worksheet::solidTasks(*solid), nullptr);  // no sheet sets tasks on them yet
     }
 }

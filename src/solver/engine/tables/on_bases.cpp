@@ -134,7 +134,7 @@ Registration drawnAs(const SolidRow& shape, std::string_view drawer, std::string
     row.outline = shape.registration ? shape.registration->drawing.outline : std::string_view{};
     std::size_t listed = 0;
     for (std::string_view key : shape.base)
-        if (listed + 2 < row.netShown.size()) row.netShown[listed++] = key;
+        if (listed + 2 < row.netShown.size()) row.netShown[listed++] = key;  // a base's three at most
     row.netShown[listed++] = "h";
     if (!shown.empty()) row.netShown[listed] = shown;
     return registration;
