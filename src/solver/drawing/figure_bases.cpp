@@ -13,12 +13,6 @@
 namespace solver::drawing {
 namespace {
 
-// The depth's share along each axis on the drawing, as in the projection.
-const double depthShare = 0.5 * std::sqrt(0.5);
-const Space view{-depthShare, -depthShare, 1};
-
-double seen(Space outward) { return outward.x * view.x + outward.y * view.y + outward.z * view.z; }
-
 Point onFloor(Point base, double y = 0) { return project({base.x, y, base.y}); }
 
 std::size_t next(const Outline& base, std::size_t i) { return (i + 1) % base.corners.size(); }
@@ -27,13 +21,13 @@ std::size_t next(const Outline& base, std::size_t i) { return (i + 1) % base.cor
 // normal, to the right of the side in the base's plane, against the view.
 bool prismFaceSeen(const Outline& base, std::size_t i) {
     const Point d = base.corners[next(base, i)] - base.corners[i];
-    return seen({d.y, 0, -d.x}) < -1e-12;
+    return facesViewer({d.y, 0, -d.x});
 }
 
 // Whether the pyramid's face over side i, up to the apex over the origin, faces the viewer.
 bool pyramidFaceSeen(const Outline& base, std::size_t i, double height) {
     const Point p = base.corners[i], d = base.corners[next(base, i)] - p;
-    return seen({d.y * height, d.y * p.x - d.x * p.y, -d.x * height}) < -1e-12;
+    return facesViewer({d.y * height, d.y * p.x - d.x * p.y, -d.x * height});
 }
 
 // Each side's letter once, on the side that shows best: a side of a face
