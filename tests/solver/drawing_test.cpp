@@ -216,6 +216,13 @@ TEST(DrawingTest, SheetFiguresLabelOnlyTheGivensAndTheAsked) {
         {"polygon n=6 a=2 B=? R=?", {"R", "a"}},
         {"sphere S=36π r=?", {"r"}},
         {"sphere r=3 V=?", {"r"}},
+        {"prism-rhombus d1=6 d2=8 h=10 S=?", {"d1", "d2", "h"}},
+        {"prism-rhombus d1=6 d2=8 h=10 a=?", {"a", "d1", "d2", "h"}},
+        {"prism-isosceles-trapezoid a=10 b=4 c=5 h=6 h1=? d=?", {"a", "b", "c", "d", "h", "h1"}},
+        {"pyramid-rectangle-edges a=6 b=8 l=13 h=? ka=?", {"a", "b", "h", "ka", "l"}},
+        {"pyramid-rhombus-faces d1=6 d2=8 h=4 k=? r=?", {"d1", "d2", "h", "k", "r"}},
+        {"pyramid-triangle-edges a=3 b=4 c=6 h=2 R=?", {"R", "a", "b", "c", "h"}},
+        {"rhombus d1=6 d2=8 a=?", {"a", "d1", "d2"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.task);
@@ -401,6 +408,64 @@ TEST(DrawingTest, LabelsNeverCrossALineOrAnotherLabel) {
     std::string report;
     for (std::size_t i = 0; i < faults.size() && i < 30; ++i) report += "\n  " + faults[i];
     EXPECT_TRUE(faults.empty()) << faults.size() << " faults" << report;
+}
+
+// A figure's edges, seen and hidden (its first two paths), as sorted
+// segments moved so that the drawing's lowest left corner is the origin.
+std::pair<std::vector<std::string>, std::vector<std::string>> edgesOf(const XmlElement& root) {
+    std::vector<const XmlElement*> paths;
+    root.each([&](const XmlElement& e) {
+        if (e.tag == "path" && paths.size() < 2) paths.push_back(&e);
+    });
+    std::vector<std::vector<std::pair<drawing::Point, drawing::Point>>> lines;
+    double left = 1e300, top = 1e300;
+    for (const XmlElement* path : paths) {
+        XmlElement alone;
+        alone.tag = "svg";
+        alone.children.push_back(*path);
+        lines.push_back(strokesOf(alone));
+        for (const auto& [a, b] : lines.back()) left = std::min({left, a.x, b.x}), top = std::min({top, a.y, b.y});
+    }
+    std::vector<std::vector<std::string>> texts;
+    for (const auto& group : lines) {
+        std::vector<std::string> segments;
+        for (auto [a, b] : group) {
+            auto text = [&](drawing::Point p) {
+                return std::to_string(std::lround(p.x - left)) + "," + std::to_string(std::lround(p.y - top));
+            };
+            segments.push_back(std::min(text(a), text(b)) + " " + std::max(text(a), text(b)));
+        }
+        std::sort(segments.begin(), segments.end());
+        texts.push_back(segments);
+    }
+    texts.resize(2);
+    return {texts[0], texts[1]};
+}
+
+// A prism on a rectangle is drawn as the box of its edges, and on a square
+// (or a pyramid with equal edges on one) as the regular one: the same edges
+// seen and the same hidden, dashed.
+TEST(DrawingTest, ABaseOfItsOwnShapeIsDrawnAsTheSolidsThatShareIt) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"prism-rectangle a=3 b=4 h=12", "box a=3 b=4 c=12"},
+        {"prism-rectangle a=3 b=3 h=5", "prism n=4 a=3 h=5"},
+        {"pyramid-rectangle-edges a=6 b=6 h=4", "pyramid n=4 a=6 h=4"},
+    };
+    for (const auto& [onBase, same] : rows) {
+        SCOPED_TRACE(onBase);
+        std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> edges;
+        for (const char* task : {onBase, same}) {
+            const ParsedTask parsed = parseTask(task);
+            const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+            ASSERT_EQ(outcome.status, Status::Solved) << task;
+            const Solution& solution = outcome.solutions.front();
+            edges.push_back(
+                edgesOf(wellFormed(figureSvg(*outcome.solid, solution, {.unit = outcome.unit, .onlyAsked = true}))));
+        }
+        EXPECT_FALSE(edges[0].second.empty());
+        EXPECT_EQ(edges[0].first, edges[1].first);
+        EXPECT_EQ(edges[0].second, edges[1].second);
+    }
 }
 
 // A pyramid or prism of many sides is drawn as its outline, not a mass of
