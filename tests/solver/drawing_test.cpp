@@ -737,6 +737,11 @@ TEST(DrawingTest, NetsOnBasesOfOtherShapesHaveTheSolutionsMeasures) {
         {"pyramid-right-triangle-edges a=6 b=8 h=12", 3},  // over the hypotenuse's middle
         {"pyramid-triangle-faces a=13 b=14 c=15 k=5", 3},
         {"pyramid-isosceles-triangle-faces a=6 b=5 h=2", 3},
+        {"pyramid-triangle-edges a=3 b=3 c=5,9 h=1", 3},  // its apex far outside the base
+        {"pyramid-triangle-edges a=3 b=3 c=5,9 h=10", 3},
+        {"pyramid-isosceles-triangle-edges a=10 b=5,2 h=0,5", 3},
+        {"prism-parallelogram a=10 b=8 ha=1 h=2", 4},  // a thin slanting base
+        {"prism-triangle a=3 b=3 c=5,9 h=1", 3},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.task);
@@ -754,6 +759,16 @@ TEST(DrawingTest, NetsOnBasesOfOtherShapesHaveTheSolutionsMeasures) {
             if (e.attribute("data-face") == "lateral") sides.push_back(pointsOf(e.attribute("points")));
         });
         const bool prism = outcome.solid->family == "prism";
+        // No face over another: the net cuts out whole.
+        std::vector<std::vector<Point>> all = bases;
+        all.insert(all.end(), sides.begin(), sides.end());
+        for (std::size_t i = 0; i < all.size(); ++i)
+            for (std::size_t j = i + 1; j < all.size(); ++j) {
+                drawing::Polygon first, second;
+                for (Point p : all[i]) first.push_back({p.x, p.y});
+                for (Point p : all[j]) second.push_back({p.x, p.y});
+                EXPECT_FALSE(drawing::convexOverlap(first, second, 0.05)) << "faces " << i << " and " << j << " overlap";
+            }
         ASSERT_EQ(bases.size(), prism ? 2u : 1u);
         ASSERT_EQ(sides.size(), row.sides);
         const double tolerance = 1e-3;
