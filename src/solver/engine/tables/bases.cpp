@@ -43,6 +43,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b"};
 constexpr std::string_view otherNames[] = {"правоъгълен триъгълник"};
+constexpr std::string_view outline = "right triangle by its legs";
 }  // namespace right_triangle
 
 namespace isosceles_triangle {
@@ -67,6 +68,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b"};
 constexpr std::string_view otherNames[] = {"равнобедрен триъгълник"};
+constexpr std::string_view outline = "isosceles triangle by its base and legs";
 }  // namespace isosceles_triangle
 
 namespace any_triangle {
@@ -96,6 +98,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b", "c"};
 constexpr std::string_view otherNames[] = {"триъгълник"};
+constexpr std::string_view outline = "triangle by its sides";
 }  // namespace any_triangle
 
 namespace rectangle {
@@ -116,6 +119,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b"};
 constexpr std::string_view otherNames[] = {"правоъгълник"};
+constexpr std::string_view outline = "rectangle by its sides";
 }  // namespace rectangle
 
 namespace rhombus {
@@ -138,6 +142,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "ha"};
 constexpr std::string_view otherNames[] = {"ромб"};
+constexpr std::string_view outline = "rhombus by its diagonals";
 }  // namespace rhombus
 
 namespace parallelogram {
@@ -162,6 +167,7 @@ constexpr ConditionRow conditions[] = {
      "височината към страната a е по-къса от другата страна b"},
 };
 constexpr std::string_view otherNames[] = {"успоредник"};
+constexpr std::string_view outline = "parallelogram by its sides and height";
 }  // namespace parallelogram
 
 namespace isosceles_trapezoid {
@@ -184,6 +190,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b", "h1"};
 constexpr std::string_view otherNames[] = {"равнобедрен трапец"};
+constexpr std::string_view outline = "isosceles trapezoid by its bases and height";
 }  // namespace isosceles_trapezoid
 
 namespace right_trapezoid {
@@ -208,14 +215,15 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b", "h1"};
 constexpr std::string_view otherNames[] = {"правоъгълен трапец"};
+constexpr std::string_view outline = "right trapezoid by its bases and height";
 }  // namespace right_trapezoid
 // clang-format on
 
 }  // namespace
 
-#define PLANE_BASE(function, space, outline, key_, name_, genitive_, gender_, ...)                               \
+#define PLANE_BASE(function, space, key_, name_, genitive_, gender_, ...)                                        \
     const SolidRow& function() {                                                                                  \
-        static constexpr Registration registration = planeFigure(outline);                                        \
+        static constexpr Registration registration = planeFigure(space::outline);                                 \
         static constexpr SolidRow table{.key = key_, .name = name_, .genitive = genitive_, .single = name_,        \
                                         .gender = gender_, .quantities = space::quantities,                       \
                                         .relations = space::relations, .base = space::base, __VA_ARGS__           \
@@ -223,22 +231,19 @@ constexpr std::string_view otherNames[] = {"правоъгълен трапец"
         return table;                                                                                              \
     }
 
-PLANE_BASE(rightTriangle, right_triangle, "right triangle by its legs", "right-triangle", "правоъгълен триъгълник",
-           "на триъгълника", Gender::Masculine, .interchangeable = {"a", "b"},)
-PLANE_BASE(isoscelesTriangle, isosceles_triangle, "isosceles triangle by its base and legs", "isosceles-triangle",
-           "равнобедрен триъгълник", "на триъгълника", Gender::Masculine)
-PLANE_BASE(anyTriangle, any_triangle, "triangle by its sides", "triangle", "триъгълник", "на триъгълника",
-           Gender::Masculine)
-PLANE_BASE(rectangle, rectangle, "rectangle by its sides", "rectangle", "правоъгълник", "на правоъгълника",
+PLANE_BASE(rightTriangle, right_triangle, "right-triangle", "правоъгълен триъгълник", "на триъгълника",
            Gender::Masculine, .interchangeable = {"a", "b"},)
-PLANE_BASE(rhombus, rhombus, "rhombus by its diagonals", "rhombus", "ромб", "на ромба", Gender::Masculine,
-           .interchangeable = {"d1", "d2"},)
-PLANE_BASE(parallelogram, parallelogram, "parallelogram by its sides and height", "parallelogram", "успоредник",
-           "на успоредника", Gender::Masculine, .conditions = parallelogram::conditions,)
-PLANE_BASE(isoscelesTrapezoid, isosceles_trapezoid, "isosceles trapezoid by its bases and height",
-           "isosceles-trapezoid", "равнобедрен трапец", "на трапеца", Gender::Masculine, .interchangeable = {"a", "b"},)
-PLANE_BASE(rightTrapezoid, right_trapezoid, "right trapezoid by its bases and height", "right-trapezoid",
-           "правоъгълен трапец", "на трапеца", Gender::Masculine)
+PLANE_BASE(isoscelesTriangle, isosceles_triangle, "isosceles-triangle", "равнобедрен триъгълник", "на триъгълника",
+           Gender::Masculine)
+PLANE_BASE(anyTriangle, any_triangle, "triangle", "триъгълник", "на триъгълника", Gender::Masculine)
+PLANE_BASE(rectangle, rectangle, "rectangle", "правоъгълник", "на правоъгълника", Gender::Masculine,
+           .interchangeable = {"a", "b"},)
+PLANE_BASE(rhombus, rhombus, "rhombus", "ромб", "на ромба", Gender::Masculine, .interchangeable = {"d1", "d2"},)
+PLANE_BASE(parallelogram, parallelogram, "parallelogram", "успоредник", "на успоредника", Gender::Masculine,
+           .conditions = parallelogram::conditions,)
+PLANE_BASE(isoscelesTrapezoid, isosceles_trapezoid, "isosceles-trapezoid", "равнобедрен трапец", "на трапеца",
+           Gender::Masculine, .interchangeable = {"a", "b"},)
+PLANE_BASE(rightTrapezoid, right_trapezoid, "right-trapezoid", "правоъгълен трапец", "на трапеца", Gender::Masculine)
 
 #undef PLANE_BASE
 
