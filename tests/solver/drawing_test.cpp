@@ -35,8 +35,36 @@ struct Drawn {
     std::vector<std::string> asked;
 };
 
-// Every solved row of the school table, and regular prisms and pyramids of 3
-// to 12 sides and of 24.
+// A prism or pyramid on every base the tables know, of each kind: obtuse and
+// right triangles (a pyramid's apex over a point outside the base, or over
+// its side), bases given by other measures than their own (P and B, an angle).
+constexpr const char* solidsOnBases[] = {
+    "prism-right-triangle a=3 b=4 h=5",
+    "prism-isosceles-triangle a=6 b=5 h=4",
+    "prism-triangle a=5 b=6 c=7 h=8",
+    "prism-triangle a=3 b=4 c=6 h=1",
+    "prism-rectangle a=3 b=4 h=12",
+    "prism-rhombus d1=6 d2=8 h=10",
+    "prism-rhombus P=20 B=24 h=3",
+    "prism-parallelogram a=6 b=4 ha=3 h=5",
+    "prism-parallelogram a=6 b=4 α=30° h=5",
+    "prism-isosceles-trapezoid a=10 b=4 c=5 h=6",
+    "prism-isosceles-trapezoid a=4 b=10 h1=4 h=5",
+    "prism-right-trapezoid a=8 b=5 h1=4 h=6",
+    "pyramid-right-triangle-edges a=6 b=8 h=12",
+    "pyramid-right-triangle-faces a=6 b=8 h=4",
+    "pyramid-isosceles-triangle-edges a=6 b=5 l=7",
+    "pyramid-isosceles-triangle-faces a=6 b=5 h=2",
+    "pyramid-triangle-edges a=5 b=6 c=7 h=4",
+    "pyramid-triangle-edges a=3 b=4 c=6 h=2",
+    "pyramid-triangle-faces a=13 b=14 c=15 k=5",
+    "pyramid-rectangle-edges a=6 b=8 l=13",
+    "pyramid-rhombus-faces d1=6 d2=8 h=4",
+    "pyramid-rhombus-faces a=5 ha=4,8 k=5",
+};
+
+// Every solved row of the school table, regular prisms and pyramids of 3 to
+// 12 sides and of 24, and prisms and pyramids on bases of other shapes.
 std::vector<Drawn> solvedTasks() {
     std::vector<std::string> tasks;
     for (const SchoolTask& row : schoolTasks())
@@ -49,6 +77,7 @@ std::vector<Drawn> solvedTasks() {
     tasks.push_back("cone r=3 h=4 Q=? d=?");
     tasks.push_back("cone r=3cm h=4cm Q=?");
     tasks.push_back("box a=20 b=1 c=1");
+    for (const char* task : solidsOnBases) tasks.emplace_back(task);
     std::vector<Drawn> drawn;
     for (const std::string& task : tasks) {
         const ParsedTask parsed = parseTask(task);
@@ -187,6 +216,13 @@ TEST(DrawingTest, SheetFiguresLabelOnlyTheGivensAndTheAsked) {
         {"polygon n=6 a=2 B=? R=?", {"R", "a"}},
         {"sphere S=36π r=?", {"r"}},
         {"sphere r=3 V=?", {"r"}},
+        {"prism-rhombus d1=6 d2=8 h=10 S=?", {"d1", "d2", "h"}},
+        {"prism-rhombus d1=6 d2=8 h=10 a=?", {"a", "d1", "d2", "h"}},
+        {"prism-isosceles-trapezoid a=10 b=4 c=5 h=6 h1=? d=?", {"a", "b", "c", "d", "h", "h1"}},
+        {"pyramid-rectangle-edges a=6 b=8 l=13 h=? ka=?", {"a", "b", "h", "ka", "l"}},
+        {"pyramid-rhombus-faces d1=6 d2=8 h=4 k=? r=?", {"d1", "d2", "h", "k", "r"}},
+        {"pyramid-triangle-edges a=3 b=4 c=6 h=2 R=?", {"R", "a", "b", "c", "h"}},
+        {"rhombus d1=6 d2=8 a=?", {"a", "d1", "d2"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.task);
@@ -330,6 +366,16 @@ std::vector<std::string> figuresAcrossMeasures() {
     tasks.push_back("cone S=15π V=12π Q=?");
     for (const char* r : {"1", "7", "100"}) tasks.push_back(std::string("sphere r=") + r + " d=?");
     for (int n : {3, 4, 5, 6, 12, 100}) tasks.push_back("polygon n=" + std::to_string(n) + " a=2 r=? R=?");
+    for (const char* task : solidsOnBases) tasks.emplace_back(task);
+    for (const char* h : {"1", "30"}) {
+        tasks.push_back(std::string("prism-rhombus d1=6 d2=8 h=") + h + " V=?");
+        tasks.push_back(std::string("prism-isosceles-trapezoid a=10 b=4 c=5 h=") + h);
+        tasks.push_back(std::string("pyramid-rectangle-edges a=6 b=8 h=") + h + " R=?");
+        tasks.push_back(std::string("pyramid-triangle-faces a=13 b=14 c=15 h=") + h);
+    }
+    for (const char* base : {"right-triangle a=3 b=4", "rhombus d1=6 d2=8", "parallelogram a=6 b=4 ha=3",
+                             "triangle a=3 b=4 c=6", "isosceles-trapezoid a=10 b=4 h1=4", "right-trapezoid a=8 b=5 h1=4"})
+        tasks.push_back(base);
     return tasks;
 }
 
@@ -362,6 +408,64 @@ TEST(DrawingTest, LabelsNeverCrossALineOrAnotherLabel) {
     std::string report;
     for (std::size_t i = 0; i < faults.size() && i < 30; ++i) report += "\n  " + faults[i];
     EXPECT_TRUE(faults.empty()) << faults.size() << " faults" << report;
+}
+
+// A figure's edges, seen and hidden (its first two paths), as sorted
+// segments moved so that the drawing's lowest left corner is the origin.
+std::pair<std::vector<std::string>, std::vector<std::string>> edgesOf(const XmlElement& root) {
+    std::vector<const XmlElement*> paths;
+    root.each([&](const XmlElement& e) {
+        if (e.tag == "path" && paths.size() < 2) paths.push_back(&e);
+    });
+    std::vector<std::vector<std::pair<drawing::Point, drawing::Point>>> lines;
+    double left = 1e300, top = 1e300;
+    for (const XmlElement* path : paths) {
+        XmlElement alone;
+        alone.tag = "svg";
+        alone.children.push_back(*path);
+        lines.push_back(strokesOf(alone));
+        for (const auto& [a, b] : lines.back()) left = std::min({left, a.x, b.x}), top = std::min({top, a.y, b.y});
+    }
+    std::vector<std::vector<std::string>> texts;
+    for (const auto& group : lines) {
+        std::vector<std::string> segments;
+        for (auto [a, b] : group) {
+            auto text = [&](drawing::Point p) {
+                return std::to_string(std::lround(p.x - left)) + "," + std::to_string(std::lround(p.y - top));
+            };
+            segments.push_back(std::min(text(a), text(b)) + " " + std::max(text(a), text(b)));
+        }
+        std::sort(segments.begin(), segments.end());
+        texts.push_back(segments);
+    }
+    texts.resize(2);
+    return {texts[0], texts[1]};
+}
+
+// A prism on a rectangle is drawn as the box of its edges, and on a square
+// (or a pyramid with equal edges on one) as the regular one: the same edges
+// seen and the same hidden, dashed.
+TEST(DrawingTest, ABaseOfItsOwnShapeIsDrawnAsTheSolidsThatShareIt) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"prism-rectangle a=3 b=4 h=12", "box a=3 b=4 c=12"},
+        {"prism-rectangle a=3 b=3 h=5", "prism n=4 a=3 h=5"},
+        {"pyramid-rectangle-edges a=6 b=6 h=4", "pyramid n=4 a=6 h=4"},
+    };
+    for (const auto& [onBase, same] : rows) {
+        SCOPED_TRACE(onBase);
+        std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> edges;
+        for (const char* task : {onBase, same}) {
+            const ParsedTask parsed = parseTask(task);
+            const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+            ASSERT_EQ(outcome.status, Status::Solved) << task;
+            const Solution& solution = outcome.solutions.front();
+            edges.push_back(
+                edgesOf(wellFormed(figureSvg(*outcome.solid, solution, {.unit = outcome.unit, .onlyAsked = true}))));
+        }
+        EXPECT_FALSE(edges[0].second.empty());
+        EXPECT_EQ(edges[0].first, edges[1].first);
+        EXPECT_EQ(edges[0].second, edges[1].second);
+    }
 }
 
 // A pyramid or prism of many sides is drawn as its outline, not a mass of
@@ -537,11 +641,15 @@ void expectFolds(const std::vector<std::vector<Point>>& faces, const std::vector
     }
 }
 
-int polyhedronEdges(const Outcome& outcome, const Solution& solution) {
-    const std::string_view key = outcome.solid->key;
+// On a base of another shape, its sides are the base's corners, and every
+// face of the net but its bases (or base) stands on one.
+int polyhedronEdges(const Outcome& outcome, const Solution& solution, int faces) {
+    const std::string_view key = outcome.solid->key, family = outcome.solid->family;
     if (key == "cube" || key == "box") return 12;
     if (key == "prism") return 3 * solution.sides;
     if (key == "pyramid") return 2 * solution.sides;
+    if (family == "prism") return 3 * (faces - 2);
+    if (family == "pyramid") return 2 * (faces - 1);
     return 0;
 }
 
@@ -555,9 +663,12 @@ TEST(DrawingTest, NetsCoverTheFullSurfaceAtTheirScaleAndFold) {
             const drawing::NetSvg net = netSvg(*outcome.solid, solution, {outcome.unit});
             const std::string_view key = outcome.solid->key;
             // No net without its measures: a sphere's, a base of any shape, or
-            // what a grade's tools did not reach.
+            // what a grade's tools did not reach (on a base of a shape of its
+            // own, its height: the base's sides are its givens or found before).
+            const bool surface = solution.find("S1") && solution.find("S1")->determined;
+            const bool onBase = !outcome.solid->family.empty();
             if (key == "sphere" || key == "polygon" || (solution.sides == 0 && (key == "prism" || key == "pyramid")) ||
-                !solution.find("S1")->determined) {
+                !(onBase ? solution.find("h")->determined : surface)) {
                 EXPECT_EQ(net.svg, "");
                 EXPECT_FALSE(net.message.empty());
                 continue;
@@ -586,13 +697,128 @@ TEST(DrawingTest, NetsCoverTheFullSurfaceAtTheirScaleAndFold) {
                 }
                 if (e.attribute("class") == "tab") tabs.push_back(pointsOf(e.attribute("points")));
             });
-            const double full = trueValue(*solution.find("S1"));
+            const double full = surface ? trueValue(*solution.find("S1")) : 0;
             // A given the task rounded (an apothem 8,65), or a surface a key
             // worked out with π ≈ 3,14 (471), is drawn as the solid's own measures make it.
             const bool keysNumbers = !solution.notes.empty() || task.task.find("--pi=") != std::string::npos;
             const double within = keysNumbers ? 1e-2 : 1e-4;
-            EXPECT_NEAR(area / std::pow(scale * millimetres, 2), full, within * full);
-            if (const int edges = polyhedronEdges(outcome, solution)) expectFolds(faces, tabs, edges);
+            if (surface) {
+                EXPECT_NEAR(area / std::pow(scale * millimetres, 2), full, within * full);
+            }
+            if (const int edges = polyhedronEdges(outcome, solution, int(faces.size()))) expectFolds(faces, tabs, edges);
+        }
+    }
+}
+
+double sideLength(const std::vector<Point>& polygon, std::size_t i) {
+    const Point p = polygon[i], q = polygon[(i + 1) % polygon.size()];
+    return std::hypot(q.x - p.x, q.y - p.y);
+}
+
+// The net of a prism or a pyramid on a base of another shape, measured on the
+// sheet: a prism's side faces a strip P long and h high whose widths are its
+// bases' sides; a pyramid's side faces each over a side of its base, their
+// other sides the lateral edge l where those are equal, their heights k where
+// the faces lean alike; S, B and P as the solution has them.
+TEST(DrawingTest, NetsOnBasesOfOtherShapesHaveTheSolutionsMeasures) {
+    const struct {
+        std::string task;
+        std::size_t sides;
+    } rows[] = {
+        {"prism-rhombus d1=6 d2=8 h=10", 4},
+        {"prism-right-triangle a=3 b=4 h=5", 3},
+        {"prism-isosceles-trapezoid a=10 b=4 c=5 h=6", 4},
+        {"prism-triangle a=3 b=4 c=6 h=1", 3},
+        {"prism-right-trapezoid a=8 b=5 h1=4 h=6", 4},
+        {"prism-parallelogram a=6 b=4 α=30° h=5", 4},
+        {"pyramid-rectangle-edges a=6 b=8 l=13", 4},
+        {"pyramid-rhombus-faces d1=6 d2=8 h=4", 4},
+        {"pyramid-triangle-edges a=3 b=4 c=6 h=2", 3},  // the apex over a point outside the base
+        {"pyramid-right-triangle-edges a=6 b=8 h=12", 3},  // over the hypotenuse's middle
+        {"pyramid-triangle-faces a=13 b=14 c=15 k=5", 3},
+        {"pyramid-isosceles-triangle-faces a=6 b=5 h=2", 3},
+        {"pyramid-triangle-edges a=3 b=3 c=5,9 h=1", 3},  // its apex far outside the base
+        {"pyramid-triangle-edges a=3 b=3 c=5,9 h=10", 3},
+        {"pyramid-isosceles-triangle-edges a=10 b=5,2 h=0,5", 3},
+        {"prism-parallelogram a=10 b=8 ha=1 h=2", 4},  // a thin slanting base
+        {"prism-triangle a=3 b=3 c=5,9 h=1", 3},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.task);
+        const ParsedTask parsed = parseTask(row.task);
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        ASSERT_EQ(outcome.status, Status::Solved);
+        const Solution& solution = outcome.solutions.front();
+        auto value = [&](const char* key) { return trueValue(*solution.find(key)); };
+        const drawing::NetSvg net = netSvg(*outcome.solid, solution, {outcome.unit});
+        const XmlElement root = wellFormed(net.svg);
+        const double k = net.scale * 10;  // millimetres on the sheet for each centimetre
+        std::vector<std::vector<Point>> bases, sides;
+        root.each([&](const XmlElement& e) {
+            if (e.attribute("data-face") == "base") bases.push_back(pointsOf(e.attribute("points")));
+            if (e.attribute("data-face") == "lateral") sides.push_back(pointsOf(e.attribute("points")));
+        });
+        const bool prism = outcome.solid->family == "prism";
+        // No face over another: the net cuts out whole.
+        std::vector<std::vector<Point>> all = bases;
+        all.insert(all.end(), sides.begin(), sides.end());
+        for (std::size_t i = 0; i < all.size(); ++i)
+            for (std::size_t j = i + 1; j < all.size(); ++j) {
+                drawing::Polygon first, second;
+                for (Point p : all[i]) first.push_back({p.x, p.y});
+                for (Point p : all[j]) second.push_back({p.x, p.y});
+                EXPECT_FALSE(drawing::convexOverlap(first, second, 0.05)) << "faces " << i << " and " << j << " overlap";
+            }
+        ASSERT_EQ(bases.size(), prism ? 2u : 1u);
+        ASSERT_EQ(sides.size(), row.sides);
+        const double tolerance = 1e-3;
+        double lateral = 0;
+        for (const auto& side : sides) lateral += polygonArea(side);
+        EXPECT_NEAR(lateral, value("S") * k * k, tolerance * lateral);
+        std::vector<double> baseSides;
+        for (const auto& base : bases) {
+            ASSERT_EQ(base.size(), row.sides);
+            EXPECT_NEAR(polygonArea(base), value("B") * k * k, tolerance * polygonArea(base));
+            double perimeter = 0;
+            for (std::size_t i = 0; i < base.size(); ++i) perimeter += sideLength(base, i);
+            EXPECT_NEAR(perimeter, value("P") * k, tolerance * perimeter);
+            if (baseSides.empty())
+                for (std::size_t i = 0; i < base.size(); ++i) baseSides.push_back(sideLength(base, i));
+        }
+        std::sort(baseSides.begin(), baseSides.end());
+        if (prism) {
+            std::vector<double> widths;
+            for (const auto& side : sides) {
+                ASSERT_EQ(side.size(), 4u);
+                double left = 1e300, right = -1e300, top = 1e300, bottom = -1e300;
+                for (Point p : side) left = std::min(left, p.x), right = std::max(right, p.x), top = std::min(top, p.y),
+                                     bottom = std::max(bottom, p.y);
+                EXPECT_NEAR(bottom - top, value("h") * k, tolerance);
+                EXPECT_NEAR(polygonArea(side), (right - left) * (bottom - top), tolerance) << "not a rectangle";
+                widths.push_back(right - left);
+            }
+            std::sort(widths.begin(), widths.end());
+            for (std::size_t i = 0; i < widths.size(); ++i) EXPECT_NEAR(widths[i], baseSides[i], tolerance);
+            continue;
+        }
+        // Each triangle stands on a side of the base; its other two sides and its height.
+        const bool equalEdges = solution.find("l") != nullptr;
+        for (const auto& side : sides) {
+            ASSERT_EQ(side.size(), 3u);
+            std::size_t onBase = 3;
+            for (std::size_t i = 0; i < 3; ++i)
+                for (std::size_t j = 0; j < bases[0].size(); ++j)
+                    if ((same(side[i], bases[0][j]) && same(side[(i + 1) % 3], bases[0][(j + 1) % bases[0].size()])) ||
+                        (same(side[(i + 1) % 3], bases[0][j]) && same(side[i], bases[0][(j + 1) % bases[0].size()])))
+                        onBase = i;
+            ASSERT_LT(onBase, 3u) << "a side face off the base";
+            const double height = 2 * polygonArea(side) / sideLength(side, onBase);
+            if (equalEdges) {
+                EXPECT_NEAR(sideLength(side, (onBase + 1) % 3), value("l") * k, tolerance);
+                EXPECT_NEAR(sideLength(side, (onBase + 2) % 3), value("l") * k, tolerance);
+            } else {
+                EXPECT_NEAR(height, value("k") * k, tolerance);
+            }
         }
     }
 }

@@ -13,6 +13,7 @@
 
 #include "drawing.h"
 #include "net_shape.h"
+#include "outlines.h"
 #include "solid_tasks.h"
 #include "task_text.h"
 
@@ -85,6 +86,33 @@ TEST(Registration, EveryDrawerARowNamesIsKnownAndDraws) {
         } else {
             EXPECT_TRUE(net.svg.starts_with("<svg")) << solid.key << ": " << net.message;
         }
+    }
+}
+
+// Every base of another shape names an outline drawer that is known, and
+// every prism and pyramid on it drawers of its figure and net that are, with
+// the base's letters and h on its net's sheet; each draws both from its
+// base's own measures.
+TEST(Registration, SolidsOnBasesOfOtherShapesAreDrawnOnTheirBasesOutline) {
+    for (const SolidRow* shape : baseShapes()) {
+        ASSERT_NE(shape->registration, nullptr) << shape->key;
+        EXPECT_TRUE(drawing::outlineDrawerKnown(shape->registration->drawing.outline)) << shape->key;
+        EXPECT_TRUE(drawing::figureDrawerKnown(shape->registration->drawing.figure)) << shape->key;
+    }
+    for (const SolidRow* solid : solidsOnBases()) {
+        SCOPED_TRACE(solid->key);
+        ASSERT_NE(solid->registration, nullptr);
+        const DrawingRow& row = solid->registration->drawing;
+        EXPECT_EQ(row.outline, solid->parts.front().table().registration->drawing.outline);
+        EXPECT_TRUE(drawing::figureDrawerKnown(row.figure)) << row.figure;
+        EXPECT_NE(drawing::netDrawer(row.net), nullptr) << row.net;
+        expectQuantities(*solid, row.proportions, "the figure's proportions");
+        expectQuantities(*solid, row.netDrawnFrom, "the net's measures");
+        expectQuantities(*solid, row.netShown, "the net's sheet");
+        EXPECT_NE(std::find(row.netShown.begin(), row.netShown.end(), "h"), row.netShown.end());
+        for (std::string_view key : solid->parts.front().table().base)
+            EXPECT_NE(std::find(row.netShown.begin(), row.netShown.end(), key), row.netShown.end()) << key;
+        EXPECT_EQ(worksheet::solidTasks(*solid), nullptr);  // no sheet sets tasks on them yet
     }
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <iterator>
 #include <numbers>
+#include <optional>
 #include <utility>
 
 #include "drawing.h"
@@ -108,6 +109,44 @@ Scene regularPyramidScene(const DrawingRow&, const Shown& shown, Proportions& dr
     return polyhedronScene(shown, false, drawn);
 }
 
+// Where a solid on a base of any shape stands: the prism about its base's
+// middle, the pyramid with its apex over a centre of the base.
+enum class Standing { Prism, OverCircumcentre, OverIncentre, Plane };
+
+// The figure on the base the row's outline drawer makes of the measures,
+// its height the row's first proportion; none where they make no base.
+Scene onBaseScene(const DrawingRow& row, const Shown& shown, Proportions& drawn, Standing standing) {
+    const Measures& m = shown.measures;
+    const std::optional<Outline> outline = outlineOf(row.outline, m);
+    if (!outline) return {};
+    const Polygon& corners = outline->corners;
+    const Point centre = standing == Standing::OverCircumcentre ? circumcentre(corners)
+                         : standing == Standing::OverIncentre   ? incentre(corners)
+                                                                : centroid(corners);
+    Outline base = movedAndScaled(*outline, -1.0 * centre, 1);
+    if (standing == Standing::Plane) return planeOutlineScene(shown, base);
+    const double across = width(base.corners), height = m[row.proportions[0]];
+    if (height <= 0) return {};
+    const double largest = std::max(across, height);
+    base = movedAndScaled(base, {}, drawn.atLeast(across, largest, "") / across);
+    const double h = drawn.atLeast(height, largest, row.proportions[0]);
+    if (standing == Standing::Prism) return prismOnBaseScene(shown, base, h);
+    return pyramidOnBaseScene(shown, base, h, standing == Standing::OverIncentre);
+}
+
+Scene prismOnBase(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    return onBaseScene(row, shown, drawn, Standing::Prism);
+}
+Scene pyramidOverCircumcentre(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    return onBaseScene(row, shown, drawn, Standing::OverCircumcentre);
+}
+Scene pyramidOverIncentre(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    return onBaseScene(row, shown, drawn, Standing::OverIncentre);
+}
+Scene planeOutline(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    return onBaseScene(row, shown, drawn, Standing::Plane);
+}
+
 // A round solid's radius and height, from the row's proportions: {"r", "h"}.
 std::pair<double, double> roundSize(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
     const Measures& m = shown.measures;
@@ -141,6 +180,8 @@ constexpr FigureDrawer figureDrawers[] = {
     {"right prism", rightPrismScene},          {"regular pyramid", regularPyramidScene},
     {"right cylinder", rightCylinderScene},    {"right cone", rightConeScene},
     {"ball", ballScene},                       {"regular polygon", regularPolygonScene},
+    {"prism on base", prismOnBase},            {"pyramid over circumcentre", pyramidOverCircumcentre},
+    {"pyramid over incentre", pyramidOverIncentre}, {"plane outline", planeOutline},
 };
 
 const FigureDrawer* figureDrawer(const SolidRow& solid) {
@@ -226,6 +267,7 @@ std::string figureSvg(const SolidRow& solid, const Solution& solution, const Fig
     if (!drawer) return {};
     Proportions drawn;
     Scene scene = drawer->scene(solid.registration->drawing, shown, drawn);
+    if (scene.lines.empty()) return {};  // measures that make no such solid
     // Givens labelled first, so that they get the best places.
     std::stable_partition(scene.labels.begin(), scene.labels.end(),
                           [](const SceneLabel& l) { return l.ink == Ink::Given; });

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "measures.h"
+#include "outlines.h"
 #include "scene.h"
 
 namespace solver::drawing {
@@ -42,6 +43,13 @@ Scene pyramidScene(const Shown& shown, const Polygon& base, double height);
 Scene cylinderScene(const Shown& shown, double r, double h);
 Scene coneScene(const Shown& shown, double r, double h);
 Scene sphereScene(const Shown& shown);
+// On a base of any shape the tables know, its outline in the plane of x and
+// z: the prism's about its middle, the pyramid's with its apex over the
+// origin (the centre of the circle round the base, or inside it).
+Scene prismOnBaseScene(const Shown& shown, const Outline& base, double height);
+Scene pyramidOnBaseScene(const Shown& shown, const Outline& base, double height, bool overIncentre);
+// The base alone, a plane figure.
+Scene planeOutlineScene(const Shown& shown, const Outline& base);
 Scene polygonScene(const Shown& shown, int sides);
 
 }  // namespace solver::drawing

@@ -142,6 +142,9 @@ constexpr NetDrawer netDrawers[] = {
     {"regular pyramid", regularPyramidFaces, true},
     {"right cylinder", rightCylinderFaces, false, true},
     {"right cone", rightConeFaces, false, true, true},
+    {"prism on base", prismOnBaseFaces},
+    {"pyramid over circumcentre", pyramidOverCircumcentreFaces},
+    {"pyramid over incentre", pyramidOverIncentreFaces},
 };
 
 }  // namespace

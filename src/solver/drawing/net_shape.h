@@ -51,6 +51,12 @@ struct NetDrawer {
 // Null for a name no drawer has.
 const NetDrawer* netDrawer(std::string_view name);
 
+// The drawers of the solids on a base of any shape (net_bases.cpp): the
+// base from the row's outline drawer, the height its first measure.
+std::vector<NetFace> prismOnBaseFaces(const Measures& m, double k, const DrawingRow& row);
+std::vector<NetFace> pyramidOverCircumcentreFaces(const Measures& m, double k, const DrawingRow& row);
+std::vector<NetFace> pyramidOverIncentreFaces(const Measures& m, double k, const DrawingRow& row);
+
 // The net of the solution's solid with `mmPerUnit` millimetres on the sheet
 // for each unit of its lengths; no faces where the solid has none.
 NetShape netShape(const Measures& measures, double mmPerUnit);

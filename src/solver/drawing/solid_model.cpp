@@ -31,6 +31,12 @@ Space outwardNormal(const Polyhedron& solid, const std::vector<int>& face, Space
 
 Point project(Space p) { return {p.x + depthShare * p.z, p.y + depthShare * p.z}; }
 
+bool facesViewer(Space outwardNormal) {
+    // Looking along (−s, −s, 1): a face is seen where its outward normal points against it.
+    const Space view{-depthShare, -depthShare, 1};
+    return dotProduct(outwardNormal, view) < -1e-12;
+}
+
 Polygon regularPolygon(int n, double R, double facing) {
     Polygon polygon;
     for (int i = 0; i < n; ++i) {
@@ -117,8 +123,6 @@ Space middleOf(const Polyhedron& solid) {
 }
 
 void drawEdges(Scene& scene, const Polyhedron& solid) {
-    // Looking along (−s, −s, 1): a face is seen where its outward normal points against it.
-    const Space view{-depthShare, -depthShare, 1};
     const Space middle = middleOf(solid);
     struct Edge {
         int facesSeen = 0;
@@ -127,7 +131,7 @@ void drawEdges(Scene& scene, const Polyhedron& solid) {
     std::map<std::pair<int, int>, Edge> edges;
     int lateral = 0;
     for (const std::vector<int>& face : solid.faces) {
-        const bool visible = dotProduct(outwardNormal(solid, face, middle), view) < -1e-12;
+        const bool visible = facesViewer(outwardNormal(solid, face, middle));
         const bool side = face.size() <= 4;
         lateral += side;
         for (std::size_t i = 0; i < face.size(); ++i) {

@@ -22,6 +22,8 @@ inline Space operator*(double k, Space a) { return {k * a.x, k * a.y, k * a.z}; 
 
 // The point on the drawing.
 Point project(Space p);
+// Whether a face whose outward normal this is faces the viewer.
+bool facesViewer(Space outwardNormal);
 
 struct Polyhedron {
     std::vector<Space> vertices;

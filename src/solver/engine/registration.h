@@ -29,10 +29,13 @@ struct DrawingRow {
     // The lengths the net is drawn from, in the drawer's order ({"a", "a", "a"}
     // for a cube's cuboid, {"r", "l"} for a cone).
     std::array<std::string_view, 3> netDrawnFrom = {};
-    // The measures listed on the net's sheet.
-    std::array<std::string_view, 4> netShown = {};
+    // The measures listed on the net's sheet (a trapezoid's a, b and h1, h and l).
+    std::array<std::string_view, 5> netShown = {};
     // Why there is no net, where `net` is empty.
     std::string_view withoutNet = {};
+    // The drawer of the base's outline (drawing/outlines.cpp): "rhombus by its
+    // diagonals" turns a rhombus's measures into its corners; empty where the drawers need none.
+    std::string_view outline = {};
 };
 
 // --- Worksheets ---

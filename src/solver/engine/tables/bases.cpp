@@ -10,9 +10,15 @@ namespace {
 
 using enum Dimension;
 
-constexpr Registration planeFigure{.picture = {},
-                                   .plane = true,
-                                   .drawing = {.withoutNet = "Многоъгълникът е равнинна фигура и няма развивка."}};
+// A base drawn alone, its outline made by the drawer of that name
+// (drawing/outlines.cpp), which the solids on it draw theirs with too.
+constexpr Registration planeFigure(std::string_view outline) {
+    return {.picture = {},
+            .plane = true,
+            .drawing = {.figure = "plane outline",
+                        .withoutNet = "Многоъгълникът е равнинна фигура и няма развивка.",
+                        .outline = outline}};
+}
 
 // clang-format off
 namespace right_triangle {
@@ -37,6 +43,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b"};
 constexpr std::string_view otherNames[] = {"правоъгълен триъгълник"};
+constexpr std::string_view outline = "right triangle by its legs";
 }  // namespace right_triangle
 
 namespace isosceles_triangle {
@@ -61,6 +68,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b"};
 constexpr std::string_view otherNames[] = {"равнобедрен триъгълник"};
+constexpr std::string_view outline = "isosceles triangle by its base and legs";
 }  // namespace isosceles_triangle
 
 namespace any_triangle {
@@ -90,6 +98,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b", "c"};
 constexpr std::string_view otherNames[] = {"триъгълник"};
+constexpr std::string_view outline = "triangle by its sides";
 }  // namespace any_triangle
 
 namespace rectangle {
@@ -110,6 +119,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b"};
 constexpr std::string_view otherNames[] = {"правоъгълник"};
+constexpr std::string_view outline = "rectangle by its sides";
 }  // namespace rectangle
 
 namespace rhombus {
@@ -132,6 +142,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "ha"};
 constexpr std::string_view otherNames[] = {"ромб"};
+constexpr std::string_view outline = "rhombus by its diagonals";
 }  // namespace rhombus
 
 namespace parallelogram {
@@ -156,6 +167,7 @@ constexpr ConditionRow conditions[] = {
      "височината към страната a е по-къса от другата страна b"},
 };
 constexpr std::string_view otherNames[] = {"успоредник"};
+constexpr std::string_view outline = "parallelogram by its sides and height";
 }  // namespace parallelogram
 
 namespace isosceles_trapezoid {
@@ -178,6 +190,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b", "h1"};
 constexpr std::string_view otherNames[] = {"равнобедрен трапец"};
+constexpr std::string_view outline = "isosceles trapezoid by its bases and height";
 }  // namespace isosceles_trapezoid
 
 namespace right_trapezoid {
@@ -202,6 +215,7 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "b", "h1"};
 constexpr std::string_view otherNames[] = {"правоъгълен трапец"};
+constexpr std::string_view outline = "right trapezoid by its bases and height";
 }  // namespace right_trapezoid
 // clang-format on
 
@@ -209,10 +223,11 @@ constexpr std::string_view otherNames[] = {"правоъгълен трапец"
 
 #define PLANE_BASE(function, space, key_, name_, genitive_, gender_, ...)                                        \
     const SolidRow& function() {                                                                                  \
+        static constexpr Registration registration = planeFigure(space::outline);                                 \
         static constexpr SolidRow table{.key = key_, .name = name_, .genitive = genitive_, .single = name_,        \
                                         .gender = gender_, .quantities = space::quantities,                       \
                                         .relations = space::relations, .base = space::base, __VA_ARGS__           \
-                                        .otherNames = space::otherNames, .registration = &planeFigure,            \
+                                        .otherNames = space::otherNames, .registration = &registration,           \
                                         .variant = name_};                                                        \
         return table;                                                                                              \
     }

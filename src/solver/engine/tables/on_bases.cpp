@@ -86,6 +86,7 @@ struct Generated {
     std::vector<std::string_view> base;
     std::vector<ConditionRow> conditions;
     PartRow part[1];
+    Registration registration;
     SolidRow row;
 
     std::string_view keep(std::string text) { return texts.emplace_back(std::move(text)); }
@@ -121,14 +122,35 @@ void takeFaceOverSide(Generated& solid, std::string_view side) {
     solid.relations.push_back(relation);
 }
 
+// Drawn by the drawers of that name (drawing/figure.cpp, drawing/net_faces.cpp)
+// on the base's outline, to its height h; its net's sheet lists the base's
+// measures, h and `shown`.
+Registration drawnAs(const SolidRow& shape, std::string_view drawer, std::string_view shown) {
+    Registration registration{.picture = {}};
+    DrawingRow& row = registration.drawing;
+    row.figure = row.net = drawer;
+    row.proportions = {"h"};
+    row.netDrawnFrom = {"h"};
+    row.outline = shape.registration ? shape.registration->drawing.outline : std::string_view{};
+    std::size_t listed = 0;
+    for (std::string_view key : shape.base)
+        if (listed + 2 < row.netShown.size()) row.netShown[listed++] = key;  // a base's three at most
+    row.netShown[listed++] = "h";
+    if (!shown.empty()) row.netShown[listed] = shown;
+    return registration;
+}
+
 const SolidRow& finish(Generated& solid, const BaseOfSolids& base, std::string key, std::string name,
-                       std::string_view genitive, std::string_view family, std::string_view apex = {}) {
+                       std::string_view genitive, std::string_view family, const Registration& drawn,
+                       std::string_view apex = {}) {
     solid.part[0] = PartRow{base.table};
     const SolidRow& shape = base.table();
+    solid.registration = drawn;
     solid.row = SolidRow{.key = solid.keep(std::move(key)), .name = solid.keep(name), .genitive = genitive,
                          .single = solid.keep(name), .gender = Gender::Feminine, .quantities = solid.quantities,
                          .relations = solid.relations, .base = solid.base, .interchangeable = shape.interchangeable,
-                         .parts = solid.part, .conditions = solid.conditions, .family = family,
+                         .parts = solid.part, .conditions = solid.conditions,
+                         .registration = &solid.registration, .family = family,
                          .variant = solid.keep(std::string(shape.name) + std::string(apex))};
     return solid.row;
 }
@@ -141,7 +163,7 @@ const SolidRow& prismOn(const BaseOfSolids& base) {
     solid.relations.assign(std::begin(prismRelations), std::end(prismRelations));
     solid.base.push_back("h");
     return finish(solid, base, "prism-" + std::string(shape.key), "права призма с основа " + std::string(shape.name),
-                  "на призмата", "prism");
+                  "на призмата", "prism", drawnAs(shape, "prism on base", {}));
 }
 
 const SolidRow& pyramidWithEqualEdges(const BaseOfSolids& base) {
@@ -158,7 +180,7 @@ const SolidRow& pyramidWithEqualEdges(const BaseOfSolids& base) {
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-edges",
                   "пирамида с основа " + std::string(shape.name) + " и равни околни ръбове", "на пирамидата", "pyramid",
-                  ", равни околни ръбове");
+                  drawnAs(shape, "pyramid over circumcentre", "l"), ", равни околни ръбове");
 }
 
 const SolidRow& pyramidWithEqualFaces(const BaseOfSolids& base) {
@@ -173,7 +195,7 @@ const SolidRow& pyramidWithEqualFaces(const BaseOfSolids& base) {
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-faces",
                   "пирамида с основа " + std::string(shape.name) + ", чиито околни стени сключват равни ъгли с основата",
-                  "на пирамидата", "pyramid", ", стени под равни ъгли");
+                  "на пирамидата", "pyramid", drawnAs(shape, "pyramid over incentre", "k"), ", стени под равни ъгли");
 }
 
 }  // namespace
