@@ -46,6 +46,10 @@ Wording Wording::moreDigits(int extra) const {
 
 std::string Wording::unitText(Dimension dimension) const {
     if (dimension == Dimension::Angle) return "°";
+    if (isUseDimension(dimension)) {
+        const std::string symbol = useUnitSymbol(unit_, dimension);
+        return symbol.empty() ? "" : " " + symbol;
+    }
     if (!unit_ || dimension == Dimension::Count || dimension == Dimension::Ratio) return "";
     const std::string symbol(unitSymbol(*unit_));
     switch (dimension) {

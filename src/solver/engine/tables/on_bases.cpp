@@ -128,7 +128,8 @@ const SolidRow& finish(Generated& solid, const BaseOfSolids& base, std::string k
     solid.row = SolidRow{.key = solid.keep(std::move(key)), .name = solid.keep(name), .genitive = genitive,
                          .single = solid.keep(name), .gender = Gender::Feminine, .quantities = solid.quantities,
                          .relations = solid.relations, .base = solid.base, .interchangeable = shape.interchangeable,
-                         .parts = solid.part, .conditions = solid.conditions, .family = family};
+                         .parts = solid.part, .conditions = solid.conditions, .family = family,
+                         .uses = family == "prism" ? std::span<const PartRow>(vesselUses) : std::span<const PartRow>(solidUses)};
     return solid.row;
 }
 

@@ -76,7 +76,7 @@ const SolidRow& prism() {
     static constexpr SolidRow table{.key = "prism", .name = "права призма", .genitive = "на призмата",
                                     .single = "права призма", .gender = Gender::Feminine, .quantities = quantities,
                                     .relations = relations, .base = base, .baseWithoutSides = anyBase,
-                                    .conditions = baseOfAnyShape, .otherNames = otherNames, .registration = &registration};
+                                    .conditions = baseOfAnyShape, .otherNames = otherNames, .registration = &registration, .uses = vesselUses};
     return table;
 }
 

@@ -92,7 +92,7 @@ const SolidRow& pyramid() {
                                     .single = "правилна пирамида", .gender = Gender::Feminine,
                                     .quantities = quantities, .relations = relations, .base = base,
                                     .baseWithoutSides = anyBase, .parts = parts, .conditions = baseOfAnyShape,
-                                    .otherNames = otherNames, .registration = &registration};
+                                    .otherNames = otherNames, .registration = &registration, .uses = solidUses};
     return table;
 }
 
