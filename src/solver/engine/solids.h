@@ -178,7 +178,8 @@ const SolidRow* solidByKey(std::string_view key);
 bool isPlaneFigure(std::string_view key);
 // The solid with the quantities of use its table takes in (the same solid
 // where it takes in none): its quantities and relations, then theirs. With
-// `keys`, only the uses that name them (and those their letters need).
+// `keys`, only the uses that name them (and those their letters need); with
+// none, every use, to look a letter up (the area to paint both ways at once).
 const SolidRow& withUses(const SolidRow& solid);
 const SolidRow& withUses(const SolidRow& solid, const std::vector<std::string>& keys);
 // Whether the key is a quantity of use of the solid, not one of its own.

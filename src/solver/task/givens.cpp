@@ -181,7 +181,7 @@ bool readDenominator(std::string_view text, int power, UseUnit& unit) {
 std::string useUnitHint(Dimension dimension) {
     switch (dimension) {
     case Dimension::Mass: return "масата се дава в g, kg или t, например 2,5kg";
-    case Dimension::Money: return "цената се дава в лв., например 12лв.";
+    case Dimension::Money: return "цената се дава в левове, например 12лв";
     case Dimension::MassPerVolume: return "плътността се дава в g/cm³, kg/dm³ или kg/m³, например 11,4g/cm³";
     case Dimension::MoneyPerArea: return "цената за единица площ се дава в лв./m², лв./dm² или лв./cm², например 12лв./m²";
     case Dimension::MoneyPerVolume: return "цената за единица обем се дава в лв./l, лв./m³ или лв./cm³, например 3лв./l";

@@ -34,7 +34,7 @@ const SolidRow& rightTrapezoid();
 std::vector<const SolidRow*> makeBaseShapes();
 
 // The quantities of use (uses.cpp) each kind of solid takes in.
-extern const PartRow solidUses[5], vesselUses[6], cubeUses[7], boxUses[7], cylinderUses[7], ballUses[3];
+extern const PartRow solidUses[6], vesselUses[7], cubeUses[8], boxUses[8], cylinderUses[8], ballUses[3];
 std::vector<const SolidRow*> makeSolidsOnBases();
 
 }  // namespace solver::tables

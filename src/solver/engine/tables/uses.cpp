@@ -30,7 +30,7 @@ constexpr RelationRow fillRelations[] = {
 };
 
 constexpr QuantityRow liquidCostQuantities[] = {
-    {"Vt", "обем на течността",    Volume,         "обема на течността", false, {}, true},
+    {"Vt", "обем на течността",    Volume,         "обема на течността"},
     {"cV", "цена за единица обем", MoneyPerVolume, "цената за единица обем", false, {}, true},
     {"CV", "цена на течността",    Money,          "цената на течността", false, {}, true},
 };
@@ -57,8 +57,17 @@ constexpr RelationRow paintRelations[] = {
      "вратите и прозорците са част от стените (околната повърхнина), затова Sd < S"},
 };
 
+// Walls without doors or windows (a roof): the whole lateral surface is painted.
+constexpr QuantityRow wholePaintQuantities[] = {
+    {"S",  "околна повърхнина",  Area, "околната повърхнина"},
+    {"Sp", "площ за боядисване", Area, "площта за боядисване", false, {}, true},
+};
+constexpr RelationRow wholePaintRelations[] = {
+    {"Sp = S", {"S = Sp"}, "без врати и прозорци се боядисва цялата околна повърхнина, затова Sp = S"},
+};
+
 constexpr QuantityRow paintCostQuantities[] = {
-    {"Sp", "площ за боядисване",   Area,         "площта за боядисване", false, {}, true},
+    {"Sp", "площ за боядисване",   Area,         "площта за боядисване"},
     {"cS", "цена за единица площ", MoneyPerArea, "цената за единица площ", false, {}, true},
     {"CS", "цена на боядисването", Money,        "цената на боядисването", false, {}, true},
 };
@@ -108,6 +117,13 @@ const SolidRow& costOfLiquid() {
     static constexpr SolidRow table{.key = "liquid-cost", .name = "цена на течността", .genitive = "на течността",
                                     .single = "течност", .gender = Gender::Feminine, .quantities = liquidCostQuantities,
                                     .relations = liquidCostRelations, .base = noBase};
+    return table;
+}
+
+const SolidRow& wholeLateralPainted() {
+    static constexpr SolidRow table{.key = "paint-whole", .name = "боядисване", .genitive = "на стените",
+                                    .single = "стени", .gender = Gender::Feminine, .quantities = wholePaintQuantities,
+                                    .relations = wholePaintRelations, .base = noBase};
     return table;
 }
 
@@ -165,13 +181,15 @@ const SolidRow& circleBase() {
 
 // What a solid with a volume and a lateral surface takes in; a vessel, with a
 // base, also the area without a lid; a ball only the liquid and the mass. A
-// part's letter that is no letter of the solid is the first part's that has it.
-#define SOLID_USES {&fillOfVessel}, {&costOfLiquid}, {&massByDensity}, {&paintedWalls}, {&costOfPainting}
-const PartRow solidUses[5] = {SOLID_USES};
-const PartRow vesselUses[6] = {SOLID_USES, {&withoutLid}};
-const PartRow cubeUses[7] = {{&squareBase}, SOLID_USES, {&withoutLid}};
-const PartRow boxUses[7] = {{&rectangleBase}, SOLID_USES, {&withoutLid}};
-const PartRow cylinderUses[7] = {{&circleBase}, SOLID_USES, {&withoutLid}};
+// part's letter that is no letter of the solid is the first part's that has it:
+// the area to paint is the whole lateral surface unless the task names doors and windows.
+#define SOLID_USES {&fillOfVessel}, {&costOfLiquid}, {&massByDensity}, {&wholeLateralPainted}, {&paintedWalls}, \
+                   {&costOfPainting}
+const PartRow solidUses[6] = {SOLID_USES};
+const PartRow vesselUses[7] = {SOLID_USES, {&withoutLid}};
+const PartRow cubeUses[8] = {{&squareBase}, SOLID_USES, {&withoutLid}};
+const PartRow boxUses[8] = {{&rectangleBase}, SOLID_USES, {&withoutLid}};
+const PartRow cylinderUses[8] = {{&circleBase}, SOLID_USES, {&withoutLid}};
 #undef SOLID_USES
 const PartRow ballUses[3] = {{&fillOfVessel}, {&costOfLiquid}, {&massByDensity}};
 
@@ -193,21 +211,39 @@ bool hasQuantity(std::span<const QuantityRow> rows, std::string_view key) {
     return std::any_of(rows.begin(), rows.end(), [&](const QuantityRow& q) { return q.key == key; });
 }
 
-// The uses that name these keys, and those that the letters of each need.
+// Whether the use gives the letter (a quantity of use of its own), not only uses it (Vt in the liquid's cost).
+bool gives(const PartRow& use, std::string_view key) {
+    const auto rows = use.table().quantities;
+    return std::any_of(rows.begin(), rows.end(), [&](const QuantityRow& q) { return q.key == key && q.ofUse; });
+}
+
+// How many of the solid's uses give the letter.
+std::size_t usesWith(const SolidRow& solid, std::string_view key) {
+    return std::size_t(std::count_if(solid.uses.begin(), solid.uses.end(), [&](const PartRow& use) { return gives(use, key); }));
+}
+
+// The uses that name these keys, and those that the letters of each need. A
+// letter that one use alone has is taken first (Sd: the walls with doors), so
+// that a letter of several (Sp) is that use's where the task takes it in.
 unsigned usesTaken(const SolidRow& solid, const std::vector<std::string>& keys) {
     unsigned taken = 0;
     auto take = [&](std::string_view key) {
         if (hasQuantity(solid.quantities, key)) return;
         for (std::size_t i = 0; i < solid.uses.size(); ++i)
-            if (hasQuantity(solid.uses[i].table().quantities, key)) {
+            if ((taken & (1u << i)) && gives(solid.uses[i], key)) return;
+        for (std::size_t i = 0; i < solid.uses.size(); ++i)
+            if (gives(solid.uses[i], key)) {
                 taken |= 1u << i;
                 return;
             }
     };
-    for (const std::string& key : keys) {
-        const int q = quantityIndex(withUses(solid), key);
-        if (q >= 0) take(withUses(solid).quantities[std::size_t(q)].key);
-    }
+    std::vector<std::string_view> named;
+    for (const std::string& key : keys)
+        if (const int q = quantityIndex(withUses(solid), key); q >= 0) named.push_back(withUses(solid).quantities[std::size_t(q)].key);
+    std::stable_sort(named.begin(), named.end(), [&](std::string_view a, std::string_view b) {
+        return usesWith(solid, a) < usesWith(solid, b);
+    });
+    for (std::string_view key : named) take(key);
     for (unsigned before = 0; before != taken;) {
         before = taken;
         for (std::size_t i = 0; i < solid.uses.size(); ++i)
