@@ -107,63 +107,63 @@ constexpr RelationRow circleBaseRelations[] = {{"B = π·r²", {"r² = B : π"}}
 constexpr std::string_view noBase[] = {"V"};
 
 const SolidRow& fillOfVessel() {
-    static constexpr SolidRow table{.key = "fill", .name = "течност в съд", .genitive = "на течността",
+    static constexpr SolidRow table{.key = "use-fill", .name = "течност в съд", .genitive = "на течността",
                                     .single = "съд", .gender = Gender::Masculine, .quantities = fillQuantities,
                                     .relations = fillRelations, .base = noBase};
     return table;
 }
 
 const SolidRow& costOfLiquid() {
-    static constexpr SolidRow table{.key = "liquid-cost", .name = "цена на течността", .genitive = "на течността",
+    static constexpr SolidRow table{.key = "use-liquid-cost", .name = "цена на течността", .genitive = "на течността",
                                     .single = "течност", .gender = Gender::Feminine, .quantities = liquidCostQuantities,
                                     .relations = liquidCostRelations, .base = noBase};
     return table;
 }
 
 const SolidRow& wholeLateralPainted() {
-    static constexpr SolidRow table{.key = "paint-whole", .name = "боядисване", .genitive = "на стените",
+    static constexpr SolidRow table{.key = "use-paint-whole", .name = "боядисване", .genitive = "на стените",
                                     .single = "стени", .gender = Gender::Feminine, .quantities = wholePaintQuantities,
                                     .relations = wholePaintRelations, .base = noBase};
     return table;
 }
 
 const SolidRow& costOfPainting() {
-    static constexpr SolidRow table{.key = "paint-cost", .name = "цена на боядисването", .genitive = "на боядисването",
+    static constexpr SolidRow table{.key = "use-paint-cost", .name = "цена на боядисването", .genitive = "на боядисването",
                                     .single = "боядисване", .gender = Gender::Neuter, .quantities = paintCostQuantities,
                                     .relations = paintCostRelations, .base = noBase};
     return table;
 }
 
 const SolidRow& massByDensity() {
-    static constexpr SolidRow table{.key = "mass", .name = "маса", .genitive = "на тялото", .single = "тяло",
+    static constexpr SolidRow table{.key = "use-mass", .name = "маса", .genitive = "на тялото", .single = "тяло",
                                     .gender = Gender::Neuter, .quantities = massQuantities,
                                     .relations = massRelations, .base = noBase};
     return table;
 }
 
 const SolidRow& paintedWalls() {
-    static constexpr SolidRow table{.key = "paint", .name = "боядисване", .genitive = "на стените", .single = "стени",
+    static constexpr SolidRow table{.key = "use-paint", .name = "боядисване", .genitive = "на стените", .single = "стени",
                                     .gender = Gender::Feminine, .quantities = paintQuantities,
                                     .relations = paintRelations, .base = noBase};
     return table;
 }
 
 const SolidRow& withoutLid() {
-    static constexpr SolidRow table{.key = "open", .name = "съд без капак", .genitive = "на съда", .single = "съд",
+    static constexpr SolidRow table{.key = "use-open", .name = "съд без капак", .genitive = "на съда", .single = "съд",
                                     .gender = Gender::Masculine, .quantities = lidQuantities,
                                     .relations = lidRelations, .base = noBase};
     return table;
 }
 
 const SolidRow& squareBase() {
-    static constexpr SolidRow table{.key = "square-base", .name = "основа", .genitive = "на основата",
+    static constexpr SolidRow table{.key = "use-square-base", .name = "основа", .genitive = "на основата",
                                     .single = "основа", .gender = Gender::Feminine, .quantities = squareBaseQuantities,
                                     .relations = squareBaseRelations, .base = noBase};
     return table;
 }
 
 const SolidRow& rectangleBase() {
-    static constexpr SolidRow table{.key = "rectangle-base", .name = "основа", .genitive = "на основата",
+    static constexpr SolidRow table{.key = "use-rectangle-base", .name = "основа", .genitive = "на основата",
                                     .single = "основа", .gender = Gender::Feminine,
                                     .quantities = rectangleBaseQuantities, .relations = rectangleBaseRelations,
                                     .base = noBase};
@@ -171,7 +171,7 @@ const SolidRow& rectangleBase() {
 }
 
 const SolidRow& circleBase() {
-    static constexpr SolidRow table{.key = "circle-base", .name = "основа", .genitive = "на основата",
+    static constexpr SolidRow table{.key = "use-circle-base", .name = "основа", .genitive = "на основата",
                                     .single = "основа", .gender = Gender::Feminine, .quantities = circleBaseQuantities,
                                     .relations = circleBaseRelations, .base = noBase};
     return table;
