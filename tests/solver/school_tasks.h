@@ -207,6 +207,7 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     {"litres of water in a cylindrical vessel filled to three quarters", "cylinder r=10cm h=30cm f=3/4",
      Expect::Solved, {"V=3000*pi Vt=2250*pi"}},
     {"a box-shaped tank half full", "prism n=4 a=20cm h=50cm f=1/2", Expect::Solved, {"V=20000 Vt=10000"}},
+    {"a tank filled to 80 per cent", "box a=1m b=0,5m c=0,6m f=80%", Expect::Solved, {"V=3/10 Vt=6/25"}},
     {"the fill from litres of water in a cube", "cube a=2dm Vt=6l", Expect::Solved, {"V=8 f=3/4"}},
     {"the mass of a lead box, 1 cm³ weighing 11,4 g", "box a=5cm b=4cm c=2cm ρ=11,4", Expect::Solved, {"V=40 m=456"}},
     {"the density from the mass", "cube a=5cm m=1425g", Expect::Solved, {"ρ=57/5"}},

@@ -335,7 +335,11 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
             continue;
         }
         TypedUnit unit = angle || ofUse ? TypedUnit{} : takeUnit(text);
+        // A part of a whole in per cent: "75%" is 3/4.
+        const bool percent = row.dimension == Dimension::Ratio && text.ends_with("%") && text.size() > 1;
+        if (percent) text = trimmed(text.substr(0, text.size() - 1));
         TypedValue value = readValue(text, angle);
+        if (percent && value.read) value.value = value.value * Exact(Rational(1, 100));
         const std::string shown = "„" + std::string(trimmed(given.text)) + "“";
         // An angle in radians, as π/3: in degrees, 60.
         if (angle && value.read && !value.degrees && !value.value.isRational())
