@@ -6,6 +6,7 @@
 // withUses() makes the solid with them, where a task names one.
 #include <algorithm>
 #include <deque>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -255,6 +256,11 @@ unsigned usesTaken(const SolidRow& solid, const std::vector<std::string>& keys) 
 
 const SolidRow& made(const SolidRow& solid, unsigned taken) {
     static std::deque<WithUses> tables;
+#if !defined(__EMSCRIPTEN__) || defined(__EMSCRIPTEN_PTHREADS__)
+    // Solved in more than one thread (the window's), as the compiled tables are.
+    static std::mutex guard;
+    std::lock_guard lock(guard);
+#endif
     for (const WithUses& m : tables)
         if (m.solid == &solid && m.taken == taken) return m.row;
     WithUses& made = tables.emplace_back(WithUses{&solid, taken, {}, {}, {}});
