@@ -24,16 +24,29 @@ QUANTITIES = {
 }
 
 
-AREAS, VOLUMES = {"S", "S1", "B", "Q"}, {"V"}
+AREAS, VOLUMES = {"S", "S1", "B", "Q", "So", "Sd", "Sp"}, {"V", "Vt"}
+# The quantities of use a solid takes in where a task names them, and the mass
+# unit beside each unit of length (a density is a mass per its cube).
+USES = {"B", "f", "Vt", "cV", "CV", "ρ", "m", "Sd", "Sp", "cS", "CS", "So"}
+MASS = {"mm": "g", "cm": "g", "dm": "kg", "m": "kg"}
 
 
 def expected_unit(outcome, key):
     """The unit of a quantity's value: the results' unit, squared or cubed; none for n."""
+    unit = outcome["unit"]
     if key == "α":
         return "°"
-    if outcome["unit"] is None or key == "n":
+    if key in ("CV", "CS"):
+        return "лв."
+    if unit is None or key in ("n", "f"):
         return ""
-    return outcome["unit"] + ("²" if key in AREAS else "³" if key in VOLUMES else "")
+    if key == "m":
+        return MASS[unit]
+    if key == "ρ":
+        return MASS[unit] + "/" + unit + "³"
+    if key in ("cS", "cV"):
+        return "лв./" + unit + ("²" if key == "cS" else "³")
+    return unit + ("²" if key in AREAS else "³" if key in VOLUMES else "")
 
 
 def run(solve, words, json_output):
@@ -94,7 +107,9 @@ def check_task(solve, task, failures):
         return
     for number, (solution, answers) in enumerate(zip(solutions, task["answers"]), 1):
         # A solid on a base of its own shape has its base's letters besides its own.
-        if outcome["solid"] in QUANTITIES and sorted(solution) != sorted(QUANTITIES[outcome["solid"]].split()):
+        # A task that names a quantity of use has some of them besides.
+        own = sorted(key for key in solution if key not in USES or key in QUANTITIES.get(outcome["solid"], "").split())
+        if outcome["solid"] in QUANTITIES and own != sorted(QUANTITIES[outcome["solid"]].split()):
             failures.append(f"{where}: solution {number} has {sorted(solution)}")
         for key, quantity in solution.items():
             if quantity.get("unit") != expected_unit(outcome, key):

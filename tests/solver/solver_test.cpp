@@ -162,6 +162,82 @@ TEST(EveryPairOfQuantities, GivesTheSolidBackOrAsksForMore) {
     }
 }
 
+// A solid's quantities of use lead back to it: the mass with the density, or
+// the liquid with the fill, in place of a measure, give the same solid.
+TEST(QuantitiesOfUse, GiveTheSolidBack) {
+    struct Reference {
+        std::string solid;
+        std::vector<Given> measures;  // the last one left out where a use stands for it
+    };
+    const Reference references[] = {
+        {"cube", {{"a", "3"}}},
+        {"box", {{"a", "3"}, {"b", "5"}, {"c", "7"}}},
+        {"prism", {{"n", "6"}, {"a", "2"}, {"h", "5"}}},
+        {"pyramid", {{"n", "4"}, {"a", "6"}, {"h", "4"}}},
+        {"cylinder", {{"r", "3"}, {"h", "7"}}},
+        {"cone", {{"r", "5"}, {"h", "2"}}},
+        {"sphere", {{"r", "3"}}},
+        {"prism-rhombus", {{"d1", "6"}, {"d2", "8"}, {"h", "5"}}},
+        {"pyramid-rectangle-edges", {{"a", "6"}, {"b", "8"}, {"h", "5"}}},
+    };
+    const std::vector<std::vector<std::string>> pairs = {{"ρ", "m"}, {"f", "Vt"}, {"cV", "CV", "f"}};
+    for (const Reference& reference : references) {
+        std::vector<Given> all = reference.measures;
+        all.insert(all.end(), {{"ρ", "2,7"}, {"f", "3/4"}, {"cV", "2"}});
+        const Outcome whole = solve(reference.solid, all);
+        ASSERT_EQ(whole.status, Status::Solved) << reference.solid << ": " << whole.message;
+        const Solution& solid = whole.solutions.front();
+        for (const auto& keys : pairs) {
+            std::vector<Given> givens(reference.measures.begin(), reference.measures.end() - 1);
+            for (const std::string& key : keys) {
+                const QuantityResult* q = solid.find(key);
+                ASSERT_TRUE(q && q->exact) << reference.solid << " " << key;
+                givens.push_back({key, q->exact->input()});
+            }
+            const Outcome back = solve(reference.solid, givens);
+            ASSERT_EQ(back.status, Status::Solved) << reference.solid << " " << keys.front() << ": " << back.message;
+            for (const Given& measure : reference.measures) {
+                const QuantityResult* q = back.solutions.front().find(measure.key);
+                ASSERT_TRUE(q && q->determined) << reference.solid << " " << measure.key;
+                EXPECT_NEAR(q->value, solid.find(measure.key)->value, 1e-9 * q->value) << reference.solid;
+            }
+        }
+    }
+}
+
+// The quantities of use as the results and the steps write them, with both separators.
+TEST(QuantitiesOfUse, AreWrittenWithTheirUnits) {
+    struct Row {
+        std::string task, separator, key, text, unit, firstStep;
+    };
+    const Row rows[] = {
+        {"cylinder r=10cm h=30cm f=3/4 cV=2лв./l", ",", "cV", "0,002 лв./cm³ (2 лв./l)", "лв./cm³",
+         "cV = 2 лв./l = 0,002 лв./cm³"},
+        {"cylinder r=10cm h=30cm f=3/4 cV=2лв./l", ",", "Vt", "2250π ≈ 7068,58 cm³ (≈ 7,07 l)", "cm³", ""},
+        {"cylinder r=10cm h=30cm f=3/4 cV=2лв./l", ".", "CV", "9π/2 ≈ 14.14 лв.", "лв.", ""},
+        {"cube a=1dm ρ=2,7", ",", "m", "2,7 kg", "kg", ""},
+        {"cube a=1dm ρ=2,7", ",", "ρ", "2,7 kg/dm³", "kg/dm³", ""},
+        {"cube a=5cm m=2kg", ",", "m", "2000 g", "g", "m = 2 kg = 2000 g"},
+        {"cube a=5cm m=2kg", ".", "m", "2000 g", "g", "m = 2 kg = 2000 g"},
+        {"box a=4m b=5m c=3m Sd=6 cS=12лв./m²", ".", "CS", "576 лв.", "лв.", ""},
+        {"box a=40dm b=50dm c=30dm Sd=6m² cS=12лв./m²", ",", "cS", "0,12 лв./dm² (12 лв./m²)", "лв./dm²",
+         "Sd = 6 m² = 600 dm²"},
+        {"cube a=3 rho=2 m=?", ",", "m", "54", "", ""},
+        {"cone r=3 h=4 CV=5лв.", ",", "CV", "5 лв.", "лв.", ""},
+    };
+    for (const Row& row : rows) {
+        ParsedTask parsed = parseTask(row.task);
+        parsed.settings.separator = row.separator;
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        ASSERT_EQ(outcome.status, Status::Solved) << row.task << ": " << outcome.message;
+        const QuantityResult* q = outcome.solutions.front().find(row.key);
+        ASSERT_TRUE(q) << row.task << " " << row.key;
+        EXPECT_EQ(q->text.substr(0, row.text.size()), row.text) << row.task;
+        EXPECT_EQ(q->unit, row.unit) << row.task;
+        if (!row.firstStep.empty()) EXPECT_EQ(outcome.solutions.front().steps.front(), row.firstStep) << row.task;
+    }
+}
+
 // Terms that nearly cancel, each worked out again in whole numbers: the
 // decimal keeps its digits (references from SymPy).
 TEST(ExactValue, KeepsItsDigitsWhereTermsNearlyCancel) {

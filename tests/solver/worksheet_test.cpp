@@ -530,6 +530,38 @@ TEST_P(AnswerCaseTest, IsMarkedAsATeacherMarksIt) {
 INSTANTIATE_TEST_SUITE_P(Table, AnswerCaseTest, ::testing::ValuesIn(answerCases()),
                          [](const ::testing::TestParamInfo<AnswerCase>& info) { return std::to_string(info.index); });
 
+// A mass in any of its units and a sum in лв., as a student writes them; a unit of another kind is
+// not read.
+TEST(AnswerUnits, TakeAMassInAnyOfItsUnitsAndASumInLeva) {
+    struct Row {
+        std::string_view exact;
+        Unit unit;
+        Dimension dimension;
+        std::string_view typed;
+        Verdict verdict;
+    };
+    const Row rows[] = {
+        {"1425", Unit::Centimetre, Dimension::Mass, "1425 g", Verdict::Right},
+        {"1425", Unit::Centimetre, Dimension::Mass, "1,425kg", Verdict::Right},
+        {"1425", Unit::Centimetre, Dimension::Mass, "1,425 кг", Verdict::Right},
+        {"1425", Unit::Centimetre, Dimension::Mass, "2kg", Verdict::Wrong},
+        {"27/10", Unit::Decimetre, Dimension::Mass, "2700г", Verdict::Right},
+        {"2400", Unit::Metre, Dimension::Mass, "2,4t", Verdict::Right},
+        {"1425", Unit::Centimetre, Dimension::Mass, "1425cm", Verdict::Unreadable},
+        {"576", Unit::Metre, Dimension::Money, "576лв.", Verdict::Right},
+        {"576", Unit::Metre, Dimension::Money, "576 лв", Verdict::Right},
+        {"576", Unit::Metre, Dimension::Money, "576 m²", Verdict::Unreadable},
+        {"54", Unit::Metre, Dimension::Area, "54кг", Verdict::Unreadable},
+        {"54", Unit::Metre, Dimension::Area, "54 m²", Verdict::Right},
+    };
+    for (const Row& row : rows) {
+        const ReadNumber exact = readNumber(row.exact);
+        ASSERT_TRUE(exact.read);
+        const AnswerCheck check = checkAnswer(exact.value, PiSetting::Exact, row.typed, AnswerUnit{row.unit, row.dimension});
+        EXPECT_EQ(int(check.verdict), int(row.verdict)) << row.typed << ": " << check.message;
+    }
+}
+
 // The address's settings: read back as written, and a sentence for each that cannot be used.
 struct QueryCase {
     std::string_view query;

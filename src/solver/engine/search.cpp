@@ -24,8 +24,14 @@ bool Search::applicable(int quantity) const {
 
 bool Search::complete(const State& state) const {
     for (std::size_t q = 0; q < state.known.size(); ++q)
-        if (applicable(int(q)) && !state.known[q]) return false;
+        if (applicable(int(q)) && !solid_.row->quantities[q].ofUse && !state.known[q]) return false;
     return true;
+}
+
+bool Search::openUses(const State& state) const {
+    for (std::size_t q = 0; q < state.known.size(); ++q)
+        if (solid_.row->quantities[q].ofUse && !state.known[q]) return true;
+    return false;
 }
 
 bool Search::usable(const State& state, std::size_t relation, int target) const {
@@ -109,7 +115,10 @@ void Search::run(State start) {
         if (!checkRelations(state)) continue;
         for (;;) {
             if (complete(state)) {
-                solutions_.push_back(std::move(state));
+                // The solid found: what its quantities of use the relations give besides.
+                const Progress more = openUses(state) ? advance(state) : Progress::Stuck;
+                if (more == Progress::Advanced) continue;
+                if (more == Progress::Stuck) solutions_.push_back(std::move(state));
                 break;
             }
             Progress progress = advance(state);
@@ -255,6 +264,12 @@ void Search::branch(const State& state, Step step, GivenSet from) {
 bool Search::assign(State& state, int quantity, Value value, GivenSet from, std::optional<Step> step) {
     const Domain& domain = solid_.row->quantities[std::size_t(quantity)].domain;
     if (domain.below > 0 && !(value.number < domain.below)) {
+        Contradiction c{.kind = Contradiction::Kind::OutOfDomain, .from = from, .target = quantity};
+        c.right = value;
+        contradict(std::move(c));
+        return false;
+    }
+    if (domain.atMost > 0 && !(value.number <= domain.atMost * (1 + 1e-12))) {
         Contradiction c{.kind = Contradiction::Kind::OutOfDomain, .from = from, .target = quantity};
         c.right = value;
         contradict(std::move(c));

@@ -62,6 +62,8 @@ public:
 
     bool applicable(int quantity) const;
     bool complete(const State& state) const;
+    // Whether a quantity of use is still unknown.
+    bool openUses(const State& state) const;
 
 private:
     enum class Progress { Advanced, Branched, Contradicted, Stuck };

@@ -106,7 +106,7 @@ int quantityIndex(const SolidRow& solid, std::string_view key) {
     // An angle's Greek letter spelt in Latin, as a keyboard without Greek types it.
     static constexpr std::pair<std::string_view, std::string_view> greek[] = {
         {"alpha", "α"}, {"beta", "β"}, {"gamma", "γ"}, {"delta", "δ"},
-        {"phi", "φ"},   {"theta", "θ"}, {"psi", "ψ"},  {"omega", "ω"}};
+        {"phi", "φ"},   {"theta", "θ"}, {"psi", "ψ"},  {"omega", "ω"}, {"rho", "ρ"}};
     for (const auto& [latin, letter] : greek)
         if (key == latin) return quantityIndex(solid, letter);
     return -1;
@@ -126,6 +126,34 @@ std::string_view unitSymbol(Unit unit) {
     case Unit::Metre: return "m";
     }
     return "";
+}
+
+bool isUseDimension(Dimension dimension) {
+    switch (dimension) {
+    case Dimension::Mass:
+    case Dimension::Money:
+    case Dimension::MassPerVolume:
+    case Dimension::MoneyPerArea:
+    case Dimension::MoneyPerVolume: return true;
+    default: return false;
+    }
+}
+
+std::string_view massSymbol(Unit unit) { return gramsPerMassUnit(unit) == 1 ? "g" : "kg"; }
+
+int gramsPerMassUnit(Unit unit) { return unit == Unit::Millimetre || unit == Unit::Centimetre ? 1 : 1000; }
+
+std::string useUnitSymbol(std::optional<Unit> unit, Dimension dimension) {
+    if (dimension == Dimension::Money) return "лв.";
+    if (!unit) return "";
+    const std::string length(unitSymbol(*unit));
+    switch (dimension) {
+    case Dimension::Mass: return std::string(massSymbol(*unit));
+    case Dimension::MassPerVolume: return std::string(massSymbol(*unit)) + "/" + length + "³";
+    case Dimension::MoneyPerArea: return "лв./" + length + "²";
+    case Dimension::MoneyPerVolume: return "лв./" + length + "³";
+    default: return "";
+    }
 }
 
 }  // namespace solver

@@ -11,6 +11,7 @@
 // regular polygon of its base).
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,8 +22,13 @@
 
 namespace solver {
 
-// What a quantity measures, and so its unit: cm, cm², cm³, °, or none.
-enum class Dimension { Count, Length, Area, Volume, Angle, Ratio };
+// What a quantity measures, and so its unit: cm, cm², cm³, °, or none; and for
+// the quantities of use a mass (g, kg), a sum of money (лв.), a density (g/cm³)
+// and a unit price (лв./m², лв./m³).
+enum class Dimension {
+    Count, Length, Area, Volume, Angle, Ratio,
+    Mass, Money, MassPerVolume, MoneyPerArea, MoneyPerVolume
+};
 enum class Gender { Masculine, Feminine, Neuter };
 
 // The values a quantity may take. Every quantity is a positive number; a
@@ -40,6 +46,8 @@ struct Domain {
     std::string_view tooSmall = {}, tooLarge = {};
     // An angle: less than this many degrees (90 for an acute one, 180), its rule in `rule`.
     int below = 0;
+    // A part of a whole: at most this (1 for the fill of a vessel), its rule in `rule`.
+    int atMost = 0;
 };
 
 // An acute angle of a right triangle in the solid (between a generator and the base).
@@ -63,6 +71,9 @@ struct QuantityRow {
     // base edge, a pyramid's lateral edge.
     bool regularOnly = false;
     Domain domain = {};
+    // A quantity of use (the mass, the liquid in a vessel, a cost): the solid
+    // is found without it, and it is found where the givens lead to it.
+    bool ofUse = false;
 };
 
 // What a relation takes that a student learns late: Pythagoras' theorem
@@ -139,6 +150,9 @@ struct SolidRow {
     // How it is offered among the kinds of the solid it is chosen by (its
     // picture's): "ромб, стени под равни ъгли"; empty where it has no others.
     std::string_view variant = {};
+    // The quantities of use it takes in where a task names one of them
+    // (engine/tables/uses.cpp): the liquid in it, its mass, its cost.
+    std::span<const PartRow> uses = {};
 };
 
 // Its relations in the order the solver takes them: those of its parts first.
@@ -171,6 +185,14 @@ const SolidRow* solidByKey(std::string_view key);
 // Whether the key names a plane figure (its registration row says so): the
 // regular polygon, a solid's base where a solid is named besides it.
 bool isPlaneFigure(std::string_view key);
+// The solid with the quantities of use its table takes in (the same solid
+// where it takes in none): its quantities and relations, then theirs. With
+// `keys`, only the uses that name them (and those their letters need); with
+// none, every use, to look a letter up (the area to paint both ways at once).
+const SolidRow& withUses(const SolidRow& solid);
+const SolidRow& withUses(const SolidRow& solid, const std::vector<std::string>& keys);
+// Whether the key is a quantity of use of the solid, not one of its own.
+bool isUseKey(const SolidRow& solid, std::string_view key);
 // The index of a quantity in its solid's table, or -1.
 int quantityIndex(const SolidRow& solid, std::string_view key);
 // The quantity a solid's count is kept in (n, a whole number), or -1.
@@ -179,5 +201,15 @@ int wholeQuantity(const SolidRow& solid);
 // "см" and "cm" alike: the units a task may use.
 enum class Unit { Millimetre, Centimetre, Decimetre, Metre };
 std::string_view unitSymbol(Unit unit);  // "cm"
+
+// Whether a quantity of this kind is a mass, a sum of money, a density or a unit price.
+bool isUseDimension(Dimension dimension);
+// The mass unit beside a unit of length, so that a density is a mass per its
+// cube: grams up to centimetres (g/cm³), kilograms from decimetres (kg/dm³, kg/m³).
+std::string_view massSymbol(Unit unit);
+int gramsPerMassUnit(Unit unit);
+// The unit of a mass, a sum, a density or a unit price with results in
+// `unit`: "g", "лв.", "g/cm³", "лв./m²"; "лв." alone without a unit of length.
+std::string useUnitSymbol(std::optional<Unit> unit, Dimension dimension);
 
 }  // namespace solver

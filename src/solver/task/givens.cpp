@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 
 #include "engine/expression.h"
@@ -83,10 +84,8 @@ int powerOf(Dimension dimension) {
     case Dimension::Length: return 1;
     case Dimension::Area: return 2;
     case Dimension::Volume: return 3;
-    case Dimension::Angle:
-    case Dimension::Ratio: return 0;
+    default: return 0;  // an angle, a ratio, a mass, a sum, a density, a unit price
     }
-    return 0;
 }
 
 Integer tenTo(unsigned power) { return boost::multiprecision::pow(Integer(10), power); }
@@ -107,6 +106,121 @@ std::string unitName(Dimension dimension, std::string_view symbol) {
 }
 
 constexpr std::string_view examples = "например 3, 2,5, 3/4, 70π или 4√3";
+
+// The unit of a mass, a sum, a density or a unit price as typed: "2,5kg",
+// "11,4 g/cm³", "12лв./m²", "3 лв./l".
+struct UseUnit {
+    std::string text;        // as a textbook writes it: "kg", "лв./m²"
+    Rational grams = 1;      // of a mass unit; 1 for money
+    bool mass = false;       // the numerator is a mass (else money)
+    std::optional<Unit> per;  // the unit of length under the bar
+    int power = 0;           // its power: 2 for an area, 3 for a volume (or litres)
+};
+
+struct Spelling {
+    std::string_view text, shown;
+    Rational grams;
+};
+
+const std::vector<Spelling>& massSpellings() {
+    static const std::vector<Spelling> spellings = {
+        {"mg", "mg", Rational(1, 1000)}, {"мг", "mg", Rational(1, 1000)}, {"kg", "kg", 1000}, {"кг", "kg", 1000},
+        {"g", "g", 1}, {"г", "g", 1}, {"t", "t", 1000000}, {"т", "t", 1000000}};
+    return spellings;
+}
+
+constexpr std::string_view moneySpellings[] = {"лв.", "лв", "lv.", "lv", "BGN"};
+
+// The mass or money unit at the end of `text`, taken off it.
+std::optional<UseUnit> takeNumerator(std::string_view& text, bool mass) {
+    if (mass) {
+        for (const Spelling& s : massSpellings()) {
+            if (!text.ends_with(s.text)) continue;
+            const std::string_view before = text.substr(0, text.size() - s.text.size());
+            if (!endsWord(before) || trimmed(before).empty()) continue;
+            text = trimmed(before);
+            return UseUnit{std::string(s.shown), s.grams, true, std::nullopt, 0};
+        }
+        return std::nullopt;
+    }
+    for (std::string_view s : moneySpellings) {
+        if (!text.ends_with(s)) continue;
+        const std::string_view before = text.substr(0, text.size() - s.size());
+        if (!endsWord(before) || trimmed(before).empty()) continue;
+        text = trimmed(before);
+        return UseUnit{"лв.", 1, false, std::nullopt, 0};
+    }
+    return std::nullopt;
+}
+
+// The unit of length under the bar, of the power asked: "cm³", "m2", "l".
+bool readDenominator(std::string_view text, int power, UseUnit& unit) {
+    text = trimmed(text);
+    for (const UnitSpelling& s : unitSpellings) {
+        if (s.litres != 0) {
+            if (text != s.text || power != 3) continue;
+            unit.per = s.unit;
+            unit.power = 3;
+            unit.text += s.litres == 1 ? "/l" : "/ml";
+            return true;
+        }
+        if (!text.starts_with(s.text)) continue;
+        const std::string_view rest = text.substr(s.text.size());
+        for (const auto& [powerText, p] : powerSpellings) {
+            if (rest != powerText || p != power) continue;
+            unit.per = s.unit;
+            unit.power = power;
+            unit.text += "/" + std::string(unitSymbol(s.unit)) + (power == 2 ? "²" : "³");
+            return true;
+        }
+    }
+    return false;
+}
+
+// How the unit of each kind of quantity of use is typed, for the message where it is not.
+std::string useUnitHint(Dimension dimension) {
+    switch (dimension) {
+    case Dimension::Mass: return "масата се дава в g, kg или t, например 2,5kg";
+    case Dimension::Money: return "цената се дава в левове, например 12лв";
+    case Dimension::MassPerVolume: return "плътността се дава в g/cm³, kg/dm³ или kg/m³, например 11,4g/cm³";
+    case Dimension::MoneyPerArea: return "цената за единица площ се дава в лв./m², лв./dm² или лв./cm², например 12лв./m²";
+    case Dimension::MoneyPerVolume: return "цената за единица обем се дава в лв./l, лв./m³ или лв./cm³, например 3лв./l";
+    default: return "";
+    }
+}
+
+// The unit of a quantity of use taken off its value; none where none was typed.
+// False where a unit was typed that does not suit the quantity.
+bool takeUseUnit(std::string_view& text, Dimension dimension, std::optional<UseUnit>& unit) {
+    const bool perSomething = dimension == Dimension::MassPerVolume || dimension == Dimension::MoneyPerArea ||
+                              dimension == Dimension::MoneyPerVolume;
+    const bool mass = dimension == Dimension::Mass || dimension == Dimension::MassPerVolume;
+    const std::size_t bar = text.rfind('/');
+    if (perSomething && bar != std::string_view::npos) {
+        const std::string_view denominator = text.substr(bar + 1);
+        const bool lettered = std::any_of(denominator.begin(), denominator.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
+        });
+        if (!lettered) return true;  // a fraction: "3/4"
+        std::string_view numerator = trimmed(text.substr(0, bar));
+        unit = takeNumerator(numerator, mass);
+        if (!unit || !readDenominator(denominator, dimension == Dimension::MoneyPerArea ? 2 : 3, *unit)) return false;
+        text = numerator;
+        return true;
+    }
+    std::string_view rest = text;
+    unit = takeNumerator(rest, mass);
+    if (!unit) {
+        // Letters after the number are a unit that does not suit.
+        const bool lettered = !text.empty() && (std::isalpha(static_cast<unsigned char>(text.back())) ||
+                                                static_cast<unsigned char>(text.back()) >= 0x80) &&
+                              !text.ends_with("π") && !text.ends_with("pi");
+        return !lettered;
+    }
+    if (perSomething) return false;  // a mass where a density is asked for
+    text = rest;
+    return true;
+}
 
 // Cyrillic letters that look like Latin ones, and the Latin letters they look like.
 constexpr std::pair<std::string_view, char> lookAlikes[] = {
@@ -169,6 +283,7 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         bool plain;
         bool decimal;
         int decimals;
+        std::optional<UseUnit> useUnit;
     };
     std::vector<Typed> typed;
     auto problem = [&](const Given& given, const std::string& sentence) {
@@ -212,8 +327,19 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
             continue;
         }
         const bool angle = row.dimension == Dimension::Angle;
-        TypedUnit unit = angle ? TypedUnit{} : takeUnit(text);
+        const bool ofUse = isUseDimension(row.dimension);
+        std::optional<UseUnit> useUnit;
+        if (ofUse && !takeUseUnit(text, row.dimension, useUnit)) {
+            problem(given, given.key + ": „" + std::string(trimmed(given.text)) + "“ не е " + std::string(row.name) +
+                               " с мерна единица: " + useUnitHint(row.dimension) + ".");
+            continue;
+        }
+        TypedUnit unit = angle || ofUse ? TypedUnit{} : takeUnit(text);
+        // A part of a whole in per cent: "75%" is 3/4.
+        const bool percent = row.dimension == Dimension::Ratio && text.ends_with("%") && text.size() > 1;
+        if (percent) text = trimmed(text.substr(0, text.size() - 1));
         TypedValue value = readValue(text, angle);
+        if (percent && value.read) value.value = value.value * Exact(Rational(1, 100));
         const std::string shown = "„" + std::string(trimmed(given.text)) + "“";
         // An angle in radians, as π/3: in degrees, 60.
         if (angle && value.read && !value.degrees && !value.value.isRational())
@@ -240,6 +366,10 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         if (row.domain.below > 0 && !(value.value.value() < row.domain.below)) {
             problem(given, given.key + ": " + std::string(row.domain.rule) + ", а е дадено " + shown +
                                ". Въведете ъгъла в градуси, например 30 или 45°.");
+            continue;
+        }
+        if (row.domain.atMost > 0 && value.value.value() > row.domain.atMost) {
+            problem(given, given.key + ": " + std::string(row.domain.rule) + ", а е дадено " + shown + ".");
             continue;
         }
         const int power = powerOf(row.dimension);
@@ -278,8 +408,9 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
             }
             if (!reading.unit) reading.unit = litres ? Unit::Decimetre : s.unit;
         }
+        if (useUnit && useUnit->per && !reading.unit) reading.unit = *useUnit->per;
         reading.decimals = reading.decimals || value.decimal;
-        typed.push_back({&given, quantity, value.value, unit, value.plain, value.decimal, value.decimals});
+        typed.push_back({&given, quantity, value.value, unit, value.plain, value.decimal, value.decimals, useUnit});
     }
     for (const Given* given : relations) {
         RelationGiven relation = readRelationGiven(solid, *given, reading.unit);
@@ -303,6 +434,11 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         reading.concerned.insert(reading.concerned.begin(), keys.begin(), keys.end());
     }
     for (const Typed& t : typed) {
+        if (t.useUnit && t.useUnit->mass && !reading.unit) {
+            problem(*t.given, t.given->key + ": масата в " + t.useUnit->text +
+                                  " иска и мерна единица на дължините: дайте я на някоя дължина (a=5cm) или с --unit=cm.");
+            continue;
+        }
         ReadGiven read;
         read.quantity = t.quantity;
         read.key = t.given->key;
@@ -317,6 +453,14 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
             read.millilitres = t.unit.spelling->litres == 2;
             const int power = powerOf(solid.quantities[std::size_t(t.quantity)].dimension);
             read.value = t.value * Exact(unitFactor(*read.unit, *reading.unit, power));
+        }
+        if (t.useUnit) {
+            // To the mass unit beside the results' unit of length, per its square or cube.
+            Rational factor = t.useUnit->mass ? t.useUnit->grams / gramsPerMassUnit(*reading.unit) : Rational(1);
+            if (t.useUnit->per) factor /= unitFactor(*t.useUnit->per, *reading.unit, t.useUnit->power);
+            read.value = t.value * Exact(factor);
+            read.useUnit = t.useUnit->text;
+            read.useConverted = factor != 1 || t.useUnit->text != useUnitSymbol(reading.unit, solid.quantities[std::size_t(t.quantity)].dimension);
         }
         reading.givens.push_back(read);
     }

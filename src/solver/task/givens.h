@@ -27,6 +27,11 @@ struct ReadGiven {
     bool plain = false;        // a number alone, as a task may round it ("8,65", "785")
     bool decimal = false;      // written with a decimal separator ("8,65")
     int decimals = 0;          // digits after it
+    // A mass, a sum, a density or a unit price with its unit typed: the unit
+    // as a textbook writes it ("kg", "лв./m²"), and whether the value was
+    // brought to the results' one.
+    std::string useUnit;
+    bool useConverted = false;
 };
 
 struct GivenReading {

@@ -69,8 +69,12 @@ std::string lettersOf(const Node& node, const SolidRow& solid) {
 }  // namespace
 
 bool isRelationGiven(const SolidRow& solid, const Given& given) {
-    if (quantityIndex(solid, given.key) >= 0) {
-        for (const std::string& word : latinWords(given.text))
+    if (const int q = quantityIndex(solid, given.key); q >= 0) {
+        // A mass, a sum or a price is a number with its unit ("12лв./m²"); a unit is no letter ("4m").
+        if (isUseDimension(solid.quantities[std::size_t(q)].dimension)) return false;
+        std::string value = given.text;
+        takeUnit(value);
+        for (const std::string& word : latinWords(value))
             if (quantityIndex(solid, word) >= 0) return true;
         return false;
     }

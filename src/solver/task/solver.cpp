@@ -77,8 +77,18 @@ Leading conversionSteps(const Task& task) {
     Leading steps;
     if (!task.reading.unit) return steps;
     for (const ReadGiven& given : task.reading.givens) {
-        if (!given.unit || (given.unit == task.reading.unit && !given.litres && !given.millilitres)) continue;
         const Dimension dimension = task.solid.row->quantities[std::size_t(given.quantity)].dimension;
+        if (given.useConverted) {
+            // "m = 2,5 kg = 2500 g", "cS = 12 лв./m² = 3/25 лв./dm²"
+            const Value value(given.value, task.wording.pi());
+            Step record{.kind = Step::Kind::Conversion, .target = given.quantity};
+            record.value = value;
+            steps.add(given.key + " = " + given.typedValue.text(task.wording.style()) + " " + given.useUnit + " " +
+                          task.wording.equals(value) + task.wording.unitText(dimension),
+                      std::move(record));
+            continue;
+        }
+        if (!given.unit || (given.unit == task.reading.unit && !given.litres && !given.millilitres)) continue;
         const std::string typedUnit = given.litres ? " l" : given.millilitres ? " ml" : [&] {
             const std::string symbol(unitSymbol(*given.unit));
             return " " + symbol + (dimension == Dimension::Area ? "²" : dimension == Dimension::Volume ? "³" : "");
@@ -236,6 +246,7 @@ double inUnits(const Value& value) { return static_cast<double>(value.number); }
 // "cm²" for an area in centimetres, "°" for an angle; "" for a count or a ratio, or where the task has no unit.
 std::string unitOf(std::optional<Unit> unit, Dimension dimension) {
     if (dimension == Dimension::Angle) return "°";
+    if (isUseDimension(dimension)) return useUnitSymbol(unit, dimension);
     if (!unit || dimension == Dimension::Count || dimension == Dimension::Ratio) return "";
     const std::string symbol(unitSymbol(*unit));
     return symbol + (dimension == Dimension::Area ? "²" : dimension == Dimension::Volume ? "³" : "");
@@ -649,6 +660,10 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
         outcome.message = "Няма тяло „" + std::string(solidKey) + "“. Телата са: " + listed(known) + ".";
         return outcome;
     }
+    // A quantity of use named (the mass, the liquid, a cost): the solid with them.
+    std::vector<std::string> named = settings.asked;
+    for (const Given& given : givens) named.push_back(given.key);
+    outcome.solid = &withUses(*outcome.solid, named);
     const GivenReading reading = readGivens(*outcome.solid, givens, settings.unit);
     outcome.unit = reading.unit;
     if (!reading.problems.empty()) {
@@ -674,7 +689,15 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
             return outcome;
         }
     }
-    const CompiledSolid& solid = model ? model->compiled : compiled(*outcome.solid);
+    const CompiledSolid* read = model ? &model->compiled : nullptr;
+    try {
+        if (!read) read = &compiled(*outcome.solid);
+    } catch (const ReadError&) {
+        // A solid with many quantities of use at once (a prism on a triangle with all of them).
+        outcome.message = std::string(tooComplex);
+        return outcome;
+    }
+    const CompiledSolid& solid = *read;
     solvedWith(solid, reading, settings, outcome);
     if (model)
         for (Solution& solution : outcome.solutions) solution.model = std::shared_ptr<const CompiledSolid>(model, &model->compiled);

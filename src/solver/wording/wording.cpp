@@ -46,6 +46,10 @@ Wording Wording::moreDigits(int extra) const {
 
 std::string Wording::unitText(Dimension dimension) const {
     if (dimension == Dimension::Angle) return "°";
+    if (isUseDimension(dimension)) {
+        const std::string symbol = useUnitSymbol(unit_, dimension);
+        return symbol.empty() ? "" : " " + symbol;
+    }
     if (!unit_ || dimension == Dimension::Count || dimension == Dimension::Ratio) return "";
     const std::string symbol(unitSymbol(*unit_));
     switch (dimension) {
@@ -119,20 +123,26 @@ std::string Wording::equals(const Value& value) const {
 std::string Wording::quantity(const Value& value, Dimension dimension) const {
     const Parts p = parts(value);
     std::string text = (p.approximate ? "≈ " : "") + p.text + unitText(dimension);
-    if (dimension == Dimension::Volume && unit_) {
-        const Rational toLitres = unitFactor(*unit_, Unit::Decimetre, 3);
-        Value litres = value;
-        litres.number *= static_cast<double>(toLitres.convert_to<double>());
-        if (litres.exact) litres.exact = *litres.exact * Exact(toLitres);
-        const Parts l = litres.exact && writtenInFull(*litres.exact) ? Parts{false, litres.exact->text(style_)}
-                                                                      : Parts{false, rounded(litres)};
-        const bool approximate = !(litres.exact && writtenInFull(*litres.exact)) &&
-                                 (litres.exact && asFraction(*litres.exact)
-                                      ? !Exact::endsInDecimals(*asFraction(*litres.exact), settings_.digits)
-                                      : roundingChanges(litres.number, settings_.digits));
-        text += " (" + std::string(approximate ? "≈ " : "") + l.text + " l)";
-    }
+    if (dimension == Dimension::Volume && unit_) text += alsoIn(value, unitFactor(*unit_, Unit::Decimetre, 3), "l");
+    // A unit price also as shops write it: per litre, per square metre.
+    if (dimension == Dimension::MoneyPerVolume && unit_ && *unit_ != Unit::Decimetre)
+        text += alsoIn(value, 1 / unitFactor(*unit_, Unit::Decimetre, 3), "лв./l");
+    if (dimension == Dimension::MoneyPerArea && unit_ && *unit_ != Unit::Metre)
+        text += alsoIn(value, 1 / unitFactor(*unit_, Unit::Metre, 2), "лв./m²");
     return text;
+}
+
+std::string Wording::alsoIn(const Value& value, const Rational& factor, std::string_view unit) const {
+    Value other = value;
+    other.number *= static_cast<double>(factor.convert_to<double>());
+    if (other.exact) other.exact = *other.exact * Exact(factor);
+    const Parts l = other.exact && writtenInFull(*other.exact) ? Parts{false, other.exact->text(style_)}
+                                                                : Parts{false, rounded(other)};
+    const bool approximate = !(other.exact && writtenInFull(*other.exact)) &&
+                             (other.exact && asFraction(*other.exact)
+                                  ? !Exact::endsInDecimals(*asFraction(*other.exact), settings_.digits)
+                                  : roundingChanges(other.number, settings_.digits));
+    return " (" + std::string(approximate ? "≈ " : "") + l.text + " " + std::string(unit) + ")";
 }
 
 Substitution Wording::substitution(std::function<const Value*(int)> known) const {

@@ -52,6 +52,8 @@ private:
     // with roots in it, or π exact and in it.
     std::optional<Rational> asFraction(const Exact& x) const;
     bool shownExactly(const Exact& x) const;
+    // The value also in another unit, `factor` of them to one: " (≈ 9,42 l)".
+    std::string alsoIn(const Value& value, const Rational& factor, std::string_view unit) const;
 
     Settings settings_;
     std::optional<Unit> unit_;

@@ -59,7 +59,9 @@ bool canPrecedeUnit(std::string_view number) {
 }
 
 TypedUnit splitUnit(const std::string& text) {
-    static constexpr std::string_view symbols[] = {"mm", "cm", "dm", "мм", "см", "дм", "ml", "мл", "m", "м", "l", "л"};
+    // A mass and a sum of money before the lengths, which they may end like ("kg", "mg").
+    static constexpr std::string_view symbols[] = {"лв.", "лв", "mg", "мг", "kg", "кг", "g", "г", "t", "т",
+                                                   "mm", "cm", "dm", "мм", "см", "дм", "ml", "мл", "m", "м", "l", "л"};
     static constexpr std::pair<std::string_view, int> powers[] = {{"²", 2}, {"³", 3}, {"^2", 2}, {"^3", 3},
                                                                   {"2", 2}, {"3", 3}, {"", 0}};
     for (const auto& [mark, power] : powers) {
@@ -84,8 +86,23 @@ std::optional<Rational> unitRatio(const TypedUnit& typed, const AnswerUnit& shee
         const Unit litre = typed.symbol == "l" || typed.symbol == "л" ? Unit::Decimetre : Unit::Centimetre;
         return unitFactor(litre, sheet.unit, 3);
     }
+    // A mass in grams, kilograms or tonnes; a sum in лв.
+    static constexpr std::pair<std::string_view, int> grams[] = {{"g", 1}, {"г", 1}, {"kg", 1000}, {"кг", 1000},
+                                                                 {"t", 1000000}, {"т", 1000000}};
+    if (typed.symbol == "лв." || typed.symbol == "лв")
+        return sheet.dimension == Dimension::Money && typed.power == 0 ? std::optional<Rational>(1) : std::nullopt;
+    if (typed.symbol == "mg" || typed.symbol == "мг")
+        return sheet.dimension == Dimension::Mass && typed.power == 0
+                   ? std::optional<Rational>(Rational(1, 1000) / gramsPerMassUnit(sheet.unit))
+                   : std::nullopt;
+    for (const auto& [symbol, inGrams] : grams)
+        if (typed.symbol == symbol)
+            return sheet.dimension == Dimension::Mass && typed.power == 0
+                       ? std::optional<Rational>(Rational(inGrams, gramsPerMassUnit(sheet.unit)))
+                       : std::nullopt;
     const std::optional<Unit> unit = unitByName(typed.symbol);
-    if (!unit || (typed.power == 0 ? power != 1 : typed.power != power)) return std::nullopt;
+    if (!unit || isUseDimension(sheet.dimension) || (typed.power == 0 ? power != 1 : typed.power != power))
+        return std::nullopt;
     return unitFactor(*unit, sheet.unit, power);
 }
 

@@ -93,6 +93,7 @@ std::string unitText(Unit unit, Dimension dimension) {
         case Dimension::Volume: return " " + symbol + "³";
         case Dimension::Angle: return "°";
         case Dimension::Ratio: return "";
+        default: return " " + useUnitSymbol(unit, dimension);
     }
     return "";
 }

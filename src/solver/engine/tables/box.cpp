@@ -67,7 +67,7 @@ const SolidRow& box() {
     static constexpr SolidRow table{.key = "box", .name = "правоъгълен паралелепипед", .genitive = "на паралелепипеда",
                                     .single = "правоъгълен паралелепипед", .gender = Gender::Masculine,
                                     .quantities = quantities, .relations = relations, .base = base,
-                                    .interchangeable = {"a", "b"}, .otherNames = otherNames, .registration = &registration};
+                                    .interchangeable = {"a", "b"}, .otherNames = otherNames, .registration = &registration, .uses = boxUses};
     return table;
 }
 

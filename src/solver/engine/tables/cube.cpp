@@ -53,7 +53,7 @@ constexpr std::string_view otherNames[] = {"куб"};
 const SolidRow& cube() {
     static constexpr SolidRow table{.key = "cube", .name = "куб", .genitive = "на куба", .single = "куб",
                                     .gender = Gender::Masculine, .quantities = quantities, .relations = relations,
-                                    .base = base, .otherNames = otherNames, .registration = &registration};
+                                    .base = base, .otherNames = otherNames, .registration = &registration, .uses = cubeUses};
     return table;
 }
 

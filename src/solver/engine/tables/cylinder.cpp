@@ -64,7 +64,7 @@ constexpr std::string_view otherNames[] = {"цилиндър"};
 const SolidRow& cylinder() {
     static constexpr SolidRow table{.key = "cylinder", .name = "цилиндър", .genitive = "на цилиндъра",
                                     .single = "цилиндър", .gender = Gender::Masculine, .quantities = quantities,
-                                    .relations = relations, .base = base, .otherNames = otherNames, .registration = &registration};
+                                    .relations = relations, .base = base, .otherNames = otherNames, .registration = &registration, .uses = cylinderUses};
     return table;
 }
 

@@ -142,7 +142,7 @@ Registration drawnAs(const SolidRow& shape, std::string_view drawer, std::string
 
 const SolidRow& finish(Generated& solid, const BaseOfSolids& base, std::string key, std::string name,
                        std::string_view genitive, std::string_view family, const Registration& drawn,
-                       std::string_view apex = {}) {
+                       std::span<const PartRow> uses, std::string_view apex = {}) {
     solid.part[0] = PartRow{base.table};
     const SolidRow& shape = base.table();
     solid.registration = drawn;
@@ -151,7 +151,7 @@ const SolidRow& finish(Generated& solid, const BaseOfSolids& base, std::string k
                          .relations = solid.relations, .base = solid.base, .interchangeable = shape.interchangeable,
                          .parts = solid.part, .conditions = solid.conditions,
                          .registration = &solid.registration, .family = family,
-                         .variant = solid.keep(std::string(shape.name) + std::string(apex))};
+                         .variant = solid.keep(std::string(shape.name) + std::string(apex)), .uses = uses};
     return solid.row;
 }
 
@@ -163,7 +163,7 @@ const SolidRow& prismOn(const BaseOfSolids& base) {
     solid.relations.assign(std::begin(prismRelations), std::end(prismRelations));
     solid.base.push_back("h");
     return finish(solid, base, "prism-" + std::string(shape.key), "права призма с основа " + std::string(shape.name),
-                  "на призмата", "prism", drawnAs(shape, "prism on base", {}));
+                  "на призмата", "prism", drawnAs(shape, "prism on base", {}), vesselUses);
 }
 
 const SolidRow& pyramidWithEqualEdges(const BaseOfSolids& base) {
@@ -180,7 +180,8 @@ const SolidRow& pyramidWithEqualEdges(const BaseOfSolids& base) {
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-edges",
                   "пирамида с основа " + std::string(shape.name) + " и равни околни ръбове", "на пирамидата", "pyramid",
-                  drawnAs(shape, "pyramid over circumcentre", "l"), ", равни околни ръбове");
+                  drawnAs(shape, "pyramid over circumcentre", "l"), solidUses,
+                  ", равни околни ръбове");
 }
 
 const SolidRow& pyramidWithEqualFaces(const BaseOfSolids& base) {
@@ -195,7 +196,8 @@ const SolidRow& pyramidWithEqualFaces(const BaseOfSolids& base) {
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-faces",
                   "пирамида с основа " + std::string(shape.name) + ", чиито околни стени сключват равни ъгли с основата",
-                  "на пирамидата", "pyramid", drawnAs(shape, "pyramid over incentre", "k"), ", стени под равни ъгли");
+                  "на пирамидата", "pyramid", drawnAs(shape, "pyramid over incentre", "k"), solidUses,
+                  ", стени под равни ъгли");
 }
 
 }  // namespace

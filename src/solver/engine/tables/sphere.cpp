@@ -54,7 +54,7 @@ constexpr std::string_view otherNames[] = {"сфера", "кълбо", "сфер
 const SolidRow& sphere() {
     static constexpr SolidRow table{.key = "sphere", .name = "сфера и кълбо", .genitive = "на кълбото",
                                     .single = "кълбо", .gender = Gender::Neuter, .quantities = quantities,
-                                    .relations = relations, .base = base, .otherNames = otherNames, .registration = &registration};
+                                    .relations = relations, .base = base, .otherNames = otherNames, .registration = &registration, .uses = ballUses};
     return table;
 }
 

@@ -32,6 +32,9 @@ const SolidRow& parallelogram();
 const SolidRow& isoscelesTrapezoid();
 const SolidRow& rightTrapezoid();
 std::vector<const SolidRow*> makeBaseShapes();
+
+// The quantities of use (uses.cpp) each kind of solid takes in.
+extern const PartRow solidUses[6], vesselUses[7], cubeUses[8], boxUses[8], cylinderUses[8], ballUses[3];
 std::vector<const SolidRow*> makeSolidsOnBases();
 
 }  // namespace solver::tables
