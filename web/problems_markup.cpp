@@ -41,6 +41,11 @@ std::string_view dimensionName(Dimension dimension) {
     case Dimension::Volume: return "volume";
     case Dimension::Angle: return "angle";
     case Dimension::Ratio: return "ratio";
+    case Dimension::Mass: return "mass";
+    case Dimension::Money: return "money";
+    case Dimension::MassPerVolume: return "density";
+    case Dimension::MoneyPerArea: return "price-per-area";
+    case Dimension::MoneyPerVolume: return "price-per-volume";
     }
     return {};
 }
