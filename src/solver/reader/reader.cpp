@@ -117,7 +117,7 @@ std::vector<std::string> keysFor(std::string_view quantity, const SolidRow& soli
 
 bool keyFits(std::string_view key, const SolidRow& solid) {
     if (key.empty()) return false;
-    if (quantityIndex(solid, key) >= 0) return true;
+    if (quantityIndex(solid, key) >= 0 || isUseKey(solid, key)) return true;
     bool letters = false;
     for (std::size_t i = 0; i < key.size();) {
         if (!isLetter(key[i])) {

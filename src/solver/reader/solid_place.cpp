@@ -174,12 +174,17 @@ void baseOwnQuantities(Reading& reading, const std::vector<Mention>& mentions) {
     std::vector<Item>& items = reading.items;
     for (const Mention& m : mentions) {
         if (!baseShape(m.key)) continue;
+        // „с катети 3 cm и 4 cm и височина 10 cm“: numbers enough for the base
+        // already given, the height is the solid's.
+        const std::size_t fixing = solidByKey(m.key)->base.size();
+        std::size_t values = 0;
         for (std::size_t k = m.item + 1; k < items.size(); ++k) {
             Item& item = items[k];
             if (item.kind == ItemKind::End || (item.kind == ItemKind::Mark && item.text == ",") ||
                 (item.is(Role::Solid) && !plane(item.meaning)))
                 break;
-            if (item.is(Role::Quantity) && item.meaning == "height") item.meaning = "base height";
+            if (item.kind == ItemKind::Value) ++values;
+            if (item.is(Role::Quantity) && item.meaning == "height" && values < fixing) item.meaning = "base height";
             else if (item.is(Role::Quantity) && item.meaning == "diagonal") item.meaning = "base diagonal";
             else if (item.is(Role::Base) && !reading.used[k]) {
                 item.role = Role::Quantity;

@@ -304,8 +304,11 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"every edge", "pyramid", "a b", true},
     {"every edge", "prism", "a h", true},
     {"dimension sum", "box", "a+b+c"},
-    {"all edges", "cube", "12a"},
-    {"all edges", "box", "4a+4b+4c"},
+    // Sums of edges (engine/tables/edges.cpp); a pyramid's base edges are its perimeter.
+    {"all edges", "cube box prism pyramid prism-* pyramid-*", "E"},
+    {"lateral edges", "box prism pyramid prism-* pyramid-*", "El"},
+    {"base edges", "box prism prism-*", "Eb"},
+    {"base edges", "pyramid pyramid-*", "P"},
 };
 
 constexpr RelationKey relationKeyTable[] = {

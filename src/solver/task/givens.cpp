@@ -272,6 +272,14 @@ std::string cyrillicLetters(std::string_view text) {
 
 }  // namespace
 
+std::string noQuantities(const SolidRow& solid, const std::vector<std::string>& keys) {
+    std::string names;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        names += (i == 0 ? "" : i + 1 == keys.size() ? " и " : ", ") + ("„" + keys[i] + "“");
+    return names + (keys.size() == 1 ? " не е величина" : " не са величини") + ": величините " +
+           std::string(solid.genitive) + " са " + quantityList(solid) + " (главните и малките букви се различават).";
+}
+
 GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens, std::optional<Unit> asked) {
     GivenReading reading;
     reading.unit = asked;
@@ -422,15 +430,9 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         reading.relations.push_back(std::move(relation));
     }
     if (!unknown.empty()) {
-        std::string names;
-        for (std::size_t i = 0; i < unknown.size(); ++i)
-            names += (i == 0 ? "" : i + 1 == unknown.size() ? " и " : ", ") + ("„" + unknown[i]->key + "“");
-        reading.problems.insert(reading.problems.begin(),
-                                names + (unknown.size() == 1 ? " не е величина" : " не са величини") + ": величините " +
-                                    std::string(solid.genitive) + " са " + quantityList(solid) +
-                                    " (главните и малките букви се различават).");
         std::vector<std::string> keys;
         for (const Given* given : unknown) keys.push_back(given->key);
+        reading.problems.insert(reading.problems.begin(), noQuantities(solid, keys));
         reading.concerned.insert(reading.concerned.begin(), keys.begin(), keys.end());
     }
     for (const Typed& t : typed) {

@@ -43,6 +43,9 @@ struct GivenReading {
     bool decimals = false;               // some given was written as a decimal
 };
 
+// „Q“ не е величина: …, the solid's quantities listed.
+std::string noQuantities(const SolidRow& solid, const std::vector<std::string>& keys);
+
 GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens, std::optional<Unit> asked);
 
 }  // namespace solver

@@ -671,6 +671,15 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
         outcome.concerned = reading.concerned;
         return outcome;
     }
+    // A quantity asked that the solid has not (the lateral edges of a pyramid whose edges differ).
+    std::vector<std::string> strange;
+    for (const std::string& key : settings.asked)
+        if (quantityIndex(*outcome.solid, key) < 0) strange.push_back(key);
+    if (!strange.empty()) {
+        outcome.message = noQuantities(*outcome.solid, strange);
+        outcome.concerned = strange;
+        return outcome;
+    }
     // Relations the task gave (h = 2a : 3) join the table's in a copy of its own.
     std::shared_ptr<const TaskModel> model;
     if (!reading.relations.empty()) {

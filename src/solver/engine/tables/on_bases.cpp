@@ -26,6 +26,7 @@ struct BaseOfSolids {
     // faces' heights ka, kb, … on the sides: empty where the base has no circle round it.
     std::string_view facesOverEdges = {};
     bool inscribed = false;  // it has a circle inside: a pyramid with equal faces' angles
+    int corners = 3;         // its lateral edges: three on a triangle, four on a quadrilateral
 };
 
 // clang-format off
@@ -34,11 +35,11 @@ const std::vector<BaseOfSolids>& basesOfSolids() {
         {&rightTriangle,      {"a", "b", "c"}, "S = (a·ka + b·kb + c·kc) : 2", true},
         {&isoscelesTriangle,  {"a", "b"},      "S = a·ka : 2 + b·kb",          true},
         {&anyTriangle,        {"a", "b", "c"}, "S = (a·ka + b·kb + c·kc) : 2", true},
-        {&rectangle,          {"a", "b"},      "S = a·ka + b·kb"},
-        {&rhombus,            {"a"},           {},                             true},
-        {&parallelogram,      {"a", "b"}},
-        {&isoscelesTrapezoid, {"a", "b", "c"}},
-        {&rightTrapezoid,     {"a", "b", "c", "h1"}},
+        {&rectangle,          {"a", "b"},      "S = a·ka + b·kb",              false, 4},
+        {&rhombus,            {"a"},           {},                             true,  4},
+        {&parallelogram,      {"a", "b"},      {},                             false, 4},
+        {&isoscelesTrapezoid, {"a", "b", "c"}, {},                             false, 4},
+        {&rightTrapezoid,     {"a", "b", "c", "h1"}, {},                       false, 4},
     };
     return bases;
 }
@@ -163,7 +164,8 @@ const SolidRow& prismOn(const BaseOfSolids& base) {
     solid.relations.assign(std::begin(prismRelations), std::end(prismRelations));
     solid.base.push_back("h");
     return finish(solid, base, "prism-" + std::string(shape.key), "права призма с основа " + std::string(shape.name),
-                  "на призмата", "prism", drawnAs(shape, "prism on base", {}), vesselUses);
+                  "на призмата", "prism", drawnAs(shape, "prism on base", {}),
+                  base.corners == 3 ? std::span<const PartRow>(triangularPrismUses) : quadrangularPrismUses);
 }
 
 const SolidRow& pyramidWithEqualEdges(const BaseOfSolids& base) {
@@ -180,7 +182,8 @@ const SolidRow& pyramidWithEqualEdges(const BaseOfSolids& base) {
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-edges",
                   "пирамида с основа " + std::string(shape.name) + " и равни околни ръбове", "на пирамидата", "pyramid",
-                  drawnAs(shape, "pyramid over circumcentre", "l"), solidUses,
+                  drawnAs(shape, "pyramid over circumcentre", "l"),
+                  base.corners == 3 ? std::span<const PartRow>(triangularPyramidUses) : quadrangularPyramidUses,
                   ", равни околни ръбове");
 }
 

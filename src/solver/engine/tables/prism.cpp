@@ -77,7 +77,7 @@ const SolidRow& prism() {
                                     .single = "права призма", .gender = Gender::Feminine, .quantities = quantities,
                                     .relations = relations, .base = base, .baseWithoutSides = anyBase,
                                     .conditions = baseOfAnyShape, .otherNames = otherNames, .registration = &registration,
-                                    .variant = "правилен многоъгълник или P и B", .uses = vesselUses};
+                                    .variant = "правилен многоъгълник или P и B", .uses = prismUses};
     return table;
 }
 

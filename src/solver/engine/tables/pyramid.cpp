@@ -93,7 +93,7 @@ const SolidRow& pyramid() {
                                     .quantities = quantities, .relations = relations, .base = base,
                                     .baseWithoutSides = anyBase, .parts = parts, .conditions = baseOfAnyShape,
                                     .otherNames = otherNames, .registration = &registration,
-                                    .variant = "правилен многоъгълник", .uses = solidUses};
+                                    .variant = "правилен многоъгълник", .uses = pyramidUses};
     return table;
 }
 

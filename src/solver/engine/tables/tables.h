@@ -33,8 +33,21 @@ const SolidRow& isoscelesTrapezoid();
 const SolidRow& rightTrapezoid();
 std::vector<const SolidRow*> makeBaseShapes();
 
-// The quantities of use (uses.cpp) each kind of solid takes in.
-extern const PartRow solidUses[6], vesselUses[7], cubeUses[8], boxUses[8], cylinderUses[8], ballUses[3];
+// The sums of a polyhedron's edges (edges.cpp).
+const SolidRow& cubeEdges();
+const SolidRow& boxEdges();
+const SolidRow& prismEdges();
+const SolidRow& pyramidEdges();
+const SolidRow& triangularPrismEdges();
+const SolidRow& quadrangularPrismEdges();
+const SolidRow& triangularPyramidEdges();
+const SolidRow& quadrangularPyramidEdges();
+
+// The quantities of use (uses.cpp) each kind of solid takes in, with its sums of edges.
+extern const PartRow solidUses[6], vesselUses[7], cubeUses[9], boxUses[9], cylinderUses[8], ballUses[3];
+extern const PartRow prismUses[8], pyramidUses[7];
+extern const PartRow triangularPrismUses[8], quadrangularPrismUses[8];
+extern const PartRow triangularPyramidUses[7], quadrangularPyramidUses[7];
 std::vector<const SolidRow*> makeSolidsOnBases();
 
 }  // namespace solver::tables

@@ -188,8 +188,15 @@ const SolidRow& circleBase() {
                    {&costOfPainting}
 const PartRow solidUses[6] = {SOLID_USES};
 const PartRow vesselUses[7] = {SOLID_USES, {&withoutLid}};
-const PartRow cubeUses[8] = {{&squareBase}, SOLID_USES, {&withoutLid}};
-const PartRow boxUses[8] = {{&rectangleBase}, SOLID_USES, {&withoutLid}};
+// A polyhedron's sums of edges (engine/tables/edges.cpp) after its uses.
+const PartRow cubeUses[9] = {{&squareBase}, SOLID_USES, {&withoutLid}, {&cubeEdges}};
+const PartRow boxUses[9] = {{&rectangleBase}, SOLID_USES, {&withoutLid}, {&boxEdges}};
+const PartRow prismUses[8] = {SOLID_USES, {&withoutLid}, {&prismEdges}};
+const PartRow pyramidUses[7] = {SOLID_USES, {&pyramidEdges}};
+const PartRow triangularPrismUses[8] = {SOLID_USES, {&withoutLid}, {&triangularPrismEdges}};
+const PartRow quadrangularPrismUses[8] = {SOLID_USES, {&withoutLid}, {&quadrangularPrismEdges}};
+const PartRow triangularPyramidUses[7] = {SOLID_USES, {&triangularPyramidEdges}};
+const PartRow quadrangularPyramidUses[7] = {SOLID_USES, {&quadrangularPyramidEdges}};
 const PartRow cylinderUses[8] = {{&circleBase}, SOLID_USES, {&withoutLid}};
 #undef SOLID_USES
 const PartRow ballUses[3] = {{&fillOfVessel}, {&costOfLiquid}, {&massByDensity}};
