@@ -17,9 +17,15 @@ bool between(const Item& item) {
            (item.role == Role::Solid && !isPlaneFigure(item.meaning));
 }
 
-std::size_t following(const Reading& reading, std::size_t k) {
+// „Всички ръбове на права призма с основа ромб са равни“: before „равни“,
+// the solid's base too is passed over.
+bool aboutTheBase(const Item& item) {
+    return item.is(Role::With) || item.is(Role::Base) || (item.is(Role::Solid) && isPlaneFigure(item.meaning));
+}
+
+std::size_t following(const Reading& reading, std::size_t k, bool base = false) {
     for (++k; k < reading.items.size(); ++k)
-        if (!reading.used[k] && !between(reading.items[k])) return k;
+        if (!reading.used[k] && !between(reading.items[k]) && !(base && aboutTheBase(reading.items[k]))) return k;
     return reading.items.size();
 }
 
@@ -86,7 +92,7 @@ void markRelationCues(Reading& reading) {
         if (reading.used[k] || !items[k].is(Role::Quantity)) continue;
         for (const RelationCue& cue : relationCues()) {
             if (cue.quantity != items[k].meaning) continue;
-            const std::size_t c = following(reading, k);
+            const std::size_t c = following(reading, k, cue.cue == Role::Equal);
             if (!cueFits(reading, cue, c)) continue;
             items[k].role = Role::Relation;
             items[k].meaning = std::string(cue.relation);

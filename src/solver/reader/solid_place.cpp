@@ -174,6 +174,12 @@ void baseOwnQuantities(Reading& reading, const std::vector<Mention>& mentions) {
     std::vector<Item>& items = reading.items;
     for (const Mention& m : mentions) {
         if (!baseShape(m.key)) continue;
+        // „височината на ромба“: named before the base, with „на“ between.
+        if (m.item >= 2 && items[m.item - 1].is(Role::Filler) && items[m.item - 1].meaning == "of") {
+            Item& named = items[m.item - 2];
+            if (named.is(Role::Quantity) && named.meaning == "height") named.meaning = "base height";
+            else if (named.is(Role::Quantity) && named.meaning == "diagonal") named.meaning = "base diagonal";
+        }
         // „с катети 3 cm и 4 cm и височина 10 cm“: numbers enough for the base
         // already given, the height is the solid's.
         const std::size_t fixing = solidByKey(m.key)->base.size();

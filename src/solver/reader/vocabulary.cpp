@@ -312,9 +312,9 @@ constexpr QuantityKey quantityKeyTable[] = {
 };
 
 constexpr RelationKey relationKeyTable[] = {
-    {"square faces", "prism", "h=a"},
+    {"square faces", "prism prism-rhombus", "h=a"},
     {"equal edges", "pyramid", "b=a"},
-    {"equal edges", "prism", "h=a"},
+    {"equal edges", "prism prism-rhombus", "h=a"},
     {"equal edges", "cube", ""},
     {"square section", "cylinder", "h=2r"},
     {"equilateral section", "cone", "l=2r"},
