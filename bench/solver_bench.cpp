@@ -29,7 +29,9 @@ Parsed parse(std::string_view task) {
     for (std::string word; words >> word;) {
         if (word == "--pi=3.14") parsed.settings.pi = solver::PiSetting::School;
         else if (word.starts_with("--unit=")) parsed.settings.unit = solver::unitByName(word.substr(7));
+        else if (word.starts_with("--grade=")) parsed.settings.grade = std::stoi(word.substr(8));
         else if (parsed.solid.empty()) parsed.solid = word;
+        else if (word.ends_with("=?")) parsed.settings.asked.push_back(word.substr(0, word.size() - 2));
         else parsed.givens.push_back({word.substr(0, word.find('=')), word.substr(word.find('=') + 1)});
     }
     return parsed;

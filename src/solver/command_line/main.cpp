@@ -44,7 +44,7 @@ constexpr std::string_view usage =
     "      isosceles-triangle (равнобедрен: a основа, b бедро, ha, hb),\n"
     "      triangle (a, b, c, ha, hb, hc, p), rectangle (a, b, d), rhombus (a, ha,\n"
     "      d1, d2), parallelogram (a, b, ha, hb, α), isosceles-trapezoid (a, b\n"
-    "      основи, c бедро, h1, d), right-trapezoid (a, b, c, h1, d1, d2);\n"
+    "      основи, c бедро, h1, d, R), right-trapezoid (a, b, c, h1, d1, d2);\n"
     "      всяка с P, B, r, R, където ги има.\n"
     "      Права призма на такава основа: prism-rhombus; пирамида с равни околни\n"
     "      ръбове l: pyramid-rectangle-edges; с околни стени под равни ъгли към\n"

@@ -179,6 +179,7 @@ constexpr QuantityRow quantities[] = {
     {"d",  "диагонал",  Length, "диагонала"},
     {"P",  "периметър", Length, "периметъра"},
     {"B",  "лице",      Area,   "лицето"},
+    {"R",  "радиус на описаната окръжност", Length, "радиуса на описаната окръжност"},
 };
 constexpr RelationRow relations[] = {
     {"P = a + b + 2c", {"c = (P − a − b) : 2", "a = P − b − 2c", "b = P − a − 2c"}},
@@ -187,6 +188,8 @@ constexpr RelationRow relations[] = {
      "бедрото c е хипотенуза в правоъгълния триъгълник с катети h1 и (a − b) : 2, затова е по-дълго от тях", Pythagoras},
     {"d² = h1² + ((a + b) : 2)²", {"d = √(h1² + ((a + b) : 2)²)", "h1 = √(d² − ((a + b) : 2)²)"},
      "диагоналът d е хипотенуза в правоъгълния триъгълник с катети h1 и (a + b) : 2, затова е по-дълъг от тях", Pythagoras},
+    // The circle round the trapezoid is the one round the triangle of a, c and d (R = a·c·d : (4·a·h1 : 2)).
+    {"R = c·d : (2h1)", {"c = 2R·h1 : d", "d = 2R·h1 : c"}},
 };
 constexpr std::string_view base[] = {"a", "b", "h1"};
 constexpr std::string_view otherNames[] = {"равнобедрен трапец"};

@@ -38,7 +38,7 @@ const std::vector<BaseOfSolids>& basesOfSolids() {
         {&rectangle,          {"a", "b"},      "S = a·ka + b·kb",              false, 4},
         {&rhombus,            {"a"},           {},                             true,  4},
         {&parallelogram,      {"a", "b"},      {},                             false, 4},
-        {&isoscelesTrapezoid, {"a", "b", "c"}, {},                             false, 4},
+        {&isoscelesTrapezoid, {"a", "b", "c"}, "S = (a·ka + b·kb) : 2 + c·kc", false, 4},
         {&rightTrapezoid,     {"a", "b", "c", "h1"}, {},                       false, 4},
     };
     return bases;
