@@ -36,5 +36,9 @@ std::vector<const SolidRow*> makeBaseShapes();
 // The quantities of use (uses.cpp) each kind of solid takes in.
 extern const PartRow solidUses[6], vesselUses[7], cubeUses[8], boxUses[8], cylinderUses[8], ballUses[3];
 std::vector<const SolidRow*> makeSolidsOnBases();
+// The worksheet's tasks on a right prism or a pyramid on such a base
+// (sheets_on_bases.cpp): its task patterns, its nice measures, its wording.
+enum class OnBase { Prism, EqualEdges, EqualFaces };
+WorksheetRow sheetTasksOn(const SolidRow& (*base)(), OnBase kind);
 
 }  // namespace solver::tables
