@@ -238,6 +238,12 @@ void checkReadBack(const Sheet& sheet, const Task& task, Faults& faults) {
 // keys, each gives sheets of either kind and either numbers full of tasks
 // with nice numbers, its variants alike and other, its key exact, and every
 // task worded so that the reader reads it back to the same givens and answers.
+#ifdef __EMSCRIPTEN__
+constexpr std::uint64_t sheetsOnBases[] = {3};  // the same tasks as natively, fewer of them
+#else
+constexpr std::uint64_t sheetsOnBases[] = {3, 11, 424};
+#endif
+
 TEST(Worksheet, SolidsOnBasesGiveSheetsTheReaderReadsBack) {
     Faults faults;
     int solids = 0;
@@ -246,7 +252,7 @@ TEST(Worksheet, SolidsOnBasesGiveSheetsTheReaderReadsBack) {
     for (const SolidRow* solid : sheetSolids()) {
         if (offeredBy(*solid).key == solid->key) continue;
         ++solids;
-        for (std::uint64_t number : {3u, 11u, 424u})
+        for (std::uint64_t number : sheetsOnBases)
             for (TaskKind kind : {TaskKind::Direct, TaskKind::Inverse})
                 for (Numbers numbers : {Numbers::Whole, Numbers::Decimal}) {
                     SheetSettings settings;
@@ -255,6 +261,7 @@ TEST(Worksheet, SolidsOnBasesGiveSheetsTheReaderReadsBack) {
                     settings.count = 6;
                     settings.kind = kind;
                     settings.numbers = numbers;
+                    settings.unit = number == 11 ? Unit::Millimetre : number == 424 ? Unit::Metre : Unit::Centimetre;
                     const auto [a, b] = makeVariants(settings);
                     ASSERT_EQ(a.tasks.size(), 6u) << sheetQuery(a.settings);
                     ASSERT_EQ(b.tasks.size(), 6u) << sheetQuery(b.settings);
