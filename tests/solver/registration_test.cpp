@@ -93,6 +93,44 @@ TEST(Registration, EveryDrawerARowNamesIsKnownAndDraws) {
 // every prism and pyramid on it drawers of its figure and net that are, with
 // the base's letters and h on its net's sheet; each draws both from its
 // base's own measures.
+// A sheet's tasks on a solid on such a base: patterns of its own letters, each
+// naming every measure its wording says of the base ("{a}"), and nice measures
+// of its letters that determine it.
+void expectSheetTasksOnBase(const SolidRow& solid) {
+    const WorksheetRow* tasks = worksheet::solidTasks(solid);
+    ASSERT_NE(tasks, nullptr);
+    EXPECT_FALSE(tasks->direct.empty());
+    EXPECT_FALSE(tasks->inverse.empty());
+    EXPECT_FALSE(tasks->onBase.opening.empty());
+    for (std::span<const TaskPattern> patterns : {tasks->direct, tasks->inverse})
+        for (const TaskPattern& pattern : patterns) {
+            std::size_t said = 0;
+            for (std::string_view key : pattern.givens) {
+                if (key.empty()) continue;
+                EXPECT_GE(quantityIndex(solid, key), 0) << key;
+                said += tasks->onBase.base.find("{" + std::string(key) + "}") != std::string_view::npos;
+            }
+            EXPECT_EQ(said, std::size_t(std::count(tasks->onBase.base.begin(), tasks->onBase.base.end(), '{')));
+            for (std::string_view key : pattern.sought)
+                if (!key.empty()) EXPECT_GE(quantityIndex(solid, key), 0) << key;
+            for (std::string_view key : pattern.more)
+                if (!key.empty()) EXPECT_GE(quantityIndex(solid, key), 0) << key;
+        }
+    for (Numbers numbers : {Numbers::Whole, Numbers::Decimal})
+        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+            worksheet::Random random(seed);
+            std::vector<Given> givens;
+            for (const auto& [key, value] : worksheet::niceMeasures(solid, 0, numbers, random)) {
+                EXPECT_GE(quantityIndex(solid, key), 0) << key;
+                EXPECT_GT(value.value(), 0) << key;
+                givens.push_back({std::string(key), value.input()});
+            }
+            Settings exact;
+            exact.steps = false;
+            EXPECT_EQ(solve(solid.key, givens, exact).status, Status::Solved) << "seed " << seed;
+        }
+}
+
 TEST(Registration, SolidsOnBasesOfOtherShapesAreDrawnOnTheirBasesOutline) {
     for (const SolidRow* shape : baseShapes()) {
         ASSERT_NE(shape->registration, nullptr) << shape->key;
@@ -112,7 +150,7 @@ TEST(Registration, SolidsOnBasesOfOtherShapesAreDrawnOnTheirBasesOutline) {
         EXPECT_NE(std::find(row.netShown.begin(), row.netShown.end(), "h"), row.netShown.end());
         for (std::string_view key : solid->parts.front().table().base)
             EXPECT_NE(std::find(row.netShown.begin(), row.netShown.end(), key), row.netShown.end()) << key;
-        EXPECT_EQ(worksheet::solidTasks(*solid), nullptr);  // no sheet sets tasks on them yet
+        expectSheetTasksOnBase(*solid);
     }
 }
 

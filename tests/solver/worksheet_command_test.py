@@ -74,6 +74,35 @@ for task in graded["tasks"]:
     steps = " ".join(task["steps"] + [step for answer in task["answers"].values() for step in answer["steps"]])
     expect(not any(word in steps for word in ("tg", "sin", "cos")), f"--grade=6 {task['givens']}: {steps}")
 
+# The right prisms and pyramids on bases of other shapes, chosen by their keys:
+# a full sheet and its variant B with other numbers, every task's key marked
+# by the checker, and every task's words read back by --text to its solid,
+# its givens and what it asks.
+ON_BASES = ("prism-right-triangle,prism-isosceles-triangle,prism-triangle,prism-rectangle,prism-rhombus,"
+            "prism-parallelogram,prism-isosceles-trapezoid,prism-right-trapezoid,pyramid-right-triangle-edges,"
+            "pyramid-right-triangle-faces,pyramid-isosceles-triangle-edges,pyramid-isosceles-triangle-faces,"
+            "pyramid-triangle-edges,pyramid-triangle-faces,pyramid-rectangle-edges,pyramid-rhombus-faces,"
+            "pyramid-isosceles-trapezoid-edges")
+for numbers in ("whole", "decimal"):
+    options = ["--worksheet", "--seed=35", "--count=17", f"--solids={ON_BASES}", f"--numbers={numbers}", "--json"]
+    on_bases = json.loads(run(*options).stdout)
+    variant_b = json.loads(run(*options, "--variant=B").stdout)
+    expect(len(on_bases["tasks"]) == 17 and on_bases["query"].find("solids=prism-right-triangle,") > 0,
+           f"bases {numbers}: {len(on_bases['tasks'])} tasks, {on_bases['query']}")
+    expect(len({task["solid"] for task in on_bases["tasks"]}) == 17, f"bases {numbers}: not every solid once")
+    for a, b in zip(on_bases["tasks"], variant_b["tasks"]):
+        expect(a["solid"] == b["solid"] and a["text"] != b["text"], f"bases: variant B's {b['text']}")
+    for task in on_bases["tasks"]:
+        check_task(task, [])
+        read = json.loads(run("--json", "--text", task["text"]).stdout)["read"]
+        givens = {key: value.split(" ")[0] for key, value in read["givens"].items()}
+        keyed = dict(given.replace(".", ",").split("=") for given in task["givens"])
+        expect(read["solid"] == task["solid"] and givens == keyed and sorted(read["asked"]) == sorted(task["asked"])
+               and not read["unread"], f"{task['text']} read as {read}")
+unknown = run("--worksheet", "--solids=prism-rhombus,rhombus")
+expect(unknown.returncode == 2 and "„rhombus“" in unknown.stderr and "pyramid-rhombus-faces" in unknown.stderr,
+       f"--solids=rhombus: {unknown.returncode} {unknown.stderr}")
+
 plain = run("--worksheet", "--seed=31", "--count=3")
 expect(plain.returncode == 0 and plain.stdout.startswith("Лист № 31, вариант А") and "Отговори" in plain.stdout,
        "the plain sheet: " + plain.stdout[:200])

@@ -41,7 +41,7 @@ struct DrawingRow {
 // --- Worksheets ---
 
 struct TaskPattern {
-    std::array<std::string_view, 3> givens;  // besides n, which a prism, a pyramid or a polygon is given by
+    std::array<std::string_view, 4> givens;  // besides n, which a prism, a pyramid or a polygon is given by
     std::array<std::string_view, 2> sought;  // always asked: the dimensions an inverse task finds
     std::array<std::string_view, 4> more;    // some of these asked besides
 };
@@ -63,12 +63,15 @@ enum class Drawn {
     RightLegs,     // letters[0] and letters[1]: the legs of a right triangle with whole
                    // sides (on a decimal sheet times a decimal), the first `times` times
     WholeDiagonal, // letters[0..2]: the edges of a box whose diagonal is whole, in any order
+    Listed,        // letters[i]: the i-th number of one of the `listed` rows (a triangle's sides
+                   // whose area is whole), on a decimal sheet all times one decimal
 };
 
 struct MeasureDrawn {
-    std::array<std::string_view, 3> letters;
+    std::array<std::string_view, 4> letters;
     Drawn way;
     int low = 0, high = 0, times = 1;
+    std::span<const std::array<int, 4>> listed = {};
 };
 
 enum class SheetNumbers { Any, Whole, Decimal };
@@ -97,6 +100,17 @@ struct SidedName {
     std::span<const NamedSides> named = {};  // {3, "равностранен триъгълник", "на триъгълника"}
 };
 
+// How a task words a solid on a base of its own shape (worksheet/task_text.cpp):
+// „Права призма с височина 10 cm има основа правоъгълен триъгълник с катети
+// 6 cm и 8 cm.“ — `opening`, the solid's own givens after „с“, „има основа“
+// and the base's name, then `base` with each "{a}" the given's value and unit,
+// then `apex`.
+struct WordedOnBase {
+    std::string_view opening = {};  // "Права призма"; empty: the task says „Дадена е …“
+    std::string_view base = {};     // "с катети {a} и {b}"
+    std::string_view apex = {};     // " и равни околни ръбове"
+};
+
 struct WorksheetRow {
     std::span<const int> sides = {};  // the n a task may have; empty where the solid has none
     std::span<const TaskPattern> direct = {};
@@ -104,6 +118,7 @@ struct WorksheetRow {
     std::span<const RootsAtSides> rootsForDecimals = {};
     std::span<const MeasureChoice> measures = {};
     SidedName sidedName = {};
+    WordedOnBase onBase = {};
 };
 
 struct Registration {

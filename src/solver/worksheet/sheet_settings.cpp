@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "solid_tasks.h"
 #include "task/task_sheet.h"
 
 namespace solver::worksheet {
@@ -32,23 +33,25 @@ std::vector<std::string_view> commaSeparated(std::string_view text) {
 
 std::string solidsProblem(std::string_view value) {
     std::string known;
-    for (const SolidRow& solid : allSolids()) known += (known.empty() ? "" : ", ") + std::string(solid.key);
+    for (const SolidRow* solid : sheetSolids()) known += (known.empty() ? "" : ", ") + std::string(solid->key);
     return "Няма тяло " + quoted(value) + ": телата са " + known + ".";
 }
 
-// "cone,cube" in the order of the solid tables, each once.
+// "cone,cube,prism-rhombus" in the order the program offers them, each once;
+// only solids a sheet sets tasks on.
 std::string readSolids(std::string_view value, std::vector<std::string>& solids) {
+    const std::vector<const SolidRow*> offered = sheetSolids();
     std::vector<const SolidRow*> chosen;
     for (std::string_view item : commaSeparated(value)) {
         if (item.empty()) continue;
         const SolidRow* solid = solidByKey(item);
-        if (!solid) return solidsProblem(item);
+        if (!solid || std::find(offered.begin(), offered.end(), solid) == offered.end()) return solidsProblem(item);
         chosen.push_back(solid);
     }
     if (chosen.empty()) return "Изберете поне едно тяло, например cone или cube.";
     solids.clear();
-    for (const SolidRow& solid : allSolids())
-        if (std::find(chosen.begin(), chosen.end(), &solid) != chosen.end()) solids.emplace_back(solid.key);
+    for (const SolidRow* solid : offered)
+        if (std::find(chosen.begin(), chosen.end(), solid) != chosen.end()) solids.emplace_back(solid->key);
     return "";
 }
 

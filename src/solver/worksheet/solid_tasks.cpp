@@ -35,12 +35,17 @@ Exact evenLength(Random& random, Numbers numbers, int low, int high) {
     return length(random, numbers, low, high);
 }
 
+// What a decimal sheet multiplies whole measures by: 0,3 to 2,5.
+Exact decimalScale(Random& random) {
+    static constexpr int scales[] = {3, 5, 7, 12, 15, 25};
+    return tenths(scales[random.below(std::size(scales))]);
+}
+
 // A right triangle's legs, whole or as a whole triangle times a decimal.
 std::pair<Exact, Exact> nicelegs(Random& random, Numbers numbers) {
     const auto& triangle = rightTriangles[random.below(std::size(rightTriangles))];
     if (numbers == Numbers::Whole) return {Exact(triangle[0]), Exact(triangle[1])};
-    static constexpr int scales[] = {3, 5, 7, 12, 15, 25};
-    const Exact scale = tenths(scales[random.below(std::size(scales))]);
+    const Exact scale = decimalScale(random);
     return {Exact(triangle[0]) * scale, Exact(triangle[1]) * scale};
 }
 
@@ -84,6 +89,14 @@ void draw(const MeasureDrawn& measure, Numbers numbers, Random& random, Drawing&
         for (std::size_t i = 0; i < 3; ++i) drawn.emplace_back(measure.letters[i], Exact(edges[i]));
         return;
     }
+    case Drawn::Listed: {
+        if (measure.listed.empty()) return;
+        const auto& row = measure.listed[random.below(measure.listed.size())];
+        const Exact scale = numbers == Numbers::Whole ? Exact(1) : decimalScale(random);
+        for (std::size_t i = 0; i < row.size(); ++i)
+            if (!measure.letters[i].empty()) drawn.emplace_back(measure.letters[i], Exact(row[i]) * scale);
+        return;
+    }
     }
 }
 
@@ -93,6 +106,14 @@ const WorksheetRow* solidTasks(const SolidRow& solid) {
     if (!solid.registration) return nullptr;
     const WorksheetRow& row = solid.registration->worksheet;
     return row.direct.empty() && row.inverse.empty() ? nullptr : &row;
+}
+
+std::vector<const SolidRow*> sheetSolids() {
+    std::vector<const SolidRow*> solids;
+    for (const SolidRow& offered : allSolids())
+        for (const SolidRow* solid : variantsOf(offered))
+            if (solidTasks(*solid)) solids.push_back(solid);
+    return solids;
 }
 
 bool patternFits(const SolidRow& solid, int sides, const TaskPattern& pattern, Numbers numbers) {

@@ -26,6 +26,11 @@ using solver::TaskPattern;
 // The solid's worksheet row; null where no sheet sets tasks on it.
 const WorksheetRow* solidTasks(const SolidRow& solid);
 
+// Every solid a sheet sets tasks on, in the order the program offers them:
+// each of the eight solids, then the kinds its picture stands for that have a
+// worksheet row (the right prisms and pyramids on bases of other shapes).
+std::vector<const SolidRow*> sheetSolids();
+
 // Whether a sheet with such numbers can give this pattern for a base of n
 // sides: a decimal sheet cannot give what holds a root for every decimal base
 // (the area of a triangle or a hexagon holds √3).

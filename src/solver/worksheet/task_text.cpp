@@ -82,6 +82,41 @@ std::vector<std::string> givenPhrases(const TaskWords& words) {
     return phrases;
 }
 
+// A solid on a base of its own shape, as its row words it: „Права призма с
+// височина 10 cm има основа правоъгълен триъгълник с катети 6 cm и 8 cm.
+// Намерете лицето на основата и обема на призмата.“ The base's givens are said
+// after its name, the solid's own after „с“ (before the base: a height said
+// after it would be the base's); what is asked of the base is „… на основата“.
+std::string textOnBase(const TaskWords& words, const WordedOnBase& worded) {
+    const SolidRow& solid = *words.solid;
+    const SolidRow& base = solid.parts.front().table();
+    std::string said(worded.base);
+    std::vector<std::string> own;
+    for (const GivenText& given : words.givens) {
+        const QuantityRow& row = solid.quantities[std::size_t(quantityIndex(solid, given.key))];
+        const std::string value = given.value + unitText(words.unit, row.dimension);
+        const std::string place = "{" + std::string(given.key) + "}";
+        if (const std::size_t at = said.find(place); at != std::string::npos) said.replace(at, place.size(), value);
+        else own.push_back(std::string(nameAfterSolid(row, solid)) + " " + value);
+    }
+    std::string text(worded.opening);
+    if (!own.empty()) text += " " + with(own.front()) + listed(own);
+    text += " има основа " + std::string(base.name) + " " + said + std::string(worded.apex);
+    // Each asked by its whole name: „околната повърхнина, пълната повърхнина“.
+    std::vector<std::string> asked;
+    bool ofSolid = false;
+    for (const std::string& key : words.asked) {
+        if (const int index = quantityIndex(base, key); index >= 0) {
+            asked.push_back(std::string(base.quantities[std::size_t(index)].definite) + " на основата");
+        } else {
+            asked.emplace_back(solid.quantities[std::size_t(quantityIndex(solid, key))].definite);
+            ofSolid = true;
+        }
+    }
+    if (ofSolid) asked.back() += " " + std::string(solid.genitive);
+    return text + ". Намерете " + listed(asked) + ".";
+}
+
 }  // namespace
 
 std::string unitText(Unit unit, Dimension dimension) {
@@ -132,6 +167,9 @@ SolidName solidName(const SolidRow& solid, int sides) {
 }
 
 std::string taskText(const TaskWords& words) {
+    if (const Registration* registration = words.solid->registration;
+        registration && !registration->worksheet.onBase.opening.empty() && !words.solid->parts.empty())
+        return textOnBase(words, registration->worksheet.onBase);
     const SolidName solid = solidName(*words.solid, words.sides);
     std::string text = given("Даден", solid.gender) + " " + solid.name;
     const std::vector<std::string> phrases = givenPhrases(words);

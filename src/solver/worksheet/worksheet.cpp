@@ -40,12 +40,16 @@ void shuffleInPlace(std::vector<T>& items, Random& random) {
     }
 }
 
+// The solids chosen, or with none chosen, the eight solids.
 std::vector<const SolidRow*> chosenSolids(const SheetSettings& settings) {
     std::vector<const SolidRow*> solids;
-    for (const SolidRow& solid : allSolids())
-        if (settings.solids.empty() ||
-            std::find(settings.solids.begin(), settings.solids.end(), solid.key) != settings.solids.end())
-            solids.push_back(&solid);
+    if (settings.solids.empty()) {
+        for (const SolidRow& solid : allSolids()) solids.push_back(&solid);
+        return solids;
+    }
+    for (const SolidRow* solid : sheetSolids())
+        if (std::find(settings.solids.begin(), settings.solids.end(), solid->key) != settings.solids.end())
+            solids.push_back(solid);
     return solids;
 }
 
@@ -223,7 +227,10 @@ std::optional<Drawn> draw(const Layout& layout, const SheetSettings& settings, R
 }
 
 // Its answers and text written; not where the solver does not find them as the nice solid has them.
+// Written once: a draw tried with several of the other variant's keeps its answers.
 Written complete(const Layout& layout, const SheetSettings& settings, Drawn& drawn) {
+    if (!drawn.task.text.empty()) return Written::Yes;
+    drawn.task.answers.clear();
     const Written written = writeAnswers(layout, drawn.solid, settings, drawn.task);
     if (written != Written::Yes) return written;
     drawn.task.text = taskText({layout.solid, layout.sides, drawn.words, layout.asked, settings.pi, settings.unit});

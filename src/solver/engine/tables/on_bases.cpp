@@ -141,6 +141,12 @@ Registration drawnAs(const SolidRow& shape, std::string_view drawer, std::string
     return registration;
 }
 
+// With the worksheet's tasks on it (sheets_on_bases.cpp).
+Registration withSheets(Registration drawn, const BaseOfSolids& base, OnBase kind) {
+    drawn.worksheet = sheetTasksOn(base.table, kind);
+    return drawn;
+}
+
 const SolidRow& finish(Generated& solid, const BaseOfSolids& base, std::string key, std::string name,
                        std::string_view genitive, std::string_view family, const Registration& drawn,
                        std::span<const PartRow> uses, std::string_view apex = {}) {
@@ -164,7 +170,7 @@ const SolidRow& prismOn(const BaseOfSolids& base) {
     solid.relations.assign(std::begin(prismRelations), std::end(prismRelations));
     solid.base.push_back("h");
     return finish(solid, base, "prism-" + std::string(shape.key), "права призма с основа " + std::string(shape.name),
-                  "на призмата", "prism", drawnAs(shape, "prism on base", {}),
+                  "на призмата", "prism", withSheets(drawnAs(shape, "prism on base", {}), base, OnBase::Prism),
                   base.corners == 3 ? std::span<const PartRow>(triangularPrismUses) : quadrangularPrismUses);
 }
 
@@ -182,7 +188,7 @@ const SolidRow& pyramidWithEqualEdges(const BaseOfSolids& base) {
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-edges",
                   "пирамида с основа " + std::string(shape.name) + " и равни околни ръбове", "на пирамидата", "pyramid",
-                  drawnAs(shape, "pyramid over circumcentre", "l"),
+                  withSheets(drawnAs(shape, "pyramid over circumcentre", "l"), base, OnBase::EqualEdges),
                   base.corners == 3 ? std::span<const PartRow>(triangularPyramidUses) : quadrangularPyramidUses,
                   ", равни околни ръбове");
 }
@@ -199,7 +205,8 @@ const SolidRow& pyramidWithEqualFaces(const BaseOfSolids& base) {
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-faces",
                   "пирамида с основа " + std::string(shape.name) + ", чиито околни стени сключват равни ъгли с основата",
-                  "на пирамидата", "pyramid", drawnAs(shape, "pyramid over incentre", "k"), solidUses,
+                  "на пирамидата", "pyramid",
+                  withSheets(drawnAs(shape, "pyramid over incentre", "k"), base, OnBase::EqualFaces), solidUses,
                   ", стени под равни ъгли");
 }
 

@@ -49,5 +49,9 @@ extern const PartRow prismUses[8], pyramidUses[7];
 extern const PartRow triangularPrismUses[8], quadrangularPrismUses[8];
 extern const PartRow triangularPyramidUses[7], quadrangularPyramidUses[7];
 std::vector<const SolidRow*> makeSolidsOnBases();
+// The worksheet's tasks on a right prism or a pyramid on such a base
+// (sheets_on_bases.cpp): its task patterns, its nice measures, its wording.
+enum class OnBase { Prism, EqualEdges, EqualFaces };
+WorksheetRow sheetTasksOn(const SolidRow& (*base)(), OnBase kind);
 
 }  // namespace solver::tables
