@@ -258,7 +258,7 @@ TEST_P(UnreadTest, NamesWhatItDidNotUnderstand) {
 INSTANTIATE_TEST_SUITE_P(Pieces, UnreadTest, ::testing::Values(
     UnreadCase{"Цилиндър има радиус 3 cm и обиколка на основата 6π cm.", "обиколка на основата 6π cm", true},
     UnreadCase{"Куб има ръб 5 km.", "ръб 5 km", true},
-    UnreadCase{"Конус има радиус 3 cm и маса 200 g. Намерете обема.", "маса", false},
+    UnreadCase{"Конус има радиус 3 cm и е завъртян около оста си. Намерете обема.", "завъртян", false},
     UnreadCase{"Куб има 6 стени и ръб 2 cm.", "6 стени", true},
     UnreadCase{"Кълбо има радиус 3 cm и височина 5 cm.", "височина 5 cm", true},
     UnreadCase{"Куб с ръб 2 cm. Намерете апотемата.", "апотемата", true},

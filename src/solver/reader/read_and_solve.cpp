@@ -10,8 +10,10 @@ namespace solver::reader {
 namespace {
 
 // Whether a unit asked applies to a quantity: litres and cubes to volumes,
-// squares to areas, a length unit to everything measured in it.
+// squares to areas, a length unit to everything measured in it, grams and
+// kilograms to a mass.
 bool unitApplies(const AskedUnit& unit, Dimension dimension) {
+    if (unit.mass) return dimension == Dimension::Mass;
     const bool measured = dimension == Dimension::Length || dimension == Dimension::Area || dimension == Dimension::Volume;
     if (unit.power == 1) return measured;
     return (unit.power == 2 && dimension == Dimension::Area) || (unit.power == 3 && dimension == Dimension::Volume);

@@ -258,7 +258,12 @@ ReadTask readTask(std::string_view text) {
               [](const Piece& a, const Piece& b) { return a.span.begin < b.span.begin; });
     markRelationCues(reading);
     placeSolid(reading);
-    if (reading.solid) readSentences(reading);
+    if (reading.solid) {
+        reading.withUses = &withUses(*reading.solid);
+        readUses(reading);
+        readSentences(reading);
+        finishUses(reading);
+    }
     conclude(reading);
     return std::move(reading.task);
 }
