@@ -227,10 +227,11 @@ private:
     // „напълнен до 3/4 (от обема си)“, „пълен наполовина“, „3/4 от него са
     // пълни с вода“, „до 3/4 от височината“.
     void fill() {
-        std::vector<std::size_t> words;
+        std::vector<std::size_t> words, parts;
         for (std::size_t k = start_; k < end_; ++k)
-            if (open(k) && items_[k].is(Role::Fill)) words.push_back(k);
+            if (open(k) && items_[k].is(Role::Fill)) (items_[k].meaning == "part" ? parts : words).push_back(k);
         if (words.empty()) return;
+        if (!parts.empty() && asks()) return partAsked(words, parts.front());
         for (std::size_t w : words)
             if (const auto length = levelAt(w)) return level(words, w, *length);
         std::optional<std::size_t> part;
@@ -244,6 +245,13 @@ private:
             return items_[w].meaning == "fill to";
         });
         if (!part) {
+            // „В съда са налети 20 литра вода“: the liquid.
+            const std::size_t liquid = next(words.front());
+            if (open(liquid) && items_[liquid].kind == ItemKind::Value && perMeasure(items_[liquid]) &&
+                items_[liquid].power != 2) {
+                r_.used[liquid] = true;
+                return give("liquid", items_[liquid].text, words.front(), liquid);
+            }
             if (needsPart) unread(items_[words.front()].begin, items_[words.back()].end, true);
             return;  // „пълен с вода“: the liquid is the whole volume
         }
@@ -278,19 +286,42 @@ private:
                 height = meaning == "height" || meaning == "depth";
                 r_.used[of] = r_.used[what] = true;
                 last = std::max(last, what);
+            } else if (named) {
+                // „вратите заемат 1/5 от околната повърхнина“: a part of something else, no fill.
+                r_.used[*part] = false;
+                for (std::size_t w : words)
+                    if (items_[w].meaning == "occupies") {
+                        items_[w].role = Role::Filler;  // „… заемат 1/5 от …“: a relation's word
+                        r_.used[w] = false;
+                    }
+                return;
             }
         }
         if (height && keysFor("height fill", *r_.solid).empty()) return unread(items_[first].begin, items_[last].end, true);
         give(height ? "height fill" : "fill", value, first, last);
     }
 
+    // Whether the sentence asks: „Колко…“, „Намерете…“, a question mark.
+    bool asks() const {
+        bool question = end_ < items_.size() && items_[end_].text == "?";
+        for (std::size_t k = start_; k < end_; ++k) question = question || (open(k) && items_[k].is(Role::Ask));
+        return question;
+    }
+
+    // „Каква част от съда е пълна?“: the fill asked.
+    void partAsked(const std::vector<std::size_t>& words, std::size_t part) {
+        for (std::size_t w : words) r_.used[w] = true;
+        r_.used[part] = true;
+        const std::size_t begin = items_[part].begin, end = items_[std::max(part, words.back())].end;
+        const std::vector<std::string> keys = keysFor("fill", *r_.solid);
+        if (keys.size() != 1 || !keyFits(keys.front(), *r_.withUses)) return unread(begin, end, false);
+        r_.task.asked.push_back({keys.front(), pieceOf(r_, begin, end)});
+    }
+
     // „Стените ще се боядисват …“: in a sentence that asks nothing, the task's
     // verb, not the area asked.
     void paintVerbs() {
-        const bool question = end_ < items_.size() && items_[end_].text == "?";
-        bool asks = question;
-        for (std::size_t k = start_; k < end_; ++k) asks = asks || (open(k) && items_[k].is(Role::Ask));
-        if (asks) return;
+        if (asks()) return;
         for (std::size_t k = start_; k < end_; ++k)
             if (open(k) && items_[k].is(Role::Quantity) && items_[k].meaning == "painted area" &&
                 !(next(k) < end_ && items_[next(k)].kind == ItemKind::Value))
