@@ -565,6 +565,11 @@ inline const std::vector<PrintedTask>& printedTasks() {
      Solved, {"Sp=48"}, {"unit=m²"}},
     {"Цилиндрична тръба има диаметър 10 cm и дължина 3 m. Колко квадратни метра ламарина са нужни за тръбата?",
      "cylinder", "d=10 cm | h=3 m", "S", Solved, {"S=3*pi/10"}, {"unit=m²"}},
+    {"Куб има ръб 3 cm и тежи 54 g. Колко грама тежи 1 cm³ от материала?", "cube", "a=3 cm | m=54 g", "ρ", Solved,
+     {"ρ=2"}, {"unit=g", "from=m:тежи 54 g"}},
+    {"Стените на стая с форма на правоъгълен паралелепипед с дължина 5 m, ширина 4 m и височина 3 m се боядисват за "
+     "378 лв. Колко струва боядисването на 1 m²?", "box", "a=5 m | b=4 m | c=3 m | CS=378 лв.", "cS", Solved, {"cS=7"},
+     {"from=CS:боядисват за 378 лв"}},
     // A fill of the height is a fill of the volume only in a vessel of one cross-section; a level is no part.
     {"Конус има радиус 3 cm и височина 4 cm. Той е напълнен с вода до 3/4 от височината си. Колко литра вода има в "
      "него?", "cone", "r=3 cm | h=4 cm", "V", Unread, {},

@@ -115,7 +115,7 @@ private:
                 give(rateOf(item.unit), item.text, withName(k), k);
             } else if ((item.kind == ItemKind::Value || item.kind == ItemKind::UnitWord) && perMeasure(item)) {
                 measureFirst(k);
-            } else if (massOrMoney(item)) {
+            } else if (massOrMoney(item) && !paintingCost(k)) {
                 amountFirst(k);
             }
         }
@@ -138,14 +138,45 @@ private:
         // „1 литър мляко тежи …“: the substance's name between them.
         std::size_t verb = next(k);
         for (int words = 0; verb < end_ && items_[verb].kind == ItemKind::Unknown && words < 2; ++words) verb = next(verb);
-        if (!open(verb) || !items_[verb].is(Role::Quantity)) return;
+        if (!open(verb) || !items_[verb].is(Role::Quantity)) return void(rateAsked(k));
         const std::string& meaning = items_[verb].meaning;
-        if (meaning != "mass" && meaning != "cost" && meaning != "paint cost") return;
+        if (meaning != "mass" && meaning != "cost" && meaning != "paint cost") return void(rateAsked(k));
         const std::size_t amount = next(verb);
-        if (!open(amount) || !massOrMoney(items_[amount]) || (items_[amount].unit == "лв.") != (meaning != "mass")) return;
+        if (!open(amount) || !massOrMoney(items_[amount]) || (items_[amount].unit == "лв.") != (meaning != "mass"))
+            return void(rateAsked(k));
         r_.used[k] = r_.used[verb] = r_.used[amount] = true;
         const std::string text = rateText(items_[amount], items_[k]);
         give(rateOf(text.substr(text.find(' ') + 1)), text, k, amount);
+    }
+
+    // „Стените се боядисват за 378 лв.“: the painting's cost.
+    bool paintingCost(std::size_t k) {
+        const auto name = previous(k);
+        if (!name || !items_[*name].is(Role::Quantity) || items_[*name].meaning != "painted area" ||
+            items_[k].unit != "лв.")
+            return false;
+        r_.used[*name] = r_.used[k] = true;
+        give("paint cost", items_[k].text, *name, k);
+        return true;
+    }
+
+    // „Колко грама тежи 1 cm³ от материала?“, „Колко струва 1 m² боя?“: a density or a price asked.
+    bool rateAsked(std::size_t k) {
+        const auto verb = previous(k);
+        if (!verb || !items_[*verb].is(Role::Quantity) || !asks()) return false;
+        const std::string& meaning = items_[*verb].meaning;
+        if (meaning != "mass" && meaning != "cost" && meaning != "paint cost") return false;
+        const Item& measure = items_[k];
+        const std::string unit = (meaning == "mass" ? "g/" : "лв./") + unitText(measure.unit, measure.power);
+        const std::vector<std::string> keys = keysFor(rateOf(unit), *r_.solid);
+        r_.used[*verb] = r_.used[k] = true;
+        const std::size_t begin = items_[*verb].begin, end = measure.end;
+        if (keys.size() != 1 || !keyFits(keys.front(), *r_.withUses)) {
+            unread(begin, end, false);
+            return true;
+        }
+        r_.task.asked.push_back({keys.front(), pieceOf(r_, begin, end)});
+        return true;
     }
 
     // „по 12 лв. за (1) квадратен метър“, „2,7 kg на 1 dm³“
