@@ -282,6 +282,27 @@ TEST(Reader, SaysWhyATextNamesNoSolid) {
     EXPECT_FALSE(tooLong.message.empty());
 }
 
+// What was read, as the page and the window say it: a quantity of use asked with its name, and
+// the surface an open solid's words made of it with them.
+TEST(ReadAndSolve, SaysWhatTheQuantitiesOfUseAskedAre) {
+    struct Case {
+        std::string_view text, said;
+    };
+    const Case cases[] = {
+        {"Кутия без капак има форма на куб с ръб 20 cm. Колко квадратни сантиметра картон са нужни?",
+         "търси се So (повърхнина без капак, „без капак“) в cm²."},
+        {"Тръба с форма на цилиндър има радиус 5 cm и височина 2 m. Намерете лицето на повърхнината ѝ.",
+         "търси се S (околна повърхнина, „Тръба“)."},
+        {"Куб с ръб 2 dm е напълнен догоре с вода. Колко литра вода има в него?",
+         "f = 1; търси се Vt (обем на течността) в литри."},
+        {"Куб с ръб 2 cm. Намерете обема.", "търси се V."},
+    };
+    for (const Case& c : cases) {
+        const std::string summary = readSummary(readAndSolve(c.text));
+        EXPECT_NE(summary.find(c.said), std::string::npos) << summary;
+    }
+}
+
 TEST(ReadAndSolve, SettingsTheUserChoseOverrideTheText) {
     const std::string text = "Кълбо има радиус 3 cm. Намерете обема с точност до десетите, π ≈ 3,14.";
     const TextOutcome asText = readAndSolve(text);

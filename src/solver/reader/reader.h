@@ -49,6 +49,7 @@ struct ReadGiven {
 struct ReadAsked {
     std::string key;
     Piece from;
+    std::string mark;  // the words that made the surface asked an open solid's: „без капак“, „тръба“
 };
 
 // A unit the task asks its answers in: „в кубически сантиметри“, „в литри“.

@@ -407,9 +407,9 @@ void finishUses(Reading& reading) {
         if (keys.size() != 1) continue;
         const Piece& mark = reading.openMarks[i];
         for (ReadAsked& asked : reading.task.asked)
-            if (asked.key == "S1") {
+            if (asked.key == "S1" || (asked.key == keys.front() && asked.mark.empty())) {
                 asked.key = keys.front();
-                asked.from.words += " (" + mark.words + ")";
+                asked.mark = mark.words;
             }
         for (ReadGiven& given : reading.task.givens)
             if (given.key == "S1") given.key = keys.front();
