@@ -266,7 +266,17 @@ INSTANTIATE_TEST_SUITE_P(Pieces, UnreadTest, ::testing::Values(
     UnreadCase{"Конус с радиус 3 cm и височина 4 cm. Намерете бързината на кораба.", "бързината на кораба", true},
     UnreadCase{"Кълбо с радиус 3 cm, π ≈ 3,1416.", "π ≈ 3,1416", true},
     UnreadCase{"Правилна триъгълна четириъгълна призма с ръб 2 cm.", "Правилна триъгълна четириъгълна призма", true},
-    UnreadCase{"Наклонена призма има височина 5 cm.", "Наклонена", false}));
+    UnreadCase{"Наклонена призма има височина 5 cm.", "Наклонена", false},
+    // Quantities of use the solid has not, or the task does not say of the solid.
+    UnreadCase{"Конус без капак има радиус 3 cm и образуваща 5 cm. Намерете повърхнината му.", "без капак", false},
+    UnreadCase{"Кълбо с радиус 1 m се боядисва, като 1 m² струва 4 лв. Колко ще струва?", "1 m² струва 4 лв", true},
+    UnreadCase{"Стая с форма на правоъгълен паралелепипед има дължина 5 m, ширина 4 m и височина 3 m. За 1 m² са "
+               "нужни 0,2 kg боя.", "0,2 kg", true},
+    UnreadCase{"Куб с ръб 2 dm е пълен с вода до 3/4. Колко литра вода трябва да се доналеят, за да се напълни "
+               "догоре?", "напълни догоре", false},
+    UnreadCase{"Куб с ръб 2 dm е пълен с вода до 3/4 и 1 dm³ вода тежи 1 kg. Колко тежи водата?", "пълен с вода до 3/4",
+               false},
+    UnreadCase{"Куб с ръб 2 dm има маса 5 g/m². Намерете обема.", "маса 5 g/m²", true}));
 
 TEST(Reader, SaysWhyATextNamesNoSolid) {
     const ReadTask nothing = readTask("   \n ");

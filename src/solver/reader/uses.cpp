@@ -72,8 +72,9 @@ private:
     void give(std::string_view quantity, const std::string& value, std::size_t first, std::size_t last) {
         const std::vector<std::string> keys = keysFor(quantity, *r_.solid);
         const std::size_t begin = items_[first].begin, end = items_[last].end;
-        if (keys.size() != 1 || !keyFits(keys.front(), *r_.withUses) || given(keys.front()))
-            return unread(begin, end, false);
+        if (keys.size() != 1 || !keyFits(keys.front(), *r_.withUses)) return unread(begin, end, false);
+        // A second fill, density or price („… до 3/4. Колко литра да се налеят, за да се напълни догоре?“): another task.
+        if (given(keys.front())) return unread(begin, end, true);
         r_.task.givens.push_back({keys.front(), value, pieceOf(r_, begin, end), false});
     }
 
@@ -110,9 +111,10 @@ private:
         for (std::size_t k = start_; k < end_; ++k) {
             if (!open(k)) continue;
             const Item& item = items_[k];
-            if (item.kind == ItemKind::Value && !item.foreignUnit && !rateOf(item.unit).empty()) {
+            if (item.kind == ItemKind::Value && !item.foreignUnit && item.unit.find('/') != std::string::npos) {
                 r_.used[k] = true;
-                give(rateOf(item.unit), item.text, withName(k), k);
+                if (rateOf(item.unit).empty()) unread(items_[withName(k)].begin, item.end, false);  // „5 g/m²“
+                else give(rateOf(item.unit), item.text, withName(k), k);
             } else if ((item.kind == ItemKind::Value || item.kind == ItemKind::UnitWord) && perMeasure(item)) {
                 measureFirst(k);
             } else if (massOrMoney(item) && !paintingCost(k)) {
