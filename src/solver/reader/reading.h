@@ -27,7 +27,11 @@ struct Reading {
     std::vector<std::string> useHints;   // "open", "tube": what a question by its unit alone asks (useAsked())
     std::vector<Piece> openMarks;        // „без капак“, „тръба“: with the surface they make of the solid's
     std::vector<std::string> openKinds;  // "open" or "tube", in turn
-    std::vector<Span> levels;            // „вода до височина 8 cm“ read as the liquid's height
+    struct Level {
+        Span span;
+        std::string value;  // "1,5 m"
+    };
+    std::vector<Level> levels;  // „вода до височина 8 cm“ read as the liquid's height
 };
 
 // „околните стени са квадрати“: names made relations by what follows them.
@@ -41,6 +45,8 @@ void placeSolid(Reading& reading);
 // (the surface asked made the open one's) after them.
 void readUses(Reading& reading);
 void finishUses(Reading& reading);
+// A level beside the vessel's own height, both in one unit: the fill, level : height (before a unit asked alone is read).
+void levelsAsFill(Reading& reading);
 // Givens, relations, asked, unit, π, rounding and the words not read.
 void readSentences(Reading& reading);
 

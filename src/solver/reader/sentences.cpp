@@ -24,6 +24,7 @@ void Sentences::run() {
         asking = ask_;
         start = end + 1;
     }
+    levelsAsFill(r_);
     askedByUnit();
 }
 

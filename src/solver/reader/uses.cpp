@@ -250,7 +250,7 @@ private:
             r_.used[length] = true;
             return unread(items_[w].begin, items_[length].end, true);
         }
-        r_.levels.push_back({items_[w].begin, items_[length].end});
+        r_.levels.push_back({{items_[w].begin, items_[length].end}, items_[length].text});
         if (items_[w].meaning != "level") return;
         items_[w].role = Role::Quantity;
         items_[w].meaning = "height";
@@ -383,9 +383,42 @@ private:
     std::size_t end_ = 0;
 };
 
+bool overlap(Span a, Span b) { return a.begin < b.end && b.begin < a.end; }
+
+// "1,5 m" as {"1,5", "m"}; none where the number is not plain digits.
+std::optional<std::pair<std::string, std::string>> plainLength(const std::string& value) {
+    const auto space = value.find(' ');
+    if (space == std::string::npos || space == 0) return std::nullopt;
+    const std::string number = value.substr(0, space);
+    if (number.find_first_not_of("0123456789,") != std::string::npos) return std::nullopt;
+    return std::make_pair(number, value.substr(space + 1));
+}
+
 }  // namespace
 
 void readUses(Reading& reading) { Uses(reading).run(); }
+
+// „Басейнът е дълбок 2 m. Водата е на височина 1,5 m.“: f = 1,5/2.
+void levelsAsFill(Reading& reading) {
+    ReadTask& task = reading.task;
+    const std::vector<std::string> heights = keysFor("height", *reading.solid);
+    const std::vector<std::string> fills = keysFor("height fill", *reading.solid);
+    if (heights.size() != 1 || fills.size() != 1) return;
+    for (const Reading::Level& level : reading.levels) {
+        const auto vessel = std::find_if(task.givens.begin(), task.givens.end(), [&](const ReadGiven& g) {
+            return g.key == heights.front() && !overlap(g.from.span, level.span);
+        });
+        const auto read = std::find_if(task.unread.begin(), task.unread.end(),
+                                       [&](const Piece& piece) { return overlap(piece.span, level.span); });
+        if (vessel == task.givens.end() || read == task.unread.end()) continue;
+        const auto height = plainLength(vessel->value), water = plainLength(level.value);
+        const bool taken = std::any_of(task.givens.begin(), task.givens.end(),
+                                       [&](const ReadGiven& g) { return g.key == fills.front(); });
+        if (!height || !water || height->second != water->second || taken) continue;
+        task.givens.push_back({fills.front(), water->first + "/" + height->first, *read, false});
+        task.unread.erase(read);
+    }
+}
 
 // The surface asked or given of an open solid: the one without a lid (So), or a tube's lateral surface (S).
 void finishUses(Reading& reading) {
@@ -400,9 +433,9 @@ void finishUses(Reading& reading) {
         reading.task.givens.erase(fill);
     }
     // A level read as the height where the vessel's own height is given too: not solved.
-    for (const Span& level : reading.levels)
+    for (const Reading::Level& level : reading.levels)
         for (const Piece& piece : reading.task.unread)
-            if (piece.span.begin < level.end && level.begin < piece.span.end) reading.unsupported = true;
+            if (overlap(piece.span, level.span)) reading.unsupported = true;
     for (std::size_t i = 0; i < reading.openMarks.size(); ++i) {
         const std::string quantity = reading.openKinds[i] == "open" ? "open surface" : "tube surface";
         const std::vector<std::string> keys = keysFor(quantity, *reading.solid);
