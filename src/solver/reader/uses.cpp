@@ -5,8 +5,9 @@
 // 11,4 g“, „1 m² струва 12 лв.“, „по 12 лв. за квадратен метър“), and a
 // vessel without a lid or a tube, which make the surface asked the open
 // one's. A fill of the height is a fill of the volume only in a vessel of one
-// cross-section (vocabulary: "height fill"); in any other, and a level given
-// as a length („на височина 30 cm“), the words are named as not understood.
+// cross-section (vocabulary: "height fill"), and so is a level given as a
+// length („водата е на височина 1,5 m“) beside the vessel's height; in any
+// other vessel the words are named as not understood, the task not solved.
 #include <algorithm>
 #include <optional>
 
@@ -134,21 +135,33 @@ private:
         return amount.number + " " + amount.unit + "/" + unitText(measure.unit, measure.power);
     }
 
-    // „1 cm³ (от материала) тежи 11,4 g“, „1 литър струва 3 лв.“
+    // „тежи“, „струва“, „цената“: the name of a mass or a cost.
+    bool rateName(std::size_t k) const {
+        if (!open(k) || !items_[k].is(Role::Quantity)) return false;
+        const std::string& meaning = items_[k].meaning;
+        return meaning == "mass" || meaning == "cost" || meaning == "paint cost";
+    }
+
+    // „1 cm³ (от материала) тежи 11,4 g“, „1 литър мляко тежи 1,03 kg“, „цената на 1 литър бензин е 2,5 лв.“
     void measureFirst(std::size_t k) {
         if (!oneUnit(k)) return;
-        // „1 литър мляко тежи …“: the substance's name between them.
-        std::size_t verb = next(k);
-        for (int words = 0; verb < end_ && items_[verb].kind == ItemKind::Unknown && words < 2; ++words) verb = next(verb);
-        if (!open(verb) || !items_[verb].is(Role::Quantity)) return void(rateAsked(k));
-        const std::string& meaning = items_[verb].meaning;
-        if (meaning != "mass" && meaning != "cost" && meaning != "paint cost") return void(rateAsked(k));
-        const std::size_t amount = next(verb);
-        if (!open(amount) || !massOrMoney(items_[amount]) || (items_[amount].unit == "лв.") != (meaning != "mass"))
+        std::size_t after = next(k);  // past the substance's name
+        for (int words = 0; after < end_ && items_[after].kind == ItemKind::Unknown && words < 2; ++words) after = next(after);
+        std::optional<std::size_t> name;
+        std::size_t amount = end_;
+        if (rateName(after)) {
+            name = after;
+            amount = next(after);
+        } else if (const auto before = previous(k); before && rateName(*before)) {
+            name = before;
+            amount = after;
+        }
+        if (!name || !open(amount) || !massOrMoney(items_[amount]) ||
+            (items_[amount].unit == "лв.") != (items_[*name].meaning != "mass"))
             return void(rateAsked(k));
-        r_.used[k] = r_.used[verb] = r_.used[amount] = true;
+        r_.used[k] = r_.used[*name] = r_.used[amount] = true;
         const std::string text = rateText(items_[amount], items_[k]);
-        give(rateOf(text.substr(text.find(' ') + 1)), text, k, amount);
+        give(rateOf(text.substr(text.find(' ') + 1)), text, std::min(k, *name), amount);
     }
 
     // „Стените се боядисват за 378 лв.“: the painting's cost.
@@ -441,6 +454,15 @@ void finishUses(Reading& reading) {
         const std::vector<std::string> keys = keysFor(quantity, *reading.solid);
         if (keys.size() != 1) continue;
         const Piece& mark = reading.openMarks[i];
+        // A pipe's mass is a hollow cylinder's, which is not solved: not the solid's m = ρ·V.
+        const auto massive = [](const std::string& key) { return key == "m" || key == "ρ"; };
+        if (reading.openKinds[i] == "tube" &&
+            (std::any_of(reading.task.givens.begin(), reading.task.givens.end(), [&](const ReadGiven& g) { return massive(g.key); }) ||
+             std::any_of(reading.task.asked.begin(), reading.task.asked.end(), [&](const ReadAsked& a) { return massive(a.key); }))) {
+            reading.task.unread.push_back(mark);
+            reading.unsupported = true;
+            continue;
+        }
         for (ReadAsked& asked : reading.task.asked)
             if (asked.key == "S1" || (asked.key == keys.front() && asked.mark.empty())) {
                 asked.key = keys.front();
@@ -449,6 +471,8 @@ void finishUses(Reading& reading) {
         for (ReadGiven& given : reading.task.givens)
             if (given.key == "S1") given.key = keys.front();
     }
+    std::sort(reading.task.unread.begin(), reading.task.unread.end(),
+              [](const Piece& a, const Piece& b) { return a.span.begin < b.span.begin; });
 }
 
 }  // namespace solver::reader
