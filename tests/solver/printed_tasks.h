@@ -577,6 +577,8 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "S", Solved, {"S=20*pi"}},
     {"Медна тръба с форма на цилиндър има радиус 1 cm и височина 10 cm. Плътността на медта е 8,9 g/cm³. Колко тежи "
      "тръбата?", "cylinder", "r=1 cm | h=10 cm | ρ=8,9 g/cm³", "m", Unread, {}, {"unread=тръба"}},
+    {"Съд с форма на куб има ръб 2 dm, f = 3/4. Намерете Vt.", "cube", "a=2 dm | f=3/4", "Vt", Solved, {"Vt=6"},
+     {"from=f:f = 3/4"}},
     // A fill of the height is a fill of the volume only in a vessel of one cross-section; a level is no part.
     {"Конус има радиус 3 cm и височина 4 cm. Той е напълнен с вода до 3/4 от височината си. Колко литра вода има в "
      "него?", "cone", "r=3 cm | h=4 cm", "V", Unread, {},

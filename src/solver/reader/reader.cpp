@@ -162,6 +162,12 @@ bool plausibleSymbol(std::string_view written) {
         if (row.symbol == symbol) return true;
     for (const SolidRow& solid : allSolids())
         if (quantityIndex(solid, symbol) >= 0) return true;
+    // A quantity of use („Намерете Vt.“), unless its letter is a unit's (m, t).
+    for (const Phrase& phrase : phrases())
+        if (phrase.role == Role::Unit && ("|" + std::string(phrase.words) + "|").find("|" + symbol + "|") != std::string::npos)
+            return false;
+    for (const SolidRow& solid : allSolids())
+        if (quantityIndex(withUses(solid), symbol) >= 0) return true;
     return false;
 }
 
