@@ -579,6 +579,12 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "тръбата?", "cylinder", "r=1 cm | h=10 cm | ρ=8,9 g/cm³", "m", Unread, {}, {"unread=тръба"}},
     {"Съд с форма на куб има ръб 2 dm, f = 3/4. Намерете Vt.", "cube", "a=2 dm | f=3/4", "Vt", Solved, {"Vt=6"},
      {"from=f:f = 3/4"}},
+    {"Цилиндрична колона с радиус 0,5 m и височина 4 m се боядисва. Околната повърхнина се боядисва по 10 лв. за "
+     "квадратен метър. Колко ще струва боядисването?", "cylinder", "r=0,5 m | h=4 m | cS=10 лв./m²", "CS", Solved,
+     {"CS=40*pi"}, {"unread=Околната повърхнина", "from=cS:10 лв. за квадратен метър"}},
+    // Paint is the walls' (the lateral surface): a solid painted all over is not read as them.
+    {"Куб с ръб 2 m се боядисва отвън, като боята струва 3 лв. на m². Колко лева ще струва боядисването?", "cube",
+     "a=2 m | cS=3 лв./m²", "CS", Unread, {}, {"unread=струва 3 лв. на m²"}},
     // A fill of the height is a fill of the volume only in a vessel of one cross-section; a level is no part.
     {"Конус има радиус 3 cm и височина 4 cm. Той е напълнен с вода до 3/4 от височината си. Колко литра вода има в "
      "него?", "cone", "r=3 cm | h=4 cm", "V", Unread, {},

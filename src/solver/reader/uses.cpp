@@ -118,8 +118,8 @@ private:
                 else give(rateOf(item.unit), item.text, withName(k), k);
             } else if ((item.kind == ItemKind::Value || item.kind == ItemKind::UnitWord) && perMeasure(item)) {
                 measureFirst(k);
-            } else if (massOrMoney(item) && !paintingCost(k)) {
-                amountFirst(k);
+            } else if (massOrMoney(item) && !amountFirst(k)) {
+                paintingCost(k);
             }
         }
     }
@@ -195,17 +195,18 @@ private:
     }
 
     // „по 12 лв. за (1) квадратен метър“, „2,7 kg на 1 dm³“
-    void amountFirst(std::size_t k) {
+    bool amountFirst(std::size_t k) {
         std::size_t per = k + 1;
         while (per < end_ && (r_.used[per] || items_[per].is(Role::Clitic))) ++per;
-        if (per >= end_ || !items_[per].is(Role::Filler)) return;
+        if (per >= end_ || !items_[per].is(Role::Filler)) return false;
         const std::string word = wordAt(per);
-        if (word != "за" && word != "на") return;
+        if (word != "за" && word != "на") return false;
         const std::size_t measure = per + 1;
-        if (measure >= end_ || !oneUnit(measure)) return;
+        if (measure >= end_ || !oneUnit(measure)) return false;
         r_.used[k] = r_.used[per] = r_.used[measure] = true;
         const std::string text = rateText(items_[k], items_[measure]);
         give(rateOf(text.substr(text.find(' ') + 1)), text, withName(k), measure);
+        return true;
     }
 
     // The part a fill names: a fraction („3/4“, „половината“, „75 %“) or the
@@ -407,6 +408,30 @@ std::optional<std::pair<std::string, std::string>> plainLength(const std::string
     return std::make_pair(number, value.substr(space + 1));
 }
 
+// The area painted is the walls' (the lateral surface, less the doors and windows):
+// where a task paints and says neither walls nor the lateral surface („Кубът се
+// боядисва отвън“: all its faces), which surface is painted is not read.
+void paintedWhat(Reading& reading) {
+    ReadTask& task = reading.task;
+    const auto painting = [](const std::string& key) { return key == "Sp" || key == "CS" || key == "cS"; };
+    const Piece* paint = nullptr;
+    for (const ReadGiven& given : task.givens)
+        if (!paint && painting(given.key)) paint = &given.from;
+    for (const ReadAsked& asked : task.asked)
+        if (!paint && painting(asked.key)) paint = &asked.from;
+    if (!paint) return;
+    bool walls = std::any_of(task.givens.begin(), task.givens.end(), [](const ReadGiven& g) { return g.key == "Sd" || g.key == "S"; }) ||
+                 std::any_of(task.asked.begin(), task.asked.end(), [](const ReadAsked& a) { return a.key == "S"; });
+    for (const Item& item : reading.items) {
+        const bool lateral = item.is(Role::Quantity) && (item.meaning == "lateral" || item.meaning == "lateral faces");
+        const std::string word = lowerCase(item.text);
+        walls = walls || lateral || (item.kind == ItemKind::Unknown && std::find(wallWords().begin(), wallWords().end(), word) != wallWords().end());
+    }
+    if (walls) return;
+    task.unread.push_back(*paint);
+    reading.unsupported = true;
+}
+
 }  // namespace
 
 void readUses(Reading& reading) { Uses(reading).run(); }
@@ -471,6 +496,7 @@ void finishUses(Reading& reading) {
         for (ReadGiven& given : reading.task.givens)
             if (given.key == "S1") given.key = keys.front();
     }
+    paintedWhat(reading);
     std::sort(reading.task.unread.begin(), reading.task.unread.end(),
               [](const Piece& a, const Piece& b) { return a.span.begin < b.span.begin; });
 }

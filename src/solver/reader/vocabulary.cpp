@@ -370,6 +370,8 @@ constexpr UseAsked useAskedTable[] = {
 
 constexpr CostKey costKeyTable[] = {{"cS", "CS"}, {"cV", "CV"}};
 
+constexpr std::string_view wallWordTable[] = {"стена", "стената", "стени", "стените"};
+
 constexpr RelationKey relationKeyTable[] = {
     {"square faces", "prism", "h=a"},
     {"equal edges", "pyramid", "b=a"},
@@ -402,6 +404,7 @@ constexpr SymbolKey symbolKeyTable[] = {
 std::span<const Phrase> phrases() { return phraseTable; }
 std::span<const UseAsked> useAsked() { return useAskedTable; }
 std::span<const CostKey> costKeys() { return costKeyTable; }
+std::span<const std::string_view> wallWords() { return wallWordTable; }
 std::span<const QuantityKey> quantityKeys() { return quantityKeyTable; }
 std::span<const RelationKey> relationKeys() { return relationKeyTable; }
 std::span<const SymbolKey> symbolKeys() { return symbolKeyTable; }

@@ -114,6 +114,9 @@ struct CostKey {
     std::string_view cost;
 };
 
+// Words that say the walls are painted (the lateral surface): „стените“.
+std::span<const std::string_view> wallWords();
+
 std::span<const Phrase> phrases();
 std::span<const UseAsked> useAsked();
 std::span<const CostKey> costKeys();
