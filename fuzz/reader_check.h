@@ -4,7 +4,7 @@
 // them or says in a message why not, and every piece it names (the words a
 // given came from, what it ignored, what it did not understand) is words of
 // the text itself; a solid read is one the solver has, every key asked is
-// that solid's; and reading then solving answers with one of the five
+// that solid's (or one of its quantities of use); and reading then solving answers with one of the five
 // statuses (a fault of the solver's own is a failure).
 
 #include <cstddef>
@@ -36,7 +36,7 @@ inline std::string checkReading(const std::uint8_t* data, std::size_t size) {
         const SolidRow* solid = solidByKey(read.solid);
         if (!solid) return "read as „" + read.solid + "“, which is no solid";
         for (const reader::ReadAsked& asked : read.asked)
-            if (quantityIndex(*solid, asked.key) < 0) return "asked „" + asked.key + "“ of " + read.solid;
+            if (quantityIndex(withUses(*solid), asked.key) < 0) return "asked „" + asked.key + "“ of " + read.solid;
     }
     for (const reader::ReadGiven& given : read.givens) {
         if (given.key.empty() || given.value.empty()) return "a given without a key or a value";

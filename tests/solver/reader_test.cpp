@@ -258,7 +258,7 @@ TEST_P(UnreadTest, NamesWhatItDidNotUnderstand) {
 INSTANTIATE_TEST_SUITE_P(Pieces, UnreadTest, ::testing::Values(
     UnreadCase{"Цилиндър има радиус 3 cm и обиколка на основата 6π cm.", "обиколка на основата 6π cm", true},
     UnreadCase{"Куб има ръб 5 km.", "ръб 5 km", true},
-    UnreadCase{"Конус има радиус 3 cm и маса 200 g. Намерете обема.", "маса", false},
+    UnreadCase{"Конус има радиус 3 cm и е завъртян около оста си. Намерете обема.", "завъртян", false},
     UnreadCase{"Куб има 6 стени и ръб 2 cm.", "6 стени", true},
     UnreadCase{"Кълбо има радиус 3 cm и височина 5 cm.", "височина 5 cm", true},
     UnreadCase{"Куб с ръб 2 cm. Намерете апотемата.", "апотемата", true},
@@ -266,7 +266,17 @@ INSTANTIATE_TEST_SUITE_P(Pieces, UnreadTest, ::testing::Values(
     UnreadCase{"Конус с радиус 3 cm и височина 4 cm. Намерете бързината на кораба.", "бързината на кораба", true},
     UnreadCase{"Кълбо с радиус 3 cm, π ≈ 3,1416.", "π ≈ 3,1416", true},
     UnreadCase{"Правилна триъгълна четириъгълна призма с ръб 2 cm.", "Правилна триъгълна четириъгълна призма", true},
-    UnreadCase{"Наклонена призма има височина 5 cm.", "Наклонена", false}));
+    UnreadCase{"Наклонена призма има височина 5 cm.", "Наклонена", false},
+    // Quantities of use the solid has not, or the task does not say of the solid.
+    UnreadCase{"Конус без капак има радиус 3 cm и образуваща 5 cm. Намерете повърхнината му.", "без капак", false},
+    UnreadCase{"Кълбо с радиус 1 m се боядисва, като 1 m² струва 4 лв. Колко ще струва?", "1 m² струва 4 лв", true},
+    UnreadCase{"Стая с форма на правоъгълен паралелепипед има дължина 5 m, ширина 4 m и височина 3 m. За 1 m² са "
+               "нужни 0,2 kg боя.", "0,2 kg", true},
+    UnreadCase{"Куб с ръб 2 dm е пълен с вода до 3/4. Колко литра вода трябва да се доналеят, за да се напълни "
+               "догоре?", "напълни догоре", false},
+    UnreadCase{"Куб с ръб 2 dm е пълен с вода до 3/4 и 1 dm³ вода тежи 1 kg. Колко тежи водата?", "пълен с вода до 3/4",
+               false},
+    UnreadCase{"Куб с ръб 2 dm има маса 5 g/m². Намерете обема.", "маса 5 g/m²", true}));
 
 TEST(Reader, SaysWhyATextNamesNoSolid) {
     const ReadTask nothing = readTask("   \n ");
@@ -280,6 +290,27 @@ TEST(Reader, SaysWhyATextNamesNoSolid) {
     const ReadTask tooLong = readTask(std::string(longestText + 1, 'a'));
     EXPECT_EQ(tooLong.status, ReadStatus::Unread);
     EXPECT_FALSE(tooLong.message.empty());
+}
+
+// What was read, as the page and the window say it: a quantity of use asked with its name, and
+// the surface an open solid's words made of it with them.
+TEST(ReadAndSolve, SaysWhatTheQuantitiesOfUseAskedAre) {
+    struct Case {
+        std::string_view text, said;
+    };
+    const Case cases[] = {
+        {"Кутия без капак има форма на куб с ръб 20 cm. Колко квадратни сантиметра картон са нужни?",
+         "търси се So (повърхнина без капак, „без капак“) в cm²."},
+        {"Тръба с форма на цилиндър има радиус 5 cm и височина 2 m. Намерете лицето на повърхнината ѝ.",
+         "търси се S (околна повърхнина, „Тръба“)."},
+        {"Куб с ръб 2 dm е напълнен догоре с вода. Колко литра вода има в него?",
+         "f = 1; търси се Vt (обем на течността) в литри."},
+        {"Куб с ръб 2 cm. Намерете обема.", "търси се V."},
+    };
+    for (const Case& c : cases) {
+        const std::string summary = readSummary(readAndSolve(c.text));
+        EXPECT_NE(summary.find(c.said), std::string::npos) << summary;
+    }
 }
 
 TEST(ReadAndSolve, SettingsTheUserChoseOverrideTheText) {

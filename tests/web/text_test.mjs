@@ -105,7 +105,9 @@ function differences(task, shown) {
     const asked = Object.entries(solution).filter(([, q]) => q.asked).map(([key]) => key).sort();
     if (asked.join(' ') !== [...task.asked].sort().join(' ')) wrong.push(`asked ${asked}, expected ${task.asked}`);
     const unit = also(task, 'unit')[0];
-    if ((unit === 'l' || unit === 'ml') && (solution.V || {}).unit !== unit) wrong.push(`V in ${(solution.V || {}).unit}, asked in ${unit}`);
+    // The volume asked (the solid's, or the liquid's in a vessel) in the litres asked.
+    for (const key of task.asked.filter((k) => k === 'V' || k === 'Vt'))
+      if ((unit === 'l' || unit === 'ml') && (solution[key] || {}).unit !== unit) wrong.push(`${key} in ${(solution[key] || {}).unit}, asked in ${unit}`);
   });
   return wrong;
 }

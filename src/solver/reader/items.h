@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "reader/tokens.h"
@@ -52,6 +53,9 @@ struct Item {
 };
 
 std::vector<Item> scan(const std::vector<Token>& tokens);
+
+// A unit of mass or money: "g", "kg", "t", "лв.".
+bool isMassOrMoney(std::string_view unit);
 
 // "cm" with power 2 as "cm²"; litres without a power.
 std::string unitText(const std::string& unit, int power);

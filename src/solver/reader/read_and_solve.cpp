@@ -10,8 +10,10 @@ namespace solver::reader {
 namespace {
 
 // Whether a unit asked applies to a quantity: litres and cubes to volumes,
-// squares to areas, a length unit to everything measured in it.
+// squares to areas, a length unit to everything measured in it, grams and
+// kilograms to a mass.
 bool unitApplies(const AskedUnit& unit, Dimension dimension) {
+    if (unit.mass) return dimension == Dimension::Mass;
     const bool measured = dimension == Dimension::Length || dimension == Dimension::Area || dimension == Dimension::Volume;
     if (unit.power == 1) return measured;
     return (unit.power == 2 && dimension == Dimension::Area) || (unit.power == 3 && dimension == Dimension::Volume);
@@ -79,6 +81,17 @@ void writeRead(Json& json, const TextOutcome& result) {
     json.endObject();
 }
 
+// A quantity of use asked, or a surface an open solid's mark made, with its name: "So (повърхнина без капак, „без капак“)".
+std::string askedName(const SolidRow& solid, const ReadAsked& asked) {
+    if (asked.mark.empty() && !isUseKey(solid, asked.key)) return {};
+    const SolidRow& all = withUses(solid);
+    const int index = quantityIndex(all, asked.key);
+    if (index < 0) return {};
+    std::string name(all.quantities[std::size_t(index)].name);
+    if (!asked.mark.empty()) name += ", „" + asked.mark + "“";
+    return " (" + name + ")";
+}
+
 }  // namespace
 
 std::string_view piKey(PiSetting pi) {
@@ -99,7 +112,7 @@ std::string readSummary(const TextOutcome& outcome) {
     for (const ReadGiven& given : read.givens) givens += (givens.empty() ? "" : ", ") + given.key + " = " + given.value;
     if (!givens.empty()) summary += "; " + givens;
     std::string asked;
-    for (const ReadAsked& a : read.asked) asked += (asked.empty() ? "" : ", ") + a.key;
+    for (const ReadAsked& a : read.asked) asked += (asked.empty() ? "" : ", ") + a.key + askedName(*solid, a);
     if (!asked.empty()) summary += "; търси се " + asked;
     if (!asked.empty() && read.unit)
         summary += " в " + (read.unit->symbol == "l" ? std::string("литри") : read.unit->symbol == "ml" ? std::string("милилитри")

@@ -162,6 +162,12 @@ bool plausibleSymbol(std::string_view written) {
         if (row.symbol == symbol) return true;
     for (const SolidRow& solid : allSolids())
         if (quantityIndex(solid, symbol) >= 0) return true;
+    // A quantity of use („Намерете Vt.“), unless its letter is a unit's (m, t).
+    for (const Phrase& phrase : phrases())
+        if (phrase.role == Role::Unit && ("|" + std::string(phrase.words) + "|").find("|" + symbol + "|") != std::string::npos)
+            return false;
+    for (const SolidRow& solid : allSolids())
+        if (quantityIndex(withUses(solid), symbol) >= 0) return true;
     return false;
 }
 
@@ -258,7 +264,12 @@ ReadTask readTask(std::string_view text) {
               [](const Piece& a, const Piece& b) { return a.span.begin < b.span.begin; });
     markRelationCues(reading);
     placeSolid(reading);
-    if (reading.solid) readSentences(reading);
+    if (reading.solid) {
+        reading.withUses = &withUses(*reading.solid);
+        readUses(reading);
+        readSentences(reading);
+        finishUses(reading);
+    }
     conclude(reading);
     return std::move(reading.task);
 }

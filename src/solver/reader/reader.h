@@ -49,6 +49,7 @@ struct ReadGiven {
 struct ReadAsked {
     std::string key;
     Piece from;
+    std::string mark;  // the words that made the surface asked an open solid's: „без капак“, „тръба“
 };
 
 // A unit the task asks its answers in: „в кубически сантиметри“, „в литри“.
@@ -57,6 +58,7 @@ struct AskedUnit {
     Unit unit = Unit::Centimetre;  // the length unit it is made of (l: dm, ml: cm)
     int power = 1;                 // 1, 2 or 3; 3 for litres
     bool litres = false;           // "l" or "ml"
+    bool mass = false;             // "g" or "kg": the mass in it (g: solved in cm, kg: in dm)
 };
 
 enum class ReadStatus {

@@ -23,6 +23,15 @@ struct Reading {
     ReadTask task;
     const SolidRow* solid = nullptr;
     bool unsupported = false;  // a word of a task not solved yet
+    const SolidRow* withUses = nullptr;  // the solid with all its quantities of use: the letters a task may name
+    std::vector<std::string> useHints;   // "open", "tube": what a question by its unit alone asks (useAsked())
+    std::vector<Piece> openMarks;        // „без капак“, „тръба“: with the surface they make of the solid's
+    std::vector<std::string> openKinds;  // "open" or "tube", in turn
+    struct Level {
+        Span span;
+        std::string value;  // "1,5 m"
+    };
+    std::vector<Level> levels;  // „вода до височина 8 cm“ read as the liquid's height
 };
 
 // „околните стени са квадрати“: names made relations by what follows them.
@@ -31,6 +40,13 @@ void markRelationCues(Reading& reading);
 void markOptions(Reading& reading);
 // The solid, and what its names say (n = 4); a message where none can be placed.
 void placeSolid(Reading& reading);
+// The quantities of use (uses.cpp): the fill of a vessel, a density or a price
+// per unit of measure, before the sentences; a vessel without a lid or a tube
+// (the surface asked made the open one's) after them.
+void readUses(Reading& reading);
+void finishUses(Reading& reading);
+// A level beside the vessel's own height, both in one unit: the fill, level : height (before a unit asked alone is read).
+void levelsAsFill(Reading& reading);
 // Givens, relations, asked, unit, π, rounding and the words not read.
 void readSentences(Reading& reading);
 

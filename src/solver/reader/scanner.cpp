@@ -112,7 +112,23 @@ private:
         else if (mark(unit.past, "^") && number(unit.past + 1) && (t_[unit.past + 1].text == "2" || t_[unit.past + 1].text == "3"))
             unit.power = t_[unit.past + 1].text[0] - '0', unit.past += 2;
         if (unit.symbol == "l" || unit.symbol == "ml") unit.power = 0;
+        if (isMassOrMoney(unit.symbol)) perUnit(unit);
         return unit;
+    }
+
+    // „12 лв./m²“, „11,4 g/cm³“, „3 лв./l“: a mass or a sum per a unit of area or
+    // volume; „лв.“ with its point where the sentence goes on („12 лв. за 1 m²“).
+    void perUnit(Unit& unit) const {
+        if (unit.symbol == "лв." && mark(unit.past, ".") &&
+            (mark(unit.past + 1, "/") || (word(unit.past + 1) && !t_[unit.past + 1].capital)))
+            ++unit.past;
+        if (!mark(unit.past, "/")) return;
+        const std::optional<Unit> per = unitAt(unit.past + 1);
+        if (!per || per->foreign || isMassOrMoney(per->symbol)) return;
+        const bool litres = per->symbol == "l" || per->symbol == "ml";
+        if (!litres && per->power < 2) return;
+        unit.symbol += "/" + unitText(per->symbol, per->power);
+        unit.past = per->past;
     }
 
     // "/7" after a number, a root or π.
@@ -412,7 +428,7 @@ private:
                 return;
             }
         }
-        if (const std::optional<Unit> unit = unitAt(i_); unit && !(token.latin && token.cased.size() == 1 && !afterNumber())) {
+        if (const std::optional<Unit> unit = unitAt(i_); unit && !(token.latin && token.cased.size() == 1 && !afterNumber() && !poweredUnit())) {
             Item& item = push(ItemKind::UnitWord, i_, unit->past);
             item.unit = unit->symbol;
             item.power = unit->power;
@@ -452,6 +468,8 @@ private:
     }
 
     bool afterNumber() const { return i_ > 0 && t_[i_ - 1].kind == TokenKind::Number; }
+    // „Колко m² …“: a letter with a power glued to it is a unit.
+    bool poweredUnit() const { return (mark(i_ + 1, "²") || mark(i_ + 1, "³")) && t_[i_ + 1].glued; }
 
     // Latin a, c, e, o standing for the Cyrillic words а, с, е, о.
     static bool isLookAlikeWord(const Token& token) {
@@ -465,6 +483,8 @@ private:
 };
 
 }  // namespace
+
+bool isMassOrMoney(std::string_view unit) { return unit == "g" || unit == "kg" || unit == "t" || unit == "лв."; }
 
 std::string unitText(const std::string& unit, int power) {
     if (unit.empty()) return {};

@@ -24,6 +24,7 @@ void Sentences::run() {
         asking = ask_;
         start = end + 1;
     }
+    levelsAsFill(r_);
     askedByUnit();
 }
 
@@ -90,6 +91,11 @@ bool Sentences::saysNothing(std::size_t k) const {
 
 std::vector<std::string> Sentences::keysOf(std::size_t k) const {
     std::vector<std::string> keys = keysFor(items_[k].meaning, solid_);
+    // „Колко ще струва…“: the cost whose price per unit the task gave.
+    for (const CostKey& row : costKeys())
+        if (items_[k].meaning == "cost" && std::any_of(r_.task.givens.begin(), r_.task.givens.end(),
+                                                       [&](const ReadGiven& g) { return g.key == row.price; }))
+            keys = {std::string(row.cost)};
     if (keys.empty()) keys.emplace_back();
     return keys;
 }
@@ -225,6 +231,7 @@ void Sentences::unitWord(std::size_t k) {
     r_.used[k] = true;
     if (items_[k].foreignUnit) return unread(items_[k].begin, items_[k].end);
     unitAsked_ = true;
+    if (isMassOrMoney(items_[k].unit)) return massOrMoneyAsked(k, before, afterIn);
     if (r_.task.unit) return;
     unitFrom_ = pieceOf(r_, items_[before > start_ && afterIn ? before - 1 : k].begin, items_[k].end);
     const std::string& symbol = items_[k].unit;
@@ -358,15 +365,46 @@ bool Sentences::allGiven(const Pending& name) const {
     });
 }
 
+// A mass or a sum asked: „в килограми“, „Колко лева…“; a mass in grams is
+// found in centimetres, in kilograms in decimetres; tons and money as found.
+void Sentences::massOrMoneyAsked(std::size_t k, std::size_t before, bool afterIn) {
+    const std::string& symbol = items_[k].unit;
+    askedDimension_ = symbol == "лв." ? Dimension::Money : Dimension::Mass;
+    unitFrom_ = pieceOf(r_, items_[before > start_ && afterIn ? before - 1 : k].begin, items_[k].end);
+    if (r_.task.unit || (symbol != "g" && symbol != "kg")) return;
+    AskedUnit unit;
+    unit.symbol = symbol;
+    unit.mass = true;
+    unit.power = 0;
+    unit.unit = symbol == "g" ? Unit::Centimetre : Unit::Decimetre;
+    r_.task.unit = unit;
+}
+
+std::optional<std::string> Sentences::useAskedByUnit(Dimension dimension) const {
+    std::vector<std::string> found;
+    for (const UseAsked& row : useAsked()) {
+        const bool named = std::find(r_.useHints.begin(), r_.useHints.end(), row.given) != r_.useHints.end() ||
+                           std::any_of(r_.task.givens.begin(), r_.task.givens.end(),
+                                       [&](const ReadGiven& g) { return g.key == row.given; });
+        const int q = quantityIndex(solid_, row.asked);
+        if (!named || q < 0 || solid_.quantities[std::size_t(q)].dimension != dimension) continue;
+        if (std::find(found.begin(), found.end(), row.asked) == found.end()) found.emplace_back(row.asked);
+    }
+    if (found.size() != 1) return std::nullopt;
+    return found.front();
+}
+
 // „Колко литра вода побира съдът?“: the one quantity measured in the unit asked.
 void Sentences::askedByUnit() {
-    if (!r_.task.unit || !r_.task.asked.empty()) return;
-    const Dimension dimension = r_.task.unit->power == 3 ? Dimension::Volume
+    if ((!r_.task.unit && !askedDimension_) || !r_.task.asked.empty()) return;
+    const Dimension dimension = askedDimension_                ? *askedDimension_
+                                : r_.task.unit->power == 3 ? Dimension::Volume
                                 : r_.task.unit->power == 2 ? Dimension::Area
                                                            : Dimension::Length;
+    if (const auto use = useAskedByUnit(dimension)) return r_.task.asked.push_back({*use, unitFrom_});
     std::string only;
     bool several = false;
-    for (const QuantityRow& row : solid_.quantities) {
+    for (const QuantityRow& row : plain_.quantities) {
         if (row.dimension != dimension) continue;
         several = several || !only.empty();
         only = std::string(row.key);

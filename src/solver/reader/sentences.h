@@ -43,7 +43,8 @@ inline bool isSkipped(const Item& item) {
 
 class Sentences {
 public:
-    explicit Sentences(Reading& reading) : r_(reading), items_(reading.items), solid_(*reading.solid) {}
+    explicit Sentences(Reading& reading)
+        : r_(reading), items_(reading.items), solid_(*reading.withUses), plain_(*reading.solid) {}
 
     void run();
 
@@ -170,10 +171,16 @@ private:
 
     // „Колко литра вода побира съдът?“: the one quantity measured in the unit asked.
     void askedByUnit();
+    // A mass or a sum asked: „в килограми“, „Колко лева…“.
+    void massOrMoneyAsked(std::size_t k, std::size_t before, bool afterIn);
+    // Where a use was named, the one quantity of use in the unit asked („Колко литра вода…“ after a fill).
+    std::optional<std::string> useAskedByUnit(Dimension dimension) const;
 
     Reading& r_;
     std::vector<Item>& items_;
-    const SolidRow& solid_;
+    const SolidRow& solid_;  // with its quantities of use: the letters a task may name
+    const SolidRow& plain_;  // without them: what a unit asked alone asks, where no use is named
+    std::optional<Dimension> askedDimension_;  // „Колко килограма…“, „Колко лева…“
     std::size_t start_ = 0;
     std::size_t end_ = 0;
     std::vector<Pending> pending_;

@@ -151,7 +151,7 @@ constexpr Phrase phraseTable[] = {
     {"m|м|метр*|метър", Unit, "m"},
     {"l|л|литр*|литър|литра", Unit, "l"},
     {"ml|мл|милилитр*|милилитър", Unit, "ml"},
-    {"km|км|километ*|g|г|гр|грам*|kg|кг|килограм*|тон|тона|тонове|лв|лева|лев|стотинк*|хектар*|декар*", Unit},
+    {"km|км|километ*|стотинк*|хектар*|декар*", Unit},
     {"кв|квадратн*|квадратен", UnitPower, "2"},
     {"куб|кубичн*|кубическ*|кубичен", UnitPower, "3"},
 
@@ -224,12 +224,52 @@ constexpr Phrase phraseTable[] = {
     {"окръжност*", Filler, "circle"},
     {"пресечен*|наклонен*|изрязан*|отрязан*|издълб*|пробит*|кух*|полукълб*|полусфер*|ъгъл|ъгъла"
      "|ъгълът|ъгли|ъглите|градус*|трапец*|делтоид*"
-     "|завърт*|въртене*|ротац*|сечени*|развивк*|сектор*|полукръг*|съставен*|съставено|маса|масата|тежи|тегло*"
-     "|плътност*|цена|цената|струва*|боя|боята|боядис*|наполовина|капак*|отворен*|тръба|тръбата"
+     "|завърт*|въртене*|ротац*|сечени*|развивк*|сектор*|полукръг*|съставен*|съставено|капак*"
      "|увелич*|намал*|удвоя*|удвои*|утрои*|изменя*|промен*|друг|друга|друго|други|другия|другият", Unsupported},
-    {"без капак*|дъно|основи", Unsupported},
-    {"до половината|трета|третината|четвърт|четвъртината", Unsupported},
-    {"напълн*|наля*|налива*|пълн* до", Unsupported},
+
+    // The quantities of use: the fill of a vessel and the liquid in it, the
+    // mass by a density, the area to paint less the doors and windows, a
+    // vessel without a lid, a cost by a price per unit (reader/uses.cpp).
+    {"g|г|гр|грам|грама|грамове|грамовете", Unit, "g"},
+    {"kg|кг|килограм|килограма|килограми|килограмове|килограмите", Unit, "kg"},
+    {"t|тон|тона|тонове|тоновете", Unit, "t"},
+    {"лв|лева|лев|левове", Unit, "лв."},
+    {"напълн*|наля*|налет*|налива*|налее|налеем|налеят|налейте|пълен|пълна|пълно|пълни", Fill, "fill"},
+    {"напълн*|наля*|налива*|пълен|пълна|пълно|пълни|стига|стигат|достига* до", Fill, "fill to"},
+    {"вода|водата|течност* [е] [стига|достига] до", Fill, "fill to"},
+    {"вода|водата|течност* заема|заемат", Fill, "fill to"},
+    {"заема|заемат", Fill, "occupies"},
+    {"част|частта", Fill, "part"},
+    {"догоре|изцяло", Fill, "", "f=1"},
+    {"до горе|ръба|ръбовете|върха", Fill, "", "f=1"},
+    {"наполовина", Fill, "", "f=1/2"},
+    {"до половината|половинката", Fill, "", "f=1/2"},
+    {"вода|водата|течност* [е] до|на височина", Fill, "level"},
+    {"ниво|нивото [на] [водата|течността]", Fill, "level"},
+    {"на височина", Fill, "level"},
+    {"маса|масата|тегло|теглото|тежи|тежат|тежащ*|претегл*", Quantity, "mass"},
+    {"плътност|плътността", Quantity, "density"},
+    {"специфичн* тегло|теглото", Quantity, "density"},
+    {"обем* на вода|водата|течност*", Quantity, "liquid"},
+    {"врат* и|или прозор*|прозорец*", Quantity, "openings"},
+    {"прозор*|прозорец* и|или врат*", Quantity, "openings"},
+    {"боядис*", Quantity, "painted area"},
+    {"лице*|площ* за боядисване", Quantity, "painted area"},
+    {"цена|цената|струва|струват", Quantity, "cost"},
+    {"струва|струват|цена|цената|разход|разходът|разходите [за] [на] боядисване|боядисването", Quantity, "paint cost"},
+    {"без капак|капака", OpenSolid, "open"},
+    {"без горна|горната основа|стена", OpenSolid, "open"},
+    {"без дъно|дъното", OpenSolid, "open"},
+    {"отворен*|открит* [отгоре]", OpenSolid, "open"},
+    {"тръба|тръбата|тръби|тръбите", OpenSolid, "tube"},
+    {"без основи|основите", OpenSolid, "tube"},
+    {"без двете основи|основи", OpenSolid, "tube"},
+    {"без дъно|дъното и капак|капака", OpenSolid, "tube"},
+    {"без", Filler},
+    {"донал*|долее*|долеят|долив*|доля*|изпар*|изтеч*|изпомп*|потоп*|потъ*|изпусн*", Unsupported},
+    {"заемащ*|материал*|сплав*|метал*|желяз*|злат*|сребр*|мед|медта|алумини*|стомана*|чугун*|олов*"
+     "|стъкл*|дърв*|бетон*|мрамор*|гранит*|ламарин*|боя|боята|стая|стаята|кутия|кутията|аквариум*"
+     "|басейн*|резервоар*|цистерн*|кофа|кофата|буркан*|чаша|чашата|нужн*|необходим*", Filler},
 };
 
 constexpr QuantityKey quantityKeyTable[] = {
@@ -309,7 +349,31 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"lateral edges", "box prism pyramid prism-* pyramid-*", "El"},
     {"base edges", "box prism prism-*", "Eb"},
     {"base edges", "pyramid pyramid-*", "P"},
+
+    // The quantities of use; the fill of a height is the fill of the volume
+    // only in a vessel of one cross-section all the way up.
+    {"fill", "", "f"},
+    {"height fill", "cube box prism prism-* cylinder", "f"},
+    {"liquid", "", "Vt"},
+    {"mass", "", "m"},
+    {"density", "", "ρ"},
+    {"openings", "", "Sd"},
+    {"painted area", "", "Sp"},
+    {"area price", "", "cS"},
+    {"volume price", "", "cV"},
+    {"paint cost", "", "CS"},
+    {"open surface", "cube box prism prism-* cylinder", "So"},
+    {"tube surface", "cube box prism prism-* cylinder", "S"},
+    {"length", "cylinder", "h"},  // a pipe's, a log's
 };
+
+constexpr UseAsked useAskedTable[] = {
+    {"f", "Vt"}, {"ρ", "m"}, {"Sd", "Sp"}, {"cS", "CS"}, {"cV", "CV"}, {"open", "So"}, {"tube", "S"},
+};
+
+constexpr CostKey costKeyTable[] = {{"cS", "CS"}, {"cV", "CV"}};
+
+constexpr std::string_view wallWordTable[] = {"стена", "стената", "стени", "стените"};
 
 constexpr RelationKey relationKeyTable[] = {
     {"square faces", "prism prism-rhombus", "h=a"},
@@ -341,6 +405,9 @@ constexpr SymbolKey symbolKeyTable[] = {
 }  // namespace
 
 std::span<const Phrase> phrases() { return phraseTable; }
+std::span<const UseAsked> useAsked() { return useAskedTable; }
+std::span<const CostKey> costKeys() { return costKeyTable; }
+std::span<const std::string_view> wallWords() { return wallWordTable; }
 std::span<const QuantityKey> quantityKeys() { return quantityKeyTable; }
 std::span<const RelationKey> relationKeys() { return relationKeyTable; }
 std::span<const SymbolKey> symbolKeys() { return symbolKeyTable; }

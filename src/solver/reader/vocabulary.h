@@ -50,6 +50,9 @@ enum class Role : std::uint8_t {
     Clitic,         // ѝ, му: skipped inside a phrase
     Filler,         // words that say nothing of the task's numbers
     Unsupported,    // words of tasks not solved yet: always named as not understood
+    Fill,           // „напълнен до“: with the part that follows it the fill f; givens "f=1" where
+                    // the words say the part („догоре“); meaning "height": a part of the height
+    OpenSolid,      // meaning: "open" („без капак“) or "tube" („тръба“, „без основи“)
 };
 
 struct Phrase {
@@ -97,7 +100,26 @@ struct SymbolKey {
     std::string_view key;
 };
 
+// A quantity of use a question by its unit alone asks („Колко литра вода има в
+// съда?“) where the task gave `given` or named an open solid ("open"): the liquid
+// where a fill was given, the mass where a density was.
+struct UseAsked {
+    std::string_view given;
+    std::string_view asked;
+};
+
+// Which cost „Колко ще струва…“ asks: the one whose price per unit was given.
+struct CostKey {
+    std::string_view price;
+    std::string_view cost;
+};
+
+// Words that say the walls are painted (the lateral surface): „стените“.
+std::span<const std::string_view> wallWords();
+
 std::span<const Phrase> phrases();
+std::span<const UseAsked> useAsked();
+std::span<const CostKey> costKeys();
 std::span<const QuantityKey> quantityKeys();
 std::span<const RelationKey> relationKeys();
 std::span<const SymbolKey> symbolKeys();
