@@ -12,6 +12,7 @@
 #include "sheet_style.h"
 #include "engine/solids.h"
 #include "task/task_sheet.h"
+#include "worksheet/solid_tasks.h"
 #include "wording/line_breaks.h"
 
 namespace geometry::web {
@@ -69,10 +70,21 @@ void writeSettings(std::ostream& html) {
     html << "<details id=\"teacher\">\n<summary>Настройки на листа (за учителя)</summary>\n"
          << "<form id=\"settings\" novalidate>\n<fieldset id=\"solids\">\n<legend>Тела</legend>\n"
          << "<div class=\"solid-list\">\n";
-    for (const solver::SolidRow& solid : solver::allSolids())
+    // The solids offered by their pictures first; the prisms and pyramids on
+    // bases of other shapes after them, in a list of their own.
+    const auto writeBox = [&](const solver::SolidRow& solid) {
         html << "<label class=\"check-box\"><input type=\"checkbox\" name=\"solids\" id=\"solid-" << solid.key
              << "\" value=\"" << solid.key << "\"><span>" << escaped(solver::hyphenated(solid.name)) << "</span></label>\n";
-    html << "</div>\n<p class=\"setting-note\">Без отметка: всички тела.</p>\n</fieldset>\n<div class=\"settings-grid\">\n";
+    };
+    const std::vector<const solver::SolidRow*> offered = solver::worksheet::sheetSolids();
+    for (const solver::SolidRow* solid : offered)
+        if (solid->family.empty()) writeBox(*solid);
+    html << "</div>\n<p class=\"setting-note\">Без отметка: всички тела от горния списък.</p>\n"
+         << "<p class=\"setting-note\" id=\"on-bases\">Призми и пирамиди с други основи:</p>\n"
+         << "<div class=\"solid-list on-bases\" role=\"group\" aria-labelledby=\"on-bases\">\n";
+    for (const solver::SolidRow* solid : offered)
+        if (!solid->family.empty()) writeBox(*solid);
+    html << "</div>\n</fieldset>\n<div class=\"settings-grid\">\n";
     writeSelect(html, "kind", "Вид задачи",
                 {{"mixed", "смесени"}, {"direct", "преки (търсят се лица и обем)"}, {"inverse", "обратни (дадени са лице или обем)"}});
     writeNumber(html, "count", "Брой задачи (1–30)", 30);
