@@ -125,8 +125,19 @@ SolidDrawings::SolidDrawings(QWidget* parent) : QWidget(parent) {
 void SolidDrawings::showOutcome(const solver::Outcome& outcome, const solver::Settings& settings) {
     const bool solved = outcome.status == solver::Status::Solved && outcome.solid && !outcome.solutions.empty();
     // A solid with no figure's drawer shows no frame at all.
-    const bool drawn = solved && outcome.solid->registration && !outcome.solid->registration->drawing.figure.empty();
-    const std::size_t count = drawn ? outcome.solutions.size() : 0;
+    const bool drawable = solved && outcome.solid->registration && !outcome.solid->registration->drawing.figure.empty();
+    // Nor one whose givens do not fix it (a triangle's side and height: its area, not its shape).
+    std::vector<std::string> svgs;
+    if (drawable)
+        for (const solver::Solution& solution : outcome.solutions) {
+            svgs.push_back(solver::drawing::figureSvg(*outcome.solid, solution,
+                                                      {.unit = outcome.unit,
+                                                       .asked = solver::foundKeys(solution),
+                                                       .stylesheet = false}));
+            if (svgs.back().empty()) svgs.clear();
+            if (svgs.empty()) break;
+        }
+    const std::size_t count = svgs.size();
     // A view per solution, made once and kept; never so small that its labels
     // (15 pixels at full size) are smaller than the window's text.
     while (std::size_t(figures_->count()) > count) delete figures_->takeAt(figures_->count() - 1)->widget();
@@ -140,10 +151,7 @@ void SolidDrawings::showOutcome(const solver::Outcome& outcome, const solver::Se
         view->show();  // a child made after its window was shown stays hidden until told
     }
     for (std::size_t i = 0; i < count; ++i) {
-        const std::string svg = solver::drawing::figureSvg(*outcome.solid, outcome.solutions[i],
-                                                           {.unit = outcome.unit,
-                                                            .asked = solver::foundKeys(outcome.solutions[i]),
-                                                            .stylesheet = false});
+        const std::string& svg = svgs[i];
         auto* view = static_cast<SvgView*>(figures_->itemAt(int(i))->widget());
         view->setSmallestScale(smallest);
         view->setSvg(svg);

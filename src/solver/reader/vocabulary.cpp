@@ -130,6 +130,7 @@ constexpr Phrase phraseTable[] = {
     {"[всички|всичките] околн* стен* сключват|образуват равни ъгли с|със основата", Filler, "apex faces"},
     {"[всички|всичките] околн* стен* [са] наклонени под равни ъгли към|спрямо основата", Filler, "apex faces"},
     {"равни апотеми", Filler, "apex faces"},
+    {"височин* към нея|него", Quantity, "height"},  // „страна 4 см и височина към нея 3,5 см“
     {"височин* към по-малк*|по-къс* страна|страната", Quantity, "height to the shorter side"},
     {"височин* към по-голям*|по-дълг* страна|страната", Quantity, "height to the longer side"},
 
@@ -288,6 +289,7 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"base height", "~rhombus ~parallelogram ~isosceles-triangle", "ha"},
     {"base height", "~isosceles-trapezoid ~right-trapezoid", "h1"},
     {"base height", "~right-triangle", "hc"},
+    {"base height", "~triangle", "ha"},
     {"height", "rhombus parallelogram isosceles-triangle", "ha"},
     {"height", "isosceles-trapezoid right-trapezoid", "h1"},
     {"height", "right-triangle", "hc"},

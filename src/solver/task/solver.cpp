@@ -545,6 +545,25 @@ bool gradeLimited(const Task& task, const Search& search, const Leading& convers
     return true;
 }
 
+// A task that asks only what its givens reach, though they do not fix the
+// solid („триъгълник със страна 4 cm и височина към нея 3,5 cm“ gives the
+// base's area, not its other sides): solved as far as they go, the rest
+// marked not determined. Only where they lead to one solid so far.
+bool askedReached(const Task& task, const Search& search, const Leading& conversions, Outcome& outcome) {
+    if (task.settings.asked.empty() || search.stuck().empty() || !search.contradictions().empty() ||
+        search.tooComplex())
+        return false;
+    const std::vector<State> reached = distinct(task, search.stuck());
+    if (reached.size() != 1) return false;
+    for (const std::string& key : task.settings.asked) {
+        const int q = quantityIndex(*task.solid.row, key);
+        if (q < 0 || !reached.front().known[std::size_t(q)]) return false;
+    }
+    outcome.status = Status::Solved;
+    outcome.solutions.push_back(solutionOf(task, reached.front(), conversions));
+    return true;
+}
+
 // Givens that no solid fits, though the grade's tools do not show it (a
 // cube's diagonal beside its edge, before Pythagoras): said as with every tool.
 bool contradictedBeyondGrade(const Task& task, Outcome& outcome) {
@@ -648,6 +667,7 @@ void solvedWith(const CompiledSolid& solid, const GivenReading& reading, const S
         outcome.message = std::string(tooComplex);
         return;
     }
+    if (askedReached(task, search, conversions, outcome)) return;
     describeUnderdetermined(task, outcome);
 }
 
