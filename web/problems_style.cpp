@@ -138,7 +138,9 @@ std::string fieldRules() {
            ".uses summary{display:flex;align-items:center;min-height:44px;padding:0 8px;cursor:pointer;"
            "color:var(--accent);border:1px solid var(--line);border-radius:8px;background:var(--surface)}\n"
            ".uses summary:focus-visible{outline:3px solid var(--focus);outline-offset:2px}\n"
-           ".uses .unit{width:auto;min-width:2.4em;white-space:nowrap}\n" +
+           ".uses summary::before{content:\"+\";width:1em;font-weight:700}\n"
+           ".uses[open] summary::before{content:\"−\"}\n"
+           ".uses .unit{width:auto;min-width:3.9em;white-space:nowrap}\n" +
            unitRules();
 }
 

@@ -100,7 +100,7 @@ function shownTask() {
     invalid: [...document.querySelectorAll('#given [aria-invalid="true"]')].map((field) => field.id),
     // The shown solid's fields of use (a fill, a mass, a sum of edges), and whether they are open.
     uses: [...document.querySelectorAll('.quantities:not([hidden]) .uses input')]
-      .map((input) => input.id.slice(input.id.indexOf('-') + 1)),
+      .map((input) => input.id.slice(input.closest('.quantities').dataset.solid.length + 1)),
     usesOpen: [...document.querySelectorAll('.quantities:not([hidden]) .uses')].some((uses) => uses.open),
     suggested: [...document.querySelectorAll('.q[data-state="suggested"]')].map((row) => row.id),
   };
