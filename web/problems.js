@@ -44,6 +44,14 @@
     showBaseChoice();
   }
   const fieldsOf = (solid) => byId('fields-' + solid);
+  // The fields of use open by themselves where the address or a text read
+  // fills one; the student alone closes them.
+  function openFilledUses(solid) {
+    const fields = fieldsOf(solid);
+    if (!fields) return;
+    for (const uses of fields.querySelectorAll('details.uses'))
+      if (!uses.open && Array.from(uses.querySelectorAll('input')).some((input) => input.value !== '')) uses.open = true;
+  }
 
   function formAddress() {
     const solid = chosenSolid();
@@ -73,6 +81,7 @@
         unheld.append(key, value);
       }
     }
+    openFilledUses(solid);
   }
   if (byId('fields-' + openedSolid)) fillFromAddress(openedSolid, false);
   for (const id of settings) {
@@ -404,6 +413,7 @@
       if (input.value !== value) input.value = value;
       setData(input.closest('.q'), 'from', given ? given.words : null);
     }
+    openFilledUses(task.read.solid);
     for (const id of settings) if (byId(id).value !== task.settings[id]) byId(id).value = task.settings[id];
   }
 

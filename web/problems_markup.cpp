@@ -148,6 +148,19 @@ void writeQuantity(std::ostream& html, const SolidRow& solid, const QuantityRow&
          << "<span id=\"note-" << id << "\" class=\"note\"></span>\n</div>\n";
 }
 
+// Under a solid's own fields, closed until wanted, those a task of use or of
+// the sums of edges gives: the fill and the litres, a mass, a cost, the sums.
+// An empty one adds nothing to the task.
+void writeUses(std::ostream& html, const SolidRow& solid) {
+    std::vector<const QuantityRow*> uses;
+    for (const QuantityRow& quantity : solver::withUses(solid).quantities)
+        if (solver::isUseKey(solid, quantity.key)) uses.push_back(&quantity);
+    if (uses.empty()) return;
+    html << "<details class=\"uses\" id=\"uses-" << solid.key << "\">\n<summary>" << solver::caption::moreQuantities << "</summary>\n";
+    for (const QuantityRow* quantity : uses) writeQuantity(html, solid, *quantity);
+    html << "</details>\n";
+}
+
 void writeQuantities(std::ostream& html) {
     bool first = true;
     std::vector<const SolidRow*> solids;
@@ -158,6 +171,7 @@ void writeQuantities(std::ostream& html) {
         html << "<fieldset class=\"quantities\" id=\"fields-" << solid.key << "\" data-solid=\"" << solid.key << "\""
              << (first ? "" : " hidden") << ">\n<legend>Величините " << escaped(solid.genitive) << "</legend>\n";
         for (const QuantityRow& quantity : solid.quantities) writeQuantity(html, solid, quantity);
+        writeUses(html, solid);
         html << "</fieldset>\n";
         first = false;
     }

@@ -76,6 +76,23 @@ std::string unitRules() {
             css << "#task[data-unit=\"" << solver::unitSymbol(unit) << "\"] .q[data-dimension=\"" << dimension
                 << "\"] .unit::after{content:" << quotedString(std::string(solver::unitSymbol(unit)) + std::string(power))
                 << "}\n";
+    // The fields of use: a mass in g or kg, a density, a price per area or
+    // volume in the unit chosen; a sum of money in лв. with any unit or none.
+    const struct {
+        std::string_view dimension;
+        solver::Dimension of;
+    } uses[] = {{"mass", solver::Dimension::Mass},
+                {"density", solver::Dimension::MassPerVolume},
+                {"price-per-area", solver::Dimension::MoneyPerArea},
+                {"price-per-volume", solver::Dimension::MoneyPerVolume}};
+    for (solver::Unit unit : {solver::Unit::Millimetre, solver::Unit::Centimetre, solver::Unit::Decimetre,
+                              solver::Unit::Metre})
+        for (const auto& [dimension, of] : uses)
+            css << "#task[data-unit=\"" << solver::unitSymbol(unit) << "\"] .q[data-dimension=\"" << dimension
+                << "\"] .unit::after{content:" << quotedString(solver::useUnitSymbol(unit, of)) << "}\n";
+    css << ".q[data-dimension=\"money\"] .unit::after{content:"
+        << quotedString(solver::useUnitSymbol(std::nullopt, solver::Dimension::Money)) << "}\n"
+        << "#task .q[data-dimension=\"money\"] .unit{display:inline}\n";
     return css.str();
 }
 
@@ -114,7 +131,16 @@ std::string fieldRules() {
            ":is(.q[data-state=\"invalid\"],.q[data-state=\"concerned\"]) .note,#settings .note:not(:empty){color:var(--problem);"
            "background:var(--problem-back);padding:4px 8px;border-radius:6px}\n"
            ".q[data-state=\"suggested\"] input{border-style:dashed;border-color:var(--accent)}\n"
-           ".q[data-state=\"suggested\"] .note{color:var(--muted);font-style:italic}\n" +
+           ".q[data-state=\"suggested\"] .note{color:var(--muted);font-style:italic}\n"
+           // The fields of use, a click away under the solid's own; their
+           // units are longer ("g/cm³", "лв./m²").
+           ".uses{margin-top:8px}\n"
+           ".uses summary{display:flex;align-items:center;min-height:44px;padding:0 8px;cursor:pointer;"
+           "color:var(--accent);border:1px solid var(--line);border-radius:8px;background:var(--surface)}\n"
+           ".uses summary:focus-visible{outline:3px solid var(--focus);outline-offset:2px}\n"
+           ".uses summary::before{content:\"+\";width:1em;font-weight:700}\n"
+           ".uses[open] summary::before{content:\"−\"}\n"
+           ".uses .unit{width:auto;min-width:3.9em;white-space:nowrap}\n" +
            unitRules();
 }
 
@@ -183,7 +209,7 @@ std::string wideRules() {
 // with something to say stand out by their edges, not their colours alone.
 std::string forcedColourRules() {
     return "@media (forced-colors:active){\n"
-           ".solid,.key,#solve,.field input,select,.solution{border:1px solid CanvasText}\n"
+           ".solid,.key,#solve,.field input,select,.solution,.uses summary{border:1px solid CanvasText}\n"
            ".solid:has(input:checked){border:3px solid Highlight;padding:2px}\n"
            ":is(.q,.setting):is([data-state=\"invalid\"],[data-state=\"concerned\"]) :is(input,select){border:3px double CanvasText}\n"
            ".message,.note:not(:empty){border:1px solid CanvasText}\n"
@@ -196,7 +222,7 @@ std::string printRules() {
     return "@media print{\n"
            ":root{" + std::string(lightColours) + "}\n"
            "html{background:#fff;color:#000;font-size:12pt}\n"
-           "header nav,#intro,#actions,#keys,#announcement,.solid:not(:has(input:checked)),.q:not([data-state=\"given\"]):not([data-state=\"invalid\"]):not([data-state=\"concerned\"]){display:none!important}\n"
+           "header nav,#intro,#actions,#keys,#announcement,.uses summary,.solid:not(:has(input:checked)),.q:not([data-state=\"given\"]):not([data-state=\"invalid\"]):not([data-state=\"concerned\"]){display:none!important}\n"
            "main{display:block;max-width:none;padding:0}\n"
            ".solid-list{display:block}\n"
            ".solid{display:inline-flex;flex-direction:row;min-height:0;border:0;background:none;padding:0!important}\n"

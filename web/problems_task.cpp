@@ -86,7 +86,7 @@ bool namesQuantity(std::string_view key) {
     };
     for (const SolidRow& offered : allSolids())
         for (const SolidRow* solid : variantsOf(offered))
-            for (const QuantityRow& quantity : solid->quantities)
+            for (const QuantityRow& quantity : withUses(*solid).quantities)
                 if (sameLetters(quantity.key)) return true;
     return false;
 }
@@ -158,9 +158,10 @@ std::string addressOf(const Request& request, const SolidRow* solid) {
     AddressPairs pairs{{"solid", solid ? std::string(solid->key) : request.solid}};
     std::vector<Given> givens = request.givens;
     if (solid) {
-        const auto place = [solid](const Given& g) {
-            const int index = quantityIndex(*solid, g.key);
-            return index < 0 ? int(solid->quantities.size()) : index;
+        const SolidRow& all = withUses(*solid);
+        const auto place = [&all](const Given& g) {
+            const int index = quantityIndex(all, g.key);
+            return index < 0 ? int(all.quantities.size()) : index;
         };
         std::stable_sort(givens.begin(), givens.end(), [&](const Given& x, const Given& y) { return place(x) < place(y); });
     }
@@ -222,7 +223,8 @@ std::vector<Field> solvedFields(const Outcome& outcome) {
     return fields;
 }
 
-bool hasField(const SolidRow& solid, std::string_view key) { return quantityIndex(solid, key) >= 0; }
+// Its own fields and those of use under them.
+bool hasField(const SolidRow& solid, std::string_view key) { return quantityIndex(withUses(solid), key) >= 0; }
 
 std::vector<Field> unsolvedFields(const Request& request, const Outcome& outcome, std::string& message) {
     const SolidRow& solid = *outcome.solid;
@@ -240,7 +242,7 @@ std::vector<Field> unsolvedFields(const Request& request, const Outcome& outcome
     case Status::Invalid:
         for (const std::string& key : outcome.concerned) {
             const std::string sentence = givenProblem(outcome, request.givens, key, request.settings);
-            if (hasField(solid, key)) *field(key) = {key, "invalid", sentence};
+            if (field(key) != fields.end()) *field(key) = {key, "invalid", sentence};
             else if (message.find(sentence) == std::string::npos) message += (message.empty() ? "" : " ") + sentence;
         }
         break;
@@ -253,7 +255,7 @@ std::vector<Field> unsolvedFields(const Request& request, const Outcome& outcome
             break;
         }
         for (const std::string& key : outcome.concerned)
-            if (hasField(solid, key)) *field(key) = {key, "concerned", key == last ? outcome.message : "вижте бележката при " + last};
+            if (field(key) != fields.end()) *field(key) = {key, "concerned", key == last ? outcome.message : "вижте бележката при " + last};
         break;
     }
     case Status::Underdetermined:
@@ -261,7 +263,7 @@ std::vector<Field> unsolvedFields(const Request& request, const Outcome& outcome
         // Nothing given yet: nothing to mark.
         if (request.givens.empty()) break;
         for (const std::string& key : outcome.suggestions)
-            if (hasField(solid, key)) *field(key) = {key, "suggested", "може да се даде"};
+            if (field(key) != fields.end()) *field(key) = {key, "suggested", "може да се даде"};
         break;
     case Status::Solved: break;
     }

@@ -44,7 +44,7 @@ void writeRead(Json& json, std::string_view text, const TextOutcome& outcome) {
     for (const ReadGiven& given : read.givens) {
         json.beginObject().key("key").string(given.key).key("value").string(given.value);
         writeFrom(json, text, given.from);
-        json.key("field").boolean(solid && quantityIndex(*solid, given.key) >= 0).endObject();
+        json.key("field").boolean(solid && quantityIndex(withUses(*solid), given.key) >= 0).endObject();
     }
     json.endArray();
     json.key("asked").beginArray();

@@ -23,6 +23,7 @@
 #include <QStyle>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "announcement.h"
@@ -234,7 +235,7 @@ void ProblemsWindow::readText() {
         QHash<QString, QString>& texts = typed_[fromUtf8(row->key)];
         texts.clear();
         for (const solver::reader::ReadGiven& given : read.read.givens)
-            if (solver::quantityIndex(*row, given.key) >= 0)
+            if (solver::quantityIndex(solver::withUses(*row), given.key) >= 0)
                 texts[QString::fromStdString(given.key)] = QString::fromStdString(given.value);
         settings_->show(read.settings);
         solid_ = nullptr;  // the fields are made again with the texts
@@ -332,15 +333,52 @@ void ProblemsWindow::showSolid(const solver::SolidRow& solid) {
     }
     rows_.clear();
 
+    more_ = nullptr;
     for (const solver::QuantityRow& quantity : solid.quantities) addRow(quantity);
+    bool typedUse = false;
+    for (const solver::QuantityRow& quantity : solver::withUses(solid).quantities) {
+        if (!solver::isUseKey(solid, quantity.key)) continue;
+        if (!more_) addMoreButton();
+        addRow(quantity, true);
+        typedUse = typedUse || !rows_.back().field->text().trimmed().isEmpty();
+    }
+    if (more_) showUses(typedUse);
     chainTabOrder();
     outcome_ = {};
     solveQuietly();
 }
 
+// „Още величини“ on a line of its own under the solid's own fields: it opens
+// and closes the fields of use under it.
+void ProblemsWindow::addMoreButton() {
+    more_ = new QToolButton(rowsArea_);
+    more_->setObjectName(QStringLiteral("more-quantities"));
+    more_->setText(fromUtf8(solver::caption::moreQuantities));
+    more_->setAccessibleName(more_->text());
+    more_->setCheckable(true);
+    more_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    more_->setAutoRaise(true);
+    more_->setFocusPolicy(Qt::StrongFocus);
+    rowsGrid_->addWidget(more_, int(rows_.size()), 0, 1, 4, Qt::AlignLeft);
+    more_->show();
+    connect(more_, &QToolButton::toggled, this, &ProblemsWindow::showUses);
+}
+
+void ProblemsWindow::showUses(bool open) {
+    if (!more_) return;
+    if (more_->isChecked() != open) {
+        const QSignalBlocker quiet(more_);
+        more_->setChecked(open);
+    }
+    more_->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+    for (const Row& row : rows_)
+        if (row.use)
+            for (QWidget* cell : row.cells) cell->setVisible(open);
+}
+
 // A quantity's row: its letter, its name, its field (what was typed into it
 // before, kept) and what stands beside it.
-void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
+void ProblemsWindow::addRow(const solver::QuantityRow& quantity, bool use) {
     const QString solidKey = fromUtf8(solid_->key), key = fromUtf8(quantity.key);
     auto* letter = new QLabel(key, rowsArea_);
     QFont bold = letter->font();
@@ -362,7 +400,7 @@ void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
     beside->setTextInteractionFlags(Qt::TextSelectableByMouse);
     beside->setMinimumWidth(260);
     beside->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
-    const int line = int(rows_.size());
+    const int line = int(rows_.size()) + (more_ ? 1 : 0);  // under the button, the fields of use
     int column = 0;
     for (QWidget* cell : std::initializer_list<QWidget*>{letter, name, field, beside}) {
         rowsGrid_->addWidget(cell, line, column++);
@@ -374,14 +412,17 @@ void ProblemsWindow::addRow(const solver::QuantityRow& quantity) {
         typingPause_->start();
     });
     connect(field, &QLineEdit::returnPressed, this, &ProblemsWindow::solve);
-    rows_.push_back({key, field, beside});
+    rows_.push_back({key, field, beside, {letter, name, field, beside}, use});
 }
 
 // Solid, fields, „Реши“, „Изчисти“, the settings, the steps, the net's
 // buttons: as they stand.
 void ProblemsWindow::chainTabOrder() {
     QList<QWidget*> order{taskText_, solids_, base_->focusTarget()};
-    for (const Row& row : rows_) order << row.field;
+    for (const Row& row : rows_) {
+        if (row.use && more_ && !order.contains(more_)) order << more_;
+        order << row.field;
+    }
     order << solveButton_ << clearButton_ << settings_->focusOrder() << steps_ << drawings_->netButton()
           << drawings_->printButton();
     for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
@@ -448,7 +489,7 @@ void ProblemsWindow::showOutcome() {
 
 void ProblemsWindow::showBeside(Row& row) {
     const std::string key = row.key.toStdString();
-    const solver::Beside beside = solver::besideField(outcome_, *solid_, key);
+    const solver::Beside beside = solver::besideField(outcome_, solver::withUses(*solid_), key);
     QStringList lines;
     const bool asked = std::find(asked_.begin(), asked_.end(), row.key.toStdString()) != asked_.end();
     for (const std::string& line : beside.results)

@@ -7,6 +7,9 @@
 // line per solution where there are two), or the solver's message beside the
 // fields it is about; the steps of each solution follow, one under the other,
 // the figure of each solution beside them, its net a button away.
+// Under a solid's own fields, behind „Още величини“, those a task of use or
+// of the sums of edges gives (the fill and the litres, a density and a mass,
+// a cost, the sums of the edges): open by themselves where one holds text.
 // As the student types the task is solved again; Enter or „Реши“ also has a
 // screen reader say the results. Nothing typed is lost: each solid keeps its
 // fields' texts while another is chosen.
@@ -42,6 +45,7 @@ class QPushButton;
 class QScrollArea;
 class QTextBrowser;
 class QTimer;
+class QToolButton;
 class QVBoxLayout;
 
 namespace geometry::ui {
@@ -87,6 +91,8 @@ private:
         QString key;
         QLineEdit* field = nullptr;
         QLabel* beside = nullptr;
+        std::vector<QWidget*> cells;  // letter, name, field and beside: shown and hidden together
+        bool use = false;             // under „Още величини“
     };
 
     void buildWindow();
@@ -94,7 +100,9 @@ private:
     void connectControls();
     void showSolid(const solver::SolidRow& solid);
     void chooseSolid(const solver::SolidRow& solid);
-    void addRow(const solver::QuantityRow& quantity);
+    void addRow(const solver::QuantityRow& quantity, bool use = false);
+    void addMoreButton();
+    void showUses(bool open);
     void chainTabOrder();
     void solveQuietly();
     void showOutcome();
@@ -114,6 +122,7 @@ private:
     QWidget* rowsArea_ = nullptr;
     QGridLayout* rowsGrid_ = nullptr;
     std::vector<Row> rows_;
+    QToolButton* more_ = nullptr;  // opens the fields of use; null for a solid with none
     TaskSettings* settings_ = nullptr;
     QPushButton* solveButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;

@@ -264,6 +264,9 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     {"the fill from the cost of the liquid", "cube a=10cm cV=3лв./l CV=2,25лв.", Expect::Solved, {"Vt=750 f=3/4"}},
     {"a fill above the whole vessel", "cube a=3 f=5/4", Expect::Invalid, {}, "от 0 до 1"},
     {"more litres than the vessel holds", "cube a=2dm Vt=10l", Expect::None, {}, "от 0 до 1"},
+    // A quantity of use alone: any one measure of the solid decides it.
+    {"a density alone", "cube ρ=8", Expect::Underdetermined, {}, "например a, d, d1, S, S1 или V"},
+    {"a mass alone", "cube m=8", Expect::Underdetermined, {}, "например a, d, d1, S, S1 или V"},
     {"doors larger than the walls", "box a=4 b=5 c=3 Sd=60 Sp=?", Expect::None, {}, "Sd < S"},
     {"a negative price", "cylinder r=1 h=1 cS=-2лв./m²", Expect::Invalid, {}, "положително"},
     {"a mass in kilograms with no unit of length", "cube a=3 m=2kg", Expect::Invalid, {}, "мерна единица на дължините"},

@@ -35,6 +35,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolButton>
 
 #include <algorithm>
 #include <sstream>
@@ -110,7 +111,7 @@ bool typable(const Task& task) {
     if (task.error.starts_with("--grade=")) return false;  // a grade is chosen on the command line only
 
     for (const solver::Given& given : task.givens)
-        if (solver::quantityIndex(*solid, given.key) < 0) return false;
+        if (solver::quantityIndex(solver::withUses(*solid), given.key) < 0) return false;
     return true;
 }
 
@@ -127,6 +128,13 @@ void typeKeys(QWidget* widget, const QString& text) {
         QApplication::sendEvent(widget, &press);
         QApplication::sendEvent(widget, &release);
     }
+}
+
+// The field a key is typed into: its quantity's own letter ("rho" into ρ).
+std::string fieldKey(const std::string& solid, const std::string& key) {
+    const solver::SolidRow& all = solver::withUses(*solver::solidByKey(solid));
+    const int index = solver::quantityIndex(all, key);
+    return index < 0 ? key : std::string(all.quantities[std::size_t(index)].key);
 }
 
 QLineEdit* givenField(const ProblemsWindow& window, const std::string& key) {
@@ -177,7 +185,16 @@ void typeTask(ProblemsWindow& window, const Task& task) {
     grade->setCurrentIndex(grade->findData(task.grade));
     QLineEdit* last = nullptr;
     for (const solver::Given& given : task.givens) {
-        last = givenField(window, given.key);
+        last = givenField(window, fieldKey(task.solid, given.key));
+        QVERIFY2(last, given.key.c_str());
+        // A field of use: „Още величини“ opens it, from the keyboard.
+        if (!last->isVisible()) {
+            auto* more = window.findChild<QToolButton*>(QStringLiteral("more-quantities"));
+            QVERIFY(more && more->isVisible() && !more->isChecked());
+            more->setFocus();
+            QTest::keyClick(more, Qt::Key_Space);
+            QVERIFY(last->isVisible());
+        }
         last->setFocus();
         typeKeys(last, QString::fromStdString(given.text));
     }
@@ -190,16 +207,17 @@ void typeTask(ProblemsWindow& window, const Task& task) {
 void expectShown(const ProblemsWindow& window, const Task& task) {
     // The window reads its fields in the solid's order.
     std::vector<solver::Given> inOrder;
-    for (const solver::QuantityRow& quantity : solver::solidByKey(task.solid)->quantities)
+    const solver::SolidRow& solid = *solver::solidByKey(task.solid);
+    for (const solver::QuantityRow& quantity : solver::withUses(solid).quantities)
         for (const solver::Given& given : task.givens)
-            if (given.key == quantity.key) inOrder.push_back(given);
+            if (fieldKey(task.solid, given.key) == quantity.key) inOrder.push_back({std::string(quantity.key), given.text});
     const solver::Outcome expected = solver::solve(task.solid, inOrder, task.settings);
     const solver::Outcome& shown = window.outcome();
     QCOMPARE(solver::statusKey(shown.status), solver::statusKey(expected.status));
     QCOMPARE(shown.message, expected.message);
     for (const solver::QuantityRow& quantity : expected.solid->quantities) {
         const std::string key(quantity.key);
-        const solver::Beside place = solver::besideField(expected, *expected.solid, key);
+        const solver::Beside place = solver::besideField(expected, solver::withUses(solid), key);
         // Numbers kept whole by no-break spaces; a given that cannot be used
         // has its own sentence beside its own field.
         QStringList lines;
@@ -241,13 +259,14 @@ void expectShown(const ProblemsWindow& window, const Task& task) {
         QVERIFY(!view->isEmpty() && view->isVisible());
         const QString svg = QString::fromUtf8(view->property("svg").toByteArray());
         for (const solver::Given& given : task.givens) {
+            if (solver::isUseKey(solid, fieldKey(task.solid, given.key))) continue;  // a mass, a price: not the figure's
             const QRegularExpression named(QStringLiteral("(^|[>, ])%1 [=≈]").arg(QString::fromStdString(given.key)));
             QVERIFY2(named.match(svg).hasMatch(), qPrintable(QString::fromStdString(given.key) + QLatin1Char(' ') + svg));
         }
     }
     // Nothing typed is lost.
     for (const solver::Given& given : task.givens)
-        QCOMPARE(givenField(window, given.key)->text(), QString::fromStdString(given.text));
+        QCOMPARE(givenField(window, fieldKey(task.solid, given.key))->text(), QString::fromStdString(given.text));
 }
 
 // The box round the dark pixels of an image (grey below 128).
@@ -487,7 +506,7 @@ private slots:
         chooseSolid(window, "cone");
         QStringList expected = {"solids"};
         for (const char* key : {"r", "d", "h", "l", "S", "S1", "V", "Q"}) expected << QStringLiteral("given:%1").arg(key);
-        expected << "solve" << "clear" << "pi:0" << "grade" << "unit" << "digits" << "steps" << "task-text" << "solids";
+        expected << "more-quantities" << "solve" << "clear" << "pi:0" << "grade" << "unit" << "digits" << "steps" << "task-text" << "solids";
         QStringList visited = {QApplication::focusWidget()->objectName()};
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -539,6 +558,63 @@ private slots:
         QCOMPARE(grade->currentText(), QStringLiteral("всички"));
         QVERIFY2(stepsText(window).contains(QStringLiteral("tg")), qPrintable(stepsText(window)));
         expectShown(window, parse("pyramid n=4 a=6 h=4"));
+    }
+
+    // A vessel's fill typed under „Още величини“, opened from the keyboard
+    // after the solid's own fields: the litres beside Vt; chosen again, the
+    // solid shows the group open with what was typed.
+    void theFillTypedTheLiquidBesideIt() {
+        ProblemsWindow window(",");
+        QVERIFY(showActive(window));
+        chooseSolid(window, "box");
+        auto* more = window.findChild<QToolButton*>(QStringLiteral("more-quantities"));
+        QVERIFY(more && more->isVisible() && !more->isChecked());
+        QCOMPARE(more->accessibleName(), QStringLiteral("Още величини"));
+        QVERIFY(!givenField(window, "f")->isVisible() && !givenField(window, "Vt")->isVisible());
+        QCOMPARE(givenField(window, "f")->accessibleName(), QStringLiteral("f част от обема, пълна с течност"));
+        for (const auto& [key, text] : {std::pair{"a", "60cm"}, {"b", "30cm"}, {"c", "40cm"}}) {
+            givenField(window, key)->setFocus();
+            typeKeys(givenField(window, key), QString::fromLatin1(text));
+        }
+        // From the last of the box's own fields, Tab: the button.
+        QLineEdit* lastOwn = givenField(window, std::string(solver::solidByKey("box")->quantities.back().key));
+        lastOwn->setFocus();
+        QTest::keyClick(lastOwn, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), more);
+        QTest::keyClick(more, Qt::Key_Space);
+        QVERIFY(givenField(window, "f")->isVisible() && givenField(window, "E")->isVisible());
+        // The fields of use in their order, after the button, before „Реши“.
+        QStringList visited;
+        for (QWidget* at = more; at && at->objectName() != QLatin1String("solve"); at = at->nextInFocusChain())
+            if (at->objectName().startsWith(QStringLiteral("given:"))) visited << at->objectName().mid(6);
+        QVERIFY2(visited.indexOf(QStringLiteral("f")) >= 0 && visited.indexOf(QStringLiteral("f")) < visited.indexOf(QStringLiteral("Vt")),
+                 qPrintable(visited.join(QLatin1Char(' '))));
+        givenField(window, "f")->setFocus();
+        typeKeys(givenField(window, "f"), QStringLiteral("3/4"));
+        QTest::keyClick(givenField(window, "f"), Qt::Key_Return);
+        QCOMPARE(solver::statusKey(window.outcome().status), std::string("solved"));
+        const QString liquid = plain(beside(window, "Vt")->text());
+        QVERIFY2(liquid.contains(QStringLiteral("54000 cm³")) && liquid.contains(QStringLiteral("54 l")), qPrintable(liquid));
+        QVERIFY2(plain(beside(window, "f")->text()).contains(QStringLiteral("дадено")), qPrintable(beside(window, "f")->text()));
+        expectShown(window, parse("box a=60cm b=30cm c=40cm f=3/4"));
+        // Nothing of use typed: another solid shows its group closed; back, open with 3/4.
+        chooseSolid(window, "cube");
+        QVERIFY(!window.findChild<QToolButton*>(QStringLiteral("more-quantities"))->isChecked());
+        QVERIFY(!givenField(window, "E")->isVisible());
+        chooseSolid(window, "box");
+        QVERIFY(window.findChild<QToolButton*>(QStringLiteral("more-quantities"))->isChecked());
+        QCOMPARE(givenField(window, "f")->text(), QStringLiteral("3/4"));
+    }
+
+    // A sum of edges read from a task's text lands in its field, opened.
+    void aSumOfEdgesReadLandsInItsField() {
+        ProblemsWindow window(",");
+        QVERIFY(showActive(window));
+        window.showText(QStringLiteral("Сборът от всички ръбове на куб е 60 cm. Намерете обема му."));
+        QVERIFY(givenField(window, "E") && givenField(window, "E")->isVisible());
+        QCOMPARE(givenField(window, "E")->text().remove(QLatin1Char(' ')), QStringLiteral("60cm"));
+        QVERIFY(window.findChild<QToolButton*>(QStringLiteral("more-quantities"))->isChecked());
+        QVERIFY2(plain(beside(window, "V")->text()).startsWith(QStringLiteral("125 cm³")), qPrintable(beside(window, "V")->text()));
     }
 
     void everyControlIsNamed() {

@@ -98,6 +98,10 @@ function shownTask() {
       [...solution.querySelectorAll('.figure svg text .given, .figure svg text.given')].map((text) => text.textContent)
         .join(', ')),
     invalid: [...document.querySelectorAll('#given [aria-invalid="true"]')].map((field) => field.id),
+    // The shown solid's fields of use (a fill, a mass, a sum of edges), and whether they are open.
+    uses: [...document.querySelectorAll('.quantities:not([hidden]) .uses input')]
+      .map((input) => input.id.slice(input.closest('.quantities').dataset.solid.length + 1)),
+    usesOpen: [...document.querySelectorAll('.quantities:not([hidden]) .uses')].some((uses) => uses.open),
     suggested: [...document.querySelectorAll('.q[data-state="suggested"]')].map((row) => row.id),
   };
 }
@@ -122,7 +126,8 @@ function differences(task, shown) {
     task.answers.forEach((answers, index) => {
       // A solid its givens do not fix (a triangle's side and height) is not drawn.
       if (!shown.figures[index] && answers.split(' ').some((answer) => answer.endsWith('=-'))) return;
-      for (const [key] of task.givens.filter(([given, value]) => !isRelation(given, value)))
+      // (A mass, a price or a fill is no measure of the figure's.)
+      for (const [key] of task.givens.filter(([given, value]) => !isRelation(given, value) && !shown.uses.includes(given)))
         if (!new RegExp(`(^|, )${key} [=≈]`).test(shown.figures[index] ?? ''))
           wrong.push(`solution ${index + 1}: the figure does not name ${key}: "${shown.figures[index]}"`);
     });
@@ -201,6 +206,12 @@ async function typeTask(page, user, task) {
   await page.selectOption('#unit', task.settings.unit || '');
   await page.selectOption('#grade', task.settings.grade || '');
   for (const [key, value] of task.givens) {
+    // A field of use: „Още величини“ opens it first.
+    const closed = await page.evaluate((id) => {
+      const uses = document.getElementById(id).closest('details');
+      return uses && !uses.open ? uses.id : null;
+    }, `${task.solid}-${key}`);
+    if (closed) await activate(page, user, `#${closed} > summary`);
     await activate(page, user, `#${task.solid}-${key}`);
     await page.keyboard.press('Control+A');
     await page.keyboard.press('Backspace');
@@ -246,6 +257,9 @@ async function everyTaskByAddress(page, user, site) {
       continue;
     }
     const wrong = differences(task, shown);
+    // The fields of use open by themselves where the address fills one.
+    const givesUse = task.givens.some(([key]) => shown.uses.includes(key));
+    if (shown.usesOpen !== givesUse) wrong.push(`the fields of use ${shown.usesOpen ? 'open' : 'closed'}`);
     const address = await page.evaluate(() => location.search);
     if (address !== `?${task.address}`) wrong.push(`the address became ${address}`);
     check(wrong.length === 0, `${user.name}: by its address: ${task.what} (${task.address})`, wrong.join('\n    '));
@@ -373,6 +387,57 @@ async function nothingLost(page, user, site) {
   const reloaded = await page.evaluate(() => ['cone-r', 'cone-h'].map((id) => document.getElementById(id).value));
   check(JSON.stringify(reloaded) === JSON.stringify(['3', '4а']), `${user.name}: reloaded, the address brings the typed text back`,
     JSON.stringify(reloaded));
+}
+
+// The fields of use and of the sums of edges under „Още величини“: closed
+// while empty, and an empty group adds nothing to a task; opened by the
+// address or a text read; their units from the unit chosen; the results in
+// their notes; axe-core finds nothing with them open.
+async function theFieldsOfUse(page, user, site) {
+  await page.goto(`${site.url}zadachi.html?solid=cube&a=5`);
+  let shown = await solved(page);
+  const keys = shown.solutions[0]?.values.map(([key]) => key) ?? [];
+  check(!shown.usesOpen && shown.uses.includes('E') && shown.uses.includes('ρ') && !keys.some((key) => shown.uses.includes(key)),
+    `${user.name}: a cube's fields of use closed and adding nothing to a = 5`, JSON.stringify([shown.uses, keys]));
+
+  await page.goto(`${site.url}zadachi.html?solid=box&a=60cm&b=30cm&c=40cm&f=3/4`);
+  shown = await solved(page);
+  const liquid = await page.evaluate(() => [document.getElementById('note-box-Vt').textContent.replace(/\u00a0/g, ' '),
+    document.getElementById('row-box-f').dataset.state, document.getElementById('box-f').value]);
+  check(shown.usesOpen && /54000 cm³/.test(liquid[0]) && /54 l/.test(liquid[0]) && liquid[1] === 'given' && liquid[2] === '3/4',
+    `${user.name}: f = 3/4 by the address: the group open, the litres beside Vt`, JSON.stringify(liquid));
+  await axeFindsNothing(page, user, 'with the fields of use open');
+
+  const units = () => page.evaluate(() => Object.fromEntries(['ρ', 'm', 'cS', 'CS', 'f'].map((key) => {
+    const unit = document.querySelector(`#row-cube-${key} .unit`);
+    return [key, unit && getComputedStyle(unit).display !== 'none' ? getComputedStyle(unit, '::after').content : 'none'];
+  })));
+  await page.goto(`${site.url}zadachi.html?solid=cube&a=5&ρ=8&unit=cm`);
+  await solved(page);
+  let shownUnits = await units();
+  check(shownUnits['ρ'] === '"g/cm³"' && shownUnits.m === '"g"' && shownUnits.cS === '"лв./cm²"' && shownUnits.CS === '"лв."' &&
+    shownUnits.f === 'none', `${user.name}: the fields of use in centimetres: g/cm³, g, лв./cm², лв., a fill with none`,
+  JSON.stringify(shownUnits));
+  const mass = await page.evaluate(() => document.getElementById('note-cube-m').textContent.replace(/\u00a0/g, ' '));
+  check(/1000 g/.test(mass), `${user.name}: the mass of a 5-cm cube at 8 g/cm³ beside m`, mass);
+  await page.selectOption('#unit', 'm');
+  await settled(page);
+  shownUnits = await units();
+  check(shownUnits['ρ'] === '"kg/m³"' && shownUnits.m === '"kg"' && shownUnits.CS === '"лв."',
+    `${user.name}: in metres: kg/m³, kg`, JSON.stringify(shownUnits));
+
+  // A sum of edges in the address and in a task's text.
+  await page.goto(`${site.url}zadachi.html?solid=cube&E=60`);
+  shown = await solved(page);
+  const volume = shown.solutions[0]?.values.find(([key]) => key === 'V');
+  check(shown.usesOpen && volume && volume[2] === '125', `${user.name}: ?solid=cube&E=60: the sums open, V = 125`, JSON.stringify(shown));
+  await page.goto(`${site.url}zadachi.html`);
+  await solved(page);
+  await page.fill('#task-text', 'Сборът от всички ръбове на куб е 60 cm. Намерете обема му.');
+  shown = await settled(page);
+  const read = await page.evaluate(() => document.getElementById('cube-E').value);
+  check(shown.usesOpen && /^60\s?cm$/.test(read), `${user.name}: a task's text with the sum of edges fills E, open`,
+    JSON.stringify([read, shown.usesOpen]));
 }
 
 async function axeFindsNothing(page, user, when) {
@@ -646,12 +711,14 @@ async function run(user) {
       await enterAndSolve(page, user, site);
       await nothingLost(page, user, site);
       await theGrade(page, user, site);
+      await theFieldsOfUse(page, user, site);
     } else {
       await everyTaskByAddress(page, user, site);
       await typedTasks(page, user, site, tasks.filter((t) => t.status !== 'invalid'));
       await enterAndSolve(page, user, site);
       await nothingLost(page, user, site);
       await theGrade(page, user, site);
+      await theFieldsOfUse(page, user, site);
       await accessible(page, user, site);
       await inForcedColours(page, user, site);
       await onPaper(page, user, site);

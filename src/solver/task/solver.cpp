@@ -179,10 +179,30 @@ std::optional<State> referenceSolid(const Task& task) {
 }
 
 // Whether these quantities of the reference solid, given, lead with the
+// These quantities' values in the reference solid; a given the reference
+// does not fix (a density, a fill: quantities of use) with its own value.
+// None where a quantity has neither.
+std::optional<std::vector<std::pair<int, Value>>> referenceValues(const Task& task, const State& solid,
+                                                                  const std::vector<int>& quantities) {
+    std::vector<std::pair<int, Value>> trial;
+    for (int q : quantities) {
+        if (const auto& known = solid.known[std::size_t(q)]) {
+            trial.emplace_back(q, known->value);
+            continue;
+        }
+        const auto given = std::find_if(task.reading.givens.begin(), task.reading.givens.end(),
+                                        [q](const ReadGiven& g) { return g.quantity == q; });
+        if (given == task.reading.givens.end()) return std::nullopt;
+        trial.emplace_back(q, Value(given->value, task.wording.pi()));
+    }
+    return trial;
+}
+
 // grade's tools to every quantity the task asks for.
 bool reachesAsked(const Task& task, const State& solid, const std::vector<int>& quantities) {
-    std::vector<std::pair<int, Value>> trial;
-    for (int q : quantities) trial.emplace_back(q, solid.known[std::size_t(q)]->value);
+    const auto values = referenceValues(task, solid, quantities);
+    if (!values) return false;
+    const std::vector<std::pair<int, Value>>& trial = *values;
     const Search search = searched(task, trial, false, false, false);
     std::vector<State> reached = search.solutions();
     reached.insert(reached.end(), search.stuck().begin(), search.stuck().end());
@@ -197,9 +217,8 @@ bool reachesAsked(const Task& task, const State& solid, const std::vector<int>& 
 
 // Whether these quantities of the reference solid, given, decide it.
 bool decides(const Task& task, const State& solid, const std::vector<int>& quantities) {
-    std::vector<std::pair<int, Value>> trial;
-    for (int q : quantities) trial.emplace_back(q, solid.known[std::size_t(q)]->value);
-    return !searched(task, trial, false, false, false).solutions().empty();
+    const auto trial = referenceValues(task, solid, quantities);
+    return trial && !searched(task, *trial, false, false, false).solutions().empty();
 }
 
 std::vector<int> givenQuantities(const Task& task) {

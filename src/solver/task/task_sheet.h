@@ -33,6 +33,8 @@ inline constexpr std::string_view solveAsTask = "Реши като задача"
 inline constexpr std::string_view figure = "Чертеж";
 inline constexpr std::string_view net = "Развивка";
 inline constexpr std::string_view printNet = "Печат на развивката";
+// The group of fields under a solid's own: the liquid, a mass, a cost, the sums of edges.
+inline constexpr std::string_view moreQuantities = "Още величини";
 }  // namespace caption
 
 // The settings a student may choose, with what the choice says.
