@@ -125,7 +125,7 @@ function differences(task, shown) {
     // Beside each solution its figure, every given named in it by its letter.
     task.answers.forEach((answers, index) => {
       // A solid its givens do not fix (a triangle's side and height) is not drawn.
-      if (!shown.figures[index] && answers.split(' ').some((answer) => answer.endsWith('=-'))) return;
+      if (!shown.figures[index] && answers.some(([, kind]) => kind === '-')) return;
       // (A mass, a price or a fill is no measure of the figure's.)
       for (const [key] of task.givens.filter(([given, value]) => !isRelation(given, value) && !shown.uses.includes(given)))
         if (!new RegExp(`(^|, )${key} [=≈]`).test(shown.figures[index] ?? ''))
