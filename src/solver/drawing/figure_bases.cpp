@@ -125,6 +125,21 @@ Scene pyramidOnBaseScene(const Shown& shown, const Outline& base, double height,
         if (segment(scene, m, "k", apex, onFloor(foot), false, centre))
             scene.rightAngles.push_back({onFloor(foot), apex, onFloor(to)});
         segment(scene, m, shown.baseApothem ? "k1" : "r", centre, onFloor(foot), true, apex);
+        // Each lateral edge the task names, at the corner of its letter the viewer sees best.
+        std::set<std::string_view> drawn;
+        const std::size_t n = base.corners.size();
+        for (std::size_t i = 0; i < base.cornerEdges.size() && i < n; ++i) {
+            const std::string_view letter = base.cornerEdges[i];
+            if (!drawn.insert(letter).second) continue;
+            std::size_t best = i;
+            for (std::size_t j = 0; j < base.cornerEdges.size() && j < n; ++j)
+                if (base.cornerEdges[j] == letter && (faceSeen(j) || faceSeen((j + n - 1) % n))) {
+                    best = j;
+                    break;
+                }
+            const bool hidden = !faceSeen(best) && !faceSeen((best + n - 1) % n);
+            segment(scene, m, letter, onFloor(base.corners[best]), apex, hidden, middle);
+        }
     } else {
         // A lateral edge l, and R from the centre to its foot: the right triangle l, h, R.
         const Point corner = base.corners[rightmostSeenCorner(base, faceSeen, false)];

@@ -26,7 +26,8 @@ void addHeight(Outline& outline, std::string_view letter, Point top, Point a, Po
 Made rightTriangle(const Measures& m) {
     const double a = m["a"], b = m["b"];
     if (a <= 0 || b <= 0) return {};
-    Outline outline{{{0, 0}, {a, 0}, {0, b}}, {"a", "c", "b"}, {}};
+    // C at the right angle, B at the end of a, A at the end of b.
+    Outline outline{{{0, 0}, {a, 0}, {0, b}}, {"a", "c", "b"}, {}, {"lC", "lB", "lA"}};
     addHeight(outline, "hc", {0, 0}, {a, 0}, {0, b});
     return outline;
 }
@@ -36,7 +37,7 @@ Made isoscelesTriangle(const Measures& m) {
     const double a = m["a"], b = m["b"];
     if (a <= 0 || 2 * b <= a) return {};
     const double ha = m.has("ha") ? m["ha"] : std::sqrt(b * b - a * a / 4);
-    Outline outline{{{-a / 2, 0}, {a / 2, 0}, {0, ha}}, {"a", "b", "b"}, {}};
+    Outline outline{{{-a / 2, 0}, {a / 2, 0}, {0, ha}}, {"a", "b", "b"}, {}, {"lB", "lB", "lA"}};
     outline.segments.push_back({"ha", {0, ha}, {0, 0}, Point{a / 2, 0}});
     return outline;
 }
@@ -47,7 +48,7 @@ Made anyTriangle(const Measures& m) {
     if (a <= 0 || b <= 0 || c <= 0 || a >= b + c || b >= a + c || c >= a + b) return {};
     const double x = (a * a + c * c - b * b) / (2 * a);
     const Point top{x, std::sqrt(std::max(0.0, c * c - x * x))};
-    Outline outline{{{0, 0}, {a, 0}, top}, {"a", "b", "c"}, {}};
+    Outline outline{{{0, 0}, {a, 0}, top}, {"a", "b", "c"}, {}, {"lB", "lC", "lA"}};
     addHeight(outline, "ha", top, {0, 0}, {a, 0});
     return outline;
 }
@@ -70,7 +71,7 @@ Made rhombus(const Measures& m) {
         d1 = 2 * a * std::cos(angle / 2);
         d2 = 2 * a * std::sin(angle / 2);
     }
-    Outline outline{{{-d1 / 2, 0}, {0, -d2 / 2}, {d1 / 2, 0}, {0, d2 / 2}}, {"a", "a", "a", "a"}, {}};
+    Outline outline{{{-d1 / 2, 0}, {0, -d2 / 2}, {d1 / 2, 0}, {0, d2 / 2}}, {"a", "a", "a", "a"}, {}, {"l1", "l2", "l1", "l2"}};
     outline.segments.push_back({"d1", {-d1 / 2, 0}, {d1 / 2, 0}});
     outline.segments.push_back({"d2", {0, -d2 / 2}, {0, d2 / 2}});
     return outline;

@@ -27,6 +27,9 @@ struct Outline {
     Polygon corners;                      // counter-clockwise in the base's plane, y up
     std::vector<std::string_view> sides;  // the letter of side i, from corner i to i + 1
     std::vector<BaseSegment> segments;
+    // The letter of the lateral edge to corner i of a pyramid whose apex is
+    // over the centre of the circle inside (edges differ corner to corner).
+    std::vector<std::string_view> cornerEdges = {};
 };
 
 // The base's outline in the solution's units; none where the drawer is not

@@ -136,8 +136,12 @@ Search::Progress Search::advance(State& state) {
     // letter is taken first where there is one.
     // With a grade set, a relation that takes a given not used yet comes
     // first: the steps work with the task's data as its key does (B = P·r : 2
-    // with the apothem of the base given, not B = 6·a²√3 : 4).
-    for (bool freshFirst : {options_.grade > 0, false}) {
+    // with the apothem of the base given, not B = 6·a²√3 : 4). So they do
+    // without one where a given is written with decimals, which the task may
+    // have rounded (B = a·ha : 2 with ha = 5,2 for a side of 6, not Heron's).
+    const bool decimalGiven =
+        std::find(options_.givenDecimal.begin(), options_.givenDecimal.end(), true) != options_.givenDecimal.end();
+    for (bool freshFirst : {options_.grade > 0 || decimalGiven, false}) {
         for (bool carefully : {true, false}) {
             for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
                 int unknown = -1, count = 0;
@@ -321,8 +325,10 @@ bool Search::checkRelations(State& state) {
             if (state.known[std::size_t(q)]->given) members |= state.known[std::size_t(q)]->from;
         const bool roundedElsewhere = (from & decimals & ~members) != 0;
         if (roundedElsewhere && (!rounded || !written(state.known[std::size_t(rounded->quantity)]->from)) &&
-            std::fabs(left.number - right.number) <= 4 * tolerance(from) * scale)
+            std::fabs(left.number - right.number) <= 4 * tolerance(from) * scale) {
+            state.roundedApart |= from & decimals & ~members;
             continue;
+        }
         if (rounded && closeEnough(state, *rounded)) {
             state.roundings.push_back(*rounded);
             continue;

@@ -29,6 +29,9 @@ struct State {
     std::vector<Step> steps;
     std::vector<Rounding> roundings;  // givens taken as rounded
     GivenSet used = 0;                // givens a step has taken
+    // Givens written with decimals that a relation without them found rounded
+    // (ha = 5,2 of a side of 6, through B): their notes are written by the caller.
+    GivenSet roundedApart = 0;
 };
 
 struct SearchOptions {

@@ -136,6 +136,9 @@ struct SolidRow {
     // Two quantities whose values may be swapped without changing the solid
     // (the base edges a and b of a box): solutions that differ only by them are one.
     std::array<std::string_view, 2> interchangeable = {};
+    // Quantities swapped with them (a pyramid's face heights ka and kb over the
+    // sides a and b), pairs of keys.
+    std::span<const std::array<std::string_view, 2>> swappedAlong = {};
     std::span<const PartRow> parts = {};
     std::span<const ConditionRow> conditions = {};
     // Other names a student may type for it: „кълбо“, "ball".

@@ -167,6 +167,38 @@ const SolidRow* onItsBase(Reading& reading, const std::vector<Mention>& mentions
     return reading.solid;
 }
 
+// Where a phrase about a base ends: the sentence's end, a comma or another solid.
+bool basePhraseEnds(const Item& item) {
+    return item.kind == ItemKind::End || (item.kind == ItemKind::Mark && item.text == ",") ||
+           (item.is(Role::Solid) && !plane(item.meaning));
+}
+
+// „основа равностранен триъгълник със страна 6 cm и височина 5,2 cm“, with the
+// prism's height named apart: the figure is read as shapesWithHeight() says, and
+// the height in its phrase is its own.
+void shapesGivenWithHeight(const Reading& reading, std::vector<Mention>& mentions) {
+    const std::vector<Item>& items = reading.items;
+    for (Mention& m : mentions) {
+        const auto row = std::find_if(shapesWithHeight().begin(), shapesWithHeight().end(), [&](const ShapeWithHeight& r) {
+            return r.shape == m.key && r.givens == m.givens;
+        });
+        if (row == shapesWithHeight().end()) continue;
+        std::size_t end = m.item + 1, values = 0;
+        bool ownHeight = false;
+        for (; end < items.size() && !basePhraseEnds(items[end]); ++end) {
+            if (items[end].kind == ItemKind::Value) ++values;
+            if (items[end].is(Role::Quantity) && items[end].meaning == "height" && values > 0) ownHeight = true;
+        }
+        if (!ownHeight) continue;
+        bool solidsHeight = false;
+        for (std::size_t k = 0; k < items.size(); ++k)
+            if ((k < m.item || k >= end) && items[k].is(Role::Quantity) && items[k].meaning == "height") solidsHeight = true;
+        if (!solidsHeight) continue;
+        m.key = row->as;
+        m.givens = row->asGivens;
+    }
+}
+
 // Past a base's name, up to the sentence's end, a comma or another solid, a
 // height, a diagonal or „основи“ are the base's own: „основа ромб със страна
 // 3 cm и височина 2 cm“, „трапец с основи 10 cm и 4 cm“.
@@ -186,9 +218,7 @@ void baseOwnQuantities(Reading& reading, const std::vector<Mention>& mentions) {
         std::size_t values = 0;
         for (std::size_t k = m.item + 1; k < items.size(); ++k) {
             Item& item = items[k];
-            if (item.kind == ItemKind::End || (item.kind == ItemKind::Mark && item.text == ",") ||
-                (item.is(Role::Solid) && !plane(item.meaning)))
-                break;
+            if (basePhraseEnds(item)) break;
             if (item.kind == ItemKind::Value) ++values;
             if (item.is(Role::Quantity) && item.meaning == "height" && values < fixing) item.meaning = "base height";
             else if (item.is(Role::Quantity) && item.meaning == "diagonal") item.meaning = "base diagonal";
@@ -267,6 +297,7 @@ void placeSolid(Reading& reading) {
         return;
     }
     if (!plane(reading.solid->key)) {
+        shapesGivenWithHeight(reading, mentions);
         reading.solid = onItsBase(reading, mentions);
         if (!reading.solid) return;
         if (!reading.solid->family.empty()) baseOwnQuantities(reading, mentions);

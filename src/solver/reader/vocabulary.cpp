@@ -318,6 +318,10 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"apothem", "polygon", "r"},
     {"base apothem", "pyramid", "r"},
     {"lateral edge", "pyramid", "b"},
+    // Over the centre of the circle inside, the lateral edges differ corner to corner.
+    {"lateral edge", "pyramid-triangle-faces pyramid-right-triangle-faces", "lA lB lC"},
+    {"lateral edge", "pyramid-isosceles-triangle-faces", "lA lB"},
+    {"lateral edge", "pyramid-rhombus-faces", "l1 l2"},
     {"lateral edge", "pyramid-*", "l"},
     {"lateral edge", "prism prism-*", "h"},
     {"lateral edge", "box", "c"},
@@ -396,6 +400,10 @@ constexpr RelationCue relationCueTable[] = {
     {"edge", Role::Equal, "", "equal edges"},
 };
 
+constexpr ShapeWithHeight shapeWithHeightTable[] = {
+    {"polygon", "n=3", "triangle", "b=a c=a"},
+};
+
 constexpr SymbolKey symbolKeyTable[] = {
     {"h_a", "pyramid", "k"},
     {"ha", "pyramid", "k"},
@@ -414,6 +422,7 @@ std::span<const QuantityKey> quantityKeys() { return quantityKeyTable; }
 std::span<const RelationKey> relationKeys() { return relationKeyTable; }
 std::span<const SymbolKey> symbolKeys() { return symbolKeyTable; }
 std::span<const RelationCue> relationCues() { return relationCueTable; }
+std::span<const ShapeWithHeight> shapesWithHeight() { return shapeWithHeightTable; }
 
 namespace {
 

@@ -114,6 +114,18 @@ struct CostKey {
     std::string_view cost;
 };
 
+// A regular figure that a task gives with a height of its own, rounded as a
+// grade-6 task gives it („равностранен триъгълник със страна 6 cm и височина
+// 5,2 cm“), where the solid's height is named apart: read as the figure `as`
+// with `asGivens` (a triangle with equal sides), so that its area is worked
+// out from that height, as the key does.
+struct ShapeWithHeight {
+    std::string_view shape;
+    std::string_view givens;
+    std::string_view as;
+    std::string_view asGivens;
+};
+
 // Words that say the walls are painted (the lateral surface): „стените“.
 std::span<const std::string_view> wallWords();
 
@@ -124,6 +136,7 @@ std::span<const QuantityKey> quantityKeys();
 std::span<const RelationKey> relationKeys();
 std::span<const SymbolKey> symbolKeys();
 std::span<const RelationCue> relationCues();
+std::span<const ShapeWithHeight> shapesWithHeight();
 
 // Whether a space separated list names the solid ("" names every solid).
 bool listsSolid(std::string_view solids, std::string_view solid);

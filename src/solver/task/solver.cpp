@@ -274,6 +274,31 @@ std::string unitOf(std::optional<Unit> unit, Dimension dimension) {
 // Whether the task is solved as far as its grade's tools go, and no further.
 bool beyondGrade(const Task& task) { return task.limitedByGrade; }
 
+// The exact values of the decimal givens a solution found rounded apart from
+// the relations that hold them (ha = 5,2 for a side of 6, checked through B):
+// each found from the other givens alone, where they fix it.
+std::vector<Rounding> roundedApart(const Task& task, const State& state) {
+    std::vector<Rounding> found;
+    for (std::size_t i = 0; i < task.reading.givens.size(); ++i) {
+        if (!(state.roundedApart & (GivenSet(1) << i))) continue;
+        GivenReading others = task.reading;
+        others.givens.erase(others.givens.begin() + std::ptrdiff_t(i));
+        const Task without{task.solid, others, task.settings, task.wording, task.regular};
+        const Search search = searched(without, givenValues(without, true), true, false);
+        const int quantity = task.reading.givens[i].quantity;
+        std::optional<Value> exact;
+        bool single = !search.solutions().empty();
+        for (const State& s : search.solutions()) {
+            const auto& known = s.known[std::size_t(quantity)];
+            if (!known || !known->value.exact || (exact && !sameValue(*exact, known->value))) single = false;
+            else exact = known->value;
+        }
+        if (single && exact && !sameValue(*exact, state.known[std::size_t(quantity)]->value))
+            found.push_back({quantity, *exact});
+    }
+    return found;
+}
+
 Solution solutionOf(const Task& task, const State& state, const Leading& leading, std::size_t shown = 0) {
     Solution solution;
     if (task.solid.wholeIndex >= 0 && state.known[std::size_t(task.solid.wholeIndex)])
@@ -287,7 +312,9 @@ Solution solutionOf(const Task& task, const State& state, const Leading& leading
         solution.steps.push_back(writer.step(step));
         solution.records.push_back(step);
     }
-    for (const Rounding& rounding : state.roundings) {
+    std::vector<Rounding> roundings = state.roundings;
+    for (const Rounding& apart : roundedApart(task, state)) roundings.push_back(apart);
+    for (const Rounding& rounding : roundings) {
         const QuantityRow& row = task.solid.row->quantities[std::size_t(rounding.quantity)];
         const std::string note = std::string(row.key) + " е закръглено: точно " + std::string(row.key) + " " +
                                  task.wording.equals(rounding.derived) + task.wording.unitText(row.dimension);
@@ -327,19 +354,27 @@ Solution solutionOf(const Task& task, const State& state, const Leading& leading
 
 bool sameSolid(const Task& task, const State& a, const State& b) {
     const SolidRow& row = *task.solid.row;
-    auto equalWith = [&](int swapFirst, int swapSecond) {
+    std::vector<std::size_t> counterpart(a.known.size());
+    for (std::size_t q = 0; q < counterpart.size(); ++q) counterpart[q] = q;
+    auto equalWith = [&]() {
         for (std::size_t q = 0; q < a.known.size(); ++q) {
-            std::size_t other = q;
-            if (int(q) == swapFirst) other = std::size_t(swapSecond);
-            else if (int(q) == swapSecond) other = std::size_t(swapFirst);
+            const std::size_t other = counterpart[q];
             if (a.known[q].has_value() != b.known[other].has_value()) return false;
             if (a.known[q] && !sameValue(a.known[q]->value, b.known[other]->value)) return false;
         }
         return true;
     };
-    if (equalWith(-1, -1)) return true;
+    if (equalWith()) return true;
     if (row.interchangeable[0].empty()) return false;
-    return equalWith(quantityIndex(row, row.interchangeable[0]), quantityIndex(row, row.interchangeable[1]));
+    auto swap = [&](std::string_view first, std::string_view second) {
+        const int i = quantityIndex(row, first), j = quantityIndex(row, second);
+        if (i < 0 || j < 0) return;
+        counterpart[std::size_t(i)] = std::size_t(j);
+        counterpart[std::size_t(j)] = std::size_t(i);
+    };
+    swap(row.interchangeable[0], row.interchangeable[1]);
+    for (const auto& [first, second] : row.swappedAlong) swap(first, second);
+    return equalWith();
 }
 
 std::vector<State> distinct(const Task& task, const std::vector<State>& states) {

@@ -84,6 +84,38 @@ constexpr RelationRow quadrangularPyramidRelations[] = {
     {"El = 4l", {"l = El : 4"}},
     {"E = P + El", {"P = E − El", "El = E − P"}, "E е сборът от основните и околните ръбове, затова E > P и E > El"},
 };
+
+// A pyramid whose faces make equal angles with the base has its apex over the
+// centre of the circle inside the base: its lateral edges differ from corner
+// to corner (engine/tables/on_bases.cpp finds each).
+constexpr QuantityRow cornerA = {"lA", "околен ръб към върха A", Length, "околния ръб към върха A"};
+constexpr QuantityRow cornerB = {"lB", "околен ръб към върха B", Length, "околния ръб към върха B"};
+constexpr QuantityRow cornerC = {"lC", "околен ръб към върха C", Length, "околния ръб към върха C"};
+constexpr QuantityRow faceTrianglePyramidQuantities[] = {
+    cornerA, cornerB, cornerC, {"P", "периметър на основата", Length, "периметъра на основата"}, all, later,
+};
+constexpr RelationRow faceTrianglePyramidRelations[] = {
+    {"El = lA + lB + lC", {"lA = El − lB − lC", "lB = El − lA − lC", "lC = El − lA − lB"}},
+    {"E = P + El", {"P = E − El", "El = E − P"}, "E е сборът от основните и околните ръбове, затова E > P и E > El"},
+};
+// On an isosceles triangle, the edges to both ends of its base are alike (lB).
+constexpr QuantityRow faceIsoscelesPyramidQuantities[] = {
+    cornerA, cornerB, {"P", "периметър на основата", Length, "периметъра на основата"}, all, later,
+};
+constexpr RelationRow faceIsoscelesPyramidRelations[] = {
+    {"El = lA + 2lB", {"lA = El − 2lB", "lB = (El − lA) : 2"}},
+    {"E = P + El", {"P = E − El", "El = E − P"}, "E е сборът от основните и околните ръбове, затова E > P и E > El"},
+};
+// On a rhombus, two edges to the ends of each diagonal.
+constexpr QuantityRow faceRhombusPyramidQuantities[] = {
+    {"l1", "околен ръб към краищата на диагонала d1", Length, "околния ръб към краищата на диагонала d1"},
+    {"l2", "околен ръб към краищата на диагонала d2", Length, "околния ръб към краищата на диагонала d2"},
+    {"P", "периметър на основата", Length, "периметъра на основата"}, all, later,
+};
+constexpr RelationRow faceRhombusPyramidRelations[] = {
+    {"El = 2l1 + 2l2", {"l1 = El : 2 − l2", "l2 = El : 2 − l1"}},
+    {"E = P + El", {"P = E − El", "El = E − P"}, "E е сборът от основните и околните ръбове, затова E > P и E > El"},
+};
 // clang-format on
 
 constexpr std::string_view noBase[] = {"E"};
@@ -112,6 +144,20 @@ const SolidRow& triangularPyramidEdges() {
 }
 const SolidRow& quadrangularPyramidEdges() {
     static constexpr SolidRow t = edgesTable("edges-pyramid-4", sidedPyramidQuantities, quadrangularPyramidRelations); return t;
+}
+const SolidRow& triangleFacesPyramidEdges() {
+    static constexpr SolidRow t = edgesTable("edges-pyramid-3-faces", faceTrianglePyramidQuantities, faceTrianglePyramidRelations);
+    return t;
+}
+const SolidRow& isoscelesFacesPyramidEdges() {
+    static constexpr SolidRow t = edgesTable("edges-pyramid-isosceles-faces", faceIsoscelesPyramidQuantities,
+                                             faceIsoscelesPyramidRelations);
+    return t;
+}
+const SolidRow& rhombusFacesPyramidEdges() {
+    static constexpr SolidRow t = edgesTable("edges-pyramid-rhombus-faces", faceRhombusPyramidQuantities,
+                                             faceRhombusPyramidRelations);
+    return t;
 }
 // clang-format on
 

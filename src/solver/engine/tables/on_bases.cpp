@@ -27,16 +27,71 @@ struct BaseOfSolids {
     std::string_view facesOverEdges = {};
     bool inscribed = false;  // it has a circle inside: a pyramid with equal faces' angles
     int corners = 3;         // its lateral edges: three on a triangle, four on a quadrilateral
+    // The pyramid with equal faces' angles: each lateral edge, found from k or
+    // h and the corner's distance along the base, and its uses with the sums of edges.
+    std::span<const RelationRow> edgesOverIncentre = {};
+    std::span<const PartRow> facesUses = solidUses;
+    // What swaps with the base's interchangeable sides or diagonals: in the
+    // pyramid with equal edges, the faces' heights; in the other, the edges.
+    std::span<const std::array<std::string_view, 2>> edgesSwapped = {};
+    std::span<const std::array<std::string_view, 2>> facesSwapped = {};
 };
+
+constexpr std::array<std::string_view, 2> faceHeightsSwapped[] = {{"ka", "kb"}};
+constexpr std::array<std::string_view, 2> cornerEdgesSwapped[] = {{"lA", "lB"}};
+constexpr std::array<std::string_view, 2> diagonalEdgesSwapped[] = {{"l1", "l2"}};
+
+// clang-format off
+// From a corner, the two sides run to where the circle inside touches them
+// by p − a (the corner opposite a): there the face's height k meets the side
+// at a right angle, and the lateral edge is the hypotenuse over k.
+constexpr RelationRow edgesOverTriangleIncentre[] = {
+    {"lA² = k² + (p − a)²", {"lA = √(k² + (p − a)²)", "k = √(lA² − (p − a)²)"},
+     "околният ръб lA е хипотенуза в правоъгълния триъгълник с катети k и p − a, затова е по-дълъг от k", Pythagoras},
+    {"lB² = k² + (p − b)²", {"lB = √(k² + (p − b)²)", "k = √(lB² − (p − b)²)"},
+     "околният ръб lB е хипотенуза в правоъгълния триъгълник с катети k и p − b, затова е по-дълъг от k", Pythagoras},
+    {"lC² = k² + (p − c)²", {"lC = √(k² + (p − c)²)", "k = √(lC² − (p − c)²)"},
+     "околният ръб lC е хипотенуза в правоъгълния триъгълник с катети k и p − c, затова е по-дълъг от k", Pythagoras},
+};
+// A right triangle's corners: A and B at the ends of the hypotenuse, C at the right angle.
+constexpr RelationRow edgesOverRightTriangleIncentre[] = {
+    {"lA² = k² + ((b + c − a) : 2)²", {"lA = √(k² + ((b + c − a) : 2)²)", "k = √(lA² − ((b + c − a) : 2)²)"},
+     "околният ръб lA е хипотенуза в правоъгълния триъгълник с катети k и (b + c − a) : 2, затова е по-дълъг от k",
+     Pythagoras},
+    {"lB² = k² + ((a + c − b) : 2)²", {"lB = √(k² + ((a + c − b) : 2)²)", "k = √(lB² − ((a + c − b) : 2)²)"},
+     "околният ръб lB е хипотенуза в правоъгълния триъгълник с катети k и (a + c − b) : 2, затова е по-дълъг от k",
+     Pythagoras},
+    {"lC² = k² + r²", {"lC = √(k² + r²)", "k = √(lC² − r²)"},
+     "околният ръб lC е хипотенуза в правоъгълния триъгълник с катети k и r, затова е по-дълъг от k", Pythagoras},
+};
+// An isosceles triangle's: A opposite the base a, B and C at its ends.
+constexpr RelationRow edgesOverIsoscelesIncentre[] = {
+    {"lA² = k² + (b − a : 2)²", {"lA = √(k² + (b − a : 2)²)", "k = √(lA² − (b − a : 2)²)"},
+     "околният ръб lA е хипотенуза в правоъгълния триъгълник с катети k и b − a : 2, затова е по-дълъг от k", Pythagoras},
+    {"lB² = k² + (a : 2)²", {"lB = √(k² + (a : 2)²)", "k = √(lB² − (a : 2)²)"},
+     "околният ръб lB е хипотенуза в правоъгълния триъгълник с катети k и a : 2, затова е по-дълъг от k", Pythagoras},
+};
+// A rhombus's circle inside has its centre where the diagonals cross.
+constexpr RelationRow edgesOverRhombusCentre[] = {
+    {"l1² = h² + (d1 : 2)²", {"l1 = √(h² + (d1 : 2)²)", "h = √(l1² − (d1 : 2)²)", "d1 = 2√(l1² − h²)"},
+     "околният ръб l1 е хипотенуза в правоъгълния триъгълник с катети h и d1 : 2, затова е по-дълъг от тях", Pythagoras},
+    {"l2² = h² + (d2 : 2)²", {"l2 = √(h² + (d2 : 2)²)", "h = √(l2² − (d2 : 2)²)", "d2 = 2√(l2² − h²)"},
+     "околният ръб l2 е хипотенуза в правоъгълния триъгълник с катети h и d2 : 2, затова е по-дълъг от тях", Pythagoras},
+};
+// clang-format on
 
 // clang-format off
 const std::vector<BaseOfSolids>& basesOfSolids() {
     static const std::vector<BaseOfSolids> bases = {
-        {&rightTriangle,      {"a", "b", "c"}, "S = (a·ka + b·kb + c·kc) : 2", true},
-        {&isoscelesTriangle,  {"a", "b"},      "S = a·ka : 2 + b·kb",          true},
-        {&anyTriangle,        {"a", "b", "c"}, "S = (a·ka + b·kb + c·kc) : 2", true},
-        {&rectangle,          {"a", "b"},      "S = a·ka + b·kb",              false, 4},
-        {&rhombus,            {"a"},           {},                             true,  4},
+        {&rightTriangle,      {"a", "b", "c"}, "S = (a·ka + b·kb + c·kc) : 2", true, 3, edgesOverRightTriangleIncentre,
+         triangleFacesPyramidUses, faceHeightsSwapped, cornerEdgesSwapped},
+        {&isoscelesTriangle,  {"a", "b"},      "S = a·ka : 2 + b·kb",          true, 3, edgesOverIsoscelesIncentre,
+         isoscelesFacesPyramidUses},
+        {&anyTriangle,        {"a", "b", "c"}, "S = (a·ka + b·kb + c·kc) : 2", true, 3, edgesOverTriangleIncentre,
+         triangleFacesPyramidUses},
+        {&rectangle,          {"a", "b"},      "S = a·ka + b·kb",              false, 4, {}, solidUses, faceHeightsSwapped},
+        {&rhombus,            {"a"},           {},                             true,  4, edgesOverRhombusCentre,
+         rhombusFacesPyramidUses, {}, diagonalEdgesSwapped},
         {&parallelogram,      {"a", "b"},      {},                             false, 4},
         {&isoscelesTrapezoid, {"a", "b", "c"}, "S = (a·ka + b·kb) : 2 + c·kc", false, 4},
         {&rightTrapezoid,     {"a", "b", "c", "h1"}, {},                       false, 4},
@@ -149,13 +204,15 @@ Registration withSheets(Registration drawn, const BaseOfSolids& base, OnBase kin
 
 const SolidRow& finish(Generated& solid, const BaseOfSolids& base, std::string key, std::string name,
                        std::string_view genitive, std::string_view family, const Registration& drawn,
-                       std::span<const PartRow> uses, std::string_view apex = {}) {
+                       std::span<const PartRow> uses, std::string_view apex = {},
+                       std::span<const std::array<std::string_view, 2>> swappedAlong = {}) {
     solid.part[0] = PartRow{base.table};
     const SolidRow& shape = base.table();
     solid.registration = drawn;
     solid.row = SolidRow{.key = solid.keep(std::move(key)), .name = solid.keep(name), .genitive = genitive,
                          .single = solid.keep(name), .gender = Gender::Feminine, .quantities = solid.quantities,
                          .relations = solid.relations, .base = solid.base, .interchangeable = shape.interchangeable,
+                         .swappedAlong = swappedAlong,
                          .parts = solid.part, .conditions = solid.conditions,
                          .registration = &solid.registration, .family = family,
                          .variant = solid.keep(std::string(shape.name) + std::string(apex)), .uses = uses};
@@ -190,7 +247,7 @@ const SolidRow& pyramidWithEqualEdges(const BaseOfSolids& base) {
                   "пирамида с основа " + std::string(shape.name) + " и равни околни ръбове", "на пирамидата", "pyramid",
                   withSheets(drawnAs(shape, "pyramid over circumcentre", "l"), base, OnBase::EqualEdges),
                   base.corners == 3 ? std::span<const PartRow>(triangularPyramidUses) : quadrangularPyramidUses,
-                  ", равни околни ръбове");
+                  ", равни околни ръбове", base.edgesSwapped);
 }
 
 const SolidRow& pyramidWithEqualFaces(const BaseOfSolids& base) {
@@ -199,15 +256,20 @@ const SolidRow& pyramidWithEqualFaces(const BaseOfSolids& base) {
     takeBase(solid, shape);
     solid.quantities.push_back(pyramidHeight);
     solid.quantities.push_back(apothem);
+    // Its lateral edges, each named as its sums of edges name them.
+    for (const PartRow& use : base.facesUses)
+        for (const QuantityRow& q : use.table().quantities)
+            if (q.key.starts_with("l")) solid.quantities.push_back(q);
     solid.quantities.insert(solid.quantities.end(), std::begin(pyramidQuantities), std::end(pyramidQuantities));
     solid.relations.assign(std::begin(facesOverIncentre), std::end(facesOverIncentre));
+    solid.relations.insert(solid.relations.end(), base.edgesOverIncentre.begin(), base.edgesOverIncentre.end());
     solid.relations.insert(solid.relations.end(), std::begin(pyramidRelations), std::end(pyramidRelations));
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-faces",
                   "пирамида с основа " + std::string(shape.name) + ", чиито околни стени сключват равни ъгли с основата",
                   "на пирамидата", "pyramid",
-                  withSheets(drawnAs(shape, "pyramid over incentre", "k"), base, OnBase::EqualFaces), solidUses,
-                  ", стени под равни ъгли");
+                  withSheets(drawnAs(shape, "pyramid over incentre", "k"), base, OnBase::EqualFaces), base.facesUses,
+                  ", стени под равни ъгли", base.facesSwapped);
 }
 
 }  // namespace

@@ -197,6 +197,9 @@ const PartRow triangularPrismUses[8] = {SOLID_USES, {&withoutLid}, {&triangularP
 const PartRow quadrangularPrismUses[8] = {SOLID_USES, {&withoutLid}, {&quadrangularPrismEdges}};
 const PartRow triangularPyramidUses[7] = {SOLID_USES, {&triangularPyramidEdges}};
 const PartRow quadrangularPyramidUses[7] = {SOLID_USES, {&quadrangularPyramidEdges}};
+const PartRow triangleFacesPyramidUses[7] = {SOLID_USES, {&triangleFacesPyramidEdges}};
+const PartRow isoscelesFacesPyramidUses[7] = {SOLID_USES, {&isoscelesFacesPyramidEdges}};
+const PartRow rhombusFacesPyramidUses[7] = {SOLID_USES, {&rhombusFacesPyramidEdges}};
 const PartRow cylinderUses[8] = {{&circleBase}, SOLID_USES, {&withoutLid}};
 #undef SOLID_USES
 const PartRow ballUses[3] = {{&fillOfVessel}, {&costOfLiquid}, {&massByDensity}};
