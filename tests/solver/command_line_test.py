@@ -18,10 +18,11 @@ import sympy
 
 EXIT = {"solved": 0, "none": 1, "underdetermined": 1, "invalid": 2}
 QUANTITIES = {
-    "cube": "a d d1 S S1 V", "box": "a b c d S S1 V", "prism": "n a h P B S S1 V",
-    "pyramid": "n a h k k1 b r R P B S S1 V", "polygon": "n a P B r R",
-    "cylinder": "r d h S S1 V Q", "cone": "r d h l S S1 V Q", "sphere": "r d S V",
+    "cube": "a d d1 S S1 V", "box": "a b c d S S1 V d1 α", "prism": "n a h P B S S1 V",
+    "pyramid": "n a h k k1 b r R P B S S1 V α φ γ", "polygon": "n a P B r R",
+    "cylinder": "r d h S S1 V Q d1 α", "cone": "r d h l S S1 V Q α β θ", "sphere": "r d S V",
 }
+ANGLES = {"α", "β", "γ", "φ", "θ"}
 
 
 AREAS, VOLUMES = {"S", "S1", "B", "Q", "So", "Sd", "Sp"}, {"V", "Vt"}
@@ -36,7 +37,7 @@ MASS = {"mm": "g", "cm": "g", "dm": "kg", "m": "kg"}
 def expected_unit(outcome, key):
     """The unit of a quantity's value: the results' unit, squared or cubed; none for n."""
     unit = outcome["unit"]
-    if key == "α":
+    if key in ANGLES:
         return "°"
     if key in ("CV", "CS"):
         return "лв."

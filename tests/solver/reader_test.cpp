@@ -159,6 +159,16 @@ TEST_P(PrintedTaskTest, GivesTheAnswerKey) {
     for (std::size_t s = 0; s < task.answers.size(); ++s) {
         std::istringstream items{std::string(task.answers[s])};
         for (std::string item; items >> item;) {
+            if (const auto about = item.find('~'); about != std::string::npos) {  // a decimal, to the digits written
+                const QuantityResult* q = outcome.outcome.solutions[s].find(item.substr(0, about));
+                ASSERT_NE(q, nullptr) << item;
+                EXPECT_FALSE(q->exact) << item;
+                const std::string decimal = item.substr(about + 1);
+                const auto point = decimal.find('.');
+                const int places = point == std::string::npos ? 0 : int(decimal.size() - point - 1);
+                EXPECT_NEAR(q->value, std::stod(decimal), 0.6 * std::pow(10.0, -places)) << item;
+                continue;
+            }
             const auto equals = item.find('=');
             const std::string key = item.substr(0, equals);
             const ReadNumber expected = readNumber(item.substr(equals + 1));
@@ -173,6 +183,34 @@ TEST_P(PrintedTaskTest, GivesTheAnswerKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PrintedTaskTest, ::testing::ValuesIn(printedTasks()));
+
+// An angle with no exact value as the key writes it, to whole degrees where the task says so, else to the digits set.
+TEST(PrintedAngles, RoundedAsTheTaskSays) {
+    struct Case {
+        std::string_view text, key, shown;
+    };
+    static constexpr Case cases[] = {
+        {"Правилна четириъгълна пирамида има основен ръб 6 cm и височина 4 cm. Намерете ъгъла между околна стена и "
+         "основата с точност до градус.", "φ", "arctg 4/3 ≈ 53°"},
+        {"Правилна четириъгълна пирамида има основен ръб 6 cm и височина 4 cm. Намерете ъгъла между околна стена и "
+         "основата.", "φ", "arctg 4/3 ≈ 53,13°"},
+        {"Конус има радиус 3 cm и височина 4 cm. Намерете ъгъла между образуващата и основата с точност до градус.",
+         "α", "arctg 4/3 ≈ 53°"},
+        {"Конус има радиус 3 cm и образуваща 6 cm. Намерете ъгъла между образуващата и основата с точност до градус.",
+         "α", "60°"},
+        {"Конус има радиус 3 cm и височина 4 cm. Намерете ъгъла между образуващата и основата с точност до десетите.",
+         "α", "arctg 4/3 ≈ 53,1°"},
+        {"Конус има радиус 3 cm и височина 4 cm. Намерете ъгъла при върха на осното сечение с точност до градус.", "β",
+         "≈ 74°"},
+    };
+    for (const Case& c : cases) {
+        const TextOutcome outcome = readAndSolve(c.text);
+        ASSERT_EQ(outcome.outcome.solutions.size(), 1u) << c.text;
+        const QuantityResult* q = outcome.outcome.solutions.front().find(std::string(c.key));
+        ASSERT_NE(q, nullptr) << c.text;
+        EXPECT_EQ(q->text, c.shown) << c.text;
+    }
+}
 
 TEST(PrintedTasks, AtLeastOneHundredAndFiftyAnsweredEndToEnd) {
     const auto answered = std::count_if(printedTasks().begin(), printedTasks().end(),

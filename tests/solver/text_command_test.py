@@ -56,6 +56,13 @@ def check_read(failures, where, task, read):
 
 
 def check_answer(failures, where, solution, item, pi):
+    if "~" in item:  # a decimal with no exact form, to the digits written
+        key, _, expected = item.partition("~")
+        got = solution.get(key)
+        places = len(expected.split(".")[1]) if "." in expected else 0
+        if got is None or got["exact"] is not None or abs(got["value"] - float(expected)) > 0.6 * 10 ** -places:
+            failures.append(f"{where}: {key} is {got}, expected the decimal {expected}")
+        return
     key, _, expected = item.partition("=")
     got = solution.get(key)
     if got is None or got["exact"] is None:

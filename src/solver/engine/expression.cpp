@@ -438,8 +438,10 @@ std::string angleText(const Node& angle, const Substitution& with) {
     const Value value = evaluate(angle, with);
     if (value.exact && value.exact->isRational() && Exact::endsInDecimals(value.exact->rational(), 3))
         return " " + decimalText(value.exact->rational(), with.separator) + "°";
-    if (std::isfinite(value.number) && angle.kind == Kind::Quantity)
-        return " " + write(angle, with).text + "°";  // tg 53,13°
+    if (std::isfinite(value.number) && angle.kind == Kind::Quantity) {
+        const std::string text = write(angle, with).text;
+        return " " + text + (text.ends_with("°") ? "" : "°");  // tg 53,13°
+    }
     return "(" + write(angle, with).text + ")";
 }
 
@@ -512,6 +514,7 @@ Written write(const Node& node, const Substitution& with) {
         if (with.letter) return {with.letter(node.index), Binding::Atom};
         const Value* value = with.quantity ? with.quantity(node.index) : nullptr;
         if (!value) return {"?", Binding::Atom};
+        if (with.inDegrees && with.inDegrees(node.index)) return {with.valueText(*value) + "°", Binding::Atom};
         return writtenValue(with.valueText(*value));
     }
     case Kind::Add:

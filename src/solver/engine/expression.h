@@ -65,6 +65,8 @@ struct Substitution {
     std::function<std::string(const Value&)> valueText;
     // Where set, letters are written as themselves: "l² − r²".
     std::function<std::string(int)> letter;
+    // Where set, which letters are angles: their numbers are written in degrees ("180° − 2·30°").
+    std::function<bool(int)> inDegrees;
 };
 
 // The value of a formula; a decimal NaN where something is not known.

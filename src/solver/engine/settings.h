@@ -25,6 +25,7 @@ struct Settings {
     PiSetting pi = PiSetting::Exact;
     std::optional<Unit> unit;  // of the results; else the first given's
     int digits = 2;            // after the decimal separator
+    std::optional<int> angleDigits;  // of the angles where a task says („с точност до градус“: 0)
     std::string separator = ",";
     bool steps = true;
     // The student's grade, from 6 to 12: the tools the steps may use (no

@@ -54,6 +54,8 @@ struct Domain {
 inline constexpr Domain acuteAngle{false, 0, 0, 0, "ъгълът трябва да е между 0° и 90°", {}, {}, {}, {}, 90};
 // An angle of a triangle or between two planes (the apex angle of an axial section).
 inline constexpr Domain angleBelowStraight{false, 0, 0, 0, "ъгълът трябва да е между 0° и 180°", {}, {}, {}, {}, 180};
+// The central angle of a cone's net: a sector less than the whole circle.
+inline constexpr Domain sectorAngle{false, 0, 0, 0, "ъгълът трябва да е между 0° и 360°", {}, {}, {}, {}, 360};
 
 // A polygon's number of sides.
 inline constexpr Domain sidesOfPolygon{

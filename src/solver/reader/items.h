@@ -41,6 +41,7 @@ struct Item {
     int power = 0;             // Value, UnitWord: 2 or 3 where written, else 0
     bool foreignUnit = false;  // Value, UnitWord: a unit the solver does not take (km, kg, °, %)
     bool multiplier = false;   // Value: a plain number without unit, root or π, or a fraction
+    bool degrees = false;      // Value: an angle in degrees („60°“, „60 градуса“, „полукръг“)
     std::vector<std::string> symbols;  // Equation: the letters on its left
     bool asks = false;         // Equation: "V = ?"
     bool expression = false;   // Equation: its right side has letters

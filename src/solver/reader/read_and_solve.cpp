@@ -139,6 +139,7 @@ TextOutcome readAndSolve(std::string_view text, const ChosenSettings& chosen) {
     result.settings = chosen.settings;
     if (!chosen.pi && result.read.pi) result.settings.pi = *result.read.pi;
     if (!chosen.digits && result.read.digits) result.settings.digits = *result.read.digits;
+    if (result.read.angleDigits) result.settings.angleDigits = *result.read.angleDigits;
     for (const ReadAsked& asked : result.read.asked) result.asked.push_back(asked.key);
     result.settings.asked = result.asked;  // with a grade, what its tools must reach
     if (result.read.status == ReadStatus::Unread) {

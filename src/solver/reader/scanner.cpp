@@ -162,12 +162,16 @@ private:
             item.foreignUnit = unit->foreign;
             item.multiplier = false;
             k = unit->past;
-        } else if (mark(k, "°") || mark(k, "%")) {
+        } else if (mark(k, "°") || wordIs(k, "градус") || wordIs(k, "градуса") || wordIs(k, "градуси")) {
+            item.degrees = true;
+            item.multiplier = false;
+            ++k;
+        } else if (mark(k, "%")) {
             item.foreignUnit = true;
             item.multiplier = false;
             ++k;
         }
-        item.text = text + (item.unit.empty() ? "" : " " + unitText(item.unit, item.power));
+        item.text = text + (item.degrees ? "°" : item.unit.empty() ? "" : " " + unitText(item.unit, item.power));
         return k;
     }
 
@@ -276,6 +280,7 @@ private:
             item.unit = number.unit;
             item.power = number.power;
             item.foreignUnit = number.foreignUnit;
+            item.degrees = number.degrees;
             k = *past;
             return true;
         }
@@ -436,6 +441,14 @@ private:
             return;
         }
         const PhraseMatch match = longestPhrase(t_, i_, wordRoles);
+        // „полукръг“: an angle in words, 180°.
+        if (match.phrase && match.phrase->role == Role::NumberWord && match.phrase->meaning.ends_with("°")) {
+            Item& item = push(ItemKind::Value, i_, match.past);
+            item.text = std::string(match.phrase->meaning);
+            item.number = item.text.substr(0, item.text.size() - std::string_view("°").size());
+            item.degrees = true;
+            return;
+        }
         if (match.phrase && match.phrase->role == Role::NumberWord) {
             if (const std::optional<Unit> unit = unitAt(match.past)) {
                 Item& item = push(ItemKind::Value, i_, unit->past);

@@ -100,11 +100,31 @@ std::vector<std::string> Sentences::keysOf(std::size_t k) const {
     return keys;
 }
 
+// „Околните стени на пирамидата сключват с основата ъгъл 60°“: the angle of
+// the line or face named last in the sentence; that name takes no number then.
+std::optional<std::vector<std::string>> Sentences::angleOfLineBefore(std::size_t k, std::size_t& begin) {
+    if (items_[k].meaning != "line angle" || pending_.empty() || pending_.back().item < start_) return std::nullopt;
+    Pending& line = pending_.back();
+    for (const AngleOfLine& row : anglesOfLines()) {
+        if (row.line != items_[line.item].meaning) continue;
+        std::vector<std::string> keys = keysFor(row.angle, solid_);
+        if (keys.empty()) return std::nullopt;
+        if (line.bound == 0) {
+            begin = line.begin;
+            line.bound = line.keys.size();
+        }
+        return keys;
+    }
+    return std::nullopt;
+}
+
 void Sentences::quantity(std::size_t k) {
     if (items_[k].is(Role::WeakQuantity) && saysNothing(k)) return;
-    const std::vector<std::string> keys = keysOf(k);
+    std::size_t begin = items_[k].begin;
+    const std::optional<std::vector<std::string>> angle = angleOfLineBefore(k, begin);
+    const std::vector<std::string> keys = angle ? *angle : keysOf(k);
     if (relationFrom(k, keys)) return;
-    Pending name{keys, 0, k, items_[k].begin, items_[k].end, ask_, referenced_.count(k) > 0};
+    Pending name{keys, 0, k, begin, items_[k].end, ask_, referenced_.count(k) > 0};
     keysFor(items_[k].meaning, solid_, &name.alike);
     pending_.push_back(std::move(name));
     if (keys.size() == 1 && !keys.front().empty()) lastKey_ = keys.front();
@@ -200,6 +220,10 @@ void Sentences::bind(std::size_t p, std::size_t keyIndex, std::size_t valueItem,
     const std::string& key = name.keys[keyIndex];
     const Item& number = items_[valueItem];
     if (key.empty() || !keyFits(key, solid_)) return unread(name.begin, number.end);
+    // Degrees measure an angle alone; an angle may also be in radians („π/3“).
+    const int quantity = quantityIndex(solid_, key);
+    const bool angle = quantity >= 0 && solid_.quantities[std::size_t(quantity)].dimension == Dimension::Angle;
+    if (number.degrees && !angle) return unread(name.begin, number.end);
     addGiven(key, text, name.begin, number.end);
     if (!name.alike) return;
     for (const std::string& each : name.keys)

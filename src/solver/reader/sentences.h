@@ -146,6 +146,7 @@ private:
 
     // „5 km“, „60°“: a unit the solver does not take, with the name before it.
     void foreignValue(std::size_t k);
+    std::optional<std::vector<std::string>> angleOfLineBefore(std::size_t k, std::size_t& begin);
 
     void unitWord(std::size_t k);
 

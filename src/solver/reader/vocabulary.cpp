@@ -122,6 +122,37 @@ constexpr Phrase phraseTable[] = {
     {"сбор*|сума* от|на [дължин*] [на] [всич*|всичк*] околн* ръб*", Quantity, "lateral edges"},
     {"сбор*|сума* от|на [дължин*] [на] [всич*|всичк*] основн* ръб*", Quantity, "base edges"},
 
+    // Angles: between a line and the base, between a face and the base, at an apex, of the net's sector.
+    {"ъгъл* между образуващ* и [равнината] [на] основа*", Quantity, "edge angle"},
+    {"ъгъл* между околн*|околен ръб* и [равнината] [на] основа*", Quantity, "edge angle"},
+    {"образуващ* сключва*|образува* с|със [равнината] [на] основа* ъгъл", Quantity, "edge angle"},
+    {"околн*|околен ръб* сключва*|образува* с|със [равнината] [на] основа* ъгъл", Quantity, "edge angle"},
+    {"образуващ* [е] наклонен* към|спрямо [равнината] [на] основа* под ъгъл", Quantity, "edge angle"},
+    {"околн*|околен ръб* [е|са] наклонен* към|спрямо [равнината] [на] основа* под ъгъл", Quantity, "edge angle"},
+    {"сключва|образува с|със [равнината] [на] основа* ъгъл", Quantity, "line angle"},
+    {"[е] наклонен*|наклонена към|спрямо [равнината] [на] основа* под ъгъл", Quantity, "line angle"},
+    {"ъгъл* между околн* стен* и [равнината] [на] основа*", Quantity, "face angle"},
+    {"ъгъл* между апотем*|височин* на околн* стен* и [равнината] [на] основа*", Quantity, "face angle"},
+    {"апотем*|височин* на околн* стен* сключва*|образува* с|със [равнината] [на] основа* ъгъл", Quantity, "face angle"},
+    {"двустен* ъгъл* при основн* ръб*", Quantity, "face angle"},
+    {"околн* стен* сключва*|образува* с|със [равнината] [на] основа* ъгъл", Quantity, "face angle"},
+    {"околн* стен* [е|са] наклонен* към|спрямо [равнината] [на] основа* под ъгъл", Quantity, "face angle"},
+    {"ъгъл* между диагонал* и [равнината] [на] основа*", Quantity, "diagonal angle"},
+    {"ъгъл* между диагонал* на осно|осното сечени* и [равнината] [на] основа*", Quantity, "diagonal angle"},
+    {"диагонал* сключва*|образува* с|със [равнината] [на] основа* ъгъл", Quantity, "diagonal angle"},
+    {"диагонал* на осно|осното сечени* сключва*|образува* с|със [равнината] [на] основа* ъгъл", Quantity,
+     "diagonal angle"},
+    {"диагонал* [е] наклонен* към|спрямо [равнината] [на] основа* под ъгъл", Quantity, "diagonal angle"},
+    {"ъгъл* при върха на осно|осното сечени*", Quantity, "apex angle"},
+    {"ъгъл* при върха на [всяка|една] околн* стен*", Quantity, "face apex angle"},
+    {"равнин* ъгъл* при върха [на] [пирамидата]", Quantity, "face apex angle"},
+    {"централн*|централен ъгъл* [на] [сектор*] [на] [развивк*]", Quantity, "sector angle"},
+    {"развивк* [на] [околн*] [повърхнин*]", Quantity, "sector angle"},
+    {"полукръг|полукръга", NumberWord, "180°"},
+    {"четвърт|четвъртина кръг|кръга", NumberWord, "90°"},
+    {"третина кръг|кръга", NumberWord, "120°"},
+    {"три четвърти кръг|кръга", NumberWord, "270°"},
+
     // Where a pyramid's apex is over its base: all lateral edges equal (the
     // centre of the circle round the base), all faces at equal angles to the
     // base (the centre of the circle inside it).
@@ -339,6 +370,16 @@ constexpr QuantityKey quantityKeyTable[] = {
                   " ~rhombus ~parallelogram ~isosceles-trapezoid ~right-trapezoid", "P"},
     {"diagonal", "cube box", "d"},
     {"face diagonal", "cube", "d1"},
+    {"axial section diagonal", "cylinder", "d1"},
+    {"base diagonal", "box", "d1"},
+    {"edge angle", "cone pyramid pyramid-*", "α"},
+    {"face angle", "pyramid pyramid-*", "φ"},
+    // A line named before it („образуващата е 8 cm и сключва с основата ъгъл 30°“): the solid's one such line.
+    {"line angle", "cone box cylinder pyramid-*", "α"},
+    {"diagonal angle", "box cylinder", "α"},
+    {"apex angle", "cone", "β"},
+    {"face apex angle", "pyramid", "γ"},
+    {"sector angle", "cone", "θ"},
     {"axial section", "cylinder cone", "Q"},
     {"sides", "polygon prism pyramid", "n"},
     {"length", "box", "a"},
@@ -404,6 +445,12 @@ constexpr ShapeWithHeight shapeWithHeightTable[] = {
     {"polygon", "n=3", "triangle", "b=a c=a"},
 };
 
+constexpr AngleOfLine angleOfLineTable[] = {
+    {"slant", "edge angle"},         {"lateral edge", "edge angle"},   {"lateral faces", "face angle"},
+    {"apothem", "face angle"},       {"face height", "face angle"},    {"diagonal", "diagonal angle"},
+    {"axial section diagonal", "diagonal angle"},
+};
+
 constexpr SymbolKey symbolKeyTable[] = {
     {"h_a", "pyramid", "k"},
     {"ha", "pyramid", "k"},
@@ -421,6 +468,7 @@ std::span<const std::string_view> wallWords() { return wallWordTable; }
 std::span<const QuantityKey> quantityKeys() { return quantityKeyTable; }
 std::span<const RelationKey> relationKeys() { return relationKeyTable; }
 std::span<const SymbolKey> symbolKeys() { return symbolKeyTable; }
+std::span<const AngleOfLine> anglesOfLines() { return angleOfLineTable; }
 std::span<const RelationCue> relationCues() { return relationCueTable; }
 std::span<const ShapeWithHeight> shapesWithHeight() { return shapeWithHeightTable; }
 

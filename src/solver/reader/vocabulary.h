@@ -93,6 +93,14 @@ struct RelationCue {
     std::string_view areaOf = {};
 };
 
+// The angle a line or a face named just before makes with the base, where the
+// words name only the angle („околните стени … сключват с основата ъгъл 60°“).
+struct AngleOfLine {
+    std::string_view line;   // the name's meaning: "lateral faces"
+    std::string_view angle;  // the angle's: "face angle"
+};
+std::span<const AngleOfLine> anglesOfLines();
+
 // A symbol a textbook writes for a quantity other than its key: h_a for a pyramid's apothem.
 struct SymbolKey {
     std::string_view symbol;

@@ -349,8 +349,8 @@ GivenReading readGivens(const SolidRow& solid, const std::vector<Given>& givens,
         TypedValue value = readValue(text, angle);
         if (percent && value.read) value.value = value.value * Exact(Rational(1, 100));
         const std::string shown = "„" + std::string(trimmed(given.text)) + "“";
-        // An angle in radians, as π/3: in degrees, 60.
-        if (angle && value.read && !value.degrees && !value.value.isRational())
+        // An angle in radians, as π/3: in degrees, 60. A root without π is degrees („1800√29/29“).
+        if (angle && value.read && !value.degrees && value.value.ascii().find("pi") != std::string::npos)
             value.value = value.value * Exact(180) * Exact::pi(-1);
         if (!value.read) {
             problem(given, given.key + ": " + shown + " не се чете като число (" + value.error + "). Въведете " +

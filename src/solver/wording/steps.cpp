@@ -32,11 +32,13 @@ std::string_view powerSign(int power) { return power == 1 ? "" : power == 2 ? "Â
 }  // namespace
 
 Substitution StepWriter::numbers(const Knowns& knowns) const {
-    return wording_.substitution([&knowns](int q) -> const Value* {
+    Substitution with = wording_.substitution([&knowns](int q) -> const Value* {
         for (const auto& [known, value] : knowns)
             if (known == q) return &value;
         return nullptr;
     });
+    with.inDegrees = [this](int q) { return solid_.row->quantities[std::size_t(q)].dimension == Dimension::Angle; };
+    return with;
 }
 
 std::string StepWriter::letter(int quantity) const {

@@ -15,6 +15,8 @@ constexpr QuantityRow quantities[] = {
     {"S",  "околна повърхнина", Area,   "околната повърхнина"},
     {"S1", "пълна повърхнина",  Area,   "пълната повърхнина"},
     {"V",  "обем",              Volume, "обема"},
+    {"d1", "диагонал на основата", Length, "диагонала на основата"},
+    {"α",  "ъгъл между диагонала и основата", Angle, "ъгъла между диагонала и основата", false, acuteAngle},
 };
 constexpr RelationRow relations[] = {
     {"V = a·b·c", {"a = V : (b·c)", "b = V : (a·c)", "c = V : (a·b)"}},
@@ -24,6 +26,13 @@ constexpr RelationRow relations[] = {
      "пълната повърхнина е околната и двете основи, затова S1 > S"},
     {"d² = a² + b² + c²", {"d = √(a² + b² + c²)", "a = √(d² − b² − c²)", "b = √(d² − a² − c²)", "c = √(d² − a² − b²)"},
      "диагоналът е по-дълъг от всеки ръб и d² = a² + b² + c²", Pythagoras},
+    {"d1² = a² + b²", {"d1 = √(a² + b²)", "a = √(d1² − b²)", "b = √(d1² − a²)"},
+     "диагоналът на основата d1 е хипотенуза в правоъгълния триъгълник с катети a и b, затова е по-дълъг от тях",
+     Pythagoras},
+    // The diagonal d, its projection d1 on the base and the height c: its angle α with the base.
+    {"c = d1·tg α", {"α = arctg(c : d1)", "d1 = c : tg α"}},
+    {"c = d·sin α", {"α = arcsin(c : d)", "d = c : sin α"}},
+    {"d1 = d·cos α", {"α = arccos(d1 : d)", "d = d1 : cos α"}},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a", "b", "c"};

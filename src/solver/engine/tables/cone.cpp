@@ -16,6 +16,9 @@ constexpr QuantityRow quantities[] = {
     {"S1", "пълна повърхнина",       Area,   "пълната повърхнина"},
     {"V",  "обем",                   Volume, "обема"},
     {"Q",  "лице на осното сечение", Area,   "лицето на осното сечение"},
+    {"α",  "ъгъл между образуващата и основата", Angle, "ъгъла между образуващата и основата", false, acuteAngle},
+    {"β",  "ъгъл при върха на осното сечение",   Angle, "ъгъла при върха на осното сечение", false, angleBelowStraight},
+    {"θ",  "централен ъгъл на развивката",       Angle, "централния ъгъл на развивката", false, sectorAngle},
 };
 constexpr RelationRow relations[] = {
     {"d = 2r", {"r = d : 2"}},
@@ -28,6 +31,14 @@ constexpr RelationRow relations[] = {
     {"V = π·r²·h : 3", {"h = 3V : (π·r²)", "r² = 3V : (π·h)"}},
     {"Q = r·h", {"h = Q : r", "r = Q : h"}},
     {"S1 = π·r·(r + l)", {"l = S1 : (π·r) − r"}, "пълната повърхнина е по-голяма от лицето π·r² на основата"},
+    // The right triangle of the generator l, the radius r and the height h, its angle α at the base.
+    {"h = r·tg α", {"α = arctg(h : r)", "r = h : tg α"}},
+    {"r = l·cos α", {"α = arccos(r : l)", "l = r : cos α"}},
+    {"h = l·sin α", {"α = arcsin(h : l)", "l = h : sin α"}},
+    // The axial section is an isosceles triangle: its angles at the base are α.
+    {"β = 180° − 2α", {"α = 90° − β : 2"}},
+    // The net's sector: its arc is the base's circle, 2π·l·θ : 360° = 2π·r.
+    {"θ = 360°·r : l", {"r = θ·l : 360°", "l = 360°·r : θ"}},
 };
 // clang-format on
 constexpr std::string_view base[] = {"r", "h"};

@@ -15,6 +15,9 @@ constexpr QuantityRow quantities[] = {
     {"S1", "пълна повърхнина",        Area,   "пълната повърхнина"},
     {"V",  "обем",                    Volume, "обема"},
     {"Q",  "лице на осното сечение",  Area,   "лицето на осното сечение"},
+    {"d1", "диагонал на осното сечение", Length, "диагонала на осното сечение"},
+    {"α",  "ъгъл между диагонала на осното сечение и основата", Angle,
+     "ъгъла между диагонала на осното сечение и основата", false, acuteAngle},
 };
 constexpr RelationRow relations[] = {
     {"d = 2r", {"r = d : 2"}},
@@ -24,6 +27,12 @@ constexpr RelationRow relations[] = {
     {"V = π·r²·h", {"h = V : (π·r²)", "r² = V : (π·h)"}},
     {"Q = 2r·h", {"h = Q : (2r)", "r = Q : (2h)"}},
     {"S1 = 2π·r·(r + h)", {"h = S1 : (2π·r) − r"}, "пълната повърхнина е по-голяма от лицето 2π·r² на двете основи"},
+    // The axial section is a rectangle d × h: its diagonal d1 and its angle α with the base.
+    {"d1² = d² + h²", {"d1 = √(d² + h²)", "d = √(d1² − h²)", "h = √(d1² − d²)"},
+     "диагоналът d1 е хипотенуза в правоъгълния триъгълник с катети d и h, затова е по-дълъг от тях", Pythagoras},
+    {"h = d·tg α", {"α = arctg(h : d)", "d = h : tg α"}},
+    {"h = d1·sin α", {"α = arcsin(h : d1)", "d1 = h : sin α"}},
+    {"d = d1·cos α", {"α = arccos(d : d1)", "d1 = d : cos α"}},
 };
 // clang-format on
 constexpr std::string_view base[] = {"r", "h"};

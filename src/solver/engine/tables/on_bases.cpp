@@ -125,7 +125,23 @@ constexpr QuantityRow lateralEdge = {"l", "околен ръб", Length, "око
 constexpr RelationRow edgeOverCircumcentre = {
     "l² = h² + R²", {"l = √(h² + R²)", "h = √(l² − R²)", "R = √(l² − h²)"},
     "околният ръб l е хипотенуза в правоъгълния триъгълник с катети h и R, затова е по-дълъг от тях", Pythagoras};
+constexpr QuantityRow edgeAngle = {"α", "ъгъл между околния ръб и основата", Angle,
+                                   "ъгъла между околния ръб и основата", false, acuteAngle};
+// The right triangle of the lateral edge l, the height h and the radius R: its angle α at the base.
+constexpr RelationRow edgeAngleRelations[] = {
+    {"h = R·tg α", {"α = arctg(h : R)", "R = h : tg α"}},
+    {"h = l·sin α", {"α = arcsin(h : l)", "l = h : sin α"}},
+    {"R = l·cos α", {"α = arccos(R : l)", "l = R : cos α"}},
+};
 constexpr QuantityRow apothem = {"k", "височина на околна стена", Length, "височината на околните стени"};
+constexpr QuantityRow faceAngle = {"φ", "ъгъл между околната стена и основата", Angle,
+                                   "ъгъла между околната стена и основата", false, acuteAngle};
+// The right triangle of the faces' height k, the height h and the radius r: the faces' angle φ with the base.
+constexpr RelationRow faceAngleRelations[] = {
+    {"h = r·tg φ", {"φ = arctg(h : r)", "r = h : tg φ"}},
+    {"h = k·sin φ", {"φ = arcsin(h : k)", "k = h : sin φ"}},
+    {"r = k·cos φ", {"φ = arccos(r : k)", "k = r : cos φ"}},
+};
 constexpr RelationRow facesOverIncentre[] = {
     {"k² = h² + r²", {"k = √(h² + r²)", "h = √(k² − r²)", "r = √(k² − h²)"},
      "височината k на околната стена е хипотенуза в правоъгълния триъгълник с катети h и r, затова е по-дълга от тях",
@@ -242,6 +258,8 @@ const SolidRow& pyramidWithEqualEdges(const BaseOfSolids& base) {
     solid.relations.push_back({base.facesOverEdges});
     solid.quantities.insert(solid.quantities.end(), std::begin(pyramidQuantities), std::end(pyramidQuantities));
     solid.relations.insert(solid.relations.end(), std::begin(pyramidRelations), std::end(pyramidRelations));
+    solid.quantities.push_back(edgeAngle);
+    solid.relations.insert(solid.relations.end(), std::begin(edgeAngleRelations), std::end(edgeAngleRelations));
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-edges",
                   "пирамида с основа " + std::string(shape.name) + " и равни околни ръбове", "на пирамидата", "pyramid",
@@ -264,6 +282,8 @@ const SolidRow& pyramidWithEqualFaces(const BaseOfSolids& base) {
     solid.relations.assign(std::begin(facesOverIncentre), std::end(facesOverIncentre));
     solid.relations.insert(solid.relations.end(), base.edgesOverIncentre.begin(), base.edgesOverIncentre.end());
     solid.relations.insert(solid.relations.end(), std::begin(pyramidRelations), std::end(pyramidRelations));
+    solid.quantities.push_back(faceAngle);
+    solid.relations.insert(solid.relations.end(), std::begin(faceAngleRelations), std::end(faceAngleRelations));
     solid.base.push_back("h");
     return finish(solid, base, "pyramid-" + std::string(shape.key) + "-faces",
                   "пирамида с основа " + std::string(shape.name) + ", чиито околни стени сключват равни ъгли с основата",

@@ -21,6 +21,9 @@ constexpr QuantityRow quantities[] = {
     {"S",  "околна повърхнина",                            Area,   "околната повърхнина"},
     {"S1", "пълна повърхнина",                             Area,   "пълната повърхнина"},
     {"V",  "обем",                                         Volume, "обема"},
+    {"α",  "ъгъл между околния ръб и основата",            Angle,  "ъгъла между околния ръб и основата", true, acuteAngle},
+    {"φ",  "ъгъл между околната стена и основата",         Angle,  "ъгъла между околната стена и основата", false, acuteAngle},
+    {"γ",  "ъгъл при върха на околната стена",             Angle,  "ъгъла при върха на околната стена", true, angleBelowStraight},
 };
 // Its base is a regular polygon: that table's relations come before these.
 constexpr RelationRow relations[] = {
@@ -34,6 +37,17 @@ constexpr RelationRow relations[] = {
     {"S = P·k : 2", {"k = 2S : P", "P = 2S : k"}},
     {"S1 = S + B", {"S = S1 − B", "B = S1 − S"}, "пълната повърхнина е околната и основата, затова S1 > S"},
     {"V = B·h : 3", {"h = 3V : B", "B = 3V : h"}},
+    // The right triangle of the lateral edge b, the height h and the radius R: its angle α at the base.
+    {"h = R·tg α", {"α = arctg(h : R)", "R = h : tg α"}},
+    {"h = b·sin α", {"α = arcsin(h : b)", "b = h : sin α"}},
+    {"R = b·cos α", {"α = arccos(R : b)", "b = R : cos α"}},
+    // The right triangle of the apothem k, the height h and the radius r: the faces' angle φ with the base.
+    {"h = r·tg φ", {"φ = arctg(h : r)", "r = h : tg φ"}},
+    {"h = k·sin φ", {"φ = arcsin(h : k)", "k = h : sin φ"}},
+    {"r = k·cos φ", {"φ = arccos(r : k)", "k = r : cos φ"}},
+    // The lateral face is an isosceles triangle: the apothem halves its angle γ at the apex.
+    {"a = 2k·tg(γ : 2)", {"γ = 2·arctg(a : (2k))", "k = a : (2·tg(γ : 2))"}},
+    {"a = 2b·sin(γ : 2)", {"γ = 2·arcsin(a : (2b))", "b = a : (2·sin(γ : 2))"}},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a", "h"};
