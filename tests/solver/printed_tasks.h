@@ -453,6 +453,15 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"Апотемата на правилна триъгълна пирамида е 4 cm и сключва с основата ъгъл 60°. Намерете височината.", "pyramid",
      "k=4 cm | n=3 | φ=60°", "h", Solved, {"h=2*sqrt(3)"}},
 
+    {"Диагоналът на околна стена на правилна триъгълна призма е 10 cm и сключва с основата ъгъл 30°. Намерете "
+     "обема на призмата.", "prism", "d1=10 cm | n=3 | α=30°", "V", Solved, {"V=375*sqrt(3)/4"}},
+    {"Правилна шестоъгълна призма има основен ръб 4 cm и височина 4 cm. Намерете ъгъла между диагонала на околната "
+     "стена и основата.", "prism", "n=6 | a=4 cm | h=4 cm", "α", Solved, {"α=45"}},
+    // A square prism's own diagonal is not one of its quantities yet: named, not guessed at.
+    {"Диагоналът на правилна четириъгълна призма е 8 cm и сключва с основата ъгъл 30°. Намерете обема ѝ.", "prism",
+     "n=4", "V", Underdetermined, {}, {"unread=Диагоналът на правилна четириъгълна призма е 8 cm",
+     "unread=сключва с основата ъгъл 30°"}},
+
     // What cannot be: the key's answer is that no solid fits, or that more is needed.
     {"Образуващата на конус е 3 cm, а радиусът му е 5 cm. Намерете височината.", "cone", "l=3 cm | r=5 cm", "h", None},
     {"Височината на цилиндър е 5 cm. Намерете обема.", "cylinder", "h=5 cm", "V", Underdetermined},

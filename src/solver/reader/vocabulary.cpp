@@ -138,6 +138,10 @@ constexpr Phrase phraseTable[] = {
     {"околн* стен* сключва*|образува* с|със [равнината] [на] основа* ъгъл", Quantity, "face angle"},
     {"околн* стен* [е|са] наклонен* към|спрямо [равнината] [на] основа* под ъгъл", Quantity, "face angle"},
     {"ъгъл* между диагонал* и [равнината] [на] основа*", Quantity, "diagonal angle"},
+    {"ъгъл* между диагонал* на [една|едната] [от] [околн*|околните|страничн*] стен*|стената|стена и [равнината] [на] "
+     "основа*", Quantity, "face diagonal angle"},
+    {"диагонал* на [една|едната] [от] [околн*|околните|страничн*] стен*|стената|стена сключва*|образува* с|със "
+     "[равнината] [на] основа* ъгъл", Quantity, "face diagonal angle"},
     {"ъгъл* между диагонал* на осно|осното сечени* и [равнината] [на] основа*", Quantity, "diagonal angle"},
     {"диагонал* сключва*|образува* с|със [равнината] [на] основа* ъгъл", Quantity, "diagonal angle"},
     {"диагонал* на осно|осното сечени* сключва*|образува* с|със [равнината] [на] основа* ъгъл", Quantity,
@@ -369,7 +373,7 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"perimeter", "polygon prism pyramid prism-* pyramid-* ~right-triangle ~isosceles-triangle ~triangle ~rectangle"
                   " ~rhombus ~parallelogram ~isosceles-trapezoid ~right-trapezoid", "P"},
     {"diagonal", "cube box", "d"},
-    {"face diagonal", "cube", "d1"},
+    {"face diagonal", "cube prism", "d1"},
     {"axial section diagonal", "cylinder", "d1"},
     {"base diagonal", "box", "d1"},
     {"edge angle", "cone pyramid pyramid-*", "α"},
@@ -377,6 +381,7 @@ constexpr QuantityKey quantityKeyTable[] = {
     // A line named before it („образуващата е 8 cm и сключва с основата ъгъл 30°“): the solid's one such line.
     {"line angle", "cone box cylinder pyramid-*", "α"},
     {"diagonal angle", "box cylinder", "α"},
+    {"face diagonal angle", "prism", "α"},
     {"apex angle", "cone", "β"},
     {"face apex angle", "pyramid", "γ"},
     {"sector angle", "cone", "θ"},
@@ -448,7 +453,7 @@ constexpr ShapeWithHeight shapeWithHeightTable[] = {
 constexpr AngleOfLine angleOfLineTable[] = {
     {"slant", "edge angle"},         {"lateral edge", "edge angle"},   {"lateral faces", "face angle"},
     {"apothem", "face angle"},       {"face height", "face angle"},    {"diagonal", "diagonal angle"},
-    {"axial section diagonal", "diagonal angle"},
+    {"axial section diagonal", "diagonal angle"},  {"face diagonal", "face diagonal angle"},
 };
 
 constexpr SymbolKey symbolKeyTable[] = {

@@ -16,6 +16,9 @@ constexpr QuantityRow quantities[] = {
     {"S",  "околна повърхнина",       Area,   "околната повърхнина"},
     {"S1", "пълна повърхнина",        Area,   "пълната повърхнина"},
     {"V",  "обем",                    Volume, "обема"},
+    {"d1", "диагонал на околна стена", Length, "диагонала на околната стена", true},
+    {"α",  "ъгъл между диагонала на околната стена и основата", Angle,
+     "ъгъла между диагонала на околната стена и основата", true, acuteAngle},
 };
 constexpr RelationRow relations[] = {
     {"P = n·a", {"a = P : n", "n = P : a"}},
@@ -29,6 +32,12 @@ constexpr RelationRow relations[] = {
     {"S1 = S + 2B", {"S = S1 − 2B", "B = (S1 − S) : 2"},
      "пълната повърхнина е околната и двете основи, затова S1 > S"},
     {"V = B·h", {"h = V : B", "B = V : h"}},
+    // A lateral face is a rectangle a × h: its diagonal d1 and its angle α with the base edge.
+    {"d1² = a² + h²", {"d1 = √(a² + h²)", "a = √(d1² − h²)", "h = √(d1² − a²)"},
+     "диагоналът d1 е хипотенуза в правоъгълния триъгълник с катети a и h, затова е по-дълъг от тях", Pythagoras},
+    {"h = a·tg α", {"α = arctg(h : a)", "a = h : tg α"}},
+    {"h = d1·sin α", {"α = arcsin(h : d1)", "d1 = h : sin α"}},
+    {"a = d1·cos α", {"α = arccos(a : d1)", "d1 = a : cos α"}},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a", "h"};
