@@ -238,6 +238,45 @@ TEST(QuantitiesOfUse, AreWrittenWithTheirUnits) {
     }
 }
 
+// An angle's step names the right triangle it sits in, and an angle's value stands in degrees
+// wherever a step puts it; the answer is exact at the table's angles, else as a key writes it.
+TEST(Angles, StepsNameTheirTriangleAndWriteDegrees) {
+    struct Row {
+        std::string task, separator, key, text, step;
+    };
+    const Row rows[] = {
+        {"cone r=3 h=4", ",", "α", "arctg 4/3 ≈ 53,13°",
+         "От правоъгълния триъгълник с катети r и h и хипотенуза l: h = r·tg α ⇒ α = arctg(h : r) = arctg(4 : 3) ≈ 53,13°"},
+        {"cone l=8 α=30°", ",", "β", "120°",
+         "Осното сечение е равнобедрен триъгълник с ъгли α при основата: β = 180° − 2α = 180° − 2·30° = 120°"},
+        {"cone r=3 h=4", ".", "β", "≈ 73.74°",
+         "Осното сечение е равнобедрен триъгълник с ъгли α при основата: β = 180° − 2α = 180° − 2·53.13° ≈ 73.74°"},
+        {"cone r=4 θ=180°", ",", "l", "8", "θ = 360°·r : l ⇒ l = 360°·r : θ = 360°·4 : 180° = 8"},
+        {"pyramid n=3 h=2 φ=60°", ",", "φ", "60°",
+         "От правоъгълния триъгълник с катети h и r и хипотенуза k: h = r·tg φ ⇒ r = h : tg φ = 2 : tg 60° = 2√3/3 ≈ 1,15"},
+        {"pyramid n=4 a=2 γ=60°", ",", "k", "√3 ≈ 1,73",
+         "От правоъгълния триъгълник с катети k и a : 2: a = 2k·tg(γ : 2) ⇒ k = a : (2·tg(γ : 2)) = 2 : (2·tg 30°) = √3 ≈ 1,73"},
+        {"box a=3 b=4 α=30°", ",", "c", "5√3/3 ≈ 2,89",
+         "От правоъгълния триъгълник с катети d1 и c и хипотенуза d: c = d1·tg α = 5·tg 30° = 5√3/3 ≈ 2,89"},
+        {"cylinder r=3 α=45°", ",", "d1", "6√2 ≈ 8,49",
+         "От правоъгълния триъгълник с катети d и h и хипотенуза d1: h = d·tg α = 6·tg 45° = 6"},
+        {"cone h=2 α=π/3", ",", "α", "60°",
+         "От правоъгълния триъгълник с катети r и h и хипотенуза l: h = r·tg α ⇒ r = h : tg α = 2 : tg 60° = 2√3/3 ≈ 1,15"},
+    };
+    for (const Row& row : rows) {
+        ParsedTask parsed = parseTask(row.task);
+        parsed.settings.separator = row.separator;
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        ASSERT_EQ(outcome.status, Status::Solved) << row.task << ": " << outcome.message;
+        const Solution& solution = outcome.solutions.front();
+        const QuantityResult* q = solution.find(row.key);
+        ASSERT_TRUE(q) << row.task << " " << row.key;
+        EXPECT_EQ(q->text, row.text) << row.task;
+        EXPECT_NE(std::find(solution.steps.begin(), solution.steps.end(), row.step), solution.steps.end())
+            << row.task << ": " << row.step;
+    }
+}
+
 // Terms that nearly cancel, each worked out again in whole numbers: the
 // decimal keeps its digits (references from SymPy).
 TEST(ExactValue, KeepsItsDigitsWhereTermsNearlyCancel) {

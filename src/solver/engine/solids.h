@@ -95,6 +95,9 @@ struct RelationRow {
     // A formula of one base alone, as a textbook of a grade writes it ("B = a²"
     // where n = 4): taken only where a grade is set and the count is this.
     std::string_view only = {};  // "n = 4"
+    // The figure a step by it names, as a textbook does before an angle's
+    // function, at a step's start: "От правоъгълния триъгълник с катети h и r и хипотенуза k".
+    std::string_view figure = {};
 };
 
 // A condition every solid of the table meets, an inequality: "B < P² : (4π)",

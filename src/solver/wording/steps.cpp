@@ -85,6 +85,7 @@ std::string StepWriter::formStep(const Step& step) const {
     const Substitution with = numbers(step.inputs);
     const std::string numbers = writeWithNumbers(form.expression, with);
     std::string text = form.text == r.equation ? form.text : r.equation + " ⇒ " + form.text;
+    if (!r.row->figure.empty()) text = std::string(r.row->figure) + ": " + text;
     const std::string result = wording_.equals(form.power == 1 ? step.value : step.inner);
     // "= 36 + 9√3" is not written again before "= 36 + 9√3 ≈ 51,59".
     if (result != "= " + numbers && !result.starts_with("= " + numbers + " ≈")) text += " = " + numbers;

@@ -30,9 +30,9 @@ constexpr RelationRow relations[] = {
      "диагоналът на основата d1 е хипотенуза в правоъгълния триъгълник с катети a и b, затова е по-дълъг от тях",
      Pythagoras},
     // The diagonal d, its projection d1 on the base and the height c: its angle α with the base.
-    {"c = d1·tg α", {"α = arctg(c : d1)", "d1 = c : tg α"}},
-    {"c = d·sin α", {"α = arcsin(c : d)", "d = c : sin α"}},
-    {"d1 = d·cos α", {"α = arccos(d1 : d)", "d = d1 : cos α"}},
+    {"c = d1·tg α", {"α = arctg(c : d1)", "d1 = c : tg α"}, {}, 0, {}, "От правоъгълния триъгълник с катети d1 и c и хипотенуза d"},
+    {"c = d·sin α", {"α = arcsin(c : d)", "d = c : sin α"}, {}, 0, {}, "От правоъгълния триъгълник с катети d1 и c и хипотенуза d"},
+    {"d1 = d·cos α", {"α = arccos(d1 : d)", "d = d1 : cos α"}, {}, 0, {}, "От правоъгълния триъгълник с катети d1 и c и хипотенуза d"},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a", "b", "c"};

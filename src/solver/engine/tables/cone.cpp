@@ -32,11 +32,11 @@ constexpr RelationRow relations[] = {
     {"Q = r·h", {"h = Q : r", "r = Q : h"}},
     {"S1 = π·r·(r + l)", {"l = S1 : (π·r) − r"}, "пълната повърхнина е по-голяма от лицето π·r² на основата"},
     // The right triangle of the generator l, the radius r and the height h, its angle α at the base.
-    {"h = r·tg α", {"α = arctg(h : r)", "r = h : tg α"}},
-    {"r = l·cos α", {"α = arccos(r : l)", "l = r : cos α"}},
-    {"h = l·sin α", {"α = arcsin(h : l)", "l = h : sin α"}},
+    {"h = r·tg α", {"α = arctg(h : r)", "r = h : tg α"}, {}, 0, {}, "От правоъгълния триъгълник с катети r и h и хипотенуза l"},
+    {"r = l·cos α", {"α = arccos(r : l)", "l = r : cos α"}, {}, 0, {}, "От правоъгълния триъгълник с катети r и h и хипотенуза l"},
+    {"h = l·sin α", {"α = arcsin(h : l)", "l = h : sin α"}, {}, 0, {}, "От правоъгълния триъгълник с катети r и h и хипотенуза l"},
     // The axial section is an isosceles triangle: its angles at the base are α.
-    {"β = 180° − 2α", {"α = 90° − β : 2"}},
+    {"β = 180° − 2α", {"α = 90° − β : 2"}, {}, 0, {}, "Осното сечение е равнобедрен триъгълник с ъгли α при основата"},
     // The net's sector: its arc is the base's circle, 2π·l·θ : 360° = 2π·r.
     {"θ = 360°·r : l", {"r = θ·l : 360°", "l = 360°·r : θ"}},
 };

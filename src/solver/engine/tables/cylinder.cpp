@@ -30,9 +30,9 @@ constexpr RelationRow relations[] = {
     // The axial section is a rectangle d × h: its diagonal d1 and its angle α with the base.
     {"d1² = d² + h²", {"d1 = √(d² + h²)", "d = √(d1² − h²)", "h = √(d1² − d²)"},
      "диагоналът d1 е хипотенуза в правоъгълния триъгълник с катети d и h, затова е по-дълъг от тях", Pythagoras},
-    {"h = d·tg α", {"α = arctg(h : d)", "d = h : tg α"}},
-    {"h = d1·sin α", {"α = arcsin(h : d1)", "d1 = h : sin α"}},
-    {"d = d1·cos α", {"α = arccos(d : d1)", "d1 = d : cos α"}},
+    {"h = d·tg α", {"α = arctg(h : d)", "d = h : tg α"}, {}, 0, {}, "От правоъгълния триъгълник с катети d и h и хипотенуза d1"},
+    {"h = d1·sin α", {"α = arcsin(h : d1)", "d1 = h : sin α"}, {}, 0, {}, "От правоъгълния триъгълник с катети d и h и хипотенуза d1"},
+    {"d = d1·cos α", {"α = arccos(d : d1)", "d1 = d : cos α"}, {}, 0, {}, "От правоъгълния триъгълник с катети d и h и хипотенуза d1"},
 };
 // clang-format on
 constexpr std::string_view base[] = {"r", "h"};

@@ -129,18 +129,18 @@ constexpr QuantityRow edgeAngle = {"α", "ъгъл между околния р�
                                    "ъгъла между околния ръб и основата", false, acuteAngle};
 // The right triangle of the lateral edge l, the height h and the radius R: its angle α at the base.
 constexpr RelationRow edgeAngleRelations[] = {
-    {"h = R·tg α", {"α = arctg(h : R)", "R = h : tg α"}},
-    {"h = l·sin α", {"α = arcsin(h : l)", "l = h : sin α"}},
-    {"R = l·cos α", {"α = arccos(R : l)", "l = R : cos α"}},
+    {"h = R·tg α", {"α = arctg(h : R)", "R = h : tg α"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и R и хипотенуза l"},
+    {"h = l·sin α", {"α = arcsin(h : l)", "l = h : sin α"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и R и хипотенуза l"},
+    {"R = l·cos α", {"α = arccos(R : l)", "l = R : cos α"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и R и хипотенуза l"},
 };
 constexpr QuantityRow apothem = {"k", "височина на околна стена", Length, "височината на околните стени"};
 constexpr QuantityRow faceAngle = {"φ", "ъгъл между околната стена и основата", Angle,
                                    "ъгъла между околната стена и основата", false, acuteAngle};
 // The right triangle of the faces' height k, the height h and the radius r: the faces' angle φ with the base.
 constexpr RelationRow faceAngleRelations[] = {
-    {"h = r·tg φ", {"φ = arctg(h : r)", "r = h : tg φ"}},
-    {"h = k·sin φ", {"φ = arcsin(h : k)", "k = h : sin φ"}},
-    {"r = k·cos φ", {"φ = arccos(r : k)", "k = r : cos φ"}},
+    {"h = r·tg φ", {"φ = arctg(h : r)", "r = h : tg φ"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и r и хипотенуза k"},
+    {"h = k·sin φ", {"φ = arcsin(h : k)", "k = h : sin φ"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и r и хипотенуза k"},
+    {"r = k·cos φ", {"φ = arccos(r : k)", "k = r : cos φ"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и r и хипотенуза k"},
 };
 constexpr RelationRow facesOverIncentre[] = {
     {"k² = h² + r²", {"k = √(h² + r²)", "h = √(k² − r²)", "r = √(k² − h²)"},

@@ -35,9 +35,9 @@ constexpr RelationRow relations[] = {
     // A lateral face is a rectangle a × h: its diagonal d1 and its angle α with the base edge.
     {"d1² = a² + h²", {"d1 = √(a² + h²)", "a = √(d1² − h²)", "h = √(d1² − a²)"},
      "диагоналът d1 е хипотенуза в правоъгълния триъгълник с катети a и h, затова е по-дълъг от тях", Pythagoras},
-    {"h = a·tg α", {"α = arctg(h : a)", "a = h : tg α"}},
-    {"h = d1·sin α", {"α = arcsin(h : d1)", "d1 = h : sin α"}},
-    {"a = d1·cos α", {"α = arccos(a : d1)", "d1 = a : cos α"}},
+    {"h = a·tg α", {"α = arctg(h : a)", "a = h : tg α"}, {}, 0, {}, "От правоъгълния триъгълник с катети a и h и хипотенуза d1"},
+    {"h = d1·sin α", {"α = arcsin(h : d1)", "d1 = h : sin α"}, {}, 0, {}, "От правоъгълния триъгълник с катети a и h и хипотенуза d1"},
+    {"a = d1·cos α", {"α = arccos(a : d1)", "d1 = a : cos α"}, {}, 0, {}, "От правоъгълния триъгълник с катети a и h и хипотенуза d1"},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a", "h"};

@@ -38,16 +38,16 @@ constexpr RelationRow relations[] = {
     {"S1 = S + B", {"S = S1 − B", "B = S1 − S"}, "пълната повърхнина е околната и основата, затова S1 > S"},
     {"V = B·h : 3", {"h = 3V : B", "B = 3V : h"}},
     // The right triangle of the lateral edge b, the height h and the radius R: its angle α at the base.
-    {"h = R·tg α", {"α = arctg(h : R)", "R = h : tg α"}},
-    {"h = b·sin α", {"α = arcsin(h : b)", "b = h : sin α"}},
-    {"R = b·cos α", {"α = arccos(R : b)", "b = R : cos α"}},
+    {"h = R·tg α", {"α = arctg(h : R)", "R = h : tg α"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и R и хипотенуза b"},
+    {"h = b·sin α", {"α = arcsin(h : b)", "b = h : sin α"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и R и хипотенуза b"},
+    {"R = b·cos α", {"α = arccos(R : b)", "b = R : cos α"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и R и хипотенуза b"},
     // The right triangle of the apothem k, the height h and the radius r: the faces' angle φ with the base.
-    {"h = r·tg φ", {"φ = arctg(h : r)", "r = h : tg φ"}},
-    {"h = k·sin φ", {"φ = arcsin(h : k)", "k = h : sin φ"}},
-    {"r = k·cos φ", {"φ = arccos(r : k)", "k = r : cos φ"}},
+    {"h = r·tg φ", {"φ = arctg(h : r)", "r = h : tg φ"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и r и хипотенуза k"},
+    {"h = k·sin φ", {"φ = arcsin(h : k)", "k = h : sin φ"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и r и хипотенуза k"},
+    {"r = k·cos φ", {"φ = arccos(r : k)", "k = r : cos φ"}, {}, 0, {}, "От правоъгълния триъгълник с катети h и r и хипотенуза k"},
     // The lateral face is an isosceles triangle: the apothem halves its angle γ at the apex.
-    {"a = 2k·tg(γ : 2)", {"γ = 2·arctg(a : (2k))", "k = a : (2·tg(γ : 2))"}},
-    {"a = 2b·sin(γ : 2)", {"γ = 2·arcsin(a : (2b))", "b = a : (2·sin(γ : 2))"}},
+    {"a = 2k·tg(γ : 2)", {"γ = 2·arctg(a : (2k))", "k = a : (2·tg(γ : 2))"}, {}, 0, {}, "От правоъгълния триъгълник с катети k и a : 2"},
+    {"a = 2b·sin(γ : 2)", {"γ = 2·arcsin(a : (2b))", "b = a : (2·sin(γ : 2))"}, {}, 0, {}, "От правоъгълния триъгълник с катет a : 2 и хипотенуза b"},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a", "h"};
