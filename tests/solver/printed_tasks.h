@@ -457,6 +457,13 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "обема на призмата.", "prism", "d1=10 cm | n=3 | α=30°", "V", Solved, {"V=375*sqrt(3)/4"}},
     {"Правилна шестоъгълна призма има основен ръб 4 cm и височина 4 cm. Намерете ъгъла между диагонала на околната "
      "стена и основата.", "prism", "n=6 | a=4 cm | h=4 cm", "α", Solved, {"α=45"}},
+    // A net's radius is the generator: not read yet, never taken for the base's radius; an angle takes no length.
+    {"Развивката на околната повърхнина на конус е четвърт кръг с радиус 8 cm. Намерете радиуса на основата.", "cone",
+     "", "r", Unread, {}, {"unread=четвърт кръг с радиус"}},
+    {"Развивката на околната повърхнина на конус е сектор с централен ъгъл 120° и радиус 9 cm. Намерете радиуса на "
+     "основата.", "cone", "θ=120° | r=9 cm", "r", Unread, {}, {"unread=сектор"}},
+    {"Образуващата на конус е 8 cm и сключва с основата ъгъл 5 cm. Намерете височината.", "cone", "l=8 cm", "h",
+     Underdetermined, {}, {"unread=сключва с основата ъгъл 5 cm"}},
     // A square prism's own diagonal is not one of its quantities yet: named, not guessed at.
     {"Диагоналът на правилна четириъгълна призма е 8 cm и сключва с основата ъгъл 30°. Намерете обема ѝ.", "prism",
      "n=4", "V", Underdetermined, {}, {"unread=Диагоналът на правилна четириъгълна призма е 8 cm",

@@ -223,7 +223,7 @@ void Sentences::bind(std::size_t p, std::size_t keyIndex, std::size_t valueItem,
     // Degrees measure an angle alone; an angle may also be in radians („π/3“).
     const int quantity = quantityIndex(solid_, key);
     const bool angle = quantity >= 0 && solid_.quantities[std::size_t(quantity)].dimension == Dimension::Angle;
-    if (number.degrees && !angle) return unread(name.begin, number.end);
+    if (number.degrees != angle && (number.degrees || !number.unit.empty())) return unread(name.begin, number.end);
     addGiven(key, text, name.begin, number.end);
     if (!name.alike) return;
     for (const std::string& each : name.keys)

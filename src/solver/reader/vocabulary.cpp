@@ -156,6 +156,10 @@ constexpr Phrase phraseTable[] = {
     {"четвърт|четвъртина кръг|кръга", NumberWord, "90°"},
     {"третина кръг|кръга", NumberWord, "120°"},
     {"три четвърти кръг|кръга", NumberWord, "270°"},
+    // The net's radius is the generator, not the base's: not read yet, never taken for r.
+    {"полукръг|полукръга|кръг|кръга с радиус*", Unsupported, "net radius"},
+    {"четвърт|четвъртина|третина кръг|кръга с радиус*", Unsupported, "net radius"},
+    {"три четвърти кръг|кръга с радиус*", Unsupported, "net radius"},
 
     // Where a pyramid's apex is over its base: all lateral edges equal (the
     // centre of the circle round the base), all faces at equal angles to the
