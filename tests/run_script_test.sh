@@ -6,18 +6,32 @@
 set -u
 source_dir=$1
 build_dir=$2
-QT_QPA_PLATFORM=offscreen BUILD_DIR="$build_dir" timeout 20 "$source_dir/run.sh" &
+QT_QPA_PLATFORM=offscreen BUILD_DIR="$build_dir" timeout 120 "$source_dir/run.sh" &
 runner=$!
-# Give the set-up time to find nothing to do, then let the window live a while.
-sleep 8
-if ! kill -0 "$runner" 2>/dev/null; then
-    wait "$runner"
-    echo "run.sh ended early with status $?"
-    exit 1
-fi
-if ! pgrep -f "$build_dir/src/stereometry" >/dev/null; then
+# Give the set-up time to find nothing to do (or, on a busy machine, to bring
+# the build up to date), then let the window live a while.
+started=""
+for _ in $(seq 1 100); do
+    sleep 1
+    if ! kill -0 "$runner" 2>/dev/null; then
+        wait "$runner"
+        echo "run.sh ended early with status $?"
+        exit 1
+    fi
+    if pgrep -f "$build_dir/src/stereometry" >/dev/null; then
+        started=yes
+        break
+    fi
+done
+if [ -z "$started" ]; then
     echo "run.sh is running but the calculator is not"
     kill "$runner"
+    exit 1
+fi
+sleep 3
+if ! kill -0 "$runner" 2>/dev/null; then
+    wait "$runner"
+    echo "the calculator ended early: run.sh's status $?"
     exit 1
 fi
 kill "$runner"

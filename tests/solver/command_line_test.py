@@ -28,7 +28,7 @@ ANGLES = {"α", "β", "γ", "φ", "θ"}
 AREAS, VOLUMES = {"S", "S1", "B", "Q", "So", "Sd", "Sp"}, {"V", "Vt"}
 # The quantities of use a solid takes in where a task names them, and the mass
 # unit beside each unit of length (a density is a mass per its cube).
-USES = {"B", "f", "Vt", "cV", "CV", "ρ", "m", "Sd", "Sp", "cS", "CS", "So"}
+USES = {"B", "f", "Vt", "cV", "CV", "ρ", "m", "mt", "Sd", "Sp", "cS", "CS", "So"}
 # The sums of a polyhedron's edges, likewise taken in where a task names one.
 USES |= {"E", "El", "Eb"}
 MASS = {"mm": "g", "cm": "g", "dm": "kg", "m": "kg"}
@@ -43,7 +43,7 @@ def expected_unit(outcome, key):
         return "лв."
     if unit is None or key in ("n", "f"):
         return ""
-    if key == "m":
+    if key in ("m", "mt"):
         return MASS[unit]
     if key == "ρ":
         return MASS[unit] + "/" + unit + "³"

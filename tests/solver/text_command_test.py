@@ -108,7 +108,13 @@ def check_task(solve, task, number, failures):
     if len(outcome["solutions"]) != len(task["answers"]):
         failures.append(f"{where}: {len(outcome['solutions'])} solutions")
         return
-    for solution, answers in zip(outcome["solutions"], task["answers"]):
+    for solution, answers, steps in zip(outcome["solutions"], task["answers"], outcome["steps"]):
+        # An answer asked in another unit than the steps': the steps end with it there.
+        for key in outcome["asked"]:
+            asked = solution.get(key, {})
+            if asked.get("determined") is not False and asked.get("unit") and not asked.get("given") and not any(
+                    key in step and step.endswith(asked["text"].split(" (")[0]) for step in steps):
+                failures.append(f"{where}: no step ends with {key} = {asked['text']}")
         for key, quantity in solution.items():
             if list(quantity) != QUANTITY_KEYS:
                 failures.append(f"{where}: {key} has the keys {list(quantity)}")

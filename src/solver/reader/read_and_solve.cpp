@@ -28,6 +28,13 @@ std::string inLitres(std::string text, const std::string& symbol) {
     return text;
 }
 
+// "60000 cm³ (60 l)" as "60000 cm³": without what is written beside it.
+std::string withoutAside(std::string text) {
+    const auto bracket = text.find(" (");
+    if (bracket != std::string::npos) text.erase(bracket);
+    return text;
+}
+
 // The asked quantities in the unit the text asks for, from a solve in that unit.
 void inUnitAsked(TextOutcome& result, const std::vector<Given>& givens) {
     const AskedUnit& asked = *result.read.unit;
@@ -43,13 +50,21 @@ void inUnitAsked(TextOutcome& result, const std::vector<Given>& givens) {
         for (const std::string& key : result.asked) {
             const int index = quantityIndex(solid, key);
             if (index < 0 || !unitApplies(asked, solid.quantities[std::size_t(index)].dimension)) continue;
-            QuantityResult& shown = result.outcome.solutions[s].quantities[std::size_t(index)];
-            const bool given = shown.given;
+            Solution& solution = result.outcome.solutions[s];
+            QuantityResult& shown = solution.quantities[std::size_t(index)];
+            const QuantityResult found = shown;
             shown = again.solutions[s].quantities[std::size_t(index)];
-            shown.given = given;
+            shown.given = found.given;
             if (asked.litres && shown.determined) {
                 shown.unit = asked.symbol;
                 shown.text = inLitres(shown.text, asked.symbol);
+            }
+            // The last step brings what was found to the unit asked: „m = 7800 g = 7,8 kg“.
+            const std::string before = withoutAside(found.text), after = withoutAside(shown.text);
+            if (!found.given && found.determined && shown.determined && before != after) {
+                solution.steps.push_back(key + " = " + before + (after.starts_with("≈") ? " " : " = ") + after);
+                Step record{.kind = Step::Kind::Conversion, .target = index};
+                solution.records.push_back(std::move(record));
             }
         }
 }

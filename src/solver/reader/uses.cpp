@@ -460,15 +460,16 @@ void levelsAsFill(Reading& reading) {
 
 // The surface asked or given of an open solid: the one without a lid (So), or a tube's lateral surface (S).
 void finishUses(Reading& reading) {
-    // A mass by a density is the solid's (m = ρ·V): of a liquid that fills a part of it, not read.
+    // With a vessel filled to a part of it, a mass by a density is the liquid's (mt = ρ·Vt), not the solid's.
     const auto fill = std::find_if(reading.task.givens.begin(), reading.task.givens.end(),
                                    [](const ReadGiven& g) { return g.key == "f"; });
     const bool density = std::any_of(reading.task.givens.begin(), reading.task.givens.end(),
                                      [](const ReadGiven& g) { return g.key == "ρ"; });
-    if (fill != reading.task.givens.end() && density && fill->value != "1") {
-        reading.task.unread.push_back(fill->from);
-        reading.unsupported = true;
-        reading.task.givens.erase(fill);
+    if (fill != reading.task.givens.end() && density && fill->value != "1" && keyFits("mt", *reading.solid)) {
+        for (ReadAsked& asked : reading.task.asked)
+            if (asked.key == "m") asked.key = "mt";
+        for (ReadGiven& given : reading.task.givens)
+            if (given.key == "m") given.key = "mt";
     }
     // A level read as the height where the vessel's own height is given too: not solved.
     for (const Reading::Level& level : reading.levels)

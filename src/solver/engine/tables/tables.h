@@ -47,11 +47,11 @@ const SolidRow& isoscelesFacesPyramidEdges();
 const SolidRow& rhombusFacesPyramidEdges();
 
 // The quantities of use (uses.cpp) each kind of solid takes in, with its sums of edges.
-extern const PartRow solidUses[6], vesselUses[7], cubeUses[9], boxUses[9], cylinderUses[8], ballUses[3];
-extern const PartRow prismUses[8], pyramidUses[7];
-extern const PartRow triangularPrismUses[8], quadrangularPrismUses[8];
-extern const PartRow triangularPyramidUses[7], quadrangularPyramidUses[7];
-extern const PartRow triangleFacesPyramidUses[7], isoscelesFacesPyramidUses[7], rhombusFacesPyramidUses[7];
+extern const PartRow solidUses[7], vesselUses[8], cubeUses[10], boxUses[10], cylinderUses[9], ballUses[4];
+extern const PartRow prismUses[9], pyramidUses[8];
+extern const PartRow triangularPrismUses[9], quadrangularPrismUses[9];
+extern const PartRow triangularPyramidUses[8], quadrangularPyramidUses[8];
+extern const PartRow triangleFacesPyramidUses[8], isoscelesFacesPyramidUses[8], rhombusFacesPyramidUses[8];
 std::vector<const SolidRow*> makeSolidsOnBases();
 // The worksheet's tasks on a right prism or a pyramid on such a base
 // (sheets_on_bases.cpp): its task patterns, its nice measures, its wording.

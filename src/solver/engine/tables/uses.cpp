@@ -48,6 +48,16 @@ constexpr RelationRow massRelations[] = {
     {"m = ρ·V", {"ρ = m : V", "V = m : ρ"}},
 };
 
+// The liquid's mass, by its density: „Колко килограма е водата в съда?“.
+constexpr QuantityRow liquidMassQuantities[] = {
+    {"Vt", "обем на течността", Volume,        "обема на течността"},
+    {"ρ",  "плътност",          MassPerVolume, "плътността", false, {}, true},
+    {"mt", "маса на течността", Mass,          "масата на течността", false, {}, true},
+};
+constexpr RelationRow liquidMassRelations[] = {
+    {"mt = ρ·Vt", {"ρ = mt : Vt", "Vt = mt : ρ"}},
+};
+
 constexpr QuantityRow paintQuantities[] = {
     {"S",  "околна повърхнина",            Area, "околната повърхнина"},
     {"Sd", "лице на вратите и прозорците", Area, "лицето на вратите и прозорците", false, {}, true},
@@ -142,6 +152,13 @@ const SolidRow& massByDensity() {
     return table;
 }
 
+const SolidRow& massOfLiquid() {
+    static constexpr SolidRow table{.key = "use-liquid-mass", .name = "маса на течността", .genitive = "на течността",
+                                    .single = "течност", .gender = Gender::Feminine, .quantities = liquidMassQuantities,
+                                    .relations = liquidMassRelations, .base = noBase};
+    return table;
+}
+
 const SolidRow& paintedWalls() {
     static constexpr SolidRow table{.key = "use-paint", .name = "боядисване", .genitive = "на стените", .single = "стени",
                                     .gender = Gender::Feminine, .quantities = paintQuantities,
@@ -185,24 +202,24 @@ const SolidRow& circleBase() {
 // part's letter that is no letter of the solid is the first part's that has it:
 // the area to paint is the whole lateral surface unless the task names doors and windows.
 #define SOLID_USES {&fillOfVessel}, {&costOfLiquid}, {&massByDensity}, {&wholeLateralPainted}, {&paintedWalls}, \
-                   {&costOfPainting}
-const PartRow solidUses[6] = {SOLID_USES};
-const PartRow vesselUses[7] = {SOLID_USES, {&withoutLid}};
+                   {&costOfPainting}, {&massOfLiquid}
+const PartRow solidUses[7] = {SOLID_USES};
+const PartRow vesselUses[8] = {SOLID_USES, {&withoutLid}};
 // A polyhedron's sums of edges (engine/tables/edges.cpp) after its uses.
-const PartRow cubeUses[9] = {{&squareBase}, SOLID_USES, {&withoutLid}, {&cubeEdges}};
-const PartRow boxUses[9] = {{&rectangleBase}, SOLID_USES, {&withoutLid}, {&boxEdges}};
-const PartRow prismUses[8] = {SOLID_USES, {&withoutLid}, {&prismEdges}};
-const PartRow pyramidUses[7] = {SOLID_USES, {&pyramidEdges}};
-const PartRow triangularPrismUses[8] = {SOLID_USES, {&withoutLid}, {&triangularPrismEdges}};
-const PartRow quadrangularPrismUses[8] = {SOLID_USES, {&withoutLid}, {&quadrangularPrismEdges}};
-const PartRow triangularPyramidUses[7] = {SOLID_USES, {&triangularPyramidEdges}};
-const PartRow quadrangularPyramidUses[7] = {SOLID_USES, {&quadrangularPyramidEdges}};
-const PartRow triangleFacesPyramidUses[7] = {SOLID_USES, {&triangleFacesPyramidEdges}};
-const PartRow isoscelesFacesPyramidUses[7] = {SOLID_USES, {&isoscelesFacesPyramidEdges}};
-const PartRow rhombusFacesPyramidUses[7] = {SOLID_USES, {&rhombusFacesPyramidEdges}};
-const PartRow cylinderUses[8] = {{&circleBase}, SOLID_USES, {&withoutLid}};
+const PartRow cubeUses[10] = {{&squareBase}, SOLID_USES, {&withoutLid}, {&cubeEdges}};
+const PartRow boxUses[10] = {{&rectangleBase}, SOLID_USES, {&withoutLid}, {&boxEdges}};
+const PartRow prismUses[9] = {SOLID_USES, {&withoutLid}, {&prismEdges}};
+const PartRow pyramidUses[8] = {SOLID_USES, {&pyramidEdges}};
+const PartRow triangularPrismUses[9] = {SOLID_USES, {&withoutLid}, {&triangularPrismEdges}};
+const PartRow quadrangularPrismUses[9] = {SOLID_USES, {&withoutLid}, {&quadrangularPrismEdges}};
+const PartRow triangularPyramidUses[8] = {SOLID_USES, {&triangularPyramidEdges}};
+const PartRow quadrangularPyramidUses[8] = {SOLID_USES, {&quadrangularPyramidEdges}};
+const PartRow triangleFacesPyramidUses[8] = {SOLID_USES, {&triangleFacesPyramidEdges}};
+const PartRow isoscelesFacesPyramidUses[8] = {SOLID_USES, {&isoscelesFacesPyramidEdges}};
+const PartRow rhombusFacesPyramidUses[8] = {SOLID_USES, {&rhombusFacesPyramidEdges}};
+const PartRow cylinderUses[9] = {{&circleBase}, SOLID_USES, {&withoutLid}};
 #undef SOLID_USES
-const PartRow ballUses[3] = {{&fillOfVessel}, {&costOfLiquid}, {&massByDensity}};
+const PartRow ballUses[4] = {{&fillOfVessel}, {&costOfLiquid}, {&massByDensity}, {&massOfLiquid}};
 
 }  // namespace solver::tables
 
