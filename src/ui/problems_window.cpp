@@ -376,6 +376,20 @@ void ProblemsWindow::showUses(bool open) {
             for (QWidget* cell : row.cells) cell->setVisible(open);
 }
 
+// An angle's field ends in a degree sign: what is typed there is in degrees.
+void ProblemsWindow::markDegrees(QLineEdit* field) {
+    auto* degrees = new QLabel(QStringLiteral("°"), field);
+    degrees->setObjectName(QStringLiteral("degrees"));
+    degrees->setAttribute(Qt::WA_TransparentForMouseEvents);
+    field->setAccessibleName(field->accessibleName() + QStringLiteral(", в градуси"));
+    auto* inside = new QHBoxLayout(field);
+    inside->setContentsMargins(0, 0, field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4, 0);
+    inside->addStretch();
+    inside->addWidget(degrees);
+    const QMargins margins = field->textMargins();
+    field->setTextMargins(margins.left(), margins.top(), margins.right() + degrees->sizeHint().width() + 4, margins.bottom());
+}
+
 // A quantity's row: its letter, its name, its field (what was typed into it
 // before, kept) and what stands beside it.
 void ProblemsWindow::addRow(const solver::QuantityRow& quantity, bool use) {
@@ -393,6 +407,7 @@ void ProblemsWindow::addRow(const solver::QuantityRow& quantity, bool use) {
     field->setAccessibleName(key + QLatin1Char(' ') + name->text());
     name->setBuddy(field);
     field->installEventFilter(this);
+    if (quantity.dimension == solver::Dimension::Angle) markDegrees(field);
     auto* beside = new QLabel(rowsArea_);
     beside->setObjectName(QStringLiteral("beside:") + key);
     beside->setTextFormat(Qt::PlainText);

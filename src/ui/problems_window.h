@@ -100,6 +100,7 @@ private:
     void connectControls();
     void showSolid(const solver::SolidRow& solid);
     void chooseSolid(const solver::SolidRow& solid);
+    static void markDegrees(QLineEdit* field);
     void addRow(const solver::QuantityRow& quantity, bool use = false);
     void addMoreButton();
     void showUses(bool open);

@@ -505,7 +505,7 @@ private slots:
         QVERIFY(showActive(window));
         chooseSolid(window, "cone");
         QStringList expected = {"solids"};
-        for (const char* key : {"r", "d", "h", "l", "S", "S1", "V", "Q"}) expected << QStringLiteral("given:%1").arg(key);
+        for (const char* key : {"r", "d", "h", "l", "S", "S1", "V", "Q", "α", "β", "θ"}) expected << QStringLiteral("given:%1").arg(key);
         expected << "more-quantities" << "solve" << "clear" << "pi:0" << "grade" << "unit" << "digits" << "steps" << "task-text" << "solids";
         QStringList visited = {QApplication::focusWidget()->objectName()};
         for (qsizetype i = 1; i < expected.size(); ++i) {
@@ -513,6 +513,13 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, expected);
+        // An angle's field ends in a degree sign, and says so to a screen reader; a length's does not.
+        for (const char* key : {"α", "β", "θ"}) {
+            const auto* degrees = givenField(window, key)->findChild<QLabel*>(QStringLiteral("degrees"));
+            QVERIFY2(degrees && degrees->text() == QStringLiteral("°"), key);
+            QVERIFY(givenField(window, key)->accessibleName().endsWith(QStringLiteral(", в градуси")));
+        }
+        QVERIFY(!givenField(window, "r")->findChild<QLabel*>(QStringLiteral("degrees")));
         // Solved, the net's buttons follow the steps.
         typeTask(window, parse("cone r=3 h=4"));
         window.findChild<QTextBrowser*>(QStringLiteral("steps"))->setFocus();

@@ -86,12 +86,14 @@ std::string StepWriter::formStep(const Step& step) const {
     const std::string numbers = writeWithNumbers(form.expression, with);
     std::string text = form.text == r.equation ? form.text : r.equation + " ⇒ " + form.text;
     if (!r.row->figure.empty()) text = std::string(r.row->figure) + ": " + text;
-    const std::string result = wording_.equals(form.power == 1 ? step.value : step.inner);
+    const Dimension dimension = solid_.row->quantities[std::size_t(step.target)].dimension;
+    const Wording found = wording_.forDimension(dimension);
+    const std::string result = found.equals(form.power == 1 ? step.value : step.inner);
     // "= 36 + 9√3" is not written again before "= 36 + 9√3 ≈ 51,59".
     if (result != "= " + numbers && !result.starts_with("= " + numbers + " ≈")) text += " = " + numbers;
     text += " " + result;
-    if (form.power != 1) text += " ⇒ " + letter(step.target) + " " + wording_.equals(step.value);
-    return text + wording_.unitText(solid_.row->quantities[std::size_t(step.target)].dimension);
+    if (form.power != 1) text += " ⇒ " + letter(step.target) + " " + found.equals(step.value);
+    return text + wording_.unitText(dimension);
 }
 
 std::string StepWriter::rootsStep(const Step& step) const {

@@ -120,13 +120,17 @@ std::string Wording::equals(const Value& value) const {
     return (p.approximate ? "≈ " : "= ") + p.text;
 }
 
-std::string Wording::quantity(const Value& value, Dimension dimension) const {
+Wording Wording::forDimension(Dimension dimension) const {
+    Wording chosen = *this;
     if (dimension == Dimension::Angle && settings_.angleDigits) {
-        Wording angles = *this;
-        angles.settings_.digits = *settings_.angleDigits;
-        angles.settings_.angleDigits.reset();
-        return angles.quantity(value, dimension);
+        chosen.settings_.digits = *settings_.angleDigits;
+        chosen.settings_.angleDigits.reset();
     }
+    return chosen;
+}
+
+std::string Wording::quantity(const Value& value, Dimension dimension) const {
+    if (dimension == Dimension::Angle && settings_.angleDigits) return forDimension(dimension).quantity(value, dimension);
     const Parts p = parts(value);
     std::string text = (p.approximate ? "≈ " : "") + p.text + unitText(dimension);
     if (dimension == Dimension::Volume && unit_) text += alsoIn(value, unitFactor(*unit_, Unit::Decimetre, 3), "l");

@@ -23,6 +23,9 @@ public:
     int digits() const { return settings_.digits; }
     // The same wording with `extra` more digits after the separator.
     Wording moreDigits(int extra) const;
+    // The wording of a quantity of this dimension: an angle to the digits the
+    // task asks of angles („с точност до градус“), everything else as it is.
+    Wording forDimension(Dimension dimension) const;
     double pi() const { return piValue(settings_.pi); }
     // " cm²" for an area, "" without a unit or for a count.
     std::string unitText(Dimension dimension) const;
