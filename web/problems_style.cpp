@@ -92,7 +92,10 @@ std::string unitRules() {
                 << "\"] .unit::after{content:" << quotedString(solver::useUnitSymbol(unit, of)) << "}\n";
     css << ".q[data-dimension=\"money\"] .unit::after{content:"
         << quotedString(solver::useUnitSymbol(std::nullopt, solver::Dimension::Money)) << "}\n"
-        << "#task .q[data-dimension=\"money\"] .unit{display:inline}\n";
+        << "#task .q[data-dimension=\"money\"] .unit{display:inline}\n"
+        // An angle is in degrees whatever the unit of lengths.
+        << ".q[data-dimension=\"angle\"] .unit::after{content:\"°\"}\n"
+        << "#task .q[data-dimension=\"angle\"] .unit{display:inline}\n";
     return css.str();
 }
 
