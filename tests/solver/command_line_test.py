@@ -18,11 +18,11 @@ import sympy
 
 EXIT = {"solved": 0, "none": 1, "underdetermined": 1, "invalid": 2}
 QUANTITIES = {
-    "cube": "a d d1 S S1 V", "box": "a b c d S S1 V d1 α", "prism": "n a h P B S S1 V d1 α",
-    "pyramid": "n a h k k1 b r R P B S S1 V α φ γ", "polygon": "n a P B r R",
+    "cube": "a d d1 S S1 V", "box": "a b c d S S1 V d1 α β γ", "prism": "n a h P B S S1 V d1 α d β γ",
+    "pyramid": "n a h k k1 b r R P B S S1 V α φ γ hb ψ", "polygon": "n a P B r R",
     "cylinder": "r d h S S1 V Q d1 α", "cone": "r d h l S S1 V Q α β θ", "sphere": "r d S V",
 }
-ANGLES = {"α", "β", "γ", "φ", "θ"}
+ANGLES = {"α", "β", "γ", "φ", "θ", "ψ"}
 
 
 AREAS, VOLUMES = {"S", "S1", "B", "Q", "So", "Sd", "Sp"}, {"V", "Vt"}

@@ -97,10 +97,14 @@ function differences(task, shown) {
   task.answers.forEach((answers, index) => {
     const solution = shown.solutions[index] || {};
     for (const item of answers.split(' ')) {
-      const [key, exact] = item.split('=');
-      const expected = valueOf(exact, pi);
+      // "φ~53.13": a decimal as the key rounds it, to its last digit.
+      const approximate = item.includes('~');
+      const [key, exact] = item.split(approximate ? '~' : '=');
+      const expected = approximate ? Number(exact) : valueOf(exact, pi);
+      const digits = approximate ? (exact.split('.')[1] || '').length : 0;
+      const tolerance = approximate ? 0.5 * 10 ** -digits : 1e-9 * Math.max(1, Math.abs(expected));
       const got = Number((solution[key] || {}).value);
-      if (!(Math.abs(got - expected) <= 1e-9 * Math.max(1, Math.abs(expected)))) wrong.push(`${key} = ${got}, expected ${exact} = ${expected}`);
+      if (!(Math.abs(got - expected) <= tolerance)) wrong.push(`${key} = ${got}, expected ${exact} = ${expected}`);
     }
     const asked = Object.entries(solution).filter(([, q]) => q.asked).map(([key]) => key).sort();
     if (asked.join(' ') !== [...task.asked].sort().join(' ')) wrong.push(`asked ${asked}, expected ${task.asked}`);

@@ -103,6 +103,7 @@ Relation compileRelation(const SolidRow& solid, const TakenRelation& taken) {
         const auto at = only.find(" = ");
         relation.onlyQuantity = quantityIndex(solid, std::string_view(only).substr(0, at));
         relation.onlyValue = at == std::string::npos ? 0 : std::stoi(only.substr(at + 3));
+        relation.onlyOfThatBase = row.ofThatBase;
         if (relation.onlyQuantity < 0 || !solid.quantities[std::size_t(relation.onlyQuantity)].domain.whole)
             throw ReadError{"„" + only + "“ не е цяло число на „" + std::string(solid.key) + "“"};
         if (std::find(relation.members.begin(), relation.members.end(), relation.onlyQuantity) == relation.members.end())
@@ -122,11 +123,29 @@ Relation compileRelation(const SolidRow& solid, const TakenRelation& taken) {
     return relation;
 }
 
+// The quantities that only relations true of one base hold (a square prism's
+// diagonal): the counts of those bases, per quantity.
+std::vector<std::vector<int>> basesOnly(const SolidRow& solid, const std::vector<Relation>& relations) {
+    std::vector<std::vector<int>> counts(solid.quantities.size());
+    for (std::size_t q = 0; q < counts.size(); ++q) {
+        bool held = false, everyOfOneBase = true;
+        for (const Relation& r : relations) {
+            if (r.onlyQuantity == int(q) || std::find(r.members.begin(), r.members.end(), int(q)) == r.members.end()) continue;
+            held = true;
+            if (!r.onlyOfThatBase) everyOfOneBase = false;
+            else counts[q].push_back(r.onlyValue);
+        }
+        if (!held || !everyOfOneBase) counts[q].clear();
+    }
+    return counts;
+}
+
 CompiledSolid compile(const SolidRow& solid) {
     CompiledSolid result;
     result.row = &solid;
     result.wholeIndex = wholeQuantity(solid);
     for (const TakenRelation& taken : takenRelations(solid)) result.relations.push_back(compileRelation(solid, taken));
+    result.ofBasesOnly = basesOnly(solid, result.relations);
     const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
     for (const ConditionRow& row : solid.conditions) {
         Sides sides = split(row.inequality, "<", letters);
@@ -140,6 +159,11 @@ CompiledSolid compile(const SolidRow& solid) {
 }
 
 }  // namespace
+
+bool CompiledSolid::hasFor(int quantity, const std::optional<double>& count) const {
+    const std::vector<int>& counts = ofBasesOnly[std::size_t(quantity)];
+    return counts.empty() || !count || std::find(counts.begin(), counts.end(), int(*count)) != counts.end();
+}
 
 const Form* Relation::formFor(int quantity) const {
     for (const Form& form : forms)

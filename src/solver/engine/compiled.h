@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ struct Relation {
     // A formula of one base alone ("B = a²" where n = 4): the count and its value.
     int onlyQuantity = -1;
     int onlyValue = 0;
+    bool onlyOfThatBase = false;  // true of that base alone, with or without a grade
     const Form* formFor(int quantity) const;
     // left − right = 0 as a polynomial in the quantities; `constants` gives π and the angles.
     Polynomial polynomial(const Substitution& constants) const;
@@ -53,6 +55,10 @@ struct CompiledSolid {
     std::vector<Relation> relations;
     std::vector<Condition> conditions;
     int wholeIndex = -1;  // the count, a whole number (n), or -1
+    // Per quantity, the counts whose base alone has it (a square or a hexagonal
+    // prism's diagonal d: 4 and 6); empty where every base has it.
+    std::vector<std::vector<int>> ofBasesOnly;
+    bool hasFor(int quantity, const std::optional<double>& count) const;
 };
 
 // Read once per process; throws ReadError for a table that cannot be read or

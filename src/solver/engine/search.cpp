@@ -23,8 +23,12 @@ bool Search::applicable(int quantity) const {
 }
 
 bool Search::complete(const State& state) const {
+    std::optional<double> count;
+    if (solid_.wholeIndex >= 0 && state.known[std::size_t(solid_.wholeIndex)])
+        count = state.known[std::size_t(solid_.wholeIndex)]->value.number;
     for (std::size_t q = 0; q < state.known.size(); ++q)
-        if (applicable(int(q)) && !solid_.row->quantities[q].ofUse && !state.known[q]) return false;
+        if (applicable(int(q)) && solid_.hasFor(int(q), count) && !solid_.row->quantities[q].ofUse && !state.known[q])
+            return false;
     return true;
 }
 
@@ -39,9 +43,10 @@ bool Search::usable(const State& state, std::size_t relation, int target) const 
     if (!options_.regular && r.regularOnly) return false;
     if ((r.tools & ~toolsOfGrade(options_.grade)) != 0) return false;
     if (r.onlyQuantity >= 0) {
-        // A grade's formula of one base: with a grade set, once the count is known to be its.
+        // A formula of one base: once the count is known to be its; a grade's way
+        // of writing it only with a grade set.
         const auto& count = state.known[std::size_t(r.onlyQuantity)];
-        if (options_.grade == 0 || !count || count->value.number != r.onlyValue) return false;
+        if ((options_.grade == 0 && !r.onlyOfThatBase) || !count || count->value.number != r.onlyValue) return false;
     }
     // Its angles known; or the one unknown the angle sought, by a form (α = arctg(h : r)).
     return std::all_of(r.angleMembers.begin(), r.angleMembers.end(),
@@ -451,7 +456,7 @@ Search::Progress Search::eliminate(State& state) {
     for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
         if (!usable(state, r)) continue;
         Polynomial p = knownPolynomial(state, r);
-        if (!p.isConstant()) system.push_back({std::move(p), 1u << r});
+        if (!p.isConstant()) system.push_back({std::move(p), RelationSet{1} << r});
     }
     // A letter in one equation alone is found from it afterwards: both go.
     for (bool pruned = true; pruned;) {
@@ -542,7 +547,7 @@ Search::Progress Search::eliminate(State& state) {
     std::vector<int> members;
     GivenSet taskRelations = 0;
     for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
-        if (!(chosen->relations & (1u << r))) continue;
+        if (!(chosen->relations & (RelationSet{1} << r))) continue;
         for (int q : solid_.relations[r].members) members.push_back(q);
         taskRelations |= solid_.relations[r].from;
     }

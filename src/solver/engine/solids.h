@@ -98,6 +98,9 @@ struct RelationRow {
     // The figure a step by it names, as a textbook does before an angle's
     // function, at a step's start: "От правоъгълния триъгълник с катети h и r и хипотенуза k".
     std::string_view figure = {};
+    // `only` holds with or without a grade: the relation is true of that base
+    // alone (a square prism's diagonal d² = 2a² + h²), not a grade's way of writing it.
+    bool ofThatBase = false;
 };
 
 // A condition every solid of the table meets, an inequality: "B < P² : (4π)",

@@ -103,10 +103,10 @@ std::vector<std::string> Sentences::keysOf(std::size_t k) const {
 // „Околните стени на пирамидата сключват с основата ъгъл 60°“: the angle of
 // the line or face named last in the sentence; that name takes no number then.
 std::optional<std::vector<std::string>> Sentences::angleOfLineBefore(std::size_t k, std::size_t& begin) {
-    if (items_[k].meaning != "line angle" || pending_.empty() || pending_.back().item < start_) return std::nullopt;
+    if (!items_[k].meaning.starts_with("line ") || pending_.empty() || pending_.back().item < start_) return std::nullopt;
     Pending& line = pending_.back();
     for (const AngleOfLine& row : anglesOfLines()) {
-        if (row.line != items_[line.item].meaning) continue;
+        if (row.line != items_[line.item].meaning || row.with != items_[k].meaning) continue;
         std::vector<std::string> keys = keysFor(row.angle, solid_);
         if (keys.empty()) return std::nullopt;
         if (line.bound == 0) {

@@ -147,6 +147,16 @@ constexpr Phrase phraseTable[] = {
     {"диагонал* на осно|осното сечени* сключва*|образува* с|със [равнината] [на] основа* ъгъл", Quantity,
      "diagonal angle"},
     {"диагонал* [е] наклонен* към|спрямо [равнината] [на] основа* под ъгъл", Quantity, "diagonal angle"},
+    // A diagonal and a lateral face; two neighbouring lateral faces.
+    {"ъгъл* между диагонал* [на] [призмата|паралелепипеда] и [една|едната] [от] околн*|околните|страничн* стен*|стена|стената",
+     Quantity, "diagonal face angle"},
+    {"диагонал* [на] [призмата|паралелепипеда] сключва*|образува* с|със [една|едната] [от] околн*|околните|страничн* "
+     "стен*|стена|стената ъгъл", Quantity, "diagonal face angle"},
+    {"сключва|образува с|със [една|едната] [от] околн*|околните|страничн* стен*|стена|стената ъгъл", Quantity,
+     "line face angle"},
+    {"ъгъл* между две|двете [съседни] околн* стен*", Quantity, "faces angle"},
+    {"ъгъл* между съседн* околн* стен*", Quantity, "faces angle"},
+    {"двустен* ъгъл* при околн*|околен ръб*", Quantity, "faces angle"},
     {"ъгъл* при върха на осно|осното сечени*", Quantity, "apex angle"},
     {"ъгъл* при върха на [всяка|една] околн* стен*", Quantity, "face apex angle"},
     {"равнин* ъгъл* при върха [на] [пирамидата]", Quantity, "face apex angle"},
@@ -381,7 +391,7 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"side", "polygon prism pyramid cube", "a"},
     {"perimeter", "polygon prism pyramid prism-* pyramid-* ~right-triangle ~isosceles-triangle ~triangle ~rectangle"
                   " ~rhombus ~parallelogram ~isosceles-trapezoid ~right-trapezoid", "P"},
-    {"diagonal", "cube box", "d"},
+    {"diagonal", "cube box prism", "d"},
     {"face diagonal", "cube prism", "d1"},
     {"axial section diagonal", "cylinder", "d1"},
     {"base diagonal", "box", "d1"},
@@ -391,6 +401,10 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"line angle", "cone box cylinder pyramid-*", "α"},
     {"diagonal angle", "box cylinder", "α"},
     {"face diagonal angle", "prism", "α"},
+    {"diagonal angle", "prism", "β"},
+    {"diagonal face angle", "prism", "γ"},
+    {"diagonal face angle", "box", "β"},
+    {"faces angle", "pyramid", "ψ"},
     {"apex angle", "cone", "β"},
     {"face apex angle", "pyramid", "γ"},
     {"sector angle", "cone", "θ"},
@@ -463,6 +477,7 @@ constexpr AngleOfLine angleOfLineTable[] = {
     {"slant", "edge angle"},         {"lateral edge", "edge angle"},   {"lateral faces", "face angle"},
     {"apothem", "face angle"},       {"face height", "face angle"},    {"diagonal", "diagonal angle"},
     {"axial section diagonal", "diagonal angle"},  {"face diagonal", "face diagonal angle"},
+    {"diagonal", "diagonal face angle", "line face angle"},
 };
 
 constexpr SymbolKey symbolKeyTable[] = {

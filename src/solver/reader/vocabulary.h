@@ -98,6 +98,7 @@ struct RelationCue {
 struct AngleOfLine {
     std::string_view line;   // the name's meaning: "lateral faces"
     std::string_view angle;  // the angle's: "face angle"
+    std::string_view with = "line angle";  // what it makes the angle with: the base; "line face angle", a lateral face
 };
 std::span<const AngleOfLine> anglesOfLines();
 

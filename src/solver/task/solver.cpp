@@ -299,6 +299,21 @@ std::vector<Rounding> roundedApart(const Task& task, const State& state) {
     return found;
 }
 
+// "само при n = 4": a quantity of some bases alone, on another base.
+std::string basesHaving(const Task& task, const State& state, int quantity) {
+    const CompiledSolid& solid = task.solid;
+    if (solid.wholeIndex < 0 || !state.known[std::size_t(solid.wholeIndex)]) return {};
+    const std::optional<double> count = state.known[std::size_t(solid.wholeIndex)]->value.number;
+    if (solid.hasFor(quantity, count)) return {};
+    std::string text = "само при";
+    const std::string_view letter = solid.row->quantities[std::size_t(solid.wholeIndex)].key;
+    const std::vector<int>& counts = solid.ofBasesOnly[std::size_t(quantity)];
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        if (std::find(counts.begin(), counts.begin() + std::ptrdiff_t(i), counts[i]) == counts.begin() + std::ptrdiff_t(i))
+            text += std::string(i == 0 ? " " : " или ") + std::string(letter) + " = " + std::to_string(counts[i]);
+    return text;
+}
+
 Solution solutionOf(const Task& task, const State& state, const Leading& leading, std::size_t shown = 0) {
     Solution solution;
     if (task.solid.wholeIndex >= 0 && state.known[std::size_t(task.solid.wholeIndex)])
@@ -346,6 +361,7 @@ Solution solutionOf(const Task& task, const State& state, const Leading& leading
             result.value = NAN;
             result.text = beyondGrade(task) ? "не се намира с наученото до " + std::to_string(task.settings.grade) + ". клас"
                                             : "не се определя от тези данни";
+            if (const std::string bases = basesHaving(task, state, int(q)); !bases.empty()) result.text = bases;
         }
         solution.quantities.push_back(std::move(result));
     }

@@ -17,6 +17,10 @@ constexpr QuantityRow quantities[] = {
     {"V",  "обем",              Volume, "обема"},
     {"d1", "диагонал на основата", Length, "диагонала на основата"},
     {"α",  "ъгъл между диагонала и основата", Angle, "ъгъла между диагонала и основата", false, acuteAngle},
+    {"β",  "ъгъл между диагонала и околната стена с ръбове a и c", Angle,
+     "ъгъла между диагонала и околната стена с ръбове a и c", false, acuteAngle},
+    {"γ",  "ъгъл между диагонала и околната стена с ръбове b и c", Angle,
+     "ъгъла между диагонала и околната стена с ръбове b и c", false, acuteAngle},
 };
 constexpr RelationRow relations[] = {
     {"V = a·b·c", {"a = V : (b·c)", "b = V : (a·c)", "c = V : (a·b)"}},
@@ -33,6 +37,9 @@ constexpr RelationRow relations[] = {
     {"c = d1·tg α", {"α = arctg(c : d1)", "d1 = c : tg α"}, {}, 0, {}, "От правоъгълния триъгълник с катети d1 и c и хипотенуза d"},
     {"c = d·sin α", {"α = arcsin(c : d)", "d = c : sin α"}, {}, 0, {}, "От правоъгълния триъгълник с катети d1 и c и хипотенуза d"},
     {"d1 = d·cos α", {"α = arccos(d1 : d)", "d = d1 : cos α"}, {}, 0, {}, "От правоъгълния триъгълник с катети d1 и c и хипотенуза d"},
+    // The edge at right angles to a lateral face is the diagonal's leg off that face.
+    {"b = d·sin β", {"β = arcsin(b : d)", "d = b : sin β"}, {}, 0, {}, "От правоъгълния триъгълник с катет b и хипотенуза d"},
+    {"a = d·sin γ", {"γ = arcsin(a : d)", "d = a : sin γ"}, {}, 0, {}, "От правоъгълния триъгълник с катет a и хипотенуза d"},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a", "b", "c"};

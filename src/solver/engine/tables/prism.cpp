@@ -19,6 +19,11 @@ constexpr QuantityRow quantities[] = {
     {"d1", "диагонал на околна стена", Length, "диагонала на околната стена", true},
     {"α",  "ъгъл между диагонала на околната стена и основата", Angle,
      "ъгъла между диагонала на околната стена и основата", true, acuteAngle},
+    // The solid's diagonal through the centre: on a square base any, on a hexagon the long one.
+    {"d",  "диагонал на призмата", Length, "диагонала на призмата", true},
+    {"β",  "ъгъл между диагонала на призмата и основата", Angle, "ъгъла между диагонала на призмата и основата", true, acuteAngle},
+    {"γ",  "ъгъл между диагонала на призмата и околна стена", Angle,
+     "ъгъла между диагонала на призмата и околната стена", true, acuteAngle},
 };
 constexpr RelationRow relations[] = {
     {"P = n·a", {"a = P : n", "n = P : a"}},
@@ -38,6 +43,26 @@ constexpr RelationRow relations[] = {
     {"h = a·tg α", {"α = arctg(h : a)", "a = h : tg α"}, {}, 0, {}, "От правоъгълния триъгълник с катети a и h и хипотенуза d1"},
     {"h = d1·sin α", {"α = arcsin(h : d1)", "d1 = h : sin α"}, {}, 0, {}, "От правоъгълния триъгълник с катети a и h и хипотенуза d1"},
     {"a = d1·cos α", {"α = arccos(a : d1)", "d1 = a : cos α"}, {}, 0, {}, "От правоъгълния триъгълник с катети a и h и хипотенуза d1"},
+    // The diagonal d over the base's diagonal through the centre: a√2 on a square, 2a on a hexagon.
+    {"d² = 2a² + h²", {"d = √(2a² + h²)", "h = √(d² − 2a²)", "a = √((d² − h²) : 2)"},
+     "диагоналът d е хипотенуза в правоъгълния триъгълник с катети h и диагонала a√2 на основата", Pythagoras, "n = 4",
+     {}, true},
+    {"d² = 4a² + h²", {"d = √(4a² + h²)", "h = √(d² − 4a²)", "a = √(d² − h²) : 2"},
+     "големият диагонал d е хипотенуза в правоъгълния триъгълник с катети h и големия диагонал 2a на основата",
+     Pythagoras, "n = 6", {}, true},
+    {"h = a√2·tg β", {"β = arctg(h : (a√2))", "a = h : (√2·tg β)"}, {}, 0, "n = 4",
+     "От правоъгълния триъгълник с катети a√2 и h и хипотенуза d", true},
+    {"h = 2a·tg β", {"β = arctg(h : (2a))", "a = h : (2·tg β)"}, {}, 0, "n = 6",
+     "От правоъгълния триъгълник с катети 2a и h и хипотенуза d", true},
+    {"h = d·sin β", {"β = arcsin(h : d)", "d = h : sin β"}, {}, 0, "n = 4",
+     "От правоъгълния триъгълник с катети a√2 и h и хипотенуза d", true},
+    {"h = d·sin β", {"β = arcsin(h : d)", "d = h : sin β"}, {}, 0, "n = 6",
+     "От правоъгълния триъгълник с катети 2a и h и хипотенуза d", true},
+    // On a square base the diagonal's projection on a lateral face is that face's diagonal d1.
+    {"a = d·sin γ", {"γ = arcsin(a : d)", "d = a : sin γ"}, {}, 0, "n = 4",
+     "От правоъгълния триъгълник с катети d1 и a и хипотенуза d", true},
+    {"d1 = d·cos γ", {"γ = arccos(d1 : d)", "d1 = d·cos γ"}, {}, 0, "n = 4",
+     "От правоъгълния триъгълник с катети d1 и a и хипотенуза d", true},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a", "h"};

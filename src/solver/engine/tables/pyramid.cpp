@@ -24,6 +24,8 @@ constexpr QuantityRow quantities[] = {
     {"α",  "ъгъл между околния ръб и основата",            Angle,  "ъгъла между околния ръб и основата", true, acuteAngle},
     {"φ",  "ъгъл между околната стена и основата",         Angle,  "ъгъла между околната стена и основата", false, acuteAngle},
     {"γ",  "ъгъл при върха на околната стена",             Angle,  "ъгъла при върха на околната стена", true, angleBelowStraight},
+    {"hb", "височина на околната стена към околния ръб",   Length, "височината на околната стена към околния ръб", true},
+    {"ψ",  "ъгъл между две съседни околни стени",          Angle,  "ъгъла между две съседни околни стени", true, angleBelowStraight},
 };
 // Its base is a regular polygon: that table's relations come before these.
 constexpr RelationRow relations[] = {
@@ -48,6 +50,13 @@ constexpr RelationRow relations[] = {
     // The lateral face is an isosceles triangle: the apothem halves its angle γ at the apex.
     {"a = 2k·tg(γ : 2)", {"γ = 2·arctg(a : (2k))", "k = a : (2·tg(γ : 2))"}, {}, 0, {}, "От правоъгълния триъгълник с катети k и a : 2"},
     {"a = 2b·sin(γ : 2)", {"γ = 2·arcsin(a : (2b))", "b = a : (2·sin(γ : 2))"}, {}, 0, {}, "От правоъгълния триъгълник с катет a : 2 и хипотенуза b"},
+    // A lateral face's area twice: a·k = b·hb.
+    {"b·hb = a·k", {"hb = a·k : b", "k = b·hb : a"}, {}, 0, {}, "От лицето на околната стена, a·k : 2 = b·hb : 2"},
+    // The heights hb of two neighbouring faces to their common edge meet it at one point;
+    // with the segment 2a·cos(180° : n) between the base's corners next to that edge they
+    // make an isosceles triangle with ψ at its apex.
+    {"a·cos(180° : n) = hb·sin(ψ : 2)", {"ψ = 2·arcsin(a·cos(180° : n) : hb)", "hb = a·cos(180° : n) : sin(ψ : 2)"}, {}, 0, {},
+     "От равнобедрения триъгълник с бедра hb и основа 2a·cos(180° : n)"},
 };
 // clang-format on
 constexpr std::string_view base[] = {"a", "h"};
