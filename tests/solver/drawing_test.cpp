@@ -167,6 +167,15 @@ TEST(DrawingTest, FiguresLabelWhatWasFoundAndWhatTheTaskAsks) {
     EXPECT_FALSE(named(plain, "Q", ""));  // the axial section only where given or asked
     const XmlElement asked = wellFormed(figureSvg(*cone.solid, cone.solutions[0], {cone.unit, {"Q"}}));
     EXPECT_TRUE(named(asked, "Q", "found"));
+    // An angle is marked with an arc where the task gives or asks it, and only there.
+    EXPECT_EQ(plain.content.find("α ="), std::string::npos);
+    const Outcome sloped = solve("cone", {{"l", "8"}, {"α", "30°"}});
+    const XmlElement marked = wellFormed(figureSvg(*sloped.solid, sloped.solutions[0], {sloped.unit, {"β"}}));
+    EXPECT_TRUE(named(marked, "α", "given"));
+    EXPECT_TRUE(named(marked, "β", "found"));
+    int arcs = 0;
+    marked.each([&](const XmlElement& e) { arcs += e.tag == "g" && e.attribute("class") == "angle-marks"; });
+    EXPECT_EQ(arcs, 2);
     // A cone ten times taller than wide says that its radius is drawn longer.
     const Outcome thin = solve("cone", {{"r", "1"}, {"h", "20"}});
     const XmlElement note = wellFormed(figureSvg(*thin.solid, thin.solutions[0], {thin.unit}));
@@ -368,6 +377,11 @@ std::vector<std::string> figuresAcrossMeasures() {
         for (const char* size : {"r=1 h=1", "r=3 h=4", "r=10 h=1", "r=1 h=20", "r=9 h=9"})
             tasks.push_back(std::string(solid) + " " + size + " Q=? d=?");
     tasks.push_back("cone S=15π V=12π Q=?");
+    // The angles given, marked with an arc at their vertex.
+    for (const char* task : {"cone l=8 α=30°", "cone l=10 β=90°", "cone r=3 α=75°", "pyramid n=4 a=6 φ=60°",
+                             "pyramid n=4 b=8 α=45°", "pyramid n=3 h=2 φ=30°", "pyramid n=6 a=2 α=60°",
+                             "box a=3 b=4 α=30°", "box a=10 b=2 α=60°", "prism n=4 d1=10 α=30°", "prism n=6 a=2 α=70°"})
+        tasks.emplace_back(task);
     for (const char* r : {"1", "7", "100"}) tasks.push_back(std::string("sphere r=") + r + " d=?");
     for (int n : {3, 4, 5, 6, 12, 100}) tasks.push_back("polygon n=" + std::to_string(n) + " a=2 r=? R=?");
     for (const char* task : solidsOnBases) tasks.emplace_back(task);

@@ -262,7 +262,10 @@ std::string figureSvg(const SolidRow& solid, const Solution& solution, const Fig
     // or asks for it rather than r.
     const QuantityResult* baseApothem = m.known("k1");
     const bool byApothem = baseApothem && (baseApothem->given || (shows(options, m, "k1") && !shows(options, m, "r")));
-    const Shown shown{m, shows(options, m, "Q"), shows(options, m, "d"), shows(options, m, "R"), byApothem};
+    Shown shown{m, shows(options, m, "Q"), shows(options, m, "d"), shows(options, m, "R"), byApothem};
+    for (const QuantityRow& quantity : solid.quantities)
+        if (quantity.dimension == Dimension::Angle && shows(options, m, quantity.key))
+            shown.angles.emplace_back(quantity.key);
     const FigureDrawer* drawer = figureDrawer(solid);
     if (!drawer) return {};
     Proportions drawn;

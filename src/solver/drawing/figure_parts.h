@@ -5,7 +5,9 @@
 // The measures come already brought to the size they are drawn at (a short
 // one made longer to stay visible); the labels say the true values.
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "measures.h"
 #include "outlines.h"
@@ -24,6 +26,7 @@ struct Shown {
     bool diameter = false;      // d, where it is not always drawn
     bool circumradius = false;  // the pyramid's R
     bool baseApothem = false;   // the pyramid's r labelled as the base's apothem k1
+    std::vector<std::string> angles = {};  // the angles given or asked, marked with an arc
 };
 
 // A segment of the task drawn in its colour and labelled, where the solution
@@ -31,6 +34,9 @@ struct Shown {
 bool segment(Scene& scene, const Measures& measures, std::string_view key, Point a, Point b, bool hidden,
              Point awayFrom);
 Ink inkOf(const QuantityResult& quantity);
+// An angle of the task marked at `vertex` between the sides towards `first`
+// and `second`, where it is given or asked; returns whether it was marked.
+bool angle(Scene& scene, const Shown& shown, std::string_view key, Point vertex, Point first, Point second);
 
 struct BoxSize {
     double a, b, c;

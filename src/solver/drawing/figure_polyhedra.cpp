@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The cube, the box, the prism and the pyramid in oblique projection.
+#include <algorithm>
 #include <utility>
 
 #include "figure_parts.h"
@@ -15,6 +16,14 @@ bool segment(Scene& scene, const Measures& measures, std::string_view key, Point
     const QuantityResult* quantity = measures.known(key);
     scene.line(a, b, Stroke{inkOf(*quantity), hidden});
     scene.labels.push_back({measures.label(*quantity), inkOf(*quantity), a, b, awayFrom});
+    return true;
+}
+
+bool angle(Scene& scene, const Shown& shown, std::string_view key, Point vertex, Point first, Point second) {
+    if (std::find(shown.angles.begin(), shown.angles.end(), key) == shown.angles.end()) return false;
+    const QuantityResult* quantity = shown.measures.known(key);
+    if (!quantity) return false;
+    scene.angles.push_back({vertex, first, second, inkOf(*quantity), shown.measures.label(*quantity)});
     return true;
 }
 
@@ -37,7 +46,13 @@ Scene boxScene(const Shown& shown, BoxSize size, bool cube) {
         segment(scene, m, "b", frontRightBottom, backRightBottom, false, middle);
         segment(scene, m, "c", frontLeftBottom, frontLeftTop, false, middle);
     }
-    segment(scene, m, "d", frontLeftBottom, backRightTop, true, middle);
+    const bool diagonal = segment(scene, m, "d", frontLeftBottom, backRightTop, true, middle);
+    if (!cube && angle(scene, shown, "α", frontLeftBottom, backRightTop, backRightBottom)) {
+        if (!diagonal) scene.line(frontLeftBottom, backRightTop, Stroke{Ink::Edge, true});
+        if (!segment(scene, m, "d1", frontLeftBottom, backRightBottom, true, middle))
+            scene.line(frontLeftBottom, backRightBottom, Stroke{Ink::Edge, true});
+        scene.rightAngles.push_back({backRightBottom, frontLeftBottom, backRightTop});
+    }
     return scene;
 }
 
@@ -55,7 +70,10 @@ Scene prismScene(const Shown& shown, const Polygon& base, double height) {
     // The front side's ends: the last vertex on the left, the first on the right.
     const Point left = onFloor(base.back()), right = onFloor(base.front());
     segment(scene, shown.measures, "a", left, right, false, middle);
-    segment(scene, shown.measures, "h", right, onFloor(base.front(), height), false, middle);
+    const Point rightTop = onFloor(base.front(), height);
+    segment(scene, shown.measures, "h", right, rightTop, false, middle);
+    if (angle(scene, shown, "α", left, rightTop, right) && !segment(scene, shown.measures, "d1", left, rightTop, false, middle))
+        scene.line(left, rightTop);
     return scene;
 }
 
@@ -87,6 +105,12 @@ Scene pyramidScene(const Shown& shown, const Polygon& base, double height) {
     if (shown.circumradius) segment(scene, m, "R", centre, front, true, foot);
     segment(scene, m, shown.baseApothem ? "k1" : "r", centre, foot, true, apex);
     if (segment(scene, m, "h", centre, apex, true, foot)) scene.rightAngles.push_back({centre, apex, foot});
+    // The lateral edge's angle at the edge labelled b, with its projection from the centre.
+    if (angle(scene, shown, "α", left, apex, centre)) scene.line(centre, left, Stroke{Ink::Edge, true});
+    if (angle(scene, shown, "φ", foot, apex, centre)) {
+        if (!m.labelled("k")) scene.line(apex, foot);
+        if (!m.labelled(shown.baseApothem ? "k1" : "r")) scene.line(centre, foot, Stroke{Ink::Edge, true});
+    }
     return scene;
 }
 

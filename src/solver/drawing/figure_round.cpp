@@ -62,7 +62,10 @@ Scene coneScene(const Shown& shown, double r, double h) {
         scene.line({-r, 0}, centre, Stroke{Ink::Edge, true});
     }
     if (segment(scene, m, "h", centre, apex, true, right)) scene.rightAngles.push_back({centre, apex, right});
-    segment(scene, m, "r", centre, right, true, apex);
+    const bool radius = segment(scene, m, "r", centre, right, true, apex);
+    if (angle(scene, shown, "α", right, apex, centre) && !radius && !(shown.diameter && m.has("d")))
+        scene.line(centre, right, Stroke{Ink::Edge, true});
+    angle(scene, shown, "β", apex, {-r, 0}, right);
     return scene;
 }
 

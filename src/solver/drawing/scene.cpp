@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numbers>
 
 #include "labels.h"
 #include "style.h"
@@ -24,6 +25,7 @@ constexpr double legendFont = 14;
 constexpr double legendLine = 19;
 constexpr double padding = 6;
 constexpr double markSize = 9;
+constexpr double angleMarkSize = 22;  // the radius of an angle's arc, in pixels
 
 // Where the model's points go on the figure: scaled, y turned down.
 struct Transform {
@@ -51,6 +53,29 @@ Transform fitted(const Scene& scene) {
     return Transform{larger > 0 ? drawingSize / larger : 1};
 }
 
+// An angle's arc on the figure, the smaller turn from one side to the other.
+Polygon angleArc(const Scene::AngleMark& mark, const Transform& to) {
+    const Point vertex = to(mark.vertex), u = to(mark.first) - vertex, v = to(mark.second) - vertex;
+    const double from = std::atan2(u.y, u.x);
+    double turn = std::atan2(v.y, v.x) - from;
+    while (turn > std::numbers::pi) turn -= 2 * std::numbers::pi;
+    while (turn < -std::numbers::pi) turn += 2 * std::numbers::pi;
+    Polygon points;
+    const int steps = 12;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = from + turn * i / steps;
+        points.push_back(vertex + Point{angleMarkSize * std::cos(t), angleMarkSize * std::sin(t)});
+    }
+    return points;
+}
+
+// Where an angle's label starts looking for its place: beyond the arc's middle.
+Point angleLabelPoint(const Scene::AngleMark& mark, const Transform& to) {
+    const Polygon arc = angleArc(mark, to);
+    const Point vertex = to(mark.vertex), middle = arc[arc.size() / 2];
+    return vertex + (angleMarkSize + 14) / angleMarkSize * (middle - vertex);
+}
+
 // The lines as seen on the figure, for labels to keep clear of.
 // Construction lines matter less than edges and segments.
 std::vector<Obstacle> obstacles(const Scene& scene, const Transform& to) {
@@ -61,6 +86,10 @@ std::vector<Obstacle> obstacles(const Scene& scene, const Transform& to) {
         const Polygon points = arcSamples(arc, to);
         for (std::size_t i = 0; i + 1 < points.size(); ++i)
             segments.push_back({points[i], points[i + 1], weight(arc.stroke)});
+    }
+    for (const Scene::AngleMark& mark : scene.angles) {
+        const Polygon points = angleArc(mark, to);
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) segments.push_back({points[i], points[i + 1], weight(Stroke{})});
     }
     // The right angles' marks, as writeMarks draws them.
     for (const Scene::RightAngle& mark : scene.rightAngles) {
@@ -127,7 +156,7 @@ void writeStrokes(SvgWriter& w, const Scene& scene, const Transform& to) {
 }
 
 void writeMarks(SvgWriter& w, const Scene& scene, const Transform& to) {
-    if (scene.rightAngles.empty() && scene.dots.empty()) return;
+    if (scene.rightAngles.empty() && scene.dots.empty() && scene.angles.empty()) return;
     PathData marks(w);
     for (const Scene::RightAngle& mark : scene.rightAngles) {
         const Point foot = to(mark.foot);
@@ -137,6 +166,15 @@ void writeMarks(SvgWriter& w, const Scene& scene, const Transform& to) {
     if (!scene.rightAngles.empty()) {
         w.open("g", {{"class", "marks"}, {"stroke", inkColour(Ink::Edge)}, {"stroke-width", "1.2"}});
         w.element("path", {{"d", marks.text()}});
+        w.close("g");
+    }
+    for (const Scene::AngleMark& mark : scene.angles) {
+        PathData arc(w);
+        const Polygon points = angleArc(mark, to);
+        arc.moveTo(points.front());
+        for (std::size_t i = 1; i < points.size(); ++i) arc.lineTo(points[i]);
+        w.open("g", {{"class", "angle-marks"}, {"stroke", inkColour(mark.ink)}, {"stroke-width", "1.6"}});
+        w.element("path", {{"d", arc.text()}});
         w.close("g");
     }
     if (!scene.dots.empty()) {
@@ -169,22 +207,30 @@ std::string writeScene(const Scene& scene, const SceneStyle& style) {
 
     // Labels beside their segments, then the legend under everything.
     std::vector<LabelRequest> requests;
+    std::vector<std::pair<std::string, Ink>> texts;
     for (const SceneLabel& label : scene.labels) {
         LabelRequest request{label.text, to(label.a), to(label.b), std::nullopt};
         if (label.awayFrom) request.awayFrom = to(*label.awayFrom);
         requests.push_back(request);
+        texts.emplace_back(label.text, label.ink);
+    }
+    // An angle's label near its arc, on the side away from the vertex.
+    for (const Scene::AngleMark& mark : scene.angles) {
+        const Point at = angleLabelPoint(mark, to);
+        requests.push_back({mark.label, at, at, to(mark.vertex)});
+        texts.emplace_back(mark.label, mark.ink);
     }
     const std::vector<Box> placed = placeLabels(requests, obstacles(scene, to), bounds.box, labelFont);
     for (const Box& box : placed) bounds.add(box);
     for (std::size_t i = 0; i < placed.size(); ++i) {
         const Point c = placed[i].centre();
         body.textElement("text",
-                         {{"class", inkName(scene.labels[i].ink)},
+                         {{"class", inkName(texts[i].second)},
                           {"x", body.number(c.x)},
                           {"y", body.number(c.y + 0.35 * labelFont)},
                           {"text-anchor", "middle"},
-                          {"fill", inkColour(scene.labels[i].ink)}},
-                         scene.labels[i].text);
+                          {"fill", inkColour(texts[i].second)}},
+                         texts[i].first);
     }
     const double legendWidth = std::max(bounds.box.width(), 290.0);
     double y = bounds.box.bottom + 8;

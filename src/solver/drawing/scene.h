@@ -53,6 +53,14 @@ struct Scene {
         Point foot, first, second;  // the mark's corner at foot, its sides towards first and second
     };
     std::vector<RightAngle> rightAngles;
+    // An angle of the task: an arc at its vertex between the sides towards
+    // first and second (the smaller turn), and its label inside it.
+    struct AngleMark {
+        Point vertex, first, second;
+        Ink ink = Ink::Given;
+        std::string label;
+    };
+    std::vector<AngleMark> angles;
     std::vector<Point> dots;
     std::vector<SceneLabel> labels;
     // Lines under the drawing: what is given and what was found, notes.
