@@ -175,7 +175,12 @@ void keepPositive(std::vector<Value>& roots, const Value& root) {
 void solveLinear(const Coefficients& c, std::vector<Value>& roots) { keepPositive(roots, -c[0] / c[1]); }
 
 void solveQuadratic(const Coefficients& c, std::vector<Value>& roots, double piValue) {
-    const Value discriminant = c[1] * c[1] - Value::whole(4) * c[2] * c[0];
+    Value discriminant = c[1] * c[1] - Value::whole(4) * c[2] * c[0];
+    // A decimal discriminant within rounding of zero is a double root: an
+    // equation squared on the way (an angle given in decimals) keeps its root.
+    const double scale = std::fabs(c[1].number * c[1].number) + std::fabs(4 * c[2].number * c[0].number);
+    if (!discriminant.exact && std::fabs(discriminant.number) <= 1e-9 * scale)
+        discriminant = Value::decimal(0);
     if (discriminant.exact ? discriminant.exact->sign() < 0 : discriminant.number < 0) return;
     const Value rootOfDiscriminant = root(discriminant, 2);
     Value first = (-c[1] + rootOfDiscriminant) / (Value::whole(2) * c[2]);

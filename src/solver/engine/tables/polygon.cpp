@@ -32,6 +32,8 @@ constexpr RelationRow relations[] = {
     {"r = a : (2·tg(180° : n))", {"a = 2r·tg(180° : n)"}},
     {"R = a : (2·sin(180° : n))", {"a = 2R·sin(180° : n)"}},
     {"B = P·r : 2", {"r = 2B : P", "P = 2B : r"}},
+    // The same with P = n·a and r = a : (2·tg(180° : n)): the side straight from the area.
+    {"B = n·a² : (4·tg(180° : n))", {"a² = 4B·tg(180° : n) : n"}},
     {"R² = r² + (a : 2)²", {"R = √(r² + (a : 2)²)", "r = √(R² − (a : 2)²)", "a = 2√(R² − r²)"},
      "радиусът R на описаната окръжност е по-дълъг от радиуса r на вписаната и от a : 2", Pythagoras},
 };

@@ -51,7 +51,9 @@ constexpr RelationRow relations[] = {
     {"a = 2k·tg(γ : 2)", {"γ = 2·arctg(a : (2k))", "k = a : (2·tg(γ : 2))"}, {}, 0, {}, "От правоъгълния триъгълник с катети k и a : 2"},
     {"a = 2b·sin(γ : 2)", {"γ = 2·arcsin(a : (2b))", "b = a : (2·sin(γ : 2))"}, {}, 0, {}, "От правоъгълния триъгълник с катет a : 2 и хипотенуза b"},
     // A lateral face's area twice: a·k = b·hb.
-    {"b·hb = a·k", {"hb = a·k : b", "k = b·hb : a"}, {}, 0, {}, "От лицето на околната стена, a·k : 2 = b·hb : 2"},
+    // With b = √(k² + (a : 2)²): the apothem straight from hb, where an angle ψ gives it.
+    {"hb²·(k² + (a : 2)²) = a²·k²", {"hb = a·k : √(k² + (a : 2)²)", "k = a·hb : (2√(a² − hb²))"}, {}, 0, {},
+     "От лицето на околната стена, a·k = b·hb, и b² = k² + (a : 2)²"},
     // The heights hb of two neighbouring faces to their common edge meet it at one point;
     // with the segment 2a·cos(180° : n) between the base's corners next to that edge they
     // make an isosceles triangle with ψ at its apex.
