@@ -389,6 +389,9 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"edge", "cube", "a"},
     {"edge", "box", "a b c"},
     {"side", "polygon prism pyramid cube", "a"},
+    // The side of a cylinder's square or a cone's equilateral axial section: its height, its generator.
+    {"side", "cylinder", "h"},
+    {"side", "cone", "l"},
     {"perimeter", "polygon prism pyramid prism-* pyramid-* ~right-triangle ~isosceles-triangle ~triangle ~rectangle"
                   " ~rhombus ~parallelogram ~isosceles-trapezoid ~right-trapezoid", "P"},
     {"diagonal", "cube box prism", "d"},

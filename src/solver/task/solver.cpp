@@ -493,9 +493,15 @@ void describeUnderdetermined(const Task& task, Outcome& outcome) {
         return;
     }
     const std::vector<std::string> missing = missingMeasures(task, solid);
-    if (task.reading.givens.empty()) {
+    if (task.reading.givens.empty() && !missing.empty()) {
         outcome.message = "Не е дадена нито една величина. Дайте " + quantitiesWord(missing.size()) + ", например " +
                           listed(missing) + ".";
+        return;
+    }
+    // Only a relation given (h = 2r): one measure more.
+    if (task.reading.givens.empty() && !outcome.suggestions.empty()) {
+        outcome.message = "Не е дадена нито една величина, само връзка между тях. Дайте още една величина, например " +
+                          listedWith(outcome.suggestions, " или ") + ".";
         return;
     }
     outcome.message = "Данните не стигат, за да се намери " + std::string(row.single) + ".";
