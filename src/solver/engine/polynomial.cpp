@@ -37,7 +37,8 @@ bool isOne(const Polynomial& p) {
 Fraction fractionOf(const Node& node, const Substitution& constants) {
     using Kind = Node::Kind;
     const Polynomial one = Polynomial::constant(Value::whole(1));
-    if (!hasQuantity(node) || isTrigonometric(node) || isInverseTrigonometric(node))
+    // A root of known letters (√(B1·B2)) is a number too: a relation with one is used once they are known.
+    if (!hasQuantity(node) || isTrigonometric(node) || isInverseTrigonometric(node) || node.kind == Kind::Root)
         return {Polynomial::constant(evaluate(node, constants)), one};
     switch (node.kind) {
     case Kind::Quantity: return {Polynomial::variable(node.index), one};

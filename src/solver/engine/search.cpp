@@ -43,6 +43,10 @@ bool Search::usable(const State& state, std::size_t relation, int target) const 
         const auto& count = state.known[std::size_t(r.onlyQuantity)];
         if (options_.grade == 0 || !count || count->value.number != r.onlyValue) return false;
     }
+    // The letters under its roots known: an equation holds no root of an unknown.
+    if (!std::all_of(r.rootMembers.begin(), r.rootMembers.end(),
+                     [&](int q) { return state.known[std::size_t(q)].has_value(); }))
+        return false;
     // Its angles known; or the one unknown the angle sought, by a form (α = arctg(h : r)).
     return std::all_of(r.angleMembers.begin(), r.angleMembers.end(),
                        [&](int q) { return state.known[std::size_t(q)].has_value() || (q == target && r.formFor(q)); });
@@ -451,7 +455,7 @@ Search::Progress Search::eliminate(State& state) {
     for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
         if (!usable(state, r)) continue;
         Polynomial p = knownPolynomial(state, r);
-        if (!p.isConstant()) system.push_back({std::move(p), 1u << r});
+        if (!p.isConstant()) system.push_back({std::move(p), RelationSet{1} << r});
     }
     // A letter in one equation alone is found from it afterwards: both go.
     for (bool pruned = true; pruned;) {
@@ -542,7 +546,7 @@ Search::Progress Search::eliminate(State& state) {
     std::vector<int> members;
     GivenSet taskRelations = 0;
     for (std::size_t r = 0; r < solid_.relations.size(); ++r) {
-        if (!(chosen->relations & (1u << r))) continue;
+        if (!(chosen->relations & (RelationSet{1} << r))) continue;
         for (int q : solid_.relations[r].members) members.push_back(q);
         taskRelations |= solid_.relations[r].from;
     }

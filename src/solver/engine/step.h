@@ -19,7 +19,7 @@ struct Form;
 
 // A set of givens, or of relations, one bit each (engine/limits.h bounds both).
 using GivenSet = std::uint32_t;
-using RelationSet = std::uint32_t;
+using RelationSet = std::uint64_t;
 
 // Quantities with their values at the time of a step: those of the relation it used.
 using Knowns = std::vector<std::pair<int, Value>>;

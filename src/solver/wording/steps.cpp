@@ -57,7 +57,7 @@ std::string StepWriter::equation(const std::vector<Value>& coefficients, int tar
 std::string StepWriter::relations(RelationSet set) const {
     std::vector<std::string> used;
     for (std::size_t r = 0; r < solid_.relations.size(); ++r)
-        if (set & (1u << r)) used.emplace_back(solid_.relations[r].equation);
+        if (set & (RelationSet{1} << r)) used.emplace_back(solid_.relations[r].equation);
     return listedWithAnd(used);
 }
 
