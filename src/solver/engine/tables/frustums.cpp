@@ -65,6 +65,15 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"r1", "r2", "h"};
 constexpr std::string_view otherNames[] = {"пресечен конус"};
+// Its figure and its net (a ring sector with the two circles); no picture among the calculator's yet.
+constexpr Registration registration{
+    .picture = {},
+    .drawing = {.figure = "cone frustum",
+                .proportions = {"r1", "r2", "h"},
+                .net = "cone frustum",
+                .netDrawnFrom = {"r1", "r2", "l"},
+                .netShown = {"r1", "r2", "l", "θ"}},
+};
 }  // namespace cone_frustum
 
 namespace pyramid_frustum {
@@ -116,6 +125,15 @@ constexpr std::string_view base[] = {"a1", "a2", "h"};
 constexpr std::pair<std::string_view, std::string_view> sharedCount[] = {{"n", "n"}};
 constexpr PartRow parts[] = {{&regularPolygon, "1", sharedCount}, {&regularPolygon, "2", sharedCount}};
 constexpr std::string_view otherNames[] = {"пресечена пирамида", "правилна пресечена пирамида"};
+// Its figure and its net (the trapezoids round the larger base, the smaller on one of them).
+constexpr Registration registration{
+    .picture = {},
+    .drawing = {.figure = "pyramid frustum",
+                .proportions = {"a1", "a2", "h"},
+                .net = "pyramid frustum",
+                .netDrawnFrom = {"a1", "a2", "k"},
+                .netShown = {"n", "a1", "a2", "b", "k"}},
+};
 }  // namespace pyramid_frustum
 // clang-format on
 
@@ -126,7 +144,8 @@ const SolidRow& coneFrustum() {
     static constexpr SolidRow table{.key = "cone-frustum", .name = "пресечен конус", .genitive = "на пресечения конус",
                                     .single = "пресечен конус", .gender = Gender::Masculine,
                                     .quantities = quantities, .relations = relations, .base = base,
-                                    .conditions = largerRadiusFirst, .otherNames = otherNames, .uses = solidUses};
+                                    .conditions = largerRadiusFirst, .otherNames = otherNames,
+                                    .registration = &registration, .uses = solidUses};
     return table;
 }
 
@@ -136,7 +155,7 @@ const SolidRow& pyramidFrustum() {
                                     .genitive = "на пресечената пирамида", .single = "правилна пресечена пирамида",
                                     .gender = Gender::Feminine, .quantities = quantities, .relations = relations,
                                     .base = base, .parts = parts, .conditions = largerEdgeFirst,
-                                    .otherNames = otherNames, .uses = solidUses};
+                                    .otherNames = otherNames, .registration = &registration, .uses = solidUses};
     return table;
 }
 
