@@ -63,7 +63,8 @@ constexpr RelationRow relations[] = {
     // The net's ring sector: its arcs are the bases' circles.
     {"θ = 360°·(r1 − r2) : l", {"l = 360°·(r1 − r2) : θ"}},
 };
-constexpr std::string_view base[] = {"r1", "r2", "h"};
+// h first: the reference solid that says what more to give takes 1,3, 2,9 and 2,3 for them in turn, r1 > r2.
+constexpr std::string_view base[] = {"h", "r1", "r2"};
 constexpr std::string_view otherNames[] = {"пресечен конус"};
 // Its figure and its net (a ring sector with the two circles); no picture among the calculator's yet.
 constexpr Registration registration{
@@ -121,7 +122,7 @@ constexpr RelationRow relations[] = {
     // The whole pyramid and the one cut off its top are alike.
     {"H : (H − h) = a1 : a2", {"H = h·a1 : (a1 − a2)"}, {}, 0, {}, "Пълната пирамида и отсечената от нея са подобни"},
 };
-constexpr std::string_view base[] = {"a1", "a2", "h"};
+constexpr std::string_view base[] = {"h", "a1", "a2"};
 constexpr std::pair<std::string_view, std::string_view> sharedCount[] = {{"n", "n"}};
 constexpr PartRow parts[] = {{&regularPolygon, "1", sharedCount}, {&regularPolygon, "2", sharedCount}};
 constexpr std::string_view otherNames[] = {"пресечена пирамида", "правилна пресечена пирамида"};
