@@ -256,7 +256,7 @@ inline const std::vector<SchoolTask>& schoolTasks() {
      "по-дълга от височината"},
     {"a cone frustum's radii alone", "cone-frustum r1=6 r2=3", Expect::Underdetermined, {},
      "h, l, S, S1, V, Q, α, H, L или θ"},
-    {"a cone frustum's larger radius alone", "cone-frustum r1=6", Expect::Underdetermined, {}, "две величини, например h и r2"},
+    {"a cone frustum's larger radius alone", "cone-frustum r1=6", Expect::Underdetermined, {}, "две величини, например r2 и h"},
     {"a cone frustum's generator at a right angle", "cone-frustum r1=6 r2=3 α=90°", Expect::Invalid, {},
      "между 0° и 90°"},
     {"a regular quadrilateral pyramid frustum", "pyramid-frustum n=4 a1=8 a2=2 h=4", Expect::Solved,

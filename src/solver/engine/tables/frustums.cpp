@@ -63,8 +63,9 @@ constexpr RelationRow relations[] = {
     // The net's ring sector: its arcs are the bases' circles.
     {"θ = 360°·(r1 − r2) : l", {"l = 360°·(r1 − r2) : θ"}},
 };
-// h first: the reference solid that says what more to give takes 1,3, 2,9 and 2,3 for them in turn, r1 > r2.
-constexpr std::string_view base[] = {"h", "r1", "r2"};
+// The smaller base's first: measures taken for them in turn, growing (a
+// solid drawn from 3, 4, 5) or not (the one that says what more to give, from 1,3, 2,9, 2,3), keep r1 > r2.
+constexpr std::string_view base[] = {"r2", "r1", "h"};
 constexpr std::string_view otherNames[] = {"пресечен конус"};
 // Its figure and its net (a ring sector with the two circles); no picture among the calculator's yet.
 constexpr Registration registration{
@@ -122,7 +123,7 @@ constexpr RelationRow relations[] = {
     // The whole pyramid and the one cut off its top are alike.
     {"H : (H − h) = a1 : a2", {"H = h·a1 : (a1 − a2)"}, {}, 0, {}, "Пълната пирамида и отсечената от нея са подобни"},
 };
-constexpr std::string_view base[] = {"h", "a1", "a2"};
+constexpr std::string_view base[] = {"a2", "a1", "h"};  // as the cone frustum's
 constexpr std::pair<std::string_view, std::string_view> sharedCount[] = {{"n", "n"}};
 constexpr PartRow parts[] = {{&regularPolygon, "1", sharedCount}, {&regularPolygon, "2", sharedCount}};
 constexpr std::string_view otherNames[] = {"пресечена пирамида", "правилна пресечена пирамида"};
