@@ -67,8 +67,9 @@ constexpr const char* solidsOnBases[] = {
 // 12 sides and of 24, and prisms and pyramids on bases of other shapes.
 std::vector<Drawn> solvedTasks() {
     std::vector<std::string> tasks;
-    for (const SchoolTask& row : schoolTasks())
-        if (row.status == Expect::Solved) tasks.emplace_back(row.task);
+    for (const auto* table : {&schoolTasks(), &frustumTasks()})
+        for (const SchoolTask& row : *table)
+            if (row.status == Expect::Solved) tasks.emplace_back(row.task);
     for (int n : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 24}) {
         tasks.push_back("prism n=" + std::to_string(n) + " a=2 h=3");
         tasks.push_back("pyramid n=" + std::to_string(n) + " a=2 h=3 R=?");

@@ -704,7 +704,29 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"Куб с ръб 2 dm е напълнен с олио до 75 %. 1 литър олио тежи 0,92 kg. Колко тежи олиото в куба?", "cube",
      "a=2 dm | f=75/100 | ρ=0,92 kg/l", "mt", Solved, {"mt=138/25"}},
 
-    // Frustums of a cone and of a regular pyramid: the larger base's r1 and a1, whichever number comes first.
+    // Tasks of kinds not solved yet: the words named, the task not guessed at.
+    {"Около куб с ръб 2 cm е описана сфера. Намерете лицето на сферата.", "", "", "", Unread},
+    {"Правоъгълен триъгълник с катети 6 cm и 8 cm се завърта около хипотенузата си. Намерете обема на полученото "
+     "ротационно тяло.", "right-triangle", "a=6 cm | b=8 cm", "", Unread, {}, {"unread=завърта", "unread=ротационно"}},
+    {"Съд има обем 5 литра. Колко е височината му?", "", "", "", Unread},
+    {"Днес времето е хубаво и отиваме на екскурзия.", "", "", "", Unread},
+    {"Ако радиусът на кълбо се увеличи 2 пъти, колко пъти ще се увеличи обемът му?", "sphere", "", "r V", Unread, {},
+     {"unread=увеличи", "unread=2 пъти"}},
+    {"Цилиндър и конус имат равни основи и равни височини. Колко пъти обемът на цилиндъра е по-голям от обема на "
+     "конуса?", "", "", "", Unread},
+    {"Правилна четириъгълна пирамида има основен ръб 6 km и височина 4 km.", "pyramid", "n=4", "", Awaiting, {},
+     {"unread=основен ръб 6 km", "unread=височина 4 km"}},
+    };
+    return tasks;
+}
+
+// Frustums of a cone and of a regular pyramid, the larger base's r1 and a1
+// whichever number comes first: read and solved by the core's tests and the
+// command line's (stereometry_printed_tasks OUT --frustums), not yet by the
+// page, which does not offer them.
+inline const std::vector<PrintedTask>& printedFrustumTasks() {
+    using enum Printed;
+    static const std::vector<PrintedTask> tasks = {
     {"Радиусите на основите на пресечен конус са 6 cm и 3 cm, а височината му е 4 cm. Намерете образуващата, "
      "околната повърхнина и обема.", "cone-frustum", "r1=6 cm | r2=3 cm | h=4 cm", "l S V", Solved,
      {"l=5 S=45*pi V=84*pi"}},
@@ -763,19 +785,6 @@ inline const std::vector<PrintedTask>& printedTasks() {
      Solved, {"k=2*sqrt(3) S=54*sqrt(3)"}},
     {"Радиусите на основите на пресечен конус са съответно 6 cm и 3 cm, а образуващата сключва с основата ъгъл 45°. "
      "Намерете височината и обема.", "cone-frustum", "r1=6 cm | r2=3 cm | α=45°", "h V", Solved, {"h=3 V=63*pi"}},
-
-    // Tasks of kinds not solved yet: the words named, the task not guessed at.
-    {"Около куб с ръб 2 cm е описана сфера. Намерете лицето на сферата.", "", "", "", Unread},
-    {"Правоъгълен триъгълник с катети 6 cm и 8 cm се завърта около хипотенузата си. Намерете обема на полученото "
-     "ротационно тяло.", "right-triangle", "a=6 cm | b=8 cm", "", Unread, {}, {"unread=завърта", "unread=ротационно"}},
-    {"Съд има обем 5 литра. Колко е височината му?", "", "", "", Unread},
-    {"Днес времето е хубаво и отиваме на екскурзия.", "", "", "", Unread},
-    {"Ако радиусът на кълбо се увеличи 2 пъти, колко пъти ще се увеличи обемът му?", "sphere", "", "r V", Unread, {},
-     {"unread=увеличи", "unread=2 пъти"}},
-    {"Цилиндър и конус имат равни основи и равни височини. Колко пъти обемът на цилиндъра е по-голям от обема на "
-     "конуса?", "", "", "", Unread},
-    {"Правилна четириъгълна пирамида има основен ръб 6 km и височина 4 km.", "pyramid", "n=4", "", Awaiting, {},
-     {"unread=основен ръб 6 km", "unread=височина 4 km"}},
     };
     return tasks;
 }
