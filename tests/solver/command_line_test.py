@@ -124,7 +124,7 @@ def check_task(solve, task, failures):
 def main():
     solve, export = sys.argv[1], sys.argv[2]
     with tempfile.NamedTemporaryFile(suffix=".json") as tasks_file:
-        subprocess.run([export, tasks_file.name], check=True)
+        subprocess.run([export, tasks_file.name, "--frustums"], check=True)
         tasks = json.load(open(tasks_file.name, encoding="utf-8"))
     failures = []
     for task in tasks:

@@ -67,8 +67,9 @@ constexpr const char* solidsOnBases[] = {
 // 12 sides and of 24, and prisms and pyramids on bases of other shapes.
 std::vector<Drawn> solvedTasks() {
     std::vector<std::string> tasks;
-    for (const SchoolTask& row : schoolTasks())
-        if (row.status == Expect::Solved) tasks.emplace_back(row.task);
+    for (const auto* table : {&schoolTasks(), &frustumTasks()})
+        for (const SchoolTask& row : *table)
+            if (row.status == Expect::Solved) tasks.emplace_back(row.task);
     for (int n : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 24}) {
         tasks.push_back("prism n=" + std::to_string(n) + " a=2 h=3");
         tasks.push_back("pyramid n=" + std::to_string(n) + " a=2 h=3 R=?");
@@ -602,10 +603,35 @@ double sectorArea(const std::string& d) {
     return rx * rx * angle / 2;
 }
 
+// A cone frustum's ring sector "M outer A R R 0 large 1 outer L inner A r r 0 large 0 inner Z": its radii and angle.
+struct RingSector {
+    double outer = 0, inner = 0, angle = 0;
+};
+RingSector ringSectorOf(const std::string& d) {
+    std::istringstream in(d);
+    char m, a1, l, a2, z;
+    double x0, y0, outer, ry1, rotation1, x1, y1, x2, y2, inner, ry2, rotation2, x3, y3;
+    int large1, sweep1, large2, sweep2;
+    in >> m >> x0 >> y0 >> a1 >> outer >> ry1 >> rotation1 >> large1 >> sweep1 >> x1 >> y1 >> l >> x2 >> y2 >> a2 >>
+        inner >> ry2 >> rotation2 >> large2 >> sweep2 >> x3 >> y3 >> z;
+    EXPECT_TRUE(in && m == 'M' && a1 == 'A' && l == 'L' && a2 == 'A' && z == 'Z' && sweep1 == 1 && sweep2 == 0) << d;
+    double angle = 2 * std::asin(std::min(1.0, std::hypot(x1 - x0, y1 - y0) / (2 * outer)));
+    if (large1 == 1) angle = 2 * std::numbers::pi - angle;
+    EXPECT_NEAR(2 * std::asin(std::min(1.0, std::hypot(x3 - x2, y3 - y2) / (2 * inner))),
+                large1 == 1 ? 2 * std::numbers::pi - angle : angle, 1e-3)
+        << d;
+    return {outer, inner, angle};
+}
+
 double faceArea(const XmlElement& e) {
     if (e.tag == "polygon") return polygonArea(pointsOf(e.attribute("points")));
     if (e.tag == "rect") return std::stod(e.attribute("width")) * std::stod(e.attribute("height"));
     if (e.tag == "circle") return std::numbers::pi * std::pow(std::stod(e.attribute("r")), 2);
+    const std::string d = e.attribute("d");
+    if (e.tag == "path" && std::count(d.begin(), d.end(), 'A') == 2) {
+        const RingSector ring = ringSectorOf(d);
+        return (ring.outer * ring.outer - ring.inner * ring.inner) * ring.angle / 2;
+    }
     if (e.tag == "path") return sectorArea(e.attribute("d"));
     ADD_FAILURE() << "a face drawn as <" << e.tag << ">";
     return 0;
@@ -666,6 +692,7 @@ int polyhedronEdges(const Outcome& outcome, const Solution& solution, int faces)
     if (key == "cube" || key == "box") return 12;
     if (key == "prism") return 3 * solution.sides;
     if (key == "pyramid") return 2 * solution.sides;
+    if (key == "pyramid-frustum") return 3 * solution.sides;
     if (family == "prism") return 3 * (faces - 2);
     if (family == "pyramid") return 2 * (faces - 1);
     return 0;
@@ -903,6 +930,66 @@ TEST(DrawingTest, TheConesSectorAngleIsWrittenOnItsNet) {
         EXPECT_NE(root.content.find(row.angle), std::string::npos) << root.content;
         EXPECT_NE(root.content.find("360°·r : l"), std::string::npos);
     }
+}
+
+// A cone frustum's lateral surface is the ring sector between the whole
+// cone's generator L and the cut-off cone's L − l, its angle 360°·(r1 − r2) : l;
+// a pyramid frustum's net is its trapezoids and its two bases.
+TEST(DrawingTest, FrustumsNetsHaveTheirMeasures) {
+    const auto sheetOf = [](const std::string& task, double& unit) {
+        const ParsedTask parsed = parseTask(task);
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        const XmlElement root = wellFormed(netSvg(*outcome.solid, outcome.solutions.at(0), {outcome.unit}).svg);
+        const double millimetres =
+            std::map<std::string, double>{{"mm", 1}, {"cm", 10}, {"dm", 100}, {"m", 1000}}.at(root.attribute("data-unit"));
+        unit = std::stod(root.attribute("data-scale")) * millimetres;
+        return root;
+    };
+    double unit = 0;
+    const XmlElement cone = sheetOf("cone-frustum r1=6 r2=3 h=4", unit);
+    std::vector<double> radii;
+    int rings = 0;
+    cone.each([&](const XmlElement& e) {
+        if (e.tag == "circle" && e.attributes.contains("data-face")) radii.push_back(std::stod(e.attribute("r")) / unit);
+        if (e.tag != "path" || !e.attributes.contains("data-face")) return;
+        const RingSector ring = ringSectorOf(e.attribute("d"));
+        EXPECT_NEAR(ring.outer / unit, 10, 1e-3);
+        EXPECT_NEAR(ring.inner / unit, 5, 1e-3);
+        EXPECT_NEAR(ring.angle * 180 / std::numbers::pi, 216, 1e-2);  // the sheet writes 3 decimals
+        ++rings;
+    });
+    EXPECT_EQ(rings, 1);
+    std::sort(radii.begin(), radii.end());
+    ASSERT_EQ(radii.size(), 2u);
+    EXPECT_NEAR(radii[0], 3, 1e-3);
+    EXPECT_NEAR(radii[1], 6, 1e-3);
+    EXPECT_NE(cone.content.find("θ = 216°"), std::string::npos) << cone.content;
+
+    const XmlElement pyramid = sheetOf("pyramid-frustum n=4 a1=8 a2=2 h=4", unit);
+    std::vector<std::vector<Point>> faces;
+    pyramid.each([&](const XmlElement& e) {
+        if (e.tag == "polygon" && e.attributes.contains("data-face")) faces.push_back(pointsOf(e.attribute("points")));
+    });
+    ASSERT_EQ(faces.size(), 6u);
+    int squares = 0, trapezoids = 0;
+    for (const auto& face : faces) {
+        ASSERT_EQ(face.size(), 4u);
+        std::vector<double> sides;
+        for (std::size_t i = 0; i < 4; ++i) sides.push_back(sideLength(face, i) / unit);
+        std::sort(sides.begin(), sides.end());
+        if (std::fabs(sides[0] - sides[3]) < 1e-3) {
+            EXPECT_TRUE(std::fabs(sides[0] - 2) < 1e-3 || std::fabs(sides[0] - 8) < 1e-3) << sides[0];
+            ++squares;
+        } else {  // 2, √34, √34, 8 with the apothem 5 between its bases
+            EXPECT_NEAR(sides[0], 2, 1e-3);
+            EXPECT_NEAR(sides[1], std::sqrt(34), 1e-3);
+            EXPECT_NEAR(sides[3], 8, 1e-3);
+            EXPECT_NEAR(polygonArea(face) / (unit * unit), (8 + 2) * 5 / 2.0, 1e-3);
+            ++trapezoids;
+        }
+    }
+    EXPECT_EQ(squares, 2);
+    EXPECT_EQ(trapezoids, 4);
 }
 
 }  // namespace

@@ -507,6 +507,16 @@ TEST(Polynomials, OfRelationsWithDecimalAnglesAndRootsOfLetters) {
     } catch (const ReadError& error) {
         EXPECT_EQ(error.what, "корен от буква в уравнение");
     }
+    // A root of letters that are known is a number: V = h·(B1 + √(B1·B2) + B2) : 3 of a pyramid frustum.
+    const Value b = Value::whole(5), k = Value::whole(4);
+    Substitution known = pentagon;
+    known.quantity = [&](int q) -> const Value* {
+        return q == letterIndex("b") ? &b : q == letterIndex("k") ? &k : nullptr;
+    };
+    const Polynomial rooted =
+        relationPolynomial(readFormula("a", letterIndex), readFormula("2√(b² − k²)", letterIndex), known);
+    ASSERT_EQ(rooted.terms().size(), 2u);
+    EXPECT_EQ(rooted.coefficient(letterIndex("a"), 0).terms().front().coefficient.exact->ascii(), "-6");
 }
 
 // ---------------------------------------------------------------- roots

@@ -2,11 +2,16 @@
 // The printed tasks (printed_tasks.h) as JSON, for the tests that are not
 // C++: the command line's and the page's.
 //
-//   stereometry_printed_tasks OUT.json
+//   stereometry_printed_tasks OUT.json [--frustums]
+//
+// With --frustums also the frustums' tasks, which the page does not offer yet
+// (the command line's test takes them).
 //   [{"text": "…", "solid": "pyramid", "givens": [["n", "4"], …], "asked": ["V"],
 //     "status": "solved", "answers": ["V=512"], "also": ["ignored=Зад. 3."]}, …]
 #include <fstream>
 #include <iostream>
+#include <string_view>
+#include <vector>
 #include <string>
 
 #include "printed_tasks.h"
@@ -40,13 +45,16 @@ void writeList(solver::Json& json, std::string_view list, std::string_view separ
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: stereometry_printed_tasks OUT.json\n";
+    if (argc < 2 || argc > 3 || (argc == 3 && std::string_view(argv[2]) != "--frustums")) {
+        std::cerr << "usage: stereometry_printed_tasks OUT.json [--frustums]\n";
         return 2;
     }
+    std::vector<solver::testing::PrintedTask> tasks = solver::testing::printedTasks();
+    if (argc == 3)
+        tasks.insert(tasks.end(), solver::testing::printedFrustumTasks().begin(), solver::testing::printedFrustumTasks().end());
     solver::Json json;
     json.beginArray();
-    for (const auto& task : solver::testing::printedTasks()) {
+    for (const auto& task : tasks) {
         json.beginObject();
         json.key("text").string(task.text);
         json.key("solid").string(task.solid);

@@ -302,6 +302,24 @@ std::string randomMeasure(std::mt19937& random) {
     }
 }
 
+// A table's condition between two of its base measures (r2 < r1 of a
+// frustum): the two measures drawn swapped into its order; false where they are equal.
+bool inConditionsOrder(const SolidRow& solid, std::vector<Given>& givens) {
+    for (const ConditionRow& condition : solid.conditions) {
+        const std::string_view text = condition.inequality;
+        const auto at = text.find(" < ");
+        auto given = [&](std::string_view key) {
+            return std::find_if(givens.begin(), givens.end(), [&](const Given& g) { return g.key == key; });
+        };
+        const auto smaller = given(text.substr(0, at)), larger = given(text.substr(at + 3));
+        if (smaller == givens.end() || larger == givens.end()) continue;
+        const double a = readValue(smaller->text).value.value(truePi), b = readValue(larger->text).value.value(truePi);
+        if (a == b) return false;
+        if (a > b) std::swap(smaller->text, larger->text);
+    }
+    return true;
+}
+
 // Solids of the kind built from random measures of its base; for prisms,
 // pyramids and polygons with several n, and from any base (P, B and h).
 std::vector<Point> randomSolids(const SolidRow& solid) {
@@ -316,7 +334,7 @@ std::vector<Point> randomSolids(const SolidRow& solid) {
             std::vector<Given> givens;
             if (n) givens.push_back({std::string(solid.quantities[std::size_t(count)].key), std::to_string(n)});
             for (std::string_view key : solid.base) givens.push_back({std::string(key), randomMeasure(random)});
-            tasks.push_back(givens);
+            if (inConditionsOrder(solid, givens)) tasks.push_back(givens);
         }
     }
     for (int i = 0; i < 4 && !solid.baseWithoutSides.empty(); ++i) {
@@ -424,6 +442,22 @@ TEST(FormsOfRelations, AgreeWithTheirRelations) {
                 }
             }
             EXPECT_GE(checks[std::string(relation->equation)], 8) << solid.key << ": " << relation->equation;
+        }
+    }
+}
+
+// The frustums' own relations (their bases' are the polygon's, checked above)
+// on frustums built from random measures, the larger base's the larger.
+TEST(FormsOfRelations, AgreeWithTheirRelationsOnFrustums) {
+    for (const SolidRow* frustum : frustums()) {
+        std::map<std::string, int> checks;
+        for (const RelationRow& relation : frustum->relations) {
+            for (const std::string& wrong : disagreements(*frustum, relation, checks)) ADD_FAILURE() << wrong;
+            for (std::string_view text : relation.forms)
+                if (!text.empty()) {
+                    EXPECT_GE(checks[std::string(text)], 8) << frustum->key << ": " << text;
+                }
+            EXPECT_GE(checks[std::string(relation.equation)], 8) << frustum->key << ": " << relation.equation;
         }
     }
 }

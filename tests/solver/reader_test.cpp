@@ -183,6 +183,7 @@ TEST_P(PrintedTaskTest, GivesTheAnswerKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PrintedTaskTest, ::testing::ValuesIn(printedTasks()));
+INSTANTIATE_TEST_SUITE_P(Frustums, PrintedTaskTest, ::testing::ValuesIn(printedFrustumTasks()));
 
 // An angle with no exact value as the key writes it, to whole degrees where the task says so, else to the digits set.
 TEST(PrintedAngles, RoundedAsTheTaskSays) {

@@ -216,6 +216,37 @@ TEST(Registration, ASolidIsFoundByEveryName) {
         EXPECT_EQ(solidByKey(none), nullptr) << none;
 }
 
+// The frustums, found by their keys before the window and the page offer
+// them: every letter their rows name is theirs, their drawers are known and
+// draw them from the measures that fix them (3, 4, 5 in turn, the smaller base first).
+TEST(Registration, FrustumsAreFoundByKeyAndDrawn) {
+    const std::pair<const char*, const char*> names[] = {
+        {"cone-frustum", "cone-frustum"}, {"пресечен конус", "cone-frustum"}, {"pyramid-frustum", "pyramid-frustum"},
+        {"пресечена пирамида", "pyramid-frustum"}, {"правилна пресечена пирамида", "pyramid-frustum"}};
+    for (const auto& [name, key] : names) {
+        const SolidRow* solid = solidByKey(name);
+        ASSERT_NE(solid, nullptr) << name;
+        EXPECT_EQ(solid->key, key) << name;
+    }
+    ASSERT_EQ(frustums().size(), 2u);
+    for (const SolidRow* frustum : frustums()) {
+        const SolidRow& solid = *frustum;
+        EXPECT_TRUE(std::none_of(allSolids().begin(), allSolids().end(), [&](const SolidRow& s) { return &s == frustum; }));
+        ASSERT_NE(solid.registration, nullptr) << solid.key;
+        const DrawingRow& row = solid.registration->drawing;
+        expectQuantities(solid, row.proportions, "the figure's proportions");
+        expectQuantities(solid, row.netDrawnFrom, "the net's measures");
+        expectQuantities(solid, row.netShown, "the net's sheet");
+        EXPECT_TRUE(drawing::figureDrawerKnown(row.figure)) << solid.key;
+        EXPECT_NE(drawing::netDrawer(row.net), nullptr) << solid.key;
+        const Outcome outcome = solvedFromBase(solid);
+        ASSERT_EQ(outcome.status, Status::Solved) << solid.key << ": " << outcome.message;
+        const std::string figure = drawing::figureSvg(solid, outcome.solutions.front());
+        EXPECT_NE(figure.find("Чертеж: " + std::string(solid.name)), std::string::npos) << solid.key;
+        EXPECT_TRUE(drawing::netSvg(solid, outcome.solutions.front()).svg.starts_with("<svg")) << solid.key;
+    }
+}
+
 // A solid the tables gain before its drawings and tasks: no figure, the
 // reason it has no net, no tasks, and no measures; never another solid's.
 TEST(Registration, ASolidWithoutARowSaysSo) {

@@ -349,6 +349,66 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     };
     return tasks;
 }
+
+// The frustums of a cone and of a regular pyramid (r1, a1 of the larger base),
+// found by their keys before the window and the page offer them: solved by the
+// core's tests and the command line's (stereometry_solver_tasks OUT --frustums),
+// not yet typed into the window or the page.
+inline const std::vector<SchoolTask>& frustumTasks() {
+    static const std::vector<SchoolTask> tasks = {
+    {"a cone frustum from its radii and height", "cone-frustum r1=6 r2=3 h=4", Expect::Solved,
+     {"l=5 S=45*pi S1=90*pi V=84*pi Q=36 H=8 L=10 θ=216 α~53.1301023541560"}},
+    {"a cone frustum whose generator is at 60°", "cone-frustum r1=6 r2=2 l=8", Expect::Solved,
+     {"h=4*sqrt(3) α=60 S=64*pi S1=104*pi V=208*sqrt(3)*pi/3 Q=32*sqrt(3) H=6*sqrt(3) L=12 θ=180"}},
+    {"a cone frustum's height from its volume", "cone-frustum r1=6 r2=3 V=84π", Expect::Solved, {"h=4 l=5"}},
+    {"a cone frustum's height from its lateral surface", "cone-frustum r1=6 r2=3 S=45π", Expect::Solved,
+     {"l=5 h=4 V=84*pi"}},
+    {"a cone frustum from its diameters and axial section", "cone-frustum d1=12 d2=6 Q=36", Expect::Solved,
+     {"r1=6 r2=3 h=4 l=5"}},
+    {"the larger radius from the smaller, the height and the generator", "cone-frustum r2=3 h=4 l=5",
+     Expect::Solved, {"r1=6 V=84*pi"}},
+    {"the smaller radius from the larger, the height and the generator", "cone-frustum r1=6 h=4 l=5",
+     Expect::Solved, {"r2=3 S=45*pi"}},
+    {"a cone frustum from its radii and the generator's angle", "cone-frustum r1=5 r2=2 α=45°", Expect::Solved,
+     {"h=3 l=3*sqrt(2) V=39*pi H=5 θ=180*sqrt(2)"}},
+    {"a cone frustum's second radius that is the larger of two roots rejected", "cone-frustum r1=6 S=45π V=84π",
+     Expect::Solved, {"r2=3 h=4 l=5"}},
+    {"a cone frustum whose smaller base is given first", "cone-frustum r1=3 r2=6 h=4", Expect::None, {},
+     "радиусът r2 на малката основа трябва да е по-малък от радиуса r1"},
+    {"a cone frustum with equal bases is a cylinder", "cone-frustum r1=3 r2=3 h=4", Expect::None, {},
+     "r1 = 3 и r2 = 3"},
+    {"a cone frustum's generator shorter than its height", "cone-frustum r1=6 r2=3 h=5 l=4", Expect::None, {},
+     "по-дълга от височината"},
+    {"a cone frustum's radii alone", "cone-frustum r1=6 r2=3", Expect::Underdetermined, {},
+     "h, l, S, S1, V, Q, α, H, L или θ"},
+    {"a cone frustum's larger radius alone", "cone-frustum r1=6", Expect::Underdetermined, {}, "две величини, например r2 и h"},
+    {"a cone frustum's generator at a right angle", "cone-frustum r1=6 r2=3 α=90°", Expect::Invalid, {},
+     "между 0° и 90°"},
+    {"a regular quadrilateral pyramid frustum", "pyramid-frustum n=4 a1=8 a2=2 h=4", Expect::Solved,
+     {"k=5 b=sqrt(34) S=100 S1=168 V=112 B1=64 B2=4 H=16/3 α~43.3138566582831 φ~53.1301023541560"}},
+    {"a pyramid frustum's height from its apothem", "pyramid-frustum n=4 a1=8 a2=2 k=5", Expect::Solved,
+     {"h=4 V=112"}},
+    {"a pyramid frustum's height from its volume", "pyramid-frustum n=4 a1=8 a2=2 V=112", Expect::Solved,
+     {"h=4 k=5 S1=168"}},
+    {"a pyramid frustum's apothem from its lateral surface", "pyramid-frustum n=4 a1=8 a2=2 S=100",
+     Expect::Solved, {"k=5 h=4 V=112"}},
+    {"a triangular pyramid frustum with faces at 60°", "pyramid-frustum n=3 a1=12 a2=6 φ=60°", Expect::Solved,
+     {"h=3 k=2*sqrt(3) b=sqrt(21) S=54*sqrt(3) V=63*sqrt(3) H=6"}},
+    {"a hexagonal pyramid frustum from its lateral edge", "pyramid-frustum n=6 a1=4 a2=2 b=3", Expect::Solved,
+     {"h=sqrt(5) k=2*sqrt(2) S=36*sqrt(2) V=14*sqrt(15)"}},
+    {"a pyramid frustum with lateral edges at 45°", "pyramid-frustum n=4 a1=6 a2=2 α=45°", Expect::Solved,
+     {"h=2*sqrt(2) b=4 k=2*sqrt(3) S=32*sqrt(3) V=104*sqrt(2)/3"}},
+    {"a pyramid frustum's count of sides found by trying", "pyramid-frustum a1=8 a2=2 h=4 V=112",
+     Expect::Solved, {"n=4 k=5"}},
+    {"a pyramid frustum whose smaller base is given first", "pyramid-frustum n=4 a1=2 a2=8 h=4", Expect::None,
+     {}, "ръбът a2 на малката основа трябва да е по-малък"},
+    {"a pyramid frustum's apothem as long as its height", "pyramid-frustum n=4 a1=8 a2=2 h=4 k=4",
+     Expect::None, {}, "по-дълга от височината"},
+    {"a pyramid frustum's edges alone", "pyramid-frustum n=4 a1=8 a2=2", Expect::Underdetermined, {},
+     "h, k, b, S, S1, V, α, φ или H"},
+    };
+    return tasks;
+}
 // clang-format on
 
 }  // namespace solver::testing

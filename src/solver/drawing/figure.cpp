@@ -165,6 +165,38 @@ Scene rightConeScene(const DrawingRow& row, const Shown& shown, Proportions& dra
     return coneScene(shown, r, h);
 }
 
+// A frustum's larger and smaller radius (or base edge) and its height, from
+// the row's proportions ({"r1", "r2", "h"}): the smaller base in scale to the larger.
+struct FrustumSize {
+    double larger, smaller, height;
+};
+FrustumSize frustumSize(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const Measures& m = shown.measures;
+    const auto& [larger, smaller, height] = row.proportions;
+    if (m[larger] <= 0 || m[smaller] <= 0 || m[smaller] >= m[larger] || m[height] <= 0) return {};
+    const double largest = std::max(2 * m[larger], m[height]);
+    const double drawnLarger = drawn.atLeast(2 * m[larger], largest, larger) / 2;
+    return {drawnLarger, drawnLarger * m[smaller] / m[larger], drawn.atLeast(m[height], largest, height)};
+}
+
+Scene coneFrustum(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const FrustumSize size = frustumSize(row, shown, drawn);
+    if (size.height <= 0) return {};
+    return coneFrustumScene(shown, size.larger, size.smaller, size.height);
+}
+
+// The larger base a regular n-gon of edge a1 turned as a pyramid's, the smaller a1 : a2 times smaller.
+Scene pyramidFrustum(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const Measures& m = shown.measures;
+    const auto& [larger, smaller, height] = row.proportions;
+    const int n = m.sides();
+    if (n < 3 || m[larger] <= 0 || m[smaller] <= 0 || m[smaller] >= m[larger] || m[height] <= 0) return {};
+    Polygon base = regularPolygon(n, m[larger] / (2 * std::sin(std::numbers::pi / n)), 0);
+    const double across = width(base), largest = std::max(across, m[height]);
+    base = scaled(base, drawn.atLeast(across, largest, "") / across);
+    return pyramidFrustumScene(shown, base, drawn.atLeast(m[height], largest, height), m[smaller] / m[larger]);
+}
+
 Scene ballScene(const DrawingRow&, const Shown& shown, Proportions&) { return sphereScene(shown); }
 
 Scene regularPolygonScene(const DrawingRow&, const Shown& shown, Proportions&) {
@@ -182,6 +214,7 @@ constexpr FigureDrawer figureDrawers[] = {
     {"ball", ballScene},                       {"regular polygon", regularPolygonScene},
     {"prism on base", prismOnBase},            {"pyramid over circumcentre", pyramidOverCircumcentre},
     {"pyramid over incentre", pyramidOverIncentre}, {"plane outline", planeOutline},
+    {"cone frustum", coneFrustum},             {"pyramid frustum", pyramidFrustum},
 };
 
 const FigureDrawer* figureDrawer(const SolidRow& solid) {

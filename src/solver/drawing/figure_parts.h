@@ -46,8 +46,11 @@ Scene boxScene(const Shown& shown, BoxSize size, bool cube);
 // base of any shape), in the plane of x and z.
 Scene prismScene(const Shown& shown, const Polygon& base, double height);
 Scene pyramidScene(const Shown& shown, const Polygon& base, double height);
+// A regular pyramid's frustum: its smaller base the larger shrunk by `ratio` (a2 : a1).
+Scene pyramidFrustumScene(const Shown& shown, const Polygon& base, double height, double ratio);
 Scene cylinderScene(const Shown& shown, double r, double h);
 Scene coneScene(const Shown& shown, double r, double h);
+Scene coneFrustumScene(const Shown& shown, double r1, double r2, double h);
 Scene sphereScene(const Shown& shown);
 // On a base of any shape the tables know, its outline in the plane of x and
 // z: the prism's about its middle, the pyramid's with its apex over the

@@ -114,4 +114,36 @@ Scene pyramidScene(const Shown& shown, const Polygon& base, double height) {
     return scene;
 }
 
+// As the pyramid, its side facing right: the apothem k from the larger base's
+// side to the smaller's, and the height between the bases' centres.
+Scene pyramidFrustumScene(const Shown& shown, const Polygon& base, double height, double ratio) {
+    Scene scene;
+    const Polyhedron solid = frustumOver(base, height, ratio);
+    drawEdges(scene, solid);
+    const Measures& m = shown.measures;
+    const Point middle = project(middleOf(solid));
+    const Point centre = onFloor({0, 0}), top = project({0, height, 0});
+    const Point along = unit(base.front() - base.back());
+    const Point footAt = base.back() - dot(base.back(), along) * along;
+    const Point foot = onFloor(footAt), topFoot = onFloor(ratio * footAt, height);
+    const Point back = onFloor(base.front());
+    scene.dots = {centre, top};
+    std::size_t nearest = 0;
+    auto depth = [&](std::size_t i) { return base[i].y + base[(i + 1) % base.size()].y; };
+    for (std::size_t i = 0; i < base.size(); ++i)
+        if (depth(i) < depth(nearest) - 1e-9) nearest = i;
+    const Point first = base[nearest], second = base[(nearest + 1) % base.size()];
+    const bool leftFirst = first.x <= second.x;
+    const Point left = leftFirst ? first : second, right = leftFirst ? second : first;
+    segment(scene, m, "a1", onFloor(left), onFloor(right), false, middle);
+    segment(scene, m, "a2", onFloor(ratio * left, height), onFloor(ratio * right, height), false, middle);
+    segment(scene, m, "b", onFloor(left), onFloor(ratio * left, height), false, middle);
+    if (segment(scene, m, "k", foot, topFoot, false, centre)) scene.rightAngles.push_back({foot, topFoot, back});
+    segment(scene, m, "r1", centre, foot, true, top);
+    // The smaller base's inradius only where the task gives it: the top is small for two labels.
+    if (const QuantityResult* r2 = m.known("r2"); r2 && r2->given) segment(scene, m, "r2", top, topFoot, true, centre);
+    if (segment(scene, m, "h", centre, top, true, foot)) scene.rightAngles.push_back({centre, top, foot});
+    return scene;
+}
+
 }  // namespace solver::drawing

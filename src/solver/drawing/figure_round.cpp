@@ -69,6 +69,26 @@ Scene coneScene(const Shown& shown, double r, double h) {
     return scene;
 }
 
+// Two bases, the larger below: the generator l, the height h and the radii r1,
+// r2 in the axial plane facing the viewer, the axial section a trapezoid.
+Scene coneFrustumScene(const Shown& shown, double r1, double r2, double h) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    const Point centre{0, 0}, top{0, h}, right{r1, 0}, topRight{r2, h};
+    base(scene, centre, r1, false);
+    base(scene, top, r2, true);
+    scene.line({-r1, 0}, {-r2, h});
+    const Point middle{0, h / 2};
+    if (!segment(scene, m, "l", topRight, right, false, middle)) scene.line(topRight, right);
+    scene.dots = {centre, top};
+    section(scene, shown, {{-r1, 0}, {r1, 0}, topRight, {-r2, h}}, {-(r1 + r2) / 4, h / 2});
+    if (shown.section && m.has("Q")) scene.line({-r1, 0}, centre, Stroke{Ink::Edge, true});
+    if (segment(scene, m, "h", centre, top, true, right)) scene.rightAngles.push_back({centre, top, right});
+    segment(scene, m, "r1", centre, right, true, top);
+    segment(scene, m, "r2", top, topRight, false, centre);
+    return scene;
+}
+
 Scene sphereScene(const Shown& shown) {
     Scene scene;
     const Measures& m = shown.measures;

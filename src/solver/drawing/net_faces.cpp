@@ -108,6 +108,57 @@ std::vector<NetFace> coneFaces(double r, double l) {
     return {side, base};
 }
 
+// A cone frustum's: the ring sector between the whole cone's generator L and
+// the cut-off one's L − l, the larger base below its outer arc, the smaller
+// inside its inner arc.
+std::vector<NetFace> ringFaces(double r1, double r2, double l) {
+    const double outer = l * r1 / (r1 - r2), sweep = 2 * pi * r1 / outer;
+    NetFace side{NetFace::Shape::RingSector, "lateral", "околна повърхнина"};
+    side.radius = outer;
+    side.inner = outer - l;
+    side.from = pi / 2 - sweep / 2;
+    side.sweep = sweep;
+    side.edges = {"seam", "seam"};
+    NetFace larger{NetFace::Shape::Circle, "base", "голяма основа"};
+    larger.centre = {0, outer + r1};
+    larger.radius = r1;
+    NetFace smaller{NetFace::Shape::Circle, "base", "малка основа"};
+    smaller.centre = {0, side.inner - r2};
+    smaller.radius = r2;
+    return {side, larger, smaller};
+}
+
+// A regular pyramid frustum's: the trapezoids round the larger base, the
+// smaller base on the first of them.
+std::vector<NetFace> trapezoidFaces(int n, double a1, double a2, double apothem) {
+    std::vector<NetFace> faces = pyramidFaces(n, a1, apothem);
+    NetFace& base = faces.back();
+    base.label = "голяма основа";
+    for (int i = 0; i < n; ++i) {
+        NetFace& side = faces[std::size_t(i)];
+        const Point q = side.corners[0], p = side.corners[1];
+        const Point along = unit(q - p), topMiddle = side.corners[2];
+        side.corners = {q, p, topMiddle - 0.5 * a2 * along, topMiddle + 0.5 * a2 * along};
+        side.edges = {name('B', i), name('L', i), name('T', i), name('L', (i + 1) % n)};
+    }
+    // The smaller base over side T0, its corners turned about its centre.
+    const NetFace& first = faces.front();
+    const Point p = first.corners[2], q = first.corners[3], middle = 0.5 * (p + q);
+    const Point outward = unit(middle - 0.5 * (first.corners[0] + first.corners[1]));
+    const Point centre = middle + a2 / (2 * std::tan(pi / n)) * outward;
+    // Round the same way as the other faces: from q back to p along T0, then
+    // on to the corners of T(n − 1), T(n − 2), …
+    double turn = 2 * pi / n;
+    if (length(centre + rotated(q - centre, turn) - p) > length(centre + rotated(q - centre, -turn) - p)) turn = -turn;
+    NetFace top{NetFace::Shape::Polygon, "base", "малка основа"};
+    for (int j = 0; j < n; ++j) {
+        top.corners.push_back(centre + rotated(q - centre, turn * j));
+        top.edges.push_back(name('T', (n - j) % n));
+    }
+    faces.push_back(top);
+    return faces;
+}
+
 // The drawers, each from the measures the row lists for it.
 std::vector<NetFace> cuboidFaces(const Measures& m, double k, const DrawingRow& row) {
     const auto& [a, b, c] = row.netDrawnFrom;
@@ -136,6 +187,19 @@ std::vector<NetFace> rightConeFaces(const Measures& m, double k, const DrawingRo
     return coneFaces(k * m[row.netDrawnFrom[0]], k * m[row.netDrawnFrom[1]]);
 }
 
+std::vector<NetFace> coneFrustumFaces(const Measures& m, double k, const DrawingRow& row) {
+    const auto& [larger, smaller, slant] = row.netDrawnFrom;
+    if (!m.has(larger) || !m.has(smaller) || !m.has(slant) || m[smaller] >= m[larger]) return {};
+    return ringFaces(k * m[larger], k * m[smaller], k * m[slant]);
+}
+
+std::vector<NetFace> pyramidFrustumFaces(const Measures& m, double k, const DrawingRow& row) {
+    const auto& [larger, smaller, apothem] = row.netDrawnFrom;
+    const int n = m.sides();
+    if (n < 3 || !m.has(larger) || !m.has(smaller) || !m.has(apothem) || m[smaller] >= m[larger]) return {};
+    return trapezoidFaces(n, k * m[larger], k * m[smaller], k * m[apothem]);
+}
+
 constexpr NetDrawer netDrawers[] = {
     {"cuboid", cuboidFaces},
     {"right prism", rightPrismFaces, true},
@@ -145,6 +209,8 @@ constexpr NetDrawer netDrawers[] = {
     {"prism on base", prismOnBaseFaces},
     {"pyramid over circumcentre", pyramidOverCircumcentreFaces},
     {"pyramid over incentre", pyramidOverIncentreFaces},
+    {"cone frustum", coneFrustumFaces, false, true},
+    {"pyramid frustum", pyramidFrustumFaces, true},
 };
 
 }  // namespace
@@ -153,9 +219,26 @@ Point sectorPoint(const NetFace& face, double angle) {
     return face.centre + face.radius * Point{std::cos(angle), std::sin(angle)};
 }
 
+Point innerPoint(const NetFace& face, double angle) {
+    return face.centre + face.inner * Point{std::cos(angle), std::sin(angle)};
+}
+
+namespace {
+
+// A ring sector's arcs in as many steps.
+int ringSteps(const NetFace& face) { return std::max(8, int(std::ceil(face.sweep / (2 * pi) * 96))); }
+
+}  // namespace
+
 Polygon outline(const NetFace& face) {
     if (face.shape == NetFace::Shape::Polygon || face.shape == NetFace::Shape::Rectangle) return face.corners;
     Polygon points;
+    if (face.shape == NetFace::Shape::RingSector) {
+        const int steps = ringSteps(face);
+        for (int i = 0; i <= steps; ++i) points.push_back(sectorPoint(face, face.from + face.sweep * i / steps));
+        for (int i = steps; i >= 0; --i) points.push_back(innerPoint(face, face.from + face.sweep * i / steps));
+        return points;
+    }
     const bool circle = face.shape == NetFace::Shape::Circle;
     const double from = circle ? 0 : face.from, sweep = circle ? 2 * pi : face.sweep;
     const int steps = std::max(8, int(std::ceil(sweep / (2 * pi) * 96)));
@@ -165,6 +248,15 @@ Polygon outline(const NetFace& face) {
 }
 
 std::vector<Polygon> convexPieces(const NetFace& face) {
+    if (face.shape == NetFace::Shape::RingSector) {
+        std::vector<Polygon> pieces;
+        const int steps = ringSteps(face);
+        for (int i = 0; i < steps; ++i) {
+            const double a = face.from + face.sweep * i / steps, b = face.from + face.sweep * (i + 1) / steps;
+            pieces.push_back({innerPoint(face, a), sectorPoint(face, a), sectorPoint(face, b), innerPoint(face, b)});
+        }
+        return pieces;
+    }
     if (face.shape != NetFace::Shape::Sector) return {outline(face)};
     const Polygon points = outline(face);
     std::vector<Polygon> pieces;

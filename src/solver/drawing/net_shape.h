@@ -15,7 +15,7 @@
 namespace solver::drawing {
 
 struct NetFace {
-    enum class Shape { Polygon, Rectangle, Circle, Sector } shape = Shape::Polygon;
+    enum class Shape { Polygon, Rectangle, Circle, Sector, RingSector } shape = Shape::Polygon;
     std::string role;      // "base" or "lateral": the data-face attribute
     std::string label;     // "основа", "околна стена"
     Polygon corners = {};  // Polygon and Rectangle: in order round the face
@@ -27,6 +27,9 @@ struct NetFace {
     // the edges named in `edges` (first at `from`, then at `from + sweep`).
     Point centre = {};
     double radius = 0, from = 0, sweep = 0;
+    // RingSector: a sector less the one of this radius (a cone frustum's
+    // lateral surface), its straight sides from the inner arc to the outer.
+    double inner = 0;
 };
 
 struct NetShape {
@@ -66,6 +69,8 @@ Polygon outline(const NetFace& face);
 // A face cut into convex pieces (a sector into thin triangles).
 std::vector<Polygon> convexPieces(const NetFace& face);
 Point sectorPoint(const NetFace& face, double angle);
+// On a ring sector's inner arc.
+Point innerPoint(const NetFace& face, double angle);
 
 // Folds, tabs of about `tabWidth` mm that cover no face (none where none
 // fits), and cut lines.

@@ -29,6 +29,10 @@ Point labelPoint(const NetFace& face) {
     if (face.shape == NetFace::Shape::Sector)
         return sectorPoint(face, face.from + face.sweep / 2) -
                0.38 * face.radius * unit(sectorPoint(face, face.from + face.sweep / 2) - face.centre);
+    if (face.shape == NetFace::Shape::RingSector) {
+        const double middle = face.from + face.sweep / 2, between = (face.radius + face.inner) / 2;
+        return face.centre + between * Point{std::cos(middle), std::sin(middle)};
+    }
     if (face.corners.size() == 3) {  // the incentre: the most room in a triangle
         const Point a = face.corners[0], b = face.corners[1], c = face.corners[2];
         const double la = length(b - c), lb = length(c - a), lc = length(a - b);
@@ -90,6 +94,11 @@ PathData& sectorArc(PathData& d, const NetFace& face) {
                    sectorPoint(face, face.from + face.sweep));
 }
 
+// A ring sector's inner arc, back from its end to its start.
+PathData& innerArc(PathData& d, const NetFace& face) {
+    return d.arcTo(face.inner, face.inner, face.sweep > std::numbers::pi, false, innerPoint(face, face.from));
+}
+
 void writeFace(SvgWriter& w, const NetFace& face) {
     const std::string fill = "#f3f6fb";
     switch (face.shape) {
@@ -126,6 +135,13 @@ void writeFace(SvgWriter& w, const NetFace& face) {
             w.element("path", {{"class", "face"}, {"data-face", face.role}, {"d", d.text()}, {"fill", fill}});
             break;
         }
+        case NetFace::Shape::RingSector: {
+            PathData d(w);
+            sectorArc(d.moveTo(sectorPoint(face, face.from)), face).lineTo(innerPoint(face, face.from + face.sweep));
+            innerArc(d, face).close();
+            w.element("path", {{"class", "face"}, {"data-face", face.role}, {"d", d.text()}, {"fill", fill}});
+            break;
+        }
     }
 }
 
@@ -133,7 +149,11 @@ void writeLines(SvgWriter& w, const SheetLayout& layout) {
     PathData cuts(w), folds(w);
     for (const auto& [a, b] : layout.net.cuts) cuts.moveTo(a).lineTo(b);
     for (const NetFace& face : layout.net.faces)
-        if (face.shape == NetFace::Shape::Sector) sectorArc(cuts.moveTo(sectorPoint(face, face.from)), face);
+        if (face.shape == NetFace::Shape::Sector || face.shape == NetFace::Shape::RingSector)
+            sectorArc(cuts.moveTo(sectorPoint(face, face.from)), face);
+    for (const NetFace& face : layout.net.faces)
+        if (face.shape == NetFace::Shape::RingSector)
+            innerArc(cuts.moveTo(innerPoint(face, face.from + face.sweep)), face);
     for (const auto& [a, b] : layout.net.folds) folds.moveTo(a).lineTo(b);
     if (!layout.net.folds.empty())
         w.element("path", {{"class", "fold"},

@@ -23,6 +23,11 @@ std::vector<std::pair<std::string, Side>> sidesOf(const NetShape& net) {
             sides.push_back({face.edges[1], {f, sectorPoint(face, face.from + face.sweep), face.centre}});
             continue;
         }
+        if (face.shape == NetFace::Shape::RingSector) {
+            sides.push_back({face.edges[0], {f, innerPoint(face, face.from), sectorPoint(face, face.from)}});
+            sides.push_back({face.edges[1], {f, sectorPoint(face, face.from + face.sweep), innerPoint(face, face.from + face.sweep)}});
+            continue;
+        }
         for (std::size_t i = 0; i < face.edges.size(); ++i)
             sides.push_back({face.edges[i], {f, face.corners[i], face.corners[(i + 1) % face.corners.size()]}});
     }

@@ -116,6 +116,14 @@ Polyhedron pyramidOver(const Polygon& base, double height) {
     return solid;
 }
 
+Polyhedron frustumOver(const Polygon& base, double height, double ratio) {
+    Polygon top;
+    for (Point p : base) top.push_back(ratio * p);
+    Polyhedron solid = prismOver(base, height);
+    for (std::size_t i = 0; i < top.size(); ++i) solid.vertices[base.size() + i] = {top[i].x, height, top[i].y};
+    return solid;
+}
+
 Space middleOf(const Polyhedron& solid) {
     Space sum;
     for (Space v : solid.vertices) sum = sum + v;

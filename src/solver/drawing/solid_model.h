@@ -34,6 +34,8 @@ struct Polyhedron {
 Polyhedron prismOver(const Polygon& base, double height);
 // A base in the plane y = 0 with its apex at `height` above the origin.
 Polyhedron pyramidOver(const Polygon& base, double height);
+// The frustum of that pyramid: its top the base shrunk by `ratio` about the origin, at `height`.
+Polyhedron frustumOver(const Polygon& base, double height, double ratio);
 // A regular n-gon about the origin in the plane of x and z with circumradius
 // R, its side from vertex n − 1 to vertex 0 facing the direction at `facing`
 // radians from x towards z: −π/2 faces the viewer, 0 faces right.

@@ -22,6 +22,13 @@ void collectAngleMembers(const Node& node, std::vector<int>& indices) {
         for (const Node& child : node.children) collectAngleMembers(child, indices);
 }
 
+// The quantities under a root: B1 and B2 in √(B1·B2).
+void collectRootMembers(const Node& node, std::vector<int>& indices) {
+    if (node.kind == Node::Kind::Root) collectQuantities(node, indices);
+    else
+        for (const Node& child : node.children) collectRootMembers(child, indices);
+}
+
 struct Sides {
     Node left, right;
 };
@@ -92,6 +99,8 @@ Relation compileRelation(const SolidRow& solid, const TakenRelation& taken) {
     collectQuantities(relation.right, relation.members);
     collectAngleMembers(relation.left, relation.angleMembers);
     collectAngleMembers(relation.right, relation.angleMembers);
+    collectRootMembers(relation.left, relation.rootMembers);
+    collectRootMembers(relation.right, relation.rootMembers);
     for (int member : relation.members)
         if (solid.quantities[std::size_t(member)].regularOnly) relation.regularOnly = true;
     relation.tools = row.tools | (relation.angleMembers.empty() && !namesInverse(relation.left) &&

@@ -31,6 +31,8 @@ struct Relation {
     std::vector<Form> forms;
     // The quantities inside its angles (n in tg(180° : n)): known before it is used.
     std::vector<int> angleMembers;
+    // The quantities under its roots (B1 and B2 in √(B1·B2)): known before it is used.
+    std::vector<int> rootMembers;
     bool regularOnly = false;  // it names a quantity only a regular base has
     unsigned tools = 0;        // Pythagoras, Trigonometry
     GivenSet from = 0;         // a relation a task gave (h = 2a : 3): that given

@@ -39,6 +39,12 @@ Fraction fractionOf(const Node& node, const Substitution& constants) {
     const Polynomial one = Polynomial::constant(Value::whole(1));
     if (!hasQuantity(node) || isTrigonometric(node) || isInverseTrigonometric(node))
         return {Polynomial::constant(evaluate(node, constants)), one};
+    // A root of known letters (√(B1·B2)) is a number too: a relation with one is used once they are known.
+    if (node.kind == Kind::Root) {
+        const Value value = evaluate(node, constants);
+        if (std::isnan(value.number)) throw ReadError{"корен от буква в уравнение"};
+        return {Polynomial::constant(value), one};
+    }
     switch (node.kind) {
     case Kind::Quantity: return {Polynomial::variable(node.index), one};
     case Kind::Add:

@@ -48,6 +48,10 @@ bool Search::usable(const State& state, std::size_t relation, int target) const 
         const auto& count = state.known[std::size_t(r.onlyQuantity)];
         if ((options_.grade == 0 && !r.onlyOfThatBase) || !count || count->value.number != r.onlyValue) return false;
     }
+    // The letters under its roots known: an equation holds no root of an unknown.
+    if (!std::all_of(r.rootMembers.begin(), r.rootMembers.end(),
+                     [&](int q) { return state.known[std::size_t(q)].has_value(); }))
+        return false;
     // Its angles known; or the one unknown the angle sought, by a form (α = arctg(h : r)).
     return std::all_of(r.angleMembers.begin(), r.angleMembers.end(),
                        [&](int q) { return state.known[std::size_t(q)].has_value() || (q == target && r.formFor(q)); });

@@ -19,6 +19,11 @@ std::span<const SolidRow* const> baseShapes() {
     return shapes;
 }
 
+std::span<const SolidRow* const> frustums() {
+    static const std::array<const SolidRow*, 2> solids{&tables::coneFrustum(), &tables::pyramidFrustum()};
+    return solids;
+}
+
 std::span<const SolidRow* const> solidsOnBases() {
     static const std::vector<const SolidRow*> solids = tables::makeSolidsOnBases();
     return solids;
@@ -35,7 +40,7 @@ bool named(const SolidRow& solid, std::string_view key) {
 const SolidRow* solidByKey(std::string_view key) {
     for (const SolidRow& solid : allSolids())
         if (named(solid, key)) return &solid;
-    for (std::span<const SolidRow* const> list : {baseShapes(), solidsOnBases()})
+    for (std::span<const SolidRow* const> list : {baseShapes(), solidsOnBases(), frustums()})
         for (const SolidRow* solid : list)
             if (named(*solid, key)) return solid;
     return nullptr;

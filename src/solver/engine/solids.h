@@ -181,6 +181,8 @@ std::span<const SolidRow> allSolids();
 // them, in the order the program offers them.
 std::span<const SolidRow* const> baseShapes();
 std::span<const SolidRow* const> solidsOnBases();
+// The frustums of a cone and of a regular pyramid, found by their keys.
+std::span<const SolidRow* const> frustums();
 // The kinds a solid offered by its picture stands for, itself first: a right
 // prism, then the prisms on bases of other shapes; a regular polygon, then the
 // other bases as plane figures. Only itself where it has no others.

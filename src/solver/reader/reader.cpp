@@ -90,7 +90,7 @@ Piece pieceOf(const Reading& reading, std::size_t begin, std::size_t end) {
     return {wordsOf(reading.text, begin, end), {begin, end}};
 }
 
-std::vector<std::string> keysFor(std::string_view quantity, const SolidRow& solid, bool* alike) {
+std::vector<std::string> keysFor(std::string_view quantity, const SolidRow& solid, bool* alike, bool* largerFirst) {
     const QuantityKey* generic = nullptr;
     for (const QuantityKey& row : quantityKeys()) {
         if (row.quantity != quantity) continue;
@@ -106,6 +106,7 @@ std::vector<std::string> keysFor(std::string_view quantity, const SolidRow& soli
     std::vector<std::string> keys;
     if (!generic) return keys;
     if (alike) *alike = generic->alike;
+    if (largerFirst) *largerFirst = generic->largerFirst;
     std::string_view list = generic->keys;
     while (!list.empty()) {
         const auto space = list.find(' ');

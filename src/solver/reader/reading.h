@@ -53,7 +53,8 @@ void readSentences(Reading& reading);
 Piece pieceOf(const Reading& reading, std::size_t begin, std::size_t end);
 
 // The keys a quantity's name has for the solid ("a b c" for a box's edges), or none.
-std::vector<std::string> keysFor(std::string_view quantity, const SolidRow& solid, bool* alike = nullptr);
+std::vector<std::string> keysFor(std::string_view quantity, const SolidRow& solid, bool* alike = nullptr,
+                                 bool* largerFirst = nullptr);
 // Whether a key, or every letter of an expression ("12a"), is a quantity of the solid.
 bool keyFits(std::string_view key, const SolidRow& solid);
 // A letter as written ("S₁", "h_a", Cyrillic „а“) as the solid's key; empty where none.

@@ -5,10 +5,31 @@
 // number is asked where the sentence asks („Намерете обема“, „Обемът е?“);
 // relations between names are givens in the solid's letters (relations.cpp).
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "reader/sentences.h"
 
 namespace solver::reader {
+namespace {
+
+// A plain number's value ("4,5"), or none for one with a root, π or a fraction.
+std::optional<double> plainNumber(const Item& item) {
+    std::string number = item.number;
+    std::replace(number.begin(), number.end(), ',', '.');
+    if (number.empty() || number.find_first_not_of("0123456789.") != std::string::npos) return std::nullopt;
+    return std::strtod(number.c_str(), nullptr);
+}
+
+// Whether the first number is less than the second, both plain and in one unit.
+bool smallerNumber(const Item& first, const Item& second) {
+    const auto a = plainNumber(first), b = plainNumber(second);
+    const bool oneUnit = first.unit.empty() || second.unit.empty() || first.unit == second.unit;
+    return a && b && oneUnit && *a < *b;
+}
+
+}  // namespace
 
 void Sentences::run() {
     for (std::size_t k = 0; k < items_.size(); ++k)
@@ -125,7 +146,7 @@ void Sentences::quantity(std::size_t k) {
     const std::vector<std::string> keys = angle ? *angle : keysOf(k);
     if (relationFrom(k, keys)) return;
     Pending name{keys, 0, k, begin, items_[k].end, ask_, referenced_.count(k) > 0};
-    keysFor(items_[k].meaning, solid_, &name.alike);
+    keysFor(items_[k].meaning, solid_, &name.alike, &name.largerFirst);
     pending_.push_back(std::move(name));
     if (keys.size() == 1 && !keys.front().empty()) lastKey_ = keys.front();
     if (keys.size() > 1) lastKeys_ = keys;
@@ -180,6 +201,10 @@ void Sentences::value(std::size_t k) {
         return items_[g].unit.empty();
     });
     std::vector<std::pair<std::size_t, std::size_t>> slots = slotsFor(group.size());
+    // „радиусите на основите са 3 cm и 6 cm“: the larger base's is the larger number, whichever comes first.
+    if (slots.size() == 2 && group.size() == 2 && slots[0].first == slots[1].first &&
+        pending_[slots[0].first].largerFirst && smallerNumber(items_[group[0]], items_[group[1]]))
+        std::swap(group[0], group[1]);
     for (std::size_t i = 0; i < group.size(); ++i) {
         std::string text = items_[group[i]].text;
         if (shared && items_[group[i]].unit.empty()) text += " " + unitText(last.unit, last.power);

@@ -23,6 +23,7 @@ struct Pending {
     bool ask = false;         // named after „намерете“
     bool referenced = false;  // the other side of a relation: asked by no one
     bool alike = false;       // one number for all its keys
+    bool largerFirst = false; // two numbers, the larger the first key's (a frustum's bases)
 };
 
 // Items a phrase's parts may have between them: clitics, fillers, a solid's name, commas.

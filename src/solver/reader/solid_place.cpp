@@ -274,9 +274,16 @@ void placeSolid(Reading& reading) {
     std::vector<Mention> mentions = solidMentions(reading);
     baseAdjectives(reading, mentions);
     adjectivesAfter(reading, mentions);
+    // „пресечена пирамида … пирамидата“: a solid's short name beside its full one ("pyramid" beside
+    // "pyramid-frustum") is the same solid.
+    const auto namedInFull = [&](const std::string& key) {
+        return std::any_of(mentions.begin(), mentions.end(),
+                           [&](const Mention& m) { return m.key.starts_with(key + "-") && !plane(m.key); });
+    };
     std::vector<std::string> kinds;
     for (const Mention& m : mentions)
-        if (!m.key.empty() && !plane(m.key) && std::find(kinds.begin(), kinds.end(), m.key) == kinds.end())
+        if (!m.key.empty() && !plane(m.key) && !namedInFull(m.key) &&
+            std::find(kinds.begin(), kinds.end(), m.key) == kinds.end())
             kinds.push_back(m.key);
     if (kinds.size() > 1) {
         reading.task.message = "Задачата е за няколко тела (" + namesOf(kinds) + "), а се решават задачи за едно тяло.";

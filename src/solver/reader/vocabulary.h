@@ -71,6 +71,9 @@ struct QuantityKey {
     std::string_view solids;
     std::string_view keys;
     bool alike = false;  // one number for all its keys: „всички ръбове са по 4 cm“
+    // Two numbers for a frustum's bases in either order: the larger is the
+    // first key's („радиусите на основите са 3 cm и 6 cm“: r1 = 6 cm).
+    bool largerFirst = false;
 };
 
 // A relation's name and the given it is for the solids listed: "h=a"; empty

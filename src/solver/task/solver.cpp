@@ -712,6 +712,14 @@ void solvedWith(const CompiledSolid& solid, const GivenReading& reading, const S
     const Task task{solid, reading, settings, wording, regular};
 
     const Leading conversions = conversionSteps(task);
+    // Givens that break a condition of the table by themselves (r2 ≥ r1 of a
+    // frustum) are told so before anything is found from them.
+    if (const auto why = failedCondition(task, startingState(task, givenValues(task, true)))) {
+        outcome.status = Status::None;
+        outcome.message = *why;
+        for (const ReadGiven& g : reading.givens) outcome.concerned.push_back(g.key);
+        return;
+    }
     Search search = searched(task, givenValues(task, true), true, settings.steps);
     if (search.solutions().empty() && search.contradictions().empty() && regular && solid.wholeIndex >= 0 &&
         std::all_of(search.stuck().begin(), search.stuck().end(),
@@ -719,16 +727,20 @@ void solvedWith(const CompiledSolid& solid, const GivenReading& reading, const S
         if (wholeTried(task, conversions, outcome)) return;
     }
     if (!search.solutions().empty()) {
-        if (const auto why = failedCondition(task, search.solutions().front())) {
+        // The solids that meet the table's conditions (of two roots, the frustum whose larger base is the first).
+        std::vector<State> fitting;
+        for (const State& state : search.solutions())
+            if (!failedCondition(task, state)) fitting.push_back(state);
+        if (fitting.empty()) {
             outcome.status = Status::None;
-            outcome.message = *why;
+            outcome.message = *failedCondition(task, search.solutions().front());
             for (const ReadGiven& g : reading.givens) outcome.concerned.push_back(g.key);
             return;
         }
         outcome.status = Status::Solved;
-        const std::vector<State> kept = distinct(task, search.solutions());
+        const std::vector<State> kept = distinct(task, fitting);
         // Where swapped measures gave one solid twice, the steps count the solids shown.
-        const std::size_t shown = kept.size() < search.solutions().size() ? kept.size() : 0;
+        const std::size_t shown = kept.size() < fitting.size() ? kept.size() : 0;
         for (const State& state : kept) outcome.solutions.push_back(solutionOf(task, state, conversions, shown));
         return;
     }

@@ -42,7 +42,7 @@ StepReading readStep(const CompiledSolid& model, const Step& step) {
     case Step::Kind::Elimination: {
         std::vector<std::string> equations;
         for (std::size_t r = 0; r < rows.size(); ++r) {
-            if (!(step.relations & (1u << r))) continue;
+            if (!(step.relations & (RelationSet{1} << r))) continue;
             reading.relations.push_back(r);
             equations.push_back(rows[r].equation);
         }

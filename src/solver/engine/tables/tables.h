@@ -20,6 +20,9 @@ const SolidRow& regularPolygon();
 const SolidRow& cylinder();
 const SolidRow& cone();
 const SolidRow& sphere();
+// The frustums of a cone and of a regular pyramid (frustums.cpp).
+const SolidRow& coneFrustum();
+const SolidRow& pyramidFrustum();
 
 // Bases of any shape a textbook draws (bases.cpp), and the right prisms and
 // pyramids on them (on_bases.cpp).
