@@ -84,7 +84,9 @@ const solver::SolidRow& SolidChoice::current() const {
 void SolidChoice::choose(const solver::SolidRow& solid) {
     const auto all = solver::allSolids();
     for (std::size_t i = 0; i < all.size(); ++i)
-        if (&all[i] == &solid) setCurrentRow(int(i));
+        if (&all[i] == &solid) return setCurrentRow(int(i));
+    // A solid read from a task that no picture shows (a frustum): none is taken for it.
+    setCurrentRow(-1);
 }
 
 }  // namespace geometry::ui
