@@ -25,11 +25,14 @@
   let unheld = new URLSearchParams();
   const openedSolid = new URLSearchParams(location.search).get('solid') || '';
 
+  // A solid a task read that no picture shows (a frustum): its fields, no picture chosen.
+  let unpictured = '';
   // The solid: its picture's, or the base chosen under the pictures.
   const chosenSolid = () => {
-    const picture = (form.querySelector('input[name="solid"]:checked') || { value: '' }).value;
-    const base = byId('base-' + picture);
-    return base ? base.value : picture;
+    const checked = form.querySelector('input[name="solid"]:checked');
+    if (!checked) return unpictured;
+    const base = byId('base-' + checked.value);
+    return base ? base.value : checked.value;
   };
   function showBaseChoice() {
     const picture = (form.querySelector('input[name="solid"]:checked') || { value: '' }).value;
@@ -39,7 +42,12 @@
   function chooseSolid(solid) {
     const option = form.querySelector(`.base-choice option[value="${CSS.escape(solid)}"]`);
     const picture = option ? option.parentElement.dataset.family : solid;
-    for (const radio of form.querySelectorAll('input[name="solid"]')) radio.checked = radio.value === picture;
+    let pictured = false;
+    for (const radio of form.querySelectorAll('input[name="solid"]')) {
+      radio.checked = radio.value === picture;
+      pictured = pictured || radio.checked;
+    }
+    unpictured = pictured || !byId('fields-' + solid) ? '' : solid;
     if (option && option.parentElement.value !== solid) option.parentElement.value = solid;
     showBaseChoice();
   }
@@ -407,7 +415,9 @@
     if (textTask === null || !task.read.solid) return;
     chooseSolid(task.read.solid);
     const values = new Map(task.read.givens.filter((given) => given.field).map((given) => [given.key, given]));
-    for (const input of fieldsOf(task.read.solid).querySelectorAll('.q input')) {
+    const readFields = fieldsOf(task.read.solid);
+    if (!readFields) return;
+    for (const input of readFields.querySelectorAll('.q input')) {
       const given = values.get(input.id.slice(task.read.solid.length + 1));
       const value = given ? given.value : '';
       if (input.value !== value) input.value = value;

@@ -166,6 +166,8 @@ void writeQuantities(std::ostream& html) {
     std::vector<const SolidRow*> solids;
     for (const SolidRow& offered : solver::allSolids())
         for (const SolidRow* variant : solver::variantsOf(offered)) solids.push_back(variant);
+    // A frustum has no picture yet: its fields, for a task read from the text.
+    for (const SolidRow* frustum : solver::frustums()) solids.push_back(frustum);
     for (const SolidRow* each : solids) {
         const SolidRow& solid = *each;
         html << "<fieldset class=\"quantities\" id=\"fields-" << solid.key << "\" data-solid=\"" << solid.key << "\""
