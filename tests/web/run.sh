@@ -19,7 +19,7 @@ cmake --build "$build_dir" --target stereometry_web_cases stereometry_solver_tas
 "$build_dir/tests/stereometry_web_cases" "$wasm_dir/web_cases.json"
 "$build_dir/tests/stereometry_solver_tasks" "$wasm_dir/school_tasks.json"
 "$build_dir/tests/stereometry_answer_cases" "$wasm_dir/answer_cases.json"
-"$build_dir/tests/stereometry_printed_tasks" "$wasm_dir/printed_tasks.json"
+"$build_dir/tests/stereometry_printed_tasks" "$wasm_dir/printed_tasks.json" --frustums
 tests/web/node_modules.sh
 status=0
 # Every character the solver and the pages write, in the site's own faces.

@@ -51,7 +51,9 @@ function shownTask() {
   const picture = (document.querySelector('input[name="solid"]:checked') || {}).value || '';
   // A solid on a base of its own shape: the base chosen under its family's picture.
   const base = document.getElementById(`base-${picture}`);
-  const solid = base && !base.closest('[hidden]') ? base.value : picture;
+  // A solid no picture shows (a frustum): the fields shown are its.
+  const unpictured = (document.querySelector('fieldset.quantities:not([hidden])') || { dataset: {} }).dataset.solid || '';
+  const solid = base && !base.closest('[hidden]') ? base.value : picture || unpictured;
   const fields = {};
   const notes = {};
   for (const row of document.querySelectorAll(`#fields-${solid} .q`)) {
