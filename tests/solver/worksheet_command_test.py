@@ -74,6 +74,27 @@ for task in graded["tasks"]:
     steps = " ".join(task["steps"] + [step for answer in task["answers"].values() for step in answer["steps"]])
     expect(not any(word in steps for word in ("tg", "sin", "cos")), f"--grade=6 {task['givens']}: {steps}")
 
+# From grade 10 a sheet gives angles too (a cone's generator at 30°, a pyramid's faces at 60°),
+# each solved to its key at that grade and its words read back by --text; before it, none.
+for grade, angles_expected in ((9, False), (11, True)):
+    sheet = json.loads(run("--worksheet", "--seed=5", "--count=16", f"--grade={grade}", "--solids=cone,pyramid",
+                           "--json").stdout)
+    with_angles = [task for task in sheet["tasks"] if any(g.split("=")[0] in ("α", "φ") for g in task["givens"])]
+    expect(bool(with_angles) == angles_expected, f"--grade={grade}: {len(with_angles)} tasks with an angle")
+    for task in with_angles:
+        asked = [f"{key}=?" for key in task["asked"]]
+        result = run(f"--grade={grade}", "--json", task["solid"], *task["givens"], *asked)
+        solved = json.loads(result.stdout) if result.stdout else {}
+        expect(result.returncode == 0 and len(solved.get("solutions", [])) == 1,
+               f"--grade={grade} {task['solid']} {task['givens']}: {result.returncode} {solved.get('message')}")
+        for key, answer in task["answers"].items():
+            found = solved["solutions"][0][key]
+            expect(abs(found["value"] - answer["value"]) <= 1e-9 * max(1, abs(answer["value"])),
+                   f"{task['givens']}: {key} = {found['value']}, key {answer['value']}")
+        read = json.loads(run("--json", "--text", task["text"]).stdout)
+        expect(sorted(read["read"]["givens"]) == sorted(g.split("=")[0] for g in task["givens"]),
+               f"{task['text']}: read {read['read']['givens']}")
+
 # The right prisms and pyramids on bases of other shapes, chosen by their keys:
 # a full sheet and its variant B with other numbers, every task's key marked
 # by the checker, and every task's words read back by --text to its solid,

@@ -44,6 +44,7 @@ struct TaskPattern {
     std::array<std::string_view, 4> givens;  // besides n, which a prism, a pyramid or a polygon is given by
     std::array<std::string_view, 2> sought;  // always asked: the dimensions an inverse task finds
     std::array<std::string_view, 4> more;    // some of these asked besides
+    int fromGrade = 0;  // offered only on a sheet of this grade or later (an angle: 10); 0: on every sheet
 };
 
 // What holds a root for every base of n sides with decimal measures (the area
@@ -65,6 +66,7 @@ enum class Drawn {
     WholeDiagonal, // letters[0..2]: the edges of a box whose diagonal is whole, in any order
     Listed,        // letters[i]: the i-th number of one of the `listed` rows (a triangle's sides
                    // whose area is whole), on a decimal sheet all times one decimal
+    TableAngle,    // letters[0]: an angle of the table, 30°, 45° or 60°, on any sheet
 };
 
 struct MeasureDrawn {
@@ -80,6 +82,9 @@ enum class SheetNumbers { Any, Whole, Decimal };
 // the sheet's numbers, the base's n, and a chance of one in `oneIn` (or, with
 // `unlessOne`, all but that one). The first that holds is taken.
 struct MeasureChoice {
+    // Taken for the patterns that give this quantity (an angle), and for no
+    // other; empty: for any pattern where the rest holds.
+    std::string_view forGiven = {};
     SheetNumbers numbers = SheetNumbers::Any;
     int sides = 0;  // 0: any
     int oneIn = 0;  // 0: always

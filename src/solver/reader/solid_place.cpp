@@ -295,6 +295,7 @@ void placeSolid(Reading& reading) {
     if (kinds.empty()) {
         std::vector<std::string> all;
         for (const SolidRow& row : allSolids()) all.emplace_back(row.key);
+        for (const SolidRow* row : frustums()) all.emplace_back(row->key);
         reading.task.message = "Не личи за кое тяло е задачата: назовете го (" + namesOf(all, " или ") + ").";
         return;
     }

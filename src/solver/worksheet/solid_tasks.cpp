@@ -89,6 +89,11 @@ void draw(const MeasureDrawn& measure, Numbers numbers, Random& random, Drawing&
         for (std::size_t i = 0; i < 3; ++i) drawn.emplace_back(measure.letters[i], Exact(edges[i]));
         return;
     }
+    case Drawn::TableAngle: {
+        static constexpr int angles[] = {30, 45, 60};
+        drawn.emplace_back(letter, Exact(angles[random.below(std::size(angles))]));
+        return;
+    }
     case Drawn::Listed: {
         if (measure.listed.empty()) return;
         const auto& row = measure.listed[random.below(measure.listed.size())];
@@ -129,10 +134,15 @@ bool patternFits(const SolidRow& solid, int sides, const TaskPattern& pattern, N
 }
 
 std::vector<std::pair<std::string_view, Exact>> niceMeasures(const SolidRow& solid, int sides, Numbers numbers,
-                                                             Random& random) {
+                                                             Random& random, const TaskPattern* pattern) {
     const WorksheetRow* tasks = solidTasks(solid);
     if (!tasks) return {};
     for (const MeasureChoice& choice : tasks->measures) {
+        if (!choice.forGiven.empty()) {
+            const bool given = pattern && std::find(pattern->givens.begin(), pattern->givens.end(), choice.forGiven) !=
+                                              pattern->givens.end();
+            if (!given) continue;
+        }
         if (!holds(choice, sides, numbers, random)) continue;
         Drawing drawn;
         for (const MeasureDrawn& measure : choice.measures) draw(measure, numbers, random, drawn);

@@ -40,7 +40,9 @@ bool patternFits(const SolidRow& solid, int sides, const TaskPattern& pattern, N
 // "h") with whole numbers from 1 to about 12 (often sides of right triangles
 // with whole sides) or numbers with one decimal, drawn as its row's measure
 // choices say; none where it has no row.
+// A choice bound to a given (an angle) is taken where `pattern` gives it, and
+// passed over, drawing nothing, elsewhere.
 std::vector<std::pair<std::string_view, Exact>> niceMeasures(const SolidRow& solid, int sides, Numbers numbers,
-                                                             Random& random);
+                                                             Random& random, const TaskPattern* pattern = nullptr);
 
 }  // namespace solver::worksheet

@@ -65,12 +65,13 @@ bool contains(const std::vector<std::string_view>& keys, std::string_view key) {
     return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
-// A solid's n and pattern, among those its numbers can give.
-std::optional<Layout> drawLayout(Random& random, const SolidRow* solid, bool inverse, Numbers numbers) {
+// A solid's n and pattern, among those its numbers and its grade can give.
+std::optional<Layout> drawLayout(Random& random, const SolidRow* solid, bool inverse, Numbers numbers, int grade) {
     const WorksheetRow* tasks = solidTasks(*solid);
     if (!tasks) return std::nullopt;
     std::vector<std::pair<int, const TaskPattern*>> fitting;
     for (const TaskPattern& pattern : inverse ? tasks->inverse : tasks->direct) {
+        if (pattern.fromGrade > 0 && grade < pattern.fromGrade) continue;
         if (tasks->sides.empty()) fitting.emplace_back(0, &pattern);
         for (int sides : tasks->sides)
             if (patternFits(*solid, sides, pattern, numbers)) fitting.emplace_back(sides, &pattern);
@@ -117,7 +118,7 @@ using SolvedSolids = std::map<std::string, std::optional<Solution>>;
 std::optional<Solution> niceSolid(const Layout& layout, Numbers numbers, Random& random, SolvedSolids& solved) {
     std::vector<Given> base;
     if (layout.sides > 0) base.push_back({"n", std::to_string(layout.sides)});
-    for (const auto& [key, value] : niceMeasures(*layout.solid, layout.sides, numbers, random))
+    for (const auto& [key, value] : niceMeasures(*layout.solid, layout.sides, numbers, random, layout.pattern))
         base.push_back({std::string(key), value.input()});
     std::string name(layout.solid->key);
     for (const Given& given : base) name += " " + given.key + "=" + given.text;
@@ -346,7 +347,7 @@ std::array<Sheet, 2> makeVariants(const SheetSettings& requested) {
             // Late tries may take another solid, and at last a task the sheet already has.
             if (tries >= layoutsPerTask / 2) solid = solids[layouts.below(solids.size())];
             const bool repeatsAllowed = tries >= 3 * layoutsPerTask / 4;
-            const std::optional<Layout> layout = drawLayout(layouts, solid, inverse[std::size_t(i)], settings.numbers);
+            const std::optional<Layout> layout = drawLayout(layouts, solid, inverse[std::size_t(i)], settings.numbers, settings.grade);
             if (!layout || beyondGrade.contains(layoutKey(*layout))) continue;
             bool beyond = false;
             std::optional<std::pair<Task, Task>> tasks =

@@ -49,6 +49,7 @@ constexpr TaskPattern direct[] = {
     {{"r", "h"}, {}, {"l", "S", "S1", "V"}},
     {{"r", "l"}, {}, {"h", "S", "S1", "V"}},
     {{"d", "h"}, {}, {"l", "S1", "V"}},
+    {{"l", "α"}, {}, {"r", "h", "S", "V"}, 10},
 };
 constexpr TaskPattern inverse[] = {
     {{"r", "V"},  {"h"}, {"l", "S1"}},
@@ -58,11 +59,16 @@ constexpr TaskPattern inverse[] = {
     {{"r", "S1"}, {"l"}, {"h", "V"}},
     {{"h", "S"},  {"r"}, {"l", "V"}},
     {{"r", "Q"},  {"h"}, {"l", "V"}},
+    {{"h", "α"},  {"r"}, {"l", "V"}, 10},
 };
 // A whole generator: r and h legs of a right triangle with whole sides.
 constexpr MeasureDrawn wholeGenerator[] = {{{"r", "h"}, Drawn::RightLegs}};
 constexpr MeasureDrawn anyMeasures[] = {{{"r"}, Drawn::Length, 1, 10}, {{"h"}, Drawn::Length, 1, 12}};
-constexpr MeasureChoice measures[] = {{.oneIn = 2, .measures = wholeGenerator}, {.measures = anyMeasures}};
+// A generator and its angle with the base, for the tasks that give an angle.
+constexpr MeasureDrawn generatorAtAngle[] = {{{"l"}, Drawn::EvenLength, 2, 12}, {{"α"}, Drawn::TableAngle}};
+constexpr MeasureChoice measures[] = {{.forGiven = "α", .measures = generatorAtAngle},
+                                      {.oneIn = 2, .measures = wholeGenerator},
+                                      {.measures = anyMeasures}};
 // clang-format on
 constexpr Registration registration{
     .picture = "Image3",

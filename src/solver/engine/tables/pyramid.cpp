@@ -71,6 +71,7 @@ constexpr int sheetSides[] = {3, 4, 6};
 constexpr TaskPattern direct[] = {
     {{"a", "h"}, {}, {"k", "S", "S1", "V"}},
     {{"a", "k"}, {}, {"h", "S", "S1", "V"}},
+    {{"a", "φ"}, {}, {"h", "k", "S", "V"}, 10},
 };
 constexpr TaskPattern inverse[] = {
     {{"a", "V"},  {"h"}, {"k", "S1"}},
@@ -87,7 +88,10 @@ constexpr MeasureDrawn wholeApothem[] = {{{"a", "h"}, Drawn::RightLegs, 0, 0, 2}
 // A triangle's edge a multiple of 6: its inradius a√3 : 6 is a whole times √3.
 constexpr MeasureDrawn triangleBase[] = {{{"a"}, Drawn::Multiple, 1, 3, 6}, {{"h"}, Drawn::Length, 1, 12}};
 constexpr MeasureDrawn otherBase[] = {{{"a"}, Drawn::EvenLength, 2, 12}, {{"h"}, Drawn::Length, 1, 12}};
+// The base edge and the faces' angle with the base, for the tasks that give an angle.
+constexpr MeasureDrawn edgeAtAngle[] = {{{"a"}, Drawn::EvenLength, 2, 12}, {{"φ"}, Drawn::TableAngle}};
 constexpr MeasureChoice measures[] = {
+    {.forGiven = "φ", .measures = edgeAtAngle},
     {.sides = 4, .oneIn = 2, .measures = wholeApothem},
     {.numbers = SheetNumbers::Whole, .sides = 3, .measures = triangleBase},
     {.measures = otherBase},
