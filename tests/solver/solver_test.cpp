@@ -288,6 +288,16 @@ TEST(Angles, StepsNameTheirTriangleAndWriteDegrees) {
 
 // Terms that nearly cancel, each worked out again in whole numbers: the
 // decimal keeps its digits (references from SymPy).
+// A relation alone given (a cylinder's square section, h = 2r): more to give, said
+// in a whole sentence, never a list left empty.
+TEST(Underdetermined, ARelationAloneAsksForMoreInAWholeSentence) {
+    const Outcome outcome = solve("cylinder", {{"h", "2r"}});
+    EXPECT_EQ(outcome.status, Status::Underdetermined);
+    EXPECT_NE(outcome.message.find("Дайте още"), std::string::npos) << outcome.message;
+    EXPECT_EQ(outcome.message.find(", например ."), std::string::npos) << outcome.message;
+    EXPECT_EQ(outcome.message.find("Дайте ,"), std::string::npos) << outcome.message;
+}
+
 TEST(ExactValue, KeepsItsDigitsWhereTermsNearlyCancel) {
     const Exact root2 = *Exact::squareRoot(2), root3 = *Exact::squareRoot(3);
     const struct {
