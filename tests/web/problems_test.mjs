@@ -107,8 +107,9 @@ function shownTask() {
 }
 
 async function solved(page) {
-  // Once in a few hundred loads Chromium stops for its compiled module's cache
-  // (a first answer after 11,8 s, the others under 0,9 s): a wait past that.
+  // In a long run one load out of several hundred gave its first answer after
+  // 11,8 s (the others under 0,9 s; the same task alone 0,8 s), most likely the
+  // browser's stop for its compiled module's cache: a wait past that.
   await page.waitForSelector('#solutions[data-status]', { timeout: 30000 });
   return page.evaluate(shownTask);
 }
