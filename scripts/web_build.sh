@@ -43,7 +43,7 @@ cat "$wasm_dir/web/solver.js" web/solver_worker.js >"$site.new/solver-worker.js"
 "$generator" sheet "$site.new/listove.html" web/sheet.js
 cat "$wasm_dir/web/solver.js" web/sheet_worker.js >"$site.new/sheet-worker.js"
 "$generator" manifest "$site.new/manifest.webmanifest"
-cp resources/pictures/Image*.svg "$site.new/pictures/"
+cp resources/pictures/*.svg "$site.new/pictures/"
 
 icons=resources/icons/hicolor
 app_id=bg.lica_i_obemi.stereometry

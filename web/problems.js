@@ -25,7 +25,7 @@
   let unheld = new URLSearchParams();
   const openedSolid = new URLSearchParams(location.search).get('solid') || '';
 
-  // A solid a task read that no picture shows (a frustum): its fields, no picture chosen.
+  // A solid a task read that no picture shows: its fields, no picture chosen.
   let unpictured = '';
   // The solid: its picture's, or the base chosen under the pictures.
   const chosenSolid = () => {

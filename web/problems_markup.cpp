@@ -26,9 +26,9 @@ using solver::SolidRow;
 constexpr std::string_view title = "Задачи по стереометрия";
 constexpr std::string_view description =
     "Решава задачи по стереометрия от дадените величини: куб, паралелепипед, призма, пирамида, многоъгълник, "
-    "цилиндър, конус и кълбо, точно (15π, 4√3) и приближено, с решението стъпка по стъпка.";
+    "цилиндър, конус, кълбо, пресечен конус и пресечена пирамида, точно (15π, 4√3) и приближено, с решението стъпка по стъпка.";
 
-// Each solid's picture, the calculator's one its registration row names.
+// Each solid's picture, the one its registration row names.
 std::string_view pictureOf(const SolidRow& solid) {
     return solid.registration ? solid.registration->picture : std::string_view();
 }
@@ -77,30 +77,34 @@ void writeHead(std::ostream& html, const std::string& style, const std::string& 
          << "<style>" << style << "</style>\n</head>\n";
 }
 
-// The eight solids, each its name and picture, as one group of radio buttons.
+// The solids offered by their pictures, each its name and picture, as one
+// group of radio buttons: the calculator's picture at the size the calculator
+// shows it, or one of the solid's own at the size its row gives.
 void writeSolidChoice(std::ostream& html) {
     html << "<fieldset id=\"solids\">\n<legend>Тяло</legend>\n<div class=\"solid-list\">\n";
-    bool first = true;
-    for (const SolidRow& solid : solver::allSolids()) {
-        const std::string_view picture = pictureOf(solid);
-        const layout::ControlRow* size = layout::findControl(picture);
-        html << "<label class=\"solid\"><input type=\"radio\" name=\"solid\" id=\"solid-" << solid.key << "\" value=\""
-             << solid.key << "\"" << (first ? " checked" : "") << ">";
-        if (size)
-            html << "<img src=\"pictures/" << picture << ".svg\" width=\"" << layout::twipsToPixels(size->width)
-                 << "\" height=\"" << layout::twipsToPixels(size->height) << "\" alt=\"\">";
-        html << "<span>" << escaped(solver::hyphenated(solid.name)) << "</span></label>\n";
-        first = false;
+    const auto solids = solver::pictured();
+    for (const SolidRow* solid : solids) {
+        const std::string_view picture = pictureOf(*solid);
+        html << "<label class=\"solid\"><input type=\"radio\" name=\"solid\" id=\"solid-" << solid->key << "\" value=\""
+             << solid->key << "\"" << (solid == solids.front() ? " checked" : "") << ">";
+        if (!picture.empty()) {
+            const layout::ControlRow* calculators = layout::findControl(picture);
+            const solver::PictureSize own = solid->registration->pictureSize;
+            html << "<img src=\"pictures/" << picture << ".svg\" width=\""
+                 << (calculators ? layout::twipsToPixels(calculators->width) : own.width) << "\" height=\""
+                 << (calculators ? layout::twipsToPixels(calculators->height) : own.height) << "\" alt=\"\">";
+        }
+        html << "<span>" << escaped(solver::hyphenated(solid->name)) << "</span></label>\n";
     }
     html << "</div>\n";
     // A prism's or a pyramid's base of another shape (the polygon's other
     // figures): shown under the pictures while its solid is chosen.
-    for (const SolidRow& solid : solver::allSolids()) {
-        const auto variants = solver::variantsOf(solid);
+    for (const SolidRow* solid : solids) {
+        const auto variants = solver::variantsOf(*solid);
         if (variants.size() < 2) continue;
-        html << "<div class=\"setting base-choice\" id=\"base-choice-" << solid.key << "\" data-family=\"" << solid.key
-             << "\"" << (&solid == &solver::allSolids().front() ? "" : " hidden") << "><label for=\"base-" << solid.key
-             << "\">Основа</label><select id=\"base-" << solid.key << "\" data-family=\"" << solid.key << "\">";
+        html << "<div class=\"setting base-choice\" id=\"base-choice-" << solid->key << "\" data-family=\"" << solid->key
+             << "\"" << (solid == solids.front() ? "" : " hidden") << "><label for=\"base-" << solid->key
+             << "\">Основа</label><select id=\"base-" << solid->key << "\" data-family=\"" << solid->key << "\">";
         for (const SolidRow* variant : variants)
             html << "<option value=\"" << variant->key << "\">" << escaped(variant->variant) << "</option>";
         html << "</select></div>\n";
@@ -164,10 +168,8 @@ void writeUses(std::ostream& html, const SolidRow& solid) {
 void writeQuantities(std::ostream& html) {
     bool first = true;
     std::vector<const SolidRow*> solids;
-    for (const SolidRow& offered : solver::allSolids())
-        for (const SolidRow* variant : solver::variantsOf(offered)) solids.push_back(variant);
-    // A frustum has no picture yet: its fields, for a task read from the text.
-    for (const SolidRow* frustum : solver::frustums()) solids.push_back(frustum);
+    for (const SolidRow* offered : solver::pictured())
+        for (const SolidRow* variant : solver::variantsOf(*offered)) solids.push_back(variant);
     for (const SolidRow* each : solids) {
         const SolidRow& solid = *each;
         html << "<fieldset class=\"quantities\" id=\"fields-" << solid.key << "\" data-solid=\"" << solid.key << "\""

@@ -84,8 +84,8 @@ bool namesQuantity(std::string_view key) {
         return quantity.size() == key.size() &&
                std::equal(key.begin(), key.end(), quantity.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
     };
-    for (const SolidRow& offered : allSolids())
-        for (const SolidRow* solid : variantsOf(offered))
+    for (const SolidRow* offered : pictured())
+        for (const SolidRow* solid : variantsOf(*offered))
             for (const QuantityRow& quantity : withUses(*solid).quantities)
                 if (sameLetters(quantity.key)) return true;
     return false;

@@ -19,30 +19,52 @@ namespace {
 constexpr QSize pictureRoom(66, 82);
 
 // The solid's picture, standing at the bottom of the room in its middle, so
-// that every name starts at the same height. The picture is the calculator's
-// one its registration row names; none where it names none.
+// that every name starts at the same height: the calculator's one its
+// registration row names, at the size the calculator shows it, or one of its
+// own at the size the row gives; none where it names none.
 QIcon pictureOf(const solver::SolidRow& solid, qreal ratio) {
-    const layout::ControlRow* picture =
-        solid.registration ? layout::findControl(solid.registration->picture) : nullptr;
-    if (!picture) return {};
-    const QSize size = pixelRect(*picture).size();
+    if (!solid.registration || solid.registration->picture.empty()) return {};
+    const solver::Registration& row = *solid.registration;
+    const layout::ControlRow* calculators = layout::findControl(row.picture);
+    const QSize size = calculators ? pixelRect(*calculators).size() : QSize(row.pictureSize.width, row.pictureSize.height);
+    const QString resource = QStringLiteral(":/pictures/") + fromUtf8(row.picture) + QStringLiteral(".svg");
     QPixmap room(pictureRoom * ratio);
     room.setDevicePixelRatio(ratio);
     room.fill(Qt::transparent);
     QPainter painter(&room);
     painter.drawImage(QPoint((pictureRoom.width() - size.width()) / 2, pictureRoom.height() - size.height()),
-                      renderPicture(pictureResource(*picture), size, ratio));
+                      renderPicture(resource, size, ratio));
     painter.end();
     return QIcon(room);
 }
 
-// Wide enough for the longest word of any solid's name, high enough for two lines.
+// The lines a name takes in a cell as wide as `width`, broken between words.
+int linesOf(const QString& name, const QFontMetrics& metrics, int width) {
+    int lines = 1;
+    QString line;
+    for (const QString& word : name.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            ++lines;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    return lines;
+}
+
+// Wide enough for the longest word of any solid's name, high enough for the
+// longest name's lines.
 QSize cellFor(const QFontMetrics& metrics) {
     int widest = pictureRoom.width();
-    for (const solver::SolidRow& solid : solver::allSolids())
-        for (const QString& word : fromUtf8(solid.name).split(QLatin1Char(' ')))
+    for (const solver::SolidRow* solid : solver::pictured())
+        for (const QString& word : fromUtf8(solid->name).split(QLatin1Char(' ')))
             widest = std::max(widest, metrics.horizontalAdvance(word));
-    return {widest + 16, pictureRoom.height() + 2 * metrics.lineSpacing() + 12};
+    int lines = 1;
+    for (const solver::SolidRow* solid : solver::pictured())
+        lines = std::max(lines, linesOf(fromUtf8(solid->name), metrics, widest));
+    return {widest + 16, pictureRoom.height() + lines * metrics.lineSpacing() + 12};
 }
 
 }  // namespace
@@ -63,29 +85,29 @@ SolidChoice::SolidChoice(QWidget* parent) : QListWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const qreal ratio = devicePixelRatioF();
-    for (const solver::SolidRow& solid : solver::allSolids()) {
-        auto* item = new QListWidgetItem(pictureOf(solid, ratio), fromUtf8(solid.name), this);
-        item->setData(Qt::UserRole, fromUtf8(solid.key));
+    for (const solver::SolidRow* solid : solver::pictured()) {
+        auto* item = new QListWidgetItem(pictureOf(*solid, ratio), fromUtf8(solid->name), this);
+        item->setData(Qt::UserRole, fromUtf8(solid->key));
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     setFixedHeight(gridSize().height() + 2 * frameWidth() + 2);
-    setMinimumWidth(int(solver::allSolids().size()) * gridSize().width() + 2 * frameWidth() + 2);
+    setMinimumWidth(int(solver::pictured().size()) * gridSize().width() + 2 * frameWidth() + 2);
     setCurrentRow(0);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) emit chosen(solver::allSolids()[std::size_t(row)]);
+        if (row >= 0) emit chosen(*solver::pictured()[std::size_t(row)]);
     });
     connect(this, &QListWidget::itemActivated, this, [this] { emit confirmed(); });
 }
 
 const solver::SolidRow& SolidChoice::current() const {
-    return solver::allSolids()[std::size_t(std::max(0, currentRow()))];
+    return *solver::pictured()[std::size_t(std::max(0, currentRow()))];
 }
 
 void SolidChoice::choose(const solver::SolidRow& solid) {
-    const auto all = solver::allSolids();
+    const auto all = solver::pictured();
     for (std::size_t i = 0; i < all.size(); ++i)
-        if (&all[i] == &solid) return setCurrentRow(int(i));
-    // A solid read from a task that no picture shows (a frustum): none is taken for it.
+        if (all[i] == &solid) return setCurrentRow(int(i));
+    // A solid read from a task that no picture shows: none is taken for it.
     setCurrentRow(-1);
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The choice of the solid of a task: the solver's eight solids side by side,
+// The choice of the solid of a task: the solids offered by their pictures side by side,
 // each with its picture and name, one tab stop, the arrow keys moving the
 // choice. Enter on a solid (or a double click) goes on to its fields.
 

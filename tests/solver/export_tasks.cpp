@@ -4,8 +4,8 @@
 //
 //   stereometry_solver_tasks OUT.json [--frustums]
 //
-// With --frustums also the frustums' tasks, which the window and the page do
-// not offer yet (the command line's test takes them).
+// With --frustums also the frustums' tasks (the page's test and the command
+// line's take them).
 #include <fstream>
 #include <iostream>
 #include <string_view>

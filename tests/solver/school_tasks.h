@@ -349,10 +349,9 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     return tasks;
 }
 
-// The frustums of a cone and of a regular pyramid (r1, a1 of the larger base),
-// found by their keys before the window and the page offer them: solved by the
-// core's tests and the command line's (stereometry_solver_tasks OUT --frustums),
-// not yet typed into the window or the page.
+// The frustums of a cone and of a regular pyramid (r1, a1 of the larger base):
+// solved by the core's tests and the command line's (stereometry_solver_tasks
+// OUT --frustums), and typed into the window and the page by their pictures.
 inline const std::vector<SchoolTask>& frustumTasks() {
     static const std::vector<SchoolTask> tasks = {
     {"a cone frustum from its radii and height", "cone-frustum r1=6 r2=3 h=4", Expect::Solved,

@@ -162,7 +162,7 @@ void chooseSolid(ProblemsWindow& window, const std::string& key) {
     // A solid on a base of its own shape: its family's picture, then its base.
     const solver::SolidRow& variant = *solver::solidByKey(key);
     const QString offered = QString::fromUtf8(solver::offeredBy(variant).key.data());
-    for (int i = 0; i < 8 && solids->currentItem()->data(Qt::UserRole).toString() != offered; ++i)
+    for (int i = 0; i < int(solver::pictured().size()) && solids->currentItem()->data(Qt::UserRole).toString() != offered; ++i)
         QTest::keyClick(solids, Qt::Key_Right);
     auto* base = window.findChild<QComboBox*>(QStringLiteral("base"));
     QVERIFY(base);
@@ -354,13 +354,23 @@ QStringList laptopFaults(ProblemsWindow& window, const QString& task) {
     return faults;
 }
 
+// The school tasks, then the frustums'.
+const std::vector<solver::testing::SchoolTask>& tableTasks() {
+    static const std::vector<solver::testing::SchoolTask> tasks = [] {
+        std::vector<solver::testing::SchoolTask> all = solver::testing::schoolTasks();
+        all.insert(all.end(), solver::testing::frustumTasks().begin(), solver::testing::frustumTasks().end());
+        return all;
+    }();
+    return tasks;
+}
+
 class ProblemsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void schoolTasksShowTheSolversTexts_data() {
         QTest::addColumn<QString>("task");
-        for (const solver::testing::SchoolTask& row : solver::testing::schoolTasks())
+        for (const solver::testing::SchoolTask& row : tableTasks())
             if (typable(parse(row.task))) QTest::newRow(row.task.data()) << QString::fromUtf8(row.task.data());
     }
     // Every task of the table the window can take: typed, Enter, then all it shows.
@@ -380,7 +390,7 @@ private slots:
         QStringList tasks{QStringLiteral("cone S=15π V=12π"), QStringLiteral("box a=1 d=√14 V=6"),
                           QStringLiteral("pyramid n=4 a=6 h=4"), QStringLiteral("pyramid n=4 a=-6 h=abc"),
                           QStringLiteral("cone r=5 l=3")};
-        for (const solver::testing::SchoolTask& row : solver::testing::schoolTasks())
+        for (const solver::testing::SchoolTask& row : tableTasks())
             if (typable(parse(row.task))) tasks << QString::fromUtf8(row.task.data());
         ProblemsWindow window(",");
         QVERIFY(shownWithFocus(window));
@@ -402,7 +412,7 @@ private slots:
         ProblemsWindow window(",");
         QVERIFY(showActive(window));
         QString written;
-        for (const solver::testing::SchoolTask& row : solver::testing::schoolTasks()) {
+        for (const solver::testing::SchoolTask& row : tableTasks()) {
             const Task parsed = parse(row.task);
             if (!typable(parsed)) continue;
             std::vector<std::pair<std::string, std::string>> givens;
@@ -645,7 +655,7 @@ private slots:
                      QStringLiteral("вмъкни ") + sign);
         QAccessibleInterface* solids = QAccessible::queryAccessibleInterface(window.findChild<QListWidget*>("solids"));
         QCOMPARE(solids->text(QAccessible::Name), QStringLiteral("Тяло"));
-        QCOMPARE(solids->childCount(), 8);
+        QCOMPARE(solids->childCount(), 10);
         window.solve();
         QAccessibleInterface* announcement =
             QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(QStringLiteral("Announcement")));
@@ -840,10 +850,12 @@ private slots:
         QVERIFY(showActive(window));
         window.showText(QStringLiteral("Куб има ръб 20 cm. Колко литра е обемът му?"));
         QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("8 l (търси се)"));
-        // A frustum, not among the pictures: its own fields, and no picture taken for it.
+        // A frustum: its own picture taken, its own fields.
         window.showText(QStringLiteral("Пресечен конус има радиуси 6 cm и 3 cm и височина 4 cm. Намерете обема."));
         QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("84π ≈ 263,89 cm³ (≈ 0,26 l) (търси се)"));
-        QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("solids"))->currentRow(), -1);
+        const QListWidget* solids = window.findChild<QListWidget*>(QStringLiteral("solids"));
+        QCOMPARE(solids->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("cone-frustum"));
+        QCOMPARE(solids->currentItem()->text(), QStringLiteral("пресечен конус"));
         window.showText(QStringLiteral("Около куб с ръб 2 cm е описана сфера. Намерете лицето на сферата."));
         const QString read = window.findChild<QLabel*>(QStringLiteral("text-read"))->text();
         QVERIFY2(read.contains(QStringLiteral("„описана“")), qPrintable(read));

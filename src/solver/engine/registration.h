@@ -126,8 +126,17 @@ struct WorksheetRow {
     WordedOnBase onBase = {};
 };
 
+// The size a picture is shown at, in pixels.
+struct PictureSize {
+    int width = 0, height = 0;
+};
+
 struct Registration {
-    std::string_view picture;  // the calculator's picture of the solid: "Image7"
+    // The solid's picture (resources/pictures/NAME.svg): one of the calculator's
+    // ("Image7"), shown at the size its window gives it, or one of its own
+    // ("cone-frustum"), shown at `pictureSize`.
+    std::string_view picture;
+    PictureSize pictureSize = {};
     bool plane = false;        // a plane figure: its lengths may be given as 3√3
     DrawingRow drawing = {};
     WorksheetRow worksheet = {};

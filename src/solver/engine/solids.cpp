@@ -24,6 +24,16 @@ std::span<const SolidRow* const> frustums() {
     return solids;
 }
 
+std::span<const SolidRow* const> pictured() {
+    static const std::vector<const SolidRow*> solids = [] {
+        std::vector<const SolidRow*> all;
+        for (const SolidRow& solid : allSolids()) all.push_back(&solid);
+        all.insert(all.end(), frustums().begin(), frustums().end());
+        return all;
+    }();
+    return solids;
+}
+
 std::span<const SolidRow* const> solidsOnBases() {
     static const std::vector<const SolidRow*> solids = tables::makeSolidsOnBases();
     return solids;

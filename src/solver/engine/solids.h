@@ -183,6 +183,9 @@ std::span<const SolidRow* const> baseShapes();
 std::span<const SolidRow* const> solidsOnBases();
 // The frustums of a cone and of a regular pyramid, found by their keys.
 std::span<const SolidRow* const> frustums();
+// The solids the window and the pages offer by their pictures, in their
+// order: the eight, then the frustums.
+std::span<const SolidRow* const> pictured();
 // The kinds a solid offered by its picture stands for, itself first: a right
 // prism, then the prisms on bases of other shapes; a regular polygon, then the
 // other bases as plane figures. Only itself where it has no others.

@@ -67,9 +67,10 @@ constexpr RelationRow relations[] = {
 // solid drawn from 3, 4, 5) or not (the one that says what more to give, from 1,3, 2,9, 2,3), keep r1 > r2.
 constexpr std::string_view base[] = {"r2", "r1", "h"};
 constexpr std::string_view otherNames[] = {"пресечен конус"};
-// Its figure and its net (a ring sector with the two circles); no picture among the calculator's yet.
+// Its picture, its figure and its net (a ring sector with the two circles).
 constexpr Registration registration{
-    .picture = {},
+    .picture = "cone-frustum",
+    .pictureSize = {66, 48},
     .drawing = {.figure = "cone frustum",
                 .proportions = {"r1", "r2", "h"},
                 .net = "cone frustum",
@@ -127,9 +128,10 @@ constexpr std::string_view base[] = {"a2", "a1", "h"};  // as the cone frustum's
 constexpr std::pair<std::string_view, std::string_view> sharedCount[] = {{"n", "n"}};
 constexpr PartRow parts[] = {{&regularPolygon, "1", sharedCount}, {&regularPolygon, "2", sharedCount}};
 constexpr std::string_view otherNames[] = {"пресечена пирамида", "правилна пресечена пирамида"};
-// Its figure and its net (the trapezoids round the larger base, the smaller on one of them).
+// Its picture, its figure and its net (the trapezoids round the larger base, the smaller on one of them).
 constexpr Registration registration{
-    .picture = {},
+    .picture = "pyramid-frustum",
+    .pictureSize = {53, 46},
     .drawing = {.figure = "pyramid frustum",
                 .proportions = {"a1", "a2", "h"},
                 .net = "pyramid frustum",
