@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "reader/items.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "reader/phrase_match.h"
@@ -20,7 +21,10 @@ struct Unit {
 
 class Scanner {
 public:
-    explicit Scanner(std::vector<Token> tokens) : t_(std::move(tokens)) { mergeScannedLetters(); }
+    explicit Scanner(std::vector<Token> tokens) : t_(std::move(tokens)) {
+        mergeScannedLetters();
+        angleAfterItsPlane();
+    }
 
     std::vector<Item> run() {
         while (i_ < t_.size()) step();
@@ -74,6 +78,35 @@ private:
             merged.push_back(digit);
         }
         t_ = std::move(merged);
+    }
+
+    // „сключва ъгъл 60° с основата“ read as „сключва с основата ъгъл 60°“, the
+    // order the vocabulary knows: the angle's value, its number with what is
+    // written of it (°, „градуса“, π/3), moved after the plane it is measured
+    // to, the words up to „основата“ or a lateral face's name.
+    void angleAfterItsPlane() {
+        constexpr std::size_t longestValue = 6, longestPlane = 6;
+        for (std::size_t k = 0; k + 2 < t_.size(); ++k) {
+            if (!(wordIs(k, "сключва*") || wordIs(k, "образува*")) || !(wordIs(k + 1, "ъгъл") || wordIs(k + 1, "ъгли")))
+                continue;
+            std::size_t with = k + 2;
+            bool numbered = false;
+            while (with < t_.size() && with < k + 2 + longestValue && !wordIs(with, "с") && !wordIs(with, "със")) {
+                if (t_[with].kind == TokenKind::Mark && (mark(with, ",") || mark(with, ".") || mark(with, ";"))) break;
+                numbered = numbered || number(with);
+                ++with;
+            }
+            if (!numbered || !(wordIs(with, "с") || wordIs(with, "със"))) continue;
+            std::size_t past = with + 1;
+            while (past < t_.size() && past < with + 1 + longestPlane && word(past) &&
+                   !(wordIs(past, "основа*") || wordIs(past, "стен*") || wordIs(past, "стена") || wordIs(past, "стената")))
+                ++past;
+            if (!(wordIs(past, "основа*") || wordIs(past, "стен*") || wordIs(past, "стена") || wordIs(past, "стената"))) continue;
+            ++past;
+            // „ъгъл“ and its value after the plane: k+1 .. with, then with .. past.
+            std::rotate(t_.begin() + std::ptrdiff_t(k + 1), t_.begin() + std::ptrdiff_t(with), t_.begin() + std::ptrdiff_t(past));
+            k = past - 1;
+        }
     }
 
     // A unit at k: [кв.|куб.] cm [²|³|^2], cm2, „кубически сантиметра“.
@@ -447,6 +480,7 @@ private:
             item.text = std::string(match.phrase->meaning);
             item.number = item.text.substr(0, item.text.size() - std::string_view("°").size());
             item.degrees = true;
+            sectorRadius();
             return;
         }
         if (match.phrase && match.phrase->role == Role::NumberWord) {
@@ -478,6 +512,15 @@ private:
             return;
         }
         push(ItemKind::Unknown, i_, i_ + 1).text = token.cased;
+    }
+
+    // „полукръг с радиус 8 cm“: after the net's angle in words, the radius of
+    // its sector (a cone's generator), never the base's.
+    void sectorRadius() {
+        if (!(wordIs(i_, "с") || wordIs(i_, "със")) || !wordIs(i_ + 1, "радиус*")) return;
+        Item& item = push(ItemKind::Phrase, i_, i_ + 2);
+        item.role = Role::Quantity;
+        item.meaning = "net radius";
     }
 
     bool afterNumber() const { return i_ > 0 && t_[i_ - 1].kind == TokenKind::Number; }

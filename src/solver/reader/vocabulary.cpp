@@ -188,10 +188,11 @@ constexpr Phrase phraseTable[] = {
     {"четвърт|четвъртина кръг|кръга", NumberWord, "90°"},
     {"третина кръг|кръга", NumberWord, "120°"},
     {"три четвърти кръг|кръга", NumberWord, "270°"},
-    // The net's radius is the generator, not the base's: not read yet, never taken for r.
-    {"полукръг|полукръга|кръг|кръга с радиус*", Unsupported, "net radius"},
-    {"четвърт|четвъртина|третина кръг|кръга с радиус*", Unsupported, "net radius"},
-    {"три четвърти кръг|кръга с радиус*", Unsupported, "net radius"},
+    // The net's radius is the generator, not the base's („полукръг с радиус 8 cm“
+    // is read by the scanner after the angle in words).
+    {"кръгов* сектор* с радиус*", Quantity, "net radius"},
+    {"радиус* на сектор*|развивк*", Quantity, "net radius"},
+    {"кръг|кръга с радиус*", Unsupported, "net radius"},
 
     // Where a pyramid's apex is over its base: all lateral edges equal (the
     // centre of the circle round the base), all faces at equal angles to the
@@ -461,6 +462,7 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"apex angle", "cone", "β"},
     {"face apex angle", "pyramid", "γ"},
     {"sector angle", "cone", "θ"},
+    {"net radius", "cone", "l"},
     {"axial section", "cylinder cone", "Q"},
     {"sides", "polygon prism pyramid", "n"},
     {"length", "box", "a"},
