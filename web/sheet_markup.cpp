@@ -91,8 +91,8 @@ void writeSettings(std::ostream& html) {
         if (!solid->family.empty()) writeBox(*solid);
     html << "</div>\n";
     if (laterGrade > 0) {
-        html << "<p class=\"setting-note\" id=\"from-grade\">От " << laterGrade << ". клас (без отметка — и те, "
-             << "когато класът е от " << laterGrade << " нататък):</p>\n"
+        html << "<p class=\"setting-note\" id=\"from-grade\">От " << laterGrade
+             << ". клас нататък (без отметка листът за такъв клас ги включва):</p>\n"
              << "<div class=\"solid-list from-grade\" role=\"group\" aria-labelledby=\"from-grade\">\n";
         for (const solver::SolidRow* solid : offered)
             if (solver::worksheet::firstGrade(*solid) > 0) writeBox(*solid);
