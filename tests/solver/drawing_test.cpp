@@ -382,8 +382,9 @@ std::vector<std::string> figuresAcrossMeasures() {
     for (const char* task : {"cone l=8 α=30°", "cone l=10 β=90°", "cone r=3 α=75°", "pyramid n=4 a=6 φ=60°",
                              "pyramid n=4 b=8 α=45°", "pyramid n=3 h=2 φ=30°", "pyramid n=6 a=2 α=60°",
                              "box a=3 b=4 α=30°", "box a=10 b=2 α=60°", "prism n=4 d1=10 α=30°", "prism n=6 a=2 α=70°",
-                             "cylinder r=3 h=4 α=?", "cylinder d=6 α=60°", "cylinder r=1 h=10 α=?", "cylinder d1=10 α=30° Q=?",
-                             "cone-frustum r1=6 r2=3 h=4 α=?", "cone-frustum r1=5 r2=1 α=60°", "cone-frustum r1=10 r2=8 α=30° Q=?",
+                             "cylinder r=3 h=4 α=?", "cylinder d=6 α=60°", "cylinder r=1 h=10 α=?",
+                             "cylinder d1=10 α=30° Q=?", "cone-frustum r1=6 r2=3 h=4 α=?", "cone-frustum r1=5 r2=1 α=60°",
+                             "cone-frustum r1=10 r2=8 α=30° Q=?",
                              "pyramid-frustum n=4 a1=8 a2=2 h=4 α=? φ=?", "pyramid-frustum n=4 a1=10 a2=4 φ=60°",
                              "pyramid-frustum n=3 a1=6 a2=3 α=45°", "pyramid-frustum n=6 a1=4 a2=1 h=8 φ=?"})
         tasks.emplace_back(task);
@@ -551,7 +552,8 @@ TEST(DrawingTest, AnglesAreMarkedOnTheCylinderAndTheFrustums) {
         const ParsedTask parsed = parseTask(row.task);
         const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
         ASSERT_EQ(outcome.status, Status::Solved);
-        const XmlElement root = wellFormed(figureSvg(*outcome.solid, outcome.solutions.at(0), {outcome.unit, row.asked}));
+        const XmlElement root =
+            wellFormed(figureSvg(*outcome.solid, outcome.solutions.at(0), {outcome.unit, row.asked}));
         int arcs = 0, angles = 0;
         root.each([&](const XmlElement& e) { arcs += e.tag == "g" && e.attribute("class") == "angle-marks"; });
         for (const auto& [key, ink] : row.labelled) {

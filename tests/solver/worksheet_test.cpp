@@ -415,18 +415,21 @@ TEST(Worksheet, FrustumsFromGrade10) {
                             checkKeyAsSteps(*sheet, task, faults);
                             checkGivensReadBack(*sheet, task, faults);
                             const FrustumMeasures m = frustumMeasures(task, settings.pi);
-                            if (!(m.larger > m.smaller && m.smaller > 0)) faults.add(*sheet, task, "the larger base not first");
+                            if (!(m.larger > m.smaller && m.smaller > 0))
+                                faults.add(*sheet, task, "the larger base not first");
                             const bool angle = std::any_of(task.givens.begin(), task.givens.end(), [](const Given& g) {
                                 return g.key == "α" || g.key == "φ";
                             });
                             angles += angle;
                             if (!angle && numbers == Numbers::Whole) {
                                 if (std::fabs(m.slant - std::round(m.slant)) > 1e-9)
-                                    faults.add(*sheet, task, "no whole generator or apothem: " + std::to_string(m.slant));
+                                    faults.add(*sheet, task, "no whole slant: " + std::to_string(m.slant));
                                 ++wholeSlants;
                             }
-                            const bool worded = task.text.starts_with("Даден е пресечен конус с радиуси на основите ") ||
-                                                task.text.starts_with("Дадена е правилна четириъгълна пресечена пирамида с основни ръбове ");
+                            const bool worded =
+                                task.text.starts_with("Даден е пресечен конус с радиуси на основите ") ||
+                                task.text.starts_with(
+                                    "Дадена е правилна четириъгълна пресечена пирамида с основни ръбове ");
                             if (!worded) faults.add(*sheet, task, "worded " + task.text);
                             // The grade's tools find every answer as the key has it.
                             Settings limited;
@@ -441,7 +444,7 @@ TEST(Worksheet, FrustumsFromGrade10) {
                             for (const Answer& answer : task.answers) {
                                 const QuantityResult* q = outcome.solutions.front().find(answer.key);
                                 if (!q || !q->determined || !near(q->value, answer.value))
-                                    faults.add(*sheet, task, answer.key + " otherwise with grade " + std::to_string(grade));
+                                    faults.add(*sheet, task, answer.key + " otherwise at grade " + std::to_string(grade));
                             }
                         }
                 }

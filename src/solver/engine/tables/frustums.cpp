@@ -161,7 +161,8 @@ constexpr TaskPattern inverse[] = {
     {{"a1", "a2", "S1"}, {"k"}, {"h", "V"}, 10},
 };
 // A whole apothem: (a1 − a2) : 2 and h legs of a right triangle with whole sides.
-constexpr MeasureDrawn wholeApothem[] = {{{"a2"}, Drawn::EvenLength, 2, 8}, {{"a1", "h"}, Drawn::AbovePrevious, 0, 0, 2}};
+constexpr MeasureDrawn wholeApothem[] = {{{"a2"}, Drawn::EvenLength, 2, 8},
+                                         {{"a1", "h"}, Drawn::AbovePrevious, 0, 0, 2}};
 // The base edges and an angle with the larger base, for the tasks that give one.
 constexpr MeasureDrawn edgesAtFacesAngle[] = {
     {{"a2"}, Drawn::EvenLength, 2, 8}, {{"a1"}, Drawn::AbovePrevious, 1, 5, 2}, {{"φ"}, Drawn::TableAngle}};
