@@ -76,15 +76,29 @@ void writeSettings(std::ostream& html) {
         html << "<label class=\"check-box\"><input type=\"checkbox\" name=\"solids\" id=\"solid-" << solid.key
              << "\" value=\"" << solid.key << "\"><span>" << escaped(solver::hyphenated(solid.name)) << "</span></label>\n";
     };
+    // Those set from a grade on (the frustums, from grade 10) in a list of
+    // their own: without a tick, a sheet of that grade takes them in too.
     const std::vector<const solver::SolidRow*> offered = solver::worksheet::sheetSolids();
-    for (const solver::SolidRow* solid : offered)
-        if (solid->family.empty()) writeBox(*solid);
+    int laterGrade = 0;
+    for (const solver::SolidRow* solid : offered) {
+        if (solid->family.empty() && solver::worksheet::firstGrade(*solid) == 0) writeBox(*solid);
+        if (laterGrade == 0) laterGrade = solver::worksheet::firstGrade(*solid);
+    }
     html << "</div>\n<p class=\"setting-note\">Без отметка: всички тела от горния списък.</p>\n"
          << "<p class=\"setting-note\" id=\"on-bases\">Призми и пирамиди с други основи:</p>\n"
          << "<div class=\"solid-list on-bases\" role=\"group\" aria-labelledby=\"on-bases\">\n";
     for (const solver::SolidRow* solid : offered)
         if (!solid->family.empty()) writeBox(*solid);
-    html << "</div>\n</fieldset>\n<div class=\"settings-grid\">\n";
+    html << "</div>\n";
+    if (laterGrade > 0) {
+        html << "<p class=\"setting-note\" id=\"from-grade\">От " << laterGrade
+             << ". клас нататък (без отметка листът за такъв клас ги включва):</p>\n"
+             << "<div class=\"solid-list from-grade\" role=\"group\" aria-labelledby=\"from-grade\">\n";
+        for (const solver::SolidRow* solid : offered)
+            if (solver::worksheet::firstGrade(*solid) > 0) writeBox(*solid);
+        html << "</div>\n";
+    }
+    html << "</fieldset>\n<div class=\"settings-grid\">\n";
     writeSelect(html, "kind", "Вид задачи",
                 {{"mixed", "смесени"}, {"direct", "преки (търсят се лица и обем)"}, {"inverse", "обратни (дадени са лице или обем)"}});
     writeNumber(html, "count", "Брой задачи (1–30)", 30);

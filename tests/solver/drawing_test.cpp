@@ -381,7 +381,12 @@ std::vector<std::string> figuresAcrossMeasures() {
     // The angles given, marked with an arc at their vertex.
     for (const char* task : {"cone l=8 α=30°", "cone l=10 β=90°", "cone r=3 α=75°", "pyramid n=4 a=6 φ=60°",
                              "pyramid n=4 b=8 α=45°", "pyramid n=3 h=2 φ=30°", "pyramid n=6 a=2 α=60°",
-                             "box a=3 b=4 α=30°", "box a=10 b=2 α=60°", "prism n=4 d1=10 α=30°", "prism n=6 a=2 α=70°"})
+                             "box a=3 b=4 α=30°", "box a=10 b=2 α=60°", "prism n=4 d1=10 α=30°", "prism n=6 a=2 α=70°",
+                             "cylinder r=3 h=4 α=?", "cylinder d=6 α=60°", "cylinder r=1 h=10 α=?",
+                             "cylinder d1=10 α=30° Q=?", "cone-frustum r1=6 r2=3 h=4 α=?", "cone-frustum r1=5 r2=1 α=60°",
+                             "cone-frustum r1=10 r2=8 α=30° Q=?",
+                             "pyramid-frustum n=4 a1=8 a2=2 h=4 α=? φ=?", "pyramid-frustum n=4 a1=10 a2=4 φ=60°",
+                             "pyramid-frustum n=3 a1=6 a2=3 α=45°", "pyramid-frustum n=6 a1=4 a2=1 h=8 φ=?"})
         tasks.emplace_back(task);
     for (const char* r : {"1", "7", "100"}) tasks.push_back(std::string("sphere r=") + r + " d=?");
     for (int n : {3, 4, 5, 6, 12, 100}) tasks.push_back("polygon n=" + std::to_string(n) + " a=2 r=? R=?");
@@ -518,6 +523,48 @@ TEST(DrawingTest, ManySidedSolidsAreDrawnByTheirOutline) {
                   return std::fabs(line.first.y - top) < 0.5 || std::fabs(line.second.y - top) < 0.5;
               }),
               12);
+}
+
+// The cylinder's and the frustums' angles: marked with an arc and labelled
+// where the task gives or asks them, with the lines they sit between, and
+// nowhere else.
+struct MarkedAngles {
+    const char* task;
+    std::vector<std::string> asked;
+    std::vector<std::pair<std::string, std::string>> labelled;  // the angle's key, "given" or "found"
+};
+
+TEST(DrawingTest, AnglesAreMarkedOnTheCylinderAndTheFrustums) {
+    const MarkedAngles rows[] = {
+        {"cylinder r=3 h=4", {}, {}},
+        {"cylinder r=3 h=4", {"α"}, {{"α", "found"}, {"d1", "found"}}},
+        {"cylinder d=6 α=60°", {"h"}, {{"α", "given"}}},
+        {"cone-frustum r1=6 r2=3 h=4", {"l"}, {}},
+        {"cone-frustum r1=6 r2=3 h=4", {"α"}, {{"α", "found"}}},
+        {"cone-frustum r1=5 r2=1 α=60°", {"h", "Q"}, {{"α", "given"}}},
+        {"pyramid-frustum n=4 a1=8 a2=2 h=4", {"k"}, {}},
+        {"pyramid-frustum n=4 a1=8 a2=2 h=4", {"α", "φ"}, {{"α", "found"}, {"φ", "found"}}},
+        {"pyramid-frustum n=4 a1=10 a2=4 φ=60°", {"k"}, {{"φ", "given"}}},
+        {"pyramid-frustum n=3 a1=6 a2=3 α=45°", {"h"}, {{"α", "given"}}},
+    };
+    for (const MarkedAngles& row : rows) {
+        SCOPED_TRACE(std::string(row.task) + " asked " + std::to_string(row.asked.size()));
+        const ParsedTask parsed = parseTask(row.task);
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        ASSERT_EQ(outcome.status, Status::Solved);
+        const XmlElement root =
+            wellFormed(figureSvg(*outcome.solid, outcome.solutions.at(0), {outcome.unit, row.asked}));
+        int arcs = 0, angles = 0;
+        root.each([&](const XmlElement& e) { arcs += e.tag == "g" && e.attribute("class") == "angle-marks"; });
+        for (const auto& [key, ink] : row.labelled) {
+            EXPECT_TRUE(named(root, key, ink)) << key;
+            angles += key == "α" || key == "φ";
+        }
+        EXPECT_EQ(arcs, angles);
+        for (const char* key : {"α", "φ"})
+            if (std::none_of(row.labelled.begin(), row.labelled.end(), [&](const auto& l) { return l.first == key; }))
+                EXPECT_FALSE(named(root, key, "")) << key;
+    }
 }
 
 // The cone's sector angle on its net, for cones wide and narrow: on no cut,

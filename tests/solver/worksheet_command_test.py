@@ -95,6 +95,30 @@ for grade, angles_expected in ((9, False), (11, True)):
         expect(sorted(read["read"]["givens"]) == sorted(g.split("=")[0] for g in task["givens"]),
                f"{task['text']}: read {read['read']['givens']}")
 
+# The frustums from grade 10, chosen by their keys or among all solids: the
+# larger base first, every task solved to its key at that grade, its words read
+# back by --text; named before grade 10, they stop the sheet with a sentence.
+FRUSTUMS = ("cone-frustum", "pyramid-frustum")
+frustums = json.loads(run("--worksheet", "--seed=12", "--count=10", "--grade=10", f"--solids={','.join(FRUSTUMS)}",
+                          "--json").stdout)
+expect(frustums["settings"]["solids"] == list(FRUSTUMS) and len(frustums["tasks"]) == 10
+       and {task["solid"] for task in frustums["tasks"]} == set(FRUSTUMS),
+       f"--solids=frustums: {frustums['settings']} {[task['solid'] for task in frustums['tasks']]}")
+for task in frustums["tasks"]:
+    givens = dict(given.split("=") for given in task["givens"])
+    larger, smaller = ("r1", "r2") if task["solid"] == "cone-frustum" else ("a1", "a2")
+    expect(float(givens[larger]) > float(givens[smaller]), f"{task['text']}: the larger base not first")
+    check_task(task, ["--grade=10"])
+    read = json.loads(run("--json", "--text", task["text"]).stdout)["read"]
+    expect(read["solid"] == task["solid"] and sorted(read["givens"]) == sorted(givens) and not read["unread"],
+           f"{task['text']} read as {read}")
+every = json.loads(run("--worksheet", "--seed=12", "--count=30", "--grade=12", "--json").stdout)
+expect(every["settings"]["solids"][-2:] == list(FRUSTUMS) and "cone-frustum,pyramid-frustum&" in every["query"]
+       and set(FRUSTUMS) <= {task["solid"] for task in every["tasks"]}, f"--grade=12: {every['query']}")
+early = run("--worksheet", "--grade=9", "--solids=cone,pyramid-frustum")
+expect(early.returncode == 2 and "pyramid-frustum" in early.stderr and "10. клас" in early.stderr,
+       f"--grade=9 --solids=pyramid-frustum: {early.returncode} {early.stderr}")
+
 # The right prisms and pyramids on bases of other shapes, chosen by their keys:
 # a full sheet and its variant B with other numbers, every task's key marked
 # by the checker, and every task's words read back by --text to its solid,

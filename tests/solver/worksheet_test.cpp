@@ -337,6 +337,144 @@ TEST(Worksheet, VariantsAreAlikeInTheirNumbers) {
     }
 }
 
+// The frustums from grade 10 on: chosen by their keys, or among all solids,
+// sheets of either kind and either numbers full of tasks, the larger base
+// first, a whole generator or apothem where no angle is given on a sheet of
+// whole numbers, the textbook's words read back by the reader, the key exact
+// and found by the solver with the grade's tools; before grade 10, none.
+#ifdef __EMSCRIPTEN__
+constexpr std::uint64_t frustumSheets[] = {5};
+#else
+constexpr std::uint64_t frustumSheets[] = {5, 61, 2026};
+#endif
+
+// The two bases' measures, the larger's first, and the generator or the apothem.
+struct FrustumMeasures {
+    double larger = 0, smaller = 0, slant = 0;
+};
+FrustumMeasures frustumMeasures(const Task& task, PiSetting pi) {
+    Settings settings;
+    settings.pi = pi;
+    const Outcome outcome = solve(task.solid->key, task.givens, settings);
+    if (outcome.status != Status::Solved || outcome.solutions.size() != 1) return {};
+    const Solution& solution = outcome.solutions.front();
+    const bool cone = quantityIndex(*task.solid, "r1") >= 0 && quantityIndex(*task.solid, "a1") < 0;
+    const QuantityResult* larger = solution.find(cone ? "r1" : "a1");
+    const QuantityResult* smaller = solution.find(cone ? "r2" : "a2");
+    const QuantityResult* slant = solution.find(cone ? "l" : "k");
+    if (!larger || !smaller || !slant) return {};
+    return {larger->value, smaller->value, slant->value};
+}
+
+// The reader reads the task's words back to its solid and its givens, an
+// angle with its degree sign.
+void checkGivensReadBack(const Sheet& sheet, const Task& task, Faults& faults) {
+    const reader::ReadTask read = reader::readTask(task.text);
+    if (read.solid != task.solid->key) return faults.add(sheet, task, "read as „" + read.solid + "“: " + read.message);
+    for (const reader::Piece& piece : read.unread) faults.add(sheet, task, "„" + piece.words + "“ not read");
+    std::set<std::string> readGivens, keyGivens;
+    for (const reader::ReadGiven& given : read.givens) {
+        std::string value = given.value.substr(0, given.value.find(' '));
+        if (value.ends_with("°")) value.resize(value.size() - std::string_view("°").size());
+        readGivens.insert(given.key + "=" + value);
+    }
+    for (const Given& given : task.givens) keyGivens.insert(given.key + "=" + commas(given.text));
+    if (readGivens != keyGivens || read.givens.size() != task.givens.size())
+        faults.add(sheet, task, "givens read otherwise: " + task.text);
+}
+
+TEST(Worksheet, FrustumsFromGrade10) {
+    Faults faults;
+    std::set<std::string> solids;
+    int tasks = 0, wholeSlants = 0, angles = 0;
+    for (std::uint64_t number : frustumSheets)
+        for (int grade : {10, 11, 12})
+            for (TaskKind kind : {TaskKind::Direct, TaskKind::Inverse})
+                for (Numbers numbers : {Numbers::Whole, Numbers::Decimal}) {
+                    SheetSettings settings;
+                    settings.number = number;
+                    settings.count = 12;
+                    settings.kind = kind;
+                    settings.numbers = numbers;
+                    settings.pi = number % 2 ? PiSetting::Exact : PiSetting::School;
+                    settings.grade = grade;
+                    settings.solids = {"cone-frustum", "pyramid-frustum"};
+                    EXPECT_EQ(solidsBeyondGrade(settings), "");
+                    const auto [a, b] = makeVariants(settings);
+                    ASSERT_EQ(a.tasks.size(), 12u) << sheetQuery(a.settings);
+                    ASSERT_EQ(b.tasks.size(), 12u) << sheetQuery(b.settings);
+                    int nearlyAlike = 0;
+                    checkParallel(a, b, faults, nearlyAlike);
+                    for (const Sheet* sheet : {&a, &b})
+                        for (const Task& task : sheet->tasks) {
+                            ++tasks;
+                            solids.insert(std::string(task.solid->key));
+                            checkSolvedAsKeyed(*sheet, task, faults);
+                            checkNumbers(*sheet, task, faults);
+                            checkKeyMarked(*sheet, task, faults);
+                            checkKeyAsSteps(*sheet, task, faults);
+                            checkGivensReadBack(*sheet, task, faults);
+                            const FrustumMeasures m = frustumMeasures(task, settings.pi);
+                            if (!(m.larger > m.smaller && m.smaller > 0))
+                                faults.add(*sheet, task, "the larger base not first");
+                            const bool angle = std::any_of(task.givens.begin(), task.givens.end(), [](const Given& g) {
+                                return g.key == "α" || g.key == "φ";
+                            });
+                            angles += angle;
+                            if (!angle && numbers == Numbers::Whole) {
+                                if (std::fabs(m.slant - std::round(m.slant)) > 1e-9)
+                                    faults.add(*sheet, task, "no whole slant: " + std::to_string(m.slant));
+                                ++wholeSlants;
+                            }
+                            const bool worded =
+                                task.text.starts_with("Даден е пресечен конус с радиуси на основите ") ||
+                                task.text.starts_with(
+                                    "Дадена е правилна четириъгълна пресечена пирамида с основни ръбове ");
+                            if (!worded) faults.add(*sheet, task, "worded " + task.text);
+                            // The grade's tools find every answer as the key has it.
+                            Settings limited;
+                            limited.pi = settings.pi;
+                            limited.grade = grade;
+                            limited.asked = task.asked;
+                            const Outcome outcome = solve(task.solid->key, task.givens, limited);
+                            if (outcome.status != Status::Solved || outcome.solutions.size() != 1) {
+                                faults.add(*sheet, task, "not solved with grade " + std::to_string(grade));
+                                continue;
+                            }
+                            for (const Answer& answer : task.answers) {
+                                const QuantityResult* q = outcome.solutions.front().find(answer.key);
+                                if (!q || !q->determined || !near(q->value, answer.value))
+                                    faults.add(*sheet, task, answer.key + " otherwise at grade " + std::to_string(grade));
+                            }
+                        }
+                }
+    EXPECT_TRUE(faults.found.empty()) << faults.report();
+    EXPECT_EQ(solids, (std::set<std::string>{"cone-frustum", "pyramid-frustum"}));
+    EXPECT_GT(wholeSlants, tasks / 4);
+    EXPECT_GT(angles, 0);
+
+    // All solids from grade 10 take the frustums in; before it, a sheet that
+    // names them is made of the eight solids, and the settings say why.
+    std::set<std::string> everySolid;
+    for (std::uint64_t number : frustumSheets) {
+        SheetSettings settings;
+        settings.number = number;
+        settings.count = largestCount;
+        settings.grade = 11;
+        for (const Task& task : makeSheet(settings).tasks) everySolid.insert(std::string(task.solid->key));
+    }
+    EXPECT_TRUE(everySolid.contains("cone-frustum") && everySolid.contains("pyramid-frustum"));
+    for (int grade : {0, 6, 9}) {
+        SheetSettings settings;
+        settings.grade = grade;
+        settings.count = largestCount;
+        for (const Task& task : makeSheet(settings).tasks) EXPECT_EQ(firstGrade(*task.solid), 0) << compact(task);
+        settings.solids = {"cone-frustum"};
+        EXPECT_NE(solidsBeyondGrade(settings).find("от 10. клас"), std::string::npos) << grade;
+        for (const Task& task : makeSheet(settings).tasks) EXPECT_EQ(firstGrade(*task.solid), 0) << compact(task);
+    }
+}
+
 // What a grade-6 key may not write: a trigonometric function, or Pythagoras'
 // theorem (a square as the sum or difference of two squares, or the root of one).
 std::string beyondGrade6(const std::string& step) {
@@ -513,6 +651,14 @@ const Worded wordedTasks[] = {
      "Даден е куб с обем 27 dm³. Намерете ръба и пълната повърхнина на куба."},
     {"cylinder", 0, "d=2,5 h=4", "V", PiSetting::School, Unit::Centimetre,
      "Даден е цилиндър с диаметър 2,5 cm и височина 4 cm. Намерете обема на цилиндъра при π ≈ 3,14."},
+    {"cone-frustum", 0, "r1=6 r2=3 h=4", "l V", PiSetting::Exact, Unit::Centimetre,
+     "Даден е пресечен конус с радиуси на основите 6 cm и 3 cm и височина 4 cm. Намерете образуващата и обема на пресечения конус."},
+    {"cone-frustum", 0, "r1=5 r2=2 α=60", "h S", PiSetting::School, Unit::Centimetre,
+     "Даден е пресечен конус с радиуси на основите 5 cm и 2 cm и ъгъл между образуващата и голямата основа 60°. Намерете височината и околната повърхнина на пресечения конус при π ≈ 3,14."},
+    {"pyramid-frustum", 4, "a1=8 a2=2 h=4", "k V", PiSetting::Exact, Unit::Centimetre,
+     "Дадена е правилна четириъгълна пресечена пирамида с основни ръбове 8 cm и 2 cm и височина 4 cm. Намерете апотемата и обема на пресечената пирамида."},
+    {"pyramid-frustum", 4, "a1=10 a2=4 S=280", "k", PiSetting::School, Unit::Centimetre,
+     "Дадена е правилна четириъгълна пресечена пирамида с основни ръбове 10 cm и 4 cm и околна повърхнина 280 cm². Намерете апотемата на пресечената пирамида."},
 };
 // clang-format on
 
@@ -672,7 +818,11 @@ const QueryCase queryCases[] = {
     {"pi=3.141592", "", "exact (точно) или 3.14"},
     {"kind=both", "", "direct (преки)"},
     {"grade=6&pi=3.14", "number=1&variant=A&count=10&solids=cube,box,prism,pyramid,polygon,cylinder,cone,sphere&kind=mixed&numbers=whole&pi=3.14&unit=cm&grade=6", ""},
-    {"grade=12", "number=1&variant=A&count=10&solids=cube,box,prism,pyramid,polygon,cylinder,cone,sphere&kind=mixed&numbers=whole&pi=exact&unit=cm&grade=12", ""},
+    {"grade=12", "number=1&variant=A&count=10&solids=cube,box,prism,pyramid,polygon,cylinder,cone,sphere,cone-frustum,pyramid-frustum&kind=mixed&numbers=whole&pi=exact&unit=cm&grade=12", ""},
+    {"grade=9", "number=1&variant=A&count=10&solids=cube,box,prism,pyramid,polygon,cylinder,cone,sphere&kind=mixed&numbers=whole&pi=exact&unit=cm&grade=9", ""},
+    {"solids=pyramid-frustum,cone,пресечен+конус&grade=10", "number=1&variant=A&count=10&solids=cone,cone-frustum,pyramid-frustum&kind=mixed&numbers=whole&pi=exact&unit=cm&grade=10", ""},
+    {"solids=cone-frustum", "", "от 10. клас"},
+    {"solids=cone,pyramid-frustum&grade=9", "", "pyramid-frustum"},
     {"grade=", "number=1&variant=A&count=10&solids=cube,box,prism,pyramid,polygon,cylinder,cone,sphere&kind=mixed&numbers=whole&pi=exact&unit=cm", ""},
     {"grade=5", "", "Класът е от 6 до 12"},
     {"grade=13", "", "а не „13“"},

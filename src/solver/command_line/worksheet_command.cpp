@@ -26,7 +26,9 @@ const std::string_view worksheetUsage =
     "  --count=K       брой задачи, от 1 до 30 (по подразбиране 10)\n"
     "  --solids=...    телата, със запетаи (по подразбиране осемте тела); също\n"
     "                  призмите и пирамидите на други основи: prism-rhombus,\n"
-    "                  pyramid-rectangle-edges, pyramid-rhombus-faces\n"
+    "                  pyramid-rectangle-edges, pyramid-rhombus-faces; при\n"
+    "                  --grade=10..12 и пресечените cone-frustum и pyramid-frustum,\n"
+    "                  които тогава са и сред телата по подразбиране\n"
     "  --kind=...      direct: дадени са измеренията; inverse: дадени са повърхнина\n"
     "                  или обем; mixed: и двата вида (по подразбиране)\n"
     "  --numbers=...   whole: цели числа, отговори с π и корени; decimal: десетични\n"
@@ -72,6 +74,10 @@ WorksheetArguments parseWorksheet(int argc, char** argv) {
         const std::string problem = applySetting(a.settings, option->second, argument.substr(equals + 1));
         if (!problem.empty()) a.error = std::string(name) + ": " + problem;
         if (option->second == "number") a.numbered = true;
+    }
+    if (a.error.empty()) {
+        const std::string problem = solidsBeyondGrade(a.settings);
+        if (!problem.empty()) a.error = "--solids: " + problem;
     }
     return a;
 }

@@ -143,6 +143,24 @@ Scene pyramidFrustumScene(const Shown& shown, const Polygon& base, double height
     // The smaller base's inradius only where the task gives it: the top is small for two labels.
     if (const QuantityResult* r2 = m.known("r2"); r2 && r2->given) segment(scene, m, "r2", top, topFoot, true, centre);
     if (segment(scene, m, "h", centre, top, true, foot)) scene.rightAngles.push_back({centre, top, foot});
+    // The lateral edge b's angle α with the larger base, at its lower end: its
+    // projection runs towards the centre, the height from its upper end drops
+    // on it. The faces' angle φ at the apothem's foot: the apothem k, its
+    // projection along r1 and the height from its upper end, as textbooks draw them.
+    const Point edgeTop = onFloor(ratio * left, height), edgeBelow = onFloor(ratio * left);
+    if (angle(scene, shown, "α", onFloor(left), edgeTop, centre)) {
+        if (!m.labelled("b")) scene.line(onFloor(left), edgeTop);
+        scene.line(onFloor(left), centre, Stroke{Ink::Edge, true});
+        scene.line(edgeTop, edgeBelow, Stroke{Ink::Edge, true});
+        scene.rightAngles.push_back({edgeBelow, edgeTop, onFloor(left)});
+    }
+    if (angle(scene, shown, "φ", foot, topFoot, centre)) {
+        const Point footBelow = onFloor(ratio * footAt);
+        if (!m.labelled("k")) scene.line(foot, topFoot);
+        if (!m.labelled("r1")) scene.line(centre, foot, Stroke{Ink::Edge, true});
+        scene.line(topFoot, footBelow, Stroke{Ink::Edge, true});
+        scene.rightAngles.push_back({footBelow, topFoot, foot});
+    }
     return scene;
 }
 

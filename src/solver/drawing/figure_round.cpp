@@ -41,6 +41,15 @@ Scene cylinderScene(const Shown& shown, double r, double h) {
     if (shown.diameter) segment(scene, m, "d", {-r, h}, {r, h}, false, middle);
     if (segment(scene, m, "h", bottom, top, true, {-r, h / 2})) scene.rightAngles.push_back({bottom, top, right});
     segment(scene, m, "r", bottom, right, true, middle);
+    // The axial section's diagonal from the left end of the lower diameter,
+    // and its angle α with the base in the right triangle of d, h and d1.
+    const Point left{-r, 0}, topRight{r, h};
+    const bool diagonal = segment(scene, m, "d1", left, topRight, true, {r, 0});
+    if (angle(scene, shown, "α", left, topRight, right)) {
+        if (!diagonal) scene.line(left, topRight, Stroke{Ink::Edge, true});
+        if (!(shown.section && m.has("Q"))) scene.line(left, right, Stroke{Ink::Edge, true});
+        scene.rightAngles.push_back({right, left, topRight});
+    }
     return scene;
 }
 
@@ -84,8 +93,16 @@ Scene coneFrustumScene(const Shown& shown, double r1, double r2, double h) {
     section(scene, shown, {{-r1, 0}, {r1, 0}, topRight, {-r2, h}}, {-(r1 + r2) / 4, h / 2});
     if (shown.section && m.has("Q")) scene.line({-r1, 0}, centre, Stroke{Ink::Edge, true});
     if (segment(scene, m, "h", centre, top, true, right)) scene.rightAngles.push_back({centre, top, right});
-    segment(scene, m, "r1", centre, right, true, top);
+    const bool radius = segment(scene, m, "r1", centre, right, true, top);
     segment(scene, m, "r2", top, topRight, false, centre);
+    // The generator's angle α with the larger base, in the right triangle of
+    // l, the height from its upper end and r1 − r2 along the radius.
+    if (angle(scene, shown, "α", right, topRight, centre)) {
+        const Point below{r2, 0};
+        if (!radius && !(shown.section && m.has("Q"))) scene.line(centre, right, Stroke{Ink::Edge, true});
+        scene.line(topRight, below, Stroke{Ink::Edge, true});
+        scene.rightAngles.push_back({below, topRight, right});
+    }
     return scene;
 }
 

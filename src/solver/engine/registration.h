@@ -67,6 +67,10 @@ enum class Drawn {
     Listed,        // letters[i]: the i-th number of one of the `listed` rows (a triangle's sides
                    // whose area is whole), on a decimal sheet all times one decimal
     TableAngle,    // letters[0]: an angle of the table, 30°, 45° or 60°, on any sheet
+    AbovePrevious, // letters[0]: the measure drawn just before plus `times` times a Length from
+                   // `low` to `high` (a frustum's larger radius above its smaller); with
+                   // letters[1], plus `times` times the first of RightLegs instead, and
+                   // letters[1] their second (r1 − r2 and h legs of a whole generator)
 };
 
 struct MeasureDrawn {

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "solid_tasks.h"
+
 namespace solver::worksheet {
 namespace {
 
@@ -16,10 +18,11 @@ void writeSettings(Json& json, const SheetSettings& settings) {
     json.beginObject();
     json.key("count").integer(settings.count);
     json.key("solids").beginArray();
-    for (const SolidRow& solid : allSolids())
-        if (settings.solids.empty() ||
-            std::find(settings.solids.begin(), settings.solids.end(), solid.key) != settings.solids.end())
-            json.string(solid.key);
+    if (settings.solids.empty())
+        for (const SolidRow* solid : defaultSolids(settings.grade)) json.string(solid->key);
+    for (const SolidRow* solid : sheetSolids())
+        if (std::find(settings.solids.begin(), settings.solids.end(), solid->key) != settings.solids.end())
+            json.string(solid->key);
     json.endArray();
     json.key("kind").string(kindKey(settings.kind));
     json.key("numbers").string(numbersKey(settings.numbers));

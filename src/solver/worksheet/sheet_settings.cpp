@@ -150,12 +150,25 @@ std::string sheetQuery(const SheetSettings& settings) {
     std::string solids;
     for (const std::string& key : settings.solids) solids += (solids.empty() ? "" : ",") + key;
     if (solids.empty())
-        for (const SolidRow& solid : allSolids()) solids += (solids.empty() ? "" : ",") + std::string(solid.key);
+        for (const SolidRow* solid : defaultSolids(settings.grade))
+            solids += (solids.empty() ? "" : ",") + std::string(solid->key);
     return "number=" + std::to_string(settings.number) + "&variant=" + std::string(variantKey(settings.variant)) +
            "&count=" + std::to_string(settings.count) + "&solids=" + solids +
            "&kind=" + std::string(kindKey(settings.kind)) + "&numbers=" + std::string(numbersKey(settings.numbers)) +
            "&pi=" + std::string(piKey(settings.pi)) + "&unit=" + std::string(unitSymbol(settings.unit)) +
            (settings.grade > 0 ? "&grade=" + std::to_string(settings.grade) : "");
+}
+
+std::string solidsBeyondGrade(const SheetSettings& settings) {
+    for (const SolidRow* solid : sheetSolids()) {
+        if (std::find(settings.solids.begin(), settings.solids.end(), solid->key) == settings.solids.end() ||
+            setAtGrade(*solid, settings.grade))
+            continue;
+        return "Задачи за " + std::string(solid->key) + " (" + std::string(solid->name) + ") има от " +
+               std::to_string(firstGrade(*solid)) + ". клас нататък: изберете клас от " +
+               std::to_string(firstGrade(*solid)) + " до 12.";
+    }
+    return "";
 }
 
 QueryReading readSheetQuery(std::string_view query) {
@@ -172,6 +185,8 @@ QueryReading readSheetQuery(std::string_view query) {
         const std::string problem = applySetting(reading.settings, name, percentDecoded(pair.substr(equals + 1)));
         if (!problem.empty()) reading.problems.push_back(problem);
     }
+    if (const std::string problem = solidsBeyondGrade(reading.settings); !problem.empty())
+        reading.problems.push_back(problem);
     return reading;
 }
 

@@ -55,6 +55,11 @@ std::string applySetting(SheetSettings& settings, std::string_view name, std::st
 // Whether `name` is one of the settings.
 bool isSetting(std::string_view name);
 
+// A sentence where a solid chosen is not set at the sheet's grade (the
+// frustums before grade 10), naming the grade it needs; else empty. Such a
+// sheet is made of the solids of its grade.
+std::string solidsBeyondGrade(const SheetSettings& settings);
+
 // The settings as an address's query, every setting written: the page's link.
 std::string sheetQuery(const SheetSettings& settings);
 

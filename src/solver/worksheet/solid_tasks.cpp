@@ -94,6 +94,18 @@ void draw(const MeasureDrawn& measure, Numbers numbers, Random& random, Drawing&
         drawn.emplace_back(letter, Exact(angles[random.below(std::size(angles))]));
         return;
     }
+    case Drawn::AbovePrevious: {
+        const Exact below = drawn.empty() ? Exact(0) : drawn.back().second;
+        if (measure.letters[1].empty()) {
+            const Exact above = length(random, numbers, measure.low, measure.high);
+            drawn.emplace_back(letter, below + (measure.times == 1 ? above : Exact(measure.times) * above));
+            return;
+        }
+        const auto [first, second] = nicelegs(random, numbers);
+        drawn.emplace_back(letter, below + (measure.times == 1 ? first : Exact(measure.times) * first));
+        drawn.emplace_back(measure.letters[1], second);
+        return;
+    }
     case Drawn::Listed: {
         if (measure.listed.empty()) return;
         const auto& row = measure.listed[random.below(measure.listed.size())];
@@ -118,6 +130,34 @@ std::vector<const SolidRow*> sheetSolids() {
     for (const SolidRow& offered : allSolids())
         for (const SolidRow* solid : variantsOf(offered))
             if (solidTasks(*solid)) solids.push_back(solid);
+    for (const SolidRow* solid : frustums())
+        if (solidTasks(*solid)) solids.push_back(solid);
+    return solids;
+}
+
+int firstGrade(const SolidRow& solid) {
+    const WorksheetRow* tasks = solidTasks(solid);
+    if (!tasks) return 0;
+    int first = 0;
+    bool any = false;
+    for (std::span<const TaskPattern> patterns : {tasks->direct, tasks->inverse})
+        for (const TaskPattern& pattern : patterns) {
+            first = any ? std::min(first, pattern.fromGrade) : pattern.fromGrade;
+            any = true;
+        }
+    return first;
+}
+
+bool setAtGrade(const SolidRow& solid, int grade) {
+    const int first = firstGrade(solid);
+    return solidTasks(solid) && (first == 0 || grade >= first);
+}
+
+std::vector<const SolidRow*> defaultSolids(int grade) {
+    std::vector<const SolidRow*> solids;
+    for (const SolidRow& solid : allSolids()) solids.push_back(&solid);
+    for (const SolidRow* solid : frustums())
+        if (setAtGrade(*solid, grade)) solids.push_back(solid);
     return solids;
 }
 

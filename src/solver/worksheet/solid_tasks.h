@@ -28,8 +28,19 @@ const WorksheetRow* solidTasks(const SolidRow& solid);
 
 // Every solid a sheet sets tasks on, in the order the program offers them:
 // each of the eight solids, then the kinds its picture stands for that have a
-// worksheet row (the right prisms and pyramids on bases of other shapes).
+// worksheet row (the right prisms and pyramids on bases of other shapes), then
+// the frustums.
 std::vector<const SolidRow*> sheetSolids();
+
+// The first grade whose sheets set tasks on the solid (10 for the frustums);
+// 0 where every sheet may, with a grade or without one.
+int firstGrade(const SolidRow& solid);
+// Whether a sheet of this grade (0: none) sets tasks on the solid.
+bool setAtGrade(const SolidRow& solid, int grade);
+
+// The solids of a sheet that names none, in the order the program offers
+// them: the eight solids, and from grade 10 on the frustums too.
+std::vector<const SolidRow*> defaultSolids(int grade);
 
 // Whether a sheet with such numbers can give this pattern for a base of n
 // sides: a decimal sheet cannot give what holds a root for every decimal base

@@ -30,6 +30,23 @@ std::string given(std::string_view verb, Gender gender) {
 // Names that two givens share are said once, in the plural: a box's two base edges.
 std::string_view plural(std::string_view name) { return name == "основен ръб" ? "основни ръбове" : ""; }
 
+// Two givens of the two bases, the larger's first, said once in the plural: a
+// frustum's „радиуси на основите 6 cm и 3 cm“, „основни ръбове 8 cm и 2 cm“.
+constexpr std::string_view largerBase = " на голямата основа", smallerBase = " на малката основа";
+constexpr std::pair<std::string_view, std::string_view> ofBothBases[] = {
+    {"радиус", "радиуси на основите"},
+    {"основен ръб", "основни ръбове"},
+};
+std::string_view pluralOfBases(std::string_view larger, std::string_view smaller) {
+    if (!larger.ends_with(largerBase) || !smaller.ends_with(smallerBase)) return "";
+    larger.remove_suffix(largerBase.size());
+    smaller.remove_suffix(smallerBase.size());
+    if (larger != smaller) return "";
+    for (const auto& [name, both] : ofBothBases)
+        if (name == larger) return both;
+    return "";
+}
+
 // "околната и пълната повърхнина": two names of two words each that end alike are said together.
 std::vector<std::string> togetherWhereAlike(const std::vector<std::string_view>& names) {
     std::vector<std::string> phrases;
@@ -67,11 +84,13 @@ std::vector<std::string> givenPhrases(const TaskWords& words) {
         const QuantityRow& row = words.solid->quantities[std::size_t(quantityIndex(*words.solid, words.givens[i].key))];
         if (row.dimension == Dimension::Count) continue;
         const std::string value = words.givens[i].value + unitText(words.unit, row.dimension);
-        if (i + 1 < words.givens.size() && !plural(row.name).empty()) {
+        if (i + 1 < words.givens.size()) {
             const QuantityRow& next =
                 words.solid->quantities[std::size_t(quantityIndex(*words.solid, words.givens[i + 1].key))];
-            if (next.name == row.name) {
-                phrases.push_back(std::string(plural(row.name)) + " " + value + " и " + words.givens[i + 1].value +
+            const std::string_view both =
+                next.name == row.name ? plural(row.name) : pluralOfBases(row.name, next.name);
+            if (!both.empty()) {
+                phrases.push_back(std::string(both) + " " + value + " и " + words.givens[i + 1].value +
                                   unitText(words.unit, next.dimension));
                 ++i;
                 continue;

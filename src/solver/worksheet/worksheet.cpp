@@ -40,17 +40,15 @@ void shuffleInPlace(std::vector<T>& items, Random& random) {
     }
 }
 
-// The solids chosen, or with none chosen, the eight solids.
+// The solids chosen that a sheet of its grade sets tasks on, or with none
+// such, the eight solids (from grade 10 on, the frustums too).
 std::vector<const SolidRow*> chosenSolids(const SheetSettings& settings) {
     std::vector<const SolidRow*> solids;
-    if (settings.solids.empty()) {
-        for (const SolidRow& solid : allSolids()) solids.push_back(&solid);
-        return solids;
-    }
     for (const SolidRow* solid : sheetSolids())
-        if (std::find(settings.solids.begin(), settings.solids.end(), solid->key) != settings.solids.end())
+        if (std::find(settings.solids.begin(), settings.solids.end(), solid->key) != settings.solids.end() &&
+            setAtGrade(*solid, settings.grade))
             solids.push_back(solid);
-    return solids;
+    return solids.empty() ? defaultSolids(settings.grade) : solids;
 }
 
 template <std::size_t N>
@@ -329,8 +327,7 @@ std::array<Sheet, 2> makeVariants(const SheetSettings& requested) {
     }
     const SheetSettings& settings = sheets[0].settings;
     Random layouts(3 * settings.number), numbersA(3 * settings.number + 1), numbersB(3 * settings.number + 2);
-    std::vector<const SolidRow*> solids = chosenSolids(settings);
-    if (solids.empty()) solids = chosenSolids({});
+    const std::vector<const SolidRow*> solids = chosenSolids(settings);
     const std::vector<bool> inverse = inverseTasks(settings.kind, settings.count, layouts);
     std::vector<const SolidRow*> order;
     std::vector<Task>&variantA = sheets[0].tasks, &variantB = sheets[1].tasks;

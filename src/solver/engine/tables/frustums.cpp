@@ -67,6 +67,24 @@ constexpr RelationRow relations[] = {
 // solid drawn from 3, 4, 5) or not (the one that says what more to give, from 1,3, 2,9, 2,3), keep r1 > r2.
 constexpr std::string_view base[] = {"r2", "r1", "h"};
 constexpr std::string_view otherNames[] = {"пресечен конус"};
+// Worksheets from grade 10 on: the radii with the height, the generator, its
+// angle, or a surface, the volume or the axial section.
+constexpr TaskPattern direct[] = {
+    {{"r1", "r2", "h"}, {}, {"l", "S", "S1", "V"}, 10},
+    {{"r1", "r2", "l"}, {}, {"h", "S", "S1", "V"}, 10},
+    {{"r1", "r2", "α"}, {}, {"h", "l", "S", "V"}, 10},
+};
+constexpr TaskPattern inverse[] = {
+    {{"r1", "r2", "V"}, {"h"}, {"l", "S1"}, 10},
+    {{"r1", "r2", "S"}, {"l"}, {"h", "V"}, 10},
+    {{"r1", "r2", "Q"}, {"h"}, {"l", "V"}, 10},
+};
+// A whole generator: r1 − r2 and h legs of a right triangle with whole sides.
+constexpr MeasureDrawn wholeGenerator[] = {{{"r2"}, Drawn::Length, 1, 6}, {{"r1", "h"}, Drawn::AbovePrevious}};
+// The radii and the generator's angle with the larger base, for the tasks that give it.
+constexpr MeasureDrawn radiiAtAngle[] = {
+    {{"r2"}, Drawn::Length, 1, 6}, {{"r1"}, Drawn::AbovePrevious, 1, 6}, {{"α"}, Drawn::TableAngle}};
+constexpr MeasureChoice measures[] = {{.forGiven = "α", .measures = radiiAtAngle}, {.measures = wholeGenerator}};
 // Its picture, its figure and its net (a ring sector with the two circles).
 constexpr Registration registration{
     .picture = "cone-frustum",
@@ -76,6 +94,7 @@ constexpr Registration registration{
                 .net = "cone frustum",
                 .netDrawnFrom = {"r1", "r2", "l"},
                 .netShown = {"r1", "r2", "l", "θ"}},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 }  // namespace cone_frustum
 
@@ -128,6 +147,31 @@ constexpr std::string_view base[] = {"a2", "a1", "h"};  // as the cone frustum's
 constexpr std::pair<std::string_view, std::string_view> sharedCount[] = {{"n", "n"}};
 constexpr PartRow parts[] = {{&regularPolygon, "1", sharedCount}, {&regularPolygon, "2", sharedCount}};
 constexpr std::string_view otherNames[] = {"пресечена пирамида", "правилна пресечена пирамида"};
+// Worksheets from grade 10 on, on a square base: the base edges with the
+// height, the apothem, an angle, or a surface or the volume.
+constexpr int sheetSides[] = {4};
+constexpr TaskPattern direct[] = {
+    {{"a1", "a2", "h"}, {}, {"k", "S", "S1", "V"}, 10},
+    {{"a1", "a2", "k"}, {}, {"h", "S", "S1", "V"}, 10},
+    {{"a1", "a2", "φ"}, {}, {"h", "k", "S", "V"}, 10},
+    {{"a1", "a2", "α"}, {}, {"h", "b", "V"}, 10},
+};
+constexpr TaskPattern inverse[] = {
+    {{"a1", "a2", "V"},  {"h"}, {"k", "S1"}, 10},
+    {{"a1", "a2", "S"},  {"k"}, {"h", "V"}, 10},
+    {{"a1", "a2", "S1"}, {"k"}, {"h", "V"}, 10},
+};
+// A whole apothem: (a1 − a2) : 2 and h legs of a right triangle with whole sides.
+constexpr MeasureDrawn wholeApothem[] = {{{"a2"}, Drawn::EvenLength, 2, 8},
+                                         {{"a1", "h"}, Drawn::AbovePrevious, 0, 0, 2}};
+// The base edges and an angle with the larger base, for the tasks that give one.
+constexpr MeasureDrawn edgesAtFacesAngle[] = {
+    {{"a2"}, Drawn::EvenLength, 2, 8}, {{"a1"}, Drawn::AbovePrevious, 1, 5, 2}, {{"φ"}, Drawn::TableAngle}};
+constexpr MeasureDrawn edgesAtEdgesAngle[] = {
+    {{"a2"}, Drawn::EvenLength, 2, 8}, {{"a1"}, Drawn::AbovePrevious, 1, 5, 2}, {{"α"}, Drawn::TableAngle}};
+constexpr MeasureChoice measures[] = {{.forGiven = "φ", .measures = edgesAtFacesAngle},
+                                      {.forGiven = "α", .measures = edgesAtEdgesAngle},
+                                      {.measures = wholeApothem}};
 // Its picture, its figure and its net (the trapezoids round the larger base, the smaller on one of them).
 constexpr Registration registration{
     .picture = "pyramid-frustum",
@@ -137,6 +181,11 @@ constexpr Registration registration{
                 .net = "pyramid frustum",
                 .netDrawnFrom = {"a1", "a2", "k"},
                 .netShown = {"n", "a1", "a2", "b", "k"}},
+    .worksheet = {.sides = sheetSides,
+                  .direct = direct,
+                  .inverse = inverse,
+                  .measures = measures,
+                  .sidedName = {"правилна {}ъгълна пресечена пирамида", {}, Gender::Feminine}},
 };
 }  // namespace pyramid_frustum
 // clang-format on
