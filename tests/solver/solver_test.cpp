@@ -269,6 +269,13 @@ TEST(Angles, StepsNameTheirTriangleAndWriteDegrees) {
          "От правоъгълния триъгълник с катети d1 и c и хипотенуза d: c = d1·tg α = 5·tg 30° = 5√3/3 ≈ 2,89"},
         {"cylinder r=3 α=45°", ",", "d1", "6√2 ≈ 8,49",
          "От правоъгълния триъгълник с катети d и h и хипотенуза d1: h = d·tg α = 6·tg 45° = 6"},
+        // Between two lateral faces: as a key writes it, arccos of the cosine.
+        {"pyramid n=4 a=6 b=6", ",", "ψ", "arccos(−1/3) ≈ 109,47°",
+         "От равнобедрения триъгълник с бедра hb и основа 2a·cos(180° : n): a·cos(180° : n) = hb·sin(ψ : 2) ⇒ "
+         "ψ = arccos(1 − 2·(a·cos(180° : n) : hb)²) = arccos(1 − 2·(6·cos 45° : (3√3))²) ≈ 109,47°"},
+        {"pyramid n=3 a=2 b=2", ",", "ψ", "arccos 1/3 ≈ 70,53°",
+         "От равнобедрения триъгълник с бедра hb и основа 2a·cos(180° : n): a·cos(180° : n) = hb·sin(ψ : 2) ⇒ "
+         "ψ = arccos(1 − 2·(a·cos(180° : n) : hb)²) = arccos(1 − 2·(2·cos 60° : (√3))²) ≈ 70,53°"},
         {"cone h=2 α=π/3", ",", "α", "60°",
          "От правоъгълния триъгълник с катети r и h и хипотенуза l: h = r·tg α ⇒ r = h : tg α = 2 : tg 60° = 2√3/3 ≈ 1,15"},
     };

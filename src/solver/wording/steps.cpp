@@ -71,8 +71,9 @@ std::optional<std::string> StepWriter::inverseForm(const Step& step) const {
                              : form.kind == Node::Kind::ArcCosine ? "arccos"
                                                                   : "arctg";
     const std::string value = argument.exact->text(wording_.style());
-    const bool bracketed = value.find(' ') != std::string::npos;
-    return name + " " + (bracketed ? "(" + value + ")" : value);
+    // "arctg 4/3", "arccos(−1/3)", "arctg(2 + √3)".
+    const bool bracketed = value.find(' ') != std::string::npos || value.starts_with("−");
+    return name + (bracketed ? "(" + value + ")" : " " + value);
 }
 
 std::string StepWriter::step(const Step& step) const {

@@ -57,7 +57,7 @@ constexpr RelationRow relations[] = {
     // The heights hb of two neighbouring faces to their common edge meet it at one point;
     // with the segment 2a·cos(180° : n) between the base's corners next to that edge they
     // make an isosceles triangle with ψ at its apex.
-    {"a·cos(180° : n) = hb·sin(ψ : 2)", {"ψ = 2·arcsin(a·cos(180° : n) : hb)", "hb = a·cos(180° : n) : sin(ψ : 2)"}, {}, 0, {},
+    {"a·cos(180° : n) = hb·sin(ψ : 2)", {"ψ = arccos(1 − 2·(a·cos(180° : n) : hb)²)", "hb = a·cos(180° : n) : sin(ψ : 2)"}, {}, 0, {},
      "От равнобедрения триъгълник с бедра hb и основа 2a·cos(180° : n)"},
 };
 // clang-format on
