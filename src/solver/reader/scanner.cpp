@@ -473,6 +473,14 @@ private:
             item.foreignUnit = unit->foreign;
             return;
         }
+        // „сектор с централен ъгъл 120° и радиус 9 cm“: a bare radius after a
+        // sector in the same sentence is the sector's.
+        if (wordIs(i_, "радиус") && sectorBefore()) {
+            Item& item = push(ItemKind::Phrase, i_, i_ + 1);
+            item.role = Role::Quantity;
+            item.meaning = "net radius";
+            return;
+        }
         const PhraseMatch match = longestPhrase(t_, i_, wordRoles);
         // „полукръг“: an angle in words, 180°.
         if (match.phrase && match.phrase->role == Role::NumberWord && match.phrase->meaning.ends_with("°")) {
@@ -521,6 +529,15 @@ private:
         Item& item = push(ItemKind::Phrase, i_, i_ + 2);
         item.role = Role::Quantity;
         item.meaning = "net radius";
+    }
+
+    // Whether a sector's word stands before this one in its sentence.
+    bool sectorBefore() const {
+        for (std::size_t k = i_; k-- > 0;) {
+            if (mark(k, ".") || mark(k, "?") || mark(k, "!")) return false;
+            if (wordIs(k, "сектор") || wordIs(k, "сектора")) return true;
+        }
+        return false;
     }
 
     bool afterNumber() const { return i_ > 0 && t_[i_ - 1].kind == TokenKind::Number; }
