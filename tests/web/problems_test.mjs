@@ -242,9 +242,11 @@ function typeable(task, page) {
 // The checks
 // ---------------------------------------------------------------------------
 
-// The letters of every solid's quantities, as the page's fields name them.
+// The letters of every solid's quantities, as the page's fields name them
+// (the field's id is the solid's key, which may hold a hyphen, then the letter).
 const quantityKeys = (page) => page.evaluate(() =>
-  [...document.querySelectorAll('.q input')].map((input) => input.id.slice(input.id.indexOf('-') + 1).toLowerCase()));
+  [...document.querySelectorAll('fieldset.quantities')].flatMap((fields) =>
+    [...fields.querySelectorAll('.q input')].map((input) => input.id.slice(fields.dataset.solid.length + 1).toLowerCase())));
 
 async function everyTaskByAddress(page, user, site) {
   for (const task of tasks) {
