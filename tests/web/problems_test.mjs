@@ -158,10 +158,12 @@ function differences(task, shown) {
     // Beside the fields they concern: "none" marks the givens that cannot go
     // together, "invalid" the one that cannot be used (or says so above the
     // button where no field is the given's), "underdetermined" what one more
-    // given could be.
+    // given could be (where two or more are missing, the message above the
+    // button names them: no one field would do).
+    const namesMore = shown.notes.some(([id, text]) => id === 'task-message' && /Дайте още (две|три) величини, например/.test(text));
     const beside = task.status === 'none' ? shown.invalid.length >= 2
       : task.status === 'invalid' ? shown.invalid.length >= 1 || shown.notes.some(([id]) => id === 'task-message')
-        : shown.suggested.length >= 1 || task.givens.length === 0;
+        : shown.suggested.length >= 1 || task.givens.length === 0 || namesMore;
     if (!beside) wrong.push(`nothing marked beside the fields: ${JSON.stringify(shown)}`);
   }
   return wrong;
