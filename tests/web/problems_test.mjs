@@ -22,7 +22,7 @@
 // on A4 (printed to PDF, measured with pdftoppm); no Content-Security-Policy
 // violation and no script error; the calculator's „Реши като задача“ opens
 // its panel as a task, under whose solution the figure stands; offline
-// after the first visit. On the phones: all eight solids on the first screen,
+// after the first visit. On the phones: all ten solids on the first screen,
 // nothing to scroll sideways, every control at least 44 pixels, field text at
 // least 16 pixels, the figure's labels at least 12.
 import { execFileSync } from 'node:child_process';
@@ -642,7 +642,7 @@ async function fromTheCalculator(page, user, site) {
   }
 }
 
-// On a phone: all eight solids on the first screen, nothing to scroll
+// On a phone: all ten solids (the eight and the two frustums) on the first screen, nothing to scroll
 // sideways, every control big enough to tap, field text at least 16 pixels.
 function phoneFaults() {
   const wrong = [];
@@ -651,7 +651,9 @@ function phoneFaults() {
     wrong.push(`zoomed out or too wide: scale ${visualViewport.scale}, ${root.scrollWidth} in ${root.clientWidth}`);
   const solids = [...document.querySelectorAll('.solid')];
   const lowest = Math.max(...solids.map((solid) => solid.getBoundingClientRect().bottom));
-  if (solids.length !== 8 || lowest > innerHeight) wrong.push(`${solids.length} solids, the last ending at ${lowest} of ${innerHeight}`);
+  const pictured = document.querySelectorAll('input[name="solid"]').length;
+  if (solids.length !== 10 || pictured !== 10 || lowest > innerHeight)
+    wrong.push(`${solids.length} solids, the last ending at ${lowest} of ${innerHeight}`);
   const shown = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden';
   const controls = [...document.querySelectorAll('.solid, .field input, select, button, header a')].filter(shown);
   for (const control of controls) {
@@ -711,7 +713,7 @@ async function run(user) {
       await page.goto(`${site.url}zadachi.html?solid=cone&r=3&h=4`);
       await solved(page);
       const wrong = await page.evaluate(phoneFaults);
-      check(wrong.length === 0, `${user.name}: all eight solids on the first screen, made for the phone, every control 44 pixels`,
+      check(wrong.length === 0, `${user.name}: all ten solids on the first screen, made for the phone, every control 44 pixels`,
         wrong.join('\n    '));
       await axeFindsNothing(page, user, 'with a solution showing');
       await typedTasks(page, user, site, tasks.filter((t) => t.status === 'solved' && /[π√]/.test(t.task)));
