@@ -41,6 +41,11 @@ inline const std::vector<PrintedTask>& printedTasks() {
     using enum Printed;
     static const std::vector<PrintedTask> tasks = {
     // Cube.
+    // Both surfaces named at once: neither left out.
+    {"Конус има радиус 3 cm и височина 4 cm. Намерете лицата на околната и пълната повърхнина и обема му.", "cone",
+     "r=3 cm | h=4 cm", "S1 S V", Solved, {"S=15*pi S1=24*pi V=12*pi"}},
+    {"Лицата на околната и пълната повърхнина на цилиндър са 24π cm² и 42π cm². Намерете обема.", "cylinder",
+     "S=24π cm² | S1=42π cm²", "V", Solved, {"V=36*pi"}},
     {"Ръбът на куб е 5 cm. Намерете лицето на повърхнината и обема на куба.", "cube", "a=5 cm", "S1 V", Solved,
      {"S1=150 V=125"}, {"from=a:Ръбът на куб е 5 cm"}},
     {"Куб има ръб 3 dm. Колко е обемът му?", "cube", "a=3 dm", "V", Solved, {"V=27"}},

@@ -68,6 +68,9 @@ constexpr Phrase phraseTable[] = {
     {"лице*|площ* на повърхнин*", Quantity, "surface"},
     {"околн*|околен|странич* повърхнин*", Quantity, "lateral"},
     {"лице*|площ* на околн*|странич* повърхнин*", Quantity, "lateral"},
+    // Both at once: „лицата на околната и пълната повърхнина“.
+    {"[лице*|площ*] [на] околн*|странич* и пълн* повърхнин*", Quantity, "lateral and surface"},
+    {"[лице*|площ*] [на] пълн* и околн*|странич* повърхнин*", Quantity, "surface and lateral"},
     {"лице*|площ* на [едната|една|всяка] основа*|дъно|дъното", Quantity, "base area"},
     {"лице*|площ* на кръг*|круга", Quantity, "base area"},
     {"кръг* с лице*|площ*", Quantity, "base area"},
@@ -359,6 +362,8 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"surface", "sphere", "S"},
     {"surface", "", "S1"},
     {"lateral", "", "S"},
+    {"lateral and surface", "cube box prism pyramid cylinder cone prism-* pyramid-* cone-frustum pyramid-frustum", "S S1"},
+    {"surface and lateral", "cube box prism pyramid cylinder cone prism-* pyramid-* cone-frustum pyramid-frustum", "S1 S"},
     {"base area", "prism pyramid cylinder cone prism-* pyramid-*", "B"},
     {"area", "polygon right-triangle isosceles-triangle triangle rectangle rhombus parallelogram isosceles-trapezoid"
              " right-trapezoid", "B"},
