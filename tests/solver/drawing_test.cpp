@@ -177,6 +177,10 @@ TEST(DrawingTest, FiguresLabelWhatWasFoundAndWhatTheTaskAsks) {
     int arcs = 0;
     marked.each([&](const XmlElement& e) { arcs += e.tag == "g" && e.attribute("class") == "angle-marks"; });
     EXPECT_EQ(arcs, 2);
+    // The angle found is listed with the letters found under the drawing.
+    const std::size_t foundList = marked.content.find("Намерено: ");
+    ASSERT_NE(foundList, std::string::npos);
+    EXPECT_NE(marked.content.find("β", foundList), std::string::npos) << marked.content.substr(foundList);
     // A cone ten times taller than wide says that its radius is drawn longer.
     const Outcome thin = solve("cone", {{"r", "1"}, {"h", "20"}});
     const XmlElement note = wellFormed(figureSvg(*thin.solid, thin.solutions[0], {thin.unit}));

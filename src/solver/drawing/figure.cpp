@@ -246,6 +246,9 @@ void addLegend(Scene& scene, const Measures& m, const Proportions& drawn) {
     std::vector<std::string> letters;
     for (const SceneLabel& label : scene.labels)
         if (label.ink == Ink::Found && !label.text.ends_with("?")) letters.push_back(label.text.substr(0, label.text.find(' ')));
+    // An angle found, marked with its arc.
+    for (const Scene::AngleMark& angle : scene.angles)
+        if (angle.ink == Ink::Found && !angle.label.empty() && !angle.label.ends_with("?")) letters.push_back(angle.label.substr(0, angle.label.find(' ')));
     if (!letters.empty()) {
         std::string text;
         for (const std::string& letter : letters) text += (text.empty() ? "" : ", ") + letter;
