@@ -165,6 +165,8 @@ def check_options(solve, failures):
     rounded = "Правилна шестоъгълна пирамида има основен ръб 10 cm, височина 12 cm и апотема на основата 8,65 cm. " \
         "Намерете обема ѝ."
     expect(["--grade=6", "--text", rounded], 0, "не се намира с наученото до 6. клас")
+    # A quantity this base has not (γ, on a square prism only) is not one the grade leaves out.
+    expect(["--grade=6", "prism", "n=6", "a=10", "h=12"], 0, "С наученото до 6. клас не се намират d1, α, d и β.")
     noted = expect(["--json", "--text", rounded], 0, '"V": {"exact": "1038"')
     if noted.returncode == 0 and not any("закръглено" in note for note in json.loads(noted.stdout)["notes"][0]):
         failures.append(f"--json --text: no rounding note in {json.loads(noted.stdout)['notes']}")

@@ -609,10 +609,13 @@ bool gradeLimited(const Task& task, const Search& search, const Leading& convers
     for (const State& state : reached) {
         Solution solution = solutionOf(limited, state, conversions);
         std::vector<std::string> missing;
-        for (const QuantityResult& q : solution.quantities)
-            if (!q.determined &&
-                (task.regular || !task.solid.row->quantities[std::size_t(quantityIndex(*task.solid.row, q.key))].regularOnly))
+        // Not those this base has not (γ „само при n = 4“): no grade finds them.
+        for (const QuantityResult& q : solution.quantities) {
+            const int index = quantityIndex(*task.solid.row, q.key);
+            if (!q.determined && (task.regular || !task.solid.row->quantities[std::size_t(index)].regularOnly) &&
+                basesHaving(limited, state, index).empty())
                 missing.push_back(q.key);
+        }
         if (!missing.empty())
             solution.notes.push_back("С наученото до " + std::to_string(task.settings.grade) + ". клас не се " +
                                      (missing.size() == 1 ? "намира " : "намират ") + listed(missing));
