@@ -88,7 +88,7 @@ constexpr std::string_view otherNames[] = {"конус"};
 const SolidRow& cone() {
     static constexpr SolidRow table{.key = "cone", .name = "конус", .genitive = "на конуса", .single = "конус",
                                     .gender = Gender::Masculine, .quantities = quantities, .relations = relations,
-                                    .base = base, .otherNames = otherNames, .registration = &registration, .uses = solidUses};
+                                    .base = base, .otherNames = otherNames, .registration = &registration, .uses = coneUses};
     return table;
 }
 

@@ -198,7 +198,7 @@ const SolidRow& coneFrustum() {
                                     .single = "пресечен конус", .gender = Gender::Masculine,
                                     .quantities = quantities, .relations = relations, .base = base,
                                     .conditions = largerRadiusFirst, .otherNames = otherNames,
-                                    .registration = &registration, .uses = solidUses};
+                                    .registration = &registration, .uses = coneFrustumUses};
     return table;
 }
 
@@ -208,7 +208,7 @@ const SolidRow& pyramidFrustum() {
                                     .genitive = "на пресечената пирамида", .single = "правилна пресечена пирамида",
                                     .gender = Gender::Feminine, .quantities = quantities, .relations = relations,
                                     .base = base, .parts = parts, .conditions = largerEdgeFirst,
-                                    .otherNames = otherNames, .registration = &registration, .uses = solidUses};
+                                    .otherNames = otherNames, .registration = &registration, .uses = pyramidFrustumUses};
     return table;
 }
 

@@ -49,9 +49,27 @@ const SolidRow& triangleFacesPyramidEdges();
 const SolidRow& isoscelesFacesPyramidEdges();
 const SolidRow& rhombusFacesPyramidEdges();
 
+// The sphere described about a solid and the ball inscribed in it (spheres.cpp).
+const SolidRow& sphereAroundCube();
+const SolidRow& ballInCube();
+const SolidRow& sphereAroundBox();
+const SolidRow& sphereAroundCylinder();
+const SolidRow& ballInCylinder();
+const SolidRow& sphereAroundCone();
+const SolidRow& ballInCone();
+const SolidRow& sphereAroundPrism();
+const SolidRow& ballInPrism();
+const SolidRow& sphereAroundPyramid();
+const SolidRow& ballInPyramid();
+const SolidRow& sphereAroundConeFrustum();
+const SolidRow& ballInConeFrustum();
+const SolidRow& sphereAroundPyramidFrustum();
+const SolidRow& ballInPyramidFrustum();
+
 // The quantities of use (uses.cpp) each kind of solid takes in, with its sums of edges.
-extern const PartRow solidUses[7], vesselUses[8], cubeUses[10], boxUses[10], cylinderUses[9], ballUses[4];
-extern const PartRow prismUses[9], pyramidUses[8];
+extern const PartRow solidUses[7], vesselUses[8], cubeUses[12], boxUses[11], cylinderUses[11], ballUses[4];
+extern const PartRow prismUses[11], pyramidUses[10];
+extern const PartRow coneUses[9], coneFrustumUses[9], pyramidFrustumUses[9];
 extern const PartRow triangularPrismUses[9], quadrangularPrismUses[9];
 extern const PartRow triangularPyramidUses[8], quadrangularPyramidUses[8];
 extern const PartRow triangleFacesPyramidUses[8], isoscelesFacesPyramidUses[8], rhombusFacesPyramidUses[8];

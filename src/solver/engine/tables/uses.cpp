@@ -205,11 +205,12 @@ const SolidRow& circleBase() {
                    {&costOfPainting}, {&massOfLiquid}
 const PartRow solidUses[7] = {SOLID_USES};
 const PartRow vesselUses[8] = {SOLID_USES, {&withoutLid}};
-// A polyhedron's sums of edges (engine/tables/edges.cpp) after its uses.
-const PartRow cubeUses[10] = {{&squareBase}, SOLID_USES, {&withoutLid}, {&cubeEdges}};
-const PartRow boxUses[10] = {{&rectangleBase}, SOLID_USES, {&withoutLid}, {&boxEdges}};
-const PartRow prismUses[9] = {SOLID_USES, {&withoutLid}, {&prismEdges}};
-const PartRow pyramidUses[8] = {SOLID_USES, {&pyramidEdges}};
+// A polyhedron's sums of edges (engine/tables/edges.cpp) after its uses; the
+// sphere described about a solid and the ball inscribed in it (engine/tables/spheres.cpp) last.
+const PartRow cubeUses[12] = {{&squareBase}, SOLID_USES, {&withoutLid}, {&cubeEdges}, {&sphereAroundCube}, {&ballInCube}};
+const PartRow boxUses[11] = {{&rectangleBase}, SOLID_USES, {&withoutLid}, {&boxEdges}, {&sphereAroundBox}};
+const PartRow prismUses[11] = {SOLID_USES, {&withoutLid}, {&prismEdges}, {&sphereAroundPrism}, {&ballInPrism}};
+const PartRow pyramidUses[10] = {SOLID_USES, {&pyramidEdges}, {&sphereAroundPyramid}, {&ballInPyramid}};
 const PartRow triangularPrismUses[9] = {SOLID_USES, {&withoutLid}, {&triangularPrismEdges}};
 const PartRow quadrangularPrismUses[9] = {SOLID_USES, {&withoutLid}, {&quadrangularPrismEdges}};
 const PartRow triangularPyramidUses[8] = {SOLID_USES, {&triangularPyramidEdges}};
@@ -217,7 +218,10 @@ const PartRow quadrangularPyramidUses[8] = {SOLID_USES, {&quadrangularPyramidEdg
 const PartRow triangleFacesPyramidUses[8] = {SOLID_USES, {&triangleFacesPyramidEdges}};
 const PartRow isoscelesFacesPyramidUses[8] = {SOLID_USES, {&isoscelesFacesPyramidEdges}};
 const PartRow rhombusFacesPyramidUses[8] = {SOLID_USES, {&rhombusFacesPyramidEdges}};
-const PartRow cylinderUses[9] = {{&circleBase}, SOLID_USES, {&withoutLid}};
+const PartRow cylinderUses[11] = {{&circleBase}, SOLID_USES, {&withoutLid}, {&sphereAroundCylinder}, {&ballInCylinder}};
+const PartRow coneUses[9] = {SOLID_USES, {&sphereAroundCone}, {&ballInCone}};
+const PartRow coneFrustumUses[9] = {SOLID_USES, {&sphereAroundConeFrustum}, {&ballInConeFrustum}};
+const PartRow pyramidFrustumUses[9] = {SOLID_USES, {&sphereAroundPyramidFrustum}, {&ballInPyramidFrustum}};
 #undef SOLID_USES
 const PartRow ballUses[4] = {{&fillOfVessel}, {&costOfLiquid}, {&massByDensity}, {&massOfLiquid}};
 
