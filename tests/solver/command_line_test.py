@@ -25,12 +25,15 @@ QUANTITIES = {
 ANGLES = {"α", "β", "γ", "φ", "θ", "ψ"}
 
 
-AREAS, VOLUMES = {"S", "S1", "B", "Q", "So", "Sd", "Sp"}, {"V", "Vt"}
+AREAS, VOLUMES = {"S", "S1", "B", "Q", "So", "Sd", "Sp", "Sc", "Si"}, {"V", "Vt", "Vc", "Vi"}
 # The quantities of use a solid takes in where a task names them, and the mass
 # unit beside each unit of length (a density is a mass per its cube).
 USES = {"B", "f", "Vt", "cV", "CV", "ρ", "m", "mt", "Sd", "Sp", "cS", "CS", "So"}
 # The sums of a polyhedron's edges, likewise taken in where a task names one.
 USES |= {"E", "El", "Eb"}
+# The sphere described about a solid and the ball inscribed in it, with the
+# radius of its base's circle where the solid's table has none (a prism's).
+USES |= {"Rc", "Sc", "Vc", "ri", "Si", "Vi", "R", "r"}
 MASS = {"mm": "g", "cm": "g", "dm": "kg", "m": "kg"}
 
 

@@ -345,6 +345,30 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     {"a negative price", "cylinder r=1 h=1 cS=-2лв./m²", Expect::Invalid, {}, "положително"},
     {"a mass in kilograms with no unit of length", "cube a=3 m=2kg", Expect::Invalid, {}, "мерна единица на дължините"},
     {"a density given in kilograms alone", "cube a=3cm ρ=5kg", Expect::Invalid, {}, "g/cm³"},
+    // The sphere described about a solid (Rc, Sc, Vc) and the ball inscribed in it (ri, Si, Vi).
+    {"the sphere described about a cube", "cube a=2 Sc=?", Expect::Solved, {"Rc=sqrt(3) Sc=12*pi Vc=4*sqrt(3)*pi"}},
+    {"the ball inscribed in a cube", "cube a=4 Vi=?", Expect::Solved, {"ri=2 Si=16*pi Vi=32*pi/3"}},
+    {"a cube from the radius of the sphere about it", "cube Rc=2√3", Expect::Solved, {"a=4 d=4*sqrt(3) V=64"}},
+    {"the sphere described about a box", "box a=2 b=3 c=6 Vc=?", Expect::Solved, {"d=7 Rc=7/2 Sc=49*pi Vc=343*pi/6"}},
+    {"the sphere described about a cylinder", "cylinder r=4 h=6 Rc=?", Expect::Solved, {"Rc=5 Sc=100*pi Vc=500*pi/3"}},
+    {"a cylinder's radius from the sphere about it", "cylinder Rc=5 h=6", Expect::Solved, {"r=4 V=96*pi"}},
+    {"a ball inscribed in a cylinder sets its height", "cylinder ri=3 V=?", Expect::Solved, {"r=3 h=6 V=54*pi"}},
+    {"no ball fits a cylinder whose height is not its diameter", "cylinder r=3 h=8 ri=?", Expect::None, {},
+     "(h = 2r)"},
+    {"the ball inscribed in a cone", "cone r=6 h=8 ri=?", Expect::Solved, {"ri=3 Si=36*pi Vi=36*pi"}},
+    {"a cone's radius from its inscribed ball and its height", "cone ri=3 h=8", Expect::Solved, {"r=6 l=10 V=96*pi"}},
+    {"the sphere described about a cone", "cone r=4 h=8 Rc=?", Expect::Solved, {"Rc=5 Sc=100*pi"}},
+    {"two cones of one radius in one sphere", "cone Rc=5 r=4", Expect::Solved, {"h=2 l=2*sqrt(5)", "h=8 l=4*sqrt(5)"}},
+    {"the sphere described about a regular quadrilateral pyramid", "pyramid n=4 a=4 h=4 Rc=?", Expect::Solved,
+     {"Rc=3 Sc=36*pi Vc=36*pi"}},
+    {"the ball inscribed in a regular quadrilateral pyramid", "pyramid n=4 a=6 h=4 ri=?", Expect::Solved,
+     {"ri=3/2 Si=9*pi Vi=9*pi/2"}},
+    {"a pyramid's height from its inscribed ball", "pyramid n=4 a=6 ri=1,5", Expect::Solved, {"h=4 k=5 V=48"}},
+    {"the sphere described about a regular triangular prism", "prism n=3 a=6 h=4 Rc=?", Expect::Solved,
+     {"R=2*sqrt(3) Rc=4 Sc=64*pi"}},
+    {"a regular hexagonal prism with an inscribed ball", "prism n=6 a=2 ri=?", Expect::Solved,
+     {"r=sqrt(3) h=2*sqrt(3) ri=sqrt(3) Vi=4*sqrt(3)*pi"}},
+    {"a square prism too tall for an inscribed ball", "prism n=4 a=4 h=6 Vi=?", Expect::None, {}, "(h = 2r)"},
     };
     return tasks;
 }
@@ -413,6 +437,16 @@ inline const std::vector<SchoolTask>& frustumTasks() {
      Expect::None, {}, "по-дълга от височината"},
     {"a pyramid frustum's edges alone", "pyramid-frustum n=4 a1=8 a2=2", Expect::Underdetermined, {},
      "h, k, b, S, S1, V, α, φ или H"},
+    // The sphere about a frustum and the ball in it, which fits where the axial section has an inscribed circle.
+    {"the ball inscribed in a cone frustum", "cone-frustum r1=4 r2=1 ri=?", Expect::Solved, {"l=5 h=4 ri=2 Vi=32*pi/3"}},
+    {"the sphere described about a cone frustum", "cone-frustum r1=4 r2=3 h=7 Rc=?", Expect::Solved, {"Rc=5 Sc=100*pi"}},
+    {"no ball fits a cone frustum whose generator is not the sum of its radii", "cone-frustum r1=6 r2=3 h=4 ri=?",
+     Expect::None, {}, "(l = r1 + r2)"},
+    {"the ball inscribed in a pyramid frustum", "pyramid-frustum n=4 a1=8 a2=2 ri=?", Expect::Solved, {"k=5 h=4 ri=2"}},
+    {"the sphere described about a pyramid frustum", "pyramid-frustum n=4 a1=8 a2=2 h=4 Rc=?", Expect::Solved,
+     {"Rc=sqrt(561)/4"}},
+    {"no ball fits a pyramid frustum of another height", "pyramid-frustum n=4 a1=8 a2=2 h=5 ri=?", Expect::None, {},
+     "(k = r1 + r2)"},
     };
     return tasks;
 }

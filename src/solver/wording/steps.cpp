@@ -178,9 +178,17 @@ std::string StepWriter::contradiction(const Contradiction& c) const {
         if (c.blamed >= 0 && givens_) return roundedTooFar(c);
         const Relation& r = solid_.relations[std::size_t(c.relation)];
         const Substitution with = numbers(c.inputs);
+        // Each side as its letters, its numbers and its value: "k = √34 ≈ 5,83, а r1 + r2 = 4 + 1 = 5".
+        const std::size_t equals = r.equation.find(" = ");
+        auto side = [&](const Node& node, std::string letters, const Value& value) {
+            const std::string numbers = writeWithNumbers(node, with), result = wording_.equals(value);
+            if (numbers != letters && result != "= " + numbers && !result.starts_with("= " + numbers + " ≈"))
+                letters += " = " + numbers;
+            return letters + " " + result;
+        };
         return reason(c.relation) + "не е вярно, че " + r.equation + ": " +
-               writeWithNumbers(r.left, with) + " " + wording_.equals(c.inner) + ", а " +
-               writeWithNumbers(r.right, with) + " " + wording_.equals(c.right);
+               side(r.left, r.equation.substr(0, equals), c.inner) + ", а " +
+               side(r.right, r.equation.substr(equals + 3), c.right);
     }
     case Contradiction::Kind::OutOfDomain:
         return std::string(solid_.row->quantities[std::size_t(c.target)].domain.rule) + ", а от данните " +
