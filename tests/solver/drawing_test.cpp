@@ -393,6 +393,13 @@ std::vector<std::string> figuresAcrossMeasures() {
                              "pyramid-frustum n=3 a1=6 a2=3 α=45°", "pyramid-frustum n=6 a1=4 a2=1 h=8 φ=?"})
         tasks.emplace_back(task);
     for (const char* r : {"1", "7", "100"}) tasks.push_back(std::string("sphere r=") + r + " d=?");
+    // The sphere about the solid and the ball in it, with the solid's own labels around them.
+    for (const char* task : {"cube a=2 Rc=?", "cube a=4 ri=?", "box a=2 b=3 c=6 Rc=?", "cylinder r=4 h=6 Rc=?",
+                             "cylinder r=3 h=6 ri=?", "cone r=6 h=8 ri=?", "cone r=4 h=8 Rc=?", "cone r=4 h=2 Rc=?",
+                             "prism n=3 a=6 h=4 Rc=?", "prism n=6 a=2 ri=?", "pyramid n=4 a=4 h=4 Rc=?",
+                             "pyramid n=4 a=6 h=4 ri=?", "cone-frustum r1=4 r2=1 ri=?", "cone-frustum r1=4 r2=3 h=7 Rc=?",
+                             "pyramid-frustum n=4 a1=8 a2=2 ri=?", "pyramid-frustum n=4 a1=8 a2=2 h=4 Rc=?"})
+        tasks.emplace_back(task);
     for (int n : {3, 4, 5, 6, 12, 100}) tasks.push_back("polygon n=" + std::to_string(n) + " a=2 r=? R=?");
     for (const char* task : solidsOnBases) tasks.emplace_back(task);
     for (const char* h : {"1", "30"}) {
@@ -568,6 +575,39 @@ TEST(DrawingTest, AnglesAreMarkedOnTheCylinderAndTheFrustums) {
         for (const char* key : {"α", "φ"})
             if (std::none_of(row.labelled.begin(), row.labelled.end(), [&](const auto& l) { return l.first == key; }))
                 EXPECT_FALSE(named(root, key, "")) << key;
+    }
+}
+
+// The sphere about a solid and the ball in it are drawn where the task names
+// them: one more centre marked on the solid's axis for each, its radius labelled.
+TEST(DrawingTest, SpheresAboutAndInASolidAreDrawnWithTheirRadius) {
+    const std::pair<const char*, std::vector<std::pair<std::string, std::string>>> rows[] = {
+        {"cube a=2", {}},
+        {"cube a=2 Rc=?", {{"Rc", "found"}}},
+        {"cube a=2 Rc=? ri=?", {{"Rc", "found"}, {"ri", "found"}}},
+        {"cone ri=3 h=8", {{"ri", "given"}}},
+        {"pyramid n=4 a=4 h=4 Rc=?", {{"Rc", "found"}}},
+        {"cone-frustum r1=4 r2=1 ri=?", {{"ri", "found"}}},
+        {"cylinder Rc=5 h=6", {{"Rc", "given"}}},
+    };
+    auto dotsOf = [](const XmlElement& root) {
+        int dots = 0;
+        root.each([&](const XmlElement& e) {
+            if (e.attribute("class") == "dots") dots = int(e.children.size());
+        });
+        return dots;
+    };
+    std::map<std::string, int> plain;
+    for (const auto& [task, labelled] : rows) {
+        SCOPED_TRACE(task);
+        const ParsedTask parsed = parseTask(task);
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        ASSERT_EQ(outcome.status, Status::Solved);
+        const XmlElement root = wellFormed(figureSvg(*outcome.solid, outcome.solutions.at(0), {outcome.unit, parsed.asked}));
+        for (const auto& [key, ink] : labelled) EXPECT_TRUE(named(root, key, ink)) << key;
+        if (labelled.empty()) plain[parsed.solid] = dotsOf(root);
+        else if (plain.contains(parsed.solid)) EXPECT_EQ(dotsOf(root), plain[parsed.solid] + int(labelled.size()));
+        else EXPECT_GE(dotsOf(root), 1 + int(labelled.size()));
     }
 }
 

@@ -224,6 +224,34 @@ const FigureDrawer* figureDrawer(const SolidRow& solid) {
     return nullptr;
 }
 
+// The sphere described about the solid (Rc) and the ball inscribed in it (ri),
+// where the task names them: the outline on the solid's axis, the equator
+// behind it dashed, and the radius from the centre. The centre of the one
+// about it is as far from the lower base's circle as from the upper's (or the
+// apex); the ball in it touches the lower base.
+void addSpheres(Scene& scene, const DrawingRow& row, const Measures& m) {
+    const auto& [heightKey, lowerKey, upperKey] = row.sphereAxis;
+    if (!scene.axis || heightKey.empty() || m[heightKey] <= 0) return;
+    const auto [bottom, top] = *scene.axis;
+    const double height = m[heightKey], scale = length(top - bottom) / height;
+    const Point up = unit(top - bottom);
+    auto draw = [&](std::string_view radiusKey, double centreHeight) {
+        const QuantityResult* radius = m.known(radiusKey);
+        if (!radius || m[radiusKey] <= 0) return;
+        const double drawn = scale * m[radiusKey];
+        const Point centre = bottom + (scale * centreHeight) * up;
+        scene.arc(centre, drawn, drawn, 0, 2 * std::numbers::pi, Stroke{Ink::Edge, false});
+        scene.arc(centre, drawn, drawn * ellipseShare, std::numbers::pi, 2 * std::numbers::pi, Stroke{Ink::Edge, false});
+        scene.arc(centre, drawn, drawn * ellipseShare, 0, std::numbers::pi, Stroke{Ink::Edge, true});
+        scene.dots.push_back(centre);
+        const Point across = centre + Point{drawn * std::cos(radians(-30)), drawn * std::sin(radians(-30))};
+        segment(scene, m, radiusKey, centre, across, false, bottom);
+    };
+    const double lower = lowerKey.empty() ? 0 : m[lowerKey], upper = upperKey.empty() ? 0 : m[upperKey];
+    draw("Rc", lowerKey.empty() ? height / 2 : (height * height + upper * upper - lower * lower) / (2 * height));
+    draw("ri", m["ri"]);
+}
+
 std::string listed(const std::vector<std::string>& items) {
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i)
@@ -307,6 +335,7 @@ std::string figureSvg(const SolidRow& solid, const Solution& solution, const Fig
     Proportions drawn;
     Scene scene = drawer->scene(solid.registration->drawing, shown, drawn);
     if (scene.lines.empty()) return {};  // measures that make no such solid
+    addSpheres(scene, solid.registration->drawing, m);
     // Givens labelled first, so that they get the best places.
     std::stable_partition(scene.labels.begin(), scene.labels.end(),
                           [](const SceneLabel& l) { return l.ink == Ink::Given; });

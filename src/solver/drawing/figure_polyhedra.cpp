@@ -35,6 +35,7 @@ Scene boxScene(const Shown& shown, BoxSize size, bool cube) {
     const Point frontLeftBottom = project({0, 0, 0}), frontRightBottom = project({size.a, 0, 0});
     const Point backRightBottom = project({size.a, 0, size.b}), frontLeftTop = project({0, size.c, 0});
     const Point backRightTop = project({size.a, size.c, size.b});
+    scene.axis = {project({size.a / 2, 0, size.b / 2}), project({size.a / 2, size.c, size.b / 2})};
     const Measures& m = shown.measures;
     if (cube) {
         // The right triangle of the edge, the face's diagonal and the cube's diagonal.
@@ -71,6 +72,7 @@ Scene prismScene(const Shown& shown, const Polygon& base, double height) {
     const Point left = onFloor(base.back()), right = onFloor(base.front());
     segment(scene, shown.measures, "a", left, right, false, middle);
     const Point rightTop = onFloor(base.front(), height);
+    scene.axis = {onFloor({0, 0}), onFloor({0, 0}, height)};
     segment(scene, shown.measures, "h", right, rightTop, false, middle);
     if (angle(scene, shown, "α", left, rightTop, right) && !segment(scene, shown.measures, "d1", left, rightTop, false, middle))
         scene.line(left, rightTop);
@@ -91,6 +93,7 @@ Scene pyramidScene(const Shown& shown, const Polygon& base, double height) {
     const Point along = unit(base.front() - base.back());
     const Point foot = onFloor(base.back() - dot(base.back(), along) * along);
     scene.dots.push_back(centre);
+    scene.axis = {centre, apex};
     // The base edge labelled is the one nearest the viewer, the lateral edge
     // the one from its left end: both apart from the apothem's triangle.
     std::size_t nearest = 0;
@@ -128,6 +131,7 @@ Scene pyramidFrustumScene(const Shown& shown, const Polygon& base, double height
     const Point foot = onFloor(footAt), topFoot = onFloor(ratio * footAt, height);
     const Point back = onFloor(base.front());
     scene.dots = {centre, top};
+    scene.axis = {centre, top};
     std::size_t nearest = 0;
     auto depth = [&](std::size_t i) { return base[i].y + base[(i + 1) % base.size()].y; };
     for (std::size_t i = 0; i < base.size(); ++i)

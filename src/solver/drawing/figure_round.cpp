@@ -35,6 +35,7 @@ Scene cylinderScene(const Shown& shown, double r, double h) {
     scene.line({-r, 0}, {-r, h});
     scene.line({r, 0}, {r, h});
     scene.dots = {bottom, top};
+    scene.axis = {bottom, top};
     const Point middle{0, h / 2};
     section(scene, shown, {{-r, 0}, {r, 0}, {r, h}, {-r, h}}, {-r / 2, h / 2});
     if (shown.section && m.has("Q")) scene.line({-r, 0}, {r, 0}, Stroke{Ink::Edge, true});
@@ -62,6 +63,7 @@ Scene coneScene(const Shown& shown, double r, double h) {
     const Point middle{0, h / 3};
     if (!segment(scene, m, "l", apex, right, false, middle)) scene.line(apex, right);
     scene.dots = {centre};
+    scene.axis = {centre, apex};
     section(scene, shown, {{-r, 0}, {r, 0}, apex}, {-r / 3, h / 3});
     if (shown.diameter && m.has("d")) {
         const QuantityResult& d = *m.known("d");
@@ -90,6 +92,7 @@ Scene coneFrustumScene(const Shown& shown, double r1, double r2, double h) {
     const Point middle{0, h / 2};
     if (!segment(scene, m, "l", topRight, right, false, middle)) scene.line(topRight, right);
     scene.dots = {centre, top};
+    scene.axis = {centre, top};
     section(scene, shown, {{-r1, 0}, {r1, 0}, topRight, {-r2, h}}, {-(r1 + r2) / 4, h / 2});
     if (shown.section && m.has("Q")) scene.line({-r1, 0}, centre, Stroke{Ink::Edge, true});
     if (segment(scene, m, "h", centre, top, true, right)) scene.rightAngles.push_back({centre, top, right});

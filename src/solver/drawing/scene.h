@@ -5,6 +5,7 @@
 // scales it to the figure's size, places each label where it covers no other
 // label and crosses the fewest lines, and writes the SVG.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,6 +63,9 @@ struct Scene {
     };
     std::vector<AngleMark> angles;
     std::vector<Point> dots;
+    // The centres of its lower base and of its upper base (or its apex), where a
+    // sphere about the solid or a ball in it is drawn on the line between them.
+    std::optional<std::array<Point, 2>> axis;
     std::vector<SceneLabel> labels;
     // Lines under the drawing: what is given and what was found, notes.
     std::vector<std::vector<LegendItem>> legend;

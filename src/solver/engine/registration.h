@@ -36,6 +36,11 @@ struct DrawingRow {
     // The drawer of the base's outline (drawing/outlines.cpp): "rhombus by its
     // diagonals" turns a rhombus's measures into its corners; empty where the drawers need none.
     std::string_view outline = {};
+    // Where the sphere described about it and the ball inscribed in it are
+    // drawn: the letter of its height, then those of the radii of the circles
+    // round its lower and upper bases, the upper empty at an apex; both empty
+    // where the centre is halfway up (a prism, a cylinder).
+    std::array<std::string_view, 3> sphereAxis = {};
 };
 
 // --- Worksheets ---

@@ -70,7 +70,8 @@ constexpr Registration registration{
                 .proportions = {"a", "b", "c"},
                 .net = "cuboid",
                 .netDrawnFrom = {"a", "b", "c"},
-                .netShown = {"a", "b", "c"}},
+                .netShown = {"a", "b", "c"},
+                .sphereAxis = {"c"}},
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 

@@ -76,7 +76,8 @@ constexpr Registration registration{
                 .proportions = {"r", "h"},
                 .net = "right cone",
                 .netDrawnFrom = {"r", "l"},
-                .netShown = {"r", "l"}},
+                .netShown = {"r", "l"},
+                .sphereAxis = {"h", "r"}},
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 

@@ -41,7 +41,8 @@ constexpr Registration registration{
     .drawing = {.figure = "hexahedron",
                 .net = "cuboid",
                 .netDrawnFrom = {"a", "a", "a"},
-                .netShown = {"a"}},
+                .netShown = {"a"},
+                .sphereAxis = {"a"}},
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 

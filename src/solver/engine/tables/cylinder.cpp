@@ -61,7 +61,8 @@ constexpr Registration registration{
                 .proportions = {"r", "h"},
                 .net = "right cylinder",
                 .netDrawnFrom = {"r", "h"},
-                .netShown = {"r", "h"}},
+                .netShown = {"r", "h"},
+                .sphereAxis = {"h"}},
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 

@@ -93,7 +93,8 @@ constexpr Registration registration{
                 .proportions = {"r1", "r2", "h"},
                 .net = "cone frustum",
                 .netDrawnFrom = {"r1", "r2", "l"},
-                .netShown = {"r1", "r2", "l", "θ"}},
+                .netShown = {"r1", "r2", "l", "θ"},
+                .sphereAxis = {"h", "r1", "r2"}},
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures},
 };
 }  // namespace cone_frustum
@@ -180,7 +181,8 @@ constexpr Registration registration{
                 .proportions = {"a1", "a2", "h"},
                 .net = "pyramid frustum",
                 .netDrawnFrom = {"a1", "a2", "k"},
-                .netShown = {"n", "a1", "a2", "b", "k"}},
+                .netShown = {"n", "a1", "a2", "b", "k"},
+                .sphereAxis = {"h", "R1", "R2"}},
     .worksheet = {.sides = sheetSides,
                   .direct = direct,
                   .inverse = inverse,
