@@ -50,10 +50,12 @@ TEST(Registration, EveryLetterOfARowIsItsTables) {
         expectQuantities(solid, row.drawing.netShown, "the net's sheet");
         for (const auto* patterns : {&row.worksheet.direct, &row.worksheet.inverse})
             for (const TaskPattern& pattern : *patterns) {
-                expectQuantities(solid, pattern.givens, "a pattern's givens");
-                expectQuantities(solid, pattern.sought, "a pattern's sought");
-                expectQuantities(solid, pattern.more, "a pattern's asked");
+                // A pattern may name a quantity of use: the sphere about the solid.
+                expectQuantities(withUses(solid), pattern.givens, "a pattern's givens");
+                expectQuantities(withUses(solid), pattern.sought, "a pattern's sought");
+                expectQuantities(withUses(solid), pattern.more, "a pattern's asked");
             }
+        expectQuantities(solid, row.drawing.sphereAxis, "the axis of the sphere about it");
         for (const RootsAtSides& roots : row.worksheet.rootsForDecimals) {
             expectQuantities(solid, roots.keys, "the roots of decimal bases");
             EXPECT_NE(std::find(row.worksheet.sides.begin(), row.worksheet.sides.end(), roots.sides),

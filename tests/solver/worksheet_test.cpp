@@ -56,6 +56,7 @@ struct Faults {
 void checkSolvedAsKeyed(const Sheet& sheet, const Task& task, Faults& faults) {
     Settings settings;
     settings.pi = sheet.settings.pi;
+    settings.asked = task.asked;  // as a student solves it: what it asks, of the sphere about the solid too
     const Outcome outcome = solve(task.solid->key, task.givens, settings);
     if (outcome.status != Status::Solved || outcome.solutions.size() != 1)
         return faults.add(sheet, task,
@@ -473,6 +474,42 @@ TEST(Worksheet, FrustumsFromGrade10) {
         EXPECT_NE(solidsBeyondGrade(settings).find("от 10. клас"), std::string::npos) << grade;
         for (const Task& task : makeSheet(settings).tasks) EXPECT_EQ(firstGrade(*task.solid), 0) << compact(task);
     }
+}
+
+// The sphere described about a solid and the ball inscribed in it, from grade
+// 10 on: worded round the solid („на описаната около цилиндъра сфера“), the key
+// exact and as the solver finds it, the words read back; before grade 10, none.
+TEST(Worksheet, SpheresAboutAndInSolidsFromGrade10) {
+    static const std::set<std::string> sphereKeys{"Rc", "Sc", "Vc", "ri", "Si", "Vi"};
+    static const std::regex worded("Намерете [^.]* на (описаната около [^ ]+ сфера|вписаното в [^ ]+ кълбо)[.]");
+    Faults faults;
+    std::set<std::string> solids;
+    for (std::uint64_t number : frustumSheets)
+        for (int grade : {9, 10, 12})
+            for (Numbers numbers : {Numbers::Whole, Numbers::Decimal}) {
+                SheetSettings settings;
+                settings.number = number;
+                settings.count = largestCount;
+                settings.kind = TaskKind::Direct;
+                settings.numbers = numbers;
+                settings.grade = grade;
+                settings.solids = {"cube", "box", "cylinder", "cone", "pyramid"};
+                const Sheet sheet = makeSheet(settings);
+                for (const Task& task : sheet.tasks) {
+                    const bool sphere = std::any_of(task.answers.begin(), task.answers.end(),
+                                                    [](const Answer& a) { return sphereKeys.contains(a.key); });
+                    if (!sphere) continue;
+                    if (grade < 10) faults.add(sheet, task, "a sphere before grade 10");
+                    solids.insert(std::string(task.solid->key));
+                    if (!std::regex_search(task.text, worded)) faults.add(sheet, task, "worded " + task.text);
+                    checkSolvedAsKeyed(sheet, task, faults);
+                    checkNumbers(sheet, task, faults);
+                    checkKeyAsSteps(sheet, task, faults);
+                    checkGivensReadBack(sheet, task, faults);
+                }
+            }
+    EXPECT_TRUE(faults.found.empty()) << faults.report();
+    EXPECT_GE(solids.size(), 3u);
 }
 
 // What a grade-6 key may not write: a trigonometric function, or Pythagoras'

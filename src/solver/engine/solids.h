@@ -130,7 +130,8 @@ struct PartRow {
 struct SolidRow {
     std::string_view key;       // "cone"
     std::string_view name;      // "конус"
-    std::string_view genitive;  // "на конуса"
+    // "на конуса"; a table of use round its solid: "на описаната около {} сфера", {} its solid ("цилиндъра").
+    std::string_view genitive;
     std::string_view single;    // the solid alone, as a message names it: "кълбо"
     Gender gender;
     std::span<const QuantityRow> quantities;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
 #include "task_text.h"
 
 namespace solver::worksheet {
@@ -185,6 +186,40 @@ SolidName solidName(const SolidRow& solid, int sides) {
     return {std::string(solid.single), std::string(solid.genitive), solid.gender};
 }
 
+// The table of use that gives every asked letter (the sphere about the solid), or none.
+const SolidRow* useOfAll(const SolidRow& solid, const std::vector<std::string>& keys) {
+    const SolidRow* own = solidByKey(solid.key);
+    if (!own || keys.empty()) return nullptr;
+    for (const PartRow& use : own->uses) {
+        const auto& rows = use.table().quantities;
+        if (std::all_of(keys.begin(), keys.end(), [&](const std::string& key) {
+                return std::any_of(rows.begin(), rows.end(), [&](const QuantityRow& q) { return q.key == key && q.ofUse; });
+            }))
+            return &use.table();
+    }
+    return nullptr;
+}
+
+// What a task asks, with whose it is: "образуващата и обема на конуса"; of a
+// sphere about the solid or a ball in it, as its table words it round the
+// solid: "радиуса и лицето на описаната около цилиндъра сфера".
+std::string askedOf(const TaskWords& words, const SolidName& solid) {
+    std::vector<std::string_view> asked;
+    const SolidRow* use = useOfAll(*words.solid, words.asked);
+    const bool around = use && use->genitive.find("{}") != std::string_view::npos;
+    for (const std::string& key : words.asked) {
+        std::string_view definite = words.solid->quantities[std::size_t(quantityIndex(*words.solid, key))].definite;
+        if (around) definite = definite.substr(0, definite.find(" на "));
+        asked.push_back(definite);
+    }
+    std::string text = listed(togetherWhereAlike(asked)) + " ";
+    if (!around) return text + solid.genitive;
+    constexpr std::string_view of = "на ";
+    const std::string owner = solid.genitive.starts_with(of) ? solid.genitive.substr(of.size()) : solid.genitive;
+    const std::size_t at = use->genitive.find("{}");
+    return text + std::string(use->genitive.substr(0, at)) + owner + std::string(use->genitive.substr(at + 2));
+}
+
 std::string taskText(const TaskWords& words) {
     if (const Registration* registration = words.solid->registration;
         registration && !registration->worksheet.onBase.opening.empty() && !words.solid->parts.empty())
@@ -193,10 +228,7 @@ std::string taskText(const TaskWords& words) {
     std::string text = given("Даден", solid.gender) + " " + solid.name;
     const std::vector<std::string> phrases = givenPhrases(words);
     if (!phrases.empty()) text += " " + with(phrases.front()) + listed(phrases);
-    std::vector<std::string_view> asked;
-    for (const std::string& key : words.asked)
-        asked.push_back(words.solid->quantities[std::size_t(quantityIndex(*words.solid, key))].definite);
-    text += ". Намерете " + listed(togetherWhereAlike(asked)) + " " + solid.genitive;
+    text += ". Намерете " + askedOf(words, solid);
     if (words.pi == PiSetting::School && usesPi(*words.solid)) text += " при π ≈ 3,14";
     return text + ".";
 }

@@ -63,6 +63,15 @@ bool contains(const std::vector<std::string_view>& keys, std::string_view key) {
     return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
+// Every letter a pattern names: its givens, those it always asks and those it may.
+std::vector<std::string> patternKeys(const TaskPattern& pattern) {
+    std::vector<std::string> keys;
+    for (std::string_view key : pattern.givens) if (!key.empty()) keys.emplace_back(key);
+    for (std::string_view key : pattern.sought) if (!key.empty()) keys.emplace_back(key);
+    for (std::string_view key : pattern.more) if (!key.empty()) keys.emplace_back(key);
+    return keys;
+}
+
 // A solid's n and pattern, among those its numbers and its grade can give.
 std::optional<Layout> drawLayout(Random& random, const SolidRow* solid, bool inverse, Numbers numbers, int grade) {
     const WorksheetRow* tasks = solidTasks(*solid);
@@ -83,7 +92,9 @@ std::optional<Layout> drawLayout(Random& random, const SolidRow* solid, bool inv
     const int wanted = inverse ? (random.oneIn(3) ? 0 : 1) : directCounts[random.below(std::size(directCounts))];
     shuffleInPlace(more, random);
     for (std::size_t i = 0; i < more.size() && int(i) < wanted; ++i) asked.push_back(more[i]);
-    for (const QuantityRow& row : solid->quantities)
+    // A pattern that names a quantity of use (the sphere about the solid) is set on the solid with it.
+    layout.solid = &withUses(*solid, patternKeys(*layout.pattern));
+    for (const QuantityRow& row : layout.solid->quantities)
         if (contains(asked, row.key)) layout.asked.emplace_back(row.key);
     return layout;
 }
@@ -118,11 +129,16 @@ std::optional<Solution> niceSolid(const Layout& layout, Numbers numbers, Random&
     if (layout.sides > 0) base.push_back({"n", std::to_string(layout.sides)});
     for (const auto& [key, value] : niceMeasures(*layout.solid, layout.sides, numbers, random, layout.pattern))
         base.push_back({std::string(key), value.input()});
-    std::string name(layout.solid->key);
-    for (const Given& given : base) name += " " + given.key + "=" + given.text;
-    if (const auto known = solved.find(name); known != solved.end()) return known->second;
     Settings exact;
     exact.steps = false;
+    // The quantities of use the pattern names, found besides the solid's own.
+    const SolidRow& own = *solidByKey(layout.solid->key);
+    for (const std::string& key : patternKeys(*layout.pattern))
+        if (quantityIndex(own, key) < 0) exact.asked.push_back(key);
+    std::string name(layout.solid->key);
+    for (const Given& given : base) name += " " + given.key + "=" + given.text;
+    for (const std::string& key : exact.asked) name += " " + key + "=?";
+    if (const auto known = solved.find(name); known != solved.end()) return known->second;
     Outcome outcome = solve(layout.solid->key, base, exact);
     std::optional<Solution> solid;
     if (outcome.status == Status::Solved && outcome.solutions.size() == 1) solid = std::move(outcome.solutions.front());

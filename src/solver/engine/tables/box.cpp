@@ -46,7 +46,10 @@ constexpr std::string_view base[] = {"a", "b", "c"};
 
 // clang-format off
 // What the drawings, worksheets, the window and the pages read of the box.
-constexpr TaskPattern direct[] = {{{"a", "b", "c"}, {}, {"d", "S", "S1", "V"}}};
+constexpr TaskPattern direct[] = {
+    {{"a", "b", "c"}, {}, {"d", "S", "S1", "V"}},
+    {{"a", "b", "c"}, {"Rc"}, {"Sc", "Vc"}, 10},
+};
 constexpr TaskPattern inverse[] = {
     {{"a", "b", "V"},  {"c"}, {"d", "S", "S1"}},
     {{"a", "b", "S"},  {"c"}, {"V", "S1"}},

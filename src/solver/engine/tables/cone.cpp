@@ -50,6 +50,8 @@ constexpr TaskPattern direct[] = {
     {{"r", "l"}, {}, {"h", "S", "S1", "V"}},
     {{"d", "h"}, {}, {"l", "S1", "V"}},
     {{"l", "α"}, {}, {"r", "h", "S", "V"}, 10},
+    {{"r", "h"}, {"ri"}, {"Si", "Vi"}, 10},
+    {{"r", "h"}, {"Rc"}, {"Sc"}, 10},
 };
 constexpr TaskPattern inverse[] = {
     {{"r", "V"},  {"h"}, {"l", "S1"}},

@@ -27,11 +27,17 @@ constexpr std::string_view base[] = {"a"};
 
 // clang-format off
 // What the drawings, worksheets, the window and the pages read of the cube.
-constexpr TaskPattern direct[] = {{{"a"}, {}, {"d", "S", "S1", "V"}}};
+constexpr TaskPattern direct[] = {
+    {{"a"}, {}, {"d", "S", "S1", "V"}},
+    // The sphere about it and the ball in it, from grade 10.
+    {{"a"}, {"Rc"}, {"Sc", "Vc"}, 10},
+    {{"a"}, {"ri"}, {"Si", "Vi"}, 10},
+};
 constexpr TaskPattern inverse[] = {
     {{"S1"}, {"a"}, {"V", "d"}},
     {{"V"},  {"a"}, {"S1", "d"}},
     {{"S"},  {"a"}, {"V"}},
+    {{"Rc"}, {"a"}, {"V"}, 10},
 };
 constexpr MeasureDrawn anyEdge[] = {{{"a"}, Drawn::Length, 1, 20}};
 constexpr MeasureChoice measures[] = {{.measures = anyEdge}};

@@ -42,6 +42,7 @@ constexpr std::string_view base[] = {"r", "h"};
 constexpr TaskPattern direct[] = {
     {{"r", "h"}, {}, {"S", "S1", "V", "Q"}},
     {{"d", "h"}, {}, {"S", "S1", "V"}},
+    {{"r", "h"}, {"Rc"}, {"Sc"}, 10},
 };
 constexpr TaskPattern inverse[] = {
     {{"r", "V"},  {"h"}, {"S", "S1"}},

@@ -72,6 +72,8 @@ constexpr TaskPattern direct[] = {
     {{"a", "h"}, {}, {"k", "S", "S1", "V"}},
     {{"a", "k"}, {}, {"h", "S", "S1", "V"}},
     {{"a", "φ"}, {}, {"h", "k", "S", "V"}, 10},
+    {{"a", "h"}, {"Rc"}, {"Sc"}, 10},
+    {{"a", "h"}, {"ri"}, {"Vi"}, 10},
 };
 constexpr TaskPattern inverse[] = {
     {{"a", "V"},  {"h"}, {"k", "S1"}},

@@ -68,18 +68,18 @@ constexpr RelationRow cylinderInnerRelations[] = {
 
 // The cone's axial section, an isosceles triangle with sides l, l, 2r and height h.
 constexpr QuantityRow coneAroundQuantities[] = {
-    {"h", "височина", Length, "височината"}, {"l", "образуваща", Length, "образуващата"}, AROUND_SPHERE};
+    {"r", "радиус", Length, "радиуса"}, {"h", "височина", Length, "височината"}, AROUND_SPHERE};
 constexpr RelationRow coneAroundRelations[] = {
-    {"2Rc·h = l²", {"Rc = l² : (2h)", "h = l² : (2Rc)", "l = √(2Rc·h)"}, {}, 0, {},
-     "Центърът на описаната сфера е на оста; от (h − Rc)² + r² = Rc² и r² + h² = l²"},
+    {"(h − Rc)² + r² = Rc²", {"Rc = (h² + r²) : (2h)"}, {}, 0, {},
+     "Центърът на описаната сфера е на оста, на разстояние Rc от върха и от окръжността на основата"},
     AROUND_MEASURES,
 };
 constexpr QuantityRow coneInnerQuantities[] = {
     {"r", "радиус", Length, "радиуса"}, {"h", "височина", Length, "височината"},
     {"l", "образуваща", Length, "образуващата"}, INNER_BALL};
 constexpr RelationRow coneInnerRelations[] = {
-    {"ri·(r + l) = r·h", {"ri = r·h : (r + l)"}, {}, 0, {},
-     "Центърът на вписаното кълбо е на височината; от подобните правоъгълни триъгълници ri : (h − ri) = r : l"},
+    {"ri : (h − ri) = r : l", {"ri = r·h : (r + l)"}, {}, 0, {},
+     "Центърът на вписаното кълбо е на височината; от подобните правоъгълни триъгълници"},
     INNER_MEASURES,
 };
 
@@ -116,8 +116,8 @@ constexpr QuantityRow pyramidAroundQuantities[] = {
     {"R", "радиус на описаната около основата окръжност", Length, "радиуса на описаната около основата окръжност"},
     AROUND_SPHERE};
 constexpr RelationRow pyramidAroundRelations[] = {
-    {"2h·Rc = h² + R²", {"Rc = (h² + R²) : (2h)"}, {}, 0, {},
-     "Центърът на описаната сфера е на височината; от (h − Rc)² + R² = Rc²"},
+    {"(h − Rc)² + R² = Rc²", {"Rc = (h² + R²) : (2h)"}, {}, 0, {},
+     "Центърът на описаната сфера е на височината, на разстояние Rc от върха и от върховете на основата"},
     AROUND_MEASURES,
 };
 constexpr QuantityRow pyramidInnerQuantities[] = {
@@ -125,8 +125,8 @@ constexpr QuantityRow pyramidInnerQuantities[] = {
     {"r", "радиус на вписаната в основата окръжност", Length, "радиуса на вписаната в основата окръжност"},
     INNER_BALL};
 constexpr RelationRow pyramidInnerRelations[] = {
-    {"ri·(r + k) = r·h", {"ri = r·h : (r + k)"}, {}, 0, {},
-     "Центърът на вписаното кълбо е на височината; от подобните правоъгълни триъгълници ri : (h − ri) = r : k"},
+    {"ri : (h − ri) = r : k", {"ri = r·h : (r + k)"}, {}, 0, {},
+     "Центърът на вписаното кълбо е на височината; от подобните правоъгълни триъгълници"},
     INNER_MEASURES,
 };
 
@@ -184,12 +184,12 @@ constexpr std::string_view noBase[] = {"V"};
 
 constexpr SolidRow aroundTable(std::string_view key, std::span<const QuantityRow> quantities,
                                std::span<const RelationRow> relations) {
-    return SolidRow{.key = key, .name = "описана сфера", .genitive = "на описаната сфера", .single = "сфера",
+    return SolidRow{.key = key, .name = "описана сфера", .genitive = "на описаната около {} сфера", .single = "сфера",
                     .gender = Gender::Feminine, .quantities = quantities, .relations = relations, .base = noBase};
 }
 constexpr SolidRow innerTable(std::string_view key, std::span<const QuantityRow> quantities,
                               std::span<const RelationRow> relations) {
-    return SolidRow{.key = key, .name = "вписано кълбо", .genitive = "на вписаното кълбо", .single = "кълбо",
+    return SolidRow{.key = key, .name = "вписано кълбо", .genitive = "на вписаното в {} кълбо", .single = "кълбо",
                     .gender = Gender::Neuter, .quantities = quantities, .relations = relations, .base = noBase};
 }
 
