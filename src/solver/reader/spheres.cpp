@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: MIT
+// A sphere described about the task's solid or a ball inscribed in it: „Около
+// куб с ръб 2 cm е описана сфера“, „Кълбо с радиус 3 cm е вписано в конус“,
+// „Пирамида е вписана в сфера“ (the sphere about the pyramid). The sphere is
+// then no solid of the task: its name is read with the words that say where it
+// is, and the names of its radius, surface and volume („радиуса на сферата“,
+// „кълбо с радиус 3 cm“) become the solid's quantities of use (Rc, Sc, Vc
+// about it, ri, Si, Vi in it). Where it is cannot be told, or the solid has no
+// such sphere, the words are named and the task is not solved.
+#include <algorithm>
+#include <optional>
+
+#include "reader/reading.h"
+
+namespace solver::reader {
+namespace {
+
+bool isSphere(const Item& item) {
+    if (!item.is(Role::Solid)) return false;
+    const auto solids = inAndAroundSolids();
+    return std::find(solids.begin(), solids.end(), item.meaning) != solids.end();
+}
+bool isHost(const Item& item) { return item.is(Role::Solid) && !isSphere(item) && !isPlaneFigure(item.meaning); }
+bool isParticiple(const Item& item) {
+    return item.is(Role::Unsupported) && (item.meaning == "inscribed" || item.meaning == "circumscribed");
+}
+// „вписан в“ takes „в“; „описан около“ takes „около“.
+bool isPreposition(const Item& item, std::string_view participle) {
+    if (participle == "inscribed") return item.is(Role::In);
+    return item.is(Role::Filler) && item.meaning == "around";
+}
+std::string_view flipped(std::string_view kind) { return kind == "around" ? "inner" : "around"; }
+
+class Spheres {
+public:
+    explicit Spheres(Reading& reading) : r_(reading), items_(reading.items) {}
+
+    void run() {
+        bool sphere = false, host = false;
+        for (std::size_t k = 0; k < items_.size(); ++k) {
+            if (r_.used[k]) continue;
+            sphere = sphere || isSphere(items_[k]);
+            host = host || isHost(items_[k]);
+        }
+        if (!sphere || !host) return;  // a ball alone, or no sphere
+        kinds_.assign(items_.size(), {});
+        for (std::size_t start = 0; start < items_.size();) {
+            std::size_t end = start;
+            while (end < items_.size() && items_[end].kind != ItemKind::End) ++end;
+            for (std::size_t k = start; k < end; ++k)
+                if (!r_.used[k] && isParticiple(items_[k])) where(k, start, end);
+            start = end + 1;
+        }
+        std::vector<std::string_view> said;
+        for (std::size_t k = 0; k < items_.size(); ++k)
+            if (!kinds_[k].empty() && std::find(said.begin(), said.end(), kinds_[k]) == said.end()) said.push_back(kinds_[k]);
+        if (said.empty()) return;  // no word says where the sphere is: two solids, as before
+        for (std::size_t k = 0; k < items_.size(); ++k) {
+            if (r_.used[k] || !isSphere(items_[k])) continue;
+            r_.used[k] = true;
+            std::string_view kind = kinds_[k];
+            if (kind.empty() && said.size() == 1) kind = said.front();
+            if (kind.empty()) {
+                // „сферата“ where both a sphere about the solid and a ball in it are named: which one is not said.
+                r_.task.unread.push_back(pieceOf(r_, items_[k].begin, items_[k].end));
+                r_.unsupported = true;
+                continue;
+            }
+            r_.sphereKinds.push_back({std::string(kind), pieceOf(r_, items_[k].begin, items_[k].end)});
+            quantitiesBefore(k, kind);
+            quantitiesAfter(k, kind);
+        }
+    }
+
+private:
+    // The item after k that is not an adjective or a clitic, within [k, end).
+    std::size_t after(std::size_t k, std::size_t end) const {
+        for (++k; k < end; ++k)
+            if (!items_[k].is(Role::Adjective) && !items_[k].is(Role::Clitic)) return k;
+        return end;
+    }
+
+    // Where a participle puts the sphere: „около <тяло> е описана сфера“, „сфера,
+    // описана около <тяло>“ (about it), „<тяло>, описано около кълбо“ (the ball
+    // in it), „вписаното кълбо“ (the participle before the sphere's name).
+    void where(std::size_t participle, std::size_t start, std::size_t end) {
+        const std::string_view said = items_[participle].meaning == "inscribed" ? "inner" : "around";
+        std::optional<std::size_t> preposition, target;
+        std::size_t distance = items_.size();
+        for (std::size_t k = start; k < end; ++k) {
+            if (r_.used[k] || !isPreposition(items_[k], items_[participle].meaning)) continue;
+            const std::size_t solid = after(k, end);
+            if (solid >= end || !(isSphere(items_[solid]) || isHost(items_[solid]))) continue;
+            const std::size_t d = k > participle ? k - participle : participle - k;
+            if (d < distance) {
+                distance = d;
+                preposition = k;
+                target = solid;
+            }
+        }
+        std::optional<std::size_t> sphere;
+        std::string_view kind = said;
+        if (target && isSphere(items_[*target])) {
+            // „куб, вписан в сфера“: the sphere is about the solid.
+            sphere = target;
+            kind = flipped(said);
+        } else if (target) {
+            sphere = nearestSphere(participle, start, end);
+        } else if (const std::size_t next = after(participle, end); next < end && isSphere(items_[next])) {
+            sphere = next;  // „описаната сфера“, „вписаното кълбо“
+        }
+        if (!sphere) return;
+        r_.used[participle] = true;
+        if (preposition) r_.used[*preposition] = true;
+        kinds_[*sphere] = kind;
+    }
+
+    std::optional<std::size_t> nearestSphere(std::size_t k, std::size_t start, std::size_t end) const {
+        std::optional<std::size_t> found;
+        std::size_t distance = items_.size();
+        for (std::size_t j = start; j < end; ++j) {
+            if (r_.used[j] || !isSphere(items_[j])) continue;
+            const std::size_t d = j > k ? j - k : k - j;
+            if (d < distance) {
+                distance = d;
+                found = j;
+            }
+        }
+        return found;
+    }
+
+    // A host's quantity named for the sphere: „радиуса“ → "around sphere radius".
+    void makeSpheres(std::size_t q, std::string_view kind, std::size_t sphere) {
+        Item& item = items_[q];
+        const auto row = std::find_if(sphereQuantities().begin(), sphereQuantities().end(),
+                                      [&](const SphereQuantity& r) { return r.quantity == item.meaning; });
+        if (row == sphereQuantities().end()) {
+            // „диаметъра на сферата“ (no quantity of the solid yet), „околната повърхнина на кълбото“ (none).
+            r_.used[q] = true;
+            const std::size_t begin = std::min(item.begin, items_[sphere].begin);
+            r_.task.unread.push_back(pieceOf(r_, begin, std::max(item.end, items_[sphere].end)));
+            r_.unsupported = true;
+            return;
+        }
+        item.role = Role::Quantity;
+        item.meaning = std::string(kind) + " sphere " + std::string(row->sphere);
+    }
+
+    // „радиуса на (описаната) сферата“, „лицето на вписаната в куб сфера“: a
+    // name followed by „на“ and the sphere, with the words that place it between.
+    void quantitiesBefore(std::size_t k, std::string_view kind) {
+        std::size_t j = k;
+        bool participle = false, host = false;
+        for (; j > 0; --j) {
+            const Item& item = items_[j - 1];
+            if (isParticiple(item)) participle = true;
+            else if (isHost(item)) host = true;
+            else if (!(item.is(Role::Clitic) || item.is(Role::Adjective) || item.is(Role::In) ||
+                       (item.is(Role::Filler) && item.meaning == "around")))
+                break;
+        }
+        if (host && !participle) return;
+        if (j < 2 || !items_[j - 1].is(Role::Filler) || items_[j - 1].meaning != "of") return;
+        const std::size_t q = j - 2;
+        if (r_.used[q] || !(items_[q].is(Role::Quantity) || items_[q].is(Role::WeakQuantity))) return;
+        r_.used[j - 1] = true;
+        makeSpheres(q, kind, k);
+    }
+
+    // „кълбо с радиус 3 cm“, „сферата има лице 36π cm²“: the names after it, to a word of another kind.
+    void quantitiesAfter(std::size_t k, std::string_view kind) {
+        std::size_t j = k + 1;
+        while (j < items_.size() && (items_[j].is(Role::Clitic) || (r_.used[j] && items_[j].kind == ItemKind::Phrase)))
+            ++j;
+        if (j >= items_.size()) return;
+        const std::string word = lowerCase(r_.text.substr(items_[j].begin, items_[j].end - items_[j].begin));
+        if (!items_[j].is(Role::With) && word != "има" && word != "имаща" && word != "имащо") return;
+        for (++j; j < items_.size(); ++j) {
+            const Item& item = items_[j];
+            if (r_.used[j] || item.kind == ItemKind::Value || item.is(Role::And) || item.is(Role::Clitic) ||
+                (item.kind == ItemKind::Mark && item.text == ","))
+                continue;
+            if (!(item.is(Role::Quantity) || item.is(Role::WeakQuantity))) break;
+            makeSpheres(j, kind, k);
+        }
+    }
+
+    Reading& r_;
+    std::vector<Item>& items_;
+    std::vector<std::string_view> kinds_;  // per item: the sphere's place where words say it
+};
+
+std::string sphereMissing(std::string_view kind, const SolidRow& solid) {
+    for (const SphereReason& row : sphereReasons()) {
+        if (row.kind != kind || !listsSolid(row.solids, solid.key)) continue;
+        std::string reason(row.reason);
+        if (const auto at = reason.find("{}"); at != std::string::npos) reason.replace(at, 2, solid.name);
+        return reason;
+    }
+    return {};
+}
+
+}  // namespace
+
+void readSpheres(Reading& reading) { Spheres(reading).run(); }
+
+// A sphere the solid has not („кълбо, вписано в правоъгълен паралелепипед“): refused with the reason.
+void finishSpheres(Reading& reading) {
+    for (const auto& [kind, piece] : reading.sphereKinds) {
+        const std::vector<std::string> keys = keysFor(kind + " sphere radius", *reading.solid);
+        if (keys.size() == 1 && keyFits(keys.front(), *reading.withUses)) continue;
+        reading.unsupported = true;
+        reading.task.unread.push_back(piece);
+        if (reading.task.message.empty()) reading.task.message = sphereMissing(kind, *reading.solid);
+    }
+}
+
+}  // namespace solver::reader
