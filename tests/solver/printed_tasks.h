@@ -779,6 +779,17 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "Rc=5 cm | h=8 cm", "V", Solved, {"r=3 V=72*pi"}},
     {"Намерете радиуса на описаната около правилна триъгълна призма сфера, ако основният ръб на призмата е 6 cm, а "
      "височината ѝ е 8 cm.", "prism", "n=3 | a=6 cm | h=8 cm", "Rc", Solved, {"Rc=2*sqrt(7)"}},
+    {"Сферата, описана около правилна четириъгълна призма, има радиус 3 cm. Височината на призмата е 4 cm. Намерете "
+     "основния ръб.", "prism", "n=4 | Rc=3 cm | h=4 cm", "a", Solved, {"a=sqrt(10)"}},
+    {"Около кълбо е описан куб с ръб 4 cm. Намерете обема на кълбото.", "cube", "a=4 cm", "Vi", Solved,
+     {"Vi=32*pi/3"}},
+    {"В кълбо с радиус 5 cm е вписан цилиндър с височина 6 cm. Намерете обема на цилиндъра.", "cylinder",
+     "Rc=5 cm | h=6 cm", "V", Solved, {"r=4 V=96*pi"}},
+    {"Около куб е описана сфера с лице 12π cm². Намерете ръба на куба.", "cube", "Sc=12π cm²", "a", Solved, {"a=2"}},
+    // „му“ may stand for the ball as well as for the cube, „ѝ“ for the sphere: named, not guessed.
+    {"Кълбо е вписано в куб с ръб 6 cm. Намерете обема му.", "cube", "a=6 cm", "", Unread, {}, {"unread=обема му"}},
+    {"Около конус с радиус 6 cm и височина 8 cm е описана сфера. Намерете радиуса ѝ.", "cone", "r=6 cm | h=8 cm", "",
+     Unread, {}, {"unread=радиуса ѝ"}},
     // A ball fits in a cylinder only where h = 2r: the solver's reason.
     {"В цилиндър с радиус 3 cm и височина 8 cm е вписано кълбо. Намерете радиуса на кълбото.", "cylinder",
      "r=3 cm | h=8 cm", "ri", None},

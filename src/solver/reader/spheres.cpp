@@ -69,7 +69,9 @@ public:
             r_.sphereKinds.push_back({std::string(kind), pieceOf(r_, items_[k].begin, items_[k].end)});
             quantitiesBefore(k, kind);
             quantitiesAfter(k, kind);
+            cliticsOf(k);
         }
+        pronouns();
     }
 
 private:
@@ -129,6 +131,33 @@ private:
         return found;
     }
 
+    std::string wordAt(std::size_t k) const {
+        return lowerCase(r_.text.substr(items_[k].begin, items_[k].end - items_[k].begin));
+    }
+
+    // The clitics that may stand for the sphere named at k.
+    void cliticsOf(std::size_t k) {
+        const std::string word = wordAt(k);
+        for (const SpherePronoun& row : spherePronouns())
+            if (word.starts_with(row.stem)) clitics_ += "|" + std::string(row.clitics) + "|";
+    }
+
+    // „Намерете обема му“ where „му“ may stand for the ball as well as for the
+    // solid: a quantity both have, whose it is not said; named, not guessed.
+    void pronouns() {
+        for (std::size_t k = 0; k + 1 < items_.size(); ++k) {
+            const Item& item = items_[k];
+            if (r_.used[k] || !(item.is(Role::Quantity) || item.is(Role::WeakQuantity))) continue;
+            if (!items_[k + 1].is(Role::Clitic) || clitics_.find("|" + wordAt(k + 1) + "|") == std::string::npos) continue;
+            const bool sphereHas = std::any_of(sphereQuantities().begin(), sphereQuantities().end(),
+                                               [&](const SphereQuantity& r) { return r.quantity == item.meaning; });
+            if (!sphereHas) continue;
+            r_.used[k] = r_.used[k + 1] = true;
+            r_.task.unread.push_back(pieceOf(r_, item.begin, items_[k + 1].end));
+            r_.unsupported = true;
+        }
+    }
+
     // A host's quantity named for the sphere: „радиуса“ → "around sphere radius".
     void makeSpheres(std::size_t q, std::string_view kind, std::size_t sphere) {
         Item& item = items_[q];
@@ -167,13 +196,26 @@ private:
         makeSpheres(q, kind, k);
     }
 
-    // „кълбо с радиус 3 cm“, „сферата има лице 36π cm²“: the names after it, to a word of another kind.
+    // „кълбо с радиус 3 cm“, „сферата има лице 36π cm²“, „сферата, описана около
+    // призмата, има радиус 3 cm“: the names after it, to a word of another kind.
     void quantitiesAfter(std::size_t k, std::string_view kind) {
         std::size_t j = k + 1;
-        while (j < items_.size() && (items_[j].is(Role::Clitic) || (r_.used[j] && items_[j].kind == ItemKind::Phrase)))
-            ++j;
-        if (j >= items_.size()) return;
-        const std::string word = lowerCase(r_.text.substr(items_[j].begin, items_[j].end - items_[j].begin));
+        bool participle = false, host = false, closed = true;  // „кълбото, вписано в куб с ръб …“: the cube's
+        for (; j < items_.size(); ++j) {
+            const Item& item = items_[j];
+            participle = participle || isParticiple(item);
+            const bool comma = item.kind == ItemKind::Mark && item.text == ",";
+            const bool placing = isParticiple(item) || comma || (r_.used[j] && item.kind == ItemKind::Phrase);
+            const bool hosts = participle && (isHost(item) || item.is(Role::Adjective));
+            if (!(item.is(Role::Clitic) || placing || hosts)) break;
+            if (isHost(item)) {
+                host = true;
+                closed = false;
+            }
+            if (comma && host) closed = true;
+        }
+        if (j >= items_.size() || !closed) return;
+        const std::string word = wordAt(j);
         if (!items_[j].is(Role::With) && word != "има" && word != "имаща" && word != "имащо") return;
         for (++j; j < items_.size(); ++j) {
             const Item& item = items_[j];
@@ -188,6 +230,7 @@ private:
     Reading& r_;
     std::vector<Item>& items_;
     std::vector<std::string_view> kinds_;  // per item: the sphere's place where words say it
+    std::string clitics_;                  // "|ѝ|й|": those that may stand for a sphere named
 };
 
 std::string sphereMissing(std::string_view kind, const SolidRow& solid) {

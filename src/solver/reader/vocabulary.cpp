@@ -522,6 +522,10 @@ constexpr SphereQuantity sphereQuantityTable[] = {
     {"radius", "radius"}, {"volume", "volume"}, {"surface", "surface"}, {"area", "surface"},
 };
 
+constexpr SpherePronoun spherePronounTable[] = {
+    {"сфер", "ѝ|й"}, {"топк", "ѝ|й"}, {"кълб", "му"}, {"топч", "му"},
+};
+
 constexpr SphereReason sphereReasonTable[] = {
     {"inner", "box", "В правоъгълен паралелепипед може да се впише кълбо само когато той е куб."},
     {"inner", "", "Кълбо, вписано в тяло като това ({}), още не се намира."},
@@ -589,6 +593,7 @@ std::span<const ShapeWithHeight> shapesWithHeight() { return shapeWithHeightTabl
 std::span<const SphereReason> sphereReasons() { return sphereReasonTable; }
 std::span<const std::string_view> inAndAroundSolids() { return inAndAroundSolidTable; }
 std::span<const SphereQuantity> sphereQuantities() { return sphereQuantityTable; }
+std::span<const SpherePronoun> spherePronouns() { return spherePronounTable; }
 
 namespace {
 

@@ -147,6 +147,13 @@ struct SphereQuantity {
     std::string_view sphere;
 };
 std::span<const SphereQuantity> sphereQuantities();
+// The clitics that may stand for a sphere named by a word beginning so
+// („сферата … радиуса ѝ“, „кълбото … обема му“).
+struct SpherePronoun {
+    std::string_view stem;
+    std::string_view clitics;  // "ѝ|й"
+};
+std::span<const SpherePronoun> spherePronouns();
 
 // Why a solid has no sphere of the kind named ("around" or "inner"): the
 // reason, "{}" standing for the solid's name; solids "" for any other.
