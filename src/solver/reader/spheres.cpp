@@ -44,6 +44,7 @@ public:
         }
         if (!sphere || !host) return;  // a ball alone, or no sphere
         kinds_.assign(items_.size(), {});
+        participles_.assign(items_.size(), items_.size());
         for (std::size_t start = 0; start < items_.size();) {
             std::size_t end = start;
             while (end < items_.size() && items_[end].kind != ItemKind::End) ++end;
@@ -115,6 +116,7 @@ private:
         r_.used[participle] = true;
         if (preposition) r_.used[*preposition] = true;
         kinds_[*sphere] = kind;
+        participles_[*sphere] = participle;
     }
 
     std::optional<std::size_t> nearestSphere(std::size_t k, std::size_t start, std::size_t end) const {
@@ -161,6 +163,7 @@ private:
     // A host's quantity named for the sphere: „радиуса“ → "around sphere radius".
     void makeSpheres(std::size_t q, std::string_view kind, std::size_t sphere) {
         Item& item = items_[q];
+        if (item.meaning.find(" sphere ") != std::string::npos) return;  // read already
         const auto row = std::find_if(sphereQuantities().begin(), sphereQuantities().end(),
                                       [&](const SphereQuantity& r) { return r.quantity == item.meaning; });
         if (row == sphereQuantities().end()) {
@@ -177,8 +180,15 @@ private:
 
     // „радиуса на (описаната) сферата“, „лицето на вписаната в куб сфера“: a
     // name followed by „на“ and the sphere, with the words that place it between.
+    // „обема на описаното около куб с ръб 2 cm кълбо“: from the participle that places it, before its name.
     void quantitiesBefore(std::size_t k, std::string_view kind) {
-        std::size_t j = k;
+        namedBefore(k, k, kind);
+        if (participles_[k] < k) namedBefore(participles_[k], k, kind);
+    }
+
+    // „лицето и обема на кълбото“: a name followed by „на“ and the sphere (at k), with the names before it joined by „и“.
+    void namedBefore(std::size_t from, std::size_t k, std::string_view kind) {
+        std::size_t j = from;
         bool participle = false, host = false;
         for (; j > 0; --j) {
             const Item& item = items_[j - 1];
@@ -189,11 +199,20 @@ private:
                 break;
         }
         if (host && !participle) return;
-        if (j < 2 || !items_[j - 1].is(Role::Filler) || items_[j - 1].meaning != "of") return;
+        if (j < 2 || r_.used[j - 1] || !items_[j - 1].is(Role::Filler) || items_[j - 1].meaning != "of") return;
         const std::size_t q = j - 2;
-        if (r_.used[q] || !(items_[q].is(Role::Quantity) || items_[q].is(Role::WeakQuantity))) return;
+        if (r_.used[q] || !(items_[q].is(Role::Quantity) || items_[q].is(Role::WeakQuantity))) {
+            // „обема на куба и на кълбото“: what of the sphere is not read; named.
+            r_.used[j - 1] = true;
+            r_.task.unread.push_back(pieceOf(r_, items_[j - 1].begin, items_[k].end));
+            return;
+        }
         r_.used[j - 1] = true;
         makeSpheres(q, kind, k);
+        for (std::size_t p = q; p >= 2 && items_[p - 1].is(Role::And) && !r_.used[p - 2] &&
+                                (items_[p - 2].is(Role::Quantity) || items_[p - 2].is(Role::WeakQuantity));
+             p -= 2)
+            makeSpheres(p - 2, kind, k);
     }
 
     // „кълбо с радиус 3 cm“, „сферата има лице 36π cm²“, „сферата, описана около
@@ -230,6 +249,7 @@ private:
     Reading& r_;
     std::vector<Item>& items_;
     std::vector<std::string_view> kinds_;  // per item: the sphere's place where words say it
+    std::vector<std::size_t> participles_;  // per sphere: the participle that places it; none: items_.size()
     std::string clitics_;                  // "|ѝ|й|": those that may stand for a sphere named
 };
 
