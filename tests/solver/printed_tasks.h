@@ -11,7 +11,8 @@
 // `asked` the keys it asks for. `answers` holds one string per solution as in
 // school_tasks.h ("V=512 S1=24*pi"), the asked quantities in the unit the task
 // asks them in. `also`: "pi=3.14", "unit=l", "digits=1", "ignored=…",
-// "unread=…" (each piece of words as printed), "from=a:основен ръб 16 cm".
+// "unread=…" (each piece of words as printed), "from=a:основен ръб 16 cm",
+// "message=…" (words the reader's message holds: a reason it gives).
 //
 // Rows marked Awaiting are read as shown, and their answers wait for the
 // solver (tasks of kinds it does not solve yet).
@@ -786,6 +787,15 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"В кълбо с радиус 5 cm е вписан цилиндър с височина 6 cm. Намерете обема на цилиндъра.", "cylinder",
      "Rc=5 cm | h=6 cm", "V", Solved, {"r=4 V=96*pi"}},
     {"Около куб е описана сфера с лице 12π cm². Намерете ръба на куба.", "cube", "Sc=12π cm²", "a", Solved, {"a=2"}},
+    {"Кълбото, вписано в куб, има радиус 3 cm. Намерете обема на куба.", "cube", "ri=3 cm", "V", Solved, {"a=6 V=216"}},
+    {"В куб е вписано кълбо. Радиусът на кълбото е с 2 cm по-малък от ръба на куба. Намерете ръба.", "cube",
+     "ri=a-2 cm", "a", Solved, {"a=4"}},
+    {"Около цилиндър е описана сфера с радиус 5 cm. Радиусът на цилиндъра е 3 cm. Намерете височината на цилиндъра.",
+     "cylinder", "Rc=5 cm | r=3 cm", "h", Solved, {"h=8"}},
+    {"Около правилна шестоъгълна призма с основен ръб 3 cm и височина 8 cm е описана сфера. Намерете обема на кълбото.",
+     "prism", "n=6 | a=3 cm | h=8 cm", "Vc", Solved, {"Rc=5 Vc=500*pi/3"}},
+    {"В правилна триъгълна призма е вписано кълбо с радиус 2 cm. Намерете обема на призмата.", "prism",
+     "n=3 | ri=2 cm", "V", Solved, {"a=4*sqrt(3) h=4 V=48*sqrt(3)"}},
     {"Намерете обема на описаното около куб с ръб 2 cm кълбо.", "cube", "a=2 cm", "Vc", Solved, {"Vc=4*sqrt(3)*pi"}},
     {"Около куб с ръб 2 cm е описана сфера. Намерете лицето и обема на кълбото.", "cube", "a=2 cm", "Sc Vc", Solved,
      {"Sc=12*pi Vc=4*sqrt(3)*pi"}},
@@ -806,11 +816,15 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "r=3 cm | h=8 cm", "ri", None},
     // No ball in a box that is not a cube; „сферата“ beside both spheres; a diameter, no quantity of the solid.
     {"В правоъгълен паралелепипед с измерения 2 cm, 3 cm и 6 cm е вписано кълбо. Намерете радиуса на кълбото.", "box",
-     "a=2 cm | b=3 cm | c=6 cm", "", Unread, {}, {"unread=кълбо", "unread=радиуса", "unread=кълбото"}},
+     "a=2 cm | b=3 cm | c=6 cm", "", Unread, {},
+     {"unread=кълбо", "unread=радиуса", "unread=кълбото", "message=може да се впише кълбо само когато той е куб"}},
     {"Около куб с ръб 2 cm е описана сфера, а в него е вписано кълбо. Намерете радиуса на сферата.", "cube", "a=2 cm",
      "", Unread, {}, {"unread=радиуса", "unread=сферата"}},
     {"Около куб с ръб 2 cm е описана сфера. Намерете диаметъра на сферата.", "cube", "a=2 cm", "", Unread, {},
      {"unread=диаметъра на сферата"}},
+    // „В нея“: the sphere or the cylinder, not told by the words alone.
+    {"Дадена е сфера с радиус 5 cm. В нея е вписан цилиндър с височина 8 cm. Намерете обема на цилиндъра.", "", "", "",
+     Unread, {}, {"unread=вписан", "message=няколко тела"}},
     // A ball alone, as before.
     {"Кълбо има радиус 3 cm. Намерете обема му.", "sphere", "r=3 cm", "V", Solved, {"V=36*pi"}},
 
