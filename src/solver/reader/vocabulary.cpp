@@ -528,8 +528,8 @@ constexpr SpherePronoun spherePronounTable[] = {
 
 constexpr SphereReason sphereReasonTable[] = {
     {"inner", "box", "В правоъгълен паралелепипед може да се впише кълбо само когато той е куб."},
-    {"inner", "", "Кълбо, вписано в тяло като това ({}), още не се намира."},
-    {"around", "", "Сфера, описана около тяло като това ({}), още не се намира."},
+    {"inner", "", "Кълбо, вписано в {}, още не се намира."},
+    {"around", "", "Сфера, описана около {}, още не се намира."},
 };
 
 constexpr UseAsked useAskedTable[] = {
