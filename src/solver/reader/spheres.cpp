@@ -61,6 +61,7 @@ public:
             r_.used[k] = true;
             std::string_view kind = kinds_[k];
             if (kind.empty() && said.size() == 1) kind = said.front();
+            if (kind.empty()) kind = sameWordsKind(k);
             if (kind.empty()) {
                 // „сферата“ where both a sphere about the solid and a ball in it are named: which one is not said.
                 r_.task.unread.push_back(pieceOf(r_, items_[k].begin, items_[k].end));
@@ -92,8 +93,15 @@ private:
         std::size_t distance = items_.size();
         for (std::size_t k = start; k < end; ++k) {
             if (r_.used[k] || !isPreposition(items_[k], items_[participle].meaning)) continue;
-            const std::size_t solid = after(k, end);
-            if (solid >= end || !(isSphere(items_[solid]) || isHost(items_[solid]))) continue;
+            std::size_t solid = after(k, end);
+            if (solid >= end) continue;
+            if (items_[solid].is(Role::Pronoun)) {
+                const auto sphere = pronounsSphere(solid);
+                if (!sphere) continue;
+                solid = *sphere;
+            } else if (!(isSphere(items_[solid]) || isHost(items_[solid]))) {
+                continue;
+            }
             const std::size_t d = k > participle ? k - participle : participle - k;
             if (d < distance) {
                 distance = d;
@@ -114,9 +122,45 @@ private:
         }
         if (!sphere) return;
         r_.used[participle] = true;
-        if (preposition) r_.used[*preposition] = true;
+        if (preposition) {
+            r_.used[*preposition] = true;
+            if (const std::size_t next = after(*preposition, end); next < end && items_[next].is(Role::Pronoun))
+                r_.used[next] = true;  // „в нея“
+        }
         kinds_[*sphere] = kind;
         participles_[*sphere] = participle;
+    }
+
+    // „Около куба е описана сфера, а в него е вписано кълбо. … радиуса на
+    // кълбото“: with both named, the one named by the same word, where one is.
+    std::string_view sameWordsKind(std::size_t k) const {
+        std::string_view stem, kind;
+        const std::string word = wordAt(k);
+        for (const SpherePronoun& row : spherePronouns())
+            if (word.starts_with(row.stem)) stem = row.stem;
+        if (stem.empty()) return {};
+        for (std::size_t j = 0; j < items_.size(); ++j) {
+            if (kinds_[j].empty() || !wordAt(j).starts_with(stem)) continue;
+            if (!kind.empty() && kind != kinds_[j]) return {};
+            kind = kinds_[j];
+        }
+        return kind;
+    }
+
+    // „Дадена е сфера с радиус 5 cm. В нея е вписан цилиндър“: the sphere named
+    // last before the pronoun, where its pronoun is that one and no other solid
+    // is named before it; none where the words do not tell.
+    std::optional<std::size_t> pronounsSphere(std::size_t pronoun) const {
+        std::optional<std::size_t> sphere;
+        for (std::size_t j = 0; j < pronoun; ++j) {
+            if (isHost(items_[j])) return std::nullopt;
+            if (isSphere(items_[j])) sphere = j;
+        }
+        if (!sphere) return std::nullopt;
+        const std::string word = wordAt(*sphere), said = wordAt(pronoun);
+        for (const SpherePronoun& row : spherePronouns())
+            if (word.starts_with(row.stem) && row.pronoun == said) return sphere;
+        return std::nullopt;
     }
 
     std::optional<std::size_t> nearestSphere(std::size_t k, std::size_t start, std::size_t end) const {

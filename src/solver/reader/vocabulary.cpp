@@ -523,7 +523,7 @@ constexpr SphereQuantity sphereQuantityTable[] = {
 };
 
 constexpr SpherePronoun spherePronounTable[] = {
-    {"сфер", "ѝ|й"}, {"топк", "ѝ|й"}, {"кълб", "му"}, {"топч", "му"},
+    {"сфер", "ѝ|й", "нея"}, {"топк", "ѝ|й", "нея"}, {"кълб", "му", "него"}, {"топч", "му", "него"},
 };
 
 constexpr SphereReason sphereReasonTable[] = {

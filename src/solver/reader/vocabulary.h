@@ -147,11 +147,12 @@ struct SphereQuantity {
     std::string_view sphere;
 };
 std::span<const SphereQuantity> sphereQuantities();
-// The clitics that may stand for a sphere named by a word beginning so
-// („сферата … радиуса ѝ“, „кълбото … обема му“).
+// The clitics and the pronoun that may stand for a sphere named by a word
+// beginning so („сферата … радиуса ѝ“, „кълбото … обема му“, „в нея“).
 struct SpherePronoun {
     std::string_view stem;
     std::string_view clitics;  // "ѝ|й"
+    std::string_view pronoun;  // "нея"
 };
 std::span<const SpherePronoun> spherePronouns();
 
