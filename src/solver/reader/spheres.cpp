@@ -117,6 +117,9 @@ private:
             kind = flipped(said);
         } else if (target) {
             sphere = nearestSphere(participle, start, end);
+            // „Кълбо има радиус 3 cm. То е вписано в цилиндър.“: the sphere named last before.
+            for (std::size_t j = start; !sphere && j-- > 0;)
+                if (!r_.used[j] && isSphere(items_[j])) sphere = j;
         } else if (const std::size_t next = after(participle, end); next < end && isSphere(items_[next])) {
             sphere = next;  // „описаната сфера“, „вписаното кълбо“
         }
