@@ -300,6 +300,7 @@ constexpr Phrase phraseTable[] = {
      "|получен*|полученото|образувано|също|още|която|кой|коя|кое|кои|лицата|виж|фигура*|чертеж*", Filler},
 
     // Tasks the solver does not solve yet: named, never guessed at.
+    // „вписан“, „описан“ with a sphere and the solid are read by reader/spheres.cpp; else named.
     {"вписан*", Unsupported, "inscribed"},
     {"описан*", Unsupported, "circumscribed"},
     {"окръжност*", Filler, "circle"},
