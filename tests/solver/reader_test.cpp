@@ -90,6 +90,8 @@ void expectAlso(const PrintedTask& task, const ReadTask& read) {
             EXPECT_TRUE(std::any_of(unread.begin(), unread.end(), [&](const std::string& w) {
                 return w.find(value) != std::string::npos;
             })) << "not named as unread: " << value;
+        } else if (what == "message") {
+            EXPECT_NE(read.message.find(value), std::string::npos) << read.message;
         } else if (what == "from") {
             const auto colon = value.find(':');
             const std::string key = value.substr(0, colon), words = value.substr(colon + 1);

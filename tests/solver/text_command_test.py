@@ -88,6 +88,10 @@ def check_task(solve, task, number, failures):
         failures.append(f"{where}: the object has the keys {list(outcome)}")
         return
     check_read(failures, where, task, outcome["read"])
+    for item in task["also"]:
+        what, _, value = item.partition("=")
+        if what == "message" and value not in outcome["message"]:
+            failures.append(f"{where}: message without „{value}“: {outcome['message']}")
     if outcome["asked"] != outcome["read"]["asked"]:
         failures.append(f"{where}: asked {outcome['asked']} is not what was read")
     if task["status"] == "awaiting":

@@ -264,9 +264,11 @@ ReadTask readTask(std::string_view text) {
     std::sort(reading.task.ignored.begin(), reading.task.ignored.end(),
               [](const Piece& a, const Piece& b) { return a.span.begin < b.span.begin; });
     markRelationCues(reading);
+    readSpheres(reading);
     placeSolid(reading);
     if (reading.solid) {
         reading.withUses = &withUses(*reading.solid);
+        finishSpheres(reading);
         readUses(reading);
         readSentences(reading);
         finishUses(reading);

@@ -32,12 +32,22 @@ struct Reading {
         std::string value;  // "1,5 m"
     };
     std::vector<Level> levels;  // „вода до височина 8 cm“ read as the liquid's height
+    struct Sphere {
+        std::string kind;  // "around": described about the solid; "inner": inscribed in it
+        Piece name;        // „сфера“, „кълбото“
+    };
+    std::vector<Sphere> sphereKinds;  // the spheres about or in the solid (spheres.cpp)
 };
 
 // „околните стени са квадрати“: names made relations by what follows them.
 void markRelationCues(Reading& reading);
 // Answer options and the letters of questions: ignored.
 void markOptions(Reading& reading);
+// A sphere described about the solid or inscribed in it (spheres.cpp): its name
+// no solid of the task, the names of its radius, surface and volume the solid's
+// quantities of use; after the solid is placed, refused where the solid has none.
+void readSpheres(Reading& reading);
+void finishSpheres(Reading& reading);
 // The solid, and what its names say (n = 4); a message where none can be placed.
 void placeSolid(Reading& reading);
 // The quantities of use (uses.cpp): the fill of a vessel, a density or a price

@@ -288,17 +288,19 @@ constexpr Phrase phraseTable[] = {
 
     {"ѝ|й|му|им|си", Clitic},
     {"на", Filler, "of"},
+    {"около", Filler, "around"},  // „описана около куб“ (reader/spheres.cpp)
     {"който|която|което|които|чийто|чиято|чието|чиито|където", Filler, "which"},
     {"дадена|даден|дадено|дадени|дадената|даденият|дадения|е|са|бъде|било|има|имат|имаща|имащ|имащи|за|до|при"
      "|ако|когато|където|който|която|което|които|чийто|чиято|чието|чиито|нейн*|негов*|техн*|тази|този|това|тези"
      "|стойност*|число|числото|числа|тяло|тялото|тела|телата|форма|формата|вид|вида|съд|съдът|съда|вода|водата"
      "|побира|побере|събира|съдържа|вмества|ще|да|се|би|също|още|тогава|следн*|данни|данните|условие*|всеки|всяка"
-     "|всяко|всички|всичките|по|като|както|около|върху|между|чрез|че|ли|то|а|но|или|съответно|помежду|точно"
+     "|всяко|всички|всичките|по|като|както|върху|между|чрез|че|ли|то|а|но|или|съответно|помежду|точно"
      "|приблизително|приемете|вземете|считайте|дайте|дадете|изразете|запишете|отговорът|отговора|резултат*"
      "|кръг|кръга|кръгът|кръгове|неговата|нейната|дълги|мерна|мерни|единица"
      "|получен*|полученото|образувано|също|още|която|кой|коя|кое|кои|лицата|виж|фигура*|чертеж*", Filler},
 
     // Tasks the solver does not solve yet: named, never guessed at.
+    // „вписан“, „описан“ with a sphere and the solid are read by reader/spheres.cpp; else named.
     {"вписан*", Unsupported, "inscribed"},
     {"описан*", Unsupported, "circumscribed"},
     {"окръжност*", Filler, "circle"},
@@ -504,6 +506,31 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"open surface", "cube box prism prism-* cylinder", "So"},
     {"tube surface", "cube box prism prism-* cylinder", "S"},
     {"length", "cylinder", "h"},  // a pipe's, a log's
+
+    // The sphere described about the solid and the ball inscribed in it (reader/spheres.cpp).
+    {"around sphere radius", "", "Rc"},
+    {"around sphere surface", "", "Sc"},
+    {"around sphere volume", "", "Vc"},
+    {"inner sphere radius", "", "ri"},
+    {"inner sphere surface", "", "Si"},
+    {"inner sphere volume", "", "Vi"},
+};
+
+constexpr std::string_view inAndAroundSolidTable[] = {"sphere"};
+
+// A sphere's diameter is no quantity of the solid: named as not read.
+constexpr SphereQuantity sphereQuantityTable[] = {
+    {"radius", "radius"}, {"volume", "volume"}, {"surface", "surface"}, {"area", "surface"},
+};
+
+constexpr SpherePronoun spherePronounTable[] = {
+    {"сфер", "ѝ|й", "нея"}, {"топк", "ѝ|й", "нея"}, {"кълб", "му", "него"}, {"топч", "му", "него"},
+};
+
+constexpr SphereReason sphereReasonTable[] = {
+    {"inner", "box", "В правоъгълен паралелепипед може да се впише кълбо само когато той е куб."},
+    {"inner", "", "Кълбо, вписано в {}, още не се намира."},
+    {"around", "", "Сфера, описана около {}, още не се намира."},
 };
 
 constexpr UseAsked useAskedTable[] = {
@@ -564,6 +591,10 @@ std::span<const SymbolKey> symbolKeys() { return symbolKeyTable; }
 std::span<const AngleOfLine> anglesOfLines() { return angleOfLineTable; }
 std::span<const RelationCue> relationCues() { return relationCueTable; }
 std::span<const ShapeWithHeight> shapesWithHeight() { return shapeWithHeightTable; }
+std::span<const SphereReason> sphereReasons() { return sphereReasonTable; }
+std::span<const std::string_view> inAndAroundSolids() { return inAndAroundSolidTable; }
+std::span<const SphereQuantity> sphereQuantities() { return sphereQuantityTable; }
+std::span<const SpherePronoun> spherePronouns() { return spherePronounTable; }
 
 namespace {
 

@@ -138,6 +138,33 @@ struct ShapeWithHeight {
     std::string_view asGivens;
 };
 
+// The solid a task may describe about its solid or inscribe in it (the
+// sphere), and which of a quantity's names it reads as that sphere's: "radius"
+// as "<kind> sphere radius", keyed in quantityKeys() (reader/spheres.cpp).
+std::span<const std::string_view> inAndAroundSolids();
+struct SphereQuantity {
+    std::string_view quantity;
+    std::string_view sphere;
+};
+std::span<const SphereQuantity> sphereQuantities();
+// The clitics and the pronoun that may stand for a sphere named by a word
+// beginning so („сферата … радиуса ѝ“, „кълбото … обема му“, „в нея“).
+struct SpherePronoun {
+    std::string_view stem;
+    std::string_view clitics;  // "ѝ|й"
+    std::string_view pronoun;  // "нея"
+};
+std::span<const SpherePronoun> spherePronouns();
+
+// Why a solid has no sphere of the kind named ("around" or "inner"): the
+// reason, "{}" standing for the solid's name; solids "" for any other.
+struct SphereReason {
+    std::string_view kind;
+    std::string_view solids;
+    std::string_view reason;
+};
+std::span<const SphereReason> sphereReasons();
+
 // Words that say the walls are painted (the lateral surface): „стените“.
 std::span<const std::string_view> wallWords();
 
