@@ -233,7 +233,7 @@ private:
         if (participles_[k] < k) namedBefore(participles_[k], k, kind);
     }
 
-    // „лицето и обема на кълбото“: a name followed by „на“ and the sphere (at k), with the names before it joined by „и“.
+    // „лицето и обема на кълбото“: a name followed by „на“ and the sphere (at k), with the names before it.
     void namedBefore(std::size_t from, std::size_t k, std::string_view kind) {
         std::size_t j = from;
         bool participle = false, host = false;
@@ -256,7 +256,11 @@ private:
         }
         r_.used[j - 1] = true;
         makeSpheres(q, kind, k);
-        for (std::size_t p = q; p >= 2 && items_[p - 1].is(Role::And) && !r_.used[p - 2] &&
+        // „радиуса, лицето и обема на описаната около куба сфера“: joined by „и“ or by commas.
+        auto joins = [&](const Item& item) {
+            return item.is(Role::And) || (item.kind == ItemKind::Mark && item.text == ",");
+        };
+        for (std::size_t p = q; p >= 2 && joins(items_[p - 1]) && !r_.used[p - 2] &&
                                 (items_[p - 2].is(Role::Quantity) || items_[p - 2].is(Role::WeakQuantity));
              p -= 2)
             makeSpheres(p - 2, kind, k);
