@@ -856,9 +856,14 @@ private slots:
         const QListWidget* solids = window.findChild<QListWidget*>(QStringLiteral("solids"));
         QCOMPARE(solids->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("cone-frustum"));
         QCOMPARE(solids->currentItem()->text(), QStringLiteral("пресечен конус"));
+        // The sphere about a solid: the solid's fields, the sphere's under „Още величини“.
         window.showText(QStringLiteral("Около куб с ръб 2 cm е описана сфера. Намерете лицето на сферата."));
+        QCOMPARE(plain(beside(window, "Sc")->text()), QStringLiteral("12π ≈ 37,7 cm² (търси се)"));
+        QCOMPARE(solids->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("cube"));
+        // Two solids of which neither is about the other: the words not understood named.
+        window.showText(QStringLiteral("Около цилиндър с радиус 2 cm е описан конус. Намерете обема на конуса."));
         const QString read = window.findChild<QLabel*>(QStringLiteral("text-read"))->text();
-        QVERIFY2(read.contains(QStringLiteral("„описана“")), qPrintable(read));
+        QVERIFY2(read.contains(QStringLiteral("„описан“")), qPrintable(read));
         QVERIFY2(stepsText(window).contains(QStringLiteral("няколко тела")), qPrintable(stepsText(window)));
         // The box emptied: the fields are the task again.
         window.showText(QString());
