@@ -230,9 +230,9 @@ const FigureDrawer* figureDrawer(const SolidRow& solid) {
 // about it is as far from the lower base's circle as from the upper's (or the
 // apex); the ball in it touches the lower base.
 void addSpheres(Scene& scene, const DrawingRow& row, const Measures& m) {
-    const auto& [heightKey, lowerKey, upperKey] = row.sphereAxis;
+    const std::string_view heightKey = row.sphereAxis[0], lowerKey = row.sphereAxis[1], upperKey = row.sphereAxis[2];
     if (!scene.axis || heightKey.empty() || m[heightKey] <= 0) return;
-    const auto [bottom, top] = *scene.axis;
+    const Point bottom = (*scene.axis)[0], top = (*scene.axis)[1];
     const double height = m[heightKey], scale = length(top - bottom) / height;
     const Point up = unit(top - bottom);
     auto draw = [&](std::string_view radiusKey, double centreHeight) {
