@@ -14,11 +14,10 @@ build_dir=$(realpath "${1:-${BUILD_DIR:-build}}")
 scratch=$(mktemp -d)
 chmod 700 "$scratch"
 export XDG_RUNTIME_DIR="$scratch"
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$scratch/display")"
+source scripts/virtual_display.sh
+VIRTUAL_DISPLAY_PID=
+trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null; wait "$VIRTUAL_DISPLAY_PID" 2>/dev/null; rm -rf "$scratch"' EXIT
+start_virtual_display 1366x768 "$scratch"
 
 # Without the buses' start-up notices.
 dbus-run-session -- /usr/bin/python3 scripts/results_heard.py "$build_dir" 2>&1 |

@@ -119,11 +119,10 @@ fi
 # On a real (virtual) X display: the window's class is the application id, so
 # docks match it to the menu entry, and it carries the icon.
 echo "== starting it on Xvfb"
-x_display=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$x_display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$x_display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$x_display")
+x_display=$(mktemp -d)
+source scripts/virtual_display.sh
+start_virtual_display 1024x768 "$x_display"
+xvfb=$VIRTUAL_DISPLAY_PID
 # window_class TITLE ARGUMENTS...: starts the installed program, finds its
 # window by its title and prints its WM_CLASS, then the icon sizes it carries.
 window_class() {
@@ -159,7 +158,7 @@ calculator=$(window_class "лица на повърхнини и обеми")
 problems=$(window_class "Задачи по стереометрия" --problems)
 kill "$xvfb" 2>/dev/null || true
 wait "$xvfb" 2>/dev/null || true
-rm -f "$x_display"
+rm -rf "$x_display"
 wm_class=$(head -n 1 <<<"$calculator")
 icon_sizes=$(tail -n +2 <<<"$calculator")
 check "the window's WM_CLASS is the application id ($wm_class)" \

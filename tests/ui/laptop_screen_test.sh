@@ -11,16 +11,10 @@ tests=$1
 command -v Xvfb >/dev/null 2>&1 || { echo "Xvfb is missing: skipped"; exit 77; }
 
 work=$(mktemp -d)
-display_file="$work/display"
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
-done
-[ -s "$display_file" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(cat "$display_file")"
+source "$(dirname "$0")/../../scripts/virtual_display.sh"
+VIRTUAL_DISPLAY_PID=
+trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true; wait "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true; rm -rf "$work"' EXIT
+start_virtual_display 1366x768 "$work"
 
 status=0
 for scale in 1 1.25; do
