@@ -22,6 +22,8 @@ QUANTITIES = {
     "pyramid": "n a h k k1 b r R P B S S1 V α φ γ hb ψ", "polygon": "n a P B r R",
     "cylinder": "r d h S S1 V Q d1 α", "cone": "r d h l S S1 V Q α β θ", "sphere": "r d S V",
     "double-cone": "r d c h1 h2 l1 l2 γ B S1 S2 S V1 V2 V",
+    "cylinder-cone": "r d h1 h2 H l B S1 S2 S V1 V2 V", "cylinder-hemisphere": "r d h H B S1 S2 S V1 V2 V",
+    "hollow-cylinder": "R r D d t h B S1 S2 S V1 V2 V", "prism-pyramid": "a h1 h2 H k B S1 S2 S V1 V2 V",
 }
 ANGLES = {"α", "β", "γ", "φ", "θ", "ψ"}
 
@@ -129,7 +131,7 @@ def check_task(solve, task, failures):
 def main():
     solve, export = sys.argv[1], sys.argv[2]
     with tempfile.NamedTemporaryFile(suffix=".json") as tasks_file:
-        subprocess.run([export, tasks_file.name, "--frustums", "--rotation"], check=True)
+        subprocess.run([export, tasks_file.name, "--frustums", "--bodies"], check=True)
         tasks = json.load(open(tasks_file.name, encoding="utf-8"))
     failures = []
     for task in tasks:

@@ -67,7 +67,7 @@ constexpr const char* solidsOnBases[] = {
 // 12 sides and of 24, and prisms and pyramids on bases of other shapes.
 std::vector<Drawn> solvedTasks() {
     std::vector<std::string> tasks;
-    for (const auto* table : {&schoolTasks(), &frustumTasks(), &rotationTasks()})
+    for (const auto* table : {&schoolTasks(), &frustumTasks(), &bodyTasks()})
         for (const SchoolTask& row : *table)
             if (row.status == Expect::Solved) tasks.emplace_back(row.task);
     for (int n : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 24}) {

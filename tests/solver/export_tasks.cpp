@@ -2,11 +2,11 @@
 // The solver's school tasks (school_tasks.h) as JSON, for the tests that are
 // not C++: the command line's and the page's.
 //
-//   stereometry_solver_tasks OUT.json [--frustums] [--rotation]
+//   stereometry_solver_tasks OUT.json [--frustums] [--bodies]
 //
 // With --frustums also the frustums' tasks (the page's test and the command
-// line's take them); with --rotation the bodies of rotation's (the command
-// line's: the page reaches them by printed tasks alone).
+// line's take them); with --bodies those of the bodies made of two solids
+// (the command line's: the page reaches them by printed tasks alone).
 #include <fstream>
 #include <iostream>
 #include <string_view>
@@ -16,22 +16,22 @@
 #include "school_tasks.h"
 
 int main(int argc, char** argv) {
-    bool frustums = false, rotation = false;
+    bool frustums = false, bodies = false;
     for (int i = 2; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--frustums") frustums = true;
-        else if (option == "--rotation") rotation = true;
+        else if (option == "--bodies") bodies = true;
         else argc = 0;
     }
     if (argc < 2) {
-        std::cerr << "usage: stereometry_solver_tasks OUT.json [--frustums] [--rotation]\n";
+        std::cerr << "usage: stereometry_solver_tasks OUT.json [--frustums] [--bodies]\n";
         return 2;
     }
     using solver::testing::SchoolTask;
     std::vector<SchoolTask> tasks = solver::testing::schoolTasks();
     auto add = [&tasks](const std::vector<SchoolTask>& more) { tasks.insert(tasks.end(), more.begin(), more.end()); };
     if (frustums) add(solver::testing::frustumTasks());
-    if (rotation) add(solver::testing::rotationTasks());
+    if (bodies) add(solver::testing::bodyTasks());
     using solver::testing::Expect;
     solver::Json json;
     json.beginArray();

@@ -451,7 +451,7 @@ TEST(FormsOfRelations, AgreeWithTheirRelations) {
 // two cones on one base likewise.
 TEST(FormsOfRelations, AgreeWithTheirRelationsOnFrustums) {
     std::vector<const SolidRow*> solids(frustums().begin(), frustums().end());
-    solids.insert(solids.end(), bodiesOfRotation().begin(), bodiesOfRotation().end());
+    solids.insert(solids.end(), composedBodies().begin(), composedBodies().end());
     for (const SolidRow* frustum : solids) {
         std::map<std::string, int> checks;
         for (const RelationRow& relation : frustum->relations) {

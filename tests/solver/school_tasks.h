@@ -450,11 +450,12 @@ inline const std::vector<SchoolTask>& frustumTasks() {
     };
     return tasks;
 }
-// The bodies a plane figure makes turning about a line, besides the solids
-// above: two cones on one base (a triangle about a side). Solved by the core's
-// tests and the command line's (stereometry_solver_tasks OUT --frustums); read
-// from printed tasks on the page and in the window.
-inline const std::vector<SchoolTask>& rotationTasks() {
+// The bodies made of two solids: two cones on one base (a triangle turned
+// about a side), a cylinder with a cone or a half ball on it, a hollow
+// cylinder, a square prism with a pyramid. Solved by the core's tests and the
+// command line's (stereometry_solver_tasks OUT --bodies); read from printed
+// tasks on the page and in the window.
+inline const std::vector<SchoolTask>& bodyTasks() {
     static const std::vector<SchoolTask> tasks = {
     {"a right triangle about its hypotenuse", "double-cone l1=6 l2=8 γ=90°", Expect::Solved,
      {"c=10 r=24/5 h1=18/5 h2=32/5 S=336*pi/5 V=384*pi/5 S1=144*pi/5 V2=6144*pi/125"}},
@@ -476,6 +477,30 @@ inline const std::vector<SchoolTask>& rotationTasks() {
     {"a right angle that the sides deny", "double-cone c=10 l1=6 l2=8 γ=60°", Expect::None, {},
      "c² = l1² + l2² − 2·l1·l2·cos γ"},
     {"the axis alone", "double-cone c=10", Expect::Underdetermined, {}, "две величини"},
+    {"a cylinder with a cone on it", "cylinder-cone r=3 h1=5 h2=4", Expect::Solved,
+     {"l=5 H=9 S1=30*pi S2=15*pi S=54*pi V1=45*pi V2=12*pi V=57*pi"}},
+    {"the heights from the body's height and the generator", "cylinder-cone r=3 H=9 l=5", Expect::Solved,
+     {"h1=5 h2=4 V=57*pi"}},
+    {"the cone's height from the body's volume", "cylinder-cone d=6 h1=5 V=57π", Expect::Solved, {"h2=4 l=5 S=54*pi"}},
+    {"two bodies of one volume and surface", "cylinder-cone r=3 V=57π S=54π", Expect::Solved,
+     {"h1=5 h2=4", "h1=29/5 h2=8/5 l=17/5"}},
+    {"a cylinder with a half ball on it", "cylinder-hemisphere r=3 h=5", Expect::Solved,
+     {"H=8 S2=18*pi S=57*pi V2=18*pi V=63*pi"}},
+    {"the cylinder's height from the body's", "cylinder-hemisphere H=8 r=3", Expect::Solved, {"h=5 V=63*pi"}},
+    {"the cylinder's height from the body's volume", "cylinder-hemisphere r=3 V=63π", Expect::Solved, {"h=5 S=57*pi"}},
+    {"a pipe from its radii and length", "hollow-cylinder R=5 r=3 h=10", Expect::Solved,
+     {"t=2 B=16*pi S1=100*pi S2=60*pi S=192*pi V=160*pi"}},
+    {"a pipe from its diameters", "hollow-cylinder D=10 d=6 h=10", Expect::Solved, {"R=5 r=3 V=160*pi"}},
+    {"a pipe's length from its wall and volume", "hollow-cylinder R=5 t=1 V=90π", Expect::Solved,
+     {"r=4 h=10 S=198*pi"}},
+    {"a hole wider than the pipe", "hollow-cylinder R=3 r=5 h=1", Expect::None, {}, "по-малък от външния"},
+    {"a square prism with a pyramid on it", "prism-pyramid a=6 h1=6 h2=4", Expect::Solved,
+     {"k=5 H=10 S1=144 S2=60 S=240 V1=216 V2=48 V=264"}},
+    {"a cube with a pyramid as high as it", "prism-pyramid a=6 h1=a h2=a", Expect::Solved,
+     {"k=3*sqrt(5) S=180+36*sqrt(5) V=288"}},
+    {"the prism's height from the body's volume", "prism-pyramid a=6 V=264 h2=4", Expect::Solved, {"h1=6 S=240"}},
+    {"a pyramid's apothem shorter than half the edge", "prism-pyramid a=6 h1=6 k=2", Expect::None, {},
+     "h2² = k² − (a : 2)²"},
     };
     return tasks;
 }

@@ -4,6 +4,7 @@
 // givens and what was found listed under it. The drawer is the one the
 // solid's registration row names; a solid without one has no figure.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <numbers>
@@ -207,6 +208,45 @@ Scene doubleCone(const DrawingRow& row, const Shown& shown, Proportions& drawn) 
                            drawn.atLeast(m[lower], largest, lower), drawn.atLeast(m[upper], largest, upper));
 }
 
+// Three measures from the row's proportions, the first a radius (or an edge
+// across) and the rest lengths along the axis, each kept visible; none where one is unknown.
+std::optional<std::array<double, 3>> bodySize(const DrawingRow& row, const Shown& shown, Proportions& drawn,
+                                              bool across) {
+    const Measures& m = shown.measures;
+    const auto& [first, second, third] = row.proportions;
+    const double width = (across ? 1 : 2) * m[first], along = m[second] + (third.empty() ? 0 : m[third]);
+    if (m[first] <= 0 || m[second] <= 0 || (!third.empty() && m[third] <= 0)) return std::nullopt;
+    const double largest = std::max(width, along);
+    return std::array<double, 3>{drawn.atLeast(width, largest, first) / (across ? 1 : 2),
+                                 drawn.atLeast(m[second], largest, second),
+                                 third.empty() ? 0 : drawn.atLeast(m[third], largest, third)};
+}
+
+Scene cylinderWithCone(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const auto size = bodySize(row, shown, drawn, false);
+    return size ? cylinderWithConeScene(shown, (*size)[0], (*size)[1], (*size)[2]) : Scene{};
+}
+
+Scene cylinderWithHemisphere(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const auto size = bodySize(row, shown, drawn, false);
+    return size ? cylinderWithHemisphereScene(shown, (*size)[0], (*size)[1]) : Scene{};
+}
+
+Scene prismWithPyramid(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const auto size = bodySize(row, shown, drawn, true);
+    return size ? prismWithPyramidScene(shown, (*size)[0], (*size)[1], (*size)[2]) : Scene{};
+}
+
+// The outer radius, the inner one in scale to it, and the height ({"R", "r", "h"}).
+Scene hollowCylinder(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const Measures& m = shown.measures;
+    const auto& [outer, inner, height] = row.proportions;
+    if (m[outer] <= 0 || m[inner] <= 0 || m[inner] >= m[outer] || m[height] <= 0) return {};
+    const double largest = std::max(2 * m[outer], m[height]);
+    const double R = drawn.atLeast(2 * m[outer], largest, outer) / 2;
+    return hollowCylinderScene(shown, R, R * m[inner] / m[outer], drawn.atLeast(m[height], largest, height));
+}
+
 Scene ballScene(const DrawingRow&, const Shown& shown, Proportions&) { return sphereScene(shown); }
 
 Scene regularPolygonScene(const DrawingRow&, const Shown& shown, Proportions&) {
@@ -225,7 +265,9 @@ constexpr FigureDrawer figureDrawers[] = {
     {"prism on base", prismOnBase},            {"pyramid over circumcentre", pyramidOverCircumcentre},
     {"pyramid over incentre", pyramidOverIncentre}, {"plane outline", planeOutline},
     {"cone frustum", coneFrustum},             {"pyramid frustum", pyramidFrustum},
-    {"double cone", doubleCone},
+    {"double cone", doubleCone},               {"cylinder with cone", cylinderWithCone},
+    {"cylinder with hemisphere", cylinderWithHemisphere}, {"hollow cylinder", hollowCylinder},
+    {"prism with pyramid", prismWithPyramid},
 };
 
 const FigureDrawer* figureDrawer(const SolidRow& solid) {

@@ -54,6 +54,12 @@ Scene coneFrustumScene(const Shown& shown, double r1, double r2, double h);
 // Two cones on one base of radius r, their heights h1 (below) and h2.
 Scene doubleConeScene(const Shown& shown, double r, double h1, double h2);
 Scene sphereScene(const Shown& shown);
+// Bodies of two solids (figure_composed.cpp): a cylinder of radius r with a
+// cone or a half ball on it, a hollow cylinder, a square prism with a pyramid.
+Scene cylinderWithConeScene(const Shown& shown, double r, double h1, double h2);
+Scene cylinderWithHemisphereScene(const Shown& shown, double r, double h);
+Scene hollowCylinderScene(const Shown& shown, double R, double r, double h);
+Scene prismWithPyramidScene(const Shown& shown, double a, double h1, double h2);
 // On a base of any shape the tables know, its outline in the plane of x and
 // z: the prism's about its middle, the pyramid's with its apex over the
 // origin (the centre of the circle round the base, or inside it).

@@ -24,8 +24,10 @@ std::span<const SolidRow* const> frustums() {
     return solids;
 }
 
-std::span<const SolidRow* const> bodiesOfRotation() {
-    static const std::array<const SolidRow*, 1> solids{&tables::doubleCone()};
+std::span<const SolidRow* const> composedBodies() {
+    static const std::array<const SolidRow*, 5> solids{&tables::doubleCone(), &tables::cylinderWithCone(),
+                                                       &tables::cylinderWithHemisphere(), &tables::prismWithPyramid(),
+                                                       &tables::hollowCylinder()};
     return solids;
 }
 
@@ -55,7 +57,7 @@ bool named(const SolidRow& solid, std::string_view key) {
 const SolidRow* solidByKey(std::string_view key) {
     for (const SolidRow& solid : allSolids())
         if (named(solid, key)) return &solid;
-    for (std::span<const SolidRow* const> list : {baseShapes(), solidsOnBases(), frustums(), bodiesOfRotation()})
+    for (std::span<const SolidRow* const> list : {baseShapes(), solidsOnBases(), frustums(), composedBodies()})
         for (const SolidRow* solid : list)
             if (named(*solid, key)) return solid;
     return nullptr;

@@ -25,6 +25,11 @@ const SolidRow& coneFrustum();
 const SolidRow& pyramidFrustum();
 // Two cones on one base: a triangle turned about a side (double_cone.cpp).
 const SolidRow& doubleCone();
+// Two solids on a common base, and a hollow one (composed.cpp).
+const SolidRow& cylinderWithCone();
+const SolidRow& cylinderWithHemisphere();
+const SolidRow& hollowCylinder();
+const SolidRow& prismWithPyramid();
 
 // Bases of any shape a textbook draws (bases.cpp), and the right prisms and
 // pyramids on them (on_bases.cpp).

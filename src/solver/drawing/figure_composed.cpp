@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+// The bodies made of two solids: a cylinder with a cone or a half ball on its
+// upper base, a hollow cylinder, a square prism with a pyramid on its top.
+#include <cmath>
+#include <numbers>
+
+#include "figure_parts.h"
+#include "solid_model.h"
+
+namespace solver::drawing {
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+// A circle seen from above: its front half drawn, its back half dashed where hidden.
+void circle(Scene& scene, Point centre, double r, bool backSeen) {
+    scene.arc(centre, r, ellipseShare * r, pi, 2 * pi);
+    scene.arc(centre, r, ellipseShare * r, 0, pi, Stroke{Ink::Edge, !backSeen});
+}
+
+// The cylinder's lower base and sides up to `h`; its upper circle's back half
+// hidden by what stands on it.
+void cylinderPart(Scene& scene, double r, double h) {
+    circle(scene, {0, 0}, r, false);
+    circle(scene, {0, h}, r, false);
+    scene.line({-r, 0}, {-r, h});
+    scene.line({r, 0}, {r, h});
+}
+
+}  // namespace
+
+Scene cylinderWithConeScene(const Shown& shown, double r, double h1, double h2) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    cylinderPart(scene, r, h1);
+    const Point bottom{0, 0}, joint{0, h1}, apex{0, h1 + h2}, right{r, 0}, rightTop{r, h1};
+    scene.line({-r, h1}, apex);
+    if (!segment(scene, m, "l", rightTop, apex, false, joint)) scene.line(rightTop, apex);
+    scene.dots = {bottom, joint};
+    scene.axis = {bottom, apex};
+    if (segment(scene, m, "h1", bottom, joint, true, {-r, 0})) scene.rightAngles.push_back({bottom, joint, right});
+    segment(scene, m, "h2", joint, apex, true, {-r, h1});
+    segment(scene, m, "r", bottom, right, true, joint);
+    return scene;
+}
+
+Scene cylinderWithHemisphereScene(const Shown& shown, double r, double h) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    cylinderPart(scene, r, h);
+    scene.arc({0, h}, r, r, 0, pi);
+    const Point bottom{0, 0}, joint{0, h}, right{r, 0};
+    scene.dots = {bottom, joint};
+    scene.axis = {bottom, Point{0, h + r}};
+    if (segment(scene, m, "h", bottom, joint, true, {-r, 0})) scene.rightAngles.push_back({bottom, joint, right});
+    segment(scene, m, "r", bottom, right, true, joint);
+    return scene;
+}
+
+// The outer cylinder, the hole's circle on the upper base and its wall inside.
+Scene hollowCylinderScene(const Shown& shown, double R, double r, double h) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    circle(scene, {0, 0}, R, false);
+    circle(scene, {0, h}, R, true);
+    scene.line({-R, 0}, {-R, h});
+    scene.line({R, 0}, {R, h});
+    circle(scene, {0, h}, r, true);
+    scene.arc({0, 0}, r, ellipseShare * r, 0, 2 * pi, Stroke{Ink::Edge, true});
+    scene.line({-r, 0}, {-r, h}, Stroke{Ink::Edge, true});
+    scene.line({r, 0}, {r, h}, Stroke{Ink::Edge, true});
+    const Point top{0, h};
+    scene.dots = {top};
+    scene.axis = {Point{0, 0}, top};
+    // The outer radius towards the front right, the inner one to the left: apart.
+    const Point outerEnd{R * std::cos(-pi / 4), h + ellipseShare * R * std::sin(-pi / 4)};
+    segment(scene, m, "R", top, outerEnd, false, Point{0, 0});
+    segment(scene, m, "r", top, {-r, h}, false, Point{0, 0});
+    segment(scene, m, "h", {R, 0}, {R, h}, false, top);
+    return scene;
+}
+
+// A square prism of base edge a and height h1, a pyramid of height h2 on its
+// top, its apothem k on the side facing right.
+Scene prismWithPyramidScene(const Shown& shown, double a, double h1, double h2) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    const Polygon base = regularPolygon(4, a / std::sqrt(2.0), -pi / 2);
+    Polyhedron solid;
+    const int n = int(base.size());
+    for (Point p : base) solid.vertices.push_back({p.x, 0, p.y});
+    for (Point p : base) solid.vertices.push_back({p.x, h1, p.y});
+    solid.vertices.push_back({0, h1 + h2, 0});
+    std::vector<int> bottom;
+    for (int i = 0; i < n; ++i) {
+        bottom.push_back(i);
+        solid.faces.push_back({i, (i + 1) % n, n + (i + 1) % n, n + i});
+        solid.faces.push_back({n + i, n + (i + 1) % n, 2 * n});
+    }
+    solid.faces.push_back(bottom);
+    drawEdges(scene, solid);
+    const Point middle = project(middleOf(solid));
+    const Point left = project({base.back().x, 0, base.back().y}), right = project({base.front().x, 0, base.front().y});
+    const Point rightTop = project({base.front().x, h1, base.front().y});
+    const Point joint = project({0, h1, 0}), apex = project({0, h1 + h2, 0});
+    // The side facing right: the one whose middle lies furthest right.
+    Point foot{}, footBack{};
+    double furthest = -1e300;
+    for (int i = 0; i < n; ++i) {
+        const Point p = base[std::size_t(i)], q = base[std::size_t((i + 1) % n)];
+        if ((p.x + q.x) / 2 > furthest) {
+            furthest = (p.x + q.x) / 2;
+            foot = project({(p.x + q.x) / 2, h1, (p.y + q.y) / 2});
+            footBack = project({q.x, h1, q.y});
+        }
+    }
+    scene.dots = {joint};
+    scene.axis = {project({0, 0, 0}), apex};
+    segment(scene, m, "a", left, right, false, middle);
+    segment(scene, m, "h1", right, rightTop, false, middle);
+    if (segment(scene, m, "h2", joint, apex, true, foot)) scene.rightAngles.push_back({joint, apex, foot});
+    if (segment(scene, m, "k", apex, foot, false, joint)) scene.rightAngles.push_back({foot, apex, footBack});
+    return scene;
+}
+
+}  // namespace solver::drawing
