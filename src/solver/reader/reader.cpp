@@ -265,6 +265,7 @@ ReadTask readTask(std::string_view text) {
               [](const Piece& a, const Piece& b) { return a.span.begin < b.span.begin; });
     markRelationCues(reading);
     readSpheres(reading);
+    readComposed(reading);
     placeSolid(reading);
     if (reading.solid) {
         reading.withUses = &withUses(*reading.solid);

@@ -48,6 +48,9 @@ void markOptions(Reading& reading);
 // quantities of use; after the solid is placed, refused where the solid has none.
 void readSpheres(Reading& reading);
 void finishSpheres(Reading& reading);
+// Two solids that make one body, or a solid with a hole (composed.cpp): the
+// parts' names made the body's one, their quantities the parts' („височината на конуса“).
+void readComposed(Reading& reading);
 // The solid, and what its names say (n = 4); a message where none can be placed.
 void placeSolid(Reading& reading);
 // The quantities of use (uses.cpp): the fill of a vessel, a density or a price

@@ -292,21 +292,38 @@ constexpr Phrase phraseTable[] = {
     {"който|която|което|които|чийто|чиято|чието|чиито|където", Filler, "which"},
     {"дадена|даден|дадено|дадени|дадената|даденият|дадения|е|са|бъде|било|има|имат|имаща|имащ|имащи|за|до|при"
      "|ако|когато|където|който|която|което|които|чийто|чиято|чието|чиито|нейн*|негов*|техн*|тази|този|това|тези"
-     "|стойност*|число|числото|числа|тяло|тялото|тела|телата|форма|формата|вид|вида|съд|съдът|съда|вода|водата"
+     "|стойност*|число|числото|числа|тела|телата|форма|формата|вид|вида|съд|съдът|съда|вода|водата"
      "|побира|побере|събира|съдържа|вмества|ще|да|се|би|също|още|тогава|следн*|данни|данните|условие*|всеки|всяка"
      "|всяко|всички|всичките|по|като|както|върху|между|чрез|че|ли|то|а|но|или|съответно|помежду|точно"
      "|приблизително|приемете|вземете|считайте|дайте|дадете|изразете|запишете|отговорът|отговора|резултат*"
      "|кръг|кръга|кръгът|кръгове|неговата|нейната|дълги|мерна|мерни|единица"
      "|получен*|полученото|образувано|също|още|която|кой|коя|кое|кои|лицата|виж|фигура*|чертеж*", Filler},
 
+    // A body of two solids (reader/composed.cpp): the words that make the
+    // solids named one body; alone, named as not read.
+    {"тяло|тялото", Filler, "body"},
+    {"съставен*|съставено", Unsupported, "composed"},
+    {"полукълб*|полусфер*", Unsupported, "hemisphere"},
+    {"кух*", Unsupported, "hollow"},
+    {"отвор*", Unsupported, "hole"},
+    {"изрязан*|отрязан*|издълб*|пробит*", Unsupported, "cut out"},
+    {"поставен*|поставено|поставени|долепен*|залепен*|слепен*|прикрепен*", Filler, "placed"},
+    {"обща|общата|общ|общия|общият основа|основата", Filler, "common base"},
+    {"равни височини", Relation, "equal heights"},
+    {"външн*|външен радиус*", Quantity, "outer radius"},
+    {"вътрешн*|вътрешен радиус*", Quantity, "inner radius"},
+    {"външн*|външен диаметър*|диаметр*", Quantity, "outer diameter"},
+    {"вътрешн*|вътрешен диаметър*|диаметр*", Quantity, "inner diameter"},
+    {"дебелин* [на] [стената|стените]", Quantity, "wall"},
+
     // Tasks the solver does not solve yet: named, never guessed at.
     // „вписан“, „описан“ with a sphere and the solid are read by reader/spheres.cpp; else named.
     {"вписан*", Unsupported, "inscribed"},
     {"описан*", Unsupported, "circumscribed"},
     {"окръжност*", Filler, "circle"},
-    {"пресечен*|наклонен*|изрязан*|отрязан*|издълб*|пробит*|кух*|полукълб*|полусфер*|ъгъл|ъгъла"
+    {"пресечен*|наклонен*|ъгъл|ъгъла"
      "|ъгълът|ъгли|ъглите|градус*|трапец*|делтоид*"
-     "|завърт*|въртене*|ротац*|сечени*|развивк*|сектор*|полукръг*|съставен*|съставено|капак*"
+     "|завърт*|въртене*|ротац*|сечени*|развивк*|сектор*|полукръг*|капак*"
      "|увелич*|намал*|удвоя*|удвои*|утрои*|изменя*|промен*|друг|друга|друго|други|другия|другият", Unsupported},
 
     // The quantities of use: the fill of a vessel and the liquid in it, the
@@ -507,6 +524,50 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"tube surface", "cube box prism prism-* cylinder", "S"},
     {"length", "cylinder", "h"},  // a pipe's, a log's
 
+    // Bodies of two solids (reader/composed.cpp): a quantity named for a part
+    // („височината на конуса“) is "height|cone"; the body's own by its plain name.
+    {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid", "S"},
+    {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid", "S"},
+    {"radius", "cylinder-cone cylinder-hemisphere", "r"},
+    {"diameter", "cylinder-cone cylinder-hemisphere", "d"},
+    {"radius", "hollow-cylinder", "R r", false, true},
+    {"diameter", "hollow-cylinder", "D d", false, true},
+    {"outer radius", "hollow-cylinder", "R"},
+    {"inner radius", "hollow-cylinder", "r"},
+    {"outer diameter", "hollow-cylinder", "D"},
+    {"inner diameter", "hollow-cylinder", "d"},
+    {"wall", "hollow-cylinder", "t"},
+    {"height", "cylinder-hemisphere hollow-cylinder", "h"},
+    {"length", "hollow-cylinder", "h"},
+    {"height|body", "cylinder-cone cylinder-hemisphere prism-pyramid", "H"},
+    {"slant", "cylinder-cone", "l"},
+    {"slant|cone", "cylinder-cone", "l"},
+    {"height|cylinder", "cylinder-cone", "h1"},
+    {"height|cone", "cylinder-cone", "h2"},
+    {"height|cylinder", "cylinder-hemisphere", "h"},
+    {"height|prism", "prism-pyramid", "h1"},
+    {"height|cube", "prism-pyramid", "h1"},
+    {"height|pyramid", "prism-pyramid", "h2"},
+    {"volume|cylinder", "cylinder-cone cylinder-hemisphere", "V1"},
+    {"volume|cone", "cylinder-cone", "V2"},
+    {"volume|hemisphere", "cylinder-hemisphere", "V2"},
+    {"volume|prism", "prism-pyramid", "V1"},
+    {"volume|cube", "prism-pyramid", "V1"},
+    {"volume|pyramid", "prism-pyramid", "V2"},
+    {"lateral|cylinder", "cylinder-cone cylinder-hemisphere", "S1"},
+    {"lateral|cone", "cylinder-cone", "S2"},
+    {"lateral|prism", "prism-pyramid", "S1"},
+    {"lateral|pyramid", "prism-pyramid", "S2"},
+    {"surface|hemisphere", "cylinder-hemisphere", "S2"},
+    {"area|hemisphere", "cylinder-hemisphere", "S2"},
+    {"base edge", "prism-pyramid", "a"},
+    {"edge", "prism-pyramid", "a"},
+    {"side", "prism-pyramid", "a"},
+    {"apothem", "prism-pyramid", "k"},
+    {"apothem|pyramid", "prism-pyramid", "k"},
+    {"face height", "prism-pyramid", "k"},
+    {"base area", "cylinder-cone cylinder-hemisphere prism-pyramid hollow-cylinder", "B"},
+
     // The sphere described about the solid and the ball inscribed in it (reader/spheres.cpp).
     {"around sphere radius", "", "Rc"},
     {"around sphere surface", "", "Sc"},
@@ -549,6 +610,18 @@ constexpr RelationKey relationKeyTable[] = {
     {"square section", "cylinder", "h=2r"},
     {"equilateral section", "cone", "l=2r"},
     {"equilateral faces", "pyramid", "b=a"},
+    {"equal heights", "cylinder-cone prism-pyramid", "h2=h1"},
+};
+
+constexpr ComposedBody composedBodyTable[] = {
+    {"cylinder", "cone", "cylinder-cone"},
+    {"cylinder", "hemisphere", "cylinder-hemisphere"},
+    {"prism", "pyramid", "prism-pyramid", "", "n=4", true},
+    {"cube", "pyramid", "prism-pyramid", "h1=a", "n=4"},
+};
+
+constexpr HollowBody hollowBodyTable[] = {
+    {"cylinder", "tube", "hollow-cylinder", "hollow hole"},
 };
 
 constexpr RelationCue relationCueTable[] = {
@@ -587,6 +660,8 @@ std::span<const CostKey> costKeys() { return costKeyTable; }
 std::span<const std::string_view> wallWords() { return wallWordTable; }
 std::span<const QuantityKey> quantityKeys() { return quantityKeyTable; }
 std::span<const RelationKey> relationKeys() { return relationKeyTable; }
+std::span<const ComposedBody> composedBodies() { return composedBodyTable; }
+std::span<const HollowBody> hollowBodies() { return hollowBodyTable; }
 std::span<const SymbolKey> symbolKeys() { return symbolKeyTable; }
 std::span<const AngleOfLine> anglesOfLines() { return angleOfLineTable; }
 std::span<const RelationCue> relationCues() { return relationCueTable; }

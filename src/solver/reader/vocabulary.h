@@ -165,6 +165,32 @@ struct SphereReason {
 };
 std::span<const SphereReason> sphereReasons();
 
+// Two solids named together that make one body (reader/composed.cpp): the
+// parts, in either order ("hemisphere" is the Unsupported word's meaning), the
+// body, what the body's name says besides ("h1=a": a cube's height is its
+// edge), what a part's adjectives may say (n=4), and whether one of them must
+// say it (a prism's base is not told otherwise).
+struct ComposedBody {
+    std::string_view first;
+    std::string_view second;
+    std::string_view body;
+    std::string_view givens = {};
+    std::string_view partGivens = {};
+    bool partGivensSaid = false;
+};
+std::span<const ComposedBody> composedBodies();
+
+// A solid with a hole along it: the solid named (or the open solid's word, „тръба“)
+// with a word of `markers` (Unsupported meanings) or a quantity only the body has
+// („външен радиус“, „дебелина на стената“).
+struct HollowBody {
+    std::string_view solid;
+    std::string_view open;
+    std::string_view body;
+    std::string_view markers;
+};
+std::span<const HollowBody> hollowBodies();
+
 // Words that say the walls are painted (the lateral surface): „стените“.
 std::span<const std::string_view> wallWords();
 

@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: MIT
+// A body of two solids: „Тяло е съставено от цилиндър и конус с обща основа“,
+// „Върху основата на цилиндър … е поставено полукълбо“, „куб и правилна
+// четириъгълна пирамида“ (composedBodies()), and a solid with a hole along it:
+// „кух цилиндър“, „цилиндър с цилиндричен отвор“, „тръба с външен радиус 5 cm
+// и вътрешен 3 cm“ (hollowBodies()). The parts' names become the body's one
+// name, before the solid is placed; a quantity named for a part („височината
+// на конуса“, „конус с височина 4 cm“, „…, а на конуса – 4 cm“) is read as
+// "height|cone", keyed for the body in quantityKeys(). Two solids no row joins
+// stay two solids, named so by placeSolid().
+#include <algorithm>
+
+#include "reader/reading.h"
+
+namespace solver::reader {
+namespace {
+
+constexpr std::string_view joinWords = "composed|common base|placed";
+
+bool isOf(const Item& item) { return item.is(Role::Filler) && item.meaning == "of"; }
+bool isQuantity(const Item& item) { return item.is(Role::Quantity) || item.is(Role::WeakQuantity); }
+
+bool listed(std::string_view list, std::string_view word) {
+    return ("|" + std::string(list) + "|").find("|" + std::string(word) + "|") != std::string::npos;
+}
+std::string spaced(std::string_view list) {
+    std::string bars(list);
+    std::replace(bars.begin(), bars.end(), ' ', '|');
+    return bars;
+}
+
+class Composed {
+public:
+    explicit Composed(Reading& reading) : r_(reading), items_(reading.items) {}
+
+    void run() {
+        if (hollow()) return;
+        joined();
+    }
+
+private:
+    // A part's name: a solid's (not a plane figure's), or an Unsupported word a row names („полукълбо“).
+    std::string partKey(std::size_t k) const {
+        if (r_.used[k]) return {};
+        const Item& item = items_[k];
+        if (item.is(Role::Solid) && !isPlaneFigure(item.meaning)) return item.meaning;
+        if (item.is(Role::Unsupported) && !item.meaning.empty())
+            for (const ComposedBody& row : composedBodies())
+                if (row.first == item.meaning || row.second == item.meaning) return item.meaning;
+        return {};
+    }
+
+    // The adjectives just before a part's name (and the clitics between).
+    std::vector<std::size_t> adjectivesOf(std::size_t k) const {
+        std::vector<std::size_t> found;
+        for (std::size_t j = k; j-- > 0;) {
+            if (r_.used[j] || !(items_[j].is(Role::Adjective) || items_[j].is(Role::Clitic))) break;
+            found.push_back(j);
+        }
+        return found;
+    }
+
+    bool hollow() {
+        for (const HollowBody& row : hollowBodies()) {
+            const SolidRow* body = solidByKey(row.body);
+            const SolidRow* solid = solidByKey(row.solid);
+            if (!body || !solid) continue;
+            std::vector<std::size_t> names, opens, markers;
+            bool other = false, quantity = false;
+            for (std::size_t k = 0; k < items_.size(); ++k) {
+                if (r_.used[k]) continue;
+                const Item& item = items_[k];
+                if (item.is(Role::Solid) && !isPlaneFigure(item.meaning)) {
+                    if (item.meaning == row.solid) names.push_back(k);
+                    else other = true;
+                } else if (item.is(Role::OpenSolid) && item.meaning == row.open) {
+                    opens.push_back(k);
+                } else if (item.is(Role::Unsupported) && !item.meaning.empty() && listed(spaced(row.markers), item.meaning)) {
+                    markers.push_back(k);
+                } else if (isQuantity(item) && !keysFor(item.meaning, *body).empty() &&
+                           keysFor(item.meaning, *solid).empty()) {
+                    quantity = true;  // „външен радиус“: the body's alone
+                }
+            }
+            if (other || (names.empty() && opens.empty()) || (markers.empty() && !quantity)) continue;
+            // „цилиндричен отвор“ names the hole, not a second body.
+            for (std::size_t k : markers) r_.used[k] = true;
+            for (std::size_t k : opens) r_.used[k] = true;
+            const std::size_t name = names.empty() ? opens.front() : names.front();
+            Item& item = items_[name];
+            item.kind = ItemKind::Phrase;
+            item.role = Role::Solid;
+            item.meaning = row.body;
+            item.givens.clear();
+            r_.used[name] = false;
+            for (std::size_t i = 1; i < names.size(); ++i) r_.used[names[i]] = true;
+            return true;
+        }
+        return false;
+    }
+
+    void joined() {
+        std::vector<std::size_t> parts;
+        std::vector<std::string> keys;
+        for (std::size_t k = 0; k < items_.size(); ++k) {
+            const std::string key = partKey(k);
+            if (key.empty()) continue;
+            parts.push_back(k);
+            if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
+        }
+        if (keys.size() != 2) return;
+        // The words say the parts are one body („съставено от“, „обща основа“,
+        // „поставено върху“); „цилиндър и конус имат равни основи“ is two solids.
+        bool one = false;
+        for (std::size_t k = 0; k < items_.size(); ++k)
+            if (!r_.used[k] && (items_[k].is(Role::Unsupported) || items_[k].is(Role::Filler)) &&
+                listed(joinWords, items_[k].meaning))
+                one = true;
+        if (!one) return;
+        // „цилиндър, от който е изрязан конус“: one taken out of the other is no body of two joined.
+        for (std::size_t k = 0; k < items_.size(); ++k)
+            if (!r_.used[k] && items_[k].is(Role::Unsupported) && items_[k].meaning == "cut out") return;
+        const auto row = std::find_if(composedBodies().begin(), composedBodies().end(), [&](const ComposedBody& b) {
+            return (b.first == keys[0] && b.second == keys[1]) || (b.first == keys[1] && b.second == keys[0]);
+        });
+        if (row == composedBodies().end()) return;
+        const SolidRow* body = solidByKey(row->body);
+        if (!body) return;
+        // What the parts' adjectives say: only the row's (n=4), and it said where it must be.
+        bool said = false;
+        for (std::size_t k : parts) {
+            for (std::size_t j : adjectivesOf(k))
+                if (items_[j].is(Role::Adjective) && !items_[j].givens.empty()) {
+                    if (items_[j].givens != row->partGivens) return;  // „триъгълна пирамида“: not this body
+                    said = true;
+                }
+            if (!items_[k].givens.empty()) return;  // „равностранен конус“: not read as a part yet
+        }
+        if (row->partGivensSaid && !said) return;
+
+        for (std::size_t k : parts) partsQuantities(k, *body);
+        // The first name left is the body's; the others, with their adjectives, are read.
+        bool placed = false;
+        for (std::size_t k : parts) {
+            if (r_.used[k] || items_[k].is(Role::Quantity)) continue;  // read as a part's quantity
+            for (std::size_t j : adjectivesOf(k)) r_.used[j] = true;
+            if (placed) {
+                r_.used[k] = true;
+                continue;
+            }
+            Item& item = items_[k];
+            item.role = Role::Solid;
+            item.meaning = row->body;
+            item.givens = row->givens;
+            placed = true;
+        }
+        if (!placed) {
+            // Every name read as a part's quantity: the first stands for the body too.
+            Item& item = items_[parts.front()];
+            item.role = Role::Solid;
+            item.meaning = row->body;
+            item.givens = row->givens;
+            r_.used[parts.front()] = false;
+        }
+        for (std::size_t k = 0; k < items_.size(); ++k) {
+            if (r_.used[k]) continue;
+            if (items_[k].is(Role::Unsupported) && items_[k].meaning == "composed") r_.used[k] = true;
+            // „височината на тялото“: the body's own, where the body has one so named.
+            if (items_[k].is(Role::Filler) && items_[k].meaning == "body" && k >= 2 && isOf(items_[k - 1]) &&
+                isQuantity(items_[k - 2]) && qualify(k - 2, "body", *body))
+                r_.used[k - 1] = r_.used[k] = true;
+        }
+    }
+
+    // A quantity's name made the part's where the body has a key for it so.
+    bool qualify(std::size_t q, const std::string& part, const SolidRow& body) {
+        Item& item = items_[q];
+        if (item.meaning.find('|') != std::string::npos) return true;
+        const std::string named = item.meaning + "|" + part;
+        if (keysFor(named, body).empty()) return false;
+        item.role = Role::Quantity;
+        item.meaning = named;
+        return true;
+    }
+
+    // „височината на конуса“, „…, а на конуса – 4 cm“, „конус с височина 4 cm“.
+    void partsQuantities(std::size_t k, const SolidRow& body) {
+        const std::string part = items_[k].meaning;
+        if (k >= 1 && isOf(items_[k - 1]) && !r_.used[k - 1]) {
+            std::size_t q = k - 1;
+            while (q > 0 && items_[q - 1].is(Role::Clitic)) --q;
+            if (q >= 1 && isQuantity(items_[q - 1]) && !r_.used[q - 1]) {
+                // „ръба на куба“: the body's own quantity by its plain name, read so.
+                if (qualify(q - 1, part, body) || !keysFor(items_[q - 1].meaning, body).empty())
+                    r_.used[k - 1] = r_.used[k] = true;
+                return;
+            }
+            // „а на конуса“: the quantity named last before, for this part.
+            for (std::size_t j = k - 1; j-- > 0;) {
+                if (!isQuantity(items_[j])) continue;
+                const std::string plain = items_[j].meaning.substr(0, items_[j].meaning.find('|'));
+                const std::string named = plain + "|" + part;
+                if (keysFor(named, body).empty()) break;
+                r_.used[k - 1] = true;
+                Item& item = items_[k];
+                item.role = Role::Quantity;
+                item.meaning = named;
+                item.givens.clear();
+                break;
+            }
+            return;
+        }
+        // „конус с височина 4 cm“: the quantities after „с“, up to the sentence's end or another part.
+        std::size_t w = k + 1;
+        while (w < items_.size() && (items_[w].is(Role::Clitic) || items_[w].is(Role::Adjective))) ++w;
+        if (w >= items_.size() || !items_[w].is(Role::With)) return;
+        for (std::size_t j = w + 1; j < items_.size(); ++j) {
+            const Item& item = items_[j];
+            if (item.kind == ItemKind::End || !partKey(j).empty()) break;
+            if (item.is(Role::Filler) && item.meaning == "common base") break;  // „с обща основа с радиус 3 cm“: the body's
+            if (isQuantity(item) && !r_.used[j]) qualify(j, part, body);
+        }
+    }
+
+    Reading& r_;
+    std::vector<Item>& items_;
+};
+
+}  // namespace
+
+void readComposed(Reading& reading) { Composed(reading).run(); }
+
+}  // namespace solver::reader
