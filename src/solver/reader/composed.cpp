@@ -108,7 +108,7 @@ private:
             parts.push_back(k);
             if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
         }
-        if (keys.size() != 2) return;
+        if (keys.size() < 2) return;
         // The words say the parts are one body („съставено от“, „обща основа“,
         // „поставено върху“); „цилиндър и конус имат равни основи“ is two solids.
         bool one = false;
@@ -117,26 +117,12 @@ private:
                 listed(joinWords, items_[k].meaning))
                 one = true;
         if (!one) return;
-        // „цилиндър, от който е изрязан конус“: one taken out of the other is no body of two joined.
-        for (std::size_t k = 0; k < items_.size(); ++k)
-            if (!r_.used[k] && items_[k].is(Role::Unsupported) && items_[k].meaning == "cut out") return;
-        const auto row = std::find_if(composedBodies().begin(), composedBodies().end(), [&](const ComposedBody& b) {
-            return (b.first == keys[0] && b.second == keys[1]) || (b.first == keys[1] && b.second == keys[0]);
-        });
-        if (row == composedBodies().end()) return;
-        const SolidRow* body = solidByKey(row->body);
-        if (!body) return;
-        // What the parts' adjectives say: only the row's (n=4), and it said where it must be.
-        bool said = false;
-        for (std::size_t k : parts) {
-            for (std::size_t j : adjectivesOf(k))
-                if (items_[j].is(Role::Adjective) && !items_[j].givens.empty()) {
-                    if (items_[j].givens != row->partGivens) return;  // „триъгълна пирамида“: not this body
-                    said = true;
-                }
-            if (!items_[k].givens.empty()) return;  // „равностранен конус“: not read as a part yet
+        const ComposedBody* row = fitting(parts, keys);
+        if (!row) {
+            notKnown(keys);
+            return;
         }
-        if (row->partGivensSaid && !said) return;
+        const SolidRow* body = solidByKey(row->body);
 
         for (std::size_t k : parts) partsQuantities(k, *body);
         // The first name left is the body's; the others, with their adjectives, are read.
@@ -170,6 +156,57 @@ private:
                 isQuantity(items_[k - 2]) && qualify(k - 2, "body", *body))
                 r_.used[k - 1] = r_.used[k] = true;
         }
+    }
+
+    // The row that joins the parts named: two of them, no word saying one is taken
+    // out of the other („цилиндър, от който е изрязан конус“), the parts' adjectives
+    // saying only the row's (n=4), and saying it where they must.
+    const ComposedBody* fitting(const std::vector<std::size_t>& parts, const std::vector<std::string>& keys) const {
+        if (keys.size() != 2) return nullptr;
+        for (std::size_t k = 0; k < items_.size(); ++k)
+            if (!r_.used[k] && items_[k].is(Role::Unsupported) && items_[k].meaning == "cut out") return nullptr;
+        const auto row = std::find_if(composedBodies().begin(), composedBodies().end(), [&](const ComposedBody& b) {
+            return (b.first == keys[0] && b.second == keys[1]) || (b.first == keys[1] && b.second == keys[0]);
+        });
+        if (row == composedBodies().end() || !solidByKey(row->body)) return nullptr;
+        bool said = false;
+        for (std::size_t k : parts) {
+            for (std::size_t j : adjectivesOf(k))
+                if (items_[j].is(Role::Adjective) && !items_[j].givens.empty()) {
+                    if (items_[j].givens != row->partGivens) return nullptr;  // „триъгълна пирамида“
+                    said = true;
+                }
+            if (!items_[k].givens.empty()) return nullptr;  // „равностранен конус“: not read as a part yet
+        }
+        if (row->partGivensSaid && !said) return nullptr;
+        return &*row;
+    }
+
+    // A body of the solids named that no row makes: said so, with the bodies that are solved.
+    void notKnown(const std::vector<std::string>& keys) {
+        std::string parts, known;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            const SolidRow* solid = solidByKey(keys[i]);
+            parts += (i == 0 ? "" : i + 1 == keys.size() ? " и " : ", ") +
+                     (solid ? std::string(solid->single) : std::string(wordOf(keys[i])));
+        }
+        std::vector<std::string_view> names;
+        for (const ComposedBody& row : composedBodies())
+            if (const SolidRow* body = solidByKey(row.body); body && std::find(names.begin(), names.end(), body->name) == names.end())
+                names.push_back(body->name);
+        for (const HollowBody& row : hollowBodies())
+            if (const SolidRow* body = solidByKey(row.body)) names.push_back(body->name);
+        for (std::size_t i = 0; i < names.size(); ++i) known += (i == 0 ? "" : i + 1 == names.size() ? " и " : ", ") + std::string(names[i]);
+        r_.task.message = "Такова тяло от " + parts + " още не се решава; решават се: " + known + ".";
+        for (std::size_t k = 0; k < items_.size(); ++k)
+            if (!r_.used[k] && items_[k].is(Role::Unsupported) && items_[k].meaning == "composed") r_.used[k] = true;
+    }
+
+    // A part without a solid of its own („полукълбо“): its word as printed, in lower case.
+    std::string wordOf(std::string_view key) const {
+        for (const Item& item : items_)
+            if (item.is(Role::Unsupported) && item.meaning == key) return lowerCase(r_.text.substr(item.begin, item.end - item.begin));
+        return std::string(key);
     }
 
     // A quantity's name made the part's where the body has a key for it so.

@@ -286,7 +286,9 @@ void placeSolid(Reading& reading) {
             std::find(kinds.begin(), kinds.end(), m.key) == kinds.end())
             kinds.push_back(m.key);
     if (kinds.size() > 1) {
-        reading.task.message = "Задачата е за няколко тела (" + namesOf(kinds) + "), а се решават задачи за едно тяло.";
+        // A body of two solids not solved yet says so already (reader/composed.cpp).
+        if (reading.task.message.empty())
+            reading.task.message = "Задачата е за няколко тела (" + namesOf(kinds) + "), а се решават задачи за едно тяло.";
         return;
     }
     if (kinds.empty())
