@@ -108,7 +108,7 @@ private:
             parts.push_back(k);
             if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
         }
-        if (keys.size() < 2) return;
+        if (keys.empty() || (keys.size() == 1 && !twice(parts.front()))) return;
         // The words say the parts are one body („съставено от“, „обща основа“,
         // „поставено върху“); „цилиндър и конус имат равни основи“ is two solids.
         bool one = false;
@@ -123,6 +123,12 @@ private:
             return;
         }
         const SolidRow* body = solidByKey(row->body);
+        if (keys.size() == 1) {
+            // „два“ says the body, no number of the task.
+            std::size_t j = parts.front();
+            while (!items_[j - 1].is(Role::NumberWord)) --j;
+            r_.used[j - 1] = true;
+        }
 
         for (std::size_t k : parts) partsQuantities(k, *body);
         // The first name left is the body's; the others, with their adjectives, are read.
@@ -162,11 +168,12 @@ private:
     // out of the other („цилиндър, от който е изрязан конус“), the parts' adjectives
     // saying only the row's (n=4), and saying it where they must.
     const ComposedBody* fitting(const std::vector<std::size_t>& parts, const std::vector<std::string>& keys) const {
-        if (keys.size() != 2) return nullptr;
+        if (keys.size() != 2 && !(keys.size() == 1 && twice(parts.front()))) return nullptr;
         for (std::size_t k = 0; k < items_.size(); ++k)
             if (!r_.used[k] && items_[k].is(Role::Unsupported) && items_[k].meaning == "cut out") return nullptr;
+        const std::string& second = keys.size() == 2 ? keys[1] : keys[0];
         const auto row = std::find_if(composedBodies().begin(), composedBodies().end(), [&](const ComposedBody& b) {
-            return (b.first == keys[0] && b.second == keys[1]) || (b.first == keys[1] && b.second == keys[0]);
+            return (b.first == keys[0] && b.second == second) || (b.first == second && b.second == keys[0]);
         });
         if (row == composedBodies().end() || !solidByKey(row->body)) return nullptr;
         bool said = false;
@@ -182,8 +189,17 @@ private:
         return &*row;
     }
 
+    // „два конуса“: the part's first name after the number two.
+    bool twice(std::size_t k) const {
+        std::size_t j = k;
+        while (j > 0 && (items_[j - 1].is(Role::Adjective) || items_[j - 1].is(Role::Clitic))) --j;
+        return j > 0 && items_[j - 1].is(Role::NumberWord) && items_[j - 1].meaning == "2";
+    }
+
     // A body of the solids named that no row makes: said so, with the bodies that are solved.
-    void notKnown(const std::vector<std::string>& keys) {
+    void notKnown(std::vector<std::string> keys) {
+        if (keys.size() == 1) keys.push_back(keys.front());  // „два цилиндъра“
+        r_.unsupported = true;
         std::string parts, known;
         for (std::size_t i = 0; i < keys.size(); ++i) {
             const SolidRow* solid = solidByKey(keys[i]);

@@ -526,8 +526,10 @@ constexpr QuantityKey quantityKeyTable[] = {
 
     // Bodies of two solids (reader/composed.cpp): a quantity named for a part
     // („височината на конуса“) is "height|cone"; the body's own by its plain name.
-    {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid", "S"},
-    {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid", "S"},
+    {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone", "S"},
+    // A body's lateral surface is no one quantity (a hollow's is outer and inner): named, not read as S.
+    {"lateral", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone", ""},
+    {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone", "S"},
     {"radius", "cylinder-cone cylinder-hemisphere", "r"},
     {"diameter", "cylinder-cone cylinder-hemisphere", "d"},
     {"radius", "hollow-cylinder", "R r", false, true},
@@ -567,6 +569,14 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"apothem|pyramid", "prism-pyramid", "k"},
     {"face height", "prism-pyramid", "k"},
     {"base area", "cylinder-cone cylinder-hemisphere prism-pyramid hollow-cylinder", "B"},
+    {"radius", "double-cone", "r"},
+    {"diameter", "double-cone", "d"},
+    {"height|cone", "double-cone", "h1 h2"},
+    {"height", "double-cone", "h1 h2"},
+    {"slant|cone", "double-cone", "l1 l2"},
+    {"slant", "double-cone", "l1 l2"},
+    {"volume|cone", "double-cone", "V1 V2"},
+    {"height|body", "double-cone", "c"},
 
     // The sphere described about the solid and the ball inscribed in it (reader/spheres.cpp).
     {"around sphere radius", "", "Rc"},
@@ -618,6 +628,8 @@ constexpr ComposedBody composedBodyTable[] = {
     {"cylinder", "hemisphere", "cylinder-hemisphere"},
     {"prism", "pyramid", "prism-pyramid", "", "n=4", true},
     {"cube", "pyramid", "prism-pyramid", "h1=a", "n=4"},
+    // „два конуса с обща основа“: a part named twice over by the number.
+    {"cone", "cone", "double-cone"},
 };
 
 constexpr HollowBody hollowBodyTable[] = {
