@@ -131,6 +131,7 @@ private:
         }
 
         for (std::size_t k : parts) partsQuantities(k, *body);
+        pronouns(parts, *body);
         // The first name left is the body's; the others, with their adjectives, are read.
         bool placed = false;
         for (std::size_t k : parts) {
@@ -169,6 +170,8 @@ private:
     // saying only the row's (n=4), and saying it where they must.
     const ComposedBody* fitting(const std::vector<std::size_t>& parts, const std::vector<std::string>& keys) const {
         if (keys.size() != 2 && !(keys.size() == 1 && twice(parts.front()))) return nullptr;
+        // „цилиндър с две полукълба“: three parts, no body of two.
+        if (keys.size() == 2 && std::any_of(parts.begin(), parts.end(), [&](std::size_t k) { return twice(k); })) return nullptr;
         for (std::size_t k = 0; k < items_.size(); ++k)
             if (!r_.used[k] && items_[k].is(Role::Unsupported) && items_[k].meaning == "cut out") return nullptr;
         const std::string& second = keys.size() == 2 ? keys[1] : keys[0];
@@ -225,6 +228,21 @@ private:
         return std::string(key);
     }
 
+    // „Радиусът на цилиндъра е 3 cm, а височината му е 5 cm.“: a quantity with a
+    // clitic, in the sentence where a part was named after „на“, is that part's.
+    void pronouns(const std::vector<std::size_t>& parts, const SolidRow& body) {
+        for (std::size_t q = 0; q + 1 < items_.size(); ++q) {
+            if (r_.used[q] || !isQuantity(items_[q]) || items_[q].meaning.find('|') != std::string::npos ||
+                !items_[q + 1].is(Role::Clitic))
+                continue;
+            for (std::size_t j = q; j-- > 0 && items_[j].kind != ItemKind::End;) {
+                if (std::find(parts.begin(), parts.end(), j) == parts.end()) continue;
+                if (j >= 1 && isOf(items_[j - 1]) && qualify(q, partNames_[j], body)) r_.used[q + 1] = true;
+                break;
+            }
+        }
+    }
+
     // A quantity's name made the part's where the body has a key for it so.
     bool qualify(std::size_t q, const std::string& part, const SolidRow& body) {
         Item& item = items_[q];
@@ -239,6 +257,7 @@ private:
     // „височината на конуса“, „…, а на конуса – 4 cm“, „конус с височина 4 cm“.
     void partsQuantities(std::size_t k, const SolidRow& body) {
         const std::string part = items_[k].meaning;
+        partNames_[k] = part;
         if (k >= 1 && isOf(items_[k - 1]) && !r_.used[k - 1]) {
             std::size_t q = k - 1;
             while (q > 0 && items_[q - 1].is(Role::Clitic)) --q;
@@ -277,6 +296,7 @@ private:
 
     Reading& r_;
     std::vector<Item>& items_;
+    std::vector<std::string> partNames_ = std::vector<std::string>(items_.size());  // the part each name was
 };
 
 }  // namespace
