@@ -913,12 +913,22 @@ inline const std::vector<PrintedTask>& printedTasks() {
      Solved, {"h1=5"}},
     {"Върху куб с ръб 6 cm е поставена правилна четириъгълна пирамида с височина 4 cm. Намерете обема и лицето на "
      "повърхнината на тялото.", "prism-pyramid", "h1=a | a=6 cm | h2=4 cm", "V S", Solved, {"V=264 S=240"}},
+    {"Цилиндър с цилиндричен отвор има радиус 5 cm, радиус на отвора 3 cm и височина 10 cm. Намерете обема на "
+     "отвора и обема на тялото.", "hollow-cylinder", "R=5 cm | r=3 cm | h=10 cm", "V2 V", Solved,
+     {"V2=90*pi V=160*pi"}},
+    {"Кух цилиндър има външен радиус 5 cm, вътрешен радиус 3 cm и височина 10 cm. Намерете външната околна "
+     "повърхнина и вътрешната околна повърхнина.", "hollow-cylinder", "R=5 cm | r=3 cm | h=10 cm", "S1 S2", Solved,
+     {"S1=100*pi S2=60*pi"}},
     // A body's lateral surface is no one quantity: named, never read as its whole surface.
     {"Тяло е съставено от цилиндър и конус с обща основа с радиус 3 cm. Височината на цилиндъра е 5 cm, а на конуса "
      "– 4 cm. Намерете околната повърхнина на тялото.", "cylinder-cone", "r=3 cm | h1=5 cm | h2=4 cm", "", Solved,
      {"S1=30*pi S2=15*pi S=54*pi"}, {"unread=околната повърхнина"}},
     {"Кух цилиндър има външен радиус 5 cm, вътрешен радиус 3 cm и височина 10 cm. Намерете околната повърхнина.",
      "hollow-cylinder", "R=5 cm | r=3 cm | h=10 cm", "", Solved, {"S1=100*pi S2=60*pi"}, {"unread=околната повърхнина"}},
+    // A part's quantity the body has not (the cone's whole surface): named, never taken for the body's S.
+    {"Тяло е съставено от цилиндър и конус с обща основа с радиус 3 cm. Височината на цилиндъра е 5 cm, а на конуса "
+     "– 4 cm. Намерете лицето на повърхнината на конуса.", "cylinder-cone", "r=3 cm | h1=5 cm | h2=4 cm", "", Solved,
+     {"S=54*pi"}, {"unread=лицето на повърхнината"}},
     // Two solids no body of the solver joins so: named, never solved as another body.
     {"От двете страни на цилиндър с радиус 3 cm и височина 5 cm са поставени две полукълба. Намерете обема на "
      "тялото.", "cylinder", "r=3 cm | h=5 cm", "V", Unread, {},

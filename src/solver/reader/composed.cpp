@@ -83,8 +83,17 @@ private:
                 }
             }
             if (other || (names.empty() && opens.empty()) || (markers.empty() && !quantity)) continue;
-            // „цилиндричен отвор“ names the hole, not a second body.
-            for (std::size_t k : markers) r_.used[k] = true;
+            // „цилиндричен отвор“ names the hole, not a second body; „обема на отвора“ is the hole's.
+            for (std::size_t k : markers) {
+                r_.used[k] = true;
+                std::size_t of = k;
+                while (of > 0 && (items_[of - 1].is(Role::Solid) || items_[of - 1].is(Role::Adjective))) --of;
+                if (of >= 2 && isOf(items_[of - 1]) && isQuantity(items_[of - 2])) {
+                    r_.used[of - 1] = true;
+                    items_[of - 2].role = Role::Quantity;
+                    items_[of - 2].meaning += "|" + items_[k].meaning;
+                }
+            }
             for (std::size_t k : opens) r_.used[k] = true;
             const std::size_t name = names.empty() ? opens.front() : names.front();
             Item& item = items_[name];
@@ -237,10 +246,25 @@ private:
                 continue;
             for (std::size_t j = q; j-- > 0 && items_[j].kind != ItemKind::End;) {
                 if (std::find(parts.begin(), parts.end(), j) == parts.end()) continue;
-                if (j >= 1 && isOf(items_[j - 1]) && qualify(q, partNames_[j], body)) r_.used[q + 1] = true;
+                if (j >= 1 && isOf(items_[j - 1])) {
+                    own(q, partNames_[j], body);
+                    r_.used[q + 1] = true;
+                }
                 break;
             }
         }
+    }
+
+    // A quantity named for a part: the part's where the body has it (h2 for „височината
+    // на конуса“), the body's where the parts share it (the radius, „ръба на куба“),
+    // else the part's that the body has not: named as not read, never taken for the body's
+    // („лицето на повърхнината на конуса“ is no S).
+    void own(std::size_t q, const std::string& part, const SolidRow& body) {
+        if (qualify(q, part, body)) return;
+        const auto shared = sharedQuantities();
+        if (std::find(shared.begin(), shared.end(), items_[q].meaning) != shared.end()) return;
+        items_[q].role = Role::Quantity;
+        items_[q].meaning += "|" + part;
     }
 
     // A quantity's name made the part's where the body has a key for it so.
@@ -262,9 +286,8 @@ private:
             std::size_t q = k - 1;
             while (q > 0 && items_[q - 1].is(Role::Clitic)) --q;
             if (q >= 1 && isQuantity(items_[q - 1]) && !r_.used[q - 1]) {
-                // „ръба на куба“: the body's own quantity by its plain name, read so.
-                if (qualify(q - 1, part, body) || !keysFor(items_[q - 1].meaning, body).empty())
-                    r_.used[k - 1] = r_.used[k] = true;
+                own(q - 1, part, body);
+                r_.used[k - 1] = r_.used[k] = true;
                 return;
             }
             // „а на конуса“: the quantity named last before, for this part.
@@ -290,7 +313,7 @@ private:
             const Item& item = items_[j];
             if (item.kind == ItemKind::End || !partKey(j).empty()) break;
             if (item.is(Role::Filler) && item.meaning == "common base") break;  // „с обща основа с радиус 3 cm“: the body's
-            if (isQuantity(item) && !r_.used[j]) qualify(j, part, body);
+            if (isQuantity(item) && !r_.used[j]) own(j, part, body);
         }
     }
 

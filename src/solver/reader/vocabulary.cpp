@@ -315,6 +315,8 @@ constexpr Phrase phraseTable[] = {
     {"външн*|външен диаметър*|диаметр*", Quantity, "outer diameter"},
     {"вътрешн*|вътрешен диаметър*|диаметр*", Quantity, "inner diameter"},
     {"дебелин* [на] [стената|стените]", Quantity, "wall"},
+    {"външн* околн* повърхнин*", Quantity, "outer lateral"},
+    {"вътрешн* околн* повърхнин*", Quantity, "inner lateral"},
 
     // Tasks the solver does not solve yet: named, never guessed at.
     // „вписан“, „описан“ with a sphere and the solid are read by reader/spheres.cpp; else named.
@@ -539,6 +541,11 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"outer diameter", "hollow-cylinder", "D"},
     {"inner diameter", "hollow-cylinder", "d"},
     {"wall", "hollow-cylinder", "t"},
+    {"volume|hole", "hollow-cylinder", "V2"},
+    {"radius|hole", "hollow-cylinder", "r"},
+    {"diameter|hole", "hollow-cylinder", "d"},
+    {"outer lateral", "hollow-cylinder", "S1"},
+    {"inner lateral", "hollow-cylinder", "S2"},
     {"height", "cylinder-hemisphere hollow-cylinder", "h"},
     {"length", "hollow-cylinder", "h"},
     {"height|body", "cylinder-cone cylinder-hemisphere prism-pyramid", "H"},
@@ -623,6 +630,9 @@ constexpr RelationKey relationKeyTable[] = {
     {"equal heights", "cylinder-cone prism-pyramid", "h2=h1"},
 };
 
+// A part's quantity that is the body's too: „радиуса на цилиндъра“ is the common base's.
+constexpr std::string_view sharedQuantityTable[] = {"radius", "diameter", "edge", "base edge", "side", "base area"};
+
 constexpr ComposedBody composedBodyTable[] = {
     {"cylinder", "cone", "cylinder-cone"},
     {"cylinder", "hemisphere", "cylinder-hemisphere"},
@@ -673,6 +683,7 @@ std::span<const std::string_view> wallWords() { return wallWordTable; }
 std::span<const QuantityKey> quantityKeys() { return quantityKeyTable; }
 std::span<const RelationKey> relationKeys() { return relationKeyTable; }
 std::span<const ComposedBody> composedBodies() { return composedBodyTable; }
+std::span<const std::string_view> sharedQuantities() { return sharedQuantityTable; }
 std::span<const HollowBody> hollowBodies() { return hollowBodyTable; }
 std::span<const SymbolKey> symbolKeys() { return symbolKeyTable; }
 std::span<const AngleOfLine> anglesOfLines() { return angleOfLineTable; }

@@ -179,6 +179,8 @@ struct ComposedBody {
     bool partGivensSaid = false;
 };
 std::span<const ComposedBody> composedBodies();
+// A part's quantity that is the body's as well („радиуса на цилиндъра“): read by its plain name.
+std::span<const std::string_view> sharedQuantities();
 
 // A solid with a hole along it: the solid named (or the open solid's word, „тръба“)
 // with a word of `markers` (Unsupported meanings) or a quantity only the body has
