@@ -919,6 +919,9 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"Кух цилиндър има външен радиус 5 cm, вътрешен радиус 3 cm и височина 10 cm. Намерете външната околна "
      "повърхнина и вътрешната околна повърхнина.", "hollow-cylinder", "R=5 cm | r=3 cm | h=10 cm", "S1 S2", Solved,
      {"S1=100*pi S2=60*pi"}},
+    {"Тяло е съставено от цилиндър и конус. Лицето на общата основа е 9π cm², височината на цилиндъра е 5 cm, а на "
+     "конуса – 4 cm. Намерете обема на тялото.", "cylinder-cone", "B=9π cm² | h1=5 cm | h2=4 cm", "V", Solved,
+     {"r=3 V=57*pi"}},
     // A body's lateral surface is no one quantity: named, never read as its whole surface.
     {"Тяло е съставено от цилиндър и конус с обща основа с радиус 3 cm. Височината на цилиндъра е 5 cm, а на конуса "
      "– 4 cm. Намерете околната повърхнина на тялото.", "cylinder-cone", "r=3 cm | h1=5 cm | h2=4 cm", "", Solved,

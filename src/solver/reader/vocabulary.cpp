@@ -310,6 +310,7 @@ constexpr Phrase phraseTable[] = {
     {"поставен*|поставено|поставени|долепен*|залепен*|слепен*|прикрепен*", Filler, "placed"},
     {"обща|общата|общ|общия|общият основа|основата", Filler, "common base"},
     {"равни височини", Relation, "equal heights"},
+    {"лице*|площ* на общ*|общата основа|основата", Quantity, "base area"},
     {"външн*|външен радиус*", Quantity, "outer radius"},
     {"вътрешн*|вътрешен радиус*", Quantity, "inner radius"},
     {"външн*|външен диаметър*|диаметр*", Quantity, "outer diameter"},
