@@ -257,7 +257,7 @@ constexpr Phrase phraseTable[] = {
 
     // The words of relations.
     {"пъти|път", Times},
-    {"по-голям*|по-голeм*|по-дълъг|по-дълга|по-дълго|по-дълги|по-висок*|по-широк*|по-дълбок*|повече", Greater},
+    {"по-голям*|по-голeм*|по-голем*|по-дълъг|по-дълга|по-дълго|по-дълги|по-висок*|по-широк*|по-дълбок*|повече", Greater},
     {"по голям*|дълъг|дълга|висок*|широк*", Greater},
     {"по-малк*|по-малък|по-къс*|по-нис*|по-тес*|по-тяс*|по-плитк*|по-малко", Less},
     {"по малк*|малък|къс*|нисък|ниска|тесен|тясна", Less},
@@ -304,9 +304,14 @@ constexpr Phrase phraseTable[] = {
     {"вписан*", Unsupported, "inscribed"},
     {"описан*", Unsupported, "circumscribed"},
     {"окръжност*", Filler, "circle"},
+    // A plane figure turned about a line, read as the solid it makes (reader/rotation.cpp); else named.
+    {"завърт*|въртене*|въртенето|върти|въртят|ротац*", Unsupported, "turn"},
+    {"ос|оста [на] симетрия|симетрията", Quantity, "symmetry axis"},
+    {"успоредна|успоредно|успоредни|успоредната|успоредното", Filler, "parallel"},
+    {"перпендикулярн*|перпендикулярен", Filler, "perpendicular"},
     {"пресечен*|наклонен*|изрязан*|отрязан*|издълб*|пробит*|кух*|полукълб*|полусфер*|ъгъл|ъгъла"
      "|ъгълът|ъгли|ъглите|градус*|трапец*|делтоид*"
-     "|завърт*|въртене*|ротац*|сечени*|развивк*|сектор*|полукръг*|съставен*|съставено|капак*"
+     "|сечени*|развивк*|сектор*|полукръг*|съставен*|съставено|капак*"
      "|увелич*|намал*|удвоя*|удвои*|утрои*|изменя*|промен*|друг|друга|друго|други|другия|другият", Unsupported},
 
     // The quantities of use: the fill of a vessel and the liquid in it, the
@@ -533,6 +538,30 @@ constexpr SphereReason sphereReasonTable[] = {
     {"around", "", "Сфера, описана около {}, още не се намира."},
 };
 
+constexpr Rotation rotationTable[] = {
+    {"right-triangle", "", "leg", "cone", "a b", "axis=h other=r c=l", "", "",
+     "катетът, около който се завърта, е височината на конуса, другият катет – радиусът, хипотенузата – образуващата"},
+    {"rectangle", "", "side", "cylinder", "a b", "axis=h other=r", "", "",
+     "страната, около която се завърта, е височината на цилиндъра, другата страна – радиусът"},
+    {"polygon", "n=4", "side", "cylinder", "", "a=h a=r n=", "", "",
+     "страната на квадрата е височината и радиусът на цилиндъра"},
+    {"rectangle", "", "symmetry axis", "cylinder", "a b", "axis=h other=d", "", "parallel",
+     "страната, успоредна на оста, е височината на цилиндъра, другата страна – диаметърът"},
+    {"polygon", "n=4", "symmetry axis", "cylinder", "", "a=h a=d n=", "", "",
+     "страната на квадрата е височината и диаметърът на цилиндъра"},
+    {"isosceles-triangle", "", "height", "cone", "", "a=d b=l ha=h", "", "",
+     "основата на триъгълника е диаметърът на конуса, бедрото – образуващата, височината – височината"},
+    {"isosceles-triangle", "", "symmetry axis", "cone", "", "a=d b=l ha=h", "", "",
+     "основата на триъгълника е диаметърът на конуса, бедрото – образуващата, височината – височината"},
+    {"right-trapezoid", "", "isosceles leg", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l", "", "perpendicular",
+     "основите на трапеца са радиусите на основите на пресечения конус, перпендикулярното бедро – височината"},
+    {"right-trapezoid", "", "height", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l", "", "",
+     "основите на трапеца са радиусите на основите на пресечения конус, перпендикулярното бедро – височината"},
+    {"isosceles-trapezoid", "", "symmetry axis", "cone-frustum", "a b", "larger=d1 smaller=d2 h1=h c=l", "", "",
+     "основите на трапеца са диаметрите на основите на пресечения конус, бедрото – образуващата"},
+    {"semicircle", "", "diameter", "sphere", "", "", "", "", "радиусът на полукръга е радиусът на кълбото"},
+};
+
 constexpr UseAsked useAskedTable[] = {
     {"f", "Vt"}, {"ρ", "m"}, {"Sd", "Sp"}, {"cS", "CS"}, {"cV", "CV"}, {"open", "So"}, {"tube", "S"},
 };
@@ -583,6 +612,7 @@ constexpr SymbolKey symbolKeyTable[] = {
 
 std::span<const Phrase> phrases() { return phraseTable; }
 std::span<const UseAsked> useAsked() { return useAskedTable; }
+std::span<const Rotation> rotations() { return rotationTable; }
 std::span<const CostKey> costKeys() { return costKeyTable; }
 std::span<const std::string_view> wallWords() { return wallWordTable; }
 std::span<const QuantityKey> quantityKeys() { return quantityKeyTable; }
