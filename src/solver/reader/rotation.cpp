@@ -91,6 +91,9 @@ public:
             break;
         }
         if (!row || !solidByKey(row->body)) return;  // named as not read: the turning words stay unsupported
+        if (std::any_of(named_.begin(), named_.end(), [&](std::size_t k) { return items_[k].meaning != row->body; }))
+            return;
+        for (std::size_t k : named_) r_.used[k] = true;
         for (std::size_t k = 0; k < items_.size(); ++k)
             if (!r_.used[k] && isTurn(items_[k])) r_.used[k] = true;
         for (std::size_t k : axisWords) r_.used[k] = true;
@@ -120,7 +123,10 @@ private:
             const Item& item = items_[k];
             const bool semicircle = isSemicircle(r_, item);
             if (!semicircle && !item.is(Role::Solid)) continue;
-            if (!semicircle && !isPlaneFigure(item.meaning)) return std::nullopt;
+            if (!semicircle && !isPlaneFigure(item.meaning)) {
+                named_.push_back(k);  // „се получава конус“: the body, where it is the row's
+                continue;
+            }
             if (figure && (semicircle || semicircle_ || item.meaning != items_[*figure].meaning)) return std::nullopt;
             if (!figure) {
                 figure = k;
@@ -175,6 +181,7 @@ private:
     Reading& r_;
     std::vector<Item>& items_;
     bool semicircle_ = false;
+    std::vector<std::size_t> named_;  // solids named besides the figure
 };
 
 }  // namespace
