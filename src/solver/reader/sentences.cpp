@@ -151,7 +151,7 @@ void Sentences::quantity(std::size_t k) {
     const auto fits = [](const std::vector<std::string>& list, const SolidRow& solid) {
         return std::any_of(list.begin(), list.end(), [&](const std::string& key) { return keyFits(key, solid); });
     };
-    if (body_ && !angle && !fits(keys, solid_)) {
+    if (body_ && !angle && (!fits(keys, solid_) || ofTheBody(k))) {
         std::vector<std::string> bodyKeys = keysFor(items_[k].meaning, *body_, &name.alike, &name.largerFirst);
         if (fits(bodyKeys, *body_)) {
             name.keys = std::move(bodyKeys);
@@ -164,6 +164,26 @@ void Sentences::quantity(std::size_t k) {
     if (keys.size() == 1 && !keys.front().empty()) lastKey_ = keys.front();
     if (keys.size() > 1) lastKeys_ = keys;
     if (keys.size() == 1) noteSum(keys.front());
+}
+
+// „височината на полученото тяло“, „… на конуса“: a name of the body, though the turned figure has one too.
+bool Sentences::ofTheBody(std::size_t k) const {
+    // „височината и обема на полученото тяло“: past the names listed with it.
+    std::size_t j = k + 1;
+    while (j < end_ && (items_[j].is(Role::Clitic) || items_[j].is(Role::And) ||
+                        (items_[j].kind == ItemKind::Mark && items_[j].text == ",") || items_[j].is(Role::Quantity) ||
+                        items_[j].is(Role::WeakQuantity)))
+        ++j;
+    if (j >= end_ || !items_[j].is(Role::Filler) || items_[j].meaning != "of") return false;
+    for (++j; j < end_; ++j) {
+        const Item& item = items_[j];
+        if (item.is(Role::Solid)) return item.meaning == body_->key;
+        if (item.is(Role::Unsupported) && item.meaning == "turn") continue;  // „ротационното“
+        if (!item.is(Role::Filler)) return false;
+        const std::string word = lowerCase(r_.text.substr(item.begin, item.end - item.begin));
+        if (word.starts_with("тял")) return true;
+    }
+    return false;
 }
 
 // „с основа 3 cm на 4 cm“: the base's measures.

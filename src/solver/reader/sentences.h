@@ -89,6 +89,7 @@ private:
     bool saysNothing(std::size_t k) const;
 
     std::vector<std::string> keysOf(std::size_t k) const;
+    bool ofTheBody(std::size_t k) const;
 
     void quantity(std::size_t k);
 

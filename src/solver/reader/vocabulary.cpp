@@ -367,7 +367,7 @@ constexpr Phrase phraseTable[] = {
 
 constexpr QuantityKey quantityKeyTable[] = {
     {"volume", "", "V"},
-    {"surface", "sphere", "S"},
+    {"surface", "sphere double-cone", "S"},
     {"surface", "", "S1"},
     {"lateral", "", "S"},
     {"lateral and surface", "cube box prism pyramid cylinder cone prism-* pyramid-* cone-frustum pyramid-frustum", "S S1"},
@@ -430,7 +430,7 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"diagonal", "rhombus right-trapezoid", "d1 d2"},
     {"diagonal", "rectangle isosceles-trapezoid", "d"},
     {"face height", "pyramid pyramid-*", "k"},
-    {"radius", "cylinder cone sphere", "r"},
+    {"radius", "cylinder cone sphere double-cone", "r"},
     {"inradius", "pyramid polygon ~right-triangle ~isosceles-triangle ~triangle ~rhombus", "r"},
     {"circumradius", "pyramid polygon ~right-triangle ~isosceles-triangle ~triangle ~rectangle", "R"},
     {"diameter", "cylinder cone sphere", "d"},
@@ -539,28 +539,22 @@ constexpr SphereReason sphereReasonTable[] = {
     {"around", "", "Сфера, описана около {}, още не се намира."},
 };
 
+// A figure turned about a line (reader/rotation.cpp). The double cone: two cones on a common base, the body a
+// triangle makes turning about a side.
 constexpr Rotation rotationTable[] = {
-    {"right-triangle", "", "leg", "cone", "a b", "axis=h other=r c=l", "", "",
-     "катетът, около който се завърта, е височината на конуса, другият катет – радиусът, хипотенузата – образуващата"},
-    {"rectangle", "", "side", "cylinder", "a b", "axis=h other=r", "", "",
-     "страната, около която се завърта, е височината на цилиндъра, другата страна – радиусът"},
-    {"polygon", "n=4", "side", "cylinder", "", "a=h a=r n=", "", "",
-     "страната на квадрата е височината и радиусът на цилиндъра"},
-    {"rectangle", "", "symmetry axis", "cylinder", "a b", "axis=h other=d", "", "parallel",
-     "страната, успоредна на оста, е височината на цилиндъра, другата страна – диаметърът"},
-    {"polygon", "n=4", "symmetry axis", "cylinder", "", "a=h a=d n=", "", "",
-     "страната на квадрата е височината и диаметърът на цилиндъра"},
-    {"isosceles-triangle", "", "height", "cone", "", "a=d b=l ha=h", "", "",
-     "основата на триъгълника е диаметърът на конуса, бедрото – образуващата, височината – височината"},
-    {"isosceles-triangle", "", "symmetry axis", "cone", "", "a=d b=l ha=h", "", "",
-     "основата на триъгълника е диаметърът на конуса, бедрото – образуващата, височината – височината"},
-    {"right-trapezoid", "", "isosceles leg", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l", "", "perpendicular",
-     "основите на трапеца са радиусите на основите на пресечения конус, перпендикулярното бедро – височината"},
-    {"right-trapezoid", "", "height", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l", "", "",
-     "основите на трапеца са радиусите на основите на пресечения конус, перпендикулярното бедро – височината"},
-    {"isosceles-trapezoid", "", "symmetry axis", "cone-frustum", "a b", "larger=d1 smaller=d2 h1=h c=l", "", "",
-     "основите на трапеца са диаметрите на основите на пресечения конус, бедрото – образуващата"},
-    {"semicircle", "", "diameter", "sphere", "", "", "", "", "радиусът на полукръга е радиусът на кълбото"},
+    {"right-triangle", "", "leg", "cone", "a b", "axis=h other=r c=l"},
+    {"right-triangle", "", "hypotenuse", "double-cone", "", "a=l1 b=l2 c=c", "γ=90°"},
+    {"rectangle", "", "side", "cylinder", "a b", "axis=h other=r"},
+    {"polygon", "n=4", "side", "cylinder", "", "a=h a=r n="},
+    {"rectangle", "", "symmetry axis", "cylinder", "a b", "axis=h other=d", "", "parallel"},
+    {"polygon", "n=4", "symmetry axis", "cylinder", "", "a=h a=d n="},
+    {"isosceles-triangle", "", "height", "cone", "", "a=d b=l ha=h"},
+    {"isosceles-triangle", "", "symmetry axis", "cone", "", "a=d b=l ha=h"},
+    {"isosceles-triangle", "", "shape base", "double-cone", "", "b=l1 b=l2 a=c ha=r"},
+    {"right-trapezoid", "", "isosceles leg", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l", "", "perpendicular"},
+    {"right-trapezoid", "", "height", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l"},
+    {"isosceles-trapezoid", "", "symmetry axis", "cone-frustum", "a b", "larger=d1 smaller=d2 h1=h c=l"},
+    {"semicircle", "", "diameter", "sphere", "", ""},
 };
 
 constexpr UseAsked useAskedTable[] = {

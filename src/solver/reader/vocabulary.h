@@ -174,7 +174,7 @@ std::span<const SphereReason> sphereReasons();
 // "larger" and "smaller" (by the numbers); "to" empty: said by the name alone.
 // `fixed`: givens the turning itself says ("γ=90°"); `needs`: a word the axis
 // must have beside it ("perpendicular"), or "parallel": the side it is parallel
-// to chooses the axis. `note`: how the turning was read, in Bulgarian.
+// to chooses the axis.
 struct Rotation {
     std::string_view figure;
     std::string_view figureGivens;
@@ -184,7 +184,6 @@ struct Rotation {
     std::string_view givens;
     std::string_view fixed = {};
     std::string_view needs = {};
-    std::string_view note = {};
 };
 std::span<const Rotation> rotations();
 
