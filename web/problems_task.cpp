@@ -88,6 +88,9 @@ bool namesQuantity(std::string_view key) {
         for (const SolidRow* solid : variantsOf(*offered))
             for (const QuantityRow& quantity : withUses(*solid).quantities)
                 if (sameLetters(quantity.key)) return true;
+    for (const SolidRow* body : bodiesOfRotation())
+        for (const QuantityRow& quantity : body->quantities)
+            if (sameLetters(quantity.key)) return true;
     return false;
 }
 

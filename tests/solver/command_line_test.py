@@ -21,11 +21,13 @@ QUANTITIES = {
     "cube": "a d d1 S S1 V", "box": "a b c d S S1 V d1 α β γ", "prism": "n a h P B S S1 V d1 α d β γ",
     "pyramid": "n a h k k1 b r R P B S S1 V α φ γ hb ψ", "polygon": "n a P B r R",
     "cylinder": "r d h S S1 V Q d1 α", "cone": "r d h l S S1 V Q α β θ", "sphere": "r d S V",
+    "double-cone": "r d c h1 h2 l1 l2 γ B S1 S2 S V1 V2 V",
 }
 ANGLES = {"α", "β", "γ", "φ", "θ", "ψ"}
 
 
-AREAS, VOLUMES = {"S", "S1", "B", "Q", "So", "Sd", "Sp", "Sc", "Si"}, {"V", "Vt", "Vc", "Vi"}
+AREAS = {"S", "S1", "S2", "B", "Q", "So", "Sd", "Sp", "Sc", "Si"}
+VOLUMES = {"V", "V1", "V2", "Vt", "Vc", "Vi"}
 # The quantities of use a solid takes in where a task names them, and the mass
 # unit beside each unit of length (a density is a mass per its cube).
 USES = {"B", "f", "Vt", "cV", "CV", "ρ", "m", "mt", "Sd", "Sp", "cS", "CS", "So"}
@@ -127,7 +129,7 @@ def check_task(solve, task, failures):
 def main():
     solve, export = sys.argv[1], sys.argv[2]
     with tempfile.NamedTemporaryFile(suffix=".json") as tasks_file:
-        subprocess.run([export, tasks_file.name, "--frustums"], check=True)
+        subprocess.run([export, tasks_file.name, "--frustums", "--rotation"], check=True)
         tasks = json.load(open(tasks_file.name, encoding="utf-8"))
     failures = []
     for task in tasks:

@@ -19,7 +19,7 @@ namespace {
 std::vector<const SolidRow*> everyTable() {
     std::vector<const SolidRow*> tables;
     for (const SolidRow& solid : allSolids()) tables.push_back(&solid);
-    for (std::span<const SolidRow* const> list : {baseShapes(), solidsOnBases(), frustums()})
+    for (std::span<const SolidRow* const> list : {baseShapes(), solidsOnBases(), frustums(), bodiesOfRotation()})
         tables.insert(tables.end(), list.begin(), list.end());
     // With each quantity of use a task may name (and those its letters need).
     for (std::size_t i = 0, n = tables.size(); i < n; ++i)

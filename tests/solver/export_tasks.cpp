@@ -2,10 +2,11 @@
 // The solver's school tasks (school_tasks.h) as JSON, for the tests that are
 // not C++: the command line's and the page's.
 //
-//   stereometry_solver_tasks OUT.json [--frustums]
+//   stereometry_solver_tasks OUT.json [--frustums] [--rotation]
 //
 // With --frustums also the frustums' tasks (the page's test and the command
-// line's take them).
+// line's take them); with --rotation the bodies of rotation's (the command
+// line's: the page reaches them by printed tasks alone).
 #include <fstream>
 #include <iostream>
 #include <string_view>
@@ -15,12 +16,22 @@
 #include "school_tasks.h"
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3 || (argc == 3 && std::string_view(argv[2]) != "--frustums")) {
-        std::cerr << "usage: stereometry_solver_tasks OUT.json [--frustums]\n";
+    bool frustums = false, rotation = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--frustums") frustums = true;
+        else if (option == "--rotation") rotation = true;
+        else argc = 0;
+    }
+    if (argc < 2) {
+        std::cerr << "usage: stereometry_solver_tasks OUT.json [--frustums] [--rotation]\n";
         return 2;
     }
-    std::vector<solver::testing::SchoolTask> tasks = solver::testing::schoolTasks();
-    if (argc == 3) tasks.insert(tasks.end(), solver::testing::frustumTasks().begin(), solver::testing::frustumTasks().end());
+    using solver::testing::SchoolTask;
+    std::vector<SchoolTask> tasks = solver::testing::schoolTasks();
+    auto add = [&tasks](const std::vector<SchoolTask>& more) { tasks.insert(tasks.end(), more.begin(), more.end()); };
+    if (frustums) add(solver::testing::frustumTasks());
+    if (rotation) add(solver::testing::rotationTasks());
     using solver::testing::Expect;
     solver::Json json;
     json.beginArray();

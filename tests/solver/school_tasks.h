@@ -450,6 +450,36 @@ inline const std::vector<SchoolTask>& frustumTasks() {
     };
     return tasks;
 }
+// The bodies a plane figure makes turning about a line, besides the solids
+// above: two cones on one base (a triangle about a side). Solved by the core's
+// tests and the command line's (stereometry_solver_tasks OUT --frustums); read
+// from printed tasks on the page and in the window.
+inline const std::vector<SchoolTask>& rotationTasks() {
+    static const std::vector<SchoolTask> tasks = {
+    {"a right triangle about its hypotenuse", "double-cone l1=6 l2=8 γ=90°", Expect::Solved,
+     {"c=10 r=24/5 h1=18/5 h2=32/5 S=336*pi/5 V=384*pi/5 S1=144*pi/5 V2=6144*pi/125"}},
+    {"an isosceles triangle about its base", "double-cone l1=5 l2=5 c=6", Expect::Solved,
+     {"r=4 h1=3 h2=3 S=40*pi V=32*pi γ~73.7397952916880"}},
+    {"the second leg from the hypotenuse and the right angle", "double-cone c=10 l1=6 γ=90°", Expect::Solved,
+     {"l2=8 r=24/5 V=384*pi/5"}},
+    {"the angle opposite the axis from the radius", "double-cone r=24/5 c=10 l1=6", Expect::Solved,
+     {"l2=8 γ=90 S=336*pi/5"}},
+    {"two cones from their common radius and heights", "double-cone r=3 h1=4 h2=4", Expect::Solved,
+     {"c=8 l1=5 l2=5 S=30*pi V=24*pi γ~106.260204708312"}},
+    {"the second height from the volume", "double-cone r=3 V=24π h1=4", Expect::Solved, {"c=8 h2=4 S=30*pi"}},
+    {"an isosceles triangle with 120° opposite the axis", "double-cone l1=4 l2=4 γ=120°", Expect::Solved,
+     {"c=4*sqrt(3) r=2 S=16*pi V=16*sqrt(3)*pi/3"}},
+    {"the axis from the surface and the radius", "double-cone S=40π r=4 c=6", Expect::Solved, {"l1=5 l2=5 V=32*pi"}},
+    {"sides that make no triangle", "double-cone l1=3 l2=4 c=8", Expect::None, {}, "r² = l1² − h1²"},
+    {"an obtuse angle at an end of the axis", "double-cone l1=8 l2=3 c=6", Expect::None, {},
+     "конус, от който е изрязан друг конус"},
+    {"a right angle that the sides deny", "double-cone c=10 l1=6 l2=8 γ=60°", Expect::None, {},
+     "c² = l1² + l2² − 2·l1·l2·cos γ"},
+    {"the axis alone", "double-cone c=10", Expect::Underdetermined, {}, "две величини"},
+    };
+    return tasks;
+}
+
 // clang-format on
 
 }  // namespace solver::testing

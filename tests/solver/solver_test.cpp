@@ -98,6 +98,7 @@ std::string rowName(const ::testing::TestParamInfo<SchoolTask>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Table, SchoolTaskTest, ::testing::ValuesIn(schoolTasks()), rowName);
 INSTANTIATE_TEST_SUITE_P(Frustums, SchoolTaskTest, ::testing::ValuesIn(frustumTasks()), rowName);
+INSTANTIATE_TEST_SUITE_P(Rotation, SchoolTaskTest, ::testing::ValuesIn(rotationTasks()), rowName);
 
 }  // namespace
 }  // namespace solver::testing

@@ -197,6 +197,16 @@ Scene pyramidFrustum(const DrawingRow& row, const Shown& shown, Proportions& dra
     return pyramidFrustumScene(shown, base, drawn.atLeast(m[height], largest, height), m[smaller] / m[larger]);
 }
 
+// The common base's radius and the two heights, from the row's proportions ({"r", "h1", "h2"}).
+Scene doubleCone(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const Measures& m = shown.measures;
+    const auto& [radius, lower, upper] = row.proportions;
+    if (m[radius] <= 0 || m[lower] <= 0 || m[upper] <= 0) return {};
+    const double largest = std::max(2 * m[radius], m[lower] + m[upper]);
+    return doubleConeScene(shown, drawn.atLeast(2 * m[radius], largest, radius) / 2,
+                           drawn.atLeast(m[lower], largest, lower), drawn.atLeast(m[upper], largest, upper));
+}
+
 Scene ballScene(const DrawingRow&, const Shown& shown, Proportions&) { return sphereScene(shown); }
 
 Scene regularPolygonScene(const DrawingRow&, const Shown& shown, Proportions&) {
@@ -215,6 +225,7 @@ constexpr FigureDrawer figureDrawers[] = {
     {"prism on base", prismOnBase},            {"pyramid over circumcentre", pyramidOverCircumcentre},
     {"pyramid over incentre", pyramidOverIncentre}, {"plane outline", planeOutline},
     {"cone frustum", coneFrustum},             {"pyramid frustum", pyramidFrustum},
+    {"double cone", doubleCone},
 };
 
 const FigureDrawer* figureDrawer(const SolidRow& solid) {

@@ -51,6 +51,8 @@ Scene pyramidFrustumScene(const Shown& shown, const Polygon& base, double height
 Scene cylinderScene(const Shown& shown, double r, double h);
 Scene coneScene(const Shown& shown, double r, double h);
 Scene coneFrustumScene(const Shown& shown, double r1, double r2, double h);
+// Two cones on one base of radius r, their heights h1 (below) and h2.
+Scene doubleConeScene(const Shown& shown, double r, double h1, double h2);
 Scene sphereScene(const Shown& shown);
 // On a base of any shape the tables know, its outline in the plane of x and
 // z: the prism's about its middle, the pyramid's with its apex over the

@@ -109,6 +109,28 @@ Scene coneFrustumScene(const Shown& shown, double r1, double r2, double h) {
     return scene;
 }
 
+// Two cones on one base, one apex below it and one above, the triangle they
+// are turned from (the apexes and the right end of the base's diameter)
+// shaded: its sides the generators l1 and l2 and the axis c, its height to
+// the axis the radius r.
+Scene doubleConeScene(const Shown& shown, double r, double h1, double h2) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    const Point bottom{0, 0}, centre{0, h1}, top{0, h1 + h2}, right{r, h1}, left{-r, h1};
+    scene.fills.emplace_back(Polygon{bottom, right, top}, Ink::Faint);
+    base(scene, centre, r, false);
+    scene.line(bottom, left);
+    scene.line(top, left);
+    if (!segment(scene, m, "l1", bottom, right, false, centre)) scene.line(bottom, right);
+    if (!segment(scene, m, "l2", right, top, false, centre)) scene.line(right, top);
+    scene.dots = {centre};
+    scene.axis = {bottom, top};
+    if (!segment(scene, m, "c", bottom, top, true, right)) scene.line(bottom, top, Stroke{Ink::Edge, true});
+    if (segment(scene, m, "r", centre, right, true, top)) scene.rightAngles.push_back({centre, top, right});
+    angle(scene, shown, "γ", right, bottom, top);
+    return scene;
+}
+
 Scene sphereScene(const Shown& shown) {
     Scene scene;
     const Measures& m = shown.measures;

@@ -24,6 +24,11 @@ std::span<const SolidRow* const> frustums() {
     return solids;
 }
 
+std::span<const SolidRow* const> bodiesOfRotation() {
+    static const std::array<const SolidRow*, 1> solids{&tables::doubleCone()};
+    return solids;
+}
+
 std::span<const SolidRow* const> pictured() {
     static const std::vector<const SolidRow*> solids = [] {
         std::vector<const SolidRow*> all;
@@ -50,7 +55,7 @@ bool named(const SolidRow& solid, std::string_view key) {
 const SolidRow* solidByKey(std::string_view key) {
     for (const SolidRow& solid : allSolids())
         if (named(solid, key)) return &solid;
-    for (std::span<const SolidRow* const> list : {baseShapes(), solidsOnBases(), frustums()})
+    for (std::span<const SolidRow* const> list : {baseShapes(), solidsOnBases(), frustums(), bodiesOfRotation()})
         for (const SolidRow* solid : list)
             if (named(*solid, key)) return solid;
     return nullptr;

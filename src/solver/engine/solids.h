@@ -184,6 +184,9 @@ std::span<const SolidRow* const> baseShapes();
 std::span<const SolidRow* const> solidsOnBases();
 // The frustums of a cone and of a regular pyramid, found by their keys.
 std::span<const SolidRow* const> frustums();
+// The bodies a plane figure makes turning about a line, besides the solids
+// above (two cones on one base), found by their keys and by the reader.
+std::span<const SolidRow* const> bodiesOfRotation();
 // The solids the window and the pages offer by their pictures, in their
 // order: the eight, then the frustums.
 std::span<const SolidRow* const> pictured();

@@ -27,6 +27,17 @@ const Node* firstRoot(const Node& node) {
     return nullptr;
 }
 
+// The first arcsine or arccosine whose number lies outside −1 to 1.
+const Node* firstArcOutOfRange(const Node& node, const Substitution& with) {
+    if (node.kind == Node::Kind::ArcSine || node.kind == Node::Kind::ArcCosine) {
+        const Value inner = evaluate(node.children.front(), with);
+        if (std::isfinite(inner.number) && std::abs(inner.number) > 1) return &node;
+    }
+    for (const Node& child : node.children)
+        if (const Node* found = firstArcOutOfRange(child, with)) return found;
+    return nullptr;
+}
+
 std::string_view powerSign(int power) { return power == 1 ? "" : power == 2 ? "²" : "³"; }
 
 }  // namespace
@@ -137,7 +148,14 @@ std::string StepWriter::notPositive(const Contradiction& c) const {
     const Node* radical = firstRoot(form.expression);
     const Value underRoot = radical ? evaluate(radical->children.front(), with) : Value();
     std::string detail;
-    if (radical && !finitePositive(underRoot) && std::isfinite(underRoot.number)) {
+    if (const Node* arc = firstArcOutOfRange(form.expression, with)) {
+        // "тук cos γ = (3² + 4² − 8²) : (2·3·4) = −1,625, а косинусът е между −1 и 1"
+        const bool sine = arc->kind == Node::Kind::ArcSine;
+        const Value inner = evaluate(arc->children.front(), with);
+        detail = std::string(sine ? "sin " : "cos ") + letter(c.target) + " = " +
+                 writeWithNumbers(arc->children.front(), with) + " " + wording_.equals(inner) + ", а " +
+                 (sine ? "синусът" : "косинусът") + " на ъгъл е между −1 и 1";
+    } else if (radical && !finitePositive(underRoot) && std::isfinite(underRoot.number)) {
         Substitution letters = with;
         letters.letter = [this](int q) { return letter(q); };
         const Node& radicand = radical->children.front();

@@ -23,6 +23,8 @@ const SolidRow& sphere();
 // The frustums of a cone and of a regular pyramid (frustums.cpp).
 const SolidRow& coneFrustum();
 const SolidRow& pyramidFrustum();
+// Two cones on one base: a triangle turned about a side (double_cone.cpp).
+const SolidRow& doubleCone();
 
 // Bases of any shape a textbook draws (bases.cpp), and the right prisms and
 // pyramids on them (on_bases.cpp).

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+// Two cones on one base, their apexes on either side of it: the body a
+// triangle makes turning about one of its sides (a right triangle about its
+// hypotenuse, an isosceles one about its base). The side turned about is the
+// axis c = h1 + h2; the other two sides are the cones' generators l1 and l2;
+// the triangle's height to the axis is the common base's radius r.
+#include "engine/tables/tables.h"
+
+namespace solver::tables {
+namespace {
+
+using enum Dimension;
+
+// clang-format off
+constexpr QuantityRow quantities[] = {
+    {"r",  "радиус на общата основа",       Length, "радиуса на общата основа"},
+    {"d",  "диаметър на общата основа",     Length, "диаметъра на общата основа"},
+    {"c",  "ос (сбор от височините)",       Length, "оста"},
+    {"h1", "височина на първия конус",      Length, "височината на първия конус"},
+    {"h2", "височина на втория конус",      Length, "височината на втория конус"},
+    {"l1", "образуваща на първия конус",    Length, "образуващата на първия конус"},
+    {"l2", "образуваща на втория конус",    Length, "образуващата на втория конус"},
+    {"γ",  "ъгъл между образуващите",       Angle,  "ъгъла между образуващите", false, angleBelowStraight},
+    {"B",  "лице на общата основа",         Area,   "лицето на общата основа"},
+    {"S1", "околна повърхнина на първия конус", Area, "околната повърхнина на първия конус"},
+    {"S2", "околна повърхнина на втория конус", Area, "околната повърхнина на втория конус"},
+    {"S",  "лице на повърхнината",          Area,   "лицето на повърхнината"},
+    {"V1", "обем на първия конус",          Volume, "обема на първия конус"},
+    {"V2", "обем на втория конус",          Volume, "обема на втория конус"},
+    {"V",  "обем",                          Volume, "обема"},
+};
+constexpr RelationRow relations[] = {
+    {"d = 2r", {"r = d : 2"}},
+    {"B = π·r²", {"r² = B : π"}},
+    {"c = h1 + h2", {"c = h1 + h2", "h1 = c − h2", "h2 = c − h1"},
+     "конусите са от двете страни на общата основа, затова ъглите на триъгълника при краищата на оста са остри, "
+     "а иначе тялото е конус, от който е изрязан друг конус"},
+    // Both right triangles have the leg r: l1² − h1² = l2² − (c − h1)².
+    {"h1 = (c² + l1² − l2²) : (2c)", {}, "двете височини са положителни: l1² − l2² е между −c² и c²", Pythagoras, {},
+     "От двата правоъгълни триъгълника с общ катет r (r² = l1² − h1² = l2² − (c − h1)²)"},
+    {"l1² = r² + h1²", {"l1 = √(r² + h1²)", "r = √(l1² − h1²)", "h1 = √(l1² − r²)"},
+     "образуващата l1 е хипотенуза в правоъгълния триъгълник с катети r и h1, затова е по-дълга от тях", Pythagoras},
+    {"l2² = r² + h2²", {"l2 = √(r² + h2²)", "r = √(l2² − h2²)", "h2 = √(l2² − r²)"},
+     "образуващата l2 е хипотенуза в правоъгълния триъгълник с катети r и h2, затова е по-дълга от тях", Pythagoras},
+    // The triangle the body is turned from: its sides l1, l2 and c, its angle γ opposite c.
+    {"c² = l1² + l2² − 2·l1·l2·cos γ", {"c = √(l1² + l2² − 2·l1·l2·cos γ)", "γ = arccos((l1² + l2² − c²) : (2·l1·l2))"},
+     {}, 0, {},
+     "По косинусовата теорема за триъгълника със страни l1, l2 и c"},
+    {"r·c = l1·l2·sin γ", {"r = l1·l2·sin γ : c"}, {}, 0, {},
+     "Удвоеното лице на триъгълника със страни l1, l2 и c е и r·c, и l1·l2·sin γ"},
+    {"S1 = π·r·l1", {"l1 = S1 : (π·r)", "r = S1 : (π·l1)"}},
+    {"S2 = π·r·l2", {"l2 = S2 : (π·r)", "r = S2 : (π·l2)"}},
+    {"S = S1 + S2", {"S = S1 + S2", "S1 = S − S2", "S2 = S − S1"}, "повърхнината на тялото е сборът от околните повърхнини на двата конуса"},
+    {"S = π·r·(l1 + l2)", {"S = π·r·(l1 + l2)", "r = S : (π·(l1 + l2))"}},
+    {"V1 = π·r²·h1 : 3", {"h1 = 3V1 : (π·r²)", "r² = 3V1 : (π·h1)"}},
+    {"V2 = π·r²·h2 : 3", {"h2 = 3V2 : (π·r²)", "r² = 3V2 : (π·h2)"}},
+    {"V = π·r²·c : 3", {"c = 3V : (π·r²)", "r² = 3V : (π·c)"}},
+    {"V = V1 + V2", {"V = V1 + V2", "V1 = V − V2", "V2 = V − V1"}},
+};
+// clang-format on
+constexpr std::string_view base[] = {"r", "h1", "h2"};
+constexpr std::string_view otherNames[] = {"двоен конус", "два конуса с обща основа"};
+
+constexpr Registration registration{
+    .picture = {},
+    .drawing = {.figure = "double cone",
+                .proportions = {"r", "h1", "h2"},
+                .withoutNet = "Тялото няма своя развивка: развиват се поотделно околните повърхнини на двата конуса."},
+};
+
+}  // namespace
+
+const SolidRow& doubleCone() {
+    static constexpr SolidRow table{.key = "double-cone", .name = "два конуса с обща основа",
+                                    .genitive = "на тялото", .single = "тяло от два конуса",
+                                    .gender = Gender::Neuter, .quantities = quantities, .relations = relations,
+                                    .base = base, .otherNames = otherNames, .registration = &registration};
+    return table;
+}
+
+}  // namespace solver::tables
