@@ -889,6 +889,17 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "V", Solved, {"V=36*pi"}},
     {"Полукръг с диаметър 10 cm се върти около диаметъра си. Намерете лицето на повърхнината на полученото кълбо.",
      "sphere", "d=10 cm", "S", Solved, {"S=100*pi"}},
+    // About the hypotenuse or an isosceles triangle's base: two cones on a common base, the body's surface its S.
+    {"Правоъгълен триъгълник с катети 6 cm и 8 cm се завърта около хипотенузата си. Намерете обема на полученото "
+     "ротационно тяло.", "double-cone", "l1=6 cm | l2=8 cm | γ=90°", "V", Solved, {"V=384*pi/5"},
+     {"from=γ:се завърта около хипотенузата"}},
+    {"Правоъгълен триъгълник с катет 6 cm и хипотенуза 10 cm се върти около хипотенузата си. Намерете лицето на "
+     "повърхнината на полученото тяло.", "double-cone", "l1=6 cm | c=10 cm | γ=90°", "S", Solved, {"r=24/5 S=336*pi/5"}},
+    {"Равнобедрен триъгълник с основа 6 cm и бедро 5 cm се завърта около основата си. Намерете обема и лицето на "
+     "повърхнината на полученото тяло.", "double-cone", "c=6 cm | l1=5 cm | l2=5 cm", "V S", Solved,
+     {"r=4 V=32*pi S=40*pi"}},
+    {"Равнобедрен триъгълник с основа 8 cm и височина към основата 3 cm се завърта около основата си. Намерете обема "
+     "на полученото тяло.", "double-cone", "c=8 cm | r=3 cm", "V", Solved, {"V=24*pi"}},
     // Which leg, which axis, the words and the numbers do not say; a leg and the hypotenuse do not compare; a
     // trapezoid about a base makes no one solid: named, not guessed.
     {"Правоъгълен триъгълник с катети 6 cm и 8 cm се завърта около катета си. Намерете обема на полученото тяло.",
@@ -903,8 +914,6 @@ inline const std::vector<PrintedTask>& printedTasks() {
      {"unread=завърта", "unread=по-голямата си основа"}},
 
     // Tasks of kinds not solved yet: the words named, the task not guessed at.
-    {"Правоъгълен триъгълник с катети 6 cm и 8 cm се завърта около хипотенузата си. Намерете обема на полученото "
-     "ротационно тяло.", "right-triangle", "a=6 cm | b=8 cm", "", Unread, {}, {"unread=завърта", "unread=ротационно"}},
     {"Съд има обем 5 литра. Колко е височината му?", "", "", "", Unread},
     {"Днес времето е хубаво и отиваме на екскурзия.", "", "", "", Unread},
     {"Ако радиусът на кълбо се увеличи 2 пъти, колко пъти ще се увеличи обемът му?", "sphere", "", "r V", Unread, {},
