@@ -94,6 +94,7 @@ public:
         if (std::any_of(named_.begin(), named_.end(), [&](std::size_t k) { return items_[k].meaning != row->body; }))
             return;
         for (std::size_t k : named_) r_.used[k] = true;
+        for (std::size_t k : again_) r_.used[k] = true;
         for (std::size_t k = 0; k < items_.size(); ++k)
             if (!r_.used[k] && isTurn(items_[k])) r_.used[k] = true;
         for (std::size_t k : axisWords) r_.used[k] = true;
@@ -115,13 +116,29 @@ public:
     }
 
 private:
-    // The one plane figure the task names, and no solid.
+    std::string wordAt(std::size_t k) const {
+        return lowerCase(r_.text.substr(items_[k].begin, items_[k].end - items_[k].begin));
+    }
+
+    // Whether the item names the figure again by a shorter word („триъгълникът“, „трапецът“).
+    bool namesAgain(std::size_t k, std::string_view figure) const {
+        const std::string word = wordAt(k);
+        return std::any_of(figuresAgain().begin(), figuresAgain().end(),
+                           [&](const FigureAgain& row) { return row.figure == figure && word.starts_with(row.stem); });
+    }
+
+    // The one plane figure the task names (again by a shorter word, where it is), and no solid.
     std::optional<std::size_t> figureItem() {
         std::optional<std::size_t> figure;
+        std::string key;
         for (std::size_t k = 0; k < items_.size(); ++k) {
             if (r_.used[k]) continue;
             const Item& item = items_[k];
             const bool semicircle = isSemicircle(r_, item);
+            if (figure && (semicircle || item.is(Role::Solid) || item.is(Role::Unsupported)) && namesAgain(k, key)) {
+                again_.push_back(k);
+                continue;
+            }
             if (!semicircle && !item.is(Role::Solid)) continue;
             if (!semicircle && !isPlaneFigure(item.meaning)) {
                 named_.push_back(k);  // „се получава конус“: the body, where it is the row's
@@ -131,6 +148,7 @@ private:
             if (!figure) {
                 figure = k;
                 semicircle_ = semicircle;
+                key = semicircle ? "semicircle" : item.meaning;
             }
         }
         return figure;
@@ -182,6 +200,7 @@ private:
     std::vector<Item>& items_;
     bool semicircle_ = false;
     std::vector<std::size_t> named_;  // solids named besides the figure
+    std::vector<std::size_t> again_;  // the figure named again
 };
 
 }  // namespace

@@ -557,6 +557,12 @@ constexpr Rotation rotationTable[] = {
     {"semicircle", "", "diameter", "sphere", "", ""},
 };
 
+constexpr FigureAgain figureAgainTable[] = {
+    {"right-triangle", "триъгълник"}, {"isosceles-triangle", "триъгълник"}, {"rectangle", "правоъгълник"},
+    {"polygon", "квадрат"},           {"right-trapezoid", "трапец"},        {"isosceles-trapezoid", "трапец"},
+    {"semicircle", "полукръг"},
+};
+
 constexpr UseAsked useAskedTable[] = {
     {"f", "Vt"}, {"ρ", "m"}, {"Sd", "Sp"}, {"cS", "CS"}, {"cV", "CV"}, {"open", "So"}, {"tube", "S"},
 };
@@ -608,6 +614,7 @@ constexpr SymbolKey symbolKeyTable[] = {
 std::span<const Phrase> phrases() { return phraseTable; }
 std::span<const UseAsked> useAsked() { return useAskedTable; }
 std::span<const Rotation> rotations() { return rotationTable; }
+std::span<const FigureAgain> figuresAgain() { return figureAgainTable; }
 std::span<const CostKey> costKeys() { return costKeyTable; }
 std::span<const std::string_view> wallWords() { return wallWordTable; }
 std::span<const QuantityKey> quantityKeys() { return quantityKeyTable; }

@@ -186,6 +186,12 @@ struct Rotation {
     std::string_view needs = {};
 };
 std::span<const Rotation> rotations();
+// A turned figure named again by a shorter word („Трапецът се завърта…“): the word's beginning.
+struct FigureAgain {
+    std::string_view figure;
+    std::string_view stem;
+};
+std::span<const FigureAgain> figuresAgain();
 
 // Words that say the walls are painted (the lateral surface): „стените“.
 std::span<const std::string_view> wallWords();
