@@ -413,7 +413,7 @@ void Sentences::ask(const std::string& key, std::size_t begin, std::size_t end, 
         if (key.empty() || !keyFits(key, *body_)) return unread(begin, end);
         for (const ReadAsked& a : r_.bodyAsked)
             if (a.key == key) return;
-        r_.bodyAsked.push_back({key, pieceOf(r_, begin, end)});
+        r_.bodyAsked.push_back({key, pieceOf(r_, begin, end), {}});
         return;
     }
     if (key.empty() || !keyFits(key, solid_)) return unread(begin, end);
