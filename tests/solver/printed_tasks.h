@@ -899,7 +899,14 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "повърхнината на полученото тяло.", "double-cone", "c=6 cm | l1=5 cm | l2=5 cm", "V S", Solved,
      {"r=4 V=32*pi S=40*pi"}},
     {"Равнобедрен триъгълник с основа 8 cm и височина към основата 3 cm се завърта около основата си. Намерете обема "
-     "на полученото тяло.", "double-cone", "c=8 cm | r=3 cm", "V", Solved, {"V=24*pi"}},
+     "на полученото тяло.", "double-cone", "c=8 cm | r=3 cm | l2=l1", "V", Solved, {"V=24*pi"}},
+    // What the figure's name says beyond its numbers passed on: the legs equal, the square's sides; a measure of
+    // the body given.
+    {"Равнобедрен триъгълник с основа 6 cm и височина към основата 4 cm се завърта около основата си. Намерете лицето "
+     "на повърхнината на полученото тяло.", "double-cone", "c=6 cm | r=4 cm | l2=l1", "S", Solved,
+     {"l1=5 S=40*pi"}},
+    {"Квадрат се завърта около страната си. Обемът на полученото тяло е 27π cm³. Намерете страната на квадрата.",
+     "cylinder", "r=h | V=27π cm³", "h", Solved, {"h=3"}},
     // The figure named again by a shorter word.
     {"Даден е равнобедрен триъгълник с основа 6 cm и бедро 5 cm. Триъгълникът се завърта около основата си. Намерете "
      "обема на полученото тяло.", "double-cone", "c=6 cm | l1=5 cm | l2=5 cm", "V", Solved, {"V=32*pi"}},

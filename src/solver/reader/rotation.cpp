@@ -270,6 +270,14 @@ void finishRotation(Reading& reading) {
                 givens.push_back(std::move(given));
             }
         }
+        // „равнобедрен триъгълник с основа 6 cm и височина 4 cm“ about its base: l1 = l2 though the legs are not given.
+        for (const auto& [from, to] : map) {
+            const std::vector<std::string> keys = place(from);
+            const bool given = std::any_of(task.givens.begin(), task.givens.end(),
+                                           [&](const ReadGiven& g) { return g.key == from; });
+            if (given || keys.size() < 2 || to != keys.back() || keys.front().empty()) continue;
+            givens.push_back({keys.back(), keys.front(), reading.turning->words, true});
+        }
         std::vector<ReadAsked> asked;
         for (const ReadAsked& a : task.asked) {
             const std::vector<std::string> keys = place(a.key);

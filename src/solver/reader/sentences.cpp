@@ -180,8 +180,7 @@ bool Sentences::ofTheBody(std::size_t k) const {
         if (item.is(Role::Solid)) return item.meaning == body_->key;
         if (item.is(Role::Unsupported) && item.meaning == "turn") continue;  // „ротационното“
         if (!item.is(Role::Filler)) return false;
-        const std::string word = lowerCase(r_.text.substr(item.begin, item.end - item.begin));
-        if (word.starts_with("тял")) return true;
+        if (item.meaning == "body") return true;
     }
     return false;
 }
