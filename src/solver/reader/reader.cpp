@@ -265,12 +265,14 @@ ReadTask readTask(std::string_view text) {
               [](const Piece& a, const Piece& b) { return a.span.begin < b.span.begin; });
     markRelationCues(reading);
     readSpheres(reading);
+    readRotation(reading);
     placeSolid(reading);
     if (reading.solid) {
         reading.withUses = &withUses(*reading.solid);
         finishSpheres(reading);
         readUses(reading);
         readSentences(reading);
+        finishRotation(reading);
         finishUses(reading);
     }
     conclude(reading);
