@@ -271,10 +271,12 @@ void finishRotation(Reading& reading) {
             }
         }
         // „равнобедрен триъгълник с основа 6 cm и височина 4 cm“ about its base: l1 = l2 though the legs are not given.
-        for (const auto& [from, to] : map) {
+        for (const auto& mapped : map) {
+            const auto& from = mapped.first;
+            const auto& to = mapped.second;
             const std::vector<std::string> keys = place(from);
             const bool given = std::any_of(task.givens.begin(), task.givens.end(),
-                                           [&](const ReadGiven& g) { return g.key == from; });
+                                           [&](const ReadGiven& g) { return g.key == mapped.first; });
             if (given || keys.size() < 2 || to != keys.back() || keys.front().empty()) continue;
             givens.push_back({keys.back(), keys.front(), reading.turning->words, true});
         }
