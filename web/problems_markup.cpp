@@ -170,6 +170,8 @@ void writeQuantities(std::ostream& html) {
     std::vector<const SolidRow*> solids;
     for (const SolidRow* offered : solver::pictured())
         for (const SolidRow* variant : solver::variantsOf(*offered)) solids.push_back(variant);
+    // The bodies of two solids, which a task's text reaches: fields of their own, no picture.
+    solids.insert(solids.end(), solver::composedBodies().begin(), solver::composedBodies().end());
     for (const SolidRow* each : solids) {
         const SolidRow& solid = *each;
         html << "<fieldset class=\"quantities\" id=\"fields-" << solid.key << "\" data-solid=\"" << solid.key << "\""

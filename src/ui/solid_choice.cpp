@@ -99,6 +99,17 @@ SolidChoice::SolidChoice(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemActivated, this, [this] { emit confirmed(); });
 }
 
+void SolidChoice::focusInEvent(QFocusEvent* event) {
+    // The list would make its first picture current on focus, and the
+    // window would show that solid's fields with the body's results.
+    if (currentRow() < 0) {
+        QAbstractScrollArea::focusInEvent(event);
+        viewport()->update();
+        return;
+    }
+    QListWidget::focusInEvent(event);
+}
+
 const solver::SolidRow& SolidChoice::current() const {
     return *solver::pictured()[std::size_t(std::max(0, currentRow()))];
 }

@@ -18,6 +18,10 @@ public:
     const solver::SolidRow& current() const;
     void choose(const solver::SolidRow& solid);
 
+protected:
+    // With no solid taken (a task's body that no picture shows), focus takes none either.
+    void focusInEvent(QFocusEvent* event) override;
+
 signals:
     void chosen(const solver::SolidRow& solid);
     void confirmed();  // Enter or a double click: on to the fields

@@ -499,6 +499,11 @@ inline const std::vector<SchoolTask>& bodyTasks() {
     {"a cube with a pyramid as high as it", "prism-pyramid a=6 h1=a h2=a", Expect::Solved,
      {"k=3*sqrt(5) S=180+36*sqrt(5) V=288"}},
     {"the prism's height from the body's volume", "prism-pyramid a=6 V=264 h2=4", Expect::Solved, {"h1=6 S=240"}},
+    {"a grade-6 cube with a pyramid: the volume without the apothem", "--grade=6 prism-pyramid a=6 h1=a h2=a V=?",
+     Expect::Solved, {"V=288 V2=72 k=-"}},
+    {"a pipe in centimetres and decimetres, results in centimetres", "hollow-cylinder R=5cm r=3cm h=1dm", Expect::Solved,
+     {"h=10 V=160*pi S=192*pi"}},
+    {"π ≈ 3,14 in a body's decimals", "--pi=3.14 cylinder-cone r=3 h1=5 h2=4", Expect::Solved, {"V=57*pi S=54*pi"}},
     {"a pyramid's apothem shorter than half the edge", "prism-pyramid a=6 h1=6 k=2", Expect::None, {},
      "h2² = k² − (a : 2)²"},
     };

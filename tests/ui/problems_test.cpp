@@ -860,6 +860,20 @@ private slots:
         window.showText(QStringLiteral("Около куб с ръб 2 cm е описана сфера. Намерете лицето на сферата."));
         QCOMPARE(plain(beside(window, "Sc")->text()), QStringLiteral("12π ≈ 37,7 cm² (търси се)"));
         QCOMPARE(solids->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("cube"));
+        // A body no picture shows: no picture taken, the body's own fields,
+        // kept when the pictures take the focus (they used to take the first,
+        // and the cube's fields showed the body's numbers).
+        window.showText(QStringLiteral("Правоъгълен триъгълник с катети 6 cm и 8 cm се завърта около хипотенузата си. "
+                                       "Намерете обема на полученото ротационно тяло."));
+        QCOMPARE(solids->currentRow(), -1);
+        QCOMPARE(givenField(window, "l1")->text(), QStringLiteral("6 cm"));
+        QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("384π/5 ≈ 241,27 cm³ (≈ 0,24 l) (търси се)"));
+        givenField(window, "l1")->setFocus(Qt::TabFocusReason);
+        const_cast<QListWidget*>(solids)->setFocus(Qt::BacktabFocusReason);
+        QVERIFY(solids->hasFocus());
+        QCOMPARE(solids->currentRow(), -1);
+        QVERIFY(givenField(window, "l1"));
+        QCOMPARE(plain(beside(window, "c")->text()), QStringLiteral("10 cm"));
         // Two solids of which neither is about the other: the words not understood named.
         window.showText(QStringLiteral("Около цилиндър с радиус 2 cm е описан конус. Намерете обема на конуса."));
         const QString read = window.findChild<QLabel*>(QStringLiteral("text-read"))->text();

@@ -445,6 +445,17 @@ async function theFieldsOfUse(page, user, site) {
   const read = await page.evaluate(() => document.getElementById('cube-E').value);
   check(shown.usesOpen && /^60\s?cm$/.test(read), `${user.name}: a task's text with the sum of edges fills E, open`,
     JSON.stringify([read, shown.usesOpen]));
+
+  // A body of two solids by its address: its own fields, no picture taken.
+  await page.goto(`${site.url}zadachi.html?solid=cylinder-cone&r=3&h1=5&h2=4`);
+  shown = await solved(page);
+  const body = await page.evaluate(() => [
+    document.getElementById('fields-cylinder-cone').hidden,
+    document.querySelectorAll('input[name="solid"]:checked').length,
+  ]);
+  const bodyVolume = shown.solutions[0]?.values.find(([key]) => key === 'V');
+  check(!body[0] && body[1] === 0 && bodyVolume && bodyVolume[2] === '57*pi',
+    `${user.name}: ?solid=cylinder-cone: its fields, no picture, V = 57π`, JSON.stringify([body, bodyVolume]));
 }
 
 async function axeFindsNothing(page, user, when) {

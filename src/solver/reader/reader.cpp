@@ -265,6 +265,7 @@ ReadTask readTask(std::string_view text) {
               [](const Piece& a, const Piece& b) { return a.span.begin < b.span.begin; });
     markRelationCues(reading);
     readSpheres(reading);
+    readRotation(reading);
     readComposed(reading);
     placeSolid(reading);
     if (reading.solid) {
@@ -272,6 +273,7 @@ ReadTask readTask(std::string_view text) {
         finishSpheres(reading);
         readUses(reading);
         readSentences(reading);
+        finishRotation(reading);
         finishUses(reading);
     }
     conclude(reading);

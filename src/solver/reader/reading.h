@@ -6,6 +6,7 @@
 // (sentences.cpp); every word that may matter and was not read is kept, as
 // printed.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,17 @@ struct Reading {
         Piece name;        // „сфера“, „кълбото“
     };
     std::vector<Sphere> sphereKinds;  // the spheres about or in the solid (spheres.cpp)
+    // A plane figure turned about a line (rotation.cpp): read as the figure,
+    // then its measures passed on to the solid it makes, the body.
+    struct Turning {
+        const Rotation* row = nullptr;
+        std::string choice;  // "larger", "smaller": the axis the words choose; "" none
+        Piece words;         // „се завърта около по-големия си катет“
+    };
+    std::optional<Turning> turning;
+    const SolidRow* body = nullptr;   // what „полученото тяло“ is: what is asked of it is its
+    std::vector<ReadAsked> bodyAsked;  // names no quantity of the figure has, the body's
+    std::vector<ReadGiven> bodyGivens;
 };
 
 // „околните стени са квадрати“: names made relations by what follows them.
@@ -60,6 +72,11 @@ void readUses(Reading& reading);
 void finishUses(Reading& reading);
 // A level beside the vessel's own height, both in one unit: the fill, level : height (before a unit asked alone is read).
 void levelsAsFill(Reading& reading);
+// A plane figure turned about a line (rotation.cpp): before the solid is
+// placed, the words of the turning; after the sentences, the figure's givens
+// as the body's, the body the task's solid.
+void readRotation(Reading& reading);
+void finishRotation(Reading& reading);
 // Givens, relations, asked, unit, π, rounding and the words not read.
 void readSentences(Reading& reading);
 

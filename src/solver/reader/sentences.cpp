@@ -147,10 +147,42 @@ void Sentences::quantity(std::size_t k) {
     if (relationFrom(k, keys)) return;
     Pending name{keys, 0, k, begin, items_[k].end, ask_, referenced_.count(k) > 0};
     keysFor(items_[k].meaning, solid_, &name.alike, &name.largerFirst);
+    // „обема на полученото тяло“: a name the turned figure has no key for is the body's.
+    const auto fits = [](const std::vector<std::string>& list, const SolidRow& solid) {
+        return std::any_of(list.begin(), list.end(), [&](const std::string& key) { return keyFits(key, solid); });
+    };
+    if (body_ && !angle && (!fits(keys, solid_) || ofTheBody(k))) {
+        std::vector<std::string> bodyKeys = keysFor(items_[k].meaning, *body_, &name.alike, &name.largerFirst);
+        if (fits(bodyKeys, *body_)) {
+            name.keys = std::move(bodyKeys);
+            name.body = true;
+            pending_.push_back(std::move(name));
+            return;
+        }
+    }
     pending_.push_back(std::move(name));
     if (keys.size() == 1 && !keys.front().empty()) lastKey_ = keys.front();
     if (keys.size() > 1) lastKeys_ = keys;
     if (keys.size() == 1) noteSum(keys.front());
+}
+
+// „височината на полученото тяло“, „… на конуса“: a name of the body, though the turned figure has one too.
+bool Sentences::ofTheBody(std::size_t k) const {
+    // „височината и обема на полученото тяло“: past the names listed with it.
+    std::size_t j = k + 1;
+    while (j < end_ && (items_[j].is(Role::Clitic) || items_[j].is(Role::And) ||
+                        (items_[j].kind == ItemKind::Mark && items_[j].text == ",") || items_[j].is(Role::Quantity) ||
+                        items_[j].is(Role::WeakQuantity)))
+        ++j;
+    if (j >= end_ || !items_[j].is(Role::Filler) || items_[j].meaning != "of") return false;
+    for (++j; j < end_; ++j) {
+        const Item& item = items_[j];
+        if (item.is(Role::Solid)) return item.meaning == body_->key;
+        if (item.is(Role::Unsupported) && item.meaning == "turn") continue;  // „ротационното“
+        if (!item.is(Role::Filler)) return false;
+        if (item.meaning == "body") return true;
+    }
+    return false;
 }
 
 // „с основа 3 cm на 4 cm“: the base's measures.
@@ -244,6 +276,12 @@ void Sentences::bind(std::size_t p, std::size_t keyIndex, std::size_t valueItem,
     name.bound = std::max(name.bound, keyIndex + 1);
     const std::string& key = name.keys[keyIndex];
     const Item& number = items_[valueItem];
+    if (name.body) {
+        // „обемът на полученото тяло е 45π cm³“: the body's given.
+        if (!keyFits(key, *body_) || number.degrees) return unread(name.begin, number.end);
+        r_.bodyGivens.push_back({key, text, pieceOf(r_, name.begin, number.end), false});
+        return;
+    }
     if (key.empty() || !keyFits(key, solid_)) return unread(name.begin, number.end);
     // Degrees measure an angle alone; an angle may also be in radians („π/3“).
     const int quantity = quantityIndex(solid_, key);
@@ -369,7 +407,14 @@ void Sentences::rounding(std::size_t k) {
     }
 }
 
-void Sentences::ask(const std::string& key, std::size_t begin, std::size_t end) {
+void Sentences::ask(const std::string& key, std::size_t begin, std::size_t end, bool body) {
+    if (body) {
+        if (key.empty() || !keyFits(key, *body_)) return unread(begin, end);
+        for (const ReadAsked& a : r_.bodyAsked)
+            if (a.key == key) return;
+        r_.bodyAsked.push_back({key, pieceOf(r_, begin, end), {}});
+        return;
+    }
     if (key.empty() || !keyFits(key, solid_)) return unread(begin, end);
     for (const ReadAsked& a : r_.task.asked)
         if (a.key == key) return;
@@ -386,7 +431,7 @@ void Sentences::finish() {
     for (const Pending& name : pending_) {
         if (name.bound > 0 || name.referenced || allGiven(name)) continue;
         if (name.ask || question || colon || !laterContent) {
-            for (const std::string& key : name.keys) ask(key, name.begin, name.end);
+            for (const std::string& key : name.keys) ask(key, name.begin, name.end, name.body);
         } else {
             unread(name.begin, name.end);
         }

@@ -24,6 +24,7 @@ struct Pending {
     bool referenced = false;  // the other side of a relation: asked by no one
     bool alike = false;       // one number for all its keys
     bool largerFirst = false; // two numbers, the larger the first key's (a frustum's bases)
+    bool body = false;        // keys of the solid a turned figure makes (reading.body)
 };
 
 // Items a phrase's parts may have between them: clitics, fillers, a solid's name, commas.
@@ -45,7 +46,7 @@ inline bool isSkipped(const Item& item) {
 class Sentences {
 public:
     explicit Sentences(Reading& reading)
-        : r_(reading), items_(reading.items), solid_(*reading.withUses), plain_(*reading.solid) {}
+        : r_(reading), items_(reading.items), solid_(*reading.withUses), plain_(*reading.solid), body_(reading.body) {}
 
     void run();
 
@@ -88,6 +89,7 @@ private:
     bool saysNothing(std::size_t k) const;
 
     std::vector<std::string> keysOf(std::size_t k) const;
+    bool ofTheBody(std::size_t k) const;
 
     void quantity(std::size_t k);
 
@@ -162,7 +164,7 @@ private:
     // „с точност до десетите“, „закръглете до 0,01“, „с точност до градус“
     void rounding(std::size_t k);
 
-    void ask(const std::string& key, std::size_t begin, std::size_t end);
+    void ask(const std::string& key, std::size_t begin, std::size_t end, bool body = false);
 
     // What the sentence left: names without a number (asked where it asks, else
     // not read), numbers without a name, and words not understood beside them.
@@ -182,6 +184,7 @@ private:
     std::vector<Item>& items_;
     const SolidRow& solid_;  // with its quantities of use: the letters a task may name
     const SolidRow& plain_;  // without them: what a unit asked alone asks, where no use is named
+    const SolidRow* body_;   // the solid a turned figure makes: names the figure has no keys for
     std::optional<Dimension> askedDimension_;  // „Колко килограма…“, „Колко лева…“
     std::size_t start_ = 0;
     std::size_t end_ = 0;

@@ -209,7 +209,8 @@ constexpr Phrase phraseTable[] = {
     {"[всички|всичките] околн* стен* сключват|образуват равни ъгли с|със основата", Filler, "apex faces"},
     {"[всички|всичките] околн* стен* [са] наклонени под равни ъгли към|спрямо основата", Filler, "apex faces"},
     {"равни апотеми", Filler, "apex faces"},
-    {"височин* към нея|него", Quantity, "height"},  // „страна 4 см и височина към нея 3,5 см“
+    {"височин* към нея|него", Quantity, "height"},
+    {"височин* към основа|основата", Quantity, "height"},  // an isosceles triangle's  // „страна 4 см и височина към нея 3,5 см“
     {"височин* към по-малк*|по-къс* страна|страната", Quantity, "height to the shorter side"},
     {"височин* към по-голям*|по-дълг* страна|страната", Quantity, "height to the longer side"},
 
@@ -257,7 +258,7 @@ constexpr Phrase phraseTable[] = {
 
     // The words of relations.
     {"пъти|път", Times},
-    {"по-голям*|по-голeм*|по-дълъг|по-дълга|по-дълго|по-дълги|по-висок*|по-широк*|по-дълбок*|повече", Greater},
+    {"по-голям*|по-голeм*|по-голем*|по-дълъг|по-дълга|по-дълго|по-дълги|по-висок*|по-широк*|по-дълбок*|повече", Greater},
     {"по голям*|дълъг|дълга|висок*|широк*", Greater},
     {"по-малк*|по-малък|по-къс*|по-нис*|по-тес*|по-тяс*|по-плитк*|по-малко", Less},
     {"по малк*|малък|къс*|нисък|ниска|тесен|тясна", Less},
@@ -292,7 +293,7 @@ constexpr Phrase phraseTable[] = {
     {"който|която|което|които|чийто|чиято|чието|чиито|където", Filler, "which"},
     {"дадена|даден|дадено|дадени|дадената|даденият|дадения|е|са|бъде|било|има|имат|имаща|имащ|имащи|за|до|при"
      "|ако|когато|където|който|която|което|които|чийто|чиято|чието|чиито|нейн*|негов*|техн*|тази|този|това|тези"
-     "|стойност*|число|числото|числа|тела|телата|форма|формата|вид|вида|съд|съдът|съда|вода|водата"
+     "|стойност*|число|числото|числа|форма|формата|вид|вида|съд|съдът|съда|вода|водата"
      "|побира|побере|събира|съдържа|вмества|ще|да|се|би|също|още|тогава|следн*|данни|данните|условие*|всеки|всяка"
      "|всяко|всички|всичките|по|като|както|върху|между|чрез|че|ли|то|а|но|или|съответно|помежду|точно"
      "|приблизително|приемете|вземете|считайте|дайте|дадете|изразете|запишете|отговорът|отговора|резултат*"
@@ -301,7 +302,6 @@ constexpr Phrase phraseTable[] = {
 
     // A body of two solids (reader/composed.cpp): the words that make the
     // solids named one body; alone, named as not read.
-    {"тяло|тялото", Filler, "body"},
     {"съставен*|съставено", Unsupported, "composed"},
     {"полукълб*|полусфер*", Unsupported, "hemisphere"},
     {"кух*", Unsupported, "hollow"},
@@ -324,9 +324,15 @@ constexpr Phrase phraseTable[] = {
     {"вписан*", Unsupported, "inscribed"},
     {"описан*", Unsupported, "circumscribed"},
     {"окръжност*", Filler, "circle"},
+    // A plane figure turned about a line, read as the solid it makes (reader/rotation.cpp); else named.
+    {"завърт*|въртене*|въртенето|върти|въртят|ротац*", Unsupported, "turn"},
+    {"ос|оста [на] симетрия|симетрията", Quantity, "symmetry axis"},
+    {"успоредна|успоредно|успоредни|успоредната|успоредното", Filler, "parallel"},
+    {"тяло|тялото|тела|телата", Filler, "body"},  // „полученото тяло“: the solid a turned figure makes
+    {"перпендикулярн*|перпендикулярен", Filler, "perpendicular"},
     {"пресечен*|наклонен*|ъгъл|ъгъла"
      "|ъгълът|ъгли|ъглите|градус*|трапец*|делтоид*"
-     "|завърт*|въртене*|ротац*|сечени*|развивк*|сектор*|полукръг*|капак*"
+     "|сечени*|развивк*|сектор*|полукръг*|капак*"
      "|увелич*|намал*|удвоя*|удвои*|утрои*|изменя*|промен*|друг|друга|друго|други|другия|другият", Unsupported},
 
     // The quantities of use: the fill of a vessel and the liquid in it, the
@@ -381,7 +387,7 @@ constexpr Phrase phraseTable[] = {
 
 constexpr QuantityKey quantityKeyTable[] = {
     {"volume", "", "V"},
-    {"surface", "sphere", "S"},
+    {"surface", "sphere double-cone", "S"},
     {"surface", "", "S1"},
     {"lateral", "", "S"},
     {"lateral and surface", "cube box prism pyramid cylinder cone prism-* pyramid-* cone-frustum pyramid-frustum", "S S1"},
@@ -444,7 +450,7 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"diagonal", "rhombus right-trapezoid", "d1 d2"},
     {"diagonal", "rectangle isosceles-trapezoid", "d"},
     {"face height", "pyramid pyramid-*", "k"},
-    {"radius", "cylinder cone sphere", "r"},
+    {"radius", "cylinder cone sphere double-cone", "r"},
     {"inradius", "pyramid polygon ~right-triangle ~isosceles-triangle ~triangle ~rhombus", "r"},
     {"circumradius", "pyramid polygon ~right-triangle ~isosceles-triangle ~triangle ~rectangle", "R"},
     {"diameter", "cylinder cone sphere", "d"},
@@ -612,6 +618,30 @@ constexpr SphereReason sphereReasonTable[] = {
     {"around", "", "Сфера, описана около {}, още не се намира."},
 };
 
+// A figure turned about a line (reader/rotation.cpp). The double cone: two cones on a common base, the body a
+// triangle makes turning about a side.
+constexpr Rotation rotationTable[] = {
+    {"right-triangle", "", "leg", "cone", "a b", "axis=h other=r c=l"},
+    {"right-triangle", "", "hypotenuse", "double-cone", "", "a=l1 b=l2 c=c", "γ=90°"},
+    {"rectangle", "", "side", "cylinder", "a b", "axis=h other=r"},
+    {"polygon", "n=4", "side", "cylinder", "", "a=h a=r n="},
+    {"rectangle", "", "symmetry axis", "cylinder", "a b", "axis=h other=d", "", "parallel"},
+    {"polygon", "n=4", "symmetry axis", "cylinder", "", "a=h a=d n="},
+    {"isosceles-triangle", "", "height", "cone", "", "a=d b=l ha=h"},
+    {"isosceles-triangle", "", "symmetry axis", "cone", "", "a=d b=l ha=h"},
+    {"isosceles-triangle", "", "shape base", "double-cone", "", "b=l1 b=l2 a=c ha=r"},
+    {"right-trapezoid", "", "isosceles leg", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l", "", "perpendicular"},
+    {"right-trapezoid", "", "height", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l"},
+    {"isosceles-trapezoid", "", "symmetry axis", "cone-frustum", "a b", "larger=d1 smaller=d2 h1=h c=l"},
+    {"semicircle", "", "diameter", "sphere", "", ""},
+};
+
+constexpr FigureAgain figureAgainTable[] = {
+    {"right-triangle", "триъгълник"}, {"isosceles-triangle", "триъгълник"}, {"rectangle", "правоъгълник"},
+    {"polygon", "квадрат"},           {"right-trapezoid", "трапец"},        {"isosceles-trapezoid", "трапец"},
+    {"semicircle", "полукръг"},
+};
+
 constexpr UseAsked useAskedTable[] = {
     {"f", "Vt"}, {"ρ", "m"}, {"Sd", "Sp"}, {"cS", "CS"}, {"cV", "CV"}, {"open", "So"}, {"tube", "S"},
 };
@@ -679,6 +709,8 @@ constexpr SymbolKey symbolKeyTable[] = {
 
 std::span<const Phrase> phrases() { return phraseTable; }
 std::span<const UseAsked> useAsked() { return useAskedTable; }
+std::span<const Rotation> rotations() { return rotationTable; }
+std::span<const FigureAgain> figuresAgain() { return figureAgainTable; }
 std::span<const CostKey> costKeys() { return costKeyTable; }
 std::span<const std::string_view> wallWords() { return wallWordTable; }
 std::span<const QuantityKey> quantityKeys() { return quantityKeyTable; }

@@ -193,6 +193,34 @@ struct HollowBody {
 };
 std::span<const HollowBody> hollowBodies();
 
+// A plane figure turned about a line and the solid it makes (reader/rotation.cpp):
+// the figure's key (and the givens its name says: "n=4", the square; the figure
+// "semicircle" is „полукръг“), the axis's name's meaning, and the figure's
+// measures passed on as the solid's givens, "from=to" each: a figure's key, or
+// of `pair` (two of its keys), "axis" and "other" (the one the figure turns
+// about, as the words „по-голямата“, „по-малкия“ or the numbers say) or
+// "larger" and "smaller" (by the numbers); "to" empty: said by the name alone.
+// `fixed`: givens the turning itself says ("γ=90°"); `needs`: a word the axis
+// must have beside it ("perpendicular"), or "parallel": the side it is parallel
+// to chooses the axis.
+struct Rotation {
+    std::string_view figure;
+    std::string_view figureGivens;
+    std::string_view axis;
+    std::string_view body;
+    std::string_view pair;
+    std::string_view givens;
+    std::string_view fixed = {};
+    std::string_view needs = {};
+};
+std::span<const Rotation> rotations();
+// A turned figure named again by a shorter word („Трапецът се завърта…“): the word's beginning.
+struct FigureAgain {
+    std::string_view figure;
+    std::string_view stem;
+};
+std::span<const FigureAgain> figuresAgain();
+
 // Words that say the walls are painted (the lateral surface): „стените“.
 std::span<const std::string_view> wallWords();
 

@@ -21,8 +21,8 @@ constexpr RelationRow relations[] = {
     // With a grade set, a square, an equilateral triangle and a regular
     // hexagon by their own formulas, as the textbooks write them.
     {"B = a²",          {"a² = B"},           {}, 0,          "n = 4"},
-    {"B = a²√3 : 4",    {"a² = 4B : √3"},     {}, 0,          "n = 3"},
-    {"B = 6·a²√3 : 4",  {"a² = 4B : (6√3)"},  {}, 0,          "n = 6"},
+    {"B = a²√3 : 4",    {"a² = 4B : √3"},     {}, Pythagoras, "n = 3"},
+    {"B = 6·a²√3 : 4",  {"a² = 4B : (6√3)"},  {}, Pythagoras, "n = 6"},
     {"r = a : 2",       {"a = 2r"},           {}, 0,          "n = 4"},
     {"R = a",           {"a = R"},            {}, 0,          "n = 6"},
     {"R = a√2 : 2",     {"a = R√2"},          {}, Pythagoras, "n = 4"},
