@@ -12,17 +12,11 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// A circle seen from above: its front half drawn, its back half dashed where hidden.
-void circle(Scene& scene, Point centre, double r, bool backSeen) {
-    scene.arc(centre, r, ellipseShare * r, pi, 2 * pi);
-    scene.arc(centre, r, ellipseShare * r, 0, pi, Stroke{Ink::Edge, !backSeen});
-}
-
 // The cylinder's lower base and sides up to `h`; its upper circle's back half
 // hidden by what stands on it.
 void cylinderPart(Scene& scene, double r, double h) {
-    circle(scene, {0, 0}, r, false);
-    circle(scene, {0, h}, r, false);
+    base(scene, {0, 0}, r, false);
+    base(scene, {0, h}, r, false);
     scene.line({-r, 0}, {-r, h});
     scene.line({r, 0}, {r, h});
 }
@@ -61,11 +55,11 @@ Scene cylinderWithHemisphereScene(const Shown& shown, double r, double h) {
 Scene hollowCylinderScene(const Shown& shown, double R, double r, double h) {
     Scene scene;
     const Measures& m = shown.measures;
-    circle(scene, {0, 0}, R, false);
-    circle(scene, {0, h}, R, true);
+    base(scene, {0, 0}, R, false);
+    base(scene, {0, h}, R, true);
     scene.line({-R, 0}, {-R, h});
     scene.line({R, 0}, {R, h});
-    circle(scene, {0, h}, r, true);
+    base(scene, {0, h}, r, true);
     scene.arc({0, 0}, r, ellipseShare * r, 0, 2 * pi, Stroke{Ink::Edge, true});
     scene.line({-r, 0}, {-r, h}, Stroke{Ink::Edge, true});
     scene.line({r, 0}, {r, h}, Stroke{Ink::Edge, true});

@@ -19,6 +19,10 @@ namespace solver::drawing {
 // height this share of its width.
 inline constexpr double ellipseShare = 0.35;
 
+// A circle seen from above (a round solid's base): its front half drawn, its
+// back half dashed unless it is seen.
+void base(Scene& scene, Point centre, double r, bool backSeen);
+
 // What the drawing shows beyond its outline.
 struct Shown {
     const Measures& measures;

@@ -11,12 +11,6 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// A base seen from above: its front half drawn, its back half dashed.
-void base(Scene& scene, Point centre, double r, bool backSeen) {
-    scene.arc(centre, r, ellipseShare * r, pi, 2 * pi);
-    scene.arc(centre, r, ellipseShare * r, 0, pi, Stroke{Ink::Edge, !backSeen});
-}
-
 void section(Scene& scene, const Shown& shown, const Polygon& outline, Point labelAt) {
     const QuantityResult* q = shown.measures.known("Q");
     if (!shown.section || !q) return;
@@ -25,6 +19,11 @@ void section(Scene& scene, const Shown& shown, const Polygon& outline, Point lab
 }
 
 }  // namespace
+
+void base(Scene& scene, Point centre, double r, bool backSeen) {
+    scene.arc(centre, r, ellipseShare * r, pi, 2 * pi);
+    scene.arc(centre, r, ellipseShare * r, 0, pi, Stroke{Ink::Edge, !backSeen});
+}
 
 Scene cylinderScene(const Shown& shown, double r, double h) {
     Scene scene;
