@@ -19,6 +19,7 @@ constexpr std::string_view joinWords = "composed|common base|placed";
 
 bool isOf(const Item& item) { return item.is(Role::Filler) && item.meaning == "of"; }
 bool isQuantity(const Item& item) { return item.is(Role::Quantity) || item.is(Role::WeakQuantity); }
+bool separates(const Item& item) { return item.is(Role::And) || (item.kind == ItemKind::Mark && item.text == ","); }
 
 bool listed(std::string_view list, std::string_view word) {
     return ("|" + std::string(list) + "|").find("|" + std::string(word) + "|") != std::string::npos;
@@ -90,8 +91,12 @@ private:
                 while (of > 0 && (items_[of - 1].is(Role::Solid) || items_[of - 1].is(Role::Adjective))) --of;
                 if (of >= 2 && isOf(items_[of - 1]) && isQuantity(items_[of - 2])) {
                     r_.used[of - 1] = true;
+                    // „обема на кухия цилиндър“: the body's own, its name after the word.
+                    const std::string named = items_[of - 2].meaning + "|" + items_[k].meaning;
+                    const bool bodyNamed = std::find(names.begin(), names.end(), k + 1) != names.end();
+                    if (bodyNamed && keysFor(named, *body).empty()) continue;
                     items_[of - 2].role = Role::Quantity;
-                    items_[of - 2].meaning += "|" + items_[k].meaning;
+                    items_[of - 2].meaning = named;
                 }
             }
             for (std::size_t k : opens) r_.used[k] = true;
@@ -168,9 +173,14 @@ private:
             if (r_.used[k]) continue;
             if (items_[k].is(Role::Unsupported) && items_[k].meaning == "composed") r_.used[k] = true;
             // „височината на тялото“: the body's own, where the body has one so named.
-            if (items_[k].is(Role::Filler) && items_[k].meaning == "body" && k >= 2 && isOf(items_[k - 1]) &&
-                isQuantity(items_[k - 2]) && qualify(k - 2, "body", *body))
-                r_.used[k - 1] = r_.used[k] = true;
+            if (!items_[k].is(Role::Filler) || items_[k].meaning != "body" || k < 2 || !isOf(items_[k - 1]) ||
+                !isQuantity(items_[k - 2]))
+                continue;
+            if (qualify(k - 2, "body", *body)) r_.used[k - 1] = r_.used[k] = true;
+            // „височината и обема на тялото“: those before it in the list too.
+            for (std::size_t j = k - 2; j >= 2 && separates(items_[j - 1]) && isQuantity(items_[j - 2]) && !r_.used[j - 2];
+                 j -= 2)
+                qualify(j - 2, "body", *body);
         }
     }
 
@@ -288,6 +298,11 @@ private:
             if (q >= 1 && isQuantity(items_[q - 1]) && !r_.used[q - 1]) {
                 own(q - 1, part, body);
                 r_.used[k - 1] = r_.used[k] = true;
+                // „височината и образуващата на конуса“: the part's too, where it has them so.
+                for (std::size_t j = q - 1; j >= 2 && separates(items_[j - 1]) && isQuantity(items_[j - 2]) &&
+                                            !r_.used[j - 2] && qualify(j - 2, part, body);
+                     j -= 2) {
+                }
                 return;
             }
             // „а на конуса“: the quantity named last before, for this part.
