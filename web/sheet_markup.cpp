@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "sheet_markup.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string_view>
 #include <utility>
@@ -78,7 +79,13 @@ void writeSettings(std::ostream& html) {
     };
     // Those set from a grade on (the frustums, from grade 10) in a list of
     // their own: without a tick, a sheet of that grade takes them in too.
-    const std::vector<const solver::SolidRow*> offered = solver::worksheet::sheetSolids();
+    // The bodies of two solids in a list of their own, set only where ticked.
+    const auto composed = solver::composedBodies();
+    const auto isBody = [&](const solver::SolidRow* solid) {
+        return std::find(composed.begin(), composed.end(), solid) != composed.end();
+    };
+    std::vector<const solver::SolidRow*> offered, bodies;
+    for (const solver::SolidRow* solid : solver::worksheet::sheetSolids()) (isBody(solid) ? bodies : offered).push_back(solid);
     int laterGrade = 0;
     for (const solver::SolidRow* solid : offered) {
         if (solid->family.empty() && solver::worksheet::firstGrade(*solid) == 0) writeBox(*solid);
@@ -96,6 +103,17 @@ void writeSettings(std::ostream& html) {
              << "<div class=\"solid-list from-grade\" role=\"group\" aria-labelledby=\"from-grade\">\n";
         for (const solver::SolidRow* solid : offered)
             if (solver::worksheet::firstGrade(*solid) > 0) writeBox(*solid);
+        html << "</div>\n";
+    }
+    if (!bodies.empty()) {
+        html << "<p class=\"setting-note\" id=\"bodies\">Съставни тела и тела от въртене (само с отметка):</p>\n"
+             << "<div class=\"solid-list bodies\" role=\"group\" aria-labelledby=\"bodies\">\n";
+        for (const solver::SolidRow* solid : bodies) {
+            const int grade = solver::worksheet::firstGrade(*solid);
+            html << "<label class=\"check-box\"><input type=\"checkbox\" name=\"solids\" id=\"solid-" << solid->key
+                 << "\" value=\"" << solid->key << "\"><span>" << escaped(solver::hyphenated(solid->name))
+                 << (grade > 0 ? " (от " + std::to_string(grade) + ". клас)" : "") << "</span></label>\n";
+        }
         html << "</div>\n";
     }
     html << "</fieldset>\n<div class=\"settings-grid\">\n";

@@ -144,6 +144,28 @@ for numbers in ("whole", "decimal"):
         keyed = dict(given.replace(".", ",").split("=") for given in task["givens"])
         expect(read["solid"] == task["solid"] and givens == keyed and sorted(read["asked"]) == sorted(task["asked"])
                and not read["unread"], f"{task['text']} read as {read}")
+# The bodies of two solids, chosen by their keys: a grade-6 sheet with π ≈ 3,14
+# whose keys take no root or Pythagoras, and the two cones of a triangle turned
+# about a side from grade 10; every task solved to its key and read back by
+# --text; the two cones named before grade 10 stop the sheet.
+BODIES = "cylinder-cone,cylinder-hemisphere,hollow-cylinder,prism-pyramid"
+for options in (["--grade=6", "--pi=3.14", f"--solids={BODIES}"], ["--grade=11", f"--solids={BODIES},double-cone"]):
+    bodies = json.loads(run("--worksheet", "--seed=77", "--count=10", *options, "--json").stdout)
+    expect(len(bodies["tasks"]) == 10 and {task["solid"] for task in bodies["tasks"]} == set(bodies["settings"]["solids"]),
+           f"bodies {options}: {[task['solid'] for task in bodies['tasks']]}")
+    for task in bodies["tasks"]:
+        check_task(task, [options[0]] + ([options[1]] if options[1].startswith("--pi") else []))
+        steps = " ".join(task["steps"] + [step for answer in task["answers"].values() for step in answer["steps"]])
+        expect(options[0] != "--grade=6" or not any(mark in steps for mark in ("√", "tg", "sin", "cos")),
+               f"grade 6 {task['text']}: {steps}")
+        read = json.loads(run("--json", "--text", task["text"]).stdout)["read"]
+        givens = {key: value.split(" ")[0].rstrip("°") for key, value in read["givens"].items()}
+        keyed = dict(given.replace(".", ",").split("=") for given in task["givens"])
+        expect(read["solid"] == task["solid"] and givens == keyed and sorted(read["asked"]) == sorted(task["asked"])
+               and not read["unread"], f"{task['text']} read as {read}")
+early = run("--worksheet", "--grade=9", "--solids=double-cone")
+expect(early.returncode == 2 and "double-cone" in early.stderr and "10. клас" in early.stderr,
+       f"--grade=9 --solids=double-cone: {early.returncode} {early.stderr}")
 unknown = run("--worksheet", "--solids=prism-rhombus,rhombus")
 expect(unknown.returncode == 2 and "„rhombus“" in unknown.stderr and "pyramid-rhombus-faces" in unknown.stderr,
        f"--solids=rhombus: {unknown.returncode} {unknown.stderr}")

@@ -326,6 +326,23 @@ async function theGrade(page, user, site) {
       reopened.grade === '6' && JSON.stringify(reopened.sheet) === JSON.stringify(made),
     `${user.name}: a grade-6 sheet: the address and the class's link keep the grade, its key has no tg and no Pythagoras`,
     JSON.stringify({ address, classLink, made, reopened }) + '\n' + key);
+  // The bodies of two solids, ticked in a list of their own: a grade-6 sheet with π ≈ 3,14, each task with
+  // its figure, its key with no root and no tg.
+  await opened(page, `${site.url}listove.html`);
+  for (const solid of ['cylinder-cone', 'prism-pyramid']) await activate(page, user, `#solid-${solid}`);
+  await page.selectOption('#pi', '3.14');
+  await page.selectOption('#grade', '6');
+  await page.fill('#count', '6');
+  await activate(page, user, '#key');
+  await activate(page, user, '#make');
+  await page.waitForFunction(() => /solids=cylinder-cone,prism-pyramid/.test(location.search));
+  const bodies = await shownSheet(page);
+  const bodiesKey = await keyText();
+  const bodyTexts = bodies.tasks.map((task) => task.replace(/\u00ad/g, ''));
+  check(bodyTexts.length === 6 && bodyTexts.every((task) => /^Тяло е съставено от |^Върху /.test(task)) &&
+      bodyTexts.some((task) => /при π ≈ 3,14\.$/.test(task)) && bodies.figures === 6 && !/√|tg|sin|cos/.test(bodiesKey),
+    `${user.name}: a grade-6 sheet of bodies of two solids, each with its figure, its key with no root`,
+    JSON.stringify(bodies) + '\n' + bodiesKey);
   await opened(page, `${site.url}listove.html?number=12&count=3&grade=5`);
   const refused = await page.evaluate(() => ({
     problems: document.getElementById('problems').textContent, grade: document.getElementById('grade').value,

@@ -125,6 +125,18 @@ struct WordedOnBase {
     std::string_view apex = {};     // " и равни околни ръбове"
 };
 
+// How a task words a body by the givens it names (worksheet/task_text.cpp):
+// „Тяло е съставено от цилиндър и конус с обща основа с радиус {r}.
+// Височината на цилиндъра е {h1}, а на конуса – {h2}.“, each "{r}" the
+// given's value and unit; a given the words imply is not written („се
+// завърта около хипотенузата си“: the right angle). What is asked follows,
+// each part's quantity by its whole name, the body's own after them.
+struct WordedGivens {
+    std::array<std::string_view, 4> givens;  // the pattern's givens, in any order
+    std::string_view text;
+    std::string_view owner = {};  // whose the body's own quantities are: "на полученото тяло"; empty: the solid's genitive
+};
+
 struct WorksheetRow {
     std::span<const int> sides = {};  // the n a task may have; empty where the solid has none
     std::span<const TaskPattern> direct = {};
@@ -133,6 +145,7 @@ struct WorksheetRow {
     std::span<const MeasureChoice> measures = {};
     SidedName sidedName = {};
     WordedOnBase onBase = {};
+    std::span<const WordedGivens> worded = {};  // a body's words; empty: „Даден е …“
 };
 
 // The size a picture is shown at, in pixels.

@@ -130,8 +130,9 @@ std::vector<const SolidRow*> sheetSolids() {
     for (const SolidRow& offered : allSolids())
         for (const SolidRow* solid : variantsOf(offered))
             if (solidTasks(*solid)) solids.push_back(solid);
-    for (const SolidRow* solid : frustums())
-        if (solidTasks(*solid)) solids.push_back(solid);
+    for (std::span<const SolidRow* const> later : {frustums(), composedBodies()})
+        for (const SolidRow* solid : later)
+            if (solidTasks(*solid)) solids.push_back(solid);
     return solids;
 }
 

@@ -29,7 +29,8 @@ const WorksheetRow* solidTasks(const SolidRow& solid);
 // Every solid a sheet sets tasks on, in the order the program offers them:
 // each of the eight solids, then the kinds its picture stands for that have a
 // worksheet row (the right prisms and pyramids on bases of other shapes), then
-// the frustums.
+// the frustums, then the bodies of two solids (set only where a sheet names
+// them).
 std::vector<const SolidRow*> sheetSolids();
 
 // The first grade whose sheets set tasks on the solid (10 for the frustums);

@@ -137,6 +137,65 @@ std::string textOnBase(const TaskWords& words, const WordedOnBase& worded) {
     return text + ". Намерете " + listed(asked) + ".";
 }
 
+// Whether a quantity's name says whose it is, and its definite form says it
+// too: „височината на цилиндъра“, „радиуса на общата основа“; not the body's
+// own „обема“ (of „обем на тялото“).
+bool namesItsOwner(const QuantityRow& row) {
+    const std::size_t of = row.name.rfind(" на ");
+    return of != std::string_view::npos && row.definite.ends_with(row.name.substr(of));
+}
+
+// A body worded by its row for the givens the task names: „Тяло е съставено
+// от цилиндър и конус с обща основа с радиус 3 cm. Височината на цилиндъра е
+// 5 cm, а на конуса – 4 cm. Намерете обема на конуса и лицето на
+// повърхнината на тялото.“ Empty where no row names these givens.
+std::string textOfBody(const TaskWords& words, std::span<const WordedGivens> worded) {
+    const SolidRow& solid = *words.solid;
+    for (const WordedGivens& row : worded) {
+        std::vector<std::string_view> keys;
+        for (std::string_view key : row.givens)
+            if (!key.empty()) keys.push_back(key);
+        if (keys.size() != words.givens.size() ||
+            !std::all_of(words.givens.begin(), words.givens.end(), [&](const GivenText& given) {
+                return std::find(keys.begin(), keys.end(), given.key) != keys.end();
+            }))
+            continue;
+        std::string text(row.text);
+        for (const GivenText& given : words.givens) {
+            const QuantityRow& quantity = solid.quantities[std::size_t(quantityIndex(solid, given.key))];
+            const std::string place = "{" + std::string(given.key) + "}";
+            if (const std::size_t at = text.find(place); at != std::string::npos)
+                text.replace(at, place.size(), given.value + unitText(words.unit, quantity.dimension));
+        }
+        // In the key's order, those of one owner said with it once: „височината
+        // и образуващата на конуса“, „лицето на повърхнината и обема на тялото“.
+        const std::string bodyOwner = " " + std::string(row.owner.empty() ? solid.genitive : row.owner);
+        std::vector<std::pair<std::string, std::vector<std::string_view>>> groups;
+        for (const std::string& key : words.asked) {
+            const QuantityRow& quantity = solid.quantities[std::size_t(quantityIndex(solid, key))];
+            std::string owner = bodyOwner;
+            std::string_view name = quantity.definite;
+            if (namesItsOwner(quantity)) {
+                owner = quantity.name.substr(quantity.name.rfind(" на "));
+                name.remove_suffix(owner.size());
+            }
+            if (groups.empty() || groups.back().first != owner) groups.push_back({owner, {}});
+            groups.back().second.push_back(name);
+        }
+        // „височината на конуса, лицето на повърхнината и обема на тялото“: one „и“ to a list.
+        std::string asked;
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            const bool last = i + 1 == groups.size();
+            asked += (i == 0 ? "" : last && groups[i].second.size() == 1 ? " и " : ", ") +
+                     listed(togetherWhereAlike(groups[i].second)) + groups[i].first;
+        }
+        text += " Намерете " + asked;
+        if (words.pi == PiSetting::School && usesPi(solid)) text += " при π ≈ 3,14";
+        return text + ".";
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string unitText(Unit unit, Dimension dimension) {
@@ -221,6 +280,8 @@ std::string askedOf(const TaskWords& words, const SolidName& solid) {
 }
 
 std::string taskText(const TaskWords& words) {
+    if (const Registration* registration = words.solid->registration; registration)
+        if (std::string text = textOfBody(words, registration->worksheet.worded); !text.empty()) return text;
     if (const Registration* registration = words.solid->registration;
         registration && !registration->worksheet.onBase.opening.empty() && !words.solid->parts.empty())
         return textOnBase(words, registration->worksheet.onBase);

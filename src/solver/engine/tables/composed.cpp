@@ -43,10 +43,31 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"r", "h1", "h2"};
 constexpr std::string_view otherNames[] = {"цилиндър и конус", "цилиндър с конус"};
+// Worksheets: the radius with the two heights or the cone's generator; the
+// body's volume with one height, the other asked.
+constexpr TaskPattern direct[] = {
+    {{"r", "h1", "h2"}, {}, {"V", "S", "S2", "l"}},
+    {{"r", "h1", "h2"}, {}, {"V1", "V2", "S1", "V"}},
+    {{"r", "h1", "l"}, {}, {"h2", "V", "S"}},
+};
+constexpr TaskPattern inverse[] = {
+    {{"r", "h2", "V"}, {"h1"}, {"S"}},
+    {{"r", "h1", "V"}, {"h2"}, {"l", "S"}},
+};
+constexpr WordedGivens worded[] = {
+    {{"r", "h1", "h2"}, "Тяло е съставено от цилиндър и конус с обща основа с радиус {r}. Височината на цилиндъра е {h1}, а на конуса – {h2}."},
+    {{"r", "h1", "l"}, "Тяло е съставено от цилиндър и конус с обща основа. Радиусът на основата е {r}, височината на цилиндъра е {h1}, а образуващата на конуса е {l}."},
+    {{"r", "h2", "V"}, "Тяло е съставено от цилиндър и конус с обща основа с радиус {r}. Височината на конуса е {h2}, а обемът на тялото е {V}."},
+    {{"r", "h1", "V"}, "Тяло е съставено от цилиндър и конус с обща основа с радиус {r}. Височината на цилиндъра е {h1}, а обемът на тялото е {V}."},
+};
+// The radius and the cone's height legs of a right triangle with whole sides: a whole generator.
+constexpr MeasureDrawn wholeGenerator[] = {{{"r", "h2"}, Drawn::RightLegs}, {{"h1"}, Drawn::Length, 2, 12}};
+constexpr MeasureChoice measures[] = {{.measures = wholeGenerator}};
 constexpr Registration registration{
     .picture = {},
     .drawing = {.figure = "cylinder with cone", .proportions = {"r", "h1", "h2"},
                 .withoutNet = "Развивката на тялото е от частите му: кръг, правоъгълник и кръгов сектор."},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures, .worded = worded},
 };
 }  // namespace cylinder_cone
 
@@ -79,10 +100,28 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"r", "h"};
 constexpr std::string_view otherNames[] = {"цилиндър с полукълбо", "цилиндър и полукълбо"};
+// Worksheets: the radius with the cylinder's height or the body's; the body's
+// volume with the radius, the cylinder's height asked.
+constexpr TaskPattern direct[] = {
+    {{"r", "h"}, {}, {"V", "S", "V2", "H"}},
+    {{"r", "h"}, {}, {"V1", "S1", "S2", "V"}},
+    {{"r", "H"}, {}, {"h", "V", "S"}},
+};
+constexpr TaskPattern inverse[] = {
+    {{"r", "V"}, {"h"}, {"S"}},
+};
+constexpr WordedGivens worded[] = {
+    {{"r", "h"}, "Върху основата на цилиндър с радиус {r} и височина {h} е поставено полукълбо."},
+    {{"r", "H"}, "Тяло е съставено от цилиндър и полукълбо с обща основа с радиус {r}. Височината на тялото е {H}."},
+    {{"r", "V"}, "Върху основата на цилиндър с радиус {r} е поставено полукълбо. Обемът на тялото е {V}."},
+};
+constexpr MeasureDrawn radiusAndHeight[] = {{{"r"}, Drawn::Length, 1, 10}, {{"h"}, Drawn::Length, 2, 12}};
+constexpr MeasureChoice measures[] = {{.measures = radiusAndHeight}};
 constexpr Registration registration{
     .picture = {},
     .drawing = {.figure = "cylinder with hemisphere", .proportions = {"r", "h"},
                 .withoutNet = "Полусферата няма развивка: тя не може да се разгъне в равнина, без да се разтегне или скъса."},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures, .worded = worded},
 };
 }  // namespace cylinder_hemisphere
 
@@ -100,7 +139,7 @@ constexpr QuantityRow quantities[] = {
     {"B",  "лице на основата (кръгов пръстен)", Area,  "лицето на основата"},
     {"S1", "външна околна повърхнина",         Area,   "външната околна повърхнина"},
     {"S2", "вътрешна околна повърхнина",       Area,   "вътрешната околна повърхнина"},
-    {"S",  "лице на повърхнината",             Area,   "лицето на повърхнината"},
+    {"S",  "лице на повърхнината на кухия цилиндър", Area,   "лицето на повърхнината"},
     {"V1", "обем на външния цилиндър",         Volume, "обема на външния цилиндър"},
     {"V2", "обем на отвора",                   Volume, "обема на отвора"},
     {"V",  "обем",                             Volume, "обема"},
@@ -122,10 +161,30 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"r", "R", "h"};
 constexpr std::string_view otherNames[] = {"кух цилиндър", "цилиндър с цилиндричен отвор"};
+// Worksheets: the radii or the outer radius and the wall with the height; the
+// volume with the radii, the height asked.
+constexpr TaskPattern direct[] = {
+    {{"R", "r", "h"}, {}, {"V", "S", "S1", "S2"}},
+    {{"R", "r", "h"}, {}, {"B", "V2", "V", "S"}},
+    {{"R", "t", "h"}, {}, {"r", "V", "S"}},
+};
+constexpr TaskPattern inverse[] = {
+    {{"R", "r", "V"}, {"h"}, {"S"}},
+};
+constexpr WordedGivens worded[] = {
+    {{"R", "r", "h"}, "Кух цилиндър има външен радиус {R}, вътрешен радиус {r} и височина {h}."},
+    {{"R", "t", "h"}, "Кух цилиндър има външен радиус {R}, дебелина на стената {t} и височина {h}."},
+    {{"R", "r", "V"}, "Кух цилиндър има външен радиус {R}, вътрешен радиус {r} и обем {V}."},
+};
+// The hole's radius first, the outer one above it.
+constexpr MeasureDrawn radii[] = {
+    {{"r"}, Drawn::Length, 1, 8}, {{"R"}, Drawn::AbovePrevious, 1, 4}, {{"h"}, Drawn::Length, 2, 15}};
+constexpr MeasureChoice measures[] = {{.measures = radii}};
 constexpr Registration registration{
     .picture = {},
     .drawing = {.figure = "hollow cylinder", .proportions = {"R", "r", "h"},
                 .withoutNet = "Развивката на тялото е от частите му: два правоъгълника и два кръгови пръстена."},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures, .worded = worded},
 };
 }  // namespace hollow_cylinder
 
@@ -161,10 +220,30 @@ constexpr RelationRow relations[] = {
 };
 constexpr std::string_view base[] = {"a", "h1", "h2"};
 constexpr std::string_view otherNames[] = {"призма с пирамида", "куб с пирамида"};
+// Worksheets: the edge and the two heights, or the pyramid's apothem instead
+// of its height (grade 6 finds the surface so); the body's volume with the
+// edge and the pyramid's height, the prism's asked.
+constexpr TaskPattern direct[] = {
+    {{"a", "h1", "h2"}, {}, {"V", "S", "k", "H"}},
+    {{"a", "h1", "h2"}, {}, {"V1", "V2", "S1", "S2"}},
+    {{"a", "h1", "k"}, {}, {"S1", "S2", "S", "V"}},
+};
+constexpr TaskPattern inverse[] = {
+    {{"a", "h2", "V"}, {"h1"}, {"S"}},
+};
+constexpr WordedGivens worded[] = {
+    {{"a", "h1", "h2"}, "Тяло е съставено от правилна четириъгълна призма с основен ръб {a} и височина {h1} и правилна четириъгълна пирамида с височина {h2} върху горната ѝ основа."},
+    {{"a", "h1", "k"}, "Тяло е съставено от правилна четириъгълна призма и правилна четириъгълна пирамида с обща основа. Основният ръб е {a}, височината на призмата е {h1}, а апотемата на пирамидата е {k}."},
+    {{"a", "h2", "V"}, "Тяло е съставено от правилна четириъгълна призма с основен ръб {a} и правилна четириъгълна пирамида с височина {h2} върху горната ѝ основа. Обемът на тялото е {V}."},
+};
+// Half the edge and the pyramid's height legs of a right triangle with whole sides: a whole apothem.
+constexpr MeasureDrawn wholeApothem[] = {{{"a", "h2"}, Drawn::RightLegs, 0, 0, 2}, {{"h1"}, Drawn::Length, 2, 12}};
+constexpr MeasureChoice measures[] = {{.measures = wholeApothem}};
 constexpr Registration registration{
     .picture = {},
     .drawing = {.figure = "prism with pyramid", .proportions = {"a", "h1", "h2"},
                 .withoutNet = "Развивката на тялото е от частите му: квадрат, четири правоъгълника и четири триъгълника."},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures, .worded = worded},
 };
 }  // namespace prism_pyramid
 // clang-format on

@@ -24,7 +24,7 @@ constexpr QuantityRow quantities[] = {
     {"B",  "лице на общата основа",         Area,   "лицето на общата основа"},
     {"S1", "околна повърхнина на първия конус", Area, "околната повърхнина на първия конус"},
     {"S2", "околна повърхнина на втория конус", Area, "околната повърхнина на втория конус"},
-    {"S",  "лице на повърхнината",          Area,   "лицето на повърхнината"},
+    {"S",  "лице на повърхнината на тялото", Area,   "лицето на повърхнината"},
     {"V1", "обем на първия конус",          Volume, "обема на първия конус"},
     {"V2", "обем на втория конус",          Volume, "обема на втория конус"},
     {"V",  "обем",                          Volume, "обема"},
@@ -61,11 +61,37 @@ constexpr RelationRow relations[] = {
 constexpr std::string_view base[] = {"r", "h1", "h2"};
 constexpr std::string_view otherNames[] = {"двоен конус", "два конуса с обща основа"};
 
+// Worksheets from grade 10 on: a right triangle turned about its hypotenuse
+// (by its legs, or a leg and the hypotenuse), an isosceles one about its base.
+constexpr TaskPattern direct[] = {
+    {{"l1", "l2", "γ"}, {}, {"V", "S", "r"}, 10},
+    {{"c", "l1", "l2"}, {}, {"V", "S", "r"}, 10},
+};
+constexpr TaskPattern inverse[] = {
+    {{"l1", "c", "γ"}, {"V"}, {"S"}, 10},
+};
+constexpr WordedGivens worded[] = {
+    {{"l1", "l2", "γ"}, "Правоъгълен триъгълник с катети {l1} и {l2} се завърта около хипотенузата си.", "на полученото тяло"},
+    {{"l1", "c", "γ"}, "Правоъгълен триъгълник с катет {l1} и хипотенуза {c} се завърта около хипотенузата си.", "на полученото тяло"},
+    {{"c", "l1", "l2"}, "Равнобедрен триъгълник с основа {c} и бедро {l1} се завърта около основата си.", "на полученото тяло"},
+};
+// clang-format off
+// An isosceles triangle's base and legs whose height to the base is whole: 6 and 5 (4).
+constexpr std::array<int, 4> isosceles[] = {
+    {6, 5, 5}, {8, 5, 5}, {10, 13, 13}, {16, 10, 10}, {24, 13, 13}, {12, 10, 10}, {16, 17, 17}, {30, 17, 17},
+    {18, 15, 15}, {24, 15, 15}, {24, 20, 20}, {30, 25, 25}, {40, 25, 25}, {32, 20, 20}, {14, 25, 25}, {20, 26, 26},
+};
+// clang-format on
+constexpr MeasureDrawn rightTriangle[] = {{{"l1", "l2"}, Drawn::RightLegs}, {{"γ"}, Drawn::Multiple, 1, 1, 90}};
+constexpr MeasureDrawn isoscelesTriangle[] = {{{"c", "l1", "l2"}, Drawn::Listed, 0, 0, 1, isosceles}};
+constexpr MeasureChoice measures[] = {{.forGiven = "γ", .measures = rightTriangle}, {.measures = isoscelesTriangle}};
+
 constexpr Registration registration{
     .picture = {},
     .drawing = {.figure = "double cone",
                 .proportions = {"r", "h1", "h2"},
                 .withoutNet = "Тялото няма своя развивка: развиват се поотделно околните повърхнини на двата конуса."},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures, .worded = worded},
 };
 
 }  // namespace
