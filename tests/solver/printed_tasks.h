@@ -1032,9 +1032,9 @@ inline const std::vector<PrintedTask>& printedTasks() {
      {"unread=се завърта около по-големия си катет"}},
     {"Правоъгълник със страни 6 cm и 8 cm се завърта около оста си на симетрия. Намерете обема на полученото тяло.",
      "rectangle", "a=6 cm | b=8 cm", "", Unread, {}, {"unread=завърта", "unread=оста си на симетрия"}},
-    {"Правоъгълен трапец с основи 6 cm и 3 cm и височина 4 cm се завърта около по-голямата си основа. Намерете обема "
+    {"Правоъгълен трапец с основи 6 cm и 3 cm и височина 4 cm се завърта около по-малката си основа. Намерете обема "
      "на полученото тяло.", "right-trapezoid", "h1=4 cm", "", Unread, {},
-     {"unread=завърта", "unread=по-голямата си основа"}},
+     {"unread=завърта", "unread=по-малката си основа"}},
 
     // Tasks of kinds not solved yet: the words named, the task not guessed at.
     {"Съд има обем 5 литра. Колко е височината му?", "", "", "", Unread},
@@ -1124,6 +1124,17 @@ inline const std::vector<PrintedTask>& printedFrustumTasks() {
     // A trapezoid turned about the leg at right angles to its bases, or about its axis: the frustum it makes.
     {"Правоъгълен трапец с основи 6 cm и 3 cm и височина 4 cm се завърта около височината си. Намерете обема на "
      "полученото тяло.", "cone-frustum", "r1=6 cm | r2=3 cm | h=4 cm", "V", Solved, {"V=84*pi"}},
+    // About its larger base: a cylinder as high as the smaller base with a cone on it. Its shorter leg is its
+    // height, the longer the slanted one.
+    {"Правоъгълен трапец с основи 6 cm и 3 cm и височина 4 cm се завърта около по-голямата си основа. Намерете обема "
+     "на полученото тяло.", "cylinder-cone", "H=6 cm | h1=3 cm | r=4 cm", "V", Solved, {"h2=3 V=64*pi"}},
+    {"Правоъгълен трапец с основи 10 cm и 7 cm и по-малко бедро 4 cm се завърта около по-голямата си основа. "
+     "Намерете обема и лицето на повърхнината на полученото тяло.", "cylinder-cone", "H=10 cm | h1=7 cm | r=4 cm",
+     "V S", Solved, {"l=5 V=128*pi S=92*pi"}},
+    {"Правоъгълен трапец с основи 10 cm и 7 cm и по-голямо бедро 5 cm се върти около по-голямата си основа. Намерете "
+     "обема на полученото тяло.", "cylinder-cone", "H=10 cm | h1=7 cm | l=5 cm", "V", Solved, {"r=4 V=128*pi"}},
+    {"Правоъгълен трапец с основи 6 cm и 3 cm и по-малко бедро 4 cm се завърта около по-малкото си бедро. Намерете "
+     "обема на полученото тяло.", "cone-frustum", "r1=6 cm | r2=3 cm | h=4 cm", "V", Solved, {"V=84*pi"}},
     {"Правоъгълен трапец с основи 3 cm и 6 cm и височина 4 cm се завърта около бедрото си, перпендикулярно на "
      "основите. Намерете обема и околната повърхнина на полученото тяло.", "cone-frustum",
      "r2=3 cm | r1=6 cm | h=4 cm", "V S", Solved, {"l=5 V=84*pi S=45*pi"}},

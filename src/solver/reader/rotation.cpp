@@ -79,6 +79,9 @@ public:
         if (items_[axis].is(Role::Quantity)) axisName = items_[axis].meaning;
         else if (items_[axis].is(Role::Base)) axisName = "shape base";
         else return;
+        // „по-голямата си основа“ read as one name: which base it is, in its givens.
+        if (choice.empty() && (items_[axis].givens == "larger" || items_[axis].givens == "smaller"))
+            choice = items_[axis].givens;
         axisWords.push_back(axis);
         const std::string figureKey = semicircle_ ? "semicircle" : items_[*figure].meaning;
         const std::string figureGivens = semicircle_ ? "" : items_[*figure].givens;
@@ -87,6 +90,7 @@ public:
             if (each.figure != figureKey || each.figureGivens != figureGivens || each.axis != axisName) continue;
             if (each.needs == "perpendicular" && !said("perpendicular", start, end, axisWords)) continue;
             if (each.needs == "parallel" && !parallelTo(axis, end, axisWords, choice)) continue;
+            if (each.needs == "larger" && choice != "larger") continue;  // a trapezoid about its larger base
             row = &each;
             break;
         }

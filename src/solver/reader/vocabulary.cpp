@@ -116,8 +116,12 @@ constexpr Phrase phraseTable[] = {
     {"хипотенуз*", Quantity, "hypotenuse"},
     {"бедр*|бедро", Quantity, "isosceles leg"},
     {"наклонен*|наклоненото бедр*|бедро", Quantity, "slanted leg"},
-    {"голям*|голямата|по-голям* основа|основата", Quantity, "shape base"},
-    {"малк*|малката|по-малк* основа|основата", Quantity, "shape base"},
+    // A right trapezoid's legs: the shorter is at right angles to the bases, its height.
+    {"по-малк*|по-късо|по-късото бедр*|бедро", Quantity, "shorter leg"},
+    {"по-голям*|по-дълго|по-дългото бедр*|бедро", Quantity, "longer leg"},
+    // Which of a trapezoid's bases: what a turning about it needs to know („около по-голямата си основа“).
+    {"голям*|голямата|по-голям* основа|основата", Quantity, "shape base", "larger"},
+    {"малк*|малката|по-малк* основа|основата", Quantity, "shape base", "smaller"},
     {"дължин*|дълъг|дълга|дълго", WeakQuantity, "length"},
     {"ширин*|широк|широка|широко", Quantity, "width"},
     {"дълбочин*|дълбок|дълбока|дълбоко", Quantity, "depth"},
@@ -443,6 +447,8 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"isosceles leg", "~isosceles-triangle", "b"},
     {"isosceles leg", "~isosceles-trapezoid ~right-trapezoid", "c"},
     {"slanted leg", "~right-trapezoid", "c"},
+    {"shorter leg", "~right-trapezoid", "h1"},
+    {"longer leg", "~right-trapezoid", "c"},
     {"shape base", "~isosceles-triangle", "a"},
     {"shape base", "~isosceles-trapezoid ~right-trapezoid", "a b"},
     {"base diagonal", "~rhombus ~right-trapezoid", "d1 d2"},
@@ -632,7 +638,10 @@ constexpr Rotation rotationTable[] = {
     {"isosceles-triangle", "", "shape base", "double-cone", "", "b=l1 b=l2 a=c ha=r"},
     {"right-trapezoid", "", "isosceles leg", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l", "", "perpendicular"},
     {"right-trapezoid", "", "height", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l"},
+    {"right-trapezoid", "", "shorter leg", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l"},
     {"isosceles-trapezoid", "", "symmetry axis", "cone-frustum", "a b", "larger=d1 smaller=d2 h1=h c=l"},
+    // About its larger base: a cylinder as high as the smaller base with a cone on it, the height the radius.
+    {"right-trapezoid", "", "shape base", "cylinder-cone", "a b", "axis=H other=h1 h1=r c=l", "", "larger"},
     {"semicircle", "", "diameter", "sphere", "", ""},
 };
 
