@@ -24,6 +24,7 @@ QUANTITIES = {
     "double-cone": "r d c h1 h2 l1 l2 γ B S1 S2 S V1 V2 V",
     "cylinder-cone": "r d h1 h2 H l B S1 S2 S V1 V2 V", "cylinder-hemisphere": "r d h H B S1 S2 S V1 V2 V",
     "hollow-cylinder": "R r D d t h B S1 S2 S V1 V2 V", "prism-pyramid": "a h1 h2 H k B S1 S2 S V1 V2 V",
+    "cylinder-without-cone": "r d h1 h2 l B S1 S2 S V1 V2 V",
 }
 ANGLES = {"α", "β", "γ", "φ", "θ", "ψ"}
 

@@ -307,14 +307,16 @@ std::string randomMeasure(std::mt19937& random) {
 bool inConditionsOrder(const SolidRow& solid, std::vector<Given>& givens) {
     for (const ConditionRow& condition : solid.conditions) {
         const std::string_view text = condition.inequality;
-        const auto at = text.find(" < ");
+        const bool orEqual = text.find(" ≤ ") != std::string_view::npos;
+        const std::string_view sign = orEqual ? " ≤ " : " < ";
+        const auto at = text.find(sign);
         auto given = [&](std::string_view key) {
             return std::find_if(givens.begin(), givens.end(), [&](const Given& g) { return g.key == key; });
         };
-        const auto smaller = given(text.substr(0, at)), larger = given(text.substr(at + 3));
+        const auto smaller = given(text.substr(0, at)), larger = given(text.substr(at + sign.size()));
         if (smaller == givens.end() || larger == givens.end()) continue;
         const double a = readValue(smaller->text).value.value(truePi), b = readValue(larger->text).value.value(truePi);
-        if (a == b) return false;
+        if (a == b && !orEqual) return false;
         if (a > b) std::swap(smaller->text, larger->text);
     }
     return true;

@@ -506,6 +506,13 @@ inline const std::vector<SchoolTask>& bodyTasks() {
     {"π ≈ 3,14 in a body's decimals", "--pi=3.14 cylinder-cone r=3 h1=5 h2=4", Expect::Solved, {"V=57*pi S=54*pi"}},
     {"a pyramid's apothem shorter than half the edge", "prism-pyramid a=6 h1=6 k=2", Expect::None, {},
      "h2² = k² − (a : 2)²"},
+    {"a cone cut out of a cylinder", "cylinder-without-cone r=6 h1=10 h2=8", Expect::Solved,
+     {"l=10 B=36*pi S1=120*pi S2=60*pi S=216*pi V1=360*pi V2=96*pi V=264*pi"}},
+    {"a cone as high as the cylinder cut out: two thirds left", "cylinder-without-cone r=3 h1=4 h2=h1", Expect::Solved,
+     {"h2=4 l=5 S=48*pi V=24*pi"}},
+    {"the cone's height from the body's volume", "cylinder-without-cone r=3 h1=5 V=33π", Expect::Solved,
+     {"h2=4 l=5 S=54*pi"}},
+    {"a cone deeper than the cylinder", "cylinder-without-cone r=6 h1=5 h2=8", Expect::None, {}, "по-голяма от височината"},
     };
     return tasks;
 }

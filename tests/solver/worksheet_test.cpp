@@ -361,7 +361,7 @@ TEST(Worksheet, BodiesGiveSheetsTheReaderReadsBack) {
                             }
                     }
     }
-    EXPECT_EQ(bodies, 5);  // cylinder with cone or hemisphere, hollow cylinder, prism with pyramid, two cones
+    EXPECT_EQ(bodies, 6);  // cylinder with cone, hemisphere or a cone cut out, hollow cylinder, prism with pyramid, two cones
     EXPECT_GT(grade6Tasks, 0);
     EXPECT_TRUE(faults.found.empty()) << faults.report();
     EXPECT_GE(texts.size(), tasks * 8 / 10) << texts.size() << " different of " << tasks;
@@ -775,6 +775,8 @@ const Worded wordedTasks[] = {
      "Върху основата на цилиндър с радиус 3 cm и височина 5 cm е поставено полукълбо. Намерете обема на полукълбото и лицето на повърхнината на тялото при π ≈ 3,14."},
     {"hollow-cylinder", 0, "R=5 t=1 h=10", "r S V", PiSetting::Exact, Unit::Centimetre,
      "Кух цилиндър има външен радиус 5 cm, дебелина на стената 1 cm и височина 10 cm. Намерете вътрешния радиус, лицето на повърхнината и обема на кухия цилиндър."},
+    {"cylinder-without-cone", 0, "r=9 h1=14 h2=12", "l V2 V", PiSetting::Exact, Unit::Centimetre,
+     "От цилиндър с радиус 9 cm и височина 14 cm е изрязан конус с височина 12 cm, чиято основа е горната основа на цилиндъра. Намерете образуващата и обема на конуса, както и обема на полученото тяло."},
     {"double-cone", 0, "l1=6 l2=8 γ=90", "S V", PiSetting::Exact, Unit::Centimetre,
      "Правоъгълен триъгълник с катети 6 cm и 8 cm се завърта около хипотенузата си. Намерете лицето на повърхнината и обема на полученото тяло."},
 };

@@ -227,6 +227,17 @@ Scene cylinderWithCone(const DrawingRow& row, const Shown& shown, Proportions& d
     return size ? cylinderWithConeScene(shown, (*size)[0], (*size)[1], (*size)[2]) : Scene{};
 }
 
+// The radius and the cylinder's height kept visible, the cone's height in scale to it ({"r", "h1", "h2"}).
+Scene cylinderWithoutCone(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const Measures& m = shown.measures;
+    const auto& [radius, height, cone] = row.proportions;
+    if (m[radius] <= 0 || m[height] <= 0 || m[cone] <= 0 || m[cone] > m[height]) return {};
+    const double largest = std::max(2 * m[radius], m[height]);
+    const double h1 = drawn.atLeast(m[height], largest, height);
+    return cylinderWithoutConeScene(shown, drawn.atLeast(2 * m[radius], largest, radius) / 2, h1,
+                                    h1 * m[cone] / m[height]);
+}
+
 Scene cylinderWithHemisphere(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
     const auto size = bodySize(row, shown, drawn, false);
     return size ? cylinderWithHemisphereScene(shown, (*size)[0], (*size)[1]) : Scene{};
@@ -267,7 +278,7 @@ constexpr FigureDrawer figureDrawers[] = {
     {"cone frustum", coneFrustum},             {"pyramid frustum", pyramidFrustum},
     {"double cone", doubleCone},               {"cylinder with cone", cylinderWithCone},
     {"cylinder with hemisphere", cylinderWithHemisphere}, {"hollow cylinder", hollowCylinder},
-    {"prism with pyramid", prismWithPyramid},
+    {"prism with pyramid", prismWithPyramid},  {"cylinder without cone", cylinderWithoutCone},
 };
 
 const FigureDrawer* figureDrawer(const SolidRow& solid) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The bodies made of two solids: a cylinder with a cone or a half ball on its
-// upper base, a hollow cylinder, a square prism with a pyramid on its top.
+// upper base or a cone cut out of it, a hollow cylinder, a square prism with a
+// pyramid on its top.
 #include <cmath>
 #include <numbers>
 
@@ -35,6 +36,29 @@ Scene cylinderWithConeScene(const Shown& shown, double r, double h1, double h2) 
     if (segment(scene, m, "h1", bottom, joint, true, {-r, 0})) scene.rightAngles.push_back({bottom, joint, right});
     segment(scene, m, "h2", joint, apex, true, {-r, h1});
     segment(scene, m, "r", bottom, right, true, joint);
+    return scene;
+}
+
+// The cylinder whole, its upper base the cut cone's, the cone's generators
+// down to its apex inside, dashed.
+Scene cylinderWithoutConeScene(const Shown& shown, double r, double h1, double h2) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    base(scene, {0, 0}, r, false);
+    base(scene, {0, h1}, r, true);
+    scene.line({-r, 0}, {-r, h1});
+    scene.line({r, 0}, {r, h1});
+    const Point bottom{0, 0}, top{0, h1}, apex{0, h1 - h2}, right{r, 0}, rightTop{r, h1};
+    const Stroke hidden{Ink::Edge, true};
+    scene.line({-r, h1}, apex, hidden);
+    if (!segment(scene, m, "l", rightTop, apex, true, bottom)) scene.line(rightTop, apex, hidden);
+    scene.dots = {top, apex};
+    scene.axis = {bottom, top};
+    // The right triangle of h2, r and l: its radius on the open upper base.
+    scene.line(top, rightTop, Stroke{Ink::Edge, false});
+    if (segment(scene, m, "h2", apex, top, true, {-r, h1})) scene.rightAngles.push_back({top, apex, rightTop});
+    segment(scene, m, "h1", right, rightTop, false, bottom);
+    segment(scene, m, "r", bottom, right, true, top);
     return scene;
 }
 

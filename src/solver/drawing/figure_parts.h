@@ -61,6 +61,7 @@ Scene sphereScene(const Shown& shown);
 // Bodies of two solids (figure_composed.cpp): a cylinder of radius r with a
 // cone or a half ball on it, a hollow cylinder, a square prism with a pyramid.
 Scene cylinderWithConeScene(const Shown& shown, double r, double h1, double h2);
+Scene cylinderWithoutConeScene(const Shown& shown, double r, double h1, double h2);
 Scene cylinderWithHemisphereScene(const Shown& shown, double r, double h);
 Scene hollowCylinderScene(const Shown& shown, double R, double r, double h);
 Scene prismWithPyramidScene(const Shown& shown, double a, double h1, double h2);

@@ -157,8 +157,9 @@ CompiledSolid compile(const SolidRow& solid) {
     result.ofBasesOnly = basesOnly(solid, result.relations);
     const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
     for (const ConditionRow& row : solid.conditions) {
-        Sides sides = split(row.inequality, "<", letters);
-        Condition condition{&row, std::move(sides.left), std::move(sides.right)};
+        const bool orEqual = row.inequality.find("≤") != std::string_view::npos;
+        Sides sides = split(row.inequality, orEqual ? "≤" : "<", letters);
+        Condition condition{&row, std::move(sides.left), std::move(sides.right), {}, orEqual};
         collectQuantities(condition.smaller, condition.members);
         collectQuantities(condition.larger, condition.members);
         result.conditions.push_back(std::move(condition));

@@ -50,6 +50,7 @@ struct Condition {
     const ConditionRow* row = nullptr;
     Node smaller, larger;
     std::vector<int> members = {};
+    bool orEqual = false;  // "h2 ≤ h1"
 };
 
 struct CompiledSolid {

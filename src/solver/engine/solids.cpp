@@ -25,9 +25,9 @@ std::span<const SolidRow* const> frustums() {
 }
 
 std::span<const SolidRow* const> composedBodies() {
-    static const std::array<const SolidRow*, 5> solids{&tables::doubleCone(), &tables::cylinderWithCone(),
+    static const std::array<const SolidRow*, 6> solids{&tables::doubleCone(),         &tables::cylinderWithCone(),
                                                        &tables::cylinderWithHemisphere(), &tables::prismWithPyramid(),
-                                                       &tables::hollowCylinder()};
+                                                       &tables::hollowCylinder(),     &tables::cylinderWithoutCone()};
     return solids;
 }
 

@@ -106,7 +106,7 @@ struct RelationRow {
 // A condition every solid of the table meets, an inequality: "B < P² : (4π)",
 // checked once a solid is found.
 struct ConditionRow {
-    std::string_view inequality;  // "left < right"
+    std::string_view inequality;  // "left < right", or "left ≤ right"
     // What the givens describe, its letters to be followed by their values:
     // "основа с периметър P и лице B".
     std::string_view subject;

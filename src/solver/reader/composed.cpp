@@ -125,7 +125,7 @@ private:
         if (keys.empty() || (keys.size() == 1 && !twice(parts.front()))) return;
         // The words say the parts are one body („съставено от“, „обща основа“,
         // „поставено върху“); „цилиндър и конус имат равни основи“ is two solids.
-        bool one = false;
+        bool one = cutOut();  // „цилиндър, от който е изрязан конус“: one body too
         for (std::size_t k = 0; k < items_.size(); ++k)
             if (!r_.used[k] && (items_[k].is(Role::Unsupported) || items_[k].is(Role::Filler)) &&
                 listed(joinWords, items_[k].meaning))
@@ -171,7 +171,8 @@ private:
         }
         for (std::size_t k = 0; k < items_.size(); ++k) {
             if (r_.used[k]) continue;
-            if (items_[k].is(Role::Unsupported) && items_[k].meaning == "composed") r_.used[k] = true;
+            if (items_[k].is(Role::Unsupported) && (items_[k].meaning == "composed" || items_[k].meaning == "cut out"))
+                r_.used[k] = true;
             // „височината на тялото“: the body's own, where the body has one so named.
             if (!items_[k].is(Role::Filler) || items_[k].meaning != "body" || k < 2 || !isOf(items_[k - 1]) ||
                 !isQuantity(items_[k - 2]))
@@ -191,11 +192,12 @@ private:
         if (keys.size() != 2 && !(keys.size() == 1 && twice(parts.front()))) return nullptr;
         // „цилиндър с две полукълба“: three parts, no body of two.
         if (keys.size() == 2 && std::any_of(parts.begin(), parts.end(), [&](std::size_t k) { return twice(k); })) return nullptr;
-        for (std::size_t k = 0; k < items_.size(); ++k)
-            if (!r_.used[k] && items_[k].is(Role::Unsupported) && items_[k].meaning == "cut out") return nullptr;
+        const bool cut = cutOut();
         const std::string& second = keys.size() == 2 ? keys[1] : keys[0];
         const auto row = std::find_if(composedBodies().begin(), composedBodies().end(), [&](const ComposedBody& b) {
-            return (b.first == keys[0] && b.second == second) || (b.first == second && b.second == keys[0]);
+            // What is cut out is named after what it is cut from.
+            return b.cutOut == cut && ((b.first == keys[0] && b.second == second) ||
+                                       (!cut && b.first == second && b.second == keys[0]));
         });
         if (row == composedBodies().end() || !solidByKey(row->body)) return nullptr;
         bool said = false;
@@ -209,6 +211,13 @@ private:
         }
         if (row->partGivensSaid && !said) return nullptr;
         return &*row;
+    }
+
+    // Whether the words take one part out of the other („изрязан“, „издълбан“).
+    bool cutOut() const {
+        for (std::size_t k = 0; k < items_.size(); ++k)
+            if (!r_.used[k] && items_[k].is(Role::Unsupported) && items_[k].meaning == "cut out") return true;
+        return false;
     }
 
     // „два конуса“: the part's first name after the number two.

@@ -541,12 +541,12 @@ constexpr QuantityKey quantityKeyTable[] = {
 
     // Bodies of two solids (reader/composed.cpp): a quantity named for a part
     // („височината на конуса“) is "height|cone"; the body's own by its plain name.
-    {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone", "S"},
+    {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone", "S"},
     // A body's lateral surface is no one quantity (a hollow's is outer and inner): named, not read as S.
-    {"lateral", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone", ""},
-    {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone", "S"},
-    {"radius", "cylinder-cone cylinder-hemisphere", "r"},
-    {"diameter", "cylinder-cone cylinder-hemisphere", "d"},
+    {"lateral", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone", ""},
+    {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone", "S"},
+    {"radius", "cylinder-cone cylinder-hemisphere cylinder-without-cone", "r"},
+    {"diameter", "cylinder-cone cylinder-hemisphere cylinder-without-cone", "d"},
     {"radius", "hollow-cylinder", "R r", false, true},
     {"diameter", "hollow-cylinder", "D d", false, true},
     {"outer radius", "hollow-cylinder", "R"},
@@ -563,21 +563,21 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"length", "hollow-cylinder", "h"},
     {"height|body", "cylinder-cone cylinder-hemisphere prism-pyramid", "H"},
     {"slant", "cylinder-cone", "l"},
-    {"slant|cone", "cylinder-cone", "l"},
-    {"height|cylinder", "cylinder-cone", "h1"},
-    {"height|cone", "cylinder-cone", "h2"},
+    {"slant|cone", "cylinder-cone cylinder-without-cone", "l"},
+    {"height|cylinder", "cylinder-cone cylinder-without-cone", "h1"},
+    {"height|cone", "cylinder-cone cylinder-without-cone", "h2"},
     {"height|cylinder", "cylinder-hemisphere", "h"},
     {"height|prism", "prism-pyramid", "h1"},
     {"height|cube", "prism-pyramid", "h1"},
     {"height|pyramid", "prism-pyramid", "h2"},
-    {"volume|cylinder", "cylinder-cone cylinder-hemisphere", "V1"},
-    {"volume|cone", "cylinder-cone", "V2"},
+    {"volume|cylinder", "cylinder-cone cylinder-hemisphere cylinder-without-cone", "V1"},
+    {"volume|cone", "cylinder-cone cylinder-without-cone", "V2"},
     {"volume|hemisphere", "cylinder-hemisphere", "V2"},
     {"volume|prism", "prism-pyramid", "V1"},
     {"volume|cube", "prism-pyramid", "V1"},
     {"volume|pyramid", "prism-pyramid", "V2"},
-    {"lateral|cylinder", "cylinder-cone cylinder-hemisphere", "S1"},
-    {"lateral|cone", "cylinder-cone", "S2"},
+    {"lateral|cylinder", "cylinder-cone cylinder-hemisphere cylinder-without-cone", "S1"},
+    {"lateral|cone", "cylinder-cone cylinder-without-cone", "S2"},
     {"lateral|prism", "prism-pyramid", "S1"},
     {"lateral|pyramid", "prism-pyramid", "S2"},
     {"surface|hemisphere", "cylinder-hemisphere", "S2"},
@@ -667,7 +667,7 @@ constexpr RelationKey relationKeyTable[] = {
     {"square section", "cylinder", "h=2r"},
     {"equilateral section", "cone", "l=2r"},
     {"equilateral faces", "pyramid", "b=a"},
-    {"equal heights", "cylinder-cone prism-pyramid", "h2=h1"},
+    {"equal heights", "cylinder-cone prism-pyramid cylinder-without-cone", "h2=h1"},
 };
 
 // A part's quantity that is the body's too: „радиуса на цилиндъра“ is the common base's.
@@ -680,6 +680,7 @@ constexpr ComposedBody composedBodyTable[] = {
     {"cube", "pyramid", "prism-pyramid", "h1=a", "n=4"},
     // „два конуса с обща основа“: a part named twice over by the number.
     {"cone", "cone", "double-cone"},
+    {"cylinder", "cone", "cylinder-without-cone", "", "", false, true},
 };
 
 constexpr HollowBody hollowBodyTable[] = {

@@ -177,6 +177,7 @@ struct ComposedBody {
     std::string_view givens = {};
     std::string_view partGivens = {};
     bool partGivensSaid = false;
+    bool cutOut = false;  // the second taken out of the first: „цилиндър, от който е изрязан конус“
 };
 std::span<const ComposedBody> composedBodies();
 // A part's quantity that is the body's as well („радиуса на цилиндъра“): read by its plain name.

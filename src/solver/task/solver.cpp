@@ -465,7 +465,7 @@ std::optional<std::string> failedCondition(const Task& task, const State& state)
             continue;
         const double smaller = evaluate(condition.smaller, with).number;
         const double larger = evaluate(condition.larger, with).number;
-        if (smaller < larger) continue;
+        if (smaller < larger || (condition.orEqual && smaller <= larger * (1 + 1e-12))) continue;
         return "Няма " + std::string(task.solid.row->single) + " с " + subjectText(task, state, condition.row->subject) +
                ": " + std::string(condition.row->reason) + ", тук " +
                roundedText(larger, task.settings.digits, task.settings.separator) + ".";

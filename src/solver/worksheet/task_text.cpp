@@ -183,11 +183,14 @@ std::string textOfBody(const TaskWords& words, std::span<const WordedGivens> wor
             groups.back().second.push_back(name);
         }
         // „височината на конуса, лицето на повърхнината и обема на тялото“: one „и“ to a list.
+        // After a group said with its own „и“, the last is added by „, както и“.
         std::string asked;
+        bool joined = false;
         for (std::size_t i = 0; i < groups.size(); ++i) {
-            const bool last = i + 1 == groups.size();
-            asked += (i == 0 ? "" : last && groups[i].second.size() == 1 ? " и " : ", ") +
+            const bool last = i + 1 == groups.size(), several = groups[i].second.size() > 1;
+            asked += (i == 0 ? "" : !last || several ? ", " : joined ? ", както и " : " и ") +
                      listed(togetherWhereAlike(groups[i].second)) + groups[i].first;
+            joined = joined || several;
         }
         text += " Намерете " + asked;
         if (words.pi == PiSetting::School && usesPi(solid)) text += " при π ≈ 3,14";

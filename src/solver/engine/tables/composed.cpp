@@ -71,6 +71,67 @@ constexpr Registration registration{
 };
 }  // namespace cylinder_cone
 
+// A cone cut out of a cylinder: its base the cylinder's upper one, its apex
+// inside (a right trapezoid turned about its smaller base). The surface is
+// the lower base, the cylinder's wall and the cone's, inside.
+namespace cylinder_without_cone {
+constexpr ConditionRow coneInside[1] = {
+    {"h2 ≤ h1", "височини h1 и h2",
+     "конусът е изрязан от цилиндъра, затова височината му h2 не може да е по-голяма от височината на цилиндъра h1"},
+};
+constexpr QuantityRow quantities[] = {
+    {"r",  "радиус на основата",                Length, "радиуса на основата"},
+    {"d",  "диаметър на основата",              Length, "диаметъра на основата"},
+    {"h1", "височина на цилиндъра",             Length, "височината на цилиндъра"},
+    {"h2", "височина на конуса",                Length, "височината на конуса"},
+    {"l",  "образуваща на конуса",              Length, "образуващата на конуса"},
+    {"B",  "лице на основата",                  Area,   "лицето на основата"},
+    {"S1", "околна повърхнина на цилиндъра",    Area,   "околната повърхнина на цилиндъра"},
+    {"S2", "околна повърхнина на конуса",       Area,   "околната повърхнина на конуса"},
+    {"S",  "лице на повърхнината на тялото",    Area,   "лицето на повърхнината"},
+    {"V1", "обем на цилиндъра",                 Volume, "обема на цилиндъра"},
+    {"V2", "обем на конуса",                    Volume, "обема на конуса"},
+    {"V",  "обем на тялото",                    Volume, "обема"},
+};
+constexpr RelationRow relations[] = {
+    {"d = 2r", {"r = d : 2"}},
+    {"B = π·r²", {"r² = B : π"}},
+    {"l² = r² + h2²", {"l = √(r² + h2²)", "r = √(l² − h2²)", "h2 = √(l² − r²)"},
+     "образуващата l е хипотенуза в правоъгълния триъгълник с катети r и h2, затова е по-дълга от тях", Pythagoras},
+    {"S1 = 2π·r·h1", {"h1 = S1 : (2π·r)", "r = S1 : (2π·h1)"}},
+    {"S2 = π·r·l", {"l = S2 : (π·r)", "r = S2 : (π·l)"}},
+    {"S = B + S1 + S2", {"S = B + S1 + S2", "S1 = S − B − S2", "S2 = S − B − S1"},
+     "повърхнината на тялото е долната основа, околната повърхнина на цилиндъра и околната повърхнина на конуса", 0, {},
+     "Горната основа е изрязана, затова повърхнината е долната основа, околната повърхнина на цилиндъра и "
+     "околната повърхнина на конуса вътре"},
+    {"V1 = π·r²·h1", {"h1 = V1 : (π·r²)", "r² = V1 : (π·h1)"}},
+    {"V2 = π·r²·h2 : 3", {"h2 = 3V2 : (π·r²)", "r² = 3V2 : (π·h2)"}},
+    {"V = V1 − V2", {"V = V1 − V2", "V1 = V + V2", "V2 = V1 − V"}, "обемът на тялото е обемът на цилиндъра без обема на конуса"},
+};
+constexpr std::string_view base[] = {"r", "h1", "h2"};
+constexpr std::string_view otherNames[] = {"цилиндър с изрязан конус", "цилиндър без конус"};
+// Worksheets: the radius and both heights; the body's volume, the cone's height asked.
+constexpr TaskPattern direct[] = {
+    {{"r", "h1", "h2"}, {}, {"V", "S", "l", "V2"}},
+};
+constexpr TaskPattern inverse[] = {
+    {{"r", "h1", "V"}, {"h2"}, {"l", "S"}},
+};
+constexpr WordedGivens worded[] = {
+    {{"r", "h1", "h2"}, "От цилиндър с радиус {r} и височина {h1} е изрязан конус с височина {h2}, чиято основа е горната основа на цилиндъра.", "на полученото тяло"},
+    {{"r", "h1", "V"}, "От цилиндър с радиус {r} и височина {h1} е изрязан конус, чиято основа е горната основа на цилиндъра. Обемът на полученото тяло е {V}.", "на полученото тяло"},
+};
+// The radius and the cone's height legs of a right triangle with whole sides, the cylinder higher.
+constexpr MeasureDrawn wholeGenerator[] = {{{"r", "h2"}, Drawn::RightLegs}, {{"h1"}, Drawn::AbovePrevious, 1, 6}};
+constexpr MeasureChoice measures[] = {{.measures = wholeGenerator}};
+constexpr Registration registration{
+    .picture = {},
+    .drawing = {.figure = "cylinder without cone", .proportions = {"r", "h1", "h2"},
+                .withoutNet = "Развивката на тялото е от частите му: кръг, правоъгълник и кръгов сектор."},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures, .worded = worded},
+};
+}  // namespace cylinder_without_cone
+
 namespace cylinder_hemisphere {
 constexpr QuantityRow quantities[] = {
     {"r",  "радиус на общата основа",         Length, "радиуса на общата основа"},
@@ -256,6 +317,16 @@ const SolidRow& cylinderWithCone() {
                                     .genitive = "на тялото", .single = "тяло от цилиндър и конус",
                                     .gender = Gender::Neuter, .quantities = quantities, .relations = relations,
                                     .base = base, .otherNames = otherNames, .registration = &registration};
+    return table;
+}
+
+const SolidRow& cylinderWithoutCone() {
+    using namespace cylinder_without_cone;
+    static constexpr SolidRow table{.key = "cylinder-without-cone", .name = "цилиндър с изрязан конус",
+                                    .genitive = "на тялото", .single = "цилиндър с изрязан конус",
+                                    .gender = Gender::Masculine, .quantities = quantities, .relations = relations,
+                                    .base = base, .conditions = coneInside, .otherNames = otherNames,
+                                    .registration = &registration};
     return table;
 }
 

@@ -29,6 +29,7 @@ const SolidRow& doubleCone();
 const SolidRow& cylinderWithCone();
 const SolidRow& cylinderWithHemisphere();
 const SolidRow& hollowCylinder();
+const SolidRow& cylinderWithoutCone();
 const SolidRow& prismWithPyramid();
 
 // Bases of any shape a textbook draws (bases.cpp), and the right prisms and
