@@ -945,6 +945,8 @@ inline const std::vector<PrintedTask>& printedTasks() {
      Solved, {"V=24*pi"}},
     {"Тяло е съставено от цилиндър, от който е изрязан конус. Радиусът на цилиндъра е 3 cm, а височината му е 4 cm. "
      "Намерете обема на тялото.", "cylinder-without-cone", "r=3 cm | h1=4 cm", "V", Underdetermined, {}},
+    {"От дървен цилиндър с диаметър 10 cm и височина 12 cm е издълбан конус със същата основа и височина. Намерете "
+     "обема на останалата част.", "cylinder-without-cone", "d=10 cm | h1=12 cm | h2=h1", "V", Solved, {"V=200*pi"}},
     {"От конус с радиус 6 cm и височина 8 cm е изрязан цилиндър с радиус 3 cm и височина 4 cm. Намерете обема на "
      "тялото.", "", "", "", Unread, {}, {"message=Такова тяло от конус и цилиндър още не се решава"}},
     // A body's lateral surface is no one quantity: named, never read as its whole surface.

@@ -333,6 +333,7 @@ async function theGrade(page, user, site) {
   await page.selectOption('#pi', '3.14');
   await page.selectOption('#grade', '6');
   await page.fill('#count', '6');
+  await activate(page, user, '#figures');
   await activate(page, user, '#key');
   await activate(page, user, '#make');
   await page.waitForFunction(() => /solids=cylinder-cone,prism-pyramid/.test(location.search));

@@ -314,6 +314,9 @@ constexpr Phrase phraseTable[] = {
     {"поставен*|поставено|поставени|долепен*|залепен*|слепен*|прикрепен*", Filler, "placed"},
     {"обща|общата|общ|общия|общият основа|основата", Filler, "common base"},
     {"равни височини", Relation, "equal heights"},
+    // „конус със същата основа и височина“ (as the cylinder's): its height the cylinder's.
+    {"същата|съща|същите основа|основи и височина|височини", Relation, "equal heights"},
+    {"същата|съща височина", Relation, "equal heights"},
     {"лице*|площ* на общ*|общата основа|основата", Quantity, "base area"},
     {"външн*|външен радиус*", Quantity, "outer radius"},
     {"вътрешн*|вътрешен радиус*", Quantity, "inner radius"},
