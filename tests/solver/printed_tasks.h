@@ -947,8 +947,21 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "Намерете обема на тялото.", "cylinder-without-cone", "r=3 cm | h1=4 cm", "V", Underdetermined, {}},
     {"От дървен цилиндър с диаметър 10 cm и височина 12 cm е издълбан конус със същата основа и височина. Намерете "
      "обема на останалата част.", "cylinder-without-cone", "d=10 cm | h1=12 cm | h2=h1", "V", Solved, {"V=200*pi"}},
+    // A cone placed into a bucket takes room in it: the water is the cylinder without the cone.
+    {"Кофа с форма на цилиндър има радиус 2 дм и височина 3 дм. В нея е поставен конус със същата основа и височина. "
+     "Колко куб. дм пясък ще поберат в кофата?", "cylinder-without-cone", "r=2 dm | h1=3 dm | h2=h1", "V", Solved,
+     {"V=8*pi"}, {"unit=dm³"}},
+    {"Цилиндричен съд има радиус 3 cm и височина 10 cm. Вътре в него е поставен конус с височина 6 cm и същата основа. "
+     "Колко литра вода ще събере съдът?", "cylinder-without-cone", "r=3 cm | h1=10 cm | h2=6 cm", "V", Solved,
+     {"V=9*pi/125"}, {"unit=l"}},
     {"От конус с радиус 6 cm и височина 8 cm е изрязан цилиндър с радиус 3 cm и височина 4 cm. Намерете обема на "
      "тялото.", "", "", "", Unread, {}, {"message=Такова тяло от конус и цилиндър още не се решава"}},
+    // A part named before „има“ or „е с“: the quantities after it are the part's.
+    {"Тяло е съставено от цилиндър и конус с обща основа. Цилиндърът има радиус 2 cm и височина 3 cm, а конусът има "
+     "височина 6 cm. Намерете обема на тялото.", "cylinder-cone", "r=2 cm | h1=3 cm | h2=6 cm", "V", Solved,
+     {"V=20*pi"}},
+    {"Цилиндър има радиус 3 cm и височина 5 cm. Върху горната му основа е поставен конус, който е с височина 4 cm. "
+     "Намерете обема на полученото тяло.", "cylinder-cone", "r=3 cm | h1=5 cm | h2=4 cm", "V", Solved, {"V=57*pi"}},
     // A body's lateral surface is no one quantity: named, never read as its whole surface.
     {"Тяло е съставено от цилиндър и конус с обща основа с радиус 3 cm. Височината на цилиндъра е 5 cm, а на конуса "
      "– 4 cm. Намерете околната повърхнина на тялото.", "cylinder-cone", "r=3 cm | h1=5 cm | h2=4 cm", "", Solved,

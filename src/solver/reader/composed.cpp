@@ -325,14 +325,20 @@ private:
                 item.role = Role::Quantity;
                 item.meaning = named;
                 item.givens.clear();
-                break;
+                return;
             }
-            return;
+            // „Кофа с форма на цилиндър има височина 3 dm“: read on as below.
         }
-        // „конус с височина 4 cm“: the quantities after „с“, up to the sentence's end or another part.
+        // „конус с височина 4 cm“, „цилиндърът има височина 3 cm“, „конус, който е с височина 4 cm“,
+        // „цилиндричен съд има …“: the quantities after „с“ or „има“, up to the sentence's end or another part.
+        const auto filler = [&](std::size_t j, std::string_view meaning) {
+            return j < items_.size() && !r_.used[j] && items_[j].is(Role::Filler) && items_[j].meaning == meaning;
+        };
         std::size_t w = k + 1;
         while (w < items_.size() && (items_[w].is(Role::Clitic) || items_[w].is(Role::Adjective))) ++w;
-        if (w >= items_.size() || !items_[w].is(Role::With)) return;
+        if (w + 1 < items_.size() && items_[w].kind == ItemKind::Mark && items_[w].text == "," && filler(w + 1, "which")) w += 2;
+        for (int words = 0; words < 2 && filler(w, ""); ++words) ++w;  // „е“, „съд“
+        if (w >= items_.size() || !(items_[w].is(Role::With) || filler(w, "has"))) return;
         for (std::size_t j = w + 1; j < items_.size(); ++j) {
             const Item& item = items_[j];
             if (item.kind == ItemKind::End || !partKey(j).empty()) break;

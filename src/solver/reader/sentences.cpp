@@ -503,6 +503,9 @@ void Sentences::askedByUnit() {
         several = several || !only.empty();
         only = std::string(row.key);
     }
+    // „Колко литра вода побира кофата?“ of a body (V1, V2, V): its own volume, the one „обем“ names.
+    if (several && dimension == Dimension::Volume)
+        if (const auto keys = keysFor("volume", plain_); keys.size() == 1) return r_.task.asked.push_back({keys.front(), unitFrom_});
     // „Колко квадратни сантиметра картон…“: which area, the text does not say.
     if (several || only.empty()) r_.task.unread.push_back(unitFrom_);
     else r_.task.asked.push_back({only, unitFrom_});
