@@ -11,7 +11,10 @@ using namespace solver;
 void writeDrawings(Json& json, const Outcome& outcome, const Solution& solution, const Settings& settings,
                    bool withNet) {
     json.key("figure").string(
-        drawing::figureSvg(*outcome.solid, solution, {.unit = outcome.unit, .asked = foundKeys(solution), .stylesheet = false}));
+        drawing::figureSvg(*outcome.solid, solution, {.unit = outcome.unit,
+                                                  .asked = foundKeys(solution),
+                                                  .stylesheet = false,
+                                                  .turned = outcome.turned}));
     if (!withNet) return;
     const drawing::NetSvg net =
         drawing::netSvg(*outcome.solid, solution, {.unit = outcome.unit, .settings = settings, .stylesheet = false});

@@ -133,7 +133,8 @@ void SolidDrawings::showOutcome(const solver::Outcome& outcome, const solver::Se
             svgs.push_back(solver::drawing::figureSvg(*outcome.solid, solution,
                                                       {.unit = outcome.unit,
                                                        .asked = solver::foundKeys(solution),
-                                                       .stylesheet = false}));
+                                                       .stylesheet = false,
+                                                       .turned = outcome.turned}));
             if (svgs.back().empty()) svgs.clear();
             if (svgs.empty()) break;
         }

@@ -728,6 +728,51 @@ double faceArea(const XmlElement& e) {
     return 0;
 }
 
+// The plane figure a task turns is shaded in the body's axial section: half of
+// it right of the axis, as much of its bounding box as the figure covers (a
+// triangle half, a trapezoid by its bases), or the whole section, twice as wide
+// and twice the area; none where no figure is turned.
+TEST(DrawingTest, TheFigureATaskTurnsIsShadedInTheBodysAxialSection) {
+    const std::pair<const char*, double> rows[] = {
+        {"cone r=6 h=8", 0.5},
+        {"cylinder r=3 h=5", 1},
+        {"cone-frustum r1=6 r2=3 h=4", 0.75},
+        {"sphere r=3", 12 * std::sin(std::numbers::pi / 24) / 2},  // the half disc as 24 chords
+        {"cylinder-cone r=4 h1=6 h2=3", 30.0 / 36},
+    };
+    struct Shaded {
+        int count = 0;
+        double area = 0, width = 0, height = 0;
+    };
+    const auto shadedOf = [](const std::string& svg) {
+        Shaded shaded;
+        wellFormed(svg).each([&](const XmlElement& e) {
+            if (e.tag != "polygon" || e.attribute("class") != "section-faint") return;
+            const std::vector<Point> points = pointsOf(e.attribute("points"));
+            const auto [left, right] = std::minmax_element(points.begin(), points.end(), [](Point a, Point b) { return a.x < b.x; });
+            const auto [top, bottom] = std::minmax_element(points.begin(), points.end(), [](Point a, Point b) { return a.y < b.y; });
+            shaded = {shaded.count + 1, polygonArea(points), right->x - left->x, bottom->y - top->y};
+        });
+        return shaded;
+    };
+    for (const auto& [task, share] : rows) {
+        SCOPED_TRACE(task);
+        const ParsedTask parsed = parseTask(task);
+        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
+        ASSERT_EQ(outcome.status, Status::Solved);
+        const Solution& solution = outcome.solutions.at(0);
+        EXPECT_EQ(shadedOf(figureSvg(*outcome.solid, solution, {.unit = outcome.unit})).count, 0);
+        const Shaded half = shadedOf(figureSvg(*outcome.solid, solution, {.unit = outcome.unit, .turned = TurnedFigure::HalfSection}));
+        const Shaded whole = shadedOf(figureSvg(*outcome.solid, solution, {.unit = outcome.unit, .turned = TurnedFigure::AxialSection}));
+        ASSERT_EQ(half.count, 1);
+        ASSERT_EQ(whole.count, 1);
+        EXPECT_NEAR(half.area / (half.width * half.height), share, 0.01);
+        EXPECT_NEAR(whole.width, 2 * half.width, 0.02 * half.width);
+        EXPECT_NEAR(whole.height, half.height, 0.01 * half.height);
+        EXPECT_NEAR(whole.area, 2 * half.area, 0.02 * half.area);
+    }
+}
+
 struct Side {
     Point a, b;
     double length() const { return std::hypot(b.x - a.x, b.y - a.y); }

@@ -67,8 +67,12 @@ std::string spanText(std::string_view text, Span span) {
     return words;
 }
 
+std::string turnedName(TurnedFigure turned) {
+    return turned == TurnedFigure::None ? "none" : turned == TurnedFigure::HalfSection ? "half section" : "axial section";
+}
+
 void expectAlso(const PrintedTask& task, const ReadTask& read) {
-    bool ignoredListed = false, unreadListed = false;
+    bool ignoredListed = false, unreadListed = false, turnedListed = false;
     for (const auto& item : alsoOf(task)) {
         const std::string& what = item.first;
         const std::string& value = item.second;
@@ -92,6 +96,9 @@ void expectAlso(const PrintedTask& task, const ReadTask& read) {
             })) << "not named as unread: " << value;
         } else if (what == "message") {
             EXPECT_NE(read.message.find(value), std::string::npos) << read.message;
+        } else if (what == "turned") {
+            turnedListed = true;
+            EXPECT_EQ(turnedName(read.turned), value);
         } else if (what == "from") {
             const auto colon = value.find(':');
             const std::string key = value.substr(0, colon), words = value.substr(colon + 1);
@@ -108,6 +115,11 @@ void expectAlso(const PrintedTask& task, const ReadTask& read) {
     if (!has("pi=")) EXPECT_FALSE(read.pi);
     if (!has("unit=")) EXPECT_FALSE(read.unit) << read.unit->symbol;
     if (!has("digits=")) EXPECT_FALSE(read.digits);
+    // A figure turned is half of the body's axial section unless the row says otherwise; no other task turns one.
+    const bool turns = task.text.find("завърт") != std::string::npos || task.text.find("се върти") != std::string::npos ||
+                       task.text.find("въртене") != std::string::npos;
+    if (!turnedListed)
+        EXPECT_EQ(turnedName(read.turned), turns && read.status != ReadStatus::Unread ? "half section" : "none");
     if (!ignoredListed) EXPECT_TRUE(read.ignored.empty()) << read.ignored.front().words;
     const bool clean = task.status != Printed::Unread && task.status != Printed::Awaiting;
     if (!unreadListed && clean) EXPECT_TRUE(read.unread.empty()) << read.unread.front().words;
@@ -384,8 +396,8 @@ TEST(ReadAndSolve, WritesTheObjectOfTheCommandLine) {
     EXPECT_PRED2([](const std::string& json, const std::string& start) { return json.starts_with(start); },
                  textOutcomeJson(outcome),
               "{\"status\": \"solved\", \"message\": \"\", \"read\": {\"solid\": \"pyramid\", \"givens\": {\"n\": \"4\", "
-              "\"a\": \"16 cm\", \"S\": \"320 cm²\"}, \"asked\": [\"V\"], \"pi\": null, \"unit\": null, \"ignored\": "
-              "[\"Зад. 2.\"], \"unread\": []}, \"asked\": [\"V\"], \"solutions\": [{\"n\": {\"exact\": \"4\", \"value\": 4, \"unit\": \"\"");
+              "\"a\": \"16 cm\", \"S\": \"320 cm²\"}, \"asked\": [\"V\"], \"pi\": null, \"unit\": null, \"turned\": null, "
+              "\"ignored\": [\"Зад. 2.\"], \"unread\": []}, \"asked\": [\"V\"], \"solutions\": [{\"n\": {\"exact\": \"4\", \"value\": 4, \"unit\": \"\"");
 }
 
 // Any bytes: an answer, never a crash, and pieces inside the text.

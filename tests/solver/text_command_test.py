@@ -19,7 +19,8 @@ import sympy
 
 EXIT = {"solved": 0, "none": 1, "underdetermined": 1, "invalid": 2, "unread": 2}
 OBJECT_KEYS = ["status", "message", "read", "asked", "solutions", "steps", "notes"]
-READ_KEYS = ["solid", "givens", "asked", "pi", "unit", "ignored", "unread"]
+READ_KEYS = ["solid", "givens", "asked", "pi", "unit", "turned", "ignored", "unread"]
+TURN_WORDS = ("завърт", "се върти", "въртене")
 QUANTITY_KEYS = ["exact", "value", "unit", "text", "given"]
 PI = {"3.14": 3.14, "3.141592": 3.141592}
 
@@ -39,7 +40,9 @@ def check_read(failures, where, task, read):
     if read["asked"] != task["asked"]:
         failures.append(f"{where}: asked {read['asked']}, expected {task['asked']}")
     also = [item.split("=", 1) for item in task["also"]]
-    expected = {"pi": None, "unit": None}
+    # A figure turned is half of the body's axial section unless the row says otherwise.
+    turns = any(word in task["text"] for word in TURN_WORDS) and task["status"] != "unread"
+    expected = {"pi": None, "unit": None, "turned": "half section" if turns else None}
     for what, value in also:
         if what in expected:
             expected[what] = value

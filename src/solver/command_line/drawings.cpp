@@ -18,7 +18,8 @@ int writeDrawing(std::string_view kind, const Outcome& outcome, const std::vecto
     if (outcome.solutions.size() > 1)
         std::cerr << "stereometry-solve: задачата има " << outcome.solutions.size() << " решения; чертае се първото.\n";
     if (kind == "figure") {
-        const std::string svg = drawing::figureSvg(*outcome.solid, first, {outcome.unit, asked});
+        const std::string svg = drawing::figureSvg(*outcome.solid, first,
+                                                   {.unit = outcome.unit, .asked = asked, .turned = outcome.turned});
         if (svg.empty()) {
             std::cerr << "stereometry-solve: " << drawing::withoutFigure(*outcome.solid) << "\n";
             return 1;

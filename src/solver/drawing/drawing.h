@@ -36,6 +36,9 @@ struct FigureOptions {
     // Only the givens and `asked` labelled, and no other segment drawn in: a
     // worksheet's figure, which shows no more unknowns than its task asks for.
     bool onlyAsked = false;
+    // The plane figure a task turns to make the body, shaded in its axial
+    // section (Outcome::turned).
+    TurnedFigure turned = TurnedFigure::None;
 };
 
 // The figure as a standalone <svg> element (a viewBox in CSS pixels, labels of

@@ -316,6 +316,20 @@ void addSpheres(Scene& scene, const DrawingRow& row, const Measures& m) {
     draw("ri", m["ri"]);
 }
 
+// The plane figure a task turns, shaded under the rest: the half of the axial
+// section right of the axis, or that half and its mirror image; and the axis
+// it turns about, under the segments drawn on it. Whether there was one.
+bool addTurned(Scene& scene, TurnedFigure turned) {
+    if (turned == TurnedFigure::None || scene.turnedHalf.size() < 3) return false;
+    const Polygon& half = scene.turnedHalf;
+    Polygon figure = half;
+    if (turned == TurnedFigure::AxialSection)
+        for (std::size_t i = half.size() - 1; i-- > 1;) figure.push_back({-half[i].x, half[i].y});
+    scene.fills.insert(scene.fills.begin(), {figure, Ink::Faint});
+    scene.lines.insert(scene.lines.begin(), {half.back(), half.front(), Stroke{Ink::Edge, true}});
+    return true;
+}
+
 std::string listed(const std::vector<std::string>& items) {
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i)
@@ -399,11 +413,13 @@ std::string figureSvg(const SolidRow& solid, const Solution& solution, const Fig
     Proportions drawn;
     Scene scene = drawer->scene(solid.registration->drawing, shown, drawn);
     if (scene.lines.empty()) return {};  // measures that make no such solid
+    const bool turned = addTurned(scene, options.turned);
     addSpheres(scene, solid.registration->drawing, m);
     // Givens labelled first, so that they get the best places.
     std::stable_partition(scene.labels.begin(), scene.labels.end(),
                           [](const SceneLabel& l) { return l.ink == Ink::Given; });
     addLegend(scene, m, drawn);
+    if (turned) scene.legend.push_back({{"В сиво: фигурата, която се завърта около оста.", Ink::Edge}});
     return writeScene(scene, {"stereometry-figure", titleOf(solid, m), std::string(solid.key), options.stylesheet});
 }
 

@@ -33,6 +33,7 @@ Scene cylinderWithConeScene(const Shown& shown, double r, double h1, double h2) 
     if (!segment(scene, m, "l", rightTop, apex, false, joint)) scene.line(rightTop, apex);
     scene.dots = {bottom, joint};
     scene.axis = {bottom, apex};
+    scene.turnedHalf = {bottom, right, rightTop, apex};  // a right trapezoid about its larger base
     if (segment(scene, m, "h1", bottom, joint, true, {-r, 0})) scene.rightAngles.push_back({bottom, joint, right});
     segment(scene, m, "h2", joint, apex, true, {-r, h1});
     segment(scene, m, "r", bottom, right, true, joint);

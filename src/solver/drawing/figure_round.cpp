@@ -35,6 +35,7 @@ Scene cylinderScene(const Shown& shown, double r, double h) {
     scene.line({r, 0}, {r, h});
     scene.dots = {bottom, top};
     scene.axis = {bottom, top};
+    scene.turnedHalf = {bottom, right, {r, h}, top};
     const Point middle{0, h / 2};
     section(scene, shown, {{-r, 0}, {r, 0}, {r, h}, {-r, h}}, {-r / 2, h / 2});
     if (shown.section && m.has("Q")) scene.line({-r, 0}, {r, 0}, Stroke{Ink::Edge, true});
@@ -63,6 +64,7 @@ Scene coneScene(const Shown& shown, double r, double h) {
     if (!segment(scene, m, "l", apex, right, false, middle)) scene.line(apex, right);
     scene.dots = {centre};
     scene.axis = {centre, apex};
+    scene.turnedHalf = {centre, right, apex};
     section(scene, shown, {{-r, 0}, {r, 0}, apex}, {-r / 3, h / 3});
     if (shown.diameter && m.has("d")) {
         const QuantityResult& d = *m.known("d");
@@ -92,6 +94,7 @@ Scene coneFrustumScene(const Shown& shown, double r1, double r2, double h) {
     if (!segment(scene, m, "l", topRight, right, false, middle)) scene.line(topRight, right);
     scene.dots = {centre, top};
     scene.axis = {centre, top};
+    scene.turnedHalf = {centre, right, topRight, top};
     section(scene, shown, {{-r1, 0}, {r1, 0}, topRight, {-r2, h}}, {-(r1 + r2) / 4, h / 2});
     if (shown.section && m.has("Q")) scene.line({-r1, 0}, centre, Stroke{Ink::Edge, true});
     if (segment(scene, m, "h", centre, top, true, right)) scene.rightAngles.push_back({centre, top, right});
@@ -137,6 +140,8 @@ Scene sphereScene(const Shown& shown) {
     scene.arc(centre, 1, 1, 0, 2 * pi);
     base(scene, centre, 1, false);
     scene.dots = {centre};
+    // The half disc right of the vertical diameter.
+    for (int i = 0; i <= 24; ++i) scene.turnedHalf.push_back({std::sin(pi * i / 24), -std::cos(pi * i / 24)});
     if (shown.diameter) segment(scene, m, "d", {0, -1}, {0, 1}, true, {1, 0});
     segment(scene, m, "r", centre, {1, 0}, true, {0, -1});
     return scene;

@@ -66,6 +66,10 @@ struct Scene {
     // The centres of its lower base and of its upper base (or its apex), where a
     // sphere about the solid or a ball in it is drawn on the line between them.
     std::optional<std::array<Point, 2>> axis;
+    // Half of a round body's axial section, right of the axis, from the axis's
+    // lower end round to its upper end: the figure turned about the axis to
+    // make the body. Empty where the body is not round or shades it itself.
+    Polygon turnedHalf;
     std::vector<SceneLabel> labels;
     // Lines under the drawing: what is given and what was found, notes.
     std::vector<std::vector<LegendItem>> legend;

@@ -87,6 +87,10 @@ void writeRead(Json& json, const TextOutcome& result) {
     json.key("unit");
     if (read.unit) json.string(read.unit->symbol);
     else json.null();
+    // The plane figure turned: half of the body's axial section, or all of it.
+    json.key("turned");
+    if (read.turned == TurnedFigure::None) json.null();
+    else json.string(read.turned == TurnedFigure::HalfSection ? "half section" : "axial section");
     json.key("ignored").beginArray();
     for (const Piece& piece : read.ignored) json.string(piece.words);
     json.endArray();
@@ -164,6 +168,7 @@ TextOutcome readAndSolve(std::string_view text, const ChosenSettings& chosen) {
     }
     const std::vector<Given> givens = givensOf(result.read);
     result.outcome = solve(result.read.solid, givens, result.settings);
+    result.outcome.turned = result.read.turned;
     result.status = std::string(statusKey(result.outcome.status));
     result.message = result.outcome.message;
     if (!result.read.message.empty()) result.message += (result.message.empty() ? "" : " ") + result.read.message;

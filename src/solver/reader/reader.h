@@ -77,6 +77,7 @@ struct ReadTask {
     std::optional<int> angleDigits;  // „с точност до градус“: 0
     std::vector<Piece> ignored;      // answer options, numbering, points
     std::vector<Piece> unread;       // words not understood that may matter
+    TurnedFigure turned = TurnedFigure::None;  // „… се завърта около …“: what of the body the figure is
     std::string message;             // in Bulgarian: why unread, or what was not understood
 };
 

@@ -310,6 +310,7 @@ void finishRotation(Reading& reading) {
     reading.solid = body;
     reading.withUses = &withUses(*body);
     task.solid = std::string(body->key);
+    task.turned = row.wholeSection ? TurnedFigure::AxialSection : TurnedFigure::HalfSection;
 }
 
 }  // namespace solver::reader

@@ -203,7 +203,8 @@ std::span<const HollowBody> hollowBodies();
 // "larger" and "smaller" (by the numbers); "to" empty: said by the name alone.
 // `fixed`: givens the turning itself says ("γ=90°"); `needs`: a word the axis
 // must have beside it ("perpendicular"), or "parallel": the side it is parallel
-// to chooses the axis.
+// to chooses the axis. `wholeSection`: the figure is the body's whole axial
+// section (turned about its axis of symmetry), else half of it.
 struct Rotation {
     std::string_view figure;
     std::string_view figureGivens;
@@ -213,6 +214,7 @@ struct Rotation {
     std::string_view givens;
     std::string_view fixed = {};
     std::string_view needs = {};
+    bool wholeSection = false;
 };
 std::span<const Rotation> rotations();
 // A turned figure named again by a shorter word („Трапецът се завърта…“): the word's beginning.

@@ -64,6 +64,11 @@ struct Solution {
     const QuantityResult* find(std::string_view key) const;
 };
 
+// The plane figure a body of rotation is turned from, where a task turns one:
+// half of the body's axial section, on one side of the axis (a right triangle
+// about a leg), or all of it (an isosceles triangle about its height).
+enum class TurnedFigure : std::uint8_t { None, HalfSection, AxialSection };
+
 struct Outcome {
     Status status = Status::Invalid;
     const SolidRow* solid = nullptr;
@@ -72,6 +77,7 @@ struct Outcome {
     std::vector<std::string> suggestions;  // underdetermined: what one more given could be
     std::optional<Unit> unit;            // of the results
     std::vector<Solution> solutions;
+    TurnedFigure turned = TurnedFigure::None;  // set where a task's text turns a figure
 };
 
 Outcome solve(std::string_view solid, const std::vector<Given>& givens, const Settings& settings = {});
