@@ -739,6 +739,7 @@ TEST(DrawingTest, TheFigureATaskTurnsIsShadedInTheBodysAxialSection) {
         {"cone-frustum r1=6 r2=3 h=4", 0.75},
         {"sphere r=3", 12 * std::sin(std::numbers::pi / 24) / 2},  // the half disc as 24 chords
         {"cylinder-cone r=4 h1=6 h2=3", 30.0 / 36},
+        {"cylinder-without-cone r=4 h1=9 h2=3", 30.0 / 36},
     };
     struct Shaded {
         int count = 0;

@@ -1058,9 +1058,14 @@ inline const std::vector<PrintedTask>& printedTasks() {
      {"unread=се завърта около по-големия си катет"}},
     {"Правоъгълник със страни 6 cm и 8 cm се завърта около оста си на симетрия. Намерете обема на полученото тяло.",
      "rectangle", "a=6 cm | b=8 cm", "", Unread, {}, {"unread=завърта", "unread=оста си на симетрия"}},
+    // About its smaller base: a cylinder as long as the larger base with a cone cut out of it.
     {"Правоъгълен трапец с основи 6 cm и 3 cm и височина 4 cm се завърта около по-малката си основа. Намерете обема "
-     "на полученото тяло.", "right-trapezoid", "h1=4 cm", "", Unread, {},
-     {"unread=завърта", "unread=по-малката си основа"}},
+     "на полученото тяло.", "cylinder-without-cone", "h1=6 cm | h2=h1-3 cm | r=4 cm", "V", Solved, {"h2=3 V=80*pi"}},
+    {"Правоъгълен трапец с основи 9 cm и 6 cm, височина 4 cm и по-голямо бедро 5 cm се върти около по-малката си "
+     "основа. Намерете лицето на повърхнината на полученото тяло.", "cylinder-without-cone",
+     "h1=9 cm | h2=h1-6 cm | r=4 cm | l=5 cm", "S", Solved, {"S=108*pi"}},
+    {"Равнобедрен трапец с основи 10 cm и 4 cm и височина 4 cm се завърта около по-голямата си основа. Намерете обема "
+     "на полученото тяло.", "isosceles-trapezoid", "h1=4 cm", "", Unread, {}, {"unread=завърта"}},
 
     // Tasks of kinds not solved yet: the words named, the task not guessed at.
     {"Съд има обем 5 литра. Колко е височината му?", "", "", "", Unread},

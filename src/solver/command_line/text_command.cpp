@@ -21,9 +21,11 @@ std::string quotedList(const std::vector<reader::Piece>& pieces) {
 std::string readText(const reader::TextOutcome& result) {
     const reader::ReadTask& read = result.read;
     std::string text;
-    if (const SolidRow* solid = solidByKey(read.solid)) text += "Прочетено: " + std::string(solid->name) + "\n";
+    const SolidRow* solid = solidByKey(read.solid);
+    if (solid) text += "Прочетено: " + std::string(solid->name) + "\n";
     for (const reader::ReadGiven& given : read.givens)
-        text += "  " + given.key + " = " + given.value + "   („" + given.from.words + "“)\n";
+        text += "  " + (solid ? reader::readGivenText(*solid, given) : given.key + " = " + given.value) + "   („" +
+                given.from.words + "“)\n";
     if (!result.asked.empty()) {
         text += "Търси се:";
         for (const std::string& key : result.asked) text += " " + key;

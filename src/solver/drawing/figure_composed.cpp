@@ -55,6 +55,7 @@ Scene cylinderWithoutConeScene(const Shown& shown, double r, double h1, double h
     if (!segment(scene, m, "l", rightTop, apex, true, bottom)) scene.line(rightTop, apex, hidden);
     scene.dots = {top, apex};
     scene.axis = {bottom, top};
+    scene.turnedHalf = {bottom, right, rightTop, apex};  // a right trapezoid about its smaller base
     // The right triangle of h2, r and l: its radius on the open upper base.
     scene.line(top, rightTop, Stroke{Ink::Edge, false});
     if (segment(scene, m, "h2", apex, top, true, {-r, h1})) scene.rightAngles.push_back({top, apex, rightTop});

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "task/json.h"
+#include "task/relation_givens.h"
 #include "task/outcome_json.h"
 
 namespace solver::reader {
@@ -122,13 +123,26 @@ std::string_view piKey(PiSetting pi) {
     return "exact";
 }
 
+std::string readGivenText(const SolidRow& solid, const ReadGiven& given) {
+    const std::string plain = given.key + " = " + given.value;
+    if (!given.relation) return plain;
+    const RelationGiven relation = readRelationGiven(solid, {given.key, given.value}, std::nullopt);
+    if (!relation.problem.empty() || relation.text.empty()) return plain;
+    std::string text;  // "a:b:c = 1:2:3" spaced as a ratio is written
+    for (std::size_t i = 0; i < relation.text.size(); ++i) {
+        const bool bare = relation.text[i] == ':' && (i == 0 || relation.text[i - 1] != ' ');
+        text += bare ? std::string(" : ") : std::string(1, relation.text[i]);
+    }
+    return text + (relation.unit ? " " + std::string(unitSymbol(*relation.unit)) : "");
+}
+
 std::string readSummary(const TextOutcome& outcome) {
     const ReadTask& read = outcome.read;
     const SolidRow* solid = solidByKey(read.solid);
     if (!solid || read.status == ReadStatus::Unread) return {};
     std::string summary = "Прочетено: " + std::string(solid->name);
     std::string givens;
-    for (const ReadGiven& given : read.givens) givens += (givens.empty() ? "" : ", ") + given.key + " = " + given.value;
+    for (const ReadGiven& given : read.givens) givens += (givens.empty() ? "" : ", ") + readGivenText(*solid, given);
     if (!givens.empty()) summary += "; " + givens;
     std::string asked;
     for (const ReadAsked& a : read.asked) asked += (asked.empty() ? "" : ", ") + a.key + askedName(*solid, a);

@@ -45,6 +45,9 @@ inline constexpr std::string_view askedMark = "търси се";
 // The caption of the box a task's text goes into.
 inline constexpr std::string_view pasteCaption = "Постави условието на задачата";
 
+// A given read as the steps write it: "r = 3 cm", "h = d + 15 cm", "h2 = h1 − 6 cm".
+std::string readGivenText(const SolidRow& solid, const ReadGiven& given);
+
 // The givens read, as solve() takes them.
 std::vector<Given> givensOf(const ReadTask& read);
 

@@ -91,6 +91,7 @@ public:
             if (each.needs == "perpendicular" && !said("perpendicular", start, end, axisWords)) continue;
             if (each.needs == "parallel" && !parallelTo(axis, end, axisWords, choice)) continue;
             if (each.needs == "larger" && choice != "larger") continue;  // a trapezoid about its larger base
+            if (each.needs == "smaller" && choice != "smaller") continue;
             row = &each;
             break;
         }
@@ -271,6 +272,12 @@ void finishRotation(Reading& reading) {
                 if (key.empty()) continue;
                 ReadGiven given = g;
                 given.key = key;
+                // "h1-h2": the measure is h1 − h2, so h2 = h1 − the measure.
+                if (const auto minus = key.find('-'); minus != std::string::npos) {
+                    given.key = key.substr(minus + 1);
+                    given.value = key.substr(0, minus) + "-" + g.value;
+                    given.relation = true;
+                }
                 givens.push_back(std::move(given));
             }
         }

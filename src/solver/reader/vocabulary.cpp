@@ -649,6 +649,8 @@ constexpr Rotation rotationTable[] = {
     {"isosceles-trapezoid", "", "symmetry axis", "cone-frustum", "a b", "larger=d1 smaller=d2 h1=h c=l", "", "", true},
     // About its larger base: a cylinder as high as the smaller base with a cone on it, the height the radius.
     {"right-trapezoid", "", "shape base", "cylinder-cone", "a b", "axis=H other=h1 h1=r c=l", "", "larger"},
+    // About its smaller base: a cylinder as long as the larger base, a cone as deep as their difference cut out of it.
+    {"right-trapezoid", "", "shape base", "cylinder-without-cone", "a b", "axis=h1-h2 other=h1 h1=r c=l", "", "smaller"},
     {"semicircle", "", "diameter", "sphere", "", ""},
 };
 

@@ -200,7 +200,9 @@ std::span<const HollowBody> hollowBodies();
 // measures passed on as the solid's givens, "from=to" each: a figure's key, or
 // of `pair` (two of its keys), "axis" and "other" (the one the figure turns
 // about, as the words „по-голямата“, „по-малкия“ or the numbers say) or
-// "larger" and "smaller" (by the numbers); "to" empty: said by the name alone.
+// "larger" and "smaller" (by the numbers); "to" empty: said by the name alone;
+// "to" "x-y": the measure is the difference of two of the solid's, given as
+// the relation y = x − measure.
 // `fixed`: givens the turning itself says ("γ=90°"); `needs`: a word the axis
 // must have beside it ("perpendicular"), or "parallel": the side it is parallel
 // to chooses the axis. `wholeSection`: the figure is the body's whole axial
