@@ -25,6 +25,8 @@ QUANTITIES = {
     "cylinder-cone": "r d h1 h2 H l B S1 S2 S V1 V2 V", "cylinder-hemisphere": "r d h H B S1 S2 S V1 V2 V",
     "hollow-cylinder": "R r D d t h B S1 S2 S V1 V2 V", "prism-pyramid": "a h1 h2 H k B S1 S2 S V1 V2 V",
     "cylinder-without-cone": "r d h1 h2 l B S1 S2 S V1 V2 V",
+    "cylinder-two-cones": "r d h1 h2 H l B S1 S2 S V1 V2 V",
+    "cylinder-without-two-cones": "r d h1 h2 m l S1 S2 S V1 V2 V",
 }
 ANGLES = {"α", "β", "γ", "φ", "θ", "ψ"}
 

@@ -1064,8 +1064,13 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"Правоъгълен трапец с основи 9 cm и 6 cm, височина 4 cm и по-голямо бедро 5 cm се върти около по-малката си "
      "основа. Намерете лицето на повърхнината на полученото тяло.", "cylinder-without-cone",
      "h1=9 cm | h2=h1-6 cm | r=4 cm | l=5 cm", "S", Solved, {"S=108*pi"}},
+    // An isosceles trapezoid about a base: a cylinder with a cone on each base, out of it or cut into it.
     {"Равнобедрен трапец с основи 10 cm и 4 cm и височина 4 cm се завърта около по-голямата си основа. Намерете обема "
-     "на полученото тяло.", "isosceles-trapezoid", "h1=4 cm", "", Unread, {}, {"unread=завърта"}},
+     "и лицето на повърхнината на полученото тяло.", "cylinder-two-cones", "H=10 cm | h1=4 cm | r=4 cm", "V S", Solved,
+     {"h2=3 l=5 V=96*pi S=72*pi"}},
+    {"Равнобедрен трапец с основи 10 cm и 4 cm и бедро 5 cm се върти около по-малката си основа. Намерете обема на "
+     "полученото ротационно тяло.", "cylinder-without-two-cones", "h1=10 cm | m=4 cm | l=5 cm", "V", Solved,
+     {"h2=3 r=4 V=128*pi"}},
 
     // Tasks of kinds not solved yet: the words named, the task not guessed at.
     {"Съд има обем 5 литра. Колко е височината му?", "", "", "", Unread},

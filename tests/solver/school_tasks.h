@@ -513,6 +513,17 @@ inline const std::vector<SchoolTask>& bodyTasks() {
     {"the cone's height from the body's volume", "cylinder-without-cone r=3 h1=5 V=33π", Expect::Solved,
      {"h2=4 l=5 S=54*pi"}},
     {"a cone deeper than the cylinder", "cylinder-without-cone r=6 h1=5 h2=8", Expect::None, {}, "по-голяма от височината"},
+    {"an isosceles trapezoid about its larger base", "cylinder-two-cones r=4 h1=4 H=10", Expect::Solved,
+     {"h2=3 l=5 S1=32*pi S2=20*pi S=72*pi V1=64*pi V2=16*pi V=96*pi"}},
+    {"the cylinder's height from the body's volume", "cylinder-two-cones r=3 h2=4 V=78π", Expect::Solved,
+     {"h1=6 H=14 l=5 S=66*pi"}},
+    {"a body shorter than its cylinder", "cylinder-two-cones r=4 H=6 h1=8", Expect::None, {}, "h2 = (6 − 8) : 2"},
+    {"an isosceles trapezoid about its smaller base", "cylinder-without-two-cones r=4 h1=10 m=4", Expect::Solved,
+     {"h2=3 l=5 S1=80*pi S2=20*pi S=120*pi V1=160*pi V2=16*pi V=128*pi"}},
+    {"the cones' depth from their generator", "cylinder-without-two-cones r=5 h1=30 l=13", Expect::Solved,
+     {"h2=12 m=6 S=430*pi V=550*pi"}},
+    {"two cones cut in whose apexes meet", "cylinder-without-two-cones r=4 h1=6 h2=3", Expect::None, {},
+     "2h2 е по-малко от h1"},
     };
     return tasks;
 }

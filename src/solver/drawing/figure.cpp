@@ -238,6 +238,33 @@ Scene cylinderWithoutCone(const DrawingRow& row, const Shown& shown, Proportions
                                     h1 * m[cone] / m[height]);
 }
 
+// The radius, the cylinder's height and each cone's height ({"r", "h1", "h2"}),
+// the cones standing out of the cylinder or cut into it (no deeper than half of it).
+std::optional<std::array<double, 3>> twoConesSize(const DrawingRow& row, const Shown& shown, Proportions& drawn,
+                                                  bool cutIn) {
+    const Measures& m = shown.measures;
+    const auto& [radius, height, cone] = row.proportions;
+    if (m[radius] <= 0 || m[height] <= 0 || m[cone] <= 0 || (cutIn && 2 * m[cone] >= m[height])) return std::nullopt;
+    const double along = cutIn ? m[height] : m[height] + 2 * m[cone];
+    const double largest = std::max(2 * m[radius], along);
+    const double r = drawn.atLeast(2 * m[radius], largest, radius) / 2;
+    if (cutIn) {
+        const double h1 = drawn.atLeast(m[height], largest, height);
+        return std::array<double, 3>{r, h1, h1 * m[cone] / m[height]};
+    }
+    return std::array<double, 3>{r, drawn.atLeast(m[height], largest, height), drawn.atLeast(m[cone], largest, cone)};
+}
+
+Scene cylinderWithTwoCones(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const auto size = twoConesSize(row, shown, drawn, false);
+    return size ? cylinderWithTwoConesScene(shown, (*size)[0], (*size)[1], (*size)[2]) : Scene{};
+}
+
+Scene cylinderWithoutTwoCones(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const auto size = twoConesSize(row, shown, drawn, true);
+    return size ? cylinderWithoutTwoConesScene(shown, (*size)[0], (*size)[1], (*size)[2]) : Scene{};
+}
+
 Scene cylinderWithHemisphere(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
     const auto size = bodySize(row, shown, drawn, false);
     return size ? cylinderWithHemisphereScene(shown, (*size)[0], (*size)[1]) : Scene{};
@@ -279,6 +306,7 @@ constexpr FigureDrawer figureDrawers[] = {
     {"double cone", doubleCone},               {"cylinder with cone", cylinderWithCone},
     {"cylinder with hemisphere", cylinderWithHemisphere}, {"hollow cylinder", hollowCylinder},
     {"prism with pyramid", prismWithPyramid},  {"cylinder without cone", cylinderWithoutCone},
+    {"cylinder with two cones", cylinderWithTwoCones}, {"cylinder without two cones", cylinderWithoutTwoCones},
 };
 
 const FigureDrawer* figureDrawer(const SolidRow& solid) {

@@ -64,6 +64,56 @@ Scene cylinderWithoutConeScene(const Shown& shown, double r, double h1, double h
     return scene;
 }
 
+// The lower cone's apex at the bottom, the cylinder above it, the upper
+// cone's apex at the top; both bases' back halves hidden by the cones.
+Scene cylinderWithTwoConesScene(const Shown& shown, double r, double h1, double h2) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    const Point bottom{0, 0}, lower{0, h2}, upper{0, h2 + h1}, top{0, 2 * h2 + h1};
+    const Point right{r, h2}, rightTop{r, h2 + h1};
+    base(scene, lower, r, false);
+    base(scene, upper, r, false);
+    scene.line({-r, h2}, {-r, h2 + h1});
+    scene.line(right, rightTop);
+    scene.line(bottom, {-r, h2});
+    scene.line(bottom, right);
+    scene.line({-r, h2 + h1}, top);
+    if (!segment(scene, m, "l", rightTop, top, false, upper)) scene.line(rightTop, top);
+    scene.dots = {lower, upper};
+    scene.axis = {bottom, top};
+    scene.turnedHalf = {bottom, right, rightTop, top};  // an isosceles trapezoid about its larger base
+    segment(scene, m, "h2", bottom, lower, true, {-r, 0});
+    segment(scene, m, "h1", lower, upper, true, {-r, h2});
+    if (segment(scene, m, "r", upper, rightTop, true, lower)) scene.rightAngles.push_back({upper, lower, rightTop});
+    return scene;
+}
+
+// The cylinder whole, both bases open on the cones cut into it, their
+// generators dashed inside down to the apexes m apart on the axis.
+Scene cylinderWithoutTwoConesScene(const Shown& shown, double r, double h1, double h2) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    const Point bottom{0, 0}, top{0, h1}, lowerApex{0, h2}, upperApex{0, h1 - h2};
+    const Point right{r, 0}, rightTop{r, h1};
+    const Stroke hidden{Ink::Edge, true};
+    base(scene, bottom, r, false);
+    base(scene, top, r, true);
+    scene.line({-r, 0}, {-r, h1});
+    scene.line(right, rightTop);
+    scene.line({-r, 0}, lowerApex, hidden);
+    scene.line(right, lowerApex, hidden);
+    scene.line({-r, h1}, upperApex, hidden);
+    if (!segment(scene, m, "l", rightTop, upperApex, true, bottom)) scene.line(rightTop, upperApex, hidden);
+    scene.dots = {bottom, top, lowerApex, upperApex};
+    scene.axis = {bottom, top};
+    scene.turnedHalf = {lowerApex, right, rightTop, upperApex};  // an isosceles trapezoid about its smaller base
+    segment(scene, m, "h2", bottom, lowerApex, true, {-r, 0});
+    segment(scene, m, "m", lowerApex, upperApex, true, {-r, h1 / 2});
+    segment(scene, m, "h1", right, rightTop, false, bottom);
+    if (segment(scene, m, "r", bottom, right, true, top)) scene.rightAngles.push_back({bottom, lowerApex, right});
+    return scene;
+}
+
 Scene cylinderWithHemisphereScene(const Shown& shown, double r, double h) {
     Scene scene;
     const Measures& m = shown.measures;

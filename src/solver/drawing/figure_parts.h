@@ -62,6 +62,10 @@ Scene sphereScene(const Shown& shown);
 // cone or a half ball on it, a hollow cylinder, a square prism with a pyramid.
 Scene cylinderWithConeScene(const Shown& shown, double r, double h1, double h2);
 Scene cylinderWithoutConeScene(const Shown& shown, double r, double h1, double h2);
+// A cylinder of radius r and height h1 with a cone of height h2 on each base,
+// standing out of it or cut into it.
+Scene cylinderWithTwoConesScene(const Shown& shown, double r, double h1, double h2);
+Scene cylinderWithoutTwoConesScene(const Shown& shown, double r, double h1, double h2);
 Scene cylinderWithHemisphereScene(const Shown& shown, double r, double h);
 Scene hollowCylinderScene(const Shown& shown, double R, double r, double h);
 Scene prismWithPyramidScene(const Shown& shown, double a, double h1, double h2);

@@ -25,9 +25,10 @@ std::span<const SolidRow* const> frustums() {
 }
 
 std::span<const SolidRow* const> composedBodies() {
-    static const std::array<const SolidRow*, 6> solids{&tables::doubleCone(),         &tables::cylinderWithCone(),
-                                                       &tables::cylinderWithHemisphere(), &tables::prismWithPyramid(),
-                                                       &tables::hollowCylinder(),     &tables::cylinderWithoutCone()};
+    static const std::array<const SolidRow*, 8> solids{
+        &tables::doubleCone(),     &tables::cylinderWithCone(),    &tables::cylinderWithHemisphere(),
+        &tables::prismWithPyramid(), &tables::hollowCylinder(),    &tables::cylinderWithoutCone(),
+        &tables::cylinderWithTwoCones(), &tables::cylinderWithoutTwoCones()};
     return solids;
 }
 

@@ -548,12 +548,12 @@ constexpr QuantityKey quantityKeyTable[] = {
 
     // Bodies of two solids (reader/composed.cpp): a quantity named for a part
     // („височината на конуса“) is "height|cone"; the body's own by its plain name.
-    {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone", "S"},
+    {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "S"},
     // A body's lateral surface is no one quantity (a hollow's is outer and inner): named, not read as S.
-    {"lateral", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone", ""},
-    {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone", "S"},
-    {"radius", "cylinder-cone cylinder-hemisphere cylinder-without-cone", "r"},
-    {"diameter", "cylinder-cone cylinder-hemisphere cylinder-without-cone", "d"},
+    {"lateral", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", ""},
+    {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "S"},
+    {"radius", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "r"},
+    {"diameter", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "d"},
     {"radius", "hollow-cylinder", "R r", false, true},
     {"diameter", "hollow-cylinder", "D d", false, true},
     {"outer radius", "hollow-cylinder", "R"},
@@ -570,21 +570,21 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"length", "hollow-cylinder", "h"},
     {"height|body", "cylinder-cone cylinder-hemisphere prism-pyramid", "H"},
     {"slant", "cylinder-cone", "l"},
-    {"slant|cone", "cylinder-cone cylinder-without-cone", "l"},
-    {"height|cylinder", "cylinder-cone cylinder-without-cone", "h1"},
-    {"height|cone", "cylinder-cone cylinder-without-cone", "h2"},
+    {"slant|cone", "cylinder-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "l"},
+    {"height|cylinder", "cylinder-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "h1"},
+    {"height|cone", "cylinder-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "h2"},
     {"height|cylinder", "cylinder-hemisphere", "h"},
     {"height|prism", "prism-pyramid", "h1"},
     {"height|cube", "prism-pyramid", "h1"},
     {"height|pyramid", "prism-pyramid", "h2"},
-    {"volume|cylinder", "cylinder-cone cylinder-hemisphere cylinder-without-cone", "V1"},
-    {"volume|cone", "cylinder-cone cylinder-without-cone", "V2"},
+    {"volume|cylinder", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "V1"},
+    {"volume|cone", "cylinder-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "V2"},
     {"volume|hemisphere", "cylinder-hemisphere", "V2"},
     {"volume|prism", "prism-pyramid", "V1"},
     {"volume|cube", "prism-pyramid", "V1"},
     {"volume|pyramid", "prism-pyramid", "V2"},
-    {"lateral|cylinder", "cylinder-cone cylinder-hemisphere cylinder-without-cone", "S1"},
-    {"lateral|cone", "cylinder-cone cylinder-without-cone", "S2"},
+    {"lateral|cylinder", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "S1"},
+    {"lateral|cone", "cylinder-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "S2"},
     {"lateral|prism", "prism-pyramid", "S1"},
     {"lateral|pyramid", "prism-pyramid", "S2"},
     {"surface|hemisphere", "cylinder-hemisphere", "S2"},
@@ -651,6 +651,9 @@ constexpr Rotation rotationTable[] = {
     {"right-trapezoid", "", "shape base", "cylinder-cone", "a b", "axis=H other=h1 h1=r c=l", "", "larger"},
     // About its smaller base: a cylinder as long as the larger base, a cone as deep as their difference cut out of it.
     {"right-trapezoid", "", "shape base", "cylinder-without-cone", "a b", "axis=h1-h2 other=h1 h1=r c=l", "", "smaller"},
+    // An isosceles trapezoid about a base: a cylinder with a cone on each base, out of it or cut into it.
+    {"isosceles-trapezoid", "", "shape base", "cylinder-two-cones", "a b", "axis=H other=h1 h1=r c=l", "", "larger"},
+    {"isosceles-trapezoid", "", "shape base", "cylinder-without-two-cones", "a b", "axis=m other=h1 h1=r c=l", "", "smaller"},
     {"semicircle", "", "diameter", "sphere", "", ""},
 };
 

@@ -31,6 +31,10 @@ const SolidRow& cylinderWithHemisphere();
 const SolidRow& hollowCylinder();
 const SolidRow& cylinderWithoutCone();
 const SolidRow& prismWithPyramid();
+// A cylinder with a cone on each base, standing out or cut in: an isosceles
+// trapezoid turned about a base (two_cones.cpp).
+const SolidRow& cylinderWithTwoCones();
+const SolidRow& cylinderWithoutTwoCones();
 
 // Bases of any shape a textbook draws (bases.cpp), and the right prisms and
 // pyramids on them (on_bases.cpp).
