@@ -548,10 +548,13 @@ constexpr QuantityKey quantityKeyTable[] = {
 
     // Bodies of two solids (reader/composed.cpp): a quantity named for a part
     // („височината на конуса“) is "height|cone"; the body's own by its plain name.
-    {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "S"},
+    {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
+                "cylinder-two-cones cylinder-without-two-cones", "S"},
     // A body's lateral surface is no one quantity (a hollow's is outer and inner): named, not read as S.
-    {"lateral", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", ""},
-    {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "S"},
+    {"lateral", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
+                "cylinder-two-cones cylinder-without-two-cones", ""},
+    {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
+             "cylinder-two-cones cylinder-without-two-cones", "S"},
     {"radius", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "r"},
     {"diameter", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "d"},
     {"radius", "hollow-cylinder", "R r", false, true},
