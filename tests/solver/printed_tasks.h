@@ -951,6 +951,10 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"Кофа с форма на цилиндър има радиус 2 дм и височина 3 дм. В нея е поставен конус със същата основа и височина. "
      "Колко куб. дм пясък ще поберат в кофата?", "cylinder-without-cone", "r=2 dm | h1=3 dm | h2=h1", "V", Solved,
      {"V=8*pi"}, {"unit=dm³"}},
+    // „същата основа и височина 9 cm“: the same base, and a height of its own (it used to be read as equal heights).
+    {"Цилиндрична чаша има диаметър 8 cm и височина 12 cm. В нея е поставен конус със същата основа и височина 9 cm. "
+     "Колко милилитра вода побира чашата?", "cylinder-without-cone", "d=8 cm | h1=12 cm | h2=9 cm", "V", Solved,
+     {"V=144*pi"}, {"unit=ml"}},
     {"Цилиндричен съд има радиус 3 cm и височина 10 cm. Вътре в него е поставен конус с височина 6 cm и същата основа. "
      "Колко литра вода ще събере съдът?", "cylinder-without-cone", "r=3 cm | h1=10 cm | h2=6 cm", "V", Solved,
      {"V=9*pi/125"}, {"unit=l"}},

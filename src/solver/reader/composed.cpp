@@ -35,11 +35,24 @@ public:
     explicit Composed(Reading& reading) : r_(reading), items_(reading.items) {}
 
     void run() {
+        heightWithItsValue();
         if (hollow()) return;
         joined();
     }
 
 private:
+    // „конус със същата основа и височина 9 cm“: the same base, and a height of its own.
+    void heightWithItsValue() {
+        for (std::size_t k = 0; k + 1 < items_.size(); ++k) {
+            Item& item = items_[k];
+            const Item& next = items_[k + 1];
+            if (!item.is(Role::Relation) || item.meaning != "equal heights") continue;
+            if (next.kind != ItemKind::Value || next.foreignUnit || next.degrees || next.power > 1) continue;
+            item.role = Role::Quantity;
+            item.meaning = "height";
+        }
+    }
+
     // A part's name: a solid's (not a plane figure's), or an Unsupported word a row names („полукълбо“).
     std::string partKey(std::size_t k) const {
         if (r_.used[k]) return {};
