@@ -951,6 +951,11 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"Кофа с форма на цилиндър има радиус 2 дм и височина 3 дм. В нея е поставен конус със същата основа и височина. "
      "Колко куб. дм пясък ще поберат в кофата?", "cylinder-without-cone", "r=2 dm | h1=3 dm | h2=h1", "V", Solved,
      {"V=8*pi"}, {"unit=dm³"}},
+    // а) asks by its unit alone, б) by name: both asked, in their order (а) used to be dropped without a word).
+    {"Зад. 4. Цилиндрична кофа има радиус 1,5 дм и височина 4 дм. В нея е поставен конус със същата основа и "
+     "височина.\nа) Колко куб. дм вода могат да се налеят в кофата?\nб) Колко е обемът на ко-\nнуса?",
+     "cylinder-without-cone", "r=1,5 dm | h1=4 dm | h2=h1", "V V2", Solved, {"V=6*pi V2=3*pi"},
+     {"unit=dm³", "ignored=Зад. 4."}},
     // „същата основа и височина 9 cm“: the same base, and a height of its own (it used to be read as equal heights).
     {"Цилиндрична чаша има диаметър 8 cm и височина 12 cm. В нея е поставен конус със същата основа и височина 9 cm. "
      "Колко милилитра вода побира чашата?", "cylinder-without-cone", "d=8 cm | h1=12 cm | h2=9 cm", "V", Solved,

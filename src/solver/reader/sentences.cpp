@@ -448,6 +448,9 @@ void Sentences::finish() {
     }
     if (ask_ && r_.task.asked.size() == askedBefore_ && !unitAsked_ && !unknown_.empty())
         unread(items_[unknown_.front()].begin, items_[unknown_.back()].end);
+    // „а) Колко куб. дм вода …?“ beside „б) Колко е обемът на конуса?“: a question of its own.
+    if (unitAsked_ && r_.task.asked.size() == askedBefore_ && items_[start_].kind == ItemKind::Marker)
+        unitOnlyQuestion_ = true;
 }
 
 // „Дадени са ръбовете: a = 2 cm, b = 3 cm, c = 6 cm.“: a name whose keys were given otherwise.
@@ -490,12 +493,12 @@ std::optional<std::string> Sentences::useAskedByUnit(Dimension dimension) const 
 
 // „Колко литра вода побира съдът?“: the one quantity measured in the unit asked.
 void Sentences::askedByUnit() {
-    if ((!r_.task.unit && !askedDimension_) || !r_.task.asked.empty()) return;
+    if ((!r_.task.unit && !askedDimension_) || (!r_.task.asked.empty() && !unitOnlyQuestion_)) return;
     const Dimension dimension = askedDimension_                ? *askedDimension_
                                 : r_.task.unit->power == 3 ? Dimension::Volume
                                 : r_.task.unit->power == 2 ? Dimension::Area
                                                            : Dimension::Length;
-    if (const auto use = useAskedByUnit(dimension)) return r_.task.asked.push_back({*use, unitFrom_});
+    if (const auto use = useAskedByUnit(dimension)) return askInItsPlace(*use);
     std::string only;
     bool several = false;
     for (const QuantityRow& row : plain_.quantities) {
@@ -505,10 +508,19 @@ void Sentences::askedByUnit() {
     }
     // „Колко литра вода побира кофата?“ of a body (V1, V2, V): its own volume, the one „обем“ names.
     if (several && dimension == Dimension::Volume)
-        if (const auto keys = keysFor("volume", plain_); keys.size() == 1) return r_.task.asked.push_back({keys.front(), unitFrom_});
+        if (const auto keys = keysFor("volume", plain_); keys.size() == 1) return askInItsPlace(keys.front());
     // „Колко квадратни сантиметра картон…“: which area, the text does not say.
     if (several || only.empty()) r_.task.unread.push_back(unitFrom_);
-    else r_.task.asked.push_back({only, unitFrom_});
+    else askInItsPlace(only);
+}
+
+// A quantity asked by its unit, among those asked by name in the text's order.
+void Sentences::askInItsPlace(const std::string& key) {
+    std::vector<ReadAsked>& asked = r_.task.asked;
+    if (std::any_of(asked.begin(), asked.end(), [&](const ReadAsked& a) { return a.key == key; })) return;
+    const auto later = std::find_if(asked.begin(), asked.end(),
+                                    [&](const ReadAsked& a) { return a.from.span.begin > unitFrom_.span.begin; });
+    asked.insert(later, {key, unitFrom_});
 }
 
 void readSentences(Reading& reading) {

@@ -152,6 +152,7 @@ private:
     std::optional<std::vector<std::string>> angleOfLineBefore(std::size_t k, std::size_t& begin);
 
     void unitWord(std::size_t k);
+    void askInItsPlace(const std::string& key);
 
     // "r = 3 dm", "h = 2r", "h : k = 3 : 5", "V = ?"
     void equation(std::size_t k);
@@ -192,6 +193,8 @@ private:
     std::size_t run_ = 0;
     bool ask_ = false;
     bool unitAsked_ = false;
+    // A question that asks by its unit alone („а) Колко куб. дм вода …?“) beside others that name theirs.
+    bool unitOnlyQuestion_ = false;
     std::size_t askedBefore_ = 0;
     std::optional<std::string> lastKey_;
     std::vector<std::string> lastKeys_;  // the last name with several keys („измеренията“)
