@@ -27,11 +27,11 @@ rm -rf "$other"
 cp -r "$wasm_dir/site" "$other"
 generator=$build_dir/web/stereometry_page
 cat "$wasm_dir/web/core_with_solver.js" web/drawings.js web/page.js >"$wasm_dir/web/calculator-with-solver.js"
-{ cat "$wasm_dir/web/core_with_solver.js"; echo "var createSolver = createCore;"; cat web/drawings.js web/problems.js; } \
+{ cat "$wasm_dir/web/core_with_solver.js"; echo "var createSolver = createCore;"; cat web/solver_start.js web/drawings.js web/problems.js; } \
     >"$wasm_dir/web/problems-in-core.js"
 "$generator" index "$other/index.html" "$wasm_dir/web/calculator-with-solver.js"
 "$generator" problems "$other/zadachi.html" "$wasm_dir/web/problems-in-core.js"
-{ cat "$wasm_dir/web/core_with_solver.js"; echo "var createSolver = createCore;"; cat web/solver_worker.js; } \
+{ cat "$wasm_dir/web/core_with_solver.js"; echo "var createSolver = createCore;"; cat web/solver_start.js web/solver_worker.js; } \
     >"$other/solver-worker.js"
 rm "$other/solver.wasm"
 

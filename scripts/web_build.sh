@@ -34,10 +34,10 @@ cat "$wasm_dir/web/core.js" web/drawings.js web/page.js >"$wasm_dir/web/calculat
 # module beside it; the same loader and module in a worker, solver-worker.js,
 # which gives the problems page its first answer and the calculator's page the
 # figure of a panel's solid under its solution.
-cat "$wasm_dir/web/solver.js" web/drawings.js web/problems.js >"$wasm_dir/web/problems.js"
+cat "$wasm_dir/web/solver.js" web/solver_start.js web/drawings.js web/problems.js >"$wasm_dir/web/problems.js"
 "$generator" problems "$site.new/zadachi.html" "$wasm_dir/web/problems.js"
 cp "$wasm_dir/web/solver.wasm" "$site.new/"
-cat "$wasm_dir/web/solver.js" web/solver_worker.js >"$site.new/solver-worker.js"
+cat "$wasm_dir/web/solver.js" web/solver_start.js web/solver_worker.js >"$site.new/solver-worker.js"
 # The worksheet page: web/sheet.js at its end; the same loader and module in
 # its worker, sheet-worker.js.
 "$generator" sheet "$site.new/listove.html" web/sheet.js

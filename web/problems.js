@@ -7,8 +7,9 @@
 // here: the module reads the address and writes it anew, and words every value
 // and message (web/problems_task.h).
 //
-// The site build appends this file to solver.js (the module's loader) and the
-// page generator puts the two at the end of the page, after the controls.
+// The site build appends this file to solver.js (the module's loader) and
+// web/solver_start.js, and the page generator puts them at the end of the
+// page, after the controls.
 'use strict';
 (function () {
   const byId = (id) => document.getElementById(id);
@@ -297,13 +298,8 @@
   function startModule(unanswered) {
     if (starting) return;
     starting = true;
-    let loading;
-    try {
-      loading = createSolver({ page: { taskAddress: () => address, showTask: (json) => (answer = json) } });
-    } catch (error) {
-      loading = Promise.reject(error);
-    }
-    Promise.resolve(loading).then((module) => {
+    const page = { taskAddress: () => address, showTask: (json) => (answer = json) };
+    Promise.resolve(compiling && compiling.catch(() => null)).then((compiled) => startSolver(page, compiled)).then((module) => {
       solver = module;
       performance.mark('solver-ready');
       const waiting = [unanswered, asked, next].filter(Boolean);
@@ -464,6 +460,30 @@
     message.hidden = false;
   }
 
+  // The module's code, compiled here as it arrives (the page's head asks for
+  // it while the page is still read) and sent to the worker, which is told at
+  // once that it comes: the page and its worker download it once, and the
+  // worker does not ask the server again. Where it cannot be compiled here,
+  // the worker fetches it itself.
+  let compiling = null;
+  function compileModule() {
+    compiling = fetch('solver.wasm').then((response) => {
+      if (!response.ok) throw new Error('solver.wasm: ' + response.status);
+      return WebAssembly.compileStreaming
+        ? WebAssembly.compileStreaming(response)
+        : response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes));
+    });
+    const send = (module) => {
+      if (!worker) return;
+      try {
+        worker.postMessage({ frame: 'module', module });
+      } catch (error) {
+        worker.postMessage({ frame: 'module', module: null });
+      }
+    };
+    compiling.then(send, () => send(null));
+  }
+
   // Where no worker starts, the page's module answers first.
   try {
     worker = new Worker('solver-worker.js');
@@ -472,6 +492,8 @@
       worker = null;
       startModule(null);
     };
+    worker.postMessage({ frame: 'module-follows' });
+    compileModule();
     solve(true);
   } catch (error) {
     worker = null;

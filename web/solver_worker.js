@@ -5,15 +5,32 @@
 // ({frame, address, task: JSON, took}, web/problems_task.h), the drawings in
 // it, each net too unless `nets` is 0, with the milliseconds the solve took.
 // The module (solver.wasm, kept by the service worker) is fetched and started
-// with the worker; a module that cannot start answers with an empty task.
+// with the first task, unless the page says first ({frame: 'module-follows'})
+// that it sends the module compiled ({frame: 'module', module}; module null
+// where it could not compile it, and the worker fetches it after all); a
+// module that cannot start answers with an empty task.
 //
-// The site build appends this file to solver.js as solver-worker.js.
+// The site build appends this file to solver.js and web/solver_start.js as
+// solver-worker.js.
 'use strict';
 let address = '';
 let answer = '';
-const solving = createSolver({ page: { taskAddress: () => address, showTask: (json) => (answer = json) } });
+let solving = null;
+let arrived = null;
+const page = { taskAddress: () => address, showTask: (json) => (answer = json) };
+const start = (module) => startSolver(page, module);
 onmessage = (event) => {
   const { frame, nets = 1 } = event.data;
+  if (frame === 'module-follows') {
+    solving = new Promise((resolve) => (arrived = resolve)).then(start);
+    return;
+  }
+  if (frame === 'module') {
+    if (arrived) arrived(event.data.module);
+    else if (!solving) solving = start(event.data.module);
+    return;
+  }
+  if (!solving) solving = start(null);
   solving.then((solver) => {
     address = event.data.address;
     const started = performance.now();

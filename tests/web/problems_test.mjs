@@ -693,6 +693,32 @@ async function offline(page, user, site) {
     `${user.name}: offline after the first visit, a task opens solved`, JSON.stringify(shown));
 }
 
+// The module's code is fetched once for the page and its worker; where a
+// server sends it with another type, so that the page cannot compile it, the
+// worker fetches it itself and the task is solved all the same.
+async function theModuleOnce(page, user, site) {
+  const fetched = [];
+  const counting = (request) => {
+    // The service worker's copy for offline use is not the page's.
+    if (request.url().endsWith('/solver.wasm') && !request.serviceWorker()) fetched.push(request.url());
+  };
+  page.context().on('request', counting);
+  await page.goto(`${site.url}zadachi.html?solid=cone&r=3&h=4`);
+  let shown = await solved(page);
+  check(shown.status === 'solved' && fetched.length === 1,
+    `${user.name}: solver.wasm fetched once for the page and its worker`, `${fetched.length} request(s); ${shown.status}`);
+  page.context().off('request', counting);
+  await page.route('**/solver.wasm', async (route) => {
+    const response = await route.fetch();
+    await route.fulfill({ response, headers: { ...response.headers(), 'content-type': 'application/octet-stream' } });
+  });
+  await page.goto(`${site.url}zadachi.html?solid=cylinder&r=3&h=4`);
+  shown = await solved(page);
+  check(differences(tasks.find((t) => t.task === 'cylinder r=3 h=4'), shown).length === 0,
+    `${user.name}: solver.wasm sent as application/octet-stream, the task is solved all the same`, JSON.stringify(shown));
+  await page.unroute('**/solver.wasm');
+}
+
 // ---------------------------------------------------------------------------
 
 const runs = [
@@ -733,6 +759,7 @@ async function run(user) {
       await theGrade(page, user, site);
       await theFieldsOfUse(page, user, site);
     } else {
+      await theModuleOnce(page, user, site);
       await everyTaskByAddress(page, user, site);
       await typedTasks(page, user, site, tasks.filter((t) => t.status !== 'invalid'));
       await enterAndSolve(page, user, site);
