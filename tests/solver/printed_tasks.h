@@ -1080,6 +1080,13 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"Равнобедрен трапец с основи 10 cm и 4 cm и бедро 5 cm се върти около по-малката си основа. Намерете обема на "
      "полученото ротационно тяло.", "cylinder-without-two-cones", "h1=10 cm | m=4 cm | l=5 cm", "V", Solved,
      {"h2=3 r=4 V=128*pi"}},
+    // The trapezoid's height from the body's volume.
+    {"Равнобедрен трапец с основи 40 cm и 8 cm се завърта около по-голямата си основа. Обемът на полученото тяло е "
+     "2688π cm³. Намерете радиуса на основите.", "cylinder-two-cones", "H=40 cm | h1=8 cm | V=2688π cm³", "r", Solved,
+     {"h2=16 r=12"}},
+    {"Равнобедрен трапец с основи 19 cm и 3 cm се завърта около по-малката си основа. Обемът на полученото тяло е "
+     "492π cm³. Намерете радиуса на основите и лицето на повърхнината на полученото тяло.",
+     "cylinder-without-two-cones", "h1=19 cm | m=3 cm | V=492π cm³", "r S", Solved, {"h2=8 r=6 l=10 S=348*pi"}},
 
     // Tasks of kinds not solved yet: the words named, the task not guessed at.
     {"Съд има обем 5 литра. Колко е височината му?", "", "", "", Unread},

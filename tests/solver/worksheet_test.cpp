@@ -316,7 +316,8 @@ std::string beyondGrade6(const std::string& step) {
 
 // The bodies of two solids and the triangles turned about a side: sheets that
 // name them, the composite bodies on any sheet and at grade 6 with π ≈ 3,14
-// (whose key takes no root, tg or Pythagoras), the two cones from grade 10;
+// (whose key takes no root, tg or Pythagoras), the two cones and the
+// trapezoid's bodies from grade 10;
 // every task read back by the reader to the same body, givens and answers.
 TEST(Worksheet, BodiesGiveSheetsTheReaderReadsBack) {
     Faults faults;
@@ -361,7 +362,9 @@ TEST(Worksheet, BodiesGiveSheetsTheReaderReadsBack) {
                             }
                     }
     }
-    EXPECT_EQ(bodies, 6);  // cylinder with cone, hemisphere or a cone cut out, hollow cylinder, prism with pyramid, two cones
+    // cylinder with cone, hemisphere or a cone cut out, hollow cylinder, prism with pyramid, two cones,
+    // and the isosceles trapezoid turned about either base
+    EXPECT_EQ(bodies, 8);
     EXPECT_GT(grade6Tasks, 0);
     EXPECT_TRUE(faults.found.empty()) << faults.report();
     EXPECT_GE(texts.size(), tasks * 8 / 10) << texts.size() << " different of " << tasks;

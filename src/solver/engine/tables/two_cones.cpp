@@ -47,13 +47,34 @@ constexpr RelationRow relations[] = {
     {"V2 = π·r²·h2 : 3", {"h2 = 3V2 : (π·r²)", "r² = 3V2 : (π·h2)"}},
     {"V = V1 + 2V2", {"V = V1 + 2V2", "V1 = V − 2V2", "V2 = (V − V1) : 2"},
      "обемът на тялото е сборът от обема на цилиндъра и обемите на двата конуса"},
+    {"V = π·r²·(3h1 + 2h2) : 3", {"r² = 3V : (π·(3h1 + 2h2))"}, {}, 0, {},
+     "От V = V1 + 2V2, V1 = π·r²·h1 и V2 = π·r²·h2 : 3"},
 };
 constexpr std::string_view base[] = {"r", "h1", "h2"};
 constexpr std::string_view otherNames[] = {"цилиндър с два конуса", "цилиндър и два конуса"};
+// Worksheets from grade 10 on: the trapezoid turned about its larger base, by
+// its bases with its height or its leg; by its bases and the body's volume,
+// its height (the radius) asked.
+constexpr TaskPattern direct[] = {
+    {{"H", "h1", "r"}, {}, {"V", "S"}, 10},
+    {{"H", "h1", "l"}, {}, {"r", "V", "S"}, 10},
+};
+constexpr TaskPattern inverse[] = {
+    {{"H", "h1", "V"}, {"r"}, {"S"}, 10},
+};
+constexpr WordedGivens worded[] = {
+    {{"H", "h1", "r"}, "Равнобедрен трапец с основи {H} и {h1} и височина {r} се завърта около по-голямата си основа.", "на полученото тяло"},
+    {{"H", "h1", "l"}, "Равнобедрен трапец с основи {H} и {h1} и бедро {l} се завърта около по-голямата си основа.", "на полученото тяло"},
+    {{"H", "h1", "V"}, "Равнобедрен трапец с основи {H} и {h1} се завърта около по-голямата си основа. Обемът на полученото тяло е {V}.", "на полученото тяло"},
+};
+// The radius and a cone's height legs of a right triangle with whole sides: a whole leg of the trapezoid.
+constexpr MeasureDrawn wholeLeg[] = {{{"r", "h2"}, Drawn::RightLegs}, {{"h1"}, Drawn::Length, 2, 12}};
+constexpr MeasureChoice measures[] = {{.measures = wholeLeg}};
 constexpr Registration registration{
     .picture = {},
     .drawing = {.figure = "cylinder with two cones", .proportions = {"r", "h1", "h2"},
                 .withoutNet = "Развивката на тялото е от частите му: правоъгълник и два кръгови сектора."},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures, .worded = worded},
 };
 }  // namespace cylinder_two_cones
 
@@ -88,13 +109,32 @@ constexpr RelationRow relations[] = {
     {"V2 = π·r²·h2 : 3", {"h2 = 3V2 : (π·r²)", "r² = 3V2 : (π·h2)"}},
     {"V = V1 − 2V2", {"V = V1 − 2V2", "V1 = V + 2V2", "V2 = (V1 − V) : 2"},
      "обемът на тялото е обемът на цилиндъра без обемите на двата конуса"},
+    {"V = π·r²·(3h1 − 2h2) : 3", {"r² = 3V : (π·(3h1 − 2h2))"}, {}, 0, {},
+     "От V = V1 − 2V2, V1 = π·r²·h1 и V2 = π·r²·h2 : 3"},
 };
 constexpr std::string_view base[] = {"r", "m", "h2"};  // any three fit: h1 = m + 2h2
 constexpr std::string_view otherNames[] = {"цилиндър с два изрязани конуса", "цилиндър без два конуса"};
+// Worksheets from grade 10 on: the trapezoid turned about its smaller base,
+// as the one above.
+constexpr TaskPattern direct[] = {
+    {{"h1", "m", "r"}, {}, {"V", "S"}, 10},
+    {{"h1", "m", "l"}, {}, {"r", "V", "S"}, 10},
+};
+constexpr TaskPattern inverse[] = {
+    {{"h1", "m", "V"}, {"r"}, {"S"}, 10},
+};
+constexpr WordedGivens worded[] = {
+    {{"h1", "m", "r"}, "Равнобедрен трапец с основи {h1} и {m} и височина {r} се завърта около по-малката си основа.", "на полученото тяло"},
+    {{"h1", "m", "l"}, "Равнобедрен трапец с основи {h1} и {m} и бедро {l} се завърта около по-малката си основа.", "на полученото тяло"},
+    {{"h1", "m", "V"}, "Равнобедрен трапец с основи {h1} и {m} се завърта около по-малката си основа. Обемът на полученото тяло е {V}.", "на полученото тяло"},
+};
+constexpr MeasureDrawn wholeLeg[] = {{{"r", "h2"}, Drawn::RightLegs}, {{"m"}, Drawn::Length, 2, 12}};
+constexpr MeasureChoice measures[] = {{.measures = wholeLeg}};
 constexpr Registration registration{
     .picture = {},
     .drawing = {.figure = "cylinder without two cones", .proportions = {"r", "h1", "h2"},
                 .withoutNet = "Развивката на тялото е от частите му: правоъгълник и два кръгови сектора."},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures, .worded = worded},
 };
 }  // namespace cylinder_without_two_cones
 // clang-format on
