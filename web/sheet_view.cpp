@@ -98,7 +98,11 @@ std::string figureOf(const Sheet& sheet, const Task& task) {
     for (QuantityResult& quantity : unknown.quantities)
         if (!quantity.given) quantity.text = "?";
     return drawing::figureSvg(*task.solid, unknown,
-                              {.unit = sheet.settings.unit, .asked = task.asked, .stylesheet = false, .onlyAsked = true});
+                              {.unit = sheet.settings.unit,
+                               .asked = task.asked,
+                               .stylesheet = false,
+                               .onlyAsked = true,
+                               .turned = task.turned});
 }
 
 // "cm²" beside an area's field; nothing beside a count's.

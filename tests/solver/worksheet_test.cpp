@@ -241,6 +241,7 @@ void checkReadBack(const Sheet& sheet, const Task& task, Faults& faults) {
         faults.add(sheet, task, "givens read otherwise: " + task.text);
     if (readAsked != keyAsked || read.asked.size() != task.asked.size())
         faults.add(sheet, task, "asked read otherwise: " + task.text);
+    if (read.turned != task.turned) faults.add(sheet, task, "the figure turned read otherwise: " + task.text);
     Settings settings;
     settings.pi = sheet.settings.pi;
     const Outcome outcome = solve(read.solid, givens, settings);

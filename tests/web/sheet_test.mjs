@@ -344,6 +344,20 @@ async function theGrade(page, user, site) {
       bodyTexts.some((task) => /при π ≈ 3,14\.$/.test(task)) && bodies.figures === 6 && !/√|tg|sin|cos/.test(bodiesKey),
     `${user.name}: a grade-6 sheet of bodies of two solids, each with its figure, its key with no root`,
     JSON.stringify(bodies) + '\n' + bodiesKey);
+  // A trapezoid turned about either base: every figure shades the trapezoid, and no body above does.
+  const shadedFigures = (legend) => [...document.querySelectorAll('#tasks .task')].map((task) => ({
+    turns: /се завърта около по-(голямата|малката) си основа/.test(task.querySelector('.task-text').textContent),
+    // The legend's line may wrap: its words compared without the spaces.
+    shaded: (task.querySelector('svg')?.textContent || '').replace(/\s/g, '').includes(legend.replace(/\s/g, '')),
+  }));
+  const turnedLegend = 'В сиво: фигурата, която се завърта около оста.';
+  const bodiesShaded = await page.evaluate(shadedFigures, turnedLegend);
+  await opened(page, `${site.url}listove.html?number=5&count=4&solids=cylinder-two-cones,cylinder-without-two-cones&grade=10&figures=on`);
+  const trapezoids = await page.evaluate(shadedFigures, turnedLegend);
+  check(bodiesShaded.every((task) => !task.shaded) && trapezoids.length === 4 &&
+      trapezoids.every((task) => task.turns && task.shaded),
+    `${user.name}: a sheet's figure shades the trapezoid its task turns, and no other figure`,
+    JSON.stringify({ bodiesShaded, trapezoids }));
   await opened(page, `${site.url}listove.html?number=12&count=3&grade=5`);
   const refused = await page.evaluate(() => ({
     problems: document.getElementById('problems').textContent, grade: document.getElementById('grade').value,

@@ -135,6 +135,7 @@ struct WordedGivens {
     std::array<std::string_view, 4> givens;  // the pattern's givens, in any order
     std::string_view text;
     std::string_view owner = {};  // whose the body's own quantities are: "на полученото тяло"; empty: the solid's genitive
+    bool turns = false;           // the text turns a plane figure, half the body's axial section, about a line
 };
 
 struct WorksheetRow {

@@ -145,58 +145,64 @@ bool namesItsOwner(const QuantityRow& row) {
     return of != std::string_view::npos && row.definite.ends_with(row.name.substr(of));
 }
 
+// The solid's worded row for the givens the task names; none where no row names them.
+const WordedGivens* wordedFor(const TaskWords& words) {
+    if (!words.solid->registration) return nullptr;
+    for (const WordedGivens& row : words.solid->registration->worksheet.worded) {
+        std::vector<std::string_view> keys;
+        for (std::string_view key : row.givens)
+            if (!key.empty()) keys.push_back(key);
+        if (keys.size() == words.givens.size() &&
+            std::all_of(words.givens.begin(), words.givens.end(), [&](const GivenText& given) {
+                return std::find(keys.begin(), keys.end(), given.key) != keys.end();
+            }))
+            return &row;
+    }
+    return nullptr;
+}
+
 // A body worded by its row for the givens the task names: „Тяло е съставено
 // от цилиндър и конус с обща основа с радиус 3 cm. Височината на цилиндъра е
 // 5 cm, а на конуса – 4 cm. Намерете обема на конуса и лицето на
 // повърхнината на тялото.“ Empty where no row names these givens.
-std::string textOfBody(const TaskWords& words, std::span<const WordedGivens> worded) {
+std::string textOfBody(const TaskWords& words, const WordedGivens* row) {
     const SolidRow& solid = *words.solid;
-    for (const WordedGivens& row : worded) {
-        std::vector<std::string_view> keys;
-        for (std::string_view key : row.givens)
-            if (!key.empty()) keys.push_back(key);
-        if (keys.size() != words.givens.size() ||
-            !std::all_of(words.givens.begin(), words.givens.end(), [&](const GivenText& given) {
-                return std::find(keys.begin(), keys.end(), given.key) != keys.end();
-            }))
-            continue;
-        std::string text(row.text);
-        for (const GivenText& given : words.givens) {
-            const QuantityRow& quantity = solid.quantities[std::size_t(quantityIndex(solid, given.key))];
-            const std::string place = "{" + std::string(given.key) + "}";
-            if (const std::size_t at = text.find(place); at != std::string::npos)
-                text.replace(at, place.size(), given.value + unitText(words.unit, quantity.dimension));
-        }
-        // In the key's order, those of one owner said with it once: „височината
-        // и образуващата на конуса“, „лицето на повърхнината и обема на тялото“.
-        const std::string bodyOwner = " " + std::string(row.owner.empty() ? solid.genitive : row.owner);
-        std::vector<std::pair<std::string, std::vector<std::string_view>>> groups;
-        for (const std::string& key : words.asked) {
-            const QuantityRow& quantity = solid.quantities[std::size_t(quantityIndex(solid, key))];
-            std::string owner = bodyOwner;
-            std::string_view name = quantity.definite;
-            if (namesItsOwner(quantity)) {
-                owner = quantity.name.substr(quantity.name.rfind(" на "));
-                name.remove_suffix(owner.size());
-            }
-            if (groups.empty() || groups.back().first != owner) groups.push_back({owner, {}});
-            groups.back().second.push_back(name);
-        }
-        // „височината на конуса, лицето на повърхнината и обема на тялото“: one „и“ to a list.
-        // After a group said with its own „и“, the last is added by „, както и“.
-        std::string asked;
-        bool joined = false;
-        for (std::size_t i = 0; i < groups.size(); ++i) {
-            const bool last = i + 1 == groups.size(), several = groups[i].second.size() > 1;
-            asked += (i == 0 ? "" : !last || several ? ", " : joined ? ", както и " : " и ") +
-                     listed(togetherWhereAlike(groups[i].second)) + groups[i].first;
-            joined = joined || several;
-        }
-        text += " Намерете " + asked;
-        if (words.pi == PiSetting::School && usesPi(solid)) text += " при π ≈ 3,14";
-        return text + ".";
+    if (!row) return {};
+    std::string text(row->text);
+    for (const GivenText& given : words.givens) {
+        const QuantityRow& quantity = solid.quantities[std::size_t(quantityIndex(solid, given.key))];
+        const std::string place = "{" + std::string(given.key) + "}";
+        if (const std::size_t at = text.find(place); at != std::string::npos)
+            text.replace(at, place.size(), given.value + unitText(words.unit, quantity.dimension));
     }
-    return {};
+    // In the key's order, those of one owner said with it once: „височината
+    // и образуващата на конуса“, „лицето на повърхнината и обема на тялото“.
+    const std::string bodyOwner = " " + std::string(row->owner.empty() ? solid.genitive : row->owner);
+    std::vector<std::pair<std::string, std::vector<std::string_view>>> groups;
+    for (const std::string& key : words.asked) {
+        const QuantityRow& quantity = solid.quantities[std::size_t(quantityIndex(solid, key))];
+        std::string owner = bodyOwner;
+        std::string_view name = quantity.definite;
+        if (namesItsOwner(quantity)) {
+            owner = quantity.name.substr(quantity.name.rfind(" на "));
+            name.remove_suffix(owner.size());
+        }
+        if (groups.empty() || groups.back().first != owner) groups.push_back({owner, {}});
+        groups.back().second.push_back(name);
+    }
+    // „височината на конуса, лицето на повърхнината и обема на тялото“: one „и“ to a list.
+    // After a group said with its own „и“, the last is added by „, както и“.
+    std::string asked;
+    bool joined = false;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const bool last = i + 1 == groups.size(), several = groups[i].second.size() > 1;
+        asked += (i == 0 ? "" : !last || several ? ", " : joined ? ", както и " : " и ") +
+                 listed(togetherWhereAlike(groups[i].second)) + groups[i].first;
+        joined = joined || several;
+    }
+    text += " Намерете " + asked;
+    if (words.pi == PiSetting::School && usesPi(solid)) text += " при π ≈ 3,14";
+    return text + ".";
 }
 
 }  // namespace
@@ -282,9 +288,13 @@ std::string askedOf(const TaskWords& words, const SolidName& solid) {
     return text + std::string(use->genitive.substr(0, at)) + owner + std::string(use->genitive.substr(at + 2));
 }
 
+bool turnsAFigure(const TaskWords& words) {
+    const WordedGivens* row = wordedFor(words);
+    return row && row->turns;
+}
+
 std::string taskText(const TaskWords& words) {
-    if (const Registration* registration = words.solid->registration; registration)
-        if (std::string text = textOfBody(words, registration->worksheet.worded); !text.empty()) return text;
+    if (std::string text = textOfBody(words, wordedFor(words)); !text.empty()) return text;
     if (const Registration* registration = words.solid->registration;
         registration && !registration->worksheet.onBase.opening.empty() && !words.solid->parts.empty())
         return textOnBase(words, registration->worksheet.onBase);

@@ -39,6 +39,8 @@ struct TaskWords {
     Unit unit = Unit::Centimetre;
 };
 std::string taskText(const TaskWords& words);
+// Whether the task's text turns a plane figure about a line to make the body.
+bool turnsAFigure(const TaskWords& words);
 
 // Whether the solid's formulas hold π: a cylinder, a cone, a ball.
 bool usesPi(const SolidRow& solid);

@@ -248,7 +248,9 @@ Written complete(const Layout& layout, const SheetSettings& settings, Drawn& dra
     drawn.task.answers.clear();
     const Written written = writeAnswers(layout, drawn.solid, settings, drawn.task);
     if (written != Written::Yes) return written;
-    drawn.task.text = taskText({layout.solid, layout.sides, drawn.words, layout.asked, settings.pi, settings.unit});
+    const TaskWords words{layout.solid, layout.sides, drawn.words, layout.asked, settings.pi, settings.unit};
+    drawn.task.text = taskText(words);
+    drawn.task.turned = turnsAFigure(words) ? TurnedFigure::HalfSection : TurnedFigure::None;
     return Written::Yes;
 }
 

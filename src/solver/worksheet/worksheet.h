@@ -48,6 +48,8 @@ struct Task {
     std::string text;                // the task in Bulgarian
     std::vector<Answer> answers;     // one per asked key, in the same order
     std::vector<std::string> steps;  // the steps to every asked quantity, for the key
+    // The plane figure the text turns to make the body, shaded in the task's figure.
+    TurnedFigure turned = TurnedFigure::None;
     const Answer* answer(std::string_view key) const;
 };
 
