@@ -731,7 +731,8 @@ double faceArea(const XmlElement& e) {
 // The plane figure a task turns is shaded in the body's axial section: half of
 // it right of the axis, as much of its bounding box as the figure covers (a
 // triangle half, a trapezoid by its bases), or the whole section, twice as wide
-// and twice the area; none where no figure is turned.
+// and twice the area; none where no figure is turned (two cones on a common
+// base not made by turning).
 TEST(DrawingTest, TheFigureATaskTurnsIsShadedInTheBodysAxialSection) {
     const std::pair<const char*, double> rows[] = {
         {"cone r=6 h=8", 0.5},
@@ -740,6 +741,7 @@ TEST(DrawingTest, TheFigureATaskTurnsIsShadedInTheBodysAxialSection) {
         {"sphere r=3", 12 * std::sin(std::numbers::pi / 24) / 2},  // the half disc as 24 chords
         {"cylinder-cone r=4 h1=6 h2=3", 30.0 / 36},
         {"cylinder-without-cone r=4 h1=9 h2=3", 30.0 / 36},
+        {"double-cone r=3 h1=4 h2=4", 0.5},  // a rhombus about its diagonal: the whole section a rhombus too
     };
     struct Shaded {
         int count = 0;

@@ -1046,6 +1046,15 @@ inline const std::vector<PrintedTask>& printedTasks() {
      {"r=4 V=32*pi S=40*pi"}},
     {"Равнобедрен триъгълник с основа 8 cm и височина към основата 3 cm се завърта около основата си. Намерете обема "
      "на полученото тяло.", "double-cone", "c=8 cm | r=3 cm | l2=l1", "V", Solved, {"V=24*pi"}},
+    // A square or a rhombus about a diagonal: two equal cones, the figure their whole axial section.
+    {"Квадрат със страна 4 cm се завърта около диагонала си. Намерете обема и лицето на повърхнината на полученото "
+     "тяло.", "double-cone", "l1=4 cm | l2=4 cm | γ=90°", "V S", Solved, {"r=2*sqrt(2) V=32*sqrt(2)*pi/3 S=16*sqrt(2)*pi"},
+     {"turned=axial section"}},
+    {"Ромб с диагонали 6 cm и 8 cm се завърта около по-големия си диагонал. Намерете обема на полученото тяло.",
+     "double-cone", "d=6 cm | c=8 cm | l2=l1", "V", Solved, {"r=3 V=24*pi"}, {"turned=axial section"}},
+    {"Ромб с диагонали 6 cm и 8 cm се върти около по-малкия си диагонал. Намерете обема и лицето на повърхнината на "
+     "полученото тяло.", "double-cone", "c=6 cm | d=8 cm | l2=l1", "V S", Solved, {"r=4 l1=5 V=32*pi S=40*pi"},
+     {"turned=axial section"}},
     // What the figure's name says beyond its numbers passed on: the legs equal, the square's sides; a measure of
     // the body given.
     {"Равнобедрен триъгълник с основа 6 cm и височина към основата 4 cm се завърта около основата си. Намерете лицето "

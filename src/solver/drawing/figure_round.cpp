@@ -111,15 +111,15 @@ Scene coneFrustumScene(const Shown& shown, double r1, double r2, double h) {
     return scene;
 }
 
-// Two cones on one base, one apex below it and one above, the triangle they
-// are turned from (the apexes and the right end of the base's diameter)
-// shaded: its sides the generators l1 and l2 and the axis c, its height to
-// the axis the radius r.
+// Two cones on one base, one apex below it and one above; the triangle they
+// are turned from (the apexes and the right end of the base's diameter) is
+// the half section: its sides the generators l1 and l2 and the axis c, its
+// height to the axis the radius r.
 Scene doubleConeScene(const Shown& shown, double r, double h1, double h2) {
     Scene scene;
     const Measures& m = shown.measures;
     const Point bottom{0, 0}, centre{0, h1}, top{0, h1 + h2}, right{r, h1}, left{-r, h1};
-    scene.fills.emplace_back(Polygon{bottom, right, top}, Ink::Faint);
+    scene.turnedHalf = {bottom, right, top};
     base(scene, centre, r, false);
     scene.line(bottom, left);
     scene.line(top, left);

@@ -646,6 +646,9 @@ constexpr Rotation rotationTable[] = {
     {"isosceles-triangle", "", "height", "cone", "", "a=d b=l ha=h", "", "", true},
     {"isosceles-triangle", "", "symmetry axis", "cone", "", "a=d b=l ha=h", "", "", true},
     {"isosceles-triangle", "", "shape base", "double-cone", "", "b=l1 b=l2 a=c ha=r"},
+    // A square or a rhombus about a diagonal: two equal cones, the figure the whole axial section.
+    {"polygon", "n=4", "diagonal", "double-cone", "", "a=l1 a=l2 n=", "γ=90°", "", true},
+    {"rhombus", "", "diagonal", "double-cone", "d1 d2", "axis=c other=d a=l1 a=l2", "", "", true},
     {"right-trapezoid", "", "isosceles leg", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l", "", "perpendicular"},
     {"right-trapezoid", "", "height", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l"},
     {"right-trapezoid", "", "shorter leg", "cone-frustum", "a b", "larger=r1 smaller=r2 h1=h c=l"},
