@@ -96,6 +96,7 @@ public:
             break;
         }
         if (!row || !solidByKey(row->body)) return;  // named as not read: the turning words stay unsupported
+        std::erase_if(named_, [&](std::size_t k) { return ownerOfQuantity(k, *solidByKey(row->body)); });
         if (std::any_of(named_.begin(), named_.end(), [&](std::size_t k) { return items_[k].meaning != row->body; }))
             return;
         for (std::size_t k : named_) r_.used[k] = true;
@@ -123,6 +124,20 @@ public:
 private:
     std::string wordAt(std::size_t k) const {
         return lowerCase(r_.text.substr(items_[k].begin, items_[k].end - items_[k].begin));
+    }
+
+    // „образуващата на конусите“: a part of the body named as a quantity's
+    // owner, where the body has a key for the part's quantity; the quantity
+    // is then the part's, and the part no solid of its own.
+    bool ownerOfQuantity(std::size_t k, const SolidRow& body) {
+        if (k < 2 || r_.used[k - 1] || !items_[k - 1].is(Role::Filler) || items_[k - 1].meaning != "of") return false;
+        Item& quantity = items_[k - 2];
+        if (r_.used[k - 2] || !quantity.is(Role::Quantity) || quantity.meaning.find('|') != std::string::npos) return false;
+        const std::string named = quantity.meaning + "|" + items_[k].meaning;
+        if (keysFor(named, body).empty()) return false;
+        quantity.meaning = named;
+        r_.used[k - 1] = r_.used[k] = true;
+        return true;
     }
 
     // Whether the item names the figure again by a shorter word („триъгълникът“, „трапецът“).

@@ -56,7 +56,7 @@ constexpr std::string_view otherNames[] = {"цилиндър с два кону�
 // its bases with its height or its leg; by its bases and the body's volume,
 // its height (the radius) asked.
 constexpr TaskPattern direct[] = {
-    {{"H", "h1", "r"}, {}, {"V", "S"}, 10},
+    {{"H", "h1", "r"}, {}, {"V", "S", "l"}, 10},
     {{"H", "h1", "l"}, {}, {"r", "V", "S"}, 10},
 };
 constexpr TaskPattern inverse[] = {
@@ -117,7 +117,7 @@ constexpr std::string_view otherNames[] = {"цилиндър с два изря�
 // Worksheets from grade 10 on: the trapezoid turned about its smaller base,
 // as the one above.
 constexpr TaskPattern direct[] = {
-    {{"h1", "m", "r"}, {}, {"V", "S"}, 10},
+    {{"h1", "m", "r"}, {}, {"V", "S", "l"}, 10},
     {{"h1", "m", "l"}, {}, {"r", "V", "S"}, 10},
 };
 constexpr TaskPattern inverse[] = {
