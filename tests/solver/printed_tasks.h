@@ -1079,6 +1079,12 @@ inline const std::vector<PrintedTask>& printedTasks() {
     // About its smaller base: a cylinder as long as the larger base with a cone cut out of it.
     {"Правоъгълен трапец с основи 6 cm и 3 cm и височина 4 cm се завърта около по-малката си основа. Намерете обема "
      "на полученото тяло.", "cylinder-without-cone", "h1=6 cm | h2=h1-3 cm | r=4 cm", "V", Solved, {"h2=3 V=80*pi"}},
+    // The unit asked before the body's volume is named.
+    {"Правоъгълен трапец с основи 8 cm и 5 cm и височина 3 cm се завърта около по-малката си основа. Колко куб. см е "
+     "обемът на полученото тяло?", "cylinder-without-cone", "h1=8 cm | h2=h1-5 cm | r=3 cm", "V", Solved, {"V=63*pi"},
+     {"unit=cm³"}},
+    {"Правоъгълен триъгълник с катети 3 dm и 4 dm се завърта около по-големия си катет. Колко куб. дм е обемът на "
+     "полученото тяло?", "cone", "r=3 dm | h=4 dm", "V", Solved, {"V=12*pi"}, {"unit=dm³"}},
     {"Правоъгълен трапец с основи 9 cm и 6 cm, височина 4 cm и по-голямо бедро 5 cm се върти около по-малката си "
      "основа. Намерете лицето на повърхнината на полученото тяло.", "cylinder-without-cone",
      "h1=9 cm | h2=h1-6 cm | r=4 cm | l=5 cm", "S", Solved, {"S=108*pi"}},

@@ -493,7 +493,9 @@ std::optional<std::string> Sentences::useAskedByUnit(Dimension dimension) const 
 
 // „Колко литра вода побира съдът?“: the one quantity measured in the unit asked.
 void Sentences::askedByUnit() {
-    if ((!r_.task.unit && !askedDimension_) || (!r_.task.asked.empty() && !unitOnlyQuestion_)) return;
+    // „Колко куб. см е обемът на полученото тяло?“ of a turned figure: the body's volume asked by name.
+    const bool askedByName = !r_.task.asked.empty() || !r_.bodyAsked.empty();
+    if ((!r_.task.unit && !askedDimension_) || (askedByName && !unitOnlyQuestion_)) return;
     const Dimension dimension = askedDimension_                ? *askedDimension_
                                 : r_.task.unit->power == 3 ? Dimension::Volume
                                 : r_.task.unit->power == 2 ? Dimension::Area
