@@ -27,6 +27,7 @@ QUANTITIES = {
     "cylinder-without-cone": "r d h1 h2 l B S1 S2 S V1 V2 V",
     "cylinder-two-cones": "r d h1 h2 H l B S1 S2 S V1 V2 V",
     "cylinder-without-two-cones": "r d h1 h2 m l S1 S2 S V1 V2 V",
+    "cone-hemisphere": "r d h H l B S1 S2 S V1 V2 V",
 }
 ANGLES = {"α", "β", "γ", "φ", "θ", "ψ"}
 

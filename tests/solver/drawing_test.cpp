@@ -408,6 +408,16 @@ std::vector<std::string> figuresAcrossMeasures() {
         tasks.push_back(std::string("pyramid-rectangle-edges a=6 b=8 h=") + h + " R=?");
         tasks.push_back(std::string("pyramid-triangle-faces a=13 b=14 c=15 h=") + h);
     }
+    // Bodies of two solids, low and wide, tall and narrow.
+    for (const char* body : {"cylinder-cone r=3 h1=5 h2=4 l=?", "cylinder-cone r=10 h1=1 h2=1 l=?",
+                             "cylinder-cone r=1 h1=20 h2=6 l=?", "cylinder-hemisphere r=3 h=5 H=?",
+                             "cylinder-hemisphere r=10 h=1", "cylinder-hemisphere r=1 h=20", "cone-hemisphere r=3 h=4 l=?",
+                             "cone-hemisphere r=10 h=1 l=?", "cone-hemisphere r=1 h=20 l=?", "cone-hemisphere r=6 H=14",
+                             "hollow-cylinder R=5 r=3 h=10", "hollow-cylinder R=10 r=9 h=1", "prism-pyramid a=6 h1=4 h2=4 k=?",
+                             "prism-pyramid a=2 h1=20 h2=1 k=?", "double-cone r=3 h1=4 h2=4 l1=?",
+                             "cylinder-without-cone r=4 h1=9 h2=3 l=?", "cylinder-two-cones r=4 h1=6 h2=3 l=?",
+                             "cylinder-without-two-cones r=4 h1=12 h2=3 l=?"})
+        tasks.push_back(body);
     for (const char* base : {"right-triangle a=3 b=4", "rhombus d1=6 d2=8", "parallelogram a=6 b=4 ha=3",
                              "triangle a=3 b=4 c=6", "isosceles-trapezoid a=10 b=4 h1=4", "right-trapezoid a=8 b=5 h1=4"})
         tasks.push_back(base);

@@ -148,7 +148,7 @@ for numbers in ("whole", "decimal"):
 # whose keys take no root or Pythagoras, and the two cones of a triangle turned
 # about a side from grade 10; every task solved to its key and read back by
 # --text; the two cones named before grade 10 stop the sheet.
-BODIES = "cylinder-cone,cylinder-hemisphere,hollow-cylinder,prism-pyramid"
+BODIES = "cylinder-cone,cylinder-hemisphere,hollow-cylinder,prism-pyramid,cone-hemisphere"
 for options in (["--grade=6", "--pi=3.14", f"--solids={BODIES}"], ["--grade=11", f"--solids={BODIES},double-cone"]):
     bodies = json.loads(run("--worksheet", "--seed=77", "--count=10", *options, "--json").stdout)
     expect(len(bodies["tasks"]) == 10 and {task["solid"] for task in bodies["tasks"]} == set(bodies["settings"]["solids"]),

@@ -364,8 +364,8 @@ TEST(Worksheet, BodiesGiveSheetsTheReaderReadsBack) {
                     }
     }
     // cylinder with cone, hemisphere or a cone cut out, hollow cylinder, prism with pyramid, two cones,
-    // and the isosceles trapezoid turned about either base
-    EXPECT_EQ(bodies, 8);
+    // the isosceles trapezoid turned about either base, and a cone with a half ball
+    EXPECT_EQ(bodies, 9);
     EXPECT_GT(grade6Tasks, 0);
     EXPECT_TRUE(faults.found.empty()) << faults.report();
     EXPECT_GE(texts.size(), tasks * 8 / 10) << texts.size() << " different of " << tasks;
@@ -777,6 +777,8 @@ const Worded wordedTasks[] = {
      "Тяло е съставено от цилиндър и конус с обща основа с радиус 3 dm. Височината на цилиндъра е 5 dm, а обемът на тялото е 57π dm³. Намерете височината и образуващата на конуса."},
     {"cylinder-hemisphere", 0, "r=3 h=5", "V2 S", PiSetting::School, Unit::Centimetre,
      "Върху основата на цилиндър с радиус 3 cm и височина 5 cm е поставено полукълбо. Намерете обема на полукълбото и лицето на повърхнината на тялото при π ≈ 3,14."},
+    {"cone-hemisphere", 0, "r=3 l=5", "h S V", PiSetting::Exact, Unit::Centimetre,
+     "Тяло е съставено от конус и полукълбо с обща основа. Радиусът на основата е 3 cm, а образуващата на конуса е 5 cm. Намерете височината на конуса, лицето на повърхнината и обема на тялото."},
     {"hollow-cylinder", 0, "R=5 t=1 h=10", "r S V", PiSetting::Exact, Unit::Centimetre,
      "Кух цилиндър има външен радиус 5 cm, дебелина на стената 1 cm и височина 10 cm. Намерете вътрешния радиус, лицето на повърхнината и обема на кухия цилиндър."},
     {"cylinder-without-cone", 0, "r=9 h1=14 h2=12", "l V2 V", PiSetting::Exact, Unit::Centimetre,

@@ -270,6 +270,11 @@ Scene cylinderWithHemisphere(const DrawingRow& row, const Shown& shown, Proporti
     return size ? cylinderWithHemisphereScene(shown, (*size)[0], (*size)[1]) : Scene{};
 }
 
+Scene coneWithHemisphere(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const auto size = bodySize(row, shown, drawn, false);
+    return size ? coneWithHemisphereScene(shown, (*size)[0], (*size)[1]) : Scene{};
+}
+
 Scene prismWithPyramid(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
     const auto size = bodySize(row, shown, drawn, true);
     return size ? prismWithPyramidScene(shown, (*size)[0], (*size)[1], (*size)[2]) : Scene{};
@@ -307,6 +312,7 @@ constexpr FigureDrawer figureDrawers[] = {
     {"cylinder with hemisphere", cylinderWithHemisphere}, {"hollow cylinder", hollowCylinder},
     {"prism with pyramid", prismWithPyramid},  {"cylinder without cone", cylinderWithoutCone},
     {"cylinder with two cones", cylinderWithTwoCones}, {"cylinder without two cones", cylinderWithoutTwoCones},
+    {"cone with hemisphere", coneWithHemisphere},
 };
 
 const FigureDrawer* figureDrawer(const SolidRow& solid) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The bodies made of two solids: a cylinder with a cone or a half ball on its
-// upper base or a cone cut out of it, a hollow cylinder, a square prism with a
-// pyramid on its top.
+// upper base or a cone cut out of it, a cone with a half ball on its base, a
+// hollow cylinder, a square prism with a pyramid on its top.
 #include <cmath>
 #include <numbers>
 
@@ -124,6 +124,23 @@ Scene cylinderWithHemisphereScene(const Shown& shown, double r, double h) {
     scene.axis = {bottom, Point{0, h + r}};
     if (segment(scene, m, "h", bottom, joint, true, {-r, 0})) scene.rightAngles.push_back({bottom, joint, right});
     segment(scene, m, "r", bottom, right, true, joint);
+    return scene;
+}
+
+// The cone's apex at the bottom, the half ball on its base; the base's back
+// half hidden by the half ball, the height and the radius inside.
+Scene coneWithHemisphereScene(const Shown& shown, double r, double h) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    const Point apex{0, 0}, joint{0, h}, right{r, h}, left{-r, h};
+    base(scene, joint, r, false);
+    scene.arc(joint, r, r, 0, pi);
+    scene.line(apex, left);
+    if (!segment(scene, m, "l", apex, right, false, joint)) scene.line(apex, right);
+    scene.dots = {apex, joint};
+    scene.axis = {apex, Point{0, h + r}};
+    if (segment(scene, m, "h", apex, joint, true, left)) scene.rightAngles.push_back({joint, apex, right});
+    segment(scene, m, "r", joint, right, true, Point{0, h + r});
     return scene;
 }
 

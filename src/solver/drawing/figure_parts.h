@@ -67,6 +67,7 @@ Scene cylinderWithoutConeScene(const Shown& shown, double r, double h1, double h
 Scene cylinderWithTwoConesScene(const Shown& shown, double r, double h1, double h2);
 Scene cylinderWithoutTwoConesScene(const Shown& shown, double r, double h1, double h2);
 Scene cylinderWithHemisphereScene(const Shown& shown, double r, double h);
+Scene coneWithHemisphereScene(const Shown& shown, double r, double h);
 Scene hollowCylinderScene(const Shown& shown, double R, double r, double h);
 Scene prismWithPyramidScene(const Shown& shown, double a, double h1, double h2);
 // On a base of any shape the tables know, its outline in the plane of x and

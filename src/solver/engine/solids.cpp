@@ -25,10 +25,10 @@ std::span<const SolidRow* const> frustums() {
 }
 
 std::span<const SolidRow* const> composedBodies() {
-    static const std::array<const SolidRow*, 8> solids{
+    static const std::array<const SolidRow*, 9> solids{
         &tables::doubleCone(),     &tables::cylinderWithCone(),    &tables::cylinderWithHemisphere(),
         &tables::prismWithPyramid(), &tables::hollowCylinder(),    &tables::cylinderWithoutCone(),
-        &tables::cylinderWithTwoCones(), &tables::cylinderWithoutTwoCones()};
+        &tables::cylinderWithTwoCones(), &tables::cylinderWithoutTwoCones(), &tables::coneWithHemisphere()};
     return solids;
 }
 

@@ -549,14 +549,16 @@ constexpr QuantityKey quantityKeyTable[] = {
     // Bodies of two solids (reader/composed.cpp): a quantity named for a part
     // („височината на конуса“) is "height|cone"; the body's own by its plain name.
     {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
-                "cylinder-two-cones cylinder-without-two-cones", "S"},
+                "cylinder-two-cones cylinder-without-two-cones cone-hemisphere", "S"},
     // A body's lateral surface is no one quantity (a hollow's is outer and inner): named, not read as S.
     {"lateral", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
-                "cylinder-two-cones cylinder-without-two-cones", ""},
+                "cylinder-two-cones cylinder-without-two-cones cone-hemisphere", ""},
     {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
-             "cylinder-two-cones cylinder-without-two-cones", "S"},
-    {"radius", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "r"},
-    {"diameter", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "d"},
+             "cylinder-two-cones cylinder-without-two-cones cone-hemisphere", "S"},
+    {"radius", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones "
+               "cone-hemisphere", "r"},
+    {"diameter", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones "
+                 "cone-hemisphere", "d"},
     {"radius", "hollow-cylinder", "R r", false, true},
     {"diameter", "hollow-cylinder", "D d", false, true},
     {"outer radius", "hollow-cylinder", "R"},
@@ -569,10 +571,17 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"diameter|hole", "hollow-cylinder", "d"},
     {"outer lateral", "hollow-cylinder", "S1"},
     {"inner lateral", "hollow-cylinder", "S2"},
-    {"height", "cylinder-hemisphere hollow-cylinder", "h"},
+    {"height", "cylinder-hemisphere hollow-cylinder cone-hemisphere", "h"},
     {"length", "hollow-cylinder", "h"},
-    {"height|body", "cylinder-cone cylinder-hemisphere prism-pyramid", "H"},
-    {"slant", "cylinder-cone", "l"},
+    {"height|body", "cylinder-cone cylinder-hemisphere prism-pyramid cone-hemisphere", "H"},
+    {"slant", "cylinder-cone cone-hemisphere", "l"},
+    {"slant|cone", "cone-hemisphere", "l"},
+    {"height|cone", "cone-hemisphere", "h"},
+    {"volume|cone", "cone-hemisphere", "V1"},
+    {"volume|hemisphere", "cone-hemisphere", "V2"},
+    {"lateral|cone", "cone-hemisphere", "S1"},
+    {"surface|hemisphere", "cone-hemisphere", "S2"},
+    {"area|hemisphere", "cone-hemisphere", "S2"},
     {"slant|cone", "cylinder-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "l"},
     {"height|cylinder", "cylinder-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "h1"},
     {"height|cone", "cylinder-cone cylinder-without-cone cylinder-two-cones cylinder-without-two-cones", "h2"},
@@ -598,7 +607,7 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"apothem", "prism-pyramid", "k"},
     {"apothem|pyramid", "prism-pyramid", "k"},
     {"face height", "prism-pyramid", "k"},
-    {"base area", "cylinder-cone cylinder-hemisphere prism-pyramid hollow-cylinder", "B"},
+    {"base area", "cylinder-cone cylinder-hemisphere prism-pyramid hollow-cylinder cone-hemisphere", "B"},
     {"radius", "double-cone", "r"},
     {"diameter", "double-cone", "d"},
     {"height|cone", "double-cone", "h1 h2"},
@@ -694,6 +703,7 @@ constexpr std::string_view sharedQuantityTable[] = {"radius", "diameter", "edge"
 constexpr ComposedBody composedBodyTable[] = {
     {"cylinder", "cone", "cylinder-cone"},
     {"cylinder", "hemisphere", "cylinder-hemisphere"},
+    {"cone", "hemisphere", "cone-hemisphere"},
     {"prism", "pyramid", "prism-pyramid", "", "n=4", true},
     {"cube", "pyramid", "prism-pyramid", "h1=a", "n=4"},
     // „два конуса с обща основа“: a part named twice over by the number.

@@ -186,6 +186,68 @@ constexpr Registration registration{
 };
 }  // namespace cylinder_hemisphere
 
+// A half ball on a cone's base, the cone's apex below (an ice-cream cone):
+// the common base is inside, so the surface is the cone's wall and the half sphere.
+namespace cone_hemisphere {
+constexpr QuantityRow quantities[] = {
+    {"r",  "радиус на общата основа",         Length, "радиуса на общата основа"},
+    {"d",  "диаметър на общата основа",       Length, "диаметъра на общата основа"},
+    {"h",  "височина на конуса",              Length, "височината на конуса"},
+    {"H",  "височина на тялото",              Length, "височината"},
+    {"l",  "образуваща на конуса",            Length, "образуващата на конуса"},
+    {"B",  "лице на общата основа",           Area,   "лицето на общата основа"},
+    {"S1", "околна повърхнина на конуса",     Area,   "околната повърхнина на конуса"},
+    {"S2", "повърхнина на полусферата",       Area,   "повърхнината на полусферата"},
+    {"S",  "лице на повърхнината на тялото",  Area,   "лицето на повърхнината"},
+    {"V1", "обем на конуса",                  Volume, "обема на конуса"},
+    {"V2", "обем на полукълбото",             Volume, "обема на полукълбото"},
+    {"V",  "обем на тялото",                  Volume, "обема"},
+};
+constexpr RelationRow relations[] = {
+    {"d = 2r", {"r = d : 2"}},
+    {"B = π·r²", {"r² = B : π"}},
+    {"H = h + r", {"H = h + r", "h = H − r", "r = H − h"}, "височината на тялото е височината на конуса и радиусът на полукълбото"},
+    {"l² = r² + h²", {"l = √(r² + h²)", "r = √(l² − h²)", "h = √(l² − r²)"},
+     "образуващата l е хипотенуза в правоъгълния триъгълник с катети r и h, затова е по-дълга от тях", Pythagoras},
+    {"S1 = π·r·l", {"l = S1 : (π·r)", "r = S1 : (π·l)"}},
+    {"S2 = 2π·r²", {"r² = S2 : (2π)"}},
+    {"S = S1 + S2", {"S = S1 + S2", "S1 = S − S2", "S2 = S − S1"},
+     "повърхнината на тялото е околната повърхнина на конуса и полусферата", 0, {},
+     "Общата основа е вътре в тялото, затова повърхнината е околната повърхнина на конуса и полусферата"},
+    {"V1 = π·r²·h : 3", {"h = 3V1 : (π·r²)", "r² = 3V1 : (π·h)"}},
+    {"V2 = 2π·r³ : 3", {"r³ = 3V2 : (2π)"}},
+    {"V = V1 + V2", {"V = V1 + V2", "V1 = V − V2", "V2 = V − V1"}, "обемът на тялото е сборът от обемите на конуса и на полукълбото"},
+};
+constexpr std::string_view base[] = {"r", "h"};
+constexpr std::string_view otherNames[] = {"конус с полукълбо", "конус и полукълбо"};
+// Worksheets: the radius with the cone's height, its generator or the body's
+// height; the body's volume with the radius, the cone's height asked.
+constexpr TaskPattern direct[] = {
+    {{"r", "h"}, {}, {"l", "V", "S", "H"}},
+    {{"r", "h"}, {}, {"V1", "V2", "S1", "S2"}},
+    {{"r", "l"}, {}, {"h", "V", "S"}},
+    {{"r", "H"}, {}, {"h", "l", "V"}},
+};
+constexpr TaskPattern inverse[] = {
+    {{"r", "V"}, {"h"}, {"l", "S"}},
+};
+constexpr WordedGivens worded[] = {
+    {{"r", "h"}, "Върху основата на конус с радиус {r} и височина {h} е поставено полукълбо."},
+    {{"r", "l"}, "Тяло е съставено от конус и полукълбо с обща основа. Радиусът на основата е {r}, а образуващата на конуса е {l}."},
+    {{"r", "H"}, "Тяло е съставено от конус и полукълбо с обща основа с радиус {r}. Височината на тялото е {H}."},
+    {{"r", "V"}, "Върху основата на конус с радиус {r} е поставено полукълбо. Обемът на тялото е {V}."},
+};
+// The radius and the cone's height legs of a right triangle with whole sides: a whole generator.
+constexpr MeasureDrawn wholeGenerator[] = {{{"r", "h"}, Drawn::RightLegs}};
+constexpr MeasureChoice measures[] = {{.measures = wholeGenerator}};
+constexpr Registration registration{
+    .picture = {},
+    .drawing = {.figure = "cone with hemisphere", .proportions = {"r", "h"},
+                .withoutNet = "Полусферата няма развивка: тя не може да се разгъне в равнина, без да се разтегне или скъса."},
+    .worksheet = {.direct = direct, .inverse = inverse, .measures = measures, .worded = worded},
+};
+}  // namespace cone_hemisphere
+
 namespace hollow_cylinder {
 constexpr ConditionRow innerSmaller[1] = {
     {"r < R", "радиуси R и r", "вътрешният радиус r трябва да е по-малък от външния R"},
@@ -334,6 +396,15 @@ const SolidRow& cylinderWithHemisphere() {
     using namespace cylinder_hemisphere;
     static constexpr SolidRow table{.key = "cylinder-hemisphere", .name = "цилиндър с полукълбо върху основата",
                                     .genitive = "на тялото", .single = "тяло от цилиндър и полукълбо",
+                                    .gender = Gender::Neuter, .quantities = quantities, .relations = relations,
+                                    .base = base, .otherNames = otherNames, .registration = &registration};
+    return table;
+}
+
+const SolidRow& coneWithHemisphere() {
+    using namespace cone_hemisphere;
+    static constexpr SolidRow table{.key = "cone-hemisphere", .name = "конус с полукълбо върху основата",
+                                    .genitive = "на тялото", .single = "тяло от конус и полукълбо",
                                     .gender = Gender::Neuter, .quantities = quantities, .relations = relations,
                                     .base = base, .otherNames = otherNames, .registration = &registration};
     return table;

@@ -28,6 +28,7 @@ const SolidRow& doubleCone();
 // Two solids on a common base, and a hollow one (composed.cpp).
 const SolidRow& cylinderWithCone();
 const SolidRow& cylinderWithHemisphere();
+const SolidRow& coneWithHemisphere();
 const SolidRow& hollowCylinder();
 const SolidRow& cylinderWithoutCone();
 const SolidRow& prismWithPyramid();
