@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "problems_markup.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string_view>
 #include <utility>
@@ -94,7 +95,7 @@ void writeSolidChoice(std::ostream& html) {
                  << (calculators ? layout::twipsToPixels(calculators->width) : own.width) << "\" height=\""
                  << (calculators ? layout::twipsToPixels(calculators->height) : own.height) << "\" alt=\"\">";
         }
-        html << "<span>" << escaped(solver::hyphenated(solid->name)) << "</span></label>\n";
+        html << "<span>" << escaped(solver::hyphenated(solver::pictureName(*solid))) << "</span></label>\n";
     }
     html << "</div>\n";
     // A prism's or a pyramid's base of another shape (the polygon's other
@@ -103,10 +104,11 @@ void writeSolidChoice(std::ostream& html) {
         const auto variants = solver::variantsOf(*solid);
         if (variants.size() < 2) continue;
         html << "<div class=\"setting base-choice\" id=\"base-choice-" << solid->key << "\" data-family=\"" << solid->key
-             << "\"" << (solid == solids.front() ? "" : " hidden") << "><label for=\"base-" << solid->key
-             << "\">Основа</label><select id=\"base-" << solid->key << "\" data-family=\"" << solid->key << "\">";
+             << "\"" << (solid == solids.front() ? "" : " hidden") << "><label for=\"base-" << solid->key << "\">"
+             << solver::variantsCaption(*solid) << "</label><select id=\"base-" << solid->key << "\" data-family=\""
+             << solid->key << "\">";
         for (const SolidRow* variant : variants)
-            html << "<option value=\"" << variant->key << "\">" << escaped(variant->variant) << "</option>";
+            html << "<option value=\"" << variant->key << "\">" << escaped(solver::variantName(*variant)) << "</option>";
         html << "</select></div>\n";
     }
     html << "</fieldset>\n";
@@ -170,8 +172,9 @@ void writeQuantities(std::ostream& html) {
     std::vector<const SolidRow*> solids;
     for (const SolidRow* offered : solver::pictured())
         for (const SolidRow* variant : solver::variantsOf(*offered)) solids.push_back(variant);
-    // The bodies of two solids, which a task's text reaches: fields of their own, no picture.
-    solids.insert(solids.end(), solver::composedBodies().begin(), solver::composedBodies().end());
+    // Any body of two solids no picture offers, which a task's text reaches: fields of its own.
+    for (const SolidRow* body : solver::composedBodies())
+        if (std::find(solids.begin(), solids.end(), body) == solids.end()) solids.push_back(body);
     for (const SolidRow* each : solids) {
         const SolidRow& solid = *each;
         html << "<fieldset class=\"quantities\" id=\"fields-" << solid.key << "\" data-solid=\"" << solid.key << "\""

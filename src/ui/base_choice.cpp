@@ -31,7 +31,11 @@ void BaseChoice::offer(const solver::SolidRow& offered) {
     const QSignalBlocker quiet(list_);
     variants_ = solver::variantsOf(offered);
     list_->clear();
-    for (const solver::SolidRow* variant : variants_) list_->addItem(fromUtf8(variant->variant), fromUtf8(variant->key));
+    for (const solver::SolidRow* variant : variants_)
+        list_->addItem(fromUtf8(solver::variantName(*variant)), fromUtf8(variant->key));
+    const QString caption = fromUtf8(solver::variantsCaption(offered));
+    caption_->setText(QLatin1Char('&') + caption + QLatin1Char(':'));
+    list_->setAccessibleName(caption);
     list_->setCurrentIndex(0);
     setVisible(variants_.size() > 1);
 }

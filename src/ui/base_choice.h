@@ -3,7 +3,8 @@
 // The base of the solid chosen by its picture, where it may have one of other
 // shapes: a right prism on a regular polygon, a rhombus, a right triangle…;
 // a pyramid on those with all lateral edges equal or with its faces at equal
-// angles to the base. Hidden, with its caption, for a solid of one kind.
+// angles to the base; or the body of two solids under the bodies' picture
+// („Вид тяло“). Hidden, with its caption, for a solid of one kind.
 
 #include <QWidget>
 

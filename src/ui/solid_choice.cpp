@@ -59,11 +59,11 @@ int linesOf(const QString& name, const QFontMetrics& metrics, int width) {
 QSize cellFor(const QFontMetrics& metrics) {
     int widest = pictureRoom.width();
     for (const solver::SolidRow* solid : solver::pictured())
-        for (const QString& word : fromUtf8(solid->name).split(QLatin1Char(' ')))
+        for (const QString& word : fromUtf8(solver::pictureName(*solid)).split(QLatin1Char(' ')))
             widest = std::max(widest, metrics.horizontalAdvance(word));
     int lines = 1;
     for (const solver::SolidRow* solid : solver::pictured())
-        lines = std::max(lines, linesOf(fromUtf8(solid->name), metrics, widest));
+        lines = std::max(lines, linesOf(fromUtf8(solver::pictureName(*solid)), metrics, widest));
     return {widest + 16, pictureRoom.height() + lines * metrics.lineSpacing() + 12};
 }
 
@@ -86,7 +86,7 @@ SolidChoice::SolidChoice(QWidget* parent) : QListWidget(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const qreal ratio = devicePixelRatioF();
     for (const solver::SolidRow* solid : solver::pictured()) {
-        auto* item = new QListWidgetItem(pictureOf(*solid, ratio), fromUtf8(solid->name), this);
+        auto* item = new QListWidgetItem(pictureOf(*solid, ratio), fromUtf8(solver::pictureName(*solid)), this);
         item->setData(Qt::UserRole, fromUtf8(solid->key));
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }

@@ -354,11 +354,12 @@ QStringList laptopFaults(ProblemsWindow& window, const QString& task) {
     return faults;
 }
 
-// The school tasks, then the frustums'.
+// The school tasks, then the frustums' and the bodies', each chosen by its picture.
 const std::vector<solver::testing::SchoolTask>& tableTasks() {
     static const std::vector<solver::testing::SchoolTask> tasks = [] {
         std::vector<solver::testing::SchoolTask> all = solver::testing::schoolTasks();
         all.insert(all.end(), solver::testing::frustumTasks().begin(), solver::testing::frustumTasks().end());
+        all.insert(all.end(), solver::testing::bodyTasks().begin(), solver::testing::bodyTasks().end());
         return all;
     }();
     return tasks;
@@ -655,7 +656,7 @@ private slots:
                      QStringLiteral("вмъкни ") + sign);
         QAccessibleInterface* solids = QAccessible::queryAccessibleInterface(window.findChild<QListWidget*>("solids"));
         QCOMPARE(solids->text(QAccessible::Name), QStringLiteral("Тяло"));
-        QCOMPARE(solids->childCount(), 10);
+        QCOMPARE(solids->childCount(), 11);
         window.solve();
         QAccessibleInterface* announcement =
             QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(QStringLiteral("Announcement")));
@@ -860,18 +861,23 @@ private slots:
         window.showText(QStringLiteral("Около куб с ръб 2 cm е описана сфера. Намерете лицето на сферата."));
         QCOMPARE(plain(beside(window, "Sc")->text()), QStringLiteral("12π ≈ 37,7 cm² (търси се)"));
         QCOMPARE(solids->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("cube"));
-        // A body no picture shows: no picture taken, the body's own fields,
-        // kept when the pictures take the focus (they used to take the first,
-        // and the cube's fields showed the body's numbers).
+        // A body of two solids: the bodies' picture taken, the body chosen in
+        // their list, its own fields, kept when the pictures take the focus
+        // (they used to take the first, and the cube's fields showed the body's numbers).
         window.showText(QStringLiteral("Правоъгълен триъгълник с катети 6 cm и 8 cm се завърта около хипотенузата си. "
                                        "Намерете обема на полученото ротационно тяло."));
-        QCOMPARE(solids->currentRow(), -1);
+        QCOMPARE(solids->currentItem()->text(), QStringLiteral("съставно тяло"));
+        const auto* bodies = window.findChild<QComboBox*>(QStringLiteral("base"));
+        QVERIFY(bodies->isVisible());
+        QCOMPARE(bodies->currentData().toString(), QStringLiteral("double-cone"));
+        QCOMPARE(bodies->accessibleName(), QStringLiteral("Вид тяло"));
         QCOMPARE(givenField(window, "l1")->text(), QStringLiteral("6 cm"));
         QCOMPARE(plain(beside(window, "V")->text()), QStringLiteral("384π/5 ≈ 241,27 cm³ (≈ 0,24 l) (търси се)"));
+        const int bodiesRow = solids->currentRow();
         givenField(window, "l1")->setFocus(Qt::TabFocusReason);
         const_cast<QListWidget*>(solids)->setFocus(Qt::BacktabFocusReason);
         QVERIFY(solids->hasFocus());
-        QCOMPARE(solids->currentRow(), -1);
+        QCOMPARE(solids->currentRow(), bodiesRow);
         QVERIFY(givenField(window, "l1"));
         QCOMPARE(plain(beside(window, "c")->text()), QStringLiteral("10 cm"));
         // Two solids of which neither is about the other: the words not understood named.

@@ -22,7 +22,7 @@
 // on A4 (printed to PDF, measured with pdftoppm); no Content-Security-Policy
 // violation and no script error; the calculator's „Реши като задача“ opens
 // its panel as a task, under whose solution the figure stands; offline
-// after the first visit. On the phones: all ten solids on the first screen,
+// after the first visit. On the phones: all eleven pictures on the first screen,
 // nothing to scroll sideways, every control at least 44 pixels, field text at
 // least 16 pixels, the figure's labels at least 12.
 import { execFileSync } from 'node:child_process';
@@ -446,16 +446,24 @@ async function theFieldsOfUse(page, user, site) {
   check(shown.usesOpen && /^60\s?cm$/.test(read), `${user.name}: a task's text with the sum of edges fills E, open`,
     JSON.stringify([read, shown.usesOpen]));
 
-  // A body of two solids by its address: its own fields, no picture taken.
-  await page.goto(`${site.url}zadachi.html?solid=cylinder-cone&r=3&h1=5&h2=4`);
-  shown = await solved(page);
-  const body = await page.evaluate(() => [
-    document.getElementById('fields-cylinder-cone').hidden,
-    document.querySelectorAll('input[name="solid"]:checked').length,
-  ]);
-  const bodyVolume = shown.solutions[0]?.values.find(([key]) => key === 'V');
-  check(!body[0] && body[1] === 0 && bodyVolume && bodyVolume[2] === '57*pi',
-    `${user.name}: ?solid=cylinder-cone: its fields, no picture, V = 57π`, JSON.stringify([body, bodyVolume]));
+  // A body of two solids by its address: its own fields, the bodies' picture
+  // taken and the body chosen in their list, „Вид тяло“.
+  for (const [address, solid, volume] of [['solid=cylinder-cone&r=3&h1=5&h2=4', 'cylinder-cone', '57*pi'],
+    ['solid=cone-hemisphere&r=3&h=4', 'cone-hemisphere', '30*pi']]) {
+    await page.goto(`${site.url}zadachi.html?${address}`);
+    shown = await solved(page);
+    const body = await page.evaluate((key) => ({
+      hidden: document.getElementById(`fields-${key}`).hidden,
+      picture: document.querySelector('input[name="solid"]:checked')?.value,
+      caption: document.querySelector('label[for="base-cylinder-cone"]').textContent,
+      listed: document.getElementById('base-cylinder-cone').value,
+      listShown: !document.getElementById('base-choice-cylinder-cone').hidden,
+    }), solid);
+    const bodyVolume = shown.solutions[0]?.values.find(([key]) => key === 'V');
+    check(!body.hidden && body.picture === 'cylinder-cone' && body.caption === 'Вид тяло' && body.listed === solid &&
+      body.listShown && bodyVolume && bodyVolume[2] === volume,
+      `${user.name}: ?${address}: its fields, the bodies' picture, V = ${volume}`, JSON.stringify([body, bodyVolume]));
+  }
 }
 
 async function axeFindsNothing(page, user, when) {
@@ -653,7 +661,7 @@ async function fromTheCalculator(page, user, site) {
   }
 }
 
-// On a phone: all ten solids (the eight and the two frustums) on the first screen, nothing to scroll
+// On a phone: all eleven pictures (the eight, the two frustums, the bodies) on the first screen, nothing to scroll
 // sideways, every control big enough to tap, field text at least 16 pixels.
 function phoneFaults() {
   const wrong = [];
@@ -663,7 +671,7 @@ function phoneFaults() {
   const solids = [...document.querySelectorAll('.solid')];
   const lowest = Math.max(...solids.map((solid) => solid.getBoundingClientRect().bottom));
   const pictured = document.querySelectorAll('input[name="solid"]').length;
-  if (solids.length !== 10 || pictured !== 10 || lowest > innerHeight)
+  if (solids.length !== 11 || pictured !== 11 || lowest > innerHeight)
     wrong.push(`${solids.length} solids, the last ending at ${lowest} of ${innerHeight}`);
   const shown = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden';
   const controls = [...document.querySelectorAll('.solid, .field input, select, button, header a')].filter(shown);
@@ -750,7 +758,7 @@ async function run(user) {
       await page.goto(`${site.url}zadachi.html?solid=cone&r=3&h=4`);
       await solved(page);
       const wrong = await page.evaluate(phoneFaults);
-      check(wrong.length === 0, `${user.name}: all ten solids on the first screen, made for the phone, every control 44 pixels`,
+      check(wrong.length === 0, `${user.name}: all eleven pictures on the first screen, made for the phone, every control 44 pixels`,
         wrong.join('\n    '));
       await axeFindsNothing(page, user, 'with a solution showing');
       await typedTasks(page, user, site, tasks.filter((t) => t.status === 'solved' && /[π√]/.test(t.task)));

@@ -17,7 +17,7 @@ BUILD_DIR="$build_dir" WASM_BUILD_DIR="$wasm_dir" scripts/web_build.sh
 cmake --build "$build_dir" --target stereometry_web_cases stereometry_solver_tasks stereometry_answer_cases \
     stereometry_printed_tasks stereometry-solve
 "$build_dir/tests/stereometry_web_cases" "$wasm_dir/web_cases.json"
-"$build_dir/tests/stereometry_solver_tasks" "$wasm_dir/school_tasks.json" --frustums
+"$build_dir/tests/stereometry_solver_tasks" "$wasm_dir/school_tasks.json" --frustums --bodies
 "$build_dir/tests/stereometry_answer_cases" "$wasm_dir/answer_cases.json"
 "$build_dir/tests/stereometry_printed_tasks" "$wasm_dir/printed_tasks.json" --frustums
 tests/web/node_modules.sh

@@ -160,6 +160,10 @@ struct Registration {
     // ("cone-frustum"), shown at `pictureSize`.
     std::string_view picture;
     PictureSize pictureSize = {};
+    // A picture that offers the bodies of two solids, this one first: the name
+    // under it, and the caption of the list of the bodies under the pictures.
+    std::string_view offeredName = {};
+    std::string_view listCaption = {};
     bool plane = false;        // a plane figure: its lengths may be given as 3√3
     DrawingRow drawing = {};
     WorksheetRow worksheet = {};

@@ -7,6 +7,12 @@
 #include "engine/tables/tables.h"
 
 namespace solver {
+namespace {
+
+// The picture that offers the bodies of two solids.
+bool offersBodies(const SolidRow& solid) { return solid.registration && !solid.registration->offeredName.empty(); }
+
+}  // namespace
 
 std::span<const SolidRow> allSolids() {
     static const std::array solids{tables::cube(),     tables::box(),      tables::prism(), tables::pyramid(),
@@ -37,6 +43,8 @@ std::span<const SolidRow* const> pictured() {
         std::vector<const SolidRow*> all;
         for (const SolidRow& solid : allSolids()) all.push_back(&solid);
         all.insert(all.end(), frustums().begin(), frustums().end());
+        for (const SolidRow* body : composedBodies())
+            if (offersBodies(*body)) all.push_back(body);
         return all;
     }();
     return solids;
@@ -66,6 +74,9 @@ const SolidRow* solidByKey(std::string_view key) {
 
 std::vector<const SolidRow*> variantsOf(const SolidRow& offered) {
     std::vector<const SolidRow*> variants{&offered};
+    if (offersBodies(offered))
+        for (const SolidRow* body : composedBodies())
+            if (body != &offered) variants.push_back(body);
     for (const SolidRow* solid : solidsOnBases())
         if (solid->family == offered.key) variants.push_back(solid);
     if (offered.registration && offered.registration->plane && !offered.variant.empty())
@@ -74,11 +85,21 @@ std::vector<const SolidRow*> variantsOf(const SolidRow& offered) {
 }
 
 const SolidRow& offeredBy(const SolidRow& solid) {
-    for (const SolidRow& offered : allSolids())
-        for (const SolidRow* variant : variantsOf(offered))
-            if (variant == &solid) return offered;
+    for (const SolidRow* offered : pictured())
+        for (const SolidRow* variant : variantsOf(*offered))
+            if (variant == &solid) return *offered;
     return solid;
 }
+
+std::string_view pictureName(const SolidRow& offered) {
+    return offersBodies(offered) ? offered.registration->offeredName : offered.name;
+}
+
+std::string_view variantsCaption(const SolidRow& offered) {
+    return offersBodies(offered) ? offered.registration->listCaption : "Основа";
+}
+
+std::string_view variantName(const SolidRow& variant) { return variant.variant.empty() ? variant.name : variant.variant; }
 
 const SolidRow* solidOnBase(std::string_view family, std::string_view base, std::string_view apex) {
     for (const SolidRow* solid : solidsOnBases()) {

@@ -186,17 +186,24 @@ std::span<const SolidRow* const> solidsOnBases();
 std::span<const SolidRow* const> frustums();
 // The bodies made of two solids: two cones on one base (a triangle turned
 // about a side), a solid with another on its base, a hollow one. Found by
-// their keys and by the reader; not offered by a picture.
+// their keys and by the reader; offered all by one picture, the one whose
+// registration names it („съставно тяло“).
 std::span<const SolidRow* const> composedBodies();
 // The solids the window and the pages offer by their pictures, in their
-// order: the eight, then the frustums.
+// order: the eight, the frustums, then the picture of the bodies.
 std::span<const SolidRow* const> pictured();
 // The kinds a solid offered by its picture stands for, itself first: a right
 // prism, then the prisms on bases of other shapes; a regular polygon, then the
-// other bases as plane figures. Only itself where it has no others.
+// other bases as plane figures; the picture of the bodies, then the other
+// bodies. Only itself where it has no others.
 std::vector<const SolidRow*> variantsOf(const SolidRow& offered);
 // The solid whose picture offers this one (itself, for one of allSolids()).
 const SolidRow& offeredBy(const SolidRow& solid);
+// The name under a solid's picture, and the caption of the list of the kinds
+// it offers („Основа“, „Вид тяло“); each kind's name in that list.
+std::string_view pictureName(const SolidRow& offered);
+std::string_view variantsCaption(const SolidRow& offered);
+std::string_view variantName(const SolidRow& variant);
 // The solid of a family ("prism", "pyramid") on a base ("rhombus"), with the
 // apex of a pyramid where `apex` says ("edges": over the centre of the
 // circumscribed circle, "faces": of the inscribed one); null for none.

@@ -63,8 +63,12 @@ constexpr WordedGivens worded[] = {
 // The radius and the cone's height legs of a right triangle with whole sides: a whole generator.
 constexpr MeasureDrawn wholeGenerator[] = {{{"r", "h2"}, Drawn::RightLegs}, {{"h1"}, Drawn::Length, 2, 12}};
 constexpr MeasureChoice measures[] = {{.measures = wholeGenerator}};
+// The picture of the bodies of two solids: a cone on a cylinder.
 constexpr Registration registration{
-    .picture = {},
+    .picture = "bodies",
+    .pictureSize = {45, 80},
+    .offeredName = "съставно тяло",
+    .listCaption = "Вид тяло",
     .drawing = {.figure = "cylinder with cone", .proportions = {"r", "h1", "h2"},
                 .withoutNet = "Развивката на тялото е от частите му: кръг, правоъгълник и кръгов сектор."},
     .worksheet = {.direct = direct, .inverse = inverse, .measures = measures, .worded = worded},
