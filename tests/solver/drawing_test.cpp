@@ -583,8 +583,9 @@ TEST(DrawingTest, AnglesAreMarkedOnTheCylinderAndTheFrustums) {
         }
         EXPECT_EQ(arcs, angles);
         for (const char* key : {"α", "φ"})
-            if (std::none_of(row.labelled.begin(), row.labelled.end(), [&](const auto& l) { return l.first == key; }))
+            if (std::none_of(row.labelled.begin(), row.labelled.end(), [&](const auto& l) { return l.first == key; })) {
                 EXPECT_FALSE(named(root, key, "")) << key;
+            }
     }
 }
 

@@ -112,17 +112,28 @@ void expectAlso(const PrintedTask& task, const ReadTask& read) {
     const auto has = [&](std::string_view what) {
         return std::any_of(task.also.begin(), task.also.end(), [&](std::string_view a) { return a.starts_with(what); });
     };
-    if (!has("pi=")) EXPECT_FALSE(read.pi);
-    if (!has("unit=")) EXPECT_FALSE(read.unit) << read.unit->symbol;
-    if (!has("digits=")) EXPECT_FALSE(read.digits);
+    if (!has("pi=")) {
+        EXPECT_FALSE(read.pi);
+    }
+    if (!has("unit=")) {
+        EXPECT_FALSE(read.unit) << read.unit->symbol;
+    }
+    if (!has("digits=")) {
+        EXPECT_FALSE(read.digits);
+    }
     // A figure turned is half of the body's axial section unless the row says otherwise; no other task turns one.
     const bool turns = task.text.find("завърт") != std::string::npos || task.text.find("се върти") != std::string::npos ||
                        task.text.find("въртене") != std::string::npos;
-    if (!turnedListed)
+    if (!turnedListed) {
         EXPECT_EQ(turnedName(read.turned), turns && read.status != ReadStatus::Unread ? "half section" : "none");
-    if (!ignoredListed) EXPECT_TRUE(read.ignored.empty()) << read.ignored.front().words;
+    }
+    if (!ignoredListed) {
+        EXPECT_TRUE(read.ignored.empty()) << read.ignored.front().words;
+    }
     const bool clean = task.status != Printed::Unread && task.status != Printed::Awaiting;
-    if (!unreadListed && clean) EXPECT_TRUE(read.unread.empty()) << read.unread.front().words;
+    if (!unreadListed && clean) {
+        EXPECT_TRUE(read.unread.empty()) << read.unread.front().words;
+    }
 }
 
 class PrintedTaskTest : public ::testing::TestWithParam<PrintedTask> {};
@@ -133,9 +144,12 @@ TEST_P(PrintedTaskTest, ReadsAsPrinted) {
     EXPECT_EQ(read.solid, task.solid) << read.message;
     EXPECT_EQ(givensText(read), task.givens);
     EXPECT_EQ(askedText(read), task.asked);
-    if (task.status != Printed::Awaiting)
+    if (task.status != Printed::Awaiting) {
         EXPECT_EQ(read.status == ReadStatus::Unread, task.status == Printed::Unread) << read.message;
-    if (read.status == ReadStatus::Unread) EXPECT_FALSE(read.message.empty());
+    }
+    if (read.status == ReadStatus::Unread) {
+        EXPECT_FALSE(read.message.empty());
+    }
     expectAlso(task, read);
     // The words each given came from are the text's own bytes.
     for (const ReadGiven& given : read.givens) {

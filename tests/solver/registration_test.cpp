@@ -113,10 +113,12 @@ void expectSheetTasksOnBase(const SolidRow& solid) {
                 said += tasks->onBase.base.find("{" + std::string(key) + "}") != std::string_view::npos;
             }
             EXPECT_EQ(said, std::size_t(std::count(tasks->onBase.base.begin(), tasks->onBase.base.end(), '{')));
-            for (std::string_view key : pattern.sought)
-                if (!key.empty()) EXPECT_GE(quantityIndex(solid, key), 0) << key;
-            for (std::string_view key : pattern.more)
-                if (!key.empty()) EXPECT_GE(quantityIndex(solid, key), 0) << key;
+            for (std::string_view key : pattern.sought) {
+                if (!key.empty()) { EXPECT_GE(quantityIndex(solid, key), 0) << key; }
+            }
+            for (std::string_view key : pattern.more) {
+                if (!key.empty()) { EXPECT_GE(quantityIndex(solid, key), 0) << key; }
+            }
         }
     for (Numbers numbers : {Numbers::Whole, Numbers::Decimal})
         for (std::uint64_t seed = 1; seed <= 20; ++seed) {

@@ -244,7 +244,9 @@ TEST(QuantitiesOfUse, AreWrittenWithTheirUnits) {
         ASSERT_TRUE(q) << row.task << " " << row.key;
         EXPECT_EQ(q->text.substr(0, row.text.size()), row.text) << row.task;
         EXPECT_EQ(q->unit, row.unit) << row.task;
-        if (!row.firstStep.empty()) EXPECT_EQ(outcome.solutions.front().steps.front(), row.firstStep) << row.task;
+        if (!row.firstStep.empty()) {
+            EXPECT_EQ(outcome.solutions.front().steps.front(), row.firstStep) << row.task;
+        }
     }
 }
 

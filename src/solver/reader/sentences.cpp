@@ -418,7 +418,7 @@ void Sentences::ask(const std::string& key, std::size_t begin, std::size_t end, 
     if (key.empty() || !keyFits(key, solid_)) return unread(begin, end);
     for (const ReadAsked& a : r_.task.asked)
         if (a.key == key) return;
-    r_.task.asked.push_back({key, pieceOf(r_, begin, end)});
+    r_.task.asked.push_back({key, pieceOf(r_, begin, end), {}});
 }
 
 // What the sentence left: names without a number (asked where it asks, else
@@ -522,7 +522,7 @@ void Sentences::askInItsPlace(const std::string& key) {
     if (std::any_of(asked.begin(), asked.end(), [&](const ReadAsked& a) { return a.key == key; })) return;
     const auto later = std::find_if(asked.begin(), asked.end(),
                                     [&](const ReadAsked& a) { return a.from.span.begin > unitFrom_.span.begin; });
-    asked.insert(later, {key, unitFrom_});
+    asked.insert(later, {key, unitFrom_, {}});
 }
 
 void readSentences(Reading& reading) {

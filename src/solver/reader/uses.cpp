@@ -190,7 +190,7 @@ private:
             unread(begin, end, false);
             return true;
         }
-        r_.task.asked.push_back({keys.front(), pieceOf(r_, begin, end)});
+        r_.task.asked.push_back({keys.front(), pieceOf(r_, begin, end), {}});
         return true;
     }
 
@@ -362,7 +362,7 @@ private:
         const std::size_t begin = items_[part].begin, end = items_[std::max(part, words.back())].end;
         const std::vector<std::string> keys = keysFor("fill", *r_.solid);
         if (keys.size() != 1 || !keyFits(keys.front(), *r_.withUses)) return unread(begin, end, false);
-        r_.task.asked.push_back({keys.front(), pieceOf(r_, begin, end)});
+        r_.task.asked.push_back({keys.front(), pieceOf(r_, begin, end), {}});
     }
 
     // „Стените ще се боядисват …“: in a sentence that asks nothing, the task's
