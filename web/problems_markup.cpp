@@ -127,7 +127,11 @@ void writeSelect(std::ostream& html, std::string_view id, std::string_view label
 // digits shown; under them, what is wrong with one the address gave.
 void writeSettings(std::ostream& html) {
     html << "<div id=\"settings\">\n";
-    writeSelect(html, "unit", "Мерна единица", {{"", "без"}, {"mm", "mm"}, {"cm", "cm"}, {"dm", "dm"}, {"m", "m"}}, "");
+    // „като в данните“, as the window says: the results in the unit of the first given that has one.
+    std::vector<std::pair<std::string, std::string>> units;
+    for (const solver::UnitChoice& choice : solver::unitChoices())
+        units.emplace_back(choice.unit ? std::string(solver::unitSymbol(*choice.unit)) : "", choice.label);
+    writeSelect(html, "unit", "Мерна единица", units, "");
     writeSelect(html, "pi", "Число π", {{"exact", "точно"}, {"3.14", "3,14"}, {"3.141592", "3,141592"}}, "exact");
     std::vector<std::pair<std::string, std::string>> grades;
     for (const solver::GradeChoice& choice : solver::gradeChoices())

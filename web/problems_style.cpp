@@ -49,7 +49,7 @@ std::string sharedRules() {
     return css.str();
 }
 
-// The solids: two columns of four on a phone, each its picture and name.
+// The solids: two columns on a phone, each its picture and name.
 std::string solidRules() {
     return ".solid-list{display:grid;grid-template-columns:repeat(2,minmax(0,1fr));gap:6px}\n"
            ".solid{position:relative;display:flex;align-items:center;gap:5px;min-height:56px;padding:4px;"
@@ -58,8 +58,9 @@ std::string solidRules() {
            ".solid input{position:absolute;inset:0;width:100%;height:100%;margin:0;opacity:0;cursor:pointer}\n"
            ".solid img{flex:none;width:auto;height:auto;max-width:34px;max-height:40px;background:#fff;border-radius:4px}\n"
            ".solid span{min-width:0;font-size:14px;line-height:1.2;overflow-wrap:break-word;hyphens:manual}\n"
-           // The ten pictures within a 320 × 640 phone's first screen.
-           "@media (max-width:359px){.solid{min-height:50px}.solid img{max-width:24px}.solid span{font-size:13px}}\n"
+           // The eleven pictures within a 320 × 640 phone's first screen: the links above on one line.
+           "@media (max-width:359px){.solid{min-height:50px}.solid img{max-width:24px}.solid span{font-size:13px}"
+           "header{padding:4px 8px}header nav{gap:2px}header nav a{padding:0 5px;font-size:13px}}\n"
            ".solid:has(input:checked){border:2px solid var(--accent);padding:3px;background:var(--chosen);"
            "font-weight:700}\n"
            ".solid:has(input:focus-visible){outline:3px solid var(--focus);outline-offset:2px}\n";
