@@ -238,6 +238,12 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "n=6 | a=4 cm | k=2√7 cm", "h V", Solved, {"h=4 V=32*sqrt(3)"}},
     {"Височината на правилна триъгълна пирамида е 2 cm, а радиусът на описаната около основата окръжност е 4 cm. "
      "Намерете околния ръб.", "pyramid", "h=2 cm | n=3 | R=4 cm", "b", Solved, {"b=2*sqrt(5)"}},
+    // The base the sentence's subject: its apothem (rounded, as printed) is the base's; the pyramid's
+    // where the pyramid has the base and the apothem.
+    {"Основата на правилна шестоъгълна пирамида има страна 10 cm и апотема 8,65 cm. Височината на пирамидата е "
+     "12 cm. Намерете обема на пирамидата.", "pyramid", "n=6 | a=10 cm | k1=8,65 cm | h=12 cm", "V", Solved, {"V=1038"}},
+    {"Правилна четириъгълна пирамида има основа със страна 6 cm и апотема 5 cm. Намерете обема.", "pyramid",
+     "n=4 | a=6 cm | k=5 cm", "V", Solved, {"V=48"}},
     {"Правилна четириъгълна пирамида има основен ръб 6 dm и височина 4 dm. Колко литра е обемът ѝ?", "pyramid",
      "n=4 | a=6 dm | h=4 dm", "V", Solved, {"V=48"}, {"unit=l"}},
     {"Намерете околната повърхнина на правилна\nчетириъгълна пира-\nмида с основен ръб 8 cm и апо-\nтема 7 cm.", "pyramid",

@@ -173,6 +173,36 @@ bool basePhraseEnds(const Item& item) {
            (item.is(Role::Solid) && !plane(item.meaning));
 }
 
+bool isOf(const Item& item) { return item.is(Role::Filler) && item.meaning == "of"; }
+
+// Whether item k begins its sentence (after numbering or a question's letter).
+bool sentenceStarts(const std::vector<Item>& items, std::size_t k) {
+    while (k > 0 && (items[k - 1].kind == ItemKind::Ignored || items[k - 1].kind == ItemKind::Marker)) --k;
+    return k == 0 || items[k - 1].kind == ItemKind::End;
+}
+
+// „Основата на правилна шестоъгълна пирамида има страна 10 cm и апотема
+// 8,65 cm“: where the base is the sentence's subject, an apothem the sentence
+// names (up to its end, a comma or another solid) is the base's, but for one
+// said of a solid („апотемата на пирамидата“). „Пирамида има основа със страна
+// 6 cm и апотема 5 cm“ keeps the pyramid's.
+void baseApothems(Reading& reading) {
+    std::vector<Item>& items = reading.items;
+    // Past „на правилна шестоъгълна пирамида“ after item k, or k itself where no solid is named so.
+    const auto pastSolid = [&](std::size_t k) {
+        std::size_t j = k + 1;
+        if (j >= items.size() || !isOf(items[j])) return k;
+        while (++j < items.size() && items[j].is(Role::Adjective)) {}
+        return j < items.size() && items[j].is(Role::Solid) ? j : k;
+    };
+    for (std::size_t base = 0; base < items.size(); ++base) {
+        if (reading.used[base] || !items[base].is(Role::Base) || !sentenceStarts(items, base)) continue;
+        for (std::size_t k = pastSolid(base) + 1; k < items.size() && !basePhraseEnds(items[k]); ++k)
+            if (items[k].is(Role::Quantity) && items[k].meaning == "apothem" && pastSolid(k) == k)
+                items[k].meaning = "base apothem";
+    }
+}
+
 // „основа равностранен триъгълник със страна 6 cm и височина 5,2 cm“, with the
 // prism's height named apart: the figure is read as shapesWithHeight() says, and
 // the height in its phrase is its own.
@@ -313,7 +343,10 @@ void placeSolid(Reading& reading) {
         if (!reading.solid->family.empty()) baseOwnQuantities(reading, mentions);
     }
     reading.task.solid = std::string(reading.solid->key);
-    if (!plane(reading.task.solid)) baseAreas(reading, mentions);
+    if (!plane(reading.task.solid)) {
+        baseAreas(reading, mentions);
+        baseApothems(reading);
+    }
     for (const Mention& m : mentions) {
         const bool base = m.key.empty() || (plane(m.key) && !plane(reading.task.solid));
         if (m.key == reading.task.solid || base) addGivens(reading, m, base);

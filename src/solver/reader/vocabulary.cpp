@@ -471,7 +471,7 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"slant", "cylinder", "h"},
     {"apothem", "pyramid pyramid-*", "k"},
     {"apothem", "polygon", "r"},
-    {"base apothem", "pyramid", "r"},
+    {"base apothem", "pyramid", "k1"},
     {"lateral edge", "pyramid", "b"},
     // Over the centre of the circle inside, the lateral edges differ corner to corner.
     {"lateral edge", "pyramid-triangle-faces pyramid-right-triangle-faces", "lA lB lC"},
