@@ -41,7 +41,7 @@ USES = {"B", "f", "Vt", "cV", "CV", "ρ", "m", "mt", "Sd", "Sp", "cS", "CS", "So
 USES |= {"E", "El", "Eb"}
 # The sphere described about a solid and the ball inscribed in it, with the
 # radius of its base's circle where the solid's table has none (a prism's).
-USES |= {"Rc", "Sc", "Vc", "ri", "Si", "Vi", "R", "r"}
+USES |= {"Rc", "dc", "Sc", "Vc", "ri", "di", "Si", "Vi", "R", "r"}
 MASS = {"mm": "g", "cm": "g", "dm": "kg", "m": "kg"}
 
 

@@ -827,7 +827,7 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "r=3 cm | h=8 cm", "ri", None},
     {"Цилиндър с радиус 3 cm и височина 8 cm има вписано кълбо. Намерете радиуса на кълбото.", "cylinder",
      "r=3 cm | h=8 cm", "ri", None},
-    // No ball in a box that is not a cube; „сферата“ beside both spheres; a diameter, no quantity of the solid.
+    // No ball in a box that is not a cube; „сферата“ beside both spheres.
     {"В правоъгълен паралелепипед с измерения 2 cm, 3 cm и 6 cm е вписано кълбо. Намерете радиуса на кълбото.", "box",
      "a=2 cm | b=3 cm | c=6 cm", "", Unread, {},
      {"unread=кълбо", "unread=радиуса", "unread=кълбото", "message=може да се впише кълбо само когато той е куб"}},
@@ -835,8 +835,14 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "a=4 cm", "", Unread, {}, {"unread=кълбо", "message=Кълбо, вписано в права призма с основа ромб, още не се намира"}},
     {"Около куб с ръб 2 cm е описана сфера и в него е вписана сфера. Намерете радиуса на сферата.", "cube", "a=2 cm",
      "", Unread, {}, {"unread=радиуса", "unread=сферата"}},
-    {"Около куб с ръб 2 cm е описана сфера. Намерете диаметъра на сферата.", "cube", "a=2 cm", "", Unread, {},
-     {"unread=диаметъра на сферата"}},
+    // The sphere's diameter, given or asked.
+    {"Около куб с ръб 2 cm е описана сфера. Намерете диаметъра на сферата.", "cube", "a=2 cm", "dc", Solved,
+     {"dc=2*sqrt(3)"}},
+    {"В конус с радиус 6 cm и височина 8 cm е вписано кълбо. Намерете диаметъра на кълбото.", "cone",
+     "r=6 cm | h=8 cm", "di", Solved, {"di=6"}},
+    {"Кълбо с диаметър 6 cm е вписано в куб. Намерете обема на куба.", "cube", "di=6 cm", "V", Solved, {"V=216"}},
+    {"Сфера с диаметър 10 cm е описана около цилиндър с височина 8 cm. Намерете обема на цилиндъра.", "cylinder",
+     "dc=10 cm | h=8 cm", "V", Solved, {"r=3 V=72*pi"}},
     // „В нея“: the sphere named before it, no other solid named yet.
     {"Дадена е сфера с радиус 5 cm. В нея е вписан цилиндър с височина 8 cm. Намерете обема на цилиндъра.", "cylinder",
      "Rc=5 cm | h=8 cm", "V", Solved, {"r=3 V=72*pi"}},

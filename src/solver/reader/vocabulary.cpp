@@ -619,18 +619,19 @@ constexpr QuantityKey quantityKeyTable[] = {
 
     // The sphere described about the solid and the ball inscribed in it (reader/spheres.cpp).
     {"around sphere radius", "", "Rc"},
+    {"around sphere diameter", "", "dc"},
     {"around sphere surface", "", "Sc"},
     {"around sphere volume", "", "Vc"},
     {"inner sphere radius", "", "ri"},
+    {"inner sphere diameter", "", "di"},
     {"inner sphere surface", "", "Si"},
     {"inner sphere volume", "", "Vi"},
 };
 
 constexpr std::string_view inAndAroundSolidTable[] = {"sphere"};
 
-// A sphere's diameter is no quantity of the solid: named as not read.
 constexpr SphereQuantity sphereQuantityTable[] = {
-    {"radius", "radius"}, {"volume", "volume"}, {"surface", "surface"}, {"area", "surface"},
+    {"radius", "radius"}, {"diameter", "diameter"}, {"volume", "volume"}, {"surface", "surface"}, {"area", "surface"},
 };
 
 constexpr SpherePronoun spherePronounTable[] = {

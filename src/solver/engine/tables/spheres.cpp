@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The sphere described about a solid and the ball inscribed in it, as a solid
-// takes them in where a task names them (its `uses`): Rc, Sc and Vc of the
-// sphere about it, ri, Si and Vi of the ball in it. Each relation is the one a
+// takes them in where a task names them (its `uses`): Rc, dc, Sc and Vc of
+// the sphere about it, ri, di, Si and Vi of the ball in it. Each relation is the one a
 // textbook reads off the axial section (the section through the height), and
 // a ball that cannot be inscribed (in a cylinder whose height is not its
 // base's diameter) is refused by the relation that fails, with its reason.
@@ -15,16 +15,20 @@ using enum Dimension;
 // clang-format off
 #define AROUND_SPHERE \
     {"Rc", "радиус на описаната сфера", Length, "радиуса на описаната сфера", false, {}, true}, \
+    {"dc", "диаметър на описаната сфера", Length, "диаметъра на описаната сфера", false, {}, true}, \
     {"Sc", "лице на описаната сфера",   Area,   "лицето на описаната сфера",  false, {}, true}, \
     {"Vc", "обем на описаното кълбо",   Volume, "обема на описаното кълбо",   false, {}, true}
 #define INNER_BALL \
     {"ri", "радиус на вписаното кълбо", Length, "радиуса на вписаното кълбо", false, {}, true}, \
+    {"di", "диаметър на вписаното кълбо", Length, "диаметъра на вписаното кълбо", false, {}, true}, \
     {"Si", "лице на вписаната сфера",   Area,   "лицето на вписаната сфера",  false, {}, true}, \
     {"Vi", "обем на вписаното кълбо",   Volume, "обема на вписаното кълбо",   false, {}, true}
 #define AROUND_MEASURES \
+    {"dc = 2Rc", {"Rc = dc : 2"}}, \
     {"Sc = 4π·Rc²", {"Rc² = Sc : (4π)"}}, \
     {"Vc = 4π·Rc³ : 3", {"Rc³ = 3Vc : (4π)"}}
 #define INNER_MEASURES \
+    {"di = 2ri", {"ri = di : 2"}}, \
     {"Si = 4π·ri²", {"ri² = Si : (4π)"}}, \
     {"Vi = 4π·ri³ : 3", {"ri³ = 3Vi : (4π)"}}
 
