@@ -349,6 +349,8 @@ inline const std::vector<SchoolTask>& schoolTasks() {
     {"the sphere described about a cube", "cube a=2 Sc=?", Expect::Solved, {"Rc=sqrt(3) Sc=12*pi Vc=4*sqrt(3)*pi"}},
     {"the ball inscribed in a cube", "cube a=4 Vi=?", Expect::Solved, {"ri=2 Si=16*pi Vi=32*pi/3"}},
     {"a cube from the radius of the sphere about it", "cube Rc=2√3", Expect::Solved, {"a=4 d=4*sqrt(3) V=64"}},
+    {"a cube from the diameter of the ball in it", "cube di=6", Expect::Solved, {"ri=3 a=6 V=216 Vi=36*pi"}},
+    {"the diameter of the sphere about a cylinder", "cylinder r=3 h=8 dc=?", Expect::Solved, {"Rc=5 dc=10 Sc=100*pi"}},
     {"the sphere described about a box", "box a=2 b=3 c=6 Vc=?", Expect::Solved, {"d=7 Rc=7/2 Sc=49*pi Vc=343*pi/6"}},
     {"the sphere described about a cylinder", "cylinder r=4 h=6 Rc=?", Expect::Solved, {"Rc=5 Sc=100*pi Vc=500*pi/3"}},
     {"a cylinder's radius from the sphere about it", "cylinder Rc=5 h=6", Expect::Solved, {"r=4 V=96*pi"}},
