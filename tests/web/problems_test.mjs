@@ -8,24 +8,24 @@
 //   node tests/web/problems_test.mjs SITE_DIR TASKS.json
 //
 // Checks: every task of the table opened by its address, with its status, its
-// solutions and their values (data-exact, data-value) as the table's answer
-// key says (a key no solid has, such as x, is passed over as fbclid is), the
-// other statuses' messages beside the fields they concern, and
-// the address left as it was; the same tasks typed into the fields (chosen by
-// a click or a tap; each solid's every field, setting and status at least
-// once, and on the two phones between them every task with π or √) solve
-// alike, and the address the page then writes opens the same task again; Enter and „реши“ solve and announce at once; nothing
-// typed is lost on an error or a change of solid; axe-core finds nothing with
-// solutions showing, in both schemes, on the desktop and the phone; forced
-// colours keep every edge; paper shows the task, its solutions and steps and
-// nothing to tap; each solution's figure names every given; „Развивка“ shows
-// the net at its scale and „Печат на развивката“ prints it alone, to scale
-// on A4 (printed to PDF, measured with pdftoppm); no Content-Security-Policy
-// violation and no script error; the calculator's „Реши като задача“ opens
-// its panel as a task, under whose solution the figure stands; offline
-// after the first visit. On the phones: all eleven pictures on the first screen,
-// nothing to scroll sideways, every control at least 44 pixels, field text at
-// least 16 pixels, the figure's labels at least 12.
+// solutions and their values (data-exact, data-value) as the table's answer key
+// says (a key no solid has, such as x, is passed over as fbclid is), the other
+// statuses' messages beside the fields they concern, and the address left as it
+// was; the same tasks typed into the fields (chosen by a click or a tap; each
+// solid's every field, setting and status at least once, and on the two phones
+// between them every task with π or √) solve alike, and the address the page
+// then writes opens the same task again; Enter and „реши“ solve and announce at
+// once; nothing typed is lost on an error or a change of solid; axe-core finds
+// nothing with solutions showing, in both schemes, on the desktop and the
+// phone; forced colours keep every edge; paper shows the task, its solutions
+// and steps and nothing to tap; each solution's figure names every given;
+// „Развивка“ shows the net at its scale and „Печат на развивката“ prints it
+// alone, to scale on A4 (printed to PDF, measured with pdftoppm); no
+// Content-Security-Policy violation and no script error; the calculator's „Реши
+// като задача“ opens its panel as a task, under whose solution the figure
+// stands; offline after the first visit. On the phones: all eleven pictures on
+// the first screen, nothing to scroll sideways, every control at least 44
+// pixels, field text at least 16 pixels, the figure's labels at least 12.
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';

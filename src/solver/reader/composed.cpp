@@ -17,7 +17,6 @@ namespace {
 
 constexpr std::string_view joinWords = "composed|common base|placed";
 
-bool isOf(const Item& item) { return item.is(Role::Filler) && item.meaning == "of"; }
 bool isQuantity(const Item& item) { return item.is(Role::Quantity) || item.is(Role::WeakQuantity); }
 bool separates(const Item& item) { return item.is(Role::And) || (item.kind == ItemKind::Mark && item.text == ","); }
 

@@ -53,6 +53,9 @@ struct Item {
     bool is(Role r) const { return kind == ItemKind::Phrase && role == r; }
 };
 
+// „на“ between a quantity or a base and what it belongs to.
+inline bool isOf(const Item& item) { return item.is(Role::Filler) && item.meaning == "of"; }
+
 std::vector<Item> scan(const std::vector<Token>& tokens);
 
 // A unit of mass or money: "g", "kg", "t", "лв.".

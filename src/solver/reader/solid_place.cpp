@@ -173,8 +173,6 @@ bool basePhraseEnds(const Item& item) {
            (item.is(Role::Solid) && !plane(item.meaning));
 }
 
-bool isOf(const Item& item) { return item.is(Role::Filler) && item.meaning == "of"; }
-
 // Whether item k begins its sentence (after numbering or a question's letter).
 bool sentenceStarts(const std::vector<Item>& items, std::size_t k) {
     while (k > 0 && (items[k - 1].kind == ItemKind::Ignored || items[k - 1].kind == ItemKind::Marker)) --k;

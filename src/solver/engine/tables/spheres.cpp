@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The sphere described about a solid and the ball inscribed in it, as a solid
 // takes them in where a task names them (its `uses`): Rc, dc, Sc and Vc of
-// the sphere about it, ri, di, Si and Vi of the ball in it. Each relation is the one a
-// textbook reads off the axial section (the section through the height), and
-// a ball that cannot be inscribed (in a cylinder whose height is not its
-// base's diameter) is refused by the relation that fails, with its reason.
+// the sphere about it, ri, di, Si and Vi of the ball in it. Each relation is
+// the one a textbook reads off the axial section (the section through the
+// height), and a ball that cannot be inscribed (in a cylinder whose height is
+// not its base's diameter) is refused by the relation that fails, with its
+// reason.
 #include "engine/tables/tables.h"
 
 namespace solver::tables {
