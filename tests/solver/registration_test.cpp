@@ -57,7 +57,7 @@ TEST(Registration, EveryLetterOfARowIsItsTables) {
             }
         expectQuantities(solid, row.drawing.sphereAxis, "the axis of the sphere about it");
         for (const RootsAtSides& roots : row.worksheet.rootsForDecimals) {
-            expectQuantities(solid, roots.keys, "the roots of decimal bases");
+            expectQuantities(withUses(solid), roots.keys, "the roots of decimal bases");
             EXPECT_NE(std::find(row.worksheet.sides.begin(), row.worksheet.sides.end(), roots.sides),
                       row.worksheet.sides.end())
                 << solid.key << ": roots for " << roots.sides << " sides, which no sheet offers";

@@ -163,6 +163,23 @@ for options in (["--grade=6", "--pi=3.14", f"--solids={BODIES}"], ["--grade=11",
         keyed = dict(given.replace(".", ",").split("=") for given in task["givens"])
         expect(read["solid"] == task["solid"] and givens == keyed and sorted(read["asked"]) == sorted(task["asked"])
                and not read["unread"], f"{task['text']} read as {read}")
+# The sphere about a solid and the ball in it (grade 11): asked (the ball in a
+# frustum, which sets its height) and given (a cube from the sphere about it);
+# answers to them marked by --answer, every task read back by --text.
+sphere_keys = {"Rc", "Sc", "Vc", "ri", "Si", "Vi"}
+for kind, solids in (("direct", "prism,cone-frustum,pyramid-frustum"), ("inverse", "cube,prism,cylinder,cone")):
+    sheet = json.loads(run("--worksheet", "--seed=12", "--count=20", "--grade=11", f"--solids={solids}",
+                           f"--kind={kind}", "--json").stdout)
+    sphered = [task for task in sheet["tasks"]
+               if sphere_keys & ({given.split("=")[0] for given in task["givens"]} | set(task["asked"]))]
+    expect(len(sphered) >= 2, f"--kind={kind}: {len(sphered)} tasks with a sphere or a ball")
+    for task in sphered:
+        check_task(task, ["--grade=11"])
+        read = json.loads(run("--json", "--text", task["text"]).stdout)["read"]
+        givens = {key: value.split(" ")[0] for key, value in read["givens"].items()}
+        keyed = dict(given.replace(".", ",").split("=") for given in task["givens"])
+        expect(read["solid"] == task["solid"] and givens == keyed and sorted(read["asked"]) == sorted(task["asked"])
+               and not read["unread"], f"{task['text']} read as {read}")
 early = run("--worksheet", "--grade=9", "--solids=double-cone")
 expect(early.returncode == 2 and "double-cone" in early.stderr and "10. клас" in early.stderr,
        f"--grade=9 --solids=double-cone: {early.returncode} {early.stderr}")

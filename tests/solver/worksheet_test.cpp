@@ -87,18 +87,25 @@ const WordedGivens* bodyWords(const Task& task) {
     return nullptr;
 }
 
+// A whole length, or for a sphere about the solid or a ball in it, a whole times √2 or √3 (7√3).
+bool wholeOrRooted(const Exact& value, bool rooted) {
+    if (!value.isMonomial()) return false;
+    const Term& term = value.terms().front();
+    const bool root = term.m == 1 || (rooted && (term.m == 2 || term.m == 3));
+    return term.k == 0 && root && boost::multiprecision::denominator(term.q) == 1;
+}
+
 void checkNumbers(const Sheet& sheet, const Task& task, Faults& faults) {
     const WordedGivens* words = bodyWords(task);
     for (const Given& given : task.givens) {
         const ReadNumber read = readNumber(given.text);
-        const Dimension dimension =
-            task.solid->quantities[std::size_t(quantityIndex(*task.solid, given.key))].dimension;
+        const QuantityRow& row = task.solid->quantities[std::size_t(quantityIndex(*task.solid, given.key))];
+        const Dimension dimension = row.dimension;
         if (!read.read) {
             faults.add(sheet, task, given.key + " unreadable");
         } else if (sheet.settings.numbers == Numbers::Whole && dimension == Dimension::Length &&
                    task.solid->key != "polygon") {
-            if (!read.value.isRational() || boost::multiprecision::denominator(read.value.rational()) != 1)
-                faults.add(sheet, task, given.key + " is no whole number");
+            if (!wholeOrRooted(read.value, row.ofUse)) faults.add(sheet, task, given.key + " is no whole number");
         } else if (read.decimals > (dimension == Dimension::Length ? 2 : 3)) {
             faults.add(sheet, task, given.key + " has " + std::to_string(read.decimals) + " decimals");
         }
@@ -440,6 +447,7 @@ struct FrustumMeasures {
 FrustumMeasures frustumMeasures(const Task& task, PiSetting pi) {
     Settings settings;
     settings.pi = pi;
+    settings.asked = task.asked;  // a ball asked for is in the frustum, which sets its height
     const Outcome outcome = solve(task.solid->key, task.givens, settings);
     if (outcome.status != Status::Solved || outcome.solutions.size() != 1) return {};
     const Solution& solution = outcome.solutions.front();
@@ -561,39 +569,52 @@ TEST(Worksheet, FrustumsFromGrade10) {
 }
 
 // The sphere described about a solid and the ball inscribed in it, from grade
-// 10 on: worded round the solid („на описаната около цилиндъра сфера“), the key
-// exact and as the solver finds it, the words read back; before grade 10, none.
+// 10 on: asked, worded round the solid („на описаната около цилиндъра сфера“,
+// after the solid's own quantities „…, както и радиуса на вписаното в
+// пресечения конус кълбо“), or given („куб с радиус на описаната сфера 7√3
+// cm“) for the solid; the key exact and as the solver finds it, the words
+// read back; before grade 10, none. Every solid that has such spheres gets
+// them on its sheets, and the cube, the prism, the cone and the cylinder
+// from them.
 TEST(Worksheet, SpheresAboutAndInSolidsFromGrade10) {
     static const std::set<std::string> sphereKeys{"Rc", "Sc", "Vc", "ri", "Si", "Vi"};
-    static const std::regex worded("Намерете [^.]* на (описаната около [^ ]+ сфера|вписаното в [^ ]+ кълбо)[.]");
+    static const std::regex asked("Намерете [^.]* на (описаната около [^.]+ сфера|вписаното в [^.]+ кълбо)[.]");
+    static const std::regex given(" (с|и) радиус на (описаната сфера|вписаното кълбо) [0-9,√]+ cm");
+    const auto ofSphere = [](const auto& items) {
+        return std::any_of(items.begin(), items.end(), [](const auto& item) { return sphereKeys.contains(item.key); });
+    };
     Faults faults;
-    std::set<std::string> solids;
+    std::set<std::string> asking, giving;
     for (std::uint64_t number : frustumSheets)
         for (int grade : {9, 10, 12})
-            for (Numbers numbers : {Numbers::Whole, Numbers::Decimal}) {
-                SheetSettings settings;
-                settings.number = number;
-                settings.count = largestCount;
-                settings.kind = TaskKind::Direct;
-                settings.numbers = numbers;
-                settings.grade = grade;
-                settings.solids = {"cube", "box", "cylinder", "cone", "pyramid"};
-                const Sheet sheet = makeSheet(settings);
-                for (const Task& task : sheet.tasks) {
-                    const bool sphere = std::any_of(task.answers.begin(), task.answers.end(),
-                                                    [](const Answer& a) { return sphereKeys.contains(a.key); });
-                    if (!sphere) continue;
-                    if (grade < 10) faults.add(sheet, task, "a sphere before grade 10");
-                    solids.insert(std::string(task.solid->key));
-                    if (!std::regex_search(task.text, worded)) faults.add(sheet, task, "worded " + task.text);
-                    checkSolvedAsKeyed(sheet, task, faults);
-                    checkNumbers(sheet, task, faults);
-                    checkKeyAsSteps(sheet, task, faults);
-                    checkGivensReadBack(sheet, task, faults);
+            for (TaskKind kind : {TaskKind::Direct, TaskKind::Inverse})
+                for (Numbers numbers : {Numbers::Whole, Numbers::Decimal}) {
+                    SheetSettings settings;
+                    settings.number = number;
+                    settings.count = largestCount;
+                    settings.kind = kind;
+                    settings.numbers = numbers;
+                    settings.grade = grade;
+                    settings.solids = {"cube", "box", "cylinder", "cone", "pyramid", "prism", "cone-frustum",
+                                       "pyramid-frustum"};
+                    const Sheet sheet = makeSheet(settings);
+                    for (const Task& task : sheet.tasks) {
+                        const bool sphereAsked = ofSphere(task.answers), sphereGiven = ofSphere(task.givens);
+                        if (!sphereAsked && !sphereGiven) continue;
+                        if (grade < 10) faults.add(sheet, task, "a sphere before grade 10");
+                        (sphereAsked ? asking : giving).insert(std::string(task.solid->key));
+                        if (!std::regex_search(task.text, sphereAsked ? asked : given))
+                            faults.add(sheet, task, "worded " + task.text);
+                        checkSolvedAsKeyed(sheet, task, faults);
+                        checkNumbers(sheet, task, faults);
+                        checkKeyAsSteps(sheet, task, faults);
+                        checkGivensReadBack(sheet, task, faults);
+                    }
                 }
-            }
     EXPECT_TRUE(faults.found.empty()) << faults.report();
-    EXPECT_GE(solids.size(), 3u);
+    EXPECT_EQ(asking, (std::set<std::string>{"box", "cone", "cone-frustum", "cube", "cylinder", "prism", "pyramid",
+                                             "pyramid-frustum"}));
+    EXPECT_EQ(giving, (std::set<std::string>{"cone", "cube", "cylinder", "prism"}));
 }
 
 // A grade's sheet: each task's every answer found by the solver with that

@@ -258,7 +258,12 @@ int main(int originalCount, char** originalArguments) {
     if (wantsWorksheet(argc, argv)) return worksheetCommand(argc, argv);
     std::string answerError;
     const std::vector<TypedAnswer> answers = takeAnswers(argc, argv, answerError);
-    const Arguments arguments = parse(argc, argv);
+    Arguments arguments = parse(argc, argv);
+    // An answer is to what the task asks: the ball in a frustum, so asked, sets its height.
+    for (const TypedAnswer& answer : answers)
+        if (std::find(arguments.settings.asked.begin(), arguments.settings.asked.end(), answer.key) ==
+            arguments.settings.asked.end())
+            arguments.settings.asked.push_back(answer.key);
     if (!arguments.error.empty() || !answerError.empty()) {
         std::cerr << "stereometry-solve: " << (answerError.empty() ? arguments.error : answerError) << "\n" << usage;
         return 2;

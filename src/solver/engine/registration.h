@@ -94,6 +94,9 @@ struct MeasureChoice {
     // Taken for the patterns that give this quantity (an angle), and for no
     // other; empty: for any pattern where the rest holds.
     std::string_view forGiven = {};
+    // Taken for the patterns that always ask this quantity (a ball inscribed
+    // in a prism, which sets its height), and for no other; empty: any.
+    std::string_view forSought = {};
     SheetNumbers numbers = SheetNumbers::Any;
     int sides = 0;  // 0: any
     int oneIn = 0;  // 0: always

@@ -19,7 +19,7 @@ bool within(const Rational& q, long long largest) {
 }
 
 // Whether the single term is one a sheet gives: q·√m·πᵏ as the numbers allow.
-bool niceGivenTerm(const Term& term, Dimension dimension, bool plane, Numbers numbers) {
+bool niceGivenTerm(const Term& term, Dimension dimension, bool rootedLength, Numbers numbers) {
     if (term.q <= 0 || !within(term.q, 1000000)) return false;
     if (numbers == Numbers::Decimal)
         return term.m == 1 && Exact::endsInDecimals(term.q, dimension == Dimension::Length ? 2 : 3) &&
@@ -28,18 +28,19 @@ bool niceGivenTerm(const Term& term, Dimension dimension, bool plane, Numbers nu
     const bool piThirds = dimension == Dimension::Volume && term.k == 1 && boost::multiprecision::denominator(term.q) == 3;
     if (!wholeNumber(term.q) && !piThirds) return false;
     if (dimension == Dimension::Count) return term.m == 1 && term.k == 0;
-    if (dimension == Dimension::Length)  // a plane figure's radii may be given as 3√3
-        return term.k == 0 && (term.m == 1 || (plane && (term.m == 2 || term.m == 3)));
+    if (dimension == Dimension::Length)  // a plane figure's radii, a sphere's about a cube, may be given as 3√3
+        return term.k == 0 && (term.m == 1 || (rootedLength && (term.m == 2 || term.m == 3)));
     return (term.k == 0 && (term.m == 1 || term.m == 2 || term.m == 3)) || (term.k == 1 && term.m == 1);
 }
 
 }  // namespace
 
-std::optional<GivenNumber> givenNumber(const Exact& value, const SolidRow& solid, Dimension dimension,
+std::optional<GivenNumber> givenNumber(const Exact& value, const SolidRow& solid, const QuantityRow& quantity,
                                        const SheetSettings& settings) {
     if (!value.isMonomial() || value.value() > largestValue) return std::nullopt;
     const Term& term = value.terms().front();
-    if (!niceGivenTerm(term, dimension, solid.registration && solid.registration->plane, settings.numbers)) return std::nullopt;
+    const bool rootedLength = quantity.ofUse || (solid.registration && solid.registration->plane);
+    if (!niceGivenTerm(term, quantity.dimension, rootedLength, settings.numbers)) return std::nullopt;
     const bool decimals = settings.numbers == Numbers::Decimal;
     if (term.k == 1 && settings.pi == PiSetting::School) {
         // 36π is given as 113,04 where the sheet takes π as 3,14.

@@ -22,7 +22,7 @@ struct GivenNumber {
     std::string input;
     std::string text;
 };
-std::optional<GivenNumber> givenNumber(const Exact& value, const SolidRow& solid, Dimension dimension,
+std::optional<GivenNumber> givenNumber(const Exact& value, const SolidRow& solid, const QuantityRow& quantity,
                                        const SheetSettings& settings);
 
 // Whether an answer is one a student finds by hand on the sheet.

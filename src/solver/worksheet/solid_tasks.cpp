@@ -58,6 +58,11 @@ bool holds(const MeasureChoice& choice, int sides, Numbers numbers, Random& rand
     return choice.oneIn == 0 || random.oneIn(choice.oneIn) != choice.unlessOne;
 }
 
+template <std::size_t N>
+bool names(const std::array<std::string_view, N>& keys, std::string_view key) {
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
 using Drawing = std::vector<std::pair<std::string_view, Exact>>;
 
 void draw(const MeasureDrawn& measure, Numbers numbers, Random& random, Drawing& drawn) {
@@ -179,11 +184,8 @@ std::vector<std::pair<std::string_view, Exact>> niceMeasures(const SolidRow& sol
     const WorksheetRow* tasks = solidTasks(solid);
     if (!tasks) return {};
     for (const MeasureChoice& choice : tasks->measures) {
-        if (!choice.forGiven.empty()) {
-            const bool given = pattern && std::find(pattern->givens.begin(), pattern->givens.end(), choice.forGiven) !=
-                                              pattern->givens.end();
-            if (!given) continue;
-        }
+        if (!choice.forGiven.empty() && !(pattern && names(pattern->givens, choice.forGiven))) continue;
+        if (!choice.forSought.empty() && !(pattern && names(pattern->sought, choice.forSought))) continue;
         if (!holds(choice, sides, numbers, random)) continue;
         Drawing drawn;
         for (const MeasureDrawn& measure : choice.measures) draw(measure, numbers, random, drawn);

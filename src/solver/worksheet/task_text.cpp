@@ -268,24 +268,43 @@ const SolidRow* useOfAll(const SolidRow& solid, const std::vector<std::string>& 
     return nullptr;
 }
 
-// What a task asks, with whose it is: "образуващата и обема на конуса"; of a
-// sphere about the solid or a ball in it, as its table words it round the
-// solid: "радиуса и лицето на описаната около цилиндъра сфера".
-std::string askedOf(const TaskWords& words, const SolidName& solid) {
+// The asked quantities' names as the text lists them („радиуса и лицето“),
+// cut before their owner where a sphere's table words it round the solid.
+std::string askedNames(const TaskWords& words, const std::vector<std::string>& keys, bool cut) {
     std::vector<std::string_view> asked;
-    const SolidRow* use = useOfAll(*words.solid, words.asked);
-    const bool around = use && use->genitive.find("{}") != std::string_view::npos;
-    for (const std::string& key : words.asked) {
+    for (const std::string& key : keys) {
         std::string_view definite = words.solid->quantities[std::size_t(quantityIndex(*words.solid, key))].definite;
-        if (around) definite = definite.substr(0, definite.find(" на "));
+        if (cut) definite = definite.substr(0, definite.find(" на "));
         asked.push_back(definite);
     }
-    std::string text = listed(togetherWhereAlike(asked)) + " ";
-    if (!around) return text + solid.genitive;
+    return listed(togetherWhereAlike(asked));
+}
+
+// A sphere's quantities worded round the solid: "радиуса и лицето на описаната около цилиндъра сфера".
+std::string aroundSolid(const TaskWords& words, const SolidRow& use, const SolidName& solid,
+                        const std::vector<std::string>& keys) {
     constexpr std::string_view of = "на ";
     const std::string owner = solid.genitive.starts_with(of) ? solid.genitive.substr(of.size()) : solid.genitive;
-    const std::size_t at = use->genitive.find("{}");
-    return text + std::string(use->genitive.substr(0, at)) + owner + std::string(use->genitive.substr(at + 2));
+    const std::size_t at = use.genitive.find("{}");
+    return askedNames(words, keys, true) + " " + std::string(use.genitive.substr(0, at)) + owner +
+           std::string(use.genitive.substr(at + 2));
+}
+
+bool worded(const SolidRow* use) { return use && use->genitive.find("{}") != std::string_view::npos; }
+
+// What a task asks, with whose it is: "образуващата и обема на конуса"; of a
+// sphere about the solid or a ball in it, as its table words it round the
+// solid: "радиуса и лицето на описаната около цилиндъра сфера"; of both, the
+// solid's first: "височината на пресечения конус, както и радиуса на
+// вписаното в пресечения конус кълбо".
+std::string askedOf(const TaskWords& words, const SolidName& solid) {
+    if (const SolidRow* use = useOfAll(*words.solid, words.asked); worded(use))
+        return aroundSolid(words, *use, solid, words.asked);
+    std::vector<std::string> own, ofUse;
+    for (const std::string& key : words.asked) (useOfAll(*words.solid, {key}) ? ofUse : own).push_back(key);
+    const SolidRow* use = useOfAll(*words.solid, ofUse);
+    if (own.empty() || !worded(use)) return askedNames(words, words.asked, false) + " " + solid.genitive;
+    return askedNames(words, own, false) + " " + solid.genitive + ", както и " + aroundSolid(words, *use, solid, ofUse);
 }
 
 bool turnsAFigure(const TaskWords& words) {

@@ -154,7 +154,7 @@ bool writeGivens(const Layout& layout, const Solution& solid, const SheetSetting
         if (!sides && !contains(named, row.key)) continue;
         const QuantityResult* value = solid.find(row.key);
         if (!value || !value->exact) return false;
-        const std::optional<GivenNumber> number = givenNumber(*value->exact, *layout.solid, row.dimension, settings);
+        const std::optional<GivenNumber> number = givenNumber(*value->exact, *layout.solid, row, settings);
         if (!number) return false;
         task.givens.push_back({std::string(row.key), number->input});
         words.push_back({row.key, number->text});

@@ -62,13 +62,20 @@ constexpr TaskPattern inverse[] = {
     {{"h", "S"},  {"r"}, {"l", "V"}},
     {{"r", "Q"},  {"h"}, {"l", "V"}},
     {{"h", "α"},  {"r"}, {"l", "V"}, 10},
+    // The cone from the ball inscribed in it and its radius or height.
+    {{"r", "ri"}, {"h"}, {"l", "V"}, 10},
+    {{"h", "ri"}, {"r"}, {"l", "S"}, 10},
 };
+// A radius and a height whose inscribed ball's radius r·h : (r + l) is whole: 6, 8 and 3.
+constexpr std::array<int, 4> wholeInscribedBall[] = {{6, 8}, {12, 16}, {18, 24}, {12, 9}, {24, 18}, {15, 36}};
+constexpr MeasureDrawn aroundWholeBall[] = {{{"r", "h"}, Drawn::Listed, 0, 0, 1, wholeInscribedBall}};
 // A whole generator: r and h legs of a right triangle with whole sides.
 constexpr MeasureDrawn wholeGenerator[] = {{{"r", "h"}, Drawn::RightLegs}};
 constexpr MeasureDrawn anyMeasures[] = {{{"r"}, Drawn::Length, 1, 10}, {{"h"}, Drawn::Length, 1, 12}};
 // A generator and its angle with the base, for the tasks that give an angle.
 constexpr MeasureDrawn generatorAtAngle[] = {{{"l"}, Drawn::EvenLength, 2, 12}, {{"α"}, Drawn::TableAngle}};
 constexpr MeasureChoice measures[] = {{.forGiven = "α", .measures = generatorAtAngle},
+                                      {.forGiven = "ri", .measures = aroundWholeBall},
                                       {.oneIn = 2, .measures = wholeGenerator},
                                       {.measures = anyMeasures}};
 // clang-format on

@@ -38,9 +38,14 @@ constexpr TaskPattern inverse[] = {
     {{"V"},  {"a"}, {"S1", "d"}},
     {{"S"},  {"a"}, {"V"}},
     {{"Rc"}, {"a"}, {"V"}, 10},
+    {{"ri"}, {"a"}, {"V", "S1"}, 10},
 };
 constexpr MeasureDrawn anyEdge[] = {{{"a"}, Drawn::Length, 1, 20}};
-constexpr MeasureChoice measures[] = {{.measures = anyEdge}};
+// An even edge: the sphere about the cube has a radius like 3√3, the ball in it a whole one.
+constexpr MeasureDrawn evenEdge[] = {{{"a"}, Drawn::EvenLength, 2, 20}};
+constexpr MeasureChoice measures[] = {{.forGiven = "Rc", .numbers = SheetNumbers::Whole, .measures = evenEdge},
+                                      {.forGiven = "ri", .numbers = SheetNumbers::Whole, .measures = evenEdge},
+                                      {.measures = anyEdge}};
 // clang-format on
 constexpr Registration registration{
     .picture = "Image7",

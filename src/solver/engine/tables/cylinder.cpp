@@ -52,9 +52,14 @@ constexpr TaskPattern inverse[] = {
     {{"r", "S1"}, {"h"}, {"V"}},
     {{"h", "S1"}, {"r"}, {"V"}},
     {{"r", "Q"},  {"h"}, {"V", "S"}},
+    // The cylinder from the sphere about it and its height or radius.
+    {{"h", "Rc"}, {"r"}, {"S", "V"}, 10},
+    {{"r", "Rc"}, {"h"}, {"V", "S1"}, 10},
 };
 constexpr MeasureDrawn anyMeasures[] = {{{"r"}, Drawn::Length, 1, 10}, {{"h"}, Drawn::Length, 1, 15}};
-constexpr MeasureChoice measures[] = {{.measures = anyMeasures}};
+// Half the height and the radius legs of a right triangle with whole sides: the sphere's radius its hypotenuse.
+constexpr MeasureDrawn wholeSphere[] = {{{"h", "r"}, Drawn::RightLegs, 0, 0, 2}};
+constexpr MeasureChoice measures[] = {{.forGiven = "Rc", .measures = wholeSphere}, {.measures = anyMeasures}};
 // clang-format on
 constexpr Registration registration{
     .picture = "Image2",

@@ -73,6 +73,9 @@ constexpr TaskPattern direct[] = {
     {{"r1", "r2", "h"}, {}, {"l", "S", "S1", "V"}, 10},
     {{"r1", "r2", "l"}, {}, {"h", "S", "S1", "V"}, 10},
     {{"r1", "r2", "α"}, {}, {"h", "l", "S", "V"}, 10},
+    // The sphere about it; the ball in it, which sets its height (its generator is r1 + r2).
+    {{"r1", "r2", "h"}, {"Rc"}, {"Sc"}, 10},
+    {{"r1", "r2"}, {"ri"}, {"h", "V", "Si"}, 10},
 };
 constexpr TaskPattern inverse[] = {
     {{"r1", "r2", "V"}, {"h"}, {"l", "S1"}, 10},
@@ -84,7 +87,12 @@ constexpr MeasureDrawn wholeGenerator[] = {{{"r2"}, Drawn::Length, 1, 6}, {{"r1"
 // The radii and the generator's angle with the larger base, for the tasks that give it.
 constexpr MeasureDrawn radiiAtAngle[] = {
     {{"r2"}, Drawn::Length, 1, 6}, {{"r1"}, Drawn::AbovePrevious, 1, 6}, {{"α"}, Drawn::TableAngle}};
-constexpr MeasureChoice measures[] = {{.forGiven = "α", .measures = radiiAtAngle}, {.measures = wholeGenerator}};
+// Radii whose product is a square: the inscribed ball's radius √(r1·r2) is whole.
+constexpr std::array<int, 4> squareProducts[] = {{1, 4}, {1, 9}, {2, 8}, {4, 9}, {3, 12}, {1, 16}, {4, 16}, {2, 18}};
+constexpr MeasureDrawn radiiAboutBall[] = {{{"r2", "r1"}, Drawn::Listed, 0, 0, 1, squareProducts}};
+constexpr MeasureChoice measures[] = {{.forGiven = "α", .measures = radiiAtAngle},
+                                      {.forSought = "ri", .measures = radiiAboutBall},
+                                      {.measures = wholeGenerator}};
 // Its picture, its figure and its net (a ring sector with the two circles).
 constexpr Registration registration{
     .picture = "cone-frustum",
@@ -156,6 +164,9 @@ constexpr TaskPattern direct[] = {
     {{"a1", "a2", "k"}, {}, {"h", "S", "S1", "V"}, 10},
     {{"a1", "a2", "φ"}, {}, {"h", "k", "S", "V"}, 10},
     {{"a1", "a2", "α"}, {}, {"h", "b", "V"}, 10},
+    // The sphere about it; the ball in it, which sets its height (its apothem is (a1 + a2) : 2).
+    {{"a1", "a2", "h"}, {"Rc"}, {"Sc"}, 10},
+    {{"a1", "a2"}, {"ri"}, {"h", "V", "Vi"}, 10},
 };
 constexpr TaskPattern inverse[] = {
     {{"a1", "a2", "V"},  {"h"}, {"k", "S1"}, 10},
@@ -170,8 +181,12 @@ constexpr MeasureDrawn edgesAtFacesAngle[] = {
     {{"a2"}, Drawn::EvenLength, 2, 8}, {{"a1"}, Drawn::AbovePrevious, 1, 5, 2}, {{"φ"}, Drawn::TableAngle}};
 constexpr MeasureDrawn edgesAtEdgesAngle[] = {
     {{"a2"}, Drawn::EvenLength, 2, 8}, {{"a1"}, Drawn::AbovePrevious, 1, 5, 2}, {{"α"}, Drawn::TableAngle}};
+// Edges whose product is a square: the inscribed ball's radius √(a1·a2) : 2 is whole.
+constexpr std::array<int, 4> squareProducts[] = {{2, 8}, {4, 16}, {2, 18}, {8, 18}, {4, 36}, {6, 24}};
+constexpr MeasureDrawn edgesAboutBall[] = {{{"a2", "a1"}, Drawn::Listed, 0, 0, 1, squareProducts}};
 constexpr MeasureChoice measures[] = {{.forGiven = "φ", .measures = edgesAtFacesAngle},
                                       {.forGiven = "α", .measures = edgesAtEdgesAngle},
+                                      {.forSought = "ri", .measures = edgesAboutBall},
                                       {.measures = wholeApothem}};
 // Its picture, its figure and its net (the trapezoids round the larger base, the smaller on one of them).
 constexpr Registration registration{

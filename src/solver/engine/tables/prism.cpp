@@ -71,21 +71,39 @@ constexpr std::string_view anyBase[] = {"P", "B", "h"};
 // clang-format off
 // What the drawings, worksheets, the window and the pages read of the prism.
 constexpr int sheetSides[] = {3, 4, 6};
-constexpr TaskPattern direct[] = {{{"a", "h"}, {}, {"B", "S", "S1", "V"}}};
+constexpr TaskPattern direct[] = {
+    {{"a", "h"}, {}, {"B", "S", "S1", "V"}},
+    // The sphere about it, and the ball in it, which sets its height, from grade 10.
+    {{"a", "h"}, {"Rc"}, {"Sc"}, 10},
+    {{"a"}, {"ri"}, {"h", "V", "Vi"}, 10},
+};
 constexpr TaskPattern inverse[] = {
     {{"a", "V"},  {"h"}, {"S", "S1"}},
     {{"a", "S"},  {"h"}, {"V", "S1"}},
     {{"h", "S"},  {"a"}, {"B", "V"}},
     {{"a", "S1"}, {"h"}, {"V"}},
     {{"h", "V"},  {"a"}, {"S", "S1"}},
+    {{"ri"}, {"a"}, {"V", "S1"}, 10},
 };
 constexpr RootsAtSides rootsForDecimals[] = {
-    {3, {"B", "V", "S1"}},
-    {6, {"B", "V", "S1"}},
+    {3, {"B", "V", "S1", "ri"}},
+    {6, {"B", "V", "S1", "ri"}},
 };
 constexpr MeasureDrawn squareBase[] = {{{"a"}, Drawn::Length, 1, 12}, {{"h"}, Drawn::Length, 1, 15}};
 constexpr MeasureDrawn otherBase[] = {{{"a"}, Drawn::EvenLength, 2, 12}, {{"h"}, Drawn::Length, 1, 15}};
-constexpr MeasureChoice measures[] = {{.sides = 4, .measures = squareBase}, {.measures = otherBase}};
+// The base edge alone where a ball is inscribed: its radius, the base's inradius, is whole or a whole times √3.
+constexpr MeasureDrawn squareAboutBall[] = {{{"a"}, Drawn::EvenLength, 2, 14}};
+constexpr MeasureDrawn triangleAboutBall[] = {{{"a"}, Drawn::Multiple, 1, 3, 6}};
+constexpr MeasureDrawn hexagonAboutBall[] = {{{"a"}, Drawn::EvenLength, 2, 10}};
+constexpr MeasureChoice measures[] = {
+    {.forGiven = "ri", .sides = 3, .measures = triangleAboutBall},
+    {.forGiven = "ri", .sides = 4, .measures = squareAboutBall},
+    {.forGiven = "ri", .sides = 6, .measures = hexagonAboutBall},
+    {.forSought = "ri", .sides = 3, .measures = triangleAboutBall},
+    {.forSought = "ri", .sides = 4, .measures = squareAboutBall},
+    {.forSought = "ri", .sides = 6, .measures = hexagonAboutBall},
+    {.sides = 4, .measures = squareBase},
+    {.measures = otherBase}};
 // clang-format on
 constexpr Registration registration{
     .picture = "Image1",
