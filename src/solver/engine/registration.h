@@ -139,6 +139,9 @@ struct WordedGivens {
     std::string_view text;
     std::string_view owner = {};  // whose the body's own quantities are: "на полученото тяло"; empty: the solid's genitive
     bool turns = false;           // the text turns a plane figure, half the body's axial section, about a line
+    bool wholeSection = false;    // … the whole axial section (a square about its diagonal)
+    // Taken only where these two givens are equal (a square's sides); else where the givens are named.
+    std::array<std::string_view, 2> equal = {};
 };
 
 struct WorksheetRow {

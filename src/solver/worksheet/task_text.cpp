@@ -146,9 +146,20 @@ bool namesItsOwner(const QuantityRow& row) {
 }
 
 // The solid's worded row for the givens the task names; none where no row names them.
+// The value written for a given, or none.
+const std::string* valueOf(const TaskWords& words, std::string_view key) {
+    for (const GivenText& given : words.givens)
+        if (given.key == key) return &given.value;
+    return nullptr;
+}
+
 const WordedGivens* wordedFor(const TaskWords& words) {
     if (!words.solid->registration) return nullptr;
     for (const WordedGivens& row : words.solid->registration->worksheet.worded) {
+        if (!row.equal[0].empty()) {
+            const std::string *first = valueOf(words, row.equal[0]), *second = valueOf(words, row.equal[1]);
+            if (!first || !second || *first != *second) continue;
+        }
         std::vector<std::string_view> keys;
         for (std::string_view key : row.givens)
             if (!key.empty()) keys.push_back(key);
@@ -307,9 +318,10 @@ std::string askedOf(const TaskWords& words, const SolidName& solid) {
     return askedNames(words, own, false) + " " + solid.genitive + ", както и " + aroundSolid(words, *use, solid, ofUse);
 }
 
-bool turnsAFigure(const TaskWords& words) {
+TurnedFigure turnedFigure(const TaskWords& words) {
     const WordedGivens* row = wordedFor(words);
-    return row && row->turns;
+    if (!row || !row->turns) return TurnedFigure::None;
+    return row->wholeSection ? TurnedFigure::AxialSection : TurnedFigure::HalfSection;
 }
 
 std::string taskText(const TaskWords& words) {

@@ -39,8 +39,9 @@ struct TaskWords {
     Unit unit = Unit::Centimetre;
 };
 std::string taskText(const TaskWords& words);
-// Whether the task's text turns a plane figure about a line to make the body.
-bool turnsAFigure(const TaskWords& words);
+// The plane figure the task's text turns about a line to make the body: half
+// its axial section (a triangle about a side), the whole (a square about its diagonal), or none.
+TurnedFigure turnedFigure(const TaskWords& words);
 
 // Whether the solid's formulas hold π: a cylinder, a cone, a ball.
 bool usesPi(const SolidRow& solid);

@@ -250,7 +250,7 @@ Written complete(const Layout& layout, const SheetSettings& settings, Drawn& dra
     if (written != Written::Yes) return written;
     const TaskWords words{layout.solid, layout.sides, drawn.words, layout.asked, settings.pi, settings.unit};
     drawn.task.text = taskText(words);
-    drawn.task.turned = turnsAFigure(words) ? TurnedFigure::HalfSection : TurnedFigure::None;
+    drawn.task.turned = turnedFigure(words);
     return Written::Yes;
 }
 

@@ -71,6 +71,8 @@ constexpr TaskPattern inverse[] = {
     {{"l1", "c", "γ"}, {"V"}, {"S"}, 10},
 };
 constexpr WordedGivens worded[] = {
+    // A right triangle with equal legs turned about its hypotenuse makes what a square makes about its diagonal.
+    {{"l1", "l2", "γ"}, "Квадрат със страна {l1} се завърта около диагонала си.", "на полученото тяло", true, true, {"l1", "l2"}},
     {{"l1", "l2", "γ"}, "Правоъгълен триъгълник с катети {l1} и {l2} се завърта около хипотенузата си.", "на полученото тяло", true},
     {{"l1", "c", "γ"}, "Правоъгълен триъгълник с катет {l1} и хипотенуза {c} се завърта около хипотенузата си.", "на полученото тяло", true},
     {{"c", "l1", "l2"}, "Равнобедрен триъгълник с основа {c} и бедро {l1} се завърта около основата си.", "на полученото тяло", true},
@@ -84,7 +86,12 @@ constexpr std::array<int, 4> isosceles[] = {
 // clang-format on
 constexpr MeasureDrawn rightTriangle[] = {{{"l1", "l2"}, Drawn::RightLegs}, {{"γ"}, Drawn::Multiple, 1, 1, 90}};
 constexpr MeasureDrawn isoscelesTriangle[] = {{{"c", "l1", "l2"}, Drawn::Listed, 0, 0, 1, isosceles}};
-constexpr MeasureChoice measures[] = {{.forGiven = "γ", .measures = rightTriangle}, {.measures = isoscelesTriangle}};
+// A square's side twice: its halves about the diagonal are right triangles with equal legs.
+constexpr std::array<int, 4> squareSides[] = {{2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {8, 8}, {10, 10}, {12, 12}};
+constexpr MeasureDrawn square[] = {{{"l1", "l2"}, Drawn::Listed, 0, 0, 1, squareSides}, {{"γ"}, Drawn::Multiple, 1, 1, 90}};
+constexpr MeasureChoice measures[] = {{.forGiven = "γ", .oneIn = 3, .measures = square},
+                                      {.forGiven = "γ", .measures = rightTriangle},
+                                      {.measures = isoscelesTriangle}};
 
 constexpr Registration registration{
     .picture = {},
