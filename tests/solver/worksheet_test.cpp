@@ -386,7 +386,7 @@ TEST(Worksheet, BodiesGiveSheetsTheReaderReadsBack) {
     }
     // cylinder with cone, hemisphere or a cone cut out, hollow cylinder, prism with pyramid, two cones,
     // the isosceles trapezoid turned about either base, and a cone with a half ball
-    EXPECT_EQ(bodies, 9);
+    EXPECT_EQ(bodies, 10);
     EXPECT_GT(grade6Tasks, 0);
     EXPECT_GT(squares, 0);
     EXPECT_TRUE(faults.found.empty()) << faults.report();

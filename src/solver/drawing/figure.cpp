@@ -290,6 +290,18 @@ Scene hollowCylinder(const DrawingRow& row, const Shown& shown, Proportions& dra
     return hollowCylinderScene(shown, R, R * m[inner] / m[outer], drawn.atLeast(m[height], largest, height));
 }
 
+// The lower radius, the upper in scale to it, and the two heights ({"r1", "h1", "h2"}, r2 beside them).
+Scene twoCylinders(const DrawingRow& row, const Shown& shown, Proportions& drawn) {
+    const Measures& m = shown.measures;
+    const auto& [lower, height, upper] = row.proportions;
+    const double r2 = m["r2"];
+    if (m[lower] <= 0 || r2 <= 0 || r2 > m[lower] || m[height] <= 0 || m[upper] <= 0) return {};
+    const double largest = std::max(2 * m[lower], m[height] + m[upper]);
+    const double r1 = drawn.atLeast(2 * m[lower], largest, lower) / 2;
+    return twoCylindersScene(shown, r1, r1 * r2 / m[lower], drawn.atLeast(m[height], largest, height),
+                             drawn.atLeast(m[upper], largest, upper));
+}
+
 Scene ballScene(const DrawingRow&, const Shown& shown, Proportions&) { return sphereScene(shown); }
 
 Scene regularPolygonScene(const DrawingRow&, const Shown& shown, Proportions&) {
@@ -312,7 +324,7 @@ constexpr FigureDrawer figureDrawers[] = {
     {"cylinder with hemisphere", cylinderWithHemisphere}, {"hollow cylinder", hollowCylinder},
     {"prism with pyramid", prismWithPyramid},  {"cylinder without cone", cylinderWithoutCone},
     {"cylinder with two cones", cylinderWithTwoCones}, {"cylinder without two cones", cylinderWithoutTwoCones},
-    {"cone with hemisphere", coneWithHemisphere},
+    {"cone with hemisphere", coneWithHemisphere}, {"two cylinders", twoCylinders},
 };
 
 const FigureDrawer* figureDrawer(const SolidRow& solid) {

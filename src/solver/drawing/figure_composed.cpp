@@ -167,6 +167,34 @@ Scene hollowCylinderScene(const Shown& shown, double R, double r, double h) {
     return scene;
 }
 
+// The lower cylinder whole but for its upper circle's back where the upper
+// cylinder stands before it; the upper one on it; the radii on the front.
+Scene twoCylindersScene(const Shown& shown, double r1, double r2, double h1, double h2) {
+    Scene scene;
+    const Measures& m = shown.measures;
+    base(scene, {0, 0}, r1, false);
+    scene.line({-r1, 0}, {-r1, h1});
+    scene.line({r1, 0}, {r1, h1});
+    // The lower's upper circle: its front, and its back but where the upper cylinder stands before it.
+    const double hiddenFrom = std::acos(r2 / r1), share = ellipseShare * r1;
+    scene.arc({0, h1}, r1, share, pi, 2 * pi);
+    scene.arc({0, h1}, r1, share, 0, hiddenFrom);
+    scene.arc({0, h1}, r1, share, hiddenFrom, pi - hiddenFrom, Stroke{Ink::Edge, true});
+    scene.arc({0, h1}, r1, share, pi - hiddenFrom, pi);
+    base(scene, {0, h1}, r2, false);
+    base(scene, {0, h1 + h2}, r2, true);
+    scene.line({-r2, h1}, {-r2, h1 + h2});
+    scene.line({r2, h1}, {r2, h1 + h2});
+    const Point bottom{0, 0}, joint{0, h1}, top{0, h1 + h2}, right{r1, 0};
+    scene.dots = {bottom, joint, top};
+    scene.axis = {bottom, top};
+    if (segment(scene, m, "h1", bottom, joint, true, {-r1, 0})) scene.rightAngles.push_back({bottom, joint, right});
+    segment(scene, m, "h2", joint, top, true, {-r2, h1});
+    segment(scene, m, "r1", bottom, right, true, joint);
+    segment(scene, m, "r2", top, {r2, h1 + h2}, false, joint);
+    return scene;
+}
+
 // A square prism of base edge a and height h1, a pyramid of height h2 on its
 // top, its apothem k on the side facing right.
 Scene prismWithPyramidScene(const Shown& shown, double a, double h1, double h2) {

@@ -69,6 +69,7 @@ Scene cylinderWithoutTwoConesScene(const Shown& shown, double r, double h1, doub
 Scene cylinderWithHemisphereScene(const Shown& shown, double r, double h);
 Scene coneWithHemisphereScene(const Shown& shown, double r, double h);
 Scene hollowCylinderScene(const Shown& shown, double R, double r, double h);
+Scene twoCylindersScene(const Shown& shown, double r1, double r2, double h1, double h2);
 Scene prismWithPyramidScene(const Shown& shown, double a, double h1, double h2);
 // On a base of any shape the tables know, its outline in the plane of x and
 // z: the prism's about its middle, the pyramid's with its apex over the

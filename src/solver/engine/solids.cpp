@@ -31,10 +31,11 @@ std::span<const SolidRow* const> frustums() {
 }
 
 std::span<const SolidRow* const> composedBodies() {
-    static const std::array<const SolidRow*, 9> solids{
+    static const std::array<const SolidRow*, 10> solids{
         &tables::doubleCone(),     &tables::cylinderWithCone(),    &tables::cylinderWithHemisphere(),
         &tables::prismWithPyramid(), &tables::hollowCylinder(),    &tables::cylinderWithoutCone(),
-        &tables::cylinderWithTwoCones(), &tables::cylinderWithoutTwoCones(), &tables::coneWithHemisphere()};
+        &tables::cylinderWithTwoCones(), &tables::cylinderWithoutTwoCones(), &tables::coneWithHemisphere(),
+        &tables::twoCylinders()};
     return solids;
 }
 

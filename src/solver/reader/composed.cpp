@@ -154,6 +154,7 @@ private:
             std::size_t j = parts.front();
             while (!items_[j - 1].is(Role::NumberWord)) --j;
             r_.used[j - 1] = true;
+            lowerThenUpper(*body);
         }
 
         for (std::size_t k : parts) partsQuantities(k, *body);
@@ -223,6 +224,41 @@ private:
         }
         if (row->partGivensSaid && !said) return nullptr;
         return &*row;
+    }
+
+    // „Долният цилиндър има радиус 5 cm …, а горният – 3 cm“: the part named twice,
+    // its measures taken in the body's order (r1 the lower's). Read so only
+    // where the lower is named first; „горният“ before it is named as not read.
+    // „обема на горния цилиндър“: the quantity that part's (V2), or where the
+    // body has no key for it so, the word named as not read.
+    void lowerThenUpper(const SolidRow& body) {
+        std::vector<std::size_t> words;
+        bool lowerSeen = false;
+        for (std::size_t k = 0; k < items_.size(); ++k) {
+            if (r_.used[k] || !items_[k].is(Role::Unsupported)) continue;
+            if (items_[k].meaning == "lower") lowerSeen = true;
+            else if (items_[k].meaning != "upper") continue;
+            else if (!lowerSeen) return;
+            words.push_back(k);
+        }
+        for (std::size_t k : words) {
+            if (k < 2 || !isOf(items_[k - 1]) || !isQuantity(items_[k - 2])) {
+                r_.used[k] = true;
+                continue;
+            }
+            // „височината и обема на горния цилиндър“: each name of the list the part's.
+            bool all = true;
+            std::size_t q = k - 2;
+            while (true) {
+                const std::string plain = items_[q].meaning.substr(0, items_[q].meaning.find('|'));
+                const std::string named = plain + "|" + items_[k].meaning;
+                if (keysFor(named, body).empty()) all = false;
+                else items_[q].role = Role::Quantity, items_[q].meaning = named;
+                if (q < 2 || !separates(items_[q - 1]) || !isQuantity(items_[q - 2])) break;
+                q -= 2;
+            }
+            if (all) r_.used[k - 1] = r_.used[k] = true;
+        }
     }
 
     // Whether the words take one part out of the other („изрязан“, „издълбан“).

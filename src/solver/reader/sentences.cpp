@@ -156,14 +156,25 @@ void Sentences::quantity(std::size_t k) {
         if (fits(bodyKeys, *body_)) {
             name.keys = std::move(bodyKeys);
             name.body = true;
-            pending_.push_back(std::move(name));
+            pending_.push_back(pastGiven(std::move(name)));
             return;
         }
     }
-    pending_.push_back(std::move(name));
+    pending_.push_back(pastGiven(std::move(name)));
     if (keys.size() == 1 && !keys.front().empty()) lastKey_ = keys.front();
     if (keys.size() > 1) lastKeys_ = keys;
     if (keys.size() == 1) noteSum(keys.front());
+}
+
+// „Долният цилиндър има радиус 5 cm …, а горният – радиус 3 cm“: a name whose
+// keys are taken in turn (r1 r2) names the next one where the first is given.
+Pending Sentences::pastGiven(Pending name) const {
+    if (name.ask || name.alike || name.largerFirst || name.keys.size() < 2) return name;
+    const auto given = [&](const std::string& key) {
+        return std::any_of(r_.task.givens.begin(), r_.task.givens.end(), [&](const ReadGiven& g) { return g.key == key; });
+    };
+    while (name.bound + 1 < name.keys.size() && given(name.keys[name.bound])) ++name.bound;
+    return name;
 }
 
 // „височината на полученото тяло“, „… на конуса“: a name of the body, though the turned figure has one too.

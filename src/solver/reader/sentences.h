@@ -90,6 +90,7 @@ private:
 
     std::vector<std::string> keysOf(std::size_t k) const;
     bool ofTheBody(std::size_t k) const;
+    Pending pastGiven(Pending name) const;
 
     void quantity(std::size_t k);
 

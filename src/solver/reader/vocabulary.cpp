@@ -317,6 +317,10 @@ constexpr Phrase phraseTable[] = {
     {"в|във нея|него [е|са|бил|била|било] поставен*|поставено|поставени|вмъкнат*|вложен*", Unsupported, "cut out"},
     {"вътре|вътре в нея|него [е|са] поставен*|поставено|поставени|вмъкнат*|вложен*", Unsupported, "cut out"},
     {"обща|общата|общ|общия|общият основа|основата", Filler, "common base"},
+    {"обща|общата ос|оста", Filler, "common base"},
+    // Which of two cylinders on one axis: read where the lower is named first (reader/composed.cpp).
+    {"долният|долния", Unsupported, "lower"},
+    {"горният|горния", Unsupported, "upper"},
     {"равни височини", Relation, "equal heights"},
     // „конус със същата основа и височина“ (as the cylinder's): its height the cylinder's.
     {"същата|съща|същите основа|основи и височина|височини", Relation, "equal heights"},
@@ -549,12 +553,12 @@ constexpr QuantityKey quantityKeyTable[] = {
     // Bodies of two solids (reader/composed.cpp): a quantity named for a part
     // („височината на конуса“) is "height|cone"; the body's own by its plain name.
     {"surface", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
-                "cylinder-two-cones cylinder-without-two-cones cone-hemisphere", "S"},
+                "cylinder-two-cones cylinder-without-two-cones cone-hemisphere two-cylinders", "S"},
     // A body's lateral surface is no one quantity (a hollow's is outer and inner): named, not read as S.
     {"lateral", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
-                "cylinder-two-cones cylinder-without-two-cones cone-hemisphere", ""},
+                "cylinder-two-cones cylinder-without-two-cones cone-hemisphere two-cylinders", ""},
     {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
-             "cylinder-two-cones cylinder-without-two-cones cone-hemisphere", "S"},
+             "cylinder-two-cones cylinder-without-two-cones cone-hemisphere two-cylinders", "S"},
     {"radius", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones "
                "cone-hemisphere", "r"},
     {"diameter", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones "
@@ -616,6 +620,27 @@ constexpr QuantityKey quantityKeyTable[] = {
     {"slant", "double-cone", "l1 l2"},
     {"volume|cone", "double-cone", "V1 V2"},
     {"height|body", "double-cone", "c"},
+    // Two cylinders on one axis: the lower's first, as the reader takes them only so.
+    {"radius", "two-cylinders", "r1 r2"},
+    {"diameter", "two-cylinders", "d1 d2"},
+    {"height", "two-cylinders", "h1 h2"},
+    {"radius|cylinder", "two-cylinders", "r1 r2"},
+    {"height|cylinder", "two-cylinders", "h1 h2"},
+    {"volume|cylinder", "two-cylinders", "V1 V2"},
+    {"lateral|cylinder", "two-cylinders", "S1 S2"},
+    {"height|body", "two-cylinders", "H"},
+    {"radius|lower", "two-cylinders", "r1"},
+    {"radius|upper", "two-cylinders", "r2"},
+    {"diameter|lower", "two-cylinders", "d1"},
+    {"diameter|upper", "two-cylinders", "d2"},
+    {"height|lower", "two-cylinders", "h1"},
+    {"height|upper", "two-cylinders", "h2"},
+    {"volume|lower", "two-cylinders", "V1"},
+    {"volume|upper", "two-cylinders", "V2"},
+    {"lateral|lower", "two-cylinders", "S1"},
+    {"lateral|upper", "two-cylinders", "S2"},
+    {"base area|lower", "two-cylinders", "B1"},
+    {"base area|upper", "two-cylinders", "B2"},
 
     // The sphere described about the solid and the ball inscribed in it (reader/spheres.cpp).
     {"around sphere radius", "", "Rc"},
@@ -709,6 +734,7 @@ constexpr ComposedBody composedBodyTable[] = {
     {"cube", "pyramid", "prism-pyramid", "h1=a", "n=4"},
     // „два конуса с обща основа“: a part named twice over by the number.
     {"cone", "cone", "double-cone"},
+    {"cylinder", "cylinder", "two-cylinders"},
     {"cylinder", "cone", "cylinder-without-cone", "", "", false, true},
 };
 

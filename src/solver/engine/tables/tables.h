@@ -36,6 +36,8 @@ const SolidRow& prismWithPyramid();
 // trapezoid turned about a base (two_cones.cpp).
 const SolidRow& cylinderWithTwoCones();
 const SolidRow& cylinderWithoutTwoCones();
+// Two cylinders on one axis, the narrower on the wider (two_cylinders.cpp).
+const SolidRow& twoCylinders();
 
 // Bases of any shape a textbook draws (bases.cpp), and the right prisms and
 // pyramids on them (on_bases.cpp).
