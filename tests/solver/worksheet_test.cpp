@@ -89,7 +89,8 @@ const WordedGivens* bodyWords(const Task& task) {
         const bool equal = row.equal[0].empty() ||
                            (!valueOf(row.equal[0]).empty() && valueOf(row.equal[0]) == valueOf(row.equal[1]));
         if (equal && std::all_of(task.givens.begin(), task.givens.end(), [&](const Given& given) {
-                return std::find(row.givens.begin(), row.givens.end(), given.key) != row.givens.end();
+                return quantityIndex(*task.solid, given.text) >= 0 ||  // a relation the words imply
+                       std::find(row.givens.begin(), row.givens.end(), given.key) != row.givens.end();
             }))
             return &row;
     }
@@ -107,6 +108,7 @@ bool wholeOrRooted(const Exact& value, bool rooted) {
 void checkNumbers(const Sheet& sheet, const Task& task, Faults& faults) {
     const WordedGivens* words = bodyWords(task);
     for (const Given& given : task.givens) {
+        if (quantityIndex(*task.solid, given.text) >= 0) continue;  // a relation the words imply: a rhombus's l2=l1
         const ReadNumber read = readNumber(given.text);
         const QuantityRow& row = task.solid->quantities[std::size_t(quantityIndex(*task.solid, given.key))];
         const Dimension dimension = row.dimension;
@@ -338,7 +340,7 @@ std::string beyondGrade6(const std::string& step) {
 // every task read back by the reader to the same body, givens and answers.
 TEST(Worksheet, BodiesGiveSheetsTheReaderReadsBack) {
     Faults faults;
-    int bodies = 0, grade6Tasks = 0, squares = 0;
+    int bodies = 0, grade6Tasks = 0, squares = 0, rhombi = 0;
     std::set<std::string> texts;
     std::size_t tasks = 0;
     for (const SolidRow* solid : composedBodies()) {
@@ -374,9 +376,9 @@ TEST(Worksheet, BodiesGiveSheetsTheReaderReadsBack) {
                                     if (grade == 6 && !beyondGrade6(step).empty())
                                         faults.add(*sheet, task, "the key's step " + step + ": " + beyondGrade6(step));
                                 grade6Tasks += grade == 6;
-                                // A square about its diagonal turns the body's whole axial section.
-                                if (task.text.starts_with("Квадрат")) {
-                                    ++squares;
+                                // A square or a rhombus about its diagonal turns the body's whole axial section.
+                                if (task.text.starts_with("Квадрат") || task.text.starts_with("Ромб")) {
+                                    ++(task.text.starts_with("Ромб") ? rhombi : squares);
                                     if (task.turned != TurnedFigure::AxialSection) faults.add(*sheet, task, "not its whole section");
                                 }
                                 texts.insert(task.text);
@@ -389,6 +391,7 @@ TEST(Worksheet, BodiesGiveSheetsTheReaderReadsBack) {
     EXPECT_EQ(bodies, 10);
     EXPECT_GT(grade6Tasks, 0);
     EXPECT_GT(squares, 0);
+    EXPECT_GT(rhombi, 0);
     EXPECT_TRUE(faults.found.empty()) << faults.report();
     EXPECT_GE(texts.size(), tasks * 8 / 10) << texts.size() << " different of " << tasks;
 }

@@ -50,6 +50,9 @@ struct TaskPattern {
     std::array<std::string_view, 2> sought;  // always asked: the dimensions an inverse task finds
     std::array<std::string_view, 4> more;    // some of these asked besides
     int fromGrade = 0;  // offered only on a sheet of this grade or later (an angle: 10); 0: on every sheet
+    // A relation the task's words imply and the solver is given besides: "l2=l1"
+    // (a rhombus's sides); empty where none.
+    std::string_view relation = {};
 };
 
 // What holds a root for every base of n sides with decimal measures (the area

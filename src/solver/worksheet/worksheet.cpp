@@ -159,6 +159,11 @@ bool writeGivens(const Layout& layout, const Solution& solid, const SheetSetting
         task.givens.push_back({std::string(row.key), number->input});
         words.push_back({row.key, number->text});
     }
+    // „Ромб … се завърта“: its equal sides, given to the solver, said by the words alone.
+    if (const std::string_view relation = layout.pattern->relation; !relation.empty()) {
+        const std::size_t equals = relation.find('=');
+        task.givens.push_back({std::string(relation.substr(0, equals)), std::string(relation.substr(equals + 1))});
+    }
     return true;
 }
 

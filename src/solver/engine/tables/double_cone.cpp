@@ -66,6 +66,8 @@ constexpr std::string_view otherNames[] = {"двоен конус", "два ко
 constexpr TaskPattern direct[] = {
     {{"l1", "l2", "γ"}, {}, {"V", "S", "r"}, 10},
     {{"c", "l1", "l2"}, {}, {"V", "S", "r"}, 10},
+    // A rhombus about its longer diagonal c, the other d: two equal cones.
+    {{"c", "d"}, {}, {"V", "S", "r"}, 10, "l2=l1"},
 };
 constexpr TaskPattern inverse[] = {
     {{"l1", "c", "γ"}, {"V"}, {"S"}, 10},
@@ -76,6 +78,7 @@ constexpr WordedGivens worded[] = {
     {{"l1", "l2", "γ"}, "Правоъгълен триъгълник с катети {l1} и {l2} се завърта около хипотенузата си.", "на полученото тяло", true},
     {{"l1", "c", "γ"}, "Правоъгълен триъгълник с катет {l1} и хипотенуза {c} се завърта около хипотенузата си.", "на полученото тяло", true},
     {{"c", "l1", "l2"}, "Равнобедрен триъгълник с основа {c} и бедро {l1} се завърта около основата си.", "на полученото тяло", true},
+    {{"c", "d"}, "Ромб с диагонали {c} и {d} се завърта около по-големия си диагонал.", "на полученото тяло", true, true},
 };
 // clang-format off
 // An isosceles triangle's base and legs whose height to the base is whole: 6 and 5 (4).
@@ -89,7 +92,13 @@ constexpr MeasureDrawn isoscelesTriangle[] = {{{"c", "l1", "l2"}, Drawn::Listed,
 // A square's side twice: its halves about the diagonal are right triangles with equal legs.
 constexpr std::array<int, 4> squareSides[] = {{2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {8, 8}, {10, 10}, {12, 12}};
 constexpr MeasureDrawn square[] = {{{"l1", "l2"}, Drawn::Listed, 0, 0, 1, squareSides}, {{"γ"}, Drawn::Multiple, 1, 1, 90}};
-constexpr MeasureChoice measures[] = {{.forGiven = "γ", .oneIn = 3, .measures = square},
+// Those whose base is longer than twice the height: a rhombus's longer diagonal and its side.
+constexpr std::array<int, 4> longerBase[] = {
+    {8, 5, 5}, {16, 10, 10}, {24, 13, 13}, {30, 17, 17}, {24, 15, 15}, {40, 25, 25}, {32, 20, 20},
+};
+constexpr MeasureDrawn rhombus[] = {{{"c", "l1", "l2"}, Drawn::Listed, 0, 0, 1, longerBase}};
+constexpr MeasureChoice measures[] = {{.forGiven = "d", .measures = rhombus},
+                                      {.forGiven = "γ", .oneIn = 3, .measures = square},
                                       {.forGiven = "γ", .measures = rightTriangle},
                                       {.measures = isoscelesTriangle}};
 
