@@ -252,8 +252,12 @@ private:
             while (true) {
                 const std::string plain = items_[q].meaning.substr(0, items_[q].meaning.find('|'));
                 const std::string named = plain + "|" + items_[k].meaning;
-                if (keysFor(named, body).empty()) all = false;
-                else items_[q].role = Role::Quantity, items_[q].meaning = named;
+                if (keysFor(named, body).empty()) {
+                    all = false;
+                } else {
+                    items_[q].role = Role::Quantity;
+                    items_[q].meaning = named;
+                }
                 if (q < 2 || !separates(items_[q - 1]) || !isQuantity(items_[q - 2])) break;
                 q -= 2;
             }

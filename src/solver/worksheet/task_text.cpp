@@ -145,7 +145,6 @@ bool namesItsOwner(const QuantityRow& row) {
     return of != std::string_view::npos && row.definite.ends_with(row.name.substr(of));
 }
 
-// The solid's worded row for the givens the task names; none where no row names them.
 // The value written for a given, or none.
 const std::string* valueOf(const TaskWords& words, std::string_view key) {
     for (const GivenText& given : words.givens)
@@ -153,6 +152,7 @@ const std::string* valueOf(const TaskWords& words, std::string_view key) {
     return nullptr;
 }
 
+// The solid's worded row for the givens the task names; none where no row names them.
 const WordedGivens* wordedFor(const TaskWords& words) {
     if (!words.solid->registration) return nullptr;
     for (const WordedGivens& row : words.solid->registration->worksheet.worded) {
