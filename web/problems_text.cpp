@@ -50,6 +50,9 @@ void writeRead(Json& json, std::string_view text, const TextOutcome& outcome) {
     json.key("asked").beginArray();
     for (const ReadAsked& asked : read.asked) json.string(asked.key);
     json.endArray();
+    json.key("named").beginArray();
+    for (const ReadAsked& named : read.named) json.string(named.key);
+    json.endArray();
     for (const auto& [name, pieces] : {std::pair{"ignored", &read.ignored}, std::pair{"unread", &read.unread}}) {
         json.key(name).beginArray();
         for (const Piece& piece : *pieces) {

@@ -817,7 +817,7 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"В правилна четириъгълна пирамида е вписано кълбо с радиус 1 cm. Височината на пирамидата е 4 cm. Намерете обема "
      "на пирамидата.", "pyramid", "n=4 | ri=1 cm | h=4 cm", "V", Solved, {"a=2*sqrt(2) V=32/3"}},
     {"В куб с ръб 2 cm е вписано кълбо. Намерете обема на куба и на кълбото.", "cube", "a=2 cm", "V", Solved, {"V=8"},
-     {"unread=на кълбото"}},
+     {"unread=на кълбото", "named=ri"}},
     // „му“ may stand for the ball as well as for the cube, „ѝ“ for the sphere: named, not guessed.
     {"Кълбо е вписано в куб с ръб 6 cm. Намерете обема му.", "cube", "a=6 cm", "", Unread, {}, {"unread=обема му"}},
     {"Около конус с радиус 6 cm и височина 8 cm е описана сфера. Намерете радиуса ѝ.", "cone", "r=6 cm | h=8 cm", "",
@@ -1097,6 +1097,19 @@ inline const std::vector<PrintedTask>& printedTasks() {
     {"Ромб с диагонали 6 cm и 8 cm се върти около по-малкия си диагонал. Намерете обема и лицето на повърхнината на "
      "полученото тяло.", "double-cone", "c=6 cm | d=8 cm | l2=l1", "V S", Solved, {"r=4 l1=5 V=32*pi S=40*pi"},
      {"turned=axial section"}},
+    // A side and one diagonal: which diagonal it is, the axis or the other, by the body each makes.
+    {"Ромб със страна 10 cm и диагонал 12 cm се завърта около по-малкия си диагонал. Намерете обема на полученото "
+     "тяло.", "double-cone", "l1=10 cm | l2=10 cm | c=12 cm", "V", Solved, {"d=16 V=256*pi"}, {"turned=axial section"}},
+    {"Ромб със страна 10 cm и диагонал 12 cm се завърта около по-големия си диагонал. Намерете обема на полученото "
+     "тяло.", "double-cone", "l1=10 cm | l2=10 cm | d=12 cm", "V", Solved, {"c=16 V=192*pi"}, {"turned=axial section"}},
+    {"Ромб със страна 5 cm и диагонал 8 cm се завърта около по-малкия си диагонал. Намерете обема и лицето на "
+     "повърхнината на полученото тяло.", "double-cone", "l1=5 cm | l2=5 cm | d=8 cm", "V S", Solved,
+     {"c=6 V=32*pi S=40*pi"}, {"turned=axial section"}},
+    // About „диагонала си“ with no word for which: not guessed.
+    {"Ромб със страна 5 cm и диагонал 6 cm се завърта около диагонала си. Намерете обема на полученото тяло.",
+     "rhombus", "a=5 cm | d1=6 cm", "", Unread, {}, {"unread=се завърта около диагонала"}},
+    {"Правоъгълен триъгълник с катет 6 cm и хипотенуза 10 cm се завърта около по-малкия си катет. Намерете обема на "
+     "полученото тяло.", "cone", "h=6 cm | l=10 cm", "V", Solved, {"r=8 V=128*pi"}},
     // What the figure's name says beyond its numbers passed on: the legs equal, the square's sides; a measure of
     // the body given.
     {"Равнобедрен триъгълник с основа 6 cm и височина към основата 4 cm се завърта около основата си. Намерете лицето "
@@ -1109,13 +1122,13 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "обема на полученото тяло.", "double-cone", "c=6 cm | l1=5 cm | l2=5 cm", "V", Solved, {"V=32*pi"}},
     {"Даден е правоъгълник със страни 3 cm и 5 cm. Правоъгълникът се завърта около по-голямата си страна. Намерете "
      "обема на полученото тяло.", "cylinder", "r=3 cm | h=5 cm", "V", Solved, {"V=45*pi"}},
-    // Which leg, which axis, the words and the numbers do not say; a leg and the hypotenuse do not compare; a
-    // trapezoid about a base makes no one solid: named, not guessed.
+    // Which leg, which axis, the words and the numbers do not say; a trapezoid about a base makes no one solid:
+    // named, not guessed.
     {"Правоъгълен триъгълник с катети 6 cm и 8 cm се завърта около катета си. Намерете обема на полученото тяло.",
      "right-triangle", "a=6 cm | b=8 cm", "", Unread, {}, {"unread=се завърта около катета"}},
+    // A leg and the hypotenuse: the other leg is 12 cm, so the larger is the one not given.
     {"Правоъгълен триъгълник с катет 5 cm и хипотенуза 13 cm се завърта около по-големия си катет. Намерете обема на "
-     "полученото тяло.", "right-triangle", "a=5 cm | c=13 cm", "", Unread, {},
-     {"unread=се завърта около по-големия си катет"}},
+     "полученото тяло.", "cone", "r=5 cm | l=13 cm", "V", Solved, {"h=12 V=100*pi"}},
     {"Правоъгълник със страни 6 cm и 8 cm се завърта около оста си на симетрия. Намерете обема на полученото тяло.",
      "rectangle", "a=6 cm | b=8 cm", "", Unread, {}, {"unread=завърта", "unread=оста си на симетрия"}},
     // About its smaller base: a cylinder as long as the larger base with a cone cut out of it.
@@ -1237,6 +1250,18 @@ inline const std::vector<PrintedTask>& printedFrustumTasks() {
      "Намерете височината и обема.", "cone-frustum", "r1=6 cm | r2=3 cm | α=45°", "h V", Solved, {"h=3 V=63*pi"}},
     {"В пресечен конус с радиуси на основите 4 cm и 1 cm е вписано кълбо. Намерете радиуса на кълбото.",
      "cone-frustum", "r1=4 cm | r2=1 cm", "ri", Solved, {"h=4 ri=2"}},
+    // A ball named in the solid, nothing of it given or asked: it is there all the same (l = r1 + r2, h = 2ri).
+    {"В пресечен конус с радиуси на основите 4 cm и 9 cm е вписано кълбо. Намерете обема на пресечения конус.",
+     "cone-frustum", "r1=9 cm | r2=4 cm", "V", Solved, {"l=13 h=12 V=532*pi"}, {"named=ri"}},
+    {"В правилна четириъгълна пресечена пирамида с основни ръбове 8 cm и 2 cm е вписано кълбо. Намерете обема на "
+     "пирамидата.", "pyramid-frustum", "n=4 | a1=8 cm | a2=2 cm", "V", Solved, {"k=5 h=4 V=112"}, {"named=ri"}},
+    {"В цилиндър е вписано кълбо. Радиусът на цилиндъра е 3 cm. Намерете обема на цилиндъра.", "cylinder", "r=3 cm",
+     "V", Solved, {"h=6 V=54*pi"}, {"named=ri"}},
+    {"Около цилиндър с радиус 5 cm е описана сфера, а в него е вписано кълбо. Намерете лицето на повърхнината на "
+     "цилиндъра.", "cylinder", "r=5 cm", "S1", Solved, {"h=10 S1=150*pi"}, {"named=Rc", "named=ri"}},
+    // The ball's radius asked: the ball is not named besides.
+    {"В правилна четириъгълна пресечена пирамида с основни ръбове 8 cm и 2 cm е вписано кълбо. Намерете радиуса на "
+     "кълбото и обема на пирамидата.", "pyramid-frustum", "n=4 | a1=8 cm | a2=2 cm", "ri V", Solved, {"ri=2 V=112"}},
     // A trapezoid turned about the leg at right angles to its bases, or about its axis: the frustum it makes.
     {"Правоъгълен трапец с основи 6 cm и 3 cm и височина 4 cm се завърта около височината си. Намерете обема на "
      "полученото тяло.", "cone-frustum", "r1=6 cm | r2=3 cm | h=4 cm", "V", Solved, {"V=84*pi"}},

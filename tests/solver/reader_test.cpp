@@ -73,6 +73,7 @@ std::string turnedName(TurnedFigure turned) {
 
 void expectAlso(const PrintedTask& task, const ReadTask& read) {
     bool ignoredListed = false, unreadListed = false, turnedListed = false;
+    std::vector<std::string> named;  // the spheres named alone, in the text's order
     for (const auto& item : alsoOf(task)) {
         const std::string& what = item.first;
         const std::string& value = item.second;
@@ -99,6 +100,8 @@ void expectAlso(const PrintedTask& task, const ReadTask& read) {
         } else if (what == "turned") {
             turnedListed = true;
             EXPECT_EQ(turnedName(read.turned), value);
+        } else if (what == "named") {
+            named.push_back(value);
         } else if (what == "from") {
             const auto colon = value.find(':');
             const std::string key = value.substr(0, colon), words = value.substr(colon + 1);
@@ -112,6 +115,9 @@ void expectAlso(const PrintedTask& task, const ReadTask& read) {
     const auto has = [&](std::string_view what) {
         return std::any_of(task.also.begin(), task.also.end(), [&](std::string_view a) { return a.starts_with(what); });
     };
+    std::vector<std::string> readNamed;
+    for (const ReadAsked& sphere : read.named) readNamed.push_back(sphere.key);
+    EXPECT_EQ(readNamed, named);
     if (!has("pi=")) {
         EXPECT_FALSE(read.pi);
     }
@@ -410,7 +416,7 @@ TEST(ReadAndSolve, WritesTheObjectOfTheCommandLine) {
     EXPECT_PRED2([](const std::string& json, const std::string& start) { return json.starts_with(start); },
                  textOutcomeJson(outcome),
               "{\"status\": \"solved\", \"message\": \"\", \"read\": {\"solid\": \"pyramid\", \"givens\": {\"n\": \"4\", "
-              "\"a\": \"16 cm\", \"S\": \"320 cm²\"}, \"asked\": [\"V\"], \"pi\": null, \"unit\": null, \"turned\": null, "
+              "\"a\": \"16 cm\", \"S\": \"320 cm²\"}, \"asked\": [\"V\"], \"named\": [], \"pi\": null, \"unit\": null, \"turned\": null, "
               "\"ignored\": [\"Зад. 2.\"], \"unread\": []}, \"asked\": [\"V\"], \"solutions\": [{\"n\": {\"exact\": \"4\", \"value\": 4, \"unit\": \"\"");
 }
 

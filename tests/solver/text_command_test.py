@@ -19,7 +19,7 @@ import sympy
 
 EXIT = {"solved": 0, "none": 1, "underdetermined": 1, "invalid": 2, "unread": 2}
 OBJECT_KEYS = ["status", "message", "read", "asked", "solutions", "steps", "notes"]
-READ_KEYS = ["solid", "givens", "asked", "pi", "unit", "turned", "ignored", "unread"]
+READ_KEYS = ["solid", "givens", "asked", "named", "pi", "unit", "turned", "ignored", "unread"]
 TURN_WORDS = ("завърт", "се върти", "въртене")
 QUANTITY_KEYS = ["exact", "value", "unit", "text", "given"]
 PI = {"3.14": 3.14, "3.141592": 3.141592}
@@ -40,6 +40,10 @@ def check_read(failures, where, task, read):
     if read["asked"] != task["asked"]:
         failures.append(f"{where}: asked {read['asked']}, expected {task['asked']}")
     also = [item.split("=", 1) for item in task["also"]]
+    # A sphere placed in or about the solid, nothing of it given or asked, goes to the solver by its radius.
+    named = [value for kind, value in also if kind == "named"]
+    if read["named"] != named:
+        failures.append(f"{where}: named {read['named']}, expected {named}")
     # A figure turned is half of the body's axial section unless the row says otherwise.
     turns = any(word in task["text"] for word in TURN_WORDS) and task["status"] != "unread"
     expected = {"pi": None, "unit": None, "turned": "half section" if turns else None}

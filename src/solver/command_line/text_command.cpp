@@ -22,7 +22,7 @@ std::string readText(const reader::TextOutcome& result) {
     const reader::ReadTask& read = result.read;
     std::string text;
     const SolidRow* solid = solidByKey(read.solid);
-    if (solid) text += "Прочетено: " + std::string(solid->name) + "\n";
+    if (solid) text += "Прочетено: " + std::string(solid->name) + reader::namedSpheres(*solid, read) + "\n";
     for (const reader::ReadGiven& given : read.givens)
         text += "  " + (solid ? reader::readGivenText(*solid, given) : given.key + " = " + given.value) + "   („" +
                 given.from.words + "“)\n";

@@ -35,6 +35,10 @@ struct Settings {
     // The keys of what the task asks for, where it says ("S", "V"): with a
     // grade set, a task whose tools do not reach them needs another given.
     std::vector<std::string> asked = {};
+    // Quantities of use the task names without giving or asking them ("ri"
+    // for „в пресечения конус е вписано кълбо“): their tables' relations hold
+    // (there l = r1 + r2).
+    std::vector<std::string> named = {};
 };
 
 // The tools (engine/solids.h) a grade may use; every one without a grade.

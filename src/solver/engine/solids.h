@@ -221,6 +221,8 @@ const SolidRow& withUses(const SolidRow& solid);
 const SolidRow& withUses(const SolidRow& solid, const std::vector<std::string>& keys);
 // Whether the key is a quantity of use of the solid, not one of its own.
 bool isUseKey(const SolidRow& solid, std::string_view key);
+// The table of use that gives the key (the ball in a cone for ri); null for a key of none.
+const SolidRow* useGiving(const SolidRow& solid, std::string_view key);
 // The index of a quantity in its solid's table, or -1.
 int quantityIndex(const SolidRow& solid, std::string_view key);
 // The quantity a solid's count is kept in (n, a whole number), or -1.

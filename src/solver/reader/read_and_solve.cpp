@@ -82,6 +82,9 @@ void writeRead(Json& json, const TextOutcome& result) {
     json.key("asked").beginArray();
     for (const ReadAsked& asked : read.asked) json.string(asked.key);
     json.endArray();
+    json.key("named").beginArray();
+    for (const ReadAsked& named : read.named) json.string(named.key);
+    json.endArray();
     json.key("pi");
     if (read.pi) json.string(piKey(*read.pi));
     else json.null();
@@ -114,6 +117,14 @@ std::string askedName(const SolidRow& solid, const ReadAsked& asked) {
 
 }  // namespace
 
+std::string namedSpheres(const SolidRow& solid, const ReadTask& read) {
+    std::string words;
+    for (const ReadAsked& named : read.named)
+        if (const SolidRow* use = useGiving(solid, named.key))
+            words += (words.empty() ? " с " : " и ") + std::string(use->name);
+    return words;
+}
+
 std::string_view piKey(PiSetting pi) {
     switch (pi) {
     case PiSetting::School: return "3.14";
@@ -140,7 +151,7 @@ std::string readSummary(const TextOutcome& outcome) {
     const ReadTask& read = outcome.read;
     const SolidRow* solid = solidByKey(read.solid);
     if (!solid || read.status == ReadStatus::Unread) return {};
-    std::string summary = "Прочетено: " + std::string(solid->name);
+    std::string summary = "Прочетено: " + std::string(solid->name) + namedSpheres(*solid, read);
     std::string givens;
     for (const ReadGiven& given : read.givens) givens += (givens.empty() ? "" : ", ") + readGivenText(*solid, given);
     if (!givens.empty()) summary += "; " + givens;
@@ -175,6 +186,7 @@ TextOutcome readAndSolve(std::string_view text, const ChosenSettings& chosen) {
     if (result.read.angleDigits) result.settings.angleDigits = *result.read.angleDigits;
     for (const ReadAsked& asked : result.read.asked) result.asked.push_back(asked.key);
     result.settings.asked = result.asked;  // with a grade, what its tools must reach
+    for (const ReadAsked& named : result.read.named) result.settings.named.push_back(named.key);
     if (result.read.status == ReadStatus::Unread) {
         result.status = "unread";
         result.message = result.read.message;

@@ -40,6 +40,10 @@ TextOutcome readAndSolve(std::string_view text, const ChosenSettings& chosen = {
 // n = 4, a = 16 cm, S = 320 cm²; търси се V.“; empty where nothing was.
 std::string readSummary(const TextOutcome& outcome);
 
+// The spheres the text places in or about the solid and names alone: " с
+// вписано кълбо"; empty for none.
+std::string namedSpheres(const SolidRow& solid, const ReadTask& read);
+
 // How a quantity the task asks for is marked beside its value.
 inline constexpr std::string_view askedMark = "търси се";
 // The caption of the box a task's text goes into.

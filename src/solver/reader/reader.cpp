@@ -275,6 +275,7 @@ ReadTask readTask(std::string_view text) {
         readSentences(reading);
         finishRotation(reading);
         finishUses(reading);
+        nameSpheres(reading);
     }
     conclude(reading);
     return std::move(reading.task);

@@ -71,6 +71,10 @@ struct ReadTask {
     std::string solid;  // the solver's key: "pyramid"; empty where none
     std::vector<ReadGiven> givens;
     std::vector<ReadAsked> asked;  // in the text's order
+    // A sphere the text places in or about the solid, none of whose quantities
+    // it gives or asks: its radius ("ri", from „кълбо“), so that the solver
+    // takes in what the sphere's being there says of the solid (l = r1 + r2).
+    std::vector<ReadAsked> named;
     std::optional<PiSetting> pi;   // „π ≈ 3,14“
     std::optional<AskedUnit> unit;
     std::optional<int> digits;       // „с точност до десетите“: 1

@@ -60,6 +60,8 @@ void markOptions(Reading& reading);
 // quantities of use; after the solid is placed, refused where the solid has none.
 void readSpheres(Reading& reading);
 void finishSpheres(Reading& reading);
+// After the sentences: a sphere placed, none of whose quantities is given or asked, named to the solver.
+void nameSpheres(Reading& reading);
 // Two solids that make one body, or a solid with a hole (composed.cpp): the
 // parts' names made the body's one, their quantities the parts' („височината на конуса“).
 void readComposed(Reading& reading);

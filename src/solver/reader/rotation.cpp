@@ -8,6 +8,7 @@
 // A figure turned about a line rotations() does not list, or an axis the words
 // and the numbers do not choose, is named as not read, never guessed.
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -223,6 +224,97 @@ private:
     std::vector<std::size_t> again_;  // the figure named again
 };
 
+using KeyMap = std::vector<std::pair<std::string, std::string>>;
+
+// The keys of the body a figure's key goes to.
+std::vector<std::string> placeOf(const KeyMap& map, const std::string& key) {
+    std::vector<std::string> keys;
+    for (const auto& [from, to] : map)
+        if (from == key) keys.push_back(to);
+    return keys;
+}
+
+// The figure's givens as the body's, by the map; the words of those the body
+// has no place for go to `unplaced`.
+std::vector<ReadGiven> bodyGivens(const ReadTask& task, const KeyMap& map, const Piece& turning,
+                                  std::vector<Piece>& unplaced) {
+    std::vector<ReadGiven> givens;
+    for (const ReadGiven& g : task.givens) {
+        const std::vector<std::string> keys = placeOf(map, g.key);
+        if (keys.empty() || g.relation) {
+            unplaced.push_back(g.from);
+            continue;
+        }
+        for (const std::string& key : keys) {
+            if (key.empty()) continue;
+            ReadGiven given = g;
+            given.key = key;
+            // "h1-h2": the measure is h1 − h2, so h2 = h1 − the measure.
+            if (const auto minus = key.find('-'); minus != std::string::npos) {
+                given.key = key.substr(minus + 1);
+                given.value = key.substr(0, minus) + "-" + g.value;
+                given.relation = true;
+            }
+            givens.push_back(std::move(given));
+        }
+    }
+    // „равнобедрен триъгълник с основа 6 cm и височина 4 cm“ about its base: l1 = l2 though the legs are not given.
+    for (const auto& [from, to] : map) {
+        const std::vector<std::string> keys = placeOf(map, from);
+        const bool given = std::any_of(task.givens.begin(), task.givens.end(), [&](const ReadGiven& g) { return g.key == from; });
+        if (given || keys.size() < 2 || to != keys.back() || keys.front().empty()) continue;
+        givens.push_back({keys.back(), keys.front(), turning, true});
+    }
+    return givens;
+}
+
+// The row's words for the pair made the figure's keys.
+KeyMap withPair(KeyMap map, const std::string& axis, const std::string& other, const std::string& larger,
+                const std::string& smaller) {
+    for (auto& [from, to] : map) {
+        if (from == "axis") from = axis;
+        else if (from == "other") from = other;
+        else if (from == "larger") from = larger;
+        else if (from == "smaller") from = smaller;
+    }
+    return map;
+}
+
+// „Ромб със страна 10 cm и диагонал 12 cm се завърта около по-малкия си
+// диагонал“: one of the pair given, the other found from the rest. Which of
+// them the figure turns about is told by the body each makes: the one whose
+// axis is the smaller (the larger) as the words say. None where neither or
+// both are.
+std::optional<KeyMap> pairByBody(const Reading& reading, const KeyMap& map, const std::string& given,
+                                 const std::string& missing) {
+    const std::string& choice = reading.turning->choice;
+    const std::vector<std::string> axisKeys = placeOf(map, "axis"), otherKeys = placeOf(map, "other");
+    if (choice.empty() || axisKeys.size() != 1 || otherKeys.size() != 1) return std::nullopt;
+    std::optional<KeyMap> found;
+    for (const bool givenIsAxis : {true, false}) {
+        const KeyMap tried = withPair(map, givenIsAxis ? given : missing, givenIsAxis ? missing : given, {}, {});
+        std::vector<Piece> unplaced;
+        std::vector<Given> givens;
+        for (const ReadGiven& g : bodyGivens(reading.task, tried, reading.turning->words, unplaced))
+            givens.push_back({g.key, g.value});
+        if (!unplaced.empty()) return std::nullopt;
+        Settings quick;
+        quick.steps = false;
+        const Outcome outcome = solve(reading.body->key, givens, quick);
+        if (outcome.status != Status::Solved || outcome.solutions.size() != 1) continue;
+        const auto valueOf = [&](const std::string& key) {
+            const int index = quantityIndex(*outcome.solid, key);
+            return index < 0 ? std::nan("") : outcome.solutions.front().quantities[std::size_t(index)].value;
+        };
+        const double axis = valueOf(axisKeys.front()), other = valueOf(otherKeys.front());
+        const double apart = 1e-9 * std::max(std::abs(axis), std::abs(other));
+        if (!(choice == "smaller" ? axis < other - apart : axis > other + apart)) continue;
+        if (found) return std::nullopt;
+        found = tried;
+    }
+    return found;
+}
+
 }  // namespace
 
 void readRotation(Reading& reading) { Turn(reading).run(); }
@@ -239,7 +331,7 @@ void finishRotation(Reading& reading) {
         reading.unsupported = true;
     };
     if (reading.solid != body) {
-        std::vector<std::pair<std::string, std::string>> map = pairsOf(row.givens);
+        KeyMap map = pairsOf(row.givens);
         // Which of the pair the figure turns about, which is the larger: by the words and the numbers.
         if (const auto space = row.pair.find(' '); space != std::string_view::npos) {
             const std::string first(row.pair.substr(0, space)), second(row.pair.substr(space + 1));
@@ -257,55 +349,24 @@ void finishRotation(Reading& reading) {
             const bool usesAxis = std::any_of(map.begin(), map.end(), [](const auto& m) {
                 return m.first == "axis" || m.first == "other";
             });
-            if (!compared || (usesAxis && choice.empty() && !equal)) {
+            const std::optional<KeyMap> byBody =
+                compared || a.has_value() == b.has_value() ? std::nullopt
+                                                           : pairByBody(reading, map, a ? first : second, a ? second : first);
+            if (byBody) {
+                map = *byBody;
+            } else if (!compared || (usesAxis && choice.empty() && !equal)) {
                 // „около катета си“ of two unequal legs, or numbers that do not compare: not guessed.
                 notRead(reading.turning->words);
                 return;
-            }
-            const std::string axis = choice == "smaller" ? smaller : larger, other = axis == first ? second : first;
-            for (auto& [from, to] : map) {
-                if (from == "axis") from = axis;
-                else if (from == "other") from = other;
-                else if (from == "larger") from = larger;
-                else if (from == "smaller") from = smaller;
+            } else {
+                const std::string axis = choice == "smaller" ? smaller : larger, other = axis == first ? second : first;
+                map = withPair(map, axis, other, larger, smaller);
             }
         }
-        const auto place = [&](const std::string& key) {
-            std::vector<std::string> keys;
-            for (const auto& [from, to] : map)
-                if (from == key) keys.push_back(to);
-            return keys;
-        };
-        std::vector<ReadGiven> givens;
-        for (const ReadGiven& g : task.givens) {
-            const std::vector<std::string> keys = place(g.key);
-            if (keys.empty() || g.relation) {
-                notRead(g.from);  // a measure of the figure the body has no place for
-                continue;
-            }
-            for (const std::string& key : keys) {
-                if (key.empty()) continue;
-                ReadGiven given = g;
-                given.key = key;
-                // "h1-h2": the measure is h1 − h2, so h2 = h1 − the measure.
-                if (const auto minus = key.find('-'); minus != std::string::npos) {
-                    given.key = key.substr(minus + 1);
-                    given.value = key.substr(0, minus) + "-" + g.value;
-                    given.relation = true;
-                }
-                givens.push_back(std::move(given));
-            }
-        }
-        // „равнобедрен триъгълник с основа 6 cm и височина 4 cm“ about its base: l1 = l2 though the legs are not given.
-        for (const auto& mapped : map) {
-            const auto& from = mapped.first;
-            const auto& to = mapped.second;
-            const std::vector<std::string> keys = place(from);
-            const bool given = std::any_of(task.givens.begin(), task.givens.end(),
-                                           [&](const ReadGiven& g) { return g.key == mapped.first; });
-            if (given || keys.size() < 2 || to != keys.back() || keys.front().empty()) continue;
-            givens.push_back({keys.back(), keys.front(), reading.turning->words, true});
-        }
+        std::vector<Piece> unplaced;
+        std::vector<ReadGiven> givens = bodyGivens(task, map, reading.turning->words, unplaced);
+        for (const Piece& piece : unplaced) notRead(piece);  // a measure of the figure the body has no place for
+        const auto place = [&](const std::string& key) { return placeOf(map, key); };
         std::vector<ReadAsked> asked;
         for (const ReadAsked& a : task.asked) {
             const std::vector<std::string> keys = place(a.key);

@@ -329,4 +329,22 @@ void finishSpheres(Reading& reading) {
     }
 }
 
+// „В пресечен конус … е вписано кълбо. Намерете обема на пресечения конус.“:
+// the ball is there, though nothing of it is given or asked.
+void nameSpheres(Reading& reading) {
+    if (reading.unsupported) return;
+    std::vector<std::string> keys;
+    for (const ReadGiven& given : reading.task.givens) keys.push_back(given.key);
+    for (const ReadAsked& asked : reading.task.asked) keys.push_back(asked.key);
+    const SolidRow& taken = withUses(*reading.solid, keys);
+    for (const auto& [kind, piece] : reading.sphereKinds) {
+        const std::vector<std::string> radius = keysFor(kind + " sphere radius", *reading.solid);
+        if (radius.size() != 1 || !keyFits(radius.front(), *reading.withUses)) continue;
+        if (quantityIndex(taken, radius.front()) >= 0) continue;
+        const bool again = std::any_of(reading.task.named.begin(), reading.task.named.end(),
+                                       [&](const ReadAsked& named) { return named.key == radius.front(); });
+        if (!again) reading.task.named.push_back({radius.front(), piece, {}});
+    }
+}
+
 }  // namespace solver::reader

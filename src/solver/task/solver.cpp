@@ -773,6 +773,7 @@ Outcome solved(std::string_view solidKey, const std::vector<Given>& givens, cons
     }
     // A quantity of use named (the mass, the liquid, a cost): the solid with them.
     std::vector<std::string> named = settings.asked;
+    named.insert(named.end(), settings.named.begin(), settings.named.end());
     for (const Given& given : givens) named.push_back(given.key);
     outcome.solid = &withUses(*outcome.solid, named);
     const GivenReading reading = readGivens(*outcome.solid, givens, settings.unit);

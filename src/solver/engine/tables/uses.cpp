@@ -324,6 +324,12 @@ const SolidRow& withUses(const SolidRow& solid, const std::vector<std::string>& 
     return taken == 0 ? solid : made(solid, taken);
 }
 
+const SolidRow* useGiving(const SolidRow& solid, std::string_view key) {
+    for (const PartRow& use : solid.uses)
+        if (gives(use, key)) return &use.table();
+    return nullptr;
+}
+
 bool isUseKey(const SolidRow& solid, std::string_view key) {
     if (solid.uses.empty() || quantityIndex(solid, key) >= 0) return false;
     return quantityIndex(withUses(solid), key) >= 0;
