@@ -445,6 +445,12 @@ inline const std::vector<SchoolTask>& frustumTasks() {
     {"no ball fits a cone frustum whose generator is not the sum of its radii", "cone-frustum r1=6 r2=3 h=4 ri=?",
      Expect::None, {}, "(l = r1 + r2)"},
     {"the ball inscribed in a pyramid frustum", "pyramid-frustum n=4 a1=8 a2=2 ri=?", Expect::Solved, {"k=5 h=4 ri=2"}},
+    // A frustum from the ball in it and its larger base: ri² = r1·r2.
+    {"a cone frustum from the ball in it and its larger radius", "cone-frustum r1=9 ri=6", Expect::Solved,
+     {"r2=4 l=13 h=12 V=532*pi"}},
+    {"a pyramid frustum from the ball in it and its larger edge", "pyramid-frustum n=4 a1=18 ri=6", Expect::Solved,
+     {"a2=8 k=13 h=12 V=2128"}},
+    {"a cone frustum whose ball is wider than its larger base", "cone-frustum r1=4 ri=6 V=?", Expect::None, {}},
     {"the sphere described about a pyramid frustum", "pyramid-frustum n=4 a1=8 a2=2 h=4 Rc=?", Expect::Solved,
      {"Rc=sqrt(561)/4"}},
     {"no ball fits a pyramid frustum of another height", "pyramid-frustum n=4 a1=8 a2=2 h=5 ri=?", Expect::None, {},

@@ -559,7 +559,7 @@ private slots:
         QCOMPARE(grade->currentText(), QStringLiteral("6"));
         const QString grade6 = stepsText(window);
         QVERIFY2(grade6.contains(QStringLiteral("B = a² = 6² = 36")), qPrintable(grade6));
-        for (const QString word : {QStringLiteral("tg"), QStringLiteral("sin"), QStringLiteral("cos"), QStringLiteral("√(")})
+        for (const QString& word : {QStringLiteral("tg"), QStringLiteral("sin"), QStringLiteral("cos"), QStringLiteral("√(")})
             QVERIFY2(!grade6.contains(word), qPrintable(word + QLatin1Char('\n') + grade6));
         QVERIFY2(plain(beside(window, "k")->text()).contains(QStringLiteral("не се намира с наученото до 6. клас")),
                  qPrintable(beside(window, "k")->text()));

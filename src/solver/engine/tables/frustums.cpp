@@ -81,6 +81,8 @@ constexpr TaskPattern inverse[] = {
     {{"r1", "r2", "V"}, {"h"}, {"l", "S1"}, 10},
     {{"r1", "r2", "S"}, {"l"}, {"h", "V"}, 10},
     {{"r1", "r2", "Q"}, {"h"}, {"l", "V"}, 10},
+    // The ball in it and the larger radius: r1·r2 = ri², since l = r1 + r2 and h = 2ri.
+    {{"r1", "ri"}, {"r2"}, {"h", "V"}, 10},
 };
 // A whole generator: r1 − r2 and h legs of a right triangle with whole sides.
 constexpr MeasureDrawn wholeGenerator[] = {{{"r2"}, Drawn::Length, 1, 6}, {{"r1", "h"}, Drawn::AbovePrevious}};
@@ -92,6 +94,7 @@ constexpr std::array<int, 4> squareProducts[] = {{1, 4}, {1, 9}, {2, 8}, {4, 9},
 constexpr MeasureDrawn radiiAboutBall[] = {{{"r2", "r1"}, Drawn::Listed, 0, 0, 1, squareProducts}};
 constexpr MeasureChoice measures[] = {{.forGiven = "α", .measures = radiiAtAngle},
                                       {.forSought = "ri", .measures = radiiAboutBall},
+                                      {.forGiven = "ri", .measures = radiiAboutBall},
                                       {.measures = wholeGenerator}};
 // Its picture, its figure and its net (a ring sector with the two circles).
 constexpr Registration registration{
@@ -172,6 +175,8 @@ constexpr TaskPattern inverse[] = {
     {{"a1", "a2", "V"},  {"h"}, {"k", "S1"}, 10},
     {{"a1", "a2", "S"},  {"k"}, {"h", "V"}, 10},
     {{"a1", "a2", "S1"}, {"k"}, {"h", "V"}, 10},
+    // The ball in it and the larger edge: a1·a2 = 4ri², since k = (a1 + a2) : 2 and h = 2ri.
+    {{"a1", "ri"}, {"a2"}, {"h", "V"}, 10},
 };
 // A whole apothem: (a1 − a2) : 2 and h legs of a right triangle with whole sides.
 constexpr MeasureDrawn wholeApothem[] = {{{"a2"}, Drawn::EvenLength, 2, 8},
@@ -187,6 +192,7 @@ constexpr MeasureDrawn edgesAboutBall[] = {{{"a2", "a1"}, Drawn::Listed, 0, 0, 1
 constexpr MeasureChoice measures[] = {{.forGiven = "φ", .measures = edgesAtFacesAngle},
                                       {.forGiven = "α", .measures = edgesAtEdgesAngle},
                                       {.forSought = "ri", .measures = edgesAboutBall},
+                                      {.forGiven = "ri", .measures = edgesAboutBall},
                                       {.measures = wholeApothem}};
 // Its picture, its figure and its net (the trapezoids round the larger base, the smaller on one of them).
 constexpr Registration registration{

@@ -156,6 +156,9 @@ constexpr RelationRow coneFrustumInnerRelations[] = {
     {"l = r1 + r2", {"r1 = l − r2", "r2 = l − r1"},
      "в пресечен конус може да се впише кълбо само когато образуващата е равна на сбора на радиусите на основите (l = r1 + r2)",
      0, {}, "Осното сечение е трапец с вписана окръжност: сборът на бедрата е равен на сбора на основите"},
+    // From l² = h² + (r1 − r2)² with l = r1 + r2 and h = 2ri: 4r1·r2 = 4ri².
+    {"ri² = r1·r2", {"ri = √(r1·r2)", "r2 = ri² : r1", "r1 = ri² : r2"}, {}, 0, {},
+     "От l² = h² + (r1 − r2)², l = r1 + r2 и h = 2ri"},
     INNER_MEASURES,
 };
 constexpr QuantityRow pyramidFrustumAroundQuantities[] = {
@@ -176,6 +179,8 @@ constexpr RelationRow pyramidFrustumInnerRelations[] = {
     {"k = r1 + r2", {"r1 = k − r2", "r2 = k − r1"},
      "в пресечена пирамида може да се впише кълбо само когато апотемата е равна на сбора на радиусите на вписаните в основите окръжности (k = r1 + r2)",
      0, {}, "Сечението през височината и две срещуположни апотеми е трапец с вписана окръжност"},
+    {"ri² = r1·r2", {"ri = √(r1·r2)", "r2 = ri² : r1", "r1 = ri² : r2"}, {}, 0, {},
+     "От k² = h² + (r1 − r2)², k = r1 + r2 и h = 2ri"},
     INNER_MEASURES,
 };
 // clang-format on
