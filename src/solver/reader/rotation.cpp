@@ -259,10 +259,11 @@ std::vector<ReadGiven> bodyGivens(const ReadTask& task, const KeyMap& map, const
         }
     }
     // „равнобедрен триъгълник с основа 6 cm и височина 4 cm“ about its base: l1 = l2 though the legs are not given.
-    for (const auto& [from, to] : map) {
+    for (const auto& mapped : map) {
+        const std::string& from = mapped.first;
         const std::vector<std::string> keys = placeOf(map, from);
         const bool given = std::any_of(task.givens.begin(), task.givens.end(), [&](const ReadGiven& g) { return g.key == from; });
-        if (given || keys.size() < 2 || to != keys.back() || keys.front().empty()) continue;
+        if (given || keys.size() < 2 || mapped.second != keys.back() || keys.front().empty()) continue;
         givens.push_back({keys.back(), keys.front(), turning, true});
     }
     return givens;
