@@ -628,6 +628,10 @@ TEST(Worksheet, SpheresAboutAndInSolidsFromGrade10) {
                         (sphereAsked ? asking : giving).insert(std::string(task.solid->key));
                         if (!std::regex_search(task.text, sphereAsked ? asked : given))
                             faults.add(sheet, task, "worded " + task.text);
+                        // A ball's surface by the textbook's words, not „лицето на … кълбо“.
+                        static const std::regex ballSurface("лицето на повърхнината( и обема)? на вписаното в ");
+                        if (task.answer("Si") && !std::regex_search(task.text, ballSurface))
+                            faults.add(sheet, task, "the ball's surface worded " + task.text);
                         checkSolvedAsKeyed(sheet, task, faults);
                         checkNumbers(sheet, task, faults);
                         checkKeyAsSteps(sheet, task, faults);

@@ -285,7 +285,7 @@ std::string askedNames(const TaskWords& words, const std::vector<std::string>& k
     std::vector<std::string_view> asked;
     for (const std::string& key : keys) {
         std::string_view definite = words.solid->quantities[std::size_t(quantityIndex(*words.solid, key))].definite;
-        if (cut) definite = definite.substr(0, definite.find(" на "));
+        if (cut) definite = definite.substr(0, definite.rfind(" на "));  // „лицето на повърхнината“ of the ball
         asked.push_back(definite);
     }
     return listed(togetherWhereAlike(asked));
