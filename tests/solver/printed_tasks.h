@@ -1025,6 +1025,13 @@ inline const std::vector<PrintedTask>& printedTasks() {
      "1 dm. Радиусът на горния цилиндър е 2 dm, а височината му е 5 dm. Намерете височината на тялото и обема на "
      "горния цилиндър.", "two-cylinders", "r1=6 dm | h1=1 dm | r2=2 dm | h2=5 dm", "H V2", Solved,
      {"H=6 V2=20*pi"}, {"ignored=Зад. 5."}},
+    // A body painted is painted all over: its surface, asked by the unit and the word for painting.
+    {"Детска играчка е съставена от два цилиндъра с обща ос. Долният цилиндър има радиус 5 cm и височина 2 cm, а "
+     "горният – радиус 3 cm и височина 4 cm. Колко квадратни сантиметра боя са нужни, за да се боядиса цялата "
+     "играчка?", "two-cylinders", "r1=5 cm | h1=2 cm | r2=3 cm | h2=4 cm", "S", Solved, {"S=94*pi"}, {"unit=cm²"}},
+    {"Тяло е съставено от цилиндър и конус с обща основа с радиус 3 cm. Височината на цилиндъра е 5 cm, а на конуса "
+     "е 4 cm. Тялото се боядисва. Намерете площта за боядисване.", "cylinder-cone", "r=3 cm | h1=5 cm | h2=4 cm", "S",
+     Solved, {"S=54*pi"}},
     // „горният“ named before „долният“: which measure is whose is not guessed.
     {"Тяло е съставено от два цилиндъра с обща ос. Горният цилиндър има радиус 3 cm и височина 4 cm, а долният – "
      "радиус 5 cm и височина 2 cm. Намерете обема на тялото.", "two-cylinders", "r1=3 cm | h1=4 cm | r2=5 cm | h2=2 cm",

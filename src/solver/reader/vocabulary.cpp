@@ -559,6 +559,9 @@ constexpr QuantityKey quantityKeyTable[] = {
                 "cylinder-two-cones cylinder-without-two-cones cone-hemisphere two-cylinders", ""},
     {"area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
              "cylinder-two-cones cylinder-without-two-cones cone-hemisphere two-cylinders", "S"},
+    // „Колко боя е нужна, за да се боядиса цялата играчка?“: a body painted is painted all over.
+    {"painted area", "cylinder-cone cylinder-hemisphere hollow-cylinder prism-pyramid double-cone cylinder-without-cone "
+                     "cylinder-two-cones cylinder-without-two-cones cone-hemisphere two-cylinders", "S"},
     {"radius", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones "
                "cone-hemisphere", "r"},
     {"diameter", "cylinder-cone cylinder-hemisphere cylinder-without-cone cylinder-two-cones cylinder-without-two-cones "
