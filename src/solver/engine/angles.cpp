@@ -23,21 +23,13 @@ const std::vector<ExactAngle>& exactAngles() {
     static const std::vector<ExactAngle> angles = [] {
         const Exact r2 = root(2), r3 = root(3), r6 = root(6);
         const Exact sin15 = *(r6 - r2).dividedBy(4), cos15 = *(r6 + r2).dividedBy(4);
-        return std::vector<ExactAngle>{
-            {0, Exact(0), Exact(1)},
-            {15, sin15, cos15},
-            {30, fraction(1, 2), *r3.dividedBy(2)},
-            {45, *r2.dividedBy(2), *r2.dividedBy(2)},
-            {60, *r3.dividedBy(2), fraction(1, 2)},
-            {75, cos15, sin15},
-            {90, Exact(1), Exact(0)},
-            {105, cos15, -sin15},
-            {120, *r3.dividedBy(2), fraction(-1, 2)},
-            {135, *r2.dividedBy(2), -*r2.dividedBy(2)},
-            {150, fraction(1, 2), -*r3.dividedBy(2)},
-            {165, sin15, -cos15},
-            {180, Exact(0), Exact(-1)},
-        };
+        // sin 0°, 15°, …, 90°; the rest of the half turn by sin(180° − x) = sin x, cos x = sin(90° − x).
+        const Exact rising[] = {Exact(0), sin15, fraction(1, 2), *r2.dividedBy(2), *r3.dividedBy(2), cos15, Exact(1)};
+        std::vector<ExactAngle> every;
+        for (int step = 0; step <= 12; ++step)
+            every.push_back({Rational(15 * step), rising[step <= 6 ? step : 12 - step],
+                             step <= 6 ? rising[6 - step] : -rising[step - 6]});
+        return every;
     }();
     return angles;
 }

@@ -72,7 +72,7 @@ Numbers realRoots(Numbers c, double low, double high) {
     Numbers points{low};
     for (double turning : realRoots(derivative(c), low, high)) points.push_back(turning);
     points.push_back(high);
-    std::vector<bool> touches(points.size(), false);
+    std::vector<char> touches(points.size(), false);
     Numbers found;
     for (std::size_t i = 1; i + 1 < points.size(); ++i) {
         // Within rounding of zero: a double root (two roots 10⁻⁶ apart still change sign).

@@ -25,7 +25,7 @@ struct Known {
 
 struct State {
     std::vector<std::optional<Known>> known;
-    std::vector<bool> checked;  // relations found to hold
+    std::vector<char> checked;  // relations found to hold
     std::vector<Step> steps;
     std::vector<Rounding> roundings;  // givens taken as rounded
     GivenSet used = 0;                // givens a step has taken
@@ -46,7 +46,7 @@ struct SearchOptions {
     // value: 0 for an exact one, 1 % (or half its last digit) for one a task
     // may have rounded. One entry per given, in their order.
     std::vector<double> givenTolerance = {};
-    std::vector<bool> givenDecimal = {};  // written with decimals ("8,65")
+    std::vector<char> givenDecimal = {};  // written with decimals ("8,65")
     int grade = 0;  // the student's, for the tools and formulas of the steps (engine/settings.h)
 };
 

@@ -20,7 +20,7 @@ namespace solver::reader {
 struct Reading {
     std::string_view text;
     std::vector<Item> items;
-    std::vector<bool> used;  // items read as part of something else, or ignored
+    std::vector<char> used;  // items read as part of something else, or ignored
     ReadTask task;
     const SolidRow* solid = nullptr;
     bool unsupported = false;  // a word of a task not solved yet

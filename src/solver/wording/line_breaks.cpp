@@ -70,7 +70,7 @@ bool breaksBefore(const std::vector<std::string_view>& letters, std::size_t firs
 std::string hyphenatedWord(std::string_view word, std::size_t longest) {
     const std::vector<std::string_view> letters = lettersOf(word);
     if (letters.size() < longest) return std::string(word);
-    std::vector<bool> breakBefore(letters.size(), false);
+    std::vector<char> breakBefore(letters.size(), false);
     std::size_t previousVowel = letters.size();
     for (std::size_t i = 0; i < letters.size(); ++i) {
         if (!isVowel(letters[i])) continue;

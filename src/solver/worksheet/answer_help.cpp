@@ -61,7 +61,7 @@ StepReading readStep(const CompiledSolid& model, const Step& step) {
 std::vector<std::size_t> pathTo(const SolidRow& solid, const Solution& solution,
                                 const std::vector<StepReading>& readings, int quantity) {
     const CompiledSolid& compiledSolid = modelOf(solid, solution);
-    std::vector<bool> needed(readings.size(), false);
+    std::vector<char> needed(readings.size(), false);
     std::vector<std::pair<int, std::size_t>> pending = {
         {quantity, readings.size()}};  // a quantity, found before a step
     while (!pending.empty()) {
@@ -136,7 +136,7 @@ AnswerHelp answerHelp(const SolidRow& solid, const Solution& solution, std::stri
 std::vector<std::string> stepsFor(const SolidRow& solid, const Solution& solution,
                                   const std::vector<std::string>& keys) {
     const std::vector<StepReading> readings = readSteps(solid, solution);
-    std::vector<bool> needed(readings.size(), false);
+    std::vector<char> needed(readings.size(), false);
     for (const std::string& key : keys)
         for (std::size_t i : pathTo(solid, solution, readings, quantityIndex(solid, key))) needed[i] = true;
     std::vector<std::string> steps;

@@ -306,8 +306,8 @@ std::optional<std::pair<Task, Task>> fillBoth(const Layout& layout, const SheetS
 
 // Which tasks are inverse: all, none, or half of them (one more by chance
 // where the count is odd) in random places.
-std::vector<bool> inverseTasks(TaskKind kind, int count, Random& random) {
-    std::vector<bool> inverse(std::size_t(count), kind == TaskKind::Inverse);
+std::vector<char> inverseTasks(TaskKind kind, int count, Random& random) {
+    std::vector<char> inverse(std::size_t(count), kind == TaskKind::Inverse);
     if (kind != TaskKind::Mixed) return inverse;
     const int inverseCount = count / 2 + (count % 2 == 1 && random.oneIn(2) ? 1 : 0);
     for (int i = 0; i < inverseCount; ++i) inverse[std::size_t(i)] = true;
@@ -351,7 +351,7 @@ std::array<Sheet, 2> makeVariants(const SheetSettings& requested) {
     const SheetSettings& settings = sheets[0].settings;
     Random layouts(3 * settings.number), numbersA(3 * settings.number + 1), numbersB(3 * settings.number + 2);
     const std::vector<const SolidRow*> solids = chosenSolids(settings);
-    const std::vector<bool> inverse = inverseTasks(settings.kind, settings.count, layouts);
+    const std::vector<char> inverse = inverseTasks(settings.kind, settings.count, layouts);
     std::vector<const SolidRow*> order;
     std::vector<Task>&variantA = sheets[0].tasks, &variantB = sheets[1].tasks;
     SolvedSolids solved;
