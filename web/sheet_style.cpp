@@ -30,6 +30,9 @@ std::string sharedRules() {
            "h1{font-size:1.25rem;line-height:1.3;margin:8px 0}\n"
            "header nav{display:flex;flex-wrap:wrap;gap:4px}\n"
            "header nav a{display:inline-flex;align-items:center;min-height:44px;padding:0 8px;font-weight:600}\n"
+           // The three links on one line on a phone.
+           "@media (max-width:400px){header{padding:4px 8px}header nav{gap:2px}header nav a{padding:0 5px}}\n"
+           "@media (max-width:359px){header nav a{font-size:14px}}\n"
            "main{max-width:60rem;margin:0 auto;padding:0 10px 24px}\n"
            "input,select,button{font:inherit;color:inherit}\n"
            "fieldset{border:0;margin:0;padding:0;min-width:0}\n"

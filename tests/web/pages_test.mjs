@@ -161,6 +161,9 @@ async function everyPage(page, site, user) {
     const broken = await page.evaluate(brokenText);
     check(broken.length === 0, `${where}: no number broken across lines, no word but at a soft hyphen`,
       broken.slice(0, 8).join('\n    '));
+    // The header's links (the problems and worksheet pages) side by side, none alone on a line of its own.
+    const rows = await page.$$eval('header nav a', (links) => new Set(links.map((a) => Math.round(a.getBoundingClientRect().top))).size);
+    check(rows <= 1, `${where}: the header's links on one line`, `${rows} lines`);
   }
 }
 
