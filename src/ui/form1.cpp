@@ -144,6 +144,24 @@ QString withPanelCaption(const ControlRow& row, const QString& words) {
     return fromUtf8(container->caption) + QStringLiteral(": ") + words;
 }
 
+// Every text field lays its empty text out in the application's font as it is
+// made, before it takes the window's. With the window's face as the
+// application's while the controls are made, no other face is loaded before
+// the window first shows; the application's own font comes back afterwards,
+// for the windows that use it.
+class ApplicationFontWhileBuilding {
+public:
+    explicit ApplicationFontWhileBuilding(const QFont& font) : kept_(QApplication::font()) {
+        QApplication::setFont(font);
+    }
+    ~ApplicationFontWhileBuilding() { QApplication::setFont(kept_); }
+    ApplicationFontWhileBuilding(const ApplicationFontWhileBuilding&) = delete;
+    ApplicationFontWhileBuilding& operator=(const ApplicationFontWhileBuilding&) = delete;
+
+private:
+    QFont kept_;
+};
+
 }  // namespace
 
 Form1::Form1(std::string decimalSeparator, QWidget* parent)
@@ -151,7 +169,10 @@ Form1::Form1(std::string decimalSeparator, QWidget* parent)
     registerPictures();
     registerAccessibility();
     setUpWindow();
-    buildControls();
+    {
+        const ApplicationFontWhileBuilding windowFace(looks_->font(FontKind::Standard));
+        buildControls();
+    }
     looks_.reset();
     announcement_ = new Announcement(this);
     chainTabOrder();

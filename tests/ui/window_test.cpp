@@ -204,6 +204,15 @@ private slots:
         QCOMPARE(volume->cursorPosition(), 0);
     }
 
+    // The window's face is the application's only while its controls are
+    // made: the problems window and the message boxes keep the desktop's font.
+    void theDesktopsFontStaysTheApplications() {
+        const QFont desktops = QApplication::font();
+        Form1 form(",");
+        QCOMPARE(QApplication::font(), desktops);
+        QVERIFY(field(form, "Text30")->font() != desktops);
+    }
+
     void resultFieldsShowRoundedNumbers_data() { addShownResultRows(); }
     void resultFieldsShowRoundedNumbers() { checkShownResult(); }
 
