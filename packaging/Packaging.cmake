@@ -83,8 +83,9 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
-# dpkg-shlibdeps names the libraries the program links to: Qt Core, Gui,
-# Widgets and Svg, and the C and C++ run-time. These also bring what Qt loads
+# dpkg-shlibdeps names the libraries the programs and the module they load
+# (lib/<triplet>/stereometry/stereometry-on-demand.so) link to: Qt Core, Gui, Widgets,
+# Svg and Print Support, and the C and C++ run-time. These also bring what Qt loads
 # at run time: the X11 platform plugin comes with libqt6gui6, the SVG icon and
 # image plugins with libqt6svg6. Named here are only the fonts the window is
 # laid out in, which nothing links to: "MS Sans Serif" from fonts-wine, and

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
-#include "engine/solids.h"
-
 namespace desktop {
 
 const char* const usage =
@@ -15,7 +13,7 @@ const char* const usage =
     "  --help       този текст\n"
     "  --version    версията\n";
 
-Request requestFrom(const std::vector<std::string>& arguments) {
+Request requestFrom(const std::vector<std::string>& arguments, const TaskNames& names) {
     Request request;
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h") request.open = Request::Open::Help;
@@ -24,21 +22,20 @@ Request requestFrom(const std::vector<std::string>& arguments) {
     }
     for (std::size_t i = 0; i < arguments.size() && request.error.empty(); ++i) {
         const std::string& argument = arguments[i];
-        const solver::SolidRow* solid = request.solid.empty() ? nullptr : solver::solidByKey(request.solid);
         const std::size_t equals = argument.find('=');
         if (i == 0 && argument == "--problems") {
             request.open = Request::Open::Problems;
         } else if (request.open != Request::Open::Problems) {
             request.error = "непознат аргумент „" + argument + "“";
         } else if (request.solid.empty()) {
-            if (!solver::solidByKey(argument)) request.error = "няма тяло „" + argument + "“";
+            if (names.knowsSolid && !names.knowsSolid(argument)) request.error = "няма тяло „" + argument + "“";
             request.solid = argument;
         } else if (equals == std::string::npos || equals == 0) {
             request.error = "„" + argument + "“ не е от вида ВЕЛИЧИНА=СТОЙНОСТ (например r=3)";
-        } else if (solver::quantityIndex(*solid, argument.substr(0, equals)) < 0) {
-            request.error = "„" + argument.substr(0, equals) + "“ не е величина " + std::string(solid->genitive);
         } else {
-            request.givens.emplace_back(argument.substr(0, equals), argument.substr(equals + 1));
+            const std::string key = argument.substr(0, equals);
+            if (names.quantityError) request.error = names.quantityError(request.solid, key);
+            if (request.error.empty()) request.givens.emplace_back(key, argument.substr(equals + 1));
         }
     }
     return request;

@@ -8,6 +8,7 @@
 //                                                with that task solved
 //   stereometry --help | --version
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,7 +22,17 @@ struct Request {
     std::string error;  // in Bulgarian; the program then prints it and the usage and exits with 2
 };
 
-Request requestFrom(const std::vector<std::string>& arguments);  // without the program's name
+// What the solver knows, to check a task's names by: whether there is a solid
+// of a key ("cone"), and what is wrong with a quantity's key for a solid, in
+// Bulgarian (empty where it has that quantity). Without them the names are
+// taken as they are.
+struct TaskNames {
+    std::function<bool(const std::string& solid)> knowsSolid;
+    std::function<std::string(const std::string& solid, const std::string& key)> quantityError;
+};
+
+// `arguments` without the program's name.
+Request requestFrom(const std::vector<std::string>& arguments, const TaskNames& names = {});
 
 extern const char* const usage;
 

@@ -2,15 +2,17 @@
 // The calculator: one window, run until it closes; with --problems, the
 // problems window instead.
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "command_line.h"
 #include "desktop.h"
 #include "form1.h"
-#include "problems_window.h"
+#include "on_demand.h"
 #include "session_end.h"
 
 int main(int argc, char* argv[]) {
@@ -23,18 +25,32 @@ int main(int argc, char* argv[]) {
     // Asked again without Qt's own options (-platform, -display, …).
     std::vector<std::string> arguments;
     for (const QString& argument : app.arguments().mid(1)) arguments.push_back(argument.toStdString());
-    const desktop::Request request = desktop::requestFrom(arguments);
+    // The problems window and the solver's names come from the parts loaded
+    // when first asked for; a task's names are checked by them.
+    const bool problemsAsked = !arguments.empty() && arguments.front() == "--problems";
+    geometry::ui::OnDemandParts* parts = problemsAsked ? geometry::ui::onDemandParts() : nullptr;
+    desktop::TaskNames names;
+    if (parts) {
+        names.knowsSolid = [parts](const std::string& solid) { return parts->knowsSolid(solid); };
+        names.quantityError = [parts](const std::string& solid, const std::string& key) {
+            return parts->quantityError(solid, key);
+        };
+    }
+    const desktop::Request request = desktop::requestFrom(arguments, names);
     if (!request.error.empty()) {
         std::fprintf(stderr, "stereometry: %s\n%s", request.error.c_str(), desktop::usage);
         return 2;
     }
-    const bool problems = request.open == desktop::Request::Open::Problems;
-    desktop::identify(problems ? desktop::Window::Problems : desktop::Window::Calculator);
+    if (problemsAsked && !parts) {
+        std::fprintf(stderr, "stereometry: %s\n", geometry::ui::onDemandError().toLocal8Bit().constData());
+        return 1;
+    }
+    desktop::identify(problemsAsked ? desktop::Window::Problems : desktop::Window::Calculator);
     geometry::ui::endCleanlyOnSessionSignals();
-    if (problems) {
-        geometry::ui::ProblemsWindow window;
-        if (!request.solid.empty()) window.showTask(request.solid, request.givens);
-        window.show();
+    if (problemsAsked) {
+        const std::unique_ptr<QWidget> window(parts->makeProblemsWindow(QLocale::system().decimalPoint().toStdString()));
+        if (!request.solid.empty()) parts->showTask(window.get(), request.solid, request.givens);
+        window->show();
         desktop::giveIconOnceShown();
         return app.exec();
     }

@@ -24,6 +24,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QImage drawnNow(qreal devicePixelRatio) const;
+
     QString resource_;
     QSize naturalSize_;
     mutable QPixmap cache_;

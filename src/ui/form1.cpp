@@ -27,8 +27,7 @@
 #include "keypad.h"
 #include "message_boxes.h"
 #include "placement.h"
-#include "problems_window.h"
-#include "reader/reader.h"
+#include "on_demand.h"
 #include "qt_layout.h"
 #include "result_field.h"
 #include "task/task_sheet.h"
@@ -406,33 +405,41 @@ void Form1::addPanelItems(QMenu& menu, Panel panel) {
 
 // The problems window is made when first asked for, and goes with the calculator:
 // closing the calculator still ends the program.
-ProblemsWindow* Form1::problemsWindow() {
-    if (!problems_) {
-        problems_ = new ProblemsWindow(handlers_.decimalSeparator());
-        problems_->setAttribute(Qt::WA_DeleteOnClose);
-        problems_->setAttribute(Qt::WA_QuitOnClose, false);
+QWidget* Form1::problemsWindow() {
+    if (problems_) return problems_;
+    OnDemandParts* parts = onDemandParts();
+    if (!parts) {
+        showMessageBox(this, QMessageBox::Warning, fromUtf8(solver::problemsTitle), onDemandError());
+        return nullptr;
     }
+    problems_ = parts->makeProblemsWindow(handlers_.decimalSeparator());
+    problems_->setAttribute(Qt::WA_DeleteOnClose);
+    problems_->setAttribute(Qt::WA_QuitOnClose, false);
     return problems_;
 }
 
-void Form1::openProblems(const PanelTask& task) {
-    problemsWindow()->showTask(task.solid, task.givens);
+void Form1::showProblemsWindow() {
     problems_->show();
     problems_->raise();
     problems_->activateWindow();
 }
 
+void Form1::openProblems(const PanelTask& task) {
+    if (!problemsWindow()) return;
+    onDemandParts()->showTask(problems_, task.solid, task.givens);
+    showProblemsWindow();
+}
+
 // Only a text that reads as a task: a number, or anything else, is pasted
-// into the field as before.
+// into the field as before (so too where the problems window cannot be had).
 bool Form1::openPastedTask(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !qobject_cast<TextField*>(watched)) return false;
     if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) return false;
     const QString text = QGuiApplication::clipboard()->text();
-    if (solver::reader::readTask(text.toStdString()).status != solver::reader::ReadStatus::Read) return false;
-    problemsWindow()->showText(text);
-    problems_->show();
-    problems_->raise();
-    problems_->activateWindow();
+    OnDemandParts* parts = onDemandParts();
+    if (!parts || !parts->readsAsTask(text.toStdString()) || !problemsWindow()) return false;
+    parts->showText(problems_, text);
+    showProblemsWindow();
     return true;
 }
 

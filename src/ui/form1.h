@@ -32,7 +32,7 @@ namespace geometry::ui {
 
 class Announcement;
 class ControlLooks;
-class ProblemsWindow;
+class OnDemandParts;
 
 class Form1 : public QWidget, public FieldStore, public WindowServices {
     Q_OBJECT
@@ -82,7 +82,10 @@ private:
     // A task's text pasted into the calculator (Ctrl+V in a field): read in
     // the problems window; false where the text reads as no task.
     bool openPastedTask(QObject* watched, QEvent* event);
-    ProblemsWindow* problemsWindow();
+    // The problems window, made when first asked for; null, and a message
+    // shown, where it cannot be had.
+    QWidget* problemsWindow();
+    void showProblemsWindow();
 
     QHash<QString, QWidget*> controls_;  // by name, Form1 included
     std::array<QLineEdit*, fieldCount> fields_{};
@@ -92,7 +95,7 @@ private:
     Announcement* announcement_ = nullptr;
     bool placedWithFrame_ = false;
     QPointer<QLineEdit> selectWhenFocused_;  // after an error stop, until the focus comes
-    QPointer<ProblemsWindow> problems_;      // once „Реши като задача“ has opened it
+    QPointer<QWidget> problems_;  // once „Реши като задача“ or a pasted task has opened it
 };
 
 }  // namespace geometry::ui

@@ -51,6 +51,10 @@ installed_files=(
     "$icons/scalable/apps/$app_id.svg|file"
 )
 for size in "${png_sizes[@]}"; do installed_files+=("$icons/${size}x$size/apps/$app_id.png|png $size"); done
+# The module the program loads when the problems window is first asked for,
+# in the program's own folder under the library folder (lib or lib/<triplet>).
+modules=$(find "$root/usr/lib" -path '*/stereometry/stereometry-on-demand.so' -type f 2>/dev/null | wc -l)
+check "one stereometry/stereometry-on-demand.so under usr/lib (found $modules)" test "$modules" -eq 1
 for row in "${installed_files[@]}"; do
     path=${row%%|*} kind=${row##*|}
     if [ "$kind" = executable ]; then
