@@ -37,8 +37,8 @@ public:
     virtual bool readsAsTask(const std::string& text) = 0;
 
     // The command line's names: whether there is a solid of this key
-    // ("cone"), and what is wrong with a quantity's key for it, in Bulgarian
-    // (empty when it has that quantity).
+    // ("cone"), and what is wrong with a quantity's key for a solid there is,
+    // in Bulgarian (empty when it has that quantity).
     virtual bool knowsSolid(const std::string& solid) = 0;
     virtual std::string quantityError(const std::string& solid, const std::string& key) = 0;
 

@@ -26,8 +26,8 @@ public:
     bool knowsSolid(const std::string& solid) override { return solver::solidByKey(solid) != nullptr; }
     std::string quantityError(const std::string& solid, const std::string& key) override {
         const solver::SolidRow* row = solver::solidByKey(solid);
-        if (!row) return "няма тяло „" + solid + "“";
-        if (solver::quantityIndex(*row, key) >= 0) return {};
+        // A solid there is none of is named by the command line itself.
+        if (!row || solver::quantityIndex(*row, key) >= 0) return {};
         return "„" + key + "“ не е величина " + std::string(row->genitive);
     }
     QImage renderPicture(const QString& resource, QSize naturalSize, qreal devicePixelRatio) override {
