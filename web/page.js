@@ -114,9 +114,12 @@
   // asked for each panel is the one drawn.
   let solverWorker = null;
   const drawnTasks = new Map();
+  // While it is being drawn the block is busy (aria-busy), for screen readers
+  // and for whoever waits for the panel to settle.
   function drawTask(frame, address) {
     const block = byId('Drawings' + frame.slice('Frame'.length));
     drawnTasks.set(frame, address);
+    block.removeAttribute('aria-busy');
     if (address === '') {
       block.hidden = true;
       return;
@@ -134,8 +137,13 @@
         const solution = task && task.status === 'solved' ? task.solutions[0] : null;
         if (solution) drawings.show(shown, solution);
         shown.hidden = !solution;
+        shown.removeAttribute('aria-busy');
+      };
+      solverWorker.onerror = () => {
+        for (const busy of document.querySelectorAll('.drawings[aria-busy]')) busy.removeAttribute('aria-busy');
       };
     }
+    block.setAttribute('aria-busy', 'true');
     solverWorker.postMessage({ frame, address });
   }
 

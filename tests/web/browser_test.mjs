@@ -8,7 +8,7 @@
 // #SolutionN and the open <dialog>. The expected texts come from the core
 // tests' tables and the core itself (stereometry_web_cases writes them).
 //
-//   node tests/web/browser_test.mjs SITE_DIR CASES.json
+
 //
 // Checks, per run: one press per panel, its results announced, shown whole or
 // rounded, never cut, and how they were found, each line wrapping only at a
@@ -100,9 +100,27 @@ async function tap(page, selector) {
   if (wait > 0 && Math.hypot(x - lastTap.x, y - lastTap.y) < 100) await page.waitForTimeout(wait);
   await page.tap(selector);
   lastTap = { at: Date.now(), x, y };
+  await tapFocuses(page, selector);
+}
+
+// A tap's focus comes through the browser's gestures, typed keys straight to
+// the page: on a loaded machine the keys can overtake the focus and go to the
+// control tapped before. A tapped field is typed in once it has the focus.
+async function tapFocuses(page, selector) {
+  await page.waitForFunction((target) => {
+    const tapped = document.querySelector(target);
+    return !tapped || !tapped.matches('input, textarea') || document.activeElement === tapped;
+  }, selector);
+}
+
+// A figure drawn under a solution moves what stands below it: a finger or a
+// pointer aims once the page has settled, no figure still busy being drawn.
+async function settled(page) {
+  await page.waitForFunction(() => !document.querySelector('[aria-busy="true"]'));
 }
 
 async function activate(page, user, selector) {
+  await settled(page);
   if (user.touch) await tap(page, selector);
   else await page.click(selector);
 }
@@ -225,7 +243,10 @@ async function solutionsWrapBetweenTerms(page, user) {
     `${user.name}: long solution lines wrap only between terms (${breaks} breaks)`, wrong.join('\n    '));
 }
 
-async function pressEachPanel(page, user, presses) {
+// `drawn`: whether the figures can be drawn at all (not from a folder, where
+// the solver's worker cannot start and each solution stands alone).
+async function pressEachPanel(page, user, presses, { drawn = true } = {}) {
+  let figuresDrawn = 0;
   for (const row of presses) {
     for (const [name, text] of row.typed) await typeInto(page, user, name, text);
     await activate(page, user, `#${row.button}`);
@@ -249,7 +270,20 @@ async function pressEachPanel(page, user, presses) {
     const solution = await page.textContent(`#${row.solutionId}`);
     check(solution === row.solution.join('\n'), `${user.name}: ${row.panel}: #${row.solutionId} shows how they were found`,
       `"${solution}", expected "${row.solution.join('\n')}"`);
+    await settled(page);
+    const figure = await page.$eval(`#${row.solutionId.replace('Solution', 'Drawings')}`, (block) => ({
+      hidden: block.hidden, busy: block.getAttribute('aria-busy'),
+      lines: block.querySelectorAll('.figure svg line, .figure svg path, .figure svg polygon').length,
+    }));
+    // Hidden where the givens make no one solid (a pyramid's P and B that do not
+    // agree) or the panel has none (the polygon).
+    check(figure.busy === null && (figure.hidden || figure.lines > 0),
+      `${user.name}: ${row.panel}: the figure under the solution is drawn or hidden, not left half-done`,
+      JSON.stringify(figure));
+    figuresDrawn += figure.hidden ? 0 : 1;
   }
+  if (drawn) check(figuresDrawn > 0, `${user.name}: a solid's figure stands under its solution (${figuresDrawn} of ${presses.length})`);
+  else check(figuresDrawn === 0, `${user.name}: the solution stands without a figure`, `${figuresDrawn} drawn`);
 }
 
 async function allSolutions(page) {
@@ -655,7 +689,7 @@ async function fromAFolder(browserContext, user) {
   await page.goto(pathToFileURL(resolve(siteDir, 'index.html')).href);
   await page.waitForSelector('html[data-ready]');
   const row = cases.separators[user.separator].presses[0];
-  await pressEachPanel(page, { ...user, name: `${user.name}, from a folder` }, [row]);
+  await pressEachPanel(page, { ...user, name: `${user.name}, from a folder` }, [row], { drawn: false });
   const loaded = await page.evaluate(() => document.fonts.ready.then(() => ({
     fonts: [...document.fonts].filter((face) => face.status === 'loaded').length,
     pictures: [...document.images].every((image) => image.complete && image.naturalWidth > 0),
@@ -778,7 +812,8 @@ async function serverAnswersClients() {
   }
 }
 
-for (const user of runs) {
+// ONLY_USER=<part of a name> runs those users alone, to look into one.
+for (const user of runs.filter((u) => !process.env.ONLY_USER || u.name.includes(process.env.ONLY_USER))) {
   const site = await serve(siteDir, 0);
   try {
     await run(user, site);

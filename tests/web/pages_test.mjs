@@ -189,8 +189,10 @@ async function signKeys(page, site, user) {
   await page.waitForSelector('html[data-ready]');
   const places = [];
   for (const field of ['#cylinder-h', '#cylinder-S']) {
-    if (user.phone) await page.tap(field);
-    else await page.click(field);
+    if (user.phone) {
+      await page.tap(field);
+      await page.waitForFunction((target) => document.activeElement === document.querySelector(target), field);
+    } else await page.click(field);
     await page.keyboard.type('70');
     const key = `.q:has(${field}) #keys .key[data-insert="π"]`;
     if (user.phone) await page.tap(key);

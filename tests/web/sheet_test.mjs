@@ -56,6 +56,17 @@ async function tap(page, selector) {
   if (wait > 0 && Math.hypot(x - lastTap.x, y - lastTap.y) < 40) await page.waitForTimeout(wait);
   await page.touchscreen.tap(x, y);
   lastTap = { at: Date.now(), x, y };
+  await tapFocuses(page, selector);
+}
+
+// A tap's focus comes through the browser's gestures, typed keys straight to
+// the page: on a loaded machine the keys can overtake the focus and go to the
+// control tapped before. A tapped field is typed in once it has the focus.
+async function tapFocuses(page, selector) {
+  await page.waitForFunction((target) => {
+    const tapped = document.querySelector(target);
+    return !tapped || !tapped.matches('input, textarea') || document.activeElement === tapped;
+  }, selector);
 }
 const activate = (page, user, selector) => (user.phone ? tap(page, selector) : page.click(selector));
 
