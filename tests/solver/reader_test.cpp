@@ -364,7 +364,7 @@ TEST(Reader, SaysWhyATextNamesNoSolid) {
 }
 
 // What was read, as the page and the window say it: a quantity of use asked with its name, and
-// the surface an open solid's words made of it with them.
+// the surface an open solid's words made of it with them; a number never parted from its unit.
 TEST(ReadAndSolve, SaysWhatTheQuantitiesOfUseAskedAre) {
     struct Case {
         std::string_view text, said;
@@ -377,6 +377,10 @@ TEST(ReadAndSolve, SaysWhatTheQuantitiesOfUseAskedAre) {
         {"Куб с ръб 2 dm е напълнен догоре с вода. Колко литра вода има в него?",
          "f = 1; търси се Vt (обем на течността) в литри."},
         {"Куб с ръб 2 cm. Намерете обема.", "търси се V."},
+        // A number keeps its unit on its line, a relation's too.
+        {"Цилиндър има радиус 10 cm и височина 5√3 cm. Намерете обема.", "; r = 10\u00a0cm, h = 5√3\u00a0cm;"},
+        {"Височината на цилиндър е с 5 cm по-голяма от радиуса му, който е 3 cm. Намерете обема.",
+         "; h = r + 5\u00a0cm, r = 3\u00a0cm;"},
     };
     for (const Case& c : cases) {
         const std::string summary = readSummary(readAndSolve(c.text));

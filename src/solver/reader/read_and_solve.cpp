@@ -134,8 +134,10 @@ std::string_view piKey(PiSetting pi) {
     return "exact";
 }
 
-std::string readGivenText(const SolidRow& solid, const ReadGiven& given) {
-    const std::string plain = given.key + " = " + given.value;
+std::string readGivenText(const SolidRow& solid, const ReadGiven& given, std::string_view unitSpace) {
+    std::string value;
+    for (const char c : given.value) value += c == ' ' ? std::string(unitSpace) : std::string(1, c);
+    const std::string plain = given.key + " = " + value;
     if (!given.relation) return plain;
     const RelationGiven relation = readRelationGiven(solid, {given.key, given.value}, std::nullopt);
     if (!relation.problem.empty() || relation.text.empty()) return plain;
@@ -144,7 +146,7 @@ std::string readGivenText(const SolidRow& solid, const ReadGiven& given) {
         const bool bare = relation.text[i] == ':' && (i == 0 || relation.text[i - 1] != ' ');
         text += bare ? std::string(" : ") : std::string(1, relation.text[i]);
     }
-    return text + (relation.unit ? " " + std::string(unitSymbol(*relation.unit)) : "");
+    return text + (relation.unit ? std::string(unitSpace) + std::string(unitSymbol(*relation.unit)) : "");
 }
 
 std::string readSummary(const TextOutcome& outcome) {
@@ -153,7 +155,9 @@ std::string readSummary(const TextOutcome& outcome) {
     if (!solid || read.status == ReadStatus::Unread) return {};
     std::string summary = "Прочетено: " + std::string(solid->name) + namedSpheres(*solid, read);
     std::string givens;
-    for (const ReadGiven& given : read.givens) givens += (givens.empty() ? "" : ", ") + readGivenText(*solid, given);
+    // A number keeps its unit on its line: "10 cm" never breaks.
+    for (const ReadGiven& given : read.givens)
+        givens += (givens.empty() ? "" : ", ") + readGivenText(*solid, given, "\u00a0");
     if (!givens.empty()) summary += "; " + givens;
     std::string asked;
     for (const ReadAsked& a : read.asked) asked += (asked.empty() ? "" : ", ") + a.key + askedName(*solid, a);

@@ -49,8 +49,9 @@ inline constexpr std::string_view askedMark = "търси се";
 // The caption of the box a task's text goes into.
 inline constexpr std::string_view pasteCaption = "Постави условието на задачата";
 
-// A given read as the steps write it: "r = 3 cm", "h = d + 15 cm", "h2 = h1 − 6 cm".
-std::string readGivenText(const SolidRow& solid, const ReadGiven& given);
+// A given read as the steps write it: "r = 3 cm", "h = d + 15 cm", "h2 = h1 − 6 cm";
+// `unitSpace` between a number and its unit (a no-break space where it wraps).
+std::string readGivenText(const SolidRow& solid, const ReadGiven& given, std::string_view unitSpace = " ");
 
 // The givens read, as solve() takes them.
 std::vector<Given> givensOf(const ReadTask& read);
