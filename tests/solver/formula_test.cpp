@@ -352,6 +352,22 @@ std::vector<Point> randomSolids(const SolidRow& solid) {
         }
         tasks.push_back(givens);
     }
+    // A relation of one angle ("c² = l1² + l2²" where γ = 90°): solids with that
+    // angle, from the letters its first form takes.
+    const LetterIndex letters = [&solid](std::string_view key) { return quantityIndex(solid, key); };
+    for (const RelationRow& relation : solid.relations) {
+        const auto at = relation.only.find(" = ");
+        if (at == std::string_view::npos || relation.only.back() != '\xb0' || relation.forms[0].empty()) continue;
+        std::vector<int> members;
+        collectQuantities(readFormula(relation.forms[0].substr(relation.forms[0].find(" = ") + 3), letters), members);
+        for (int i = 0; i < 8; ++i) {
+            std::vector<Given> givens{{std::string(relation.only.substr(0, at)), std::string(relation.only.substr(at + 3))}};
+            for (int member : members)
+                givens.push_back({std::string(solid.quantities[std::size_t(member)].key), randomMeasure(random)});
+            tasks.push_back(givens);
+        }
+        break;  // one right triangle serves the angle's every relation
+    }
     std::vector<Point> points;
     for (const std::vector<Given>& givens : tasks) {
         std::string task(solid.key);
@@ -408,7 +424,7 @@ std::vector<std::string> disagreements(const SolidRow& solid, const RelationRow&
     // A formula of one base alone ("B = a²" where n = 4) is checked on that base.
     const auto only = relation.only.find(" = ");
     const int onlyQuantity = relation.only.empty() ? -1 : quantityIndex(solid, relation.only.substr(0, only));
-    const double onlyValue = relation.only.empty() ? 0 : std::stod(std::string(relation.only.substr(only + 3)));
+    const double onlyValue = relation.only.empty() ? 0 : std::stod(std::string(relation.only.substr(only + 3)));  // "90°": 90
     for (const Point& point : pointsOf(solid)) {
         if (onlyQuantity >= 0) {
             const std::optional<Value>& count = point.values[std::size_t(onlyQuantity)];

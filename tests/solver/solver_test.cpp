@@ -281,6 +281,14 @@ TEST(Angles, StepsNameTheirTriangleAndWriteDegrees) {
          "ψ = arccos(1 − 2·(a·cos(180° : n) : hb)²) = arccos(1 − 2·(2·cos 60° : (√3))²) ≈ 70,53°"},
         {"cone h=2 α=π/3", ",", "α", "60°",
          "От правоъгълния триъгълник с катети r и h и хипотенуза l: h = r·tg α ⇒ r = h : tg α = 2 : tg 60° = 2√3/3 ≈ 1,15"},
+        // A right angle given: Pythagoras, as the textbook has it, not the law of cosines.
+        {"double-cone l1=6 l2=8 γ=90°", ",", "c", "10",
+         "От правоъгълния триъгълник с катети l1 и l2 и хипотенуза c: c² = l1² + l2² ⇒ c = √(l1² + l2²) = √(6² + 8²) = 10"},
+        {"double-cone c=10 l1=6 γ=90°", ",", "l2", "8",
+         "От правоъгълния триъгълник с катети l1 и l2 и хипотенуза c: c² = l1² + l2² ⇒ l2 = √(c² − l1²) = √(10² − 6²) = 8"},
+        {"double-cone l1=6 l2=8 γ=60°", ",", "c", "2√13 ≈ 7,21",
+         "По косинусовата теорема за триъгълника със страни l1, l2 и c: c² = l1² + l2² − 2·l1·l2·cos γ ⇒ "
+         "c = √(l1² + l2² − 2·l1·l2·cos γ) = √(6² + 8² − 2·6·8·cos 60°) = 2√13 ≈ 7,21"},
     };
     for (const Row& row : rows) {
         ParsedTask parsed = parseTask(row.task);
@@ -293,6 +301,15 @@ TEST(Angles, StepsNameTheirTriangleAndWriteDegrees) {
         EXPECT_EQ(q->text, row.text) << row.task;
         EXPECT_NE(std::find(solution.steps.begin(), solution.steps.end(), row.step), solution.steps.end())
             << row.task << ": " << row.step;
+    }
+    // No school task's step takes a right angle's sine or cosine.
+    for (const SchoolTask& task : schoolTasks()) {
+        if (task.status != Expect::Solved) continue;
+        const ParsedTask parsed = parseTask(task.task);
+        for (const Solution& solution : solve(parsed.solid, parsed.givens, parsed.settings).solutions)
+            for (const std::string& step : solution.steps)
+                EXPECT_TRUE(step.find("cos 90°") == std::string::npos && step.find("sin 90°") == std::string::npos)
+                    << task.task << ": " << step;
     }
 }
 

@@ -113,8 +113,10 @@ Relation compileRelation(const SolidRow& solid, const TakenRelation& taken) {
         relation.onlyQuantity = quantityIndex(solid, std::string_view(only).substr(0, at));
         relation.onlyValue = at == std::string::npos ? 0 : std::stoi(only.substr(at + 3));
         relation.onlyOfThatBase = row.ofThatBase;
-        if (relation.onlyQuantity < 0 || !solid.quantities[std::size_t(relation.onlyQuantity)].domain.whole)
-            throw ReadError{"„" + only + "“ не е цяло число на „" + std::string(solid.key) + "“"};
+        // A count ("n = 4") or an angle in whole degrees ("γ = 90°").
+        if (relation.onlyQuantity < 0 || (!solid.quantities[std::size_t(relation.onlyQuantity)].domain.whole &&
+                                          solid.quantities[std::size_t(relation.onlyQuantity)].dimension != Dimension::Angle))
+            throw ReadError{"„" + only + "“ не е цяло число или ъгъл на „" + std::string(solid.key) + "“"};
         if (std::find(relation.members.begin(), relation.members.end(), relation.onlyQuantity) == relation.members.end())
             relation.members.push_back(relation.onlyQuantity);
     }

@@ -93,8 +93,9 @@ struct RelationRow {
     std::string_view reason = {};
     unsigned tools = 0;
     // A formula of one base alone, as a textbook of a grade writes it ("B = a²"
-    // where n = 4): taken only where a grade is set and the count is this.
-    std::string_view only = {};  // "n = 4"
+    // where n = 4): taken only where a grade is set and the count is this; or
+    // of one angle ("γ = 90°": Pythagoras' theorem for the law of cosines).
+    std::string_view only = {};  // "n = 4", "γ = 90°"
     // The figure a step by it names, as a textbook does before an angle's
     // function, at a step's start: "От правоъгълния триъгълник с катети h и r и хипотенуза k".
     std::string_view figure = {};

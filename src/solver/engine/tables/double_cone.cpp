@@ -42,7 +42,13 @@ constexpr RelationRow relations[] = {
      "образуващата l1 е хипотенуза в правоъгълния триъгълник с катети r и h1, затова е по-дълга от тях", Pythagoras},
     {"l2² = r² + h2²", {"l2 = √(r² + h2²)", "r = √(l2² − h2²)", "h2 = √(l2² − r²)"},
      "образуващата l2 е хипотенуза в правоъгълния триъгълник с катети r и h2, затова е по-дълга от тях", Pythagoras},
-    // The triangle the body is turned from: its sides l1, l2 and c, its angle γ opposite c.
+    // The triangle the body is turned from: its sides l1, l2 and c, its angle γ opposite c;
+    // a right one as a textbook takes it, by Pythagoras and its legs.
+    {"c² = l1² + l2²", {"c = √(l1² + l2²)", "l1 = √(c² − l2²)", "l2 = √(c² − l1²)"},
+     {}, Pythagoras, "γ = 90°",
+     "От правоъгълния триъгълник с катети l1 и l2 и хипотенуза c", true},
+    {"r·c = l1·l2", {"r = l1·l2 : c"}, {}, 0, "γ = 90°",
+     "Удвоеното лице на правоъгълния триъгълник с катети l1 и l2 е и r·c, и l1·l2", true},
     {"c² = l1² + l2² − 2·l1·l2·cos γ", {"c = √(l1² + l2² − 2·l1·l2·cos γ)", "γ = arccos((l1² + l2² − c²) : (2·l1·l2))"},
      {}, 0, {},
      "По косинусовата теорема за триъгълника със страни l1, l2 и c"},
