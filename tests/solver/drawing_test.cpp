@@ -14,6 +14,8 @@
 
 #include "drawing.h"
 #include "parsed_task.h"
+#include "printed_tasks.h"
+#include "reader/read_and_solve.h"
 #include "labels.h"
 #include "school_tasks.h"
 #include "solid_model.h"
@@ -424,34 +426,51 @@ std::vector<std::string> figuresAcrossMeasures() {
     return tasks;
 }
 
+// Every figure of a solved task, as the problems page draws it and as a sheet
+// does: the labels that cross a line or another label.
+void labelFaultsOf(const std::string& task, const Outcome& outcome, const std::vector<std::string>& asked,
+                   std::vector<std::string>& faults, int& figures) {
+    if (outcome.status != Status::Solved) {
+        faults.push_back(task + ": " + outcome.message);
+        return;
+    }
+    for (const Solution& solution : outcome.solutions) {
+        std::vector<std::string> found = asked;
+        for (const QuantityResult& q : solution.quantities)
+            if (q.determined && !q.given) found.push_back(q.key);
+        Solution sheet = solution;
+        for (QuantityResult& q : sheet.quantities)
+            if (!q.given) q.text = "?";
+        for (const std::string& svg :
+             {figureSvg(*outcome.solid, solution, {.unit = outcome.unit, .asked = found}),
+              figureSvg(*outcome.solid, sheet, {.unit = outcome.unit, .asked = asked, .onlyAsked = true})}) {
+            if (svg.empty()) continue;  // a solid drawn by no figure
+            ++figures;
+            for (const std::string& fault : labelsOnLines(wellFormed(svg))) faults.push_back(task + ": " + fault);
+        }
+    }
+}
+
+void labelFaultsOf(const std::string& task, std::vector<std::string>& faults, int& figures) {
+    const ParsedTask parsed = parseTask(task);
+    labelFaultsOf(task, solve(parsed.solid, parsed.givens, parsed.settings), parsed.asked, faults, figures);
+}
+
 TEST(DrawingTest, LabelsNeverCrossALineOrAnotherLabel) {
     std::vector<std::string> faults;
     int figures = 0;
-    for (const std::string& task : figuresAcrossMeasures()) {
-        const ParsedTask parsed = parseTask(task);
-        const Outcome outcome = solve(parsed.solid, parsed.givens, parsed.settings);
-        if (outcome.status != Status::Solved) {
-            faults.push_back(task + ": " + outcome.message);
-            continue;
-        }
-        for (const Solution& solution : outcome.solutions) {
-            std::vector<std::string> found = parsed.asked;
-            for (const QuantityResult& q : solution.quantities)
-                if (q.determined && !q.given) found.push_back(q.key);
-            Solution sheet = solution;
-            for (QuantityResult& q : sheet.quantities)
-                if (!q.given) q.text = "?";
-            for (const std::string& svg :
-                 {figureSvg(*outcome.solid, solution, {.unit = outcome.unit, .asked = found}),
-                  figureSvg(*outcome.solid, sheet, {.unit = outcome.unit, .asked = parsed.asked, .onlyAsked = true})}) {
-                ++figures;
-                for (const std::string& fault : labelsOnLines(wellFormed(svg))) faults.push_back(task + ": " + fault);
-            }
-        }
+    for (const std::string& task : figuresAcrossMeasures()) labelFaultsOf(task, faults, figures);
+    // And every school task the solver solves, with its own measures, and every printed one read.
+    for (const SchoolTask& task : schoolTasks())
+        if (task.status == Expect::Solved) labelFaultsOf(std::string(task.task), faults, figures);
+    for (const PrintedTask& task : printedTasks()) {
+        if (task.status != Printed::Solved) continue;
+        const reader::TextOutcome read = reader::readAndSolve(task.text);
+        labelFaultsOf(std::string(task.text.substr(0, 60)), read.outcome, read.asked, faults, figures);
     }
-    EXPECT_GT(figures, 200);
+    EXPECT_GT(figures, 700);
     std::string report;
-    for (std::size_t i = 0; i < faults.size() && i < 30; ++i) report += "\n  " + faults[i];
+    for (std::size_t i = 0; i < faults.size() && i < 300; ++i) report += "\n  " + faults[i];
     EXPECT_TRUE(faults.empty()) << faults.size() << " faults" << report;
 }
 
