@@ -39,6 +39,7 @@ import { pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
 
 import { serve } from '../../web/serve.mjs';
+import { tapFocuses } from './tap_focus.mjs';
 
 const [siteDir, casesFile] = process.argv.slice(2);
 if (!siteDir || !casesFile) {
@@ -101,16 +102,6 @@ async function tap(page, selector) {
   await page.tap(selector);
   lastTap = { at: Date.now(), x, y };
   await tapFocuses(page, selector);
-}
-
-// A tap's focus comes through the browser's gestures, typed keys straight to
-// the page: on a loaded machine the keys can overtake the focus and go to the
-// control tapped before. A tapped field is typed in once it has the focus.
-async function tapFocuses(page, selector) {
-  await page.waitForFunction((target) => {
-    const tapped = document.querySelector(target);
-    return !tapped || !tapped.matches('input, textarea') || document.activeElement === tapped;
-  }, selector);
 }
 
 // A figure drawn under a solution moves what stands below it: a finger or a

@@ -23,6 +23,7 @@ import { join } from 'node:path';
 import { chromium } from 'playwright-core';
 
 import { serve } from '../../web/serve.mjs';
+import { tapFocuses } from './tap_focus.mjs';
 
 const [siteDir] = process.argv.slice(2);
 if (!siteDir) {
@@ -191,7 +192,7 @@ async function signKeys(page, site, user) {
   for (const field of ['#cylinder-h', '#cylinder-S']) {
     if (user.phone) {
       await page.tap(field);
-      await page.waitForFunction((target) => document.activeElement === document.querySelector(target), field);
+      await tapFocuses(page, field);
     } else await page.click(field);
     await page.keyboard.type('70');
     const key = `.q:has(${field}) #keys .key[data-insert="π"]`;

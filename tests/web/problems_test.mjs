@@ -34,6 +34,7 @@ import { join } from 'node:path';
 import { chromium } from 'playwright-core';
 
 import { serve } from '../../web/serve.mjs';
+import { tapFocuses } from './tap_focus.mjs';
 
 const [siteDir, tasksFile] = process.argv.slice(2);
 if (!siteDir || !tasksFile) {
@@ -195,16 +196,6 @@ async function tap(page, selector) {
   await page.waitForFunction(() => window.tapClicked, null, { timeout: 2000 }).catch(() => {});
   lastTap = { at: Date.now(), x, y };
   await tapFocuses(page, selector);
-}
-
-// A tap's focus comes through the browser's gestures, typed keys straight to
-// the page: on a loaded machine the keys can overtake the focus and go to the
-// control tapped before. A tapped field is typed in once it has the focus.
-async function tapFocuses(page, selector) {
-  await page.waitForFunction((target) => {
-    const tapped = document.querySelector(target);
-    return !tapped || !tapped.matches('input, textarea') || document.activeElement === tapped;
-  }, selector);
 }
 
 const activate = (page, user, selector) => (user.phone ? tap(page, selector) : page.click(selector));
