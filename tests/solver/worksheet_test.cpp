@@ -13,7 +13,9 @@
 #include "alike_tasks.h"
 #include "answer_cases.h"
 #include "answer_help.h"
+#include "parsed_task.h"
 #include "reader/reader.h"
+#include "school_tasks.h"
 #include "solid_tasks.h"
 #include "task_text.h"
 #include "worksheet.h"
@@ -739,6 +741,18 @@ TEST(Worksheet, AGradeSheetsKeyUsesItsFormulas) {
             for (const std::string& step : task.steps) square = square || step.starts_with("B = a² = ");
     }
     EXPECT_TRUE(square);
+    // Every school task solved as grade 6 learns it: what it finds, it finds by grade 6's formulas.
+    int steps = 0;
+    for (const SchoolTask& task : schoolTasks()) {
+        ParsedTask parsed = parseTask(task.task);
+        parsed.settings.grade = 6;
+        for (const Solution& solution : solve(parsed.solid, parsed.givens, parsed.settings).solutions)
+            for (const std::string& step : solution.steps) {
+                ++steps;
+                EXPECT_EQ(beyondGrade6(step), "") << task.task << ": " << step;
+            }
+    }
+    EXPECT_GT(steps, 500);
 }
 
 // The same number and settings make the same sheet, here and in WebAssembly.

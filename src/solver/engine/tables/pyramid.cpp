@@ -52,7 +52,7 @@ constexpr RelationRow relations[] = {
     {"a = 2b·sin(γ : 2)", {"γ = 2·arcsin(a : (2b))", "b = a : (2·sin(γ : 2))"}, {}, 0, {}, "От правоъгълния триъгълник с катет a : 2 и хипотенуза b"},
     // A lateral face's area twice: a·k = b·hb.
     // With b = √(k² + (a : 2)²): the apothem straight from hb, where an angle ψ gives it.
-    {"hb²·(k² + (a : 2)²) = a²·k²", {"hb = a·k : √(k² + (a : 2)²)", "k = a·hb : (2√(a² − hb²))"}, {}, 0, {},
+    {"hb²·(k² + (a : 2)²) = a²·k²", {"hb = a·k : √(k² + (a : 2)²)", "k = a·hb : (2√(a² − hb²))"}, {}, Pythagoras, {},
      "От лицето на околната стена, a·k = b·hb, и b² = k² + (a : 2)²"},
     // The heights hb of two neighbouring faces to their common edge meet it at one point;
     // with the segment 2a·cos(180° : n) between the base's corners next to that edge they
