@@ -418,7 +418,11 @@ std::vector<std::string> figuresAcrossMeasures() {
                              "hollow-cylinder R=5 r=3 h=10", "hollow-cylinder R=10 r=9 h=1", "prism-pyramid a=6 h1=4 h2=4 k=?",
                              "prism-pyramid a=2 h1=20 h2=1 k=?", "double-cone r=3 h1=4 h2=4 l1=?",
                              "cylinder-without-cone r=4 h1=9 h2=3 l=?", "cylinder-two-cones r=4 h1=6 h2=3 l=?",
-                             "cylinder-without-two-cones r=4 h1=12 h2=3 l=?"})
+                             "cylinder-without-two-cones r=4 h1=12 h2=3 l=?",
+                             // A rhombus about its longer diagonal, square and flat.
+                             "double-cone c=12 d=10 l2=l1 V=?", "double-cone c=8 d=6 l2=l1 V=?",
+                             "double-cone c=30 d=4 l2=l1 V=?", "double-cone c=12 d=11 l2=l1 V=?",
+                             "double-cone l1=6 l2=6 γ=90° V=?", "double-cone l1=5 l2=12 γ=90° r=?"})
         tasks.push_back(body);
     for (const char* base : {"right-triangle a=3 b=4", "rhombus d1=6 d2=8", "parallelogram a=6 b=4 ha=3",
                              "triangle a=3 b=4 c=6", "isosceles-trapezoid a=10 b=4 h1=4", "right-trapezoid a=8 b=5 h1=4"})
