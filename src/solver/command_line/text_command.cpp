@@ -32,7 +32,7 @@ std::string readText(const reader::TextOutcome& result) {
         text += "\n";
     }
     if (read.pi) text += read.pi == PiSetting::School ? "π ≈ 3,14\n" : "π ≈ 3,141592\n";
-    if (read.digits) text += "С точност до " + std::to_string(*read.digits) + " знака след запетаята\n";
+    if (read.digits) text += "С точност до " + reader::digitsText(*read.digits) + " след запетаята\n";
     if (read.unit) text += "Отговорът в " + read.unit->symbol + "\n";
     if (!read.ignored.empty()) text += "Пропуснато: " + quotedList(read.ignored) + "\n";
     if (!read.unread.empty()) text += "Не разбрах: " + quotedList(read.unread) + "\n";

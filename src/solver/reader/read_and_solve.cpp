@@ -149,6 +149,8 @@ std::string readGivenText(const SolidRow& solid, const ReadGiven& given, std::st
     return text + (relation.unit ? std::string(unitSpace) + std::string(unitSymbol(*relation.unit)) : "");
 }
 
+std::string digitsText(int digits) { return std::to_string(digits) + (digits == 1 ? " знак" : " знака"); }
+
 std::string readSummary(const TextOutcome& outcome) {
     const ReadTask& read = outcome.read;
     const SolidRow* solid = solidByKey(read.solid);
@@ -166,7 +168,7 @@ std::string readSummary(const TextOutcome& outcome) {
         summary += " в " + (read.unit->symbol == "l" ? std::string("литри") : read.unit->symbol == "ml" ? std::string("милилитри")
                                                                                                    : read.unit->symbol);
     if (read.pi) summary += std::string("; π ≈ ") + (*read.pi == PiSetting::School ? "3,14" : "3,141592");
-    if (read.digits) summary += "; с точност до " + std::to_string(*read.digits) + " знака след запетаята";
+    if (read.digits) summary += "; с точност до " + digitsText(*read.digits) + " след запетаята";
     summary += ".";
     // Numbering and answer options are passed over, and said to be.
     std::string ignored;

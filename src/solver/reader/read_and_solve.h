@@ -44,6 +44,9 @@ std::string readSummary(const TextOutcome& outcome);
 // вписано кълбо"; empty for none.
 std::string namedSpheres(const SolidRow& solid, const ReadTask& read);
 
+// The digits a task asks for, as said: "1 знак", "2 знака" (след запетаята).
+std::string digitsText(int digits);
+
 // How a quantity the task asks for is marked beside its value.
 inline constexpr std::string_view askedMark = "търси се";
 // The caption of the box a task's text goes into.
