@@ -114,8 +114,8 @@ Relation compileRelation(const SolidRow& solid, const TakenRelation& taken) {
         relation.onlyValue = at == std::string::npos ? 0 : std::stoi(only.substr(at + 3));
         relation.onlyOfThatBase = row.ofThatBase;
         // A count ("n = 4") or an angle in whole degrees ("γ = 90°").
-        if (relation.onlyQuantity < 0 || (!solid.quantities[std::size_t(relation.onlyQuantity)].domain.whole &&
-                                          solid.quantities[std::size_t(relation.onlyQuantity)].dimension != Dimension::Angle))
+        const QuantityRow* of = relation.onlyQuantity < 0 ? nullptr : &solid.quantities[std::size_t(relation.onlyQuantity)];
+        if (!of || (!of->domain.whole && of->dimension != Dimension::Angle))
             throw ReadError{"„" + only + "“ не е цяло число или ъгъл на „" + std::string(solid.key) + "“"};
         if (std::find(relation.members.begin(), relation.members.end(), relation.onlyQuantity) == relation.members.end())
             relation.members.push_back(relation.onlyQuantity);
